@@ -1,0 +1,123 @@
+#include "parsecmd.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <ostream>
+
+#include "eventlog.h"
+#include "paths.h"
+#include "unitparser.h"
+
+namespace qm {
+
+namespace {
+
+struct TOptions {
+    std::vector<std::string> Files;
+    bool Summary = false;
+    bool Listed = false;  // --list was given
+};
+
+struct TTotals {
+    size_t Files = 0;
+    size_t Bytes = 0;
+    size_t Events = 0;
+    size_t Parsed = 0;
+    std::map<std::string, size_t> Failures;  // by message
+};
+
+bool ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
+    std::ifstream in(ResolvePath(ListFile), std::ios::binary);
+    if (!in) return false;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) Files.push_back(line);
+    }
+    return true;
+}
+
+// Parses one file into Log; returns the failure message, empty on success. Parser errors
+// are grouped by their description in the totals, so Grouped gets that.
+std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped) {
+    try {
+        std::string text = ReadFileBytes(File);
+        Bytes = text.size();
+        Parser.ParseText(File, std::move(text));
+        return {};
+    } catch (const EUnitParserError& e) {
+        Grouped = e.Reason();
+        return e.Message();
+    } catch (const Exception& e) {
+        Grouped = e.Message();
+        return e.Message();
+    }
+}
+
+void PrintSummary(const TTotals& Totals, double Seconds, std::ostream& Out) {
+    Out << "files\t" << Totals.Files << "\nbytes\t" << Totals.Bytes << "\nevents\t" << Totals.Events
+        << "\nseconds\t" << Seconds << "\nparsed\t" << Totals.Parsed << '\n';
+    std::vector<std::pair<std::string, size_t>> failures(Totals.Failures.begin(), Totals.Failures.end());
+    std::stable_sort(failures.begin(), failures.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [message, count] : failures) Out << "failed\t" << count << '\t' << message << '\n';
+}
+
+}  // namespace
+
+int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
+    TOptions opt;
+    for (size_t i = 0; i < Args.size(); ++i) {
+        if (Args[i] == "--summary") {
+            opt.Summary = true;
+        } else if (Args[i] == "--list") {
+            if (++i == Args.size()) {
+                Err << "parse: --list needs a file\n";
+                return 2;
+            }
+            if (!ReadList(Args[i], opt.Files)) {
+                Err << "parse: cannot read list " << Args[i] << '\n';
+                return 2;
+            }
+            opt.Listed = true;
+        } else {
+            opt.Files.push_back(Args[i]);
+        }
+    }
+    if (opt.Files.empty() && !opt.Listed) {
+        Err << "usage: quillmap2-cli parse [--summary] [--list LISTFILE] FILE...\n";
+        return 2;
+    }
+    const bool single = opt.Files.size() == 1 && !opt.Listed;
+
+    TTotals totals;
+    auto start = std::chrono::steady_clock::now();
+    for (const std::string& file : opt.Files) {
+        TUnitParser parser;
+        TEventLog log(parser, !opt.Summary);
+        size_t bytes = 0;
+        std::string grouped;
+        std::string error = ParseOne(file, parser, bytes, grouped);
+
+        ++totals.Files;
+        totals.Bytes += bytes;
+        totals.Events += log.Count;
+        if (error.empty()) ++totals.Parsed;
+        else ++totals.Failures[grouped];
+        if (opt.Summary) continue;
+
+        if (!single) Out << "file\t" << file << '\n';
+        Out << log.Text;
+        if (error.empty()) continue;
+        if (single) Err << error << '\n';
+        else Out << "error\t" << error << '\n';
+    }
+    if (opt.Summary) {
+        std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+        PrintSummary(totals, seconds.count(), Out);
+    }
+    return totals.Parsed == totals.Files ? 0 : 1;
+}
+
+}  // namespace qm

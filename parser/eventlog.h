@@ -1,0 +1,36 @@
+// TEventLog: listens to a parser's six events and keeps them as text, one line per event,
+// fields separated by one TAB:
+//   uses NAME | class NAME ANCESTOR LINE | method NAME VIS LINE | property NAME VIS LINE |
+//   field NAME VIS LINE | implementation CLASS METHOD LINE
+// Names are kept byte for byte as the parser reports them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "unitparser.h"
+
+namespace qm {
+
+class TEventLog {
+public:
+    // Wires the six events of Parser to this log. With KeepText false only Count grows.
+    explicit TEventLog(TUnitParser& Parser, bool KeepText = true);
+
+    std::string Text;
+    size_t Count = 0;
+
+private:
+    void Uses(TUnitParser& Sender);
+    void Class(TUnitParser& Sender);
+    void Method(TUnitParser& Sender);
+    void Property(TUnitParser& Sender);
+    void Field(TUnitParser& Sender);
+    void Implementation(TUnitParser& Sender);
+    void Add(std::initializer_list<std::string_view> Fields);
+    void AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender);
+
+    bool FKeepText;
+};
+
+}  // namespace qm

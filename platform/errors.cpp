@@ -1,0 +1,11 @@
+// Error classes whose messages are built from a format.
+#include "errors.h"
+
+#include "format.h"
+
+namespace qm {
+
+EFOpenError::EFOpenError(const std::string& FileName)
+    : EStreamError(Format("Cannot open file %s", {FileName})) {}
+
+}  // namespace qm

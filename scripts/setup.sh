@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing, benchmarking and running Quillmap 2 needs.
+# Idempotent and quiet: nothing is printed and apt is not touched when everything is present.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev
+  # window system and printing
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # class database
+  libsqlite3-dev libsqlitecpp-dev sqlite3
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts metric-compatible with Arial and Courier New, screenshots, PDF text checks
+  fonts-liberation2 xvfb xauth poppler-utils
+  # real Pascal code for the parser's corpus run
+  fpc-source lazarus-src
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
