@@ -2,6 +2,8 @@
 // lists, and the state machine that reads a class declaration.
 #include "unitparser.h"
 
+#include <cstring>
+
 #include "format.h"
 #include "paths.h"
 
@@ -9,23 +11,30 @@ namespace qm {
 
 namespace {
 
+// Exact comparison with a keyword or symbol literal; the constant length lets the compiler
+// compare inline, which matters on the main loop's path taken for every identifier.
+template <size_t N>
+inline bool Is(std::string_view Word, const char (&Literal)[N]) {
+    return Word.size() == N - 1 && std::memcmp(Word.data(), Literal, N - 1) == 0;
+}
+
 bool IsRoutineKeyword(std::string_view Word) {
-    return Word == "PROCEDURE" || Word == "FUNCTION" || Word == "CONSTRUCTOR" ||
-           Word == "DESTRUCTOR";
+    return Is(Word, "PROCEDURE") || Is(Word, "FUNCTION") || Is(Word, "CONSTRUCTOR") ||
+           Is(Word, "DESTRUCTOR");
 }
 
 bool IsCallingDirective(std::string_view Word) {
-    return Word == "VIRTUAL" || Word == "DYNAMIC" || Word == "OVERRIDE" || Word == "REGISTER" ||
-           Word == "PASCAL" || Word == "CDECL" || Word == "STDCALL" || Word == "ABSTRACT";
+    return Is(Word, "VIRTUAL") || Is(Word, "DYNAMIC") || Is(Word, "OVERRIDE") || Is(Word, "REGISTER") ||
+           Is(Word, "PASCAL") || Is(Word, "CDECL") || Is(Word, "STDCALL") || Is(Word, "ABSTRACT");
 }
 
 // The visibility a section keyword sets, or 0 for any other word.
 int VisibilityOf(std::string_view Word) {
-    if (Word == "PUBLISHED") return VisPublished;
-    if (Word == "PUBLIC") return VisPublic;
-    if (Word == "PROTECTED") return VisProtected;
-    if (Word == "PRIVATE") return VisPrivate;
-    if (Word == "AUTOMATED") return VisAutomated;
+    if (Is(Word, "PUBLISHED")) return VisPublished;
+    if (Is(Word, "PUBLIC")) return VisPublic;
+    if (Is(Word, "PROTECTED")) return VisProtected;
+    if (Is(Word, "PRIVATE")) return VisPrivate;
+    if (Is(Word, "AUTOMATED")) return VisAutomated;
     return 0;
 }
 
@@ -51,21 +60,21 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
         for (;;) {
             NextIdentToken();
             std::string_view s = ReadSymbols();
-            if (s == "=") {
+            if (Is(s, "=")) {
                 TypeName = Token;
                 ItemLine = Line;
                 NextToken();
-                if (TokenUpper == "CLASS") ParseClass();
+                if (Is(TokenUpper, "CLASS")) ParseClass();
             } else if (IsRoutineKeyword(TokenUpper)) {
                 TypeName.assign(ScanIdent());
-                if (ReadSymbols() == ".") {
+                if (Is(ReadSymbols(), ".")) {
                     MethodName.assign(ScanIdent());
                     ItemLine = Line;
                     OnImplementation(*this);
                 }
-            } else if (TokenUpper == "USES") {
-                if (s != ";") ParseUses();
-            } else if (!headingSeen && (TokenUpper == "UNIT" || TokenUpper == "LIBRARY") && s.empty()) {
+            } else if (Is(TokenUpper, "USES")) {
+                if (!Is(s, ";")) ParseUses();
+            } else if (!headingSeen && (Is(TokenUpper, "UNIT") || Is(TokenUpper, "LIBRARY")) && s.empty()) {
                 UnitName.assign(ScanIdent());
                 ReadSymbols();
                 headingSeen = true;
@@ -83,7 +92,7 @@ void TUnitParser::ParseUses() {
             UsesUnit = TokenUpper;
             OnUses(*this);
         }
-    } while (ReadSymbols() != ";");
+    } while (!Is(ReadSymbols(), ";"));
 }
 
 void TUnitParser::ParseClass() {
@@ -104,18 +113,18 @@ void TUnitParser::ParseClass() {
                 std::string_view s = ReadSymbols();
                 if (s.empty()) {
                     NextToken();
-                    if (TokenUpper == "OF") return;  // class reference type
+                    if (Is(TokenUpper, "OF")) return;  // class reference type
                     AncestorName = "TObject";
                     OnClass(*this);
                     state = TState::Body;
                     readNext = false;
-                } else if (s == ";") {
+                } else if (Is(s, ";")) {
                     return;  // forward declaration
-                } else if (s == "(") {
+                } else if (Is(s, "(")) {
                     AncestorName.assign(ScanIdent());
                     s = ReadSymbols();
                     if (s.empty() || (s.size() == 1 && s[0] != ')')) SyntaxError("Class heritage missing )");
-                    bool noBody = s.substr(1) == ";";  // runs of two or more are not examined further
+                    bool noBody = Is(s.substr(1), ";");  // runs of two or more are not examined further
                     OnClass(*this);
                     if (noBody) return;
                     state = TState::Body;
@@ -128,14 +137,14 @@ void TUnitParser::ParseClass() {
             }
 
             case TState::Body:
-                if (word == "END") return;
+                if (Is(word, "END")) return;
                 if (IsRoutineKeyword(word)) {
                     state = TState::MethodHeading;
-                } else if (word == "PROPERTY") {
+                } else if (Is(word, "PROPERTY")) {
                     state = TState::PropertyHeading;
                 } else if (int vis = VisibilityOf(word)) {
                     Visibility = vis;
-                } else if (word != "CLASS") {  // CLASS: a class method follows
+                } else if (!Is(word, "CLASS")) {  // CLASS: a class method follows
                     state = TState::Field;
                     readNext = false;
                 }
@@ -147,15 +156,15 @@ void TUnitParser::ParseClass() {
                 OnMethod(*this);
                 std::string_view s = ReadSymbols();
                 if (s.empty()) SyntaxError("Unable to find ; in method definition heading");
-                if (s == "(") {
+                if (Is(s, "(")) {
                     SkipBalanced('(', ')');
                     s = ReadSymbols();
                 }
-                if (s == ":") {
+                if (Is(s, ":")) {
                     NextToken();  // the result type
                     s = ReadSymbols();
                 }
-                if (s != ";") SyntaxError("Unable to find ; following method definition heading");
+                if (!Is(s, ";")) SyntaxError("Unable to find ; following method definition heading");
                 state = TState::Directives;
                 break;
             }
@@ -163,7 +172,7 @@ void TUnitParser::ParseClass() {
             case TState::Directives:
                 if (IsCallingDirective(word)) {
                     ReadSymbols();
-                } else if (word == "MESSAGE") {
+                } else if (Is(word, "MESSAGE")) {
                     NextToken();  // the message identifier
                     ReadSymbols();
                 } else {
@@ -177,8 +186,8 @@ void TUnitParser::ParseClass() {
                 ItemLine = Line;
                 OnField(*this);
                 std::string_view s = ReadSymbols();
-                if (s == ",") break;  // the next name of the same declaration
-                if (s != ":") SyntaxError("Unable to find : in field definition");
+                if (Is(s, ",")) break;  // the next name of the same declaration
+                if (!Is(s, ":")) SyntaxError("Unable to find : in field definition");
                 SkipBalanced(';', ';');
                 state = TState::Body;
                 break;
@@ -189,14 +198,14 @@ void TUnitParser::ParseClass() {
                 std::string_view s = ReadSymbols();
                 if (s.empty()) {
                     state = TState::Specifiers;  // redeclared without a type: not announced
-                } else if (s == ";") {
+                } else if (Is(s, ";")) {
                     state = TState::Body;
                 } else {
-                    if (s == "[") {
+                    if (Is(s, "[")) {
                         SkipBalanced('[', ']');
                         s = ReadSymbols();
                     }
-                    if (s != ":") SyntaxError("Unable to find : in property interface");
+                    if (!Is(s, ":")) SyntaxError("Unable to find : in property interface");
                     ItemLine = Line;
                     OnProperty(*this);
                     NextToken();  // the type
@@ -206,20 +215,20 @@ void TUnitParser::ParseClass() {
             }
 
             case TState::Specifiers:
-                if (word == "READ" || word == "WRITE" || word == "STORED" || word == "INDEX") {
+                if (Is(word, "READ") || Is(word, "WRITE") || Is(word, "STORED") || Is(word, "INDEX")) {
                     NextToken();  // the argument
                     std::string_view s = ReadSymbols();
-                    if (s == ".") {
+                    if (Is(s, ".")) {
                         NextToken();
                         s = ReadSymbols();
                     }
-                    if (s == ";") state = TState::AfterProperty;
-                } else if (word == "DEFAULT") {
+                    if (Is(s, ";")) state = TState::AfterProperty;
+                } else if (Is(word, "DEFAULT")) {
                     NextToken();
-                    if (TokenUpper.empty() && ReadSymbols() == "[") SkipBalanced('[', ']');  // a number or a set
-                    if (ReadSymbols() == ";") state = TState::AfterProperty;
-                } else if (word == "NODEFAULT") {
-                    if (ReadSymbols() == ";") state = TState::AfterProperty;
+                    if (TokenUpper.empty() && Is(ReadSymbols(), "[")) SkipBalanced('[', ']');  // a number or a set
+                    if (Is(ReadSymbols(), ";")) state = TState::AfterProperty;
+                } else if (Is(word, "NODEFAULT")) {
+                    if (Is(ReadSymbols(), ";")) state = TState::AfterProperty;
                 } else {
                     state = TState::AfterProperty;
                     readNext = false;
@@ -227,7 +236,7 @@ void TUnitParser::ParseClass() {
                 break;
 
             case TState::AfterProperty:
-                if (word == "DEFAULT") ReadSymbols();  // default-property directive of an array property
+                if (Is(word, "DEFAULT")) ReadSymbols();  // default-property directive of an array property
                 else readNext = false;
                 state = TState::Body;
                 break;

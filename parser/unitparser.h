@@ -103,6 +103,9 @@ private:
     }
     [[noreturn]] static void StreamNotActive();
     [[noreturn]] static void EndOfStream();
+    void SkipBlanksUnchecked();
+    bool SkipComment(char C);
+    void SkipLineComment();
     std::string_view ScanIdent();
     void SetToken(std::string_view Ident);
     void ReadCharsUntil(char Stop);

@@ -1,7 +1,7 @@
 // The scanner half of TUnitParser: direct indexing into the file's bytes, line counting,
 // and skipping of blanks, comments and string literals.
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "unitparser.h"
@@ -10,21 +10,40 @@ namespace qm {
 
 namespace {
 
-enum : unsigned char { IdentStart = 1, IdentCont = 2 };
+enum : unsigned char {
+    IdentStart = 1,
+    IdentCont = 2,
+    // A byte that a symbol run takes as it is: not part of an identifier, not a blank or line
+    // end, and not the possible start of a comment or string literal.
+    Plain = 4,
+    Blank = 8,    // TAB and space
+    LineEnd = 16, // CR and LF
+};
 
 constexpr std::array<unsigned char, 256> MakeCharClasses() {
     std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = Plain;
     for (int c = 'A'; c <= 'Z'; ++c) t[c] = t[c + 32] = IdentStart | IdentCont;
     t['_'] = IdentStart | IdentCont;
-    for (int c = '0'; c <= '9'; ++c) t[c] = IdentCont;
+    for (int c = '0'; c <= '9'; ++c) t[c] = IdentCont | Plain;
+    for (unsigned char c : {'\'', '{', '(', '/'}) t[c] = 0;
+    t[' '] = t['\t'] = Blank;
+    t['\r'] = t['\n'] = LineEnd;
+    return t;
+}
+
+constexpr std::array<char, 256> MakeUpperCase() {
+    std::array<char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = char(c >= 'a' && c <= 'z' ? c - 32 : c);
     return t;
 }
 
 constexpr auto CharClasses = MakeCharClasses();
+constexpr auto UpperCase = MakeUpperCase();
 
-inline bool IsIdentStart(char c) { return CharClasses[static_cast<unsigned char>(c)] & IdentStart; }
-inline bool IsIdentCont(char c) { return CharClasses[static_cast<unsigned char>(c)] & IdentCont; }
-inline char UpCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
+inline unsigned char ClassOf(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
+inline bool IsIdentStart(char c) { return ClassOf(c) & IdentStart; }
+inline bool IsIdentCont(char c) { return ClassOf(c) & IdentCont; }
 
 }  // namespace
 
@@ -35,21 +54,13 @@ void TUnitParser::StreamNotActive() {
 
 void TUnitParser::EndOfStream() { throw EEndOfStream(); }
 
-// Lines may end in CR LF, CR or a lone LF. A lone LF is turned into CR here, so all three
-// give the same lines; the scanner proper counts CR and drops the LF of a CR LF pair.
+// Lines may end in CR LF, CR or a lone LF, and all three give the same lines: a lone LF reads
+// as CR. Every read consumes the LF of a CR LF pair with its CR, so the position never rests
+// on such an LF, and any LF found at the position is a lone one.
 void TUnitParser::OpenStream(std::string Text) {
     Stream = std::make_unique<std::string>(std::move(Text));
-    char* begin = Stream->data();
-    char* end = begin + Stream->size();
-    const char* converted = nullptr;  // the last LF made a CR: it does not pair with the next LF
-    for (char* p = begin; (p = static_cast<char*>(std::memchr(p, '\n', size_t(end - p)))); ++p) {
-        if (p == begin || p[-1] != '\r' || p - 1 == converted) {
-            *p = '\r';
-            converted = p;
-        }
-    }
-    FPos = begin;
-    FEnd = end;
+    FPos = Stream->data();
+    FEnd = FPos + Stream->size();
     Line = 1;
 }
 
@@ -61,81 +72,104 @@ void TUnitParser::CloseStream() {
 char TUnitParser::PeekChar() {
     CheckStream();
     if (FPos >= FEnd) EndOfStream();
-    return *FPos;
+    return *FPos == '\n' ? '\r' : *FPos;
 }
 
 char TUnitParser::PeekNextChar() {
     CheckStream();
     if (FEnd - FPos < 2) EndOfStream();
-    return FPos[1];
+    return FPos[1] == '\n' && FPos[0] != '\r' ? '\r' : FPos[1];
 }
 
 char TUnitParser::ReadChar() {
     CheckStream();
-    char c;
-    do {
-        if (FPos >= FEnd) throw EReadError();
-        c = *FPos++;
-    } while (c == '\n');
-    if (c == '\r') {
+    if (FPos >= FEnd) throw EReadError();
+    char c = *FPos++;
+    if (c == '\r' || c == '\n') {
         ++Line;
-        if (PeekChar() == '\n') ++FPos;
+        if (FPos >= FEnd) EndOfStream();  // the lookahead for the LF of a pair
+        if (c == '\r' && *FPos == '\n') ++FPos;
+        c = '\r';
     }
     return c;
 }
 
 // Consumes bytes up to and including the next Stop, exactly as calling ReadChar until it
-// returns Stop would, but finds Stop with memchr and counts the CRs in between.
+// returns Stop would, but finds Stop with memchr and counts the line ends in between.
 void TUnitParser::ReadCharsUntil(char Stop) {
     const char* hit = static_cast<const char*>(std::memchr(FPos, Stop, size_t(FEnd - FPos)));
     if (!hit) {
         // Runs into the end of the data: ReadChar raises the stream read error there, or the
-        // end-of-stream signal when the last byte is a CR.
+        // end-of-stream signal when the last byte ends a line.
         while (ReadChar() != Stop) {
         }
         return;
     }
-    Line += int(std::count(FPos, hit, '\r'));
+    int lines = 0;
+    char previous = 0;  // not a CR: the position never rests on the LF of a pair
+    for (const char* p = FPos; p < hit; ++p) {
+        lines += (*p == '\r') | (*p == '\n' && previous != '\r');
+        previous = *p;
+    }
+    Line += lines;
     FPos = hit;
+    ReadChar();
+}
+
+// A "//" comment runs to the end of its line; one that runs to the end of the file ends the
+// parse normally.
+void TUnitParser::SkipLineComment() {
+    const char* p = FPos;
+    while (p < FEnd && *p != '\r' && *p != '\n') ++p;
+    if (p == FEnd) EndOfStream();
+    FPos = p;
     ReadChar();
 }
 
 void TUnitParser::SkipBlanks() {
     CheckStream();
+    SkipBlanksUnchecked();
+}
+
+// Blanks and line ends are handled here; comments and literals in SkipComment.
+inline void TUnitParser::SkipBlanksUnchecked() {
     for (;;) {
         if (FPos >= FEnd) EndOfStream();
-        switch (*FPos) {
-            case ' ':
-            case '\t':
-                ++FPos;
-                break;
-            case '\r':
-                ReadChar();
-                break;
-            case '\'':  // string literal; a doubled quote reads as two adjacent literals
-                ++FPos;
-                ReadCharsUntil('\'');
-                break;
-            case '{':
-                ++FPos;
-                ReadCharsUntil('}');
-                break;
-            case '(':
-                if (PeekNextChar() != '*') return;
-                FPos += 2;
-                do ReadCharsUntil('*');
-                while (PeekChar() != ')');
-                ++FPos;
-                break;
-            case '/':
-                if (PeekNextChar() != '/') return;
-                // A line comment that runs to the end of the file ends the parse normally.
-                if (!std::memchr(FPos, '\r', size_t(FEnd - FPos))) EndOfStream();
-                ReadCharsUntil('\r');
-                break;
-            default:
-                return;
+        const unsigned char kind = ClassOf(*FPos);
+        if (kind & Blank) {
+            ++FPos;
+        } else if (kind & LineEnd) {
+            ReadChar();
+        } else if (kind & (IdentStart | Plain) || !SkipComment(*FPos)) {
+            return;
         }
+    }
+}
+
+// Skips the comment or string literal that starts at the current byte C; false when none does.
+bool TUnitParser::SkipComment(char C) {
+    switch (C) {
+        case '\'':  // string literal; a doubled quote reads as two adjacent literals
+            ++FPos;
+            ReadCharsUntil('\'');
+            return true;
+        case '{':
+            ++FPos;
+            ReadCharsUntil('}');
+            return true;
+        case '(':
+            if (PeekNextChar() != '*') return false;
+            FPos += 2;
+            do ReadCharsUntil('*');
+            while (PeekChar() != ')');
+            ++FPos;
+            return true;
+        case '/':
+            if (PeekNextChar() != '/') return false;
+            SkipLineComment();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -150,7 +184,7 @@ void TUnitParser::SkipBalanced(char Open, char Close) {
 }
 
 std::string_view TUnitParser::ScanIdent() {
-    SkipBlanks();
+    SkipBlanksUnchecked();
     const char* start = FPos;
     if (!IsIdentStart(*start)) return {};
     const char* p = start + 1;
@@ -160,29 +194,62 @@ std::string_view TUnitParser::ScanIdent() {
     return {start, size_t(p - start)};
 }
 
-std::string TUnitParser::ReadIdent() { return std::string(ScanIdent()); }
+std::string TUnitParser::ReadIdent() {
+    CheckStream();
+    return std::string(ScanIdent());
+}
 
 std::string_view TUnitParser::ReadSymbols() {
+    CheckStream();
     FSymbols.clear();
     for (;;) {
-        SkipBlanks();
+        SkipBlanksUnchecked();
         if (IsIdentStart(*FPos)) return FSymbols;
-        char c = ReadChar();
+        if (ClassOf(*FPos) & Plain) {
+            const char* p = FPos + 1;
+            while (p < FEnd && (ClassOf(*p) & Plain)) ++p;
+            FSymbols.append(FPos, p);
+            FPos = p;
+            continue;
+        }
+        char c = ReadChar();  // "(" or "/" that opens no comment
         if (c == ' ' || c == '\t') continue;
         if (c == '\r') return FSymbols;
         FSymbols += c;
     }
 }
 
+// Runs once for every identifier of the file: both strings keep their buffers, and the bytes
+// go over eight at a time. Identifier bytes are ASCII letters, digits and "_"; of these only the
+// lower-case letters have both bits 0x40 and 0x20 set, and clearing 0x20 upper-cases them.
 void TUnitParser::SetToken(std::string_view Ident) {
-    Token.assign(Ident);
-    TokenUpper.resize(Ident.size());
-    std::transform(Ident.begin(), Ident.end(), TokenUpper.begin(), UpCase);
+    const size_t n = Ident.size();
+    Token.resize(n);
+    TokenUpper.resize(n);
+    char* t = Token.data();
+    char* u = TokenUpper.data();
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, Ident.data() + i, 8);
+        std::memcpy(t + i, &w, 8);
+        w &= ~((w >> 1) & w & 0x2020202020202020ull);
+        std::memcpy(u + i, &w, 8);
+    }
+    for (; i < n; ++i) {
+        char c = Ident[i];
+        t[i] = c;
+        u[i] = UpperCase[static_cast<unsigned char>(c)];
+    }
 }
 
-void TUnitParser::NextToken() { SetToken(ScanIdent()); }
+void TUnitParser::NextToken() {
+    CheckStream();
+    SetToken(ScanIdent());
+}
 
 void TUnitParser::NextIdentToken() {
+    CheckStream();
     std::string_view ident;
     while ((ident = ScanIdent()).empty()) ReadSymbols();
     SetToken(ident);

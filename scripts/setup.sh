@@ -13,8 +13,8 @@ packages=(
   libsqlite3-dev libsqlitecpp-dev sqlite3
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # fonts metric-compatible with Arial and Courier New, screenshots, PDF text checks
-  fonts-liberation2 xvfb xauth poppler-utils
+  # fonts metric-compatible with Arial and Courier New, screenshots, PDF text checks, peak memory
+  fonts-liberation2 xvfb xauth poppler-utils time
   # real Pascal code for the parser's corpus run
   fpc-source lazarus-src
 )
