@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "asciitext.h"
 #include "errors.h"
 
 namespace fs = std::filesystem;
@@ -13,17 +14,6 @@ namespace fs = std::filesystem;
 namespace qm {
 
 namespace {
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = char(x - 32);
-        if (y >= 'a' && y <= 'z') y = char(y - 32);
-        if (x != y) return false;
-    }
-    return true;
-}
 
 bool Exists(const std::string& path) {
     std::error_code ec;
@@ -37,7 +27,7 @@ std::string FindEntryIgnoringCase(const std::string& Dir, std::string_view Name)
     for (fs::directory_iterator it(fs::path(Dir.empty() ? "." : Dir), ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (SameTextAscii(entry, Name)) matches.push_back(std::move(entry));
+        if (SameText(entry, Name)) matches.push_back(std::move(entry));
     }
     if (matches.empty()) return {};
     return *std::min_element(matches.begin(), matches.end());

@@ -1,0 +1,80 @@
+// TCachedQuery: a prepared lookup statement that is re-run only when the key asked for
+// differs from the key of its current result, so bursts of questions about one class, unit
+// or member cost one database query. RunCount tells how often the statement really ran.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dbengine.h"
+
+namespace qm {
+
+struct TLookupKey {
+    int ID = 0;
+    std::string Name;  // upper case
+    bool operator==(const TLookupKey&) const = default;
+};
+
+template <class TRow>
+class TCachedQuery {
+public:
+    using TReader = TRow (*)(SQLite::Statement&);
+    enum : int { BindID = 1, BindName = 2 };
+
+    TCachedQuery(std::string Sql, int Binds, TReader Reader)
+        : FSql(std::move(Sql)), FBinds(Binds), FReader(Reader) {}
+
+    // Attaches the query to a database; the statement is prepared at its first use.
+    void Attach(SQLite::Database* Database) {
+        Close();
+        FStatement.reset();
+        FDatabase = Database;
+    }
+
+    const std::vector<TRow>& Open(const TLookupKey& Key) {
+        if (FKey && *FKey == Key) return FRows;
+        if (!FDatabase) DatabaseNotOpen();
+        Engine([&] {
+            if (!FStatement) FStatement = std::make_unique<SQLite::Statement>(*FDatabase, FSql);
+            SQLite::Statement& s = *FStatement;
+            s.reset();
+            int n = 0;
+            if (FBinds & BindID) s.bind(++n, Key.ID);
+            if (FBinds & BindName) s.bind(++n, Key.Name);
+            FRows.clear();
+            while (s.executeStep()) FRows.push_back(FReader(s));
+            s.reset();
+        });
+        FKey = Key;
+        ++FRunCount;
+        return FRows;
+    }
+
+    // Drops the current result: the next Open runs the statement whatever its key.
+    void Close() {
+        FKey.reset();
+        FRows.clear();
+    }
+
+    bool IsOpen() const { return FKey.has_value(); }
+    const std::vector<TRow>& Rows() const { return FRows; }
+    int RunCount() const { return FRunCount; }
+
+private:
+    std::string FSql;
+    int FBinds;
+    TReader FReader;
+    SQLite::Database* FDatabase = nullptr;
+    std::unique_ptr<SQLite::Statement> FStatement;
+    std::optional<TLookupKey> FKey;
+    std::vector<TRow> FRows;
+    int FRunCount = 0;
+};
+
+}  // namespace qm

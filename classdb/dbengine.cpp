@@ -1,0 +1,30 @@
+#include "dbengine.h"
+
+#include <SQLiteCpp/Column.h>
+
+namespace qm {
+
+namespace {
+
+std::string Text(SQLite::Statement& S, int Column) {
+    SQLite::Column c = S.getColumn(Column);
+    return std::string(static_cast<const char*>(c.getBlob()), size_t(c.getBytes()));
+}
+
+}  // namespace
+
+TUnitRow ReadUnitRow(SQLite::Statement& S) {
+    return {S.getColumn(0).getInt(), Text(S, 1), Text(S, 2)};
+}
+
+TClassRow ReadClassRow(SQLite::Statement& S) {
+    return {S.getColumn(0).getInt(), Text(S, 1), S.getColumn(2).getInt(), S.getColumn(3).getInt(),
+            S.getColumn(4).getInt()};
+}
+
+TMemberRow ReadMemberRow(SQLite::Statement& S) {
+    return {S.getColumn(0).getInt(), Text(S, 1),           S.getColumn(2).getInt(),
+            S.getColumn(3).getInt(), S.getColumn(4).getInt(), S.getColumn(5).getInt()};
+}
+
+}  // namespace qm

@@ -1,0 +1,90 @@
+// Rows of the three tables as the class database hands them out, and the shared records.
+#pragma once
+
+#include <array>
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+// A member without an implementation line.
+constexpr int NoImpLN = INT_MAX;
+
+enum : int {
+    KindMethod = 1,
+    KindProperty = 2,
+    KindField = 4,
+};
+
+struct TUnitRow {
+    int ID = 0;
+    std::string Name;
+    std::string Path;
+};
+
+struct TClassRow {
+    int ID = 0;
+    std::string Name;
+    int UnitID = 0;
+    int IntLN = 0;
+    int AncestorID = 0;
+};
+
+struct TMemberRow {
+    int ClassID = 0;
+    std::string Name;
+    int Flags = 0;
+    int IntLN = 0;
+    int ImpLN = NoImpLN;
+    int UnitID = 0;
+};
+
+// A text with an id attached, as lists of units, classes and search results carry them.
+struct TStringItem {
+    std::string Text;
+    int ID = 0;
+};
+using TStringItems = std::vector<TStringItem>;
+
+// The answer of the line context and of identifier resolution.
+struct TLineInfoRec {
+    enum TKind : unsigned char {
+        ClassHeading = 0,
+        ImplementationHeading = 1,
+        InsideImplementation = 2,
+        MemberDeclaration = 3,
+        InsideClass = 4,
+        Unknown = 5,
+    };
+    TKind Kind = Unknown;
+    std::string ClassName;
+    std::string MemberName;
+    int LineNumber = 0;
+    int ClassID = 0;
+    int UnitID = 0;
+    bool Found = false;
+    bool Ambiguous = false;
+};
+
+// The Filters menu's seven check marks.
+struct TMemberFilter {
+    bool ShowProperties = true;
+    bool ShowMethods = true;
+    bool ShowFields = true;
+    bool ShowPrivate = true;
+    bool ShowProtected = true;
+    bool ShowPublic = true;
+    bool ShowPublished = true;
+};
+
+// One row of the Class Info list: the member's name, the id of the class that declares it,
+// and the sub-texts of the columns "Class", "Level", "Visibility", "Type".
+struct TMemberItem {
+    std::string Caption;
+    int ClassID = 0;
+    std::array<std::string, 4> SubItems;
+};
+using TMemberItems = std::vector<TMemberItem>;
+
+}  // namespace qm

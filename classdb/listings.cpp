@@ -1,0 +1,106 @@
+// Listings of the class database: a class's members with everything it inherits, the names
+// for the selectors, and the search of members by name.
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <algorithm>
+
+#include "format.h"
+#include "memberlist.h"
+#include "unitparser.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+const char* VisibilityName(int Flags) {
+    if (Flags & VisPublished) return "Published";
+    if (Flags & VisPublic) return "Public";
+    if (Flags & VisPrivate) return "Private";
+    if (Flags & VisProtected) return "Protected";
+    return "Automated";
+}
+
+const char* KindName(int Flags) {
+    if (Flags & KindMethod) return "Method";
+    if (Flags & KindProperty) return "Property";
+    return "Field";
+}
+
+namespace {
+
+bool Admits(const TMemberFilter& Filter, int Flags) {
+    bool visibility = (Flags & VisPublished)   ? Filter.ShowPublished
+                      : (Flags & VisPublic)    ? Filter.ShowPublic
+                      : (Flags & VisPrivate)   ? Filter.ShowPrivate
+                      : (Flags & VisProtected) ? Filter.ShowProtected
+                                               : true;  // automated members always pass
+    bool kind = (Flags & KindMethod)     ? Filter.ShowMethods
+                : (Flags & KindProperty) ? Filter.ShowProperties
+                                         : Filter.ShowFields;
+    return visibility && kind;
+}
+
+// Sorted, one entry per name compared ignoring case; the first spelling met is kept.
+void SortedUniqueNames(SQLite::Statement& Names, std::vector<std::string>& Strings) {
+    std::vector<std::pair<std::string, std::string>> names;  // upper case, as stored
+    while (Names.executeStep()) {
+        std::string name = Names.getColumn(0).getString();
+        names.emplace_back(UpperCase(name), std::move(name));
+    }
+    std::stable_sort(names.begin(), names.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    Strings.clear();
+    for (size_t i = 0; i < names.size(); ++i)
+        if (i == 0 || names[i].first != names[i - 1].first) Strings.push_back(std::move(names[i].second));
+}
+
+}  // namespace
+
+void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFilter& Filter) {
+    Engine([&] {
+        SQLite::Statement members(Database(), "select * from MV where ClassID = ? order by rowid");
+        for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
+            const std::string className = GetClassName(current);
+            const std::string levelText = std::to_string(level);
+            members.reset();
+            members.bind(1, current);
+            while (members.executeStep()) {
+                TMemberRow row = ReadMemberRow(members);
+                if (!Admits(Filter, row.Flags)) continue;
+                Items.push_back({row.Name, current, {className, levelText, VisibilityName(row.Flags), KindName(row.Flags)}});
+            }
+        }
+    });
+}
+
+void TVCLDB::ListClassNames(std::vector<std::string>& Strings) {
+    Engine([&] {
+        SQLite::Statement names(Database(), "select Name from CLASSES order by ID");
+        SortedUniqueNames(names, Strings);
+    });
+}
+
+void TVCLDB::ListUnitNames(std::vector<std::string>& Strings) {
+    Engine([&] {
+        SQLite::Statement names(Database(), "select Name from UNITS order by ID");
+        SortedUniqueNames(names, Strings);
+    });
+}
+
+void TVCLDB::SearchMembers(const std::string& Name, TStringItems& Strings) {
+    Strings.clear();
+    std::vector<TMemberRow> rows;
+    Engine([&] {
+        SQLite::Statement search(Database(), "select * from MV where upper(Name) = ? order by ClassID, rowid");
+        search.bind(1, UpperCase(Name));
+        while (search.executeStep()) rows.push_back(ReadMemberRow(search));
+    });
+    for (const TMemberRow& row : rows) {
+        // Every entry shows the spelling of the first row found.
+        Strings.push_back({Format("%s.%s.%s", {GetShortUnitName(GetClassUnitID(row.ClassID)),
+                                               GetClassName(row.ClassID), rows.front().Name}),
+                           row.ClassID});
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,120 @@
+// TVCLDB's cached lookups by id, by name and by line, and the numbered errors of a failed one.
+#include "format.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+// --- by class id ---------------------------------------------------------------------------
+
+const TClassRow& TVCLDB::ClassRow(int ClassID) {
+    const auto& rows = ClassesQuery.Open({ClassID, {}});
+    if (rows.empty())
+        throw EVCLDBError(Format("Internal Error: Unknown ClassID %d", {ClassID}), dbeUnknownClassID);
+    return rows.front();
+}
+
+void TVCLDB::LocateClass(int ClassID) { ClassRow(ClassID); }
+std::string TVCLDB::GetClassName(int ClassID) { return ClassRow(ClassID).Name; }
+int TVCLDB::GetClassUnitID(int ClassID) { return ClassRow(ClassID).UnitID; }
+int TVCLDB::GetClassLine(int ClassID) { return ClassRow(ClassID).IntLN; }
+int TVCLDB::GetAncestorID(int ClassID) { return ClassRow(ClassID).AncestorID; }
+
+// --- by unit id ----------------------------------------------------------------------------
+
+const TUnitRow& TVCLDB::UnitRow(int UnitID) {
+    const auto& rows = UnitsQuery.Open({UnitID, {}});
+    if (rows.empty())
+        throw EVCLDBError(Format("Internal Error: Unknown UnitID %d", {UnitID}), dbeUnknownUnitID);
+    return rows.front();
+}
+
+void TVCLDB::LocateUnit(int UnitID) { UnitRow(UnitID); }
+std::string TVCLDB::GetUnitName(int UnitID) { return UnitRow(UnitID).Name; }
+std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
+
+// A path ending in \VCL\FORMS.PAS gives ...\VCL\FORMS. Both "\" and "/" separate.
+std::string ShortUnitName(const std::string& Path) {
+    std::string name = Path;
+    int separators = 0;
+    for (size_t i = name.size() < 2 ? 0 : name.size() - 1; i-- > 0;) {
+        if ((name[i] == '\\' || name[i] == '/') && ++separators == 2) {
+            name.erase(0, i);
+            break;
+        }
+    }
+    if (size_t dot = name.find('.'); dot != std::string::npos) name.erase(dot);
+    return "..." + name;
+}
+
+std::string TVCLDB::GetShortUnitName(int UnitID) { return ShortUnitName(GetUnitPath(UnitID)); }
+
+// --- by class id and member name -------------------------------------------------------------
+
+const TMemberRow* TVCLDB::FindMemberRow(int ClassID, const std::string& Name) {
+    const auto& rows = MVQuery.Open({ClassID, UpperCase(Name)});
+    if (!rows.empty()) return &rows.front();
+    MVQuery.Close();  // so that the next request asks again
+    return nullptr;
+}
+
+const TMemberRow& TVCLDB::MemberRow(int ClassID, const std::string& Name) {
+    if (const TMemberRow* row = FindMemberRow(ClassID, Name)) return *row;
+    throw EVCLDBError(Format("Internal Error: Unknown ClassID or MVName %d, %s", {ClassID, Name}),
+                      dbeUnknownMember);
+}
+
+void TVCLDB::LocateMember(int ClassID, const std::string& Name) { MemberRow(ClassID, Name); }
+std::string TVCLDB::GetMemberName(int ClassID, const std::string& Name) { return MemberRow(ClassID, Name).Name; }
+int TVCLDB::GetMemberFlags(int ClassID, const std::string& Name) { return MemberRow(ClassID, Name).Flags; }
+int TVCLDB::GetMemberIntLN(int ClassID, const std::string& Name) { return MemberRow(ClassID, Name).IntLN; }
+int TVCLDB::GetMemberUnitID(int ClassID, const std::string& Name) { return MemberRow(ClassID, Name).UnitID; }
+
+int TVCLDB::GetMemberTargetLine(int ClassID, const std::string& Name) {
+    const TMemberRow& row = MemberRow(ClassID, Name);
+    return row.ImpLN == NoImpLN ? row.IntLN : row.ImpLN;
+}
+
+int TVCLDB::FindMemberClass(int ClassID, const std::string& Name) {
+    while (ClassID != 0 && !FindMemberRow(ClassID, Name)) ClassID = GetAncestorID(ClassID);
+    return ClassID;
+}
+
+// --- by name ------------------------------------------------------------------------------------
+
+int TVCLDB::UnitCountByName(const std::string& Name) {
+    return int(UnitsNameQuery.Open({0, UpperCase(Name)}).size());
+}
+
+int TVCLDB::UnitsIDByNameIndex(const std::string& Name, int Index) {
+    if (Index < 0 || Index >= UnitCountByName(Name))
+        throw EVCLDBError(Format("Internal Error: Invalid Index %d to UnitsIDByNameIndex", {Index}),
+                          dbeUnitNameIndex);
+    return UnitsNameQuery.Rows()[size_t(Index)].ID;
+}
+
+int TVCLDB::ClassCountByName(const std::string& Name) {
+    return int(ClassesNameQuery.Open({0, UpperCase(Name)}).size());
+}
+
+int TVCLDB::ClassesIDByNameIndex(const std::string& Name, int Index) {
+    if (Index < 0 || Index >= ClassCountByName(Name))
+        throw EVCLDBError(Format("Internal Error: Invalid Index %d to ClassesIDByNameIndex", {Index}),
+                          dbeClassNameIndex);
+    return ClassesNameQuery.Rows()[size_t(Index)].ID;
+}
+
+// --- by line ---------------------------------------------------------------------------------------
+
+const std::vector<TClassRow>& TVCLDB::OpenUnitClassesByLine(int UnitID) {
+    const auto& rows = ClassesLNQuery.Open({UnitID, {}});
+    if (rows.empty()) {
+        ClassesLNQuery.Close();
+        throw EVCLDBError(Format("Internal Error: Unknown UnitID %d", {UnitID}), dbeUnitWithoutClasses);
+    }
+    return rows;
+}
+
+const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByIntLN(int UnitID) { return IntLNQuery.Open({UnitID, {}}); }
+const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByImpLN(int UnitID) { return ImpLNQuery.Open({UnitID, {}}); }
+
+}  // namespace qm

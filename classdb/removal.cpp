@@ -1,0 +1,92 @@
+// The VCL/non-VCL boundary and the removal of units: a unit goes together with every unit that
+// derives a class from it, directly or through other units, and a removal is one transaction.
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include "vcldb1.h"
+
+namespace qm {
+
+int TVCLDB::FirstNonVCLUnitID() {
+    return Engine([&] {
+        SQLite::Statement first(Database(),
+                                "select ID from UNITS where ID > (select min(ID) from UNITS "
+                                "where upper(Name) = 'REPORT') order by ID limit 1");
+        return first.executeStep() ? first.getColumn(0).getInt() : NoImpLN;
+    });
+}
+
+void TVCLDB::RemoveNonVCLUnits() {
+    const int first = FirstNonVCLUnitID();
+    if (first == NoImpLN) return;
+    const int last = Engine([&] { return Database().execAndGet("select max(ID) from UNITS").getInt(); });
+    DeleteUnitRange(first, last);
+}
+
+void TVCLDB::DeleteUnitRange(int FirstID, int LastID) {
+    DeleteUnits({{FirstID, LastID}});
+}
+
+void TVCLDB::ListNonVCLUnits(TStringItems& Strings) {
+    const int first = FirstNonVCLUnitID();
+    if (first == NoImpLN) return;
+    Engine([&] {
+        SQLite::Statement units(Database(), "select ID, Path from UNITS where ID >= ? order by ID");
+        units.bind(1, first);
+        while (units.executeStep()) Strings.push_back({units.getColumn(1).getString(), units.getColumn(0).getInt()});
+    });
+}
+
+void TVCLDB::DropTempTables() { FDependants.clear(); }
+
+// Every class of every unit already in the set counts, not only the descendants followed so
+// far: a unit that goes takes all its classes with it, and a class of another unit derived
+// from any of them would otherwise be left with a missing ancestor.
+void TVCLDB::CollectDependants(int UnitID, TStringItems& Strings) {
+    DropTempTables();
+    Engine([&] {
+        SQLite::Statement closure(Database(), R"sql(
+            with recursive Dependants(ID) as (
+                select ID from UNITS where ID = ?
+                union
+                select Derived.UnitID
+                from Dependants
+                join CLASSES Base on Base.UnitID = Dependants.ID
+                join CLASSES Derived on Derived.AncestorID = Base.ID)
+            select ID from Dependants order by ID)sql");
+        closure.bind(1, UnitID);
+        while (closure.executeStep()) FDependants.push_back(closure.getColumn(0).getInt());
+    });
+    for (int unit : FDependants) Strings.push_back({GetUnitPath(unit), unit});
+}
+
+void TVCLDB::DeleteDependants() {
+    std::vector<std::pair<int, int>> units;
+    for (int unit : FDependants) units.emplace_back(unit, unit);
+    DeleteUnits(units);
+    FDependants.clear();
+}
+
+// Deletes the units whose ids lie in the ranges, with their classes and members, all in one
+// transaction.
+void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
+    Engine([&] {
+        SQLite::Transaction transaction(Database());
+        SQLite::Statement members(Database(), "delete from MV where UnitID between ? and ?");
+        SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
+        SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
+        for (auto [first, last] : Ranges) {
+            for (SQLite::Statement* remove : {&members, &classes, &units}) {
+                remove->reset();
+                remove->bind(1, first);
+                remove->bind(2, last);
+                remove->exec();
+            }
+        }
+        transaction.commit();
+    });
+    CloseLookups();
+}
+
+}  // namespace qm

@@ -1,0 +1,35 @@
+// The class database's tables and indexes. Every lookup the program makes has an index:
+// names are compared upper-cased, members and classes are read per unit in line order.
+#pragma once
+
+namespace qm {
+
+inline constexpr const char* ClassDatabaseSchema = R"sql(
+CREATE TABLE IF NOT EXISTS UNITS(
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Name TEXT NOT NULL,
+    Path TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS CLASSES(
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Name TEXT NOT NULL,
+    UnitID INTEGER NOT NULL,
+    IntLN INTEGER NOT NULL,
+    AncestorID INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS MV(
+    ClassID INTEGER NOT NULL,
+    Name TEXT NOT NULL,
+    Flags INTEGER NOT NULL,
+    IntLN INTEGER NOT NULL,
+    ImpLN INTEGER NOT NULL,
+    UnitID INTEGER NOT NULL,
+    UNIQUE(ClassID, Name));
+CREATE INDEX IF NOT EXISTS UnitsByName ON UNITS(upper(Name));
+CREATE INDEX IF NOT EXISTS UnitsByPath ON UNITS(upper(Path));
+CREATE INDEX IF NOT EXISTS ClassesByName ON CLASSES(upper(Name));
+CREATE INDEX IF NOT EXISTS ClassesByUnitLine ON CLASSES(UnitID, IntLN);
+CREATE INDEX IF NOT EXISTS ClassesByAncestor ON CLASSES(AncestorID);
+CREATE INDEX IF NOT EXISTS MembersByName ON MV(upper(Name));
+CREATE INDEX IF NOT EXISTS MembersByUnitLine ON MV(UnitID, IntLN);
+)sql";
+
+}  // namespace qm

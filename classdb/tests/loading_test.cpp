@@ -1,0 +1,147 @@
+// Loading units: the rows written, ancestor resolution, implementation lines, and every way a
+// load is refused without leaving a trace.
+#include <SQLiteCpp/Database.h>
+
+#include "dbfixture.h"
+#include "unitparser.h"
+
+namespace qm {
+
+TEST_F(DbTest, LoadWritesUnitsClassesAndMembers) {
+    int progress = 0;
+    Db.OnProgress = {[](void* n, TVCLDB&) { ++*static_cast<int*>(n); }, &progress};
+    LoadLibrary();
+    EXPECT_EQ(Count("select count(*) from UNITS"), 4);
+    EXPECT_EQ(Count("select count(*) from CLASSES"), 6);
+    // 6 classes announced, and 11 implementation headings matched (TControl.refresh is not).
+    EXPECT_EQ(progress, 6 + 11);
+
+    int object = ClassID("TObject"), control = ClassID("TControl");
+    EXPECT_EQ(Db.GetAncestorID(object), 0);
+    EXPECT_EQ(Db.GetAncestorID(ClassID("TPersistent")), object);
+    EXPECT_EQ(Db.GetClassLine(control), 8);
+    EXPECT_EQ(Db.GetUnitName(Db.GetClassUnitID(control)), "Controls");
+    EXPECT_EQ(Db.GetUnitPath(Db.GetClassUnitID(control)), Fixture("Controls.pas"));
+
+    struct Member {
+        const char* Name;
+        int Flags, IntLN, ImpLN;
+    } members[] = {
+        {"FCaption", 128 + 4, 10, NoImpLN}, {"Click", 64 + 1, 12, 23},    {"Assign", 32 + 1, 14, 27},
+        {"Caption", 16 + 2, 16, NoImpLN},   {"Refresh", 256 + 1, 18, NoImpLN},  // heading spelt "refresh"
+    };
+    for (const Member& m : members) {
+        SCOPED_TRACE(m.Name);
+        EXPECT_EQ(Db.GetMemberFlags(control, m.Name), m.Flags);
+        EXPECT_EQ(Db.GetMemberIntLN(control, m.Name), m.IntLN);
+        EXPECT_EQ(Db.GetMemberTargetLine(control, m.Name), m.ImpLN == NoImpLN ? m.IntLN : m.ImpLN);
+    }
+    EXPECT_EQ(Count("select count(*) from MV where ImpLN = 2147483647 and Flags & 1 = 0"),
+              Count("select count(*) from MV where Flags & 1 = 0"));
+}
+
+TEST_F(DbTest, AncestorsDeclaredLaterInTheUnitAreInsertedFirst) {
+    LoadLibrary();
+    Load("Order.pas");
+    int a = ClassID("TA"), b = ClassID("TB");
+    EXPECT_LT(a, b);
+    EXPECT_EQ(Db.GetAncestorID(b), a);
+    EXPECT_EQ(Db.GetAncestorID(a), ClassID("TComponent"));
+    EXPECT_EQ(Db.FindMemberClass(b, "FB"), b);  // members follow their class, whatever the order
+}
+
+TEST_F(DbTest, AmongSameNamedAncestorsTheUnitUsedLastWins) {
+    LoadLibrary();
+    int first = Db.LoadUnit(Fixture("dupe1/Shared.pas"));
+    Db.LoadUnit(Fixture("dupe2/Shared2.pas"));
+    // uses Shared2, Shared: Shared is named later. The implementation's uses clause comes after
+    // the class and does not count.
+    Load("Picker.pas");
+    EXPECT_EQ(Db.GetClassUnitID(Db.GetAncestorID(ClassID("TPick"))), first);
+
+    // Named in no uses list: a class of the unit itself is the ancestor, or the load fails.
+    Write("local.pas", "unit Local;\ntype\n  TShared = class(TComponent) end;\n  TMine = class(TShared) end;\nend.\n");
+    Db.LoadUnit((Dir / "local.pas").string());
+    EXPECT_EQ(Db.GetClassUnitID(Db.GetAncestorID(Db.ClassesIDByNameIndex("TMine", 0))),
+              Db.GetClassUnitID(Db.ClassesIDByNameIndex("TShared", 2)));
+    std::string orphan = Write("orphan.pas", "unit Orphan;\ntype\n  TMine2 = class(TShared) end;\nend.\n");
+    EXPECT_EQ(VCLDBErrorOf([&] { Db.LoadUnit(orphan); }),
+              "0: Unable to locate ancestor class TSHARED.\rThe Unit which defines this class must be loaded first.");
+}
+
+TEST_F(DbTest, RefusedLoadsWriteNothing) {
+    LoadLibrary();
+    const int units = Count("select count(*) from UNITS");
+    const std::string missing = (Dir / "missing.pas").string();
+    struct Case {
+        std::string Path;
+        std::string Error;
+    } cases[] = {
+        {missing, "9: Unable to locate unit: " + missing},
+        {Fixture("Forms.pas"), "0: The Unit \"" + Fixture("Forms.pas") + "\" has already been added"},
+        {Write("noclass.pas", "unit NoClass;\nconst X = 1;\nend.\n"),
+         "0: " + (Dir / "noclass.pas").string() + " has no class definitions and will not be loaded"},
+        {Write("ghost.pas", "unit Ghost;\ntype\n  TA = class(TGhost) end;\nend.\n"),
+         "0: Unable to locate ancestor class TGHOST.\rThe Unit which defines this class must be loaded first."},
+        // a cycle within the unit, after a class that is fine and one that derives from the cycle
+        {Write("cycle.pas", "unit Cycle;\ntype\n  TOk = class(TObject) end;\n  TOut = class(TOne) end;\n"
+                            "  TOne = class(TTwo) end;\n  TTwo = class(tone) end;\nend.\n"),
+         "0: Unable to locate ancestor class TTWO.\rThe Unit which defines this class must be loaded first."},
+        {Write("self.pas", "unit Self;\ntype\n  TSelf = class(TSelf) end;\nend.\n"),
+         "0: Unable to locate ancestor class TSELF.\rThe Unit which defines this class must be loaded first."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Path);
+        EXPECT_EQ(VCLDBErrorOf([&] { Db.LoadUnit(c.Path); }), c.Error);
+    }
+    // Parser and file errors pass through as they are.
+    std::string broken = Write("broken.pas", "unit Broken;\ntype\n  TA = class(TObject)\n  procedure P Q;\nend;\nend.\n");
+    EXPECT_THROW(Db.LoadUnit(broken), EUnitParserError);
+    std::string open = Write("open.pas", "unit Open;\ntype TA = class(TObject) end;\n{ never closed");
+    EXPECT_THROW(Db.LoadUnit(open), EReadError);
+    EXPECT_EQ(Count("select count(*) from UNITS"), units);
+    EXPECT_EQ(Count("select count(*) from CLASSES where UnitID > (select max(ID) from UNITS)"), 0);
+}
+
+TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {
+    LoadLibrary();
+    {
+        SQLite::Database db(DbPath, SQLite::OPEN_READWRITE);
+        db.exec("create trigger NoWidgets before insert on CLASSES when new.Name = 'TWidget' "
+                "begin select raise(abort, 'widgets are refused'); end");
+    }
+    std::string unit = Write("widgets.pas", "unit Widgets;\ntype\n  TGadget = class(TObject) end;\n"
+                                            "  TWidget = class(TGadget) end;\nend.\n");
+    EXPECT_THROW(Db.LoadUnit(unit), EDatabaseError);
+    EXPECT_EQ(Count("select count(*) from UNITS where Name = 'widgets'"), 0);
+    EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TGadget'"), 0);
+}
+
+TEST_F(DbTest, DuplicateMembersAreReportedAndSkipped) {
+    LoadLibrary();
+    std::string unit = Write("twice.pas", "unit Twice;\ntype\n  TTwice = class(TObject)\n{$IFDEF A}\n"
+                                          "    F: Integer;\n{$ELSE}\n    F: Word;\n{$ENDIF}\n    G: Integer;\n"
+                                          "    f: Byte;\n  end;\nend.\n");
+    Db.LoadUnit(unit);
+    int twice = ClassID("TTwice");
+    EXPECT_EQ(Messages, std::vector<std::string>{"Internal Error: Key Violation on " + std::to_string(twice) + ", F"});
+    EXPECT_EQ(Db.GetMemberIntLN(twice, "G"), 9);
+    EXPECT_EQ(Count("select count(*) from MV where ClassID = " + std::to_string(twice)), 3);  // F, G, f
+}
+
+TEST_F(DbTest, OddNamesRoundTrip) {
+    LoadLibrary();
+    const std::string longName = "T" + std::string(254, 'x');
+    // A file name that is not valid UTF-8: its bytes are kept as they are.
+    std::string unit = Write("caf\xE9 it's \"odd\".v2.pas", "unit Odd;\ntype\n  " + longName +
+                                                                " = class(TObject)\n    FApfel: Integer;\n  end;\nend.\n");
+    int unitID = Db.LoadUnit(unit);
+    EXPECT_EQ(Db.GetUnitName(unitID), "caf\xE9 it's \"odd\"");
+    EXPECT_EQ(Db.UnitCountByName("CAF\xE9 IT'S \"ODD\""), 1);
+    EXPECT_EQ(Db.GetUnitPath(unitID), unit);
+    EXPECT_EQ(Db.GetClassName(ClassID(longName)), longName);
+    EXPECT_EQ(Db.GetMemberName(ClassID(longName), "fapfel"), "FApfel");
+    EXPECT_EQ(VCLDBErrorOf([&] { Db.LoadUnit(unit); }), "0: The Unit \"" + unit + "\" has already been added");
+}
+
+}  // namespace qm

@@ -1,0 +1,13 @@
+// Letter case as the program knows it: ASCII only, bytes above 127 are left alone.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+std::string UpperCase(std::string Text);
+// Equal without regard to ASCII letter case.
+bool SameText(std::string_view A, std::string_view B);
+
+}  // namespace qm

@@ -1,0 +1,15 @@
+unit Picker;
+
+interface
+
+uses Shared2, Shared;
+
+type
+  TPick = class(TShared)
+  end;
+
+implementation
+
+uses Shared2;
+
+end.

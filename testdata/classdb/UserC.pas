@@ -1,0 +1,13 @@
+unit UserC;
+
+interface
+
+uses UserB;
+
+type
+  TMyLeaf = class(TUnrelated)
+  end;
+
+implementation
+
+end.

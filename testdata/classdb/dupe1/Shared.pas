@@ -1,0 +1,13 @@
+unit Shared;
+
+interface
+
+uses Classes;
+
+type
+  TShared = class(TComponent)
+  end;
+
+implementation
+
+end.

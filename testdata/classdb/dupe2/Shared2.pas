@@ -1,0 +1,13 @@
+unit Shared2;
+
+interface
+
+uses Classes;
+
+type
+  TShared = class(TComponent)
+  end;
+
+implementation
+
+end.
