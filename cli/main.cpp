@@ -1,17 +1,31 @@
 // quillmap2-cli: works on Pascal units and the class database without the window.
-#include <cstdio>
+#include <QCoreApplication>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "dbcmds.h"
+#include "dblocation.h"
 #include "parsecmd.h"
 
 namespace {
 
 int Usage() {
-    std::cerr << "usage: quillmap2-cli COMMAND [ARGS]\n"
+    std::cerr << "usage: quillmap2-cli [--db PATH] COMMAND [ARGS]\n"
                  "commands:\n"
-                 "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n";
+                 "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n"
+                 "  add FILE...                                   load units into the class database\n"
+                 "  units                                         every unit: id, name, path\n"
+                 "  classes [NAME]                                classes: id, name, unit, line, ancestor\n"
+                 "  members CLASS [--no-KIND|--no-VISIBILITY]...  a class's members with inherited ones\n"
+                 "  search NAME                                   every class that declares a member NAME\n"
+                 "  lineinfo UNIT LINE                            the class and member around a line\n"
+                 "  resolve UNIT LINE WORD                        where a double-click on WORD leads\n"
+                 "  dependants UNIT                               the units that go when UNIT is removed\n"
+                 "  remove UNIT                                   remove UNIT with its dependants\n"
+                 "  remove-non-vcl                                remove every unit added after the VCL\n"
+                 "The database is PATH, or the user's class database.\n";
     return 2;
 }
 
@@ -19,11 +33,21 @@ int Usage() {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    if (argc < 2) return Usage();
-    std::string command = argv[1];
-    std::vector<std::string> args(argv + 2, argv + argc);
+    QCoreApplication app(argc, argv);  // the folder of the program, for the default database
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string dbPath;
+    if (args.size() >= 2 && args[0] == "--db") {
+        dbPath = args[1];
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.empty()) return Usage();
+    const std::string command = args[0];
+    args.erase(args.begin());
+
     int status;
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
+    else if (qm::IsDatabaseCommand(command))
+        status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout, std::cerr);
     else return Usage();
     std::cout.flush();
     return status;

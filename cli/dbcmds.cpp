@@ -1,0 +1,232 @@
+#include "dbcmds.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "asciitext.h"
+#include "format.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+namespace {
+
+class EUsage : public Exception {
+public:
+    using Exception::Exception;
+};
+
+struct TContext {
+    TVCLDB& Db;
+    std::vector<std::string> Args;
+    std::ostream& Out;
+    std::ostream& Err;
+};
+
+using TCommand = std::function<void(TContext&)>;
+
+bool IsNumber(const std::string& Text) {
+    return !Text.empty() && Text.size() < 10 && std::all_of(Text.begin(), Text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int ToInt(const std::string& Text, const char* What) {
+    if (!IsNumber(Text)) throw EUsage(Format("quillmap2-cli: %s must be a number: %s", {What, Text}));
+    return std::stoi(Text);
+}
+
+// A unit given by id or by name (the first unit of that name).
+int UnitArg(TVCLDB& Db, const std::string& Text) {
+    if (IsNumber(Text)) {
+        Db.LocateUnit(std::stoi(Text));
+        return std::stoi(Text);
+    }
+    if (Db.UnitCountByName(Text) == 0) throw Exception(Format("No unit named %s", {Text}));
+    return Db.UnitsIDByNameIndex(Text, 0);
+}
+
+// A class given by id or by name (the first class of that name).
+int ClassArg(TVCLDB& Db, const std::string& Text) {
+    if (IsNumber(Text)) {
+        Db.LocateClass(std::stoi(Text));
+        return std::stoi(Text);
+    }
+    if (Db.ClassCountByName(Text) == 0) throw Exception(Format("No class named %s", {Text}));
+    return Db.ClassesIDByNameIndex(Text, 0);
+}
+
+void Need(const TContext& C, size_t Min, size_t Max, const char* Usage) {
+    if (C.Args.size() < Min || C.Args.size() > Max) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + Usage);
+}
+
+void PrintItems(std::ostream& Out, const TStringItems& Items) {
+    for (const TStringItem& i : Items) Out << i.ID << '\t' << i.Text << '\n';
+}
+
+void PrintLineInfo(std::ostream& Out, const TLineInfoRec& I) {
+    Out << int(I.Kind) << '\t' << I.ClassName << '\t' << I.MemberName << '\t' << I.LineNumber << '\t' << I.ClassID
+        << '\t' << I.UnitID << '\t' << I.Found << '\t' << I.Ambiguous << '\n';
+}
+
+// Messages may hold CR line breaks meant for a message box; a terminal wants LF.
+std::string ForTerminal(std::string Message) {
+    std::replace(Message.begin(), Message.end(), '\r', '\n');
+    return Message;
+}
+
+void Add(TContext& C) {
+    Need(C, 1, SIZE_MAX, "add FILE...");
+    bool failed = false;
+    for (const std::string& file : C.Args) {
+        try {
+            int id = C.Db.LoadUnit(file);
+            C.Out << id << '\t' << C.Db.GetUnitName(id) << '\t' << file << '\n';
+        } catch (const Exception& e) {
+            C.Err << ForTerminal(e.Message()) << '\n';
+            failed = true;
+        }
+    }
+    if (failed) throw EAbort();
+}
+
+void Units(TContext& C) {
+    Need(C, 0, 0, "units");
+    std::vector<std::string> names;
+    C.Db.ListUnitNames(names);
+    for (const std::string& name : names)
+        for (int i = 0, n = C.Db.UnitCountByName(name); i < n; ++i) {
+            int id = C.Db.UnitsIDByNameIndex(name, i);
+            C.Out << id << '\t' << C.Db.GetUnitName(id) << '\t' << C.Db.GetUnitPath(id) << '\n';
+        }
+}
+
+void Classes(TContext& C) {
+    Need(C, 0, 1, "classes [NAME]");
+    std::vector<std::string> names;
+    if (C.Args.empty()) C.Db.ListClassNames(names);
+    else names.push_back(C.Args[0]);
+    for (const std::string& name : names)
+        for (int i = 0, n = C.Db.ClassCountByName(name); i < n; ++i) {
+            int id = C.Db.ClassesIDByNameIndex(name, i);
+            C.Out << id << '\t' << C.Db.GetClassName(id) << '\t' << C.Db.GetClassUnitID(id) << '\t'
+                  << C.Db.GetClassLine(id) << '\t' << C.Db.GetAncestorID(id) << '\n';
+        }
+}
+
+void Members(TContext& C) {
+    const char* usage =
+        "members CLASS [--no-properties] [--no-methods] [--no-fields] [--no-private] [--no-protected] "
+        "[--no-public] [--no-published]";
+    Need(C, 1, 8, usage);
+    TMemberFilter filter;
+    const std::map<std::string, bool TMemberFilter::*> flags = {
+        {"--no-properties", &TMemberFilter::ShowProperties}, {"--no-methods", &TMemberFilter::ShowMethods},
+        {"--no-fields", &TMemberFilter::ShowFields},         {"--no-private", &TMemberFilter::ShowPrivate},
+        {"--no-protected", &TMemberFilter::ShowProtected},   {"--no-public", &TMemberFilter::ShowPublic},
+        {"--no-published", &TMemberFilter::ShowPublished},
+    };
+    std::string cls;
+    for (const std::string& arg : C.Args) {
+        if (auto flag = flags.find(arg); flag != flags.end()) filter.*(flag->second) = false;
+        else if (cls.empty()) cls = arg;
+        else Need(C, 0, 0, usage);
+    }
+    if (cls.empty()) Need(C, 0, 0, usage);
+    TMemberItems items;
+    C.Db.ListClassMembers(ClassArg(C.Db, cls), items, filter);
+    for (const TMemberItem& i : items)
+        C.Out << i.Caption << '\t' << i.ClassID << '\t' << i.SubItems[0] << '\t' << i.SubItems[1] << '\t'
+              << i.SubItems[2] << '\t' << i.SubItems[3] << '\n';
+}
+
+void Search(TContext& C) {
+    Need(C, 1, 1, "search NAME");
+    TStringItems found;
+    C.Db.SearchMembers(C.Args[0], found);
+    PrintItems(C.Out, found);
+}
+
+void LineInfo(TContext& C) {
+    Need(C, 2, 2, "lineinfo UNIT LINE");
+    C.Db.CurrentUnitID = UnitArg(C.Db, C.Args[0]);
+    TLineInfoRec info;
+    C.Db.GetLineInfo(ToInt(C.Args[1], "LINE"), info);
+    PrintLineInfo(C.Out, info);
+}
+
+// The word as a double-click hands it over: upper case, without surrounding blanks.
+std::string Word(std::string Text) {
+    const char* blanks = " \t\r\n";
+    Text.erase(0, Text.find_first_not_of(blanks));
+    Text.erase(Text.find_last_not_of(blanks) + 1);
+    return UpperCase(Text);
+}
+
+void Resolve(TContext& C) {
+    Need(C, 3, 3, "resolve UNIT LINE WORD");
+    C.Db.CurrentUnitID = UnitArg(C.Db, C.Args[0]);
+    TLineInfoRec info;
+    C.Db.ResolveIdentifier(Word(C.Args[2]), ToInt(C.Args[1], "LINE"), info);
+    PrintLineInfo(C.Out, info);
+}
+
+void Dependants(TContext& C) {
+    Need(C, 1, 1, "dependants UNIT");
+    TStringItems units;
+    C.Db.CollectDependants(UnitArg(C.Db, C.Args[0]), units);
+    PrintItems(C.Out, units);
+}
+
+void Remove(TContext& C) {
+    Need(C, 1, 1, "remove UNIT");
+    TStringItems units;
+    C.Db.CollectDependants(UnitArg(C.Db, C.Args[0]), units);
+    C.Db.DeleteDependants();
+    PrintItems(C.Out, units);
+}
+
+void RemoveNonVCL(TContext& C) {
+    Need(C, 0, 0, "remove-non-vcl");
+    TStringItems units;
+    C.Db.ListNonVCLUnits(units);
+    C.Db.RemoveNonVCLUnits();
+    PrintItems(C.Out, units);
+}
+
+const std::map<std::string, TCommand>& Commands() {
+    static const std::map<std::string, TCommand> commands = {
+        {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
+        {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
+        {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL},
+    };
+    return commands;
+}
+
+}  // namespace
+
+bool IsDatabaseCommand(const std::string& Command) { return Commands().count(Command) > 0; }
+
+int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
+                       std::ostream& Out, std::ostream& Err) {
+    TVCLDB db;
+    db.OnMessage = {[](void* err, TVCLDB&, const std::string& m) { *static_cast<std::ostream*>(err) << ForTerminal(m) << '\n'; },
+                    &Err};
+    TContext context{db, Args, Out, Err};
+    try {
+        db.OpenDatabase(DbPath);
+        Commands().at(Command)(context);
+        return 0;
+    } catch (const EUsage& e) {
+        Err << e.Message() << '\n';
+        return 2;
+    } catch (const EAbort&) {
+        return 1;  // already reported
+    } catch (const Exception& e) {
+        Err << ForTerminal(e.Message()) << '\n';
+        return 1;
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,18 @@
+// The class database commands of quillmap2-cli: add, units, classes, members, search,
+// lineinfo, resolve, dependants, remove, remove-non-vcl.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+bool IsDatabaseCommand(const std::string& Command);
+
+// Runs Command on the database file DbPath. Returns the exit status: 0 done, 1 an error was
+// reported on Err, 2 a usage error.
+int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
+                       std::ostream& Out, std::ostream& Err);
+
+}  // namespace qm

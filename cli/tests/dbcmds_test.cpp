@@ -1,0 +1,74 @@
+// The class database commands end to end on a fresh database: output records and exit codes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "dbcmds.h"
+
+namespace fs = std::filesystem;
+
+namespace qm {
+
+namespace {
+
+class DbCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() / "qm_dbcmds";
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    // Runs a command; returns "status|stdout|stderr".
+    std::string Run(const std::string& Command, const std::vector<std::string>& Args) {
+        std::ostringstream out, err;
+        int status = RunDatabaseCommand((Dir / "q.db").string(), Command, Args, out, err);
+        return std::to_string(status) + "|" + out.str() + "|" + err.str();
+    }
+    static std::string Unit(const std::string& Name) { return QM_TESTDATA_DIR "/classdb/" + Name; }
+
+    fs::path Dir;
+};
+
+}  // namespace
+
+TEST_F(DbCommands, EveryCommandPrintsItsRecords) {
+    const std::string sys = Unit("System.pas"), cls = Unit("Classes.pas"), a = Unit("UserA.pas"), b = Unit("UserB.pas");
+    EXPECT_EQ(Run("add", {sys, cls, a, b}),
+              "0|1\tSystem\t" + sys + "\n2\tClasses\t" + cls + "\n3\tUserA\t" + a + "\n4\tUserB\t" + b + "\n|");
+    EXPECT_EQ(Run("units", {}), "0|2\tClasses\t" + cls + "\n1\tSystem\t" + sys + "\n3\tUserA\t" + a + "\n4\tUserB\t" + b + "\n|");
+    EXPECT_EQ(Run("classes", {"tmybase"}), "0|4\tTMyBase\t3\t8\t3\n|");
+    EXPECT_EQ(Run("members", {"TMyBase", "--no-methods", "--no-private"}),
+              "0|Owner\t3\tTComponent\t2\tPublic\tProperty\nName\t3\tTComponent\t2\tPublished\tProperty\n|");
+    EXPECT_EQ(Run("search", {"ASSIGN"}), "0|2\t.../classdb/Classes.TPersistent.Assign\n|");
+    EXPECT_EQ(Run("lineinfo", {"UserA", "14"}), "0|1\tTMyBase\tWork\t0\t4\t3\t0\t0\n|");
+    // On an implementation heading a method leads to its declaration.
+    EXPECT_EQ(Run("resolve", {"3", "14", " loaded "}), "0|1\tTComponent\tLoaded\t20\t3\t2\t1\t0\n|");
+    EXPECT_EQ(Run("resolve", {"3", "15", "Loaded"}), "0|2\tTComponent\tLoaded\t39\t3\t2\t1\t0\n|");
+    EXPECT_EQ(Run("dependants", {"usera"}), "0|3\t" + a + "\n4\t" + b + "\n|");
+    EXPECT_EQ(Run("remove", {"UserA"}), "0|3\t" + a + "\n4\t" + b + "\n|");
+    EXPECT_EQ(Run("remove-non-vcl", {}), "0||");  // no REPORT unit: everything counts as VCL
+    EXPECT_EQ(Run("units", {}), "0|2\tClasses\t" + cls + "\n1\tSystem\t" + sys + "\n|");
+}
+
+TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
+    const std::string sys = Unit("System.pas"), missing = (Dir / "none.pas").string();
+    EXPECT_EQ(Run("add", {sys, missing, sys}),
+              "1|1\tSystem\t" + sys + "\n|Unable to locate unit: " + missing + "\nThe Unit \"" + sys +
+                  "\" has already been added\n");
+    EXPECT_EQ(Run("add", {Unit("UserA.pas")}),
+              "1||Unable to locate ancestor class TCOMPONENT.\nThe Unit which defines this class must be loaded first.\n");
+    EXPECT_EQ(Run("members", {"TNothing"}), "1||No class named TNothing\n");
+    EXPECT_EQ(Run("lineinfo", {"99", "1"}), "1||Internal Error: Unknown UnitID 99\n");
+    EXPECT_EQ(Run("lineinfo", {"System", "x"}), "2||quillmap2-cli: LINE must be a number: x\n");
+    EXPECT_EQ(Run("search", {}), "2||usage: quillmap2-cli [--db PATH] search NAME\n");
+    EXPECT_EQ(Run("members", {"TObject", "TObject"}).substr(0, 2), "2|");
+
+    std::ostringstream out, err;
+    EXPECT_EQ(RunDatabaseCommand((Dir / "no" / "such" / "dir.db").string(), "units", {}, out, err), 1);
+    EXPECT_NE(err.str().find("Unable to open the class database"), std::string::npos) << err.str();
+}
+
+}  // namespace qm
