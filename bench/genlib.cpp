@@ -51,7 +51,11 @@ const std::vector<std::string> Directives = {"virtual;", "dynamic;", "override;"
 struct TClassInfo {
     std::string Name;
     int Unit;
+    int Depth;  // 1 for TObject
 };
+
+// Real class libraries nest about a dozen levels deep at most.
+constexpr int MaxDepth = 12;
 
 class TLibraryWriter {
 public:
@@ -172,16 +176,18 @@ void TLibraryWriter::WriteUnit(int U, size_t UnitBytes) {
     std::vector<int> used;
     if (U == 0) {
         types += "  TObject = class\n  public\n    constructor Create;\n    procedure Free;\n  end;\n\n";
-        FClasses.push_back({"TObject", 0});
+        FClasses.push_back({"TObject", 0, 1});
     }
     for (int c = 0; types.size() + impl.size() < UnitBytes; ++c) {
-        // Mostly a recent class, so that chains grow deep as in a real library.
+        // Mostly a recent class, so that chains grow deep as in a real library, but never
+        // deeper than MaxDepth; the root when no recent class qualifies.
         int back = FRand.Below(int(std::min<size_t>(FClasses.size(), 40)));
-        const TClassInfo ancestor = FClasses[FClasses.size() - 1 - size_t(back)];
+        TClassInfo ancestor = FClasses[FClasses.size() - 1 - size_t(back)];
+        if (ancestor.Depth >= MaxDepth) ancestor = FClasses.front();
         if (ancestor.Unit != U) used.push_back(ancestor.Unit);
         std::string cls = "T" + FRand.Pick(Nouns) + name.substr(3) + "_" + std::to_string(c);
         types += ClassText(cls, ancestor.Name, impl);
-        FClasses.push_back({cls, U});
+        FClasses.push_back({cls, U, ancestor.Depth + 1});
     }
 
     std::string text = "{ " + name + ": generated class library unit. }\nunit " + name +

@@ -73,7 +73,8 @@ void TVCLDB::DeleteDependants() {
 void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
     Engine([&] {
         SQLite::Transaction transaction(Database());
-        SQLite::Statement members(Database(), "delete from MV where UnitID between ? and ?");
+        SQLite::Statement members(Database(), "delete from MV where ClassID in "
+                                              "(select ID from CLASSES where UnitID between ? and ?)");
         SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
         SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
         for (auto [first, last] : Ranges) {

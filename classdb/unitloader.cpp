@@ -1,12 +1,12 @@
 // LoadUnit: parse a unit, collect its classes and members in memory, resolve every ancestor,
 // then write the unit, its classes in dependency order and its members in one transaction.
 #include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
 #include <unordered_map>
 
 #include "format.h"
+#include "loadstatements.h"
 #include "paths.h"
 #include "unitparser.h"
 #include "vcldb1.h"
@@ -64,16 +64,14 @@ private:
     std::unordered_map<std::string, std::vector<int>> FClassesByName;        // exact name
     std::unordered_map<std::string, int> FFirstClassByUpperName;             // for ancestors
     std::vector<std::unordered_map<std::string, int>> FFirstMemberOfClass;   // exact name
-    SQLite::Statement FUnitsByName;
-    SQLite::Statement FParsingQuery;
+    TLoadStatements& FSql;
 };
 
 TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName)
     : FOwner(Owner),
       FDb(Owner.Database()),
       FFileName(FileName),
-      FUnitsByName(FDb, "select * from UNITS where upper(Name) = ? order by ID"),
-      FParsingQuery(FDb, "select * from CLASSES where upper(Name) = ? order by ID") {
+      FSql(Owner.LoadStatements()) {
     using E = TUnitParser::TParserEvent;
     Parser.OnUses = E::Of<&TUnitLoader::OnUses>(this);
     Parser.OnClass = E::Of<&TUnitLoader::OnClass>(this);
@@ -84,10 +82,10 @@ TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName)
 }
 
 void TUnitLoader::OnUses(TUnitParser& Sender) {
-    FUnitsByName.reset();
-    FUnitsByName.bind(1, Sender.UsesUnit);
-    while (FUnitsByName.executeStep()) {
-        TUnitRow row = ReadUnitRow(FUnitsByName);
+    FSql.UnitsByName.tryReset();
+    FSql.UnitsByName.bind(1, Sender.UsesUnit);
+    while (FSql.UnitsByName.executeStep()) {
+        TUnitRow row = ReadUnitRow(FSql.UnitsByName);
         UsesList.push_back({row.Name, row.ID});
     }
 }
@@ -102,10 +100,10 @@ void TUnitLoader::OnClass(TUnitParser& Sender) {
         def.AncestorID = 0;
     } else {
         def.AncestorName = Sender.AncestorName;
-        FParsingQuery.reset();
-        FParsingQuery.bind(1, UpperCase(def.AncestorName));
+        FSql.ParsingQuery.tryReset();
+        FSql.ParsingQuery.bind(1, UpperCase(def.AncestorName));
         std::vector<TClassRow> rows;
-        while (FParsingQuery.executeStep()) rows.push_back(ReadClassRow(FParsingQuery));
+        while (FSql.ParsingQuery.executeStep()) rows.push_back(ReadClassRow(FSql.ParsingQuery));
         if (rows.size() == 1) {
             def.AncestorID = rows.front().ID;
         } else if (rows.size() > 1) {
@@ -187,7 +185,8 @@ int TUnitLoader::InsertUnit() {
     std::string name = FFileName;
     if (size_t slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
     if (size_t dot = name.find('.'); dot != std::string::npos) name.erase(dot);
-    SQLite::Statement insert(FDb, "insert into UNITS(Name, Path) values(?, ?)");
+    SQLite::Statement& insert = FSql.InsertUnit;
+    insert.tryReset();
     insert.bind(1, name);
     insert.bind(2, FFileName);
     insert.exec();
@@ -195,12 +194,12 @@ int TUnitLoader::InsertUnit() {
 }
 
 void TUnitLoader::InsertClasses(int UnitID) {
-    SQLite::Statement insert(FDb, "insert into CLASSES(Name, UnitID, IntLN, AncestorID) values(?, ?, ?, ?)");
+    SQLite::Statement& insert = FSql.InsertClass;
     for (;;) {
         bool inserted = false;
         for (TClassDefObj& def : ClassDefs) {
             if (def.ID != -1 || def.AncestorID < 0) continue;
-            insert.reset();
+            insert.tryReset();
             insert.bind(1, def.Name);
             insert.bind(2, UnitID);
             insert.bind(3, def.IntLN);
@@ -215,7 +214,7 @@ void TUnitLoader::InsertClasses(int UnitID) {
 }
 
 void TUnitLoader::InsertMembers(int UnitID) {
-    SQLite::Statement insert(FDb, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID) values(?, ?, ?, ?, ?, ?)");
+    SQLite::Statement& insert = FSql.InsertMember;
     for (const TMVDefObj& member : MVDefs) {
         const TClassDefObj& owner = ClassDefs[size_t(member.ClassIndex)];
         insert.tryReset();  // a refused insert leaves its error in the statement until reset
@@ -238,21 +237,32 @@ int TUnitLoader::Run() {
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
     ResolveLocalAncestors();
 
-    SQLite::Transaction transaction(FDb);
-    int unitID = InsertUnit();
-    InsertClasses(unitID);
-    InsertMembers(unitID);
-    transaction.commit();
-    return unitID;
+    // A savepoint commits like a transaction on its own, and nests inside a caller's batch;
+    // on any failure the unit's rows are rolled back and the savepoint is closed.
+    FDb.exec("SAVEPOINT LoadUnit");
+    try {
+        int unitID = InsertUnit();
+        InsertClasses(unitID);
+        InsertMembers(unitID);
+        FDb.exec("RELEASE LoadUnit");
+        return unitID;
+    } catch (...) {
+        FDb.tryExec("ROLLBACK TO LoadUnit");
+        FDb.tryExec("RELEASE LoadUnit");
+        throw;
+    }
 }
 
 int TVCLDB::LoadUnit(const std::string& FileName) {
     if (!FileExists(FileName))
         throw EVCLDBError(Format("Unable to locate unit: %s", {FileName}), dbeUnitNotFound);
     return Engine([&] {
-        SQLite::Statement duplicate(Database(), "select 1 from UNITS where upper(Path) = ?");
+        SQLite::Statement& duplicate = LoadStatements().DuplicatePath;
+        duplicate.tryReset();
         duplicate.bind(1, UpperCase(FileName));
-        if (duplicate.executeStep())
+        const bool loaded = duplicate.executeStep();
+        duplicate.tryReset();
+        if (loaded)
             throw EVCLDBError(Format("The Unit \"%s\" has already been added", {FileName}), dbeLoad);
         int unitID = TUnitLoader(*this, FileName).Run();
         // New rows change the answers of the name lookups.

@@ -7,8 +7,10 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 #include "format.h"
+#include "loadstatements.h"
 #include "schema.h"
 
 namespace qm {
@@ -20,9 +22,11 @@ TVCLDB::TVCLDB()
               TCachedQuery<TMemberRow>::BindID | TCachedQuery<TMemberRow>::BindName, ReadMemberRow),
       ClassesLNQuery("select * from CLASSES where UnitID = ? order by IntLN desc, ID",
                      TCachedQuery<TClassRow>::BindID, ReadClassRow),
-      IntLNQuery("select * from MV where UnitID = ? order by IntLN desc, rowid",
+      IntLNQuery("select MV.* from CLASSES join MV on MV.ClassID = CLASSES.ID where CLASSES.UnitID = ? "
+                 "order by MV.IntLN desc, MV.rowid",
                  TCachedQuery<TMemberRow>::BindID, ReadMemberRow),
-      ImpLNQuery("select * from MV where UnitID = ? order by ImpLN desc, rowid",
+      ImpLNQuery("select MV.* from CLASSES join MV on MV.ClassID = CLASSES.ID where CLASSES.UnitID = ? "
+                 "order by MV.ImpLN desc, MV.rowid",
                  TCachedQuery<TMemberRow>::BindID, ReadMemberRow),
       UnitsNameQuery("select * from UNITS where upper(Name) = ? order by ID",
                      TCachedQuery<TUnitRow>::BindName, ReadUnitRow),
@@ -34,6 +38,7 @@ TVCLDB::~TVCLDB() { CloseDatabase(); }
 // Statements must be gone before their connection closes.
 void TVCLDB::CloseDatabase() {
     AttachLookups(nullptr);
+    FLoadStatements.reset();
     FDatabase.reset();
 }
 
@@ -48,14 +53,21 @@ SQLite::Database& TVCLDB::Database() {
     return *FDatabase;
 }
 
+TLoadStatements& TVCLDB::LoadStatements() {
+    if (!FLoadStatements) FLoadStatements = std::make_unique<TLoadStatements>(Database());
+    return *FLoadStatements;
+}
+
 void TVCLDB::OpenDatabase(const std::string& FileName) {
     CloseDatabase();
     try {
         auto db = std::make_unique<SQLite::Database>(
-            FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, /*busy timeout ms*/ 3000);
+            FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX, /*busy timeout ms*/ 3000);
         // Write-ahead logging makes each unit's commit cheap; a read-only file keeps its mode.
         db->tryExec("PRAGMA journal_mode = WAL");
         db->exec("PRAGMA synchronous = NORMAL");
+        // Enough cache for the indexes of a large library, so that loading does not re-read them.
+        db->exec("PRAGMA cache_size = -65536");
         db->exec(ClassDatabaseSchema);
         VCLLoaded = db->execAndGet("select count(*) from UNITS").getInt() >= 49;
         FDatabase = std::move(db);
@@ -63,6 +75,14 @@ void TVCLDB::OpenDatabase(const std::string& FileName) {
         throw EDatabaseError(Format("Unable to open the class database %s: %s", {FileName, e.what()}));
     }
     AttachLookups(FDatabase.get());
+}
+
+TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db) {
+    Engine([&] { FDb.Database().exec("BEGIN"); });
+}
+
+TVCLDB::TBatch::~TBatch() {
+    if (FDb.FDatabase && FDb.FDatabase->tryExec("COMMIT") != SQLITE_OK) FDb.FDatabase->tryExec("ROLLBACK");
 }
 
 void TVCLDB::EmptyDatabase() {

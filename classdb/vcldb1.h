@@ -20,6 +20,7 @@ class Statement;
 namespace qm {
 
 class TUnitLoader;
+struct TLoadStatements;
 
 // "..." and the path from its second-to-last separator on, without extension.
 std::string ShortUnitName(const std::string& Path);
@@ -39,8 +40,21 @@ public:
     void EmptyDatabase();
 
     // --- loading ------------------------------------------------------------------------------
-    // Adds a unit file with its classes and members, all in one transaction; returns its id.
+    // Adds a unit file with its classes and members, all or nothing; returns its id.
     int LoadUnit(const std::string& FileName);
+
+    // While a batch lives, loads are committed together when it ends (also when an error ends
+    // it early): each unit still goes in whole or not at all, but many units cost one commit.
+    class TBatch {
+    public:
+        explicit TBatch(TVCLDB& Db);
+        ~TBatch();
+        TBatch(const TBatch&) = delete;
+        TBatch& operator=(const TBatch&) = delete;
+
+    private:
+        TVCLDB& FDb;
+    };
 
     // --- lookups by id ------------------------------------------------------------------------
     void LocateClass(int ClassID);
@@ -121,6 +135,7 @@ private:
     friend class TUnitLoader;
 
     SQLite::Database& Database();
+    TLoadStatements& LoadStatements();
     void CloseDatabase();
     void AttachLookups(SQLite::Database* Db);
     void CloseLookups();
@@ -131,6 +146,7 @@ private:
     void DeleteUnits(const std::vector<std::pair<int, int>>& Ranges);
 
     std::unique_ptr<SQLite::Database> FDatabase;
+    std::unique_ptr<TLoadStatements> FLoadStatements;
     std::vector<int> FDependants;  // units found by the last CollectDependants
 };
 

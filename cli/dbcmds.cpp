@@ -79,6 +79,7 @@ std::string ForTerminal(std::string Message) {
 void Add(TContext& C) {
     Need(C, 1, SIZE_MAX, "add FILE...");
     bool failed = false;
+    TVCLDB::TBatch batch(C.Db);
     for (const std::string& file : C.Args) {
         try {
             int id = C.Db.LoadUnit(file);

@@ -117,6 +117,21 @@ TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {
     EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TGadget'"), 0);
 }
 
+TEST_F(DbTest, ABatchCommitsEveryUnitThatLoaded) {
+    {
+        TVCLDB::TBatch batch(Db);
+        Load("System.pas");
+        Load("Classes.pas");
+        EXPECT_THROW(Load("Forms.pas"), EVCLDBError);  // Controls is missing: nothing of Forms stays
+        Load("Controls.pas");
+        EXPECT_EQ(Db.ClassCountByName("TControl"), 1);
+    }
+    EXPECT_EQ(Count("select count(*) from UNITS"), 3);  // read through another connection
+    EXPECT_EQ(Count("select count(*) from CLASSES where Name in ('TForm', 'TApplication')"), 0);
+    Load("Forms.pas");  // outside a batch a load commits by itself
+    EXPECT_EQ(Count("select count(*) from UNITS"), 4);
+}
+
 TEST_F(DbTest, DuplicateMembersAreReportedAndSkipped) {
     LoadLibrary();
     std::string unit = Write("twice.pas", "unit Twice;\ntype\n  TTwice = class(TObject)\n{$IFDEF A}\n"

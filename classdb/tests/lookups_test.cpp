@@ -98,12 +98,13 @@ TEST_F(DbTest, LookupStatementsUseIndexes) {
         "select * from UNITS where ID = 1",
         "select * from MV where ClassID = 1 and upper(Name) = 'X' order by rowid",
         "select * from CLASSES where UnitID = 1 order by IntLN desc, ID",
-        "select * from MV where UnitID = 1 order by IntLN desc, rowid",
-        "select * from MV where UnitID = 1 order by ImpLN desc, rowid",
+        "select MV.* from CLASSES join MV on MV.ClassID = CLASSES.ID where CLASSES.UnitID = 1 "
+        "order by MV.IntLN desc, MV.rowid",
+        "delete from MV where ClassID in (select ID from CLASSES where UnitID between 1 and 2)",
         "select * from UNITS where upper(Name) = 'X' order by ID",
         "select * from CLASSES where upper(Name) = 'X' order by ID",
         "select 1 from UNITS where upper(Path) = 'X'",
-        "select * from MV where upper(Name) = 'X' order by ClassID, rowid",
+        "select * from MV where Name = 'X' collate nocase order by ClassID, rowid",
         "select * from MV where ClassID = 1 order by rowid",
         "select * from CLASSES where AncestorID = 1",
     };

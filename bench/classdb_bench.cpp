@@ -1,0 +1,142 @@
+// Class database figures on a generated library: whole-load throughput in members per second,
+// ListClassMembers for the deepest class, cached and uncached lookups, and GetLineInfo on the
+// unit with the most members.
+//   classdb_bench --library=DIR --db=FILE [Google Benchmark flags]
+// The library is loaded once into FILE (a new file) in one batch (QM_NO_BATCH=1: a commit per
+// unit), then the query benchmarks run on it.
+#include <benchmark/benchmark.h>
+
+#include <SQLiteCpp/Database.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "vcldb1.h"
+
+namespace {
+
+qm::TVCLDB Db;
+std::string DbPath;
+int DeepestClass = 0, DeepestLevels = 0, LargestUnit = 0, LargestUnitLines = 0, ClassCount = 0;
+
+void LoadLibrary(const std::string& Dir) {
+    std::vector<std::string> units;
+    for (const auto& e : std::filesystem::directory_iterator(Dir))
+        if (e.path().extension() == ".pas") units.push_back(e.path().string());
+    std::sort(units.begin(), units.end());
+    std::filesystem::remove(DbPath);
+    Db.OpenDatabase(DbPath);
+    auto start = std::chrono::steady_clock::now();
+    {
+        // As "quillmap2-cli add" and the VCL initialization load: many units, one commit.
+        std::optional<qm::TVCLDB::TBatch> batch;
+        if (!getenv("QM_NO_BATCH")) batch.emplace(Db);
+        for (const std::string& unit : units) Db.LoadUnit(unit);
+    }
+    std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+
+    SQLite::Database db(DbPath, SQLite::OPEN_READONLY);
+    const int classes = ClassCount = db.execAndGet("select count(*) from CLASSES").getInt();
+    const int members = db.execAndGet("select count(*) from MV").getInt();
+    std::cout << "load: " << units.size() << " units, " << classes << " classes, " << members << " members in "
+              << seconds.count() << " s: " << int(members / seconds.count()) << " members/s\n";
+
+    std::map<int, int> depth{{0, 0}};  // ancestors have smaller ids than their descendants
+    SQLite::Statement chain(db, "select ID, AncestorID from CLASSES order by ID");
+    while (chain.executeStep()) {
+        int id = chain.getColumn(0).getInt(), level = depth[chain.getColumn(1).getInt()] + 1;
+        depth[id] = level;
+        if (level > DeepestLevels) DeepestLevels = level, DeepestClass = id;
+    }
+    SQLite::Statement largest(db, "select UnitID, max(IntLN, case when ImpLN = 2147483647 then 0 else ImpLN end) "
+                                  "from MV where UnitID = (select UnitID from MV group by UnitID "
+                                  "order by count(*) desc limit 1)");
+    while (largest.executeStep()) {
+        LargestUnit = largest.getColumn(0).getInt();
+        LargestUnitLines = std::max(LargestUnitLines, largest.getColumn(1).getInt());
+    }
+    std::cout << "deepest class " << DeepestClass << ": " << DeepestLevels << " levels; largest unit " << LargestUnit
+              << ": " << LargestUnitLines << " lines\n";
+}
+
+void ListDeepestClass(benchmark::State& State) {
+    qm::TMemberItems items;
+    for (auto _ : State) {
+        items.clear();
+        Db.ListClassMembers(DeepestClass, items, qm::TMemberFilter());
+    }
+    State.counters["levels"] = DeepestLevels;
+    State.counters["rows"] = double(items.size());
+}
+
+void CachedLookup(benchmark::State& State) {
+    for (auto _ : State) benchmark::DoNotOptimize(Db.GetClassName(DeepestClass));
+    State.SetItemsProcessed(State.iterations());
+}
+
+// Every call asks for another class, so every call runs the statement.
+void UncachedLookup(benchmark::State& State) {
+    int id = 1;
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(Db.GetClassName(id));
+        id = id % ClassCount + 1;
+    }
+    State.SetItemsProcessed(State.iterations());
+}
+
+void MemberLookupUpTheChain(benchmark::State& State) {
+    int n = 0;
+    for (auto _ : State) benchmark::DoNotOptimize(Db.FindMemberClass(DeepestClass, ++n % 2 ? "Free" : "Create"));
+    State.SetItemsProcessed(State.iterations());
+}
+
+void LineInfoOnLargestUnit(benchmark::State& State) {
+    Db.CurrentUnitID = LargestUnit;
+    qm::TLineInfoRec info;
+    int line = 0;
+    for (auto _ : State) {
+        Db.GetLineInfo(line % LargestUnitLines + 1, info);
+        line += 7;
+    }
+    State.SetItemsProcessed(State.iterations());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    std::string library;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--library=", 0) == 0) library = arg.substr(10);
+        else if (arg.rfind("--db=", 0) == 0) DbPath = arg.substr(5);
+        else {
+            std::cerr << "unknown argument " << arg << '\n';
+            return 2;
+        }
+    }
+    if (library.empty() || DbPath.empty()) {
+        std::cerr << "usage: classdb_bench --library=DIR --db=FILE\n";
+        return 2;
+    }
+    try {
+        LoadLibrary(library);
+    } catch (const qm::Exception& e) {
+        std::cerr << e.Message() << '\n';
+        return 1;
+    }
+    benchmark::RegisterBenchmark("ListClassMembers/deepest", ListDeepestClass)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Lookup/cached", CachedLookup);
+    benchmark::RegisterBenchmark("Lookup/new-key", UncachedLookup)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FindMemberClass/deepest", MemberLookupUpTheChain)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("GetLineInfo/largest-unit", LineInfoOnLargestUnit)->Unit(benchmark::kMicrosecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The statements a unit load runs, prepared once per open database and reused by every load.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+namespace qm {
+
+struct TLoadStatements {
+    explicit TLoadStatements(SQLite::Database& Db)
+        : DuplicatePath(Db, "select 1 from UNITS where upper(Path) = ?"),
+          UnitsByName(Db, "select * from UNITS where upper(Name) = ? order by ID"),
+          ParsingQuery(Db, "select * from CLASSES where upper(Name) = ? order by ID"),
+          InsertUnit(Db, "insert into UNITS(Name, Path) values(?, ?)"),
+          InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID) values(?, ?, ?, ?)"),
+          InsertMember(Db, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID) values(?, ?, ?, ?, ?, ?)") {}
+
+    SQLite::Statement DuplicatePath;
+    SQLite::Statement UnitsByName;
+    SQLite::Statement ParsingQuery;
+    SQLite::Statement InsertUnit;
+    SQLite::Statement InsertClass;
+    SQLite::Statement InsertMember;
+};
+
+}  // namespace qm
