@@ -15,7 +15,7 @@
 
 namespace qm {
 
-TVCLDB::TVCLDB()
+TVCLDB::TVCLDB(TSettingsStore* Settings, TDelphiInstallation* Installation)
     : ClassesQuery("select * from CLASSES where ID = ?", TCachedQuery<TClassRow>::BindID, ReadClassRow),
       UnitsQuery("select * from UNITS where ID = ?", TCachedQuery<TUnitRow>::BindID, ReadUnitRow),
       MVQuery("select * from MV where ClassID = ? and upper(Name) = ? order by rowid",
@@ -31,9 +31,14 @@ TVCLDB::TVCLDB()
       UnitsNameQuery("select * from UNITS where upper(Name) = ? order by ID",
                      TCachedQuery<TUnitRow>::BindName, ReadUnitRow),
       ClassesNameQuery("select * from CLASSES where upper(Name) = ? order by ID",
-                       TCachedQuery<TClassRow>::BindName, ReadClassRow) {}
+                       TCachedQuery<TClassRow>::BindName, ReadClassRow) {
+    VCLDBCreate(Settings, Installation);
+}
 
-TVCLDB::~TVCLDB() { CloseDatabase(); }
+TVCLDB::~TVCLDB() {
+    VCLDBDestroy();
+    CloseDatabase();
+}
 
 // Statements must be gone before their connection closes.
 void TVCLDB::CloseDatabase() {
@@ -83,6 +88,10 @@ TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db) {
 
 TVCLDB::TBatch::~TBatch() {
     if (FDb.FDatabase && FDb.FDatabase->tryExec("COMMIT") != SQLITE_OK) FDb.FDatabase->tryExec("ROLLBACK");
+}
+
+int TVCLDB::UnitCount() {
+    return Engine([&] { return Database().execAndGet("select count(*) from UNITS").getInt(); });
 }
 
 void TVCLDB::EmptyDatabase() {

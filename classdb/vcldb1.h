@@ -21,13 +21,17 @@ namespace qm {
 
 class TUnitLoader;
 struct TLoadStatements;
+class TSettingsStore;
+class TDelphiInstallation;
 
 // "..." and the path from its second-to-last separator on, without extension.
 std::string ShortUnitName(const std::string& Path);
 
 class TVCLDB {
 public:
-    TVCLDB();
+    // Settings and Installation may be null (no stored source path, no Delphi entry); when
+    // given they must outlive the class database.
+    explicit TVCLDB(TSettingsStore* Settings = nullptr, TDelphiInstallation* Installation = nullptr);
     ~TVCLDB();
     TVCLDB(const TVCLDB&) = delete;
     TVCLDB& operator=(const TVCLDB&) = delete;
@@ -38,6 +42,7 @@ public:
     bool IsOpen() const { return FDatabase != nullptr; }
     // Removes every row of the three tables and drops every cached answer.
     void EmptyDatabase();
+    int UnitCount();
 
     // --- loading ------------------------------------------------------------------------------
     // Adds a unit file with its classes and members, all or nothing; returns its id.
@@ -102,6 +107,14 @@ public:
     // Clears Strings, then one entry "unit.class.member" per class that declares Name.
     void SearchMembers(const std::string& Name, TStringItems& Strings);
 
+    // --- the VCL ----------------------------------------------------------------------------------
+    // VCLSourcePath from Delphi's installation entry: its RootDir and "SOURCE"; empty when the
+    // entry cannot be read.
+    void ReadDelphiSourcePath();
+    // Empties the database and loads the 49 VCL units from VCLSourcePath; the first error ends
+    // it and the units loaded before it stay.
+    void InitializeVCL();
+
     // --- the VCL boundary and removal ------------------------------------------------------------
     int FirstNonVCLUnitID();
     void RemoveNonVCLUnits();
@@ -134,6 +147,8 @@ public:
 private:
     friend class TUnitLoader;
 
+    void VCLDBCreate(TSettingsStore* Settings, TDelphiInstallation* Installation);
+    void VCLDBDestroy() noexcept;
     SQLite::Database& Database();
     TLoadStatements& LoadStatements();
     void CloseDatabase();
@@ -148,6 +163,8 @@ private:
     std::unique_ptr<SQLite::Database> FDatabase;
     std::unique_ptr<TLoadStatements> FLoadStatements;
     std::vector<int> FDependants;  // units found by the last CollectDependants
+    TSettingsStore* FSettings = nullptr;
+    TDelphiInstallation* FInstallation = nullptr;
 };
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 #include "asciitext.h"
 #include "format.h"
 #include "vcldb1.h"
+#include "vclunits.h"
 
 namespace qm {
 
@@ -74,6 +75,14 @@ void PrintLineInfo(std::ostream& Out, const TLineInfoRec& I) {
 std::string ForTerminal(std::string Message) {
     std::replace(Message.begin(), Message.end(), '\r', '\n');
     return Message;
+}
+
+// Rebuilds the database from the VCL of the installation ROOT, or of the stored source path.
+void Init(TContext& C) {
+    Need(C, 0, 1, "init [ROOT]");
+    if (!C.Args.empty()) C.Db.VCLSourcePath = C.Args[0] + PathDelim + "SOURCE" + PathDelim;
+    C.Db.InitializeVCL();
+    C.Out << C.Db.UnitCount() << '\t' << C.Db.VCLSourcePath << '\n';
 }
 
 void Add(TContext& C) {
@@ -198,7 +207,7 @@ void RemoveNonVCL(TContext& C) {
 
 const std::map<std::string, TCommand>& Commands() {
     static const std::map<std::string, TCommand> commands = {
-        {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
+        {"init", Init},     {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL},
     };
@@ -210,8 +219,9 @@ const std::map<std::string, TCommand>& Commands() {
 bool IsDatabaseCommand(const std::string& Command) { return Commands().count(Command) > 0; }
 
 int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
-                       std::ostream& Out, std::ostream& Err) {
-    TVCLDB db;
+                       std::ostream& Out, std::ostream& Err, TSettingsStore* Settings,
+                       TDelphiInstallation* Installation) {
+    TVCLDB db(Settings, Installation);
     db.OnMessage = {[](void* err, TVCLDB&, const std::string& m) { *static_cast<std::ostream*>(err) << ForTerminal(m) << '\n'; },
                     &Err};
     TContext context{db, Args, Out, Err};

@@ -1,4 +1,4 @@
-// The class database commands of quillmap2-cli: add, units, classes, members, search,
+// The class database commands of quillmap2-cli: init, add, units, classes, members, search,
 // lineinfo, resolve, dependants, remove, remove-non-vcl.
 #pragma once
 
@@ -10,9 +10,14 @@ namespace qm {
 
 bool IsDatabaseCommand(const std::string& Command);
 
-// Runs Command on the database file DbPath. Returns the exit status: 0 done, 1 an error was
+class TSettingsStore;
+class TDelphiInstallation;
+
+// Runs Command on the database file DbPath. Settings and Installation (may be null) give the
+// stored VCL source path and Delphi's entry. Returns the exit status: 0 done, 1 an error was
 // reported on Err, 2 a usage error.
 int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
-                       std::ostream& Out, std::ostream& Err);
+                       std::ostream& Out, std::ostream& Err, TSettingsStore* Settings = nullptr,
+                       TDelphiInstallation* Installation = nullptr);
 
 }  // namespace qm

@@ -53,6 +53,13 @@ TEST_F(DbCommands, EveryCommandPrintsItsRecords) {
     EXPECT_EQ(Run("units", {}), "0|2\tClasses\t" + cls + "\n1\tSystem\t" + sys + "\n|");
 }
 
+TEST_F(DbCommands, InitLoadsTheVCLOfAnInstallation) {
+    // Without an installation the first unit is missing.
+    EXPECT_EQ(Run("init", {(Dir / "nowhere").string()}),
+              "1||Unable to locate unit: " + (Dir / "nowhere").string() + "/SOURCE/RTL/SYS/SYSTEM.PAS\n");
+    EXPECT_EQ(Run("init", {"a", "b"}).substr(0, 2), "2|");
+}
+
 TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
     const std::string sys = Unit("System.pas"), missing = (Dir / "none.pas").string();
     EXPECT_EQ(Run("add", {sys, missing, sys}),
