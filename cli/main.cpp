@@ -7,6 +7,7 @@
 
 #include "dbcmds.h"
 #include "dblocation.h"
+#include "helplookupcmd.h"
 #include "parsecmd.h"
 
 namespace {
@@ -15,6 +16,8 @@ int Usage() {
     std::cerr << "usage: quillmap2-cli [--db PATH] COMMAND [ARGS]\n"
                  "commands:\n"
                  "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n"
+                 "  init [ROOT]                                   rebuild the database from the VCL of a Delphi\n"
+                 "                                                installation (ROOT, else the stored one)\n"
                  "  add FILE...                                   load units into the class database\n"
                  "  units                                         every unit: id, name, path\n"
                  "  classes [NAME]                                classes: id, name, unit, line, ancestor\n"
@@ -25,6 +28,7 @@ int Usage() {
                  "  dependants UNIT                               the units that go when UNIT is removed\n"
                  "  remove UNIT                                   remove UNIT with its dependants\n"
                  "  remove-non-vcl                                remove every unit added after the VCL\n"
+                 "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;
 }
@@ -46,6 +50,7 @@ int main(int argc, char** argv) {
 
     int status;
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
+    else if (command == "help-lookup") status = qm::RunHelpLookupCommand(args, "", std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
         status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout, std::cerr);
     else return Usage();

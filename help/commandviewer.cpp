@@ -1,0 +1,86 @@
+// The viewer command: words, placeholders, and a run without a shell.
+#include "commandviewer.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+
+#include "paths.h"
+
+extern char** environ;
+
+namespace qm {
+
+namespace {
+
+std::vector<std::string> SplitWords(std::string_view Command) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (char c : Command) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;  // "" is an empty word
+        } else if (!quoted && (c == ' ' || c == '\t')) {
+            if (inWord) words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(std::move(word));
+    return words;
+}
+
+std::string ReplacePlaceholders(std::string_view Word, std::string_view HelpFile,
+                                std::string_view TopicID) {
+    std::string result;
+    for (size_t i = 0; i < Word.size(); ++i) {
+        char next = i + 1 < Word.size() ? Word[i + 1] : '\0';
+        if (Word[i] != '%' || (next != 'f' && next != 't' && next != '%')) {
+            result += Word[i];
+            continue;
+        }
+        if (next == 'f') result += HelpFile;
+        else if (next == 't') result += TopicID;
+        else result += '%';
+        ++i;
+    }
+    return result;
+}
+
+}  // namespace
+
+std::vector<std::string> ViewerArguments(std::string_view Command, std::string_view HelpFile,
+                                         std::string_view TopicID) {
+    std::vector<std::string> args = SplitWords(Command);
+    for (std::string& arg : args) arg = ReplacePlaceholders(arg, HelpFile, TopicID);
+    return args;
+}
+
+bool RunProgram(const std::vector<std::string>& Args) {
+    if (Args.empty() || Args[0].empty()) return false;
+    std::vector<char*> argv;
+    for (const std::string& arg : Args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool TCommandHelpViewer::JumpToTopic(const std::string& HelpFile, const std::string& TopicID) {
+    std::string command = FViewerCommand ? FViewerCommand() : std::string();
+    // A topic id standing alone as a word must not pass for one of the viewer's options.
+    if (!TopicID.empty() && TopicID[0] == '-') return false;
+    std::vector<std::string> args = ViewerArguments(command, ResolvePath(HelpFile), TopicID);
+    return RunProgram(args);
+}
+
+}  // namespace qm

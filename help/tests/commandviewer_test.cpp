@@ -1,0 +1,77 @@
+// The viewer command where WinHelp does not exist: its words and placeholders, the run without a
+// shell, and the jump macro WinHelp would be given.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "commandviewer.h"
+#include "helptestutil.h"
+
+namespace qm::test {
+
+namespace {
+
+using TWords = std::vector<std::string>;
+
+class CommandViewer : public TScratchTest {};
+
+}  // namespace
+
+TEST(ViewerArguments, SplitsTheCommandThenFillsPlaceholders) {
+    struct {
+        const char* Command;
+        const char* Topic;
+        TWords Expected;
+    } cases[] = {
+        {"viewer %f %t", "Topic", {"viewer", "/h/d.hlp", "Topic"}},
+        {"\"my viewer\"  --file=%f \"--topic %t\"", "Topic",
+         {"my viewer", "--file=/h/d.hlp", "--topic Topic"}},
+        {"v 100%% %x % \"\"", "T", {"v", "100%", "%x", "%", ""}},
+        {"v %t", "a b;rm -rf ~ $(x) \"q\" %f", {"v", "a b;rm -rf ~ $(x) \"q\" %f"}},
+        {"   ", "T", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ViewerArguments(c.Command, "/h/d.hlp", c.Topic), c.Expected) << c.Command;
+}
+
+TEST(RunProgram, TrueOnlyWhenStartedAndSuccessful) {
+    EXPECT_TRUE(RunProgram({"true"}));
+    EXPECT_FALSE(RunProgram({"false"}));
+    EXPECT_FALSE(RunProgram({"/nonexistent/viewer"}));
+    EXPECT_FALSE(RunProgram({}));
+}
+
+TEST_F(CommandViewer, RunsTheConfiguredCommandWithTheFileAndTopic) {
+    std::string script =
+        Write("viewer.sh", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n");
+    chmod(script.c_str(), 0755);
+    std::string helpFile = Write("Help/DELPHI.HLP", "x");
+    std::string setting = "\"" + script + "\" --file %f --topic %t";
+    TCommandHelpViewer viewer([&] { return setting; });
+
+    std::string topic = "x $(touch pwned) ; y";
+    EXPECT_TRUE(viewer.JumpToTopic((Dir / "help").string() + "\\delphi.hlp", topic));
+    std::ifstream in(Dir / "args.txt");
+    std::stringstream args;
+    args << in.rdbuf();
+    EXPECT_EQ(args.str(), "--file\n" + helpFile + "\n--topic\n" + topic + "\n");
+    EXPECT_FALSE(std::filesystem::exists(Dir / "pwned"));
+
+    std::filesystem::remove(Dir / "args.txt");
+    EXPECT_FALSE(viewer.JumpToTopic(helpFile, "-e"));  // would read as an option of the viewer
+    setting = "";  // the setting is read at each request
+    EXPECT_FALSE(viewer.JumpToTopic(helpFile, "T"));
+    EXPECT_FALSE(std::filesystem::exists(Dir / "args.txt"));
+}
+
+TEST(JumpMacro, QuotesOnlyPlainTopicIDs) {
+    EXPECT_EQ(JumpMacro("TControl_Caption"), "JumpID(\"\",\"TControl_Caption\")");
+    EXPECT_TRUE(IsQuotableTopicID("TControl_Caption.1 (x)"));
+    for (const char* id : {"a\")ExecFile(\"calc", "a'b", "a`b", "a\\b", "a\nb"})
+        EXPECT_FALSE(IsQuotableTopicID(id)) << id;
+}
+
+}  // namespace qm::test
