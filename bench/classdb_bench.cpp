@@ -30,7 +30,7 @@ void LoadLibrary(const std::string& Dir) {
     for (const auto& e : std::filesystem::directory_iterator(Dir))
         if (e.path().extension() == ".pas") units.push_back(e.path().string());
     std::sort(units.begin(), units.end());
-    std::filesystem::remove(DbPath);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(DbPath + suffix);
     Db.OpenDatabase(DbPath);
     auto start = std::chrono::steady_clock::now();
     {

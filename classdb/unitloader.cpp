@@ -200,7 +200,7 @@ void TUnitLoader::InsertClasses(int UnitID) {
         for (TClassDefObj& def : ClassDefs) {
             if (def.ID != -1 || def.AncestorID < 0) continue;
             insert.tryReset();
-            insert.bind(1, def.Name);
+            insert.bindNoCopy(1, def.Name);
             insert.bind(2, UnitID);
             insert.bind(3, def.IntLN);
             insert.bind(4, def.AncestorID);
@@ -219,7 +219,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
         const TClassDefObj& owner = ClassDefs[size_t(member.ClassIndex)];
         insert.tryReset();  // a refused insert leaves its error in the statement until reset
         insert.bind(1, owner.ID);
-        insert.bind(2, member.Name);
+        insert.bindNoCopy(2, member.Name);  // the text outlives the step
         insert.bind(3, member.Flags);
         insert.bind(4, member.IntLN);
         insert.bind(5, member.ImpLN);

@@ -73,6 +73,8 @@ void TVCLDB::OpenDatabase(const std::string& FileName) {
         db->exec("PRAGMA synchronous = NORMAL");
         // Enough cache for the indexes of a large library, so that loading does not re-read them.
         db->exec("PRAGMA cache_size = -65536");
+        // Each unit's savepoint journals the pages it changes; keep that journal in memory.
+        db->exec("PRAGMA temp_store = MEMORY");
         db->exec(ClassDatabaseSchema);
         VCLLoaded = db->execAndGet("select count(*) from UNITS").getInt() >= 49;
         FDatabase = std::move(db);

@@ -1,21 +1,37 @@
 #!/usr/bin/env bash
-# Benchmarks: parser throughput on the Free Pascal and Lazarus sources Debian installs and on a
-# generated 50 MB library, the corpus outcome counts, and the parser's peak memory.
-# Builds in Release mode in build-release/. Extra arguments go to Google Benchmark.
+# Benchmarks, built in Release mode in build-release/:
+#  - the parser: throughput on the Free Pascal and Lazarus sources Debian installs and on a
+#    generated 50 MB library, the corpus outcome counts and the parser's peak memory;
+#  - the class database: loading a generated 2,000-unit library, member listing, lookups and
+#    the line context on it;
+#  - help lookup on a 100,000-keyword index.
+# Run one part with an argument: parser, classdb or help. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+part=${1:-all}
+[ $# -gt 0 ] && shift
 scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench >/dev/null
-
+cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench >/dev/null
 out=build-release
-[ -f "$out/genlib-50mb/Gen0000.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-50mb" --megabytes 50 --seed 1
-find /usr/share/fpcsrc /usr/lib/lazarus -type f \( -name '*.pas' -o -name '*.pp' \) 2>/dev/null | sort > "$out/corpus.txt"
 
-echo "== corpus: $(wc -l < "$out/corpus.txt") files"
-/usr/bin/time -f "peak memory %M KB" "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt" || true
-largest=$(xargs -d '\n' -a "$out/corpus.txt" stat -c %s | sort -n | tail -1)
-echo "largest file $((largest / 1024)) KB"
+if [ "$part" = all ] || [ "$part" = parser ]; then
+  [ -f "$out/genlib-50mb/Gen0000.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-50mb" --megabytes 50 --seed 1
+  find /usr/share/fpcsrc /usr/lib/lazarus -type f \( -name '*.pas' -o -name '*.pp' \) 2>/dev/null | sort > "$out/corpus.txt"
+  echo "== parser: corpus of $(wc -l < "$out/corpus.txt") files"
+  /usr/bin/time -f "peak memory %M KB" "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt" || true
+  largest=$(xargs -d '\n' -a "$out/corpus.txt" stat -c %s | sort -n | tail -1)
+  echo "largest file $((largest / 1024)) KB"
+  "$out/bench/parser_bench" --corpus="$out/corpus.txt" --library="$out/genlib-50mb" --benchmark_min_time=2 "$@"
+fi
 
-echo "== parser throughput"
-"$out/bench/parser_bench" --corpus="$out/corpus.txt" --library="$out/genlib-50mb" --benchmark_min_time=2 "$@"
+if [ "$part" = all ] || [ "$part" = classdb ]; then
+  [ -f "$out/genlib-2000/Gen1999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-2000" --units 2000 --unit-kb 64 --seed 1
+  echo "== class database"
+  "$out/bench/classdb_bench" --library="$out/genlib-2000" --db="$out/bench-classdb.db" --benchmark_min_time=1 "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = help ]; then
+  echo "== help lookup"
+  "$out/bench/help_bench" "$@"
+fi
