@@ -4,10 +4,14 @@
 
 #include <cstring>
 
+#include "charclasses.h"
+
 #include "format.h"
 #include "paths.h"
 
 namespace qm {
+
+using scanner::IsKeyword;
 
 namespace {
 
@@ -19,22 +23,22 @@ inline bool Is(std::string_view Word, const char (&Literal)[N]) {
 }
 
 bool IsRoutineKeyword(std::string_view Word) {
-    return Is(Word, "PROCEDURE") || Is(Word, "FUNCTION") || Is(Word, "CONSTRUCTOR") ||
-           Is(Word, "DESTRUCTOR");
+    return IsKeyword(Word, "PROCEDURE") || IsKeyword(Word, "FUNCTION") || IsKeyword(Word, "CONSTRUCTOR") ||
+           IsKeyword(Word, "DESTRUCTOR");
 }
 
 bool IsCallingDirective(std::string_view Word) {
-    return Is(Word, "VIRTUAL") || Is(Word, "DYNAMIC") || Is(Word, "OVERRIDE") || Is(Word, "REGISTER") ||
-           Is(Word, "PASCAL") || Is(Word, "CDECL") || Is(Word, "STDCALL") || Is(Word, "ABSTRACT");
+    return IsKeyword(Word, "VIRTUAL") || IsKeyword(Word, "DYNAMIC") || IsKeyword(Word, "OVERRIDE") || IsKeyword(Word, "REGISTER") ||
+           IsKeyword(Word, "PASCAL") || IsKeyword(Word, "CDECL") || IsKeyword(Word, "STDCALL") || IsKeyword(Word, "ABSTRACT");
 }
 
 // The visibility a section keyword sets, or 0 for any other word.
 int VisibilityOf(std::string_view Word) {
-    if (Is(Word, "PUBLISHED")) return VisPublished;
-    if (Is(Word, "PUBLIC")) return VisPublic;
-    if (Is(Word, "PROTECTED")) return VisProtected;
-    if (Is(Word, "PRIVATE")) return VisPrivate;
-    if (Is(Word, "AUTOMATED")) return VisAutomated;
+    if (IsKeyword(Word, "PUBLISHED")) return VisPublished;
+    if (IsKeyword(Word, "PUBLIC")) return VisPublic;
+    if (IsKeyword(Word, "PROTECTED")) return VisProtected;
+    if (IsKeyword(Word, "PRIVATE")) return VisPrivate;
+    if (IsKeyword(Word, "AUTOMATED")) return VisAutomated;
     return 0;
 }
 
@@ -61,20 +65,20 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
             NextIdentToken();
             std::string_view s = ReadSymbols();
             if (Is(s, "=")) {
-                TypeName = Token;
+                TypeName.assign(FToken);
                 ItemLine = Line;
                 NextToken();
-                if (Is(TokenUpper, "CLASS")) ParseClass();
-            } else if (IsRoutineKeyword(TokenUpper)) {
+                if (IsKeyword(FToken, "CLASS")) ParseClass();
+            } else if (IsRoutineKeyword(FToken)) {
                 TypeName.assign(ScanIdent());
                 if (Is(ReadSymbols(), ".")) {
                     MethodName.assign(ScanIdent());
                     ItemLine = Line;
                     OnImplementation(*this);
                 }
-            } else if (Is(TokenUpper, "USES")) {
+            } else if (IsKeyword(FToken, "USES")) {
                 if (!Is(s, ";")) ParseUses();
-            } else if (!headingSeen && (Is(TokenUpper, "UNIT") || Is(TokenUpper, "LIBRARY")) && s.empty()) {
+            } else if (!headingSeen && (IsKeyword(FToken, "UNIT") || IsKeyword(FToken, "LIBRARY")) && s.empty()) {
                 UnitName.assign(ScanIdent());
                 ReadSymbols();
                 headingSeen = true;
@@ -88,8 +92,8 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
 void TUnitParser::ParseUses() {
     do {
         NextToken();
-        if (!TokenUpper.empty()) {
-            UsesUnit = TokenUpper;
+        if (!FToken.empty()) {
+            UsesUnit = TokenUpper();
             OnUses(*this);
         }
     } while (!Is(ReadSymbols(), ";"));
@@ -99,21 +103,21 @@ void TUnitParser::ParseClass() {
     enum class TState { Heading, Body, MethodHeading, Directives, Field, PropertyHeading, Specifiers, AfterProperty };
 
     Visibility = VisPublished;
-    Token = TokenUpper = " ";
+    SetTokenText(" ");
     TState state = TState::Heading;
     bool readNext = false;
     for (;;) {
         if (readNext) NextToken();
-        if (TokenUpper.empty()) SyntaxError("Unable to find identifier");
+        if (FToken.empty()) SyntaxError("Unable to find identifier");
         readNext = true;
-        const std::string& word = TokenUpper;
+        const std::string_view word = FToken;
 
         switch (state) {
             case TState::Heading: {
                 std::string_view s = ReadSymbols();
                 if (s.empty()) {
                     NextToken();
-                    if (Is(TokenUpper, "OF")) return;  // class reference type
+                    if (IsKeyword(FToken, "OF")) return;  // class reference type
                     AncestorName = "TObject";
                     OnClass(*this);
                     state = TState::Body;
@@ -137,21 +141,21 @@ void TUnitParser::ParseClass() {
             }
 
             case TState::Body:
-                if (Is(word, "END")) return;
+                if (IsKeyword(word, "END")) return;
                 if (IsRoutineKeyword(word)) {
                     state = TState::MethodHeading;
-                } else if (Is(word, "PROPERTY")) {
+                } else if (IsKeyword(word, "PROPERTY")) {
                     state = TState::PropertyHeading;
                 } else if (int vis = VisibilityOf(word)) {
                     Visibility = vis;
-                } else if (!Is(word, "CLASS")) {  // CLASS: a class method follows
+                } else if (!IsKeyword(word, "CLASS")) {  // CLASS: a class method follows
                     state = TState::Field;
                     readNext = false;
                 }
                 break;
 
             case TState::MethodHeading: {
-                MethodName = Token;
+                MethodName.assign(FToken);
                 ItemLine = Line;
                 OnMethod(*this);
                 std::string_view s = ReadSymbols();
@@ -172,7 +176,7 @@ void TUnitParser::ParseClass() {
             case TState::Directives:
                 if (IsCallingDirective(word)) {
                     ReadSymbols();
-                } else if (Is(word, "MESSAGE")) {
+                } else if (IsKeyword(word, "MESSAGE")) {
                     NextToken();  // the message identifier
                     ReadSymbols();
                 } else {
@@ -182,7 +186,7 @@ void TUnitParser::ParseClass() {
                 break;
 
             case TState::Field: {
-                FieldName = Token;
+                FieldName.assign(FToken);
                 ItemLine = Line;
                 OnField(*this);
                 std::string_view s = ReadSymbols();
@@ -194,7 +198,7 @@ void TUnitParser::ParseClass() {
             }
 
             case TState::PropertyHeading: {
-                PropertyName = Token;
+                PropertyName.assign(FToken);
                 std::string_view s = ReadSymbols();
                 if (s.empty()) {
                     state = TState::Specifiers;  // redeclared without a type: not announced
@@ -215,7 +219,7 @@ void TUnitParser::ParseClass() {
             }
 
             case TState::Specifiers:
-                if (Is(word, "READ") || Is(word, "WRITE") || Is(word, "STORED") || Is(word, "INDEX")) {
+                if (IsKeyword(word, "READ") || IsKeyword(word, "WRITE") || IsKeyword(word, "STORED") || IsKeyword(word, "INDEX")) {
                     NextToken();  // the argument
                     std::string_view s = ReadSymbols();
                     if (Is(s, ".")) {
@@ -223,11 +227,11 @@ void TUnitParser::ParseClass() {
                         s = ReadSymbols();
                     }
                     if (Is(s, ";")) state = TState::AfterProperty;
-                } else if (Is(word, "DEFAULT")) {
+                } else if (IsKeyword(word, "DEFAULT")) {
                     NextToken();
-                    if (TokenUpper.empty() && Is(ReadSymbols(), "[")) SkipBalanced('[', ']');  // a number or a set
+                    if (FToken.empty() && Is(ReadSymbols(), "[")) SkipBalanced('[', ']');  // a number or a set
                     if (Is(ReadSymbols(), ";")) state = TState::AfterProperty;
-                } else if (Is(word, "NODEFAULT")) {
+                } else if (IsKeyword(word, "NODEFAULT")) {
                     if (Is(ReadSymbols(), ";")) state = TState::AfterProperty;
                 } else {
                     state = TState::AfterProperty;
@@ -236,7 +240,7 @@ void TUnitParser::ParseClass() {
                 break;
 
             case TState::AfterProperty:
-                if (Is(word, "DEFAULT")) ReadSymbols();  // default-property directive of an array property
+                if (IsKeyword(word, "DEFAULT")) ReadSymbols();  // default-property directive of an array property
                 else readNext = false;
                 state = TState::Body;
                 break;

@@ -62,8 +62,6 @@ public:
     std::string MethodName;
     std::string PropertyName;
     std::string FieldName;
-    std::string TokenUpper;
-    std::string Token;
 
     TParserEvent OnUses;
     TParserEvent OnClass;
@@ -91,6 +89,11 @@ public:
     std::string_view ReadSymbols();
     void NextToken();
     void NextIdentToken();
+    // The identifier read last by NextToken / NextIdentToken, as written and in ASCII upper
+    // case. Both are made from the file's bytes only when asked for: the parser compares
+    // keywords on the bytes, and most identifiers are never asked for.
+    const std::string& Token() const;
+    const std::string& TokenUpper() const;
 
 private:
     void ParseUses();
@@ -108,11 +111,17 @@ private:
     void SkipLineComment();
     std::string_view ScanIdent();
     void SetToken(std::string_view Ident);
+    void SetTokenText(const std::string& Text);
     void ReadCharsUntil(char Stop);
 
     const char* FPos = nullptr;
     const char* FEnd = nullptr;
     std::string FSymbols;
+    std::string_view FToken;  // in the stream, or in FTokenText
+    mutable std::string FTokenText;
+    mutable std::string FTokenUpperText;
+    mutable bool FTokenMade = true;
+    mutable bool FTokenUpperMade = true;
 };
 
 }  // namespace qm

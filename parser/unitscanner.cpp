@@ -4,48 +4,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "charclasses.h"
 #include "unitparser.h"
 
 namespace qm {
 
-namespace {
+using namespace scanner;
 
-enum : unsigned char {
-    IdentStart = 1,
-    IdentCont = 2,
-    // A byte that a symbol run takes as it is: not part of an identifier, not a blank or line
-    // end, and not the possible start of a comment or string literal.
-    Plain = 4,
-    Blank = 8,    // TAB and space
-    LineEnd = 16, // CR and LF
-};
-
-constexpr std::array<unsigned char, 256> MakeCharClasses() {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = Plain;
-    for (int c = 'A'; c <= 'Z'; ++c) t[c] = t[c + 32] = IdentStart | IdentCont;
-    t['_'] = IdentStart | IdentCont;
-    for (int c = '0'; c <= '9'; ++c) t[c] = IdentCont | Plain;
-    for (unsigned char c : {'\'', '{', '(', '/'}) t[c] = 0;
-    t[' '] = t['\t'] = Blank;
-    t['\r'] = t['\n'] = LineEnd;
-    return t;
-}
-
-constexpr std::array<char, 256> MakeUpperCase() {
-    std::array<char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-    return t;
-}
-
-constexpr auto CharClasses = MakeCharClasses();
-constexpr auto UpperCase = MakeUpperCase();
-
-inline unsigned char ClassOf(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
-inline bool IsIdentStart(char c) { return ClassOf(c) & IdentStart; }
-inline bool IsIdentCont(char c) { return ClassOf(c) & IdentCont; }
-
-}  // namespace
 
 void TUnitParser::StreamNotActive() {
     throw EUnitParserError("Internal Error: Stream not active", ParserStreamNotActive,
@@ -65,6 +30,10 @@ void TUnitParser::OpenStream(std::string Text) {
 }
 
 void TUnitParser::CloseStream() {
+    // The token's bytes live in the stream: make both texts before the stream goes.
+    Token();
+    TokenUpper();
+    FToken = FTokenText;
     Stream.reset();
     FPos = FEnd = nullptr;
 }
@@ -219,28 +188,43 @@ std::string_view TUnitParser::ReadSymbols() {
     }
 }
 
-// Runs once for every identifier of the file: both strings keep their buffers, and the bytes
-// go over eight at a time. Identifier bytes are ASCII letters, digits and "_"; of these only the
-// lower-case letters have both bits 0x40 and 0x20 set, and clearing 0x20 upper-cases them.
 void TUnitParser::SetToken(std::string_view Ident) {
-    const size_t n = Ident.size();
-    Token.resize(n);
-    TokenUpper.resize(n);
-    char* t = Token.data();
-    char* u = TokenUpper.data();
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t w;
-        std::memcpy(&w, Ident.data() + i, 8);
-        std::memcpy(t + i, &w, 8);
-        w &= ~((w >> 1) & w & 0x2020202020202020ull);
-        std::memcpy(u + i, &w, 8);
+    FToken = Ident;
+    FTokenMade = FTokenUpperMade = false;
+}
+
+void TUnitParser::SetTokenText(const std::string& Text) {
+    FTokenText = FTokenUpperText = Text;
+    FToken = FTokenText;
+    FTokenMade = FTokenUpperMade = true;
+}
+
+const std::string& TUnitParser::Token() const {
+    if (!FTokenMade) {
+        FTokenText.assign(FToken);
+        FTokenMade = true;
     }
-    for (; i < n; ++i) {
-        char c = Ident[i];
-        t[i] = c;
-        u[i] = UpperCase[static_cast<unsigned char>(c)];
+    return FTokenText;
+}
+
+// Identifier bytes are ASCII letters, digits and "_"; of these only the lower-case letters have
+// both bits 0x40 and 0x20 set, and clearing 0x20 upper-cases them, eight bytes at a time.
+const std::string& TUnitParser::TokenUpper() const {
+    if (!FTokenUpperMade) {
+        const size_t n = FToken.size();
+        FTokenUpperText.resize(n);
+        char* u = FTokenUpperText.data();
+        size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            uint64_t w;
+            std::memcpy(&w, FToken.data() + i, 8);
+            w &= ~((w >> 1) & w & 0x2020202020202020ull);
+            std::memcpy(u + i, &w, 8);
+        }
+        for (; i < n; ++i) u[i] = UpperCaseOf[static_cast<unsigned char>(FToken[i])];
+        FTokenUpperMade = true;
     }
+    return FTokenUpperText;
 }
 
 void TUnitParser::NextToken() {

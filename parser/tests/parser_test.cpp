@@ -173,6 +173,8 @@ TEST(UnitParser, FieldsSurviveTheParseAndHandlerErrorsPassThrough) {
     p.ParseText("x.pas", "library Lib1;\nunit Other;\nend.\n");
     EXPECT_EQ(p.UnitName, "Lib1");
     EXPECT_EQ(p.FileName, "x.pas");
+    EXPECT_EQ(p.Token(), "end");  // kept although the file's bytes are gone
+    EXPECT_EQ(p.TokenUpper(), "END");
 
     // A handler's own silent abort is not mistaken for the end of the file.
     p.OnClass = {[](void*, TUnitParser&) { throw EAbort(); }, nullptr};

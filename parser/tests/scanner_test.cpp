@@ -41,17 +41,17 @@ TEST(Scanner, SymbolRunsDropBlanksAndStopBeforeIdentifiers) {
     EXPECT_EQ(p.ReadSymbols(), ");");
     EXPECT_EQ(p.ReadSymbols(), "");
     p.NextToken();
-    EXPECT_EQ(p.Token, "Y");
+    EXPECT_EQ(p.Token(), "Y");
 }
 
 TEST(Scanner, NextIdentTokenSkipsSymbolsAndUpperCasesAscii) {
     TUnitParser p;
     p.OpenStream("12, (x: 'Foo') tCustomForm_2\xE4 ");
     p.NextIdentToken();
-    EXPECT_EQ(p.Token, "x");
+    EXPECT_EQ(p.Token(), "x");
     p.NextIdentToken();
-    EXPECT_EQ(p.Token, "tCustomForm_2");
-    EXPECT_EQ(p.TokenUpper, "TCUSTOMFORM_2");
+    EXPECT_EQ(p.Token(), "tCustomForm_2");
+    EXPECT_EQ(p.TokenUpper(), "TCUSTOMFORM_2");
 }
 
 TEST(Scanner, SkipBalancedIgnoresBracketsInLiteralsAndComments) {
