@@ -1,9 +1,10 @@
 // Class database figures on a generated library: whole-load throughput in members per second,
 // ListClassMembers for the deepest class, cached and uncached lookups, and GetLineInfo on the
 // unit with the most members.
-//   classdb_bench --library=DIR --db=FILE [Google Benchmark flags]
+//   classdb_bench --library=DIR --db=FILE [--vcl-root=DIR]... [Google Benchmark flags]
 // The library is loaded once into FILE (a new file) in one batch (QM_NO_BATCH=1: a commit per
-// unit), then the query benchmarks run on it.
+// unit), then the query benchmarks run on it. Each --vcl-root is a Delphi installation whose 49
+// VCL units the VCL initialization loads.
 #include <benchmark/benchmark.h>
 
 #include <SQLiteCpp/Database.h>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "settingsstore.h"
 #include "vcldb1.h"
 
 namespace {
@@ -107,14 +109,36 @@ void LineInfoOnLargestUnit(benchmark::State& State) {
     State.SetItemsProcessed(State.iterations());
 }
 
+// Rebuilding a database from the VCL of an installation, as the Initialize command does.
+class TInstallationAt : public qm::TDelphiInstallation {
+public:
+    explicit TInstallationAt(std::string Root) : FRoot(std::move(Root)) {}
+    std::string RootDir() override { return FRoot; }
+
+private:
+    std::string FRoot;
+};
+
+void InitializeVCL(benchmark::State& State, std::string Root) {
+    TInstallationAt installation(Root);
+    qm::TVCLDB db(nullptr, &installation);
+    const std::string path = DbPath + ".vcl";
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
+    db.OpenDatabase(path);
+    for (auto _ : State) db.InitializeVCL();
+    State.counters["units"] = db.UnitCount();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::string library;
+    std::vector<std::string> vclRoots;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.rfind("--library=", 0) == 0) library = arg.substr(10);
+        else if (arg.rfind("--vcl-root=", 0) == 0) vclRoots.push_back(arg.substr(11));
         else if (arg.rfind("--db=", 0) == 0) DbPath = arg.substr(5);
         else {
             std::cerr << "unknown argument " << arg << '\n';
@@ -131,6 +155,8 @@ int main(int argc, char** argv) {
         std::cerr << e.Message() << '\n';
         return 1;
     }
+    for (const std::string& root : vclRoots)
+        benchmark::RegisterBenchmark(("InitializeVCL/" + root).c_str(), InitializeVCL, root)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ListClassMembers/deepest", ListDeepestClass)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Lookup/cached", CachedLookup);
     benchmark::RegisterBenchmark("Lookup/new-key", UncachedLookup)->Unit(benchmark::kMicrosecond);

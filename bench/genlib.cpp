@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "vclunits.h"
+
 namespace {
 
 // A small generator with a fixed algorithm, so the same seed gives the same library everywhere.
@@ -60,6 +62,10 @@ constexpr int MaxDepth = 12;
 class TLibraryWriter {
 public:
     TLibraryWriter(std::filesystem::path Dir, uint64_t Seed) : FDir(std::move(Dir)), FRand(Seed) {}
+
+    // With a Delphi tree, unit i is written where the VCL's unit i is read from (below
+    // SOURCE, REPORT last), so that the VCL initialization loads the generated library.
+    bool DelphiTree = false;
 
     // Writes units of about UnitBytes each until Units are written or TotalBytes is reached.
     void Write(int Units, size_t UnitBytes, size_t TotalBytes) {
@@ -201,13 +207,21 @@ void TLibraryWriter::WriteUnit(int U, size_t UnitBytes) {
     }
     text += "const\n  " + name + "Title = 'Unit (" + name + ")';\n\ntype\n" + types;
     text += "implementation\n\n" + impl + "initialization\nend.\n";
-    std::ofstream(FDir / (name + ".pas"), std::ios::binary) << text;
+    std::filesystem::path file = FDir / (name + ".pas");
+    if (DelphiTree) {
+        const std::string source = (FDir / "SOURCE").string() + qm::PathDelim;
+        file = size_t(U) < qm::VCLUnitNames.size() ? qm::VCLUnitPath(source, qm::VCLUnitNames[size_t(U)])
+                                                   : qm::VCLReportPath(source);
+        std::filesystem::create_directories(file.parent_path());
+    }
+    std::ofstream(file, std::ios::binary) << text;
     FTotal += text.size();
     ++FFiles;
 }
 
 int Usage() {
-    std::cerr << "usage: quillmap2-genlib OUTDIR [--megabytes N] [--units N] [--unit-kb N] [--seed N]\n";
+    std::cerr << "usage: quillmap2-genlib OUTDIR [--megabytes N] [--units N] [--unit-kb N] [--seed N] [--delphi-tree]\n"
+                 "  --delphi-tree: the 49 units of an installation tree OUTDIR/SOURCE/..., as the VCL is laid out\n";
     return 2;
 }
 
@@ -218,8 +232,15 @@ int main(int argc, char** argv) {
     size_t megabytes = 0, unitKb = 60;
     int units = 0;
     uint64_t seed = 1;
-    for (int i = 2; i + 1 < argc; i += 2) {
+    bool delphiTree = false;
+    for (int i = 2; i < argc; i += 2) {
         std::string opt = argv[i];
+        if (opt == "--delphi-tree") {
+            delphiTree = true;
+            --i;
+            continue;
+        }
+        if (i + 1 == argc) return Usage();
         unsigned long long value = std::stoull(argv[i + 1]);
         if (opt == "--megabytes") megabytes = value;
         else if (opt == "--units") units = int(value);
@@ -228,7 +249,9 @@ int main(int argc, char** argv) {
         else return Usage();
     }
     if (megabytes == 0 && units == 0) megabytes = 50;
+    if (delphiTree) units = int(qm::VCLUnitNames.size()) + 1;
     TLibraryWriter writer(argv[1], seed);
+    writer.DelphiTree = delphiTree;
     writer.Write(units, unitKb * 1024, megabytes * 1024 * 1024);
     std::cout << writer.Files() << " units, " << writer.Total() << " bytes in " << argv[1] << '\n';
     return 0;

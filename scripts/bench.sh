@@ -27,8 +27,11 @@ fi
 
 if [ "$part" = all ] || [ "$part" = classdb ]; then
   [ -f "$out/genlib-2000/Gen1999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-2000" --units 2000 --unit-kb 64 --seed 1
+  # 49 units of about 62 KB: the size of Delphi 2.0's VCL sources
+  [ -d "$out/genlib-vcl/SOURCE" ] || "$out/bench/quillmap2-genlib" "$out/genlib-vcl" --delphi-tree --unit-kb 62 --seed 1
   echo "== class database"
-  "$out/bench/classdb_bench" --library="$out/genlib-2000" --db="$out/bench-classdb.db" --benchmark_min_time=1 "$@"
+  "$out/bench/classdb_bench" --library="$out/genlib-2000" --db="$out/bench-classdb.db" \
+    --vcl-root=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@"
 fi
 
 if [ "$part" = all ] || [ "$part" = help ]; then
