@@ -1,0 +1,92 @@
+#include "cfgfiler.h"
+
+#include <QWidget>
+
+#include "converterror.h"
+#include "registry.h"
+#include "settings.h"
+
+namespace qm {
+
+int TConfigFiler::ReadInt(const std::string& Name, int Default) {
+    return StrToInt(ReadStr(Name, std::to_string(Default)));
+}
+
+void TConfigFiler::WriteInt(const std::string& Name, int Value) { WriteStr(Name, std::to_string(Value)); }
+
+bool TConfigFiler::FindConfigProp(const QObject& Component, TConfigProp& Prop) const {
+    const std::optional<std::string> name = RegisteredConfigProperty(ComponentClassName(Component));
+    if (!name) return false;
+    std::optional<TConfigProp> prop = PublishedProperty(Component, *name);
+    if (!prop || !prop->Stored) return false;
+    Prop = std::move(*prop);
+    return true;
+}
+
+void TConfigFiler::ForEachConfigComponent(QWidget& Form, const TVisit& Visit) const {
+    for (QWidget* component : Form.findChildren<QWidget*>()) {
+        const QString objectName = component->objectName();
+        // "qt_" names mark the inner parts of Qt's own widgets (the line edit of a spin box): they
+        // are not components of the form.
+        if (objectName.isEmpty() || objectName.startsWith(QLatin1String("qt_"))) continue;
+        TConfigProp prop;
+        if (FindConfigProp(*component, prop)) Visit(*component, SettingsBytes(objectName), prop);
+    }
+}
+
+void TConfigFiler::LoadConfig(QWidget& Form) {
+    ForEachConfigComponent(Form, [this](QObject& Component, const std::string& Name, const TConfigProp& Prop) {
+        switch (Prop.Kind) {
+        case TConfigPropKind::Integer:
+            Prop.SetInt(Component, ReadInt(Name, Prop.GetInt(Component)));
+            break;
+        case TConfigPropKind::Enumeration:
+        case TConfigPropKind::String:
+            Prop.SetText(Component, ReadStr(Name, Prop.GetText(Component)));
+            break;
+        case TConfigPropKind::Other:
+            break;
+        }
+    });
+}
+
+void TConfigFiler::SaveConfig(QWidget& Form) {
+    ForEachConfigComponent(Form, [this](QObject& Component, const std::string& Name, const TConfigProp& Prop) {
+        switch (Prop.Kind) {
+        case TConfigPropKind::Integer:
+            WriteInt(Name, Prop.GetInt(Component));
+            break;
+        case TConfigPropKind::Enumeration:
+        case TConfigPropKind::String:
+            WriteStr(Name, Prop.GetText(Component));
+            break;
+        case TConfigPropKind::Other:
+            break;
+        }
+    });
+}
+
+TConfigRegistryFiler::TConfigRegistryFiler(TRegistry& Registry, std::string Section)
+    : FRegistry(Registry), FSection(std::move(Section)) {}
+
+std::string TConfigRegistryFiler::ReadStr(const std::string& Name, const std::string& Default) {
+    return FRegistry.ReadString(FSection, Name, Default);
+}
+
+void TConfigRegistryFiler::WriteStr(const std::string& Name, const std::string& Value) {
+    FRegistry.WriteString(FSection, Name, Value);
+}
+
+void LoadFormConfig(QWidget& Form) {
+    TRegistry registry = OpenSettingsKey();
+    TConfigRegistryFiler filer(registry, SettingsBytes(Form.objectName()));
+    filer.LoadConfig(Form);
+}
+
+void SaveFormConfig(QWidget& Form) {
+    TRegistry registry = OpenSettingsKey();
+    TConfigRegistryFiler filer(registry, SettingsBytes(Form.objectName()));
+    filer.SaveConfig(Form);
+}
+
+}  // namespace qm

@@ -1,0 +1,54 @@
+// A registry key on QSettings: the Windows registry itself, a settings file elsewhere. Sub-keys are
+// QSettings groups; values are strings or byte blocks, and a value of the other type is an error.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settingsstore.h"
+
+class QSettings;
+class QVariant;
+
+namespace qm {
+
+// Stored values are mostly paths handed on to the file layer, so they take the file system's own
+// 8-bit encoding (UTF-8 on Linux, the ANSI code page on Windows): a path read back opens the file it named.
+QString SettingsText(std::string_view Bytes);
+std::string SettingsBytes(const QString& Text);
+
+class TRegistry {
+public:
+    // KeyPath names the key in error messages.
+    TRegistry(std::unique_ptr<QSettings> Settings, std::string KeyPath);
+    ~TRegistry();
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    // Whether the sub-key ("" for this key) holds anything; a store that cannot be read holds nothing.
+    bool KeyExists(const std::string& SubKey) const;
+
+    // Default when the sub-key or the value is missing; the text ends at its first zero character.
+    std::string ReadString(const std::string& SubKey, const std::string& Name,
+                           const std::string& Default) const;
+    // Nothing when the sub-key or the value is missing; a block longer than BufSize is an error.
+    std::optional<QByteArray> ReadBinaryData(const std::string& SubKey, const std::string& Name,
+                                             qsizetype BufSize) const;
+
+    // Create the sub-key when missing and write the value at once.
+    void WriteString(const std::string& SubKey, const std::string& Name, const std::string& Value);
+    void WriteBinaryData(const std::string& SubKey, const std::string& Name, const QByteArray& Data);
+
+private:
+    QVariant Read(const std::string& SubKey, const std::string& Name) const;
+    void Write(const std::string& SubKey, const std::string& Name, const QVariant& Value);
+
+    std::unique_ptr<QSettings> FSettings;
+    std::string FKeyPath;
+};
+
+}  // namespace qm
