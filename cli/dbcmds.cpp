@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -80,7 +81,9 @@ std::string ForTerminal(std::string Message) {
 // Rebuilds the database from the VCL of the installation ROOT, or of the stored source path.
 void Init(TContext& C) {
     Need(C, 0, 1, "init [ROOT]");
-    if (!C.Args.empty()) C.Db.VCLSourcePath = C.Args[0] + PathDelim + "SOURCE" + PathDelim;
+    // Kept as an absolute path: it is stored and used again from other folders.
+    if (!C.Args.empty())
+        C.Db.VCLSourcePath = std::filesystem::absolute(C.Args[0]).string() + PathDelim + "SOURCE" + PathDelim;
     C.Db.InitializeVCL();
     C.Out << C.Db.UnitCount() << '\t' << C.Db.VCLSourcePath << '\n';
 }

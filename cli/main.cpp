@@ -8,6 +8,8 @@
 #include "dbcmds.h"
 #include "dblocation.h"
 #include "helplookupcmd.h"
+#include "installation.h"
+#include "settings.h"
 #include "parsecmd.h"
 
 namespace {
@@ -33,11 +35,25 @@ int Usage() {
     return 2;
 }
 
+// Delphi's root folder, or empty when its entry cannot be read.
+std::string RootDirOf(qm::TDelphiInstallation& Installation) {
+    try {
+        return Installation.RootDir();
+    } catch (const qm::Exception&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     QCoreApplication app(argc, argv);  // the folder of the program, for the default database
+    // The settings are the window's: the same maker and application title.
+    QCoreApplication::setOrganizationName(qm::OrganizationName);
+    QCoreApplication::setApplicationName(qm::DefaultApplicationName);
+    qm::TRegistrySettings settings;
+    qm::TRegistryInstallation installation;
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string dbPath;
     if (args.size() >= 2 && args[0] == "--db") {
@@ -50,9 +66,10 @@ int main(int argc, char** argv) {
 
     int status;
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
-    else if (command == "help-lookup") status = qm::RunHelpLookupCommand(args, "", std::cout, std::cerr);
+    else if (command == "help-lookup") status = qm::RunHelpLookupCommand(args, RootDirOf(installation), std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
-        status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout, std::cerr);
+        status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout,
+                                        std::cerr, &settings, &installation);
     else return Usage();
     std::cout.flush();
     return status;
