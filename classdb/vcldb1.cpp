@@ -85,11 +85,15 @@ void TVCLDB::OpenDatabase(const std::string& FileName) {
 }
 
 TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db) {
-    Engine([&] { FDb.Database().exec("BEGIN"); });
+    if (FDb.FBatchDepth == 0) Engine([&] { FDb.Database().exec("BEGIN"); });
+    ++FDb.FBatchDepth;
 }
 
 TVCLDB::TBatch::~TBatch() {
-    if (FDb.FDatabase && FDb.FDatabase->tryExec("COMMIT") != SQLITE_OK) FDb.FDatabase->tryExec("ROLLBACK");
+    if (--FDb.FBatchDepth > 0 || !FDb.FDatabase) return;
+    SQLite::Database& db = *FDb.FDatabase;
+    if (FDb.FBatchFailed || db.tryExec("COMMIT") != SQLITE_OK) db.tryExec("ROLLBACK");
+    FDb.FBatchFailed = false;
 }
 
 int TVCLDB::UnitCount() {

@@ -50,6 +50,7 @@ public:
 
     // While a batch lives, loads are committed together when it ends (also when an error ends
     // it early): each unit still goes in whole or not at all, but many units cost one commit.
+    // Batches nest; the outermost one commits.
     class TBatch {
     public:
         explicit TBatch(TVCLDB& Db);
@@ -159,10 +160,14 @@ private:
     const TMemberRow& MemberRow(int ClassID, const std::string& Name);
     const TMemberRow* FindMemberRow(int ClassID, const std::string& Name);
     void DeleteUnits(const std::vector<std::pair<int, int>>& Ranges);
+    void DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges);
+    void UndoUnitRows(int UnitID) noexcept;
 
     std::unique_ptr<SQLite::Database> FDatabase;
     std::unique_ptr<TLoadStatements> FLoadStatements;
     std::vector<int> FDependants;  // units found by the last CollectDependants
+    int FBatchDepth = 0;
+    bool FBatchFailed = false;  // a unit could not be taken out again: roll the batch back
     TSettingsStore* FSettings = nullptr;
     TDelphiInstallation* FInstallation = nullptr;
 };

@@ -115,6 +115,17 @@ TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {
     EXPECT_THROW(Db.LoadUnit(unit), EDatabaseError);
     EXPECT_EQ(Count("select count(*) from UNITS where Name = 'widgets'"), 0);
     EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TGadget'"), 0);
+
+    // In a batch the half-written unit is taken out; the units around it stay.
+    {
+        TVCLDB::TBatch batch(Db);
+        Load("UserA.pas");
+        EXPECT_THROW(Db.LoadUnit(unit), EDatabaseError);
+        Load("UserB.pas");
+    }
+    EXPECT_EQ(Count("select count(*) from UNITS"), 6);
+    EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TGadget'"), 0);
+    EXPECT_EQ(Count("select count(*) from MV where ClassID not in (select ID from CLASSES)"), 0);
 }
 
 TEST_F(DbTest, ABatchCommitsEveryUnitThatLoaded) {
