@@ -15,7 +15,9 @@ namespace {
 class DbCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        Dir = fs::temp_directory_path() / "qm_dbcmds";
+        // ctest runs the cases side by side: each needs a folder of its own.
+        Dir = fs::temp_directory_path() /
+              ("qm_dbcmds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(Dir);
         fs::create_directories(Dir);
     }
