@@ -78,7 +78,7 @@ bool TDelphiHelp::FindEntry(std::string_view Word) {
     FLastBlock = -1;
     auto first = std::lower_bound(
         FBlockKeys.begin(), FBlockKeys.end(), Word,
-        [](const std::string& Key, std::string_view W) { return CompareTextAscii(Key, W) < 0; });
+        [](const std::string& Key, std::string_view W) { return CompareText(Key, W) < 0; });
     size_t j = size_t(first - FBlockKeys.begin());
     // A word up to key J sorts after key J-1, so its entries start in block J-1. When the word
     // begins block J itself, the first keyword that begins with it opens that block.
@@ -93,7 +93,7 @@ bool TDelphiHelp::ScanBlock(size_t Block, std::string_view Word) {
     bool found = false;
     while (reader.Next(entry)) {
         any = true;
-        if (StartsTextAscii(entry.Keyword, Word)) {
+        if (StartsText(entry.Keyword, Word)) {
             found = true;
             break;
         }

@@ -5,29 +5,6 @@
 
 namespace qm {
 
-namespace {
-
-inline unsigned char UpCase(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') ? u - 32 : u;
-}
-
-}  // namespace
-
-int CompareTextAscii(std::string_view A, std::string_view B) {
-    size_t n = A.size() < B.size() ? A.size() : B.size();
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char a = UpCase(A[i]), b = UpCase(B[i]);
-        if (a != b) return a < b ? -1 : 1;
-    }
-    return A.size() == B.size() ? 0 : (A.size() < B.size() ? -1 : 1);
-}
-
-bool StartsTextAscii(std::string_view Text, std::string_view Prefix) {
-    return Text.size() >= Prefix.size() &&
-           CompareTextAscii(Text.substr(0, Prefix.size()), Prefix) == 0;
-}
-
 uint8_t THdxBlockReader::ReadByte() {
     if (FPos >= FBlock.size()) InvalidHdxContents();
     return static_cast<uint8_t>(FBlock[FPos++]);

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "asciitext.h"
+
 namespace qm {
 
 inline constexpr std::string_view HdxSignature{"Borland Help Data File\x1A", 23};
 
-// Keys and keywords are ordered byte by byte with ASCII letters folded to upper case.
-int CompareTextAscii(std::string_view A, std::string_view B);
-// Text begins with Prefix, ignoring ASCII letter case.
-bool StartsTextAscii(std::string_view Text, std::string_view Prefix);
+// Keys and keywords are ordered byte by byte with ASCII letters folded to upper case:
+// CompareText of asciitext.h; a keyword matches a word it begins with: StartsText.
 
 // One entry of a block; the texts point into the block's bytes.
 struct THdxEntry {

@@ -52,7 +52,7 @@ std::string BuildHdx(std::vector<THdxKeyword> Keywords, const THdxLayout& Layout
         throw Exception(Format("Block size %d KB outside 1 to 255", {Layout.BlockSizeKB}));
     if (Layout.HelpFileNames.size() > 255) throw Exception("More than 255 help file names");
     std::stable_sort(Keywords.begin(), Keywords.end(), [](const auto& A, const auto& B) {
-        return CompareTextAscii(A.Keyword, B.Keyword) < 0;
+        return CompareText(A.Keyword, B.Keyword) < 0;
     });
 
     const size_t blockSize = size_t(Layout.BlockSizeKB) * 1024;

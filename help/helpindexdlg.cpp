@@ -106,7 +106,7 @@ void THelpIndexDlg::LoadKeywords() {
 void THelpIndexDlg::KeywordEditChanged(const QString& Text) {
     std::string prefix = FromDisplay(Text);
     for (size_t i = 0; i < FKeywords.size(); ++i) {
-        if (StartsTextAscii(FKeywords[i], prefix)) {
+        if (StartsText(FKeywords[i], prefix)) {
             QModelIndex row = KeywordModel->index(int(i));
             KeywordList->setCurrentIndex(row);
             KeywordList->scrollTo(row, QAbstractItemView::PositionAtTop);

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     for (const char* word : {"", "A", "capt", "M", "Caption", "zzzz"}) {
         try {
             help.Lookup(word);
-            if (!help.LastTopic().empty() && !qm::StartsTextAscii(help.LastTopic(), word))
+            if (!help.LastTopic().empty() && !qm::StartsText(help.LastTopic(), word))
                 std::abort();
             if (help.Shown() && help.LastTopic().empty()) std::abort();
         } catch (const qm::EDelphiHelpError& e) {

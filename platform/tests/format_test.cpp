@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "asciitext.h"
 #include "errors.h"
 #include "format.h"
 
@@ -20,6 +21,17 @@ TEST(Errors, CarryMessageAndHelpContext) {
     Exception e("boom", 9);
     EXPECT_EQ(e.HelpContext(), 9);
     EXPECT_EQ(EAbort().HelpContext(), 0);
+}
+
+TEST(AsciiText, FoldsOnlyAsciiLetters) {
+    EXPECT_TRUE(SameText("tForm_1", "TFORM_1"));
+    EXPECT_FALSE(SameText("\xE4", "\xC4"));  // bytes above 127 are left alone
+    EXPECT_EQ(CompareText("caption", "CAPTIONS"), -1);
+    EXPECT_EQ(CompareText("Z", "_"), -1);  // "_" sorts after the letters once they are upper case
+    EXPECT_EQ(CompareText("\xE9", "a"), 1);  // unsigned bytes
+    EXPECT_TRUE(StartsText("Caption", "capt"));
+    EXPECT_FALSE(StartsText("Cap", "capt"));
+    EXPECT_EQ(UpperCase("tApplication\xE4"), "TAPPLICATION\xE4");
 }
 
 }  // namespace qm
