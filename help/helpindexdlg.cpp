@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStringConverter>
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -14,22 +13,11 @@
 #include "format.h"
 #include "hdxformat.h"
 #include "paths.h"
+#include "sourcetext.h"
 
 namespace qm {
 
 namespace {
-
-QString ToDisplay(std::string_view Text) {
-    QStringDecoder decoder("Windows-1252");
-    if (!decoder.isValid()) return QString::fromLatin1(Text.data(), qsizetype(Text.size()));
-    return decoder(QByteArrayView(Text.data(), qsizetype(Text.size())));
-}
-
-std::string FromDisplay(const QString& Text) {
-    QStringEncoder encoder("Windows-1252");
-    QByteArray bytes = encoder.isValid() ? QByteArray(encoder(Text)) : Text.toLatin1();
-    return bytes.toStdString();
-}
 
 // The file named Name in the directory of File ("\" and "/" both end a directory).
 std::string SiblingPath(const std::string& File, const std::string& Name) {
@@ -56,7 +44,7 @@ THelpIndexDlg::THelpIndexDlg(TDelphiHelp& Help, const std::string& HelpFileName,
     }
 
     setObjectName("HelpIndexDlg");
-    setWindowTitle(QString("Help Topics: %1").arg(ToDisplay(HelpFileName)));
+    setWindowTitle(QString("Help Topics: %1").arg(SourceText(HelpFileName)));
     KeywordEdit = new QLineEdit(this);
     KeywordEdit->setObjectName("KeywordEdit");
     KeywordModel = new QStringListModel(this);
@@ -94,17 +82,17 @@ void THelpIndexDlg::LoadKeywords() {
         FKeywords = FHelp->Keywords();
     } catch (const Exception& e) {
         FKeywords.clear();
-        StatusLabel->setText(ToDisplay(e.Message()));
+        StatusLabel->setText(SourceText(e.Message()));
     }
     QStringList shown;
     shown.reserve(qsizetype(FKeywords.size()));
-    for (const std::string& k : FKeywords) shown.append(ToDisplay(k));
+    for (const std::string& k : FKeywords) shown.append(SourceText(k));
     KeywordModel->setStringList(shown);
     if (!FKeywords.empty()) KeywordList->setCurrentIndex(KeywordModel->index(0));
 }
 
 void THelpIndexDlg::KeywordEditChanged(const QString& Text) {
-    std::string prefix = FromDisplay(Text);
+    std::string prefix = SourceBytes(Text);
     for (size_t i = 0; i < FKeywords.size(); ++i) {
         if (StartsText(FKeywords[i], prefix)) {
             QModelIndex row = KeywordModel->index(int(i));
@@ -126,10 +114,10 @@ void THelpIndexDlg::DisplayButtonClick() {
             return;
         }
         if (!FHelp->LastTopic().empty())
-            StatusLabel->setText(ToDisplay(Format("Help topic %s of %s was not shown",
+            StatusLabel->setText(SourceText(Format("Help topic %s of %s was not shown",
                                                   {FHelp->TopicID(), FHelp->HelpFileName()})));
     } catch (const Exception& e) {
-        StatusLabel->setText(ToDisplay(e.Message()));
+        StatusLabel->setText(SourceText(e.Message()));
     }
 }
 

@@ -8,10 +8,10 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <algorithm>
 
 #include "format.h"
+#include "sourcetext.h"
 
 namespace qm {
 
@@ -19,16 +19,10 @@ namespace {
 
 constexpr int PdfResolution = 300;
 
-QString ToQString(std::string_view Text) {
-    QStringDecoder decoder("Windows-1252");
-    const QByteArrayView bytes(Text.data(), qsizetype(Text.size()));
-    return decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes);
-}
-
 std::string FileSystemName(const QString& Name) { return QFile::encodeName(Name).toStdString(); }
 
 QFont MakeQFont(const TFontData& Data) {
-    QFont font(ToQString(Data.Name));
+    QFont font(SourceText(Data.Name));
     font.setPixelSize(std::max(1, Data.Height));
     font.setBold(Data.Style & fsBold);
     font.setItalic(Data.Style & fsItalic);
@@ -40,7 +34,7 @@ QFont MakeQFont(const TFontData& Data) {
 // A job name made fit for a file name: no folder separators or characters that Windows
 // refuses.
 QString FileBaseName(const std::string& Title) {
-    QString base = ToQString(Title);
+    QString base = SourceText(Title);
     for (QChar& c : base)
         if (c < u' ' || QStringView(u"\\/:*?\"<>|").contains(c)) c = u'_';
     base = base.trimmed();
@@ -88,7 +82,7 @@ void TQtPrinterDevice::SetFont(const TFontData& Font) {
 
 TSize TQtPrinterDevice::TextExtent(std::string_view Text) {
     const QFontMetrics metrics(FQFont, &FPrinter);
-    return {metrics.horizontalAdvance(ToQString(Text)), metrics.height()};
+    return {metrics.horizontalAdvance(SourceText(Text)), metrics.height()};
 }
 
 void TQtPrinterDevice::Fail() const {
@@ -116,7 +110,7 @@ void TQtPrinterDevice::TextRect(const TRect& R, std::string_view Text, TAlignmen
     const QPen pen = painter.pen();
     painter.setPen(QColor(QRgb(FFont.Color)));
     painter.drawText(QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top),
-                     horizontal | Qt::AlignTop | Qt::TextSingleLine, ToQString(Text));
+                     horizontal | Qt::AlignTop | Qt::TextSingleLine, SourceText(Text));
     painter.setPen(pen);
 }
 
@@ -146,7 +140,7 @@ std::string TQtPrinterDevice::PdfPathFor(const std::string& Title) const {
 
 void TQtPrinterDevice::DoBeginDoc(const std::string& Title) {
     FPendingPages = 0;
-    FPrinter.setDocName(ToQString(Title));
+    FPrinter.setDocName(SourceText(Title));
     if (!FToFile) return;
     FPdfPath = PdfPathFor(Title);
     FPrinter.setOutputFileName(QFile::decodeName(FPdfPath.c_str()));

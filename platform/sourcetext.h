@@ -1,0 +1,15 @@
+// Source text is 8-bit: names and texts from Pascal files become QStrings only at the window
+// boundary, as Windows-1252 (Latin-1 where Qt has no Windows-1252 codec).
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+QString SourceText(std::string_view Bytes);
+std::string SourceBytes(const QString& Text);
+
+}  // namespace qm
