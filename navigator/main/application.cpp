@@ -1,0 +1,75 @@
+// The one way errors reach the user.
+#include "application.h"
+
+#include <cstdio>
+
+#include "errors.h"
+#include "sourcetext.h"
+
+namespace qm {
+namespace {
+
+TErrorReport& Report() {
+    static TErrorReport Installed;
+    return Installed;
+}
+
+}  // namespace
+
+QString ErrorReportText(const std::exception& E) {
+    const auto* Error = dynamic_cast<const Exception*>(&E);
+    const std::string Message = Error ? Error->Message() : std::string(E.what());
+    QString Text;
+    if (Message.find("Internal Error") == std::string::npos) {
+        Text = SourceText(Message) + QLatin1Char('.');
+    } else {
+        const int N = Error ? Error->HelpContext() : 0;
+        Text = (N >= 1 && N <= 9 ? QStringLiteral("Internal error #%1 during database reference")
+                                 : QStringLiteral("Internal error #%1 during unit parsing"))
+                   .arg(N);
+    }
+    Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Text;
+}
+
+void SetErrorReport(TErrorReport NewReport) {
+    Report() = std::move(NewReport);
+}
+
+void ReportError(const std::exception& E) noexcept {
+    if (dynamic_cast<const EAbort*>(&E)) return;
+    try {
+        if (Report()) {
+            Report()(E);
+            return;
+        }
+    } catch (...) {
+    }
+    std::fprintf(stderr, "%s\n", E.what());
+}
+
+void RunReported(const std::function<void()>& Command) noexcept {
+    try {
+        Command();
+    } catch (const std::exception& E) {
+        ReportError(E);
+    } catch (...) {
+        ReportError(Exception("Unknown error"));
+    }
+}
+
+TQuillmapApplication::TQuillmapApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {}
+
+bool TQuillmapApplication::notify(QObject* Receiver, QEvent* Event) {
+    try {
+        return QApplication::notify(Receiver, Event);
+    } catch (const std::exception& E) {
+        ReportError(E);
+    } catch (...) {
+        ReportError(Exception("Unknown error"));
+    }
+    return false;
+}
+
+}  // namespace qm

@@ -1,0 +1,76 @@
+// The Class Info page: the members of one class with everything it inherits, filtered by the
+// Filters menu and sorted by a clicked column.
+#include <QAction>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include "classlist.h"
+#include "main1.h"
+#include "sourcetext.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+void TClassNav::FillClassList(int ClassID) {
+    TMemberFilter Filter;
+    Filter.ShowProperties = Item(QStringLiteral("PropertyItem"))->isChecked();
+    Filter.ShowMethods = Item(QStringLiteral("MethodItem"))->isChecked();
+    Filter.ShowFields = Item(QStringLiteral("FieldItem"))->isChecked();
+    Filter.ShowPrivate = Item(QStringLiteral("PrivateItem"))->isChecked();
+    Filter.ShowProtected = Item(QStringLiteral("ProtectedItem"))->isChecked();
+    Filter.ShowPublic = Item(QStringLiteral("PublicItem"))->isChecked();
+    Filter.ShowPublished = Item(QStringLiteral("PublishedItem"))->isChecked();
+    TVCLDB& Db = VCLDB();
+    CurrentClassName = Db.GetClassName(ClassID);
+    CurrentClassID = ClassID;
+    TMemberItems Items;
+    Items.reserve(200);
+    Db.ListClassMembers(ClassID, Items, Filter);
+    ClassListView->setUpdatesEnabled(false);
+    // A refilled list stands in listing order until the next column click.
+    ClassListSorter->Unsort();
+    ClassListView->header()->setSortIndicatorShown(false);
+    ClassListModel->SetRows(Items);
+    FocusClassRow(0);
+    ClassListView->setUpdatesEnabled(true);
+}
+
+void TClassNav::FocusClassRow(int Row) {
+    const QModelIndex Index = ClassListSorter->index(Row, 0);
+    if (!Index.isValid()) return;
+    ClassListView->setCurrentIndex(Index);
+    ClassListView->scrollTo(Index);
+}
+
+int TClassNav::FocusedClassRow() const {
+    const QModelIndex Index = ClassListView->currentIndex();
+    if (!Index.isValid() || !ClassListView->selectionModel()->isSelected(Index)) return -1;
+    return ClassListSorter->mapToSource(Index).row();
+}
+
+void TClassNav::ClassListViewColumnClick(int Column) {
+    if (Column + 1 == SortColumn)
+        SortDirection = -SortDirection;
+    else
+        SortColumn = Column + 1;
+    ClassListSorter->SortBy(SortColumn * SortDirection);
+    QHeaderView* Header = ClassListView->header();
+    Header->setSortIndicator(Column, SortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    Header->setSortIndicatorShown(true);
+}
+
+void TClassNav::ClassListViewDblClick() {
+    const QModelIndex Index = ClassListView->currentIndex();
+    if (!Index.isValid()) return;
+    const TClassListRow& Row = ClassListModel->Row(ClassListSorter->mapToSource(Index).row());
+    TVCLDB& Db = VCLDB();
+    const std::string Member = SourceBytes(Row.Texts[0]);
+    ShowUnit(Db.GetClassUnitID(Row.ClassID), Db.GetMemberTargetLine(Row.ClassID, Member) - 1, false);
+}
+
+// The item's check mark has already changed (Qt toggles a check item before it reports the click).
+void TClassNav::FieldItemClick(QAction&) {
+    if (CurrentClassID != 0) FillClassList(CurrentClassID);
+}
+
+}  // namespace qm

@@ -1,0 +1,236 @@
+// The main window's frame: controls, menus from the menu table, showing, closing and the wiring
+// of the controls' events to their handlers.
+#include "main1.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeView>
+
+#include "appwindows.h"
+#include "classlist.h"
+#include "delphihelp.h"
+#include "menutable.h"
+#include "posstore.h"
+#include "ui_main1.h"
+#include "unitsdraw.h"
+#include "xre.h"
+
+namespace qm {
+
+TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_unique<Ui::ClassNav>()) {
+    FUi->setupUi(this);
+    setObjectName(QStringLiteral("ClassNav"));
+    ClassesCB = FUi->ClassesCB;
+    UnitsCB = FUi->UnitsCB;
+    TextSearchEdit = FUi->TextSearchEdit;
+    TextSearchGoSB = FUi->TextSearchGoSB;
+    PageControl = FUi->PageControl;
+    SourceTabSheet = FUi->SourceTabSheet;
+    ClassInfoTabSheet = FUi->ClassInfoTabSheet;
+    Memo = FUi->Memo;
+    ClassListView = FUi->ClassListView;
+
+    const int Widths[4] = {180, 100, 100, 50};
+    for (int i = 0; i < 4; ++i) {
+        auto* Panel = new QLabel(this);
+        Panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        Panel->setFixedWidth(Widths[i]);
+        Panel->setFrameShape(QFrame::StyledPanel);
+        Panel->setFrameShadow(QFrame::Sunken);
+        Panel->setTextFormat(Qt::PlainText);
+        static const char* const Roles[4] = {"Unit", "Line", "Page", "Class and member"};
+        Panel->setAccessibleDescription(QString::fromLatin1(Roles[i]));
+        statusBar()->addWidget(Panel, i == 3 ? 1 : 0);
+        StatusPanels[static_cast<size_t>(i)] = Panel;
+    }
+    StatusPanels[3]->setMinimumWidth(Widths[3]);
+    StatusPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
+
+    ClassListModel = new TClassListModel(this);
+    ClassListSorter = new TClassListSorter(this);
+    ClassListSorter->setSourceModel(ClassListModel);
+    ClassListView->setModel(ClassListSorter);
+    const int ColumnWidths[5] = {200, 200, 60, 80, 80};
+    for (int i = 0; i < 5; ++i) ClassListView->header()->resizeSection(i, ColumnWidths[i]);
+    ClassListView->header()->setSectionsClickable(true);
+    ClassListView->header()->setSortIndicatorShown(false);
+    ClassListView->header()->setStretchLastSection(false);
+
+    UnitsCB->setItemDelegate(new TUnitsCBDelegate(UnitsCB));
+    Memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    CreateMenus();
+    ConnectControls();
+}
+
+TClassNav::~TClassNav() = default;
+
+void TClassNav::Attach(TNavigatorWindows& Windows) {
+    FWindows = &Windows;
+}
+
+TVCLDB& TClassNav::VCLDB() const {
+    return *FWindows->VCLDB;
+}
+
+QAction* TClassNav::Item(const QString& Name) const {
+    return findChild<QAction*>(Name);
+}
+
+QMenu* TClassNav::Menu(const QString& Name) const {
+    return findChild<QMenu*>(Name);
+}
+
+void TClassNav::CreateMenus() {
+    MemoPopup = new QMenu(this);
+    MemoPopup->setObjectName(QStringLiteral("MemoPopup"));
+    for (const TMenuEntry& Entry : MenuTable()) AddMenuEntry(Entry);
+    connect(Menu(QStringLiteral("EditItem")), &QMenu::aboutToShow, this, Guarded([this] { EditItemClick(); }));
+    connect(Menu(QStringLiteral("FiltersItem")), &QMenu::aboutToShow, this, Guarded([this] { FiltersItemClick(); }));
+    connect(MemoPopup, &QMenu::aboutToShow, this, Guarded([this] { MemoPopupPopup(); }));
+}
+
+void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
+    const QString Name = QString::fromStdString(Entry.Name);
+    const QString Caption = QString::fromStdString(Entry.Caption);
+    auto Container = [this](TMenuPlace Place) -> QWidget* {
+        switch (Place) {
+        case TMenuPlace::Bar: return menuBar();
+        case TMenuPlace::File: return Menu(QStringLiteral("FileItem"));
+        case TMenuPlace::Edit: return Menu(QStringLiteral("EditItem"));
+        case TMenuPlace::Filters: return Menu(QStringLiteral("FiltersItem"));
+        case TMenuPlace::Help: return Menu(QStringLiteral("HelpItem"));
+        case TMenuPlace::Popup: return MemoPopup;
+        case TMenuPlace::AddBookmark: return Menu(QStringLiteral("AddBookmarkItem"));
+        case TMenuPlace::GoBookmark: return Menu(QStringLiteral("GoBookmarkItem"));
+        case TMenuPlace::Hidden: return this;
+        }
+        return this;
+    };
+    QWidget* Owner = Container(Entry.Place);
+    QAction* Action;
+    if (Entry.Flags & Submenu) {
+        auto* Sub = new QMenu(Caption, Owner);
+        Sub->setObjectName(Name);
+        Action = Sub->menuAction();
+    } else {
+        Action = new QAction(Caption, Owner);
+    }
+    Action->setObjectName(Name);
+    Action->setProperty("Tag", Entry.Tag);
+    if (!Entry.Shortcut.empty()) {
+        Action->setShortcut(QKeySequence(QString::fromStdString(Entry.Shortcut), QKeySequence::PortableText));
+        Action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (Entry.Flags & Checked) {
+        Action->setCheckable(true);
+        Action->setChecked(true);
+    }
+    if (Entry.Flags & Disabled) Action->setEnabled(false);
+    // Hidden items exist for their shortcuts only: they belong to the window, not to a menu,
+    // because Qt ignores the shortcut of an item that is not visible.
+    Owner->addAction(Action);
+    if (Entry.Flags & SeparatorAfter) {
+        if (auto* M = qobject_cast<QMenu*>(Owner)) M->addSeparator();
+    }
+    if (Entry.Command) {
+        const auto Command = Entry.Command;
+        connect(Action, &QAction::triggered, this,
+                Guarded([this, Command, Action] { Command(*this, *Action); }));
+    }
+}
+
+void TClassNav::ConnectControls() {
+    connect(PageControl, &QTabWidget::currentChanged, this, Guarded([this] { PageControlChange(); }));
+    connect(Memo, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& Pos) { MemoPopup->popup(Memo->viewport()->mapToGlobal(Pos)); });
+    connect(ClassListView->header(), &QHeaderView::sectionClicked, this,
+            [this](int Column) { ReportErrors([this, Column] { ClassListViewColumnClick(Column); }); });
+    connect(ClassListView, &QAbstractItemView::doubleClicked, this, Guarded([this] { ClassListViewDblClick(); }));
+    connect(UnitsCB, &QComboBox::activated, this, Guarded([this] { UnitsCBChange(); }));
+    connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
+    connect(TextSearchEdit, &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
+    ConnectClassesCB();
+    Memo->DblClick = TEvent<TXRichEdit&>{
+        [](void* Data, TXRichEdit&) {
+            auto* Window = static_cast<TClassNav*>(Data);
+            Window->ReportErrors([Window] { Window->MemoDblClick(); });
+        },
+        this};
+    // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
+    // ones, so that Copy on a selector takes its whole text.
+    for (QWidget* Control : {static_cast<QWidget*>(Memo), static_cast<QWidget*>(TextSearchEdit),
+                             static_cast<QWidget*>(ClassesCB), static_cast<QWidget*>(UnitsCB)})
+        Control->installEventFilter(this);
+    if (ClassesCB->lineEdit()) ClassesCB->lineEdit()->installEventFilter(this);
+}
+
+bool TClassNav::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::ShortcutOverride) {
+        const auto* Key = static_cast<QKeyEvent*>(Event);
+        const QKeySequence Pressed(Key->keyCombination());
+        for (const TMenuEntry& Entry : MenuTable()) {
+            if (Entry.Shortcut.empty()) continue;
+            if (QKeySequence(QString::fromStdString(Entry.Shortcut), QKeySequence::PortableText) == Pressed) {
+                Event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(Watched, Event);
+}
+
+void TClassNav::showEvent(QShowEvent* Event) {
+    QMainWindow::showEvent(Event);
+    if (!FShown) {
+        FShown = true;
+        ReportErrors([this] { FormShow(); });
+    }
+}
+
+void TClassNav::closeEvent(QCloseEvent* Event) {
+    bool Allowed = true;
+    ReportErrors([this, &Allowed] { Allowed = FormCloseQuery(); });
+    if (Allowed) Event->accept();
+    else Event->ignore();
+}
+
+void TClassNav::Exit1Click() {
+    close();
+}
+
+void TClassNav::SelectPage(QWidget* Page) {
+    if (PageControl->currentWidget() == Page) return;
+    const QSignalBlocker Quiet(PageControl);
+    PageControl->setCurrentWidget(Page);
+    PageControlChange();
+}
+
+void TClassNav::PageControlChange() {
+    UnitsCB->setEnabled(PageControl->currentWidget() != ClassInfoTabSheet);
+}
+
+bool TClassNav::SourcePageActive() const {
+    return PageControl->currentWidget() == SourceTabSheet;
+}
+
+void TClassNav::EditItemClick() {
+    Item(QStringLiteral("CopyItem"))->setEnabled(SourcePageActive());
+}
+
+void TClassNav::FiltersItemClick() {
+    for (const char* Name : {"PrivateItem", "ProtectedItem", "PublicItem", "PublishedItem", "MethodItem",
+                             "PropertyItem", "FieldItem"})
+        Item(QString::fromLatin1(Name))->setEnabled(!SourcePageActive());
+}
+
+}  // namespace qm

@@ -1,0 +1,184 @@
+// TClassNav: the main window. It owns the controls, the menus and the stores of places; the
+// commands live in small files of their own (status bar, source view, history and bookmarks,
+// Class Info, selectors, navigation, unit commands).
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "events.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class QTreeView;
+class QModelIndex;
+
+namespace Ui {
+class ClassNav;
+}
+
+namespace qm {
+
+class TXRichEdit;
+class TBookMark;
+class THistory;
+class TDelphiHelp;
+class THelpViewer;
+class TClassListModel;
+class TClassListSorter;
+class TVCLDB;
+class TConfigDlg;
+struct TNavigatorWindows;
+struct TMenuEntry;
+
+// True until the first idle event takes it away.
+extern bool FirstIdle;
+
+class TClassNav : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TClassNav(QWidget* Parent = nullptr);
+    ~TClassNav() override;
+    // The other windows and the class database, created after this window.
+    void Attach(TNavigatorWindows& Windows);
+
+    // --- fields ---------------------------------------------------------------------------------
+    int LinesPerPage = 72;
+    int SortColumn = 1;
+    int SortDirection = 1;
+    std::unique_ptr<TBookMark> BookMarks;
+    std::unique_ptr<THistory> History;
+    std::unique_ptr<THelpViewer> HelpViewer;
+    std::unique_ptr<TDelphiHelp> DelphiHelp;
+    std::string CurrentClassName;
+    int CurrentClassID = 0;  // the class the Class Info page shows, for re-filtering
+    bool ClassesDroppedDown = false;
+    int BackFailures = 0;
+
+    // --- controls ---------------------------------------------------------------------------------
+    QComboBox* ClassesCB = nullptr;
+    QComboBox* UnitsCB = nullptr;
+    QLineEdit* TextSearchEdit = nullptr;
+    QToolButton* TextSearchGoSB = nullptr;
+    QTabWidget* PageControl = nullptr;
+    QWidget* SourceTabSheet = nullptr;
+    QWidget* ClassInfoTabSheet = nullptr;
+    TXRichEdit* Memo = nullptr;
+    QTreeView* ClassListView = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+    QMenu* MemoPopup = nullptr;
+    TClassListModel* ClassListModel = nullptr;
+    TClassListSorter* ClassListSorter = nullptr;
+
+    // The menu item or hidden shortcut item of that objectName; null when there is none.
+    QAction* Item(const QString& Name) const;
+    QMenu* Menu(const QString& Name) const;
+    TVCLDB& VCLDB() const;
+    TNavigatorWindows& Windows() const { return *FWindows; }
+
+    // --- start, idle, close, errors ---------------------------------------------------------------
+    void FormShow();
+    void AppIdle();
+    void FirstIdleWork();
+    bool FormCloseQuery();
+    void AppException(const std::exception& E);
+    void SelectPage(QWidget* Page);
+    void PageControlChange();
+    bool SourcePageActive() const;
+    void LocateHelpIndex();
+    void LocateHelpFile();
+    void RefreshStatusBar();
+    void SetStatusText(int Panel, const QString& Text);
+    QString StatusText(int Panel) const;
+    // The page a 1-based line falls on with LinesPerPage lines a page, "%5.1f".
+    static QString PageText(int Line, int LinesPerPage);
+
+    // --- source view (history, bookmarks) ---------------------------------------------------------
+    void ShowUnit(int UnitID, int Line, bool RecordHistory);
+    void BackItemClick();
+    void AddBookmark(int N);
+    void GotoBookmark(int N);
+
+    // --- Class Info ----------------------------------------------------------------------------------
+    void FillClassList(int ClassID);
+    void ClassListViewColumnClick(int Column);
+    void ClassListViewDblClick();
+    void FieldItemClick(QAction& Item);
+    // The row shown at Row (0-based, in the present order) is made the focused and selected row.
+    void FocusClassRow(int Row);
+    int FocusedClassRow() const;
+
+    // --- selectors and search ----------------------------------------------------------------------
+    void ShowClass(const std::string& UnitName, const std::string& ClassName);
+    void UnitsCBChange();
+    void ConnectClassesCB();
+    void ClassSearch();
+    void GoToSearchTarget(int ClassID, const std::string& Member, int UnitID, int Line);
+    void TextSearchGoSBClick();
+    void CTRLFClick();
+    void SearchSCClick();
+    void CopyItemClick();
+    void PasteItemClick();
+
+    // --- navigation from the cursor line ----------------------------------------------------------
+    void MemoDblClick();
+    void InheritedItemClick();
+    void ClassInfoItemClick();
+
+    // --- searches and help ------------------------------------------------------------------------
+    void LastMemberSearch();
+    void HelpForWord(const std::string& Word);
+    bool DelphiHelpShown() const;
+    // "Enable Delphi Help" of the configuration dialog.
+    bool HelpEnabled() const;
+    void DelphiHelpItemClick();
+    void DelphiHelpIndexItemClick();
+
+    // --- unit commands and printing ------------------------------------------------------------------
+    void LoadUnit1Click();
+    void LoadVCL1Click();
+    // The Initialize command; Ask is false when the first run starts it.
+    void InitializeCommand(bool Ask);
+    void RemoveUnitItemClick();
+    void PurgenonVCLItemClick();
+    void PrintItemClick();
+
+    // --- menu openings --------------------------------------------------------------------------------
+    void EditItemClick();
+    void FiltersItemClick();
+    void MemoPopupPopup();
+    void ConfigurationItemClick();
+    void Exit1Click();
+    void About1Click();
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void CreateMenus();
+    void AddMenuEntry(const TMenuEntry& Entry);
+    void ConnectControls();
+    void ReportErrors(const std::function<void()>& Command);
+    // Runs Command with every error it raises going to the error report.
+    template <class F>
+    auto Guarded(F Command) {
+        return [this, Command](auto&&...) { ReportErrors(Command); };
+    }
+    void ClearWindow();
+
+    std::unique_ptr<Ui::ClassNav> FUi;
+    TNavigatorWindows* FWindows = nullptr;
+    bool FShown = false;
+};
+
+}  // namespace qm

@@ -1,0 +1,92 @@
+// Going where a double-clicked word is declared, and the popup commands that start from the
+// cursor line: "Inherited Class" and "Class Info".
+#include "appwindows.h"
+#include "asciitext.h"
+#include "classlist.h"
+#include "clsdlg1.h"
+#include "main1.h"
+#include "sourcetext.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+// The double-clicked word: upper case, without blanks and control characters around it.
+std::string ClickedWord(const QString& Selection) {
+    std::string Word = UpperCase(SourceBytes(Selection));
+    const auto Blank = [](char C) { return static_cast<unsigned char>(C) <= ' '; };
+    while (!Word.empty() && Blank(Word.back())) Word.pop_back();
+    size_t Start = 0;
+    while (Start < Word.size() && Blank(Word[Start])) ++Start;
+    return Word.substr(Start);
+}
+
+}  // namespace
+
+void TClassNav::MemoDblClick() {
+    TVCLDB& Db = VCLDB();
+    const int L = Memo->CursorLinePos() + 1;
+    const std::string W = ClickedWord(Memo->textCursor().selectedText());
+    int Unit = 0, Line = 0;
+    bool Target = false;
+    if (W == "INHERITED" || W == "OVERRIDE") {
+        TLineInfoRec Info;
+        Db.GetLineInfo(L, Info);
+        const int A = Info.ClassID ? Db.GetAncestorID(Info.ClassID) : 0;
+        if (A == 0) return;
+        if (W == "INHERITED") {
+            Unit = Db.GetClassUnitID(A);
+            Line = Db.GetClassLine(A);
+        } else {
+            const int K = Db.FindMemberClass(A, Info.MemberName);
+            if (K == 0) {
+                Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
+                return;
+            }
+            Unit = Db.GetClassUnitID(K);
+            Line = Db.GetMemberTargetLine(K, Info.MemberName);
+        }
+        Target = true;
+    } else {
+        TLineInfoRec Info;
+        Db.ResolveIdentifier(W, L, Info);
+        if (Info.Ambiguous) {
+            const int K = Windows().ClassDlg->SelectClass(W);
+            if (K <= 0) return;
+            Unit = Db.GetClassUnitID(K);
+            Line = Db.GetClassLine(K);
+            Target = true;
+        } else if (Info.Found) {
+            Unit = Info.UnitID;
+            Line = Info.LineNumber;
+            Target = true;
+        }
+    }
+    if (Target)
+        ShowUnit(Unit, Line - 1, true);
+    else
+        HelpForWord(W);
+}
+
+void TClassNav::InheritedItemClick() {
+    TVCLDB& Db = VCLDB();
+    TLineInfoRec Info;
+    Db.GetLineInfo(Memo->CursorLinePos() + 1, Info);
+    const int A = Db.GetAncestorID(Info.ClassID);
+    if (A != 0)
+        ShowUnit(Db.GetClassUnitID(A), Db.GetClassLine(A) - 1, true);
+    else
+        Prompts().ShowInformation(QStringLiteral("This Class has no Ancestor"));
+}
+
+void TClassNav::ClassInfoItemClick() {
+    TLineInfoRec Info;
+    VCLDB().GetLineInfo(Memo->CursorLinePos() + 1, Info);
+    ClassListModel->Clear();
+    SelectPage(ClassInfoTabSheet);
+    FillClassList(Info.ClassID);
+}
+
+}  // namespace qm

@@ -1,0 +1,77 @@
+// The Back history and bookmark stores.
+#include "posstore.h"
+
+namespace qm {
+namespace {
+const char* const StackEmpty = "Stack is Empty.";
+}
+
+TStack::~TStack() {
+    Destroying = true;
+    if (OnDiscard)
+        for (TValue Value : List) OnDiscard(*this, Value);
+}
+
+void TStack::Push(TValue Value) {
+    if (Destroying) return;
+    if (FMaxDepth != 0 && Count() >= FMaxDepth) {
+        const TValue Dropped = List.front();
+        List.erase(List.begin());
+        List.push_back(Value);
+        OnDiscard(*this, Dropped);
+        return;
+    }
+    List.push_back(Value);
+}
+
+TStack::TValue TStack::Pop() {
+    if (Destroying) return 0;
+    if (List.empty()) throw EAccessViolation(StackEmpty);
+    const TValue Top = List.back();
+    List.pop_back();
+    return Top;
+}
+
+TStack::TValue TStack::Peek() const {
+    if (List.empty()) throw EAccessViolation(StackEmpty);
+    return List.back();
+}
+
+void TStack::SetMaxDepth(int Value) {
+    FMaxDepth = Value;
+    if (Value != 0)
+        while (Count() > Value) DropBottom();
+}
+
+void TStack::DropBottom() {
+    const TValue Dropped = List.front();
+    List.erase(List.begin());
+    OnDiscard(*this, Dropped);
+}
+
+THistory::THistory() {
+    FUnitID.SetMaxDepth(15);
+    FLineNumber.SetMaxDepth(15);
+}
+
+void THistory::Add(int UnitID, int LineNumber) {
+    if (UnitID == 0) return;
+    if (Count() == 0 || UnitID != FUnitID.Peek() || LineNumber != FLineNumber.Peek()) {
+        FUnitID.Push(UnitID);
+        FLineNumber.Push(LineNumber);
+    }
+}
+
+bool THistory::GoBack(int& UnitID, int& LineNumber) {
+    if (Count() <= 0) return false;
+    UnitID = static_cast<int>(FUnitID.Pop());
+    LineNumber = static_cast<int>(FLineNumber.Pop());
+    return true;
+}
+
+void TBookMark::SetBookMark(int N, int UnitID, int LineNumber) {
+    UnitIDs.at(N) = UnitID;
+    LineNumbers.at(N) = LineNumber;
+}
+
+}  // namespace qm

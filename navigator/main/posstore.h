@@ -1,0 +1,75 @@
+// The two stores of places in the source: the Back history, a bounded stack of (unit, line)
+// positions, and the ten bookmarks. Both live for one run only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "errors.h"
+#include "events.h"
+
+namespace qm {
+
+// Raised by an empty stack's Pop and Peek: "Stack is Empty.".
+class EAccessViolation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A stack of pointer-sized values; with MaxDepth > 0 it keeps only the newest MaxDepth values and
+// hands each value it drops (and, at destruction, each value it still holds) to OnDiscard.
+class TStack {
+public:
+    using TValue = intptr_t;
+    TStack() = default;
+    ~TStack();
+    TStack(const TStack&) = delete;
+    TStack& operator=(const TStack&) = delete;
+
+    void Push(TValue Value);
+    TValue Pop();
+    TValue Peek() const;
+    int Count() const { return static_cast<int>(List.size()); }
+    int MaxDepth() const { return FMaxDepth; }
+    void SetMaxDepth(int Value);
+
+    TEvent<TStack&, TValue> OnDiscard;
+
+private:
+    void DropBottom();
+
+    std::vector<TValue> List;  // bottom first
+    int FMaxDepth = 0;
+    bool Destroying = false;
+};
+
+// Where the Source page was before each recorded jump, the 15 most recent first out.
+class THistory {
+public:
+    THistory();
+    // Ignores unit 0 and a repeat of the most recent position.
+    void Add(int UnitID, int LineNumber);
+    // The most recent position, taken off the history; false, changing nothing, when empty.
+    bool GoBack(int& UnitID, int& LineNumber);
+    int Count() const { return FUnitID.Count(); }
+
+private:
+    TStack FUnitID;
+    TStack FLineNumber;  // 0-based caret lines
+};
+
+// Bookmarks 0 to 9: a unit (0 when unset) and a 1-based line each.
+class TBookMark {
+public:
+    static constexpr int Count = 10;
+    int GetUnitID(int N) const { return UnitIDs.at(N); }
+    int GetLineNumber(int N) const { return LineNumbers.at(N); }
+    void SetBookMark(int N, int UnitID, int LineNumber);
+
+private:
+    std::array<int, Count> UnitIDs{};
+    std::array<int, Count> LineNumbers{};
+};
+
+}  // namespace qm

@@ -1,0 +1,23 @@
+// quillmap2: the class browser's window.
+#include <QTimer>
+
+#include "appwindows.h"
+#include "application.h"
+#include "cfgprops.h"
+#include "dblocation.h"
+#include "main1.h"
+
+int main(int argc, char** argv) {
+    qm::TQuillmapApplication App(argc, argv);
+    // The same maker and application name as the command-line tool: both share settings and database.
+    QApplication::setOrganizationName(qm::OrganizationName);
+    QApplication::setApplicationName(qm::DefaultApplicationName);
+    QApplication::setApplicationDisplayName(qm::DefaultApplicationName);
+    int Status = 0;
+    qm::RunReported([&] {
+        qm::TNavigatorProgram Program(qm::ClassDatabasePath());
+        Program.Windows().ClassNav->show();
+        Status = QApplication::exec();
+    });
+    return Status;
+}

@@ -1,0 +1,197 @@
+// The top panel: the Classes and Units selectors, the class search, the text search, and the Edit
+// menu's Copy and Paste.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeView>
+
+#include "appwindows.h"
+#include "classlist.h"
+#include "clsdlg1.h"
+#include "dropcombo.h"
+#include "main1.h"
+#include "mpfdlg1.h"
+#include "sourcetext.h"
+#include "ucmdlg.h"
+#include "udlg1.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+void Fill(QComboBox* Box, const std::vector<std::string>& Names, const std::string& Selected) {
+    const QSignalBlocker Quiet(Box);
+    QStringList Items;
+    Items.reserve(static_cast<qsizetype>(Names.size()));
+    for (const std::string& Name : Names) Items << SourceText(Name);
+    Box->clear();
+    Box->addItems(Items);
+    Box->setCurrentIndex(Box->findText(SourceText(Selected), Qt::MatchFixedString));
+}
+
+void UnknownIdentifier(const std::string& ClassName, const std::string& MemberName) {
+    Prompts().ShowInformation(QStringLiteral("Unknown identifier %1.%2").arg(SourceText(ClassName), SourceText(MemberName)));
+}
+
+}  // namespace
+
+void TClassNav::ShowClass(const std::string& UnitName, const std::string& ClassName) {
+    TVCLDB& Db = VCLDB();
+    std::vector<std::string> Names;
+    Db.ListClassNames(Names);
+    Fill(ClassesCB, Names, ClassName);
+    Db.ListUnitNames(Names);
+    Fill(UnitsCB, Names, UnitName);
+    const int X = Db.ClassesIDByNameIndex(ClassName, 0);
+    ShowUnit(Db.GetClassUnitID(X), Db.GetClassLine(X) - 1, true);
+    FillClassList(X);
+}
+
+void TClassNav::ConnectClassesCB() {
+    auto* Box = static_cast<TDropDownComboBox*>(ClassesCB);
+    connect(Box, &TDropDownComboBox::DroppedDown, this, [this] { ClassesDroppedDown = true; });
+    // A choice from the dropped-down list searches at once; typed text waits for Enter.
+    auto Change = Guarded([this] {
+        if (!ClassesDroppedDown) return;
+        ClassesDroppedDown = false;
+        ClassSearch();
+    });
+    connect(Box, &QComboBox::editTextChanged, this, Change);
+    connect(Box, &QComboBox::activated, this, Change);
+    connect(Box->lineEdit(), &QLineEdit::returnPressed, this, Guarded([this] { ClassSearch(); }));
+}
+
+void TClassNav::ClassSearch() {
+    TVCLDB& Db = VCLDB();
+    std::string T = SourceBytes(ClassesCB->currentText());
+    std::string M;
+    if (const size_t Dot = T.find('.'); Dot != std::string::npos) {
+        M = T.substr(Dot + 1);
+        if (const size_t Second = M.find('.'); Second != std::string::npos) M.resize(Second);
+        T.resize(Dot);
+    }
+    int K, Line, Unit;
+    if (!M.empty()) {
+        if (Db.ClassCountByName(T) < 1) return UnknownIdentifier(T, M);
+        K = Windows().ClassMemberDlg->SelectClassMember(T, M);
+        if (K == 0) return;
+        if (K == -1) return UnknownIdentifier(T, M);
+        Line = Db.GetMemberTargetLine(K, M);
+        Unit = Db.GetMemberUnitID(K, M);
+    } else if (Db.ClassCountByName(T) >= 1) {
+        K = Windows().ClassDlg->SelectClass(T);
+        if (K == 0) return;
+        Line = Db.GetClassLine(K);
+        Unit = Db.GetClassUnitID(K);
+    } else {
+        K = Windows().MPFDlg->SelectMember(T);
+        if (K == 0) return;
+        if (K == -1) {
+            HelpForWord(T);
+            if (!DelphiHelpShown()) UnknownIdentifier(T, "");
+            return;
+        }
+        M = T;
+        Line = Db.GetMemberTargetLine(K, T);
+        Unit = Db.GetMemberUnitID(K, T);
+    }
+    GoToSearchTarget(K, M, Unit, Line);
+}
+
+void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, int UnitID, int Line) {
+    if (SourcePageActive()) {
+        const QSignalBlocker Quiet(ClassesCB);
+        ClassesCB->setCurrentIndex(ClassesCB->findText(SourceText(VCLDB().GetClassName(ClassID)), Qt::MatchFixedString));
+        ShowUnit(UnitID, Line - 1, true);
+        return;
+    }
+    FillClassList(ClassID);
+    const QString Name = SourceText(Member);
+    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row)
+        if (ClassListSorter->index(Row, 0).data().toString().compare(Name, Qt::CaseInsensitive) == 0) {
+            FocusClassRow(Row);
+            break;
+        }
+}
+
+void TClassNav::UnitsCBChange() {
+    const int U = Windows().UnitsDlg->SelectUnit(SourceBytes(UnitsCB->currentText()));
+    if (U > 0) ShowUnit(U, 0, true);
+}
+
+void TClassNav::TextSearchGoSBClick() {
+    const QString S = TextSearchEdit->text();
+    if (S.isEmpty()) return;
+    if (SourcePageActive()) {
+        const QTextCursor Found = Memo->document()->find(S, Memo->CursorCharPos() + 1);
+        if (Found.isNull()) {
+            Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
+            return;
+        }
+        Memo->setTextCursor(Found);
+        Memo->setFocus();
+        return;
+    }
+    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row)
+        if (ClassListSorter->index(Row, 0).data().toString().startsWith(S, Qt::CaseInsensitive)) {
+            FocusClassRow(Row);
+            ClassListView->setFocus();
+            return;
+        }
+    Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
+}
+
+void TClassNav::CTRLFClick() {
+    TextSearchEdit->setFocus();
+    TextSearchEdit->selectAll();
+}
+
+void TClassNav::SearchSCClick() {
+    ClassesCB->setFocus();
+}
+
+namespace {
+
+// The selector whose text the focused control shows, if any.
+QComboBox* SelectorOf(QWidget* Focus, QComboBox* Classes, QComboBox* Units) {
+    if (Focus == Classes || (Focus && Focus == Classes->lineEdit())) return Classes;
+    if (Focus == Units) return Units;
+    return nullptr;
+}
+
+}  // namespace
+
+void TClassNav::CopyItemClick() {
+    QWidget* Focus = focusWidget();
+    if (Focus == Memo) {
+        Memo->copy();
+    } else if (QComboBox* Box = SelectorOf(Focus, ClassesCB, UnitsCB)) {
+        QApplication::clipboard()->setText(Box->currentText());
+    } else if (Focus == TextSearchEdit) {
+        TextSearchEdit->copy();
+    }
+}
+
+// Pasting into a selector never starts a search. The Units selector holds only its own entries:
+// text that names one of them (in any letter case) chooses it, other text changes nothing.
+void TClassNav::PasteItemClick() {
+    QWidget* Focus = focusWidget();
+    const QString Text = QApplication::clipboard()->text();
+    if (QComboBox* Box = SelectorOf(Focus, ClassesCB, UnitsCB)) {
+        const QSignalBlocker Quiet(Box);
+        if (Box == ClassesCB) {
+            Box->setEditText(Text);
+        } else if (const int Index = Box->findText(Text.trimmed(), Qt::MatchFixedString); Index >= 0) {
+            Box->setCurrentIndex(Index);
+        } else {
+            Prompts().Beep();
+        }
+    } else if (Focus == TextSearchEdit) {
+        TextSearchEdit->paste();
+    }
+}
+
+}  // namespace qm

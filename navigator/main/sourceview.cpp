@@ -1,0 +1,100 @@
+// ShowUnit, where every navigation ends, and the Back and bookmark commands that use it.
+#include <QAction>
+#include <QColor>
+
+#include "main1.h"
+#include "paths.h"
+#include "posstore.h"
+#include "sourcetext.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+const QColor BookmarkRed(255, 0, 0);
+
+// Repainting of a widget held off for one operation.
+class TNoRepaint {
+public:
+    explicit TNoRepaint(QWidget* Widget) : FWidget(Widget), FWas(Widget->updatesEnabled()) {
+        FWidget->setUpdatesEnabled(false);
+    }
+    ~TNoRepaint() { FWidget->setUpdatesEnabled(FWas); }
+    TNoRepaint(const TNoRepaint&) = delete;
+    TNoRepaint& operator=(const TNoRepaint&) = delete;
+
+private:
+    QWidget* FWidget;
+    bool FWas;
+};
+
+}  // namespace
+
+void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
+    TVCLDB& Db = VCLDB();
+    const int OldLine = Memo->CursorLinePos();
+    const int OldUnit = Db.CurrentUnitID;
+    if (RecordHistory) History->Add(OldUnit, OldLine);
+    SelectPage(SourceTabSheet);
+    {
+        const TNoRepaint Quiet(Memo);
+        if (UnitID != OldUnit) {
+            Db.CurrentUnitID = UnitID;
+            Memo->clear();
+            const std::string Path = Db.GetUnitPath(UnitID);
+            if (!FileExists(Path)) {
+                Prompts().ShowMessage(QStringLiteral("The file %1 does not exist").arg(SourceText(Path)));
+                if (OldUnit != 0) {
+                    ShowUnit(OldUnit, OldLine, false);
+                } else {
+                    Db.CurrentUnitID = 0;
+                }
+                return;
+            }
+            Memo->LoadText(SourceText(ReadFileBytes(Path)));
+            for (int n = 0; n < TBookMark::Count; ++n)
+                if (BookMarks->GetUnitID(n) == UnitID) Memo->ColorLine(BookMarks->GetLineNumber(n) - 1, BookmarkRed);
+        }
+        Memo->SetFirstVisibleLine(Line);
+        Memo->SetCursorLinePos(Line);
+    }
+    Memo->setFocus();
+}
+
+void TClassNav::BackItemClick() {
+    int U = 0, L = 0;
+    if (History->GoBack(U, L)) {
+        ShowUnit(U, L, false);
+        BackFailures = 0;
+        return;
+    }
+    Prompts().Beep();
+    ++BackFailures;
+    if (BackFailures > 1) Prompts().ShowError(QStringLiteral("Unable to move back any further"));
+}
+
+void TClassNav::AddBookmark(int N) {
+    TVCLDB& Db = VCLDB();
+    const int U = Db.CurrentUnitID;
+    const int L = Memo->CursorLinePos() + 1;
+    if (BookMarks->GetUnitID(N) != 0 && BookMarks->GetUnitID(N) == U)
+        Memo->ColorLine(BookMarks->GetLineNumber(N) - 1, Qt::black);
+    BookMarks->SetBookMark(N, U, L);
+    Memo->ColorLine(L - 1, BookmarkRed);
+    TLineInfoRec Info;
+    Db.GetLineInfo(L, Info);
+    const QString Caption = QStringLiteral("%1 - %2 - %3.%4")
+                                .arg(N)
+                                .arg(SourceText(Db.GetUnitName(U)), SourceText(Info.ClassName),
+                                     SourceText(Info.MemberName));
+    Item(QStringLiteral("AddBookmark%1").arg(N))->setText(Caption);
+    Item(QStringLiteral("GoBookmark%1").arg(N))->setText(Caption);
+}
+
+void TClassNav::GotoBookmark(int N) {
+    if (BookMarks->GetUnitID(N) != 0) ShowUnit(BookMarks->GetUnitID(N), BookMarks->GetLineNumber(N) - 1, true);
+}
+
+}  // namespace qm

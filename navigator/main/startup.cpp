@@ -1,0 +1,184 @@
+// The main window's life: shown, the first idle event's work, the idle status refresh, the error
+// report, the help file prompts, closing.
+#include <QAbstractEventDispatcher>
+#include <cstdlib>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
+
+#include "application.h"
+#include "appwindows.h"
+#include "cfgdlg1.h"
+#include "classlist.h"
+#include "delphihelp.h"
+#include "main1.h"
+#include "marlsfrm.h"
+#include "placement.h"
+#include "posstore.h"
+#include "settings.h"
+#include "sourcetext.h"
+#include "splash.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "xre.h"
+
+namespace qm {
+
+bool FirstIdle = true;
+
+void TClassNav::ReportErrors(const std::function<void()>& Command) {
+    RunReported(Command);
+}
+
+void TClassNav::FormShow() {
+    LinesPerPage = 72;
+    SortColumn = 1;
+    SortDirection = 1;
+    SelectPage(SourceTabSheet);
+    // The idle handler: the moment the event loop is about to wait for more events.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] { RunReported([this] { AppIdle(); }); });
+    BookMarks = std::make_unique<TBookMark>();
+    History = std::make_unique<THistory>();
+    HelpViewer = CreateHelpViewer(reinterpret_cast<void*>(winId()),
+                                  [] { return ReadSetting("HelpViewerCommand", ""); });
+    DelphiHelp = std::make_unique<TDelphiHelp>(FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "",
+                                               *HelpViewer);
+    const std::string Index = ReadSetting("DelphiHelpIndex", "");
+    if (!Index.empty()) DelphiHelp->SetIndexFile(Index);
+    const std::string Dir = ReadSetting("DelphiHelpDir", "");
+    if (!Dir.empty()) DelphiHelp->SetHelpDir(Dir);
+    if (!RestorePlacement(*this)) {
+        const QRect Screen = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+        move(Screen.left() + (Screen.width() - width()) / 2, Screen.top() + (Screen.height() - height()) / 2);
+    }
+    SetErrorReport([this](const std::exception& E) { AppException(E); });
+}
+
+void TClassNav::AppIdle() {
+    if (FirstIdle) {
+        FirstIdle = false;
+        // Work that may open windows runs from the queue, never inside the dispatcher's signal.
+        QTimer::singleShot(0, this, [this] { RunReported([this] { FirstIdleWork(); }); });
+    }
+    RefreshStatusBar();
+}
+
+void TClassNav::FirstIdleWork() {
+    TVCLDB& Db = VCLDB();
+    Db.OpenDatabase(FWindows->DatabaseFile);
+    LinesPerPage = FWindows->ConfigDlg->LinesPerPageValue();
+    if (Db.VCLLoaded) {
+        ShowClass("Forms", "TApplication");
+        FWindows->SplashScreen->hide();
+        return;
+    }
+    FWindows->SplashScreen->hide();
+    Prompts().RunModal(*FWindows->IntroForm);
+    InitializeCommand(false);
+    FWindows->ConfigDlg->DelphiHelpCB->setChecked(true);
+    if (DelphiHelp->IndexFile().empty()) LocateHelpIndex();
+    if (DelphiHelp->HelpDir().empty()) LocateHelpFile();
+}
+
+bool TClassNav::FormCloseQuery() {
+    SavePlacement(*this);
+    if (DelphiHelp) {
+        WriteSetting("DelphiHelpIndex", DelphiHelp->IndexFile());
+        WriteSetting("DelphiHelpDir", DelphiHelp->HelpDir());
+    }
+    return true;
+}
+
+void TClassNav::AppException(const std::exception& E) {
+    Prompts().ShowError(ErrorReportText(E));
+}
+
+void TClassNav::About1Click() {
+    FWindows->SplashScreen->ShowAbout();
+}
+
+void TClassNav::ConfigurationItemClick() {
+    if (Prompts().RunModal(*FWindows->ConfigDlg) == QDialog::Accepted)
+        LinesPerPage = FWindows->ConfigDlg->LinesPerPageValue();
+}
+
+namespace {
+
+// Asks for a help file the help lookup could not find; the chosen path, or empty.
+QString LocateFile(TClassNav& Window, const char* Question, const char* Title, const char* Filter) {
+    if (!Prompts().Confirm(QString::fromLatin1(Question))) {
+        Window.Windows().ConfigDlg->DelphiHelpCB->setChecked(false);
+        return {};
+    }
+    return Prompts().OpenFile(&Window, QString::fromLatin1(Title), QString::fromLatin1(Filter));
+}
+
+}  // namespace
+
+void TClassNav::LocateHelpIndex() {
+    const QString File = LocateFile(*this,
+                                    "The Delphi Help Index File DELPHI.HDX is not in the expected location\n"
+                                    "Would you like to locate it?",
+                                    "Please Locate the Delphi Help Index File DELPHI.HDX", "Help Index Files|*.hdx");
+    if (!File.isEmpty()) DelphiHelp->SetIndexFile(SourceBytes(File));
+}
+
+void TClassNav::LocateHelpFile() {
+    const QString File = LocateFile(*this,
+                                    "The Delphi Help File DELPHI.HLP is not in the expected location\n"
+                                    "Would you like to locate it?",
+                                    "Please Locate the Delphi Help File DELPHI.HLP", "Help Files|*.hlp");
+    if (File.isEmpty()) return;
+    // The directory up to and including the last separator.
+    const std::string Path = SourceBytes(File);
+    const size_t Cut = Path.find_last_of("\\/:");
+    DelphiHelp->SetHelpDir(Cut == std::string::npos ? std::string() : Path.substr(0, Cut + 1));
+}
+
+QString TClassNav::PageText(int Line, int PerPage) {
+    if (PerPage == 0) return {};
+    const double Page = static_cast<double>(static_cast<long long>(static_cast<double>(Line) / std::abs(PerPage) * 10)) * 0.1 + 1;
+    return QString::asprintf("Page: %5.1f", Page);
+}
+
+void TClassNav::SetStatusText(int Panel, const QString& Text) {
+    QLabel* Label = StatusPanels[static_cast<size_t>(Panel)];
+    if (Label->text() != Text) Label->setText(Text);
+}
+
+QString TClassNav::StatusText(int Panel) const {
+    return StatusPanels[static_cast<size_t>(Panel)]->text();
+}
+
+void TClassNav::RefreshStatusBar() {
+    QString Texts[4];
+    if (SourcePageActive()) {
+        TVCLDB& Db = VCLDB();
+        if (Db.CurrentUnitID == 0) return;
+        const int L = Memo->CursorLinePos() + 1;
+        TLineInfoRec Info;
+        Db.GetLineInfo(L, Info);
+        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.CurrentUnitID));
+        Texts[1] = QStringLiteral("Line: %1").arg(L);
+        Texts[2] = PageText(L, LinesPerPage);
+        Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
+    } else if (const int Row = FocusedClassRow(); Row >= 0) {
+        TVCLDB& Db = VCLDB();
+        const TClassListRow& R = ClassListModel->Row(Row);
+        const std::string Member = SourceBytes(R.Texts[0]);
+        const int L = Db.GetMemberTargetLine(R.ClassID, Member);
+        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.ClassID)));
+        Texts[1] = QStringLiteral("Line: %1").arg(L);
+        Texts[2] = PageText(L, LinesPerPage);
+        Texts[3] = QStringLiteral("Class: ") + SourceText(CurrentClassName);
+    }
+    for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);
+}
+
+}  // namespace qm

@@ -1,0 +1,61 @@
+// TXRichEdit: the read-only source view. Lines and characters are addressed by 0-based index;
+// double-clicks pass a 500 ms filter before they select a word and raise DblClick.
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <cstdint>
+#include <functional>
+
+#include "events.h"
+
+namespace qm {
+
+// Milliseconds of a free-running 32-bit clock, as the double-click filter reads it; tests
+// replace it.
+using TTickSource = std::function<uint32_t()>;
+void SetTickSource(TTickSource Source);
+uint32_t TickCount();
+// The tick of the last double-click the view took, 0 at start.
+extern uint32_t LastDblClickTick;
+
+class TXRichEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TXRichEdit(QWidget* Parent = nullptr);
+
+    TEvent<TXRichEdit&> DblClick;
+
+    int CursorLinePos() const;
+    // Moves the caret to the start of Line with an empty selection; nothing when there is no such line.
+    void SetCursorLinePos(int Line);
+    int CursorCharPos() const;
+    int FirstVisibleLine() const;
+    // Scrolls so that Line is the top line, as far as the text allows.
+    void SetFirstVisibleLine(int Line);
+    // The character index where Line starts; -1 when there is no such line.
+    int LineIndex(int Line) const;
+    void ColorLine(int Line, const QColor& Color);
+    // The text colour of Line's first character (black for an empty line).
+    QColor LineColor(int Line) const;
+    // The identifier at the caret (see the .cpp), possibly followed by blanks; empty when none.
+    QString CursorWord();
+    // Replaces the text with Text (line ends CR LF, LF or CR), all black, caret at the start.
+    void LoadText(const QString& Text);
+
+    // An identifier is letters, digits and underscores; the word steps and the double-click
+    // selection use these classes.
+    static bool IsWordChar(QChar C);
+
+protected:
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+
+private:
+    int WordRight(int Pos) const;
+    int WordLeft(int Pos) const;
+    int CharAt(const QPoint& Point) const;
+    void SelectWordAt(int Pos);
+};
+
+}  // namespace qm
