@@ -85,6 +85,8 @@ public:
     TNavigatorWindows& Windows() const { return *FWindows; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
+    // Runs Command with every error it raises going to the error report.
+    void ReportErrors(const std::function<void()>& Command);
     void FormShow();
     void AppIdle();
     void FirstIdleWork();
@@ -168,8 +170,7 @@ private:
     void CreateMenus();
     void AddMenuEntry(const TMenuEntry& Entry);
     void ConnectControls();
-    void ReportErrors(const std::function<void()>& Command);
-    // Runs Command with every error it raises going to the error report.
+    // A slot that runs Command through the error report.
     template <class F>
     auto Guarded(F Command) {
         return [this, Command](auto&&...) { ReportErrors(Command); };

@@ -1,6 +1,7 @@
 // ShowUnit, where every navigation ends, and the Back and bookmark commands that use it.
 #include <QAction>
 #include <QColor>
+#include <filesystem>
 
 #include "main1.h"
 #include "paths.h"
@@ -44,7 +45,9 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
             Db.CurrentUnitID = UnitID;
             Memo->clear();
             const std::string Path = Db.GetUnitPath(UnitID);
-            if (!FileExists(Path)) {
+            const std::filesystem::path OnDisk(ResolvePath(Path));
+            std::error_code Error;
+            if (!std::filesystem::exists(OnDisk, Error)) {
                 Prompts().ShowMessage(QStringLiteral("The file %1 does not exist").arg(SourceText(Path)));
                 if (OldUnit != 0) {
                     ShowUnit(OldUnit, OldLine, false);
@@ -53,6 +56,8 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
                 }
                 return;
             }
+            // Anything else that keeps the file from being read (no permission, a folder) is an error.
+            if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
             Memo->LoadText(SourceText(ReadFileBytes(Path)));
             for (int n = 0; n < TBookMark::Count; ++n)
                 if (BookMarks->GetUnitID(n) == UnitID) Memo->ColorLine(BookMarks->GetLineNumber(n) - 1, BookmarkRed);

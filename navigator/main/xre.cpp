@@ -150,7 +150,8 @@ QString TXRichEdit::CursorWord() {
     if (Start >= End) return {};
     Cursor.setPosition(Start);
     Cursor.setPosition(End, QTextCursor::KeepAnchor);
-    const QString Text = Cursor.selectedText();
+    QString Text = Cursor.selectedText();
+    Text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     if (StartsWord(Text)) {
         setTextCursor(Cursor);
         return Text;
