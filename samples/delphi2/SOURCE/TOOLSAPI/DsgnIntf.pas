@@ -1,731 +1,701 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DsgnIntf unit: property and component editors   }
-{                                                       }
-{*******************************************************}
+{ DsgnIntf: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DsgnIntf;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, Menus;
 
-type
-  { Run-time type kinds, as the streaming system reports them }
-  TTypeKind = (tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat,
-    tkString, tkSet, tkClass, tkMethod, tkWChar, tkLString, tkLWString,
-    tkVariant);
-  TTypeKinds = set of TTypeKind;
+const
+  DsgnIntfSample = 'Quillmap''s sample of DsgnIntf';
 
-  { Selection lists passed between the designer and the editors }
-  TComponentList = class(TObject)
+type
+
+  TComponentList = class
   private
-    FList: TList;
-    function Get(Index: Integer): TComponent;
+    FCount: Integer;
+    FItems: TStrings;
+    FChangeCount: Integer;
     function GetCount: Integer;
+    procedure SetCount(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
+  protected
+    procedure StateChanged; virtual;
   public
     constructor Create;
     destructor Destroy; override;
-    function Add(Item: TComponent): Integer;
-    function Equals(List: TComponentList): Boolean;
-    property Count: Integer read GetCount;
-    property Items[Index: Integer]: TComponent read Get; default;
+    procedure Add;
+    function Equals: Boolean;
+    property Count: Integer read GetCount write SetCount;
+    property Items: TStrings read GetItems write SetItems;
   end;
 
-  { The designer as the editors see it }
   TFormDesigner = class(TDesigner)
   public
-    function CreateMethod(const Name: string; TypeData: Pointer): TMethod; virtual; abstract;
-    function GetMethodName(const Method: TMethod): string; virtual; abstract;
-    procedure GetMethods(TypeData: Pointer; Proc: TGetStrProc); virtual; abstract;
-    function GetPrivateDirectory: string; virtual; abstract;
-    procedure GetSelections(List: TComponentList); virtual; abstract;
-    function MethodExists(const Name: string): Boolean; virtual; abstract;
-    procedure RenameMethod(const CurName, NewName: string); virtual; abstract;
-    procedure SelectComponent(Instance: TComponent); virtual; abstract;
-    procedure SetSelections(List: TComponentList); virtual; abstract;
-    procedure ShowMethod(const Name: string); virtual; abstract;
-    function UniqueName(const BaseName: string): string; virtual; abstract;
-    procedure GetComponentNames(TypeData: Pointer; Proc: TGetStrProc); virtual; abstract;
-    function GetComponent(const Name: string): TComponent; virtual; abstract;
-    function GetComponentName(Component: TComponent): string; virtual; abstract;
-    function MethodFromAncestor(const Method: TMethod): Boolean; virtual; abstract;
-    function CreateComponent(ComponentClass: TComponentClass; Parent: TComponent;
-      Left, Top, Width, Height: Integer): TComponent; virtual; abstract;
-    function IsComponentLinkable(Component: TComponent): Boolean; virtual; abstract;
-    procedure MakeComponentLinkable(Component: TComponent); virtual; abstract;
-    function GetRoot: TComponent; virtual; abstract;
-    procedure Revert(Instance: TPersistent; PropInfo: Pointer); virtual; abstract;
+    procedure CreateMethod;
+    function GetMethodName: Integer;
+    function GetMethods: Integer;
+    function GetPrivateDirectory: Integer;
+    function GetSelections: Integer;
+    function MethodExists: Boolean;
+    procedure RenameMethod;
+    procedure SelectComponent;
+    procedure SetSelections;
+    procedure ShowMethod;
+    procedure UniqueName;
+    function GetComponentNames: Integer;
+    function GetComponent: Integer;
+    function GetComponentName: Integer;
+    procedure MethodFromAncestor;
+    procedure CreateComponent;
+    function IsComponentLinkable: Boolean;
+    procedure MakeComponentLinkable;
+    function GetRoot: Integer;
+    procedure Revert;
   end;
 
-  TPropertyAttribute = (paValueList, paSubProperties, paDialog,
-    paMultiSelect, paAutoUpdate, paSortList, paReadOnly, paRevertable);
-  TPropertyAttributes = set of TPropertyAttribute;
-
-  TPropertyEditor = class;
-  TGetPropEditProc = procedure(Prop: TPropertyEditor) of object;
-
-  PInstProp = ^TInstProp;
-  TInstProp = record
-    Instance: TPersistent;
-    PropInfo: Pointer;
-  end;
-
-  PInstPropList = ^TInstPropList;
-  TInstPropList = array[0..1023] of TInstProp;
-
-  { TPropertyEditor: the base of everything the Object Inspector edits }
-  TPropertyEditor = class(TObject)
+  TPropertyEditor = class
   private
-    FDesigner: TFormDesigner;
-    FPropList: PInstPropList;
+    FDesigner: Integer;
+    FPrivateDirectory: Integer;
     FPropCount: Integer;
-    constructor Create(ADesigner: TFormDesigner; APropCount: Integer);
-    function GetPrivateDirectory: string;
-    procedure SetPropEntry(Index: Integer; AInstance: TComponent;
-      APropInfo: Pointer);
+    FValue: string;
+    FChangeCount: Integer;
+    function GetDesigner: Integer;
+    procedure SetDesigner(const Value: Integer);
+    function GetPrivateDirectory: Integer;
+    procedure SetPrivateDirectory(const Value: Integer);
+    function GetPropCount: Integer;
+    procedure SetPropCount(const Value: Integer);
+    function GetValueValue: string;
+    procedure SetValueValue(const Value: string);
   protected
-    function GetPropInfo: Pointer;
-    function GetFloatValue: Extended;
-    function GetFloatValueAt(Index: Integer): Extended;
-    function GetMethodValue: TMethod;
-    function GetMethodValueAt(Index: Integer): TMethod;
-    function GetOrdValue: Longint;
-    function GetOrdValueAt(Index: Integer): Longint;
-    function GetStrValue: string;
-    function GetStrValueAt(Index: Integer): string;
-    function GetVarValue: Variant;
-    function GetVarValueAt(Index: Integer): Variant;
-    procedure Modified;
-    procedure SetFloatValue(Value: Extended);
-    procedure SetMethodValue(const Value: TMethod);
-    procedure SetOrdValue(Value: Longint);
-    procedure SetStrValue(const Value: string);
-    procedure SetVarValue(const Value: Variant);
+    procedure StateChanged; virtual;
   public
     destructor Destroy; override;
-    procedure Activate; virtual;
-    function AllEqual: Boolean; virtual;
+    procedure Activate;
+    procedure AllEqual; virtual;
     procedure Edit; virtual;
-    function GetAttributes: TPropertyAttributes; virtual;
-    function GetComponent(Index: Integer): TPersistent;
+    function GetAttributes: Integer; virtual;
+    function GetComponent: Integer;
     function GetEditLimit: Integer; virtual;
-    function GetName: string; virtual;
-    procedure GetProperties(Proc: TGetPropEditProc); virtual;
-    function GetPropType: Pointer;
+    function GetName: Integer; virtual;
+    function GetProperties: Integer; virtual;
+    function GetPropType: Integer;
     function GetValue: string; virtual;
-    procedure GetValues(Proc: TGetStrProc); virtual;
-    procedure Initialize; virtual;
+    function GetValues: Integer; virtual;
+    procedure Initialize;
     procedure Revert;
-    procedure SetValue(const Value: string); virtual;
+    procedure SetValue; virtual;
     function ValueAvailable: Boolean;
-    property Designer: TFormDesigner read FDesigner;
-    property PrivateDirectory: string read GetPrivateDirectory;
-    property PropCount: Integer read FPropCount;
-    property Value: string read GetValue write SetValue;
+    property Designer: Integer read GetDesigner write SetDesigner;
+    property PrivateDirectory: Integer read GetPrivateDirectory write SetPrivateDirectory;
+    property PropCount: Integer read GetPropCount write SetPropCount;
+    property Value: string read GetValueValue write SetValueValue;
   end;
 
-  TPropertyEditorClass = class of TPropertyEditor;
-
   TOrdinalProperty = class(TPropertyEditor)
-    function AllEqual: Boolean; override;
+  public
+    procedure AllEqual; override;
     function GetEditLimit: Integer; override;
   end;
 
   TIntegerProperty = class(TOrdinalProperty)
   public
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TCharProperty = class(TOrdinalProperty)
   public
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TEnumProperty = class(TOrdinalProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TFloatProperty = class(TPropertyEditor)
   public
-    function AllEqual: Boolean; override;
+    procedure AllEqual; override;
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TStringProperty = class(TPropertyEditor)
   public
-    function AllEqual: Boolean; override;
+    procedure AllEqual; override;
     function GetEditLimit: Integer; override;
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TComponentNameProperty = class(TStringProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetEditLimit: Integer; override;
   end;
 
   TFontNameProperty = class(TStringProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
-    procedure GetValues(Proc: TGetStrProc); override;
+    function GetAttributes: Integer; override;
+    function GetValues: Integer; override;
   end;
 
   TMPFilenameProperty = class(TStringProperty)
   public
     procedure Edit; override;
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
   end;
 
   TCaptionProperty = class(TStringProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
   end;
 
   TSetElementProperty = class(TPropertyEditor)
-  private
-    FElement: Integer;
-    constructor Create(ADesigner: TFormDesigner; APropList: PInstPropList;
-      APropCount: Integer; AElement: Integer);
   public
     destructor Destroy; override;
-    function AllEqual: Boolean; override;
-    function GetAttributes: TPropertyAttributes; override;
-    function GetName: string; override;
+    procedure AllEqual; override;
+    function GetAttributes: Integer; override;
+    function GetName: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TSetProperty = class(TOrdinalProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
-    procedure GetProperties(Proc: TGetPropEditProc); override;
+    function GetAttributes: Integer; override;
+    function GetProperties: Integer; override;
     function GetValue: string; override;
   end;
 
   TClassProperty = class(TPropertyEditor)
   public
-    function GetAttributes: TPropertyAttributes; override;
-    procedure GetProperties(Proc: TGetPropEditProc); override;
+    function GetAttributes: Integer; override;
+    function GetProperties: Integer; override;
     function GetValue: string; override;
   end;
 
   TMethodProperty = class(TPropertyEditor)
   public
-    function AllEqual: Boolean; override;
+    procedure AllEqual; override;
     procedure Edit; override;
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetEditLimit: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const AValue: string); override;
-    function GetFormMethodName: string; virtual;
-    function GetTrimmedEventName: string;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
+    function GetFormMethodName: Integer;
+    function GetTrimmedEventName: Integer;
   end;
 
   TComponentProperty = class(TPropertyEditor)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetEditLimit: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TColorProperty = class(TIntegerProperty)
   public
     procedure Edit; override;
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TCursorProperty = class(TIntegerProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TFontProperty = class(TClassProperty)
   public
     procedure Edit; override;
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
   end;
 
   TModalResultProperty = class(TIntegerProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TShortCutProperty = class(TOrdinalProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure GetValues(Proc: TGetStrProc); override;
-    procedure SetValue(const Value: string); override;
+    function GetValues: Integer; override;
+    procedure SetValue; override;
   end;
 
   TTabOrderProperty = class(TIntegerProperty)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
   end;
 
   TDateProperty = class(TPropertyEditor)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TTimeProperty = class(TPropertyEditor)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
   TDateTimeProperty = class(TPropertyEditor)
   public
-    function GetAttributes: TPropertyAttributes; override;
+    function GetAttributes: Integer; override;
     function GetValue: string; override;
-    procedure SetValue(const Value: string); override;
+    procedure SetValue; override;
   end;
 
-  EPropertyError = class(Exception);
+  EPropertyError = class(Exception)
+  end;
 
-  { Component editors: the context menu and double click of a component }
-  TComponentEditor = class(TObject)
+  TComponentEditor = class
   private
-    FComponent: TComponent;
-    FDesigner: TFormDesigner;
+    FComponent: Integer;
+    FDesigner: Integer;
+    FChangeCount: Integer;
+    function GetComponent: Integer;
+    procedure SetComponent(const Value: Integer);
+    function GetDesigner: Integer;
+    procedure SetDesigner(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(AComponent: TComponent; ADesigner: TFormDesigner); virtual;
+    constructor Create;
     procedure Edit; virtual;
-    procedure ExecuteVerb(Index: Integer); virtual;
-    function GetVerb(Index: Integer): string; virtual;
-    function GetVerbCount: Integer; virtual;
-    procedure Copy; virtual;
-    property Component: TComponent read FComponent;
-    property Designer: TFormDesigner read FDesigner;
+    procedure ExecuteVerb;
+    function GetVerb: string;
+    function GetVerbCount: Integer;
+    procedure Copy;
+    property Component: Integer read GetComponent write SetComponent;
+    property Designer: Integer read GetDesigner write SetDesigner;
   end;
-
-  TComponentEditorClass = class of TComponentEditor;
 
   TDefaultEditor = class(TComponentEditor)
-  private
-    FFirst: TPropertyEditor;
-    FBest: TPropertyEditor;
-    FContinue: Boolean;
-    procedure CheckEdit(PropertyEditor: TPropertyEditor);
-  protected
-    procedure EditProperty(PropertyEditor: TPropertyEditor;
-      var Continue, FreeEditor: Boolean); virtual;
   public
     procedure Edit; override;
   end;
 
-  { Registration of editors by the packages }
-  TFreeCustomModulesProc = procedure(Group: Integer);
-
-procedure RegisterPropertyEditor(PropertyType: Pointer; ComponentClass: TClass;
-  const PropertyName: string; EditorClass: TPropertyEditorClass);
-procedure RegisterComponentEditor(ComponentClass: TComponentClass;
-  ComponentEditor: TComponentEditorClass);
-function GetComponentEditor(Component: TComponent;
-  Designer: TFormDesigner): TComponentEditor;
-procedure GetComponentProperties(Components: TComponentList;
-  Filter: TTypeKinds; Designer: TFormDesigner; Proc: TGetPropEditProc);
-
 implementation
 
-type
-  PPropertyClassRec = ^TPropertyClassRec;
-  TPropertyClassRec = record
-    Group: Integer;
-    PropertyType: Pointer;
-    PropertyName: string;
-    ComponentClass: TClass;
-    EditorClass: TPropertyEditorClass;
-  end;
-
-  PComponentClassRec = ^TComponentClassRec;
-  TComponentClassRec = record
-    Group: Integer;
-    ComponentClass: TComponentClass;
-    EditorClass: TComponentEditorClass;
-  end;
-
-var
-  PropertyClassList: TList;
-  ComponentClassList: TList;
-
-procedure RegisterPropertyEditor(PropertyType: Pointer; ComponentClass: TClass;
-  const PropertyName: string; EditorClass: TPropertyEditorClass);
-var
-  P: PPropertyClassRec;
-begin
-  if PropertyClassList = nil then PropertyClassList := TList.Create;
-  New(P);
-  P^.Group := 0;
-  P^.PropertyType := PropertyType;
-  P^.ComponentClass := ComponentClass;
-  P^.PropertyName := PropertyName;
-  P^.EditorClass := EditorClass;
-  PropertyClassList.Insert(0, P);
-end;
-
-procedure RegisterComponentEditor(ComponentClass: TComponentClass;
-  ComponentEditor: TComponentEditorClass);
-var
-  P: PComponentClassRec;
-begin
-  if ComponentClassList = nil then ComponentClassList := TList.Create;
-  New(P);
-  P^.Group := 0;
-  P^.ComponentClass := ComponentClass;
-  P^.EditorClass := ComponentEditor;
-  ComponentClassList.Insert(0, P);
-end;
-
-function GetComponentEditor(Component: TComponent;
-  Designer: TFormDesigner): TComponentEditor;
-var
-  P: PComponentClassRec;
-  I: Integer;
-  EditorClass: TComponentEditorClass;
-begin
-  EditorClass := TDefaultEditor;
-  if ComponentClassList <> nil then
-    for I := 0 to ComponentClassList.Count - 1 do
-    begin
-      P := ComponentClassList[I];
-      if Component is P^.ComponentClass then
-      begin
-        EditorClass := P^.EditorClass;
-        Break;
-      end;
-    end;
-  Result := EditorClass.Create(Component, Designer);
-end;
-
-procedure GetComponentProperties(Components: TComponentList;
-  Filter: TTypeKinds; Designer: TFormDesigner; Proc: TGetPropEditProc);
-begin
-  { walks the published properties shared by every selected component }
-  if (Components = nil) or (Components.Count = 0) then Exit;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TComponentList }
 
-function TComponentList.Get(Index: Integer): TComponent;
-begin
-  Result := FList[Index];
-end;
-
 function TComponentList.GetCount: Integer;
 begin
-  Result := FList.Count;
+  Result := FCount;
+end;
+
+procedure TComponentList.SetCount(const Value: Integer);
+begin
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TComponentList.GetItems: TStrings;
+begin
+  Result := FItems;
+end;
+
+procedure TComponentList.SetItems(const Value: TStrings);
+begin
+  FItems.Assign(Value);
+  StateChanged;
+end;
+
+procedure TComponentList.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TComponentList.Create;
 begin
   inherited Create;
-  FList := TList.Create;
+  FItems := TStringList.Create;
 end;
 
 destructor TComponentList.Destroy;
 begin
-  FList.Free;
+  FItems.Free;
   inherited Destroy;
 end;
 
-function TComponentList.Add(Item: TComponent): Integer;
+procedure TComponentList.Add;
 begin
-  Result := FList.Add(Item);
+  StateChanged;
 end;
 
-function TComponentList.Equals(List: TComponentList): Boolean;
-var
-  I: Integer;
+function TComponentList.Equals: Boolean;
 begin
-  Result := False;
-  if List.Count <> FList.Count then Exit;
-  for I := 0 to List.Count - 1 do
-    if List[I] <> FList[I] then Exit;
-  Result := True;
+  Result := Self <> nil;
+end;
+
+{ TFormDesigner }
+
+procedure TFormDesigner.CreateMethod;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Form do
+    MethodFromAncestor;
+end;
+
+function TFormDesigner.GetMethodName: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.GetMethods: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.GetPrivateDirectory: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.GetSelections: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.MethodExists: Boolean;
+begin
+  Result := (Form > 0) and IsControl;
+end;
+
+procedure TFormDesigner.RenameMethod;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Form do
+    CreateMethod;
+end;
+
+procedure TFormDesigner.SelectComponent;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Form do
+    MethodFromAncestor;
+end;
+
+procedure TFormDesigner.SetSelections;
+begin
+  IsControl := not IsControl;
+  if IsControl then
+    CreateMethod;
+end;
+
+procedure TFormDesigner.ShowMethod;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Form do
+    UniqueName;
+end;
+
+procedure TFormDesigner.UniqueName;
+begin
+  IsControl := not IsControl;
+  if IsControl then
+    ShowMethod;
+end;
+
+function TFormDesigner.GetComponentNames: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.GetComponent: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+function TFormDesigner.GetComponentName: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+procedure TFormDesigner.MethodFromAncestor;
+begin
+  IsControl := not IsControl;
+  if IsControl then
+    CreateComponent;
+end;
+
+procedure TFormDesigner.CreateComponent;
+begin
+  IsControl := not IsControl;
+  if IsControl then
+    ShowMethod;
+end;
+
+function TFormDesigner.IsComponentLinkable: Boolean;
+begin
+  Result := (Form > 0) and IsControl;
+end;
+
+procedure TFormDesigner.MakeComponentLinkable;
+begin
+  if not IsControl then
+    Exit;
+  Form := Form + 1;
+  StateChanged;
+end;
+
+function TFormDesigner.GetRoot: Integer;
+begin
+  Result := Form * 2 + Ord(IsControl);
+end;
+
+procedure TFormDesigner.Revert;
+begin
+  IsControl := not IsControl;
+  if IsControl then
+    MakeComponentLinkable;
 end;
 
 { TPropertyEditor }
 
-constructor TPropertyEditor.Create(ADesigner: TFormDesigner;
-  APropCount: Integer);
+function TPropertyEditor.GetDesigner: Integer;
 begin
-  FDesigner := ADesigner;
-  GetMem(FPropList, APropCount * SizeOf(TInstProp));
-  FPropCount := APropCount;
+  Result := FDesigner;
 end;
 
-function TPropertyEditor.GetPrivateDirectory: string;
+procedure TPropertyEditor.SetDesigner(const Value: Integer);
 begin
-  Result := Designer.GetPrivateDirectory;
-end;
-
-procedure TPropertyEditor.SetPropEntry(Index: Integer;
-  AInstance: TComponent; APropInfo: Pointer);
-begin
-  with FPropList^[Index] do
+  if FDesigner <> Value then
   begin
-    Instance := AInstance;
-    PropInfo := APropInfo;
+    FDesigner := Value;
+    StateChanged;
   end;
 end;
 
-function TPropertyEditor.GetPropInfo: Pointer;
+function TPropertyEditor.GetPrivateDirectory: Integer;
 begin
-  Result := nil;
+  Result := FPrivateDirectory;
 end;
 
-function TPropertyEditor.GetFloatValue: Extended;
+procedure TPropertyEditor.SetPrivateDirectory(const Value: Integer);
 begin
-  Result := 0;
+  if FPrivateDirectory <> Value then
+  begin
+    FPrivateDirectory := Value;
+    StateChanged;
+  end;
 end;
 
-function TPropertyEditor.GetFloatValueAt(Index: Integer): Extended;
+function TPropertyEditor.GetPropCount: Integer;
 begin
-  Result := 0;
+  Result := FPropCount;
 end;
 
-function TPropertyEditor.GetMethodValue: TMethod;
+procedure TPropertyEditor.SetPropCount(const Value: Integer);
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  if FPropCount <> Value then
+  begin
+    FPropCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TPropertyEditor.GetMethodValueAt(Index: Integer): TMethod;
+function TPropertyEditor.GetValueValue: string;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  Result := FValue;
 end;
 
-function TPropertyEditor.GetOrdValue: Longint;
+procedure TPropertyEditor.SetValueValue(const Value: string);
 begin
-  Result := 0;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TPropertyEditor.GetOrdValueAt(Index: Integer): Longint;
+procedure TPropertyEditor.StateChanged;
 begin
-  Result := 0;
-end;
-
-function TPropertyEditor.GetStrValue: string;
-begin
-  Result := '';
-end;
-
-function TPropertyEditor.GetStrValueAt(Index: Integer): string;
-begin
-  Result := '';
-end;
-
-function TPropertyEditor.GetVarValue: Variant;
-begin
-  Result := Unassigned;
-end;
-
-function TPropertyEditor.GetVarValueAt(Index: Integer): Variant;
-begin
-  Result := Unassigned;
-end;
-
-procedure TPropertyEditor.Modified;
-begin
-  Designer.Modified;
-end;
-
-procedure TPropertyEditor.SetFloatValue(Value: Extended);
-begin
-end;
-
-procedure TPropertyEditor.SetMethodValue(const Value: TMethod);
-begin
-end;
-
-procedure TPropertyEditor.SetOrdValue(Value: Longint);
-begin
-end;
-
-procedure TPropertyEditor.SetStrValue(const Value: string);
-begin
-end;
-
-procedure TPropertyEditor.SetVarValue(const Value: Variant);
-begin
+  Inc(FChangeCount);
 end;
 
 destructor TPropertyEditor.Destroy;
 begin
-  if FPropList <> nil then
-    FreeMem(FPropList, FPropCount * SizeOf(TInstProp));
+  Designer := 0;
+  inherited Destroy;
 end;
 
 procedure TPropertyEditor.Activate;
 begin
+  if Value = '' then
+    Value := ClassName + '''s activate'
+  else
+    Value := Trim(Value);
 end;
 
-function TPropertyEditor.AllEqual: Boolean;
+procedure TPropertyEditor.AllEqual;
+var
+  Pass: Integer;
 begin
-  Result := FPropCount = 1;
+  for Pass := 1 to Designer do
+    Revert;
 end;
 
 procedure TPropertyEditor.Edit;
-type
-  TGetStrFunc = function(const Value: string): Integer of object;
-var
-  I: Integer;
-  Values: TStringList;
-  AddValue: TGetStrFunc;
 begin
-  Values := TStringList.Create;
-  Values.Sorted := paSortList in GetAttributes;
-  try
-    AddValue := Values.Add;
-    GetValues(TGetStrProc(AddValue));
-    if Values.Count > 0 then
-    begin
-      I := Values.IndexOf(Value) + 1;
-      if I = Values.Count then I := 0;
-      Value := Values[I];
-    end;
-  finally
-    Values.Free;
-  end;
+  if Value = '' then
+    Value := ClassName + '''s edit'
+  else
+    Value := Trim(Value);
 end;
 
-function TPropertyEditor.GetAttributes: TPropertyAttributes;
+function TPropertyEditor.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paRevertable];
+  Result := Length(Value);
 end;
 
-function TPropertyEditor.GetComponent(Index: Integer): TPersistent;
+function TPropertyEditor.GetComponent: Integer;
 begin
-  Result := FPropList^[Index].Instance;
+  Result := FDesigner * 2;
 end;
 
 function TPropertyEditor.GetEditLimit: Integer;
 begin
-  Result := 255;
+  Result := Length(Value);
 end;
 
-function TPropertyEditor.GetName: string;
+function TPropertyEditor.GetName: Integer;
 begin
-  Result := PShortString(Longint(FPropList^[0].PropInfo) + 26)^;
+  Result := Length(Value);
 end;
 
-procedure TPropertyEditor.GetProperties(Proc: TGetPropEditProc);
+function TPropertyEditor.GetProperties: Integer;
 begin
+  Result := PrivateDirectory * 2;
 end;
 
-function TPropertyEditor.GetPropType: Pointer;
+function TPropertyEditor.GetPropType: Integer;
 begin
-  Result := nil;
+  Result := FDesigner * 2;
 end;
 
 function TPropertyEditor.GetValue: string;
 begin
-  Result := '(unknown)';
+  Result := Format('%s: %d', [Value, Designer]);
 end;
 
-procedure TPropertyEditor.GetValues(Proc: TGetStrProc);
+function TPropertyEditor.GetValues: Integer;
 begin
+  Result := FDesigner * 2;
 end;
 
 procedure TPropertyEditor.Initialize;
 begin
+  if Value = '' then
+    Value := ClassName + '''s initialize'
+  else
+    Value := Trim(Value);
 end;
 
 procedure TPropertyEditor.Revert;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Designer do
+    AllEqual;
 end;
 
-procedure TPropertyEditor.SetValue(const Value: string);
+procedure TPropertyEditor.SetValue;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to PropCount do
+    Activate;
 end;
 
 function TPropertyEditor.ValueAvailable: Boolean;
 begin
-  Result := True;
+  Result := FValue <> '';
 end;
 
 { TOrdinalProperty }
 
-function TOrdinalProperty.AllEqual: Boolean;
+procedure TOrdinalProperty.AllEqual;
 begin
-  Result := inherited AllEqual;
+  inherited AllEqual;
+  PropCount := PropCount + 1;
 end;
 
 function TOrdinalProperty.GetEditLimit: Integer;
 begin
-  Result := 63;
+  Result := inherited GetEditLimit;
 end;
 
 { TIntegerProperty }
 
 function TIntegerProperty.GetValue: string;
 begin
-  Result := IntToStr(GetOrdValue);
+  Result := inherited GetValue;
 end;
 
-procedure TIntegerProperty.SetValue(const Value: string);
-var
-  L: Longint;
+procedure TIntegerProperty.SetValue;
 begin
-  L := StrToInt(Value);
-  SetOrdValue(L);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TCharProperty }
 
 function TCharProperty.GetValue: string;
-var
-  Ch: Char;
 begin
-  Ch := Chr(GetOrdValue);
-  if Ch in [#33..#127] then
-    Result := Ch
-  else
-    FmtStr(Result, '#%d', [Ord(Ch)]);
+  Result := inherited GetValue;
 end;
 
-procedure TCharProperty.SetValue(const Value: string);
-var
-  L: Longint;
+procedure TCharProperty.SetValue;
 begin
-  if Length(Value) = 0 then L := 0 else
-    if Length(Value) = 1 then L := Ord(Value[1]) else
-      if Value[1] = '#' then L := StrToInt(Copy(Value, 2, Maxint)) else
-        raise EPropertyError.Create('Invalid property value');
-  SetOrdValue(L);
+  inherited SetValue;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
 { TEnumProperty }
 
-function TEnumProperty.GetAttributes: TPropertyAttributes;
+function TEnumProperty.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paValueList, paSortList, paRevertable];
+  Result := inherited GetAttributes;
 end;
 
 function TEnumProperty.GetValue: string;
@@ -733,21 +703,23 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TEnumProperty.GetValues(Proc: TGetStrProc);
+function TEnumProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TEnumProperty.SetValue(const Value: string);
+procedure TEnumProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TFloatProperty }
 
-function TFloatProperty.AllEqual: Boolean;
+procedure TFloatProperty.AllEqual;
 begin
-  Result := inherited AllEqual;
+  inherited AllEqual;
+  PropCount := PropCount + 1;
 end;
 
 function TFloatProperty.GetValue: string;
@@ -755,16 +727,18 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TFloatProperty.SetValue(const Value: string);
+procedure TFloatProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
 { TStringProperty }
 
-function TStringProperty.AllEqual: Boolean;
+procedure TStringProperty.AllEqual;
 begin
-  Result := inherited AllEqual;
+  inherited AllEqual;
+  Designer := Designer + 1;
 end;
 
 function TStringProperty.GetEditLimit: Integer;
@@ -774,38 +748,37 @@ end;
 
 function TStringProperty.GetValue: string;
 begin
-  Result := GetStrValue;
+  Result := inherited GetValue;
 end;
 
-procedure TStringProperty.SetValue(const Value: string);
+procedure TStringProperty.SetValue;
 begin
-  SetStrValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TComponentNameProperty }
 
-function TComponentNameProperty.GetAttributes: TPropertyAttributes;
+function TComponentNameProperty.GetAttributes: Integer;
 begin
-  Result := [];
+  Result := inherited GetAttributes;
 end;
 
 function TComponentNameProperty.GetEditLimit: Integer;
 begin
-  Result := 63;
+  Result := inherited GetEditLimit;
 end;
 
 { TFontNameProperty }
 
-function TFontNameProperty.GetAttributes: TPropertyAttributes;
+function TFontNameProperty.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paValueList, paSortList, paRevertable];
+  Result := inherited GetAttributes;
 end;
 
-procedure TFontNameProperty.GetValues(Proc: TGetStrProc);
-var
-  I: Integer;
+function TFontNameProperty.GetValues: Integer;
 begin
-  for I := 0 to Screen.Fonts.Count - 1 do Proc(Screen.Fonts[I]);
+  Result := inherited GetValues;
 end;
 
 { TMPFilenameProperty }
@@ -813,44 +786,41 @@ end;
 procedure TMPFilenameProperty.Edit;
 begin
   inherited Edit;
+  PropCount := PropCount + 1;
 end;
 
-function TMPFilenameProperty.GetAttributes: TPropertyAttributes;
+function TMPFilenameProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 { TCaptionProperty }
 
-function TCaptionProperty.GetAttributes: TPropertyAttributes;
-begin
-  Result := [paMultiSelect, paAutoUpdate, paRevertable];
-end;
-
-{ TSetElementProperty }
-
-constructor TSetElementProperty.Create(ADesigner: TFormDesigner; APropList: PInstPropList;
-      APropCount: Integer; AElement: Integer);
-begin
-  inherited Create(ADesigner, APropCount);
-end;
-
-destructor TSetElementProperty.Destroy;
-begin
-  inherited Destroy;
-end;
-
-function TSetElementProperty.AllEqual: Boolean;
-begin
-  Result := inherited AllEqual;
-end;
-
-function TSetElementProperty.GetAttributes: TPropertyAttributes;
+function TCaptionProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
-function TSetElementProperty.GetName: string;
+{ TSetElementProperty }
+
+destructor TSetElementProperty.Destroy;
+begin
+  Designer := 0;
+  inherited Destroy;
+end;
+
+procedure TSetElementProperty.AllEqual;
+begin
+  inherited AllEqual;
+  PropCount := PropCount + 1;
+end;
+
+function TSetElementProperty.GetAttributes: Integer;
+begin
+  Result := inherited GetAttributes;
+end;
+
+function TSetElementProperty.GetName: Integer;
 begin
   Result := inherited GetName;
 end;
@@ -860,26 +830,27 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TSetElementProperty.GetValues(Proc: TGetStrProc);
+function TSetElementProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TSetElementProperty.SetValue(const Value: string);
+procedure TSetElementProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  PropCount := PropCount + 1;
 end;
 
 { TSetProperty }
 
-function TSetProperty.GetAttributes: TPropertyAttributes;
+function TSetProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
-procedure TSetProperty.GetProperties(Proc: TGetPropEditProc);
+function TSetProperty.GetProperties: Integer;
 begin
-  inherited GetProperties(Proc);
+  Result := inherited GetProperties;
 end;
 
 function TSetProperty.GetValue: string;
@@ -889,36 +860,38 @@ end;
 
 { TClassProperty }
 
-function TClassProperty.GetAttributes: TPropertyAttributes;
+function TClassProperty.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paSubProperties, paReadOnly];
+  Result := inherited GetAttributes;
 end;
 
-procedure TClassProperty.GetProperties(Proc: TGetPropEditProc);
+function TClassProperty.GetProperties: Integer;
 begin
-  inherited GetProperties(Proc);
+  Result := inherited GetProperties;
 end;
 
 function TClassProperty.GetValue: string;
 begin
-  FmtStr(Result, '(%s)', [GetPropType^.Name]);
+  Result := inherited GetValue;
 end;
 
 { TMethodProperty }
 
-function TMethodProperty.AllEqual: Boolean;
+procedure TMethodProperty.AllEqual;
 begin
-  Result := inherited AllEqual;
+  inherited AllEqual;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
 procedure TMethodProperty.Edit;
 begin
   inherited Edit;
+  PropCount := PropCount + 1;
 end;
 
-function TMethodProperty.GetAttributes: TPropertyAttributes;
+function TMethodProperty.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paValueList, paSortList, paRevertable];
+  Result := inherited GetAttributes;
 end;
 
 function TMethodProperty.GetEditLimit: Integer;
@@ -931,38 +904,32 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TMethodProperty.GetValues(Proc: TGetStrProc);
+function TMethodProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TMethodProperty.SetValue(const AValue: string);
+procedure TMethodProperty.SetValue;
 begin
-  inherited SetValue(AValue);
+  inherited SetValue;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
-function TMethodProperty.GetFormMethodName: string;
+function TMethodProperty.GetFormMethodName: Integer;
 begin
-  if GetComponent(0) = Designer.GetRoot then
-    Result := 'Form'
-  else
-    Result := Designer.GetComponentName(TComponent(GetComponent(0)));
-  Result := Result + GetTrimmedEventName;
+  Result := PrivateDirectory * 2;
 end;
 
-function TMethodProperty.GetTrimmedEventName: string;
+function TMethodProperty.GetTrimmedEventName: Integer;
 begin
-  Result := GetName;
-  if (Length(Result) >= 2) and (Result[1] in ['O', 'o']) and
-    (Result[2] in ['N', 'n']) then
-    System.Delete(Result, 1, 2);
+  Result := PropCount * 2;
 end;
 
 { TComponentProperty }
 
-function TComponentProperty.GetAttributes: TPropertyAttributes;
+function TComponentProperty.GetAttributes: Integer;
 begin
-  Result := [paMultiSelect, paValueList, paSortList, paRevertable];
+  Result := inherited GetAttributes;
 end;
 
 function TComponentProperty.GetEditLimit: Integer;
@@ -975,14 +942,15 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TComponentProperty.GetValues(Proc: TGetStrProc);
+function TComponentProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TComponentProperty.SetValue(const Value: string);
+procedure TComponentProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TColorProperty }
@@ -990,58 +958,51 @@ end;
 procedure TColorProperty.Edit;
 begin
   inherited Edit;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
-function TColorProperty.GetAttributes: TPropertyAttributes;
+function TColorProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TColorProperty.GetValue: string;
 begin
-  Result := ColorToString(TColor(GetOrdValue));
+  Result := inherited GetValue;
 end;
 
-procedure TColorProperty.GetValues(Proc: TGetStrProc);
+function TColorProperty.GetValues: Integer;
 begin
-  GetColorValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TColorProperty.SetValue(const Value: string);
-var
-  NewValue: Longint;
+procedure TColorProperty.SetValue;
 begin
-  if IdentToColor(Value, NewValue) then
-    SetOrdValue(NewValue)
-  else
-    inherited SetValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TCursorProperty }
 
-function TCursorProperty.GetAttributes: TPropertyAttributes;
+function TCursorProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TCursorProperty.GetValue: string;
 begin
-  Result := CursorToString(TCursor(GetOrdValue));
+  Result := inherited GetValue;
 end;
 
-procedure TCursorProperty.GetValues(Proc: TGetStrProc);
+function TCursorProperty.GetValues: Integer;
 begin
-  GetCursorValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TCursorProperty.SetValue(const Value: string);
-var
-  NewValue: Longint;
+procedure TCursorProperty.SetValue;
 begin
-  if IdentToCursor(Value, NewValue) then
-    SetOrdValue(NewValue)
-  else
-    inherited SetValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TFontProperty }
@@ -1049,16 +1010,17 @@ end;
 procedure TFontProperty.Edit;
 begin
   inherited Edit;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
-function TFontProperty.GetAttributes: TPropertyAttributes;
+function TFontProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 { TModalResultProperty }
 
-function TModalResultProperty.GetAttributes: TPropertyAttributes;
+function TModalResultProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
@@ -1068,217 +1030,181 @@ begin
   Result := inherited GetValue;
 end;
 
-procedure TModalResultProperty.GetValues(Proc: TGetStrProc);
+function TModalResultProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TModalResultProperty.SetValue(const Value: string);
+procedure TModalResultProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  PropCount := PropCount + 1;
 end;
 
 { TShortCutProperty }
 
-function TShortCutProperty.GetAttributes: TPropertyAttributes;
+function TShortCutProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TShortCutProperty.GetValue: string;
-var
-  CurValue: TShortCut;
 begin
-  CurValue := GetOrdValue;
-  if CurValue = 0 then
-    Result := '(None)'
-  else
-    Result := ShortCutToText(CurValue);
+  Result := inherited GetValue;
 end;
 
-procedure TShortCutProperty.GetValues(Proc: TGetStrProc);
+function TShortCutProperty.GetValues: Integer;
 begin
-  inherited GetValues(Proc);
+  Result := inherited GetValues;
 end;
 
-procedure TShortCutProperty.SetValue(const Value: string);
-var
-  NewValue: TShortCut;
+procedure TShortCutProperty.SetValue;
 begin
-  NewValue := 0;
-  if (Value <> '') and (AnsiCompareText(Value, '(None)') <> 0) then
-  begin
-    NewValue := TextToShortCut(Value);
-    if NewValue = 0 then
-      raise EPropertyError.Create('Invalid property value');
-  end;
-  SetOrdValue(NewValue);
+  inherited SetValue;
+  PropCount := PropCount + 1;
 end;
 
 { TTabOrderProperty }
 
-function TTabOrderProperty.GetAttributes: TPropertyAttributes;
+function TTabOrderProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 { TDateProperty }
 
-function TDateProperty.GetAttributes: TPropertyAttributes;
+function TDateProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TDateProperty.GetValue: string;
-var
-  DT: TDateTime;
 begin
-  DT := GetFloatValue;
-  if DT = 0.0 then Result := '' else Result := DateToStr(DT);
+  Result := inherited GetValue;
 end;
 
-procedure TDateProperty.SetValue(const Value: string);
+procedure TDateProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  Designer := Designer + 1;
 end;
 
 { TTimeProperty }
 
-function TTimeProperty.GetAttributes: TPropertyAttributes;
+function TTimeProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TTimeProperty.GetValue: string;
-var
-  DT: TDateTime;
 begin
-  DT := GetFloatValue;
-  if DT = 0.0 then Result := '' else Result := TimeToStr(DT);
+  Result := inherited GetValue;
 end;
 
-procedure TTimeProperty.SetValue(const Value: string);
+procedure TTimeProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  PrivateDirectory := PrivateDirectory + 1;
 end;
 
 { TDateTimeProperty }
 
-function TDateTimeProperty.GetAttributes: TPropertyAttributes;
+function TDateTimeProperty.GetAttributes: Integer;
 begin
   Result := inherited GetAttributes;
 end;
 
 function TDateTimeProperty.GetValue: string;
-var
-  DT: TDateTime;
 begin
-  DT := GetFloatValue;
-  if DT = 0.0 then Result := '' else Result := DateTimeToStr(DT);
+  Result := inherited GetValue;
 end;
 
-procedure TDateTimeProperty.SetValue(const Value: string);
+procedure TDateTimeProperty.SetValue;
 begin
-  inherited SetValue(Value);
+  inherited SetValue;
+  PropCount := PropCount + 1;
 end;
 
 { TComponentEditor }
 
-constructor TComponentEditor.Create(AComponent: TComponent; ADesigner: TFormDesigner);
+function TComponentEditor.GetComponent: Integer;
+begin
+  Result := FComponent;
+end;
+
+procedure TComponentEditor.SetComponent(const Value: Integer);
+begin
+  if FComponent <> Value then
+  begin
+    FComponent := Value;
+    StateChanged;
+  end;
+end;
+
+function TComponentEditor.GetDesigner: Integer;
+begin
+  Result := FDesigner;
+end;
+
+procedure TComponentEditor.SetDesigner(const Value: Integer);
+begin
+  if FDesigner <> Value then
+  begin
+    FDesigner := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TComponentEditor.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TComponentEditor.Create;
 begin
   inherited Create;
-  FComponent := AComponent;
-  FDesigner := ADesigner;
 end;
 
 procedure TComponentEditor.Edit;
+var
+  Pass: Integer;
 begin
-  if GetVerbCount > 0 then ExecuteVerb(0);
+  for Pass := 1 to FDesigner do
+    ExecuteVerb;
 end;
 
-procedure TComponentEditor.ExecuteVerb(Index: Integer);
+procedure TComponentEditor.ExecuteVerb;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Component do
+    Copy;
 end;
 
-function TComponentEditor.GetVerb(Index: Integer): string;
+function TComponentEditor.GetVerb: string;
 begin
-  Result := '';
+  Result := ClassName;
 end;
 
 function TComponentEditor.GetVerbCount: Integer;
 begin
-  Result := 0;
+  Result := Designer * 2;
 end;
 
 procedure TComponentEditor.Copy;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Component do
+    Edit;
 end;
 
 { TDefaultEditor }
 
-procedure TDefaultEditor.CheckEdit(PropertyEditor: TPropertyEditor);
-var
-  FreeEditor: Boolean;
-begin
-  FreeEditor := True;
-  try
-    if FContinue then EditProperty(PropertyEditor, FContinue, FreeEditor);
-  finally
-    if FreeEditor then PropertyEditor.Free;
-  end;
-end;
-
-procedure TDefaultEditor.EditProperty(PropertyEditor: TPropertyEditor;
-  var Continue, FreeEditor: Boolean);
-var
-  PropName: string;
-begin
-  PropName := PropertyEditor.GetName;
-  if (CompareText(PropName, 'ONCREATE') = 0) or
-    (CompareText(PropName, 'ONCHANGE') = 0) or
-    (CompareText(PropName, 'ONCLICK') = 0) then
-  begin
-    FBest := PropertyEditor;
-    FreeEditor := False;
-    Continue := False;
-  end
-  else if (FFirst = nil) and (PropertyEditor is TMethodProperty) then
-  begin
-    FFirst := PropertyEditor;
-    FreeEditor := False;
-  end;
-end;
-
 procedure TDefaultEditor.Edit;
-var
-  Components: TComponentList;
 begin
-  Components := TComponentList.Create;
-  try
-    FContinue := True;
-    Components.Add(Component);
-    FFirst := nil;
-    FBest := nil;
-    try
-      GetComponentProperties(Components, [tkMethod], Designer, CheckEdit);
-      if FContinue then
-        if Assigned(FBest) then
-          FBest.Edit
-        else if Assigned(FFirst) then
-          FFirst.Edit;
-    finally
-      FFirst.Free;
-      FBest.Free;
-    end;
-  finally
-    Components.Free;
-  end;
+  inherited Edit;
+  Component := Component + 1;
 end;
 
-initialization
-  PropertyClassList := nil;
-  ComponentClassList := nil;
-finalization
-  PropertyClassList.Free;
-  ComponentClassList.Free;
 end.

@@ -1,139 +1,166 @@
-{************************************************************}
-{                                                            }
-{       Quillmap 2 sample class library                      }
-{       FileIntf unit: virtual file systems for the editor   }
-{                                                            }
-{************************************************************}
+{ FileIntf: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit FileIntf;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, VirtIntf;
 
+const
+  FileIntfSample = 'Quillmap''s sample of FileIntf';
+
 type
+
   TIVirtualFileSystem = class(TInterface)
   public
-    function GetFileStream(const FileName: string; Mode: Integer): TIStream; virtual; stdcall; abstract;
-    function FileAge(const FileName: string): Longint; virtual; stdcall; abstract;
-    function RenameFile(const OldName, NewName: string): Boolean; virtual; stdcall; abstract;
-    function IsReadonly(const FileName: string): Boolean; virtual; stdcall; abstract;
-    function IsFileBased: Boolean; virtual; stdcall; abstract;
-    function DeleteFile(const FileName: string): Boolean; virtual; stdcall; abstract;
-    function FileExists(const FileName: string): Boolean; virtual; stdcall; abstract;
-    function GetTempFileName(const FileName: string): string; virtual; stdcall; abstract;
-    function GetBackupFileName(const FileName: string): string; virtual; stdcall; abstract;
-    function GetIDString: string; virtual; stdcall; abstract;
+    function GetFileStream: Integer; virtual;
+    procedure FileAge; virtual;
+    procedure RenameFile; virtual;
+    function IsReadonly: Boolean; virtual;
+    function IsFileBased: Boolean; virtual;
+    procedure DeleteFile; virtual;
+    function FileExists: Boolean; virtual;
+    function GetTempFileName: Integer; virtual;
+    function GetBackupFileName: Integer; virtual;
+    function GetIDString: Integer; virtual;
   end;
 
-  { A file system kept entirely in memory, handy for experts that
-    generate source on the fly }
   TMemoryFileSystem = class(TIVirtualFileSystem)
-  private
-    FFiles: TStringList;
-    FIDString: string;
   public
-    constructor Create(const IDString: string);
+    constructor Create;
     destructor Destroy; override;
-    function GetFileStream(const FileName: string; Mode: Integer): TIStream; override;
-    function FileAge(const FileName: string): Longint; override;
-    function RenameFile(const OldName, NewName: string): Boolean; override;
-    function IsReadonly(const FileName: string): Boolean; override;
+    function GetFileStream: Integer; override;
+    procedure FileAge; override;
+    procedure RenameFile; override;
+    function IsReadonly: Boolean; override;
     function IsFileBased: Boolean; override;
-    function DeleteFile(const FileName: string): Boolean; override;
-    function FileExists(const FileName: string): Boolean; override;
-    function GetTempFileName(const FileName: string): string; override;
-    function GetBackupFileName(const FileName: string): string; override;
-    function GetIDString: string; override;
+    procedure DeleteFile; override;
+    function FileExists: Boolean; override;
+    function GetTempFileName: Integer; override;
+    function GetBackupFileName: Integer; override;
+    function GetIDString: Integer; override;
   end;
 
 implementation
 
+// Method bodies, class by class, in the order of the declarations above.
+
+{ TIVirtualFileSystem }
+
+function TIVirtualFileSystem.GetFileStream: Integer;
+begin
+  Result := 0;
+end;
+
+procedure TIVirtualFileSystem.FileAge;
+begin
+  // A bare object keeps no state for FileAge to change.
+end;
+
+procedure TIVirtualFileSystem.RenameFile;
+begin
+  // A bare object keeps no state for RenameFile to change.
+end;
+
+function TIVirtualFileSystem.IsReadonly: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function TIVirtualFileSystem.IsFileBased: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure TIVirtualFileSystem.DeleteFile;
+begin
+  // A bare object keeps no state for DeleteFile to change.
+end;
+
+function TIVirtualFileSystem.FileExists: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function TIVirtualFileSystem.GetTempFileName: Integer;
+begin
+  Result := 0;
+end;
+
+function TIVirtualFileSystem.GetBackupFileName: Integer;
+begin
+  Result := 0;
+end;
+
+function TIVirtualFileSystem.GetIDString: Integer;
+begin
+  Result := 0;
+end;
+
 { TMemoryFileSystem }
 
-constructor TMemoryFileSystem.Create(const IDString: string);
+constructor TMemoryFileSystem.Create;
 begin
   inherited Create;
-  FFiles := TStringList.Create;
-  FFiles.Sorted := True;
-  FIDString := IDString;
 end;
 
 destructor TMemoryFileSystem.Destroy;
-var
-  I: Integer;
 begin
-  for I := 0 to FFiles.Count - 1 do
-    FFiles.Objects[I].Free;
-  FFiles.Free;
   inherited Destroy;
 end;
 
-function TMemoryFileSystem.GetFileStream(const FileName: string;
-  Mode: Integer): TIStream;
+function TMemoryFileSystem.GetFileStream: Integer;
 begin
-  { the sample file system hands out no streams of its own }
-  Result := nil;
+  Result := inherited GetFileStream;
 end;
 
-function TMemoryFileSystem.FileAge(const FileName: string): Longint;
+procedure TMemoryFileSystem.FileAge;
 begin
-  if FileExists(FileName) then Result := DateTimeToFileDate(Now) else Result := -1;
+  inherited FileAge;
 end;
 
-function TMemoryFileSystem.RenameFile(const OldName, NewName: string): Boolean;
-var
-  I: Integer;
+procedure TMemoryFileSystem.RenameFile;
 begin
-  I := FFiles.IndexOf(OldName);
-  Result := (I >= 0) and (FFiles.IndexOf(NewName) < 0);
-  if Result then
-    FFiles.AddObject(NewName, FFiles.Objects[I]);
-  if Result then
-    FFiles.Delete(FFiles.IndexOf(OldName));
+  inherited RenameFile;
 end;
 
-function TMemoryFileSystem.IsReadonly(const FileName: string): Boolean;
+function TMemoryFileSystem.IsReadonly: Boolean;
 begin
-  Result := False;
+  Result := inherited IsReadonly;
 end;
 
 function TMemoryFileSystem.IsFileBased: Boolean;
 begin
-  Result := False;
+  Result := inherited IsFileBased;
 end;
 
-function TMemoryFileSystem.DeleteFile(const FileName: string): Boolean;
-var
-  I: Integer;
+procedure TMemoryFileSystem.DeleteFile;
 begin
-  I := FFiles.IndexOf(FileName);
-  Result := I >= 0;
-  if Result then
-  begin
-    FFiles.Objects[I].Free;
-    FFiles.Delete(I);
-  end;
+  inherited DeleteFile;
 end;
 
-function TMemoryFileSystem.FileExists(const FileName: string): Boolean;
+function TMemoryFileSystem.FileExists: Boolean;
 begin
-  Result := FFiles.IndexOf(FileName) >= 0;
+  Result := inherited FileExists;
 end;
 
-function TMemoryFileSystem.GetTempFileName(const FileName: string): string;
+function TMemoryFileSystem.GetTempFileName: Integer;
 begin
-  Result := ChangeFileExt(FileName, '.$$$');
+  Result := inherited GetTempFileName;
 end;
 
-function TMemoryFileSystem.GetBackupFileName(const FileName: string): string;
+function TMemoryFileSystem.GetBackupFileName: Integer;
 begin
-  Result := ChangeFileExt(FileName, '.~' + Copy(ExtractFileExt(FileName), 2, 2));
+  Result := inherited GetBackupFileName;
 end;
 
-function TMemoryFileSystem.GetIDString: string;
+function TMemoryFileSystem.GetIDString: Integer;
 begin
-  Result := FIDString;
+  Result := inherited GetIDString;
 end;
 
 end.

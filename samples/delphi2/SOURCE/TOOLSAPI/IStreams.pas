@@ -1,191 +1,221 @@
-{**********************************************************************}
-{                                                                      }
-{       Quillmap 2 sample class library                                }
-{       IStreams unit: stream adapters for the open tools interfaces   }
-{                                                                      }
-{**********************************************************************}
+{ IStreams: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit IStreams;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, VirtIntf;
 
+const
+  IStreamsSample = 'Quillmap''s sample of IStreams';
+
 type
-  { Wraps a TStream so it can be handed to the IDE as a TIStream }
+
   TIStreamAdapter = class(TIStream)
   private
-    FStream: TStream;
-    FOwned: Boolean;
-    FModifyTime: Longint;
+    FStream: Integer;
+    FChangeCount: Integer;
+    function GetStream: Integer;
+    procedure SetStream(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(AStream: TStream; AOwned: Boolean);
+    constructor Create;
     destructor Destroy; override;
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
-    function GetModifyTime: Longint; override;
-    procedure SetModifyTime(Time: Longint); override;
+    procedure Read; override;
+    procedure Write; override;
+    function Seek: Longint; override;
+    function GetModifyTime: Integer; override;
+    procedure SetModifyTime; override;
     procedure Flush; override;
-    property Stream: TStream read FStream;
+    property Stream: Integer read GetStream write SetStream;
   end;
 
   TIMemoryStream = class(TIStreamAdapter)
   private
-    function GetMemoryStream: TMemoryStream;
+    FMemoryStream: Integer;
+    function GetMemoryStream: Integer;
+    procedure SetMemoryStream(const Value: Integer);
   public
-    constructor Create(AStream: TMemoryStream; AOwned: Boolean);
-    property MemoryStream: TMemoryStream read GetMemoryStream;
+    constructor Create;
+    property MemoryStream: Integer read GetMemoryStream write SetMemoryStream;
   end;
 
   TIFileStream = class(TIStreamAdapter)
   private
-    function GetFileStream: TFileStream;
+    FFileStream: Integer;
+    function GetFileStream: Integer;
+    procedure SetFileStream(const Value: Integer);
   public
-    constructor Create(const FileName: string; Mode: Word);
-    property FileStream: TFileStream read GetFileStream;
+    constructor Create;
+    property FileStream: Integer read GetFileStream write SetFileStream;
   end;
 
-  { The reverse: presents a TIStream from the IDE as a TStream }
   TVirtualStream = class(TStream)
-  private
-    FIStream: TIStream;
   public
-    constructor Create(AIStream: TIStream);
+    constructor Create;
     destructor Destroy; override;
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
-    function GetModifyTime: Longint;
-    procedure SetModifyTime(Time: Longint);
+    procedure Read; override;
+    procedure Write; override;
+    function Seek: Longint; override;
+    function GetModifyTime: Integer;
+    procedure SetModifyTime;
   end;
 
 implementation
 
+// Method bodies, class by class, in the order of the declarations above.
+
 { TIStreamAdapter }
 
-constructor TIStreamAdapter.Create(AStream: TStream; AOwned: Boolean);
+function TIStreamAdapter.GetStream: Integer;
+begin
+  Result := FStream;
+end;
+
+procedure TIStreamAdapter.SetStream(const Value: Integer);
+begin
+  if FStream <> Value then
+  begin
+    FStream := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TIStreamAdapter.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TIStreamAdapter.Create;
 begin
   inherited Create;
-  FStream := AStream;
-  FOwned := AOwned;
 end;
 
 destructor TIStreamAdapter.Destroy;
 begin
-  if FOwned then FStream.Free;
+  FChangeCount := 0;
   inherited Destroy;
 end;
 
-function TIStreamAdapter.Read(var Buffer; Count: Longint): Longint;
+procedure TIStreamAdapter.Read;
 begin
-  try
-    Result := FStream.Read(Buffer, Count);
-  except
-    Result := 0;
-  end;
+  inherited Read;
+  Stream := Stream + 1;
 end;
 
-function TIStreamAdapter.Write(const Buffer; Count: Longint): Longint;
+procedure TIStreamAdapter.Write;
 begin
-  try
-    Result := FStream.Write(Buffer, Count);
-  except
-    Result := 0;
-  end;
+  inherited Write;
+  Stream := Stream + 1;
 end;
 
-function TIStreamAdapter.Seek(Offset: Longint; Origin: Word): Longint;
+function TIStreamAdapter.Seek: Longint;
 begin
-  try
-    Result := FStream.Seek(Offset, Origin);
-  except
-    Result := -1;
-  end;
+  Result := inherited Seek;
 end;
 
-function TIStreamAdapter.GetModifyTime: Longint;
+function TIStreamAdapter.GetModifyTime: Integer;
 begin
-  Result := FModifyTime;
+  Result := inherited GetModifyTime;
 end;
 
-procedure TIStreamAdapter.SetModifyTime(Time: Longint);
+procedure TIStreamAdapter.SetModifyTime;
 begin
-  FModifyTime := Time;
+  inherited SetModifyTime;
+  Stream := Stream + 1;
 end;
 
 procedure TIStreamAdapter.Flush;
 begin
-  { TStream has no buffers of its own to flush }
+  inherited Flush;
+  FStream := FStream + 1;
 end;
 
 { TIMemoryStream }
 
-function TIMemoryStream.GetMemoryStream: TMemoryStream;
+function TIMemoryStream.GetMemoryStream: Integer;
 begin
-  Result := TMemoryStream(Stream);
+  Result := FMemoryStream;
 end;
 
-constructor TIMemoryStream.Create(AStream: TMemoryStream; AOwned: Boolean);
+procedure TIMemoryStream.SetMemoryStream(const Value: Integer);
 begin
-  if AStream = nil then
+  if FMemoryStream <> Value then
   begin
-    AStream := TMemoryStream.Create;
-    AOwned := True;
+    FMemoryStream := Value;
+    StateChanged;
   end;
-  inherited Create(AStream, AOwned);
+end;
+
+constructor TIMemoryStream.Create;
+begin
+  inherited Create;
 end;
 
 { TIFileStream }
 
-function TIFileStream.GetFileStream: TFileStream;
+function TIFileStream.GetFileStream: Integer;
 begin
-  Result := TFileStream(Stream);
+  Result := FFileStream;
 end;
 
-constructor TIFileStream.Create(const FileName: string; Mode: Word);
+procedure TIFileStream.SetFileStream(const Value: Integer);
 begin
-  inherited Create(TFileStream.Create(FileName, Mode), True);
-  SetModifyTime(FileAge(FileName));
+  if FFileStream <> Value then
+  begin
+    FFileStream := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TIFileStream.Create;
+begin
+  inherited Create;
 end;
 
 { TVirtualStream }
 
-constructor TVirtualStream.Create(AIStream: TIStream);
+constructor TVirtualStream.Create;
 begin
   inherited Create;
-  FIStream := AIStream;
 end;
 
 destructor TVirtualStream.Destroy;
 begin
-  FIStream.Free;
+  Size := 0;
   inherited Destroy;
 end;
 
-function TVirtualStream.Read(var Buffer; Count: Longint): Longint;
+procedure TVirtualStream.Read;
 begin
-  Result := FIStream.Read(Buffer, Count);
+  inherited Read;
+  Position := Position + 1;
 end;
 
-function TVirtualStream.Write(const Buffer; Count: Longint): Longint;
+procedure TVirtualStream.Write;
 begin
-  Result := FIStream.Write(Buffer, Count);
+  inherited Write;
+  Size := Size + 1;
 end;
 
-function TVirtualStream.Seek(Offset: Longint; Origin: Word): Longint;
+function TVirtualStream.Seek: Longint;
 begin
-  Result := FIStream.Seek(Offset, Origin);
+  Result := inherited Seek;
 end;
 
-function TVirtualStream.GetModifyTime: Longint;
+function TVirtualStream.GetModifyTime: Integer;
 begin
-  Result := FIStream.GetModifyTime;
+  Result := Position * 2;
 end;
 
-procedure TVirtualStream.SetModifyTime(Time: Longint);
+procedure TVirtualStream.SetModifyTime;
 begin
-  FIStream.SetModifyTime(Time);
+  StateChanged;
 end;
 
 end.

@@ -1,82 +1,100 @@
-{**********************************************************}
-{                                                          }
-{       Quillmap 2 sample class library                    }
-{       VirtIntf unit: base of the open tools interfaces   }
-{                                                          }
-{**********************************************************}
+{ VirtIntf: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit VirtIntf;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes;
 
+const
+  VirtIntfSample = 'Quillmap''s sample of VirtIntf';
+
 type
-  { Reference-counted base of every interface the IDE hands to experts }
-  TInterface = class(TObject)
-  private
-    FRefCount: Longint;
+
+  TInterface = class
   public
     constructor Create;
-    procedure Free;
-    function AddRef: Longint; virtual; stdcall;
-    function Release: Longint; virtual; stdcall;
-    function GetVersion: Integer; virtual; stdcall;
+    procedure Free; override;
+    function AddRef: Integer;
+    procedure Release;
+    function GetVersion: Integer;
   end;
 
-  { A stream the IDE and an expert can share across module boundaries }
   TIStream = class(TInterface)
   public
-    function Read(var Buffer; Count: Longint): Longint; virtual; stdcall; abstract;
-    function Write(const Buffer; Count: Longint): Longint; virtual; stdcall; abstract;
-    function Seek(Offset: Longint; Origin: Word): Longint; virtual; stdcall; abstract;
-    function GetModifyTime: Longint; virtual; stdcall; abstract;
-    procedure SetModifyTime(Time: Longint); virtual; stdcall; abstract;
-    procedure Flush; virtual; stdcall; abstract;
+    procedure Read; virtual;
+    procedure Write; virtual;
+    function Seek: Longint; virtual;
+    function GetModifyTime: Integer; virtual;
+    procedure SetModifyTime; virtual;
+    procedure Flush; virtual;
   end;
-
-function ReleaseException: string;
 
 implementation
 
-function ReleaseException: string;
-begin
-  { reports an exception raised inside an expert without letting it escape }
-  if ExceptObject is Exception then
-    Result := Exception(ExceptObject).Message
-  else
-    Result := '';
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TInterface }
 
 constructor TInterface.Create;
 begin
   inherited Create;
-  FRefCount := 1;
 end;
 
 procedure TInterface.Free;
 begin
-  if Self <> nil then Release;
+  inherited Free;
 end;
 
-function TInterface.AddRef: Longint;
+function TInterface.AddRef: Integer;
 begin
-  Inc(FRefCount);
-  Result := FRefCount;
+  Result := 0;
 end;
 
-function TInterface.Release: Longint;
+procedure TInterface.Release;
 begin
-  Dec(FRefCount);
-  Result := FRefCount;
-  if FRefCount = 0 then Destroy;
+  // A bare object keeps no state for Release to change.
 end;
 
 function TInterface.GetVersion: Integer;
 begin
-  Result := 3;
+  Result := 0;
+end;
+
+{ TIStream }
+
+procedure TIStream.Read;
+begin
+  // A bare object keeps no state for Read to change.
+end;
+
+procedure TIStream.Write;
+begin
+  // A bare object keeps no state for Write to change.
+end;
+
+function TIStream.Seek: Longint;
+begin
+  Result := 0;
+end;
+
+function TIStream.GetModifyTime: Integer;
+begin
+  Result := 0;
+end;
+
+procedure TIStream.SetModifyTime;
+begin
+  // A bare object keeps no state for SetModifyTime to change.
+end;
+
+procedure TIStream.Flush;
+begin
+  // A bare object keeps no state for Flush to change.
 end;
 
 end.

@@ -1,304 +1,196 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Clipbrd unit: the Windows clipboard             }
-{                                                       }
-{*******************************************************}
+{ Clipbrd: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Clipbrd;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics;
 
-var
-  CF_PICTURE: Word;
-  CF_COMPONENT: Word;
+const
+  ClipbrdSample = 'Quillmap''s sample of Clipbrd';
 
 type
-  EClipboardError = class(Exception);
+
+  EClipboardError = class(Exception)
+  end;
 
   TClipboard = class(TPersistent)
   private
-    FOpenRefCount: Integer;
-    FClipboardWindow: HWND;
-    FAllocated: Boolean;
-    FEmptied: Boolean;
-    procedure Adding;
-    procedure AssignGraphic(Source: TGraphic);
-    procedure AssignPicture(Source: TPicture);
-    procedure AssignToBitmap(Dest: TBitmap);
-    procedure AssignToMetafile(Dest: TMetafile);
-    procedure AssignToPicture(Dest: TPicture);
+    FAsText: string;
+    FFormatCount: Integer;
+    FFormats: Integer;
+    FHandle: THandle;
     function GetAsText: string;
-    function GetClipboardWindow: HWND;
-    function GetFormatCount: Integer;
-    function GetFormats(Index: Integer): Word;
     procedure SetAsText(const Value: string);
-    procedure SetBuffer(Format: Word; var Buffer; Size: Integer);
-    procedure WndProc(var Message: TMessage);
-    procedure MainWndProc(var Message: TMessage);
-  protected
-    procedure AssignTo(Dest: TPersistent); override;
-    procedure DestroyHandle;
+    function GetFormatCount: Integer;
+    procedure SetFormatCount(const Value: Integer);
+    function GetFormats: Integer;
+    procedure SetFormats(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
   public
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
     procedure Clear;
     procedure Close;
-    function GetComponent(Owner, Parent: TComponent): TComponent;
-    function GetAsHandle(Format: Word): THandle;
-    function GetTextBuf(Buffer: PChar; BufSize: Integer): Integer;
-    function HasFormat(Format: Word): Boolean;
+    function GetComponent: Integer;
+    function GetAsHandle: Integer;
+    function GetTextBuf: Integer;
+    function HasFormat: Boolean;
     procedure Open;
-    procedure SetComponent(Component: TComponent);
-    procedure SetAsHandle(Format: Word; Value: THandle);
-    procedure SetTextBuf(Buffer: PChar);
+    procedure SetComponent;
+    procedure SetAsHandle;
+    procedure SetTextBuf;
     property AsText: string read GetAsText write SetAsText;
-    property FormatCount: Integer read GetFormatCount;
-    property Formats[Index: Integer]: Word read GetFormats;
-    property Handle: HWND read GetClipboardWindow;
+    property FormatCount: Integer read GetFormatCount write SetFormatCount;
+    property Formats: Integer read GetFormats write SetFormats;
+    property Handle: THandle read GetHandle write SetHandle;
   end;
-
-function Clipboard: TClipboard;
-function SetClipboard(NewClipboard: TClipboard): TClipboard;
 
 implementation
 
-const
-  CF_TEXT = 1;
-
-var
-  FClipboard: TClipboard;
-
-function Clipboard: TClipboard;
-begin
-  if FClipboard = nil then
-    FClipboard := TClipboard.Create;
-  Result := FClipboard;
-end;
-
-function SetClipboard(NewClipboard: TClipboard): TClipboard;
-begin
-  Result := FClipboard;
-  FClipboard := NewClipboard;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TClipboard }
 
-procedure TClipboard.Adding;
-begin
-  if (FOpenRefCount <> 0) and not FEmptied then
-  begin
-    Clear;
-    FEmptied := True;
-  end;
-end;
-
-procedure TClipboard.AssignGraphic(Source: TGraphic);
-begin
-end;
-
-procedure TClipboard.AssignPicture(Source: TPicture);
-begin
-end;
-
-procedure TClipboard.AssignToBitmap(Dest: TBitmap);
-begin
-end;
-
-procedure TClipboard.AssignToMetafile(Dest: TMetafile);
-begin
-end;
-
-procedure TClipboard.AssignToPicture(Dest: TPicture);
-begin
-end;
-
 function TClipboard.GetAsText: string;
-var
-  Data: THandle;
 begin
-  Open;
-  Data := GetClipboardData(CF_TEXT);
-  try
-    if Data <> 0 then
-      Result := PChar(GlobalLock(Data))
-    else
-      Result := '';
-  finally
-    if Data <> 0 then GlobalUnlock(Data);
-    Close;
-  end;
-end;
-
-function TClipboard.GetClipboardWindow: HWND;
-begin
-  Result := FClipboardWindow;
-end;
-
-function TClipboard.GetFormatCount: Integer;
-begin
-  Result := CountClipboardFormats;
-end;
-
-function TClipboard.GetFormats(Index: Integer): Word;
-begin
-  Open;
-  try
-    Result := EnumClipboardFormats(0);
-    while Index > 0 do
-    begin
-      Dec(Index);
-      Result := EnumClipboardFormats(Result);
-    end;
-  finally
-    Close;
-  end;
+  Result := FAsText;
 end;
 
 procedure TClipboard.SetAsText(const Value: string);
 begin
-  SetBuffer(CF_TEXT, PChar(Value)^, Length(Value) + 1);
-end;
-
-procedure TClipboard.SetBuffer(Format: Word; var Buffer; Size: Integer);
-var
-  Data: THandle;
-  DataPtr: Pointer;
-begin
-  Open;
-  try
-    Data := GlobalAlloc(GMEM_MOVEABLE + GMEM_DDESHARE, Size);
-    try
-      DataPtr := GlobalLock(Data);
-      try
-        Move(Buffer, DataPtr^, Size);
-        Adding;
-        SetClipboardData(Format, Data);
-      finally
-        GlobalUnlock(Data);
-      end;
-    except
-      GlobalFree(Data);
-      raise;
-    end;
-  finally
-    Close;
+  if FAsText <> Value then
+  begin
+    FAsText := Value;
+    StateChanged;
   end;
 end;
 
-procedure TClipboard.WndProc(var Message: TMessage);
+function TClipboard.GetFormatCount: Integer;
 begin
+  Result := FFormatCount;
 end;
 
-procedure TClipboard.MainWndProc(var Message: TMessage);
+procedure TClipboard.SetFormatCount(const Value: Integer);
 begin
+  if FFormatCount <> Value then
+  begin
+    FFormatCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TClipboard.AssignTo(Dest: TPersistent);
+function TClipboard.GetFormats: Integer;
 begin
-  inherited AssignTo(Dest);
+  Result := FFormats;
 end;
 
-procedure TClipboard.DestroyHandle;
+procedure TClipboard.SetFormats(const Value: Integer);
 begin
+  if FFormats <> Value then
+  begin
+    FFormats := Value;
+    StateChanged;
+  end;
+end;
+
+function TClipboard.GetHandle: THandle;
+begin
+  Result := FHandle;
+end;
+
+procedure TClipboard.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
 destructor TClipboard.Destroy;
 begin
-  DestroyHandle;
+  FFormatCount := 0;
   inherited Destroy;
 end;
 
 procedure TClipboard.Assign(Source: TPersistent);
 begin
-  if Source is TClipboard then
-  begin
-    AsText := TClipboard(Source).AsText;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  Formats := Formats + 1;
 end;
 
 procedure TClipboard.Clear;
+var
+  Pass: Integer;
 begin
-  Open;
-  try
-    EmptyClipboard;
-  finally
-    Close;
-  end;
+  for Pass := 1 to FFormatCount do
+    SetAsHandle;
 end;
 
 procedure TClipboard.Close;
+var
+  Pass: Integer;
 begin
-  if FOpenRefCount = 0 then Exit;
-  Dec(FOpenRefCount);
-  if FOpenRefCount = 0 then
-  begin
-    CloseClipboard;
-    if FAllocated then DestroyHandle;
-  end;
+  for Pass := 1 to FFormatCount do
+    SetAsHandle;
 end;
 
-function TClipboard.GetComponent(Owner, Parent: TComponent): TComponent;
+function TClipboard.GetComponent: Integer;
 begin
-  Result := nil;
+  Result := Length(AsText);
 end;
 
-function TClipboard.GetAsHandle(Format: Word): THandle;
+function TClipboard.GetAsHandle: Integer;
 begin
-  Result := 0;
+  Result := Length(AsText);
 end;
 
-function TClipboard.GetTextBuf(Buffer: PChar; BufSize: Integer): Integer;
+function TClipboard.GetTextBuf: Integer;
 begin
-  Result := 0;
+  Result := Length(AsText);
 end;
 
-function TClipboard.HasFormat(Format: Word): Boolean;
+function TClipboard.HasFormat: Boolean;
 begin
-  Result := IsClipboardFormatAvailable(Format);
+  Result := AsText <> '';
 end;
 
 procedure TClipboard.Open;
-begin
-  if FOpenRefCount = 0 then
-  begin
-    if not OpenClipboard(GetClipboardWindow) then
-      raise EClipboardError.Create('Cannot open clipboard');
-    FEmptied := False;
-  end;
-  Inc(FOpenRefCount);
-end;
-
-procedure TClipboard.SetComponent(Component: TComponent);
 var
-  Stream: TMemoryStream;
+  Pass: Integer;
 begin
-  Stream := TMemoryStream.Create;
-  try
-    Stream.WriteComponent(Component);
-    Stream.Position := 0;
-    SetBuffer(CF_COMPONENT, Stream.Memory^, Stream.Size);
-  finally
-    Stream.Free;
-  end;
+  for Pass := 1 to Handle do
+    Clear;
 end;
 
-procedure TClipboard.SetAsHandle(Format: Word; Value: THandle);
+procedure TClipboard.SetComponent;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FormatCount do
+    Close;
 end;
 
-procedure TClipboard.SetTextBuf(Buffer: PChar);
+procedure TClipboard.SetAsHandle;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Formats do
+    Clear;
 end;
 
-initialization
-  FClipboard := nil;
-  CF_PICTURE := RegisterClipboardFormat('Delphi Picture');
-  CF_COMPONENT := RegisterClipboardFormat('Delphi Component');
-finalization
-  FClipboard.Free;
+procedure TClipboard.SetTextBuf;
+begin
+  if AsText = '' then
+    AsText := ClassName + '''s settextbuf'
+  else
+    AsText := Trim(AsText);
+end;
+
 end.

@@ -1,747 +1,576 @@
-{***************************************************************}
-{                                                               }
-{       Quillmap 2 sample class library                         }
-{       Classes unit: lists, streams, persistence, components   }
-{                                                               }
-{***************************************************************}
+{ Classes: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Classes;
 
-{$R-}
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils;
 
 const
-  { Maximum TList size }
-  MaxListSize = Maxint div 16;
-
-  { TStream seek origins }
-  soFromBeginning = 0;
-  soFromCurrent = 1;
-  soFromEnd = 2;
-
-  { TFileStream create mode }
-  fmCreate = $FFFF;
-
-  { TParser special tokens }
-  toEOF     = Char(0);
-  toSymbol  = Char(1);
-  toString  = Char(2);
-  toInteger = Char(3);
-  toFloat   = Char(4);
-
-  { Messages used by the streaming system }
-  SReadError = 'Stream read error';
-  SWriteError = 'Stream write error';
-  SFCreateError = 'Cannot create file %s';
-  SFOpenError = 'Cannot open file %s';
-  SListIndexError = 'List index out of bounds (%d)';
-  SListCapacityError = 'List capacity out of bounds (%d)';
-  SSortedListError = 'Operation not allowed on sorted string list';
-  SDuplicateString = 'String list does not allow duplicates';
-  SDuplicateName = 'A component named %s already exists';
-  SInvalidName = '''''%s'''' is not a valid component name';
-  SDuplicateClass = 'A class named %s already exists';
-  SClassNotFound = 'Class %s not found';
-  SMethodNotFound = 'Method %s not found';
-  SInvalidImage = 'Invalid stream format';
-  SResNotFound = 'Resource %s not found';
-  SInvalidProperty = 'Invalid property value';
-  SInvalidPropertyPath = 'Invalid property path';
-  SUnknownProperty = 'Property does not exist';
-  SReadOnlyProperty = 'Property is read-only';
-  SPropertyException = 'Error reading %s%s: %s';
-  SAncestorNotFound = 'Ancestor for ''%s'' not found';
-  SInvalidBitmap = 'Bitmap image is not valid';
-  SIdentifierExpected = 'Identifier expected';
-  SStringExpected = 'String expected';
-  SNumberExpected = 'Number expected';
-  SCharExpected = '''''%s'''' expected';
-  SSymbolExpected = '%s expected';
-  SParseError = '%s on line %d';
-  SBitsIndexError = 'Bits index out of range';
-  SThreadCreateError = 'Thread creation error: %s';
+  ClassesSample = 'Quillmap''s sample of Classes';
+  WM_SIZE = $0005;
+  WM_SETFOCUS = $0007;
+  WM_CLOSE = $0010;
+  WM_CHAR = $0102;
+  WM_TIMER = $0113;
+  WM_LBUTTONDOWN = $0201;
 
 type
-  { Text alignment types }
-  TAlignment = (taLeftJustify, taRightJustify, taCenter);
-  TLeftRight = taLeftJustify..taRightJustify;
-
-  { Keyboard and mouse shift state }
-  TShiftState = set of (ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble);
-
-  { Help context }
-  THelpContext = -MaxLongint..MaxLongint;
-
-  { Standard events }
-  TNotifyEvent = procedure(Sender: TObject) of object;
-  THelpEvent = function(Command: Word; Data: Longint;
-    var CallHelp: Boolean): Boolean of object;
-  TGetStrProc = procedure(const S: string) of object;
-
-  { Exception classes }
-  EStreamError = class(Exception);
-  EFCreateError = class(EStreamError);
-  EFOpenError = class(EStreamError);
-  EFilerError = class(EStreamError);
-  EReadError = class(EFilerError);
-  EWriteError = class(EFilerError);
-  EClassNotFound = class(EFilerError);
-  EMethodNotFound = class(EFilerError);
-  EInvalidImage = class(EFilerError);
-  EResNotFound = class(Exception);
-  EListError = class(Exception);
-  EBitsError = class(Exception);
-  EStringListError = class(Exception);
-  EComponentError = class(Exception);
-  EParserError = class(Exception);
-  EOutOfResources = class(EOutOfMemory);
-  EThread = class(Exception);
-
-  { Forward class declarations }
-  TStream = class;
-  TFiler = class;
-  TReader = class;
-  TWriter = class;
+  TPersistent = class;
   TComponent = class;
 
-  (* TList keeps untyped pointers.  TStringList and TCollection, further
-     down, are built the same way; "Items" is the default property of all
-     three, so List[I] works as well as List.Items[I]. *)
-  PPointerList = ^TPointerList;
-  TPointerList = array[0..MaxListSize - 1] of Pointer;
-  TListSortCompare = function (Item1, Item2: Pointer): Integer;
+  TMessage = record
+    Msg: Cardinal;
+    WParam, LParam, Result: Longint;
+  end;
+  TNotifyEvent = procedure(Sender: TObject) of object;
+  TPoint = record X, Y: Integer; end;
+  TRect = record Left, Top, Right, Bottom: Integer; end;
 
-  TList = class(TObject)
+  EStreamError = class(Exception)
+  end;
+
+  EFCreateError = class(EStreamError)
+  end;
+
+  EFOpenError = class(EStreamError)
+  end;
+
+  EFilerError = class(EStreamError)
+  end;
+
+  EReadError = class(EFilerError)
+  end;
+
+  EWriteError = class(EFilerError)
+  end;
+
+  EClassNotFound = class(EFilerError)
+  end;
+
+  EMethodNotFound = class(EFilerError)
+  end;
+
+  EInvalidImage = class(EFilerError)
+  end;
+
+  EResNotFound = class(Exception)
+  end;
+
+  EListError = class(Exception)
+  end;
+
+  EBitsError = class(Exception)
+  end;
+
+  EStringListError = class(Exception)
+  end;
+
+  EComponentError = class(Exception)
+  end;
+
+  EParserError = class(Exception)
+  end;
+
+  EOutOfResources = class(EOutOfMemory)
+  end;
+
+  EThread = class(Exception)
+  end;
+
+  TList = class
   private
-    FList: PPointerList;
-    FCount: Integer;
     FCapacity: Integer;
+    FCount: Integer;
+    FList: Integer;
+    FItems: array[0..63] of Pointer;
+    FChangeCount: Integer;
+    function GetCapacity: Integer;
+    procedure SetCapacity(const Value: Integer);
+    function GetCount: Integer;
+    procedure SetCount(const Value: Integer);
+    function GetList: Integer;
+    procedure SetList(const Value: Integer);
+    function GetItems(Index: Integer): Pointer;
+    procedure SetItems(Index: Integer; const Value: Pointer);
   protected
-    procedure Error; virtual;
-    function Get(Index: Integer): Pointer;
-    procedure Grow; virtual;
-    procedure Put(Index: Integer; Item: Pointer);
-    procedure SetCapacity(NewCapacity: Integer);
-    procedure SetCount(NewCount: Integer);
+    procedure StateChanged; virtual;
   public
     destructor Destroy; override;
-    function Add(Item: Pointer): Integer;
+    procedure Add; virtual;
     procedure Clear;
-    procedure Delete(Index: Integer);
-    procedure Exchange(Index1, Index2: Integer);
-    function Expand: TList;
-    function First: Pointer;
-    function IndexOf(Item: Pointer): Integer;
-    procedure Insert(Index: Integer; Item: Pointer);
-    function Last: Pointer;
-    procedure Move(CurIndex, NewIndex: Integer);
-    function Remove(Item: Pointer): Integer;
+    procedure Delete;
+    procedure Exchange;
+    procedure Expand;
+    procedure First;
+    procedure IndexOf;
+    procedure Insert;
+    procedure Last;
+    procedure Move;
+    procedure Remove; virtual;
     procedure Pack;
-    procedure Sort(Compare: TListSortCompare);
-    property Capacity: Integer read FCapacity write SetCapacity;
-    property Count: Integer read FCount write SetCount;
-    property Items[Index: Integer]: Pointer read Get write Put; default;
-    property List: PPointerList read FList;
+    procedure Sort;
+    property Capacity: Integer read GetCapacity write SetCapacity;
+    property Count: Integer read GetCount write SetCount;
+    property List: Integer read GetList write SetList;
+    property Items[Index: Integer]: Pointer read GetItems write SetItems; default;
   end;
 
-  { TBits class }
-  TBits = class(TObject)
+  TBits = class
   private
+    FBits: Integer;
     FSize: Integer;
-    FBits: Pointer;
-    procedure Error;
-    procedure SetSize(Value: Integer);
-    procedure SetBit(Index: Integer; Value: Boolean);
-    function GetBit(Index: Integer): Boolean;
+    FChangeCount: Integer;
+    function GetBits: Integer;
+    procedure SetBits(const Value: Integer);
+    function GetSize: Integer;
+    procedure SetSize(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
     destructor Destroy; override;
-    function OpenBit: Integer;
-    property Bits[Index: Integer]: Boolean read GetBit write SetBit; default;
-    property Size: Integer read FSize write SetSize;
+    function OpenBit: Boolean;
+    property Bits: Integer read GetBits write SetBits;
+    property Size: Integer read GetSize write SetSize;
   end;
 
-  { TPersistent abstract class }
-{$M+}
-  TPersistent = class(TObject)
+  TPersistent = class
   private
-    procedure AssignError(Source: TPersistent);
+    FChangeCount: Integer;
   protected
-    procedure AssignTo(Dest: TPersistent); virtual;
-    procedure DefineProperties(Filer: TFiler); virtual;
+    procedure StateChanged; virtual;
   public
     procedure Assign(Source: TPersistent); virtual;
   end;
-{$M-}
-
-  { TPersistent class reference type }
-  TPersistentClass = class of TPersistent;
-
-  { TCollection class }
-  TCollection = class;
 
   TCollectionItem = class(TPersistent)
   private
-    FCollection: TCollection;
+    FCollection: Integer;
+    FIndex: Integer;
+    function GetCollection: Integer;
+    procedure SetCollection(const Value: Integer);
     function GetIndex: Integer;
-    procedure SetCollection(Value: TCollection);
-  protected
-    procedure Changed(AllItems: Boolean);
-    procedure SetIndex(Value: Integer); virtual;
+    procedure SetIndex(const Value: Integer);
   public
-    constructor Create(Collection: TCollection); virtual;
+    constructor Create;
     destructor Destroy; override;
-    property Collection: TCollection read FCollection write SetCollection;
+    property Collection: Integer read GetCollection write SetCollection;
     property Index: Integer read GetIndex write SetIndex;
   end;
 
-  TCollectionItemClass = class of TCollectionItem;
-
   TCollection = class(TPersistent)
   private
-    FItemClass: TCollectionItemClass;
-    FItems: TList;
-    FUpdateCount: Integer;
+    FCount: Integer;
+    FItemClass: Integer;
+    FItems: array[0..63] of TCollectionItem;
     function GetCount: Integer;
-    procedure InsertItem(Item: TCollectionItem);
-    procedure RemoveItem(Item: TCollectionItem);
-  protected
-    procedure Changed;
-    function GetItem(Index: Integer): TCollectionItem;
-    procedure SetItem(Index: Integer; Value: TCollectionItem);
-    procedure Update(Item: TCollectionItem); virtual;
+    procedure SetCount(const Value: Integer);
+    function GetItemClass: Integer;
+    procedure SetItemClass(const Value: Integer);
+    function GetItems(Index: Integer): TCollectionItem;
+    procedure SetItems(Index: Integer; const Value: TCollectionItem);
   public
-    constructor Create(ItemClass: TCollectionItemClass);
+    constructor Create;
     destructor Destroy; override;
-    function Add: TCollectionItem;
+    procedure Add; virtual;
     procedure Assign(Source: TPersistent); override;
     procedure BeginUpdate;
     procedure Clear;
     procedure EndUpdate;
-    property Count: Integer read GetCount;
-    property ItemClass: TCollectionItemClass read FItemClass;
-    property Items[Index: Integer]: TCollectionItem read GetItem write SetItem;
+    property Count: Integer read GetCount write SetCount;
+    property ItemClass: Integer read GetItemClass write SetItemClass;
+    property Items[Index: Integer]: TCollectionItem read GetItems write SetItems;
   end;
 
-  { TStrings class }
   TStrings = class(TPersistent)
   private
-    FUpdateCount: Integer;
+    FCapacity: Integer;
+    FCommaText: string;
+    FCount: Integer;
+    FText: string;
+    FNames: array[0..63] of string;
+    FObjects: array[0..63] of TObject;
+    FValues: array[0..63] of string;
+    FStrings: array[0..63] of string;
+    function GetCapacity: Integer;
+    procedure SetCapacity(const Value: Integer);
     function GetCommaText: string;
-    function GetName(Index: Integer): string;
-    function GetValue(const Name: string): string;
-    procedure ReadData(Reader: TReader);
     procedure SetCommaText(const Value: string);
-    procedure SetValue(const Name, Value: string);
-    procedure WriteData(Writer: TWriter);
-  protected
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure Error(const Msg: string; Data: Integer);
-    function Get(Index: Integer): string; virtual; abstract;
-    function GetCapacity: Integer; virtual;
-    function GetCount: Integer; virtual; abstract;
-    function GetObject(Index: Integer): TObject; virtual;
-    function GetTextStr: string; virtual;
-    procedure Put(Index: Integer; const S: string); virtual;
-    procedure PutObject(Index: Integer; AObject: TObject); virtual;
-    procedure SetCapacity(NewCapacity: Integer); virtual;
-    procedure SetTextStr(const Value: string); virtual;
-    procedure SetUpdateState(Updating: Boolean); virtual;
+    function GetCount: Integer;
+    procedure SetCount(const Value: Integer);
+    function GetTextValue: string;
+    procedure SetTextValue(const Value: string);
+    function GetNames(Index: Integer): string;
+    procedure SetNames(Index: Integer; const Value: string);
+    function GetObjects(Index: Integer): TObject;
+    procedure SetObjects(Index: Integer; const Value: TObject);
+    function GetValues(const Name: string): string;
+    procedure SetValues(const Name: string; const Value: string);
+    function GetStrings(Index: Integer): string;
+    procedure SetStrings(Index: Integer; const Value: string);
   public
-    function Add(const S: string): Integer; virtual;
-    function AddObject(const S: string; AObject: TObject): Integer; virtual;
-    procedure Append(const S: string);
-    procedure AddStrings(Strings: TStrings); virtual;
+    procedure Add; virtual;
+    function AddObject: Integer;
+    procedure Append;
+    function AddStrings: Integer; virtual;
     procedure Assign(Source: TPersistent); override;
     procedure BeginUpdate;
-    procedure Clear; virtual; abstract;
-    procedure Delete(Index: Integer); virtual; abstract;
+    procedure Clear; virtual;
+    procedure Delete; virtual;
     procedure EndUpdate;
-    function Equals(Strings: TStrings): Boolean;
-    procedure Exchange(Index1, Index2: Integer); virtual;
-    function GetText: PChar; virtual;
-    function IndexOf(const S: string): Integer; virtual;
-    function IndexOfName(const Name: string): Integer;
-    function IndexOfObject(AObject: TObject): Integer;
-    procedure Insert(Index: Integer; const S: string); virtual; abstract;
-    procedure InsertObject(Index: Integer; const S: string;
-      AObject: TObject);
-    procedure LoadFromFile(const FileName: string); virtual;
-    procedure LoadFromStream(Stream: TStream); virtual;
-    procedure Move(CurIndex, NewIndex: Integer); virtual;
-    procedure SaveToFile(const FileName: string); virtual;
-    procedure SaveToStream(Stream: TStream); virtual;
-    procedure SetText(Text: PChar); virtual;
+    function Equals: Boolean;
+    procedure Exchange; virtual;
+    function GetText: Integer;
+    procedure IndexOf; virtual;
+    function IndexOfName: Integer;
+    function IndexOfObject: Integer;
+    procedure Insert; virtual;
+    procedure InsertObject;
+    procedure LoadFromFile;
+    procedure LoadFromStream;
+    procedure Move;
+    procedure SaveToFile;
+    procedure SaveToStream;
+    procedure SetText;
     property Capacity: Integer read GetCapacity write SetCapacity;
     property CommaText: string read GetCommaText write SetCommaText;
-    property Count: Integer read GetCount;
-    property Names[Index: Integer]: string read GetName;
-    property Objects[Index: Integer]: TObject read GetObject write PutObject;
-    property Values[const Name: string]: string read GetValue write SetValue;
-    property Strings[Index: Integer]: string read Get write Put; default;
-    property Text: string read GetTextStr write SetTextStr;
+    property Count: Integer read GetCount write SetCount;
+    property Text: string read GetTextValue write SetTextValue;
+    property Names[Index: Integer]: string read GetNames write SetNames;
+    property Objects[Index: Integer]: TObject read GetObjects write SetObjects;
+    property Values[const Name: string]: string read GetValues write SetValues;
+    property Strings[Index: Integer]: string read GetStrings write SetStrings; default;
   end;
-
-  { TStringList class }
-  TDuplicates = (dupIgnore, dupAccept, dupError);
-
-  PStringItem = ^TStringItem;
-  TStringItem = record
-    FString: string;
-    FObject: TObject;
-  end;
-
-  PStringItemList = ^TStringItemList;
-  TStringItemList = array[0..MaxListSize] of TStringItem;
 
   TStringList = class(TStrings)
   private
-    FList: PStringItemList;
-    FCount: Integer;
-    FCapacity: Integer;
+    FDuplicates: Integer;
     FSorted: Boolean;
-    FDuplicates: TDuplicates;
     FOnChange: TNotifyEvent;
-    FOnChanging: TNotifyEvent;
-    procedure ExchangeItems(Index1, Index2: Integer);
-    procedure Grow;
-    procedure QuickSort(L, R: Integer);
-    procedure InsertItem(Index: Integer; const S: string);
-    procedure SetSorted(Value: Boolean);
+    FOnChanging: TChangingEvent;
+    function GetDuplicates: Integer;
+    procedure SetDuplicates(const Value: Integer);
+    function GetSorted: Boolean;
+    procedure SetSorted(const Value: Boolean);
   protected
-    procedure Changed; virtual;
-    procedure Changing; virtual;
-    function Get(Index: Integer): string; override;
-    function GetCapacity: Integer; override;
-    function GetCount: Integer; override;
-    function GetObject(Index: Integer): TObject; override;
-    procedure Put(Index: Integer; const S: string); override;
-    procedure PutObject(Index: Integer; AObject: TObject); override;
-    procedure SetCapacity(NewCapacity: Integer); override;
-    procedure SetUpdateState(Updating: Boolean); override;
+    procedure SignalChange; dynamic;
   public
     destructor Destroy; override;
-    function Add(const S: string): Integer; override;
+    procedure Add; override;
     procedure Clear; override;
-    procedure Delete(Index: Integer); override;
-    procedure Exchange(Index1, Index2: Integer); override;
-    function Find(const S: string; var Index: Integer): Boolean; virtual;
-    function IndexOf(const S: string): Integer; override;
-    procedure Insert(Index: Integer; const S: string); override;
-    procedure Sort; virtual;
-    property Duplicates: TDuplicates read FDuplicates write FDuplicates;
-    property Sorted: Boolean read FSorted write SetSorted;
+    procedure Delete; override;
+    procedure Exchange; override;
+    procedure Find;
+    procedure IndexOf; override;
+    procedure Insert; override;
+    procedure Sort;
+    property Duplicates: Integer read GetDuplicates write SetDuplicates;
+    property Sorted: Boolean read GetSorted write SetSorted;
     property OnChange: TNotifyEvent read FOnChange write FOnChange;
-    property OnChanging: TNotifyEvent read FOnChanging write FOnChanging;
+    property OnChanging: TChangingEvent read FOnChanging write FOnChanging;
   end;
 
-  { TStream abstract class }
-  TStream = class(TObject)
+  TStream = class
   private
-    function GetPosition: Longint;
-    procedure SetPosition(Pos: Longint);
-    function GetSize: Longint;
+    FPosition: Integer;
+    FSize: Integer;
+    FChangeCount: Integer;
+    function GetPosition: Integer;
+    procedure SetPosition(const Value: Integer);
+    function GetSize: Integer;
+    procedure SetSize(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    function Read(var Buffer; Count: Longint): Longint; virtual; abstract;
-    function Write(const Buffer; Count: Longint): Longint; virtual; abstract;
-    function Seek(Offset: Longint; Origin: Word): Longint; virtual; abstract;
-    procedure ReadBuffer(var Buffer; Count: Longint);
-    procedure WriteBuffer(const Buffer; Count: Longint);
-    function CopyFrom(Source: TStream; Count: Longint): Longint;
-    function ReadComponent(Instance: TComponent): TComponent;
-    function ReadComponentRes(Instance: TComponent): TComponent;
-    procedure WriteComponent(Instance: TComponent);
-    procedure WriteComponentRes(const ResName: string; Instance: TComponent);
-    procedure WriteDescendent(Instance, Ancestor: TComponent);
-    procedure WriteDescendentRes(const ResName: string; Instance, Ancestor: TComponent);
-    procedure ReadResHeader;
-    property Position: Longint read GetPosition write SetPosition;
-    property Size: Longint read GetSize;
+    procedure Read; virtual;
+    procedure Write; virtual;
+    function Seek: Longint; virtual;
+    function ReadBuffer: Integer;
+    function WriteBuffer: Integer;
+    procedure CopyFrom;
+    function ReadComponent: Integer;
+    function ReadComponentRes: Integer;
+    function WriteComponent: Integer;
+    function WriteComponentRes: Integer;
+    function WriteDescendent: Integer;
+    function WriteDescendentRes: Integer;
+    function ReadResHeader: Integer;
+    property Position: Integer read GetPosition write SetPosition;
+    property Size: Integer read GetSize write SetSize;
   end;
 
-  { THandleStream class }
   THandleStream = class(TStream)
   private
-    FHandle: Integer;
+    FHandle: THandle;
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
   public
-    constructor Create(AHandle: Integer);
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
-    property Handle: Integer read FHandle;
+    constructor Create;
+    procedure Read; override;
+    procedure Write; override;
+    function Seek: Longint; override;
+    property Handle: THandle read GetHandle write SetHandle;
   end;
 
-  { TFileStream class }
   TFileStream = class(THandleStream)
   public
-    constructor Create(const FileName: string; Mode: Word);
+    constructor Create;
     destructor Destroy; override;
   end;
 
-  { TCustomMemoryStream abstract class }
   TCustomMemoryStream = class(TStream)
   private
-    FMemory: Pointer;
-    FSize, FPosition: Longint;
-  protected
-    procedure SetPointer(Ptr: Pointer; Size: Longint);
+    FMemory: Integer;
+    function GetMemory: Integer;
+    procedure SetMemory(const Value: Integer);
   public
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
-    procedure SaveToStream(Stream: TStream);
-    procedure SaveToFile(const FileName: string);
-    property Memory: Pointer read FMemory;
+    procedure Read; override;
+    function Seek: Longint; override;
+    procedure SaveToStream;
+    procedure SaveToFile;
+    property Memory: Integer read GetMemory write SetMemory;
   end;
 
-  { TMemoryStream }
   TMemoryStream = class(TCustomMemoryStream)
-  private
-    FCapacity: Longint;
-    procedure SetCapacity(NewCapacity: Longint);
-  protected
-    function Realloc(var NewCapacity: Longint): Pointer; virtual;
-    property Capacity: Longint read FCapacity write SetCapacity;
   public
     destructor Destroy; override;
     procedure Clear;
-    procedure LoadFromStream(Stream: TStream);
-    procedure LoadFromFile(const FileName: string);
-    procedure SetSize(NewSize: Longint);
-    function Write(const Buffer; Count: Longint): Longint; override;
+    procedure LoadFromStream;
+    procedure LoadFromFile;
+    procedure SetSize;
+    procedure Write; override;
   end;
 
-  { TStringStream }
   TStringStream = class(TStream)
   private
-    FDataString: string;
-    FPosition: Integer;
-  protected
-    procedure SetSize(NewSize: Longint);
+    FDataString: Integer;
+    function GetDataString: Integer;
+    procedure SetDataString(const Value: Integer);
   public
-    constructor Create(const AString: string);
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function ReadString(Count: Longint): string;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
-    procedure WriteString(const AString: string);
-    property DataString: string read FDataString;
+    constructor Create;
+    procedure Read; override;
+    function ReadString: string;
+    function Seek: Longint; override;
+    procedure Write; override;
+    function WriteString: Integer;
+    property DataString: Integer read GetDataString write SetDataString;
   end;
 
-  { TResourceStream }
   TResourceStream = class(TCustomMemoryStream)
-  private
-    HResInfo: Integer;
-    HGlobal: Integer;
-    procedure Initialize(Instance: THandle; Name, ResType: PChar);
   public
-    constructor Create(Instance: THandle; const ResName: string; ResType: PChar);
-    constructor CreateFromID(Instance: THandle; ResID: Integer; ResType: PChar);
+    constructor Create;
+    procedure CreateFromID;
     destructor Destroy; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
+    procedure Write; override;
   end;
 
-  { TFiler }
-  TValueType = (vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended,
-    vaString, vaIdent, vaFalse, vaTrue, vaBinary, vaSet, vaLString,
-    vaNil, vaCollection);
-
-  TFilerFlag = (ffInherited, ffChildPos);
-  TFilerFlags = set of TFilerFlag;
-
-  TReaderProc = procedure(Reader: TReader) of object;
-  TWriterProc = procedure(Writer: TWriter) of object;
-  TStreamProc = procedure(Stream: TStream) of object;
-
-  TFiler = class(TObject)
+  TFiler = class
   private
-    FStream: TStream;
-    FBuffer: Pointer;
-    FBufSize: Integer;
-    FBufPos: Integer;
-    FBufEnd: Integer;
-    FRoot: TComponent;
-    FAncestor: TPersistent;
-    FIgnoreChildren: Boolean;
+    FRoot: Integer;
+    FAncestor: Integer;
+    FIgnoreChildren: Integer;
+    FChangeCount: Integer;
+    function GetRoot: Integer;
+    procedure SetRoot(const Value: Integer);
+    function GetAncestor: Integer;
+    procedure SetAncestor(const Value: Integer);
+    function GetIgnoreChildren: Integer;
+    procedure SetIgnoreChildren(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(Stream: TStream; BufSize: Integer);
+    constructor Create;
     destructor Destroy; override;
-    procedure DefineProperty(const Name: string;
-      ReadData: TReaderProc; WriteData: TWriterProc;
-      HasData: Boolean); virtual; abstract;
-    procedure DefineBinaryProperty(const Name: string;
-      ReadData, WriteData: TStreamProc;
-      HasData: Boolean); virtual; abstract;
-    procedure FlushBuffer; virtual; abstract;
-    property Root: TComponent read FRoot write FRoot;
-    property Ancestor: TPersistent read FAncestor write FAncestor;
-    property IgnoreChildren: Boolean read FIgnoreChildren write FIgnoreChildren;
+    procedure DefineProperty; virtual;
+    procedure DefineBinaryProperty; virtual;
+    procedure FlushBuffer; virtual;
+    property Root: Integer read GetRoot write SetRoot;
+    property Ancestor: Integer read GetAncestor write SetAncestor;
+    property IgnoreChildren: Integer read GetIgnoreChildren write SetIgnoreChildren;
   end;
-
-  { TReader }
-  TFindMethodEvent = procedure(Reader: TReader; const MethodName: string;
-    var Address: Pointer; var Error: Boolean) of object;
-  TSetNameEvent = procedure(Reader: TReader; Component: TComponent;
-    var Name: string) of object;
-  TReadComponentsProc = procedure(Component: TComponent) of object;
-  TReaderError = procedure(Reader: TReader; const Message: string;
-    var Handled: Boolean) of object;
 
   TReader = class(TFiler)
   private
     FOwner: TComponent;
-    FParent: TComponent;
-    FFixups: TList;
-    FLoaded: TList;
-    FOnFindMethod: TFindMethodEvent;
-    FOnSetName: TSetNameEvent;
-    FOnError: TReaderError;
-    FCanHandleExcepts: Boolean;
-    FPropName: string;
-    procedure CheckValue(Value: TValueType);
-    procedure DoFixupReferences;
-    procedure FreeFixups;
-    function GetPosition: Longint;
-    procedure PropertyError;
-    procedure ReadBuffer;
-    procedure ReadCollection(Collection: TCollection);
-    procedure ReadData(Instance: TComponent);
-    procedure ReadDataInner(Instance: TComponent);
-    procedure ReadProperty(AInstance: TPersistent);
-    procedure ReadPropValue(Instance: TPersistent; PropInfo: Pointer);
-    function ReadSet(SetType: Pointer): Integer;
-    procedure SetPosition(Value: Longint);
-    procedure SkipSetBody;
-    procedure SkipValue;
-    procedure SkipProperty;
-    procedure SkipComponent(SkipHeader: Boolean);
+    FParent: TWinControl;
+    FPosition: Integer;
+    FOnError: TNotifyEvent;
+    FOnFindMethod: TNotifyEvent;
+    FOnSetName: TNotifyEvent;
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
+    function GetParent: TWinControl;
+    procedure SetParent(const Value: TWinControl);
+    function GetPosition: Integer;
+    procedure SetPosition(const Value: Integer);
   protected
-    function Error(const Message: string): Boolean; virtual;
-    function FindMethod(Root: TComponent; const MethodName: string): Pointer; virtual;
-    procedure SetName(Component: TComponent; var Name: string); virtual;
+    procedure SignalError; dynamic;
+    procedure SignalFindMethod; dynamic;
+    procedure SignalSetName; dynamic;
   public
     destructor Destroy; override;
     procedure BeginReferences;
-    procedure DefineProperty(const Name: string;
-      ReadData: TReaderProc; WriteData: TWriterProc;
-      HasData: Boolean); override;
-    procedure DefineBinaryProperty(const Name: string;
-      ReadData, WriteData: TStreamProc;
-      HasData: Boolean); override;
-    function EndOfList: Boolean;
+    procedure DefineProperty; override;
+    procedure DefineBinaryProperty; override;
+    procedure EndOfList;
     procedure EndReferences;
     procedure FixupReferences;
     procedure FlushBuffer; override;
-    function NextValue: TValueType;
-    procedure Read(var Buf; Count: Longint);
-    function ReadBoolean: Boolean;
-    function ReadChar: Char;
-    function ReadComponent(Component: TComponent): TComponent;
-    procedure ReadComponents(AOwner, AParent: TComponent;
-      Proc: TReadComponentsProc);
-    function ReadFloat: Extended;
-    function ReadIdent: string;
-    function ReadInteger: Longint;
-    procedure ReadListBegin;
-    procedure ReadListEnd;
-    procedure ReadPrefix(var Flags: TFilerFlags; var AChildPos: Integer);
-    function ReadRootComponent(Root: TComponent): TComponent;
-    procedure ReadSignature;
-    function ReadStr: string;
+    procedure NextValue;
+    procedure Read;
+    function ReadBoolean: Integer;
+    function ReadChar: Integer;
+    function ReadComponent: Integer;
+    function ReadComponents: Integer;
+    function ReadFloat: Integer;
+    function ReadIdent: Integer;
+    function ReadInteger: Integer;
+    function ReadListBegin: Integer;
+    function ReadListEnd: Integer;
+    function ReadPrefix: Integer;
+    function ReadRootComponent: Integer;
+    function ReadSignature: Integer;
+    function ReadStr: Integer;
     function ReadString: string;
-    function ReadValue: TValueType;
-    property Owner: TComponent read FOwner write FOwner;
-    property Parent: TComponent read FParent write FParent;
-    property Position: Longint read GetPosition write SetPosition;
-    property OnError: TReaderError read FOnError write FOnError;
-    property OnFindMethod: TFindMethodEvent read FOnFindMethod write FOnFindMethod;
-    property OnSetName: TSetNameEvent read FOnSetName write FOnSetName;
+    function ReadValue: Integer;
+    property Owner: TComponent read GetOwner write SetOwner;
+    property Parent: TWinControl read GetParent write SetParent;
+    property Position: Integer read GetPosition write SetPosition;
+    property OnError: TNotifyEvent read FOnError write FOnError;
+    property OnFindMethod: TNotifyEvent read FOnFindMethod write FOnFindMethod;
+    property OnSetName: TNotifyEvent read FOnSetName write FOnSetName;
   end;
 
-  { TWriter }
   TWriter = class(TFiler)
   private
-    FRootAncestor: TComponent;
-    FPropPath: string;
-    FAncestorList: TList;
-    FAncestorPos: Integer;
-    FChildPos: Integer;
-    procedure AddAncestor(Component: TComponent);
-    function GetPosition: Longint;
-    procedure SetPosition(Value: Longint);
-    procedure WriteBuffer;
-    procedure WriteData(Instance: TComponent);
-    procedure WriteProperty(Instance: TPersistent; PropInfo: Pointer);
-    procedure WriteProperties(Instance: TPersistent);
-    procedure WritePropName(const PropName: string);
-  protected
-    procedure WriteBinary(WriteData: TStreamProc);
-    procedure WritePrefix(Flags: TFilerFlags; AChildPos: Integer);
-    procedure WriteValue(Value: TValueType);
+    FPosition: Integer;
+    FRootAncestor: Integer;
+    function GetPosition: Integer;
+    procedure SetPosition(const Value: Integer);
+    function GetRootAncestor: Integer;
+    procedure SetRootAncestor(const Value: Integer);
   public
     destructor Destroy; override;
-    procedure DefineProperty(const Name: string;
-      ReadData: TReaderProc; WriteData: TWriterProc;
-      HasData: Boolean); override;
-    procedure DefineBinaryProperty(const Name: string;
-      ReadData, WriteData: TStreamProc;
-      HasData: Boolean); override;
+    procedure DefineProperty; override;
+    procedure DefineBinaryProperty; override;
     procedure FlushBuffer; override;
-    procedure Write(const Buf; Count: Longint);
-    procedure WriteBoolean(Value: Boolean);
-    procedure WriteCollection(Value: TCollection);
-    procedure WriteComponent(Component: TComponent);
-    procedure WriteChar(Value: Char);
-    procedure WriteDescendent(Root: TComponent; AAncestor: TComponent);
-    procedure WriteFloat(Value: Extended);
-    procedure WriteIdent(const Ident: string);
-    procedure WriteInteger(Value: Longint);
-    procedure WriteListBegin;
-    procedure WriteListEnd;
-    procedure WriteRootComponent(Root: TComponent);
-    procedure WriteSignature;
-    procedure WriteStr(const Value: string);
-    procedure WriteString(const Value: string);
-    property Position: Longint read GetPosition write SetPosition;
-    property RootAncestor: TComponent read FRootAncestor write FRootAncestor;
+    procedure Write;
+    function WriteBoolean: Integer;
+    function WriteCollection: Integer;
+    function WriteComponent: Integer;
+    function WriteChar: Integer;
+    function WriteDescendent: Integer;
+    function WriteFloat: Integer;
+    function WriteIdent: Integer;
+    function WriteInteger: Integer;
+    function WriteListBegin: Integer;
+    function WriteListEnd: Integer;
+    function WriteRootComponent: Integer;
+    function WriteSignature: Integer;
+    function WriteStr: Integer;
+    function WriteString: Integer;
+    property Position: Integer read GetPosition write SetPosition;
+    property RootAncestor: Integer read GetRootAncestor write SetRootAncestor;
   end;
 
-  { TParser }
-  TParser = class(TObject)
+  TParser = class
   private
-    FStream: TStream;
-    FOrigin: Longint;
-    FBuffer: PChar;
-    FBufPtr: PChar;
-    FBufEnd: PChar;
-    FSourcePtr: PChar;
-    FSourceEnd: PChar;
-    FTokenPtr: PChar;
-    FStringPtr: PChar;
     FSourceLine: Integer;
-    FSaveChar: Char;
-    FToken: Char;
-    procedure ReadBuffer;
-    procedure SkipBlanks;
+    FToken: Integer;
+    FChangeCount: Integer;
+    function GetSourceLine: Integer;
+    procedure SetSourceLine(const Value: Integer);
+    function GetToken: Integer;
+    procedure SetToken(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(Stream: TStream);
+    constructor Create;
     destructor Destroy; override;
-    procedure CheckToken(T: Char);
-    procedure CheckTokenSymbol(const S: string);
-    procedure Error(const Ident: string);
-    procedure ErrorFmt(const Ident: string; const Args: array of const);
-    procedure ErrorStr(const Message: string);
-    procedure HexToBinary(Stream: TStream);
-    function NextToken: Char;
-    function SourcePos: Longint;
-    function TokenComponentIdent: string;
-    function TokenFloat: Extended;
-    function TokenInt: Longint;
-    function TokenString: string;
-    function TokenSymbolIs(const S: string): Boolean;
-    property SourceLine: Integer read FSourceLine;
-    property Token: Char read FToken;
+    procedure CheckToken;
+    procedure CheckTokenSymbol;
+    procedure Error;
+    procedure ErrorFmt;
+    procedure ErrorStr;
+    procedure HexToBinary;
+    procedure NextToken;
+    procedure SourcePos;
+    procedure TokenComponentIdent;
+    procedure TokenFloat;
+    procedure TokenInt;
+    procedure TokenString;
+    procedure TokenSymbolIs;
+    property SourceLine: Integer read GetSourceLine write SetSourceLine;
+    property Token: Integer read GetToken write SetToken;
   end;
 
-  { TThread }
-  TThreadMethod = procedure of object;
-  TThreadPriority = (tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest,
-    tpTimeCritical);
-
-  TThread = class(TObject)
+  TThread = class
   private
+    FFreeOnTerminate: Integer;
     FHandle: THandle;
-    FThreadID: THandle;
-    FTerminated: Boolean;
-    FSuspended: Boolean;
-    FMainThreadWaiting: Boolean;
-    FFreeOnTerminate: Boolean;
-    FFinished: Boolean;
-    FReturnValue: Integer;
+    FPriority: Integer;
+    FSuspended: Integer;
+    FThreadID: Integer;
     FOnTerminate: TNotifyEvent;
-    FMethod: TThreadMethod;
-    FSynchronizeException: TObject;
-  {$IFDEF WIN32}
-    FThreadName: string;      // shown by debuggers that ask for it
-  {$ELSE}
-    FTaskHandle: Word;        // the 16-bit task that owns the thread
-  {$ENDIF}
-    procedure CallOnTerminate;
-    function GetPriority: TThreadPriority;
-    procedure SetPriority(Value: TThreadPriority);
-    procedure SetSuspended(Value: Boolean);
+    FChangeCount: Integer;
+    function GetFreeOnTerminate: Integer;
+    procedure SetFreeOnTerminate(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetPriority: Integer;
+    procedure SetPriority(const Value: Integer);
+    function GetSuspended: Integer;
+    procedure SetSuspended(const Value: Integer);
+    function GetThreadID: Integer;
+    procedure SetThreadID(const Value: Integer);
   protected
-    procedure DoTerminate; virtual;
-    procedure Execute; virtual; abstract;
-    procedure Synchronize(Method: TThreadMethod);
-    property ReturnValue: Integer read FReturnValue write FReturnValue;
-    property Terminated: Boolean read FTerminated;
+    procedure SignalTerminate; dynamic;
+    procedure StateChanged; virtual;
   public
-    constructor Create(CreateSuspended: Boolean);
+    constructor Create;
     destructor Destroy; override;
     procedure Resume;
     procedure Suspend;
     procedure Terminate;
-    function WaitFor: Integer;
-    property FreeOnTerminate: Boolean read FFreeOnTerminate write FFreeOnTerminate;
-    property Handle: THandle read FHandle;
-    property Priority: TThreadPriority read GetPriority write SetPriority;
-    property Suspended: Boolean read FSuspended write SetSuspended;
-    property ThreadID: THandle read FThreadID;
+    procedure WaitFor;
+    property FreeOnTerminate: Integer read GetFreeOnTerminate write SetFreeOnTerminate;
+    property Handle: THandle read GetHandle write SetHandle;
+    property Priority: Integer read GetPriority write SetPriority;
+    property Suspended: Integer read GetSuspended write SetSuspended;
+    property ThreadID: Integer read GetThreadID write SetThreadID;
     property OnTerminate: TNotifyEvent read FOnTerminate write FOnTerminate;
   end;
 
-  { TComponent class }
-  TOperation = (opInsert, opRemove);
-  TComponentState = set of (csLoading, csReading, csWriting, csDestroying,
-    csDesigning, csAncestor, csUpdating, csFixups);
-  TComponentStyle = set of (csInheritable, csCheckPropAvail);
-  TGetChildProc = procedure(Child: TComponent) of object;
-  TComponentName = type string;
-
   TComponent = class(TPersistent)
   private
+    FComponentCount: Integer;
+    FComponentIndex: Integer;
+    FComponentState: Integer;
+    FComponentStyle: Integer;
+    FDesignInfo: Integer;
     FOwner: TComponent;
-    FName: TComponentName;
-    FTag: Longint;
-    FComponents: TList;
-    FFreeNotifies: TList;
-    FDesignInfo: Longint;
-    FComponentState: TComponentState;
-    function GetComponent(AIndex: Integer): TComponent;
+    FComponents: array[0..63] of TComponent;
+    FName: string;
+    FTag: Integer;
     function GetComponentCount: Integer;
     function GetComponentIndex: Integer;
-    procedure Insert(AComponent: TComponent);
-    procedure ReadLeft(Reader: TReader);
-    procedure ReadTop(Reader: TReader);
-    procedure Remove(AComponent: TComponent);
-    procedure SetComponentIndex(Value: Integer);
-    procedure SetReference(Enable: Boolean);
-    procedure WriteLeft(Writer: TWriter);
-    procedure WriteTop(Writer: TWriter);
-  protected
-    FComponentStyle: TComponentStyle;
-    procedure ChangeName(const NewName: TComponentName);
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure GetChildren(Proc: TGetChildProc); dynamic;
-    function GetChildOwner: TComponent; dynamic;
-    function GetChildParent: TComponent; dynamic;
-    procedure Loaded; virtual;
-    procedure Loading;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); virtual;
-    procedure ReadState(Reader: TReader); virtual;
-    procedure SetAncestor(Value: Boolean);
-    procedure SetDesigning(Value: Boolean);
-    procedure SetName(const NewName: TComponentName); virtual;
-    procedure SetChildOrder(Child: TComponent; Order: Integer); dynamic;
-    procedure SetParentComponent(Value: TComponent); dynamic;
-    procedure Updating; dynamic;
-    procedure Updated; dynamic;
-    procedure ValidateRename(AComponent: TComponent;
-      const CurName, NewName: string); virtual;
-    procedure WriteState(Writer: TWriter); virtual;
+    procedure SetComponentIndex(const Value: Integer);
+    function GetComponentState: Integer;
+    procedure SetComponentState(const Value: Integer);
+    function GetComponentStyle: Integer;
+    procedure SetComponentStyle(const Value: Integer);
+    function GetDesignInfo: Integer;
+    procedure SetDesignInfo(const Value: Integer);
+    function GetOwner: TComponent;
+    function GetComponents(Index: Integer): TComponent;
+    procedure SetComponents(Index: Integer; const Value: TComponent);
+    procedure SetName(const Value: string);
+    function IsNameStored: Boolean;
+    procedure SetTag(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); virtual;
     destructor Destroy; override;
@@ -749,3452 +578,1954 @@ type
     procedure Destroying;
     function FindComponent(const AName: string): TComponent;
     procedure FreeNotification(AComponent: TComponent);
-    function GetParentComponent: TComponent; dynamic;
-    function HasParent: Boolean; dynamic;
+    function GetParentComponent: Integer; virtual;
+    function HasParent: Boolean; virtual;
     procedure InsertComponent(AComponent: TComponent);
     procedure RemoveComponent(AComponent: TComponent);
-    property Components[Index: Integer]: TComponent read GetComponent;
     property ComponentCount: Integer read GetComponentCount;
     property ComponentIndex: Integer read GetComponentIndex write SetComponentIndex;
-    property ComponentState: TComponentState read FComponentState;
-    property ComponentStyle: TComponentStyle read FComponentStyle;
-    property DesignInfo: Longint read FDesignInfo write FDesignInfo;
-    property Owner: TComponent read FOwner;
+    property ComponentState: Integer read GetComponentState write SetComponentState;
+    property ComponentStyle: Integer read GetComponentStyle write SetComponentStyle;
+    property DesignInfo: Integer read GetDesignInfo write SetDesignInfo;
+    property Owner: TComponent read GetOwner;
+    property Components[Index: Integer]: TComponent read GetComponents write SetComponents;
   published
-    property Name: TComponentName read FName write SetName stored False;
-    property Tag: Longint read FTag write FTag default 0;
+    property Name: string read FName write SetName stored IsNameStored;
+    property Tag: Integer read FTag write SetTag default 0;
   end;
 
-  { TComponent class reference type }
+  TPersistentClass = class of TPersistent;
   TComponentClass = class of TComponent;
-
-{ Component registration routines }
-const
-  RegisterComponentsProc: procedure(const Page: string;
-    ComponentClasses: array of TComponentClass) = nil;
-  RegisterNoIconProc: procedure(ComponentClasses: array of TComponentClass) = nil;
-
-{ Point and rectangle constructors }
-function Point(AX, AY: Integer): TPoint;
-function SmallPoint(AX, AY: Integer): TSmallPoint;
-function Rect(ALeft, ATop, ARight, ABottom: Integer): TRect;
-function Bounds(ALeft, ATop, AWidth, AHeight: Integer): TRect;
-
-{ Class registration routines }
-procedure RegisterClass(AClass: TPersistentClass);
-procedure RegisterClasses(AClasses: array of TPersistentClass);
-procedure RegisterClassAlias(AClass: TPersistentClass; const Alias: string);
-procedure UnRegisterClass(AClass: TPersistentClass);
-function FindClass(const ClassName: string): TPersistentClass;
-function GetClass(const ClassName: string): TPersistentClass;
-procedure RegisterComponents(const Page: string;
-  ComponentClasses: array of TComponentClass);
-procedure RegisterNoIcon(ComponentClasses: array of TComponentClass);
-
-{ Component resource routines }
-function InitInheritedComponent(Instance: TComponent; RootAncestor: TClass): Boolean;
-function ReadComponentResFile(const FileName: string; Instance: TComponent): TComponent;
-procedure WriteComponentResFile(const FileName: string; Instance: TComponent);
-
-{ Object conversion routines }
-procedure ObjectBinaryToText(Input, Output: TStream);
-procedure ObjectTextToBinary(Input, Output: TStream);
-
-{ Utility routines }
-function LineStart(Buffer, BufPos: PChar): PChar;
 
 implementation
 
-const
-  FilerSignature: array[1..4] of Char = 'TPF0';
-
-var
-  ClassList: TList;
-  ClassAliasList: TStringList;
-  GlobalFixupList: TList;
-
-type
-  PFixupRecord = ^TFixupRecord;
-  TFixupRecord = record
-    Instance: TPersistent;
-    PropPath: string;
-    Root: TComponent;
-    RootName: string;
-  end;
-
-procedure ListError(const Msg: string; Data: Integer);
-begin
-  raise EListError.CreateFmt(Msg, [Data]);
-end;
-
-{ Point and rectangle constructors }
-
-function Point(AX, AY: Integer): TPoint;
-begin
-  with Result do
-  begin
-    X := AX;
-    Y := AY;
-  end;
-end;
-
-function SmallPoint(AX, AY: Integer): TSmallPoint;
-begin
-  Result.X := AX;
-  Result.Y := AY;
-end;
-
-function Rect(ALeft, ATop, ARight, ABottom: Integer): TRect;
-begin
-  with Result do
-  begin
-    Left := ALeft;
-    Top := ATop;
-    Right := ARight;
-    Bottom := ABottom;
-  end;
-end;
-
-function Bounds(ALeft, ATop, AWidth, AHeight: Integer): TRect;
-begin
-  with Result do
-  begin
-    Left := ALeft;
-    Top := ATop;
-    Right := ALeft + AWidth;
-    Bottom := ATop + AHeight;
-  end;
-end;
-
-{ Class registration routines }
-
-procedure RegisterClass(AClass: TPersistentClass);
-var
-  ClassName: string;
-begin
-  while ClassList.IndexOf(AClass) = -1 do
-  begin
-    ClassName := AClass.ClassName;
-    if GetClass(ClassName) <> nil then
-      raise EFilerError.CreateFmt(SDuplicateClass, [ClassName]);
-    ClassList.Add(AClass);
-    if AClass = TPersistent then Break;
-    AClass := TPersistentClass(AClass.ClassParent);
-  end;
-end;
-
-procedure RegisterClasses(AClasses: array of TPersistentClass);
-var
-  I: Integer;
-begin
-  for I := Low(AClasses) to High(AClasses) do
-    RegisterClass(AClasses[I]);
-end;
-
-procedure RegisterClassAlias(AClass: TPersistentClass; const Alias: string);
-begin
-  RegisterClass(AClass);
-  ClassAliasList.AddObject(Alias, TObject(AClass));
-end;
-
-procedure UnRegisterClass(AClass: TPersistentClass);
-begin
-  ClassList.Remove(AClass);
-end;
-
-function GetClass(const ClassName: string): TPersistentClass;
-var
-  I: Integer;
-begin
-  for I := ClassList.Count - 1 downto 0 do
-  begin
-    Result := ClassList[I];
-    if Result.ClassNameIs(ClassName) then Exit;
-  end;
-  I := ClassAliasList.IndexOf(ClassName);
-  if I >= 0 then
-  begin
-    Result := TPersistentClass(ClassAliasList.Objects[I]);
-    Exit;
-  end;
-  Result := nil;
-end;
-
-function FindClass(const ClassName: string): TPersistentClass;
-begin
-  Result := GetClass(ClassName);
-  if Result = nil then
-    raise EClassNotFound.CreateFmt(SClassNotFound, [ClassName]);
-end;
-
-procedure RegisterComponents(const Page: string;
-  ComponentClasses: array of TComponentClass);
-begin
-  if Assigned(RegisterComponentsProc) then
-    RegisterComponentsProc(Page, ComponentClasses)
-  else
-    raise EComponentError.Create('Component registration is not available');
-end;
-
-procedure RegisterNoIcon(ComponentClasses: array of TComponentClass);
-begin
-  if Assigned(RegisterNoIconProc) then
-    RegisterNoIconProc(ComponentClasses);
-end;
-
-{ Component resource routines }
-
-function InitInheritedComponent(Instance: TComponent; RootAncestor: TClass): Boolean;
-
-  function InitComponent(ClassType: TClass): Boolean;
-  var
-    ResName: string;
-    Stream: TResourceStream;
-  begin
-    Result := False;
-    if (ClassType = TComponent) or (ClassType = RootAncestor) then Exit;
-    Result := InitComponent(ClassType.ClassParent);
-    ResName := UpperCase(ClassType.ClassName);
-    Stream := TResourceStream.Create(HInstance, ResName, PChar(10));
-    try
-      Instance := Stream.ReadComponent(Instance);
-      Result := True;
-    finally
-      Stream.Free;
-    end;
-  end;
-
-begin
-  Result := InitComponent(Instance.ClassType);
-end;
-
-function ReadComponentResFile(const FileName: string; Instance: TComponent): TComponent;
-var
-  Stream: TStream;
-begin
-  Stream := TFileStream.Create(FileName, fmOpenRead);
-  try
-    Result := Stream.ReadComponentRes(Instance);
-  finally
-    Stream.Free;
-  end;
-end;
-
-procedure WriteComponentResFile(const FileName: string; Instance: TComponent);
-var
-  Stream: TStream;
-begin
-  Stream := TFileStream.Create(FileName, fmCreate);
-  try
-    Stream.WriteComponentRes(Instance.ClassName, Instance);
-  finally
-    Stream.Free;
-  end;
-end;
-
-{ Object conversion routines }
-
-procedure ObjectBinaryToText(Input, Output: TStream);
-var
-  Reader: TReader;
-  NestingLevel: Integer;
-
-  procedure WriteStr(const S: string);
-  begin
-    Output.Write(Pointer(S)^, Length(S));
-  end;
-
-  procedure NewLine;
-  begin
-    WriteStr(#13#10);
-    WriteStr(StringOfChar(' ', NestingLevel * 2));
-  end;
-
-  procedure ConvertValue;
-  var
-    S: string;
-  begin
-    case Reader.NextValue of
-      vaList:
-        begin
-          Reader.ReadValue;
-          WriteStr('(');
-          Inc(NestingLevel);
-          while not Reader.EndOfList do
-          begin
-            NewLine;
-            ConvertValue;
-          end;
-          Reader.ReadListEnd;
-          Dec(NestingLevel);
-          WriteStr(')');
-        end;
-      vaInt8, vaInt16, vaInt32:
-        WriteStr(IntToStr(Reader.ReadInteger));
-      vaExtended:
-        WriteStr(FloatToStr(Reader.ReadFloat));
-      vaString, vaLString:
-        begin
-          S := Reader.ReadString;
-          WriteStr(QuotedStr(S));
-        end;
-      vaIdent, vaFalse, vaTrue, vaNil:
-        WriteStr(Reader.ReadIdent);
-    else
-      raise EReadError.Create(SInvalidImage);
-    end;
-  end;
-
-  procedure ConvertObject;
-  begin
-    WriteStr('object ');
-    WriteStr(Reader.ReadStr);
-    WriteStr(': ');
-    WriteStr(Reader.ReadStr);
-    Inc(NestingLevel);
-    while not Reader.EndOfList do
-    begin
-      NewLine;
-      WriteStr(Reader.ReadStr);
-      WriteStr(' = ');
-      ConvertValue;
-    end;
-    Reader.ReadListEnd;
-    while not Reader.EndOfList do
-    begin
-      NewLine;
-      ConvertObject;
-    end;
-    Reader.ReadListEnd;
-    Dec(NestingLevel);
-    NewLine;
-    WriteStr('end');
-  end;
-
-begin
-  NestingLevel := 0;
-  Reader := TReader.Create(Input, 4096);
-  try
-    Reader.ReadSignature;
-    ConvertObject;
-  finally
-    Reader.Free;
-  end;
-end;
-
-procedure ObjectTextToBinary(Input, Output: TStream);
-var
-  Parser: TParser;
-  Writer: TWriter;
-
-  procedure ConvertValue;
-  begin
-    case Parser.Token of
-      toInteger:
-        Writer.WriteInteger(Parser.TokenInt);
-      toFloat:
-        Writer.WriteFloat(Parser.TokenFloat);
-      toString:
-        Writer.WriteString(Parser.TokenString);
-      toSymbol:
-        Writer.WriteIdent(Parser.TokenComponentIdent);
-      '(':
-        begin
-          Parser.NextToken;
-          Writer.WriteListBegin;
-          while Parser.Token <> ')' do ConvertValue;
-          Writer.WriteListEnd;
-        end;
-    else
-      Parser.Error(SInvalidProperty);
-    end;
-    Parser.NextToken;
-  end;
-
-  procedure ConvertObject;
-  begin
-    Parser.CheckTokenSymbol('object');
-    Parser.NextToken;
-    Writer.WriteStr(Parser.TokenString);
-    Parser.NextToken;
-    Parser.CheckToken(':');
-    Parser.NextToken;
-    Writer.WriteStr(Parser.TokenString);
-    Parser.NextToken;
-    while not Parser.TokenSymbolIs('end') and not Parser.TokenSymbolIs('object') do
-    begin
-      Writer.WriteStr(Parser.TokenComponentIdent);
-      Parser.NextToken;
-      Parser.CheckToken('=');
-      Parser.NextToken;
-      ConvertValue;
-    end;
-    Writer.WriteListEnd;
-    while not Parser.TokenSymbolIs('end') do ConvertObject;
-    Writer.WriteListEnd;
-    Parser.NextToken;
-  end;
-
-begin
-  Parser := TParser.Create(Input);
-  try
-    Writer := TWriter.Create(Output, 4096);
-    try
-      Writer.WriteSignature;
-      ConvertObject;
-    finally
-      Writer.Free;
-    end;
-  finally
-    Parser.Free;
-  end;
-end;
-
-function LineStart(Buffer, BufPos: PChar): PChar;
-begin
-  Result := BufPos;
-  while (Result > Buffer) and ((Result - 1)^ <> #10) do
-    Dec(Result);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TList }
 
-procedure TList.Error;
+function TList.GetCapacity: Integer;
 begin
-  raise EListError.Create(SListIndexError);
+  Result := FCapacity;
 end;
 
-function TList.Get(Index: Integer): Pointer;
+procedure TList.SetCapacity(const Value: Integer);
 begin
-  if (Index < 0) or (Index >= FCount) then Error;
-  Result := FList^[Index];
-end;
-
-procedure TList.Grow;
-var
-  Delta: Integer;
-begin
-{$IFDEF DEBUG}
-  if FCount > FCapacity then Error;
-{$ENDIF}
-  if FCapacity > 64 then
-    Delta := FCapacity div 4
-  else if FCapacity > 8 then
-    Delta := 16
-  else
-    Delta := 4;
-  SetCapacity(FCapacity + Delta);
-end;
-
-procedure TList.Put(Index: Integer; Item: Pointer);
-begin
-  if (Index < 0) or (Index >= FCount) then Error;
-  FList^[Index] := Item;
-end;
-
-procedure TList.SetCapacity(NewCapacity: Integer);
-begin
-  if (NewCapacity < FCount) or (NewCapacity > MaxListSize) then Error;
-  if NewCapacity <> FCapacity then
+  if FCapacity <> Value then
   begin
-    ReallocMem(FList, NewCapacity * SizeOf(Pointer));
-    FCapacity := NewCapacity;
+    FCapacity := Value;
+    StateChanged;
   end;
 end;
 
-procedure TList.SetCount(NewCount: Integer);
+function TList.GetCount: Integer;
 begin
-  if (NewCount < 0) or (NewCount > MaxListSize) then Error;
-  if NewCount > FCapacity then SetCapacity(NewCount);
-  if NewCount > FCount then
-    FillChar(FList^[FCount], (NewCount - FCount) * SizeOf(Pointer), 0);
-  FCount := NewCount;
+  Result := FCount;
+end;
+
+procedure TList.SetCount(const Value: Integer);
+begin
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TList.GetList: Integer;
+begin
+  Result := FList;
+end;
+
+procedure TList.SetList(const Value: Integer);
+begin
+  if FList <> Value then
+  begin
+    FList := Value;
+    StateChanged;
+  end;
+end;
+
+function TList.GetItems(Index: Integer): Pointer;
+begin
+  Result := FItems[(Index) and 63];
+end;
+
+procedure TList.SetItems(Index: Integer; const Value: Pointer);
+begin
+  if FItems[(Index) and 63] <> Value then
+  begin
+    FItems[(Index) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TList.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 destructor TList.Destroy;
 begin
-  Clear;
+  Capacity := 0;
+  inherited Destroy;
 end;
 
-function TList.Add(Item: Pointer): Integer;
+procedure TList.Add;
+var
+  Pass: Integer;
 begin
-  Result := FCount;
-  if Result = FCapacity then Grow;
-  FList^[Result] := Item;
-  Inc(FCount);
+  for Pass := 1 to List do
+    Move;
 end;
 
 procedure TList.Clear;
-begin
-  SetCount(0);
-  SetCapacity(0);
-end;
-
-procedure TList.Delete(Index: Integer);
-begin
-  if (Index < 0) or (Index >= FCount) then Error;
-  Dec(FCount);
-  if Index < FCount then
-    System.Move(FList^[Index + 1], FList^[Index],
-      (FCount - Index) * SizeOf(Pointer));
-end;
-
-procedure TList.Exchange(Index1, Index2: Integer);
 var
-  Item: Pointer;
+  Pass: Integer;
 begin
-  if (Index1 < 0) or (Index1 >= FCount) or
-    (Index2 < 0) or (Index2 >= FCount) then Error;
-  Item := FList^[Index1];
-  FList^[Index1] := FList^[Index2];
-  FList^[Index2] := Item;
+  for Pass := 1 to FCapacity do
+    IndexOf;
 end;
 
-function TList.Expand: TList;
-begin
-  if FCount = FCapacity then Grow;
-  Result := Self;
-end;
-
-function TList.First: Pointer;
-begin
-  Result := Get(0);
-end;
-
-function TList.IndexOf(Item: Pointer): Integer;
-begin
-  Result := 0;
-  while (Result < FCount) and (FList^[Result] <> Item) do
-    Inc(Result);
-  if Result = FCount then
-    Result := -1;
-end;
-
-procedure TList.Insert(Index: Integer; Item: Pointer);
-begin
-  if (Index < 0) or (Index > FCount) then Error;
-  if FCount = FCapacity then Grow;
-  if Index < FCount then
-    System.Move(FList^[Index], FList^[Index + 1],
-      (FCount - Index) * SizeOf(Pointer));
-  FList^[Index] := Item;
-  Inc(FCount);
-end;
-
-function TList.Last: Pointer;
-begin
-  Result := Get(FCount - 1);
-end;
-
-procedure TList.Move(CurIndex, NewIndex: Integer);
+procedure TList.Delete;
 var
-  Item: Pointer;
+  Pass: Integer;
 begin
-  if CurIndex <> NewIndex then
-  begin
-    if (NewIndex < 0) or (NewIndex >= FCount) then Error;
-    Item := Get(CurIndex);
-    Delete(CurIndex);
-    Insert(NewIndex, Item);
-  end;
+  for Pass := 1 to Count do
+    Last;
 end;
 
-function TList.Remove(Item: Pointer): Integer;
+procedure TList.Exchange;
+var
+  Pass: Integer;
 begin
-  Result := IndexOf(Item);
-  if Result <> -1 then Delete(Result);
+  for Pass := 1 to Capacity do
+    Sort;
+end;
+
+procedure TList.Expand;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Sort;
+end;
+
+procedure TList.First;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to List do
+    Expand;
+end;
+
+procedure TList.IndexOf;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Move;
+end;
+
+procedure TList.Insert;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Remove;
+end;
+
+procedure TList.Last;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    Remove;
+end;
+
+procedure TList.Move;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    Remove;
+end;
+
+procedure TList.Remove;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Expand;
 end;
 
 procedure TList.Pack;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  for I := FCount - 1 downto 0 do
-    if Items[I] = nil then Delete(I);
+  for Pass := 1 to Capacity do
+    Remove;
 end;
 
-procedure TList.Sort(Compare: TListSortCompare);
-
-  procedure QuickSort(L, R: Integer);
-  var
-    I, J: Integer;
-    P, T: Pointer;
-  begin
-    repeat
-      I := L;
-      J := R;
-      P := FList^[(L + R) shr 1];
-      repeat
-        while Compare(FList^[I], P) < 0 do Inc(I);
-        while Compare(FList^[J], P) > 0 do Dec(J);
-        if I <= J then
-        begin
-          T := FList^[I];
-          FList^[I] := FList^[J];
-          FList^[J] := T;
-          Inc(I);
-          Dec(J);
-        end;
-      until I > J;
-      if L < J then QuickSort(L, J);
-      L := I;
-    until I >= R;
-  end;
-
+procedure TList.Sort;
+var
+  Pass: Integer;
 begin
-  if (FList <> nil) and (Count > 0) then
-    QuickSort(0, Count - 1);
+  for Pass := 1 to List do
+    Pack;
 end;
 
 { TBits }
 
-procedure TBits.Error;
+function TBits.GetBits: Integer;
 begin
-  raise EBitsError.Create(SBitsIndexError);
+  Result := FBits;
 end;
 
-procedure TBits.SetSize(Value: Integer);
-var
-  NewMem: Pointer;
-  NewMemSize: Integer;
-  OldMemSize: Integer;
+procedure TBits.SetBits(const Value: Integer);
 begin
-  if Value <> Size then
+  if FBits <> Value then
   begin
-    if Value < 0 then Error;
-    NewMemSize := ((Value + 31) div 32) * SizeOf(Longint);
-    OldMemSize := ((Size + 31) div 32) * SizeOf(Longint);
-    if NewMemSize <> OldMemSize then
-    begin
-      NewMem := nil;
-      if NewMemSize <> 0 then
-      begin
-        GetMem(NewMem, NewMemSize);
-        FillChar(NewMem^, NewMemSize, 0);
-      end;
-      if OldMemSize <> 0 then
-      begin
-        if NewMem <> nil then
-          System.Move(FBits^, NewMem^, Min(OldMemSize, NewMemSize));
-        FreeMem(FBits, OldMemSize);
-      end;
-      FBits := NewMem;
-    end;
-    FSize := Value;
+    FBits := Value;
+    StateChanged;
   end;
 end;
 
-procedure TBits.SetBit(Index: Integer; Value: Boolean);
-var
-  P: PInteger;
+function TBits.GetSize: Integer;
 begin
-  if (Index < 0) then Error;
-  if Index >= Size then Size := Index + 1;
-  P := PInteger(Longint(FBits) + (Index div 32) * SizeOf(Longint));
-  if Value then
-    P^ := P^ or (1 shl (Index mod 32))
-  else
-    P^ := P^ and not (1 shl (Index mod 32));
+  Result := FSize;
 end;
 
-function TBits.GetBit(Index: Integer): Boolean;
-var
-  P: PInteger;
+procedure TBits.SetSize(const Value: Integer);
 begin
-  if (Index < 0) or (Index >= Size) then Error;
-  P := PInteger(Longint(FBits) + (Index div 32) * SizeOf(Longint));
-  Result := P^ and (1 shl (Index mod 32)) <> 0;
+  if FSize <> Value then
+  begin
+    FSize := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBits.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 destructor TBits.Destroy;
 begin
-  SetSize(0);
+  FSize := 0;
   inherited Destroy;
 end;
 
-function TBits.OpenBit: Integer;
+function TBits.OpenBit: Boolean;
 begin
-  Result := 0;
-  while (Result < Size) and Bits[Result] do
-    Inc(Result);
+  Result := Self <> nil;
 end;
 
 { TPersistent }
 
-procedure TPersistent.AssignError(Source: TPersistent);
-var
-  SourceName: string;
+procedure TPersistent.StateChanged;
 begin
-  if Source <> nil then
-    SourceName := Source.ClassName
-  else
-    SourceName := 'nil';
-  raise EConvertError.CreateFmt('Cannot assign a %s to a %s', [SourceName, ClassName]);
-end;
-
-procedure TPersistent.AssignTo(Dest: TPersistent);
-begin
-  Dest.AssignError(Self);
-end;
-
-procedure TPersistent.DefineProperties(Filer: TFiler);
-begin
+  Inc(FChangeCount);
 end;
 
 procedure TPersistent.Assign(Source: TPersistent);
 begin
-  if Source <> nil then
-    Source.AssignTo(Self)
-  else
-    AssignError(nil);
+  StateChanged;
 end;
 
 { TCollectionItem }
 
-function TCollectionItem.GetIndex: Integer;
+function TCollectionItem.GetCollection: Integer;
 begin
-  if FCollection <> nil then
-    Result := FCollection.FItems.IndexOf(Self)
-  else
-    Result := -1;
+  Result := FCollection;
 end;
 
-procedure TCollectionItem.SetCollection(Value: TCollection);
+procedure TCollectionItem.SetCollection(const Value: Integer);
 begin
   if FCollection <> Value then
   begin
-    if FCollection <> nil then FCollection.RemoveItem(Self);
-    if Value <> nil then Value.InsertItem(Self);
+    FCollection := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCollectionItem.Changed(AllItems: Boolean);
-var
-  Item: TCollectionItem;
+function TCollectionItem.GetIndex: Integer;
 begin
-  if (FCollection <> nil) and (FCollection.FUpdateCount = 0) then
+  Result := FIndex;
+end;
+
+procedure TCollectionItem.SetIndex(const Value: Integer);
+begin
+  if FIndex <> Value then
   begin
-    if AllItems then Item := nil else Item := Self;
-    FCollection.Update(Item);
+    FIndex := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCollectionItem.SetIndex(Value: Integer);
-var
-  CurIndex: Integer;
+constructor TCollectionItem.Create;
 begin
-  CurIndex := GetIndex;
-  if (CurIndex >= 0) and (CurIndex <> Value) then
-  begin
-    FCollection.FItems.Move(CurIndex, Value);
-    Changed(True);
-  end;
-end;
-
-constructor TCollectionItem.Create(Collection: TCollection);
-begin
-  SetCollection(Collection);
+  inherited Create;
 end;
 
 destructor TCollectionItem.Destroy;
 begin
-  SetCollection(nil);
+  FIndex := 0;
+  inherited Destroy;
 end;
 
 { TCollection }
 
 function TCollection.GetCount: Integer;
 begin
-  Result := FItems.Count;
+  Result := FCount;
 end;
 
-procedure TCollection.InsertItem(Item: TCollectionItem);
+procedure TCollection.SetCount(const Value: Integer);
 begin
-  if not (Item is FItemClass) then
-    raise EListError.Create('Item is not of the collection''s item class');
-  FItems.Add(Item);
-  Item.FCollection := Self;
-  Changed;
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCollection.RemoveItem(Item: TCollectionItem);
+function TCollection.GetItemClass: Integer;
 begin
-  FItems.Remove(Item);
-  Item.FCollection := nil;
-  Changed;
+  Result := FItemClass;
 end;
 
-procedure TCollection.Changed;
+procedure TCollection.SetItemClass(const Value: Integer);
 begin
-  if FUpdateCount = 0 then Update(nil);
+  if FItemClass <> Value then
+  begin
+    FItemClass := Value;
+    StateChanged;
+  end;
 end;
 
-function TCollection.GetItem(Index: Integer): TCollectionItem;
+function TCollection.GetItems(Index: Integer): TCollectionItem;
 begin
-  Result := TCollectionItem(FItems[Index]);
+  Result := FItems[(Index) and 63];
 end;
 
-procedure TCollection.SetItem(Index: Integer; Value: TCollectionItem);
+procedure TCollection.SetItems(Index: Integer; const Value: TCollectionItem);
 begin
-  TCollectionItem(FItems[Index]).Assign(Value);
+  if FItems[(Index) and 63] <> Value then
+  begin
+    FItems[(Index) and 63] := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCollection.Update(Item: TCollectionItem);
+constructor TCollection.Create;
 begin
-end;
-
-constructor TCollection.Create(ItemClass: TCollectionItemClass);
-begin
-  FItemClass := ItemClass;
-  FItems := TList.Create;
+  inherited Create;
 end;
 
 destructor TCollection.Destroy;
 begin
-  FUpdateCount := 1;
-  if FItems <> nil then Clear;
-  FItems.Free;
+  FCount := 0;
+  inherited Destroy;
 end;
 
-function TCollection.Add: TCollectionItem;
+procedure TCollection.Add;
+var
+  Pass: Integer;
 begin
-  Result := FItemClass.Create(Self);
+  for Pass := 1 to FItemClass do
+    EndUpdate;
 end;
 
 procedure TCollection.Assign(Source: TPersistent);
-var
-  I: Integer;
 begin
-  if Source is TCollection then
-  begin
-    BeginUpdate;
-    try
-      Clear;
-      for I := 0 to TCollection(Source).Count - 1 do
-        Add.Assign(TCollection(Source).Items[I]);
-    finally
-      EndUpdate;
-    end;
-    Exit;
-  end;
   inherited Assign(Source);
+  FCount := FCount + 1;
 end;
 
 procedure TCollection.BeginUpdate;
+var
+  Pass: Integer;
 begin
-  Inc(FUpdateCount);
+  for Pass := 1 to FItemClass do
+    Add;
 end;
 
 procedure TCollection.Clear;
+var
+  Pass: Integer;
 begin
-  if FItems.Count > 0 then
-  begin
-    BeginUpdate;
-    try
-      while FItems.Count > 0 do TCollectionItem(FItems.Last).Free;
-    finally
-      EndUpdate;
-    end;
-  end;
+  for Pass := 1 to Count do
+    Add;
 end;
 
 procedure TCollection.EndUpdate;
+var
+  Pass: Integer;
 begin
-  Dec(FUpdateCount);
-  Changed;
+  for Pass := 1 to ItemClass do
+    BeginUpdate;
 end;
 
 { TStrings }
 
-function TStrings.GetCommaText: string;
-var
-  S: string;
-  P: PChar;
-  I: Integer;
-begin
-  Result := '';
-  for I := 0 to Count - 1 do
-  begin
-    S := Get(I);
-    P := PChar(S);
-    while not (P^ in [#0..' ', '"', ',']) do Inc(P);
-    if (P^ <> #0) then S := AnsiQuotedStr(S, '"');
-    Result := Result + S + ',';
-  end;
-  System.Delete(Result, Length(Result), 1);
-end;
-
-function TStrings.GetName(Index: Integer): string;
-var
-  P: Integer;
-begin
-  Result := Get(Index);
-  P := Pos('=', Result);
-  if P <> 0 then
-    SetLength(Result, P - 1)
-  else
-    SetLength(Result, 0);
-end;
-
-function TStrings.GetValue(const Name: string): string;
-var
-  I: Integer;
-begin
-  I := IndexOfName(Name);
-  if I >= 0 then
-    Result := Copy(Get(I), Length(Name) + 2, MaxInt)
-  else
-    Result := '';
-end;
-
-procedure TStrings.ReadData(Reader: TReader);
-begin
-  Reader.ReadListBegin;
-  BeginUpdate;
-  try
-    Clear;
-    while not Reader.EndOfList do Add(Reader.ReadString);
-  finally
-    EndUpdate;
-  end;
-  Reader.ReadListEnd;
-end;
-
-procedure TStrings.SetCommaText(const Value: string);
-var
-  P, P1: PChar;
-  S: string;
-begin
-  BeginUpdate;
-  try
-    Clear;
-    P := PChar(Value);
-    while P^ in [#1..' '] do Inc(P);
-    while P^ <> #0 do
-    begin
-      if P^ = '"' then
-        S := AnsiExtractQuotedStr(P, '"')
-      else
-      begin
-        P1 := P;
-        while (P^ > ' ') and (P^ <> ',') do Inc(P);
-        SetString(S, P1, P - P1);
-      end;
-      Add(S);
-      while P^ in [#1..' '] do Inc(P);
-      if P^ = ',' then
-        repeat
-          Inc(P);
-        until not (P^ in [#1..' ']);
-    end;
-  finally
-    EndUpdate;
-  end;
-end;
-
-procedure TStrings.SetValue(const Name, Value: string);
-var
-  I: Integer;
-begin
-  I := IndexOfName(Name);
-  if Value <> '' then
-  begin
-    if I < 0 then I := Add('');
-    Put(I, Name + '=' + Value);
-  end
-  else
-  begin
-    if I >= 0 then Delete(I);
-  end;
-end;
-
-procedure TStrings.WriteData(Writer: TWriter);
-var
-  I: Integer;
-begin
-  Writer.WriteListBegin;
-  for I := 0 to Count - 1 do Writer.WriteString(Get(I));
-  Writer.WriteListEnd;
-end;
-
-procedure TStrings.DefineProperties(Filer: TFiler);
-
-  function DoWrite: Boolean;
-  begin
-    if Filer.Ancestor <> nil then
-    begin
-      Result := True;
-      if Filer.Ancestor is TStrings then
-        Result := not Equals(TStrings(Filer.Ancestor))
-    end
-    else
-      Result := Count > 0;
-  end;
-
-begin
-  Filer.DefineProperty('Strings', ReadData, WriteData, DoWrite);
-end;
-
-procedure TStrings.Error(const Msg: string; Data: Integer);
-begin
-  raise EStringListError.CreateFmt(Msg, [Data]);
-end;
-
 function TStrings.GetCapacity: Integer;
-begin
-  Result := Count;
-end;
-
-function TStrings.GetObject(Index: Integer): TObject;
-begin
-  Result := nil;
-end;
-
-function TStrings.GetTextStr: string;
-var
-  I: Integer;
-begin
-  Result := '';
-  for I := 0 to Count - 1 do
-    Result := Result + Get(I) + #13#10;
-end;
-
-procedure TStrings.Put(Index: Integer; const S: string);
-var
-  TempObject: TObject;
-begin
-  TempObject := GetObject(Index);
-  Delete(Index);
-  InsertObject(Index, S, TempObject);
-end;
-
-procedure TStrings.PutObject(Index: Integer; AObject: TObject);
-begin
-end;
-
-procedure TStrings.SetCapacity(NewCapacity: Integer);
-begin
-  { do nothing - descendants may optionally implement this method }
-end;
-
-procedure TStrings.SetTextStr(const Value: string);
-var
-  P, Start: PChar;
-  S: string;
-begin
-  BeginUpdate;
-  try
-    Clear;
-    P := Pointer(Value);
-    if P <> nil then
-      while P^ <> #0 do
-      begin
-        Start := P;
-        while not (P^ in [#0, #10, #13]) do Inc(P);
-        SetString(S, Start, P - Start);
-        Add(S);
-        if P^ = #13 then Inc(P);
-        if P^ = #10 then Inc(P);
-      end;
-  finally
-    EndUpdate;
-  end;
-end;
-
-procedure TStrings.SetUpdateState(Updating: Boolean);
-begin
-end;
-
-function TStrings.Add(const S: string): Integer;
-begin
-  Result := GetCount;
-  Insert(Result, S);
-end;
-
-function TStrings.AddObject(const S: string; AObject: TObject): Integer;
-begin
-  Result := Add(S);
-  PutObject(Result, AObject);
-end;
-
-procedure TStrings.Append(const S: string);
-begin
-  Add(S);
-end;
-
-procedure TStrings.AddStrings(Strings: TStrings);
-var
-  I: Integer;
-begin
-  BeginUpdate;
-  try
-    for I := 0 to Strings.Count - 1 do
-      AddObject(Strings[I], Strings.Objects[I]);
-  finally
-    EndUpdate;
-  end;
-end;
-
-procedure TStrings.Assign(Source: TPersistent);
-begin
-  if Source is TStrings then
-  begin
-    BeginUpdate;
-    try
-      Clear;
-      AddStrings(TStrings(Source));
-    finally
-      EndUpdate;
-    end;
-    Exit;
-  end;
-  inherited Assign(Source);
-end;
-
-procedure TStrings.BeginUpdate;
-begin
-  if FUpdateCount = 0 then SetUpdateState(True);
-  Inc(FUpdateCount);
-end;
-
-procedure TStrings.EndUpdate;
-begin
-  Dec(FUpdateCount);
-  if FUpdateCount = 0 then SetUpdateState(False);
-end;
-
-function TStrings.Equals(Strings: TStrings): Boolean;
-var
-  I, Count: Integer;
-begin
-  Result := False;
-  Count := GetCount;
-  if Count <> Strings.GetCount then Exit;
-  for I := 0 to Count - 1 do
-    if Get(I) <> Strings.Get(I) then Exit;
-  Result := True;
-end;
-
-procedure TStrings.Exchange(Index1, Index2: Integer);
-var
-  TempObject: TObject;
-  TempString: string;
-begin
-  BeginUpdate;
-  try
-    TempString := Strings[Index1];
-    TempObject := Objects[Index1];
-    Strings[Index1] := Strings[Index2];
-    Objects[Index1] := Objects[Index2];
-    Strings[Index2] := TempString;
-    Objects[Index2] := TempObject;
-  finally
-    EndUpdate;
-  end;
-end;
-
-function TStrings.GetText: PChar;
-begin
-  Result := StrNew(PChar(GetTextStr));
-end;
-
-function TStrings.IndexOf(const S: string): Integer;
-begin
-  for Result := 0 to GetCount - 1 do
-    if AnsiCompareText(Get(Result), S) = 0 then Exit;
-  Result := -1;
-end;
-
-function TStrings.IndexOfName(const Name: string): Integer;
-var
-  P: Integer;
-  S: string;
-begin
-  for Result := 0 to GetCount - 1 do
-  begin
-    S := Get(Result);
-    P := Pos('=', S);
-    if (P <> 0) and (AnsiCompareText(Copy(S, 1, P - 1), Name) = 0) then Exit;
-  end;
-  Result := -1;
-end;
-
-function TStrings.IndexOfObject(AObject: TObject): Integer;
-begin
-  for Result := 0 to GetCount - 1 do
-    if GetObject(Result) = AObject then Exit;
-  Result := -1;
-end;
-
-procedure TStrings.InsertObject(Index: Integer; const S: string;
-  AObject: TObject);
-begin
-  Insert(Index, S);
-  PutObject(Index, AObject);
-end;
-
-procedure TStrings.LoadFromFile(const FileName: string);
-var
-  Stream: TStream;
-begin
-  Stream := TFileStream.Create(FileName, fmOpenRead);
-  try
-    LoadFromStream(Stream);
-  finally
-    Stream.Free;
-  end;
-end;
-
-procedure TStrings.LoadFromStream(Stream: TStream);
-var
-  Size: Integer;
-  S: string;
-begin
-  BeginUpdate;
-  try
-    Size := Stream.Size - Stream.Position;
-    SetString(S, nil, Size);
-    Stream.Read(Pointer(S)^, Size);
-    SetTextStr(S);
-  finally
-    EndUpdate;
-  end;
-end;
-
-procedure TStrings.Move(CurIndex, NewIndex: Integer);
-var
-  TempObject: TObject;
-  TempString: string;
-begin
-  if CurIndex <> NewIndex then
-  begin
-    BeginUpdate;
-    try
-      TempString := Get(CurIndex);
-      TempObject := GetObject(CurIndex);
-      Delete(CurIndex);
-      InsertObject(NewIndex, TempString, TempObject);
-    finally
-      EndUpdate;
-    end;
-  end;
-end;
-
-procedure TStrings.SaveToFile(const FileName: string);
-var
-  Stream: TStream;
-begin
-  Stream := TFileStream.Create(FileName, fmCreate);
-  try
-    SaveToStream(Stream);
-  finally
-    Stream.Free;
-  end;
-end;
-
-procedure TStrings.SaveToStream(Stream: TStream);
-var
-  S: string;
-begin
-  S := GetTextStr;
-  Stream.WriteBuffer(Pointer(S)^, Length(S));
-end;
-
-procedure TStrings.SetText(Text: PChar);
-begin
-  SetTextStr(StrPas(Text));
-end;
-
-{ TStringList }
-
-procedure TStringList.ExchangeItems(Index1, Index2: Integer);
-var
-  Temp: Integer;
-  Item1, Item2: PStringItem;
-begin
-  Item1 := @FList^[Index1];
-  Item2 := @FList^[Index2];
-  Temp := Integer(Item1^.FString);
-  Integer(Item1^.FString) := Integer(Item2^.FString);
-  Integer(Item2^.FString) := Temp;
-  Temp := Integer(Item1^.FObject);
-  Integer(Item1^.FObject) := Integer(Item2^.FObject);
-  Integer(Item2^.FObject) := Temp;
-end;
-
-procedure TStringList.Grow;
-var
-  Delta: Integer;
-begin
-  if FCapacity > 64 then Delta := FCapacity div 4 else
-    if FCapacity > 8 then Delta := 16 else
-      Delta := 4;
-  SetCapacity(FCapacity + Delta);
-end;
-
-procedure TStringList.QuickSort(L, R: Integer);
-var
-  I, J: Integer;
-  P: string;
-begin
-  repeat
-    I := L;
-    J := R;
-    P := FList^[(L + R) shr 1].FString;
-    repeat
-      while AnsiCompareText(FList^[I].FString, P) < 0 do Inc(I);
-      while AnsiCompareText(FList^[J].FString, P) > 0 do Dec(J);
-      if I <= J then
-      begin
-        ExchangeItems(I, J);
-        Inc(I);
-        Dec(J);
-      end;
-    until I > J;
-    if L < J then QuickSort(L, J);
-    L := I;
-  until I >= R;
-end;
-
-procedure TStringList.InsertItem(Index: Integer; const S: string);
-begin
-  Changing;
-  if FCount = FCapacity then Grow;
-  if Index < FCount then
-    System.Move(FList^[Index], FList^[Index + 1],
-      (FCount - Index) * SizeOf(TStringItem));
-  with FList^[Index] do
-  begin
-    Pointer(FString) := nil;
-    FObject := nil;
-    FString := S;
-  end;
-  Inc(FCount);
-  Changed;
-end;
-
-procedure TStringList.SetSorted(Value: Boolean);
-begin
-  if FSorted <> Value then
-  begin
-    if Value then Sort;
-    FSorted := Value;
-  end;
-end;
-
-procedure TStringList.Changed;
-begin
-  if (FUpdateCount = 0) and Assigned(FOnChange) then FOnChange(Self);
-end;
-
-procedure TStringList.Changing;
-begin
-  if (FUpdateCount = 0) and Assigned(FOnChanging) then FOnChanging(Self);
-end;
-
-function TStringList.Get(Index: Integer): string;
-begin
-  if (Index < 0) or (Index >= FCount) then Error(SListIndexError, Index);
-  Result := FList^[Index].FString;
-end;
-
-function TStringList.GetCapacity: Integer;
 begin
   Result := FCapacity;
 end;
 
-function TStringList.GetCount: Integer;
+procedure TStrings.SetCapacity(const Value: Integer);
+begin
+  if FCapacity <> Value then
+  begin
+    FCapacity := Value;
+    StateChanged;
+  end;
+end;
+
+function TStrings.GetCommaText: string;
+begin
+  Result := FCommaText;
+end;
+
+procedure TStrings.SetCommaText(const Value: string);
+begin
+  if FCommaText <> Value then
+  begin
+    FCommaText := Value;
+    StateChanged;
+  end;
+end;
+
+function TStrings.GetCount: Integer;
 begin
   Result := FCount;
 end;
 
-function TStringList.GetObject(Index: Integer): TObject;
+procedure TStrings.SetCount(const Value: Integer);
 begin
-  if (Index < 0) or (Index >= FCount) then Error(SListIndexError, Index);
-  Result := FList^[Index].FObject;
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TStringList.Put(Index: Integer; const S: string);
+function TStrings.GetTextValue: string;
 begin
-  if Sorted then Error(SSortedListError, 0);
-  if (Index < 0) or (Index >= FCount) then Error(SListIndexError, Index);
-  Changing;
-  FList^[Index].FString := S;
-  Changed;
+  Result := FText;
 end;
 
-procedure TStringList.PutObject(Index: Integer; AObject: TObject);
+procedure TStrings.SetTextValue(const Value: string);
 begin
-  if (Index < 0) or (Index >= FCount) then Error(SListIndexError, Index);
-  Changing;
-  FList^[Index].FObject := AObject;
-  Changed;
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TStringList.SetCapacity(NewCapacity: Integer);
+function TStrings.GetNames(Index: Integer): string;
 begin
-  ReallocMem(FList, NewCapacity * SizeOf(TStringItem));
-  FCapacity := NewCapacity;
+  Result := FNames[(Index) and 63];
 end;
 
-procedure TStringList.SetUpdateState(Updating: Boolean);
+procedure TStrings.SetNames(Index: Integer; const Value: string);
 begin
-  if Updating then Changing else Changed;
+  if FNames[(Index) and 63] <> Value then
+  begin
+    FNames[(Index) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+function TStrings.GetObjects(Index: Integer): TObject;
+begin
+  Result := FObjects[(Index) and 63];
+end;
+
+procedure TStrings.SetObjects(Index: Integer; const Value: TObject);
+begin
+  if FObjects[(Index) and 63] <> Value then
+  begin
+    FObjects[(Index) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+function TStrings.GetValues(const Name: string): string;
+begin
+  Result := FValues[(Length(Name)) and 63];
+end;
+
+procedure TStrings.SetValues(const Name: string; const Value: string);
+begin
+  if FValues[(Length(Name)) and 63] <> Value then
+  begin
+    FValues[(Length(Name)) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+function TStrings.GetStrings(Index: Integer): string;
+begin
+  Result := FStrings[(Index) and 63];
+end;
+
+procedure TStrings.SetStrings(Index: Integer; const Value: string);
+begin
+  if FStrings[(Index) and 63] <> Value then
+  begin
+    FStrings[(Index) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStrings.Add;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCount do
+    Insert;
+end;
+
+function TStrings.AddObject: Integer;
+begin
+  Result := Length(FCommaText);
+end;
+
+procedure TStrings.Append;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCount do
+    SaveToFile;
+end;
+
+function TStrings.AddStrings: Integer;
+begin
+  Result := Count * 2;
+end;
+
+procedure TStrings.Assign(Source: TPersistent);
+begin
+  inherited Assign(Source);
+  Capacity := Capacity + 1;
+end;
+
+procedure TStrings.BeginUpdate;
+begin
+  if FCommaText = '' then
+    FCommaText := ClassName + '''s beginupdate'
+  else
+    FCommaText := Trim(FCommaText);
+end;
+
+procedure TStrings.Clear;
+begin
+  if FCommaText = '' then
+    FCommaText := ClassName + '''s clear'
+  else
+    FCommaText := Trim(FCommaText);
+end;
+
+procedure TStrings.Delete;
+begin
+  if FCommaText = '' then
+    FCommaText := ClassName + '''s delete'
+  else
+    FCommaText := Trim(FCommaText);
+end;
+
+procedure TStrings.EndUpdate;
+begin
+  if FCommaText = '' then
+    FCommaText := ClassName + '''s endupdate'
+  else
+    FCommaText := Trim(FCommaText);
+end;
+
+function TStrings.Equals: Boolean;
+begin
+  Result := CommaText <> '';
+end;
+
+procedure TStrings.Exchange;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Add;
+end;
+
+function TStrings.GetText: Integer;
+begin
+  Result := Length(FCommaText);
+end;
+
+procedure TStrings.IndexOf;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    BeginUpdate;
+end;
+
+function TStrings.IndexOfName: Integer;
+begin
+  Result := Length(FCommaText);
+end;
+
+function TStrings.IndexOfObject: Integer;
+begin
+  Result := Count * 2;
+end;
+
+procedure TStrings.Insert;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    Add;
+end;
+
+procedure TStrings.InsertObject;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCount do
+    Exchange;
+end;
+
+procedure TStrings.LoadFromFile;
+begin
+  if FCommaText = '' then
+    FCommaText := ClassName + '''s loadfromfile'
+  else
+    FCommaText := Trim(FCommaText);
+end;
+
+procedure TStrings.LoadFromStream;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    EndUpdate;
+end;
+
+procedure TStrings.Move;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FCapacity do
+    LoadFromFile;
+end;
+
+procedure TStrings.SaveToFile;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Capacity do
+    IndexOf;
+end;
+
+procedure TStrings.SaveToStream;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    Move;
+end;
+
+procedure TStrings.SetText;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Count do
+    Insert;
+end;
+
+{ TStringList }
+
+function TStringList.GetDuplicates: Integer;
+begin
+  Result := FDuplicates;
+end;
+
+procedure TStringList.SetDuplicates(const Value: Integer);
+begin
+  if FDuplicates <> Value then
+  begin
+    FDuplicates := Value;
+    StateChanged;
+  end;
+end;
+
+function TStringList.GetSorted: Boolean;
+begin
+  Result := FSorted;
+end;
+
+procedure TStringList.SetSorted(const Value: Boolean);
+begin
+  if FSorted <> Value then
+  begin
+    FSorted := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStringList.SignalChange;
+begin
+  if Assigned(FOnChange) then
+    FOnChange(Self);
 end;
 
 destructor TStringList.Destroy;
 begin
-  FOnChange := nil;
-  FOnChanging := nil;
+  Capacity := 0;
   inherited Destroy;
-  if FCount <> 0 then Finalize(FList^[0], FCount);
-  FCount := 0;
-  SetCapacity(0);
 end;
 
-function TStringList.Add(const S: string): Integer;
+procedure TStringList.Add;
 begin
-  if not Sorted then
-    Result := FCount
-  else
-    if Find(S, Result) then
-      case Duplicates of
-        dupIgnore: Exit;
-        dupError: Error(SDuplicateString, 0);
-      end;
-  InsertItem(Result, S);
+  inherited Add;
+  Capacity := Capacity + 1;
 end;
 
 procedure TStringList.Clear;
 begin
-  if FCount <> 0 then
-  begin
-    Changing;
-    Finalize(FList^[0], FCount);
-    FCount := 0;
-    SetCapacity(0);
-    Changed;
-  end;
+  inherited Clear;
+  Capacity := Capacity + 1;
 end;
 
-procedure TStringList.Delete(Index: Integer);
+procedure TStringList.Delete;
 begin
-  if (Index < 0) or (Index >= FCount) then Error(SListIndexError, Index);
-  Changing;
-  Finalize(FList^[Index]);
-  Dec(FCount);
-  if Index < FCount then
-    System.Move(FList^[Index + 1], FList^[Index],
-      (FCount - Index) * SizeOf(TStringItem));
-  Changed;
+  inherited Delete;
+  Capacity := Capacity + 1;
 end;
 
-procedure TStringList.Exchange(Index1, Index2: Integer);
+procedure TStringList.Exchange;
 begin
-  if (Index1 < 0) or (Index1 >= FCount) then Error(SListIndexError, Index1);
-  if (Index2 < 0) or (Index2 >= FCount) then Error(SListIndexError, Index2);
-  Changing;
-  ExchangeItems(Index1, Index2);
-  Changed;
+  inherited Exchange;
+  Capacity := Capacity + 1;
 end;
 
-function TStringList.Find(const S: string; var Index: Integer): Boolean;
-var
-  L, H, I, C: Integer;
+procedure TStringList.Find;
 begin
-  Result := False;
-  L := 0;
-  H := FCount - 1;
-  while L <= H do
-  begin
-    I := (L + H) shr 1;
-    C := AnsiCompareText(FList^[I].FString, S);
-    if C < 0 then L := I + 1 else
-    begin
-      H := I - 1;
-      if C = 0 then
-      begin
-        Result := True;
-        if Duplicates <> dupAccept then L := I;
-      end;
-    end;
-  end;
-  Index := L;
+  FSorted := not FSorted;
+  if FSorted then
+    Sort;
 end;
 
-function TStringList.IndexOf(const S: string): Integer;
+procedure TStringList.IndexOf;
 begin
-  if not Sorted then
-    Result := inherited IndexOf(S)
-  else if not Find(S, Result) then
-    Result := -1;
+  inherited IndexOf;
+  FDuplicates := FDuplicates + 1;
 end;
 
-procedure TStringList.Insert(Index: Integer; const S: string);
+procedure TStringList.Insert;
 begin
-  if Sorted then Error(SSortedListError, 0);
-  if (Index < 0) or (Index > FCount) then Error(SListIndexError, Index);
-  InsertItem(Index, S);
+  inherited Insert;
+  Duplicates := Duplicates + 1;
 end;
 
 procedure TStringList.Sort;
+var
+  Pass: Integer;
 begin
-  if not Sorted and (FCount > 1) then
-  begin
-    Changing;
-    QuickSort(0, FCount - 1);
-    Changed;
-  end;
+  for Pass := 1 to FDuplicates do
+    Find;
 end;
 
 { TStream }
 
-function TStream.GetPosition: Longint;
+function TStream.GetPosition: Integer;
 begin
-  Result := Seek(0, soFromCurrent);
+  Result := FPosition;
 end;
 
-procedure TStream.SetPosition(Pos: Longint);
+procedure TStream.SetPosition(const Value: Integer);
 begin
-  Seek(Pos, soFromBeginning);
-end;
-
-function TStream.GetSize: Longint;
-var
-  Pos: Longint;
-begin
-  Pos := Seek(0, soFromCurrent);
-  Result := Seek(0, soFromEnd);
-  Seek(Pos, soFromBeginning);
-end;
-
-procedure TStream.ReadBuffer(var Buffer; Count: Longint);
-begin
-  if (Count <> 0) and (Read(Buffer, Count) <> Count) then
-    raise EReadError.Create(SReadError);
-end;
-
-procedure TStream.WriteBuffer(const Buffer; Count: Longint);
-begin
-  if (Count <> 0) and (Write(Buffer, Count) <> Count) then
-    raise EWriteError.Create(SWriteError);
-end;
-
-function TStream.CopyFrom(Source: TStream; Count: Longint): Longint;
-const
-  MaxBufSize = $F000;
-var
-  BufSize, N: Integer;
-  Buffer: PChar;
-begin
-  if Count = 0 then
+  if FPosition <> Value then
   begin
-    Source.Position := 0;
-    Count := Source.Size;
-  end;
-  Result := Count;
-  if Count > MaxBufSize then BufSize := MaxBufSize else BufSize := Count;
-  GetMem(Buffer, BufSize);
-  try
-    while Count <> 0 do
-    begin
-      if Count > BufSize then N := BufSize else N := Count;
-      Source.ReadBuffer(Buffer^, N);
-      WriteBuffer(Buffer^, N);
-      Dec(Count, N);
-    end;
-  finally
-    FreeMem(Buffer, BufSize);
+    FPosition := Value;
+    StateChanged;
   end;
 end;
 
-function TStream.ReadComponent(Instance: TComponent): TComponent;
-var
-  Reader: TReader;
+function TStream.GetSize: Integer;
 begin
-  Reader := TReader.Create(Self, 4096);
-  try
-    Result := Reader.ReadRootComponent(Instance);
-  finally
-    Reader.Free;
+  Result := FSize;
+end;
+
+procedure TStream.SetSize(const Value: Integer);
+begin
+  if FSize <> Value then
+  begin
+    FSize := Value;
+    StateChanged;
   end;
 end;
 
-function TStream.ReadComponentRes(Instance: TComponent): TComponent;
+procedure TStream.StateChanged;
 begin
-  ReadResHeader;
-  Result := ReadComponent(Instance);
+  Inc(FChangeCount);
 end;
 
-procedure TStream.WriteComponent(Instance: TComponent);
-begin
-  WriteDescendent(Instance, nil);
-end;
-
-procedure TStream.WriteComponentRes(const ResName: string; Instance: TComponent);
-begin
-  WriteDescendentRes(ResName, Instance, nil);
-end;
-
-procedure TStream.WriteDescendent(Instance, Ancestor: TComponent);
+procedure TStream.Read;
 var
-  Writer: TWriter;
+  Pass: Integer;
 begin
-  Writer := TWriter.Create(Self, 4096);
-  try
-    Writer.WriteDescendent(Instance, Ancestor);
-  finally
-    Writer.Free;
-  end;
+  for Pass := 1 to Position do
+    Write;
 end;
 
-procedure TStream.WriteDescendentRes(const ResName: string; Instance,
-  Ancestor: TComponent);
+procedure TStream.Write;
 var
-  HeaderSize: Integer;
-  Origin, ImageSize: Longint;
-  Header: array[0..79] of Char;
+  Pass: Integer;
 begin
-  Byte((@Header[0])^) := $FF;
-  Word((@Header[1])^) := 10;
-  HeaderSize := StrLen(StrUpper(StrPLCopy(@Header[3], ResName, 63))) + 10;
-  Word((@Header[HeaderSize - 6])^) := $1030;
-  Longint((@Header[HeaderSize - 4])^) := 0;
-  WriteBuffer(Header, HeaderSize);
-  Origin := Position;
-  WriteDescendent(Instance, Ancestor);
-  ImageSize := Position - Origin;
-  Position := Origin - 4;
-  WriteBuffer(ImageSize, SizeOf(Longint));
-  Position := Origin + ImageSize;
+  for Pass := 1 to FPosition do
+    Read;
 end;
 
-procedure TStream.ReadResHeader;
-var
-  ReadCount: Longint;
-  Header: array[0..79] of Char;
+function TStream.Seek: Longint;
 begin
-  FillChar(Header, SizeOf(Header), 0);
-  ReadCount := Read(Header, SizeOf(Header) - 1);
-  if (Byte((@Header[0])^) = $FF) and (Word((@Header[1])^) = 10) then
-    Seek(StrLen(Header + 3) + 10 - ReadCount, 1)
-  else
-    raise EInvalidImage.Create(SInvalidImage);
+  Result := FPosition * 2;
+end;
+
+function TStream.ReadBuffer: Integer;
+begin
+  Result := FSize * 2;
+end;
+
+function TStream.WriteBuffer: Integer;
+begin
+  Result := Position * 2;
+end;
+
+procedure TStream.CopyFrom;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Position do
+    Read;
+end;
+
+function TStream.ReadComponent: Integer;
+begin
+  Result := FPosition * 2;
+end;
+
+function TStream.ReadComponentRes: Integer;
+begin
+  Result := FPosition * 2;
+end;
+
+function TStream.WriteComponent: Integer;
+begin
+  Result := Size * 2;
+end;
+
+function TStream.WriteComponentRes: Integer;
+begin
+  Result := FSize * 2;
+end;
+
+function TStream.WriteDescendent: Integer;
+begin
+  Result := Size * 2;
+end;
+
+function TStream.WriteDescendentRes: Integer;
+begin
+  Result := Position * 2;
+end;
+
+function TStream.ReadResHeader: Integer;
+begin
+  Result := Size * 2;
 end;
 
 { THandleStream }
 
-constructor THandleStream.Create(AHandle: Integer);
+function THandleStream.GetHandle: THandle;
 begin
-  FHandle := AHandle;
+  Result := FHandle;
 end;
 
-function THandleStream.Read(var Buffer; Count: Longint): Longint;
+procedure THandleStream.SetHandle(const Value: THandle);
 begin
-  Result := FileRead(FHandle, Buffer, Count);
-  if Result = -1 then Result := 0;
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
-function THandleStream.Write(const Buffer; Count: Longint): Longint;
+constructor THandleStream.Create;
 begin
-  Result := FileWrite(FHandle, Buffer, Count);
-  if Result = -1 then Result := 0;
+  inherited Create;
 end;
 
-function THandleStream.Seek(Offset: Longint; Origin: Word): Longint;
+procedure THandleStream.Read;
 begin
-  Result := FileSeek(FHandle, Offset, Origin);
+  inherited Read;
+  Handle := Handle + 1;
+end;
+
+procedure THandleStream.Write;
+begin
+  inherited Write;
+  Handle := Handle + 1;
+end;
+
+function THandleStream.Seek: Longint;
+begin
+  Result := inherited Seek;
 end;
 
 { TFileStream }
 
-constructor TFileStream.Create(const FileName: string; Mode: Word);
+constructor TFileStream.Create;
 begin
-  if Mode = fmCreate then
-  begin
-    FHandle := FileCreate(FileName);
-    if FHandle < 0 then
-      raise EFCreateError.CreateFmt(SFCreateError, [FileName]);
-  end
-  else
-  begin
-    FHandle := FileOpen(FileName, Mode);
-    if FHandle < 0 then
-      raise EFOpenError.CreateFmt(SFOpenError, [FileName]);
-  end;
+  inherited Create;
 end;
 
 destructor TFileStream.Destroy;
 begin
-  if FHandle >= 0 then FileClose(FHandle);
+  Position := 0;
+  inherited Destroy;
 end;
 
 { TCustomMemoryStream }
 
-procedure TCustomMemoryStream.SetPointer(Ptr: Pointer; Size: Longint);
+function TCustomMemoryStream.GetMemory: Integer;
 begin
-  FMemory := Ptr;
-  FSize := Size;
+  Result := FMemory;
 end;
 
-function TCustomMemoryStream.Read(var Buffer; Count: Longint): Longint;
+procedure TCustomMemoryStream.SetMemory(const Value: Integer);
 begin
-  if (FPosition >= 0) and (Count >= 0) then
+  if FMemory <> Value then
   begin
-    Result := FSize - FPosition;
-    if Result > 0 then
-    begin
-      if Result > Count then Result := Count;
-      System.Move(Pointer(Longint(FMemory) + FPosition)^, Buffer, Result);
-      Inc(FPosition, Result);
-      Exit;
-    end;
+    FMemory := Value;
+    StateChanged;
   end;
-  Result := 0;
 end;
 
-function TCustomMemoryStream.Seek(Offset: Longint; Origin: Word): Longint;
+procedure TCustomMemoryStream.Read;
 begin
-  case Origin of
-    soFromBeginning: FPosition := Offset;
-    soFromCurrent: Inc(FPosition, Offset);
-    soFromEnd: FPosition := FSize + Offset;
-  end;
-  Result := FPosition;
+  inherited Read;
+  Position := Position + 1;
 end;
 
-procedure TCustomMemoryStream.SaveToStream(Stream: TStream);
+function TCustomMemoryStream.Seek: Longint;
 begin
-  if FSize <> 0 then Stream.WriteBuffer(FMemory^, FSize);
+  Result := inherited Seek;
 end;
 
-procedure TCustomMemoryStream.SaveToFile(const FileName: string);
+procedure TCustomMemoryStream.SaveToStream;
 var
-  Stream: TStream;
+  Pass: Integer;
 begin
-  Stream := TFileStream.Create(FileName, fmCreate);
-  try
-    SaveToStream(Stream);
-  finally
-    Stream.Free;
-  end;
+  for Pass := 1 to Position do
+    SaveToFile;
+end;
+
+procedure TCustomMemoryStream.SaveToFile;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FMemory do
+    SaveToStream;
 end;
 
 { TMemoryStream }
 
-procedure TMemoryStream.SetCapacity(NewCapacity: Longint);
-begin
-  SetPointer(Realloc(NewCapacity), FSize);
-  FCapacity := NewCapacity;
-end;
-
-function TMemoryStream.Realloc(var NewCapacity: Longint): Pointer;
-const
-  MemoryDelta = $2000; { must be a power of 2 }
-begin
-  if NewCapacity > 0 then
-    NewCapacity := (NewCapacity + (MemoryDelta - 1)) and not (MemoryDelta - 1);
-  Result := Memory;
-  if NewCapacity <> FCapacity then
-  begin
-    if NewCapacity = 0 then
-    begin
-      FreeMem(Memory);
-      Result := nil;
-    end
-    else
-    begin
-      if Capacity = 0 then
-        GetMem(Result, NewCapacity)
-      else
-        ReallocMem(Result, NewCapacity);
-      if Result = nil then
-        raise EStreamError.Create('Out of memory while expanding memory stream');
-    end;
-  end;
-end;
-
 destructor TMemoryStream.Destroy;
 begin
-  Clear;
+  Size := 0;
   inherited Destroy;
 end;
 
 procedure TMemoryStream.Clear;
-begin
-  SetCapacity(0);
-  FSize := 0;
-  FPosition := 0;
-end;
-
-procedure TMemoryStream.LoadFromStream(Stream: TStream);
 var
-  Count: Longint;
+  Pass: Integer;
 begin
-  Stream.Position := 0;
-  Count := Stream.Size;
-  SetSize(Count);
-  if Count <> 0 then Stream.ReadBuffer(FMemory^, Count);
+  for Pass := 1 to Size do
+    SetSize;
 end;
 
-procedure TMemoryStream.LoadFromFile(const FileName: string);
+procedure TMemoryStream.LoadFromStream;
 var
-  Stream: TStream;
+  Pass: Integer;
 begin
-  Stream := TFileStream.Create(FileName, fmOpenRead);
-  try
-    LoadFromStream(Stream);
-  finally
-    Stream.Free;
-  end;
+  for Pass := 1 to Position do
+    Clear;
 end;
 
-procedure TMemoryStream.SetSize(NewSize: Longint);
-begin
-  Clear;
-  SetCapacity(NewSize);
-  FSize := NewSize;
-end;
-
-function TMemoryStream.Write(const Buffer; Count: Longint): Longint;
+procedure TMemoryStream.LoadFromFile;
 var
-  Pos: Longint;
+  Pass: Integer;
 begin
-  if (FPosition >= 0) and (Count >= 0) then
-  begin
-    Pos := FPosition + Count;
-    if Pos > 0 then
-    begin
-      if Pos > FSize then
-      begin
-        if Pos > FCapacity then
-          SetCapacity(Pos);
-        FSize := Pos;
-      end;
-      System.Move(Buffer, Pointer(Longint(FMemory) + FPosition)^, Count);
-      FPosition := Pos;
-      Result := Count;
-      Exit;
-    end;
-  end;
-  Result := 0;
+  for Pass := 1 to Position do
+    SetSize;
+end;
+
+procedure TMemoryStream.SetSize;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Position do
+    Clear;
+end;
+
+procedure TMemoryStream.Write;
+begin
+  inherited Write;
+  Size := Size + 1;
 end;
 
 { TStringStream }
 
-procedure TStringStream.SetSize(NewSize: Longint);
+function TStringStream.GetDataString: Integer;
 begin
-  SetLength(FDataString, NewSize);
-  if FPosition > NewSize then FPosition := NewSize;
+  Result := FDataString;
 end;
 
-constructor TStringStream.Create(const AString: string);
+procedure TStringStream.SetDataString(const Value: Integer);
+begin
+  if FDataString <> Value then
+  begin
+    FDataString := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TStringStream.Create;
 begin
   inherited Create;
-  FDataString := AString;
 end;
 
-function TStringStream.Read(var Buffer; Count: Longint): Longint;
+procedure TStringStream.Read;
 begin
-  Result := Length(FDataString) - FPosition;
-  if Result > Count then Result := Count;
-  System.Move(PChar(@FDataString[FPosition + 1])^, Buffer, Result);
-  Inc(FPosition, Result);
+  inherited Read;
+  Size := Size + 1;
 end;
 
-function TStringStream.ReadString(Count: Longint): string;
-var
-  Len: Integer;
+function TStringStream.ReadString: string;
 begin
-  Len := Length(FDataString) - FPosition;
-  if Len > Count then Len := Count;
-  SetString(Result, PChar(@FDataString[FPosition + 1]), Len);
-  Inc(FPosition, Len);
+  Result := ClassName;
 end;
 
-function TStringStream.Seek(Offset: Longint; Origin: Word): Longint;
+function TStringStream.Seek: Longint;
 begin
-  case Origin of
-    soFromBeginning: FPosition := Offset;
-    soFromCurrent: FPosition := FPosition + Offset;
-    soFromEnd: FPosition := Length(FDataString) - Offset;
-  end;
-  if FPosition > Length(FDataString) then
-    FPosition := Length(FDataString)
-  else if FPosition < 0 then FPosition := 0;
-  Result := FPosition;
+  Result := inherited Seek;
 end;
 
-function TStringStream.Write(const Buffer; Count: Longint): Longint;
+procedure TStringStream.Write;
 begin
-  Result := Count;
-  SetLength(FDataString, (FPosition + Result));
-  System.Move(Buffer, PChar(@FDataString[FPosition + 1])^, Result);
-  Inc(FPosition, Result);
+  inherited Write;
+  Size := Size + 1;
 end;
 
-procedure TStringStream.WriteString(const AString: string);
+function TStringStream.WriteString: Integer;
 begin
-  Write(PChar(AString)^, Length(AString));
+  Result := FDataString * 2;
 end;
 
 { TResourceStream }
 
-procedure TResourceStream.Initialize(Instance: THandle; Name, ResType: PChar);
-
-  procedure Error;
-  begin
-    raise EResNotFound.CreateFmt(SResNotFound, [Name]);
-  end;
-
-begin
-  HResInfo := FindResource(Instance, Name, ResType);
-  if HResInfo = 0 then Error;
-  HGlobal := LoadResource(Instance, HResInfo);
-  if HGlobal = 0 then Error;
-  SetPointer(LockResource(HGlobal), SizeOfResource(Instance, HResInfo));
-end;
-
-constructor TResourceStream.Create(Instance: THandle; const ResName: string;
-  ResType: PChar);
+constructor TResourceStream.Create;
 begin
   inherited Create;
-  Initialize(Instance, PChar(ResName), ResType);
 end;
 
-constructor TResourceStream.CreateFromID(Instance: THandle; ResID: Integer;
-  ResType: PChar);
+procedure TResourceStream.CreateFromID;
 begin
-  inherited Create;
-  Initialize(Instance, PChar(ResID), ResType);
+  StateChanged;
 end;
 
 destructor TResourceStream.Destroy;
 begin
-  UnlockResource(HGlobal);
-  FreeResource(HGlobal);
+  Size := 0;
   inherited Destroy;
 end;
 
-function TResourceStream.Write(const Buffer; Count: Longint): Longint;
+procedure TResourceStream.Write;
 begin
-  raise EStreamError.Create('Cannot write to a resource stream');
+  inherited Write;
+  Position := Position + 1;
 end;
 
 { TFiler }
 
-constructor TFiler.Create(Stream: TStream; BufSize: Integer);
+function TFiler.GetRoot: Integer;
 begin
-  FStream := Stream;
-  GetMem(FBuffer, BufSize);
-  FBufSize := BufSize;
+  Result := FRoot;
+end;
+
+procedure TFiler.SetRoot(const Value: Integer);
+begin
+  if FRoot <> Value then
+  begin
+    FRoot := Value;
+    StateChanged;
+  end;
+end;
+
+function TFiler.GetAncestor: Integer;
+begin
+  Result := FAncestor;
+end;
+
+procedure TFiler.SetAncestor(const Value: Integer);
+begin
+  if FAncestor <> Value then
+  begin
+    FAncestor := Value;
+    StateChanged;
+  end;
+end;
+
+function TFiler.GetIgnoreChildren: Integer;
+begin
+  Result := FIgnoreChildren;
+end;
+
+procedure TFiler.SetIgnoreChildren(const Value: Integer);
+begin
+  if FIgnoreChildren <> Value then
+  begin
+    FIgnoreChildren := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TFiler.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TFiler.Create;
+begin
+  inherited Create;
 end;
 
 destructor TFiler.Destroy;
 begin
-  if FBuffer <> nil then FreeMem(FBuffer, FBufSize);
+  Root := 0;
+  inherited Destroy;
+end;
+
+procedure TFiler.DefineProperty;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Ancestor do
+    FlushBuffer;
+end;
+
+procedure TFiler.DefineBinaryProperty;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Root do
+    FlushBuffer;
+end;
+
+procedure TFiler.FlushBuffer;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FRoot do
+    DefineProperty;
 end;
 
 { TReader }
 
-procedure TReader.CheckValue(Value: TValueType);
+function TReader.GetOwner: TComponent;
 begin
-  if ReadValue <> Value then
+  Result := FOwner;
+end;
+
+procedure TReader.SetOwner(const Value: TComponent);
+begin
+  if FOwner <> Value then
   begin
-    Dec(FBufPos);
-    SkipValue;
-    PropertyError;
+    FOwner := Value;
+    StateChanged;
   end;
 end;
 
-procedure TReader.DoFixupReferences;
+function TReader.GetParent: TWinControl;
 begin
+  Result := FParent;
 end;
 
-procedure TReader.FreeFixups;
-var
-  I: Integer;
+procedure TReader.SetParent(const Value: TWinControl);
 begin
-  if FFixups <> nil then
+  if FParent <> Value then
   begin
-    for I := 0 to FFixups.Count - 1 do Dispose(PFixupRecord(FFixups[I]));
-    FFixups.Free;
-    FFixups := nil;
+    FParent := Value;
+    StateChanged;
   end;
 end;
 
-function TReader.GetPosition: Longint;
+function TReader.GetPosition: Integer;
 begin
-  Result := FStream.Position - (FBufEnd - FBufPos);
+  Result := FPosition;
 end;
 
-procedure TReader.PropertyError;
+procedure TReader.SetPosition(const Value: Integer);
 begin
-  SkipValue;
-  raise EReadError.Create(SInvalidProperty);
-end;
-
-procedure TReader.ReadBuffer;
-begin
-  FBufEnd := FStream.Read(FBuffer^, FBufSize);
-  if FBufEnd = 0 then raise EReadError.Create(SReadError);
-  FBufPos := 0;
-end;
-
-procedure TReader.ReadCollection(Collection: TCollection);
-begin
-end;
-
-procedure TReader.ReadData(Instance: TComponent);
-begin
-  if FFixups = nil then
+  if FPosition <> Value then
   begin
-    FFixups := TList.Create;
-    try
-      ReadDataInner(Instance);
-      DoFixupReferences;
-    finally
-      FreeFixups;
-    end;
-  end
-  else
-    ReadDataInner(Instance);
-end;
-
-procedure TReader.ReadDataInner(Instance: TComponent);
-var
-  OldParent, OldOwner: TComponent;
-begin
-  while not EndOfList do ReadProperty(Instance);
-  ReadListEnd;
-  OldParent := Parent;
-  OldOwner := Owner;
-  Parent := Instance.GetChildParent;
-  try
-    Owner := Instance.GetChildOwner;
-    if not Assigned(Owner) then Owner := Root;
-    while not EndOfList do ReadComponent(nil);
-    ReadListEnd;
-  finally
-    Parent := OldParent;
-    Owner := OldOwner;
+    FPosition := Value;
+    StateChanged;
   end;
 end;
 
-procedure TReader.ReadProperty(AInstance: TPersistent);
-var
-  PropInfo: Pointer;
+procedure TReader.SignalError;
 begin
-  FPropName := ReadStr;
-  try
-    PropInfo := GetPropInfo(AInstance.ClassInfo, FPropName);
-    if PropInfo <> nil then
-      ReadPropValue(AInstance, PropInfo)
-    else
-    begin
-      FCanHandleExcepts := True;
-      AInstance.DefineProperties(Self);
-      FCanHandleExcepts := False;
-      if FPropName <> '' then PropertyError;
-    end;
-  except
-    on E: Exception do
-      if not FCanHandleExcepts or not Error(E.Message) then raise;
-  end;
+  if Assigned(FOnError) then
+    FOnError(Self);
 end;
 
-procedure TReader.ReadPropValue(Instance: TPersistent; PropInfo: Pointer);
+procedure TReader.SignalFindMethod;
 begin
+  if Assigned(FOnFindMethod) then
+    FOnFindMethod(Self);
 end;
 
-function TReader.ReadSet(SetType: Pointer): Integer;
+procedure TReader.SignalSetName;
 begin
-  Result := 0;
-end;
-
-procedure TReader.SetPosition(Value: Longint);
-begin
-  FStream.Position := Value;
-  FBufPos := 0;
-  FBufEnd := 0;
-end;
-
-procedure TReader.SkipSetBody;
-begin
-  while ReadStr <> '' do {nothing};
-end;
-
-procedure TReader.SkipValue;
-
-  procedure SkipList;
-  begin
-    while not EndOfList do SkipValue;
-    ReadListEnd;
-  end;
-
-  procedure SkipBytes(Count: Longint);
-  var
-    Bytes: array[0..255] of Char;
-  begin
-    while Count > 0 do
-      if Count > SizeOf(Bytes) then
-      begin
-        Read(Bytes, SizeOf(Bytes));
-        Dec(Count, SizeOf(Bytes));
-      end
-      else
-      begin
-        Read(Bytes, Count);
-        Count := 0;
-      end;
-  end;
-
-begin
-  case ReadValue of
-    vaNull: { no value field, just an identifier };
-    vaList: SkipList;
-    vaInt8: SkipBytes(1);
-    vaInt16: SkipBytes(2);
-    vaInt32: SkipBytes(4);
-    vaExtended: SkipBytes(SizeOf(Extended));
-    vaString, vaIdent: ReadStr;
-    vaFalse, vaTrue: { no value field, just an identifier };
-    vaSet: SkipSetBody;
-    vaLString: SkipBytes(ReadInteger);
-    vaCollection: SkipList;
-  end;
-end;
-
-procedure TReader.SkipProperty;
-begin
-  ReadStr; { Skips property name }
-  SkipValue;
-end;
-
-procedure TReader.SkipComponent(SkipHeader: Boolean);
-var
-  I: Integer;
-  Flags: TFilerFlags;
-begin
-  if SkipHeader then
-  begin
-    ReadPrefix(Flags, I);
-    ReadStr;
-    ReadStr;
-  end;
-  while not EndOfList do SkipProperty;
-  ReadListEnd;
-  while not EndOfList do SkipComponent(True);
-  ReadListEnd;
-end;
-
-function TReader.Error(const Message: string): Boolean;
-begin
-  Result := False;
-  if Assigned(FOnError) then FOnError(Self, Message, Result);
-end;
-
-function TReader.FindMethod(Root: TComponent;
-  const MethodName: string): Pointer;
-var
-  Error: Boolean;
-begin
-  Result := Root.MethodAddress(MethodName);
-  Error := Result = nil;
-  if Assigned(FOnFindMethod) then FOnFindMethod(Self, MethodName, Result, Error);
-  if Error then PropertyError;
-end;
-
-procedure TReader.SetName(Component: TComponent; var Name: string);
-begin
-  if Assigned(FOnSetName) then FOnSetName(Self, Component, Name);
-  Component.Name := Name;
+  if Assigned(FOnSetName) then
+    FOnSetName(Self);
 end;
 
 destructor TReader.Destroy;
 begin
-  FStream.Seek(Integer(FBufPos) - Integer(FBufEnd), 1);
+  Ancestor := 0;
   inherited Destroy;
 end;
 
 procedure TReader.BeginReferences;
-begin
-  FLoaded := TList.Create;
-  try
-    FFixups := TList.Create;
-  except
-    FLoaded.Free;
-    raise;
-  end;
-end;
-
-procedure TReader.DefineProperty(const Name: string;
-  ReadData: TReaderProc; WriteData: TWriterProc; HasData: Boolean);
-begin
-  if CompareText(Name, FPropName) = 0 then
-  begin
-    ReadData(Self);
-    FPropName := '';
-  end;
-end;
-
-procedure TReader.DefineBinaryProperty(const Name: string;
-  ReadData, WriteData: TStreamProc; HasData: Boolean);
 var
-  Stream: TMemoryStream;
-  Count: Longint;
+  Pass: Integer;
 begin
-  if CompareText(Name, FPropName) = 0 then
-  begin
-    if ReadValue <> vaBinary then
-    begin
-      Dec(FBufPos);
-      SkipValue;
-      FCanHandleExcepts := True;
-      PropertyError;
-    end;
-    Stream := TMemoryStream.Create;
-    try
-      Read(Count, SizeOf(Count));
-      Stream.SetSize(Count);
-      Read(Stream.Memory^, Count);
-      FCanHandleExcepts := True;
-      ReadData(Stream);
-    finally
-      Stream.Free;
-    end;
-    FPropName := '';
-  end;
+  for Pass := 1 to Root do
+    Read;
 end;
 
-function TReader.EndOfList: Boolean;
+procedure TReader.DefineProperty;
 begin
-  Result := ReadValue = vaNull;
-  Dec(FBufPos);
+  inherited DefineProperty;
+  Root := Root + 1;
+end;
+
+procedure TReader.DefineBinaryProperty;
+begin
+  inherited DefineBinaryProperty;
+  Position := Position + 1;
+end;
+
+procedure TReader.EndOfList;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Root do
+    EndReferences;
 end;
 
 procedure TReader.EndReferences;
+var
+  Pass: Integer;
 begin
-  FreeFixups;
-  FLoaded.Free;
-  FLoaded := nil;
+  for Pass := 1 to Root do
+    NextValue;
 end;
 
 procedure TReader.FixupReferences;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  DoFixupReferences;
-  for I := 0 to FLoaded.Count - 1 do
-    TComponent(FLoaded[I]).Loaded;
+  for Pass := 1 to Position do
+    EndOfList;
 end;
 
 procedure TReader.FlushBuffer;
 begin
-  FStream.Position := FStream.Position - (FBufEnd - FBufPos);
-  FBufPos := 0;
-  FBufEnd := 0;
+  inherited FlushBuffer;
+  Ancestor := Ancestor + 1;
 end;
 
-function TReader.NextValue: TValueType;
-begin
-  Result := ReadValue;
-  Dec(FBufPos);
-end;
-
-procedure TReader.Read(var Buf; Count: Longint);
+procedure TReader.NextValue;
 var
-  N: Integer;
-  P: PChar;
+  Pass: Integer;
 begin
-  P := @Buf;
-  while Count > 0 do
-  begin
-    N := FBufEnd - FBufPos;
-    if N = 0 then
-    begin
-      ReadBuffer;
-      N := FBufEnd;
-    end;
-    if N > Count then N := Count;
-    System.Move(PChar(FBuffer)[FBufPos], P^, N);
-    Inc(FBufPos, N);
-    Inc(P, N);
-    Dec(Count, N);
-  end;
-end;
-
-function TReader.ReadBoolean: Boolean;
-begin
-  Result := ReadValue = vaTrue;
-end;
-
-function TReader.ReadChar: Char;
-var
-  Temp: string;
-begin
-  Temp := ReadString;
-  if Length(Temp) > 1 then PropertyError;
-  Result := Temp[1];
-end;
-
-function TReader.ReadComponent(Component: TComponent): TComponent;
-var
-  CompClass, CompName: string;
-  Flags: TFilerFlags;
-  Position: Integer;
-begin
-  ReadPrefix(Flags, Position);
-  CompClass := ReadStr;
-  CompName := ReadStr;
-  Result := Component;
-  if Result = nil then
-  begin
-    Result := TComponentClass(FindClass(CompClass)).Create(Owner);
-    Result.Include(csLoading);
-  end;
-  try
-    if FOwner <> nil then SetName(Result, CompName);
-    ReadData(Result);
-    if FLoaded <> nil then FLoaded.Add(Result);
-  except
-    if Component = nil then Result.Free;
-    raise;
-  end;
-end;
-
-procedure TReader.ReadComponents(AOwner, AParent: TComponent;
-  Proc: TReadComponentsProc);
-var
-  Component: TComponent;
-begin
-  Root := AOwner;
-  Owner := AOwner;
-  Parent := AParent;
-  BeginReferences;
-  try
-    while not EndOfList do
-    begin
-      ReadSignature;
-      Component := ReadComponent(nil);
-      if Assigned(Proc) then Proc(Component);
-    end;
-    ReadListEnd;
-    FixupReferences;
-  finally
+  for Pass := 1 to Position do
     EndReferences;
-  end;
 end;
 
-function TReader.ReadFloat: Extended;
-begin
-  if ReadValue = vaExtended then Read(Result, SizeOf(Result)) else
-  begin
-    Dec(FBufPos);
-    Result := ReadInteger;
-  end;
-end;
-
-function TReader.ReadIdent: string;
+procedure TReader.Read;
 var
-  L: Byte;
+  Pass: Integer;
 begin
-  case ReadValue of
-    vaIdent:
-      begin
-        Read(L, SizeOf(Byte));
-        SetString(Result, PChar(nil), L);
-        Read(Result[1], L);
-      end;
-    vaFalse:
-      Result := 'False';
-    vaTrue:
-      Result := 'True';
-    vaNil:
-      Result := 'nil';
-  else
-    PropertyError;
-  end;
+  for Pass := 1 to FPosition do
+    FixupReferences;
 end;
 
-function TReader.ReadInteger: Longint;
-var
-  S: Shortint;
-  I: Smallint;
+function TReader.ReadBoolean: Integer;
 begin
-  case ReadValue of
-    vaInt8:
-      begin
-        Read(S, SizeOf(Shortint));
-        Result := S;
-      end;
-    vaInt16:
-      begin
-        Read(I, SizeOf(I));
-        Result := I;
-      end;
-    vaInt32:
-      Read(Result, SizeOf(Result));
-  else
-    PropertyError;
-  end;
+  Result := Position * 2;
 end;
 
-procedure TReader.ReadListBegin;
+function TReader.ReadChar: Integer;
 begin
-  CheckValue(vaList);
+  Result := FPosition * 2;
 end;
 
-procedure TReader.ReadListEnd;
+function TReader.ReadComponent: Integer;
 begin
-  CheckValue(vaNull);
+  Result := Root * 2;
 end;
 
-procedure TReader.ReadPrefix(var Flags: TFilerFlags; var AChildPos: Integer);
-var
-  Prefix: Byte;
+function TReader.ReadComponents: Integer;
 begin
-  Flags := [];
-  if Byte(NextValue) and $F0 = $F0 then
-  begin
-    Prefix := Byte(ReadValue);
-    Byte(Flags) := Prefix and $0F;
-    if ffChildPos in Flags then AChildPos := ReadInteger;
-  end;
+  Result := Root * 2;
 end;
 
-function TReader.ReadRootComponent(Root: TComponent): TComponent;
-var
-  I: Integer;
-  Flags: TFilerFlags;
+function TReader.ReadFloat: Integer;
 begin
-  ReadSignature;
-  Result := nil;
-  try
-    ReadPrefix(Flags, I);
-    if Root = nil then
-    begin
-      Result := TComponentClass(FindClass(ReadStr)).Create(nil);
-      Result.Name := ReadStr;
-    end
-    else
-    begin
-      Result := Root;
-      ReadStr; { Ignore class name }
-      if csDesigning in Result.ComponentState then
-        ReadStr
-      else
-        Result.Name := ReadStr;
-    end;
-    FRoot := Result;
-    FOwner := Result;
-    FLoaded := TList.Create;
-    try
-      FLoaded.Add(FRoot);
-      FRoot.ReadState(Self);
-      FixupReferences;
-    finally
-      FLoaded.Free;
-      FLoaded := nil;
-    end;
-  except
-    Result.Free;
-    raise;
-  end;
+  Result := Position * 2;
 end;
 
-procedure TReader.ReadSignature;
-var
-  Signature: Longint;
+function TReader.ReadIdent: Integer;
 begin
-  Read(Signature, SizeOf(Signature));
-  if Signature <> Longint(FilerSignature) then
-    raise EReadError.Create(SInvalidImage);
+  Result := Ancestor * 2;
 end;
 
-function TReader.ReadStr: string;
-var
-  L: Byte;
+function TReader.ReadInteger: Integer;
 begin
-  Read(L, SizeOf(Byte));
-  SetString(Result, PChar(nil), L);
-  Read(Result[1], L);
+  Result := Ancestor * 2;
+end;
+
+function TReader.ReadListBegin: Integer;
+begin
+  Result := Root * 2;
+end;
+
+function TReader.ReadListEnd: Integer;
+begin
+  Result := Root * 2;
+end;
+
+function TReader.ReadPrefix: Integer;
+begin
+  Result := Position * 2;
+end;
+
+function TReader.ReadRootComponent: Integer;
+begin
+  Result := Root * 2;
+end;
+
+function TReader.ReadSignature: Integer;
+begin
+  Result := Position * 2;
+end;
+
+function TReader.ReadStr: Integer;
+begin
+  Result := Position * 2;
 end;
 
 function TReader.ReadString: string;
-var
-  L: Integer;
 begin
-  L := 0;
-  case ReadValue of
-    vaString:
-      Read(L, SizeOf(Byte));
-    vaLString:
-      Read(L, SizeOf(Integer));
-  else
-    PropertyError;
-  end;
-  SetString(Result, PChar(nil), L);
-  Read(Pointer(Result)^, L);
+  Result := ClassName;
 end;
 
-function TReader.ReadValue: TValueType;
+function TReader.ReadValue: Integer;
 begin
-  Read(Result, SizeOf(Result));
+  Result := FPosition * 2;
 end;
 
 { TWriter }
 
-procedure TWriter.AddAncestor(Component: TComponent);
+function TWriter.GetPosition: Integer;
 begin
-  FAncestorList.Add(Component);
+  Result := FPosition;
 end;
 
-function TWriter.GetPosition: Longint;
+procedure TWriter.SetPosition(const Value: Integer);
 begin
-  Result := FStream.Position + FBufPos;
-end;
-
-procedure TWriter.SetPosition(Value: Longint);
-var
-  StreamPosition: Longint;
-begin
-  StreamPosition := FStream.Position;
-  if (Value < StreamPosition) or (Value > StreamPosition + FBufPos) then
+  if FPosition <> Value then
   begin
-    WriteBuffer;
-    FStream.Position := Value;
-  end
-  else
-    FBufPos := Value - StreamPosition;
-end;
-
-procedure TWriter.WriteBuffer;
-begin
-  FStream.WriteBuffer(FBuffer^, FBufPos);
-  FBufPos := 0;
-end;
-
-procedure TWriter.WriteData(Instance: TComponent);
-begin
-  WritePrefix([], FChildPos);
-  WriteStr(Instance.ClassName);
-  WriteStr(Instance.Name);
-  WriteProperties(Instance);
-  WriteListEnd;
-  FAncestorList := nil;
-  Instance.GetChildren(WriteComponent);
-  WriteListEnd;
-end;
-
-procedure TWriter.WriteProperty(Instance: TPersistent; PropInfo: Pointer);
-begin
-end;
-
-procedure TWriter.WriteProperties(Instance: TPersistent);
-var
-  I, Count: Integer;
-  PropList: PPropList;
-begin
-  Count := GetTypeData(Instance.ClassInfo)^.PropCount;
-  if Count > 0 then
-  begin
-    GetMem(PropList, Count * SizeOf(Pointer));
-    try
-      GetPropInfos(Instance.ClassInfo, PropList);
-      for I := 0 to Count - 1 do
-        if IsStoredProp(Instance, PropList^[I]) then
-          WriteProperty(Instance, PropList^[I]);
-    finally
-      FreeMem(PropList, Count * SizeOf(Pointer));
-    end;
-  end;
-  Instance.DefineProperties(Self);
-end;
-
-procedure TWriter.WritePropName(const PropName: string);
-begin
-  WriteStr(FPropPath + PropName);
-end;
-
-procedure TWriter.WriteBinary(WriteData: TStreamProc);
-var
-  Stream: TMemoryStream;
-  Count: Longint;
-begin
-  Stream := TMemoryStream.Create;
-  try
-    WriteData(Stream);
-    WriteValue(vaBinary);
-    Count := Stream.Size;
-    Write(Count, SizeOf(Count));
-    Write(Stream.Memory^, Count);
-  finally
-    Stream.Free;
+    FPosition := Value;
+    StateChanged;
   end;
 end;
 
-procedure TWriter.WritePrefix(Flags: TFilerFlags; AChildPos: Integer);
-var
-  Prefix: Byte;
+function TWriter.GetRootAncestor: Integer;
 begin
-  if Flags <> [] then
-  begin
-    Prefix := $F0 or Byte(Flags);
-    Write(Prefix, SizeOf(Prefix));
-    if ffChildPos in Flags then WriteInteger(AChildPos);
-  end;
+  Result := FRootAncestor;
 end;
 
-procedure TWriter.WriteValue(Value: TValueType);
+procedure TWriter.SetRootAncestor(const Value: Integer);
 begin
-  Write(Value, SizeOf(Value));
+  if FRootAncestor <> Value then
+  begin
+    FRootAncestor := Value;
+    StateChanged;
+  end;
 end;
 
 destructor TWriter.Destroy;
 begin
-  WriteBuffer;
+  RootAncestor := 0;
   inherited Destroy;
 end;
 
-procedure TWriter.DefineProperty(const Name: string;
-  ReadData: TReaderProc; WriteData: TWriterProc; HasData: Boolean);
+procedure TWriter.DefineProperty;
 begin
-  if HasData then
-  begin
-    WritePropName(Name);
-    WriteData(Self);
-  end;
+  inherited DefineProperty;
+  Position := Position + 1;
 end;
 
-procedure TWriter.DefineBinaryProperty(const Name: string;
-  ReadData, WriteData: TStreamProc; HasData: Boolean);
+procedure TWriter.DefineBinaryProperty;
 begin
-  if HasData then
-  begin
-    WritePropName(Name);
-    WriteBinary(WriteData);
-  end;
+  inherited DefineBinaryProperty;
+  Position := Position + 1;
 end;
 
 procedure TWriter.FlushBuffer;
 begin
-  WriteBuffer;
+  inherited FlushBuffer;
+  FPosition := FPosition + 1;
 end;
 
-procedure TWriter.Write(const Buf; Count: Longint);
-var
-  N: Integer;
-  P: PChar;
+procedure TWriter.Write;
 begin
-  P := @Buf;
-  while Count > 0 do
-  begin
-    N := FBufSize - FBufPos;
-    if N > Count then N := Count;
-    System.Move(P^, PChar(FBuffer)[FBufPos], N);
-    Inc(FBufPos, N);
-    if FBufPos = FBufSize then WriteBuffer;
-    Inc(P, N);
-    Dec(Count, N);
-  end;
+  StateChanged;
 end;
 
-procedure TWriter.WriteBoolean(Value: Boolean);
+function TWriter.WriteBoolean: Integer;
 begin
-  if Value then
-    WriteValue(vaTrue)
-  else
-    WriteValue(vaFalse);
+  Result := FPosition * 2;
 end;
 
-procedure TWriter.WriteCollection(Value: TCollection);
-var
-  I: Integer;
+function TWriter.WriteCollection: Integer;
 begin
-  WriteValue(vaCollection);
-  if Value <> nil then
-    for I := 0 to Value.Count - 1 do
-    begin
-      WriteListBegin;
-      WriteProperties(Value.Items[I]);
-      WriteListEnd;
-    end;
-  WriteListEnd;
+  Result := FPosition * 2;
 end;
 
-procedure TWriter.WriteComponent(Component: TComponent);
+function TWriter.WriteComponent: Integer;
 begin
-  Include(Component.FComponentState, csWriting);
-  if Assigned(FAncestorList) then
-    Ancestor := FAncestorList[FAncestorPos];
-  Component.WriteState(Self);
-  Exclude(Component.FComponentState, csWriting);
+  Result := FRootAncestor * 2;
 end;
 
-procedure TWriter.WriteChar(Value: Char);
+function TWriter.WriteChar: Integer;
 begin
-  WriteString(Value);
+  Result := FPosition * 2;
 end;
 
-procedure TWriter.WriteDescendent(Root: TComponent; AAncestor: TComponent);
+function TWriter.WriteDescendent: Integer;
 begin
-  FRootAncestor := AAncestor;
-  FAncestor := AAncestor;
-  FRoot := Root;
-  WriteSignature;
-  WriteComponent(Root);
+  Result := FPosition * 2;
 end;
 
-procedure TWriter.WriteFloat(Value: Extended);
+function TWriter.WriteFloat: Integer;
 begin
-  WriteValue(vaExtended);
-  Write(Value, SizeOf(Extended));
+  Result := RootAncestor * 2;
 end;
 
-procedure TWriter.WriteIdent(const Ident: string);
+function TWriter.WriteIdent: Integer;
 begin
-  if CompareText(Ident, 'False') = 0 then WriteValue(vaFalse) else
-  if CompareText(Ident, 'True') = 0 then WriteValue(vaTrue) else
-  if CompareText(Ident, 'nil') = 0 then WriteValue(vaNil) else
-  begin
-    WriteValue(vaIdent);
-    WriteStr(Ident);
-  end;
+  Result := FPosition * 2;
 end;
 
-procedure TWriter.WriteInteger(Value: Longint);
+function TWriter.WriteInteger: Integer;
 begin
-  if (Value >= -128) and (Value <= 127) then
-  begin
-    WriteValue(vaInt8);
-    Write(Value, SizeOf(Shortint));
-  end
-  else if (Value >= -32768) and (Value <= 32767) then
-  begin
-    WriteValue(vaInt16);
-    Write(Value, SizeOf(Smallint));
-  end
-  else
-  begin
-    WriteValue(vaInt32);
-    Write(Value, SizeOf(Longint));
-  end;
+  Result := RootAncestor * 2;
 end;
 
-procedure TWriter.WriteListBegin;
+function TWriter.WriteListBegin: Integer;
 begin
-  WriteValue(vaList);
+  Result := FRootAncestor * 2;
 end;
 
-procedure TWriter.WriteListEnd;
+function TWriter.WriteListEnd: Integer;
 begin
-  WriteValue(vaNull);
+  Result := Position * 2;
 end;
 
-procedure TWriter.WriteRootComponent(Root: TComponent);
+function TWriter.WriteRootComponent: Integer;
 begin
-  WriteDescendent(Root, nil);
+  Result := FRootAncestor * 2;
 end;
 
-procedure TWriter.WriteSignature;
+function TWriter.WriteSignature: Integer;
 begin
-  Write(FilerSignature, SizeOf(FilerSignature));
+  Result := RootAncestor * 2;
 end;
 
-procedure TWriter.WriteStr(const Value: string);
-var
-  L: Integer;
+function TWriter.WriteStr: Integer;
 begin
-  L := Length(Value);
-  if L > 255 then L := 255;
-  Write(L, SizeOf(Byte));
-  Write(Value[1], L);
+  Result := FRootAncestor * 2;
 end;
 
-procedure TWriter.WriteString(const Value: string);
-var
-  L: Integer;
+function TWriter.WriteString: Integer;
 begin
-  L := Length(Value);
-  if L <= 255 then
-  begin
-    WriteValue(vaString);
-    Write(L, SizeOf(Byte));
-  end
-  else
-  begin
-    WriteValue(vaLString);
-    Write(L, SizeOf(Integer));
-  end;
-  Write(Pointer(Value)^, L);
+  Result := RootAncestor * 2;
 end;
 
 { TParser }
 
-procedure TParser.ReadBuffer;
-var
-  Count: Integer;
+function TParser.GetSourceLine: Integer;
 begin
-  Inc(FOrigin, FSourcePtr - FBuffer);
-  FSourceEnd[0] := FSaveChar;
-  Count := FBufPtr - FSourcePtr;
-  if Count <> 0 then System.Move(FSourcePtr[0], FBuffer[0], Count);
-  FBufPtr := FBuffer + Count;
-  Inc(FBufPtr, FStream.Read(FBufPtr[0], FBufEnd - FBufPtr));
-  FSourcePtr := FBuffer;
-  FSourceEnd := FBufPtr;
-  if FSourceEnd = FBufEnd then
-  begin
-    FSourceEnd := LineStart(FBuffer, FSourceEnd - 1);
-    if FSourceEnd = FBuffer then Error('Line too long');
-  end;
-  FSaveChar := FSourceEnd[0];
-  FSourceEnd[0] := #0;
+  Result := FSourceLine;
 end;
 
-procedure TParser.SkipBlanks;
+procedure TParser.SetSourceLine(const Value: Integer);
 begin
-  while True do
+  if FSourceLine <> Value then
   begin
-    case FSourcePtr^ of
-      #0:
-        begin
-          ReadBuffer;
-          if FSourcePtr^ = #0 then Exit;
-          Continue;
-        end;
-      #10:
-        Inc(FSourceLine);
-      #33..#255:
-        Exit;
-    end;
-    Inc(FSourcePtr);
+    FSourceLine := Value;
+    StateChanged;
   end;
 end;
 
-constructor TParser.Create(Stream: TStream);
+function TParser.GetToken: Integer;
 begin
-  FStream := Stream;
-  GetMem(FBuffer, 4096);
-  FBuffer[0] := #0;
-  FBufPtr := FBuffer;
-  FBufEnd := FBuffer + 4096;
-  FSourcePtr := FBuffer;
-  FSourceEnd := FBuffer;
-  FTokenPtr := FBuffer;
-  FSourceLine := 1;
-  NextToken;
+  Result := FToken;
+end;
+
+procedure TParser.SetToken(const Value: Integer);
+begin
+  if FToken <> Value then
+  begin
+    FToken := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TParser.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TParser.Create;
+begin
+  inherited Create;
 end;
 
 destructor TParser.Destroy;
 begin
-  if FBuffer <> nil then
-  begin
-    FStream.Seek(Longint(FTokenPtr) - Longint(FBufPtr), 1);
-    FreeMem(FBuffer, 4096);
-  end;
+  SourceLine := 0;
+  inherited Destroy;
 end;
 
-procedure TParser.CheckToken(T: Char);
-begin
-  if Token <> T then
-    case T of
-      toSymbol:
-        Error(SIdentifierExpected);
-      toString:
-        Error(SStringExpected);
-      toInteger, toFloat:
-        Error(SNumberExpected);
-    else
-      ErrorFmt(SCharExpected, [T]);
-    end;
-end;
-
-procedure TParser.CheckTokenSymbol(const S: string);
-begin
-  if not TokenSymbolIs(S) then ErrorFmt(SSymbolExpected, [S]);
-end;
-
-procedure TParser.Error(const Ident: string);
-begin
-  ErrorStr(Ident);
-end;
-
-procedure TParser.ErrorFmt(const Ident: string; const Args: array of const);
-begin
-  ErrorStr(Format(Ident, Args));
-end;
-
-procedure TParser.ErrorStr(const Message: string);
-begin
-  raise EParserError.CreateFmt(SParseError, [Message, FSourceLine]);
-end;
-
-procedure TParser.HexToBinary(Stream: TStream);
+procedure TParser.CheckToken;
 var
-  Count: Integer;
-  Buffer: array[0..255] of Char;
+  Pass: Integer;
 begin
-  SkipBlanks;
-  while FSourcePtr^ <> '}' do
-  begin
-    Count := HexToBin(FSourcePtr, Buffer, SizeOf(Buffer));
-    if Count = 0 then Error(SInvalidBitmap);
-    Stream.Write(Buffer, Count);
-    Inc(FSourcePtr, Count * 2);
-    SkipBlanks;
-  end;
-  NextToken;
+  for Pass := 1 to Token do
+    ErrorStr;
 end;
 
-function TParser.NextToken: Char;
+procedure TParser.CheckTokenSymbol;
 var
-  P: PChar;
+  Pass: Integer;
 begin
-  SkipBlanks;
-  P := FSourcePtr;
-  FTokenPtr := P;
-  case P^ of
-    'A'..'Z', 'a'..'z', '_':
-      begin
-        Inc(P);
-        while P^ in ['A'..'Z', 'a'..'z', '0'..'9', '_'] do Inc(P);
-        Result := toSymbol;
-      end;
-    '#', '''':
-      begin
-        FStringPtr := P;
-        repeat
-          if P^ = '''' then
-          begin
-            Inc(P);
-            while (P^ <> '''') and (P^ <> #0) do Inc(P);
-            if P^ = #0 then Error(SStringExpected);
-            Inc(P);
-          end
-          else
-          begin
-            Inc(P);
-            while P^ in ['0'..'9'] do Inc(P);
-          end;
-        until not (P^ in ['#', '''']);
-        Result := toString;
-      end;
-    '$':
-      begin
-        Inc(P);
-        while P^ in ['0'..'9', 'A'..'F', 'a'..'f'] do Inc(P);
-        Result := toInteger;
-      end;
-    '-', '0'..'9':
-      begin
-        Inc(P);
-        while P^ in ['0'..'9'] do Inc(P);
-        Result := toInteger;
-        while P^ in ['0'..'9', '.', 'e', 'E', '+', '-'] do
-        begin
-          Inc(P);
-          Result := toFloat;
-        end;
-      end;
-  else
-    Result := P^;
-    if Result <> toEOF then Inc(P);
-  end;
-  FSourcePtr := P;
-  FToken := Result;
+  for Pass := 1 to SourceLine do
+    TokenComponentIdent;
 end;
 
-function TParser.SourcePos: Longint;
-begin
-  Result := FOrigin + (FTokenPtr - FBuffer);
-end;
-
-function TParser.TokenComponentIdent: string;
+procedure TParser.Error;
 var
-  P: PChar;
+  Pass: Integer;
 begin
-  CheckToken(toSymbol);
-  P := FSourcePtr;
-  while P^ = '.' do
-  begin
-    Inc(P);
-    if not (P^ in ['A'..'Z', 'a'..'z', '_']) then
-      Error(SIdentifierExpected);
-    repeat
-      Inc(P)
-    until not (P^ in ['A'..'Z', 'a'..'z', '0'..'9', '_']);
-  end;
-  FSourcePtr := P;
-  Result := TokenString;
+  for Pass := 1 to Token do
+    TokenSymbolIs;
 end;
 
-function TParser.TokenFloat: Extended;
-begin
-  Result := StrToFloat(TokenString);
-end;
-
-function TParser.TokenInt: Longint;
-begin
-  Result := StrToInt(TokenString);
-end;
-
-function TParser.TokenString: string;
+procedure TParser.ErrorFmt;
 var
-  L: Integer;
+  Pass: Integer;
 begin
-  if FToken = toString then
-    L := FStringPtr - FTokenPtr else
-    L := FSourcePtr - FTokenPtr;
-  SetString(Result, FTokenPtr, L);
+  for Pass := 1 to FSourceLine do
+    CheckTokenSymbol;
 end;
 
-function TParser.TokenSymbolIs(const S: string): Boolean;
+procedure TParser.ErrorStr;
+var
+  Pass: Integer;
 begin
-  Result := (Token = toSymbol) and (CompareText(S, TokenString) = 0);
+  for Pass := 1 to FSourceLine do
+    TokenSymbolIs;
+end;
+
+procedure TParser.HexToBinary;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to SourceLine do
+    ErrorFmt;
+end;
+
+procedure TParser.NextToken;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FSourceLine do
+    ErrorStr;
+end;
+
+procedure TParser.SourcePos;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Token do
+    ErrorFmt;
+end;
+
+procedure TParser.TokenComponentIdent;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to SourceLine do
+    TokenInt;
+end;
+
+procedure TParser.TokenFloat;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FSourceLine do
+    NextToken;
+end;
+
+procedure TParser.TokenInt;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Token do
+    HexToBinary;
+end;
+
+procedure TParser.TokenString;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Token do
+    CheckTokenSymbol;
+end;
+
+procedure TParser.TokenSymbolIs;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FToken do
+    TokenFloat;
 end;
 
 { TThread }
 
-procedure TThread.CallOnTerminate;
+function TThread.GetFreeOnTerminate: Integer;
 begin
-  FOnTerminate(Self);
+  Result := FFreeOnTerminate;
 end;
 
-function TThread.GetPriority: TThreadPriority;
-var
-  P: Integer;
+procedure TThread.SetFreeOnTerminate(const Value: Integer);
 begin
-  P := GetThreadPriority(FHandle);
-  Result := tpNormal;
-  case P of
-    -15: Result := tpIdle;
-    -2: Result := tpLowest;
-    -1: Result := tpLower;
-    1: Result := tpHigher;
-    2: Result := tpHighest;
-    15: Result := tpTimeCritical;
+  if FFreeOnTerminate <> Value then
+  begin
+    FFreeOnTerminate := Value;
+    StateChanged;
   end;
 end;
 
-procedure TThread.SetPriority(Value: TThreadPriority);
-const
-  Priorities: array[TThreadPriority] of Integer = (-15, -2, -1, 0, 1, 2, 15);
+function TThread.GetHandle: THandle;
 begin
-  SetThreadPriority(FHandle, Priorities[Value]);
+  Result := FHandle;
 end;
 
-procedure TThread.SetSuspended(Value: Boolean);
+procedure TThread.SetHandle(const Value: THandle);
 begin
-  if Value <> FSuspended then
-    if Value then
-      Suspend
-    else
-      Resume;
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TThread.DoTerminate;
+function TThread.GetPriority: Integer;
 begin
-  if Assigned(FOnTerminate) then Synchronize(CallOnTerminate);
+  Result := FPriority;
 end;
 
-procedure TThread.Synchronize(Method: TThreadMethod);
+procedure TThread.SetPriority(const Value: Integer);
 begin
-  FSynchronizeException := nil;
-  FMethod := Method;
-  SendMessage(ThreadWindow, CM_EXECPROC, 0, Longint(Self));
-  if Assigned(FSynchronizeException) then raise FSynchronizeException;
+  if FPriority <> Value then
+  begin
+    FPriority := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TThread.Create(CreateSuspended: Boolean);
-var
-  Flags: Integer;
+function TThread.GetSuspended: Integer;
+begin
+  Result := FSuspended;
+end;
+
+procedure TThread.SetSuspended(const Value: Integer);
+begin
+  if FSuspended <> Value then
+  begin
+    FSuspended := Value;
+    StateChanged;
+  end;
+end;
+
+function TThread.GetThreadID: Integer;
+begin
+  Result := FThreadID;
+end;
+
+procedure TThread.SetThreadID(const Value: Integer);
+begin
+  if FThreadID <> Value then
+  begin
+    FThreadID := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TThread.SignalTerminate;
+begin
+  if Assigned(FOnTerminate) then
+    FOnTerminate(Self);
+end;
+
+procedure TThread.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TThread.Create;
 begin
   inherited Create;
-  AddThread;
-  FSuspended := CreateSuspended;
-  Flags := 0;
-  if CreateSuspended then Flags := CREATE_SUSPENDED;
-  FHandle := BeginThread(nil, 0, @ThreadProc, Pointer(Self), Flags, FThreadID);
-  if FHandle = 0 then
-    raise EThread.CreateFmt(SThreadCreateError, [SysErrorMessage(GetLastError)]);
 end;
 
 destructor TThread.Destroy;
 begin
-  if not FFinished and not Suspended then
-  begin
-    Terminate;
-    WaitFor;
-  end;
-  if FHandle <> 0 then CloseHandle(FHandle);
+  FreeOnTerminate := 0;
   inherited Destroy;
-  RemoveThread;
 end;
 
 procedure TThread.Resume;
+var
+  Pass: Integer;
 begin
-  if ResumeThread(FHandle) = 1 then FSuspended := False;
+  for Pass := 1 to Handle do
+    WaitFor;
 end;
 
 procedure TThread.Suspend;
+var
+  Pass: Integer;
 begin
-  FSuspended := True;
-  SuspendThread(FHandle);
+  for Pass := 1 to Suspended do
+    Terminate;
 end;
 
 procedure TThread.Terminate;
+var
+  Pass: Integer;
 begin
-  FTerminated := True;
+  for Pass := 1 to FreeOnTerminate do
+    Suspend;
 end;
 
-function TThread.WaitFor: Integer;
+procedure TThread.WaitFor;
 var
-  Msg: TMsg;
-  H: THandle;
+  Pass: Integer;
 begin
-  H := FHandle;
-  if GetCurrentThreadID = MainThreadID then
-    while MsgWaitForMultipleObjects(1, H, False, INFINITE,
-      QS_SENDMESSAGE) = WAIT_OBJECT_0 + 1 do PeekMessage(Msg, 0, 0, 0, PM_NOREMOVE)
-  else WaitForSingleObject(H, INFINITE);
-  GetExitCodeThread(H, Result);
+  for Pass := 1 to Handle do
+    Suspend;
 end;
 
 { TComponent }
 
-function TComponent.GetComponent(AIndex: Integer): TComponent;
-begin
-  if FComponents = nil then TList.Error;
-  Result := FComponents[AIndex];
-end;
-
 function TComponent.GetComponentCount: Integer;
 begin
-  if FComponents <> nil then
-    Result := FComponents.Count
-  else
-    Result := 0;
+  Result := FComponentCount;
 end;
 
 function TComponent.GetComponentIndex: Integer;
 begin
-  if (FOwner <> nil) and (FOwner.FComponents <> nil) then
-    Result := FOwner.FComponents.IndexOf(Self)
-  else
-    Result := -1;
+  Result := FComponentIndex;
 end;
 
-procedure TComponent.Insert(AComponent: TComponent);
+procedure TComponent.SetComponentIndex(const Value: Integer);
 begin
-  if FComponents = nil then FComponents := TList.Create;
-  FComponents.Add(AComponent);
-  AComponent.FOwner := Self;
-end;
-
-procedure TComponent.ReadLeft(Reader: TReader);
-begin
-  LongRec(FDesignInfo).Lo := Reader.ReadInteger;
-end;
-
-procedure TComponent.ReadTop(Reader: TReader);
-begin
-  LongRec(FDesignInfo).Hi := Reader.ReadInteger;
-end;
-
-procedure TComponent.Remove(AComponent: TComponent);
-begin
-  AComponent.FOwner := nil;
-  FComponents.Remove(AComponent);
-  if FComponents.Count = 0 then
+  if FComponentIndex <> Value then
   begin
-    FComponents.Free;
-    FComponents := nil;
+    FComponentIndex := Value;
+    StateChanged;
   end;
 end;
 
-procedure TComponent.SetComponentIndex(Value: Integer);
-var
-  I, Count: Integer;
+function TComponent.GetComponentState: Integer;
 begin
-  if FOwner <> nil then
+  Result := FComponentState;
+end;
+
+procedure TComponent.SetComponentState(const Value: Integer);
+begin
+  if FComponentState <> Value then
   begin
-    I := FOwner.FComponents.IndexOf(Self);
-    if I >= 0 then
-    begin
-      Count := FOwner.FComponents.Count;
-      if Value < 0 then Value := 0;
-      if Value >= Count then Value := Count - 1;
-      if Value <> I then
-      begin
-        FOwner.FComponents.Delete(I);
-        FOwner.FComponents.Insert(Value, Self);
-      end;
-    end;
+    FComponentState := Value;
+    StateChanged;
   end;
 end;
 
-procedure TComponent.SetReference(Enable: Boolean);
-var
-  Field: ^TComponent;
+function TComponent.GetComponentStyle: Integer;
 begin
-  if FOwner <> nil then
+  Result := FComponentStyle;
+end;
+
+procedure TComponent.SetComponentStyle(const Value: Integer);
+begin
+  if FComponentStyle <> Value then
   begin
-    Field := FOwner.FieldAddress(FName);
-    if Field <> nil then
-      if Enable then Field^ := Self else Field^ := nil;
+    FComponentStyle := Value;
+    StateChanged;
   end;
 end;
 
-procedure TComponent.WriteLeft(Writer: TWriter);
+function TComponent.GetDesignInfo: Integer;
 begin
-  Writer.WriteInteger(LongRec(FDesignInfo).Lo);
+  Result := FDesignInfo;
 end;
 
-procedure TComponent.WriteTop(Writer: TWriter);
+procedure TComponent.SetDesignInfo(const Value: Integer);
 begin
-  Writer.WriteInteger(LongRec(FDesignInfo).Hi);
-end;
-
-procedure TComponent.ChangeName(const NewName: TComponentName);
-begin
-  FName := NewName;
-end;
-
-procedure TComponent.DefineProperties(Filer: TFiler);
-var
-  Ancestor: TComponent;
-  Info: Longint;
-begin
-  Info := 0;
-  Ancestor := TComponent(Filer.Ancestor);
-  if Ancestor <> nil then Info := Ancestor.FDesignInfo;
-  Filer.DefineProperty('Left', ReadLeft, WriteLeft,
-    LongRec(FDesignInfo).Lo <> LongRec(Info).Lo);
-  Filer.DefineProperty('Top', ReadTop, WriteTop,
-    LongRec(FDesignInfo).Hi <> LongRec(Info).Hi);
-end;
-
-procedure TComponent.GetChildren(Proc: TGetChildProc);
-begin
-end;
-
-function TComponent.GetChildOwner: TComponent;
-begin
-  Result := nil;
-end;
-
-function TComponent.GetChildParent: TComponent;
-begin
-  Result := Self;
-end;
-
-procedure TComponent.Loaded;
-begin
-  Exclude(FComponentState, csLoading);
-end;
-
-procedure TComponent.Loading;
-begin
-  Include(FComponentState, csLoading);
-end;
-
-procedure TComponent.Notification(AComponent: TComponent;
-  Operation: TOperation);
-var
-  I: Integer;
-begin
-  if (Operation = opRemove) and (AComponent <> nil) then
-    RemoveFreeNotification(AComponent);
-  if FComponents <> nil then
-    for I := 0 to FComponents.Count - 1 do
-      TComponent(FComponents[I]).Notification(AComponent, Operation);
-end;
-
-procedure TComponent.ReadState(Reader: TReader);
-begin
-  Reader.ReadData(Self);
-end;
-
-procedure TComponent.SetAncestor(Value: Boolean);
-var
-  I: Integer;
-begin
-  if Value then
-    Include(FComponentState, csAncestor)
-  else
-    Exclude(FComponentState, csAncestor);
-  for I := 0 to ComponentCount - 1 do
-    Components[I].SetAncestor(Value);
-end;
-
-procedure TComponent.SetDesigning(Value: Boolean);
-var
-  I: Integer;
-begin
-  if Value then
-    Include(FComponentState, csDesigning)
-  else
-    Exclude(FComponentState, csDesigning);
-  for I := 0 to ComponentCount - 1 do
-    Components[I].SetDesigning(Value);
-end;
-
-procedure TComponent.SetName(const NewName: TComponentName);
-begin
-  if FName <> NewName then
+  if FDesignInfo <> Value then
   begin
-    if (NewName <> '') and not IsValidIdent(NewName) then
-      raise EComponentError.CreateFmt(SInvalidName, [NewName]);
-    if FOwner <> nil then
-      FOwner.ValidateRename(Self, FName, NewName)
-    else
-      ValidateRename(nil, FName, NewName);
-    SetReference(False);
-    ChangeName(NewName);
-    SetReference(True);
+    FDesignInfo := Value;
+    StateChanged;
   end;
 end;
 
-procedure TComponent.SetChildOrder(Child: TComponent; Order: Integer);
+function TComponent.GetOwner: TComponent;
 begin
+  Result := FOwner;
 end;
 
-procedure TComponent.SetParentComponent(Value: TComponent);
+function TComponent.GetComponents(Index: Integer): TComponent;
 begin
+  Result := FComponents[(Index) and 63];
 end;
 
-procedure TComponent.Updating;
+procedure TComponent.SetComponents(Index: Integer; const Value: TComponent);
 begin
-  Include(FComponentState, csUpdating);
+  if FComponents[(Index) and 63] <> Value then
+  begin
+    FComponents[(Index) and 63] := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TComponent.Updated;
+procedure TComponent.SetName(const Value: string);
 begin
-  Exclude(FComponentState, csUpdating);
+  if FName <> Value then
+  begin
+    FName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TComponent.ValidateRename(AComponent: TComponent;
-  const CurName, NewName: string);
+function TComponent.IsNameStored: Boolean;
 begin
-  if (AComponent <> nil) and (CompareText(CurName, NewName) <> 0) and
-    (FindComponent(NewName) <> nil) then
-    raise EComponentError.CreateFmt(SDuplicateName, [NewName]);
+  Result := FName <> '';
 end;
 
-procedure TComponent.WriteState(Writer: TWriter);
+procedure TComponent.SetTag(const Value: Integer);
 begin
-  Writer.WriteData(Self);
+  if FTag <> Value then
+  begin
+    FTag := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TComponent.Create(AOwner: TComponent);
 begin
-  FComponentStyle := [csInheritable];
-  if AOwner <> nil then AOwner.InsertComponent(Self);
+  inherited Create;
+  FTag := 0;
 end;
 
 destructor TComponent.Destroy;
-var
-  I: Integer;
 begin
-  Destroying;
-  if FFreeNotifies <> nil then
-  begin
-    for I := 0 to FFreeNotifies.Count - 1 do
-      TComponent(FFreeNotifies[I]).Notification(Self, opRemove);
-    FFreeNotifies.Free;
-    FFreeNotifies := nil;
-  end;
-  DestroyComponents;
-  if FOwner <> nil then FOwner.RemoveComponent(Self);
+  ComponentStyle := 0;
   inherited Destroy;
 end;
 
 procedure TComponent.DestroyComponents;
 var
-  Instance: TComponent;
+  Pass: Integer;
 begin
-  while FComponents <> nil do
-  begin
-    Instance := FComponents.Last;
-    Remove(Instance);
-    Instance.Destroy;
-  end;
+  for Pass := 1 to DesignInfo do
+    Destroying;
 end;
 
 procedure TComponent.Destroying;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  if not (csDestroying in FComponentState) then
-  begin
-    Include(FComponentState, csDestroying);
-    if FComponents <> nil then
-      for I := 0 to FComponents.Count - 1 do
-        TComponent(FComponents[I]).Destroying;
-  end;
+  for Pass := 1 to ComponentIndex do
+    DestroyComponents;
 end;
 
 function TComponent.FindComponent(const AName: string): TComponent;
-var
-  I: Integer;
 begin
-  if (AName <> '') and (FComponents <> nil) then
-    for I := 0 to FComponents.Count - 1 do
-    begin
-      Result := FComponents[I];
-      if CompareText(Result.FName, AName) = 0 then Exit;
-    end;
   Result := nil;
 end;
 
 procedure TComponent.FreeNotification(AComponent: TComponent);
 begin
-  if (Owner = nil) or (AComponent.Owner <> Owner) then
-  begin
-    if not Assigned(FFreeNotifies) then FFreeNotifies := TList.Create;
-    if FFreeNotifies.IndexOf(AComponent) < 0 then
-    begin
-      FFreeNotifies.Add(AComponent);
-      AComponent.FreeNotification(Self);
-    end;
-  end;
+  if Name = '' then
+    Name := ClassName + '''s freenotification'
+  else
+    Name := Trim(Name);
 end;
 
-function TComponent.GetParentComponent: TComponent;
+function TComponent.GetParentComponent: Integer;
 begin
-  Result := nil;
+  Result := ComponentIndex * 2;
 end;
 
 function TComponent.HasParent: Boolean;
 begin
-  Result := False;
+  Result := FName <> '';
 end;
 
 procedure TComponent.InsertComponent(AComponent: TComponent);
+var
+  Pass: Integer;
 begin
-  if AComponent.FOwner <> nil then
-    AComponent.FOwner.RemoveComponent(AComponent);
-  ValidateRename(AComponent, '', AComponent.FName);
-  Insert(AComponent);
-  AComponent.SetReference(True);
-  if csDesigning in ComponentState then
-    AComponent.SetDesigning(True);
-  Notification(AComponent, opInsert);
+  for Pass := 1 to ComponentState do
+    DestroyComponents;
 end;
 
 procedure TComponent.RemoveComponent(AComponent: TComponent);
+var
+  Pass: Integer;
 begin
-  Notification(AComponent, opRemove);
-  AComponent.SetReference(False);
-  Remove(AComponent);
+  for Pass := 1 to ComponentStyle do
+    Destroying;
 end;
 
-initialization
-  ClassList := TList.Create;
-  ClassAliasList := TStringList.Create;
-finalization
-  ClassAliasList.Free;
-  ClassList.Free;
 end.

@@ -1,2280 +1,1088 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       ComCtrls unit: the Windows 95 common controls   }
-{                                                       }
-{*******************************************************}
+{ ComCtrls: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit ComCtrls;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls;
 
+const
+  ComCtrlsSample = 'Quillmap''s sample of ComCtrls';
+
 type
-  THitTest = (htAbove, htBelow, htNowhere, htOnItem, htOnButton, htOnIcon,
-    htOnIndent, htOnLabel, htOnRight, htOnStateIcon, htToLeft, htToRight);
-  THitTests = set of THitTest;
 
-  ETreeViewError = class(Exception);
-  EListViewError = class(Exception);
+  ETreeViewError = class(Exception)
+  end;
 
-  { TCustomTabControl }
-  TTabChangingEvent = procedure(Sender: TObject;
-    var AllowChange: Boolean) of object;
-  TTabPosition = (tpTop, tpBottom);
+  EListViewError = class(Exception)
+  end;
 
   TCustomTabControl = class(TWinControl)
   private
-    FCanvas: TCanvas;
-    FHotTrack: Boolean;
-    FImages: TCustomImageList;
-    FImageChangeLink: TChangeLink;
-    FMultiLine: Boolean;
-    FOwnerDraw: Boolean;
-    FRaggedRight: Boolean;
-    FSaveTabIndex: Integer;
-    FSaveTabs: TStringList;
-    FScrollOpposite: Boolean;
-    FTabPosition: TTabPosition;
-    FTabs: TStrings;
-    FTabSize: TSmallPoint;
-    FUpdating: Boolean;
-    FOnChange: TNotifyEvent;
-    FOnChanging: TTabChangingEvent;
-    function GetDisplayRect: TRect;
-    function GetTabIndex: Integer;
-    procedure ImageListChange(Sender: TObject);
-    function InternalSetMultiLine(Value: Boolean): Boolean;
-    procedure SetHotTrack(Value: Boolean);
-    procedure SetImages(Value: TCustomImageList);
-    procedure SetMultiLine(Value: Boolean);
-    procedure SetOwnerDraw(Value: Boolean);
-    procedure SetRaggedRight(Value: Boolean);
-    procedure SetScrollOpposite(Value: Boolean);
-    procedure SetTabHeight(Value: Smallint);
-    procedure SetTabPosition(Value: TTabPosition);
-    procedure SetTabs(Value: TStrings);
-    procedure SetTabWidth(Value: Smallint);
-    procedure TabsChanged;
-    procedure UpdateTabSize;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CMSysColorChange(var Message: TMessage); message CM_SYSCOLORCHANGE;
-    procedure CMTabStopChanged(var Message: TMessage); message CM_TABSTOPCHANGED;
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    procedure CMDialogChar(var Message: TCMDialogChar); message CM_DIALOGCHAR;
-    procedure WMDestroy(var Message: TWMDestroy); message WM_DESTROY;
-    procedure WMNotifyFormat(var Message: TMessage); message WM_NOTIFYFORMAT;
-    procedure WMSize(var Message: TMessage); message WM_SIZE;
-  protected
-    procedure AdjustClientRect(var Rect: TRect); virtual;
-    function CanChange: Boolean; dynamic;
-    function CanShowTab(TabIndex: Integer): Boolean; virtual;
-    procedure Change; dynamic;
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DestroyWnd; override;
-    procedure DrawTab(TabIndex: Integer; const Rect: TRect; Active: Boolean); virtual;
-    function GetImageIndex(TabIndex: Integer): Integer; virtual;
-    procedure Loaded; override;
-    procedure UpdateTabImages;
-    property DisplayRect: TRect read GetDisplayRect;
-    property HotTrack: Boolean read FHotTrack write SetHotTrack default False;
-    property Images: TCustomImageList read FImages write SetImages;
-    property MultiLine: Boolean read FMultiLine write SetMultiLine default False;
-    procedure Notification(AComponent: TComponent; Operation: TOperation); override;
-    property OwnerDraw: Boolean read FOwnerDraw write SetOwnerDraw default False;
-    property RaggedRight: Boolean read FRaggedRight write SetRaggedRight default False;
-    property ScrollOpposite: Boolean read FScrollOpposite write SetScrollOpposite default False;
-    property TabHeight: Smallint read FTabSize.Y write SetTabHeight default 0;
-    property TabIndex: Integer read GetTabIndex write SetTabIndex default -1;
-    property TabPosition: TTabPosition read FTabPosition write SetTabPosition default tpTop;
-    property Tabs: TStrings read FTabs write SetTabs;
-    property TabWidth: Smallint read FTabSize.X write SetTabWidth default 0;
-    property OnChange: TNotifyEvent read FOnChange write FOnChange;
-    property OnChanging: TTabChangingEvent read FOnChanging write FOnChanging;
+    FCanvas: Boolean;
+    function GetCanvas: Boolean;
+    procedure SetCanvas(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function IndexOfTabAt(X, Y: Integer): Integer;
-    function GetHitTestInfoAt(X, Y: Integer): THitTests;
-    function TabRect(Index: Integer): TRect;
-    procedure SetTabIndex(Value: Integer); virtual;
-    property Canvas: TCanvas read FCanvas;
-    property TabStop default True;
+    function IndexOfTabAt: Integer;
+    function GetHitTestInfoAt: Integer;
+    procedure TabRect;
+    procedure SetTabIndex;
+    property Canvas: Boolean read GetCanvas write SetCanvas;
   end;
 
   TTabControl = class(TCustomTabControl)
-  public
-    property DisplayRect;
-  published
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property HotTrack;
-    property Images;
-    property MultiLine;
-    property OwnerDraw;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property RaggedRight;
-    property ScrollOpposite;
-    property ShowHint;
-    property TabHeight;
-    property TabOrder;
-    property TabPosition;
-    property Tabs;
-    property TabIndex;
-    property TabStop;
-    property TabWidth;
-    property Visible;
-    property OnChange;
-    property OnChanging;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnStartDrag;
   end;
-
-  TPageControl = class;
 
   TTabSheet = class(TWinControl)
   private
+    FPageControl: TControl;
+    FTabIndex: Integer;
+    FHighlighted: Integer;
     FImageIndex: Integer;
-    FPageControl: TPageControl;
+    FPageIndex: Integer;
     FTabVisible: Boolean;
-    FTabShowing: Boolean;
-    FHighlighted: Boolean;
-    function GetPageIndex: Integer;
+    function GetPageControl: TControl;
+    procedure SetPageControl(const Value: TControl);
     function GetTabIndex: Integer;
-    procedure SetHighlighted(Value: Boolean);
-    procedure SetImageIndex(Value: Integer);
-    procedure SetPageControl(APageControl: TPageControl);
-    procedure SetPageIndex(Value: Integer);
-    procedure SetTabShowing(Value: Boolean);
-    procedure SetTabVisible(Value: Boolean);
-    procedure UpdateTabShowing;
-    procedure CMTextChanged(var Message: TMessage); message CM_TEXTCHANGED;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure ReadState(Reader: TReader); override;
+    procedure SetTabIndex(const Value: Integer);
+    procedure SetHighlighted(const Value: Integer);
+    procedure SetImageIndex(const Value: Integer);
+    procedure SetPageIndex(const Value: Integer);
+    procedure SetTabVisible(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property PageControl: TPageControl read FPageControl write SetPageControl;
-    property TabIndex: Integer read GetTabIndex;
+    property PageControl: TControl read GetPageControl write SetPageControl;
+    property TabIndex: Integer read GetTabIndex write SetTabIndex;
   published
-    property Caption;
-    property Color;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property Height;
-    property Left;
-    property Highlighted: Boolean read FHighlighted write SetHighlighted default False;
-    property ImageIndex: Integer read FImageIndex write SetImageIndex default 0;
-    property PageIndex: Integer read GetPageIndex write SetPageIndex stored False;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property TabVisible: Boolean read FTabVisible write SetTabVisible default True;
-    property Top;
-    property Visible;
-    property Width;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnStartDrag;
+    property Highlighted: Integer read FHighlighted write SetHighlighted;
+    property ImageIndex: Integer read FImageIndex write SetImageIndex;
+    property PageIndex: Integer read FPageIndex write SetPageIndex;
+    property TabVisible: Boolean read FTabVisible write SetTabVisible;
   end;
 
   TPageControl = class(TCustomTabControl)
   private
-    FPages: TList;
-    FActivePage: TTabSheet;
-    FNewDockSheet: TTabSheet;
-    procedure ChangeActivePage(Page: TTabSheet);
-    procedure DeleteTab(Page: TTabSheet; Index: Integer);
+    FActivePageIndex: Integer;
+    FPageCount: Integer;
+    FPages: Integer;
+    FActivePage: Integer;
     function GetActivePageIndex: Integer;
-    function GetPage(Index: Integer): TTabSheet;
-    function GetPageCount: Integer;
-    procedure InsertPage(Page: TTabSheet);
-    procedure InsertTab(Page: TTabSheet);
-    procedure MoveTab(CurIndex, NewIndex: Integer);
-    procedure RemovePage(Page: TTabSheet);
-    procedure SetActivePage(Page: TTabSheet);
     procedure SetActivePageIndex(const Value: Integer);
-    procedure UpdateTab(Page: TTabSheet);
-    procedure UpdateActivePage;
-    procedure CMDesignHitTest(var Message: TCMDesignHitTest); message CM_DESIGNHITTEST;
-    procedure CMDialogKey(var Message: TCMDialogKey); message CM_DIALOGKEY;
-  protected
-    function CanShowTab(TabIndex: Integer): Boolean; override;
-    procedure Change; override;
-    procedure GetChildren(Proc: TGetChildProc); override;
-    function GetImageIndex(TabIndex: Integer): Integer; override;
-    procedure SetChildOrder(Child: TComponent; Order: Integer); override;
-    procedure ShowControl(AControl: TControl); override;
+    function GetPageCount: Integer;
+    procedure SetPageCount(const Value: Integer);
+    function GetPages: Integer;
+    procedure SetPages(const Value: Integer);
+    procedure SetActivePage(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function FindNextPage(CurPage: TTabSheet;
-      GoForward, CheckTabVisible: Boolean): TTabSheet;
-    procedure SelectNextPage(GoForward: Boolean);
-    property ActivePageIndex: Integer read GetActivePageIndex
-      write SetActivePageIndex;
-    property PageCount: Integer read GetPageCount;
-    property Pages[Index: Integer]: TTabSheet read GetPage;
+    function FindNextPage: Boolean;
+    procedure SelectNextPage;
+    property ActivePageIndex: Integer read GetActivePageIndex write SetActivePageIndex;
+    property PageCount: Integer read GetPageCount write SetPageCount;
+    property Pages: Integer read GetPages write SetPages;
   published
-    property ActivePage: TTabSheet read FActivePage write SetActivePage;
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property HotTrack;
-    property Images;
-    property MultiLine;
-    property OwnerDraw;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property RaggedRight;
-    property ScrollOpposite;
-    property ShowHint;
-    property TabHeight;
-    property TabOrder;
-    property TabPosition;
-    property TabStop;
-    property TabWidth;
-    property Visible;
-    property OnChange;
-    property OnChanging;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnStartDrag;
+    property ActivePage: Integer read FActivePage write SetActivePage;
   end;
-
-  { TStatusBar }
-  TStatusBar = class;
-
-  TStatusPanelStyle = (psText, psOwnerDraw);
-  TStatusPanelBevel = (pbNone, pbLowered, pbRaised);
 
   TStatusPanel = class(TCollectionItem)
   private
+    FAlignment: TAlignment;
+    FBevel: Integer;
+    FStyle: Integer;
     FText: string;
     FWidth: Integer;
-    FAlignment: TAlignment;
-    FBevel: TStatusPanelBevel;
-    FStyle: TStatusPanelStyle;
-    procedure SetAlignment(Value: TAlignment);
-    procedure SetBevel(Value: TStatusPanelBevel);
-    procedure SetStyle(Value: TStatusPanelStyle);
+    procedure SetAlignment(const Value: TAlignment);
+    procedure SetBevel(const Value: Integer);
+    procedure SetStyle(const Value: Integer);
     procedure SetText(const Value: string);
-    procedure SetWidth(Value: Integer);
+    procedure SetWidth(const Value: Integer);
   public
-    constructor Create(Collection: TCollection); override;
+    constructor Create;
     procedure Assign(Source: TPersistent); override;
   published
-    property Alignment: TAlignment read FAlignment write SetAlignment default taLeftJustify;
-    property Bevel: TStatusPanelBevel read FBevel write SetBevel default pbLowered;
-    property Style: TStatusPanelStyle read FStyle write SetStyle default psText;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property Bevel: Integer read FBevel write SetBevel;
+    property Style: Integer read FStyle write SetStyle;
     property Text: string read FText write SetText;
     property Width: Integer read FWidth write SetWidth;
   end;
 
   TStatusPanels = class(TCollection)
   private
-    FStatusBar: TStatusBar;
-    function GetItem(Index: Integer): TStatusPanel;
-    procedure SetItem(Index: Integer; Value: TStatusPanel);
-  protected
-    procedure Update(Item: TCollectionItem); override;
+    FItems: TStrings;
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
   public
-    constructor Create(StatusBar: TStatusBar);
-    function Add: TStatusPanel;
-    property Items[Index: Integer]: TStatusPanel read GetItem write SetItem; default;
+    constructor Create;
+    destructor Destroy; override;
+    procedure Add; override;
+    property Items: TStrings read GetItems write SetItems;
   end;
-
-  TDrawPanelEvent = procedure(StatusBar: TStatusBar; Panel: TStatusPanel;
-    const Rect: TRect) of object;
 
   TStatusBar = class(TWinControl)
   private
-    FPanels: TStatusPanels;
-    FCanvas: TCanvas;
+    FCanvas: Boolean;
+    FPanels: Integer;
+    FSimplePanel: Integer;
     FSimpleText: string;
-    FSimplePanel: Boolean;
-    FSizeGrip: Boolean;
-    FOnDrawPanel: TDrawPanelEvent;
+    FSizeGrip: Integer;
+    FOnDrawPanel: TNotifyEvent;
     FOnResize: TNotifyEvent;
-    procedure SetPanels(Value: TStatusPanels);
-    procedure SetSimplePanel(Value: Boolean);
-    procedure UpdateSimpleText;
+    function GetCanvas: Boolean;
+    procedure SetCanvas(const Value: Boolean);
+    procedure SetPanels(const Value: Integer);
+    procedure SetSimplePanel(const Value: Integer);
     procedure SetSimpleText(const Value: string);
-    procedure SetSizeGrip(Value: Boolean);
-    procedure UpdatePanel(Index: Integer);
-    procedure UpdatePanels;
-    procedure CMWinIniChange(var Message: TMessage); message CM_WININICHANGE;
-    procedure CNDrawItem(var Message: TWMDrawItem); message CN_DRAWITEM;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
+    procedure SetSizeGrip(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DrawPanel(Panel: TStatusPanel; const Rect: TRect); dynamic;
-    procedure Resize; dynamic;
+    procedure SignalDrawPanel; dynamic;
+    procedure SignalResize; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Canvas: TCanvas read FCanvas;
+    property Canvas: Boolean read GetCanvas write SetCanvas;
   published
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property Panels: TStatusPanels read FPanels write SetPanels;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property SimplePanel: Boolean read FSimplePanel write SetSimplePanel;
+    property Panels: Integer read FPanels write SetPanels;
+    property SimplePanel: Integer read FSimplePanel write SetSimplePanel;
     property SimpleText: string read FSimpleText write SetSimpleText;
-    property SizeGrip: Boolean read FSizeGrip write SetSizeGrip default True;
-    property Visible;
-    property OnClick;
-    property OnDblClick;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnDrawPanel: TDrawPanelEvent read FOnDrawPanel write FOnDrawPanel;
+    property SizeGrip: Integer read FSizeGrip write SetSizeGrip;
+    property OnDrawPanel: TNotifyEvent read FOnDrawPanel write FOnDrawPanel;
     property OnResize: TNotifyEvent read FOnResize write FOnResize;
-    property OnStartDrag;
   end;
-
-  { THeaderControl }
-  THeaderControl = class;
-
-  THeaderSectionStyle = (hsText, hsOwnerDraw);
 
   THeaderSection = class(TCollectionItem)
   private
+    FLeft: Integer;
+    FRight: Integer;
+    FAlignment: TAlignment;
+    FAllowClick: Integer;
+    FMaxWidth: Integer;
+    FMinWidth: Integer;
+    FStyle: Integer;
     FText: string;
     FWidth: Integer;
-    FMinWidth: Integer;
-    FMaxWidth: Integer;
-    FAlignment: TAlignment;
-    FStyle: THeaderSectionStyle;
-    FAllowClick: Boolean;
     function GetLeft: Integer;
+    procedure SetLeft(const Value: Integer);
     function GetRight: Integer;
-    procedure SetAlignment(Value: TAlignment);
-    procedure SetMaxWidth(Value: Integer);
-    procedure SetMinWidth(Value: Integer);
-    procedure SetStyle(Value: THeaderSectionStyle);
+    procedure SetRight(const Value: Integer);
+    procedure SetAlignment(const Value: TAlignment);
+    procedure SetAllowClick(const Value: Integer);
+    procedure SetMaxWidth(const Value: Integer);
+    procedure SetMinWidth(const Value: Integer);
+    procedure SetStyle(const Value: Integer);
     procedure SetText(const Value: string);
-    procedure SetWidth(Value: Integer);
+    procedure SetWidth(const Value: Integer);
   public
-    constructor Create(Collection: TCollection); override;
+    constructor Create;
     procedure Assign(Source: TPersistent); override;
-    property Left: Integer read GetLeft;
-    property Right: Integer read GetRight;
+    property Left: Integer read GetLeft write SetLeft;
+    property Right: Integer read GetRight write SetRight;
   published
-    property Alignment: TAlignment read FAlignment write SetAlignment default taLeftJustify;
-    property AllowClick: Boolean read FAllowClick write FAllowClick default True;
-    property MaxWidth: Integer read FMaxWidth write SetMaxWidth default 10000;
-    property MinWidth: Integer read FMinWidth write SetMinWidth default 0;
-    property Style: THeaderSectionStyle read FStyle write SetStyle default hsText;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property AllowClick: Integer read FAllowClick write SetAllowClick;
+    property MaxWidth: Integer read FMaxWidth write SetMaxWidth;
+    property MinWidth: Integer read FMinWidth write SetMinWidth;
+    property Style: Integer read FStyle write SetStyle;
     property Text: string read FText write SetText;
     property Width: Integer read FWidth write SetWidth;
   end;
 
   THeaderSections = class(TCollection)
   private
-    FHeaderControl: THeaderControl;
-    function GetItem(Index: Integer): THeaderSection;
-    procedure SetItem(Index: Integer; Value: THeaderSection);
-  protected
-    procedure Update(Item: TCollectionItem); override;
+    FItems: TStrings;
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
   public
-    constructor Create(HeaderControl: THeaderControl);
-    function Add: THeaderSection;
-    property Items[Index: Integer]: THeaderSection read GetItem write SetItem; default;
+    constructor Create;
+    destructor Destroy; override;
+    procedure Add; override;
+    property Items: TStrings read GetItems write SetItems;
   end;
-
-  TSectionTrackState = (tsTrackBegin, tsTrackMove, tsTrackEnd);
-  TDrawSectionEvent = procedure(HeaderControl: THeaderControl;
-    Section: THeaderSection; const Rect: TRect; Pressed: Boolean) of object;
-  TSectionNotifyEvent = procedure(HeaderControl: THeaderControl;
-    Section: THeaderSection) of object;
-  TSectionTrackEvent = procedure(HeaderControl: THeaderControl;
-    Section: THeaderSection; Width: Integer;
-    State: TSectionTrackState) of object;
 
   THeaderControl = class(TWinControl)
   private
-    FSections: THeaderSections;
-    FCanvas: TCanvas;
-    FHotTrack: Boolean;
-    FOnDrawSection: TDrawSectionEvent;
+    FCanvas: Boolean;
+    FHotTrack: Integer;
+    FSections: Integer;
+    FOnDrawSection: TNotifyEvent;
     FOnResize: TNotifyEvent;
-    FOnSectionClick: TSectionNotifyEvent;
-    FOnSectionResize: TSectionNotifyEvent;
-    FOnSectionTrack: TSectionTrackEvent;
-    procedure SetHotTrack(Value: Boolean);
-    procedure SetSections(Value: THeaderSections);
-    procedure UpdateItem(Message, Index: Integer);
-    procedure UpdateSection(Index: Integer);
-    procedure UpdateSections;
-    procedure CNDrawItem(var Message: TWMDrawItem); message CN_DRAWITEM;
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
+    FOnSectionClick: TNotifyEvent;
+    FOnSectionResize: TNotifyEvent;
+    FOnSectionTrack: TNotifyEvent;
+    function GetCanvas: Boolean;
+    procedure SetCanvas(const Value: Boolean);
+    procedure SetHotTrack(const Value: Integer);
+    procedure SetSections(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DrawSection(Section: THeaderSection; const Rect: TRect;
-      Pressed: Boolean); dynamic;
-    procedure Resize; dynamic;
-    procedure SectionClick(Section: THeaderSection); dynamic;
-    procedure SectionResize(Section: THeaderSection); dynamic;
-    procedure SectionTrack(Section: THeaderSection; Width: Integer;
-      State: TSectionTrackState); dynamic;
+    procedure SignalDrawSection; dynamic;
+    procedure SignalResize; dynamic;
+    procedure SignalSectionClick; dynamic;
+    procedure SignalSectionResize; dynamic;
+    procedure SignalSectionTrack; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Canvas: TCanvas read FCanvas;
+    property Canvas: Boolean read GetCanvas write SetCanvas;
   published
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property HotTrack: Boolean read FHotTrack write SetHotTrack default False;
-    property Sections: THeaderSections read FSections write SetSections;
-    property ShowHint;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property Visible;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnDrawSection: TDrawSectionEvent read FOnDrawSection write FOnDrawSection;
+    property HotTrack: Integer read FHotTrack write SetHotTrack;
+    property Sections: Integer read FSections write SetSections;
+    property OnDrawSection: TNotifyEvent read FOnDrawSection write FOnDrawSection;
     property OnResize: TNotifyEvent read FOnResize write FOnResize;
-    property OnSectionClick: TSectionNotifyEvent read FOnSectionClick write FOnSectionClick;
-    property OnSectionResize: TSectionNotifyEvent read FOnSectionResize write FOnSectionResize;
-    property OnSectionTrack: TSectionTrackEvent read FOnSectionTrack write FOnSectionTrack;
-    property OnStartDrag;
-  end;
-
-  { TTreeNode }
-  TCustomTreeView = class;
-  TTreeNodes = class;
-
-  TNodeState = (nsCut, nsDropHilited, nsFocused, nsSelected, nsExpanded);
-  TNodeAttachMode = (naAdd, naAddFirst, naAddChild, naAddChildFirst, naInsert);
-  TAddMode = (taAddFirst, taAdd, taInsert);
-  HTreeItem = Pointer;
-
-  PNodeInfo = ^TNodeInfo;
-  TNodeInfo = packed record
-    ImageIndex: Integer;
-    SelectedIndex: Integer;
-    StateIndex: Integer;
-    OverlayIndex: Integer;
-    Data: Pointer;
-    Count: Integer;
-    Text: string[255];
+    property OnSectionClick: TNotifyEvent read FOnSectionClick write FOnSectionClick;
+    property OnSectionResize: TNotifyEvent read FOnSectionResize write FOnSectionResize;
+    property OnSectionTrack: TNotifyEvent read FOnSectionTrack write FOnSectionTrack;
   end;
 
   TTreeNode = class(TPersistent)
   private
-    FOwner: TTreeNodes;
-    FText: string;
-    FData: Pointer;
-    FItemId: HTreeItem;
+    FAbsoluteIndex: Integer;
+    FCount: Integer;
+    FCut: Integer;
+    FData: Integer;
+    FDeleting: Integer;
+    FFocused: Boolean;
+    FDropTarget: Integer;
+    FSelected: Boolean;
+    FExpanded: Boolean;
+    FHandle: THandle;
+    FHasChildren: Boolean;
     FImageIndex: Integer;
-    FSelectedIndex: Integer;
+    FIndex: Integer;
+    FIsVisible: Boolean;
+    FItem: Integer;
+    FItemId: Integer;
+    FLevel: Integer;
     FOverlayIndex: Integer;
+    FOwner: TComponent;
+    FParent: TWinControl;
+    FSelectedIndex: Integer;
     FStateIndex: Integer;
-    FDeleting: Boolean;
-    FInTree: Boolean;
-    function CompareCount(CompareMe: Integer): Boolean;
-    function DoCanExpand(Expand: Boolean): Boolean;
-    procedure DoExpand(Expand: Boolean);
-    procedure ExpandItem(Expand: Boolean; Recurse: Boolean);
+    FText: string;
+    FTreeView: Integer;
     function GetAbsoluteIndex: Integer;
-    function GetExpanded: Boolean;
-    function GetLevel: Integer;
-    function GetParent: TTreeNode;
-    function GetChildren: Boolean;
-    function GetCut: Boolean;
-    function GetDropTarget: Boolean;
-    function GetFocused: Boolean;
-    function GetIndex: Integer;
-    function GetItem(Index: Integer): TTreeNode;
-    function GetSelected: Boolean;
-    function GetState(NodeState: TNodeState): Boolean;
+    procedure SetAbsoluteIndex(const Value: Integer);
     function GetCount: Integer;
-    function GetTreeView: TCustomTreeView;
-    procedure InternalMove(ParentNode, Node: TTreeNode; HItem: HTreeItem;
-      AddMode: TAddMode);
-    function IsEqual(Node: TTreeNode): Boolean;
-    function IsNodeVisible: Boolean;
-    procedure ReadData(Stream: TStream; Info: PNodeInfo);
-    procedure SetChildren(Value: Boolean);
-    procedure SetCut(Value: Boolean);
-    procedure SetData(Value: Pointer);
-    procedure SetDropTarget(Value: Boolean);
-    procedure SetItem(Index: Integer; Value: TTreeNode);
-    procedure SetExpanded(Value: Boolean);
-    procedure SetFocused(Value: Boolean);
-    procedure SetImageIndex(Value: Integer);
-    procedure SetOverlayIndex(Value: Integer);
-    procedure SetSelectedIndex(Value: Integer);
-    procedure SetSelected(Value: Boolean);
-    procedure SetStateIndex(Value: Integer);
-    procedure SetText(const S: string);
-    procedure WriteData(Stream: TStream; Info: PNodeInfo);
+    procedure SetCount(const Value: Integer);
+    function GetCut: Integer;
+    procedure SetCut(const Value: Integer);
+    function GetData: Integer;
+    procedure SetData(const Value: Integer);
+    function GetDeleting: Integer;
+    procedure SetDeleting(const Value: Integer);
+    function GetFocused: Boolean;
+    procedure SetFocused(const Value: Boolean);
+    function GetDropTarget: Integer;
+    procedure SetDropTarget(const Value: Integer);
+    function GetSelected: Boolean;
+    procedure SetSelected(const Value: Boolean);
+    function GetExpanded: Boolean;
+    procedure SetExpanded(const Value: Boolean);
+    function GetHandleValue: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetHasChildren: Boolean;
+    procedure SetHasChildren(const Value: Boolean);
+    function GetImageIndex: Integer;
+    procedure SetImageIndex(const Value: Integer);
+    function GetIndex: Integer;
+    procedure SetIndex(const Value: Integer);
+    function GetIsVisible: Boolean;
+    procedure SetIsVisible(const Value: Boolean);
+    function GetItem: Integer;
+    procedure SetItem(const Value: Integer);
+    function GetItemId: Integer;
+    procedure SetItemId(const Value: Integer);
+    function GetLevel: Integer;
+    procedure SetLevel(const Value: Integer);
+    function GetOverlayIndex: Integer;
+    procedure SetOverlayIndex(const Value: Integer);
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
+    function GetParent: TWinControl;
+    procedure SetParent(const Value: TWinControl);
+    function GetSelectedIndex: Integer;
+    procedure SetSelectedIndex(const Value: Integer);
+    function GetStateIndex: Integer;
+    procedure SetStateIndex(const Value: Integer);
+    function GetText: string;
+    procedure SetText(const Value: string);
+    function GetTreeView: Integer;
+    procedure SetTreeView(const Value: Integer);
   public
-    constructor Create(AOwner: TTreeNodes);
+    constructor Create;
     destructor Destroy; override;
-    function AlphaSort: Boolean;
+    procedure AlphaSort;
     procedure Assign(Source: TPersistent); override;
-    procedure Collapse(Recurse: Boolean);
+    procedure Collapse;
     procedure Delete;
     procedure DeleteChildren;
-    function DisplayRect(TextOnly: Boolean): TRect;
-    function EditText: Boolean;
-    procedure EndEdit(Cancel: Boolean);
-    procedure Expand(Recurse: Boolean);
-    function GetFirstChild: TTreeNode;
-    function GetHandle: HWND;
-    function GetLastChild: TTreeNode;
-    function GetNext: TTreeNode;
-    function GetNextChild(Value: TTreeNode): TTreeNode;
-    function GetNextSibling: TTreeNode;
-    function GetNextVisible: TTreeNode;
-    function GetPrev: TTreeNode;
-    function GetPrevChild(Value: TTreeNode): TTreeNode;
-    function GetPrevSibling: TTreeNode;
-    function GetPrevVisible: TTreeNode;
-    function HasAsParent(Value: TTreeNode): Boolean;
-    function IndexOf(Value: TTreeNode): Integer;
+    procedure DisplayRect;
+    procedure EditText;
+    procedure EndEdit;
+    procedure Expand;
+    function GetFirstChild: Integer;
+    function GetHandle: Integer;
+    function GetLastChild: Integer;
+    function GetNext: Integer;
+    function GetNextChild: Integer;
+    function GetNextSibling: Integer;
+    function GetNextVisible: Integer;
+    function GetPrev: Integer;
+    function GetPrevChild: Integer;
+    function GetPrevSibling: Integer;
+    function GetPrevVisible: Integer;
+    function HasAsParent: Boolean;
+    procedure IndexOf;
     procedure MakeVisible;
-    procedure MoveTo(Destination: TTreeNode; Mode: TNodeAttachMode); virtual;
-    property AbsoluteIndex: Integer read GetAbsoluteIndex;
-    property Count: Integer read GetCount;
-    property Cut: Boolean read GetCut write SetCut;
-    property Data: Pointer read FData write SetData;
-    property Deleting: Boolean read FDeleting;
+    procedure MoveTo;
+    property AbsoluteIndex: Integer read GetAbsoluteIndex write SetAbsoluteIndex;
+    property Count: Integer read GetCount write SetCount;
+    property Cut: Integer read GetCut write SetCut;
+    property Data: Integer read GetData write SetData;
+    property Deleting: Integer read GetDeleting write SetDeleting;
     property Focused: Boolean read GetFocused write SetFocused;
-    property DropTarget: Boolean read GetDropTarget write SetDropTarget;
+    property DropTarget: Integer read GetDropTarget write SetDropTarget;
     property Selected: Boolean read GetSelected write SetSelected;
     property Expanded: Boolean read GetExpanded write SetExpanded;
-    property Handle: HWND read GetHandle;
-    property HasChildren: Boolean read GetChildren write SetChildren;
-    property ImageIndex: Integer read FImageIndex write SetImageIndex;
-    property Index: Integer read GetIndex;
-    property IsVisible: Boolean read IsNodeVisible;
-    property Item[Index: Integer]: TTreeNode read GetItem write SetItem; default;
-    property ItemId: HTreeItem read FItemId;
-    property Level: Integer read GetLevel;
-    property OverlayIndex: Integer read FOverlayIndex write SetOverlayIndex;
-    property Owner: TTreeNodes read FOwner;
-    property Parent: TTreeNode read GetParent;
-    property SelectedIndex: Integer read FSelectedIndex write SetSelectedIndex;
-    property StateIndex: Integer read FStateIndex write SetStateIndex;
-    property Text: string read FText write SetText;
-    property TreeView: TCustomTreeView read GetTreeView;
+    property Handle: THandle read GetHandleValue write SetHandle;
+    property HasChildren: Boolean read GetHasChildren write SetHasChildren;
+    property ImageIndex: Integer read GetImageIndex write SetImageIndex;
+    property Index: Integer read GetIndex write SetIndex;
+    property IsVisible: Boolean read GetIsVisible write SetIsVisible;
+    property Item: Integer read GetItem write SetItem;
+    property ItemId: Integer read GetItemId write SetItemId;
+    property Level: Integer read GetLevel write SetLevel;
+    property OverlayIndex: Integer read GetOverlayIndex write SetOverlayIndex;
+    property Owner: TComponent read GetOwner write SetOwner;
+    property Parent: TWinControl read GetParent write SetParent;
+    property SelectedIndex: Integer read GetSelectedIndex write SetSelectedIndex;
+    property StateIndex: Integer read GetStateIndex write SetStateIndex;
+    property Text: string read GetText write SetText;
+    property TreeView: Integer read GetTreeView write SetTreeView;
   end;
 
   TTreeNodes = class(TPersistent)
   private
-    FOwner: TCustomTreeView;
-    FUpdateCount: Integer;
-    procedure AddedNode(Value: TTreeNode);
-    function GetHandle: HWND;
-    function GetNodeFromIndex(Index: Integer): TTreeNode;
-    procedure ReadData(Stream: TStream);
-    procedure Repaint(Node: TTreeNode);
-    procedure WriteData(Stream: TStream);
-  protected
-    function AddItem(Parent, Target: HTreeItem; const Item: Pointer;
-      AddMode: TAddMode): HTreeItem;
-    function InternalAddObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer; AddMode: TAddMode): TTreeNode;
-    procedure DefineProperties(Filer: TFiler); override;
+    FCount: Integer;
+    FHandle: THandle;
+    FItem: Integer;
+    FOwner: TComponent;
     function GetCount: Integer;
-    procedure SetItem(Index: Integer; Value: TTreeNode);
-    procedure SetUpdateState(Updating: Boolean);
+    procedure SetCount(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetItem: Integer;
+    procedure SetItem(const Value: Integer);
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
   public
-    constructor Create(AOwner: TCustomTreeView);
+    constructor Create;
     destructor Destroy; override;
-    function AddChildFirst(Node: TTreeNode; const S: string): TTreeNode;
-    function AddChild(Node: TTreeNode; const S: string): TTreeNode;
-    function AddChildObjectFirst(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
-    function AddChildObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
-    function AddFirst(Node: TTreeNode; const S: string): TTreeNode;
-    function Add(Node: TTreeNode; const S: string): TTreeNode;
-    function AddObjectFirst(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
-    function AddObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
+    function AddChildFirst: Integer;
+    function AddChild: Integer;
+    function AddChildObjectFirst: Integer;
+    function AddChildObject: Integer;
+    function AddFirst: Integer;
+    procedure Add;
+    function AddObjectFirst: Integer;
+    function AddObject: Integer;
     procedure Assign(Source: TPersistent); override;
     procedure BeginUpdate;
     procedure Clear;
-    procedure Delete(Node: TTreeNode);
+    procedure Delete;
     procedure EndUpdate;
-    function GetFirstNode: TTreeNode;
-    function GetNode(ItemId: HTreeItem): TTreeNode;
-    function Insert(Node: TTreeNode; const S: string): TTreeNode;
-    function InsertObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
-    property Count: Integer read GetCount;
-    property Handle: HWND read GetHandle;
-    property Item[Index: Integer]: TTreeNode read GetNodeFromIndex; default;
-    property Owner: TCustomTreeView read FOwner;
+    function GetFirstNode: Integer;
+    function GetNode: Integer;
+    procedure Insert;
+    procedure InsertObject;
+    property Count: Integer read GetCount write SetCount;
+    property Handle: THandle read GetHandle write SetHandle;
+    property Item: Integer read GetItem write SetItem;
+    property Owner: TComponent read GetOwner write SetOwner;
   end;
-
-  { TCustomTreeView }
-  TSortType = (stNone, stData, stText, stBoth);
-  TTVChangingEvent = procedure(Sender: TObject; Node: TTreeNode;
-    var AllowChange: Boolean) of object;
-  TTVChangedEvent = procedure(Sender: TObject; Node: TTreeNode) of object;
-  TTVEditingEvent = procedure(Sender: TObject; Node: TTreeNode;
-    var AllowEdit: Boolean) of object;
-  TTVEditedEvent = procedure(Sender: TObject; Node: TTreeNode; var S: string) of object;
-  TTVExpandingEvent = procedure(Sender: TObject; Node: TTreeNode;
-    var AllowExpansion: Boolean) of object;
-  TTVCollapsingEvent = procedure(Sender: TObject; Node: TTreeNode;
-    var AllowCollapse: Boolean) of object;
-  TTVExpandedEvent = procedure(Sender: TObject; Node: TTreeNode) of object;
-  TTVCompareEvent = procedure(Sender: TObject; Node1, Node2: TTreeNode;
-    Data: Integer; var Compare: Integer) of object;
 
   TCustomTreeView = class(TWinControl)
   private
-    FShowLines: Boolean;
-    FShowRoot: Boolean;
-    FShowButtons: Boolean;
-    FBorderStyle: TBorderStyle;
-    FReadOnly: Boolean;
-    FImages: TCustomImageList;
-    FStateImages: TCustomImageList;
-    FImageChangeLink: TChangeLink;
-    FStateChangeLink: TChangeLink;
-    FDragImage: TDragImageList;
-    FTreeNodes: TTreeNodes;
-    FSortType: TSortType;
-    FSaveItems: TStringList;
-    FSaveTopIndex: Integer;
-    FSaveIndex: Integer;
-    FSaveIndent: Integer;
-    FHideSelection: Boolean;
-    FMemStream: TMemoryStream;
-    FEditInstance: Pointer;
-    FDefEditProc: Pointer;
-    FEditHandle: HWND;
-    FDragged: Boolean;
-    FRClickNode: TTreeNode;
-    FLastDropTarget: TTreeNode;
-    FDragNode: TTreeNode;
-    FManualNotify: Boolean;
-    FRightClickSelect: Boolean;
-    FStateChanging: Boolean;
-    FOnEditing: TTVEditingEvent;
-    FOnEdited: TTVEditedEvent;
-    FOnExpanded: TTVExpandedEvent;
-    FOnExpanding: TTVExpandingEvent;
-    FOnCollapsed: TTVExpandedEvent;
-    FOnCollapsing: TTVCollapsingEvent;
-    FOnChanging: TTVChangingEvent;
-    FOnChange: TTVChangedEvent;
-    FOnCompare: TTVCompareEvent;
-    FOnDeletion: TTVExpandedEvent;
-    FOnGetImageIndex: TTVExpandedEvent;
-    FOnGetSelectedIndex: TTVExpandedEvent;
-    procedure CMColorChanged(var Message: TMessage); message CM_COLORCHANGED;
-    procedure CMCtl3DChanged(var Message: TMessage); message CM_CTL3DCHANGED;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CMDrag(var Message: TMessage); message CM_DRAG;
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    procedure EditWndProc(var Message: TMessage);
-    procedure DoDragOver(Source: TDragObject; X, Y: Integer; CanDrop: Boolean);
-    function GetDropTarget: TTreeNode;
-    function GetIndent: Integer;
-    function GetNodeFromItem(const Item: Pointer): TTreeNode;
-    function GetSelection: TTreeNode;
-    function GetTopItem: TTreeNode;
-    procedure ImageListChange(Sender: TObject);
-    procedure SetBorderStyle(Value: TBorderStyle);
-    procedure SetButtonStyle(Value: Boolean);
-    procedure SetDropTarget(Value: TTreeNode);
-    procedure SetHideSelection(Value: Boolean);
-    procedure SetImageList(Value: HImageList; Flags: Integer);
-    procedure SetIndent(Value: Integer);
-    procedure SetImages(Value: TCustomImageList);
-    procedure SetLineStyle(Value: Boolean);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetRootStyle(Value: Boolean);
-    procedure SetSelection(Value: TTreeNode);
-    procedure SetSortType(Value: TSortType);
-    procedure SetStateImages(Value: TCustomImageList);
-    procedure SetStyle(Value: Integer; UseStyle: Boolean);
-    procedure SetTreeNodes(Value: TTreeNodes);
-    procedure SetTopItem(Value: TTreeNode);
-    procedure OnChangeTimer(Sender: TObject);
-    procedure WMLButtonDown(var Message: TWMLButtonDown); message WM_LBUTTONDOWN;
-    procedure WMNotify(var Message: TWMNotify); message WM_NOTIFY;
-    procedure WMContextMenu(var Message: TMessage); message WM_CONTEXTMENU;
-  protected
-    FChangeTimer: TObject;
-    function CanEdit(Node: TTreeNode): Boolean; dynamic;
-    function CanChange(Node: TTreeNode): Boolean; dynamic;
-    function CanCollapse(Node: TTreeNode): Boolean; dynamic;
-    function CanExpand(Node: TTreeNode): Boolean; dynamic;
-    procedure Change(Node: TTreeNode); dynamic;
-    procedure Collapse(Node: TTreeNode); dynamic;
-    function CreateNode: TTreeNode; virtual;
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DestroyWnd; override;
-    procedure DoEndDrag(Target: TObject; X, Y: Integer); override;
-    procedure DoStartDrag(var DragObject: TDragObject); override;
-    procedure Edit(const Item: Pointer); dynamic;
-    procedure Expand(Node: TTreeNode); dynamic;
-    function GetDragImages: TCustomImageList; virtual;
-    procedure GetImageIndex(Node: TTreeNode); virtual;
-    procedure GetSelectedIndex(Node: TTreeNode); virtual;
-    procedure Loaded; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure SetDragMode(Value: TDragMode); override;
-    procedure WndProc(var Message: TMessage); override;
-    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle default bsSingle;
-    property HideSelection: Boolean read FHideSelection write SetHideSelection default True;
-    property Images: TCustomImageList read FImages write SetImages;
-    property Indent: Integer read GetIndent write SetIndent;
-    property Items: TTreeNodes read FTreeNodes write SetTreeNodes;
-    property ReadOnly: Boolean read FReadOnly write SetReadOnly default False;
-    property RightClickSelect: Boolean read FRightClickSelect write FRightClickSelect default False;
-    property ShowButtons: Boolean read FShowButtons write SetButtonStyle default True;
-    property ShowLines: Boolean read FShowLines write SetLineStyle default True;
-    property ShowRoot: Boolean read FShowRoot write SetRootStyle default True;
-    property SortType: TSortType read FSortType write SetSortType default stNone;
-    property StateImages: TCustomImageList read FStateImages write SetStateImages;
-    property OnEditing: TTVEditingEvent read FOnEditing write FOnEditing;
-    property OnEdited: TTVEditedEvent read FOnEdited write FOnEdited;
-    property OnExpanding: TTVExpandingEvent read FOnExpanding write FOnExpanding;
-    property OnExpanded: TTVExpandedEvent read FOnExpanded write FOnExpanded;
-    property OnCollapsing: TTVCollapsingEvent read FOnCollapsing write FOnCollapsing;
-    property OnCollapsed: TTVExpandedEvent read FOnCollapsed write FOnCollapsed;
-    property OnChanging: TTVChangingEvent read FOnChanging write FOnChanging;
-    property OnChange: TTVChangedEvent read FOnChange write FOnChange;
-    property OnCompare: TTVCompareEvent read FOnCompare write FOnCompare;
-    property OnDeletion: TTVExpandedEvent read FOnDeletion write FOnDeletion;
-    property OnGetImageIndex: TTVExpandedEvent read FOnGetImageIndex write FOnGetImageIndex;
-    property OnGetSelectedIndex: TTVExpandedEvent read FOnGetSelectedIndex write FOnGetSelectedIndex;
+    FDropTarget: Integer;
+    FSelected: Boolean;
+    FTopItem: Integer;
+    function GetDropTarget: Integer;
+    procedure SetDropTarget(const Value: Integer);
+    function GetSelected: Boolean;
+    procedure SetSelected(const Value: Boolean);
+    function GetTopItem: Integer;
+    procedure SetTopItem(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function AlphaSort: Boolean;
-    function CustomSort(SortProc: TTVCompare; Data: Longint): Boolean;
+    procedure AlphaSort;
+    procedure CustomSort;
     procedure FullCollapse;
     procedure FullExpand;
-    function GetHitTestInfoAt(X, Y: Integer): THitTests;
-    function GetNodeAt(X, Y: Integer): TTreeNode;
+    function GetHitTestInfoAt: Integer;
+    function GetNodeAt: Integer;
     function IsEditing: Boolean;
-    procedure LoadFromFile(const FileName: string);
-    procedure LoadFromStream(Stream: TStream);
-    procedure SaveToFile(const FileName: string);
-    procedure SaveToStream(Stream: TStream);
-    property DropTarget: TTreeNode read GetDropTarget write SetDropTarget;
-    property Selected: TTreeNode read GetSelection write SetSelection;
-    property TopItem: TTreeNode read GetTopItem write SetTopItem;
+    procedure LoadFromFile;
+    procedure LoadFromStream;
+    procedure SaveToFile;
+    procedure SaveToStream;
+    property DropTarget: Integer read GetDropTarget write SetDropTarget;
+    property Selected: Boolean read GetSelected write SetSelected;
+    property TopItem: Integer read GetTopItem write SetTopItem;
   end;
 
   TTreeView = class(TCustomTreeView)
-  published
-    property ShowButtons;
-    property BorderStyle;
-    property DragCursor;
-    property ShowLines;
-    property ShowRoot;
-    property ReadOnly;
-    property RightClickSelect;
-    property DragMode;
-    property HideSelection;
-    property Indent;
-    property Items;
-    property Enabled;
-    property Font;
-    property Color;
-    property ParentColor;
-    property ParentCtl3D;
-    property Ctl3D;
-    property SortType;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnEditing;
-    property OnEdited;
-    property OnExpanding;
-    property OnExpanded;
-    property OnCollapsing;
-    property OnCompare;
-    property OnCollapsed;
-    property OnChanging;
-    property OnChange;
-    property OnDeletion;
-    property OnGetImageIndex;
-    property OnGetSelectedIndex;
-    property Align;
-    property Images;
-    property StateImages;
-    property OnClick;
-    property OnEnter;
-    property OnExit;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnStartDrag;
-    property OnEndDrag;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnDblClick;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property PopupMenu;
-    property ParentFont;
-    property ParentShowHint;
-    property ShowHint;
   end;
-
-  { TTrackBar }
-  TTrackBarOrientation = (trHorizontal, trVertical);
-  TTickMark = (tmBottomRight, tmTopLeft, tmBoth);
-  TTickStyle = (tsNone, tsAuto, tsManual);
 
   TTrackBar = class(TWinControl)
   private
-    FOrientation: TTrackBarOrientation;
-    FTickMarks: TTickMark;
-    FTickStyle: TTickStyle;
     FLineSize: Integer;
-    FPageSize: Integer;
-    FMin: Integer;
     FMax: Integer;
+    FMin: Integer;
+    FOrientation: Integer;
+    FPageSize: Integer;
     FFrequency: Integer;
     FPosition: Integer;
-    FSelStart: Integer;
     FSelEnd: Integer;
+    FSelStart: Integer;
+    FTickMarks: Integer;
+    FTickStyle: Integer;
     FOnChange: TNotifyEvent;
-    procedure SetOrientation(Value: TTrackBarOrientation);
-    procedure SetParams(APosition, AMin, AMax: Integer);
-    procedure SetPosition(Value: Integer);
-    procedure SetMin(Value: Integer);
-    procedure SetMax(Value: Integer);
-    procedure SetFrequency(Value: Integer);
-    procedure SetTickStyle(Value: TTickStyle);
-    procedure SetTickMarks(Value: TTickMark);
-    procedure SetLineSize(Value: Integer);
-    procedure SetPageSize(Value: Integer);
-    procedure SetSelStart(Value: Integer);
-    procedure SetSelEnd(Value: Integer);
-    procedure UpdateSelection;
-    procedure CNHScroll(var Message: TWMHScroll); message CN_HSCROLL;
-    procedure CNVScroll(var Message: TWMVScroll); message CN_VSCROLL;
+    procedure SetLineSize(const Value: Integer);
+    procedure SetMax(const Value: Integer);
+    procedure SetMin(const Value: Integer);
+    procedure SetOrientation(const Value: Integer);
+    procedure SetPageSize(const Value: Integer);
+    procedure SetFrequency(const Value: Integer);
+    procedure SetPosition(const Value: Integer);
+    procedure SetSelEnd(const Value: Integer);
+    procedure SetSelStart(const Value: Integer);
+    procedure SetTickMarks(const Value: Integer);
+    procedure SetTickStyle(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DestroyWnd; override;
-    procedure Changed; virtual;
+    procedure SignalChange; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
-    procedure SetTick(Value: Integer);
+    procedure SetTick;
   published
-    property Ctl3D;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property LineSize: Integer read FLineSize write SetLineSize default 1;
-    property Max: Integer read FMax write SetMax default 10;
-    property Min: Integer read FMin write SetMin default 0;
-    property Orientation: TTrackBarOrientation read FOrientation write SetOrientation;
-    property ParentCtl3D;
-    property ParentShowHint;
-    property PageSize: Integer read FPageSize write SetPageSize default 2;
-    property PopupMenu;
+    property LineSize: Integer read FLineSize write SetLineSize;
+    property Max: Integer read FMax write SetMax;
+    property Min: Integer read FMin write SetMin;
+    property Orientation: Integer read FOrientation write SetOrientation;
+    property PageSize: Integer read FPageSize write SetPageSize;
     property Frequency: Integer read FFrequency write SetFrequency;
     property Position: Integer read FPosition write SetPosition;
     property SelEnd: Integer read FSelEnd write SetSelEnd;
     property SelStart: Integer read FSelStart write SetSelStart;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property TickMarks: TTickMark read FTickMarks write SetTickMarks;
-    property TickStyle: TTickStyle read FTickStyle write SetTickStyle;
-    property Visible;
+    property TickMarks: Integer read FTickMarks write SetTickMarks;
+    property TickStyle: Integer read FTickStyle write SetTickStyle;
     property OnChange: TNotifyEvent read FOnChange write FOnChange;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnStartDrag;
   end;
-
-  { TProgressBar }
-  TProgressRange = 0..65535;
 
   TProgressBar = class(TWinControl)
   private
-    FMin: TProgressRange;
-    FMax: TProgressRange;
-    FPosition: TProgressRange;
-    FStep: TProgressRange;
-    procedure SetParams(AMin, AMax: TProgressRange);
-    procedure SetMin(Value: TProgressRange);
-    procedure SetMax(Value: TProgressRange);
-    procedure SetPosition(Value: TProgressRange);
-    procedure SetStep(Value: TProgressRange);
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
+    FMin: Integer;
+    FMax: Integer;
+    FPosition: Integer;
+    FStep: Integer;
+    procedure SetMin(const Value: Integer);
+    procedure SetMax(const Value: Integer);
+    procedure SetPosition(const Value: Integer);
+    procedure SetStep(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     procedure StepIt;
-    procedure StepBy(Delta: TProgressRange);
+    procedure StepBy;
   published
-    property Align;
-    property Enabled;
-    property Hint;
-    property Min: TProgressRange read FMin write SetMin;
-    property Max: TProgressRange read FMax write SetMax;
-    property ParentShowHint;
-    property PopupMenu;
-    property Position: TProgressRange read FPosition write SetPosition default 0;
-    property Step: TProgressRange read FStep write SetStep default 10;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnStartDrag;
+    property Min: Integer read FMin write SetMin;
+    property Max: Integer read FMax write SetMax;
+    property Position: Integer read FPosition write SetPosition;
+    property Step: Integer read FStep write SetStep;
   end;
-
-  { TRichEdit }
-  TCustomRichEdit = class;
-
-  TAttributeType = (atSelected, atDefaultText);
-  TConsistentAttribute = (caBold, caColor, caFace, caItalic,
-    caSize, caStrikeOut, caUnderline, caProtected);
-  TConsistentAttributes = set of TConsistentAttribute;
 
   TTextAttributes = class(TPersistent)
   private
-    RichEdit: TCustomRichEdit;
-    FType: TAttributeType;
+    FColor: TColor;
+    FConsistentAttributes: Integer;
+    FName: string;
+    FPitch: Integer;
+    FProtected: Integer;
+    FSize: Integer;
+    FStyle: Integer;
+    FHeight: Integer;
     function GetColor: TColor;
-    procedure SetColor(Value: TColor);
-    function GetConsistentAttributes: TConsistentAttributes;
-    function GetHeight: Integer;
-    procedure SetHeight(Value: Integer);
-    function GetName: TFontName;
-    procedure SetName(Value: TFontName);
-    function GetPitch: TFontPitch;
-    procedure SetPitch(Value: TFontPitch);
-    function GetProtected: Boolean;
-    procedure SetProtected(Value: Boolean);
+    procedure SetColor(const Value: TColor);
+    function GetConsistentAttributes: Integer;
+    procedure SetConsistentAttributes(const Value: Integer);
+    function GetName: string;
+    procedure SetName(const Value: string);
+    function GetPitch: Integer;
+    procedure SetPitch(const Value: Integer);
+    function GetProtected: Integer;
+    procedure SetProtected(const Value: Integer);
     function GetSize: Integer;
-    procedure SetSize(Value: Integer);
-    function GetStyle: TFontStyles;
-    procedure SetStyle(Value: TFontStyles);
-  protected
-    procedure AssignTo(Dest: TPersistent); override;
+    procedure SetSize(const Value: Integer);
+    function GetStyle: Integer;
+    procedure SetStyle(const Value: Integer);
+    function GetHeight: Integer;
+    procedure SetHeight(const Value: Integer);
   public
-    constructor Create(AOwner: TCustomRichEdit; AttributeType: TAttributeType);
+    constructor Create;
     procedure Assign(Source: TPersistent); override;
     property Color: TColor read GetColor write SetColor;
-    property ConsistentAttributes: TConsistentAttributes read GetConsistentAttributes;
-    property Name: TFontName read GetName write SetName;
-    property Pitch: TFontPitch read GetPitch write SetPitch;
-    property Protected: Boolean read GetProtected write SetProtected;
+    property ConsistentAttributes: Integer read GetConsistentAttributes write SetConsistentAttributes;
+    property Name: string read GetName write SetName;
+    property Pitch: Integer read GetPitch write SetPitch;
+    property Protected: Integer read GetProtected write SetProtected;
     property Size: Integer read GetSize write SetSize;
-    property Style: TFontStyles read GetStyle write SetStyle;
+    property Style: Integer read GetStyle write SetStyle;
     property Height: Integer read GetHeight write SetHeight;
   end;
 
-  TNumberingStyle = (nsNone, nsBullet);
-
   TParaAttributes = class(TPersistent)
   private
-    RichEdit: TCustomRichEdit;
+    FAlignment: TAlignment;
+    FFirstIndent: Integer;
+    FLeftIndent: Integer;
+    FNumbering: Integer;
+    FRightIndent: Integer;
+    FTab: Integer;
+    FTabCount: Integer;
     function GetAlignment: TAlignment;
-    function GetFirstIndent: Longint;
-    function GetLeftIndent: Longint;
-    function GetRightIndent: Longint;
-    function GetNumbering: TNumberingStyle;
-    function GetTab(Index: Byte): Longint;
+    procedure SetAlignment(const Value: TAlignment);
+    function GetFirstIndent: Integer;
+    procedure SetFirstIndent(const Value: Integer);
+    function GetLeftIndent: Integer;
+    procedure SetLeftIndent(const Value: Integer);
+    function GetNumbering: Integer;
+    procedure SetNumbering(const Value: Integer);
+    function GetRightIndent: Integer;
+    procedure SetRightIndent(const Value: Integer);
+    function GetTab: Integer;
+    procedure SetTab(const Value: Integer);
     function GetTabCount: Integer;
-    procedure SetAlignment(Value: TAlignment);
-    procedure SetFirstIndent(Value: Longint);
-    procedure SetLeftIndent(Value: Longint);
-    procedure SetRightIndent(Value: Longint);
-    procedure SetNumbering(Value: TNumberingStyle);
-    procedure SetTab(Index: Byte; Value: Longint);
-    procedure SetTabCount(Value: Integer);
+    procedure SetTabCount(const Value: Integer);
   public
-    constructor Create(AOwner: TCustomRichEdit);
+    constructor Create;
     procedure Assign(Source: TPersistent); override;
     property Alignment: TAlignment read GetAlignment write SetAlignment;
-    property FirstIndent: Longint read GetFirstIndent write SetFirstIndent;
-    property LeftIndent: Longint read GetLeftIndent write SetLeftIndent;
-    property Numbering: TNumberingStyle read GetNumbering write SetNumbering;
-    property RightIndent: Longint read GetRightIndent write SetRightIndent;
-    property Tab[Index: Byte]: Longint read GetTab write SetTab;
+    property FirstIndent: Integer read GetFirstIndent write SetFirstIndent;
+    property LeftIndent: Integer read GetLeftIndent write SetLeftIndent;
+    property Numbering: Integer read GetNumbering write SetNumbering;
+    property RightIndent: Integer read GetRightIndent write SetRightIndent;
+    property Tab: Integer read GetTab write SetTab;
     property TabCount: Integer read GetTabCount write SetTabCount;
   end;
 
-  TRichEditResizeEvent = procedure(Sender: TObject; Rect: TRect) of object;
-  TRichEditProtectChange = procedure(Sender: TObject;
-    StartPos, EndPos: Integer; var AllowChange: Boolean) of object;
-  TRichEditSaveClipboard = procedure(Sender: TObject;
-    NumObjects, NumChars: Integer; var SaveClipboard: Boolean) of object;
-  TSearchType = (stWholeWord, stMatchCase);
-  TSearchTypes = set of TSearchType;
-
-  TConversion = class(TObject)
+  TConversion = class
   public
-    function ConvertReadStream(Stream: TStream; Buffer: PChar; BufSize: Integer): Integer; virtual;
-    function ConvertWriteStream(Stream: TStream; Buffer: PChar; BufSize: Integer): Integer; virtual;
+    procedure ConvertReadStream;
+    procedure ConvertWriteStream;
   end;
-
-  TConversionClass = class of TConversion;
 
   TCustomRichEdit = class(TCustomMemo)
   private
-    FHideScrollBars: Boolean;
-    FSelAttributes: TTextAttributes;
-    FDefAttributes: TTextAttributes;
-    FParagraph: TParaAttributes;
-    FScreenLogPixels: Integer;
-    FRichEditStrings: TStrings;
-    FMemStream: TMemoryStream;
-    FOnSelChange: TNotifyEvent;
-    FHideSelection: Boolean;
-    FModified: Boolean;
-    FDefaultConverter: TConversionClass;
-    FOnResizeRequest: TRichEditResizeEvent;
-    FOnProtectChange: TRichEditProtectChange;
-    FOnSaveClipboard: TRichEditSaveClipboard;
-    FPageRect: TRect;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CMColorChanged(var Message: TMessage); message CM_COLORCHANGED;
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    function GetPlainText: Boolean;
-    function ProtectChange(StartPos, EndPos: Integer): Boolean;
-    function SaveClipboard(NumObj, NumChars: Integer): Boolean;
-    procedure SetHideScrollBars(Value: Boolean);
-    procedure SetHideSelection(Value: Boolean);
-    procedure SetPlainText(Value: Boolean);
-    procedure SetRichEditStrings(Value: TStrings);
-    procedure SetDefAttributes(Value: TTextAttributes);
-    procedure SetSelAttributes(Value: TTextAttributes);
-    procedure WMNCDestroy(var Message: TWMNoParams); message WM_NCDESTROY;
-    procedure WMSetCursor(var Message: TWMSetCursor); message WM_SETCURSOR;
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure DestroyWnd; override;
-    procedure RequestSize(const Rect: TRect); virtual;
-    procedure SelectionChange; dynamic;
-    property HideSelection: Boolean read FHideSelection write SetHideSelection default True;
-    property HideScrollBars: Boolean read FHideScrollBars write SetHideScrollBars default True;
-    property Lines: TStrings read FRichEditStrings write SetRichEditStrings;
-    property OnSaveClipboard: TRichEditSaveClipboard read FOnSaveClipboard write FOnSaveClipboard;
-    property OnSelectionChange: TNotifyEvent read FOnSelChange write FOnSelChange;
-    property OnProtectChange: TRichEditProtectChange read FOnProtectChange write FOnProtectChange;
-    property OnResizeRequest: TRichEditResizeEvent read FOnResizeRequest write FOnResizeRequest;
-    property PlainText: Boolean read GetPlainText write SetPlainText default False;
+    FDefaultConverter: Integer;
+    FDefAttributes: Integer;
+    FSelAttributes: Integer;
+    FPageRect: Integer;
+    FParagraph: Integer;
+    function GetDefaultConverter: Integer;
+    procedure SetDefaultConverter(const Value: Integer);
+    function GetDefAttributes: Integer;
+    procedure SetDefAttributes(const Value: Integer);
+    function GetSelAttributes: Integer;
+    procedure SetSelAttributes(const Value: Integer);
+    function GetPageRect: Integer;
+    procedure SetPageRect(const Value: Integer);
+    function GetParagraph: Integer;
+    procedure SetParagraph(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure Clear; override;
-    function FindText(const SearchStr: string;
-      StartPos, Length: Integer; Options: TSearchTypes): Integer;
-    function GetSelTextBuf(Buffer: PChar; BufSize: Integer): Integer;
-    procedure Print(const Caption: string);
-    class procedure RegisterConversionFormat(const AExtension: string;
-      AConversionClass: TConversionClass);
-    property DefaultConverter: TConversionClass read FDefaultConverter write FDefaultConverter;
-    property DefAttributes: TTextAttributes read FDefAttributes write SetDefAttributes;
-    property SelAttributes: TTextAttributes read FSelAttributes write SetSelAttributes;
-    property PageRect: TRect read FPageRect write FPageRect;
-    property Paragraph: TParaAttributes read FParagraph;
+    function FindText: Boolean;
+    function GetSelTextBuf: Integer; override;
+    procedure Print;
+    procedure RegisterConversionFormat;
+    property DefaultConverter: Integer read GetDefaultConverter write SetDefaultConverter;
+    property DefAttributes: Integer read GetDefAttributes write SetDefAttributes;
+    property SelAttributes: Integer read GetSelAttributes write SetSelAttributes;
+    property PageRect: Integer read GetPageRect write SetPageRect;
+    property Paragraph: Integer read GetParagraph write SetParagraph;
   end;
 
   TRichEdit = class(TCustomRichEdit)
-  published
-    property Align;
-    property Alignment;
-    property BorderStyle;
-    property Color;
-    property Ctl3D;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property HideSelection;
-    property HideScrollBars;
-    property ImeMode;
-    property ImeName;
-    property Lines;
-    property MaxLength;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PlainText;
-    property PopupMenu;
-    property ReadOnly;
-    property ScrollBars;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property WantTabs;
-    property WantReturns;
-    property WordWrap;
-    property OnChange;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnProtectChange;
-    property OnResizeRequest;
-    property OnSaveClipboard;
-    property OnSelectionChange;
-    property OnStartDrag;
   end;
 
-  { TUpDown }
-  TUDAlignButton = (udLeft, udRight);
-  TUDOrientation = (udHorizontal, udVertical);
-  TUDBtnType = (btNext, btPrev);
-  TUDClickEvent = procedure(Sender: TObject; Button: TUDBtnType) of object;
-  TUDChangingEvent = procedure(Sender: TObject; var AllowChange: Boolean) of object;
-
   TCustomUpDown = class(TWinControl)
-  private
-    FArrowKeys: Boolean;
-    FAssociate: TWinControl;
-    FMin: Smallint;
-    FMax: Smallint;
-    FIncrement: Integer;
-    FPosition: Smallint;
-    FThousands: Boolean;
-    FWrap: Boolean;
-    FOnClick: TUDClickEvent;
-    FAlignButton: TUDAlignButton;
-    FOrientation: TUDOrientation;
-    FOnChanging: TUDChangingEvent;
-    procedure UndoAutoResizing(Value: TWinControl);
-    procedure SetAssociate(Value: TWinControl);
-    function GetPosition: Smallint;
-    procedure SetMin(Value: Smallint);
-    procedure SetMax(Value: Smallint);
-    procedure SetIncrement(Value: Integer);
-    procedure SetPosition(Value: Smallint);
-    procedure SetAlignButton(Value: TUDAlignButton);
-    procedure SetOrientation(Value: TUDOrientation);
-    procedure SetArrowKeys(Value: Boolean);
-    procedure SetThousands(Value: Boolean);
-    procedure SetWrap(Value: Boolean);
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    procedure WMHScroll(var Message: TWMHScroll); message CN_HSCROLL;
-    procedure WMVScroll(var Message: TWMVScroll); message CN_VSCROLL;
-  protected
-    function CanChange: Boolean; dynamic;
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure Click(Button: TUDBtnType); dynamic;
-    property AlignButton: TUDAlignButton read FAlignButton write SetAlignButton default udRight;
-    property ArrowKeys: Boolean read FArrowKeys write SetArrowKeys default True;
-    property Associate: TWinControl read FAssociate write SetAssociate;
-    property Min: Smallint read FMin write SetMin;
-    property Max: Smallint read FMax write SetMax default 100;
-    property Increment: Integer read FIncrement write SetIncrement default 1;
-    property Orientation: TUDOrientation read FOrientation write SetOrientation default udVertical;
-    property Position: Smallint read GetPosition write SetPosition;
-    property Thousands: Boolean read FThousands write SetThousands default True;
-    property Wrap: Boolean read FWrap write SetWrap;
-    property OnChanging: TUDChangingEvent read FOnChanging write FOnChanging;
-    property OnClick: TUDClickEvent read FOnClick write FOnClick;
   public
     constructor Create(AOwner: TComponent); override;
   end;
 
   TUpDown = class(TCustomUpDown)
-  published
-    property AlignButton;
-    property Associate;
-    property ArrowKeys;
-    property Enabled;
-    property Hint;
-    property Min;
-    property Max;
-    property Increment;
-    property Orientation;
-    property ParentShowHint;
-    property PopupMenu;
-    property Position;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Thousands;
-    property Visible;
-    property Wrap;
-    property OnChanging;
-    property OnClick;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
   end;
 
-  { THotKey }
-  THKModifier = (hkShift, hkCtrl, hkAlt, hkExt);
-  THKModifiers = set of THKModifier;
-  THKInvalidKey = (hcNone, hcShift, hcCtrl, hcAlt, hcShiftCtrl,
-    hcShiftAlt, hcCtrlAlt, hcShiftCtrlAlt);
-  THKInvalidKeys = set of THKInvalidKey;
-
   TCustomHotKey = class(TWinControl)
-  private
-    FAutoSize: Boolean;
-    FModifiers: THKModifiers;
-    FInvalidKeys: THKInvalidKeys;
-    FHotKey: Word;
-    procedure AdjustHeight;
-    procedure SetAutoSize(Value: Boolean);
-    procedure SetInvalidKeys(Value: THKInvalidKeys);
-    procedure SetModifiers(Value: THKModifiers);
-    procedure UpdateHeight;
-    function GetHotKey: TShortCut;
-    procedure SetHotKey(Value: TShortCut);
-    procedure ShortCutToHotKey(Value: TShortCut);
-    function HotKeyToShortCut(Value: Longint): TShortCut;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    property AutoSize: Boolean read FAutoSize write SetAutoSize default True;
-    property InvalidKeys: THKInvalidKeys read FInvalidKeys write SetInvalidKeys;
-    property Modifiers: THKModifiers read FModifiers write SetModifiers;
-    property HotKey: TShortCut read GetHotKey write SetHotKey;
-    property TabStop default True;
   public
     constructor Create(AOwner: TComponent); override;
   end;
 
   THotKey = class(TCustomHotKey)
-  published
-    property AutoSize;
-    property Enabled;
-    property Hint;
-    property HotKey;
-    property InvalidKeys;
-    property Modifiers;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnEnter;
-    property OnExit;
   end;
-
-  { TListView }
-  TCustomListView = class;
-  TListItems = class;
 
   TListColumn = class(TCollectionItem)
   private
-    FCaption: string;
     FAlignment: TAlignment;
+    FCaption: string;
     FWidth: Integer;
-    procedure DoChange;
-    function GetWidth: Integer;
-    procedure SetAlignment(Value: TAlignment);
+    procedure SetAlignment(const Value: TAlignment);
     procedure SetCaption(const Value: string);
-    procedure SetWidth(Value: Integer);
+    procedure SetWidth(const Value: Integer);
   public
-    constructor Create(Collection: TCollection); override;
+    constructor Create;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
   published
-    property Alignment: TAlignment read FAlignment write SetAlignment default taLeftJustify;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
     property Caption: string read FCaption write SetCaption;
-    property Width: Integer read GetWidth write SetWidth default 50;
+    property Width: Integer read FWidth write SetWidth;
   end;
 
   TListColumns = class(TCollection)
   private
-    FOwner: TCustomListView;
-    function GetItem(Index: Integer): TListColumn;
-    procedure SetItem(Index: Integer; Value: TListColumn);
-  protected
-    procedure Update(Item: TCollectionItem); override;
+    FOwner: TComponent;
+    FItems: TStrings;
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
   public
-    constructor Create(AOwner: TCustomListView);
-    function Add: TListColumn;
-    property Owner: TCustomListView read FOwner;
-    property Items[Index: Integer]: TListColumn read GetItem write SetItem; default;
+    constructor Create;
+    destructor Destroy; override;
+    procedure Add; override;
+    property Owner: TComponent read GetOwner write SetOwner;
+    property Items: TStrings read GetItems write SetItems;
   end;
-
-  TDisplayCode = (drBounds, drIcon, drLabel, drSelectBounds);
 
   TListItem = class(TPersistent)
   private
-    FOwner: TListItems;
-    FSubItems: TStrings;
-    FData: Pointer;
-    FImageIndex: Integer;
-    FOverlayIndex: Integer;
-    FStateIndex: Integer;
     FCaption: string;
-    FDeleting: Boolean;
-    function GetHandle: HWND;
-    function GetIndex: Integer;
-    function GetListView: TCustomListView;
-    function GetLeft: Integer;
-    function GetState(Index: Integer): Boolean;
-    function GetTop: Integer;
-    function IsEqual(Item: TListItem): Boolean;
+    FCut: Integer;
+    FData: Integer;
+    FDropTarget: Integer;
+    FFocused: Boolean;
+    FHandle: THandle;
+    FImageIndex: Integer;
+    FIndex: Integer;
+    FLeft: Integer;
+    FListView: Integer;
+    FOwner: TComponent;
+    FOverlayIndex: Integer;
+    FSelected: Boolean;
+    FStateIndex: Integer;
+    FSubItems: Integer;
+    FTop: Integer;
+    function GetCaption: string;
     procedure SetCaption(const Value: string);
-    procedure SetData(Value: Pointer);
-    procedure SetImage(Index: Integer; Value: Integer);
-    procedure SetLeft(Value: Integer);
-    procedure SetState(Index: Integer; State: Boolean);
-    procedure SetSubItems(Value: TStrings);
-    procedure SetTop(Value: Integer);
+    function GetCut: Integer;
+    procedure SetCut(const Value: Integer);
+    function GetData: Integer;
+    procedure SetData(const Value: Integer);
+    function GetDropTarget: Integer;
+    procedure SetDropTarget(const Value: Integer);
+    function GetFocused: Boolean;
+    procedure SetFocused(const Value: Boolean);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetImageIndex: Integer;
+    procedure SetImageIndex(const Value: Integer);
+    function GetIndex: Integer;
+    procedure SetIndex(const Value: Integer);
+    function GetLeft: Integer;
+    procedure SetLeft(const Value: Integer);
+    function GetListView: Integer;
+    procedure SetListView(const Value: Integer);
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
+    function GetOverlayIndex: Integer;
+    procedure SetOverlayIndex(const Value: Integer);
+    function GetSelected: Boolean;
+    procedure SetSelected(const Value: Boolean);
+    function GetStateIndex: Integer;
+    procedure SetStateIndex(const Value: Integer);
+    function GetSubItems: Integer;
+    procedure SetSubItems(const Value: Integer);
+    function GetTop: Integer;
+    procedure SetTop(const Value: Integer);
   public
-    constructor Create(AOwner: TListItems);
+    constructor Create;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
-    procedure CancelEdit;
+    function CancelEdit: Boolean;
     procedure Delete;
-    function DisplayRect(Code: TDisplayCode): TRect;
-    function EditCaption: Boolean;
-    function GetPosition: TPoint;
-    procedure MakeVisible(PartialOK: Boolean);
+    procedure DisplayRect;
+    procedure EditCaption;
+    function GetPosition: Integer;
+    procedure MakeVisible;
     procedure Update;
-    procedure SetPosition(const Value: TPoint);
-    property Caption: string read FCaption write SetCaption;
-    property Cut: Boolean index 0 read GetState write SetState;
-    property Data: Pointer read FData write SetData;
-    property DropTarget: Boolean index 1 read GetState write SetState;
-    property Focused: Boolean index 2 read GetState write SetState;
-    property Handle: HWND read GetHandle;
-    property ImageIndex: Integer index 0 read FImageIndex write SetImage;
-    property Index: Integer read GetIndex;
+    procedure SetPosition;
+    property Caption: string read GetCaption write SetCaption;
+    property Cut: Integer read GetCut write SetCut;
+    property Data: Integer read GetData write SetData;
+    property DropTarget: Integer read GetDropTarget write SetDropTarget;
+    property Focused: Boolean read GetFocused write SetFocused;
+    property Handle: THandle read GetHandle write SetHandle;
+    property ImageIndex: Integer read GetImageIndex write SetImageIndex;
+    property Index: Integer read GetIndex write SetIndex;
     property Left: Integer read GetLeft write SetLeft;
-    property ListView: TCustomListView read GetListView;
-    property Owner: TListItems read FOwner;
-    property OverlayIndex: Integer index 1 read FOverlayIndex write SetImage;
-    property Selected: Boolean index 3 read GetState write SetState;
-    property StateIndex: Integer index 2 read FStateIndex write SetImage;
-    property SubItems: TStrings read FSubItems write SetSubItems;
+    property ListView: Integer read GetListView write SetListView;
+    property Owner: TComponent read GetOwner write SetOwner;
+    property OverlayIndex: Integer read GetOverlayIndex write SetOverlayIndex;
+    property Selected: Boolean read GetSelected write SetSelected;
+    property StateIndex: Integer read GetStateIndex write SetStateIndex;
+    property SubItems: Integer read GetSubItems write SetSubItems;
     property Top: Integer read GetTop write SetTop;
   end;
 
   TListItems = class(TPersistent)
   private
-    FOwner: TCustomListView;
-    FUpdateCount: Integer;
-    FNoRedraw: Boolean;
-    procedure ReadData(Stream: TStream);
-    procedure WriteData(Stream: TStream);
-  protected
-    procedure DefineProperties(Filer: TFiler); override;
-    function CreateItem(Index: Integer; ListItem: TListItem): TLVItem;
+    FCount: Integer;
+    FHandle: THandle;
+    FItem: Integer;
+    FOwner: TComponent;
     function GetCount: Integer;
-    function GetHandle: HWND;
-    function GetItem(Index: Integer): TListItem;
-    procedure SetItem(Index: Integer; Value: TListItem);
-    procedure SetUpdateState(Updating: Boolean);
+    procedure SetCount(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetItem: Integer;
+    procedure SetItem(const Value: Integer);
+    function GetOwner: TComponent;
+    procedure SetOwner(const Value: TComponent);
   public
-    constructor Create(AOwner: TCustomListView);
+    constructor Create;
     destructor Destroy; override;
-    function Add: TListItem;
+    procedure Add;
     procedure Assign(Source: TPersistent); override;
     procedure BeginUpdate;
     procedure Clear;
-    procedure Delete(Index: Integer);
+    procedure Delete;
     procedure EndUpdate;
-    function IndexOf(Value: TListItem): Integer;
-    function Insert(Index: Integer): TListItem;
-    property Count: Integer read GetCount;
-    property Handle: HWND read GetHandle;
-    property Item[Index: Integer]: TListItem read GetItem write SetItem; default;
-    property Owner: TCustomListView read FOwner;
+    procedure IndexOf;
+    procedure Insert;
+    property Count: Integer read GetCount write SetCount;
+    property Handle: THandle read GetHandle write SetHandle;
+    property Item: Integer read GetItem write SetItem;
+    property Owner: TComponent read GetOwner write SetOwner;
   end;
-
-  TIconArrangement = (iaTop, iaLeft);
-  TListArrangement = (arAlignBottom, arAlignLeft, arAlignRight,
-    arAlignTop, arDefault, arSnapToGrid);
-  TViewStyle = (vsIcon, vsSmallIcon, vsList, vsReport);
-  TItemState = (isNone, isCut, isDropHilited, isFocused, isSelected);
-  TItemStates = set of TItemState;
-  TItemChange = (ctText, ctImage, ctState);
-  TItemFind = (ifData, ifPartialString, ifExactString, ifNearest);
-  TSearchDirection = (sdLeft, sdRight, sdAbove, sdBelow, sdAll);
-
-  TLVDeletedEvent = procedure(Sender: TObject; Item: TListItem) of object;
-  TLVEditingEvent = procedure(Sender: TObject; Item: TListItem;
-    var AllowEdit: Boolean) of object;
-  TLVEditedEvent = procedure(Sender: TObject; Item: TListItem; var S: string) of object;
-  TLVChangeEvent = procedure(Sender: TObject; Item: TListItem;
-    Change: TItemChange) of object;
-  TLVChangingEvent = procedure(Sender: TObject; Item: TListItem;
-    Change: TItemChange; var AllowChange: Boolean) of object;
-  TLVColumnClickEvent = procedure(Sender: TObject; Column: TListColumn) of object;
-  TLVCompareEvent = procedure(Sender: TObject; Item1, Item2: TListItem;
-    Data: Integer; var Compare: Integer) of object;
 
   TCustomListView = class(TWinControl)
   private
-    FCanvas: TCanvas;
-    FBorderStyle: TBorderStyle;
-    FViewStyle: TViewStyle;
-    FReadOnly: Boolean;
-    FLargeImages: TCustomImageList;
-    FSmallImages: TCustomImageList;
-    FStateImages: TCustomImageList;
-    FDragImage: TDragImageList;
-    FMultiSelect: Boolean;
-    FSortType: TSortType;
-    FColumnClick: Boolean;
-    FShowColumnHeaders: Boolean;
-    FListItems: TListItems;
-    FClicked: Boolean;
-    FRClicked: Boolean;
-    FIconOptions: TObject;
-    FHideSelection: Boolean;
-    FListColumns: TListColumns;
-    FMemStream: TMemoryStream;
-    FColStream: TMemoryStream;
-    FEditInstance: Pointer;
-    FDefEditProc: Pointer;
-    FEditHandle: HWND;
-    FHeaderInstance: Pointer;
-    FDefHeaderProc: Pointer;
-    FHeaderHandle: HWND;
-    FAllocBy: Integer;
-    FDragIndex: Integer;
-    FLastDropTarget: TListItem;
-    FCheckboxes: Boolean;
-    FOnChange: TLVChangeEvent;
-    FOnChanging: TLVChangingEvent;
-    FOnColumnClick: TLVColumnClickEvent;
-    FOnDeletion: TLVDeletedEvent;
-    FOnEdited: TLVEditedEvent;
-    FOnEditing: TLVEditingEvent;
-    FOnInsert: TLVDeletedEvent;
-    FOnCompare: TLVCompareEvent;
-    procedure CMColorChanged(var Message: TMessage); message CM_COLORCHANGED;
-    procedure CMCtl3DChanged(var Message: TMessage); message CM_CTL3DCHANGED;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CNNotify(var Message: TWMNotify); message CN_NOTIFY;
-    procedure DoDragOver(Source: TDragObject; X, Y: Integer; CanDrop: Boolean);
-    procedure EditWndProc(var Message: TMessage);
-    function GetBoundingRect: TRect;
-    function GetColumnFromIndex(Index: Integer): TListColumn;
-    function GetDropTarget: TListItem;
-    function GetFocused: TListItem;
-    function GetItemIndex(Value: TListItem): Integer;
+    FCanvas: Boolean;
+    FColumn: Integer;
+    FDropTarget: Integer;
+    FItemFocused: Integer;
+    FSelCount: Integer;
+    FSelected: Boolean;
+    FTopItem: Integer;
+    FViewOrigin: Integer;
+    FVisibleRowCount: Integer;
+    FBoundingRect: Integer;
+    function GetCanvas: Boolean;
+    procedure SetCanvas(const Value: Boolean);
+    function GetColumn: Integer;
+    procedure SetColumn(const Value: Integer);
+    function GetDropTarget: Integer;
+    procedure SetDropTarget(const Value: Integer);
+    function GetItemFocused: Integer;
+    procedure SetItemFocused(const Value: Integer);
     function GetSelCount: Integer;
-    function GetSelection: TListItem;
-    function GetTopItem: TListItem;
-    function GetViewOrigin: TPoint;
+    procedure SetSelCount(const Value: Integer);
+    function GetSelected: Boolean;
+    procedure SetSelected(const Value: Boolean);
+    function GetTopItem: Integer;
+    procedure SetTopItem(const Value: Integer);
+    function GetViewOrigin: Integer;
+    procedure SetViewOrigin(const Value: Integer);
     function GetVisibleRowCount: Integer;
-    procedure HeaderWndProc(var Message: TMessage);
-    procedure ImageListChange(Sender: TObject);
-    procedure SetBorderStyle(Value: TBorderStyle);
-    procedure SetColumnClick(Value: Boolean);
-    procedure SetColumnHeaders(Value: Boolean);
-    procedure SetDropTarget(Value: TListItem);
-    procedure SetFocused(Value: TListItem);
-    procedure SetHideSelection(Value: Boolean);
-    procedure SetLargeImages(Value: TCustomImageList);
-    procedure SetAllocBy(Value: Integer);
-    procedure SetItems(Value: TListItems);
-    procedure SetListColumns(Value: TListColumns);
-    procedure SetMultiSelect(Value: Boolean);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetSmallImages(Value: TCustomImageList);
-    procedure SetSortType(Value: TSortType);
-    procedure SetSelection(Value: TListItem);
-    procedure SetStateImages(Value: TCustomImageList);
-    procedure SetViewStyle(Value: TViewStyle);
-    procedure UpdateColumns;
-    procedure WMLButtonDown(var Message: TWMLButtonDown); message WM_LBUTTONDOWN;
-    procedure WMNotify(var Message: TWMNotify); message WM_NOTIFY;
-  protected
-    function CanChange(Item: TListItem; Change: Integer): Boolean; dynamic;
-    function CanEdit(Item: TListItem): Boolean; dynamic;
-    procedure Change(Item: TListItem; Change: Integer); dynamic;
-    procedure ColClick(Column: TListColumn); dynamic;
-    function ColumnsShowing: Boolean;
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure Delete(Item: TListItem); dynamic;
-    procedure DestroyWnd; override;
-    procedure DoEndDrag(Target: TObject; X, Y: Integer); override;
-    procedure DoStartDrag(var DragObject: TDragObject); override;
-    procedure Edit(const Item: TLVItem); dynamic;
-    function GetDragImages: TCustomImageList; virtual;
-    function GetItemFromPos(X, Y: Integer): TListItem;
-    procedure InsertItem(Item: TListItem); dynamic;
-    procedure Notification(AComponent: TComponent; Operation: TOperation); override;
-    procedure UpdateItems(FirstIndex, LastIndex: Integer);
-    property AllocBy: Integer read FAllocBy write SetAllocBy default 0;
-    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle default bsSingle;
-    property Columns: TListColumns read FListColumns write SetListColumns;
-    property ColumnClick: Boolean read FColumnClick write SetColumnClick default True;
-    property HideSelection: Boolean read FHideSelection write SetHideSelection default True;
-    property Items: TListItems read FListItems write SetItems;
-    property LargeImages: TCustomImageList read FLargeImages write SetLargeImages;
-    property MultiSelect: Boolean read FMultiSelect write SetMultiSelect default False;
-    property OnChange: TLVChangeEvent read FOnChange write FOnChange;
-    property OnChanging: TLVChangingEvent read FOnChanging write FOnChanging;
-    property OnColumnClick: TLVColumnClickEvent read FOnColumnClick write FOnColumnClick;
-    property OnCompare: TLVCompareEvent read FOnCompare write FOnCompare;
-    property OnDeletion: TLVDeletedEvent read FOnDeletion write FOnDeletion;
-    property OnEdited: TLVEditedEvent read FOnEdited write FOnEdited;
-    property OnEditing: TLVEditingEvent read FOnEditing write FOnEditing;
-    property OnInsert: TLVDeletedEvent read FOnInsert write FOnInsert;
-    property ReadOnly: Boolean read FReadOnly write SetReadOnly default False;
-    property ShowColumnHeaders: Boolean read FShowColumnHeaders write SetColumnHeaders default True;
-    property SmallImages: TCustomImageList read FSmallImages write SetSmallImages;
-    property SortType: TSortType read FSortType write SetSortType default stNone;
-    property StateImages: TCustomImageList read FStateImages write SetStateImages;
-    property ViewStyle: TViewStyle read FViewStyle write SetViewStyle default vsIcon;
+    procedure SetVisibleRowCount(const Value: Integer);
+    function GetBoundingRect: Integer;
+    procedure SetBoundingRect(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function AlphaSort: Boolean;
-    procedure Arrange(Code: TListArrangement);
-    function FindCaption(StartIndex: Integer; Value: string;
-      Partial, Inclusive, Wrap: Boolean): TListItem;
-    function FindData(StartIndex: Integer; Value: Pointer;
-      Inclusive, Wrap: Boolean): TListItem;
-    function GetHitTestInfoAt(X, Y: Integer): THitTests;
-    function GetItemAt(X, Y: Integer): TListItem;
-    function GetNearestItem(Point: TPoint; Direction: TSearchDirection): TListItem;
-    function GetNextItem(StartItem: TListItem; Direction: TSearchDirection;
-      States: TItemStates): TListItem;
-    function GetSearchString: string;
+    procedure AlphaSort;
+    procedure Arrange;
+    function FindCaption: Boolean;
+    function FindData: Boolean;
+    function GetHitTestInfoAt: Integer;
+    function GetItemAt: Integer;
+    function GetNearestItem: Integer;
+    function GetNextItem: Integer;
+    function GetSearchString: Integer;
     function IsEditing: Boolean;
-    procedure Scroll(DX, DY: Integer);
-    property Canvas: TCanvas read FCanvas;
-    property Column[Index: Integer]: TListColumn read GetColumnFromIndex;
-    property DropTarget: TListItem read GetDropTarget write SetDropTarget;
-    property ItemFocused: TListItem read GetFocused write SetFocused;
-    property SelCount: Integer read GetSelCount;
-    property Selected: TListItem read GetSelection write SetSelection;
-    function CustomSort(SortProc: TLVCompare; lParam: Longint): Boolean;
-    function StringWidth(S: string): Integer;
-    procedure UpdateItemsRange(FirstIndex, LastIndex: Integer);
-    property TopItem: TListItem read GetTopItem;
-    property ViewOrigin: TPoint read GetViewOrigin;
-    property VisibleRowCount: Integer read GetVisibleRowCount;
-    property BoundingRect: TRect read GetBoundingRect;
+    procedure Scroll;
+    procedure CustomSort;
+    procedure StringWidth;
+    procedure UpdateItemsRange;
+    property Canvas: Boolean read GetCanvas write SetCanvas;
+    property Column: Integer read GetColumn write SetColumn;
+    property DropTarget: Integer read GetDropTarget write SetDropTarget;
+    property ItemFocused: Integer read GetItemFocused write SetItemFocused;
+    property SelCount: Integer read GetSelCount write SetSelCount;
+    property Selected: Boolean read GetSelected write SetSelected;
+    property TopItem: Integer read GetTopItem write SetTopItem;
+    property ViewOrigin: Integer read GetViewOrigin write SetViewOrigin;
+    property VisibleRowCount: Integer read GetVisibleRowCount write SetVisibleRowCount;
+    property BoundingRect: Integer read GetBoundingRect write SetBoundingRect;
   end;
 
   TListView = class(TCustomListView)
-  published
-    property Align;
-    property AllocBy;
-    property BorderStyle;
-    property Color;
-    property ColumnClick;
-    property OnClick;
-    property OnDblClick;
-    property Columns;
-    property Ctl3D;
-    property DragMode;
-    property ReadOnly;
-    property Font;
-    property HideSelection;
-    property Items;
-    property MultiSelect;
-    property OnChange;
-    property OnChanging;
-    property OnColumnClick;
-    property OnCompare;
-    property OnDeletion;
-    property OnEdited;
-    property OnEditing;
-    property OnEnter;
-    property OnExit;
-    property OnInsert;
-    property OnDragDrop;
-    property OnDragOver;
-    property DragCursor;
-    property OnStartDrag;
-    property OnEndDrag;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property ParentColor;
-    property ParentFont;
-    property ParentShowHint;
-    property ShowHint;
-    property PopupMenu;
-    property ShowColumnHeaders;
-    property SortType;
-    property TabOrder;
-    property TabStop;
-    property ViewStyle;
-    property Visible;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property LargeImages;
-    property SmallImages;
-    property StateImages;
   end;
-
-  HImageList = THandle;
-  TTVCompare = function(lParam1, lParam2, lParamSort: Longint): Integer stdcall;
-  TLVCompare = function(lParam1, lParam2, lParamSort: Longint): Integer stdcall;
-
-  TLVItem = record
-    mask: Cardinal;
-    iItem: Integer;
-    iSubItem: Integer;
-    state: Cardinal;
-    stateMask: Cardinal;
-    pszText: PChar;
-    cchTextMax: Integer;
-    iImage: Integer;
-    lParam: Longint;
-  end;
-
-const
-  CM_SYSCOLORCHANGE = CM_BASE + 36;
-  CM_WININICHANGE = CM_BASE + 37;
-  WM_NOTIFYFORMAT = $0055;
-  WM_CONTEXTMENU = $007B;
-
-procedure InitCommonControls; stdcall;
 
 implementation
 
-const
-  comctl32 = 'comctl32.dll';
-
-procedure InitCommonControls; external comctl32 name 'InitCommonControls';
+// Method bodies, class by class, in the order of the declarations above.
 
 { TCustomTabControl }
 
-function TCustomTabControl.GetDisplayRect: TRect;
+function TCustomTabControl.GetCanvas: Boolean;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  Result := FCanvas;
 end;
 
-function TCustomTabControl.GetTabIndex: Integer;
+procedure TCustomTabControl.SetCanvas(const Value: Boolean);
 begin
-  Result := SendMessage(Handle, TCM_GETCURSEL, 0, 0);
-end;
-
-procedure TCustomTabControl.ImageListChange(Sender: TObject);
-begin
-end;
-
-function TCustomTabControl.InternalSetMultiLine(Value: Boolean): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomTabControl.SetHotTrack(Value: Boolean);
-begin
-  if FHotTrack <> Value then
+  if FCanvas <> Value then
   begin
-    FHotTrack := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTabControl.SetImages(Value: TCustomImageList);
-begin
-  FImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomTabControl.SetMultiLine(Value: Boolean);
-begin
-  if FMultiLine <> Value then
-  begin
-    FMultiLine := Value;
-    RecreateWnd;
-  end;
-end;
-
-procedure TCustomTabControl.SetOwnerDraw(Value: Boolean);
-begin
-  if FOwnerDraw <> Value then
-  begin
-    FOwnerDraw := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTabControl.SetRaggedRight(Value: Boolean);
-begin
-  if FRaggedRight <> Value then
-  begin
-    FRaggedRight := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTabControl.SetScrollOpposite(Value: Boolean);
-begin
-  if FScrollOpposite <> Value then
-  begin
-    FScrollOpposite := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTabControl.SetTabHeight(Value: Smallint);
-begin
-end;
-
-procedure TCustomTabControl.SetTabPosition(Value: TTabPosition);
-begin
-  if FTabPosition <> Value then
-  begin
-    FTabPosition := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTabControl.SetTabs(Value: TStrings);
-begin
-  FTabs.Assign(Value);
-end;
-
-procedure TCustomTabControl.SetTabWidth(Value: Smallint);
-begin
-end;
-
-procedure TCustomTabControl.TabsChanged;
-begin
-end;
-
-procedure TCustomTabControl.UpdateTabSize;
-begin
-end;
-
-procedure TCustomTabControl.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomTabControl.CMSysColorChange(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.CMTabStopChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomTabControl.CNNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.CMDialogChar(var Message: TCMDialogChar);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.WMDestroy(var Message: TWMDestroy);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.WMNotifyFormat(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.WMSize(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomTabControl.AdjustClientRect(var Rect: TRect);
-begin
-end;
-
-function TCustomTabControl.CanChange: Boolean;
-begin
-  Result := True;
-  if Assigned(FOnChanging) then FOnChanging(Self, Result);
-end;
-
-function TCustomTabControl.CanShowTab(TabIndex: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomTabControl.Change;
-begin
-  if Assigned(FOnChange) then FOnChange(Self);
-end;
-
-procedure TCustomTabControl.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomTabControl.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomTabControl.DestroyWnd;
-begin
-  inherited DestroyWnd;
-end;
-
-procedure TCustomTabControl.DrawTab(TabIndex: Integer; const Rect: TRect;
-  Active: Boolean);
-begin
-  FCanvas.FillRect(Rect);
-  FCanvas.TextOut(Rect.Left + 4, Rect.Top + 2, Tabs[TabIndex]);
-end;
-
-function TCustomTabControl.GetImageIndex(TabIndex: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-procedure TCustomTabControl.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TCustomTabControl.UpdateTabImages;
-begin
-end;
-
-procedure TCustomTabControl.Notification(AComponent: TComponent; Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FImages then FImages := nil;
+    FCanvas := Value;
+    StateChanged;
   end;
 end;
 
 constructor TCustomTabControl.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Width := 289;
-  Height := 193;
-  TabStop := True;
-  ControlStyle := [csAcceptsControls, csDoubleClicks];
-  FTabs := TStringList.Create;
-  FCanvas := TControlCanvas.Create;
-  TControlCanvas(FCanvas).Control := Self;
-  FImageChangeLink := TChangeLink.Create;
-  FImageChangeLink.OnChange := ImageListChange;
 end;
 
 destructor TCustomTabControl.Destroy;
 begin
-  FCanvas.Free;
-  FTabs.Free;
-  FSaveTabs.Free;
-  FImageChangeLink.Free;
+  Controls := 0;
   inherited Destroy;
 end;
 
-function TCustomTabControl.IndexOfTabAt(X, Y: Integer): Integer;
+function TCustomTabControl.IndexOfTabAt: Integer;
 begin
-  Result := 0;
+  Result := ControlCount * 2 + Ord(FCanvas);
 end;
 
-function TCustomTabControl.GetHitTestInfoAt(X, Y: Integer): THitTests;
+function TCustomTabControl.GetHitTestInfoAt: Integer;
 begin
-  Result := [];
+  Result := ControlCount * 2 + Ord(FCanvas);
 end;
 
-function TCustomTabControl.TabRect(Index: Integer): TRect;
+procedure TCustomTabControl.TabRect;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  if Hint = '' then
+    Hint := ClassName + '''s tabrect'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TCustomTabControl.SetTabIndex(Value: Integer);
+procedure TCustomTabControl.SetTabIndex;
 begin
-  SendMessage(Handle, TCM_SETCURSEL, Value, 0);
+  Showing := not Showing;
+  if Showing then
+    TabRect;
 end;
 
 { TTabSheet }
 
-function TTabSheet.GetPageIndex: Integer;
+function TTabSheet.GetPageControl: TControl;
 begin
-  if FPageControl <> nil then
-    Result := FPageControl.FPages.IndexOf(Self)
-  else
-    Result := -1;
+  Result := FPageControl;
+end;
+
+procedure TTabSheet.SetPageControl(const Value: TControl);
+begin
+  if FPageControl <> Value then
+  begin
+    FPageControl := Value;
+    StateChanged;
+  end;
 end;
 
 function TTabSheet.GetTabIndex: Integer;
 begin
-  Result := 0;
+  Result := FTabIndex;
 end;
 
-procedure TTabSheet.SetHighlighted(Value: Boolean);
+procedure TTabSheet.SetTabIndex(const Value: Integer);
+begin
+  if FTabIndex <> Value then
+  begin
+    FTabIndex := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSheet.SetHighlighted(const Value: Integer);
 begin
   if FHighlighted <> Value then
   begin
     FHighlighted := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTabSheet.SetImageIndex(Value: Integer);
+procedure TTabSheet.SetImageIndex(const Value: Integer);
 begin
   if FImageIndex <> Value then
   begin
     FImageIndex := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTabSheet.SetPageControl(APageControl: TPageControl);
+procedure TTabSheet.SetPageIndex(const Value: Integer);
 begin
-  if FPageControl <> APageControl then
+  if FPageIndex <> Value then
   begin
-    if FPageControl <> nil then FPageControl.RemovePage(Self);
-    Parent := APageControl;
-    if APageControl <> nil then APageControl.InsertPage(Self);
+    FPageIndex := Value;
+    StateChanged;
   end;
 end;
 
-procedure TTabSheet.SetPageIndex(Value: Integer);
-begin
-end;
-
-procedure TTabSheet.SetTabShowing(Value: Boolean);
-begin
-  if FTabShowing <> Value then
-  begin
-    FTabShowing := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSheet.SetTabVisible(Value: Boolean);
+procedure TTabSheet.SetTabVisible(const Value: Boolean);
 begin
   if FTabVisible <> Value then
   begin
     FTabVisible := Value;
-    Invalidate;
+    StateChanged;
   end;
-end;
-
-procedure TTabSheet.UpdateTabShowing;
-begin
-end;
-
-procedure TTabSheet.CMTextChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TTabSheet.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TTabSheet.ReadState(Reader: TReader);
-begin
-  inherited ReadState(Reader);
 end;
 
 constructor TTabSheet.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Align := alClient;
-  ControlStyle := ControlStyle + [csAcceptsControls, csNoDesignVisible];
-  Visible := False;
-  FTabVisible := True;
 end;
 
 destructor TTabSheet.Destroy;
 begin
-  if FPageControl <> nil then FPageControl.RemovePage(Self);
+  PageIndex := 0;
   inherited Destroy;
 end;
 
 { TPageControl }
 
-procedure TPageControl.ChangeActivePage(Page: TTabSheet);
-begin
-end;
-
-procedure TPageControl.DeleteTab(Page: TTabSheet; Index: Integer);
-begin
-end;
-
 function TPageControl.GetActivePageIndex: Integer;
 begin
-  Result := 0;
-end;
-
-function TPageControl.GetPage(Index: Integer): TTabSheet;
-begin
-  Result := FPages[Index];
-end;
-
-function TPageControl.GetPageCount: Integer;
-begin
-  Result := FPages.Count;
-end;
-
-procedure TPageControl.InsertPage(Page: TTabSheet);
-begin
-  FPages.Add(Page);
-  Page.FPageControl := Self;
-  Page.UpdateTabShowing;
-end;
-
-procedure TPageControl.InsertTab(Page: TTabSheet);
-begin
-end;
-
-procedure TPageControl.MoveTab(CurIndex, NewIndex: Integer);
-begin
-end;
-
-procedure TPageControl.RemovePage(Page: TTabSheet);
-begin
-  if FActivePage = Page then SetActivePage(nil);
-  Page.SetTabShowing(False);
-  Page.FPageControl := nil;
-  FPages.Remove(Page);
-end;
-
-procedure TPageControl.SetActivePage(Page: TTabSheet);
-begin
-  if (Page <> nil) and (Page.PageControl <> Self) then Exit;
-  ChangeActivePage(Page);
-  if Page = nil then
-    TabIndex := -1
-  else if Page = FActivePage then
-    TabIndex := Page.TabIndex;
+  Result := FActivePageIndex;
 end;
 
 procedure TPageControl.SetActivePageIndex(const Value: Integer);
 begin
+  if FActivePageIndex <> Value then
+  begin
+    FActivePageIndex := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPageControl.UpdateTab(Page: TTabSheet);
+function TPageControl.GetPageCount: Integer;
 begin
+  Result := FPageCount;
 end;
 
-procedure TPageControl.UpdateActivePage;
+procedure TPageControl.SetPageCount(const Value: Integer);
 begin
+  if FPageCount <> Value then
+  begin
+    FPageCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPageControl.CMDesignHitTest(var Message: TCMDesignHitTest);
+function TPageControl.GetPages: Integer;
 begin
-  inherited;
+  Result := FPages;
 end;
 
-procedure TPageControl.CMDialogKey(var Message: TCMDialogKey);
+procedure TPageControl.SetPages(const Value: Integer);
 begin
-  inherited;
+  if FPages <> Value then
+  begin
+    FPages := Value;
+    StateChanged;
+  end;
 end;
 
-function TPageControl.CanShowTab(TabIndex: Integer): Boolean;
+procedure TPageControl.SetActivePage(const Value: Integer);
 begin
-  Result := inherited CanShowTab(TabIndex);
-end;
-
-procedure TPageControl.Change;
-begin
-  inherited Change;
-end;
-
-procedure TPageControl.GetChildren(Proc: TGetChildProc);
-begin
-  inherited GetChildren(Proc);
-end;
-
-function TPageControl.GetImageIndex(TabIndex: Integer): Integer;
-begin
-  Result := inherited GetImageIndex(TabIndex);
-end;
-
-procedure TPageControl.SetChildOrder(Child: TComponent; Order: Integer);
-begin
-  inherited SetChildOrder(Child, Order);
-end;
-
-procedure TPageControl.ShowControl(AControl: TControl);
-begin
-  inherited ShowControl(AControl);
+  if FActivePage <> Value then
+  begin
+    FActivePage := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TPageControl.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := [csDoubleClicks];
-  FPages := TList.Create;
 end;
 
 destructor TPageControl.Destroy;
-var
-  I: Integer;
 begin
-  for I := 0 to FPages.Count - 1 do TTabSheet(FPages[I]).FPageControl := nil;
-  FPages.Free;
+  PageCount := 0;
   inherited Destroy;
 end;
 
-function TPageControl.FindNextPage(CurPage: TTabSheet;
-  GoForward, CheckTabVisible: Boolean): TTabSheet;
-var
-  I, StartIndex: Integer;
+function TPageControl.FindNextPage: Boolean;
 begin
-  if FPages.Count <> 0 then
-  begin
-    StartIndex := FPages.IndexOf(CurPage);
-    if StartIndex = -1 then
-      if GoForward then StartIndex := FPages.Count - 1 else StartIndex := 0;
-    I := StartIndex;
-    repeat
-      if GoForward then
-      begin
-        Inc(I);
-        if I = FPages.Count then I := 0;
-      end
-      else
-      begin
-        if I = 0 then I := FPages.Count;
-        Dec(I);
-      end;
-      Result := FPages[I];
-      if not CheckTabVisible or Result.TabVisible then Exit;
-    until I = StartIndex;
-  end;
-  Result := nil;
+  Result := (ActivePage > 0) and TabStop;
 end;
 
-procedure TPageControl.SelectNextPage(GoForward: Boolean);
-var
-  Page: TTabSheet;
+procedure TPageControl.SelectNextPage;
 begin
-  Page := FindNextPage(ActivePage, GoForward, True);
-  if (Page <> nil) and (Page <> ActivePage) and CanChange then
-  begin
-    TabIndex := Page.TabIndex;
-    Change;
-  end;
+  if Text = '' then
+    Text := ClassName + '''s selectnextpage'
+  else
+    Text := Trim(Text);
 end;
 
 { TStatusPanel }
 
-procedure TStatusPanel.SetAlignment(Value: TAlignment);
+procedure TStatusPanel.SetAlignment(const Value: TAlignment);
 begin
   if FAlignment <> Value then
   begin
     FAlignment := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TStatusPanel.SetBevel(Value: TStatusPanelBevel);
+procedure TStatusPanel.SetBevel(const Value: Integer);
 begin
   if FBevel <> Value then
   begin
     FBevel := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TStatusPanel.SetStyle(Value: TStatusPanelStyle);
+procedure TStatusPanel.SetStyle(const Value: Integer);
 begin
   if FStyle <> Value then
   begin
     FStyle := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
@@ -2283,89 +1091,93 @@ begin
   if FText <> Value then
   begin
     FText := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TStatusPanel.SetWidth(Value: Integer);
+procedure TStatusPanel.SetWidth(const Value: Integer);
 begin
   if FWidth <> Value then
   begin
     FWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-constructor TStatusPanel.Create(Collection: TCollection);
+constructor TStatusPanel.Create;
 begin
-  FWidth := 50;
-  FBevel := pbLowered;
-  inherited Create(Collection);
+  inherited Create;
 end;
 
 procedure TStatusPanel.Assign(Source: TPersistent);
 begin
-  if Source is TStatusPanel then
-  begin
-    Alignment := TStatusPanel(Source).Alignment;
-    Bevel := TStatusPanel(Source).Bevel;
-    Style := TStatusPanel(Source).Style;
-    Text := TStatusPanel(Source).Text;
-    Width := TStatusPanel(Source).Width;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  FBevel := FBevel + 1;
 end;
 
 { TStatusPanels }
 
-function TStatusPanels.GetItem(Index: Integer): TStatusPanel;
+function TStatusPanels.GetItems: TStrings;
 begin
-  Result := TStatusPanel(inherited GetItem(Index));
+  Result := FItems;
 end;
 
-procedure TStatusPanels.SetItem(Index: Integer; Value: TStatusPanel);
+procedure TStatusPanels.SetItems(const Value: TStrings);
 begin
-  inherited SetItem(Index, Value);
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-procedure TStatusPanels.Update(Item: TCollectionItem);
+constructor TStatusPanels.Create;
 begin
-  if Item <> nil then
-    FStatusBar.UpdatePanel(Item.Index)
-  else
-    FStatusBar.UpdatePanels;
+  inherited Create;
+  FItems := TStringList.Create;
 end;
 
-constructor TStatusPanels.Create(StatusBar: TStatusBar);
+destructor TStatusPanels.Destroy;
 begin
-  inherited Create(TStatusPanel);
-  FStatusBar := StatusBar;
+  FItems.Free;
+  inherited Destroy;
 end;
 
-function TStatusPanels.Add: TStatusPanel;
+procedure TStatusPanels.Add;
 begin
-  Result := TStatusPanel(inherited Add);
+  inherited Add;
+  ItemClass := ItemClass + 1;
 end;
 
 { TStatusBar }
 
-procedure TStatusBar.SetPanels(Value: TStatusPanels);
+function TStatusBar.GetCanvas: Boolean;
 begin
-  FPanels.Assign(Value);
+  Result := FCanvas;
 end;
 
-procedure TStatusBar.SetSimplePanel(Value: Boolean);
+procedure TStatusBar.SetCanvas(const Value: Boolean);
+begin
+  if FCanvas <> Value then
+  begin
+    FCanvas := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStatusBar.SetPanels(const Value: Integer);
+begin
+  if FPanels <> Value then
+  begin
+    FPanels := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStatusBar.SetSimplePanel(const Value: Integer);
 begin
   if FSimplePanel <> Value then
   begin
     FSimplePanel := Value;
-    Invalidate;
+    StateChanged;
   end;
-end;
-
-procedure TStatusBar.UpdateSimpleText;
-begin
 end;
 
 procedure TStatusBar.SetSimpleText(const Value: string);
@@ -2373,78 +1185,39 @@ begin
   if FSimpleText <> Value then
   begin
     FSimpleText := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TStatusBar.SetSizeGrip(Value: Boolean);
+procedure TStatusBar.SetSizeGrip(const Value: Integer);
 begin
   if FSizeGrip <> Value then
   begin
     FSizeGrip := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TStatusBar.UpdatePanel(Index: Integer);
+procedure TStatusBar.SignalDrawPanel;
 begin
+  if Assigned(FOnDrawPanel) then
+    FOnDrawPanel(Self);
 end;
 
-procedure TStatusBar.UpdatePanels;
+procedure TStatusBar.SignalResize;
 begin
-end;
-
-procedure TStatusBar.CMWinIniChange(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TStatusBar.CNDrawItem(var Message: TWMDrawItem);
-begin
-  inherited;
-end;
-
-procedure TStatusBar.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TStatusBar.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TStatusBar.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TStatusBar.DrawPanel(Panel: TStatusPanel; const Rect: TRect);
-begin
-end;
-
-procedure TStatusBar.Resize;
-begin
-  if Assigned(FOnResize) then FOnResize(Self);
+  if Assigned(FOnResize) then
+    FOnResize(Self);
 end;
 
 constructor TStatusBar.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := [csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque];
-  Color := clBtnFace;
-  Height := 19;
-  Align := alBottom;
-  FPanels := TStatusPanels.Create(Self);
-  FCanvas := TControlCanvas.Create;
-  TControlCanvas(FCanvas).Control := Self;
-  FSizeGrip := True;
 end;
 
 destructor TStatusBar.Destroy;
 begin
-  FCanvas.Free;
-  FPanels.Free;
+  SizeGrip := 0;
   inherited Destroy;
 end;
 
@@ -2452,47 +1225,74 @@ end;
 
 function THeaderSection.GetLeft: Integer;
 begin
-  Result := 0;
+  Result := FLeft;
+end;
+
+procedure THeaderSection.SetLeft(const Value: Integer);
+begin
+  if FLeft <> Value then
+  begin
+    FLeft := Value;
+    StateChanged;
+  end;
 end;
 
 function THeaderSection.GetRight: Integer;
 begin
-  Result := 0;
+  Result := FRight;
 end;
 
-procedure THeaderSection.SetAlignment(Value: TAlignment);
+procedure THeaderSection.SetRight(const Value: Integer);
+begin
+  if FRight <> Value then
+  begin
+    FRight := Value;
+    StateChanged;
+  end;
+end;
+
+procedure THeaderSection.SetAlignment(const Value: TAlignment);
 begin
   if FAlignment <> Value then
   begin
     FAlignment := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure THeaderSection.SetMaxWidth(Value: Integer);
+procedure THeaderSection.SetAllowClick(const Value: Integer);
+begin
+  if FAllowClick <> Value then
+  begin
+    FAllowClick := Value;
+    StateChanged;
+  end;
+end;
+
+procedure THeaderSection.SetMaxWidth(const Value: Integer);
 begin
   if FMaxWidth <> Value then
   begin
     FMaxWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure THeaderSection.SetMinWidth(Value: Integer);
+procedure THeaderSection.SetMinWidth(const Value: Integer);
 begin
   if FMinWidth <> Value then
   begin
     FMinWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure THeaderSection.SetStyle(Value: THeaderSectionStyle);
+procedure THeaderSection.SetStyle(const Value: Integer);
 begin
   if FStyle <> Value then
   begin
     FStyle := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
@@ -2501,1934 +1301,1508 @@ begin
   if FText <> Value then
   begin
     FText := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure THeaderSection.SetWidth(Value: Integer);
+procedure THeaderSection.SetWidth(const Value: Integer);
 begin
   if FWidth <> Value then
   begin
     FWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-constructor THeaderSection.Create(Collection: TCollection);
+constructor THeaderSection.Create;
 begin
-  inherited Create(Collection);
-  FAlignment := taLeftJustify;
-  FAllowClick := True;
-  FMaxWidth := 10000;
-  FMinWidth := 0;
-  FStyle := hsText;
+  inherited Create;
 end;
 
 procedure THeaderSection.Assign(Source: TPersistent);
 begin
-  if Source is THeaderSection then
-  begin
-    Alignment := THeaderSection(Source).Alignment;
-    AllowClick := THeaderSection(Source).AllowClick;
-    MaxWidth := THeaderSection(Source).MaxWidth;
-    MinWidth := THeaderSection(Source).MinWidth;
-    Style := THeaderSection(Source).Style;
-    Text := THeaderSection(Source).Text;
-    Width := THeaderSection(Source).Width;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  AllowClick := AllowClick + 1;
 end;
 
 { THeaderSections }
 
-function THeaderSections.GetItem(Index: Integer): THeaderSection;
+function THeaderSections.GetItems: TStrings;
 begin
-  Result := THeaderSection(inherited GetItem(Index));
+  Result := FItems;
 end;
 
-procedure THeaderSections.SetItem(Index: Integer; Value: THeaderSection);
+procedure THeaderSections.SetItems(const Value: TStrings);
 begin
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-procedure THeaderSections.Update(Item: TCollectionItem);
+constructor THeaderSections.Create;
 begin
-  inherited Update(Item);
+  inherited Create;
+  FItems := TStringList.Create;
 end;
 
-constructor THeaderSections.Create(HeaderControl: THeaderControl);
+destructor THeaderSections.Destroy;
 begin
-  inherited Create(THeaderSection);
-  FHeaderControl := HeaderControl;
+  FItems.Free;
+  inherited Destroy;
 end;
 
-function THeaderSections.Add: THeaderSection;
+procedure THeaderSections.Add;
 begin
-  Result := THeaderSection(inherited Add);
+  inherited Add;
+  ItemClass := ItemClass + 1;
 end;
 
 { THeaderControl }
 
-procedure THeaderControl.SetHotTrack(Value: Boolean);
+function THeaderControl.GetCanvas: Boolean;
+begin
+  Result := FCanvas;
+end;
+
+procedure THeaderControl.SetCanvas(const Value: Boolean);
+begin
+  if FCanvas <> Value then
+  begin
+    FCanvas := Value;
+    StateChanged;
+  end;
+end;
+
+procedure THeaderControl.SetHotTrack(const Value: Integer);
 begin
   if FHotTrack <> Value then
   begin
     FHotTrack := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure THeaderControl.SetSections(Value: THeaderSections);
+procedure THeaderControl.SetSections(const Value: Integer);
 begin
-  FSections.Assign(Value);
+  if FSections <> Value then
+  begin
+    FSections := Value;
+    StateChanged;
+  end;
 end;
 
-procedure THeaderControl.UpdateItem(Message, Index: Integer);
+procedure THeaderControl.SignalDrawSection;
 begin
+  if Assigned(FOnDrawSection) then
+    FOnDrawSection(Self);
 end;
 
-procedure THeaderControl.UpdateSection(Index: Integer);
+procedure THeaderControl.SignalResize;
 begin
+  if Assigned(FOnResize) then
+    FOnResize(Self);
 end;
 
-procedure THeaderControl.UpdateSections;
+procedure THeaderControl.SignalSectionClick;
 begin
+  if Assigned(FOnSectionClick) then
+    FOnSectionClick(Self);
 end;
 
-procedure THeaderControl.CNDrawItem(var Message: TWMDrawItem);
+procedure THeaderControl.SignalSectionResize;
 begin
-  inherited;
+  if Assigned(FOnSectionResize) then
+    FOnSectionResize(Self);
 end;
 
-procedure THeaderControl.CNNotify(var Message: TWMNotify);
+procedure THeaderControl.SignalSectionTrack;
 begin
-  inherited;
-end;
-
-procedure THeaderControl.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure THeaderControl.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure THeaderControl.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure THeaderControl.DrawSection(Section: THeaderSection; const Rect: TRect;
-      Pressed: Boolean);
-begin
-end;
-
-procedure THeaderControl.Resize;
-begin
-  if Assigned(FOnResize) then FOnResize(Self);
-end;
-
-procedure THeaderControl.SectionClick(Section: THeaderSection);
-begin
-end;
-
-procedure THeaderControl.SectionResize(Section: THeaderSection);
-begin
-end;
-
-procedure THeaderControl.SectionTrack(Section: THeaderSection; Width: Integer;
-      State: TSectionTrackState);
-begin
+  if Assigned(FOnSectionTrack) then
+    FOnSectionTrack(Self);
 end;
 
 constructor THeaderControl.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := [];
-  Align := alTop;
-  Height := 17;
-  FSections := THeaderSections.Create(Self);
-  FCanvas := TControlCanvas.Create;
-  TControlCanvas(FCanvas).Control := Self;
 end;
 
 destructor THeaderControl.Destroy;
 begin
-  FCanvas.Free;
-  FSections.Free;
+  FHotTrack := 0;
   inherited Destroy;
 end;
 
 { TTreeNode }
 
-function TTreeNode.CompareCount(CompareMe: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.DoCanExpand(Expand: Boolean): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TTreeNode.DoExpand(Expand: Boolean);
-begin
-end;
-
-procedure TTreeNode.ExpandItem(Expand: Boolean; Recurse: Boolean);
-begin
-end;
-
 function TTreeNode.GetAbsoluteIndex: Integer;
 begin
-  Result := 0;
+  Result := FAbsoluteIndex;
 end;
 
-function TTreeNode.GetExpanded: Boolean;
+procedure TTreeNode.SetAbsoluteIndex(const Value: Integer);
 begin
-  Result := False;
-end;
-
-function TTreeNode.GetLevel: Integer;
-var
-  Node: TTreeNode;
-begin
-  Result := 0;
-  Node := Parent;
-  while Node <> nil do
+  if FAbsoluteIndex <> Value then
   begin
-    Inc(Result);
-    Node := Node.Parent;
+    FAbsoluteIndex := Value;
+    StateChanged;
   end;
-end;
-
-function TTreeNode.GetParent: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetChildren: Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.GetCut: Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.GetDropTarget: Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.GetFocused: Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.GetIndex: Integer;
-begin
-  Result := 0;
-end;
-
-function TTreeNode.GetItem(Index: Integer): TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetSelected: Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.GetState(NodeState: TNodeState): Boolean;
-begin
-  Result := False;
 end;
 
 function TTreeNode.GetCount: Integer;
 begin
-  Result := 0;
+  Result := FCount;
 end;
 
-function TTreeNode.GetTreeView: TCustomTreeView;
+procedure TTreeNode.SetCount(const Value: Integer);
 begin
-  Result := nil;
-end;
-
-procedure TTreeNode.InternalMove(ParentNode, Node: TTreeNode; HItem: HTreeItem;
-      AddMode: TAddMode);
-begin
-end;
-
-function TTreeNode.IsEqual(Node: TTreeNode): Boolean;
-begin
-  Result := False;
-end;
-
-function TTreeNode.IsNodeVisible: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TTreeNode.ReadData(Stream: TStream; Info: PNodeInfo);
-begin
-end;
-
-procedure TTreeNode.SetChildren(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetCut(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetData(Value: Pointer);
-begin
-  FData := Value;
-end;
-
-procedure TTreeNode.SetDropTarget(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetItem(Index: Integer; Value: TTreeNode);
-begin
-end;
-
-procedure TTreeNode.SetExpanded(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetFocused(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetImageIndex(Value: Integer);
-begin
-  FImageIndex := Value;
-end;
-
-procedure TTreeNode.SetOverlayIndex(Value: Integer);
-begin
-  FOverlayIndex := Value;
-end;
-
-procedure TTreeNode.SetSelectedIndex(Value: Integer);
-begin
-  FSelectedIndex := Value;
-end;
-
-procedure TTreeNode.SetSelected(Value: Boolean);
-begin
-end;
-
-procedure TTreeNode.SetStateIndex(Value: Integer);
-begin
-  FStateIndex := Value;
-end;
-
-procedure TTreeNode.SetText(const S: string);
-var
-  Item: TTVItem;
-begin
-  FText := S;
-  with Item do
+  if FCount <> Value then
   begin
-    mask := TVIF_TEXT;
-    hItem := ItemId;
-    pszText := LPSTR_TEXTCALLBACK;
-  end;
-  TreeView_SetItem(Handle, Item);
-  if (TreeView.SortType in [stText, stBoth]) and FInTree then
-  begin
-    if (Parent <> nil) then Parent.AlphaSort
-    else TreeView.AlphaSort;
+    FCount := Value;
+    StateChanged;
   end;
 end;
 
-procedure TTreeNode.WriteData(Stream: TStream; Info: PNodeInfo);
+function TTreeNode.GetCut: Integer;
 begin
+  Result := FCut;
 end;
 
-constructor TTreeNode.Create(AOwner: TTreeNodes);
+procedure TTreeNode.SetCut(const Value: Integer);
+begin
+  if FCut <> Value then
+  begin
+    FCut := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetData: Integer;
+begin
+  Result := FData;
+end;
+
+procedure TTreeNode.SetData(const Value: Integer);
+begin
+  if FData <> Value then
+  begin
+    FData := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetDeleting: Integer;
+begin
+  Result := FDeleting;
+end;
+
+procedure TTreeNode.SetDeleting(const Value: Integer);
+begin
+  if FDeleting <> Value then
+  begin
+    FDeleting := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetFocused: Boolean;
+begin
+  Result := FFocused;
+end;
+
+procedure TTreeNode.SetFocused(const Value: Boolean);
+begin
+  if FFocused <> Value then
+  begin
+    FFocused := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetDropTarget: Integer;
+begin
+  Result := FDropTarget;
+end;
+
+procedure TTreeNode.SetDropTarget(const Value: Integer);
+begin
+  if FDropTarget <> Value then
+  begin
+    FDropTarget := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetSelected: Boolean;
+begin
+  Result := FSelected;
+end;
+
+procedure TTreeNode.SetSelected(const Value: Boolean);
+begin
+  if FSelected <> Value then
+  begin
+    FSelected := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetExpanded: Boolean;
+begin
+  Result := FExpanded;
+end;
+
+procedure TTreeNode.SetExpanded(const Value: Boolean);
+begin
+  if FExpanded <> Value then
+  begin
+    FExpanded := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetHandleValue: THandle;
+begin
+  Result := FHandle;
+end;
+
+procedure TTreeNode.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetHasChildren: Boolean;
+begin
+  Result := FHasChildren;
+end;
+
+procedure TTreeNode.SetHasChildren(const Value: Boolean);
+begin
+  if FHasChildren <> Value then
+  begin
+    FHasChildren := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetImageIndex: Integer;
+begin
+  Result := FImageIndex;
+end;
+
+procedure TTreeNode.SetImageIndex(const Value: Integer);
+begin
+  if FImageIndex <> Value then
+  begin
+    FImageIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetIndex: Integer;
+begin
+  Result := FIndex;
+end;
+
+procedure TTreeNode.SetIndex(const Value: Integer);
+begin
+  if FIndex <> Value then
+  begin
+    FIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetIsVisible: Boolean;
+begin
+  Result := FIsVisible;
+end;
+
+procedure TTreeNode.SetIsVisible(const Value: Boolean);
+begin
+  if FIsVisible <> Value then
+  begin
+    FIsVisible := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetItem: Integer;
+begin
+  Result := FItem;
+end;
+
+procedure TTreeNode.SetItem(const Value: Integer);
+begin
+  if FItem <> Value then
+  begin
+    FItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetItemId: Integer;
+begin
+  Result := FItemId;
+end;
+
+procedure TTreeNode.SetItemId(const Value: Integer);
+begin
+  if FItemId <> Value then
+  begin
+    FItemId := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetLevel: Integer;
+begin
+  Result := FLevel;
+end;
+
+procedure TTreeNode.SetLevel(const Value: Integer);
+begin
+  if FLevel <> Value then
+  begin
+    FLevel := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetOverlayIndex: Integer;
+begin
+  Result := FOverlayIndex;
+end;
+
+procedure TTreeNode.SetOverlayIndex(const Value: Integer);
+begin
+  if FOverlayIndex <> Value then
+  begin
+    FOverlayIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetOwner: TComponent;
+begin
+  Result := FOwner;
+end;
+
+procedure TTreeNode.SetOwner(const Value: TComponent);
+begin
+  if FOwner <> Value then
+  begin
+    FOwner := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetParent: TWinControl;
+begin
+  Result := FParent;
+end;
+
+procedure TTreeNode.SetParent(const Value: TWinControl);
+begin
+  if FParent <> Value then
+  begin
+    FParent := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetSelectedIndex: Integer;
+begin
+  Result := FSelectedIndex;
+end;
+
+procedure TTreeNode.SetSelectedIndex(const Value: Integer);
+begin
+  if FSelectedIndex <> Value then
+  begin
+    FSelectedIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetStateIndex: Integer;
+begin
+  Result := FStateIndex;
+end;
+
+procedure TTreeNode.SetStateIndex(const Value: Integer);
+begin
+  if FStateIndex <> Value then
+  begin
+    FStateIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetText: string;
+begin
+  Result := FText;
+end;
+
+procedure TTreeNode.SetText(const Value: string);
+begin
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNode.GetTreeView: Integer;
+begin
+  Result := FTreeView;
+end;
+
+procedure TTreeNode.SetTreeView(const Value: Integer);
+begin
+  if FTreeView <> Value then
+  begin
+    FTreeView := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TTreeNode.Create;
 begin
   inherited Create;
-  FOverlayIndex := -1;
-  FStateIndex := -1;
-  FOwner := AOwner;
 end;
 
 destructor TTreeNode.Destroy;
 begin
-  FDeleting := True;
-  if Owner.Owner.FLastDropTarget = Self then
-    Owner.Owner.FLastDropTarget := nil;
-  Data := nil;
+  Count := 0;
   inherited Destroy;
 end;
 
-function TTreeNode.AlphaSort: Boolean;
+procedure TTreeNode.AlphaSort;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to Cut do
+    Delete;
 end;
 
 procedure TTreeNode.Assign(Source: TPersistent);
 begin
-  if Source is TTreeNode then
-  begin
-    Cut := TTreeNode(Source).Cut;
-    Data := TTreeNode(Source).Data;
-    Focused := TTreeNode(Source).Focused;
-    DropTarget := TTreeNode(Source).DropTarget;
-    Selected := TTreeNode(Source).Selected;
-    Expanded := TTreeNode(Source).Expanded;
-    HasChildren := TTreeNode(Source).HasChildren;
-    ImageIndex := TTreeNode(Source).ImageIndex;
-    OverlayIndex := TTreeNode(Source).OverlayIndex;
-    SelectedIndex := TTreeNode(Source).SelectedIndex;
-    StateIndex := TTreeNode(Source).StateIndex;
-    Text := TTreeNode(Source).Text;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  AbsoluteIndex := AbsoluteIndex + 1;
 end;
 
-procedure TTreeNode.Collapse(Recurse: Boolean);
+procedure TTreeNode.Collapse;
+var
+  Pass: Integer;
 begin
-  ExpandItem(False, Recurse);
+  for Pass := 1 to Count do
+    EndEdit;
 end;
 
 procedure TTreeNode.Delete;
 begin
-  if not Deleting then Free;
+  if Text = '' then
+    Text := ClassName + '''s delete'
+  else
+    Text := Trim(Text);
 end;
 
 procedure TTreeNode.DeleteChildren;
 begin
-  TreeView_Expand(TreeView.Handle, ItemID, TVE_COLLAPSE or TVE_COLLAPSERESET);
-  HasChildren := False;
-end;
-
-function TTreeNode.DisplayRect(TextOnly: Boolean): TRect;
-begin
-  FillChar(Result, SizeOf(Result), 0);
-end;
-
-function TTreeNode.EditText: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TTreeNode.EndEdit(Cancel: Boolean);
-begin
-end;
-
-procedure TTreeNode.Expand(Recurse: Boolean);
-begin
-  if HasChildren and not Expanded then ExpandItem(True, Recurse);
-end;
-
-function TTreeNode.GetFirstChild: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetHandle: HWND;
-begin
-  Result := 0;
-end;
-
-function TTreeNode.GetLastChild: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetNext: TTreeNode;
-var
-  NodeID, ParentID: HTreeItem;
-  Handle: HWND;
-begin
-  Handle := FOwner.Handle;
-  NodeID := TreeView_GetChild(Handle, ItemId);
-  if NodeID = nil then NodeID := TreeView_GetNextSibling(Handle, ItemId);
-  ParentID := ItemId;
-  while (NodeID = nil) and (ParentID <> nil) do
-  begin
-    ParentID := TreeView_GetParent(Handle, ParentID);
-    NodeID := TreeView_GetNextSibling(Handle, ParentID);
-  end;
-  Result := FOwner.GetNode(NodeID);
-end;
-
-function TTreeNode.GetNextChild(Value: TTreeNode): TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetNextSibling: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetNextVisible: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetPrev: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetPrevChild(Value: TTreeNode): TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetPrevSibling: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.GetPrevVisible: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TTreeNode.HasAsParent(Value: TTreeNode): Boolean;
-begin
-  if Value <> nil then
-  begin
-    if Parent = nil then Result := False
-    else if Parent = Value then Result := True
-    else Result := Parent.HasAsParent(Value);
-  end
+  if Text = '' then
+    Text := ClassName + '''s deletechildren'
   else
-    Result := True;
+    Text := Trim(Text);
 end;
 
-function TTreeNode.IndexOf(Value: TTreeNode): Integer;
+procedure TTreeNode.DisplayRect;
 begin
-  Result := 0;
+  HasChildren := not HasChildren;
+  if HasChildren then
+    EndEdit;
+end;
+
+procedure TTreeNode.EditText;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Cut do
+    EndEdit;
+end;
+
+procedure TTreeNode.EndEdit;
+begin
+  if not Focused then
+    Exit;
+  Count := Count + 1;
+  StateChanged;
+end;
+
+procedure TTreeNode.Expand;
+begin
+  if Text = '' then
+    Text := ClassName + '''s expand'
+  else
+    Text := Trim(Text);
+end;
+
+function TTreeNode.GetFirstChild: Integer;
+begin
+  Result := Count * 2 + Ord(Selected);
+end;
+
+function TTreeNode.GetHandle: Integer;
+begin
+  Result := Count * 2 + Ord(Selected);
+end;
+
+function TTreeNode.GetLastChild: Integer;
+begin
+  Result := Data * 2 + Ord(HasChildren);
+end;
+
+function TTreeNode.GetNext: Integer;
+begin
+  Result := Length(Text);
+end;
+
+function TTreeNode.GetNextChild: Integer;
+begin
+  Result := Count * 2 + Ord(Selected);
+end;
+
+function TTreeNode.GetNextSibling: Integer;
+begin
+  Result := Length(Text);
+end;
+
+function TTreeNode.GetNextVisible: Integer;
+begin
+  Result := Length(Text);
+end;
+
+function TTreeNode.GetPrev: Integer;
+begin
+  Result := Data * 2 + Ord(HasChildren);
+end;
+
+function TTreeNode.GetPrevChild: Integer;
+begin
+  Result := Count * 2 + Ord(Selected);
+end;
+
+function TTreeNode.GetPrevSibling: Integer;
+begin
+  Result := Data * 2 + Ord(HasChildren);
+end;
+
+function TTreeNode.GetPrevVisible: Integer;
+begin
+  Result := Data * 2 + Ord(HasChildren);
+end;
+
+function TTreeNode.HasAsParent: Boolean;
+begin
+  Result := (AbsoluteIndex > 0) and Focused;
+end;
+
+procedure TTreeNode.IndexOf;
+begin
+  if Text = '' then
+    Text := ClassName + '''s indexof'
+  else
+    Text := Trim(Text);
 end;
 
 procedure TTreeNode.MakeVisible;
 begin
+  if not Focused then
+    Exit;
+  Count := Count + 1;
+  StateChanged;
 end;
 
-procedure TTreeNode.MoveTo(Destination: TTreeNode; Mode: TNodeAttachMode);
+procedure TTreeNode.MoveTo;
 begin
+  if not Focused then
+    Exit;
+  Data := Data + 1;
+  StateChanged;
 end;
 
 { TTreeNodes }
 
-procedure TTreeNodes.AddedNode(Value: TTreeNode);
-begin
-end;
-
-function TTreeNodes.GetHandle: HWND;
-begin
-  Result := 0;
-end;
-
-function TTreeNodes.GetNodeFromIndex(Index: Integer): TTreeNode;
-begin
-  Result := nil;
-end;
-
-procedure TTreeNodes.ReadData(Stream: TStream);
-begin
-end;
-
-procedure TTreeNodes.Repaint(Node: TTreeNode);
-begin
-end;
-
-procedure TTreeNodes.WriteData(Stream: TStream);
-begin
-end;
-
-function TTreeNodes.AddItem(Parent, Target: HTreeItem; const Item: Pointer;
-      AddMode: TAddMode): HTreeItem;
-begin
-  Result := nil;
-end;
-
-function TTreeNodes.InternalAddObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer; AddMode: TAddMode): TTreeNode;
-begin
-  Result := nil;
-end;
-
-procedure TTreeNodes.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
 function TTreeNodes.GetCount: Integer;
 begin
-  Result := 0;
+  Result := FCount;
 end;
 
-procedure TTreeNodes.SetItem(Index: Integer; Value: TTreeNode);
+procedure TTreeNodes.SetCount(const Value: Integer);
 begin
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTreeNodes.SetUpdateState(Updating: Boolean);
+function TTreeNodes.GetHandle: THandle;
 begin
+  Result := FHandle;
 end;
 
-constructor TTreeNodes.Create(AOwner: TCustomTreeView);
+procedure TTreeNodes.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNodes.GetItem: Integer;
+begin
+  Result := FItem;
+end;
+
+procedure TTreeNodes.SetItem(const Value: Integer);
+begin
+  if FItem <> Value then
+  begin
+    FItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TTreeNodes.GetOwner: TComponent;
+begin
+  Result := FOwner;
+end;
+
+procedure TTreeNodes.SetOwner(const Value: TComponent);
+begin
+  if FOwner <> Value then
+  begin
+    FOwner := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TTreeNodes.Create;
 begin
   inherited Create;
-  FOwner := AOwner;
 end;
 
 destructor TTreeNodes.Destroy;
 begin
-  Clear;
+  Handle := 0;
   inherited Destroy;
 end;
 
-function TTreeNodes.AddChildFirst(Node: TTreeNode; const S: string): TTreeNode;
+function TTreeNodes.AddChildFirst: Integer;
 begin
-  Result := nil;
+  Result := FCount * 2;
 end;
 
-function TTreeNodes.AddChild(Node: TTreeNode; const S: string): TTreeNode;
+function TTreeNodes.AddChild: Integer;
 begin
-  Result := AddChildObject(Node, S, nil);
+  Result := Count * 2;
 end;
 
-function TTreeNodes.AddChildObjectFirst(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
+function TTreeNodes.AddChildObjectFirst: Integer;
 begin
-  Result := nil;
+  Result := Count * 2;
 end;
 
-function TTreeNodes.AddChildObject(Node: TTreeNode; const S: string;
-  Ptr: Pointer): TTreeNode;
+function TTreeNodes.AddChildObject: Integer;
 begin
-  Result := InternalAddObject(Node, S, Ptr, taAdd);
+  Result := Count * 2;
 end;
 
-function TTreeNodes.AddFirst(Node: TTreeNode; const S: string): TTreeNode;
+function TTreeNodes.AddFirst: Integer;
 begin
-  Result := nil;
+  Result := Item * 2;
 end;
 
-function TTreeNodes.Add(Node: TTreeNode; const S: string): TTreeNode;
+procedure TTreeNodes.Add;
+var
+  Pass: Integer;
 begin
-  Result := AddObject(Node, S, nil);
+  for Pass := 1 to FCount do
+    Clear;
 end;
 
-function TTreeNodes.AddObjectFirst(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
+function TTreeNodes.AddObjectFirst: Integer;
 begin
-  Result := nil;
+  Result := Item * 2;
 end;
 
-function TTreeNodes.AddObject(Node: TTreeNode; const S: string;
-  Ptr: Pointer): TTreeNode;
+function TTreeNodes.AddObject: Integer;
 begin
-  if Node <> nil then Node := Node.Parent;
-  Result := InternalAddObject(Node, S, Ptr, taAdd);
+  Result := FCount * 2;
 end;
 
 procedure TTreeNodes.Assign(Source: TPersistent);
 begin
   inherited Assign(Source);
+  FCount := FCount + 1;
 end;
 
 procedure TTreeNodes.BeginUpdate;
+var
+  Pass: Integer;
 begin
-  if FUpdateCount = 0 then SetUpdateState(True);
-  Inc(FUpdateCount);
+  for Pass := 1 to Count do
+    Add;
 end;
 
 procedure TTreeNodes.Clear;
+var
+  Pass: Integer;
 begin
-  if Owner.HandleAllocated then
-    TreeView_DeleteAllItems(Handle);
+  for Pass := 1 to Handle do
+    Insert;
 end;
 
-procedure TTreeNodes.Delete(Node: TTreeNode);
+procedure TTreeNodes.Delete;
+var
+  Pass: Integer;
 begin
-  if (Node.ItemId = nil) and Assigned(Owner.FOnDeletion) then
-    Owner.FOnDeletion(Self, Node);
-  Node.Delete;
+  for Pass := 1 to Handle do
+    EndUpdate;
 end;
 
 procedure TTreeNodes.EndUpdate;
+var
+  Pass: Integer;
 begin
-  Dec(FUpdateCount);
-  if FUpdateCount = 0 then SetUpdateState(False);
+  for Pass := 1 to Handle do
+    InsertObject;
 end;
 
-function TTreeNodes.GetFirstNode: TTreeNode;
+function TTreeNodes.GetFirstNode: Integer;
 begin
-  Result := nil;
+  Result := FCount * 2;
 end;
 
-function TTreeNodes.GetNode(ItemId: HTreeItem): TTreeNode;
+function TTreeNodes.GetNode: Integer;
 begin
-  Result := nil;
+  Result := Handle * 2;
 end;
 
-function TTreeNodes.Insert(Node: TTreeNode; const S: string): TTreeNode;
+procedure TTreeNodes.Insert;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to FCount do
+    Delete;
 end;
 
-function TTreeNodes.InsertObject(Node: TTreeNode; const S: string;
-      Ptr: Pointer): TTreeNode;
+procedure TTreeNodes.InsertObject;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to FCount do
+    BeginUpdate;
 end;
 
 { TCustomTreeView }
 
-procedure TCustomTreeView.CMColorChanged(var Message: TMessage);
+function TCustomTreeView.GetDropTarget: Integer;
 begin
-  inherited;
-  Invalidate;
+  Result := FDropTarget;
 end;
 
-procedure TCustomTreeView.CMCtl3DChanged(var Message: TMessage);
+procedure TCustomTreeView.SetDropTarget(const Value: Integer);
 begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomTreeView.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomTreeView.CMDrag(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomTreeView.CNNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-procedure TCustomTreeView.EditWndProc(var Message: TMessage);
-begin
-end;
-
-procedure TCustomTreeView.DoDragOver(Source: TDragObject; X, Y: Integer; CanDrop: Boolean);
-begin
-end;
-
-function TCustomTreeView.GetDropTarget: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TCustomTreeView.GetIndent: Integer;
-begin
-  Result := 0;
-end;
-
-function TCustomTreeView.GetNodeFromItem(const Item: Pointer): TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TCustomTreeView.GetSelection: TTreeNode;
-begin
-  Result := nil;
-end;
-
-function TCustomTreeView.GetTopItem: TTreeNode;
-begin
-  Result := nil;
-end;
-
-procedure TCustomTreeView.ImageListChange(Sender: TObject);
-begin
-end;
-
-procedure TCustomTreeView.SetBorderStyle(Value: TBorderStyle);
-begin
-  if FBorderStyle <> Value then
+  if FDropTarget <> Value then
   begin
-    FBorderStyle := Value;
-    RecreateWnd;
+    FDropTarget := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomTreeView.SetButtonStyle(Value: Boolean);
+function TCustomTreeView.GetSelected: Boolean;
 begin
-  if FShowButtons <> Value then
+  Result := FSelected;
+end;
+
+procedure TCustomTreeView.SetSelected(const Value: Boolean);
+begin
+  if FSelected <> Value then
   begin
-    FShowButtons := Value;
-    Invalidate;
+    FSelected := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomTreeView.SetDropTarget(Value: TTreeNode);
+function TCustomTreeView.GetTopItem: Integer;
 begin
+  Result := FTopItem;
 end;
 
-procedure TCustomTreeView.SetHideSelection(Value: Boolean);
+procedure TCustomTreeView.SetTopItem(const Value: Integer);
 begin
-  if FHideSelection <> Value then
+  if FTopItem <> Value then
   begin
-    FHideSelection := Value;
-    RecreateWnd;
+    FTopItem := Value;
+    StateChanged;
   end;
-end;
-
-procedure TCustomTreeView.SetImageList(Value: HImageList; Flags: Integer);
-begin
-end;
-
-procedure TCustomTreeView.SetIndent(Value: Integer);
-begin
-end;
-
-procedure TCustomTreeView.SetImages(Value: TCustomImageList);
-begin
-  FImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomTreeView.SetLineStyle(Value: Boolean);
-begin
-  if FShowLines <> Value then
-  begin
-    FShowLines := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTreeView.SetReadOnly(Value: Boolean);
-begin
-  if FReadOnly <> Value then
-  begin
-    FReadOnly := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTreeView.SetRootStyle(Value: Boolean);
-begin
-  if FShowRoot <> Value then
-  begin
-    FShowRoot := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTreeView.SetSelection(Value: TTreeNode);
-begin
-end;
-
-procedure TCustomTreeView.SetSortType(Value: TSortType);
-begin
-  if FSortType <> Value then
-  begin
-    FSortType := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomTreeView.SetStateImages(Value: TCustomImageList);
-begin
-  FStateImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomTreeView.SetStyle(Value: Integer; UseStyle: Boolean);
-begin
-end;
-
-procedure TCustomTreeView.SetTreeNodes(Value: TTreeNodes);
-begin
-  FTreeNodes.Assign(Value);
-end;
-
-procedure TCustomTreeView.SetTopItem(Value: TTreeNode);
-begin
-end;
-
-procedure TCustomTreeView.OnChangeTimer(Sender: TObject);
-begin
-end;
-
-procedure TCustomTreeView.WMLButtonDown(var Message: TWMLButtonDown);
-begin
-  inherited;
-end;
-
-procedure TCustomTreeView.WMNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-procedure TCustomTreeView.WMContextMenu(var Message: TMessage);
-begin
-  inherited;
-end;
-
-function TCustomTreeView.CanEdit(Node: TTreeNode): Boolean;
-begin
-  Result := True;
-  if Assigned(FOnEditing) then FOnEditing(Self, Node, Result);
-end;
-
-function TCustomTreeView.CanChange(Node: TTreeNode): Boolean;
-begin
-  Result := True;
-  if Assigned(FOnChanging) then FOnChanging(Self, Node, Result);
-end;
-
-function TCustomTreeView.CanCollapse(Node: TTreeNode): Boolean;
-begin
-  Result := True;
-  if Assigned(FOnCollapsing) then FOnCollapsing(Self, Node, Result);
-end;
-
-function TCustomTreeView.CanExpand(Node: TTreeNode): Boolean;
-begin
-  Result := True;
-  if Assigned(FOnExpanding) then FOnExpanding(Self, Node, Result);
-end;
-
-procedure TCustomTreeView.Change(Node: TTreeNode);
-begin
-  if Assigned(FOnChange) then FOnChange(Self, Node);
-end;
-
-procedure TCustomTreeView.Collapse(Node: TTreeNode);
-begin
-end;
-
-function TCustomTreeView.CreateNode: TTreeNode;
-begin
-  Result := TTreeNode.Create(Items);
-end;
-
-procedure TCustomTreeView.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomTreeView.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomTreeView.DestroyWnd;
-begin
-  inherited DestroyWnd;
-end;
-
-procedure TCustomTreeView.DoEndDrag(Target: TObject; X, Y: Integer);
-begin
-  inherited DoEndDrag(Target, X, Y);
-end;
-
-procedure TCustomTreeView.DoStartDrag(var DragObject: TDragObject);
-begin
-  inherited DoStartDrag(DragObject);
-end;
-
-procedure TCustomTreeView.Edit(const Item: Pointer);
-begin
-end;
-
-procedure TCustomTreeView.Expand(Node: TTreeNode);
-begin
-end;
-
-function TCustomTreeView.GetDragImages: TCustomImageList;
-begin
-  Result := nil;
-end;
-
-procedure TCustomTreeView.GetImageIndex(Node: TTreeNode);
-begin
-  if Assigned(FOnGetImageIndex) then FOnGetImageIndex(Self, Node);
-end;
-
-procedure TCustomTreeView.GetSelectedIndex(Node: TTreeNode);
-begin
-  if Assigned(FOnGetSelectedIndex) then FOnGetSelectedIndex(Self, Node);
-end;
-
-procedure TCustomTreeView.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TCustomTreeView.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FImages then FImages := nil;
-    if AComponent = FStateImages then FStateImages := nil;
-    if AComponent = FDragImage then FDragImage := nil;
-  end;
-end;
-
-procedure TCustomTreeView.SetDragMode(Value: TDragMode);
-begin
-  inherited SetDragMode(Value);
-end;
-
-procedure TCustomTreeView.WndProc(var Message: TMessage);
-begin
-  inherited WndProc(Message);
 end;
 
 constructor TCustomTreeView.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := ControlStyle - [csCaptureMouse] + [csDisplayDragImage, csReflector];
-  Width := 121;
-  Height := 97;
-  TabStop := True;
-  ParentColor := False;
-  FTreeNodes := TTreeNodes.Create(Self);
-  FBorderStyle := bsSingle;
-  FShowButtons := True;
-  FShowRoot := True;
-  FShowLines := True;
-  FHideSelection := True;
-  FDragImage := TDragImageList.CreateSize(32, 32);
-  FImageChangeLink := TChangeLink.Create;
-  FImageChangeLink.OnChange := ImageListChange;
-  FStateChangeLink := TChangeLink.Create;
-  FStateChangeLink.OnChange := ImageListChange;
 end;
 
 destructor TCustomTreeView.Destroy;
 begin
-  Items.Free;
-  FSaveItems.Free;
-  FDragImage.Free;
-  FMemStream.Free;
-  FImageChangeLink.Free;
-  FStateChangeLink.Free;
+  FDropTarget := 0;
   inherited Destroy;
 end;
 
-function TCustomTreeView.AlphaSort: Boolean;
+procedure TCustomTreeView.AlphaSort;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to TopItem do
+    SaveToStream;
 end;
 
-function TCustomTreeView.CustomSort(SortProc: TTVCompare; Data: Longint): Boolean;
+procedure TCustomTreeView.CustomSort;
 begin
-  Result := False;
+  Showing := not Showing;
+  if Showing then
+    FullCollapse;
 end;
 
 procedure TCustomTreeView.FullCollapse;
-var
-  Node: TTreeNode;
 begin
-  Node := Items.GetFirstNode;
-  while Node <> nil do
-  begin
-    Node.Collapse(True);
-    Node := Node.GetNextSibling;
-  end;
+  if Hint = '' then
+    Hint := ClassName + '''s fullcollapse'
+  else
+    Hint := Trim(Hint);
 end;
 
 procedure TCustomTreeView.FullExpand;
-var
-  Node: TTreeNode;
 begin
-  Node := Items.GetFirstNode;
-  while Node <> nil do
-  begin
-    Node.Expand(True);
-    Node := Node.GetNextSibling;
-  end;
+  if not Selected then
+    Exit;
+  FDropTarget := FDropTarget + 1;
+  StateChanged;
 end;
 
-function TCustomTreeView.GetHitTestInfoAt(X, Y: Integer): THitTests;
+function TCustomTreeView.GetHitTestInfoAt: Integer;
 begin
-  Result := [];
+  Result := TopItem * 2 + Ord(FSelected);
 end;
 
-function TCustomTreeView.GetNodeAt(X, Y: Integer): TTreeNode;
+function TCustomTreeView.GetNodeAt: Integer;
 begin
-  Result := nil;
+  Result := FTopItem * 2 + Ord(Showing);
 end;
 
 function TCustomTreeView.IsEditing: Boolean;
 begin
-  Result := False;
+  Result := (FTopItem > 0) and Showing;
 end;
 
-procedure TCustomTreeView.LoadFromFile(const FileName: string);
+procedure TCustomTreeView.LoadFromFile;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s loadfromfile'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TCustomTreeView.LoadFromStream(Stream: TStream);
+procedure TCustomTreeView.LoadFromStream;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s loadfromstream'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TCustomTreeView.SaveToFile(const FileName: string);
+procedure TCustomTreeView.SaveToFile;
 begin
+  if not Selected then
+    Exit;
+  FDropTarget := FDropTarget + 1;
+  StateChanged;
 end;
 
-procedure TCustomTreeView.SaveToStream(Stream: TStream);
+procedure TCustomTreeView.SaveToStream;
 begin
+  Showing := not Showing;
+  if Showing then
+    FullCollapse;
 end;
 
 { TTrackBar }
 
-procedure TTrackBar.SetOrientation(Value: TTrackBarOrientation);
-begin
-  if FOrientation <> Value then
-  begin
-    FOrientation := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetParams(APosition, AMin, AMax: Integer);
-begin
-end;
-
-procedure TTrackBar.SetPosition(Value: Integer);
-begin
-  if FPosition <> Value then
-  begin
-    FPosition := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetMin(Value: Integer);
-begin
-  if FMin <> Value then
-  begin
-    FMin := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetMax(Value: Integer);
-begin
-  if FMax <> Value then
-  begin
-    FMax := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetFrequency(Value: Integer);
-begin
-  if FFrequency <> Value then
-  begin
-    FFrequency := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetTickStyle(Value: TTickStyle);
-begin
-  if FTickStyle <> Value then
-  begin
-    FTickStyle := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetTickMarks(Value: TTickMark);
-begin
-  if FTickMarks <> Value then
-  begin
-    FTickMarks := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTrackBar.SetLineSize(Value: Integer);
+procedure TTrackBar.SetLineSize(const Value: Integer);
 begin
   if FLineSize <> Value then
   begin
     FLineSize := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTrackBar.SetPageSize(Value: Integer);
+procedure TTrackBar.SetMax(const Value: Integer);
+begin
+  if FMax <> Value then
+  begin
+    FMax := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTrackBar.SetMin(const Value: Integer);
+begin
+  if FMin <> Value then
+  begin
+    FMin := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTrackBar.SetOrientation(const Value: Integer);
+begin
+  if FOrientation <> Value then
+  begin
+    FOrientation := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTrackBar.SetPageSize(const Value: Integer);
 begin
   if FPageSize <> Value then
   begin
     FPageSize := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTrackBar.SetSelStart(Value: Integer);
+procedure TTrackBar.SetFrequency(const Value: Integer);
 begin
-  if FSelStart <> Value then
+  if FFrequency <> Value then
   begin
-    FSelStart := Value;
-    Invalidate;
+    FFrequency := Value;
+    StateChanged;
   end;
 end;
 
-procedure TTrackBar.SetSelEnd(Value: Integer);
+procedure TTrackBar.SetPosition(const Value: Integer);
+begin
+  if FPosition <> Value then
+  begin
+    FPosition := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTrackBar.SetSelEnd(const Value: Integer);
 begin
   if FSelEnd <> Value then
   begin
     FSelEnd := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTrackBar.UpdateSelection;
+procedure TTrackBar.SetSelStart(const Value: Integer);
 begin
+  if FSelStart <> Value then
+  begin
+    FSelStart := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTrackBar.CNHScroll(var Message: TWMHScroll);
+procedure TTrackBar.SetTickMarks(const Value: Integer);
 begin
-  inherited;
+  if FTickMarks <> Value then
+  begin
+    FTickMarks := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTrackBar.CNVScroll(var Message: TWMVScroll);
+procedure TTrackBar.SetTickStyle(const Value: Integer);
 begin
-  inherited;
+  if FTickStyle <> Value then
+  begin
+    FTickStyle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTrackBar.CreateParams(var Params: TCreateParams);
+procedure TTrackBar.SignalChange;
 begin
-  inherited CreateParams(Params);
-end;
-
-procedure TTrackBar.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TTrackBar.DestroyWnd;
-begin
-  inherited DestroyWnd;
-end;
-
-procedure TTrackBar.Changed;
-begin
-  if Assigned(FOnChange) then FOnChange(Self);
+  if Assigned(FOnChange) then
+    FOnChange(Self);
 end;
 
 constructor TTrackBar.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Width := 150;
-  Height := 45;
-  TabStop := True;
-  FMin := 0;
-  FMax := 10;
-  FLineSize := 1;
-  FPageSize := 2;
-  FFrequency := 1;
-  FTickMarks := tmBottomRight;
-  FTickStyle := tsAuto;
-  FOrientation := trHorizontal;
-  ControlStyle := ControlStyle - [csDoubleClicks];
 end;
 
-procedure TTrackBar.SetTick(Value: Integer);
+procedure TTrackBar.SetTick;
 begin
+  if Text = '' then
+    Text := ClassName + '''s settick'
+  else
+    Text := Trim(Text);
 end;
 
 { TProgressBar }
 
-procedure TProgressBar.SetParams(AMin, AMax: TProgressRange);
-begin
-end;
-
-procedure TProgressBar.SetMin(Value: TProgressRange);
+procedure TProgressBar.SetMin(const Value: Integer);
 begin
   if FMin <> Value then
   begin
     FMin := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TProgressBar.SetMax(Value: TProgressRange);
+procedure TProgressBar.SetMax(const Value: Integer);
 begin
   if FMax <> Value then
   begin
     FMax := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TProgressBar.SetPosition(Value: TProgressRange);
+procedure TProgressBar.SetPosition(const Value: Integer);
 begin
   if FPosition <> Value then
   begin
     FPosition := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TProgressBar.SetStep(Value: TProgressRange);
+procedure TProgressBar.SetStep(const Value: Integer);
 begin
   if FStep <> Value then
   begin
     FStep := Value;
-    Invalidate;
+    StateChanged;
   end;
-end;
-
-procedure TProgressBar.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TProgressBar.CreateWnd;
-begin
-  inherited CreateWnd;
 end;
 
 constructor TProgressBar.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Width := 150;
-  Height := GetSystemMetrics(SM_CYVSCROLL);
-  FMin := 0;
-  FMax := 100;
-  FStep := 10;
 end;
 
 procedure TProgressBar.StepIt;
 begin
-  if HandleAllocated then SendMessage(Handle, PBM_STEPIT, 0, 0);
+  if not ParentWindow then
+    Exit;
+  Min := Min + 1;
+  StateChanged;
 end;
 
-procedure TProgressBar.StepBy(Delta: TProgressRange);
+procedure TProgressBar.StepBy;
 begin
-  Position := Position + Delta;
+  if Hint = '' then
+    Hint := ClassName + '''s stepby'
+  else
+    Hint := Trim(Hint);
 end;
 
 { TTextAttributes }
 
 function TTextAttributes.GetColor: TColor;
 begin
-  Result := 0;
+  Result := FColor;
 end;
 
-procedure TTextAttributes.SetColor(Value: TColor);
+procedure TTextAttributes.SetColor(const Value: TColor);
 begin
+  if FColor <> Value then
+  begin
+    FColor := Value;
+    StateChanged;
+  end;
 end;
 
-function TTextAttributes.GetConsistentAttributes: TConsistentAttributes;
+function TTextAttributes.GetConsistentAttributes: Integer;
 begin
-  Result := [];
+  Result := FConsistentAttributes;
 end;
 
-function TTextAttributes.GetHeight: Integer;
+procedure TTextAttributes.SetConsistentAttributes(const Value: Integer);
 begin
-  Result := 0;
+  if FConsistentAttributes <> Value then
+  begin
+    FConsistentAttributes := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTextAttributes.SetHeight(Value: Integer);
+function TTextAttributes.GetName: string;
 begin
+  Result := FName;
 end;
 
-function TTextAttributes.GetName: TFontName;
+procedure TTextAttributes.SetName(const Value: string);
 begin
-  Result := '';
+  if FName <> Value then
+  begin
+    FName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTextAttributes.SetName(Value: TFontName);
+function TTextAttributes.GetPitch: Integer;
 begin
+  Result := FPitch;
 end;
 
-function TTextAttributes.GetPitch: TFontPitch;
+procedure TTextAttributes.SetPitch(const Value: Integer);
 begin
-  Result := fpDefault;
+  if FPitch <> Value then
+  begin
+    FPitch := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTextAttributes.SetPitch(Value: TFontPitch);
+function TTextAttributes.GetProtected: Integer;
 begin
+  Result := FProtected;
 end;
 
-function TTextAttributes.GetProtected: Boolean;
+procedure TTextAttributes.SetProtected(const Value: Integer);
 begin
-  Result := False;
-end;
-
-procedure TTextAttributes.SetProtected(Value: Boolean);
-begin
+  if FProtected <> Value then
+  begin
+    FProtected := Value;
+    StateChanged;
+  end;
 end;
 
 function TTextAttributes.GetSize: Integer;
 begin
-  Result := 0;
+  Result := FSize;
 end;
 
-procedure TTextAttributes.SetSize(Value: Integer);
+procedure TTextAttributes.SetSize(const Value: Integer);
 begin
+  if FSize <> Value then
+  begin
+    FSize := Value;
+    StateChanged;
+  end;
 end;
 
-function TTextAttributes.GetStyle: TFontStyles;
+function TTextAttributes.GetStyle: Integer;
 begin
-  Result := [];
+  Result := FStyle;
 end;
 
-procedure TTextAttributes.SetStyle(Value: TFontStyles);
+procedure TTextAttributes.SetStyle(const Value: Integer);
 begin
+  if FStyle <> Value then
+  begin
+    FStyle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTextAttributes.AssignTo(Dest: TPersistent);
+function TTextAttributes.GetHeight: Integer;
 begin
-  inherited AssignTo(Dest);
+  Result := FHeight;
 end;
 
-constructor TTextAttributes.Create(AOwner: TCustomRichEdit; AttributeType: TAttributeType);
+procedure TTextAttributes.SetHeight(const Value: Integer);
+begin
+  if FHeight <> Value then
+  begin
+    FHeight := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TTextAttributes.Create;
 begin
   inherited Create;
 end;
 
 procedure TTextAttributes.Assign(Source: TPersistent);
 begin
-  if Source is TTextAttributes then
-  begin
-    Color := TTextAttributes(Source).Color;
-    Name := TTextAttributes(Source).Name;
-    Pitch := TTextAttributes(Source).Pitch;
-    Protected := TTextAttributes(Source).Protected;
-    Size := TTextAttributes(Source).Size;
-    Style := TTextAttributes(Source).Style;
-    Height := TTextAttributes(Source).Height;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  Pitch := Pitch + 1;
 end;
 
 { TParaAttributes }
 
 function TParaAttributes.GetAlignment: TAlignment;
 begin
-  Result := taLeftJustify;
+  Result := FAlignment;
 end;
 
-function TParaAttributes.GetFirstIndent: Longint;
+procedure TParaAttributes.SetAlignment(const Value: TAlignment);
 begin
-  Result := 0;
+  if FAlignment <> Value then
+  begin
+    FAlignment := Value;
+    StateChanged;
+  end;
 end;
 
-function TParaAttributes.GetLeftIndent: Longint;
+function TParaAttributes.GetFirstIndent: Integer;
 begin
-  Result := 0;
+  Result := FFirstIndent;
 end;
 
-function TParaAttributes.GetRightIndent: Longint;
+procedure TParaAttributes.SetFirstIndent(const Value: Integer);
 begin
-  Result := 0;
+  if FFirstIndent <> Value then
+  begin
+    FFirstIndent := Value;
+    StateChanged;
+  end;
 end;
 
-function TParaAttributes.GetNumbering: TNumberingStyle;
+function TParaAttributes.GetLeftIndent: Integer;
 begin
-  Result := nsNone;
+  Result := FLeftIndent;
 end;
 
-function TParaAttributes.GetTab(Index: Byte): Longint;
+procedure TParaAttributes.SetLeftIndent(const Value: Integer);
 begin
-  Result := 0;
+  if FLeftIndent <> Value then
+  begin
+    FLeftIndent := Value;
+    StateChanged;
+  end;
+end;
+
+function TParaAttributes.GetNumbering: Integer;
+begin
+  Result := FNumbering;
+end;
+
+procedure TParaAttributes.SetNumbering(const Value: Integer);
+begin
+  if FNumbering <> Value then
+  begin
+    FNumbering := Value;
+    StateChanged;
+  end;
+end;
+
+function TParaAttributes.GetRightIndent: Integer;
+begin
+  Result := FRightIndent;
+end;
+
+procedure TParaAttributes.SetRightIndent(const Value: Integer);
+begin
+  if FRightIndent <> Value then
+  begin
+    FRightIndent := Value;
+    StateChanged;
+  end;
+end;
+
+function TParaAttributes.GetTab: Integer;
+begin
+  Result := FTab;
+end;
+
+procedure TParaAttributes.SetTab(const Value: Integer);
+begin
+  if FTab <> Value then
+  begin
+    FTab := Value;
+    StateChanged;
+  end;
 end;
 
 function TParaAttributes.GetTabCount: Integer;
 begin
-  Result := 0;
+  Result := FTabCount;
 end;
 
-procedure TParaAttributes.SetAlignment(Value: TAlignment);
+procedure TParaAttributes.SetTabCount(const Value: Integer);
 begin
+  if FTabCount <> Value then
+  begin
+    FTabCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParaAttributes.SetFirstIndent(Value: Longint);
-begin
-end;
-
-procedure TParaAttributes.SetLeftIndent(Value: Longint);
-begin
-end;
-
-procedure TParaAttributes.SetRightIndent(Value: Longint);
-begin
-end;
-
-procedure TParaAttributes.SetNumbering(Value: TNumberingStyle);
-begin
-end;
-
-procedure TParaAttributes.SetTab(Index: Byte; Value: Longint);
-begin
-end;
-
-procedure TParaAttributes.SetTabCount(Value: Integer);
-begin
-end;
-
-constructor TParaAttributes.Create(AOwner: TCustomRichEdit);
+constructor TParaAttributes.Create;
 begin
   inherited Create;
 end;
 
 procedure TParaAttributes.Assign(Source: TPersistent);
 begin
-  if Source is TParaAttributes then
-  begin
-    Alignment := TParaAttributes(Source).Alignment;
-    FirstIndent := TParaAttributes(Source).FirstIndent;
-    LeftIndent := TParaAttributes(Source).LeftIndent;
-    Numbering := TParaAttributes(Source).Numbering;
-    RightIndent := TParaAttributes(Source).RightIndent;
-    TabCount := TParaAttributes(Source).TabCount;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  RightIndent := RightIndent + 1;
 end;
 
 { TConversion }
 
-function TConversion.ConvertReadStream(Stream: TStream; Buffer: PChar; BufSize: Integer): Integer;
+procedure TConversion.ConvertReadStream;
 begin
-  Result := Stream.Read(Buffer^, BufSize);
+  // A bare object keeps no state for ConvertReadStream to change.
 end;
 
-function TConversion.ConvertWriteStream(Stream: TStream; Buffer: PChar; BufSize: Integer): Integer;
+procedure TConversion.ConvertWriteStream;
 begin
-  Result := Stream.Write(Buffer^, BufSize);
+  // A bare object keeps no state for ConvertWriteStream to change.
 end;
 
 { TCustomRichEdit }
 
-procedure TCustomRichEdit.CMFontChanged(var Message: TMessage);
+function TCustomRichEdit.GetDefaultConverter: Integer;
 begin
-  inherited;
-  Invalidate;
+  Result := FDefaultConverter;
 end;
 
-procedure TCustomRichEdit.CMColorChanged(var Message: TMessage);
+procedure TCustomRichEdit.SetDefaultConverter(const Value: Integer);
 begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomRichEdit.CNNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-function TCustomRichEdit.GetPlainText: Boolean;
-begin
-  Result := False;
-end;
-
-function TCustomRichEdit.ProtectChange(StartPos, EndPos: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-function TCustomRichEdit.SaveClipboard(NumObj, NumChars: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomRichEdit.SetHideScrollBars(Value: Boolean);
-begin
-  if FHideScrollBars <> Value then
+  if FDefaultConverter <> Value then
   begin
-    FHideScrollBars := Value;
-    Invalidate;
+    FDefaultConverter := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomRichEdit.SetHideSelection(Value: Boolean);
+function TCustomRichEdit.GetDefAttributes: Integer;
 begin
-  if FHideSelection <> Value then
+  Result := FDefAttributes;
+end;
+
+procedure TCustomRichEdit.SetDefAttributes(const Value: Integer);
+begin
+  if FDefAttributes <> Value then
   begin
-    FHideSelection := Value;
-    RecreateWnd;
+    FDefAttributes := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomRichEdit.SetPlainText(Value: Boolean);
+function TCustomRichEdit.GetSelAttributes: Integer;
 begin
+  Result := FSelAttributes;
 end;
 
-procedure TCustomRichEdit.SetRichEditStrings(Value: TStrings);
+procedure TCustomRichEdit.SetSelAttributes(const Value: Integer);
 begin
-  FRichEditStrings.Assign(Value);
+  if FSelAttributes <> Value then
+  begin
+    FSelAttributes := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCustomRichEdit.SetDefAttributes(Value: TTextAttributes);
+function TCustomRichEdit.GetPageRect: Integer;
 begin
-  FDefAttributes := Value;
+  Result := FPageRect;
 end;
 
-procedure TCustomRichEdit.SetSelAttributes(Value: TTextAttributes);
+procedure TCustomRichEdit.SetPageRect(const Value: Integer);
 begin
-  FSelAttributes := Value;
+  if FPageRect <> Value then
+  begin
+    FPageRect := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCustomRichEdit.WMNCDestroy(var Message: TWMNoParams);
+function TCustomRichEdit.GetParagraph: Integer;
 begin
-  inherited;
+  Result := FParagraph;
 end;
 
-procedure TCustomRichEdit.WMSetCursor(var Message: TWMSetCursor);
+procedure TCustomRichEdit.SetParagraph(const Value: Integer);
 begin
-  inherited;
-end;
-
-procedure TCustomRichEdit.WMPaint(var Message: TWMPaint);
-begin
-  inherited;
-end;
-
-procedure TCustomRichEdit.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomRichEdit.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomRichEdit.DestroyWnd;
-begin
-  inherited DestroyWnd;
-end;
-
-procedure TCustomRichEdit.RequestSize(const Rect: TRect);
-begin
-end;
-
-procedure TCustomRichEdit.SelectionChange;
-begin
-  if Assigned(OnSelectionChange) then OnSelectionChange(Self);
+  if FParagraph <> Value then
+  begin
+    FParagraph := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TCustomRichEdit.Create(AOwner: TComponent);
-var
-  DC: HDC;
 begin
   inherited Create(AOwner);
-  FSelAttributes := TTextAttributes.Create(Self, atSelected);
-  FDefAttributes := TTextAttributes.Create(Self, atDefaultText);
-  FParagraph := TParaAttributes.Create(Self);
-  FRichEditStrings := TStringList.Create;
-  FHideScrollBars := True;
-  FHideSelection := True;
-  DC := GetDC(0);
-  FScreenLogPixels := GetDeviceCaps(DC, LOGPIXELSY);
-  DefaultConverter := TConversion;
-  ReleaseDC(0, DC);
 end;
 
 destructor TCustomRichEdit.Destroy;
 begin
-  FSelAttributes.Free;
-  FDefAttributes.Free;
-  FParagraph.Free;
-  FRichEditStrings.Free;
-  FMemStream.Free;
+  DefAttributes := 0;
   inherited Destroy;
 end;
 
 procedure TCustomRichEdit.Clear;
 begin
   inherited Clear;
+  PageRect := PageRect + 1;
 end;
 
-function TCustomRichEdit.FindText(const SearchStr: string;
-      StartPos, Length: Integer; Options: TSearchTypes): Integer;
+function TCustomRichEdit.FindText: Boolean;
 begin
-  Result := 0;
+  Result := (DefaultConverter > 0) and CanUndo;
 end;
 
-function TCustomRichEdit.GetSelTextBuf(Buffer: PChar; BufSize: Integer): Integer;
+function TCustomRichEdit.GetSelTextBuf: Integer;
 begin
-  Result := 0;
+  Result := inherited GetSelTextBuf;
 end;
 
-procedure TCustomRichEdit.Print(const Caption: string);
+procedure TCustomRichEdit.Print;
 begin
+  Showing := not Showing;
+  if Showing then
+    RegisterConversionFormat;
 end;
 
-class procedure TCustomRichEdit.RegisterConversionFormat(const AExtension: string;
-      AConversionClass: TConversionClass);
+procedure TCustomRichEdit.RegisterConversionFormat;
 begin
+  Showing := not Showing;
+  if Showing then
+    Print;
 end;
 
 { TCustomUpDown }
 
-procedure TCustomUpDown.UndoAutoResizing(Value: TWinControl);
-begin
-end;
-
-procedure TCustomUpDown.SetAssociate(Value: TWinControl);
-begin
-  FAssociate := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-function TCustomUpDown.GetPosition: Smallint;
-begin
-  Result := FPosition;
-end;
-
-procedure TCustomUpDown.SetMin(Value: Smallint);
-begin
-  if FMin <> Value then
-  begin
-    FMin := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetMax(Value: Smallint);
-begin
-  if FMax <> Value then
-  begin
-    FMax := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetIncrement(Value: Integer);
-begin
-  if FIncrement <> Value then
-  begin
-    FIncrement := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetPosition(Value: Smallint);
-begin
-  if FPosition <> Value then
-  begin
-    FPosition := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetAlignButton(Value: TUDAlignButton);
-begin
-  if FAlignButton <> Value then
-  begin
-    FAlignButton := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetOrientation(Value: TUDOrientation);
-begin
-  if FOrientation <> Value then
-  begin
-    FOrientation := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetArrowKeys(Value: Boolean);
-begin
-  if FArrowKeys <> Value then
-  begin
-    FArrowKeys := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetThousands(Value: Boolean);
-begin
-  if FThousands <> Value then
-  begin
-    FThousands := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.SetWrap(Value: Boolean);
-begin
-  if FWrap <> Value then
-  begin
-    FWrap := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomUpDown.CNNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-procedure TCustomUpDown.WMHScroll(var Message: TWMHScroll);
-begin
-  inherited;
-end;
-
-procedure TCustomUpDown.WMVScroll(var Message: TWMVScroll);
-begin
-  inherited;
-end;
-
-function TCustomUpDown.CanChange: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomUpDown.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomUpDown.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomUpDown.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FAssociate then FAssociate := nil;
-  end;
-end;
-
-procedure TCustomUpDown.Click(Button: TUDBtnType);
-begin
-  if Assigned(FOnClick) then FOnClick(Self, Button);
-end;
-
 constructor TCustomUpDown.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Width := GetSystemMetrics(SM_CXVSCROLL);
-  Height := GetSystemMetrics(SM_CYVSCROLL);
-  Height := Height + (Height div 2);
-  FArrowKeys := True;
-  FMax := 100;
-  FIncrement := 1;
-  FAlignButton := udRight;
-  FOrientation := udVertical;
-  FThousands := True;
-  ControlStyle := ControlStyle - [csDoubleClicks];
 end;
 
 { TCustomHotKey }
 
-procedure TCustomHotKey.AdjustHeight;
-begin
-end;
-
-procedure TCustomHotKey.SetAutoSize(Value: Boolean);
-begin
-  if FAutoSize <> Value then
-  begin
-    FAutoSize := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomHotKey.SetInvalidKeys(Value: THKInvalidKeys);
-begin
-  if FInvalidKeys <> Value then
-  begin
-    FInvalidKeys := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomHotKey.SetModifiers(Value: THKModifiers);
-begin
-  if FModifiers <> Value then
-  begin
-    FModifiers := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomHotKey.UpdateHeight;
-begin
-end;
-
-function TCustomHotKey.GetHotKey: TShortCut;
-begin
-  Result := FHotKey;
-end;
-
-procedure TCustomHotKey.SetHotKey(Value: TShortCut);
-begin
-  if FHotKey <> Value then
-  begin
-    FHotKey := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomHotKey.ShortCutToHotKey(Value: TShortCut);
-begin
-end;
-
-function TCustomHotKey.HotKeyToShortCut(Value: Longint): TShortCut;
-begin
-  Result := 0;
-end;
-
-procedure TCustomHotKey.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomHotKey.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
 constructor TCustomHotKey.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FAutoSize := True;
-  TabStop := True;
 end;
 
 { TListColumn }
 
-procedure TListColumn.DoChange;
-begin
-end;
-
-function TListColumn.GetWidth: Integer;
-begin
-  Result := FWidth;
-end;
-
-procedure TListColumn.SetAlignment(Value: TAlignment);
+procedure TListColumn.SetAlignment(const Value: TAlignment);
 begin
   if FAlignment <> Value then
   begin
     FAlignment := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
@@ -4437,718 +2811,750 @@ begin
   if FCaption <> Value then
   begin
     FCaption := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TListColumn.SetWidth(Value: Integer);
+procedure TListColumn.SetWidth(const Value: Integer);
 begin
   if FWidth <> Value then
   begin
     FWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-constructor TListColumn.Create(Collection: TCollection);
+constructor TListColumn.Create;
 begin
-  inherited Create(Collection);
-  FWidth := 50;
-  FAlignment := taLeftJustify;
+  inherited Create;
 end;
 
 destructor TListColumn.Destroy;
 begin
+  Index := 0;
   inherited Destroy;
 end;
 
 procedure TListColumn.Assign(Source: TPersistent);
 begin
-  if Source is TListColumn then
-  begin
-    Alignment := TListColumn(Source).Alignment;
-    Caption := TListColumn(Source).Caption;
-    Width := TListColumn(Source).Width;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  Width := Width + 1;
 end;
 
 { TListColumns }
 
-function TListColumns.GetItem(Index: Integer): TListColumn;
+function TListColumns.GetOwner: TComponent;
 begin
-  Result := nil;
+  Result := FOwner;
 end;
 
-procedure TListColumns.SetItem(Index: Integer; Value: TListColumn);
+procedure TListColumns.SetOwner(const Value: TComponent);
 begin
+  if FOwner <> Value then
+  begin
+    FOwner := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TListColumns.Update(Item: TCollectionItem);
+function TListColumns.GetItems: TStrings;
 begin
-  inherited Update(Item);
+  Result := FItems;
 end;
 
-constructor TListColumns.Create(AOwner: TCustomListView);
+procedure TListColumns.SetItems(const Value: TStrings);
 begin
-  inherited Create(TListColumn);
-  FOwner := AOwner;
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-function TListColumns.Add: TListColumn;
+constructor TListColumns.Create;
 begin
-  Result := TListColumn(inherited Add);
+  inherited Create;
+  FItems := TStringList.Create;
+end;
+
+destructor TListColumns.Destroy;
+begin
+  FItems.Free;
+  inherited Destroy;
+end;
+
+procedure TListColumns.Add;
+begin
+  inherited Add;
+  Count := Count + 1;
 end;
 
 { TListItem }
 
-function TListItem.GetHandle: HWND;
+function TListItem.GetCaption: string;
 begin
-  Result := 0;
-end;
-
-function TListItem.GetIndex: Integer;
-begin
-  Result := 0;
-end;
-
-function TListItem.GetListView: TCustomListView;
-begin
-  Result := nil;
-end;
-
-function TListItem.GetLeft: Integer;
-begin
-  Result := 0;
-end;
-
-function TListItem.GetState(Index: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-function TListItem.GetTop: Integer;
-begin
-  Result := 0;
-end;
-
-function TListItem.IsEqual(Item: TListItem): Boolean;
-begin
-  Result := False;
+  Result := FCaption;
 end;
 
 procedure TListItem.SetCaption(const Value: string);
 begin
-  FCaption := Value;
+  if FCaption <> Value then
+  begin
+    FCaption := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TListItem.SetData(Value: Pointer);
+function TListItem.GetCut: Integer;
 begin
-  FData := Value;
+  Result := FCut;
 end;
 
-procedure TListItem.SetImage(Index: Integer; Value: Integer);
+procedure TListItem.SetCut(const Value: Integer);
 begin
+  if FCut <> Value then
+  begin
+    FCut := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TListItem.SetLeft(Value: Integer);
+function TListItem.GetData: Integer;
 begin
+  Result := FData;
 end;
 
-procedure TListItem.SetState(Index: Integer; State: Boolean);
+procedure TListItem.SetData(const Value: Integer);
 begin
+  if FData <> Value then
+  begin
+    FData := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TListItem.SetSubItems(Value: TStrings);
+function TListItem.GetDropTarget: Integer;
 begin
-  FSubItems.Assign(Value);
+  Result := FDropTarget;
 end;
 
-procedure TListItem.SetTop(Value: Integer);
+procedure TListItem.SetDropTarget(const Value: Integer);
 begin
+  if FDropTarget <> Value then
+  begin
+    FDropTarget := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TListItem.Create(AOwner: TListItems);
+function TListItem.GetFocused: Boolean;
 begin
-  FOwner := AOwner;
-  FSubItems := TStringList.Create;
-  FOverlayIndex := -1;
-  FStateIndex := -1;
+  Result := FFocused;
+end;
+
+procedure TListItem.SetFocused(const Value: Boolean);
+begin
+  if FFocused <> Value then
+  begin
+    FFocused := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetHandle: THandle;
+begin
+  Result := FHandle;
+end;
+
+procedure TListItem.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetImageIndex: Integer;
+begin
+  Result := FImageIndex;
+end;
+
+procedure TListItem.SetImageIndex(const Value: Integer);
+begin
+  if FImageIndex <> Value then
+  begin
+    FImageIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetIndex: Integer;
+begin
+  Result := FIndex;
+end;
+
+procedure TListItem.SetIndex(const Value: Integer);
+begin
+  if FIndex <> Value then
+  begin
+    FIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetLeft: Integer;
+begin
+  Result := FLeft;
+end;
+
+procedure TListItem.SetLeft(const Value: Integer);
+begin
+  if FLeft <> Value then
+  begin
+    FLeft := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetListView: Integer;
+begin
+  Result := FListView;
+end;
+
+procedure TListItem.SetListView(const Value: Integer);
+begin
+  if FListView <> Value then
+  begin
+    FListView := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetOwner: TComponent;
+begin
+  Result := FOwner;
+end;
+
+procedure TListItem.SetOwner(const Value: TComponent);
+begin
+  if FOwner <> Value then
+  begin
+    FOwner := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetOverlayIndex: Integer;
+begin
+  Result := FOverlayIndex;
+end;
+
+procedure TListItem.SetOverlayIndex(const Value: Integer);
+begin
+  if FOverlayIndex <> Value then
+  begin
+    FOverlayIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetSelected: Boolean;
+begin
+  Result := FSelected;
+end;
+
+procedure TListItem.SetSelected(const Value: Boolean);
+begin
+  if FSelected <> Value then
+  begin
+    FSelected := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetStateIndex: Integer;
+begin
+  Result := FStateIndex;
+end;
+
+procedure TListItem.SetStateIndex(const Value: Integer);
+begin
+  if FStateIndex <> Value then
+  begin
+    FStateIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetSubItems: Integer;
+begin
+  Result := FSubItems;
+end;
+
+procedure TListItem.SetSubItems(const Value: Integer);
+begin
+  if FSubItems <> Value then
+  begin
+    FSubItems := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItem.GetTop: Integer;
+begin
+  Result := FTop;
+end;
+
+procedure TListItem.SetTop(const Value: Integer);
+begin
+  if FTop <> Value then
+  begin
+    FTop := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TListItem.Create;
+begin
+  inherited Create;
 end;
 
 destructor TListItem.Destroy;
 begin
-  FDeleting := True;
-  if Owner.Owner.FLastDropTarget = Self then
-    Owner.Owner.FLastDropTarget := nil;
-  FSubItems.Free;
+  Cut := 0;
   inherited Destroy;
 end;
 
 procedure TListItem.Assign(Source: TPersistent);
 begin
-  if Source is TListItem then
-  begin
-    Caption := TListItem(Source).Caption;
-    Cut := TListItem(Source).Cut;
-    Data := TListItem(Source).Data;
-    DropTarget := TListItem(Source).DropTarget;
-    Focused := TListItem(Source).Focused;
-    ImageIndex := TListItem(Source).ImageIndex;
-    Left := TListItem(Source).Left;
-    OverlayIndex := TListItem(Source).OverlayIndex;
-    Selected := TListItem(Source).Selected;
-    StateIndex := TListItem(Source).StateIndex;
-    SubItems := TListItem(Source).SubItems;
-    Top := TListItem(Source).Top;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  Handle := Handle + 1;
 end;
 
-procedure TListItem.CancelEdit;
+function TListItem.CancelEdit: Boolean;
 begin
+  Result := (DropTarget > 0) and FFocused;
 end;
 
 procedure TListItem.Delete;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Cut do
+    SetPosition;
 end;
 
-function TListItem.DisplayRect(Code: TDisplayCode): TRect;
+procedure TListItem.DisplayRect;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  if Caption = '' then
+    Caption := ClassName + '''s displayrect'
+  else
+    Caption := Trim(Caption);
 end;
 
-function TListItem.EditCaption: Boolean;
+procedure TListItem.EditCaption;
 begin
-  Result := False;
+  FSelected := not FSelected;
+  if FSelected then
+    Delete;
 end;
 
-function TListItem.GetPosition: TPoint;
+function TListItem.GetPosition: Integer;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  Result := Data * 2 + Ord(Selected);
 end;
 
-procedure TListItem.MakeVisible(PartialOK: Boolean);
+procedure TListItem.MakeVisible;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Cut do
+    DisplayRect;
 end;
 
 procedure TListItem.Update;
 begin
+  if Caption = '' then
+    Caption := ClassName + '''s update'
+  else
+    Caption := Trim(Caption);
 end;
 
-procedure TListItem.SetPosition(const Value: TPoint);
+procedure TListItem.SetPosition;
 begin
+  if not Focused then
+    Exit;
+  Handle := Handle + 1;
+  StateChanged;
 end;
 
 { TListItems }
 
-procedure TListItems.ReadData(Stream: TStream);
-begin
-end;
-
-procedure TListItems.WriteData(Stream: TStream);
-begin
-end;
-
-procedure TListItems.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-function TListItems.CreateItem(Index: Integer; ListItem: TListItem): TLVItem;
-begin
-  FillChar(Result, SizeOf(Result), 0);
-end;
-
 function TListItems.GetCount: Integer;
 begin
-  Result := 0;
+  Result := FCount;
 end;
 
-function TListItems.GetHandle: HWND;
+procedure TListItems.SetCount(const Value: Integer);
 begin
-  Result := 0;
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TListItems.GetItem(Index: Integer): TListItem;
+function TListItems.GetHandle: THandle;
 begin
-  Result := nil;
+  Result := FHandle;
 end;
 
-procedure TListItems.SetItem(Index: Integer; Value: TListItem);
+procedure TListItems.SetHandle(const Value: THandle);
 begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TListItems.SetUpdateState(Updating: Boolean);
+function TListItems.GetItem: Integer;
 begin
+  Result := FItem;
 end;
 
-constructor TListItems.Create(AOwner: TCustomListView);
+procedure TListItems.SetItem(const Value: Integer);
+begin
+  if FItem <> Value then
+  begin
+    FItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TListItems.GetOwner: TComponent;
+begin
+  Result := FOwner;
+end;
+
+procedure TListItems.SetOwner(const Value: TComponent);
+begin
+  if FOwner <> Value then
+  begin
+    FOwner := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TListItems.Create;
 begin
   inherited Create;
-  FOwner := AOwner;
 end;
 
 destructor TListItems.Destroy;
 begin
+  Item := 0;
   inherited Destroy;
 end;
 
-function TListItems.Add: TListItem;
+procedure TListItems.Add;
+var
+  Pass: Integer;
 begin
-  Result := Insert(GetCount);
+  for Pass := 1 to FCount do
+    EndUpdate;
 end;
 
 procedure TListItems.Assign(Source: TPersistent);
 begin
   inherited Assign(Source);
+  Count := Count + 1;
 end;
 
 procedure TListItems.BeginUpdate;
+var
+  Pass: Integer;
 begin
-  Inc(FUpdateCount);
+  for Pass := 1 to FCount do
+    EndUpdate;
 end;
 
 procedure TListItems.Clear;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Item do
+    Insert;
 end;
 
-procedure TListItems.Delete(Index: Integer);
+procedure TListItems.Delete;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Count do
+    Clear;
 end;
 
 procedure TListItems.EndUpdate;
+var
+  Pass: Integer;
 begin
-  Dec(FUpdateCount);
+  for Pass := 1 to Count do
+    IndexOf;
 end;
 
-function TListItems.IndexOf(Value: TListItem): Integer;
+procedure TListItems.IndexOf;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to Item do
+    Delete;
 end;
 
-function TListItems.Insert(Index: Integer): TListItem;
+procedure TListItems.Insert;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to Item do
+    Add;
 end;
 
 { TCustomListView }
 
-procedure TCustomListView.CMColorChanged(var Message: TMessage);
+function TCustomListView.GetCanvas: Boolean;
 begin
-  inherited;
-  Invalidate;
+  Result := FCanvas;
 end;
 
-procedure TCustomListView.CMCtl3DChanged(var Message: TMessage);
+procedure TCustomListView.SetCanvas(const Value: Boolean);
 begin
-  inherited;
-  Invalidate;
+  if FCanvas <> Value then
+  begin
+    FCanvas := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCustomListView.CMFontChanged(var Message: TMessage);
+function TCustomListView.GetColumn: Integer;
 begin
-  inherited;
-  Invalidate;
+  Result := FColumn;
 end;
 
-procedure TCustomListView.CNNotify(var Message: TWMNotify);
+procedure TCustomListView.SetColumn(const Value: Integer);
 begin
-  inherited;
+  if FColumn <> Value then
+  begin
+    FColumn := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TCustomListView.DoDragOver(Source: TDragObject; X, Y: Integer; CanDrop: Boolean);
+function TCustomListView.GetDropTarget: Integer;
 begin
+  Result := FDropTarget;
 end;
 
-procedure TCustomListView.EditWndProc(var Message: TMessage);
+procedure TCustomListView.SetDropTarget(const Value: Integer);
 begin
+  if FDropTarget <> Value then
+  begin
+    FDropTarget := Value;
+    StateChanged;
+  end;
 end;
 
-function TCustomListView.GetBoundingRect: TRect;
+function TCustomListView.GetItemFocused: Integer;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  Result := FItemFocused;
 end;
 
-function TCustomListView.GetColumnFromIndex(Index: Integer): TListColumn;
+procedure TCustomListView.SetItemFocused(const Value: Integer);
 begin
-  Result := nil;
-end;
-
-function TCustomListView.GetDropTarget: TListItem;
-begin
-  Result := nil;
-end;
-
-function TCustomListView.GetFocused: TListItem;
-begin
-  Result := nil;
-end;
-
-function TCustomListView.GetItemIndex(Value: TListItem): Integer;
-begin
-  Result := 0;
+  if FItemFocused <> Value then
+  begin
+    FItemFocused := Value;
+    StateChanged;
+  end;
 end;
 
 function TCustomListView.GetSelCount: Integer;
 begin
-  Result := 0;
+  Result := FSelCount;
 end;
 
-function TCustomListView.GetSelection: TListItem;
+procedure TCustomListView.SetSelCount(const Value: Integer);
 begin
-  Result := nil;
+  if FSelCount <> Value then
+  begin
+    FSelCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TCustomListView.GetTopItem: TListItem;
+function TCustomListView.GetSelected: Boolean;
 begin
-  Result := nil;
+  Result := FSelected;
 end;
 
-function TCustomListView.GetViewOrigin: TPoint;
+procedure TCustomListView.SetSelected(const Value: Boolean);
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  if FSelected <> Value then
+  begin
+    FSelected := Value;
+    StateChanged;
+  end;
+end;
+
+function TCustomListView.GetTopItem: Integer;
+begin
+  Result := FTopItem;
+end;
+
+procedure TCustomListView.SetTopItem(const Value: Integer);
+begin
+  if FTopItem <> Value then
+  begin
+    FTopItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TCustomListView.GetViewOrigin: Integer;
+begin
+  Result := FViewOrigin;
+end;
+
+procedure TCustomListView.SetViewOrigin(const Value: Integer);
+begin
+  if FViewOrigin <> Value then
+  begin
+    FViewOrigin := Value;
+    StateChanged;
+  end;
 end;
 
 function TCustomListView.GetVisibleRowCount: Integer;
 begin
-  Result := 0;
+  Result := FVisibleRowCount;
 end;
 
-procedure TCustomListView.HeaderWndProc(var Message: TMessage);
+procedure TCustomListView.SetVisibleRowCount(const Value: Integer);
 begin
-end;
-
-procedure TCustomListView.ImageListChange(Sender: TObject);
-begin
-end;
-
-procedure TCustomListView.SetBorderStyle(Value: TBorderStyle);
-begin
-  if FBorderStyle <> Value then
+  if FVisibleRowCount <> Value then
   begin
-    FBorderStyle := Value;
-    RecreateWnd;
+    FVisibleRowCount := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomListView.SetColumnClick(Value: Boolean);
+function TCustomListView.GetBoundingRect: Integer;
 begin
-  if FColumnClick <> Value then
+  Result := FBoundingRect;
+end;
+
+procedure TCustomListView.SetBoundingRect(const Value: Integer);
+begin
+  if FBoundingRect <> Value then
   begin
-    FColumnClick := Value;
-    Invalidate;
+    FBoundingRect := Value;
+    StateChanged;
   end;
-end;
-
-procedure TCustomListView.SetColumnHeaders(Value: Boolean);
-begin
-  if FShowColumnHeaders <> Value then
-  begin
-    FShowColumnHeaders := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomListView.SetDropTarget(Value: TListItem);
-begin
-end;
-
-procedure TCustomListView.SetFocused(Value: TListItem);
-begin
-end;
-
-procedure TCustomListView.SetHideSelection(Value: Boolean);
-begin
-  if FHideSelection <> Value then
-  begin
-    FHideSelection := Value;
-    RecreateWnd;
-  end;
-end;
-
-procedure TCustomListView.SetLargeImages(Value: TCustomImageList);
-begin
-  FLargeImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomListView.SetAllocBy(Value: Integer);
-begin
-  if FAllocBy <> Value then
-  begin
-    FAllocBy := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomListView.SetItems(Value: TListItems);
-begin
-  FListItems.Assign(Value);
-end;
-
-procedure TCustomListView.SetListColumns(Value: TListColumns);
-begin
-  FListColumns.Assign(Value);
-end;
-
-procedure TCustomListView.SetMultiSelect(Value: Boolean);
-begin
-  if FMultiSelect <> Value then
-  begin
-    FMultiSelect := Value;
-    RecreateWnd;
-  end;
-end;
-
-procedure TCustomListView.SetReadOnly(Value: Boolean);
-begin
-  if FReadOnly <> Value then
-  begin
-    FReadOnly := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomListView.SetSmallImages(Value: TCustomImageList);
-begin
-  FSmallImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomListView.SetSortType(Value: TSortType);
-begin
-  if FSortType <> Value then
-  begin
-    FSortType := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomListView.SetSelection(Value: TListItem);
-begin
-end;
-
-procedure TCustomListView.SetStateImages(Value: TCustomImageList);
-begin
-  FStateImages := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TCustomListView.SetViewStyle(Value: TViewStyle);
-begin
-  if FViewStyle <> Value then
-  begin
-    FViewStyle := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomListView.UpdateColumns;
-begin
-end;
-
-procedure TCustomListView.WMLButtonDown(var Message: TWMLButtonDown);
-begin
-  inherited;
-end;
-
-procedure TCustomListView.WMNotify(var Message: TWMNotify);
-begin
-  inherited;
-end;
-
-function TCustomListView.CanChange(Item: TListItem; Change: Integer): Boolean;
-begin
-  Result := False;
-end;
-
-function TCustomListView.CanEdit(Item: TListItem): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomListView.Change(Item: TListItem; Change: Integer);
-begin
-  if Assigned(FOnChange) then FOnChange(Self, Item, Change);
-end;
-
-procedure TCustomListView.ColClick(Column: TListColumn);
-begin
-end;
-
-function TCustomListView.ColumnsShowing: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomListView.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TCustomListView.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomListView.Delete(Item: TListItem);
-begin
-end;
-
-procedure TCustomListView.DestroyWnd;
-begin
-  inherited DestroyWnd;
-end;
-
-procedure TCustomListView.DoEndDrag(Target: TObject; X, Y: Integer);
-begin
-  inherited DoEndDrag(Target, X, Y);
-end;
-
-procedure TCustomListView.DoStartDrag(var DragObject: TDragObject);
-begin
-  inherited DoStartDrag(DragObject);
-end;
-
-procedure TCustomListView.Edit(const Item: TLVItem);
-begin
-end;
-
-function TCustomListView.GetDragImages: TCustomImageList;
-begin
-  Result := nil;
-end;
-
-function TCustomListView.GetItemFromPos(X, Y: Integer): TListItem;
-begin
-  Result := nil;
-end;
-
-procedure TCustomListView.InsertItem(Item: TListItem);
-begin
-end;
-
-procedure TCustomListView.Notification(AComponent: TComponent; Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FLargeImages then FLargeImages := nil;
-    if AComponent = FSmallImages then FSmallImages := nil;
-    if AComponent = FStateImages then FStateImages := nil;
-    if AComponent = FDragImage then FDragImage := nil;
-  end;
-end;
-
-procedure TCustomListView.UpdateItems(FirstIndex, LastIndex: Integer);
-begin
 end;
 
 constructor TCustomListView.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := ControlStyle - [csCaptureMouse] + [csDisplayDragImage, csReflector];
-  Width := 250;
-  Height := 150;
-  BorderStyle := bsSingle;
-  ViewStyle := vsIcon;
-  ParentColor := False;
-  TabStop := True;
-  HideSelection := True;
-  ShowColumnHeaders := True;
-  ColumnClick := True;
-  FDragIndex := -1;
-  FListColumns := TListColumns.Create(Self);
-  FListItems := TListItems.Create(Self);
-  FCanvas := TControlCanvas.Create;
-  TControlCanvas(FCanvas).Control := Self;
-  FDragImage := TDragImageList.CreateSize(32, 32);
 end;
 
 destructor TCustomListView.Destroy;
 begin
-  FreeAndNil(FListColumns);
-  FreeAndNil(FListItems);
-  FDragImage.Free;
-  FMemStream.Free;
-  FColStream.Free;
-  FCanvas.Free;
+  Column := 0;
   inherited Destroy;
 end;
 
-function TCustomListView.AlphaSort: Boolean;
+procedure TCustomListView.AlphaSort;
 begin
-  Result := False;
+  FSelected := not FSelected;
+  if FSelected then
+    CustomSort;
 end;
 
-procedure TCustomListView.Arrange(Code: TListArrangement);
+procedure TCustomListView.Arrange;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s arrange'
+  else
+    Hint := Trim(Hint);
 end;
 
-function TCustomListView.FindCaption(StartIndex: Integer; Value: string;
-      Partial, Inclusive, Wrap: Boolean): TListItem;
+function TCustomListView.FindCaption: Boolean;
 begin
-  Result := nil;
+  Result := (ItemFocused > 0) and FCanvas;
 end;
 
-function TCustomListView.FindData(StartIndex: Integer; Value: Pointer;
-      Inclusive, Wrap: Boolean): TListItem;
+function TCustomListView.FindData: Boolean;
 begin
-  Result := nil;
+  Result := (SelCount > 0) and FSelected;
 end;
 
-function TCustomListView.GetHitTestInfoAt(X, Y: Integer): THitTests;
+function TCustomListView.GetHitTestInfoAt: Integer;
 begin
-  Result := [];
+  Result := Length(Caption);
 end;
 
-function TCustomListView.GetItemAt(X, Y: Integer): TListItem;
+function TCustomListView.GetItemAt: Integer;
 begin
-  Result := nil;
+  Result := SelCount * 2 + Ord(FSelected);
 end;
 
-function TCustomListView.GetNearestItem(Point: TPoint; Direction: TSearchDirection): TListItem;
+function TCustomListView.GetNearestItem: Integer;
 begin
-  Result := nil;
+  Result := SelCount * 2 + Ord(FSelected);
 end;
 
-function TCustomListView.GetNextItem(StartItem: TListItem; Direction: TSearchDirection;
-      States: TItemStates): TListItem;
+function TCustomListView.GetNextItem: Integer;
 begin
-  Result := nil;
+  Result := SelCount * 2 + Ord(FSelected);
 end;
 
-function TCustomListView.GetSearchString: string;
+function TCustomListView.GetSearchString: Integer;
 begin
-  Result := '';
+  Result := SelCount * 2 + Ord(FSelected);
 end;
 
 function TCustomListView.IsEditing: Boolean;
 begin
-  Result := False;
+  Result := (DropTarget > 0) and Selected;
 end;
 
-procedure TCustomListView.Scroll(DX, DY: Integer);
+procedure TCustomListView.Scroll;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s scroll'
+  else
+    Hint := Trim(Hint);
 end;
 
-function TCustomListView.CustomSort(SortProc: TLVCompare; lParam: Longint): Boolean;
+procedure TCustomListView.CustomSort;
 begin
-  Result := False;
+  if not Canvas then
+    Exit;
+  Column := Column + 1;
+  StateChanged;
 end;
 
-function TCustomListView.StringWidth(S: string): Integer;
+procedure TCustomListView.StringWidth;
 begin
-  Result := 0;
+  if not Canvas then
+    Exit;
+  ItemFocused := ItemFocused + 1;
+  StateChanged;
 end;
 
-procedure TCustomListView.UpdateItemsRange(FirstIndex, LastIndex: Integer);
+procedure TCustomListView.UpdateItemsRange;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s updateitemsrange'
+  else
+    Hint := Trim(Hint);
 end;
 
-initialization
-  InitCommonControls;
 end.

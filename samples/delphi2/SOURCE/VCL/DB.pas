@@ -1,394 +1,364 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DB unit: datasets, fields and data links        }
-{                                                       }
-{*******************************************************}
+{ DB: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DB;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms;
 
 const
-  dsMaxBufferCount = MAXINT div 8;
-  dsMaxStringSize = 8192;
+  DBSample = 'Quillmap''s sample of DB';
 
 type
-  EDatabaseError = class(Exception);
 
-  TFieldType = (ftUnknown, ftString, ftSmallint, ftInteger, ftWord,
-    ftBoolean, ftFloat, ftCurrency, ftBCD, ftDate, ftTime, ftDateTime,
-    ftBytes, ftVarBytes, ftAutoInc, ftBlob, ftMemo, ftGraphic,
-    ftFmtMemo, ftParadoxOle, ftDBaseOle, ftTypedBinary);
-  TDataSetState = (dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey,
-    dsCalcFields, dsUpdateNew, dsUpdateOld, dsFilter);
-  TDataEvent = (deFieldChange, deRecordChange, deDataSetChange,
-    deDataSetScroll, deLayoutChange, deUpdateRecord, deUpdateState,
-    deCheckBrowseMode, dePropertyChange, deFieldListChange, deFocusControl);
-  TFieldKind = (fkData, fkCalculated, fkLookup);
-  TBookmark = Pointer;
-  TBookmarkStr = string;
-  PBookmarkFlag = ^TBookmarkFlag;
-  TBookmarkFlag = (bfCurrent, bfBOF, bfEOF, bfInserted);
-  TGetResult = (grOK, grBOF, grEOF, grError);
-  TGetMode = (gmCurrent, gmNext, gmPrior);
-  TDataAction = (daFail, daAbort, daRetry);
-  TUpdateKind = (ukModify, ukInsert, ukDelete);
-  TLocateOption = (loCaseInsensitive, loPartialKey);
-  TLocateOptions = set of TLocateOption;
-  TFilterOption = (foCaseInsensitive, foNoPartialCompare);
-  TFilterOptions = set of TFilterOption;
-  TIndexOptions = set of (ixPrimary, ixUnique, ixDescending,
-    ixCaseInsensitive, ixExpression);
-  PRecordBuffer = PChar;
+  EDatabaseError = class(Exception)
+  end;
 
-  TDataSet = class;
-  TDataSource = class;
-  TField = class;
-  TFieldDefs = class;
-  TIndexDefs = class;
-
-  TDataSetClass = class of TDataSet;
-  TFieldRef = ^TField;
-  TDataOperation = procedure of object;
-  TResyncMode = set of (rmExact, rmCenter);
-  TFieldClass = class of TField;
-
-  TDataSetNotifyEvent = procedure(DataSet: TDataSet) of object;
-  TDataSetErrorEvent = procedure(DataSet: TDataSet; E: EDatabaseError;
-    var Action: TDataAction) of object;
-  TFilterRecordEvent = procedure(DataSet: TDataSet;
-    var Accept: Boolean) of object;
-  TFieldNotifyEvent = procedure(Sender: TField) of object;
-  TFieldGetTextEvent = procedure(Sender: TField; var Text: string;
-    DisplayText: Boolean) of object;
-  TFieldSetTextEvent = procedure(Sender: TField; const Text: string) of object;
-
-  { TFieldDef }
-  TFieldDef = class(TObject)
+  TFieldDef = class
   private
-    FOwner: TFieldDefs;
-    FName: string;
-    FDataType: TFieldType;
-    FRequired: Boolean;
-    FBDECalcField: Boolean;
-    FSize: Word;
+    FBDECalcField: Integer;
+    FDataType: Integer;
+    FFieldClass: Integer;
     FFieldNo: Integer;
-    function GetFieldClass: TFieldClass;
-  public
-    constructor Create(Owner: TFieldDefs; const Name: string;
-      DataType: TFieldType; Size: Word; Required: Boolean; FieldNo: Integer);
-    destructor Destroy; override;
-    function CreateField(Owner: TComponent): TField;
-    property BDECalcField: Boolean read FBDECalcField;
-    property DataType: TFieldType read FDataType;
-    property FieldClass: TFieldClass read GetFieldClass;
-    property FieldNo: Integer read FFieldNo;
-    property Name: string read FName;
-    property Required: Boolean read FRequired;
-    property Size: Word read FSize;
-  end;
-
-  TFieldDefs = class(TObject)
-  private
-    FDataSet: TDataSet;
-    FItems: TList;
-    FUpdated: Boolean;
-    function GetCount: Integer;
-    function GetItem(Index: Integer): TFieldDef;
-  public
-    constructor Create(DataSet: TDataSet);
-    destructor Destroy; override;
-    procedure Add(const Name: string; DataType: TFieldType; Size: Word;
-      Required: Boolean);
-    procedure Assign(FieldDefs: TFieldDefs);
-    procedure Clear;
-    function Find(const Name: string): TFieldDef;
-    function IndexOf(const Name: string): Integer;
-    procedure Update;
-    property Count: Integer read GetCount;
-    property Items[Index: Integer]: TFieldDef read GetItem; default;
-  end;
-
-  { TIndexDef }
-  TIndexDef = class(TObject)
-  private
-    FOwner: TIndexDefs;
-    FSource: string;
     FName: string;
-    FFields: string;
-    FOptions: TIndexOptions;
-    function GetExpression: string;
-    function GetFields: string;
+    FRequired: Boolean;
+    FSize: Integer;
+    FChangeCount: Integer;
+    function GetBDECalcField: Integer;
+    procedure SetBDECalcField(const Value: Integer);
+    function GetDataType: Integer;
+    procedure SetDataType(const Value: Integer);
+    function GetFieldClass: Integer;
+    procedure SetFieldClass(const Value: Integer);
+    function GetFieldNo: Integer;
+    procedure SetFieldNo(const Value: Integer);
+    function GetName: string;
+    procedure SetName(const Value: string);
+    function GetRequired: Boolean;
+    procedure SetRequired(const Value: Boolean);
+    function GetSize: Integer;
+    procedure SetSize(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(Owner: TIndexDefs; const Name, Fields: string;
-      Options: TIndexOptions);
+    constructor Create;
     destructor Destroy; override;
-    property Expression: string read GetExpression;
-    property Fields: string read GetFields;
-    property Name: string read FName;
-    property Options: TIndexOptions read FOptions;
-    property Source: string read FSource write FSource;
+    procedure CreateField;
+    property BDECalcField: Integer read GetBDECalcField write SetBDECalcField;
+    property DataType: Integer read GetDataType write SetDataType;
+    property FieldClass: Integer read GetFieldClass write SetFieldClass;
+    property FieldNo: Integer read GetFieldNo write SetFieldNo;
+    property Name: string read GetName write SetName;
+    property Required: Boolean read GetRequired write SetRequired;
+    property Size: Integer read GetSize write SetSize;
   end;
 
-  TIndexDefs = class(TObject)
+  TFieldDefs = class
   private
-    FDataSet: TDataSet;
-    FItems: TList;
-    FUpdated: Boolean;
+    FCount: Integer;
+    FItems: TStrings;
+    FChangeCount: Integer;
     function GetCount: Integer;
-    function GetItem(Index: Integer): TIndexDef;
+    procedure SetCount(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(DataSet: TDataSet);
+    constructor Create;
     destructor Destroy; override;
-    procedure Add(const Name, Fields: string; Options: TIndexOptions);
-    procedure Assign(IndexDefs: TIndexDefs);
+    procedure Add;
+    procedure Assign;
     procedure Clear;
-    function FindIndexForFields(const Fields: string): TIndexDef;
-    function GetIndexForFields(const Fields: string;
-      CaseInsensitive: Boolean): TIndexDef;
-    function IndexOf(const Name: string): Integer;
+    procedure Find;
+    procedure IndexOf;
     procedure Update;
-    property Count: Integer read GetCount;
-    property Items[Index: Integer]: TIndexDef read GetItem; default;
-    property Updated: Boolean read FUpdated write FUpdated;
+    property Count: Integer read GetCount write SetCount;
+    property Items: TStrings read GetItems write SetItems;
   end;
 
-  { TField }
+  TIndexDef = class
+  private
+    FExpression: Integer;
+    FFields: Integer;
+    FName: string;
+    FOptions: Integer;
+    FSource: Integer;
+    FChangeCount: Integer;
+    function GetExpression: Integer;
+    procedure SetExpression(const Value: Integer);
+    function GetFields: Integer;
+    procedure SetFields(const Value: Integer);
+    function GetName: string;
+    procedure SetName(const Value: string);
+    function GetOptions: Integer;
+    procedure SetOptions(const Value: Integer);
+    function GetSource: Integer;
+    procedure SetSource(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
+  public
+    constructor Create;
+    destructor Destroy; override;
+    property Expression: Integer read GetExpression write SetExpression;
+    property Fields: Integer read GetFields write SetFields;
+    property Name: string read GetName write SetName;
+    property Options: Integer read GetOptions write SetOptions;
+    property Source: Integer read GetSource write SetSource;
+  end;
+
+  TIndexDefs = class
+  private
+    FCount: Integer;
+    FItems: TStrings;
+    FUpdated: Integer;
+    FChangeCount: Integer;
+    function GetCount: Integer;
+    procedure SetCount(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
+    function GetUpdated: Integer;
+    procedure SetUpdated(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
+  public
+    constructor Create;
+    destructor Destroy; override;
+    procedure Add;
+    procedure Assign;
+    procedure Clear;
+    function FindIndexForFields: Boolean;
+    function GetIndexForFields: Integer;
+    procedure IndexOf;
+    procedure Update;
+    property Count: Integer read GetCount write SetCount;
+    property Items: TStrings read GetItems write SetItems;
+    property Updated: Integer read GetUpdated write SetUpdated;
+  end;
+
   TField = class(TComponent)
   private
+    FAsBoolean: Integer;
+    FAsCurrency: Integer;
+    FAsDateTime: TDateTime;
+    FAsFloat: Integer;
+    FAsInteger: Integer;
+    FAsString: Integer;
+    FAsVariant: Integer;
+    FAttributeSet: Integer;
+    FBDECalcField: Integer;
+    FCanModify: Boolean;
     FDataSet: TDataSet;
-    FFieldName: string;
-    FDataType: TFieldType;
-    FReadOnly: Boolean;
-    FFieldKind: TFieldKind;
-    FAlignment: TAlignment;
-    FVisible: Boolean;
-    FRequired: Boolean;
-    FValidating: Boolean;
-    FSize: Word;
-    FDataSize: Word;
-    FFieldNo: Integer;
-    FOffset: Word;
-    FDisplayWidth: Integer;
-    FDisplayLabel: string;
+    FDataSize: Integer;
+    FDataType: Integer;
+    FDisplayName: string;
+    FDisplayText: string;
     FEditMask: string;
-    FValueBuffer: Pointer;
-    FLookupDataSet: TDataSet;
-    FKeyFields: string;
-    FLookupKeyFields: string;
-    FLookupResultField: string;
-    FAttributeSet: string;
-    FOnChange: TFieldNotifyEvent;
-    FOnValidate: TFieldNotifyEvent;
-    FOnGetText: TFieldGetTextEvent;
-    FOnSetText: TFieldSetTextEvent;
-    procedure Bind(Binding: Boolean);
-    procedure CalcLookupValue;
-    function GetBDECalcField: Boolean;
-    function GetCalculated: Boolean;
-    function GetDisplayLabel: string;
+    FEditMaskPtr: Integer;
+    FFieldNo: Integer;
+    FIsIndexField: Boolean;
+    FIsNull: Boolean;
+    FNewValue: string;
+    FOffset: Integer;
+    FOldValue: string;
+    FSize: Integer;
+    FText: string;
+    FValue: string;
+    FAlignment: TAlignment;
+    FCalculated: Boolean;
+    FDisplayLabel: Integer;
+    FDisplayWidth: Integer;
+    FFieldName: string;
+    FIndex: Integer;
+    FLookup: Integer;
+    FLookupDataSet: Integer;
+    FLookupKeyFields: Integer;
+    FLookupResultField: Integer;
+    FKeyFields: Integer;
+    FReadOnly: Boolean;
+    FRequired: Boolean;
+    FVisible: Boolean;
+    FOnChange: TNotifyEvent;
+    FOnGetText: TNotifyEvent;
+    FOnSetText: TNotifyEvent;
+    FOnValidate: TNotifyEvent;
+    function GetAsBoolean: Integer;
+    procedure SetAsBoolean(const Value: Integer);
+    function GetAsCurrency: Integer;
+    procedure SetAsCurrency(const Value: Integer);
+    function GetAsDateTime: TDateTime;
+    procedure SetAsDateTime(const Value: TDateTime);
+    function GetAsFloat: Integer;
+    procedure SetAsFloat(const Value: Integer);
+    function GetAsInteger: Integer;
+    procedure SetAsInteger(const Value: Integer);
+    function GetAsString: Integer;
+    procedure SetAsString(const Value: Integer);
+    function GetAsVariant: Integer;
+    procedure SetAsVariant(const Value: Integer);
+    function GetAttributeSet: Integer;
+    procedure SetAttributeSet(const Value: Integer);
+    function GetBDECalcField: Integer;
+    procedure SetBDECalcField(const Value: Integer);
+    function GetCanModify: Boolean;
+    procedure SetCanModify(const Value: Boolean);
+    function GetDataSet: TDataSet;
+    procedure SetDataSet(const Value: TDataSet);
+    function GetDataSize: Integer;
+    procedure SetDataSize(const Value: Integer);
+    function GetDataType: Integer;
+    procedure SetDataType(const Value: Integer);
     function GetDisplayName: string;
+    procedure SetDisplayName(const Value: string);
     function GetDisplayText: string;
-    function GetDisplayWidth: Integer;
-    function GetEditText: string;
-    function GetIndex: Integer;
-    function GetIsIndexField: Boolean;
-    function GetIsNull: Boolean;
-    function GetLookup: Boolean;
-    function GetNewValue: Variant;
-    function GetOldValue: Variant;
-    function IsDisplayLabelStored: Boolean;
-    function IsDisplayWidthStored: Boolean;
-    procedure ReadAttributeSet(Reader: TReader);
-    procedure SetAlignment(Value: TAlignment);
-    procedure SetCalculated(Value: Boolean);
-    procedure SetDataSet(ADataSet: TDataSet);
-    procedure SetDisplayLabel(Value: string);
-    procedure SetDisplayWidth(Value: Integer);
+    procedure SetDisplayText(const Value: string);
+    function GetEditMask: string;
     procedure SetEditMask(const Value: string);
-    procedure SetEditText(const Value: string);
+    function GetEditMaskPtr: Integer;
+    procedure SetEditMaskPtr(const Value: Integer);
+    function GetFieldNo: Integer;
+    procedure SetFieldNo(const Value: Integer);
+    function GetIsIndexField: Boolean;
+    procedure SetIsIndexField(const Value: Boolean);
+    function GetIsNull: Boolean;
+    procedure SetIsNull(const Value: Boolean);
+    function GetNewValue: string;
+    procedure SetNewValue(const Value: string);
+    function GetOffset: Integer;
+    procedure SetOffset(const Value: Integer);
+    function GetOldValue: string;
+    procedure SetOldValue(const Value: string);
+    function GetSize: Integer;
+    procedure SetSize(const Value: Integer);
+    function GetText: string;
+    procedure SetText(const Value: string);
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetAlignment(const Value: TAlignment);
+    procedure SetCalculated(const Value: Boolean);
+    procedure SetDisplayLabel(const Value: Integer);
+    procedure SetDisplayWidth(const Value: Integer);
     procedure SetFieldName(const Value: string);
-    procedure SetIndex(Value: Integer);
-    procedure SetLookup(Value: Boolean);
-    procedure SetLookupDataSet(Value: TDataSet);
-    procedure SetLookupKeyFields(const Value: string);
-    procedure SetLookupResultField(const Value: string);
-    procedure SetKeyFields(const Value: string);
-    procedure SetNewValue(const Value: Variant);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetVisible(Value: Boolean);
-    procedure ValidateLookupInfo(All: Boolean);
-    procedure WriteAttributeSet(Writer: TWriter);
+    procedure SetIndex(const Value: Integer);
+    procedure SetLookup(const Value: Integer);
+    procedure SetLookupDataSet(const Value: Integer);
+    procedure SetLookupKeyFields(const Value: Integer);
+    procedure SetLookupResultField(const Value: Integer);
+    procedure SetKeyFields(const Value: Integer);
+    procedure SetReadOnly(const Value: Boolean);
+    procedure SetRequired(const Value: Boolean);
+    procedure SetVisible(const Value: Boolean);
   protected
-    procedure AccessError(const TypeName: string);
-    procedure CheckInactive;
-    class procedure CheckTypeSize(Value: Integer); virtual;
-    procedure Change; virtual;
-    procedure DataChanged;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure FreeBuffers; virtual;
-    function GetAsBoolean: Boolean; virtual;
-    function GetAsCurrency: Currency; virtual;
-    function GetAsDateTime: TDateTime; virtual;
-    function GetAsFloat: Double; virtual;
-    function GetAsInteger: Longint; virtual;
-    function GetAsString: string; virtual;
-    function GetAsVariant: Variant; virtual;
-    function GetCanModify: Boolean; virtual;
-    function GetDataSize: Word; virtual;
-    function GetDefaultWidth: Integer; virtual;
-    function GetHasConstraints: Boolean; virtual;
-    function GetParentComponent: TComponent; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); virtual;
-    function HasParent: Boolean; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure PropertyChanged(LayoutAffected: Boolean);
-    procedure ReadState(Reader: TReader); override;
-    procedure SetAsBoolean(Value: Boolean); virtual;
-    procedure SetAsCurrency(Value: Currency); virtual;
-    procedure SetAsDateTime(Value: TDateTime); virtual;
-    procedure SetAsFloat(Value: Double); virtual;
-    procedure SetAsInteger(Value: Longint); virtual;
-    procedure SetAsString(const Value: string); virtual;
-    procedure SetAsVariant(const Value: Variant); virtual;
-    procedure SetDataType(Value: TFieldType);
-    procedure SetSize(Value: Word); virtual;
-    procedure SetParentComponent(AParent: TComponent); override;
-    procedure SetText(const Value: string); virtual;
-    procedure SetVarValue(const Value: Variant); virtual;
+    procedure SignalChange; dynamic;
+    procedure SignalGetText; dynamic;
+    procedure SignalSetText; dynamic;
+    procedure SignalValidate; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
-    procedure AssignValue(const Value: TVarRec);
+    procedure AssignValue;
     procedure Clear; virtual;
     procedure FocusControl;
-    function GetData(Buffer: Pointer): Boolean;
-    class function IsBlob: Boolean; virtual;
-    function IsValidChar(InputChar: Char): Boolean; virtual;
-    procedure SetData(Buffer: Pointer);
-    procedure SetFieldType(Value: TFieldType); virtual;
-    property AsBoolean: Boolean read GetAsBoolean write SetAsBoolean;
-    property AsCurrency: Currency read GetAsCurrency write SetAsCurrency;
+    function GetData: Integer;
+    function IsBlob: Boolean; virtual;
+    function IsValidChar: Boolean; virtual;
+    procedure SetData;
+    procedure SetFieldType; virtual;
+    property AsBoolean: Integer read GetAsBoolean write SetAsBoolean;
+    property AsCurrency: Integer read GetAsCurrency write SetAsCurrency;
     property AsDateTime: TDateTime read GetAsDateTime write SetAsDateTime;
-    property AsFloat: Double read GetAsFloat write SetAsFloat;
-    property AsInteger: Longint read GetAsInteger write SetAsInteger;
-    property AsString: string read GetAsString write SetAsString;
-    property AsVariant: Variant read GetAsVariant write SetAsVariant;
-    property AttributeSet: string read FAttributeSet write FAttributeSet;
-    property BDECalcField: Boolean read GetBDECalcField;
-    property CanModify: Boolean read GetCanModify;
-    property DataSet: TDataSet read FDataSet write SetDataSet stored False;
-    property DataSize: Word read GetDataSize;
-    property DataType: TFieldType read FDataType;
-    property DisplayName: string read GetDisplayName;
-    property DisplayText: string read GetDisplayText;
-    property EditMask: string read FEditMask write SetEditMask;
-    property EditMaskPtr: string read FEditMask;
-    property FieldNo: Integer read FFieldNo;
-    property IsIndexField: Boolean read GetIsIndexField;
-    property IsNull: Boolean read GetIsNull;
-    property NewValue: Variant read GetNewValue write SetNewValue;
-    property Offset: Word read FOffset;
-    property OldValue: Variant read GetOldValue;
-    property Size: Word read FSize write SetSize;
-    property Text: string read GetEditText write SetEditText;
-    property Value: Variant read GetAsVariant write SetAsVariant;
+    property AsFloat: Integer read GetAsFloat write SetAsFloat;
+    property AsInteger: Integer read GetAsInteger write SetAsInteger;
+    property AsString: Integer read GetAsString write SetAsString;
+    property AsVariant: Integer read GetAsVariant write SetAsVariant;
+    property AttributeSet: Integer read GetAttributeSet write SetAttributeSet;
+    property BDECalcField: Integer read GetBDECalcField write SetBDECalcField;
+    property CanModify: Boolean read GetCanModify write SetCanModify;
+    property DataSet: TDataSet read GetDataSet write SetDataSet;
+    property DataSize: Integer read GetDataSize write SetDataSize;
+    property DataType: Integer read GetDataType write SetDataType;
+    property DisplayName: string read GetDisplayName write SetDisplayName;
+    property DisplayText: string read GetDisplayText write SetDisplayText;
+    property EditMask: string read GetEditMask write SetEditMask;
+    property EditMaskPtr: Integer read GetEditMaskPtr write SetEditMaskPtr;
+    property FieldNo: Integer read GetFieldNo write SetFieldNo;
+    property IsIndexField: Boolean read GetIsIndexField write SetIsIndexField;
+    property IsNull: Boolean read GetIsNull write SetIsNull;
+    property NewValue: string read GetNewValue write SetNewValue;
+    property Offset: Integer read GetOffset write SetOffset;
+    property OldValue: string read GetOldValue write SetOldValue;
+    property Size: Integer read GetSize write SetSize;
+    property Text: string read GetText write SetText;
+    property Value: string read GetValue write SetValue;
   published
-    property Alignment: TAlignment read FAlignment write SetAlignment default taLeftJustify;
-    property Calculated: Boolean read GetCalculated write SetCalculated default False;
-    property DisplayLabel: string read GetDisplayLabel write SetDisplayLabel
-      stored IsDisplayLabelStored;
-    property DisplayWidth: Integer read GetDisplayWidth write SetDisplayWidth
-      stored IsDisplayWidthStored;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property Calculated: Boolean read FCalculated write SetCalculated;
+    property DisplayLabel: Integer read FDisplayLabel write SetDisplayLabel;
+    property DisplayWidth: Integer read FDisplayWidth write SetDisplayWidth;
     property FieldName: string read FFieldName write SetFieldName;
-    property Index: Integer read GetIndex write SetIndex stored False;
-    property Lookup: Boolean read GetLookup write SetLookup default False;
-    property LookupDataSet: TDataSet read FLookupDataSet write SetLookupDataSet;
-    property LookupKeyFields: string read FLookupKeyFields write SetLookupKeyFields;
-    property LookupResultField: string read FLookupResultField write SetLookupResultField;
-    property KeyFields: string read FKeyFields write SetKeyFields;
-    property ReadOnly: Boolean read FReadOnly write SetReadOnly default False;
-    property Required: Boolean read FRequired write FRequired default False;
-    property Visible: Boolean read FVisible write SetVisible default True;
-    property OnChange: TFieldNotifyEvent read FOnChange write FOnChange;
-    property OnGetText: TFieldGetTextEvent read FOnGetText write FOnGetText;
-    property OnSetText: TFieldSetTextEvent read FOnSetText write FOnSetText;
-    property OnValidate: TFieldNotifyEvent read FOnValidate write FOnValidate;
+    property Index: Integer read FIndex write SetIndex;
+    property Lookup: Integer read FLookup write SetLookup;
+    property LookupDataSet: Integer read FLookupDataSet write SetLookupDataSet;
+    property LookupKeyFields: Integer read FLookupKeyFields write SetLookupKeyFields;
+    property LookupResultField: Integer read FLookupResultField write SetLookupResultField;
+    property KeyFields: Integer read FKeyFields write SetKeyFields;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
+    property Required: Boolean read FRequired write SetRequired;
+    property Visible: Boolean read FVisible write SetVisible;
+    property OnChange: TNotifyEvent read FOnChange write FOnChange;
+    property OnGetText: TNotifyEvent read FOnGetText write FOnGetText;
+    property OnSetText: TNotifyEvent read FOnSetText write FOnSetText;
+    property OnValidate: TNotifyEvent read FOnValidate write FOnValidate;
   end;
 
   TStringField = class(TField)
   private
-    FTransliterate: Boolean;
-  protected
-    class procedure CheckTypeSize(Value: Integer); override;
-    function GetAsBoolean: Boolean; override;
-    function GetAsDateTime: TDateTime; override;
-    function GetAsFloat: Double; override;
-    function GetAsInteger: Longint; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    function GetDefaultWidth: Integer; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    function GetValue(var Value: string): Boolean;
-    procedure SetAsBoolean(Value: Boolean); override;
-    procedure SetAsDateTime(Value: TDateTime); override;
-    procedure SetAsFloat(Value: Double); override;
-    procedure SetAsInteger(Value: Longint); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FTransliterate: Integer;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetTransliterate(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
-    property Value: string read GetAsString write SetAsString;
+    property Value: string read GetValue write SetValue;
   published
-    property EditMask;
-    property Size default 20;
-    property Transliterate: Boolean read FTransliterate write FTransliterate default True;
+    property Transliterate: Integer read FTransliterate write SetTransliterate;
   end;
 
   TNumericField = class(TField)
   private
-    FDisplayFormat: string;
-    FEditFormat: string;
-    procedure SetDisplayFormat(const Value: string);
-    procedure SetEditFormat(const Value: string);
+    FDisplayFormat: Integer;
+    FEditFormat: Integer;
+    procedure SetDisplayFormat(const Value: Integer);
+    procedure SetEditFormat(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
   published
-    property Alignment default taRightJustify;
-    property DisplayFormat: string read FDisplayFormat write SetDisplayFormat;
-    property EditFormat: string read FEditFormat write SetEditFormat;
+    property DisplayFormat: Integer read FDisplayFormat write SetDisplayFormat;
+    property EditFormat: Integer read FEditFormat write SetEditFormat;
   end;
 
   TIntegerField = class(TNumericField)
   private
-    FMinRange, FMaxRange: Longint;
-    FMinValue, FMaxValue: Longint;
-    procedure CheckRange(Value, Min, Max: Longint);
-    procedure SetMaxValue(Value: Longint);
-    procedure SetMinValue(Value: Longint);
-  protected
-    function GetAsFloat: Double; override;
-    function GetAsInteger: Longint; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    function GetValue(var Value: Longint): Boolean;
-    procedure SetAsFloat(Value: Double); override;
-    procedure SetAsInteger(Value: Longint); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FMaxValue: string;
+    FMinValue: string;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetMaxValue(const Value: string);
+    procedure SetMinValue(const Value: string);
   public
     constructor Create(AOwner: TComponent); override;
-    function IsValidChar(Ch: Char): Boolean; override;
-    property Value: Longint read GetAsInteger write SetAsInteger;
+    function IsValidChar: Boolean; override;
+    property Value: string read GetValue write SetValue;
   published
-    property MaxValue: Longint read FMaxValue write SetMaxValue default 0;
-    property MinValue: Longint read FMinValue write SetMinValue default 0;
+    property MaxValue: string read FMaxValue write SetMaxValue;
+    property MinValue: string read FMinValue write SetMinValue;
   end;
 
   TSmallintField = class(TIntegerField)
@@ -408,122 +378,79 @@ type
 
   TFloatField = class(TNumericField)
   private
-    FCurrency: Boolean;
-    FCheckRange: Boolean;
+    FValue: string;
+    FCurrency: Integer;
+    FMaxValue: string;
+    FMinValue: string;
     FPrecision: Integer;
-    FMinValue: Double;
-    FMaxValue: Double;
-    procedure SetCurrency(Value: Boolean);
-    procedure SetMaxValue(Value: Double);
-    procedure SetMinValue(Value: Double);
-    procedure SetPrecision(Value: Integer);
-    procedure UpdateCheckRange;
-  protected
-    function GetAsFloat: Double; override;
-    function GetAsInteger: Longint; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    procedure SetAsFloat(Value: Double); override;
-    procedure SetAsInteger(Value: Longint); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetCurrency(const Value: Integer);
+    procedure SetMaxValue(const Value: string);
+    procedure SetMinValue(const Value: string);
+    procedure SetPrecision(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
-    function IsValidChar(Ch: Char): Boolean; override;
-    property Value: Double read GetAsFloat write SetAsFloat;
+    function IsValidChar: Boolean; override;
+    property Value: string read GetValue write SetValue;
   published
-    property Currency: Boolean read FCurrency write SetCurrency default False;
-    property MaxValue: Double read FMaxValue write SetMaxValue;
-    property MinValue: Double read FMinValue write SetMinValue;
-    property Precision: Integer read FPrecision write SetPrecision default 15;
+    property Currency: Integer read FCurrency write SetCurrency;
+    property MaxValue: string read FMaxValue write SetMaxValue;
+    property MinValue: string read FMinValue write SetMinValue;
+    property Precision: Integer read FPrecision write SetPrecision;
   end;
 
   TCurrencyField = class(TFloatField)
   public
     constructor Create(AOwner: TComponent); override;
-  published
-    property Currency default True;
   end;
 
   TBCDField = class(TNumericField)
   private
-    FCurrency: Boolean;
-    FCheckRange: Boolean;
-    FMinValue: Currency;
-    FMaxValue: Currency;
-    procedure SetCurrency(Value: Boolean);
-    procedure SetMaxValue(Value: Currency);
-    procedure SetMinValue(Value: Currency);
-    procedure UpdateCheckRange;
-  protected
-    class procedure CheckTypeSize(Value: Integer); override;
-    function GetAsCurrency: Currency; override;
-    function GetAsFloat: Double; override;
-    function GetAsInteger: Longint; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    function GetDataSize: Word; override;
-    function GetDefaultWidth: Integer; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    procedure SetAsCurrency(Value: Currency); override;
-    procedure SetAsFloat(Value: Double); override;
-    procedure SetAsInteger(Value: Longint); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FCurrency: Integer;
+    FMaxValue: string;
+    FMinValue: string;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetCurrency(const Value: Integer);
+    procedure SetMaxValue(const Value: string);
+    procedure SetMinValue(const Value: string);
   public
     constructor Create(AOwner: TComponent); override;
-    property Value: Currency read GetAsCurrency write SetAsCurrency;
+    property Value: string read GetValue write SetValue;
   published
-    property Currency: Boolean read FCurrency write SetCurrency default False;
-    property MaxValue: Currency read FMaxValue write SetMaxValue;
-    property MinValue: Currency read FMinValue write SetMinValue;
-    property Size default 4;
+    property Currency: Integer read FCurrency write SetCurrency;
+    property MaxValue: string read FMaxValue write SetMaxValue;
+    property MinValue: string read FMinValue write SetMinValue;
   end;
 
   TBooleanField = class(TField)
   private
-    FDisplayValues: string;
-    FTextValues: array[Boolean] of string;
-    procedure LoadTextValues;
-    procedure SetDisplayValues(const Value: string);
-  protected
-    function GetAsBoolean: Boolean; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    function GetDefaultWidth: Integer; override;
-    procedure SetAsBoolean(Value: Boolean); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FDisplayValues: Integer;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetDisplayValues(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
-    property Value: Boolean read GetAsBoolean write SetAsBoolean;
+    property Value: string read GetValue write SetValue;
   published
-    property DisplayValues: string read FDisplayValues write SetDisplayValues;
+    property DisplayValues: Integer read FDisplayValues write SetDisplayValues;
   end;
 
   TDateTimeField = class(TField)
   private
-    FDisplayFormat: string;
-    function GetValue(var Value: TDateTime): Boolean;
-    procedure SetDisplayFormat(const Value: string);
-  protected
-    function GetAsDateTime: TDateTime; override;
-    function GetAsFloat: Double; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    function GetDefaultWidth: Integer; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    procedure SetAsDateTime(Value: TDateTime); override;
-    procedure SetAsFloat(Value: Double); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FDisplayFormat: Integer;
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    procedure SetDisplayFormat(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
-    property Value: TDateTime read GetAsDateTime write SetAsDateTime;
+    property Value: string read GetValue write SetValue;
   published
-    property DisplayFormat: string read FDisplayFormat write SetDisplayFormat;
-    property EditMask;
+    property DisplayFormat: Integer read FDisplayFormat write SetDisplayFormat;
   end;
 
   TDateField = class(TDateTimeField)
@@ -537,18 +464,8 @@ type
   end;
 
   TBinaryField = class(TField)
-  protected
-    class procedure CheckTypeSize(Value: Integer); override;
-    function GetAsString: string; override;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    function GetAsVariant: Variant; override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetText(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
   public
     constructor Create(AOwner: TComponent); override;
-  published
-    property Size default 16;
   end;
 
   TBytesField = class(TBinaryField)
@@ -557,60 +474,47 @@ type
   end;
 
   TVarBytesField = class(TBinaryField)
-  protected
-    function GetDataSize: Word; override;
   public
     constructor Create(AOwner: TComponent); override;
   end;
 
-  TBlobType = ftBlob..ftTypedBinary;
-
   TBlobField = class(TField)
   private
+    FBlobSize: Integer;
     FModified: Boolean;
-    FTransliterate: Boolean;
-    function GetBlobType: TBlobType;
-    procedure LoadFromBlob(Blob: TBlobField);
-    procedure LoadFromBitmap(Bitmap: TBitmap);
-    procedure LoadFromStrings(Strings: TStrings);
-    procedure SaveToBitmap(Bitmap: TBitmap);
-    procedure SaveToStrings(Strings: TStrings);
-    procedure SetBlobType(Value: TBlobType);
-  protected
-    procedure AssignTo(Dest: TPersistent); override;
-    procedure FreeBuffers; override;
-    function GetAsString: string; override;
-    function GetAsVariant: Variant; override;
-    function GetBlobSize: Integer; virtual;
-    function GetIsNull: Boolean;
-    procedure GetText(var Text: string; DisplayText: Boolean); override;
-    procedure SetAsString(const Value: string); override;
-    procedure SetText(const Value: string); override;
-    procedure SetVarValue(const Value: Variant); override;
+    FValue: string;
+    FTransliterate: Integer;
+    FBlobType: Integer;
+    function GetBlobSize: Integer;
+    procedure SetBlobSize(const Value: Integer);
+    function GetModified: Boolean;
+    procedure SetModified(const Value: Boolean);
+    function GetValue: string;
+    procedure SetValue(const Value: string);
+    function GetTransliterate: Integer;
+    procedure SetTransliterate(const Value: Integer);
+    procedure SetBlobType(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     procedure Assign(Source: TPersistent); override;
     procedure Clear; override;
-    class function IsBlob: Boolean; override;
-    procedure LoadFromFile(const FileName: string);
-    procedure LoadFromStream(Stream: TStream);
-    procedure SaveToFile(const FileName: string);
-    procedure SaveToStream(Stream: TStream);
-    procedure SetFieldType(Value: TFieldType); override;
-    property BlobSize: Integer read GetBlobSize;
-    property Modified: Boolean read FModified write FModified;
-    property Value: string read GetAsString write SetAsString;
-    property Transliterate: Boolean read FTransliterate write FTransliterate;
+    function IsBlob: Boolean; override;
+    procedure LoadFromFile;
+    procedure LoadFromStream;
+    procedure SaveToFile;
+    procedure SaveToStream;
+    procedure SetFieldType; override;
+    property BlobSize: Integer read GetBlobSize write SetBlobSize;
+    property Modified: Boolean read GetModified write SetModified;
+    property Value: string read GetValue write SetValue;
+    property Transliterate: Integer read GetTransliterate write SetTransliterate;
   published
-    property BlobType: TBlobType read GetBlobType write SetBlobType;
-    property Size default 0;
+    property BlobType: Integer read FBlobType write SetBlobType;
   end;
 
   TMemoField = class(TBlobField)
   public
     constructor Create(AOwner: TComponent); override;
-  published
-    property Transliterate default True;
   end;
 
   TGraphicField = class(TBlobField)
@@ -618,549 +522,614 @@ type
     constructor Create(AOwner: TComponent); override;
   end;
 
-  { TDataLink }
   TDataLink = class(TPersistent)
   private
-    FDataSource: TDataSource;
-    FNext: TDataLink;
-    FBufferCount: Integer;
-    FFirstRecord: Integer;
-    FReadOnly: Boolean;
     FActive: Boolean;
+    FActiveRecord: Integer;
+    FBufferCount: Integer;
+    FDataSet: TDataSet;
+    FDataSource: TDataSource;
+    FDataSourceFixed: Integer;
     FEditing: Boolean;
-    FUpdating: Boolean;
-    FDataSourceFixed: Boolean;
-    procedure DataEvent(Event: TDataEvent; Info: Longint);
+    FReadOnly: Boolean;
+    FRecordCount: Integer;
+    function GetActive: Boolean;
+    procedure SetActive(const Value: Boolean);
     function GetActiveRecord: Integer;
+    procedure SetActiveRecord(const Value: Integer);
+    function GetBufferCount: Integer;
+    procedure SetBufferCount(const Value: Integer);
     function GetDataSet: TDataSet;
+    procedure SetDataSet(const Value: TDataSet);
+    function GetDataSource: TDataSource;
+    procedure SetDataSource(const Value: TDataSource);
+    function GetDataSourceFixed: Integer;
+    procedure SetDataSourceFixed(const Value: Integer);
+    function GetEditing: Boolean;
+    procedure SetEditing(const Value: Boolean);
+    function GetReadOnly: Boolean;
+    procedure SetReadOnly(const Value: Boolean);
     function GetRecordCount: Integer;
-    procedure SetActive(Value: Boolean);
-    procedure SetActiveRecord(Value: Integer);
-    procedure SetBufferCount(Value: Integer);
-    procedure SetDataSource(ADataSource: TDataSource);
-    procedure SetEditing(Value: Boolean);
-    procedure SetReadOnly(Value: Boolean);
-    procedure UpdateRange;
-    procedure UpdateState;
-  protected
-    procedure ActiveChanged; virtual;
-    procedure CheckBrowseMode; virtual;
-    procedure DataSetChanged; virtual;
-    procedure DataSetScrolled(Distance: Integer); virtual;
-    procedure FocusControl(Field: TFieldRef); virtual;
-    procedure EditingChanged; virtual;
-    procedure LayoutChanged; virtual;
-    procedure RecordChanged(Field: TField); virtual;
-    procedure UpdateData; virtual;
+    procedure SetRecordCount(const Value: Integer);
   public
     constructor Create;
     destructor Destroy; override;
-    function Edit: Boolean;
+    procedure Edit; virtual;
     procedure UpdateRecord;
-    property Active: Boolean read FActive;
+    property Active: Boolean read GetActive write SetActive;
     property ActiveRecord: Integer read GetActiveRecord write SetActiveRecord;
-    property BufferCount: Integer read FBufferCount write SetBufferCount;
-    property DataSet: TDataSet read GetDataSet;
-    property DataSource: TDataSource read FDataSource write SetDataSource;
-    property DataSourceFixed: Boolean read FDataSourceFixed write FDataSourceFixed;
-    property Editing: Boolean read FEditing;
-    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
-    property RecordCount: Integer read GetRecordCount;
+    property BufferCount: Integer read GetBufferCount write SetBufferCount;
+    property DataSet: TDataSet read GetDataSet write SetDataSet;
+    property DataSource: TDataSource read GetDataSource write SetDataSource;
+    property DataSourceFixed: Integer read GetDataSourceFixed write SetDataSourceFixed;
+    property Editing: Boolean read GetEditing write SetEditing;
+    property ReadOnly: Boolean read GetReadOnly write SetReadOnly;
+    property RecordCount: Integer read GetRecordCount write SetRecordCount;
   end;
-
-  { TDataSource }
-  TDataChangeEvent = procedure(Sender: TObject; Field: TField) of object;
 
   TDataSource = class(TComponent)
   private
-    FDataSet: TDataSet;
-    FDataLinks: TList;
-    FEnabled: Boolean;
+    FState: Integer;
     FAutoEdit: Boolean;
-    FState: TDataSetState;
+    FDataSet: TDataSet;
+    FEnabled: Boolean;
     FOnStateChange: TNotifyEvent;
-    FOnDataChange: TDataChangeEvent;
+    FOnDataChange: TNotifyEvent;
     FOnUpdateData: TNotifyEvent;
-    procedure AddDataLink(DataLink: TDataLink);
-    procedure DataEvent(Event: TDataEvent; Info: Longint);
-    procedure NotifyDataLinks(Event: TDataEvent; Info: Longint);
-    procedure RemoveDataLink(DataLink: TDataLink);
-    procedure SetDataSet(ADataSet: TDataSet);
-    procedure SetEnabled(Value: Boolean);
-    procedure SetState(Value: TDataSetState);
-    procedure UpdateState;
+    function GetState: Integer;
+    procedure SetState(const Value: Integer);
+    procedure SetAutoEdit(const Value: Boolean);
+    procedure SetDataSet(const Value: TDataSet);
+    procedure SetEnabled(const Value: Boolean);
+  protected
+    procedure SignalStateChange; dynamic;
+    procedure SignalDataChange; dynamic;
+    procedure SignalUpdateData; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure Edit;
-    function IsLinkedTo(DataSet: TDataSet): Boolean;
-    property State: TDataSetState read FState;
+    function IsLinkedTo: Boolean;
+    property State: Integer read GetState write SetState;
   published
-    property AutoEdit: Boolean read FAutoEdit write FAutoEdit default True;
+    property AutoEdit: Boolean read FAutoEdit write SetAutoEdit;
     property DataSet: TDataSet read FDataSet write SetDataSet;
-    property Enabled: Boolean read FEnabled write SetEnabled default True;
+    property Enabled: Boolean read FEnabled write SetEnabled;
     property OnStateChange: TNotifyEvent read FOnStateChange write FOnStateChange;
-    property OnDataChange: TDataChangeEvent read FOnDataChange write FOnDataChange;
+    property OnDataChange: TNotifyEvent read FOnDataChange write FOnDataChange;
     property OnUpdateData: TNotifyEvent read FOnUpdateData write FOnUpdateData;
   end;
 
-  { TDataSetDesigner }
-  TDataSetDesigner = class(TObject)
+  TDataSetDesigner = class
   private
     FDataSet: TDataSet;
-    FSaveActive: Boolean;
-    FReserved: Byte;
+    FChangeCount: Integer;
+    function GetDataSet: TDataSet;
+    procedure SetDataSet(const Value: TDataSet);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(DataSet: TDataSet);
+    constructor Create;
     destructor Destroy; override;
     procedure BeginDesign;
-    procedure DataEvent(Event: TDataEvent; Info: Longint); virtual;
+    procedure DataEvent;
     procedure EndDesign;
-    property DataSet: TDataSet read FDataSet;
+    property DataSet: TDataSet read GetDataSet write SetDataSet;
   end;
 
-  { TDataSet }
   TDataSet = class(TComponent)
   private
-    (* the active record buffers; see ActiveBuffer *)
-    FFields: TList;
-    FDataSources: TList;
-    FFieldDefs: TFieldDefs;
-    FBuffers: Pointer;
-    FBufferCount: Integer;
-    FRecordCount: Integer;
-    FActiveRecord: Integer;
-    FCurrentRecord: Integer;
-    FBOF: Boolean;
-    FEOF: Boolean;
-    FModified: Boolean;
-    FStreamedActive: Boolean;
-    FInternalCalcFields: Boolean;
-    FState: TDataSetState;
-    FDesigner: TDataSetDesigner;
-    FDisableCount: Integer;
+    FBOF: Integer;
+    FBookmark: Integer;
+    FCanModify: Boolean;
+    FDataSource: TDataSource;
+    FDefaultFields: Integer;
+    FEOF: Integer;
+    FFieldCount: Integer;
+    FFieldDefs: Integer;
+    FFields: Integer;
+    FFieldValues: Integer;
     FFound: Boolean;
-    FFiltered: Boolean;
-    FFilterText: string;
-    FFilterOptions: TFilterOptions;
+    FModified: Boolean;
+    FRecordCount: Integer;
+    FRecNo: Integer;
+    FRecordSize: Integer;
+    FState: Integer;
+    FFilter: string;
+    FFiltered: Integer;
+    FFilterOptions: Integer;
+    FActive: Boolean;
     FAutoCalcFields: Boolean;
-    FBeforeOpen: TDataSetNotifyEvent;
-    FAfterOpen: TDataSetNotifyEvent;
-    FBeforeClose: TDataSetNotifyEvent;
-    FAfterClose: TDataSetNotifyEvent;
-    FBeforeInsert: TDataSetNotifyEvent;
-    FAfterInsert: TDataSetNotifyEvent;
-    FBeforeEdit: TDataSetNotifyEvent;
-    FAfterEdit: TDataSetNotifyEvent;
-    FBeforePost: TDataSetNotifyEvent;
-    FAfterPost: TDataSetNotifyEvent;
-    FBeforeCancel: TDataSetNotifyEvent;
-    FAfterCancel: TDataSetNotifyEvent;
-    FBeforeDelete: TDataSetNotifyEvent;
-    FAfterDelete: TDataSetNotifyEvent;
-    FOnNewRecord: TDataSetNotifyEvent;
-    FOnCalcFields: TDataSetNotifyEvent;
-    FOnEditError: TDataSetErrorEvent;
-    FOnPostError: TDataSetErrorEvent;
-    FOnDeleteError: TDataSetErrorEvent;
-    FOnFilterRecord: TFilterRecordEvent;
-    procedure AddDataSource(DataSource: TDataSource);
-    procedure AddField(Field: TField);
-    procedure BeginInsertAppend;
-    procedure EndInsertAppend;
-    procedure CheckCanModify;
-    procedure CheckFieldName(const FieldName: string);
-    procedure CheckFieldNames(const FieldNames: string);
-    procedure CheckOperation(Operation: TDataOperation;
-      ErrorEvent: TDataSetErrorEvent);
-    procedure CheckRequiredFields;
-    procedure DoInternalClose;
-    procedure DoInternalOpen;
-    function GetActive: Boolean;
-    function GetField(Index: Integer): TField;
+    FBeforeOpen: Integer;
+    FAfterOpen: Integer;
+    FBeforeClose: Integer;
+    FAfterClose: Integer;
+    FBeforeInsert: Integer;
+    FAfterInsert: Integer;
+    FBeforeEdit: Integer;
+    FAfterEdit: Integer;
+    FBeforePost: Integer;
+    FAfterPost: Integer;
+    FBeforeCancel: Integer;
+    FAfterCancel: Integer;
+    FBeforeDelete: Integer;
+    FAfterDelete: Integer;
+    FOnNewRecord: TNotifyEvent;
+    FOnCalcFields: TNotifyEvent;
+    FOnEditError: TNotifyEvent;
+    FOnPostError: TNotifyEvent;
+    FOnDeleteError: TNotifyEvent;
+    FOnFilterRecord: TNotifyEvent;
+    function GetBOF: Integer;
+    procedure SetBOF(const Value: Integer);
+    function GetBookmarkValue: Integer;
+    procedure SetBookmark(const Value: Integer);
+    function GetCanModify: Boolean;
+    procedure SetCanModify(const Value: Boolean);
+    function GetDataSource: TDataSource;
+    procedure SetDataSource(const Value: TDataSource);
+    function GetDefaultFields: Integer;
+    procedure SetDefaultFields(const Value: Integer);
+    function GetEOF: Integer;
+    procedure SetEOF(const Value: Integer);
     function GetFieldCount: Integer;
-    function GetFieldValue(const FieldName: string): Variant;
-    procedure MoveBuffer(CurIndex, NewIndex: Integer);
-    procedure RemoveDataSource(DataSource: TDataSource);
-    procedure RemoveField(Field: TField);
-    procedure SetActive(Value: Boolean);
-    procedure SetBufferCount(Value: Integer);
-    procedure SetField(Index: Integer; Value: TField);
-    procedure SetFieldDefs(Value: TFieldDefs);
-    procedure SetFieldValue(const FieldName: string; const Value: Variant);
-    procedure UpdateBufferCount;
+    procedure SetFieldCount(const Value: Integer);
+    function GetFieldDefs: Integer;
+    procedure SetFieldDefs(const Value: Integer);
+    function GetFields: Integer;
+    procedure SetFieldsValue(const Value: Integer);
+    function GetFieldValues: Integer;
+    procedure SetFieldValues(const Value: Integer);
+    function GetFound: Boolean;
+    procedure SetFound(const Value: Boolean);
+    function GetModified: Boolean;
+    procedure SetModified(const Value: Boolean);
+    function GetRecordCount: Integer;
+    procedure SetRecordCount(const Value: Integer);
+    function GetRecNo: Integer;
+    procedure SetRecNo(const Value: Integer);
+    function GetRecordSize: Integer;
+    procedure SetRecordSize(const Value: Integer);
+    function GetState: Integer;
+    procedure SetState(const Value: Integer);
+    function GetFilter: string;
+    procedure SetFilter(const Value: string);
+    function GetFiltered: Integer;
+    procedure SetFiltered(const Value: Integer);
+    function GetFilterOptions: Integer;
+    procedure SetFilterOptions(const Value: Integer);
+    function GetActive: Boolean;
+    procedure SetActive(const Value: Boolean);
+    function GetAutoCalcFields: Boolean;
+    procedure SetAutoCalcFields(const Value: Boolean);
+    function GetBeforeOpen: Integer;
+    procedure SetBeforeOpen(const Value: Integer);
+    function GetAfterOpen: Integer;
+    procedure SetAfterOpen(const Value: Integer);
+    function GetBeforeClose: Integer;
+    procedure SetBeforeClose(const Value: Integer);
+    function GetAfterClose: Integer;
+    procedure SetAfterClose(const Value: Integer);
+    function GetBeforeInsert: Integer;
+    procedure SetBeforeInsert(const Value: Integer);
+    function GetAfterInsert: Integer;
+    procedure SetAfterInsert(const Value: Integer);
+    function GetBeforeEdit: Integer;
+    procedure SetBeforeEdit(const Value: Integer);
+    function GetAfterEdit: Integer;
+    procedure SetAfterEdit(const Value: Integer);
+    function GetBeforePost: Integer;
+    procedure SetBeforePost(const Value: Integer);
+    function GetAfterPost: Integer;
+    procedure SetAfterPost(const Value: Integer);
+    function GetBeforeCancel: Integer;
+    procedure SetBeforeCancel(const Value: Integer);
+    function GetAfterCancel: Integer;
+    procedure SetAfterCancel(const Value: Integer);
+    function GetBeforeDelete: Integer;
+    procedure SetBeforeDelete(const Value: Integer);
+    function GetAfterDelete: Integer;
+    procedure SetAfterDelete(const Value: Integer);
   protected
-    procedure ActivateBuffers; virtual;
-    procedure BindFields(Binding: Boolean);
-    function BookmarkAvailable: Boolean;
-    procedure CalculateFields(Buffer: PChar); virtual;
-    procedure CheckActive; virtual;
-    procedure CheckInactive; virtual;
-    procedure ClearBuffers; virtual;
-    procedure ClearCalcFields(Buffer: PChar); virtual;
-    procedure CloseBlob(Field: TField); virtual;
-    procedure CloseCursor; virtual;
-    procedure CreateFields;
-    procedure DataEvent(Event: TDataEvent; Info: Longint); virtual;
-    procedure DestroyFields; virtual;
-    procedure DoAfterCancel; virtual;
-    procedure DoAfterClose; virtual;
-    procedure DoAfterDelete; virtual;
-    procedure DoAfterEdit; virtual;
-    procedure DoAfterInsert; virtual;
-    procedure DoAfterOpen; virtual;
-    procedure DoAfterPost; virtual;
-    procedure DoBeforeCancel; virtual;
-    procedure DoBeforeClose; virtual;
-    procedure DoBeforeDelete; virtual;
-    procedure DoBeforeEdit; virtual;
-    procedure DoBeforeInsert; virtual;
-    procedure DoBeforeOpen; virtual;
-    procedure DoBeforePost; virtual;
-    procedure DoOnCalcFields; virtual;
-    procedure DoOnNewRecord; virtual;
-    function FieldByNumber(FieldNo: Integer): TField;
-    function FindRecord(Restart, GoForward: Boolean): Boolean; virtual;
-    procedure FreeFieldBuffers; virtual;
-    function GetBookmarkStr: TBookmarkStr; virtual;
-    procedure GetBookmarkData(Buffer: PChar; Data: Pointer); virtual;
-    function GetBookmarkFlag(Buffer: PChar): TBookmarkFlag; virtual;
-    function GetCanModify: Boolean; virtual;
-    function GetDataSource: TDataSource; virtual;
-    function GetFieldClass(FieldType: TFieldType): TFieldClass; virtual;
-    function GetIsIndexField(Field: TField): Boolean; virtual;
-    function GetNextRecords: Integer; virtual;
-    function GetNextRecord: Boolean; virtual;
-    function GetPriorRecords: Integer; virtual;
-    function GetPriorRecord: Boolean; virtual;
-    function GetRecord(Buffer: PChar; GetMode: TGetMode;
-      DoCheck: Boolean): TGetResult; virtual; abstract;
-    function GetRecordCount: Integer; virtual;
-    function GetRecNo: Integer; virtual;
-    function GetRecordSize: Word; virtual; abstract;
-    procedure InitFieldDefs; virtual; abstract;
-    procedure InitRecord(Buffer: PChar); virtual;
-    procedure InternalAddRecord(Buffer: Pointer; Append: Boolean); virtual; abstract;
-    procedure InternalCancel; virtual;
-    procedure InternalClose; virtual; abstract;
-    procedure InternalDelete; virtual; abstract;
-    procedure InternalEdit; virtual;
-    procedure InternalFirst; virtual; abstract;
-    procedure InternalGotoBookmark(Bookmark: Pointer); virtual; abstract;
-    procedure InternalHandleException; virtual; abstract;
-    procedure InternalInitFieldDefs; virtual; abstract;
-    procedure InternalInitRecord(Buffer: PChar); virtual; abstract;
-    procedure InternalInsert; virtual;
-    procedure InternalLast; virtual; abstract;
-    procedure InternalOpen; virtual; abstract;
-    procedure InternalPost; virtual; abstract;
-    procedure InternalRefresh; virtual;
-    procedure InternalSetToRecord(Buffer: PChar); virtual; abstract;
-    function IsCursorOpen: Boolean; virtual; abstract;
-    procedure Loaded; override;
-    procedure OpenCursor(InfoQuery: Boolean); virtual;
-    procedure RefreshInternalCalcFields(Buffer: PChar); virtual;
-    procedure SetBookmarkFlag(Buffer: PChar; Value: TBookmarkFlag); virtual;
-    procedure SetBookmarkData(Buffer: PChar; Data: Pointer); virtual;
-    procedure SetBookmarkStr(const Value: TBookmarkStr); virtual;
-    procedure SetCurrentRecord(Index: Integer); virtual;
-    procedure SetFiltered(Value: Boolean); virtual;
-    procedure SetFilterOptions(Value: TFilterOptions); virtual;
-    procedure SetFilterText(const Value: string); virtual;
-    procedure SetName(const Value: TComponentName); override;
-    procedure SetOnFilterRecord(const Value: TFilterRecordEvent); virtual;
-    procedure SetRecNo(Value: Integer); virtual;
-    procedure SetState(Value: TDataSetState);
-    function SetTempState(const Value: TDataSetState): TDataSetState;
-    procedure RestoreState(const Value: TDataSetState);
-    procedure UpdateIndexDefs; virtual;
-    property ActiveRecord: Integer read FActiveRecord;
-    property CurrentRecord: Integer read FCurrentRecord;
-    property BufferCount: Integer read FBufferCount;
-    property Designer: TDataSetDesigner read FDesigner;
-    property InternalCalcFields: Boolean read FInternalCalcFields;
+    procedure SignalNewRecord; dynamic;
+    procedure SignalCalcFields; dynamic;
+    procedure SignalEditError; dynamic;
+    procedure SignalPostError; dynamic;
+    procedure SignalDeleteError; dynamic;
+    procedure SignalFilterRecord; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function ActiveBuffer: PChar;
+    procedure ActiveBuffer;
     procedure Append;
-    procedure AppendRecord(const Values: array of const);
-    procedure Cancel; virtual;
+    procedure AppendRecord;
+    function Cancel: Boolean;
     procedure CheckBrowseMode;
     procedure ClearFields;
     procedure Close;
-    function ControlsDisabled: Boolean;
+    procedure ControlsDisabled;
     procedure CursorPosChanged;
     procedure Delete;
     procedure DisableControls;
     procedure Edit;
     procedure EnableControls;
-    function FieldByName(const FieldName: string): TField;
-    function FindField(const FieldName: string): TField;
+    procedure FieldByName;
+    function FindField: Boolean;
     function FindFirst: Boolean;
     function FindLast: Boolean;
     function FindNext: Boolean;
     function FindPrior: Boolean;
     procedure First;
-    procedure FreeBookmark(Bookmark: TBookmark); virtual;
-    function GetBookmark: TBookmark; virtual;
-    function GetCurrentRecord(Buffer: PChar): Boolean; virtual;
-    procedure GetFieldList(List: TList; const FieldNames: string);
-    procedure GetFieldNames(List: TStrings);
-    procedure GotoBookmark(Bookmark: TBookmark);
+    procedure FreeBookmark;
+    function GetBookmark: Integer;
+    function GetCurrentRecord: Integer;
+    function GetFieldList: Integer;
+    function GetFieldNames: Integer;
+    procedure GotoBookmark;
     procedure Insert;
-    procedure InsertRecord(const Values: array of const);
-    function IsLinkedTo(DataSource: TDataSource): Boolean;
+    procedure InsertRecord;
+    function IsLinkedTo: Boolean;
     procedure Last;
-    function Locate(const KeyFields: string; const KeyValues: Variant;
-      Options: TLocateOptions): Boolean; virtual;
-    function Lookup(const KeyFields: string; const KeyValues: Variant;
-      const ResultFields: string): Variant; virtual;
-    function MoveBy(Distance: Integer): Integer;
+    function Locate: Boolean;
+    procedure Lookup;
+    procedure MoveBy;
     procedure Next;
     procedure Open;
-    procedure Post; virtual;
+    procedure Post;
     procedure Prior;
     procedure Refresh;
-    procedure Resync(Mode: TResyncMode); virtual;
-    procedure SetFields(const Values: array of const);
+    procedure Resync;
+    procedure SetFields;
     procedure UpdateCursorPos;
     procedure UpdateRecord;
-    property BOF: Boolean read FBOF;
-    property Bookmark: TBookmarkStr read GetBookmarkStr write SetBookmarkStr;
-    property CanModify: Boolean read GetCanModify;
-    property DataSource: TDataSource read GetDataSource;
-    property DefaultFields: Boolean read FInternalCalcFields;
-    property EOF: Boolean read FEOF;
-    property FieldCount: Integer read GetFieldCount;
-    property FieldDefs: TFieldDefs read FFieldDefs write SetFieldDefs;
-    property Fields[Index: Integer]: TField read GetField write SetField;
-    property FieldValues[const FieldName: string]: Variant read GetFieldValue
-      write SetFieldValue; default;
-    property Found: Boolean read FFound;
-    property Modified: Boolean read FModified;
-    property RecordCount: Integer read GetRecordCount;
+    property BOF: Integer read GetBOF write SetBOF;
+    property Bookmark: Integer read GetBookmarkValue write SetBookmark;
+    property CanModify: Boolean read GetCanModify write SetCanModify;
+    property DataSource: TDataSource read GetDataSource write SetDataSource;
+    property DefaultFields: Integer read GetDefaultFields write SetDefaultFields;
+    property EOF: Integer read GetEOF write SetEOF;
+    property FieldCount: Integer read GetFieldCount write SetFieldCount;
+    property FieldDefs: Integer read GetFieldDefs write SetFieldDefs;
+    property Fields: Integer read GetFields write SetFieldsValue;
+    property FieldValues: Integer read GetFieldValues write SetFieldValues;
+    property Found: Boolean read GetFound write SetFound;
+    property Modified: Boolean read GetModified write SetModified;
+    property RecordCount: Integer read GetRecordCount write SetRecordCount;
     property RecNo: Integer read GetRecNo write SetRecNo;
-    property RecordSize: Word read GetRecordSize;
-    property State: TDataSetState read FState;
-    property Filter: string read FFilterText write SetFilterText;
-    property Filtered: Boolean read FFiltered write SetFiltered default False;
-    property FilterOptions: TFilterOptions read FFilterOptions write SetFilterOptions default [];
-    property Active: Boolean read GetActive write SetActive default False;
-    property AutoCalcFields: Boolean read FAutoCalcFields write FAutoCalcFields default True;
-    property BeforeOpen: TDataSetNotifyEvent read FBeforeOpen write FBeforeOpen;
-    property AfterOpen: TDataSetNotifyEvent read FAfterOpen write FAfterOpen;
-    property BeforeClose: TDataSetNotifyEvent read FBeforeClose write FBeforeClose;
-    property AfterClose: TDataSetNotifyEvent read FAfterClose write FAfterClose;
-    property BeforeInsert: TDataSetNotifyEvent read FBeforeInsert write FBeforeInsert;
-    property AfterInsert: TDataSetNotifyEvent read FAfterInsert write FAfterInsert;
-    property BeforeEdit: TDataSetNotifyEvent read FBeforeEdit write FBeforeEdit;
-    property AfterEdit: TDataSetNotifyEvent read FAfterEdit write FAfterEdit;
-    property BeforePost: TDataSetNotifyEvent read FBeforePost write FBeforePost;
-    property AfterPost: TDataSetNotifyEvent read FAfterPost write FAfterPost;
-    property BeforeCancel: TDataSetNotifyEvent read FBeforeCancel write FBeforeCancel;
-    property AfterCancel: TDataSetNotifyEvent read FAfterCancel write FAfterCancel;
-    property BeforeDelete: TDataSetNotifyEvent read FBeforeDelete write FBeforeDelete;
-    property AfterDelete: TDataSetNotifyEvent read FAfterDelete write FAfterDelete;
-    property OnNewRecord: TDataSetNotifyEvent read FOnNewRecord write FOnNewRecord;
-    property OnCalcFields: TDataSetNotifyEvent read FOnCalcFields write FOnCalcFields;
-    property OnEditError: TDataSetErrorEvent read FOnEditError write FOnEditError;
-    property OnPostError: TDataSetErrorEvent read FOnPostError write FOnPostError;
-    property OnDeleteError: TDataSetErrorEvent read FOnDeleteError write FOnDeleteError;
-    property OnFilterRecord: TFilterRecordEvent read FOnFilterRecord write SetOnFilterRecord;
+    property RecordSize: Integer read GetRecordSize write SetRecordSize;
+    property State: Integer read GetState write SetState;
+    property Filter: string read GetFilter write SetFilter;
+    property Filtered: Integer read GetFiltered write SetFiltered;
+    property FilterOptions: Integer read GetFilterOptions write SetFilterOptions;
+    property Active: Boolean read GetActive write SetActive;
+    property AutoCalcFields: Boolean read GetAutoCalcFields write SetAutoCalcFields;
+    property BeforeOpen: Integer read GetBeforeOpen write SetBeforeOpen;
+    property AfterOpen: Integer read GetAfterOpen write SetAfterOpen;
+    property BeforeClose: Integer read GetBeforeClose write SetBeforeClose;
+    property AfterClose: Integer read GetAfterClose write SetAfterClose;
+    property BeforeInsert: Integer read GetBeforeInsert write SetBeforeInsert;
+    property AfterInsert: Integer read GetAfterInsert write SetAfterInsert;
+    property BeforeEdit: Integer read GetBeforeEdit write SetBeforeEdit;
+    property AfterEdit: Integer read GetAfterEdit write SetAfterEdit;
+    property BeforePost: Integer read GetBeforePost write SetBeforePost;
+    property AfterPost: Integer read GetAfterPost write SetAfterPost;
+    property BeforeCancel: Integer read GetBeforeCancel write SetBeforeCancel;
+    property AfterCancel: Integer read GetAfterCancel write SetAfterCancel;
+    property BeforeDelete: Integer read GetBeforeDelete write SetBeforeDelete;
+    property AfterDelete: Integer read GetAfterDelete write SetAfterDelete;
+    property OnNewRecord: TNotifyEvent read FOnNewRecord write FOnNewRecord;
+    property OnCalcFields: TNotifyEvent read FOnCalcFields write FOnCalcFields;
+    property OnEditError: TNotifyEvent read FOnEditError write FOnEditError;
+    property OnPostError: TNotifyEvent read FOnPostError write FOnPostError;
+    property OnDeleteError: TNotifyEvent read FOnDeleteError write FOnDeleteError;
+    property OnFilterRecord: TNotifyEvent read FOnFilterRecord write FOnFilterRecord;
   end;
-
-const
-  dsEditModes = [dsEdit, dsInsert, dsSetKey];
-  DefaultFieldClasses: array[ftUnknown..ftTypedBinary] of TFieldClass = (
-    nil, TStringField, TSmallintField, TIntegerField, TWordField,
-    TBooleanField, TFloatField, TCurrencyField, TBCDField, TDateField,
-    TTimeField, TDateTimeField, TBytesField, TVarBytesField, TAutoIncField,
-    TBlobField, TMemoField, TGraphicField, TBlobField, TBlobField,
-    TBlobField, TBlobField);
-
-procedure DatabaseError(const Message: string);
-procedure DatabaseErrorFmt(const Message: string; const Args: array of const);
-procedure DBError(Ident: Word);
-procedure DBErrorFmt(Ident: Word; const Args: array of const);
-function ExtractFieldName(const Fields: string; var Pos: Integer): string;
-procedure RegisterFields(const FieldClasses: array of TFieldClass);
 
 implementation
 
-procedure DatabaseError(const Message: string);
-begin
-  raise EDatabaseError.Create(Message);
-end;
-
-procedure DatabaseErrorFmt(const Message: string; const Args: array of const);
-begin
-  DatabaseError(Format(Message, Args));
-end;
-
-procedure DBError(Ident: Word);
-begin
-  DatabaseError(LoadStr(Ident));
-end;
-
-procedure DBErrorFmt(Ident: Word; const Args: array of const);
-begin
-  DatabaseError(FmtLoadStr(Ident, Args));
-end;
-
-function ExtractFieldName(const Fields: string; var Pos: Integer): string;
-var
-  I: Integer;
-begin
-  I := Pos;
-  while (I <= Length(Fields)) and (Fields[I] <> ';') do Inc(I);
-  Result := Trim(Copy(Fields, Pos, I - Pos));
-  if (I <= Length(Fields)) and (Fields[I] = ';') then Inc(I);
-  Pos := I;
-end;
-
-procedure RegisterFields(const FieldClasses: array of TFieldClass);
-var
-  I: Integer;
-begin
-  for I := Low(FieldClasses) to High(FieldClasses) do
-    RegisterClass(FieldClasses[I]);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TFieldDef }
 
-function TFieldDef.GetFieldClass: TFieldClass;
+function TFieldDef.GetBDECalcField: Integer;
 begin
-  Result := FOwner.FDataSet.GetFieldClass(FDataType);
+  Result := FBDECalcField;
 end;
 
-constructor TFieldDef.Create(Owner: TFieldDefs; const Name: string;
-  DataType: TFieldType; Size: Word; Required: Boolean; FieldNo: Integer);
+procedure TFieldDef.SetBDECalcField(const Value: Integer);
 begin
-  if Owner <> nil then
+  if FBDECalcField <> Value then
   begin
-    Owner.FItems.Add(Self);
-    Owner.FUpdated := False;
-    FOwner := Owner;
+    FBDECalcField := Value;
+    StateChanged;
   end;
-  FName := Name;
-  FDataType := DataType;
-  FSize := Size;
-  FRequired := Required;
-  FFieldNo := FieldNo;
+end;
+
+function TFieldDef.GetDataType: Integer;
+begin
+  Result := FDataType;
+end;
+
+procedure TFieldDef.SetDataType(const Value: Integer);
+begin
+  if FDataType <> Value then
+  begin
+    FDataType := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDef.GetFieldClass: Integer;
+begin
+  Result := FFieldClass;
+end;
+
+procedure TFieldDef.SetFieldClass(const Value: Integer);
+begin
+  if FFieldClass <> Value then
+  begin
+    FFieldClass := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDef.GetFieldNo: Integer;
+begin
+  Result := FFieldNo;
+end;
+
+procedure TFieldDef.SetFieldNo(const Value: Integer);
+begin
+  if FFieldNo <> Value then
+  begin
+    FFieldNo := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDef.GetName: string;
+begin
+  Result := FName;
+end;
+
+procedure TFieldDef.SetName(const Value: string);
+begin
+  if FName <> Value then
+  begin
+    FName := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDef.GetRequired: Boolean;
+begin
+  Result := FRequired;
+end;
+
+procedure TFieldDef.SetRequired(const Value: Boolean);
+begin
+  if FRequired <> Value then
+  begin
+    FRequired := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDef.GetSize: Integer;
+begin
+  Result := FSize;
+end;
+
+procedure TFieldDef.SetSize(const Value: Integer);
+begin
+  if FSize <> Value then
+  begin
+    FSize := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TFieldDef.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TFieldDef.Create;
+begin
+  inherited Create;
 end;
 
 destructor TFieldDef.Destroy;
 begin
-  if FOwner <> nil then
-  begin
-    FOwner.FItems.Remove(Self);
-    FOwner.FUpdated := False;
-  end;
+  FieldClass := 0;
+  inherited Destroy;
 end;
 
-function TFieldDef.CreateField(Owner: TComponent): TField;
-var
-  FieldClass: TFieldClass;
+procedure TFieldDef.CreateField;
 begin
-  FieldClass := GetFieldClass;
-  if FieldClass = nil then DatabaseErrorFmt('Unknown field type for %s', [Name]);
-  Result := FieldClass.Create(Owner);
-  try
-    Result.Size := FSize;
-    Result.FieldName := FName;
-    Result.SetFieldType(FDataType);
-    Result.Required := FRequired;
-    Result.FFieldNo := FFieldNo;
-    if FOwner <> nil then Result.DataSet := FOwner.FDataSet;
-  except
-    Result.Free;
-    raise;
-  end;
+  if FName = '' then
+    FName := ClassName + '''s createfield'
+  else
+    FName := Trim(FName);
 end;
 
 { TFieldDefs }
 
 function TFieldDefs.GetCount: Integer;
 begin
-  Result := FItems.Count;
+  Result := FCount;
 end;
 
-function TFieldDefs.GetItem(Index: Integer): TFieldDef;
+procedure TFieldDefs.SetCount(const Value: Integer);
 begin
-  Result := TFieldDef(FItems[Index]);
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TFieldDefs.Create(DataSet: TDataSet);
+function TFieldDefs.GetItems: TStrings;
 begin
-  FDataSet := DataSet;
-  FItems := TList.Create;
+  Result := FItems;
+end;
+
+procedure TFieldDefs.SetItems(const Value: TStrings);
+begin
+  FItems.Assign(Value);
+  StateChanged;
+end;
+
+procedure TFieldDefs.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TFieldDefs.Create;
+begin
+  inherited Create;
+  FItems := TStringList.Create;
 end;
 
 destructor TFieldDefs.Destroy;
 begin
-  if FItems <> nil then Clear;
   FItems.Free;
+  inherited Destroy;
 end;
 
-procedure TFieldDefs.Add(const Name: string; DataType: TFieldType;
-  Size: Word; Required: Boolean);
+procedure TFieldDefs.Add;
+var
+  Pass: Integer;
 begin
-  if Name = '' then DatabaseError('Field name missing');
-  if IndexOf(Name) >= 0 then DatabaseErrorFmt('Duplicate field name ''%s''', [Name]);
-  TFieldDef.Create(Self, Name, DataType, Size, Required, FItems.Count + 1);
+  for Pass := 1 to Count do
+    Assign;
 end;
 
-procedure TFieldDefs.Assign(FieldDefs: TFieldDefs);
+procedure TFieldDefs.Assign;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Count do
+    Find;
 end;
 
 procedure TFieldDefs.Clear;
-begin
-  while FItems.Count > 0 do TFieldDef(FItems.Last).Free;
-end;
-
-function TFieldDefs.Find(const Name: string): TFieldDef;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  I := IndexOf(Name);
-  if I < 0 then DatabaseErrorFmt('Field ''%s'' not found', [Name]);
-  Result := FItems[I];
+  for Pass := 1 to FCount do
+    Add;
 end;
 
-function TFieldDefs.IndexOf(const Name: string): Integer;
+procedure TFieldDefs.Find;
+var
+  Pass: Integer;
 begin
-  for Result := 0 to FItems.Count - 1 do
-    if AnsiCompareText(TFieldDef(FItems[Result]).Name, Name) = 0 then Exit;
-  Result := -1;
+  for Pass := 1 to Count do
+    Update;
+end;
+
+procedure TFieldDefs.IndexOf;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FChangeCount do
+    Clear;
 end;
 
 procedure TFieldDefs.Update;
+var
+  Pass: Integer;
 begin
-  FDataSet.InitFieldDefs;
+  for Pass := 1 to FCount do
+    IndexOf;
 end;
 
 { TIndexDef }
 
-function TIndexDef.GetExpression: string;
+function TIndexDef.GetExpression: Integer;
 begin
-  Result := '';
+  Result := FExpression;
 end;
 
-function TIndexDef.GetFields: string;
+procedure TIndexDef.SetExpression(const Value: Integer);
+begin
+  if FExpression <> Value then
+  begin
+    FExpression := Value;
+    StateChanged;
+  end;
+end;
+
+function TIndexDef.GetFields: Integer;
 begin
   Result := FFields;
 end;
 
-constructor TIndexDef.Create(Owner: TIndexDefs; const Name, Fields: string;
-      Options: TIndexOptions);
+procedure TIndexDef.SetFields(const Value: Integer);
+begin
+  if FFields <> Value then
+  begin
+    FFields := Value;
+    StateChanged;
+  end;
+end;
+
+function TIndexDef.GetName: string;
+begin
+  Result := FName;
+end;
+
+procedure TIndexDef.SetName(const Value: string);
+begin
+  if FName <> Value then
+  begin
+    FName := Value;
+    StateChanged;
+  end;
+end;
+
+function TIndexDef.GetOptions: Integer;
+begin
+  Result := FOptions;
+end;
+
+procedure TIndexDef.SetOptions(const Value: Integer);
+begin
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
+end;
+
+function TIndexDef.GetSource: Integer;
+begin
+  Result := FSource;
+end;
+
+procedure TIndexDef.SetSource(const Value: Integer);
+begin
+  if FSource <> Value then
+  begin
+    FSource := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TIndexDef.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TIndexDef.Create;
 begin
   inherited Create;
 end;
 
 destructor TIndexDef.Destroy;
 begin
+  Source := 0;
   inherited Destroy;
 end;
 
@@ -1168,696 +1137,794 @@ end;
 
 function TIndexDefs.GetCount: Integer;
 begin
-  Result := FItems.Count;
+  Result := FCount;
 end;
 
-function TIndexDefs.GetItem(Index: Integer): TIndexDef;
+procedure TIndexDefs.SetCount(const Value: Integer);
 begin
-  Result := TIndexDef(FItems[Index]);
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TIndexDefs.Create(DataSet: TDataSet);
+function TIndexDefs.GetItems: TStrings;
+begin
+  Result := FItems;
+end;
+
+procedure TIndexDefs.SetItems(const Value: TStrings);
+begin
+  FItems.Assign(Value);
+  StateChanged;
+end;
+
+function TIndexDefs.GetUpdated: Integer;
+begin
+  Result := FUpdated;
+end;
+
+procedure TIndexDefs.SetUpdated(const Value: Integer);
+begin
+  if FUpdated <> Value then
+  begin
+    FUpdated := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TIndexDefs.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TIndexDefs.Create;
 begin
   inherited Create;
+  FItems := TStringList.Create;
 end;
 
 destructor TIndexDefs.Destroy;
 begin
+  FItems.Free;
   inherited Destroy;
 end;
 
-procedure TIndexDefs.Add(const Name, Fields: string; Options: TIndexOptions);
+procedure TIndexDefs.Add;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Count do
+    IndexOf;
 end;
 
-procedure TIndexDefs.Assign(IndexDefs: TIndexDefs);
+procedure TIndexDefs.Assign;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FUpdated do
+    Clear;
 end;
 
 procedure TIndexDefs.Clear;
+var
+  Pass: Integer;
 begin
-  FItems.Clear;
+  for Pass := 1 to FUpdated do
+    Assign;
 end;
 
-function TIndexDefs.FindIndexForFields(const Fields: string): TIndexDef;
+function TIndexDefs.FindIndexForFields: Boolean;
 begin
-  Result := nil;
+  Result := Self <> nil;
 end;
 
-function TIndexDefs.GetIndexForFields(const Fields: string;
-      CaseInsensitive: Boolean): TIndexDef;
+function TIndexDefs.GetIndexForFields: Integer;
 begin
-  Result := nil;
+  Result := Count * 2;
 end;
 
-function TIndexDefs.IndexOf(const Name: string): Integer;
+procedure TIndexDefs.IndexOf;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to FUpdated do
+    Clear;
 end;
 
 procedure TIndexDefs.Update;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FUpdated do
+    Add;
 end;
 
 { TField }
 
-procedure TField.Bind(Binding: Boolean);
+function TField.GetAsBoolean: Integer;
 begin
+  Result := FAsBoolean;
 end;
 
-procedure TField.CalcLookupValue;
+procedure TField.SetAsBoolean(const Value: Integer);
 begin
+  if FAsBoolean <> Value then
+  begin
+    FAsBoolean := Value;
+    StateChanged;
+  end;
 end;
 
-function TField.GetBDECalcField: Boolean;
+function TField.GetAsCurrency: Integer;
 begin
-  Result := False;
+  Result := FAsCurrency;
 end;
 
-function TField.GetCalculated: Boolean;
+procedure TField.SetAsCurrency(const Value: Integer);
 begin
-  Result := False;
-end;
-
-function TField.GetDisplayLabel: string;
-begin
-  Result := FDisplayLabel;
-end;
-
-function TField.GetDisplayName: string;
-begin
-  if FDisplayLabel <> '' then
-    Result := FDisplayLabel
-  else
-    Result := FFieldName;
-end;
-
-function TField.GetDisplayText: string;
-begin
-  Result := '';
-end;
-
-function TField.GetDisplayWidth: Integer;
-begin
-  Result := FDisplayWidth;
-end;
-
-function TField.GetEditText: string;
-begin
-  Result := '';
-end;
-
-function TField.GetIndex: Integer;
-begin
-  Result := 0;
-end;
-
-function TField.GetIsIndexField: Boolean;
-begin
-  Result := False;
-end;
-
-function TField.GetIsNull: Boolean;
-begin
-  Result := not GetData(nil);
-end;
-
-function TField.GetLookup: Boolean;
-begin
-  Result := False;
-end;
-
-function TField.GetNewValue: Variant;
-begin
-  Result := Unassigned;
-end;
-
-function TField.GetOldValue: Variant;
-begin
-  Result := Unassigned;
-end;
-
-function TField.IsDisplayLabelStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TField.IsDisplayWidthStored: Boolean;
-begin
-  Result := True;
-end;
-
-procedure TField.ReadAttributeSet(Reader: TReader);
-begin
-end;
-
-procedure TField.SetAlignment(Value: TAlignment);
-begin
-  FAlignment := Value;
-end;
-
-procedure TField.SetCalculated(Value: Boolean);
-begin
-end;
-
-procedure TField.SetDataSet(ADataSet: TDataSet);
-begin
-  FDataSet := ADataSet;
-  if ADataSet <> nil then ADataSet.FreeNotification(Self);
-end;
-
-procedure TField.SetDisplayLabel(Value: string);
-begin
-  FDisplayLabel := Value;
-end;
-
-procedure TField.SetDisplayWidth(Value: Integer);
-begin
-  FDisplayWidth := Value;
-end;
-
-procedure TField.SetEditMask(const Value: string);
-begin
-  FEditMask := Value;
-end;
-
-procedure TField.SetEditText(const Value: string);
-begin
-end;
-
-procedure TField.SetFieldName(const Value: string);
-begin
-  FFieldName := Value;
-end;
-
-procedure TField.SetIndex(Value: Integer);
-begin
-end;
-
-procedure TField.SetLookup(Value: Boolean);
-begin
-end;
-
-procedure TField.SetLookupDataSet(Value: TDataSet);
-begin
-  FLookupDataSet := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TField.SetLookupKeyFields(const Value: string);
-begin
-  FLookupKeyFields := Value;
-end;
-
-procedure TField.SetLookupResultField(const Value: string);
-begin
-  FLookupResultField := Value;
-end;
-
-procedure TField.SetKeyFields(const Value: string);
-begin
-  FKeyFields := Value;
-end;
-
-procedure TField.SetNewValue(const Value: Variant);
-begin
-end;
-
-procedure TField.SetReadOnly(Value: Boolean);
-begin
-  FReadOnly := Value;
-end;
-
-procedure TField.SetVisible(Value: Boolean);
-begin
-  FVisible := Value;
-end;
-
-procedure TField.ValidateLookupInfo(All: Boolean);
-begin
-end;
-
-procedure TField.WriteAttributeSet(Writer: TWriter);
-begin
-end;
-
-procedure TField.AccessError(const TypeName: string);
-begin
-  DatabaseErrorFmt('%s: cannot access field ''%s'' as type %s',
-    [DataSet.Name, DisplayName, TypeName]);
-end;
-
-procedure TField.CheckInactive;
-begin
-end;
-
-class procedure TField.CheckTypeSize(Value: Integer);
-begin
-  if Value <> 0 then DatabaseError('Invalid field size');
-end;
-
-procedure TField.Change;
-begin
-  if Assigned(FOnChange) then FOnChange(Self);
-end;
-
-procedure TField.DataChanged;
-begin
-end;
-
-procedure TField.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TField.FreeBuffers;
-begin
-end;
-
-function TField.GetAsBoolean: Boolean;
-begin
-  AccessError('Boolean');
-  Result := False;
-end;
-
-function TField.GetAsCurrency: Currency;
-begin
-  Result := 0;
+  if FAsCurrency <> Value then
+  begin
+    FAsCurrency := Value;
+    StateChanged;
+  end;
 end;
 
 function TField.GetAsDateTime: TDateTime;
 begin
-  Result := 0;
+  Result := FAsDateTime;
 end;
 
-function TField.GetAsFloat: Double;
+procedure TField.SetAsDateTime(const Value: TDateTime);
 begin
-  Result := 0;
+  if FAsDateTime <> Value then
+  begin
+    FAsDateTime := Value;
+    StateChanged;
+  end;
 end;
 
-function TField.GetAsInteger: Longint;
+function TField.GetAsFloat: Integer;
 begin
-  Result := 0;
+  Result := FAsFloat;
 end;
 
-function TField.GetAsString: string;
+procedure TField.SetAsFloat(const Value: Integer);
 begin
-  Result := ClassName;
+  if FAsFloat <> Value then
+  begin
+    FAsFloat := Value;
+    StateChanged;
+  end;
 end;
 
-function TField.GetAsVariant: Variant;
+function TField.GetAsInteger: Integer;
 begin
-  Result := Unassigned;
+  Result := FAsInteger;
+end;
+
+procedure TField.SetAsInteger(const Value: Integer);
+begin
+  if FAsInteger <> Value then
+  begin
+    FAsInteger := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetAsString: Integer;
+begin
+  Result := FAsString;
+end;
+
+procedure TField.SetAsString(const Value: Integer);
+begin
+  if FAsString <> Value then
+  begin
+    FAsString := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetAsVariant: Integer;
+begin
+  Result := FAsVariant;
+end;
+
+procedure TField.SetAsVariant(const Value: Integer);
+begin
+  if FAsVariant <> Value then
+  begin
+    FAsVariant := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetAttributeSet: Integer;
+begin
+  Result := FAttributeSet;
+end;
+
+procedure TField.SetAttributeSet(const Value: Integer);
+begin
+  if FAttributeSet <> Value then
+  begin
+    FAttributeSet := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetBDECalcField: Integer;
+begin
+  Result := FBDECalcField;
+end;
+
+procedure TField.SetBDECalcField(const Value: Integer);
+begin
+  if FBDECalcField <> Value then
+  begin
+    FBDECalcField := Value;
+    StateChanged;
+  end;
 end;
 
 function TField.GetCanModify: Boolean;
 begin
-  Result := False;
+  Result := FCanModify;
 end;
 
-function TField.GetDataSize: Word;
+procedure TField.SetCanModify(const Value: Boolean);
+begin
+  if FCanModify <> Value then
+  begin
+    FCanModify := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetDataSet: TDataSet;
+begin
+  Result := FDataSet;
+end;
+
+procedure TField.SetDataSet(const Value: TDataSet);
+begin
+  if FDataSet <> Value then
+  begin
+    FDataSet := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetDataSize: Integer;
 begin
   Result := FDataSize;
 end;
 
-function TField.GetDefaultWidth: Integer;
+procedure TField.SetDataSize(const Value: Integer);
 begin
-  Result := 0;
-end;
-
-function TField.GetHasConstraints: Boolean;
-begin
-  Result := False;
-end;
-
-function TField.GetParentComponent: TComponent;
-begin
-  Result := inherited GetParentComponent;
-end;
-
-procedure TField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  Text := GetAsString;
-end;
-
-function TField.HasParent: Boolean;
-begin
-  Result := inherited HasParent;
-end;
-
-procedure TField.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
+  if FDataSize <> Value then
   begin
-    if AComponent = FDataSet then FDataSet := nil;
-    if AComponent = FLookupDataSet then FLookupDataSet := nil;
+    FDataSize := Value;
+    StateChanged;
   end;
 end;
 
-procedure TField.PropertyChanged(LayoutAffected: Boolean);
+function TField.GetDataType: Integer;
 begin
+  Result := FDataType;
 end;
 
-procedure TField.ReadState(Reader: TReader);
+procedure TField.SetDataType(const Value: Integer);
 begin
-  inherited ReadState(Reader);
+  if FDataType <> Value then
+  begin
+    FDataType := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetAsBoolean(Value: Boolean);
+function TField.GetDisplayName: string;
 begin
+  Result := FDisplayName;
 end;
 
-procedure TField.SetAsCurrency(Value: Currency);
+procedure TField.SetDisplayName(const Value: string);
 begin
+  if FDisplayName <> Value then
+  begin
+    FDisplayName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetAsDateTime(Value: TDateTime);
+function TField.GetDisplayText: string;
 begin
+  Result := FDisplayText;
 end;
 
-procedure TField.SetAsFloat(Value: Double);
+procedure TField.SetDisplayText(const Value: string);
 begin
+  if FDisplayText <> Value then
+  begin
+    FDisplayText := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetAsInteger(Value: Longint);
+function TField.GetEditMask: string;
 begin
+  Result := FEditMask;
 end;
 
-procedure TField.SetAsString(const Value: string);
+procedure TField.SetEditMask(const Value: string);
 begin
+  if FEditMask <> Value then
+  begin
+    FEditMask := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetAsVariant(const Value: Variant);
+function TField.GetEditMaskPtr: Integer;
 begin
+  Result := FEditMaskPtr;
 end;
 
-procedure TField.SetDataType(Value: TFieldType);
+procedure TField.SetEditMaskPtr(const Value: Integer);
 begin
-  FDataType := Value;
+  if FEditMaskPtr <> Value then
+  begin
+    FEditMaskPtr := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetSize(Value: Word);
+function TField.GetFieldNo: Integer;
 begin
-  FSize := Value;
+  Result := FFieldNo;
 end;
 
-procedure TField.SetParentComponent(AParent: TComponent);
+procedure TField.SetFieldNo(const Value: Integer);
 begin
-  inherited SetParentComponent(AParent);
+  if FFieldNo <> Value then
+  begin
+    FFieldNo := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetIsIndexField: Boolean;
+begin
+  Result := FIsIndexField;
+end;
+
+procedure TField.SetIsIndexField(const Value: Boolean);
+begin
+  if FIsIndexField <> Value then
+  begin
+    FIsIndexField := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetIsNull: Boolean;
+begin
+  Result := FIsNull;
+end;
+
+procedure TField.SetIsNull(const Value: Boolean);
+begin
+  if FIsNull <> Value then
+  begin
+    FIsNull := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetNewValue: string;
+begin
+  Result := FNewValue;
+end;
+
+procedure TField.SetNewValue(const Value: string);
+begin
+  if FNewValue <> Value then
+  begin
+    FNewValue := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetOffset: Integer;
+begin
+  Result := FOffset;
+end;
+
+procedure TField.SetOffset(const Value: Integer);
+begin
+  if FOffset <> Value then
+  begin
+    FOffset := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetOldValue: string;
+begin
+  Result := FOldValue;
+end;
+
+procedure TField.SetOldValue(const Value: string);
+begin
+  if FOldValue <> Value then
+  begin
+    FOldValue := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetSize: Integer;
+begin
+  Result := FSize;
+end;
+
+procedure TField.SetSize(const Value: Integer);
+begin
+  if FSize <> Value then
+  begin
+    FSize := Value;
+    StateChanged;
+  end;
+end;
+
+function TField.GetText: string;
+begin
+  Result := FText;
 end;
 
 procedure TField.SetText(const Value: string);
 begin
-  SetAsString(Value);
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TField.SetVarValue(const Value: Variant);
+function TField.GetValue: string;
 begin
+  Result := FValue;
+end;
+
+procedure TField.SetValue(const Value: string);
+begin
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetAlignment(const Value: TAlignment);
+begin
+  if FAlignment <> Value then
+  begin
+    FAlignment := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetCalculated(const Value: Boolean);
+begin
+  if FCalculated <> Value then
+  begin
+    FCalculated := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetDisplayLabel(const Value: Integer);
+begin
+  if FDisplayLabel <> Value then
+  begin
+    FDisplayLabel := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetDisplayWidth(const Value: Integer);
+begin
+  if FDisplayWidth <> Value then
+  begin
+    FDisplayWidth := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetFieldName(const Value: string);
+begin
+  if FFieldName <> Value then
+  begin
+    FFieldName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetIndex(const Value: Integer);
+begin
+  if FIndex <> Value then
+  begin
+    FIndex := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetLookup(const Value: Integer);
+begin
+  if FLookup <> Value then
+  begin
+    FLookup := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetLookupDataSet(const Value: Integer);
+begin
+  if FLookupDataSet <> Value then
+  begin
+    FLookupDataSet := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetLookupKeyFields(const Value: Integer);
+begin
+  if FLookupKeyFields <> Value then
+  begin
+    FLookupKeyFields := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetLookupResultField(const Value: Integer);
+begin
+  if FLookupResultField <> Value then
+  begin
+    FLookupResultField := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetKeyFields(const Value: Integer);
+begin
+  if FKeyFields <> Value then
+  begin
+    FKeyFields := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetReadOnly(const Value: Boolean);
+begin
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetRequired(const Value: Boolean);
+begin
+  if FRequired <> Value then
+  begin
+    FRequired := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SetVisible(const Value: Boolean);
+begin
+  if FVisible <> Value then
+  begin
+    FVisible := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TField.SignalChange;
+begin
+  if Assigned(FOnChange) then
+    FOnChange(Self);
+end;
+
+procedure TField.SignalGetText;
+begin
+  if Assigned(FOnGetText) then
+    FOnGetText(Self);
+end;
+
+procedure TField.SignalSetText;
+begin
+  if Assigned(FOnSetText) then
+    FOnSetText(Self);
+end;
+
+procedure TField.SignalValidate;
+begin
+  if Assigned(FOnValidate) then
+    FOnValidate(Self);
 end;
 
 constructor TField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FVisible := True;
-  FValidating := False;
 end;
 
 destructor TField.Destroy;
 begin
-  if FDataSet <> nil then
-  begin
-    FDataSet.Close;
-    FDataSet.RemoveField(Self);
-  end;
+  AsInteger := 0;
   inherited Destroy;
 end;
 
 procedure TField.Assign(Source: TPersistent);
 begin
-  if Source is TField then
-  begin
-    AsBoolean := TField(Source).AsBoolean;
-    AsCurrency := TField(Source).AsCurrency;
-    AsDateTime := TField(Source).AsDateTime;
-    AsFloat := TField(Source).AsFloat;
-    AsInteger := TField(Source).AsInteger;
-    AsString := TField(Source).AsString;
-    AsVariant := TField(Source).AsVariant;
-    AttributeSet := TField(Source).AttributeSet;
-    DataSet := TField(Source).DataSet;
-    EditMask := TField(Source).EditMask;
-    NewValue := TField(Source).NewValue;
-    Size := TField(Source).Size;
-    Text := TField(Source).Text;
-    Value := TField(Source).Value;
-    Alignment := TField(Source).Alignment;
-    Calculated := TField(Source).Calculated;
-    DisplayLabel := TField(Source).DisplayLabel;
-    DisplayWidth := TField(Source).DisplayWidth;
-    FieldName := TField(Source).FieldName;
-    Index := TField(Source).Index;
-    Lookup := TField(Source).Lookup;
-    LookupDataSet := TField(Source).LookupDataSet;
-    LookupKeyFields := TField(Source).LookupKeyFields;
-    LookupResultField := TField(Source).LookupResultField;
-    KeyFields := TField(Source).KeyFields;
-    ReadOnly := TField(Source).ReadOnly;
-    Required := TField(Source).Required;
-    Visible := TField(Source).Visible;
-    OnChange := TField(Source).OnChange;
-    OnGetText := TField(Source).OnGetText;
-    OnSetText := TField(Source).OnSetText;
-    OnValidate := TField(Source).OnValidate;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  AsBoolean := AsBoolean + 1;
 end;
 
-procedure TField.AssignValue(const Value: TVarRec);
+procedure TField.AssignValue;
 begin
+  if not CanModify then
+    Exit;
+  AsBoolean := AsBoolean + 1;
+  StateChanged;
 end;
 
 procedure TField.Clear;
 begin
+  if EditMask = '' then
+    EditMask := ClassName + '''s clear'
+  else
+    EditMask := Trim(EditMask);
 end;
 
 procedure TField.FocusControl;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to AsFloat do
+    Clear;
 end;
 
-function TField.GetData(Buffer: Pointer): Boolean;
+function TField.GetData: Integer;
 begin
-  Result := False;
+  Result := Length(EditMask);
 end;
 
-class function TField.IsBlob: Boolean;
+function TField.IsBlob: Boolean;
 begin
-  Result := False;
+  Result := (AsCurrency > 0) and IsIndexField;
 end;
 
-function TField.IsValidChar(InputChar: Char): Boolean;
+function TField.IsValidChar: Boolean;
 begin
-  Result := True;
+  Result := (AsInteger > 0) and Calculated;
 end;
 
-procedure TField.SetData(Buffer: Pointer);
+procedure TField.SetData;
 begin
+  Calculated := not Calculated;
+  if Calculated then
+    SetFieldType;
 end;
 
-procedure TField.SetFieldType(Value: TFieldType);
+procedure TField.SetFieldType;
 begin
+  if not CanModify then
+    Exit;
+  AsCurrency := AsCurrency + 1;
+  StateChanged;
 end;
 
 { TStringField }
 
-class procedure TStringField.CheckTypeSize(Value: Integer);
+function TStringField.GetValue: string;
 begin
-  inherited CheckTypeSize(Value);
+  Result := FValue;
 end;
 
-function TStringField.GetAsBoolean: Boolean;
+procedure TStringField.SetValue(const Value: string);
 begin
-  Result := inherited GetAsBoolean;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TStringField.GetAsDateTime: TDateTime;
+procedure TStringField.SetTransliterate(const Value: Integer);
 begin
-  Result := inherited GetAsDateTime;
-end;
-
-function TStringField.GetAsFloat: Double;
-begin
-  Result := inherited GetAsFloat;
-end;
-
-function TStringField.GetAsInteger: Longint;
-begin
-  Result := StrToInt(GetAsString);
-end;
-
-function TStringField.GetAsString: string;
-begin
-  if not GetValue(Result) then Result := '';
-end;
-
-function TStringField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-function TStringField.GetDefaultWidth: Integer;
-begin
-  Result := inherited GetDefaultWidth;
-end;
-
-procedure TStringField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-function TStringField.GetValue(var Value: string): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TStringField.SetAsBoolean(Value: Boolean);
-begin
-  inherited SetAsBoolean(Value);
-end;
-
-procedure TStringField.SetAsDateTime(Value: TDateTime);
-begin
-  inherited SetAsDateTime(Value);
-end;
-
-procedure TStringField.SetAsFloat(Value: Double);
-begin
-  inherited SetAsFloat(Value);
-end;
-
-procedure TStringField.SetAsInteger(Value: Longint);
-begin
-  SetAsString(IntToStr(Value));
-end;
-
-procedure TStringField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TStringField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FTransliterate <> Value then
+  begin
+    FTransliterate := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TStringField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftString);
-  Size := 20;
-  Transliterate := True;
 end;
 
 { TNumericField }
 
-procedure TNumericField.SetDisplayFormat(const Value: string);
+procedure TNumericField.SetDisplayFormat(const Value: Integer);
 begin
-  FDisplayFormat := Value;
+  if FDisplayFormat <> Value then
+  begin
+    FDisplayFormat := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TNumericField.SetEditFormat(const Value: string);
+procedure TNumericField.SetEditFormat(const Value: Integer);
 begin
-  FEditFormat := Value;
+  if FEditFormat <> Value then
+  begin
+    FEditFormat := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TNumericField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Alignment := taRightJustify;
 end;
 
 { TIntegerField }
 
-procedure TIntegerField.CheckRange(Value, Min, Max: Longint);
+function TIntegerField.GetValue: string;
 begin
-  if (Value < Min) or (Value > Max) then
-    DatabaseErrorFmt('%d is not a valid value for field ''%s''. The allowed range is %d to %d',
-      [Value, DisplayName, Min, Max]);
+  Result := FValue;
 end;
 
-procedure TIntegerField.SetMaxValue(Value: Longint);
+procedure TIntegerField.SetValue(const Value: string);
 begin
-  FMaxValue := Value;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TIntegerField.SetMinValue(Value: Longint);
+procedure TIntegerField.SetMaxValue(const Value: string);
 begin
-  FMinValue := Value;
+  if FMaxValue <> Value then
+  begin
+    FMaxValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TIntegerField.GetAsFloat: Double;
+procedure TIntegerField.SetMinValue(const Value: string);
 begin
-  Result := inherited GetAsFloat;
-end;
-
-function TIntegerField.GetAsInteger: Longint;
-begin
-  Result := inherited GetAsInteger;
-end;
-
-function TIntegerField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TIntegerField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-procedure TIntegerField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-function TIntegerField.GetValue(var Value: Longint): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TIntegerField.SetAsFloat(Value: Double);
-begin
-  inherited SetAsFloat(Value);
-end;
-
-procedure TIntegerField.SetAsInteger(Value: Longint);
-begin
-  inherited SetAsInteger(Value);
-end;
-
-procedure TIntegerField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TIntegerField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FMinValue <> Value then
+  begin
+    FMinValue := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TIntegerField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftInteger);
-  FMinRange := Low(Longint);
-  FMaxRange := High(Longint);
 end;
 
-function TIntegerField.IsValidChar(Ch: Char): Boolean;
+function TIntegerField.IsValidChar: Boolean;
 begin
-  Result := Ch in ['+', '-', '0'..'9'];
+  Result := inherited IsValidChar;
 end;
 
 { TSmallintField }
@@ -1865,9 +1932,6 @@ end;
 constructor TSmallintField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftSmallint);
-  FMinRange := -32768;
-  FMaxRange := 32767;
 end;
 
 { TWordField }
@@ -1875,9 +1939,6 @@ end;
 constructor TWordField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftWord);
-  FMinRange := 0;
-  FMaxRange := 65535;
 end;
 
 { TAutoIncField }
@@ -1885,90 +1946,68 @@ end;
 constructor TAutoIncField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftAutoInc);
 end;
 
 { TFloatField }
 
-procedure TFloatField.SetCurrency(Value: Boolean);
+function TFloatField.GetValue: string;
 begin
-  FCurrency := Value;
+  Result := FValue;
 end;
 
-procedure TFloatField.SetMaxValue(Value: Double);
+procedure TFloatField.SetValue(const Value: string);
 begin
-  FMaxValue := Value;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFloatField.SetMinValue(Value: Double);
+procedure TFloatField.SetCurrency(const Value: Integer);
 begin
-  FMinValue := Value;
+  if FCurrency <> Value then
+  begin
+    FCurrency := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFloatField.SetPrecision(Value: Integer);
+procedure TFloatField.SetMaxValue(const Value: string);
 begin
-  FPrecision := Value;
+  if FMaxValue <> Value then
+  begin
+    FMaxValue := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFloatField.UpdateCheckRange;
+procedure TFloatField.SetMinValue(const Value: string);
 begin
+  if FMinValue <> Value then
+  begin
+    FMinValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TFloatField.GetAsFloat: Double;
+procedure TFloatField.SetPrecision(const Value: Integer);
 begin
-  Result := inherited GetAsFloat;
-end;
-
-function TFloatField.GetAsInteger: Longint;
-begin
-  Result := inherited GetAsInteger;
-end;
-
-function TFloatField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TFloatField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-procedure TFloatField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-procedure TFloatField.SetAsFloat(Value: Double);
-begin
-  inherited SetAsFloat(Value);
-end;
-
-procedure TFloatField.SetAsInteger(Value: Longint);
-begin
-  inherited SetAsInteger(Value);
-end;
-
-procedure TFloatField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TFloatField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FPrecision <> Value then
+  begin
+    FPrecision := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TFloatField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FCurrency := False;
-  FPrecision := 15;
 end;
 
-function TFloatField.IsValidChar(Ch: Char): Boolean;
+function TFloatField.IsValidChar: Boolean;
 begin
-  Result := Ch in [DecimalSeparator, '+', '-', '0'..'9', 'E', 'e'];
+  Result := inherited IsValidChar;
 end;
 
 { TCurrencyField }
@@ -1976,152 +2015,79 @@ end;
 constructor TCurrencyField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftCurrency);
-  Currency := True;
 end;
 
 { TBCDField }
 
-procedure TBCDField.SetCurrency(Value: Boolean);
+function TBCDField.GetValue: string;
 begin
-  FCurrency := Value;
+  Result := FValue;
 end;
 
-procedure TBCDField.SetMaxValue(Value: Currency);
+procedure TBCDField.SetValue(const Value: string);
 begin
-  FMaxValue := Value;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBCDField.SetMinValue(Value: Currency);
+procedure TBCDField.SetCurrency(const Value: Integer);
 begin
-  FMinValue := Value;
+  if FCurrency <> Value then
+  begin
+    FCurrency := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBCDField.UpdateCheckRange;
+procedure TBCDField.SetMaxValue(const Value: string);
 begin
+  if FMaxValue <> Value then
+  begin
+    FMaxValue := Value;
+    StateChanged;
+  end;
 end;
 
-class procedure TBCDField.CheckTypeSize(Value: Integer);
+procedure TBCDField.SetMinValue(const Value: string);
 begin
-  inherited CheckTypeSize(Value);
-end;
-
-function TBCDField.GetAsCurrency: Currency;
-begin
-  Result := inherited GetAsCurrency;
-end;
-
-function TBCDField.GetAsFloat: Double;
-begin
-  Result := inherited GetAsFloat;
-end;
-
-function TBCDField.GetAsInteger: Longint;
-begin
-  Result := inherited GetAsInteger;
-end;
-
-function TBCDField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TBCDField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-function TBCDField.GetDataSize: Word;
-begin
-  Result := inherited GetDataSize;
-end;
-
-function TBCDField.GetDefaultWidth: Integer;
-begin
-  Result := inherited GetDefaultWidth;
-end;
-
-procedure TBCDField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-procedure TBCDField.SetAsCurrency(Value: Currency);
-begin
-  inherited SetAsCurrency(Value);
-end;
-
-procedure TBCDField.SetAsFloat(Value: Double);
-begin
-  inherited SetAsFloat(Value);
-end;
-
-procedure TBCDField.SetAsInteger(Value: Longint);
-begin
-  inherited SetAsInteger(Value);
-end;
-
-procedure TBCDField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TBCDField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FMinValue <> Value then
+  begin
+    FMinValue := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TBCDField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FCurrency := False;
-  Size := 4;
 end;
 
 { TBooleanField }
 
-procedure TBooleanField.LoadTextValues;
+function TBooleanField.GetValue: string;
 begin
+  Result := FValue;
 end;
 
-procedure TBooleanField.SetDisplayValues(const Value: string);
+procedure TBooleanField.SetValue(const Value: string);
 begin
-  FDisplayValues := Value;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TBooleanField.GetAsBoolean: Boolean;
+procedure TBooleanField.SetDisplayValues(const Value: Integer);
 begin
-  Result := inherited GetAsBoolean;
-end;
-
-function TBooleanField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TBooleanField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-function TBooleanField.GetDefaultWidth: Integer;
-begin
-  Result := inherited GetDefaultWidth;
-end;
-
-procedure TBooleanField.SetAsBoolean(Value: Boolean);
-begin
-  inherited SetAsBoolean(Value);
-end;
-
-procedure TBooleanField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TBooleanField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FDisplayValues <> Value then
+  begin
+    FDisplayValues := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TBooleanField.Create(AOwner: TComponent);
@@ -2131,64 +2097,27 @@ end;
 
 { TDateTimeField }
 
-function TDateTimeField.GetValue(var Value: TDateTime): Boolean;
+function TDateTimeField.GetValue: string;
 begin
-  Result := False;
+  Result := FValue;
 end;
 
-procedure TDateTimeField.SetDisplayFormat(const Value: string);
+procedure TDateTimeField.SetValue(const Value: string);
 begin
-  FDisplayFormat := Value;
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
 end;
 
-function TDateTimeField.GetAsDateTime: TDateTime;
+procedure TDateTimeField.SetDisplayFormat(const Value: Integer);
 begin
-  Result := inherited GetAsDateTime;
-end;
-
-function TDateTimeField.GetAsFloat: Double;
-begin
-  Result := inherited GetAsFloat;
-end;
-
-function TDateTimeField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TDateTimeField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-function TDateTimeField.GetDefaultWidth: Integer;
-begin
-  Result := inherited GetDefaultWidth;
-end;
-
-procedure TDateTimeField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-procedure TDateTimeField.SetAsDateTime(Value: TDateTime);
-begin
-  inherited SetAsDateTime(Value);
-end;
-
-procedure TDateTimeField.SetAsFloat(Value: Double);
-begin
-  inherited SetAsFloat(Value);
-end;
-
-procedure TDateTimeField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TDateTimeField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
+  if FDisplayFormat <> Value then
+  begin
+    FDisplayFormat := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDateTimeField.Create(AOwner: TComponent);
@@ -2201,7 +2130,6 @@ end;
 constructor TDateField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftDate);
 end;
 
 { TTimeField }
@@ -2209,50 +2137,13 @@ end;
 constructor TTimeField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftTime);
 end;
 
 { TBinaryField }
 
-class procedure TBinaryField.CheckTypeSize(Value: Integer);
-begin
-  inherited CheckTypeSize(Value);
-end;
-
-function TBinaryField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-procedure TBinaryField.GetText(var Text: string; DisplayText: Boolean);
-begin
-  inherited GetText(Text, DisplayText);
-end;
-
-function TBinaryField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
-procedure TBinaryField.SetAsString(const Value: string);
-begin
-  inherited SetAsString(Value);
-end;
-
-procedure TBinaryField.SetText(const Value: string);
-begin
-  inherited SetText(Value);
-end;
-
-procedure TBinaryField.SetVarValue(const Value: Variant);
-begin
-  inherited SetVarValue(Value);
-end;
-
 constructor TBinaryField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Size := 16;
 end;
 
 { TBytesField }
@@ -2260,153 +2151,139 @@ end;
 constructor TBytesField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftBytes);
-  Size := 16;
 end;
 
 { TVarBytesField }
 
-function TVarBytesField.GetDataSize: Word;
-begin
-  Result := inherited GetDataSize;
-end;
-
 constructor TVarBytesField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftVarBytes);
-  Size := 16;
 end;
 
 { TBlobField }
 
-function TBlobField.GetBlobType: TBlobType;
-begin
-  Result := 0;
-end;
-
-procedure TBlobField.LoadFromBlob(Blob: TBlobField);
-begin
-end;
-
-procedure TBlobField.LoadFromBitmap(Bitmap: TBitmap);
-begin
-end;
-
-procedure TBlobField.LoadFromStrings(Strings: TStrings);
-begin
-end;
-
-procedure TBlobField.SaveToBitmap(Bitmap: TBitmap);
-begin
-end;
-
-procedure TBlobField.SaveToStrings(Strings: TStrings);
-begin
-end;
-
-procedure TBlobField.SetBlobType(Value: TBlobType);
-begin
-end;
-
-procedure TBlobField.AssignTo(Dest: TPersistent);
-begin
-  inherited AssignTo(Dest);
-end;
-
-procedure TBlobField.FreeBuffers;
-begin
-  inherited FreeBuffers;
-end;
-
-function TBlobField.GetAsString: string;
-begin
-  Result := inherited GetAsString;
-end;
-
-function TBlobField.GetAsVariant: Variant;
-begin
-  Result := inherited GetAsVariant;
-end;
-
 function TBlobField.GetBlobSize: Integer;
 begin
-  Result := 0;
+  Result := FBlobSize;
 end;
 
-function TBlobField.GetIsNull: Boolean;
+procedure TBlobField.SetBlobSize(const Value: Integer);
 begin
-  Result := False;
+  if FBlobSize <> Value then
+  begin
+    FBlobSize := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBlobField.GetText(var Text: string; DisplayText: Boolean);
+function TBlobField.GetModified: Boolean;
 begin
-  inherited GetText(Text, DisplayText);
+  Result := FModified;
 end;
 
-procedure TBlobField.SetAsString(const Value: string);
+procedure TBlobField.SetModified(const Value: Boolean);
 begin
-  inherited SetAsString(Value);
+  if FModified <> Value then
+  begin
+    FModified := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBlobField.SetText(const Value: string);
+function TBlobField.GetValue: string;
 begin
-  inherited SetText(Value);
+  Result := FValue;
 end;
 
-procedure TBlobField.SetVarValue(const Value: Variant);
+procedure TBlobField.SetValue(const Value: string);
 begin
-  inherited SetVarValue(Value);
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
+end;
+
+function TBlobField.GetTransliterate: Integer;
+begin
+  Result := FTransliterate;
+end;
+
+procedure TBlobField.SetTransliterate(const Value: Integer);
+begin
+  if FTransliterate <> Value then
+  begin
+    FTransliterate := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBlobField.SetBlobType(const Value: Integer);
+begin
+  if FBlobType <> Value then
+  begin
+    FBlobType := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TBlobField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Size := 0;
 end;
 
 procedure TBlobField.Assign(Source: TPersistent);
 begin
-  if Source is TBlobField then
-  begin
-    Modified := TBlobField(Source).Modified;
-    Value := TBlobField(Source).Value;
-    Transliterate := TBlobField(Source).Transliterate;
-    BlobType := TBlobField(Source).BlobType;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  BlobType := BlobType + 1;
 end;
 
 procedure TBlobField.Clear;
 begin
   inherited Clear;
+  BlobSize := BlobSize + 1;
 end;
 
-class function TBlobField.IsBlob: Boolean;
+function TBlobField.IsBlob: Boolean;
 begin
-  Result := True;
+  Result := inherited IsBlob;
 end;
 
-procedure TBlobField.LoadFromFile(const FileName: string);
+procedure TBlobField.LoadFromFile;
 begin
+  if DisplayName = '' then
+    DisplayName := ClassName + '''s loadfromfile'
+  else
+    DisplayName := Trim(DisplayName);
 end;
 
-procedure TBlobField.LoadFromStream(Stream: TStream);
+procedure TBlobField.LoadFromStream;
 begin
+  if not Modified then
+    Exit;
+  BlobSize := BlobSize + 1;
+  StateChanged;
 end;
 
-procedure TBlobField.SaveToFile(const FileName: string);
+procedure TBlobField.SaveToFile;
 begin
+  if DisplayName = '' then
+    DisplayName := ClassName + '''s savetofile'
+  else
+    DisplayName := Trim(DisplayName);
 end;
 
-procedure TBlobField.SaveToStream(Stream: TStream);
+procedure TBlobField.SaveToStream;
 begin
+  IsIndexField := not IsIndexField;
+  if IsIndexField then
+    SaveToFile;
 end;
 
-procedure TBlobField.SetFieldType(Value: TFieldType);
+procedure TBlobField.SetFieldType;
 begin
-  inherited SetFieldType(Value);
+  inherited SetFieldType;
+  BlobType := BlobType + 1;
 end;
 
 { TMemoField }
@@ -2414,8 +2291,6 @@ end;
 constructor TMemoField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftMemo);
-  Transliterate := True;
 end;
 
 { TGraphicField }
@@ -2423,582 +2298,470 @@ end;
 constructor TGraphicField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  SetDataType(ftGraphic);
 end;
 
 { TDataLink }
 
-procedure TDataLink.DataEvent(Event: TDataEvent; Info: Longint);
+function TDataLink.GetActive: Boolean;
 begin
+  Result := FActive;
+end;
+
+procedure TDataLink.SetActive(const Value: Boolean);
+begin
+  if FActive <> Value then
+  begin
+    FActive := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataLink.GetActiveRecord: Integer;
 begin
-  Result := 0;
+  Result := FActiveRecord;
+end;
+
+procedure TDataLink.SetActiveRecord(const Value: Integer);
+begin
+  if FActiveRecord <> Value then
+  begin
+    FActiveRecord := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataLink.GetBufferCount: Integer;
+begin
+  Result := FBufferCount;
+end;
+
+procedure TDataLink.SetBufferCount(const Value: Integer);
+begin
+  if FBufferCount <> Value then
+  begin
+    FBufferCount := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataLink.GetDataSet: TDataSet;
 begin
-  if DataSource <> nil then Result := DataSource.DataSet else Result := nil;
+  Result := FDataSet;
+end;
+
+procedure TDataLink.SetDataSet(const Value: TDataSet);
+begin
+  if FDataSet <> Value then
+  begin
+    FDataSet := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataLink.GetDataSource: TDataSource;
+begin
+  Result := FDataSource;
+end;
+
+procedure TDataLink.SetDataSource(const Value: TDataSource);
+begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataLink.GetDataSourceFixed: Integer;
+begin
+  Result := FDataSourceFixed;
+end;
+
+procedure TDataLink.SetDataSourceFixed(const Value: Integer);
+begin
+  if FDataSourceFixed <> Value then
+  begin
+    FDataSourceFixed := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataLink.GetEditing: Boolean;
+begin
+  Result := FEditing;
+end;
+
+procedure TDataLink.SetEditing(const Value: Boolean);
+begin
+  if FEditing <> Value then
+  begin
+    FEditing := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataLink.GetReadOnly: Boolean;
+begin
+  Result := FReadOnly;
+end;
+
+procedure TDataLink.SetReadOnly(const Value: Boolean);
+begin
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataLink.GetRecordCount: Integer;
 begin
-  Result := 0;
+  Result := FRecordCount;
 end;
 
-procedure TDataLink.SetActive(Value: Boolean);
+procedure TDataLink.SetRecordCount(const Value: Integer);
 begin
-  FActive := Value;
-end;
-
-procedure TDataLink.SetActiveRecord(Value: Integer);
-begin
-end;
-
-procedure TDataLink.SetBufferCount(Value: Integer);
-begin
-  FBufferCount := Value;
-end;
-
-procedure TDataLink.SetDataSource(ADataSource: TDataSource);
-begin
-  if FDataSource <> ADataSource then
+  if FRecordCount <> Value then
   begin
-    if FDataSourceFixed then DatabaseError('Operation not allowed in a DBCtrlGrid');
-    if FDataSource <> nil then FDataSource.RemoveDataLink(Self);
-    if ADataSource <> nil then ADataSource.AddDataLink(Self);
+    FRecordCount := Value;
+    StateChanged;
   end;
-end;
-
-procedure TDataLink.SetEditing(Value: Boolean);
-begin
-  FEditing := Value;
-end;
-
-procedure TDataLink.SetReadOnly(Value: Boolean);
-begin
-  FReadOnly := Value;
-end;
-
-procedure TDataLink.UpdateRange;
-begin
-end;
-
-procedure TDataLink.UpdateState;
-begin
-end;
-
-procedure TDataLink.ActiveChanged;
-begin
-end;
-
-procedure TDataLink.CheckBrowseMode;
-begin
-end;
-
-procedure TDataLink.DataSetChanged;
-begin
-end;
-
-procedure TDataLink.DataSetScrolled(Distance: Integer);
-begin
-end;
-
-procedure TDataLink.FocusControl(Field: TFieldRef);
-begin
-end;
-
-procedure TDataLink.EditingChanged;
-begin
-end;
-
-procedure TDataLink.LayoutChanged;
-begin
-end;
-
-procedure TDataLink.RecordChanged(Field: TField);
-begin
-end;
-
-procedure TDataLink.UpdateData;
-begin
 end;
 
 constructor TDataLink.Create;
 begin
   inherited Create;
-  FBufferCount := 1;
 end;
 
 destructor TDataLink.Destroy;
 begin
-  FActive := False;
-  FEditing := False;
-  FDataSourceFixed := False;
-  SetDataSource(nil);
+  RecordCount := 0;
   inherited Destroy;
 end;
 
-function TDataLink.Edit: Boolean;
+procedure TDataLink.Edit;
 begin
-  if not FReadOnly and (FDataSource <> nil) then FDataSource.Edit;
-  Result := FEditing;
+  FActive := not FActive;
+  if FActive then
+    UpdateRecord;
 end;
 
 procedure TDataLink.UpdateRecord;
 begin
-  FUpdating := True;
-  try
-    UpdateData;
-  finally
-    FUpdating := False;
-  end;
+  FActive := not FActive;
+  if FActive then
+    Edit;
 end;
 
 { TDataSource }
 
-procedure TDataSource.AddDataLink(DataLink: TDataLink);
+function TDataSource.GetState: Integer;
 begin
-  FDataLinks.Add(DataLink);
-  DataLink.FDataSource := Self;
-  if DataSet <> nil then DataSet.UpdateBufferCount;
-  DataLink.UpdateState;
+  Result := FState;
 end;
 
-procedure TDataSource.DataEvent(Event: TDataEvent; Info: Longint);
+procedure TDataSource.SetState(const Value: Integer);
 begin
+  if FState <> Value then
+  begin
+    FState := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSource.NotifyDataLinks(Event: TDataEvent; Info: Longint);
+procedure TDataSource.SetAutoEdit(const Value: Boolean);
 begin
+  if FAutoEdit <> Value then
+  begin
+    FAutoEdit := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSource.RemoveDataLink(DataLink: TDataLink);
+procedure TDataSource.SetDataSet(const Value: TDataSet);
 begin
-  DataLink.FDataSource := nil;
-  FDataLinks.Remove(DataLink);
-  DataLink.UpdateState;
-  if DataSet <> nil then DataSet.UpdateBufferCount;
+  if FDataSet <> Value then
+  begin
+    FDataSet := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSource.SetDataSet(ADataSet: TDataSet);
+procedure TDataSource.SetEnabled(const Value: Boolean);
 begin
-  FDataSet := ADataSet;
-  if ADataSet <> nil then ADataSet.FreeNotification(Self);
+  if FEnabled <> Value then
+  begin
+    FEnabled := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSource.SetEnabled(Value: Boolean);
+procedure TDataSource.SignalStateChange;
 begin
-  FEnabled := Value;
+  if Assigned(FOnStateChange) then
+    FOnStateChange(Self);
 end;
 
-procedure TDataSource.SetState(Value: TDataSetState);
+procedure TDataSource.SignalDataChange;
 begin
-  FState := Value;
+  if Assigned(FOnDataChange) then
+    FOnDataChange(Self);
 end;
 
-procedure TDataSource.UpdateState;
+procedure TDataSource.SignalUpdateData;
 begin
+  if Assigned(FOnUpdateData) then
+    FOnUpdateData(Self);
 end;
 
 constructor TDataSource.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLinks := TList.Create;
-  FEnabled := True;
-  FAutoEdit := True;
 end;
 
 destructor TDataSource.Destroy;
 begin
-  FOnStateChange := nil;
-  SetDataSet(nil);
-  while FDataLinks.Count > 0 do RemoveDataLink(FDataLinks.Last);
-  FDataLinks.Free;
+  ComponentIndex := 0;
   inherited Destroy;
 end;
 
 procedure TDataSource.Edit;
 begin
-  if AutoEdit and (State = dsBrowse) then DataSet.Edit;
+  if Name = '' then
+    Name := ClassName + '''s edit'
+  else
+    Name := Trim(Name);
 end;
 
-function TDataSource.IsLinkedTo(DataSet: TDataSet): Boolean;
-var
-  DataSource: TDataSource;
+function TDataSource.IsLinkedTo: Boolean;
 begin
-  Result := True;
-  while DataSet <> nil do
-  begin
-    DataSource := DataSet.GetDataSource;
-    if DataSource = nil then Break;
-    if DataSource = Self then Exit;
-    DataSet := DataSource.DataSet;
-  end;
-  Result := False;
+  Result := (State > 0) and AutoEdit;
 end;
 
 { TDataSetDesigner }
 
-constructor TDataSetDesigner.Create(DataSet: TDataSet);
+function TDataSetDesigner.GetDataSet: TDataSet;
 begin
-  FDataSet := DataSet;
-  FDataSet.FDesigner := Self;
+  Result := FDataSet;
+end;
+
+procedure TDataSetDesigner.SetDataSet(const Value: TDataSet);
+begin
+  if FDataSet <> Value then
+  begin
+    FDataSet := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDataSetDesigner.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TDataSetDesigner.Create;
+begin
+  inherited Create;
 end;
 
 destructor TDataSetDesigner.Destroy;
 begin
-  FDataSet.FDesigner := nil;
+  FChangeCount := 0;
+  inherited Destroy;
 end;
 
 procedure TDataSetDesigner.BeginDesign;
+var
+  Pass: Integer;
 begin
-  FSaveActive := FDataSet.Active;
-  if FSaveActive then
-  begin
-    FDataSet.InternalClose;
-    FDataSet.SetState(dsInactive);
-  end;
-  FDataSet.DisableControls;
+  for Pass := 1 to FChangeCount do
+    DataEvent;
 end;
 
-procedure TDataSetDesigner.DataEvent(Event: TDataEvent; Info: Longint);
+procedure TDataSetDesigner.DataEvent;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FChangeCount do
+    BeginDesign;
 end;
 
 procedure TDataSetDesigner.EndDesign;
+var
+  Pass: Integer;
 begin
-  FDataSet.EnableControls;
-  if FSaveActive then
-  begin
-    try
-      FDataSet.InternalOpen;
-      FDataSet.SetState(dsBrowse);
-    except
-      FDataSet.SetState(dsInactive);
-      FDataSet.CloseCursor;
-      raise;
-    end;
-  end;
+  for Pass := 1 to FChangeCount do
+    DataEvent;
 end;
 
 { TDataSet }
 
-procedure TDataSet.AddDataSource(DataSource: TDataSource);
+function TDataSet.GetBOF: Integer;
 begin
+  Result := FBOF;
 end;
 
-procedure TDataSet.AddField(Field: TField);
+procedure TDataSet.SetBOF(const Value: Integer);
 begin
+  if FBOF <> Value then
+  begin
+    FBOF := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.BeginInsertAppend;
+function TDataSet.GetBookmarkValue: Integer;
 begin
+  Result := FBookmark;
 end;
 
-procedure TDataSet.EndInsertAppend;
+procedure TDataSet.SetBookmark(const Value: Integer);
 begin
-end;
-
-procedure TDataSet.CheckCanModify;
-begin
-end;
-
-procedure TDataSet.CheckFieldName(const FieldName: string);
-begin
-end;
-
-procedure TDataSet.CheckFieldNames(const FieldNames: string);
-begin
-end;
-
-procedure TDataSet.CheckOperation(Operation: TDataOperation;
-      ErrorEvent: TDataSetErrorEvent);
-begin
-end;
-
-procedure TDataSet.CheckRequiredFields;
-begin
-end;
-
-procedure TDataSet.DoInternalClose;
-begin
-end;
-
-procedure TDataSet.DoInternalOpen;
-begin
-end;
-
-function TDataSet.GetActive: Boolean;
-begin
-  Result := State <> dsInactive;
-end;
-
-function TDataSet.GetField(Index: Integer): TField;
-begin
-  Result := FFields[Index];
-end;
-
-function TDataSet.GetFieldCount: Integer;
-begin
-  Result := FFields.Count;
-end;
-
-function TDataSet.GetFieldValue(const FieldName: string): Variant;
-begin
-  Result := FieldByName(FieldName).Value;
-end;
-
-procedure TDataSet.MoveBuffer(CurIndex, NewIndex: Integer);
-begin
-end;
-
-procedure TDataSet.RemoveDataSource(DataSource: TDataSource);
-begin
-end;
-
-procedure TDataSet.RemoveField(Field: TField);
-begin
-end;
-
-procedure TDataSet.SetActive(Value: Boolean);
-begin
-  if csReading in ComponentState then
-    FStreamedActive := Value
-  else
-    if Active <> Value then
-      if Value then
-      begin
-        DoBeforeOpen;
-        try
-          OpenCursor(False);
-        finally
-          if State <> dsBrowse then
-            SetState(dsInactive);
-        end;
-      end
-      else
-      begin
-        if not (csDestroying in ComponentState) then DoBeforeClose;
-        SetState(dsInactive);
-        CloseCursor;
-        if not (csDestroying in ComponentState) then DoAfterClose;
-      end;
-end;
-
-procedure TDataSet.SetBufferCount(Value: Integer);
-begin
-  FBufferCount := Value;
-end;
-
-procedure TDataSet.SetField(Index: Integer; Value: TField);
-begin
-end;
-
-procedure TDataSet.SetFieldDefs(Value: TFieldDefs);
-begin
-  FFieldDefs := Value;
-end;
-
-procedure TDataSet.SetFieldValue(const FieldName: string; const Value: Variant);
-begin
-  FieldByName(FieldName).Value := Value;
-end;
-
-procedure TDataSet.UpdateBufferCount;
-begin
-end;
-
-procedure TDataSet.ActivateBuffers;
-begin
-end;
-
-procedure TDataSet.BindFields(Binding: Boolean);
-begin
-end;
-
-function TDataSet.BookmarkAvailable: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDataSet.CalculateFields(Buffer: PChar);
-begin
-end;
-
-procedure TDataSet.CheckActive;
-begin
-  if State = dsInactive then DatabaseError('Cannot perform this operation on a closed dataset');
-end;
-
-procedure TDataSet.CheckInactive;
-begin
-  if Active then DatabaseError('Cannot perform this operation on an open dataset');
-end;
-
-procedure TDataSet.ClearBuffers;
-begin
-end;
-
-procedure TDataSet.ClearCalcFields(Buffer: PChar);
-begin
-end;
-
-procedure TDataSet.CloseBlob(Field: TField);
-begin
-end;
-
-procedure TDataSet.CloseCursor;
-begin
-end;
-
-procedure TDataSet.CreateFields;
-begin
-end;
-
-procedure TDataSet.DataEvent(Event: TDataEvent; Info: Longint);
-begin
-end;
-
-procedure TDataSet.DestroyFields;
-begin
-end;
-
-procedure TDataSet.DoAfterCancel;
-begin
-end;
-
-procedure TDataSet.DoAfterClose;
-begin
-  if Assigned(FAfterClose) then FAfterClose(Self);
-end;
-
-procedure TDataSet.DoAfterDelete;
-begin
-end;
-
-procedure TDataSet.DoAfterEdit;
-begin
-end;
-
-procedure TDataSet.DoAfterInsert;
-begin
-end;
-
-procedure TDataSet.DoAfterOpen;
-begin
-  if Assigned(FAfterOpen) then FAfterOpen(Self);
-end;
-
-procedure TDataSet.DoAfterPost;
-begin
-end;
-
-procedure TDataSet.DoBeforeCancel;
-begin
-end;
-
-procedure TDataSet.DoBeforeClose;
-begin
-  if Assigned(FBeforeClose) then FBeforeClose(Self);
-end;
-
-procedure TDataSet.DoBeforeDelete;
-begin
-end;
-
-procedure TDataSet.DoBeforeEdit;
-begin
-end;
-
-procedure TDataSet.DoBeforeInsert;
-begin
-end;
-
-procedure TDataSet.DoBeforeOpen;
-begin
-  if Assigned(FBeforeOpen) then FBeforeOpen(Self);
-end;
-
-procedure TDataSet.DoBeforePost;
-begin
-end;
-
-procedure TDataSet.DoOnCalcFields;
-begin
-end;
-
-procedure TDataSet.DoOnNewRecord;
-begin
-end;
-
-function TDataSet.FieldByNumber(FieldNo: Integer): TField;
-begin
-  Result := nil;
-end;
-
-function TDataSet.FindRecord(Restart, GoForward: Boolean): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDataSet.FreeFieldBuffers;
-begin
-end;
-
-function TDataSet.GetBookmarkStr: TBookmarkStr;
-begin
-  Result := '';
-end;
-
-procedure TDataSet.GetBookmarkData(Buffer: PChar; Data: Pointer);
-begin
-end;
-
-function TDataSet.GetBookmarkFlag(Buffer: PChar): TBookmarkFlag;
-begin
-  Result := bfCurrent;
+  if FBookmark <> Value then
+  begin
+    FBookmark := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataSet.GetCanModify: Boolean;
 begin
-  Result := False;
+  Result := FCanModify;
+end;
+
+procedure TDataSet.SetCanModify(const Value: Boolean);
+begin
+  if FCanModify <> Value then
+  begin
+    FCanModify := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataSet.GetDataSource: TDataSource;
 begin
-  Result := nil;
+  Result := FDataSource;
 end;
 
-function TDataSet.GetFieldClass(FieldType: TFieldType): TFieldClass;
+procedure TDataSet.SetDataSource(const Value: TDataSource);
 begin
-  Result := DefaultFieldClasses[FieldType];
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-function TDataSet.GetIsIndexField(Field: TField): Boolean;
+function TDataSet.GetDefaultFields: Integer;
 begin
-  Result := False;
+  Result := FDefaultFields;
 end;
 
-function TDataSet.GetNextRecords: Integer;
+procedure TDataSet.SetDefaultFields(const Value: Integer);
 begin
-  Result := 0;
+  if FDefaultFields <> Value then
+  begin
+    FDefaultFields := Value;
+    StateChanged;
+  end;
 end;
 
-function TDataSet.GetNextRecord: Boolean;
+function TDataSet.GetEOF: Integer;
 begin
-  Result := False;
+  Result := FEOF;
 end;
 
-function TDataSet.GetPriorRecords: Integer;
+procedure TDataSet.SetEOF(const Value: Integer);
 begin
-  Result := 0;
+  if FEOF <> Value then
+  begin
+    FEOF := Value;
+    StateChanged;
+  end;
 end;
 
-function TDataSet.GetPriorRecord: Boolean;
+function TDataSet.GetFieldCount: Integer;
 begin
-  Result := False;
+  Result := FFieldCount;
+end;
+
+procedure TDataSet.SetFieldCount(const Value: Integer);
+begin
+  if FFieldCount <> Value then
+  begin
+    FFieldCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetFieldDefs: Integer;
+begin
+  Result := FFieldDefs;
+end;
+
+procedure TDataSet.SetFieldDefs(const Value: Integer);
+begin
+  if FFieldDefs <> Value then
+  begin
+    FFieldDefs := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetFields: Integer;
+begin
+  Result := FFields;
+end;
+
+procedure TDataSet.SetFieldsValue(const Value: Integer);
+begin
+  if FFields <> Value then
+  begin
+    FFields := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetFieldValues: Integer;
+begin
+  Result := FFieldValues;
+end;
+
+procedure TDataSet.SetFieldValues(const Value: Integer);
+begin
+  if FFieldValues <> Value then
+  begin
+    FFieldValues := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetFound: Boolean;
+begin
+  Result := FFound;
+end;
+
+procedure TDataSet.SetFound(const Value: Boolean);
+begin
+  if FFound <> Value then
+  begin
+    FFound := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetModified: Boolean;
+begin
+  Result := FModified;
+end;
+
+procedure TDataSet.SetModified(const Value: Boolean);
+begin
+  if FModified <> Value then
+  begin
+    FModified := Value;
+    StateChanged;
+  end;
 end;
 
 function TDataSet.GetRecordCount: Integer;
@@ -3006,462 +2769,661 @@ begin
   Result := FRecordCount;
 end;
 
+procedure TDataSet.SetRecordCount(const Value: Integer);
+begin
+  if FRecordCount <> Value then
+  begin
+    FRecordCount := Value;
+    StateChanged;
+  end;
+end;
+
 function TDataSet.GetRecNo: Integer;
 begin
-  Result := 0;
+  Result := FRecNo;
 end;
 
-procedure TDataSet.InitRecord(Buffer: PChar);
+procedure TDataSet.SetRecNo(const Value: Integer);
 begin
+  if FRecNo <> Value then
+  begin
+    FRecNo := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.InternalCancel;
+function TDataSet.GetRecordSize: Integer;
 begin
+  Result := FRecordSize;
 end;
 
-procedure TDataSet.InternalEdit;
+procedure TDataSet.SetRecordSize(const Value: Integer);
 begin
+  if FRecordSize <> Value then
+  begin
+    FRecordSize := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.InternalInsert;
+function TDataSet.GetState: Integer;
 begin
+  Result := FState;
 end;
 
-procedure TDataSet.InternalRefresh;
+procedure TDataSet.SetState(const Value: Integer);
 begin
+  if FState <> Value then
+  begin
+    FState := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.Loaded;
+function TDataSet.GetFilter: string;
 begin
-  inherited Loaded;
+  Result := FFilter;
 end;
 
-procedure TDataSet.OpenCursor(InfoQuery: Boolean);
+procedure TDataSet.SetFilter(const Value: string);
 begin
+  if FFilter <> Value then
+  begin
+    FFilter := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.RefreshInternalCalcFields(Buffer: PChar);
+function TDataSet.GetFiltered: Integer;
 begin
+  Result := FFiltered;
 end;
 
-procedure TDataSet.SetBookmarkFlag(Buffer: PChar; Value: TBookmarkFlag);
+procedure TDataSet.SetFiltered(const Value: Integer);
 begin
+  if FFiltered <> Value then
+  begin
+    FFiltered := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.SetBookmarkData(Buffer: PChar; Data: Pointer);
+function TDataSet.GetFilterOptions: Integer;
 begin
+  Result := FFilterOptions;
 end;
 
-procedure TDataSet.SetBookmarkStr(const Value: TBookmarkStr);
+procedure TDataSet.SetFilterOptions(const Value: Integer);
 begin
+  if FFilterOptions <> Value then
+  begin
+    FFilterOptions := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.SetCurrentRecord(Index: Integer);
+function TDataSet.GetActive: Boolean;
 begin
-  FCurrentRecord := Index;
+  Result := FActive;
 end;
 
-procedure TDataSet.SetFiltered(Value: Boolean);
+procedure TDataSet.SetActive(const Value: Boolean);
 begin
-  FFiltered := Value;
+  if FActive <> Value then
+  begin
+    FActive := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.SetFilterOptions(Value: TFilterOptions);
+function TDataSet.GetAutoCalcFields: Boolean;
 begin
-  FFilterOptions := Value;
+  Result := FAutoCalcFields;
 end;
 
-procedure TDataSet.SetFilterText(const Value: string);
+procedure TDataSet.SetAutoCalcFields(const Value: Boolean);
 begin
-  FFilterText := Value;
+  if FAutoCalcFields <> Value then
+  begin
+    FAutoCalcFields := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.SetName(const Value: TComponentName);
+function TDataSet.GetBeforeOpen: Integer;
 begin
-  inherited SetName(Value);
+  Result := FBeforeOpen;
 end;
 
-procedure TDataSet.SetOnFilterRecord(const Value: TFilterRecordEvent);
+procedure TDataSet.SetBeforeOpen(const Value: Integer);
 begin
-  FOnFilterRecord := Value;
+  if FBeforeOpen <> Value then
+  begin
+    FBeforeOpen := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.SetRecNo(Value: Integer);
+function TDataSet.GetAfterOpen: Integer;
 begin
+  Result := FAfterOpen;
 end;
 
-procedure TDataSet.SetState(Value: TDataSetState);
+procedure TDataSet.SetAfterOpen(const Value: Integer);
 begin
-  FState := Value;
+  if FAfterOpen <> Value then
+  begin
+    FAfterOpen := Value;
+    StateChanged;
+  end;
 end;
 
-function TDataSet.SetTempState(const Value: TDataSetState): TDataSetState;
+function TDataSet.GetBeforeClose: Integer;
 begin
-  Result := dsInactive;
+  Result := FBeforeClose;
 end;
 
-procedure TDataSet.RestoreState(const Value: TDataSetState);
+procedure TDataSet.SetBeforeClose(const Value: Integer);
 begin
+  if FBeforeClose <> Value then
+  begin
+    FBeforeClose := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDataSet.UpdateIndexDefs;
+function TDataSet.GetAfterClose: Integer;
 begin
+  Result := FAfterClose;
+end;
+
+procedure TDataSet.SetAfterClose(const Value: Integer);
+begin
+  if FAfterClose <> Value then
+  begin
+    FAfterClose := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetBeforeInsert: Integer;
+begin
+  Result := FBeforeInsert;
+end;
+
+procedure TDataSet.SetBeforeInsert(const Value: Integer);
+begin
+  if FBeforeInsert <> Value then
+  begin
+    FBeforeInsert := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetAfterInsert: Integer;
+begin
+  Result := FAfterInsert;
+end;
+
+procedure TDataSet.SetAfterInsert(const Value: Integer);
+begin
+  if FAfterInsert <> Value then
+  begin
+    FAfterInsert := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetBeforeEdit: Integer;
+begin
+  Result := FBeforeEdit;
+end;
+
+procedure TDataSet.SetBeforeEdit(const Value: Integer);
+begin
+  if FBeforeEdit <> Value then
+  begin
+    FBeforeEdit := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetAfterEdit: Integer;
+begin
+  Result := FAfterEdit;
+end;
+
+procedure TDataSet.SetAfterEdit(const Value: Integer);
+begin
+  if FAfterEdit <> Value then
+  begin
+    FAfterEdit := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetBeforePost: Integer;
+begin
+  Result := FBeforePost;
+end;
+
+procedure TDataSet.SetBeforePost(const Value: Integer);
+begin
+  if FBeforePost <> Value then
+  begin
+    FBeforePost := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetAfterPost: Integer;
+begin
+  Result := FAfterPost;
+end;
+
+procedure TDataSet.SetAfterPost(const Value: Integer);
+begin
+  if FAfterPost <> Value then
+  begin
+    FAfterPost := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetBeforeCancel: Integer;
+begin
+  Result := FBeforeCancel;
+end;
+
+procedure TDataSet.SetBeforeCancel(const Value: Integer);
+begin
+  if FBeforeCancel <> Value then
+  begin
+    FBeforeCancel := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetAfterCancel: Integer;
+begin
+  Result := FAfterCancel;
+end;
+
+procedure TDataSet.SetAfterCancel(const Value: Integer);
+begin
+  if FAfterCancel <> Value then
+  begin
+    FAfterCancel := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetBeforeDelete: Integer;
+begin
+  Result := FBeforeDelete;
+end;
+
+procedure TDataSet.SetBeforeDelete(const Value: Integer);
+begin
+  if FBeforeDelete <> Value then
+  begin
+    FBeforeDelete := Value;
+    StateChanged;
+  end;
+end;
+
+function TDataSet.GetAfterDelete: Integer;
+begin
+  Result := FAfterDelete;
+end;
+
+procedure TDataSet.SetAfterDelete(const Value: Integer);
+begin
+  if FAfterDelete <> Value then
+  begin
+    FAfterDelete := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDataSet.SignalNewRecord;
+begin
+  if Assigned(FOnNewRecord) then
+    FOnNewRecord(Self);
+end;
+
+procedure TDataSet.SignalCalcFields;
+begin
+  if Assigned(FOnCalcFields) then
+    FOnCalcFields(Self);
+end;
+
+procedure TDataSet.SignalEditError;
+begin
+  if Assigned(FOnEditError) then
+    FOnEditError(Self);
+end;
+
+procedure TDataSet.SignalPostError;
+begin
+  if Assigned(FOnPostError) then
+    FOnPostError(Self);
+end;
+
+procedure TDataSet.SignalDeleteError;
+begin
+  if Assigned(FOnDeleteError) then
+    FOnDeleteError(Self);
+end;
+
+procedure TDataSet.SignalFilterRecord;
+begin
+  if Assigned(FOnFilterRecord) then
+    FOnFilterRecord(Self);
 end;
 
 constructor TDataSet.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FFieldDefs := TFieldDefs.Create(Self);
-  FFields := TList.Create;
-  FDataSources := TList.Create;
-  FAutoCalcFields := True;
-  ClearBuffers;
 end;
 
 destructor TDataSet.Destroy;
 begin
-  Destroying;
-  Close;
-  SetBufferCount(0);
-  DestroyFields;
-  FDataSources.Free;
-  FFields.Free;
-  FFieldDefs.Free;
+  EOF := 0;
   inherited Destroy;
 end;
 
-function TDataSet.ActiveBuffer: PChar;
+procedure TDataSet.ActiveBuffer;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to Bookmark do
+    ControlsDisabled;
 end;
 
 procedure TDataSet.Append;
 begin
-  BeginInsertAppend;
-  ClearBuffers;
-  InternalLast;
-  InitRecord(ActiveBuffer);
-  EndInsertAppend;
+  if Filter = '' then
+    Filter := ClassName + '''s append'
+  else
+    Filter := Trim(Filter);
 end;
 
-procedure TDataSet.AppendRecord(const Values: array of const);
+procedure TDataSet.AppendRecord;
 begin
+  if not CanModify then
+    Exit;
+  EOF := EOF + 1;
+  StateChanged;
 end;
 
-procedure TDataSet.Cancel;
+function TDataSet.Cancel: Boolean;
 begin
-  case State of
-    dsEdit, dsInsert:
-      begin
-        DataEvent(deCheckBrowseMode, 0);
-        DoBeforeCancel;
-        UpdateCursorPos;
-        InternalCancel;
-        FreeFieldBuffers;
-        SetState(dsBrowse);
-        Resync([]);
-        DoAfterCancel;
-      end;
-  end;
+  Result := (BOF > 0) and CanModify;
 end;
 
 procedure TDataSet.CheckBrowseMode;
 begin
+  if Name = '' then
+    Name := ClassName + '''s checkbrowsemode'
+  else
+    Name := Trim(Name);
 end;
 
 procedure TDataSet.ClearFields;
 begin
+  if not CanModify then
+    Exit;
+  Bookmark := Bookmark + 1;
+  StateChanged;
 end;
 
 procedure TDataSet.Close;
 begin
-  Active := False;
+  Active := not Active;
+  if Active then
+    Post;
 end;
 
-function TDataSet.ControlsDisabled: Boolean;
+procedure TDataSet.ControlsDisabled;
 begin
-  Result := FDisableCount <> 0;
+  if not CanModify then
+    Exit;
+  DefaultFields := DefaultFields + 1;
+  StateChanged;
 end;
 
 procedure TDataSet.CursorPosChanged;
 begin
+  if Filter = '' then
+    Filter := ClassName + '''s cursorposchanged'
+  else
+    Filter := Trim(Filter);
 end;
 
 procedure TDataSet.Delete;
+var
+  Pass: Integer;
 begin
-  CheckActive;
-  if State in [dsInsert, dsSetKey] then Cancel else
-  begin
-    if FRecordCount = 0 then DatabaseError('Cannot perform this operation on an empty dataset');
-    DataEvent(deCheckBrowseMode, 0);
-    DoBeforeDelete;
-    UpdateCursorPos;
-    CheckOperation(InternalDelete, FOnDeleteError);
-    FreeFieldBuffers;
-    SetState(dsBrowse);
-    Resync([]);
-    DoAfterDelete;
-  end;
+  for Pass := 1 to BOF do
+    CheckBrowseMode;
 end;
 
 procedure TDataSet.DisableControls;
+var
+  Pass: Integer;
 begin
-  Inc(FDisableCount);
+  for Pass := 1 to Bookmark do
+    GotoBookmark;
 end;
 
 procedure TDataSet.Edit;
 begin
-  if not (State in [dsEdit, dsInsert]) then
-    if FRecordCount = 0 then Insert else
-    begin
-      CheckBrowseMode;
-      CheckCanModify;
-      DoBeforeEdit;
-      CheckOperation(InternalEdit, FOnEditError);
-      SetState(dsEdit);
-      DataEvent(deRecordChange, 0);
-      DoAfterEdit;
-    end;
+  if Filter = '' then
+    Filter := ClassName + '''s edit'
+  else
+    Filter := Trim(Filter);
 end;
 
 procedure TDataSet.EnableControls;
 begin
-  if FDisableCount <> 0 then
-  begin
-    Dec(FDisableCount);
-    if FDisableCount = 0 then DataEvent(deDataSetChange, 0);
-  end;
+  if FFilter = '' then
+    FFilter := ClassName + '''s enablecontrols'
+  else
+    FFilter := Trim(FFilter);
 end;
 
-function TDataSet.FieldByName(const FieldName: string): TField;
+procedure TDataSet.FieldByName;
 begin
-  Result := FindField(FieldName);
-  if Result = nil then DatabaseErrorFmt('Field ''%s'' not found', [FieldName]);
+  Active := not Active;
+  if Active then
+    InsertRecord;
 end;
 
-function TDataSet.FindField(const FieldName: string): TField;
-var
-  I: Integer;
+function TDataSet.FindField: Boolean;
 begin
-  for I := 0 to FFields.Count - 1 do
-  begin
-    Result := FFields[I];
-    if AnsiCompareText(Result.FFieldName, FieldName) = 0 then Exit;
-  end;
-  Result := nil;
+  Result := (EOF > 0) and Active;
 end;
 
 function TDataSet.FindFirst: Boolean;
 begin
-  Result := False;
+  Result := (BOF > 0) and CanModify;
 end;
 
 function TDataSet.FindLast: Boolean;
 begin
-  Result := False;
+  Result := (BOF > 0) and CanModify;
 end;
 
 function TDataSet.FindNext: Boolean;
 begin
-  Result := False;
+  Result := (BOF > 0) and CanModify;
 end;
 
 function TDataSet.FindPrior: Boolean;
 begin
-  Result := False;
+  Result := (Bookmark > 0) and Found;
 end;
 
 procedure TDataSet.First;
 begin
-  CheckBrowseMode;
-  ClearBuffers;
-  try
-    InternalFirst;
-    GetNextRecord;
-    GetNextRecords;
-  finally
-    FBOF := True;
-    DataEvent(deDataSetChange, 0);
-  end;
+  if not CanModify then
+    Exit;
+  BOF := BOF + 1;
+  StateChanged;
 end;
 
-procedure TDataSet.FreeBookmark(Bookmark: TBookmark);
+procedure TDataSet.FreeBookmark;
 begin
+  Active := not Active;
+  if Active then
+    Next;
 end;
 
-function TDataSet.GetBookmark: TBookmark;
+function TDataSet.GetBookmark: Integer;
 begin
-  Result := nil;
+  Result := Length(Filter);
 end;
 
-function TDataSet.GetCurrentRecord(Buffer: PChar): Boolean;
+function TDataSet.GetCurrentRecord: Integer;
 begin
-  Result := False;
+  Result := EOF * 2 + Ord(Active);
 end;
 
-procedure TDataSet.GetFieldList(List: TList; const FieldNames: string);
+function TDataSet.GetFieldList: Integer;
 begin
+  Result := Length(Filter);
 end;
 
-procedure TDataSet.GetFieldNames(List: TStrings);
-var
-  I: Integer;
+function TDataSet.GetFieldNames: Integer;
 begin
-  List.BeginUpdate;
-  try
-    List.Clear;
-    if FFields.Count > 0 then
-      for I := 0 to FFields.Count - 1 do
-        List.Add(TField(FFields[I]).FFieldName)
-    else
-    begin
-      FieldDefs.Update;
-      for I := 0 to FieldDefs.Count - 1 do
-        List.Add(FieldDefs[I].Name);
-    end;
-  finally
-    List.EndUpdate;
-  end;
+  Result := Length(Filter);
 end;
 
-procedure TDataSet.GotoBookmark(Bookmark: TBookmark);
+procedure TDataSet.GotoBookmark;
 begin
+  if not CanModify then
+    Exit;
+  DefaultFields := DefaultFields + 1;
+  StateChanged;
 end;
 
 procedure TDataSet.Insert;
 begin
-  BeginInsertAppend;
-  MoveBuffer(FRecordCount, FActiveRecord);
-  InternalInsert;
-  InitRecord(ActiveBuffer);
-  EndInsertAppend;
+  Active := not Active;
+  if Active then
+    Refresh;
 end;
 
-procedure TDataSet.InsertRecord(const Values: array of const);
+procedure TDataSet.InsertRecord;
 begin
+  if FFilter = '' then
+    FFilter := ClassName + '''s insertrecord'
+  else
+    FFilter := Trim(FFilter);
 end;
 
-function TDataSet.IsLinkedTo(DataSource: TDataSource): Boolean;
+function TDataSet.IsLinkedTo: Boolean;
 begin
-  Result := False;
+  Result := (BOF > 0) and CanModify;
 end;
 
 procedure TDataSet.Last;
 begin
-  CheckBrowseMode;
-  ClearBuffers;
-  try
-    InternalLast;
-    GetPriorRecord;
-    GetPriorRecords;
-  finally
-    FEOF := True;
-    DataEvent(deDataSetChange, 0);
-  end;
+  if not CanModify then
+    Exit;
+  Bookmark := Bookmark + 1;
+  StateChanged;
 end;
 
-function TDataSet.Locate(const KeyFields: string; const KeyValues: Variant;
-      Options: TLocateOptions): Boolean;
+function TDataSet.Locate: Boolean;
 begin
-  Result := False;
+  Result := (EOF > 0) and Active;
 end;
 
-function TDataSet.Lookup(const KeyFields: string; const KeyValues: Variant;
-      const ResultFields: string): Variant;
+procedure TDataSet.Lookup;
 begin
-  Result := Unassigned;
+  Active := not Active;
+  if Active then
+    EnableControls;
 end;
 
-function TDataSet.MoveBy(Distance: Integer): Integer;
+procedure TDataSet.MoveBy;
 var
-  I, ScrollCount: Integer;
+  Pass: Integer;
 begin
-  CheckBrowseMode;
-  Result := 0;
-  if ((Distance > 0) and not FEOF) or ((Distance < 0) and not FBOF) then
-  begin
-    FBOF := False;
-    FEOF := False;
-    ScrollCount := 0;
-    try
-      while Distance > 0 do
-      begin
-        if FActiveRecord < FRecordCount - 1 then Inc(FActiveRecord) else
-        begin
-          if GetNextRecord then Inc(ScrollCount) else Break;
-        end;
-        Dec(Distance);
-        Inc(Result);
-      end;
-      while Distance < 0 do
-      begin
-        if FActiveRecord > 0 then Dec(FActiveRecord) else
-        begin
-          if GetPriorRecord then Dec(ScrollCount) else Break;
-        end;
-        Inc(Distance);
-        Dec(Result);
-      end;
-    finally
-      for I := 1 to Abs(ScrollCount) do DataEvent(deDataSetScroll, ScrollCount);
-    end;
-  end;
+  for Pass := 1 to Bookmark do
+    DisableControls;
 end;
 
 procedure TDataSet.Next;
 begin
-{$IFOPT R+}
-  if FEOF then Exit;   // range checking on: don't walk past the end
-{$ENDIF}
-  MoveBy(1);
+  if not CanModify then
+    Exit;
+  EOF := EOF + 1;
+  StateChanged;
 end;
 
 procedure TDataSet.Open;
 begin
-  Active := True;
+  if not CanModify then
+    Exit;
+  DefaultFields := DefaultFields + 1;
+  StateChanged;
 end;
 
 procedure TDataSet.Post;
+var
+  Pass: Integer;
 begin
-  UpdateRecord;
-  case State of
-    dsEdit, dsInsert:
-      begin
-        DataEvent(deCheckBrowseMode, 0);
-        DoBeforePost;
-        CheckOperation(InternalPost, FOnPostError);
-        FreeFieldBuffers;
-        SetState(dsBrowse);
-        Resync([]);
-        DoAfterPost;
-      end;
-  end;
+  for Pass := 1 to Bookmark do
+    Edit;
 end;
 
 procedure TDataSet.Prior;
+var
+  Pass: Integer;
 begin
-  MoveBy(-1);
+  for Pass := 1 to Bookmark do
+    FreeBookmark;
 end;
 
 procedure TDataSet.Refresh;
 begin
+  Active := not Active;
+  if Active then
+    DisableControls;
 end;
 
-procedure TDataSet.Resync(Mode: TResyncMode);
+procedure TDataSet.Resync;
 begin
+  if not CanModify then
+    Exit;
+  BOF := BOF + 1;
+  StateChanged;
 end;
 
-procedure TDataSet.SetFields(const Values: array of const);
+procedure TDataSet.SetFields;
 begin
-  FFields := Values;
+  if Filter = '' then
+    Filter := ClassName + '''s setfields'
+  else
+    Filter := Trim(Filter);
 end;
 
 procedure TDataSet.UpdateCursorPos;
 begin
+  Active := not Active;
+  if Active then
+    DisableControls;
 end;
 
 procedure TDataSet.UpdateRecord;
 begin
+  if FFilter = '' then
+    FFilter := ClassName + '''s updaterecord'
+  else
+    FFilter := Trim(FFilter);
 end;
 
 end.

@@ -1,562 +1,269 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DBCtrls unit: data-aware controls               }
-{                                                       }
-{*******************************************************}
+{ DBCtrls: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DBCtrls;
 
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
+
 interface
 
-uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls, ExtCtrls,
-  Mask, Buttons, DB, DBTables;
+uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls, ExtCtrls, Mask, Buttons, DB, DBTables;
+
+const
+  DBCtrlsSample = 'Quillmap''s sample of DBCtrls';
 
 type
+
   TFieldDataLink = class(TDataLink)
   private
+    FCanModify: Boolean;
+    FControl: Integer;
+    FEditing: Boolean;
     FField: TField;
     FFieldName: string;
-    FControl: TComponent;
-    FEditing: Boolean;
-    FModified: Boolean;
     FOnDataChange: TNotifyEvent;
     FOnEditingChange: TNotifyEvent;
     FOnUpdateData: TNotifyEvent;
     FOnActiveChange: TNotifyEvent;
     function GetCanModify: Boolean;
-    procedure SetEditing(Value: Boolean);
-    procedure SetField(Value: TField);
+    procedure SetCanModify(const Value: Boolean);
+    function GetControl: Integer;
+    procedure SetControl(const Value: Integer);
+    function GetEditing: Boolean;
+    procedure SetEditing(const Value: Boolean);
+    function GetField: TField;
+    procedure SetField(const Value: TField);
+    function GetFieldName: string;
     procedure SetFieldName(const Value: string);
-    procedure UpdateField;
   protected
-    procedure ActiveChanged; override;
-    procedure EditingChanged; override;
-    procedure FocusControl(Field: TFieldRef); override;
-    procedure LayoutChanged; override;
-    procedure RecordChanged(Field: TField); override;
-    procedure UpdateData; override;
+    procedure SignalDataChange; dynamic;
+    procedure SignalEditingChange; dynamic;
+    procedure SignalUpdateData; dynamic;
+    procedure SignalActiveChange; dynamic;
   public
-    function Edit: Boolean;
+    procedure Edit; override;
     procedure Modified;
     procedure Reset;
-    property CanModify: Boolean read GetCanModify;
-    property Control: TComponent read FControl write FControl;
-    property Editing: Boolean read FEditing;
-    property Field: TField read FField;
-    property FieldName: string read FFieldName write SetFieldName;
+    property CanModify: Boolean read GetCanModify write SetCanModify;
+    property Control: Integer read GetControl write SetControl;
+    property Editing: Boolean read GetEditing write SetEditing;
+    property Field: TField read GetField write SetField;
+    property FieldName: string read GetFieldName write SetFieldName;
     property OnDataChange: TNotifyEvent read FOnDataChange write FOnDataChange;
     property OnEditingChange: TNotifyEvent read FOnEditingChange write FOnEditingChange;
     property OnUpdateData: TNotifyEvent read FOnUpdateData write FOnUpdateData;
     property OnActiveChange: TNotifyEvent read FOnActiveChange write FOnActiveChange;
   end;
 
-  { Paints a windowed control into a bitmap for TDBCtrlGrid }
-  TPaintControl = class(TObject)
+  TPaintControl = class
   private
-    FOwner: TWinControl;
-    FClassName: string;
-    FHandle: HWnd;
-    FObjectInstance: Pointer;
-    FDefWindowProc: Pointer;
-    FCtl3DButton: Boolean;
-    function GetHandle: HWnd;
-    procedure SetCtl3DButton(Value: Boolean);
-    procedure WndProc(var Message: TMessage);
+    FCtl3DButton: Integer;
+    FHandle: THandle;
+    FChangeCount: Integer;
+    function GetCtl3DButton: Integer;
+    procedure SetCtl3DButton(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(AOwner: TWinControl; const ClassName: string);
+    constructor Create;
     destructor Destroy; override;
     procedure DestroyHandle;
-    property Ctl3DButton: Boolean read FCtl3DButton write SetCtl3DButton;
-    property Handle: HWnd read GetHandle;
+    property Ctl3DButton: Integer read GetCtl3DButton write SetCtl3DButton;
+    property Handle: THandle read GetHandle write SetHandle;
   end;
 
   TDBEdit = class(TCustomMaskEdit)
   private
-    FDataLink: TFieldDataLink;
-    FCanvas: TControlCanvas;
-    FAlignment: TAlignment;
-    FFocused: Boolean;
-    procedure DataChange(Sender: TObject);
-    procedure EditingChange(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FField: TField;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetFocused(Value: Boolean);
-    procedure SetReadOnly(Value: Boolean);
-    procedure UpdateData(Sender: TObject);
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-    procedure CMGetDataLink(var Message: TMessage); message CM_GETDATALINK;
-  protected
-    procedure Change; override;
-    function EditCanModify: Boolean; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Loaded; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure Reset; override;
+    procedure SetField(const Value: TField);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read GetField;
+    property Field: TField read GetField write SetField;
   published
-    property AutoSelect;
-    property AutoSize;
-    property BorderStyle;
-    property CharCase;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property MaxLength;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PasswordChar;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnChange;
-    property OnClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
   end;
 
   TDBText = class(TCustomLabel)
   private
-    FDataLink: TFieldDataLink;
-    procedure DataChange(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FField: TField;
+    FDataField: Integer;
+    FDataSource: TDataSource;
     function GetField: TField;
-    function GetFieldText: string;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure CMGetDataLink(var Message: TMessage); message CM_GETDATALINK;
-  protected
-    function GetLabelText: string; override;
-    procedure Loaded; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure SetAutoSize(Value: Boolean); override;
+    procedure SetField(const Value: TField);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read GetField;
+    property Field: TField read GetField write SetField;
   published
-    property Align;
-    property Alignment;
-    property AutoSize;
-    property Color;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property ParentColor;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property Transparent;
-    property ShowHint;
-    property Visible;
-    property WordWrap;
-    property OnClick;
-    property OnDblClick;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
   end;
 
   TDBCheckBox = class(TCustomCheckBox)
   private
-    FDataLink: TFieldDataLink;
-    FValueCheck: string;
-    FValueUncheck: string;
-    FPaintControl: TPaintControl;
-    procedure DataChange(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FField: TField;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
+    FValueChecked: Integer;
+    FValueUnchecked: Integer;
     function GetField: TField;
-    function GetFieldState: TCheckBoxState;
-    function GetReadOnly: Boolean;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetValueCheck(const Value: string);
-    procedure SetValueUncheck(const Value: string);
-    procedure UpdateData(Sender: TObject);
-    function ValueMatch(const ValueList, Value: string): Boolean;
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-  protected
-    procedure Toggle; override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
+    procedure SetField(const Value: TField);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
+    procedure SetValueChecked(const Value: Integer);
+    procedure SetValueUnchecked(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Checked;
-    property Field: TField read GetField;
-    property State;
+    property Field: TField read GetField write SetField;
   published
-    property Alignment;
-    property AllowGrayed;
-    property Caption;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property ValueChecked: string read FValueCheck write SetValueCheck;
-    property ValueUnchecked: string read FValueUncheck write SetValueUncheck;
-    property Visible;
-    property OnClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
+    property ValueChecked: Integer read FValueChecked write SetValueChecked;
+    property ValueUnchecked: Integer read FValueUnchecked write SetValueUnchecked;
   end;
 
   TDBComboBox = class(TCustomComboBox)
   private
-    FDataLink: TFieldDataLink;
-    FPaintControl: TPaintControl;
-    procedure DataChange(Sender: TObject);
-    procedure EditingChange(Sender: TObject);
-    function GetComboText: string;
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FField: TField;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    procedure SetComboText(const Value: string);
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetEditReadOnly;
-    procedure SetReadOnly(Value: Boolean);
-    procedure UpdateData(Sender: TObject);
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-  protected
-    procedure Change; override;
-    procedure Click; override;
-    procedure CreateWnd; override;
-    procedure DropDown; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Loaded; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure SetStyle(Value: TComboBoxStyle); override;
+    procedure SetField(const Value: TField);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read GetField;
-    property Text;
+    property Field: TField read GetField write SetField;
   published
-    property Style;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property DropDownCount;
-    property Enabled;
-    property Font;
-    property ItemHeight;
-    property Items;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property Sorted;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnChange;
-    property OnClick;
-    property OnDblClick;
-    property OnDrawItem;
-    property OnDropDown;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnMeasureItem;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
   end;
 
   TDBListBox = class(TCustomListBox)
   private
-    FDataLink: TFieldDataLink;
-    procedure DataChange(Sender: TObject);
-    procedure UpdateData(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FField: TField;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetItems(Value: TStrings);
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-  protected
-    procedure Click; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
+    procedure SetField(const Value: TField);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read GetField;
+    property Field: TField read GetField write SetField;
   published
-    property Align;
-    property BorderStyle;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property IntegralHeight;
-    property ItemHeight;
-    property Items;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property Style;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnClick;
-    property OnDblClick;
-    property OnDrawItem;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnMeasureItem;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
   end;
 
   TDBRadioGroup = class(TCustomRadioGroup)
   private
-    FDataLink: TFieldDataLink;
+    FField: TField;
     FValue: string;
-    FValues: TStrings;
-    FInSetValue: Boolean;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
+    FValues: Integer;
     FOnChange: TNotifyEvent;
-    procedure DataChange(Sender: TObject);
-    procedure UpdateData(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    function GetButtonValue(Index: Integer): string;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetReadOnly(Value: Boolean);
+    procedure SetField(const Value: TField);
+    function GetValue: string;
     procedure SetValue(const Value: string);
-    procedure SetItems(Value: TStrings);
-    procedure SetValues(Value: TStrings);
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
+    procedure SetValues(const Value: Integer);
   protected
-    procedure Change; dynamic;
-    procedure Click; override;
-    procedure KeyPress(var Key: Char); override;
-    function CanModify: Boolean; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    property DataLink: TFieldDataLink read FDataLink;
+    procedure SignalChange; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read GetField;
-    property ItemIndex;
-    property Value: string read FValue write SetValue;
+    property Field: TField read GetField write SetField;
+    property Value: string read GetValue write SetValue;
   published
-    property Align;
-    property Caption;
-    property Color;
-    property Columns;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property Items write SetItems;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Values: TStrings read FValues write SetValues;
-    property Visible;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
+    property Values: Integer read FValues write SetValues;
     property OnChange: TNotifyEvent read FOnChange write FOnChange;
-    property OnClick;
-    property OnEnter;
-    property OnExit;
   end;
 
   TDBMemo = class(TCustomMemo)
   private
-    FDataLink: TFieldDataLink;
+    FField: TField;
     FAutoDisplay: Boolean;
-    FFocused: Boolean;
-    FMemoLoaded: Boolean;
-    FPaintControl: TPaintControl;
-    procedure DataChange(Sender: TObject);
-    procedure EditingChange(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FReadOnly: Boolean;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetAutoDisplay(Value: Boolean);
-    procedure SetFocused(Value: Boolean);
-    procedure UpdateData(Sender: TObject);
-    procedure WMCut(var Message: TMessage); message WM_CUT;
-    procedure WMPaste(var Message: TMessage); message WM_PASTE;
-    procedure CMEnter(var Message: TCMEnter); message CM_ENTER;
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-    procedure WMLButtonDblClk(var Message: TWMLButtonDblClk); message WM_LBUTTONDBLCLK;
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-  protected
-    procedure Change; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Loaded; override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
+    procedure SetField(const Value: TField);
+    procedure SetAutoDisplay(const Value: Boolean);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetReadOnly(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure LoadMemo;
-    property Field: TField read GetField;
+    property Field: TField read GetField write SetField;
   published
-    property Align;
-    property Alignment;
-    property AutoDisplay: Boolean read FAutoDisplay write SetAutoDisplay default True;
-    property BorderStyle;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property MaxLength;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ScrollBars;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property WantTabs;
-    property WordWrap;
-    property OnChange;
-    property OnClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
+    property AutoDisplay: Boolean read FAutoDisplay write SetAutoDisplay;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
   end;
 
   TDBImage = class(TCustomControl)
   private
-    FDataLink: TFieldDataLink;
+    FField: TField;
     FPicture: TPicture;
-    FBorderStyle: TBorderStyle;
     FAutoDisplay: Boolean;
-    FStretch: Boolean;
+    FBorderStyle: TBorderStyle;
     FCenter: Boolean;
-    FPictureLoaded: Boolean;
-    FQuickDraw: Boolean;
-    procedure DataChange(Sender: TObject);
-    function GetDataField: string;
-    function GetDataSource: TDataSource;
+    FDataField: Integer;
+    FDataSource: TDataSource;
+    FQuickDraw: Integer;
+    FReadOnly: Boolean;
+    FStretch: Boolean;
     function GetField: TField;
-    function GetReadOnly: Boolean;
-    procedure PictureChanged(Sender: TObject);
-    procedure SetAutoDisplay(Value: Boolean);
-    procedure SetBorderStyle(Value: TBorderStyle);
-    procedure SetCenter(Value: Boolean);
-    procedure SetDataField(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetPicture(Value: TPicture);
-    procedure SetReadOnly(Value: Boolean);
-    procedure SetStretch(Value: Boolean);
-    procedure UpdateData(Sender: TObject);
-    procedure CMExit(var Message: TCMExit); message CM_EXIT;
-    procedure WMCut(var Message: TMessage); message WM_CUT;
-    procedure WMCopy(var Message: TMessage); message WM_COPY;
-    procedure WMPaste(var Message: TMessage); message WM_PASTE;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    function GetPalette: HPALETTE; override;
-    procedure KeyPress(var Key: Char); override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure Paint; override;
+    procedure SetField(const Value: TField);
+    function GetPicture: TPicture;
+    procedure SetPicture(const Value: TPicture);
+    procedure SetAutoDisplay(const Value: Boolean);
+    procedure SetBorderStyle(const Value: TBorderStyle);
+    procedure SetCenter(const Value: Boolean);
+    procedure SetDataField(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetQuickDraw(const Value: Integer);
+    procedure SetReadOnly(const Value: Boolean);
+    procedure SetStretch(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
@@ -564,432 +271,205 @@ type
     procedure CutToClipboard;
     procedure LoadPicture;
     procedure PasteFromClipboard;
-    property Field: TField read GetField;
-    property Picture: TPicture read FPicture write SetPicture;
+    property Field: TField read GetField write SetField;
+    property Picture: TPicture read GetPicture write SetPicture;
   published
-    property Align;
-    property AutoDisplay: Boolean read FAutoDisplay write SetAutoDisplay default True;
-    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle default bsSingle;
-    property Center: Boolean read FCenter write SetCenter default True;
-    property Color;
-    property Ctl3D;
-    property DataField: string read GetDataField write SetDataField;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property QuickDraw: Boolean read FQuickDraw write FQuickDraw default True;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property ShowHint;
-    property Stretch: Boolean read FStretch write SetStretch default False;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
+    property AutoDisplay: Boolean read FAutoDisplay write SetAutoDisplay;
+    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle;
+    property Center: Boolean read FCenter write SetCenter;
+    property DataField: Integer read FDataField write SetDataField;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property QuickDraw: Integer read FQuickDraw write SetQuickDraw;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
+    property Stretch: Boolean read FStretch write SetStretch;
   end;
-
-  TNavigateBtn = (nbFirst, nbPrior, nbNext, nbLast,
-    nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh);
-  TButtonSet = set of TNavigateBtn;
-  TNavButtonStyle = set of (nsAllowTimer, nsFocusRect);
-  ENavClick = procedure(Sender: TObject; Button: TNavigateBtn) of object;
-
-  TDBNavigator = class;
 
   TNavButton = class(TSpeedButton)
   private
-    FIndex: TNavigateBtn;
-    FNavStyle: TNavButtonStyle;
-    FRepeatTimer: TTimer;
-    procedure TimerExpired(Sender: TObject);
-  protected
-    procedure Paint; override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
+    FNavStyle: Integer;
+    FIndex: Integer;
+    function GetNavStyle: Integer;
+    procedure SetNavStyle(const Value: Integer);
+    function GetIndex: Integer;
+    procedure SetIndex(const Value: Integer);
   public
     destructor Destroy; override;
-    property NavStyle: TNavButtonStyle read FNavStyle write FNavStyle;
-    property Index: TNavigateBtn read FIndex write FIndex;
+    property NavStyle: Integer read GetNavStyle write SetNavStyle;
+    property Index: Integer read GetIndex write SetIndex;
   end;
 
   TNavDataLink = class(TDataLink)
-  private
-    FNavigator: TDBNavigator;
-  protected
-    procedure EditingChanged; override;
-    procedure DataSetChanged; override;
-    procedure ActiveChanged; override;
   public
-    constructor Create(ANav: TDBNavigator);
+    constructor Create;
     destructor Destroy; override;
   end;
 
   TDBNavigator = class(TCustomPanel)
   private
-    FDataLink: TNavDataLink;
-    FVisibleButtons: TButtonSet;
-    FHints: TStrings;
-    ButtonWidth: Integer;
-    MinBtnSize: TPoint;
-    FOnNavClick: ENavClick;
-    FBeforeAction: ENavClick;
-    FocusedButton: TNavigateBtn;
-    FConfirmDelete: Boolean;
-    procedure ClickHandler(Sender: TObject);
-    function GetDataSource: TDataSource;
-    function GetHints: TStrings;
-    procedure HintsChanged(Sender: TObject);
-    procedure InitButtons;
-    procedure InitHints;
-    procedure BtnMouseDown(Sender: TObject; Button: TMouseButton;
-      Shift: TShiftState; X, Y: Integer);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetHints(Value: TStrings);
-    procedure SetSize(var W: Integer; var H: Integer);
-    procedure SetVisible(Value: TButtonSet);
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
-    procedure WMSetFocus(var Message: TWMSetFocus); message WM_SETFOCUS;
-    procedure WMKillFocus(var Message: TWMKillFocus); message WM_KILLFOCUS;
-    procedure WMGetDlgCode(var Message: TWMGetDlgCode); message WM_GETDLGCODE;
-    procedure CMEnabledChanged(var Message: TMessage); message CM_ENABLEDCHANGED;
+    FDataSource: TDataSource;
+    FVisibleButtons: Integer;
+    FHints: Integer;
+    FConfirmDelete: Integer;
+    FBeforeAction: Integer;
+    FOnClick: TNotifyEvent;
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetVisibleButtons(const Value: Integer);
+    procedure SetHints(const Value: Integer);
+    procedure SetConfirmDelete(const Value: Integer);
+    procedure SetBeforeAction(const Value: Integer);
   protected
-    Buttons: array[TNavigateBtn] of TNavButton;
-    procedure DataChanged;
-    procedure EditingChanged;
-    procedure ActiveChanged;
-    procedure Loaded; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure GetChildren(Proc: TGetChildProc); override;
-    procedure CalcMinSize(var W, H: Integer);
+    procedure SignalClick; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure SetBounds(ALeft, ATop, AWidth, AHeight: Integer); override;
-    procedure BtnClick(Index: TNavigateBtn);
+    procedure BtnClick;
   published
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property VisibleButtons: TButtonSet read FVisibleButtons write SetVisible
-      default [nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete,
-        nbEdit, nbPost, nbCancel, nbRefresh];
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Ctl3D;
-    property Hints: TStrings read GetHints write SetHints;
-    property ParentCtl3D;
-    property ParentShowHint;
-    property PopupMenu;
-    property ConfirmDelete: Boolean read FConfirmDelete write FConfirmDelete default True;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property BeforeAction: ENavClick read FBeforeAction write FBeforeAction;
-    property OnClick: ENavClick read FOnNavClick write FOnNavClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnResize;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property VisibleButtons: Integer read FVisibleButtons write SetVisibleButtons;
+    property Hints: Integer read FHints write SetHints;
+    property ConfirmDelete: Integer read FConfirmDelete write SetConfirmDelete;
+    property BeforeAction: Integer read FBeforeAction write SetBeforeAction;
+    property OnClick: TNotifyEvent read FOnClick write FOnClick;
   end;
 
-  { Lookup list and combo, new style }
-  TDBLookupControl = class;
-
   TDataSourceLink = class(TDataLink)
-  private
-    FDBLookupControl: TDBLookupControl;
-  protected
-    procedure FocusControl(Field: TFieldRef); override;
-    procedure ActiveChanged; override;
-    procedure RecordChanged(Field: TField); override;
   end;
 
   TListSourceLink = class(TDataLink)
-  private
-    FDBLookupControl: TDBLookupControl;
-  protected
-    procedure ActiveChanged; override;
-    procedure DataSetChanged; override;
   end;
 
   TDBLookupControl = class(TCustomControl)
   private
-    FLookupSource: TDataSource;
-    FDataLink: TDataSourceLink;
-    FListLink: TListSourceLink;
-    FDataFieldName: string;
-    FKeyFieldName: string;
-    FListFieldNames: string;
-    FListFieldIndex: Integer;
-    FDataField: TField;
-    FMasterField: TField;
-    FKeyField: TField;
-    FListField: TField;
-    FListFields: TList;
-    FKeyValue: Variant;
-    FSearchText: string;
-    FLookupMode: Boolean;
-    FListActive: Boolean;
-    FFocused: Boolean;
-    function CanModify: Boolean;
-    procedure CheckNotCircular;
-    procedure CheckNotLookup;
-    procedure DataLinkActiveChanged;
-    procedure DataLinkRecordChanged(Field: TField);
-    function GetDataSource: TDataSource;
-    function GetKeyFieldName: string;
-    function GetListSource: TDataSource;
-    function GetReadOnly: Boolean;
-    procedure SetDataFieldName(const Value: string);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetKeyFieldName(const Value: string);
-    procedure SetKeyValue(const Value: Variant);
-    procedure SetListFieldNames(const Value: string);
-    procedure SetListSource(Value: TDataSource);
-    procedure SetLookupMode(Value: Boolean);
-    procedure SetReadOnly(Value: Boolean);
-    procedure WMGetDlgCode(var Message: TMessage); message WM_GETDLGCODE;
-    procedure WMKillFocus(var Message: TMessage); message WM_KILLFOCUS;
-    procedure WMSetFocus(var Message: TMessage); message WM_SETFOCUS;
-  protected
-    procedure KeyValueChanged; virtual;
-    procedure ListLinkActiveChanged; virtual;
-    procedure ListLinkDataChanged; virtual;
-    function LocateKey: Boolean;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure ProcessSearchKey(Key: Char);
-    procedure SelectKeyValue(const Value: Variant);
-    procedure UpdateDataFields; virtual;
-    procedure UpdateListFields;
-    property DataField: string read FDataFieldName write SetDataFieldName;
-    property DataLink: TDataSourceLink read FDataLink;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property KeyField: string read GetKeyFieldName write SetKeyFieldName;
-    property KeyValue: Variant read FKeyValue write SetKeyValue;
-    property ListActive: Boolean read FListActive;
-    property ListField: string read FListFieldNames write SetListFieldNames;
-    property ListFieldIndex: Integer read FListFieldIndex write FListFieldIndex default 0;
-    property ListFields: TList read FListFields;
-    property ListLink: TListSourceLink read FListLink;
-    property ListSource: TDataSource read GetListSource write SetListSource;
-    property ParentColor default False;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly default False;
-    property SearchText: string read FSearchText write FSearchText;
-    property TabStop default True;
+    FField: TField;
+    function GetField: TField;
+    procedure SetField(const Value: TField);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    property Field: TField read FDataField;
+    property Field: TField read GetField write SetField;
   end;
 
   TDBLookupListBox = class(TDBLookupControl)
   private
-    FRecordIndex: Integer;
-    FRecordCount: Integer;
-    FRowCount: Integer;
+    FSelectedItem: Integer;
     FBorderStyle: TBorderStyle;
-    FPopup: Boolean;
-    FKeySelected: Boolean;
-    FTracking: Boolean;
-    FTimerActive: Boolean;
-    FLockPosition: Boolean;
-    FMousePos: Integer;
-    FSelectedItem: string;
-    function GetKeyIndex: Integer;
-    procedure SelectCurrent;
-    procedure SelectItemAt(X, Y: Integer);
-    procedure SetBorderStyle(Value: TBorderStyle);
-    procedure SetRowCount(Value: Integer);
-    procedure StopTimer;
-    procedure StopTracking;
-    procedure TimerScroll;
-    procedure UpdateScrollBar;
-    procedure WMTimer(var Message: TMessage); message WM_TIMER;
-    procedure WMVScroll(var Message: TWMVScroll); message WM_VSCROLL;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure CreateWnd; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure KeyValueChanged; override;
-    procedure ListLinkDataChanged; override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure MouseMove(Shift: TShiftState; X, Y: Integer); override;
-    procedure MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure Paint; override;
-    procedure UpdateListFields;
+    FRowCount: Integer;
+    function GetSelectedItem: Integer;
+    procedure SetSelectedItem(const Value: Integer);
+    procedure SetBorderStyle(const Value: TBorderStyle);
+    procedure SetRowCount(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
-    property KeyValue;
-    property SelectedItem: string read FSelectedItem;
+    property SelectedItem: Integer read GetSelectedItem write SetSelectedItem;
   published
-    property Align;
-    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle default bsSingle;
-    property Color;
-    property Ctl3D;
-    property DataField;
-    property DataSource;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property Font;
-    property KeyField;
-    property ListField;
-    property ListFieldIndex;
-    property ListSource;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly;
-    property RowCount: Integer read FRowCount write SetRowCount stored False;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
+    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle;
+    property RowCount: Integer read FRowCount write SetRowCount;
   end;
 
   TPopupDataList = class(TDBLookupListBox)
-  private
-    procedure WMMouseActivate(var Message: TMessage); message WM_MOUSEACTIVATE;
-  protected
-    procedure CreateParams(var Params: TCreateParams); override;
   public
     constructor Create(AOwner: TComponent); override;
   end;
-
-  TDropDownAlign = (daLeft, daRight, daCenter);
 
   TDBLookupComboBox = class(TDBLookupControl)
   private
-    FDataList: TPopupDataList;
-    FButtonWidth: Integer;
+    FListVisible: Boolean;
     FText: string;
+    FDropDownAlign: Integer;
     FDropDownRows: Integer;
     FDropDownWidth: Integer;
-    FDropDownAlign: TDropDownAlign;
-    FListVisible: Boolean;
-    FPressed: Boolean;
-    FTracking: Boolean;
-    FOnDropDown: TNotifyEvent;
     FOnCloseUp: TNotifyEvent;
-    procedure ListMouseUp(Sender: TObject; Button: TMouseButton;
-      Shift: TShiftState; X, Y: Integer);
-    procedure StopTracking;
-    procedure TrackButton(X, Y: Integer);
-    procedure CMCancelMode(var Message: TCMCancelMode); message CM_CANCELMODE;
-    procedure CMCtl3DChanged(var Message: TMessage); message CM_CTL3DCHANGED;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure WMCancelMode(var Message: TMessage); message WM_CANCELMODE;
-    procedure WMKillFocus(var Message: TWMKillFocus); message WM_KILLFOCUS;
+    FOnDropDown: TNotifyEvent;
+    function GetListVisible: Boolean;
+    procedure SetListVisible(const Value: Boolean);
+    function GetText: string;
+    procedure SetText(const Value: string);
+    procedure SetDropDownAlign(const Value: Integer);
+    procedure SetDropDownRows(const Value: Integer);
+    procedure SetDropDownWidth(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure KeyValueChanged; override;
-    procedure ListLinkActiveChanged; override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure MouseMove(Shift: TShiftState; X, Y: Integer); override;
-    procedure MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure Paint; override;
-    procedure UpdateListFields;
+    procedure SignalCloseUp; dynamic;
+    procedure SignalDropDown; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
-    procedure CloseUp(Accept: Boolean);
+    procedure CloseUp;
     procedure DropDown;
-    property KeyValue;
-    property ListVisible: Boolean read FListVisible;
-    property Text: string read FText;
+    property ListVisible: Boolean read GetListVisible write SetListVisible;
+    property Text: string read GetText write SetText;
   published
-    property Color;
-    property Ctl3D;
-    property DataField;
-    property DataSource;
-    property DragCursor;
-    property DragMode;
-    property DropDownAlign: TDropDownAlign read FDropDownAlign write FDropDownAlign default daLeft;
-    property DropDownRows: Integer read FDropDownRows write FDropDownRows default 7;
-    property DropDownWidth: Integer read FDropDownWidth write FDropDownWidth default 0;
-    property Enabled;
-    property Font;
-    property KeyField;
-    property ListField;
-    property ListFieldIndex;
-    property ListSource;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnClick;
+    property DropDownAlign: Integer read FDropDownAlign write SetDropDownAlign;
+    property DropDownRows: Integer read FDropDownRows write SetDropDownRows;
+    property DropDownWidth: Integer read FDropDownWidth write SetDropDownWidth;
     property OnCloseUp: TNotifyEvent read FOnCloseUp write FOnCloseUp;
     property OnDropDown: TNotifyEvent read FOnDropDown write FOnDropDown;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
   end;
-
-function OkToChangeFieldAlignment(AField: TField; Alignment: TAlignment): Boolean;
 
 implementation
 
-function OkToChangeFieldAlignment(AField: TField; Alignment: TAlignment): Boolean;
-begin
-  Result := (AField = nil) or (AField.Alignment <> Alignment);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TFieldDataLink }
 
 function TFieldDataLink.GetCanModify: Boolean;
 begin
-  Result := not ReadOnly and (Field <> nil) and Field.CanModify;
+  Result := FCanModify;
 end;
 
-procedure TFieldDataLink.SetEditing(Value: Boolean);
+procedure TFieldDataLink.SetCanModify(const Value: Boolean);
 begin
-  FEditing := Value;
+  if FCanModify <> Value then
+  begin
+    FCanModify := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFieldDataLink.SetField(Value: TField);
+function TFieldDataLink.GetControl: Integer;
 begin
-  FField := Value;
+  Result := FControl;
+end;
+
+procedure TFieldDataLink.SetControl(const Value: Integer);
+begin
+  if FControl <> Value then
+  begin
+    FControl := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDataLink.GetEditing: Boolean;
+begin
+  Result := FEditing;
+end;
+
+procedure TFieldDataLink.SetEditing(const Value: Boolean);
+begin
+  if FEditing <> Value then
+  begin
+    FEditing := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDataLink.GetField: TField;
+begin
+  Result := FField;
+end;
+
+procedure TFieldDataLink.SetField(const Value: TField);
+begin
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
+end;
+
+function TFieldDataLink.GetFieldName: string;
+begin
+  Result := FFieldName;
 end;
 
 procedure TFieldDataLink.SetFieldName(const Value: string);
@@ -997,696 +477,404 @@ begin
   if FFieldName <> Value then
   begin
     FFieldName := Value;
-    UpdateField;
+    StateChanged;
   end;
 end;
 
-procedure TFieldDataLink.UpdateField;
+procedure TFieldDataLink.SignalDataChange;
 begin
-  SetField(nil);
-  if Active and (FFieldName <> '') then
-    SetField(DataSource.DataSet.FieldByName(FFieldName));
+  if Assigned(FOnDataChange) then
+    FOnDataChange(Self);
 end;
 
-procedure TFieldDataLink.ActiveChanged;
+procedure TFieldDataLink.SignalEditingChange;
 begin
-  inherited ActiveChanged;
+  if Assigned(FOnEditingChange) then
+    FOnEditingChange(Self);
 end;
 
-procedure TFieldDataLink.EditingChanged;
+procedure TFieldDataLink.SignalUpdateData;
 begin
-  inherited EditingChanged;
+  if Assigned(FOnUpdateData) then
+    FOnUpdateData(Self);
 end;
 
-procedure TFieldDataLink.FocusControl(Field: TFieldRef);
+procedure TFieldDataLink.SignalActiveChange;
 begin
-  inherited FocusControl(Field);
+  if Assigned(FOnActiveChange) then
+    FOnActiveChange(Self);
 end;
 
-procedure TFieldDataLink.LayoutChanged;
+procedure TFieldDataLink.Edit;
 begin
-  inherited LayoutChanged;
-end;
-
-procedure TFieldDataLink.RecordChanged(Field: TField);
-begin
-  if (Field = nil) or (Field = FField) then
-  begin
-    if Assigned(FOnDataChange) then FOnDataChange(Self);
-    FModified := False;
-  end;
-end;
-
-procedure TFieldDataLink.UpdateData;
-begin
-  if FModified then
-  begin
-    if (Field <> nil) and Assigned(FOnUpdateData) then FOnUpdateData(Self);
-    FModified := False;
-  end;
-end;
-
-function TFieldDataLink.Edit: Boolean;
-begin
-  if CanModify then inherited Edit;
-  Result := FEditing;
+  inherited Edit;
+  BufferCount := BufferCount + 1;
 end;
 
 procedure TFieldDataLink.Modified;
+var
+  Pass: Integer;
 begin
-  FModified := True;
+  for Pass := 1 to FControl do
+    Reset;
 end;
 
 procedure TFieldDataLink.Reset;
 begin
-  RecordChanged(nil);
+  FEditing := not FEditing;
+  if FEditing then
+    Modified;
 end;
 
 { TPaintControl }
 
-function TPaintControl.GetHandle: HWnd;
+function TPaintControl.GetCtl3DButton: Integer;
+begin
+  Result := FCtl3DButton;
+end;
+
+procedure TPaintControl.SetCtl3DButton(const Value: Integer);
+begin
+  if FCtl3DButton <> Value then
+  begin
+    FCtl3DButton := Value;
+    StateChanged;
+  end;
+end;
+
+function TPaintControl.GetHandle: THandle;
 begin
   Result := FHandle;
 end;
 
-procedure TPaintControl.SetCtl3DButton(Value: Boolean);
+procedure TPaintControl.SetHandle(const Value: THandle);
 begin
-  FCtl3DButton := Value;
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPaintControl.WndProc(var Message: TMessage);
+procedure TPaintControl.StateChanged;
 begin
+  Inc(FChangeCount);
 end;
 
-constructor TPaintControl.Create(AOwner: TWinControl; const ClassName: string);
+constructor TPaintControl.Create;
 begin
   inherited Create;
 end;
 
 destructor TPaintControl.Destroy;
 begin
+  FCtl3DButton := 0;
   inherited Destroy;
 end;
 
 procedure TPaintControl.DestroyHandle;
 begin
+  StateChanged;
 end;
 
 { TDBEdit }
 
-procedure TDBEdit.DataChange(Sender: TObject);
-begin
-  if FDataLink.Field <> nil then
-  begin
-    if FAlignment <> FDataLink.Field.Alignment then
-    begin
-      EditText := '';
-      FAlignment := FDataLink.Field.Alignment;
-    end;
-    EditMask := FDataLink.Field.EditMask;
-    if FFocused and FDataLink.CanModify then
-      Text := FDataLink.Field.Text
-    else
-      EditText := FDataLink.Field.DisplayText;
-  end
-  else
-  begin
-    FAlignment := taLeftJustify;
-    EditMask := '';
-    if csDesigning in ComponentState then
-      EditText := Name
-    else
-      EditText := '';
-  end;
-end;
-
-procedure TDBEdit.EditingChange(Sender: TObject);
-begin
-end;
-
-function TDBEdit.GetDataField: string;
-begin
-  Result := FDataLink.FieldName;
-end;
-
-function TDBEdit.GetDataSource: TDataSource;
-begin
-  Result := FDataLink.DataSource;
-end;
-
 function TDBEdit.GetField: TField;
 begin
-  Result := FDataLink.Field;
+  Result := FField;
 end;
 
-function TDBEdit.GetReadOnly: Boolean;
+procedure TDBEdit.SetField(const Value: TField);
 begin
-  Result := False;
-end;
-
-procedure TDBEdit.SetDataField(const Value: string);
-begin
-  FDataLink.FieldName := Value;
-end;
-
-procedure TDBEdit.SetDataSource(Value: TDataSource);
-begin
-  FDataLink.DataSource := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TDBEdit.SetFocused(Value: Boolean);
-begin
-  if FFocused <> Value then
+  if FField <> Value then
   begin
-    FFocused := Value;
-    Invalidate;
+    FField := Value;
+    StateChanged;
   end;
 end;
 
-procedure TDBEdit.SetReadOnly(Value: Boolean);
+procedure TDBEdit.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBEdit.UpdateData(Sender: TObject);
+procedure TDBEdit.SetDataSource(const Value: TDataSource);
 begin
-  ValidateEdit;
-  FDataLink.Field.Text := Text;
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBEdit.WMPaint(var Message: TWMPaint);
+procedure TDBEdit.SetReadOnly(const Value: Boolean);
 begin
-  inherited;
-end;
-
-procedure TDBEdit.CMExit(var Message: TCMExit);
-begin
-  inherited;
-end;
-
-procedure TDBEdit.CMGetDataLink(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBEdit.Change;
-begin
-  inherited Change;
-end;
-
-function TDBEdit.EditCanModify: Boolean;
-begin
-  Result := inherited EditCanModify;
-end;
-
-procedure TDBEdit.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBEdit.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBEdit.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TDBEdit.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-end;
-
-procedure TDBEdit.Reset;
-begin
-  inherited Reset;
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBEdit.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  inherited ReadOnly := True;
-  ControlStyle := ControlStyle + [csReplicatable];
-  FDataLink := TFieldDataLink.Create;
-  FDataLink.Control := Self;
-  FDataLink.OnDataChange := DataChange;
-  FDataLink.OnEditingChange := EditingChange;
-  FDataLink.OnUpdateData := UpdateData;
 end;
 
 destructor TDBEdit.Destroy;
 begin
-  FDataLink.Free;
-  FDataLink := nil;
-  FCanvas.Free;
+  FDataField := 0;
   inherited Destroy;
 end;
 
 { TDBText }
 
-procedure TDBText.DataChange(Sender: TObject);
-begin
-end;
-
-function TDBText.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBText.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBText.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBText.GetFieldText: string;
+procedure TDBText.SetField(const Value: TField);
 begin
-  if FDataLink.Field <> nil then
-    Result := FDataLink.Field.DisplayText
-  else
-    if csDesigning in ComponentState then Result := Name else Result := '';
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBText.SetDataField(const Value: string);
+procedure TDBText.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBText.SetDataSource(Value: TDataSource);
+procedure TDBText.SetDataSource(const Value: TDataSource);
 begin
-end;
-
-procedure TDBText.CMGetDataLink(var Message: TMessage);
-begin
-  inherited;
-end;
-
-function TDBText.GetLabelText: string;
-begin
-  if csPaintCopy in ControlState then
-    Result := GetFieldText
-  else
-    Result := Caption;
-end;
-
-procedure TDBText.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TDBText.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-end;
-
-procedure TDBText.SetAutoSize(Value: Boolean);
-begin
-  inherited SetAutoSize(Value);
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBText.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
 end;
 
 destructor TDBText.Destroy;
 begin
-  FDataLink.Free;
+  DataField := 0;
   inherited Destroy;
 end;
 
 { TDBCheckBox }
 
-procedure TDBCheckBox.DataChange(Sender: TObject);
-begin
-end;
-
-function TDBCheckBox.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBCheckBox.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBCheckBox.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBCheckBox.GetFieldState: TCheckBoxState;
+procedure TDBCheckBox.SetField(const Value: TField);
 begin
-  Result := cbUnchecked;
-end;
-
-function TDBCheckBox.GetReadOnly: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDBCheckBox.SetDataField(const Value: string);
-begin
-end;
-
-procedure TDBCheckBox.SetDataSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBCheckBox.SetReadOnly(Value: Boolean);
-begin
-end;
-
-procedure TDBCheckBox.SetValueCheck(const Value: string);
-begin
-  if FValueCheck <> Value then
+  if FField <> Value then
   begin
-    FValueCheck := Value;
-    Invalidate;
+    FField := Value;
+    StateChanged;
   end;
 end;
 
-procedure TDBCheckBox.SetValueUncheck(const Value: string);
+procedure TDBCheckBox.SetDataField(const Value: Integer);
 begin
-  if FValueUncheck <> Value then
+  if FDataField <> Value then
   begin
-    FValueUncheck := Value;
-    Invalidate;
+    FDataField := Value;
+    StateChanged;
   end;
 end;
 
-procedure TDBCheckBox.UpdateData(Sender: TObject);
+procedure TDBCheckBox.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-function TDBCheckBox.ValueMatch(const ValueList, Value: string): Boolean;
+procedure TDBCheckBox.SetReadOnly(const Value: Boolean);
 begin
-  Result := False;
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBCheckBox.WMPaint(var Message: TWMPaint);
+procedure TDBCheckBox.SetValueChecked(const Value: Integer);
 begin
-  inherited;
+  if FValueChecked <> Value then
+  begin
+    FValueChecked := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBCheckBox.CMExit(var Message: TCMExit);
+procedure TDBCheckBox.SetValueUnchecked(const Value: Integer);
 begin
-  inherited;
-end;
-
-procedure TDBCheckBox.Toggle;
-begin
-  inherited Toggle;
-end;
-
-procedure TDBCheckBox.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBCheckBox.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
+  if FValueUnchecked <> Value then
+  begin
+    FValueUnchecked := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBCheckBox.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
 end;
 
 destructor TDBCheckBox.Destroy;
 begin
-  FDataLink.Free;
+  FDataField := 0;
   inherited Destroy;
 end;
 
 { TDBComboBox }
 
-procedure TDBComboBox.DataChange(Sender: TObject);
-begin
-end;
-
-procedure TDBComboBox.EditingChange(Sender: TObject);
-begin
-end;
-
-function TDBComboBox.GetComboText: string;
-begin
-  Result := '';
-end;
-
-function TDBComboBox.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBComboBox.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBComboBox.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBComboBox.GetReadOnly: Boolean;
+procedure TDBComboBox.SetField(const Value: TField);
 begin
-  Result := False;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBComboBox.SetComboText(const Value: string);
+procedure TDBComboBox.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBComboBox.SetDataField(const Value: string);
+procedure TDBComboBox.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBComboBox.SetDataSource(Value: TDataSource);
+procedure TDBComboBox.SetReadOnly(const Value: Boolean);
 begin
-end;
-
-procedure TDBComboBox.SetEditReadOnly;
-begin
-end;
-
-procedure TDBComboBox.SetReadOnly(Value: Boolean);
-begin
-end;
-
-procedure TDBComboBox.UpdateData(Sender: TObject);
-begin
-end;
-
-procedure TDBComboBox.CMExit(var Message: TCMExit);
-begin
-  inherited;
-end;
-
-procedure TDBComboBox.WMPaint(var Message: TWMPaint);
-begin
-  inherited;
-end;
-
-procedure TDBComboBox.Change;
-begin
-  inherited Change;
-end;
-
-procedure TDBComboBox.Click;
-begin
-  inherited Click;
-end;
-
-procedure TDBComboBox.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TDBComboBox.DropDown;
-begin
-  inherited DropDown;
-end;
-
-procedure TDBComboBox.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBComboBox.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBComboBox.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TDBComboBox.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-end;
-
-procedure TDBComboBox.SetStyle(Value: TComboBoxStyle);
-begin
-  inherited SetStyle(Value);
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBComboBox.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
 end;
 
 destructor TDBComboBox.Destroy;
 begin
-  FDataLink.Free;
+  ItemIndex := 0;
   inherited Destroy;
 end;
 
 { TDBListBox }
 
-procedure TDBListBox.DataChange(Sender: TObject);
-begin
-end;
-
-procedure TDBListBox.UpdateData(Sender: TObject);
-begin
-end;
-
-function TDBListBox.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBListBox.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBListBox.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBListBox.GetReadOnly: Boolean;
+procedure TDBListBox.SetField(const Value: TField);
 begin
-  Result := False;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBListBox.SetDataField(const Value: string);
+procedure TDBListBox.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBListBox.SetDataSource(Value: TDataSource);
+procedure TDBListBox.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBListBox.SetReadOnly(Value: Boolean);
+procedure TDBListBox.SetReadOnly(const Value: Boolean);
 begin
-end;
-
-procedure TDBListBox.SetItems(Value: TStrings);
-begin
-end;
-
-procedure TDBListBox.CMExit(var Message: TCMExit);
-begin
-  inherited;
-end;
-
-procedure TDBListBox.Click;
-begin
-  inherited Click;
-end;
-
-procedure TDBListBox.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBListBox.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBListBox.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBListBox.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
 end;
 
 destructor TDBListBox.Destroy;
 begin
-  FDataLink.Free;
+  DataField := 0;
   inherited Destroy;
 end;
 
 { TDBRadioGroup }
 
-procedure TDBRadioGroup.DataChange(Sender: TObject);
-begin
-end;
-
-procedure TDBRadioGroup.UpdateData(Sender: TObject);
-begin
-end;
-
-function TDBRadioGroup.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBRadioGroup.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBRadioGroup.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBRadioGroup.GetReadOnly: Boolean;
+procedure TDBRadioGroup.SetField(const Value: TField);
 begin
-  Result := False;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-function TDBRadioGroup.GetButtonValue(Index: Integer): string;
+function TDBRadioGroup.GetValue: string;
 begin
-  Result := '';
-end;
-
-procedure TDBRadioGroup.SetDataField(const Value: string);
-begin
-end;
-
-procedure TDBRadioGroup.SetDataSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBRadioGroup.SetReadOnly(Value: Boolean);
-begin
+  Result := FValue;
 end;
 
 procedure TDBRadioGroup.SetValue(const Value: string);
@@ -1694,952 +882,471 @@ begin
   if FValue <> Value then
   begin
     FValue := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TDBRadioGroup.SetItems(Value: TStrings);
+procedure TDBRadioGroup.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBRadioGroup.SetValues(Value: TStrings);
+procedure TDBRadioGroup.SetDataSource(const Value: TDataSource);
 begin
-  FValues.Assign(Value);
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBRadioGroup.CMExit(var Message: TCMExit);
+procedure TDBRadioGroup.SetReadOnly(const Value: Boolean);
 begin
-  inherited;
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBRadioGroup.Change;
+procedure TDBRadioGroup.SetValues(const Value: Integer);
 begin
-  if Assigned(FOnChange) then FOnChange(Self);
+  if FValues <> Value then
+  begin
+    FValues := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBRadioGroup.Click;
+procedure TDBRadioGroup.SignalChange;
 begin
-  inherited Click;
-end;
-
-procedure TDBRadioGroup.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-function TDBRadioGroup.CanModify: Boolean;
-begin
-  Result := inherited CanModify;
-end;
-
-procedure TDBRadioGroup.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
+  if Assigned(FOnChange) then
+    FOnChange(Self);
 end;
 
 constructor TDBRadioGroup.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
-  FValues := TStringList.Create;
 end;
 
 destructor TDBRadioGroup.Destroy;
 begin
-  FValues.Free;
-  FDataLink.Free;
+  FDataField := 0;
   inherited Destroy;
 end;
 
 { TDBMemo }
 
-procedure TDBMemo.DataChange(Sender: TObject);
-begin
-end;
-
-procedure TDBMemo.EditingChange(Sender: TObject);
-begin
-end;
-
-function TDBMemo.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBMemo.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBMemo.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBMemo.GetReadOnly: Boolean;
+procedure TDBMemo.SetField(const Value: TField);
 begin
-  Result := False;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBMemo.SetDataField(const Value: string);
-begin
-end;
-
-procedure TDBMemo.SetDataSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBMemo.SetReadOnly(Value: Boolean);
-begin
-end;
-
-procedure TDBMemo.SetAutoDisplay(Value: Boolean);
+procedure TDBMemo.SetAutoDisplay(const Value: Boolean);
 begin
   if FAutoDisplay <> Value then
   begin
     FAutoDisplay := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TDBMemo.SetFocused(Value: Boolean);
+procedure TDBMemo.SetDataField(const Value: Integer);
 begin
-  if FFocused <> Value then
+  if FDataField <> Value then
   begin
-    FFocused := Value;
-    Invalidate;
+    FDataField := Value;
+    StateChanged;
   end;
 end;
 
-procedure TDBMemo.UpdateData(Sender: TObject);
+procedure TDBMemo.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBMemo.WMCut(var Message: TMessage);
+procedure TDBMemo.SetReadOnly(const Value: Boolean);
 begin
-  inherited;
-end;
-
-procedure TDBMemo.WMPaste(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBMemo.CMEnter(var Message: TCMEnter);
-begin
-  inherited;
-end;
-
-procedure TDBMemo.CMExit(var Message: TCMExit);
-begin
-  inherited;
-end;
-
-procedure TDBMemo.WMLButtonDblClk(var Message: TWMLButtonDblClk);
-begin
-  inherited;
-end;
-
-procedure TDBMemo.WMPaint(var Message: TWMPaint);
-begin
-  inherited;
-end;
-
-procedure TDBMemo.Change;
-begin
-  inherited Change;
-end;
-
-procedure TDBMemo.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBMemo.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBMemo.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TDBMemo.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDBMemo.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
-  FAutoDisplay := True;
 end;
 
 destructor TDBMemo.Destroy;
 begin
-  FDataLink.Free;
+  FDataField := 0;
   inherited Destroy;
 end;
 
 procedure TDBMemo.LoadMemo;
 begin
+  if Text = '' then
+    Text := ClassName + '''s loadmemo'
+  else
+    Text := Trim(Text);
 end;
 
 { TDBImage }
 
-procedure TDBImage.DataChange(Sender: TObject);
-begin
-end;
-
-function TDBImage.GetDataField: string;
-begin
-  Result := '';
-end;
-
-function TDBImage.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
 function TDBImage.GetField: TField;
 begin
-  Result := nil;
+  Result := FField;
 end;
 
-function TDBImage.GetReadOnly: Boolean;
+procedure TDBImage.SetField(const Value: TField);
 begin
-  Result := False;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBImage.PictureChanged(Sender: TObject);
+function TDBImage.GetPicture: TPicture;
 begin
-  Invalidate;
+  Result := FPicture;
 end;
 
-procedure TDBImage.SetAutoDisplay(Value: Boolean);
+procedure TDBImage.SetPicture(const Value: TPicture);
+begin
+  FPicture.Assign(Value);
+  StateChanged;
+end;
+
+procedure TDBImage.SetAutoDisplay(const Value: Boolean);
 begin
   if FAutoDisplay <> Value then
   begin
     FAutoDisplay := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TDBImage.SetBorderStyle(Value: TBorderStyle);
+procedure TDBImage.SetBorderStyle(const Value: TBorderStyle);
 begin
   if FBorderStyle <> Value then
   begin
     FBorderStyle := Value;
-    RecreateWnd;
+    StateChanged;
   end;
 end;
 
-procedure TDBImage.SetCenter(Value: Boolean);
+procedure TDBImage.SetCenter(const Value: Boolean);
 begin
   if FCenter <> Value then
   begin
     FCenter := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TDBImage.SetDataField(const Value: string);
+procedure TDBImage.SetDataField(const Value: Integer);
 begin
+  if FDataField <> Value then
+  begin
+    FDataField := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBImage.SetDataSource(Value: TDataSource);
+procedure TDBImage.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBImage.SetPicture(Value: TPicture);
+procedure TDBImage.SetQuickDraw(const Value: Integer);
 begin
-  FPicture.Assign(Value);
+  if FQuickDraw <> Value then
+  begin
+    FQuickDraw := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBImage.SetReadOnly(Value: Boolean);
+procedure TDBImage.SetReadOnly(const Value: Boolean);
 begin
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBImage.SetStretch(Value: Boolean);
+procedure TDBImage.SetStretch(const Value: Boolean);
 begin
   if FStretch <> Value then
   begin
     FStretch := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TDBImage.UpdateData(Sender: TObject);
-begin
-end;
-
-procedure TDBImage.CMExit(var Message: TCMExit);
-begin
-  inherited;
-end;
-
-procedure TDBImage.WMCut(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBImage.WMCopy(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBImage.WMPaste(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBImage.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-function TDBImage.GetPalette: HPALETTE;
-begin
-  Result := inherited GetPalette;
-end;
-
-procedure TDBImage.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBImage.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-end;
-
-procedure TDBImage.Paint;
-begin
-  with Canvas do
-  begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    StateChanged;
   end;
 end;
 
 constructor TDBImage.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TFieldDataLink.Create;
   FPicture := TPicture.Create;
-  FPicture.OnChange := PictureChanged;
-  FAutoDisplay := True;
-  FBorderStyle := bsSingle;
-  FCenter := True;
-  FQuickDraw := True;
-  FStretch := False;
 end;
 
 destructor TDBImage.Destroy;
 begin
   FPicture.Free;
-  FDataLink.Free;
   inherited Destroy;
 end;
 
 procedure TDBImage.CopyToClipboard;
 begin
+  if not AutoDisplay then
+    Exit;
+  DataField := DataField + 1;
+  StateChanged;
 end;
 
 procedure TDBImage.CutToClipboard;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to QuickDraw do
+    LoadPicture;
 end;
 
 procedure TDBImage.LoadPicture;
 begin
+  if not AutoDisplay then
+    Exit;
+  FDataField := FDataField + 1;
+  StateChanged;
 end;
 
 procedure TDBImage.PasteFromClipboard;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s pastefromclipboard'
+  else
+    Hint := Trim(Hint);
 end;
 
 { TNavButton }
 
-procedure TNavButton.TimerExpired(Sender: TObject);
+function TNavButton.GetNavStyle: Integer;
 begin
+  Result := FNavStyle;
 end;
 
-procedure TNavButton.Paint;
+procedure TNavButton.SetNavStyle(const Value: Integer);
 begin
-  with Canvas do
+  if FNavStyle <> Value then
   begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    FNavStyle := Value;
+    StateChanged;
   end;
 end;
 
-procedure TNavButton.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
+function TNavButton.GetIndex: Integer;
 begin
-  inherited MouseDown(Button, Shift, X, Y);
+  Result := FIndex;
 end;
 
-procedure TNavButton.MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
+procedure TNavButton.SetIndex(const Value: Integer);
 begin
-  inherited MouseUp(Button, Shift, X, Y);
+  if FIndex <> Value then
+  begin
+    FIndex := Value;
+    StateChanged;
+  end;
 end;
 
 destructor TNavButton.Destroy;
 begin
+  Index := 0;
   inherited Destroy;
 end;
 
 { TNavDataLink }
 
-procedure TNavDataLink.EditingChanged;
-begin
-  if FNavigator <> nil then FNavigator.EditingChanged;
-end;
-
-procedure TNavDataLink.DataSetChanged;
-begin
-  if FNavigator <> nil then FNavigator.DataChanged;
-end;
-
-procedure TNavDataLink.ActiveChanged;
-begin
-  if FNavigator <> nil then FNavigator.ActiveChanged;
-end;
-
-constructor TNavDataLink.Create(ANav: TDBNavigator);
+constructor TNavDataLink.Create;
 begin
   inherited Create;
-  FNavigator := ANav;
 end;
 
 destructor TNavDataLink.Destroy;
 begin
-  FNavigator := nil;
+  RecordCount := 0;
   inherited Destroy;
 end;
 
 { TDBNavigator }
 
-procedure TDBNavigator.ClickHandler(Sender: TObject);
+procedure TDBNavigator.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-function TDBNavigator.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
-function TDBNavigator.GetHints: TStrings;
-begin
-  Result := FHints;
-end;
-
-procedure TDBNavigator.HintsChanged(Sender: TObject);
-begin
-  Invalidate;
-end;
-
-procedure TDBNavigator.InitButtons;
-begin
-end;
-
-procedure TDBNavigator.InitHints;
-begin
-end;
-
-procedure TDBNavigator.BtnMouseDown(Sender: TObject; Button: TMouseButton;
-      Shift: TShiftState; X, Y: Integer);
-begin
-end;
-
-procedure TDBNavigator.SetDataSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBNavigator.SetHints(Value: TStrings);
-begin
-  FHints := Value;
-end;
-
-procedure TDBNavigator.SetSize(var W: Integer; var H: Integer);
-begin
-end;
-
-procedure TDBNavigator.SetVisible(Value: TButtonSet);
+procedure TDBNavigator.SetVisibleButtons(const Value: Integer);
 begin
   if FVisibleButtons <> Value then
   begin
     FVisibleButtons := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TDBNavigator.WMSize(var Message: TWMSize);
+procedure TDBNavigator.SetHints(const Value: Integer);
 begin
-  inherited;
+  if FHints <> Value then
+  begin
+    FHints := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBNavigator.WMSetFocus(var Message: TWMSetFocus);
+procedure TDBNavigator.SetConfirmDelete(const Value: Integer);
 begin
-  inherited;
+  if FConfirmDelete <> Value then
+  begin
+    FConfirmDelete := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBNavigator.WMKillFocus(var Message: TWMKillFocus);
+procedure TDBNavigator.SetBeforeAction(const Value: Integer);
 begin
-  inherited;
+  if FBeforeAction <> Value then
+  begin
+    FBeforeAction := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBNavigator.WMGetDlgCode(var Message: TWMGetDlgCode);
+procedure TDBNavigator.SignalClick;
 begin
-  inherited;
-end;
-
-procedure TDBNavigator.CMEnabledChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TDBNavigator.DataChanged;
-begin
-end;
-
-procedure TDBNavigator.EditingChanged;
-begin
-end;
-
-procedure TDBNavigator.ActiveChanged;
-begin
-end;
-
-procedure TDBNavigator.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TDBNavigator.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBNavigator.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-end;
-
-procedure TDBNavigator.GetChildren(Proc: TGetChildProc);
-begin
-  inherited GetChildren(Proc);
-end;
-
-procedure TDBNavigator.CalcMinSize(var W, H: Integer);
-begin
+  if Assigned(FOnClick) then
+    FOnClick(Self);
 end;
 
 constructor TDBNavigator.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TNavDataLink.Create(Self);
-  FVisibleButtons := [nbFirst,nbPrior,nbNext,nbLast,nbInsert,nbDelete,nbEdit,nbPost,nbCancel,nbRefresh];
-  FConfirmDelete := True;
 end;
 
 destructor TDBNavigator.Destroy;
 begin
-  FDataLink.Free;
+  VisibleButtons := 0;
   inherited Destroy;
 end;
 
 procedure TDBNavigator.SetBounds(ALeft, ATop, AWidth, AHeight: Integer);
 begin
   inherited SetBounds(ALeft, ATop, AWidth, AHeight);
+  Hints := Hints + 1;
 end;
 
-procedure TDBNavigator.BtnClick(Index: TNavigateBtn);
+procedure TDBNavigator.BtnClick;
 begin
-  if (DataSource <> nil) and (DataSource.State <> dsInactive) then
-  begin
-    if not (csDesigning in ComponentState) and Assigned(FBeforeAction) then
-      FBeforeAction(Self, Index);
-    with DataSource.DataSet do
-    begin
-      case Index of
-        nbPrior: Prior;
-        nbNext: Next;
-        nbFirst: First;
-        nbLast: Last;
-        nbInsert: Insert;
-        nbEdit: Edit;
-        nbCancel: Cancel;
-        nbPost: Post;
-        nbRefresh: Refresh;
-        nbDelete:
-          if not FConfirmDelete or
-            (MessageDlg('Delete record?', mtConfirmation, mbOKCancel, 0) <> idCancel) then
-            Delete;
-      end;
-    end;
-  end;
-  if not (csDesigning in ComponentState) and Assigned(FOnNavClick) then
-    FOnNavClick(Self, Index);
-end;
-
-{ TDataSourceLink }
-
-procedure TDataSourceLink.FocusControl(Field: TFieldRef);
-begin
-  inherited FocusControl(Field);
-end;
-
-procedure TDataSourceLink.ActiveChanged;
-begin
-  inherited ActiveChanged;
-end;
-
-procedure TDataSourceLink.RecordChanged(Field: TField);
-begin
-  inherited RecordChanged(Field);
-end;
-
-{ TListSourceLink }
-
-procedure TListSourceLink.ActiveChanged;
-begin
-  inherited ActiveChanged;
-end;
-
-procedure TListSourceLink.DataSetChanged;
-begin
-  inherited DataSetChanged;
+  if Hint = '' then
+    Hint := ClassName + '''s btnclick'
+  else
+    Hint := Trim(Hint);
 end;
 
 { TDBLookupControl }
 
-function TDBLookupControl.CanModify: Boolean;
+function TDBLookupControl.GetField: TField;
 begin
-  Result := False;
+  Result := FField;
 end;
 
-procedure TDBLookupControl.CheckNotCircular;
+procedure TDBLookupControl.SetField(const Value: TField);
 begin
-end;
-
-procedure TDBLookupControl.CheckNotLookup;
-begin
-end;
-
-procedure TDBLookupControl.DataLinkActiveChanged;
-begin
-end;
-
-procedure TDBLookupControl.DataLinkRecordChanged(Field: TField);
-begin
-end;
-
-function TDBLookupControl.GetDataSource: TDataSource;
-begin
-  Result := nil;
-end;
-
-function TDBLookupControl.GetKeyFieldName: string;
-begin
-  Result := FKeyFieldName;
-end;
-
-function TDBLookupControl.GetListSource: TDataSource;
-begin
-  Result := nil;
-end;
-
-function TDBLookupControl.GetReadOnly: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDBLookupControl.SetDataFieldName(const Value: string);
-begin
-  if FDataFieldName <> Value then
+  if FField <> Value then
   begin
-    FDataFieldName := Value;
-    Invalidate;
+    FField := Value;
+    StateChanged;
   end;
-end;
-
-procedure TDBLookupControl.SetDataSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBLookupControl.SetKeyFieldName(const Value: string);
-begin
-  if FKeyFieldName <> Value then
-  begin
-    FKeyFieldName := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TDBLookupControl.SetKeyValue(const Value: Variant);
-begin
-  if FKeyValue <> Value then
-  begin
-    FKeyValue := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TDBLookupControl.SetListFieldNames(const Value: string);
-begin
-  if FListFieldNames <> Value then
-  begin
-    FListFieldNames := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TDBLookupControl.SetListSource(Value: TDataSource);
-begin
-end;
-
-procedure TDBLookupControl.SetLookupMode(Value: Boolean);
-begin
-  if FLookupMode <> Value then
-  begin
-    FLookupMode := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TDBLookupControl.SetReadOnly(Value: Boolean);
-begin
-end;
-
-procedure TDBLookupControl.WMGetDlgCode(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBLookupControl.WMKillFocus(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBLookupControl.WMSetFocus(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBLookupControl.KeyValueChanged;
-begin
-end;
-
-procedure TDBLookupControl.ListLinkActiveChanged;
-begin
-end;
-
-procedure TDBLookupControl.ListLinkDataChanged;
-begin
-end;
-
-function TDBLookupControl.LocateKey: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDBLookupControl.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FLookupSource then FLookupSource := nil;
-    if AComponent = FDataField then FDataField := nil;
-    if AComponent = FMasterField then FMasterField := nil;
-    if AComponent = FKeyField then FKeyField := nil;
-    if AComponent = FListField then FListField := nil;
-  end;
-end;
-
-procedure TDBLookupControl.ProcessSearchKey(Key: Char);
-begin
-end;
-
-procedure TDBLookupControl.SelectKeyValue(const Value: Variant);
-begin
-end;
-
-procedure TDBLookupControl.UpdateDataFields;
-begin
-end;
-
-procedure TDBLookupControl.UpdateListFields;
-begin
 end;
 
 constructor TDBLookupControl.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataLink := TDataSourceLink.Create;
-  FListLink := TListSourceLink.Create;
-  FListFields := TList.Create;
-  FListFieldIndex := 0;
-  ParentColor := False;
-  TabStop := True;
 end;
 
 destructor TDBLookupControl.Destroy;
 begin
-  FListFields.Free;
-  FListLink.Free;
-  FDataLink.Free;
+  HelpContext := 0;
   inherited Destroy;
 end;
 
 { TDBLookupListBox }
 
-function TDBLookupListBox.GetKeyIndex: Integer;
+function TDBLookupListBox.GetSelectedItem: Integer;
 begin
-  Result := 0;
+  Result := FSelectedItem;
 end;
 
-procedure TDBLookupListBox.SelectCurrent;
+procedure TDBLookupListBox.SetSelectedItem(const Value: Integer);
 begin
+  if FSelectedItem <> Value then
+  begin
+    FSelectedItem := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBLookupListBox.SelectItemAt(X, Y: Integer);
-begin
-end;
-
-procedure TDBLookupListBox.SetBorderStyle(Value: TBorderStyle);
+procedure TDBLookupListBox.SetBorderStyle(const Value: TBorderStyle);
 begin
   if FBorderStyle <> Value then
   begin
     FBorderStyle := Value;
-    RecreateWnd;
+    StateChanged;
   end;
 end;
 
-procedure TDBLookupListBox.SetRowCount(Value: Integer);
+procedure TDBLookupListBox.SetRowCount(const Value: Integer);
 begin
   if FRowCount <> Value then
   begin
     FRowCount := Value;
-    Invalidate;
+    StateChanged;
   end;
-end;
-
-procedure TDBLookupListBox.StopTimer;
-begin
-end;
-
-procedure TDBLookupListBox.StopTracking;
-begin
-end;
-
-procedure TDBLookupListBox.TimerScroll;
-begin
-end;
-
-procedure TDBLookupListBox.UpdateScrollBar;
-begin
-end;
-
-procedure TDBLookupListBox.WMTimer(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBLookupListBox.WMVScroll(var Message: TWMVScroll);
-begin
-  inherited;
-end;
-
-procedure TDBLookupListBox.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TDBLookupListBox.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TDBLookupListBox.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBLookupListBox.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBLookupListBox.KeyValueChanged;
-begin
-  inherited KeyValueChanged;
-end;
-
-procedure TDBLookupListBox.ListLinkDataChanged;
-begin
-  inherited ListLinkDataChanged;
-end;
-
-procedure TDBLookupListBox.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseDown(Button, Shift, X, Y);
-end;
-
-procedure TDBLookupListBox.MouseMove(Shift: TShiftState; X, Y: Integer);
-begin
-  inherited MouseMove(Shift, X, Y);
-end;
-
-procedure TDBLookupListBox.MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseUp(Button, Shift, X, Y);
-end;
-
-procedure TDBLookupListBox.Paint;
-begin
-  with Canvas do
-  begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
-  end;
-end;
-
-procedure TDBLookupListBox.UpdateListFields;
-begin
 end;
 
 constructor TDBLookupListBox.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FBorderStyle := bsSingle;
 end;
 
 { TPopupDataList }
-
-procedure TPopupDataList.WMMouseActivate(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TPopupDataList.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
 
 constructor TPopupDataList.Create(AOwner: TComponent);
 begin
@@ -2648,118 +1355,91 @@ end;
 
 { TDBLookupComboBox }
 
-procedure TDBLookupComboBox.ListMouseUp(Sender: TObject; Button: TMouseButton;
-      Shift: TShiftState; X, Y: Integer);
+function TDBLookupComboBox.GetListVisible: Boolean;
 begin
+  Result := FListVisible;
 end;
 
-procedure TDBLookupComboBox.StopTracking;
+procedure TDBLookupComboBox.SetListVisible(const Value: Boolean);
 begin
-end;
-
-procedure TDBLookupComboBox.TrackButton(X, Y: Integer);
-begin
-end;
-
-procedure TDBLookupComboBox.CMCancelMode(var Message: TCMCancelMode);
-begin
-  inherited;
-end;
-
-procedure TDBLookupComboBox.CMCtl3DChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TDBLookupComboBox.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TDBLookupComboBox.WMCancelMode(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TDBLookupComboBox.WMKillFocus(var Message: TWMKillFocus);
-begin
-  inherited;
-end;
-
-procedure TDBLookupComboBox.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TDBLookupComboBox.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TDBLookupComboBox.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TDBLookupComboBox.KeyValueChanged;
-begin
-  inherited KeyValueChanged;
-end;
-
-procedure TDBLookupComboBox.ListLinkActiveChanged;
-begin
-  inherited ListLinkActiveChanged;
-end;
-
-procedure TDBLookupComboBox.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseDown(Button, Shift, X, Y);
-end;
-
-procedure TDBLookupComboBox.MouseMove(Shift: TShiftState; X, Y: Integer);
-begin
-  inherited MouseMove(Shift, X, Y);
-end;
-
-procedure TDBLookupComboBox.MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseUp(Button, Shift, X, Y);
-end;
-
-procedure TDBLookupComboBox.Paint;
-begin
-  with Canvas do
+  if FListVisible <> Value then
   begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    FListVisible := Value;
+    StateChanged;
   end;
 end;
 
-procedure TDBLookupComboBox.UpdateListFields;
+function TDBLookupComboBox.GetText: string;
 begin
+  Result := FText;
+end;
+
+procedure TDBLookupComboBox.SetText(const Value: string);
+begin
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDBLookupComboBox.SetDropDownAlign(const Value: Integer);
+begin
+  if FDropDownAlign <> Value then
+  begin
+    FDropDownAlign := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDBLookupComboBox.SetDropDownRows(const Value: Integer);
+begin
+  if FDropDownRows <> Value then
+  begin
+    FDropDownRows := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDBLookupComboBox.SetDropDownWidth(const Value: Integer);
+begin
+  if FDropDownWidth <> Value then
+  begin
+    FDropDownWidth := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDBLookupComboBox.SignalCloseUp;
+begin
+  if Assigned(FOnCloseUp) then
+    FOnCloseUp(Self);
+end;
+
+procedure TDBLookupComboBox.SignalDropDown;
+begin
+  if Assigned(FOnDropDown) then
+    FOnDropDown(Self);
 end;
 
 constructor TDBLookupComboBox.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDropDownAlign := daLeft;
-  FDropDownRows := 7;
-  FDropDownWidth := 0;
 end;
 
-procedure TDBLookupComboBox.CloseUp(Accept: Boolean);
+procedure TDBLookupComboBox.CloseUp;
 begin
-  if Assigned(FOnCloseUp) then FOnCloseUp(Self);
+  Showing := not Showing;
+  if Showing then
+    DropDown;
 end;
 
 procedure TDBLookupComboBox.DropDown;
+var
+  Pass: Integer;
 begin
-  if Assigned(FOnDropDown) then FOnDropDown(Self);
+  for Pass := 1 to DropDownRows do
+    CloseUp;
 end;
 
 end.

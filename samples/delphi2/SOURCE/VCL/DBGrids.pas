@@ -1,536 +1,262 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DBGrids unit: the data-aware grid               }
-{                                                       }
-{*******************************************************}
+{ DBGrids: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DBGrids;
 
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
+
 interface
 
-uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls, Grids,
-  DB, DBTables, DBCtrls;
+uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls, Grids, DB, DBTables, DBCtrls;
+
+const
+  DBGridsSample = 'Quillmap''s sample of DBGrids';
 
 type
-  TColumnValue = (cvColor, cvWidth, cvFont, cvAlignment, cvReadOnly,
-    cvTitleColor, cvTitleCaption, cvTitleAlignment, cvTitleFont);
-  TColumnValues = set of TColumnValue;
-
-  TColumn = class;
-  TCustomDBGrid = class;
 
   TColumnTitle = class(TPersistent)
   private
-    FColumn: TColumn;
-    FCaption: string;
-    FFont: TFont;
-    FColor: TColor;
     FAlignment: TAlignment;
-    procedure FontChanged(Sender: TObject);
-    function GetAlignment: TAlignment;
-    function GetColor: TColor;
-    function GetCaption: string;
-    function GetFont: TFont;
-    function IsAlignmentStored: Boolean;
-    function IsColorStored: Boolean;
-    function IsFontStored: Boolean;
-    function IsCaptionStored: Boolean;
-    procedure SetAlignment(Value: TAlignment);
-    procedure SetColor(Value: TColor);
-    procedure SetFont(Value: TFont);
+    FCaption: string;
+    FColor: TColor;
+    FFont: TFont;
+    procedure SetAlignment(const Value: TAlignment);
     procedure SetCaption(const Value: string);
-  protected
-    procedure RefreshDefaultFont;
+    procedure SetColor(const Value: TColor);
+    procedure SetFont(const Value: TFont);
   public
-    constructor Create(Column: TColumn);
+    constructor Create;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
-    function DefaultAlignment: TAlignment;
-    function DefaultColor: TColor;
-    function DefaultFont: TFont;
-    function DefaultCaption: string;
-    procedure RestoreDefaults; virtual;
+    procedure DefaultAlignment;
+    procedure DefaultColor;
+    procedure DefaultFont;
+    procedure DefaultCaption;
+    procedure RestoreDefaults;
   published
-    property Alignment: TAlignment read GetAlignment write SetAlignment
-      stored IsAlignmentStored;
-    property Caption: string read GetCaption write SetCaption stored IsCaptionStored;
-    property Color: TColor read GetColor write SetColor stored IsColorStored;
-    property Font: TFont read GetFont write SetFont stored IsFontStored;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property Caption: string read FCaption write SetCaption;
+    property Color: TColor read FColor write SetColor;
+    property Font: TFont read FFont write SetFont;
   end;
-
-  TColumnButtonStyle = (cbsAuto, cbsEllipsis, cbsNone);
 
   TColumn = class(TCollectionItem)
   private
+    FGrid: Integer;
+    FAssignedValues: Integer;
     FField: TField;
-    FFieldName: string;
+    FAlignment: TAlignment;
+    FButtonStyle: Integer;
     FColor: TColor;
-    FWidth: Integer;
-    FTitle: TColumnTitle;
+    FDropDownRows: Integer;
+    FFieldName: string;
     FFont: TFont;
     FPickList: TStrings;
     FPopupMenu: TPopupMenu;
-    FDropDownRows: Cardinal;
-    FButtonStyle: TColumnButtonStyle;
-    FAlignment: TAlignment;
-    FReadonly: Boolean;
-    FAssignedValues: TColumnValues;
-    procedure FontChanged(Sender: TObject);
-    function GetAlignment: TAlignment;
-    function GetColor: TColor;
+    FReadOnly: Boolean;
+    FTitle: string;
+    FWidth: Integer;
+    function GetGrid: Integer;
+    procedure SetGrid(const Value: Integer);
+    function GetAssignedValues: Integer;
+    procedure SetAssignedValues(const Value: Integer);
     function GetField: TField;
-    function GetFont: TFont;
-    function GetPickList: TStrings;
-    function GetReadOnly: Boolean;
-    function GetWidth: Integer;
-    function IsAlignmentStored: Boolean;
-    function IsColorStored: Boolean;
-    function IsFontStored: Boolean;
-    function IsReadOnlyStored: Boolean;
-    function IsWidthStored: Boolean;
-    procedure SetAlignment(Value: TAlignment); virtual;
-    procedure SetButtonStyle(Value: TColumnButtonStyle);
-    procedure SetColor(Value: TColor);
-    procedure SetField(Value: TField); virtual;
+    procedure SetField(const Value: TField);
+    procedure SetAlignment(const Value: TAlignment);
+    procedure SetButtonStyle(const Value: Integer);
+    procedure SetColor(const Value: TColor);
+    procedure SetDropDownRows(const Value: Integer);
     procedure SetFieldName(const Value: string);
-    procedure SetFont(Value: TFont);
-    procedure SetPickList(Value: TStrings);
-    procedure SetPopupMenu(Value: TPopupMenu);
-    procedure SetReadOnly(Value: Boolean); virtual;
-    procedure SetTitle(Value: TColumnTitle);
-    procedure SetWidth(Value: Integer); virtual;
-  protected
-    function CreateTitle: TColumnTitle; virtual;
-    function GetGrid: TCustomDBGrid;
-    procedure RefreshDefaultFont;
+    procedure SetFont(const Value: TFont);
+    procedure SetPickList(const Value: TStrings);
+    procedure SetPopupMenu(const Value: TPopupMenu);
+    procedure SetReadOnly(const Value: Boolean);
+    procedure SetTitle(const Value: string);
+    procedure SetWidth(const Value: Integer);
   public
-    constructor Create(Collection: TCollection); override;
+    constructor Create;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
-    function DefaultAlignment: TAlignment;
-    function DefaultColor: TColor;
-    function DefaultFont: TFont;
-    function DefaultReadOnly: Boolean;
-    function DefaultWidth: Integer;
-    procedure RestoreDefaults; virtual;
-    property Grid: TCustomDBGrid read GetGrid;
-    property AssignedValues: TColumnValues read FAssignedValues;
+    procedure DefaultAlignment;
+    procedure DefaultColor;
+    procedure DefaultFont;
+    procedure DefaultReadOnly;
+    procedure DefaultWidth;
+    procedure RestoreDefaults;
+    property Grid: Integer read GetGrid write SetGrid;
+    property AssignedValues: Integer read GetAssignedValues write SetAssignedValues;
     property Field: TField read GetField write SetField;
   published
-    property Alignment: TAlignment read GetAlignment write SetAlignment
-      stored IsAlignmentStored;
-    property ButtonStyle: TColumnButtonStyle read FButtonStyle write SetButtonStyle
-      default cbsAuto;
-    property Color: TColor read GetColor write SetColor stored IsColorStored;
-    property DropDownRows: Cardinal read FDropDownRows write FDropDownRows default 7;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property ButtonStyle: Integer read FButtonStyle write SetButtonStyle;
+    property Color: TColor read FColor write SetColor;
+    property DropDownRows: Integer read FDropDownRows write SetDropDownRows;
     property FieldName: string read FFieldName write SetFieldName;
-    property Font: TFont read GetFont write SetFont stored IsFontStored;
-    property PickList: TStrings read GetPickList write SetPickList;
+    property Font: TFont read FFont write SetFont;
+    property PickList: TStrings read FPickList write SetPickList;
     property PopupMenu: TPopupMenu read FPopupMenu write SetPopupMenu;
-    property ReadOnly: Boolean read GetReadOnly write SetReadOnly
-      stored IsReadOnlyStored;
-    property Title: TColumnTitle read FTitle write SetTitle;
-    property Width: Integer read GetWidth write SetWidth stored IsWidthStored;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
+    property Title: string read FTitle write SetTitle;
+    property Width: Integer read FWidth write SetWidth;
   end;
-
-  TColumnClass = class of TColumn;
-  TDBGridColumnsState = (csDefault, csCustomized);
 
   TDBGridColumns = class(TCollection)
   private
-    FGrid: TCustomDBGrid;
-    function GetColumn(Index: Integer): TColumn;
-    function GetState: TDBGridColumnsState;
-    procedure SetColumn(Index: Integer; Value: TColumn);
-    procedure SetState(NewState: TDBGridColumnsState);
-  protected
-    procedure Update(Item: TCollectionItem); override;
+    FState: Integer;
+    FGrid: Integer;
+    FItems: TStrings;
+    function GetState: Integer;
+    procedure SetState(const Value: Integer);
+    function GetGrid: Integer;
+    procedure SetGrid(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
   public
-    constructor Create(Grid: TCustomDBGrid; ColumnClass: TColumnClass);
-    function Add: TColumn;
-    procedure LoadFromFile(const Filename: string);
-    procedure LoadFromStream(S: TStream);
+    constructor Create;
+    destructor Destroy; override;
+    procedure Add; override;
+    procedure LoadFromFile;
+    procedure LoadFromStream;
     procedure RestoreDefaults;
     procedure RebuildColumns;
-    procedure SaveToFile(const Filename: string);
-    procedure SaveToStream(S: TStream);
-    property State: TDBGridColumnsState read GetState write SetState;
-    property Grid: TCustomDBGrid read FGrid;
-    property Items[Index: Integer]: TColumn read GetColumn write SetColumn; default;
+    procedure SaveToFile;
+    procedure SaveToStream;
+    property State: Integer read GetState write SetState;
+    property Grid: Integer read GetGrid write SetGrid;
+    property Items: TStrings read GetItems write SetItems;
   end;
 
   TGridDataLink = class(TDataLink)
   private
-    FGrid: TCustomDBGrid;
+    FDefaultFields: Integer;
     FFieldCount: Integer;
-    FFieldMapSize: Integer;
-    FFieldMap: Pointer;
-    FModified: Boolean;
-    FInUpdateData: Boolean;
-    FSparseMap: Boolean;
-    function GetDefaultFields: Boolean;
-    function GetFields(I: Integer): TField;
-  protected
-    procedure ActiveChanged; override;
-    procedure DataSetChanged; override;
-    procedure DataSetScrolled(Distance: Integer); override;
-    procedure FocusControl(Field: TFieldRef); override;
-    procedure EditingChanged; override;
-    procedure LayoutChanged; override;
-    procedure RecordChanged(Field: TField); override;
-    procedure UpdateData; override;
-    function GetMappedIndex(ColIndex: Integer): Integer;
+    FFields: Integer;
+    FSparseMap: Integer;
+    function GetDefaultFields: Integer;
+    procedure SetDefaultFields(const Value: Integer);
+    function GetFieldCount: Integer;
+    procedure SetFieldCount(const Value: Integer);
+    function GetFields: Integer;
+    procedure SetFields(const Value: Integer);
+    function GetSparseMap: Integer;
+    procedure SetSparseMap(const Value: Integer);
   public
-    constructor Create(AGrid: TCustomDBGrid);
+    constructor Create;
     destructor Destroy; override;
-    function AddMapping(const FieldName: string): Boolean;
+    function AddMapping: Integer;
     procedure ClearMapping;
     procedure Modified;
     procedure Reset;
-    property DefaultFields: Boolean read GetDefaultFields;
-    property FieldCount: Integer read FFieldCount;
-    property Fields[I: Integer]: TField read GetFields;
-    property SparseMap: Boolean read FSparseMap write FSparseMap;
+    property DefaultFields: Integer read GetDefaultFields write SetDefaultFields;
+    property FieldCount: Integer read GetFieldCount write SetFieldCount;
+    property Fields: Integer read GetFields write SetFields;
+    property SparseMap: Integer read GetSparseMap write SetSparseMap;
   end;
 
-  TBookmarkList = class(TObject)
+  TBookmarkList = class
   private
-    FList: TStringList;
-    FGrid: TCustomDBGrid;
-    FCache: TBookmarkStr;
-    FCacheIndex: Integer;
-    FCacheFind: Boolean;
-    FLinkActive: Boolean;
+    FCount: Integer;
+    FCurrentRowSelected: Integer;
+    FItems: TStrings;
+    FChangeCount: Integer;
     function GetCount: Integer;
-    function GetCurrentRowSelected: Boolean;
-    function GetItem(Index: Integer): TBookmarkStr;
-    procedure SetCurrentRowSelected(Value: Boolean);
-    procedure StringsChanged(Sender: TObject);
+    procedure SetCount(const Value: Integer);
+    function GetCurrentRowSelected: Integer;
+    procedure SetCurrentRowSelected(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
   protected
-    function CurrentRow: TBookmarkStr;
-    function Compare(const Item1, Item2: TBookmarkStr): Integer;
-    procedure LinkActive(Value: Boolean);
+    procedure StateChanged; virtual;
   public
-    constructor Create(AGrid: TCustomDBGrid);
+    constructor Create;
     destructor Destroy; override;
     procedure Clear;
     procedure Delete;
-    function Find(const Item: TBookmarkStr; var Index: Integer): Boolean;
-    function IndexOf(const Item: TBookmarkStr): Integer;
-    function Refresh: Boolean;
-    property Count: Integer read GetCount;
-    property CurrentRowSelected: Boolean read GetCurrentRowSelected
-      write SetCurrentRowSelected;
-    property Items[Index: Integer]: TBookmarkStr read GetItem; default;
+    procedure Find;
+    procedure IndexOf;
+    procedure Refresh;
+    property Count: Integer read GetCount write SetCount;
+    property CurrentRowSelected: Integer read GetCurrentRowSelected write SetCurrentRowSelected;
+    property Items: TStrings read GetItems write SetItems;
   end;
-
-  TDBGridOption = (dgEditing, dgAlwaysShowEditor, dgTitles, dgIndicator,
-    dgColumnResize, dgColLines, dgRowLines, dgTabs, dgRowSelect,
-    dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit, dgMultiSelect);
-  TDBGridOptions = set of TDBGridOption;
-  TDrawDataCellEvent = procedure(Sender: TObject; const Rect: TRect;
-    Field: TField; State: TGridDrawState) of object;
-  TDrawColumnCellEvent = procedure(Sender: TObject; const Rect: TRect;
-    DataCol: Integer; Column: TColumn; State: TGridDrawState) of object;
-  TDBGridClickEvent = procedure(Column: TColumn) of object;
 
   TCustomDBGrid = class(TCustomGrid)
   private
-    FIndicators: TImageList;
-    FTitleFont: TFont;
-    FReadOnly: Boolean;
-    FOriginalImeName: string;
-    FUserChange: Boolean;
-    FLayoutFromDataset: Boolean;
-    FOptions: TDBGridOptions;
-    FTitleOffset, FIndicatorOffset: Byte;
-    FUpdateLock: Byte;
-    FLayoutLock: Byte;
-    FInColExit: Boolean;
-    FDefaultDrawing: Boolean;
-    FSelfChangingTitleFont: Boolean;
-    FSelecting: Boolean;
-    FSelRow: Integer;
-    FDataLink: TGridDataLink;
-    FOnColEnter: TNotifyEvent;
-    FOnColExit: TNotifyEvent;
-    FOnDrawDataCell: TDrawDataCellEvent;
-    FOnDrawColumnCell: TDrawColumnCellEvent;
-    FEditText: string;
-    FColumns: TDBGridColumns;
-    FOnEditButtonClick: TNotifyEvent;
-    FOnColumnMoved: TMovedEvent;
-    FBookmarks: TBookmarkList;
-    FSelectionAnchor: TBookmarkStr;
-    FOnCellClick: TDBGridClickEvent;
-    FOnTitleClick: TDBGridClickEvent;
-    function AcquireFocus: Boolean;
-    procedure DataChanged;
-    procedure EditingChanged;
-    function GetDataSource: TDataSource;
+    FFieldCount: Integer;
+    FFields: Integer;
+    FSelectedField: Integer;
+    FSelectedIndex: Integer;
+    FDataSource: TDataSource;
     function GetFieldCount: Integer;
-    function GetFields(FieldIndex: Integer): TField;
-    function GetSelectedField: TField;
+    procedure SetFieldCount(const Value: Integer);
+    function GetFields: Integer;
+    procedure SetFields(const Value: Integer);
+    function GetSelectedField: Integer;
+    procedure SetSelectedField(const Value: Integer);
     function GetSelectedIndex: Integer;
-    procedure InternalLayout;
-    procedure MoveCol(RawCol: Integer);
-    procedure RecordChanged(Field: TField);
-    procedure SetIme;
-    procedure SetColumns(Value: TDBGridColumns);
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetOptions(Value: TDBGridOptions);
-    procedure SetSelectedField(Value: TField);
-    procedure SetSelectedIndex(Value: Integer);
-    procedure SetTitleFont(Value: TFont);
-    procedure TitleFontChanged(Sender: TObject);
-    procedure UpdateData;
-    procedure UpdateActive;
-    procedure UpdateRowCount;
-    procedure CMExit(var Message: TMessage); message CM_EXIT;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CMParentFontChanged(var Message: TMessage); message CM_PARENTFONTCHANGED;
-    procedure CMDeferLayout(var Message); message CM_DEFERLAYOUT;
-    procedure CMDesignHitTest(var Msg: TCMDesignHitTest); message CM_DESIGNHITTEST;
-    procedure WMSetCursor(var Msg: TWMSetCursor); message WM_SETCURSOR;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
-    procedure WMVScroll(var Message: TWMVScroll); message WM_VSCROLL;
-    procedure WMIMEStartComp(var Message: TMessage); message WM_IME_STARTCOMPOSITION;
-    procedure WMSetFocus(var Message: TWMSetFocus); message WM_SETFOCUS;
-    procedure WMKillFocus(var Message: TMessage); message WM_KILLFOCUS;
-  protected
-    FUpdateFields: Boolean;
-    FAcquireFocus: Boolean;
-    FUpdatingEditor: Boolean;
-    function RawToDataColumn(ACol: Integer): Integer;
-    function DataToRawColumn(ACol: Integer): Integer;
-    function AcquireLayoutLock: Boolean;
-    procedure BeginLayout;
-    procedure BeginUpdate;
-    procedure CancelLayout;
-    function CanEditAcceptKey(Key: Char): Boolean; override;
-    function CanEditModify: Boolean; override;
-    function CanEditShow: Boolean; override;
-    procedure CellClick(Column: TColumn); dynamic;
-    procedure ColumnMoved(FromIndex, ToIndex: Longint); override;
-    procedure ColEnter; dynamic;
-    procedure ColExit; dynamic;
-    procedure ColWidthsChanged; override;
-    function CreateColumns: TDBGridColumns; dynamic;
-    function CreateEditor: TInplaceEdit; override;
-    procedure CreateWnd; override;
-    procedure DeferLayout;
-    procedure DefineFieldMap; virtual;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure DrawCell(ACol, ARow: Longint; ARect: TRect;
-      AState: TGridDrawState); override;
-    procedure DrawDataCell(const Rect: TRect; Field: TField;
-      State: TGridDrawState); dynamic;
-    procedure DrawColumnCell(const Rect: TRect; DataCol: Integer;
-      Column: TColumn; State: TGridDrawState); dynamic;
-    procedure EditButtonClick; dynamic;
-    procedure EndLayout;
-    procedure EndUpdate;
-    function GetColField(DataCol: Integer): TField;
-    function GetEditLimit: Integer; override;
-    function GetEditMask(ACol, ARow: Longint): string; override;
-    function GetEditText(ACol, ARow: Longint): string; override;
-    function GetFieldValue(ACol: Integer): string;
-    function HighlightCell(DataCol, DataRow: Integer; const Value: string;
-      AState: TGridDrawState): Boolean; virtual;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure KeyPress(var Key: Char); override;
-    procedure LayoutChanged; virtual;
-    procedure LinkActive(Value: Boolean); virtual;
-    procedure Loaded; override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure Scroll(Distance: Integer); virtual;
-    procedure SetColumnAttributes; virtual;
-    procedure SetEditText(ACol, ARow: Longint; const Value: string); override;
-    function StoreColumns: Boolean;
-    procedure TimedScroll(Direction: TGridScrollDirection); override;
-    procedure TitleClick(Column: TColumn); dynamic;
-    procedure TopLeftChanged; override;
-    property Columns: TDBGridColumns read FColumns write SetColumns;
-    property DefaultDrawing: Boolean read FDefaultDrawing write FDefaultDrawing default True;
-    property DataLink: TGridDataLink read FDataLink;
-    property IndicatorOffset: Byte read FIndicatorOffset;
-    property LayoutLock: Byte read FLayoutLock;
-    property Options: TDBGridOptions read FOptions write SetOptions
-      default [dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines,
-      dgRowLines, dgTabs, dgConfirmDelete, dgCancelOnExit];
-    property ParentColor default False;
-    property ReadOnly: Boolean read FReadOnly write FReadOnly default False;
-    property SelectedRows: TBookmarkList read FBookmarks;
-    property TitleFont: TFont read FTitleFont write SetTitleFont;
-    property UpdateLock: Byte read FUpdateLock;
-    property OnColEnter: TNotifyEvent read FOnColEnter write FOnColEnter;
-    property OnColExit: TNotifyEvent read FOnColExit write FOnColExit;
-    property OnDrawDataCell: TDrawDataCellEvent read FOnDrawDataCell write FOnDrawDataCell;
-    property OnDrawColumnCell: TDrawColumnCellEvent read FOnDrawColumnCell write FOnDrawColumnCell;
-    property OnEditButtonClick: TNotifyEvent read FOnEditButtonClick write FOnEditButtonClick;
-    property OnColumnMoved: TMovedEvent read FOnColumnMoved write FOnColumnMoved;
-    property OnCellClick: TDBGridClickEvent read FOnCellClick write FOnCellClick;
-    property OnTitleClick: TDBGridClickEvent read FOnTitleClick write FOnTitleClick;
+    procedure SetSelectedIndex(const Value: Integer);
+    function GetDataSource: TDataSource;
+    procedure SetDataSource(const Value: TDataSource);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure DefaultDrawDataCell(const Rect: TRect; Field: TField;
-      State: TGridDrawState);
-    procedure DefaultDrawColumnCell(const Rect: TRect; DataCol: Integer;
-      Column: TColumn; State: TGridDrawState);
-    function ValidFieldIndex(FieldIndex: Integer): Boolean;
-    property EditorMode;
-    property FieldCount: Integer read GetFieldCount;
-    property Fields[FieldIndex: Integer]: TField read GetFields;
-    property SelectedField: TField read GetSelectedField write SetSelectedField;
+    procedure DefaultDrawDataCell;
+    procedure DefaultDrawColumnCell;
+    procedure ValidFieldIndex;
+    property FieldCount: Integer read GetFieldCount write SetFieldCount;
+    property Fields: Integer read GetFields write SetFields;
+    property SelectedField: Integer read GetSelectedField write SetSelectedField;
     property SelectedIndex: Integer read GetSelectedIndex write SetSelectedIndex;
     property DataSource: TDataSource read GetDataSource write SetDataSource;
   end;
 
   TDBGrid = class(TCustomDBGrid)
-  public
-    property Canvas;
-    property SelectedRows;
-  published
-    property Align;
-    property BorderStyle;
-    property Color;
-    property Columns;
-    property Ctl3D;
-    property DataSource;
-    property DefaultDrawing;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property FixedColor;
-    property Font;
-    property ImeMode;
-    property ImeName;
-    property Options;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentFont;
-    property ParentShowHint;
-    property PopupMenu;
-    property ReadOnly;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property TitleFont;
-    property Visible;
-    property OnCellClick;
-    property OnColEnter;
-    property OnColExit;
-    property OnColumnMoved;
-    property OnDrawDataCell;
-    property OnDrawColumnCell;
-    property OnDblClick;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEditButtonClick;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnStartDrag;
-    property OnTitleClick;
   end;
-
-const
-  IndicatorWidth = 11;
-  CM_DEFERLAYOUT = CM_BASE + 100;
-  WM_IME_STARTCOMPOSITION = $010D;
 
 implementation
 
+// Method bodies, class by class, in the order of the declarations above.
+
 { TColumnTitle }
 
-procedure TColumnTitle.FontChanged(Sender: TObject);
+procedure TColumnTitle.SetAlignment(const Value: TAlignment);
 begin
-end;
-
-function TColumnTitle.GetAlignment: TAlignment;
-begin
-  Result := FAlignment;
-end;
-
-function TColumnTitle.GetColor: TColor;
-begin
-  Result := FColor;
-end;
-
-function TColumnTitle.GetCaption: string;
-begin
-  if cvTitleCaption in FColumn.FAssignedValues then
-    Result := FCaption
-  else
-    Result := DefaultCaption;
-end;
-
-function TColumnTitle.GetFont: TFont;
-begin
-  Result := FFont;
-end;
-
-function TColumnTitle.IsAlignmentStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumnTitle.IsColorStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumnTitle.IsFontStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumnTitle.IsCaptionStored: Boolean;
-begin
-  Result := True;
-end;
-
-procedure TColumnTitle.SetAlignment(Value: TAlignment);
-begin
-  FAlignment := Value;
-end;
-
-procedure TColumnTitle.SetColor(Value: TColor);
-begin
-  FColor := Value;
-end;
-
-procedure TColumnTitle.SetFont(Value: TFont);
-begin
-  FFont.Assign(Value);
+  if FAlignment <> Value then
+  begin
+    FAlignment := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TColumnTitle.SetCaption(const Value: string);
 begin
-  FCaption := Value;
+  if FCaption <> Value then
+  begin
+    FCaption := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TColumnTitle.RefreshDefaultFont;
+procedure TColumnTitle.SetColor(const Value: TColor);
 begin
+  if FColor <> Value then
+  begin
+    FColor := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TColumnTitle.Create(Column: TColumn);
+procedure TColumnTitle.SetFont(const Value: TFont);
+begin
+  FFont.Assign(Value);
+  StateChanged;
+end;
+
+constructor TColumnTitle.Create;
 begin
   inherited Create;
-  FColumn := Column;
   FFont := TFont.Create;
-  FFont.Assign(DefaultFont);
-  FFont.OnChange := FontChanged;
 end;
 
 destructor TColumnTitle.Destroy;
@@ -541,61 +267,78 @@ end;
 
 procedure TColumnTitle.Assign(Source: TPersistent);
 begin
-  if Source is TColumnTitle then
-  begin
-    Alignment := TColumnTitle(Source).Alignment;
-    Caption := TColumnTitle(Source).Caption;
-    Color := TColumnTitle(Source).Color;
-    Font := TColumnTitle(Source).Font;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  Color := Color + 1;
 end;
 
-function TColumnTitle.DefaultAlignment: TAlignment;
-begin
-  Result := taLeftJustify;
-end;
-
-function TColumnTitle.DefaultColor: TColor;
-begin
-  Result := 0;
-end;
-
-function TColumnTitle.DefaultFont: TFont;
-begin
-  Result := nil;
-end;
-
-function TColumnTitle.DefaultCaption: string;
+procedure TColumnTitle.DefaultAlignment;
 var
-  Field: TField;
+  Pass: Integer;
 begin
-  Field := FColumn.Field;
-  if Assigned(Field) then
-    Result := Field.DisplayName
+  for Pass := 1 to Color do
+    DefaultFont;
+end;
+
+procedure TColumnTitle.DefaultColor;
+begin
+  if Caption = '' then
+    Caption := ClassName + '''s defaultcolor'
   else
-    Result := FColumn.FieldName;
+    Caption := Trim(Caption);
+end;
+
+procedure TColumnTitle.DefaultFont;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Color do
+    DefaultAlignment;
+end;
+
+procedure TColumnTitle.DefaultCaption;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Color do
+    DefaultColor;
 end;
 
 procedure TColumnTitle.RestoreDefaults;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FColor do
+    DefaultCaption;
 end;
 
 { TColumn }
 
-procedure TColumn.FontChanged(Sender: TObject);
+function TColumn.GetGrid: Integer;
 begin
+  Result := FGrid;
 end;
 
-function TColumn.GetAlignment: TAlignment;
+procedure TColumn.SetGrid(const Value: Integer);
 begin
-  Result := FAlignment;
+  if FGrid <> Value then
+  begin
+    FGrid := Value;
+    StateChanged;
+  end;
 end;
 
-function TColumn.GetColor: TColor;
+function TColumn.GetAssignedValues: Integer;
 begin
-  Result := FColor;
+  Result := FAssignedValues;
+end;
+
+procedure TColumn.SetAssignedValues(const Value: Integer);
+begin
+  if FAssignedValues <> Value then
+  begin
+    FAssignedValues := Value;
+    StateChanged;
+  end;
 end;
 
 function TColumn.GetField: TField;
@@ -603,81 +346,49 @@ begin
   Result := FField;
 end;
 
-function TColumn.GetFont: TFont;
+procedure TColumn.SetField(const Value: TField);
 begin
-  Result := FFont;
+  if FField <> Value then
+  begin
+    FField := Value;
+    StateChanged;
+  end;
 end;
 
-function TColumn.GetPickList: TStrings;
-begin
-  Result := FPickList;
-end;
-
-function TColumn.GetReadOnly: Boolean;
-begin
-  Result := False;
-end;
-
-function TColumn.GetWidth: Integer;
-begin
-  Result := FWidth;
-end;
-
-function TColumn.IsAlignmentStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumn.IsColorStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumn.IsFontStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumn.IsReadOnlyStored: Boolean;
-begin
-  Result := True;
-end;
-
-function TColumn.IsWidthStored: Boolean;
-begin
-  Result := True;
-end;
-
-procedure TColumn.SetAlignment(Value: TAlignment);
+procedure TColumn.SetAlignment(const Value: TAlignment);
 begin
   if FAlignment <> Value then
   begin
     FAlignment := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TColumn.SetButtonStyle(Value: TColumnButtonStyle);
+procedure TColumn.SetButtonStyle(const Value: Integer);
 begin
   if FButtonStyle <> Value then
   begin
     FButtonStyle := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TColumn.SetColor(Value: TColor);
+procedure TColumn.SetColor(const Value: TColor);
 begin
   if FColor <> Value then
   begin
     FColor := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TColumn.SetField(Value: TField);
+procedure TColumn.SetDropDownRows(const Value: Integer);
 begin
-  FField := Value;
+  if FDropDownRows <> Value then
+  begin
+    FDropDownRows := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TColumn.SetFieldName(const Value: string);
@@ -685,84 +396,67 @@ begin
   if FFieldName <> Value then
   begin
     FFieldName := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-procedure TColumn.SetFont(Value: TFont);
+procedure TColumn.SetFont(const Value: TFont);
 begin
   FFont.Assign(Value);
+  StateChanged;
 end;
 
-procedure TColumn.SetPickList(Value: TStrings);
+procedure TColumn.SetPickList(const Value: TStrings);
 begin
   FPickList.Assign(Value);
+  StateChanged;
 end;
 
-procedure TColumn.SetPopupMenu(Value: TPopupMenu);
+procedure TColumn.SetPopupMenu(const Value: TPopupMenu);
 begin
-  FPopupMenu := Value;
+  if FPopupMenu <> Value then
+  begin
+    FPopupMenu := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TColumn.SetReadOnly(Value: Boolean);
+procedure TColumn.SetReadOnly(const Value: Boolean);
 begin
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TColumn.SetTitle(Value: TColumnTitle);
+procedure TColumn.SetTitle(const Value: string);
 begin
-  FTitle.Assign(Value);
+  if FTitle <> Value then
+  begin
+    FTitle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TColumn.SetWidth(Value: Integer);
+procedure TColumn.SetWidth(const Value: Integer);
 begin
   if FWidth <> Value then
   begin
     FWidth := Value;
-    Changed;
+    StateChanged;
   end;
 end;
 
-function TColumn.CreateTitle: TColumnTitle;
+constructor TColumn.Create;
 begin
-  Result := TColumnTitle.Create(Self);
-end;
-
-function TColumn.GetGrid: TCustomDBGrid;
-begin
-  if Assigned(Collection) and (Collection is TDBGridColumns) then
-    Result := TDBGridColumns(Collection).Grid
-  else
-    Result := nil;
-end;
-
-procedure TColumn.RefreshDefaultFont;
-begin
-end;
-
-constructor TColumn.Create(Collection: TCollection);
-var
-  Grid: TCustomDBGrid;
-begin
-  Grid := nil;
-  if Assigned(Collection) and (Collection is TDBGridColumns) then
-    Grid := TDBGridColumns(Collection).Grid;
-  if Assigned(Grid) then Grid.BeginLayout;
-  try
-    inherited Create(Collection);
-    FDropDownRows := 7;
-    FButtonStyle := cbsAuto;
-    FFont := TFont.Create;
-    FFont.Assign(DefaultFont);
-    FFont.OnChange := FontChanged;
-    FTitle := CreateTitle;
-  finally
-    if Assigned(Grid) then Grid.EndLayout;
-  end;
+  inherited Create;
+  FFont := TFont.Create;
+  FPickList := TStringList.Create;
 end;
 
 destructor TColumn.Destroy;
 begin
-  FTitle.Free;
   FFont.Free;
   FPickList.Free;
   inherited Destroy;
@@ -770,742 +464,463 @@ end;
 
 procedure TColumn.Assign(Source: TPersistent);
 begin
-  if Source is TColumn then
-  begin
-    Field := TColumn(Source).Field;
-    Alignment := TColumn(Source).Alignment;
-    ButtonStyle := TColumn(Source).ButtonStyle;
-    Color := TColumn(Source).Color;
-    DropDownRows := TColumn(Source).DropDownRows;
-    FieldName := TColumn(Source).FieldName;
-    Font := TColumn(Source).Font;
-    PickList := TColumn(Source).PickList;
-    PopupMenu := TColumn(Source).PopupMenu;
-    ReadOnly := TColumn(Source).ReadOnly;
-    Title := TColumn(Source).Title;
-    Width := TColumn(Source).Width;
-  end
+  inherited Assign(Source);
+  AssignedValues := AssignedValues + 1;
+end;
+
+procedure TColumn.DefaultAlignment;
+begin
+  if FFieldName = '' then
+    FFieldName := ClassName + '''s defaultalignment'
   else
-    inherited Assign(Source);
+    FFieldName := Trim(FFieldName);
 end;
 
-function TColumn.DefaultAlignment: TAlignment;
+procedure TColumn.DefaultColor;
 begin
-  Result := taLeftJustify;
+  if FFieldName = '' then
+    FFieldName := ClassName + '''s defaultcolor'
+  else
+    FFieldName := Trim(FFieldName);
 end;
 
-function TColumn.DefaultColor: TColor;
+procedure TColumn.DefaultFont;
 begin
-  Result := 0;
+  if not ReadOnly then
+    Exit;
+  Grid := Grid + 1;
+  StateChanged;
 end;
 
-function TColumn.DefaultFont: TFont;
+procedure TColumn.DefaultReadOnly;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to Grid do
+    DefaultAlignment;
 end;
 
-function TColumn.DefaultReadOnly: Boolean;
+procedure TColumn.DefaultWidth;
 begin
-  Result := False;
-end;
-
-function TColumn.DefaultWidth: Integer;
-begin
-  Result := 0;
+  if not ReadOnly then
+    Exit;
+  ButtonStyle := ButtonStyle + 1;
+  StateChanged;
 end;
 
 procedure TColumn.RestoreDefaults;
 begin
+  FReadOnly := not FReadOnly;
+  if FReadOnly then
+    DefaultColor;
 end;
 
 { TDBGridColumns }
 
-function TDBGridColumns.GetColumn(Index: Integer): TColumn;
+function TDBGridColumns.GetState: Integer;
 begin
-  Result := TColumn(inherited Items[Index]);
+  Result := FState;
 end;
 
-function TDBGridColumns.GetState: TDBGridColumnsState;
+procedure TDBGridColumns.SetState(const Value: Integer);
 begin
-  Result := csDefault;
+  if FState <> Value then
+  begin
+    FState := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBGridColumns.SetColumn(Index: Integer; Value: TColumn);
+function TDBGridColumns.GetGrid: Integer;
 begin
-  Items[Index].Assign(Value);
+  Result := FGrid;
 end;
 
-procedure TDBGridColumns.SetState(NewState: TDBGridColumnsState);
+procedure TDBGridColumns.SetGrid(const Value: Integer);
 begin
+  if FGrid <> Value then
+  begin
+    FGrid := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBGridColumns.Update(Item: TCollectionItem);
+function TDBGridColumns.GetItems: TStrings;
 begin
-  inherited Update(Item);
+  Result := FItems;
 end;
 
-constructor TDBGridColumns.Create(Grid: TCustomDBGrid; ColumnClass: TColumnClass);
+procedure TDBGridColumns.SetItems(const Value: TStrings);
 begin
-  inherited Create(ColumnClass);
-  FGrid := Grid;
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-function TDBGridColumns.Add: TColumn;
+constructor TDBGridColumns.Create;
 begin
-  Result := TColumn(inherited Add);
+  inherited Create;
+  FItems := TStringList.Create;
 end;
 
-procedure TDBGridColumns.LoadFromFile(const Filename: string);
+destructor TDBGridColumns.Destroy;
 begin
+  FItems.Free;
+  inherited Destroy;
 end;
 
-procedure TDBGridColumns.LoadFromStream(S: TStream);
+procedure TDBGridColumns.Add;
 begin
+  inherited Add;
+  State := State + 1;
+end;
+
+procedure TDBGridColumns.LoadFromFile;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to FGrid do
+    SaveToStream;
+end;
+
+procedure TDBGridColumns.LoadFromStream;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to Grid do
+    RestoreDefaults;
 end;
 
 procedure TDBGridColumns.RestoreDefaults;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FState do
+    SaveToStream;
 end;
 
 procedure TDBGridColumns.RebuildColumns;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FGrid do
+    RestoreDefaults;
 end;
 
-procedure TDBGridColumns.SaveToFile(const Filename: string);
+procedure TDBGridColumns.SaveToFile;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FState do
+    SaveToStream;
 end;
 
-procedure TDBGridColumns.SaveToStream(S: TStream);
+procedure TDBGridColumns.SaveToStream;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Grid do
+    RestoreDefaults;
 end;
 
 { TGridDataLink }
 
-function TGridDataLink.GetDefaultFields: Boolean;
+function TGridDataLink.GetDefaultFields: Integer;
 begin
-  Result := False;
+  Result := FDefaultFields;
 end;
 
-function TGridDataLink.GetFields(I: Integer): TField;
+procedure TGridDataLink.SetDefaultFields(const Value: Integer);
 begin
-  Result := nil;
+  if FDefaultFields <> Value then
+  begin
+    FDefaultFields := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TGridDataLink.ActiveChanged;
+function TGridDataLink.GetFieldCount: Integer;
 begin
-  inherited ActiveChanged;
+  Result := FFieldCount;
 end;
 
-procedure TGridDataLink.DataSetChanged;
+procedure TGridDataLink.SetFieldCount(const Value: Integer);
 begin
-  inherited DataSetChanged;
+  if FFieldCount <> Value then
+  begin
+    FFieldCount := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TGridDataLink.DataSetScrolled(Distance: Integer);
+function TGridDataLink.GetFields: Integer;
 begin
-  inherited DataSetScrolled(Distance);
+  Result := FFields;
 end;
 
-procedure TGridDataLink.FocusControl(Field: TFieldRef);
+procedure TGridDataLink.SetFields(const Value: Integer);
 begin
-  inherited FocusControl(Field);
+  if FFields <> Value then
+  begin
+    FFields := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TGridDataLink.EditingChanged;
+function TGridDataLink.GetSparseMap: Integer;
 begin
-  inherited EditingChanged;
+  Result := FSparseMap;
 end;
 
-procedure TGridDataLink.LayoutChanged;
+procedure TGridDataLink.SetSparseMap(const Value: Integer);
 begin
-  inherited LayoutChanged;
+  if FSparseMap <> Value then
+  begin
+    FSparseMap := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TGridDataLink.RecordChanged(Field: TField);
-begin
-  inherited RecordChanged(Field);
-end;
-
-procedure TGridDataLink.UpdateData;
-begin
-  inherited UpdateData;
-end;
-
-function TGridDataLink.GetMappedIndex(ColIndex: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-constructor TGridDataLink.Create(AGrid: TCustomDBGrid);
+constructor TGridDataLink.Create;
 begin
   inherited Create;
-  FGrid := AGrid;
 end;
 
 destructor TGridDataLink.Destroy;
 begin
-  ClearMapping;
+  FieldCount := 0;
   inherited Destroy;
 end;
 
-function TGridDataLink.AddMapping(const FieldName: string): Boolean;
+function TGridDataLink.AddMapping: Integer;
 begin
-  Result := False;
+  Result := Fields * 2 + Ord(ReadOnly);
 end;
 
 procedure TGridDataLink.ClearMapping;
 begin
+  Active := not Active;
+  if Active then
+    Reset;
 end;
 
 procedure TGridDataLink.Modified;
 begin
+  Active := not Active;
+  if Active then
+    Reset;
 end;
 
 procedure TGridDataLink.Reset;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to DefaultFields do
+    Modified;
 end;
 
 { TBookmarkList }
 
 function TBookmarkList.GetCount: Integer;
 begin
-  Result := FList.Count;
+  Result := FCount;
 end;
 
-function TBookmarkList.GetCurrentRowSelected: Boolean;
+procedure TBookmarkList.SetCount(const Value: Integer);
 begin
-  Result := False;
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TBookmarkList.GetItem(Index: Integer): TBookmarkStr;
+function TBookmarkList.GetCurrentRowSelected: Integer;
 begin
-  Result := FList[Index];
+  Result := FCurrentRowSelected;
 end;
 
-procedure TBookmarkList.SetCurrentRowSelected(Value: Boolean);
+procedure TBookmarkList.SetCurrentRowSelected(const Value: Integer);
 begin
+  if FCurrentRowSelected <> Value then
+  begin
+    FCurrentRowSelected := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBookmarkList.StringsChanged(Sender: TObject);
+function TBookmarkList.GetItems: TStrings;
 begin
+  Result := FItems;
 end;
 
-function TBookmarkList.CurrentRow: TBookmarkStr;
+procedure TBookmarkList.SetItems(const Value: TStrings);
 begin
-  Result := '';
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-function TBookmarkList.Compare(const Item1, Item2: TBookmarkStr): Integer;
+procedure TBookmarkList.StateChanged;
 begin
-  Result := 0;
+  Inc(FChangeCount);
 end;
 
-procedure TBookmarkList.LinkActive(Value: Boolean);
-begin
-end;
-
-constructor TBookmarkList.Create(AGrid: TCustomDBGrid);
+constructor TBookmarkList.Create;
 begin
   inherited Create;
-  FList := TStringList.Create;
-  FList.OnChange := StringsChanged;
-  FGrid := AGrid;
+  FItems := TStringList.Create;
 end;
 
 destructor TBookmarkList.Destroy;
 begin
-  Clear;
-  FList.Free;
+  FItems.Free;
   inherited Destroy;
 end;
 
 procedure TBookmarkList.Clear;
+var
+  Pass: Integer;
 begin
-  if FList.Count = 0 then Exit;
-  FList.Clear;
-  FGrid.Invalidate;
+  for Pass := 1 to CurrentRowSelected do
+    IndexOf;
 end;
 
 procedure TBookmarkList.Delete;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to CurrentRowSelected do
+    Find;
 end;
 
-function TBookmarkList.Find(const Item: TBookmarkStr; var Index: Integer): Boolean;
+procedure TBookmarkList.Find;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to FCount do
+    Clear;
 end;
 
-function TBookmarkList.IndexOf(const Item: TBookmarkStr): Integer;
+procedure TBookmarkList.IndexOf;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to FCurrentRowSelected do
+    Clear;
 end;
 
-function TBookmarkList.Refresh: Boolean;
+procedure TBookmarkList.Refresh;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to CurrentRowSelected do
+    Find;
 end;
 
 { TCustomDBGrid }
 
-function TCustomDBGrid.AcquireFocus: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomDBGrid.DataChanged;
-begin
-end;
-
-procedure TCustomDBGrid.EditingChanged;
-begin
-end;
-
-function TCustomDBGrid.GetDataSource: TDataSource;
-begin
-  Result := FDataLink.DataSource;
-end;
-
 function TCustomDBGrid.GetFieldCount: Integer;
 begin
-  Result := 0;
+  Result := FFieldCount;
 end;
 
-function TCustomDBGrid.GetFields(FieldIndex: Integer): TField;
+procedure TCustomDBGrid.SetFieldCount(const Value: Integer);
 begin
-  Result := nil;
+  if FFieldCount <> Value then
+  begin
+    FFieldCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TCustomDBGrid.GetSelectedField: TField;
+function TCustomDBGrid.GetFields: Integer;
 begin
-  Result := nil;
+  Result := FFields;
+end;
+
+procedure TCustomDBGrid.SetFields(const Value: Integer);
+begin
+  if FFields <> Value then
+  begin
+    FFields := Value;
+    StateChanged;
+  end;
+end;
+
+function TCustomDBGrid.GetSelectedField: Integer;
+begin
+  Result := FSelectedField;
+end;
+
+procedure TCustomDBGrid.SetSelectedField(const Value: Integer);
+begin
+  if FSelectedField <> Value then
+  begin
+    FSelectedField := Value;
+    StateChanged;
+  end;
 end;
 
 function TCustomDBGrid.GetSelectedIndex: Integer;
 begin
-  Result := 0;
+  Result := FSelectedIndex;
 end;
 
-procedure TCustomDBGrid.InternalLayout;
+procedure TCustomDBGrid.SetSelectedIndex(const Value: Integer);
 begin
-end;
-
-procedure TCustomDBGrid.MoveCol(RawCol: Integer);
-begin
-end;
-
-procedure TCustomDBGrid.RecordChanged(Field: TField);
-begin
-end;
-
-procedure TCustomDBGrid.SetIme;
-begin
-end;
-
-procedure TCustomDBGrid.SetColumns(Value: TDBGridColumns);
-begin
-  FColumns := Value;
-end;
-
-procedure TCustomDBGrid.SetDataSource(Value: TDataSource);
-begin
-  if Value = FDataLink.DataSource then Exit;
-  FBookmarks.Clear;
-  FDataLink.DataSource := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-  LinkActive(FDataLink.Active);
-end;
-
-procedure TCustomDBGrid.SetOptions(Value: TDBGridOptions);
-begin
-  if FOptions <> Value then
+  if FSelectedIndex <> Value then
   begin
-    FOptions := Value;
-    Invalidate;
+    FSelectedIndex := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomDBGrid.SetSelectedField(Value: TField);
+function TCustomDBGrid.GetDataSource: TDataSource;
 begin
+  Result := FDataSource;
 end;
 
-procedure TCustomDBGrid.SetSelectedIndex(Value: Integer);
+procedure TCustomDBGrid.SetDataSource(const Value: TDataSource);
 begin
-end;
-
-procedure TCustomDBGrid.SetTitleFont(Value: TFont);
-begin
-  FTitleFont.Assign(Value);
-end;
-
-procedure TCustomDBGrid.TitleFontChanged(Sender: TObject);
-begin
-  Invalidate;
-end;
-
-procedure TCustomDBGrid.UpdateData;
-begin
-end;
-
-procedure TCustomDBGrid.UpdateActive;
-begin
-end;
-
-procedure TCustomDBGrid.UpdateRowCount;
-begin
-end;
-
-procedure TCustomDBGrid.CMExit(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomDBGrid.CMParentFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomDBGrid.CMDeferLayout(var Message);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.CMDesignHitTest(var Msg: TCMDesignHitTest);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMSetCursor(var Msg: TWMSetCursor);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMVScroll(var Message: TWMVScroll);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMIMEStartComp(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMSetFocus(var Message: TWMSetFocus);
-begin
-  inherited;
-end;
-
-procedure TCustomDBGrid.WMKillFocus(var Message: TMessage);
-begin
-  inherited;
-end;
-
-function TCustomDBGrid.RawToDataColumn(ACol: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-function TCustomDBGrid.DataToRawColumn(ACol: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-function TCustomDBGrid.AcquireLayoutLock: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomDBGrid.BeginLayout;
-begin
-  BeginUpdate;
-  if FLayoutLock = 0 then Columns.BeginUpdate;
-  Inc(FLayoutLock);
-end;
-
-procedure TCustomDBGrid.BeginUpdate;
-begin
-  Inc(FUpdateLock);
-end;
-
-procedure TCustomDBGrid.CancelLayout;
-begin
-end;
-
-function TCustomDBGrid.CanEditAcceptKey(Key: Char): Boolean;
-begin
-  Result := inherited CanEditAcceptKey(Key);
-end;
-
-function TCustomDBGrid.CanEditModify: Boolean;
-begin
-  Result := inherited CanEditModify;
-end;
-
-function TCustomDBGrid.CanEditShow: Boolean;
-begin
-  Result := inherited CanEditShow;
-end;
-
-procedure TCustomDBGrid.CellClick(Column: TColumn);
-begin
-  if Assigned(FOnCellClick) then FOnCellClick(Column);
-end;
-
-procedure TCustomDBGrid.ColumnMoved(FromIndex, ToIndex: Longint);
-begin
-  inherited ColumnMoved(FromIndex, ToIndex);
-end;
-
-procedure TCustomDBGrid.ColEnter;
-begin
-  if Assigned(FOnColEnter) then FOnColEnter(Self);
-end;
-
-procedure TCustomDBGrid.ColExit;
-begin
-  if Assigned(FOnColExit) then FOnColExit(Self);
-end;
-
-procedure TCustomDBGrid.ColWidthsChanged;
-begin
-  inherited ColWidthsChanged;
-end;
-
-function TCustomDBGrid.CreateColumns: TDBGridColumns;
-begin
-  Result := TDBGridColumns.Create(Self, TColumn);
-end;
-
-function TCustomDBGrid.CreateEditor: TInplaceEdit;
-begin
-  Result := inherited CreateEditor;
-end;
-
-procedure TCustomDBGrid.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TCustomDBGrid.DeferLayout;
-begin
-end;
-
-procedure TCustomDBGrid.DefineFieldMap;
-begin
-end;
-
-procedure TCustomDBGrid.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TCustomDBGrid.DrawCell(ACol, ARow: Longint; ARect: TRect;
-      AState: TGridDrawState);
-begin
-end;
-
-procedure TCustomDBGrid.DrawDataCell(const Rect: TRect; Field: TField;
-      State: TGridDrawState);
-begin
-  if Assigned(FOnDrawDataCell) then FOnDrawDataCell(Self, Rect, Field, State);
-end;
-
-procedure TCustomDBGrid.DrawColumnCell(const Rect: TRect; DataCol: Integer;
-      Column: TColumn; State: TGridDrawState);
-begin
-  if Assigned(FOnDrawColumnCell) then FOnDrawColumnCell(Self, Rect, DataCol, Column, State);
-end;
-
-procedure TCustomDBGrid.EditButtonClick;
-begin
-  if Assigned(FOnEditButtonClick) then FOnEditButtonClick(Self);
-end;
-
-procedure TCustomDBGrid.EndLayout;
-begin
-  if FLayoutLock > 0 then
+  if FDataSource <> Value then
   begin
-    try
-      try
-        if FLayoutLock = 1 then InternalLayout;
-      finally
-        if FLayoutLock = 1 then FColumns.EndUpdate;
-      end;
-    finally
-      Dec(FLayoutLock);
-      EndUpdate;
-    end;
+    FDataSource := Value;
+    StateChanged;
   end;
-end;
-
-procedure TCustomDBGrid.EndUpdate;
-begin
-  if FUpdateLock > 0 then Dec(FUpdateLock);
-end;
-
-function TCustomDBGrid.GetColField(DataCol: Integer): TField;
-begin
-  Result := nil;
-end;
-
-function TCustomDBGrid.GetEditLimit: Integer;
-begin
-  Result := inherited GetEditLimit;
-end;
-
-function TCustomDBGrid.GetEditMask(ACol, ARow: Longint): string;
-begin
-  Result := inherited GetEditMask(ACol, ARow);
-end;
-
-function TCustomDBGrid.GetEditText(ACol, ARow: Longint): string;
-begin
-  Result := inherited GetEditText(ACol, ARow);
-end;
-
-function TCustomDBGrid.GetFieldValue(ACol: Integer): string;
-begin
-  Result := '';
-end;
-
-function TCustomDBGrid.HighlightCell(DataCol, DataRow: Integer; const Value: string;
-      AState: TGridDrawState): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomDBGrid.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TCustomDBGrid.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TCustomDBGrid.LayoutChanged;
-begin
-end;
-
-procedure TCustomDBGrid.LinkActive(Value: Boolean);
-begin
-end;
-
-procedure TCustomDBGrid.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TCustomDBGrid.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseDown(Button, Shift, X, Y);
-end;
-
-procedure TCustomDBGrid.MouseUp(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseUp(Button, Shift, X, Y);
-end;
-
-procedure TCustomDBGrid.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FIndicators then FIndicators := nil;
-  end;
-end;
-
-procedure TCustomDBGrid.Scroll(Distance: Integer);
-begin
-end;
-
-procedure TCustomDBGrid.SetColumnAttributes;
-begin
-end;
-
-procedure TCustomDBGrid.SetEditText(ACol, ARow: Longint; const Value: string);
-begin
-  inherited SetEditText(ACol, ARow, Value);
-end;
-
-function TCustomDBGrid.StoreColumns: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TCustomDBGrid.TimedScroll(Direction: TGridScrollDirection);
-begin
-  inherited TimedScroll(Direction);
-end;
-
-procedure TCustomDBGrid.TitleClick(Column: TColumn);
-begin
-  if Assigned(FOnTitleClick) then FOnTitleClick(Column);
-end;
-
-procedure TCustomDBGrid.TopLeftChanged;
-begin
-  inherited TopLeftChanged;
 end;
 
 constructor TCustomDBGrid.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  inherited DefaultDrawing := False;
-  FAcquireFocus := True;
-  FTitleFont := TFont.Create;
-  FTitleFont.OnChange := TitleFontChanged;
-  FColumns := CreateColumns;
-  FDataLink := TGridDataLink.Create(Self);
-  FBookmarks := TBookmarkList.Create(Self);
-  FOptions := [dgEditing, dgTitles, dgIndicator, dgColumnResize,
-    dgColLines, dgRowLines, dgTabs, dgConfirmDelete, dgCancelOnExit];
-  FDefaultDrawing := True;
-  HideEditor;
 end;
 
 destructor TCustomDBGrid.Destroy;
 begin
-  FColumns.Free;
-  FColumns := nil;
-  FDataLink.Free;
-  FDataLink := nil;
-  FIndicators.Free;
-  FTitleFont.Free;
-  FTitleFont := nil;
-  FBookmarks.Free;
-  FBookmarks := nil;
+  SelectedField := 0;
   inherited Destroy;
 end;
 
-procedure TCustomDBGrid.DefaultDrawDataCell(const Rect: TRect; Field: TField;
-      State: TGridDrawState);
+procedure TCustomDBGrid.DefaultDrawDataCell;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s defaultdrawdatacell'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TCustomDBGrid.DefaultDrawColumnCell(const Rect: TRect; DataCol: Integer;
-      Column: TColumn; State: TGridDrawState);
+procedure TCustomDBGrid.DefaultDrawColumnCell;
 begin
+  if not ParentWindow then
+    Exit;
+  SelectedField := SelectedField + 1;
+  StateChanged;
 end;
 
-function TCustomDBGrid.ValidFieldIndex(FieldIndex: Integer): Boolean;
+procedure TCustomDBGrid.ValidFieldIndex;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to SelectedField do
+    DefaultDrawColumnCell;
 end;
 
 end.

@@ -1,76 +1,69 @@
-{**********************************************************}
-{                                                          }
-{       Quillmap 2 sample class library                    }
-{       DBInpReq unit: the engine's input request dialog   }
-{                                                          }
-{**********************************************************}
+{ DBInpReq: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DBInpReq;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls, ExtCtrls, DB;
 
+const
+  DBInpReqSample = 'Quillmap''s sample of DBInpReq';
+
 type
-  TCBType = (cbGenCallback, cbInputReq, cbRestructure, cbBatchResult);
 
   TInputReqDialog = class(TForm)
-    OKButton: TButton;
-    CancelButton: TButton;
-    MsgLabel: TLabel;
-    OptionGroup: TRadioGroup;
-    procedure FormCreate(Sender: TObject);
+    OKButton: Integer;
+    CancelButton: Boolean;
+    MsgLabel: Integer;
+    OptionGroup: Integer;
+    procedure FormCreate;
   private
     FDefaultIndex: Integer;
-    procedure SetDefaultIndex(Value: Integer);
+    function GetDefaultIndex: Integer;
+    procedure SetDefaultIndex(const Value: Integer);
   public
-    function ExecuteInput(const Msg: string; Options: TStrings): Integer;
-    property DefaultIndex: Integer read FDefaultIndex write SetDefaultIndex default 0;
+    procedure ExecuteInput;
+    property DefaultIndex: Integer read GetDefaultIndex write SetDefaultIndex;
   end;
-
-function InputRequest(const Msg: string; Options: TStrings;
-  DefaultIndex: Integer): Integer;
 
 implementation
 
-function InputRequest(const Msg: string; Options: TStrings;
-  DefaultIndex: Integer): Integer;
-begin
-  with TInputReqDialog.Create(Application) do
-  try
-    DefaultIndex := DefaultIndex;
-    Result := ExecuteInput(Msg, Options);
-  finally
-    Free;
-  end;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TInputReqDialog }
 
-procedure TInputReqDialog.FormCreate(Sender: TObject);
+function TInputReqDialog.GetDefaultIndex: Integer;
 begin
-  OptionGroup.Items.Clear;
-  MsgLabel.Caption := '';
+  Result := FDefaultIndex;
 end;
 
-procedure TInputReqDialog.SetDefaultIndex(Value: Integer);
+procedure TInputReqDialog.SetDefaultIndex(const Value: Integer);
 begin
   if FDefaultIndex <> Value then
   begin
     FDefaultIndex := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-function TInputReqDialog.ExecuteInput(const Msg: string; Options: TStrings): Integer;
+procedure TInputReqDialog.ExecuteInput;
+var
+  Pass: Integer;
 begin
-  MsgLabel.Caption := Msg;
-  OptionGroup.Items := Options;
-  OptionGroup.ItemIndex := FDefaultIndex;
-  if ShowModal = mrOk then
-    Result := OptionGroup.ItemIndex
-  else
-    Result := -1;
+  for Pass := 1 to DefaultIndex do
+    FormCreate;
+end;
+
+procedure TInputReqDialog.FormCreate;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to OKButton do
+    ExecuteInput;
 end;
 
 end.

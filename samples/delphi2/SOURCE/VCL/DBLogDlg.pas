@@ -1,73 +1,47 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DBLogDlg unit: the database login dialog        }
-{                                                       }
-{*******************************************************}
+{ DBLogDlg: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DBLogDlg;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls, ExtCtrls;
 
-type
-  TLoginDialog = class(TForm)
-    Panel: TPanel;
-    Bevel: TBevel;
-    DatabaseName: TLabel;
-    OKButton: TButton;
-    CancelButton: TButton;
-    Panel1: TPanel;
-    Label1: TLabel;
-    Label2: TLabel;
-    Label3: TLabel;
-    Password: TEdit;
-    UserName: TEdit;
-    procedure FormShow(Sender: TObject);
-  end;
+const
+  DBLogDlgSample = 'Quillmap''s sample of DBLogDlg';
 
-function LoginDialog(const ADatabaseName: string;
-  var AUserName, APassword: string): Boolean;
-function LoginDialogEx(const ADatabaseName: string;
-  var AUserName, APassword: string; NameReadOnly: Boolean): Boolean;
+type
+
+  TLoginDialog = class(TForm)
+    Panel: Integer;
+    Bevel: Integer;
+    DatabaseName: string;
+    OKButton: Integer;
+    CancelButton: Boolean;
+    Panel1: Integer;
+    Label1: Integer;
+    Label2: Integer;
+    Label3: Integer;
+    Password: Integer;
+    UserName: string;
+    procedure FormShow;
+  end;
 
 implementation
 
-function LoginDialogEx(const ADatabaseName: string;
-  var AUserName, APassword: string; NameReadOnly: Boolean): Boolean;
-begin
-  with TLoginDialog.Create(Application) do
-  try
-    DatabaseName.Caption := ADatabaseName;
-    UserName.Text := AUserName;
-    UserName.ReadOnly := NameReadOnly;
-    Result := False;
-    if ShowModal = mrOk then
-    begin
-      AUserName := UserName.Text;
-      APassword := Password.Text;
-      Result := True;
-    end;
-  finally
-    Free;
-  end;
-end;
-
-function LoginDialog(const ADatabaseName: string;
-  var AUserName, APassword: string): Boolean;
-begin
-  Result := LoginDialogEx(ADatabaseName, AUserName, APassword, False);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TLoginDialog }
 
-procedure TLoginDialog.FormShow(Sender: TObject);
+procedure TLoginDialog.FormShow;
 begin
-  if UserName.Text = '' then
-    UserName.SetFocus
+  if UserName = '' then
+    UserName := ClassName + '''s formshow'
   else
-    Password.SetFocus;
+    UserName := Trim(UserName);
 end;
 
 end.

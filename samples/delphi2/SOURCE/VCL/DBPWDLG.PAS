@@ -1,88 +1,96 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DBPWDlg unit: the table password dialog         }
-{                                                       }
-{*******************************************************}
+{ DBPwDlg: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
-unit DBPWDlg;
+unit DBPwDlg;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls, ExtCtrls, DBTables;
 
-type
-  TPasswordDialog = class(TForm)
-    GroupBox1: TGroupBox;
-    Edit: TEdit;
-    AddButton: TButton;
-    RemoveButton: TButton;
-    RemoveAllButton: TButton;
-    OKButton: TButton;
-    CancelButton: TButton;
-    procedure EditChange(Sender: TObject);
-    procedure AddButtonClick(Sender: TObject);
-    procedure RemoveButtonClick(Sender: TObject);
-    procedure RemoveAllButtonClick(Sender: TObject);
-    procedure OKButtonClick(Sender: TObject);
-  private
-    PasswordAdded: Boolean;
-    FSession: TSession;
-  public
-    property Session: TSession read FSession write FSession;
-  end;
+const
+  DBPwDlgSample = 'Quillmap''s sample of DBPwDlg';
 
-function PasswordDialog(ASession: TSession): Boolean;
+type
+
+  TPasswordDialog = class(TForm)
+    GroupBox1: Integer;
+    Edit: Integer;
+    AddButton: Integer;
+    RemoveButton: Integer;
+    RemoveAllButton: Integer;
+    OKButton: Integer;
+    CancelButton: Boolean;
+    procedure EditChange;
+    function AddButtonClick: Integer;
+    procedure RemoveButtonClick;
+    procedure RemoveAllButtonClick;
+    procedure OKButtonClick;
+  private
+    FSession: Integer;
+    function GetSession: Integer;
+    procedure SetSession(const Value: Integer);
+  public
+    property Session: Integer read GetSession write SetSession;
+  end;
 
 implementation
 
-function PasswordDialog(ASession: TSession): Boolean;
-begin
-  with TPasswordDialog.Create(Application) do
-  try
-    Session := ASession;
-    Result := ShowModal = mrOk;
-  finally
-    Free;
-  end;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TPasswordDialog }
 
-procedure TPasswordDialog.EditChange(Sender: TObject);
+function TPasswordDialog.GetSession: Integer;
+begin
+  Result := FSession;
+end;
+
+procedure TPasswordDialog.SetSession(const Value: Integer);
+begin
+  if FSession <> Value then
+  begin
+    FSession := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPasswordDialog.EditChange;
 var
-  HasText: Boolean;
+  Pass: Integer;
 begin
-  HasText := Edit.Text <> '';
-  AddButton.Enabled := HasText;
-  RemoveButton.Enabled := HasText;
-  OKButton.Enabled := HasText or PasswordAdded;
+  for Pass := 1 to RemoveButton do
+    RemoveButtonClick;
 end;
 
-procedure TPasswordDialog.AddButtonClick(Sender: TObject);
+function TPasswordDialog.AddButtonClick: Integer;
 begin
-  FSession.AddPassword(Edit.Text);
-  PasswordAdded := True;
-  Edit.Clear;
-  Edit.SetFocus;
+  Result := RemoveButton * 2 + Ord(KeyPreview);
 end;
 
-procedure TPasswordDialog.RemoveButtonClick(Sender: TObject);
+procedure TPasswordDialog.RemoveButtonClick;
+var
+  Pass: Integer;
 begin
-  FSession.RemovePassword(Edit.Text);
-  Edit.Clear;
-  Edit.SetFocus;
+  for Pass := 1 to RemoveButton do
+    EditChange;
 end;
 
-procedure TPasswordDialog.RemoveAllButtonClick(Sender: TObject);
+procedure TPasswordDialog.RemoveAllButtonClick;
 begin
-  FSession.RemoveAllPasswords;
-  Edit.SetFocus;
+  if Hint = '' then
+    Hint := ClassName + '''s removeallbuttonclick'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TPasswordDialog.OKButtonClick(Sender: TObject);
+procedure TPasswordDialog.OKButtonClick;
+var
+  Pass: Integer;
 begin
-  FSession.AddPassword(Edit.Text);
+  for Pass := 1 to GroupBox1 do
+    RemoveAllButtonClick;
 end;
 
 end.

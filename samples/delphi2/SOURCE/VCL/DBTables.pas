@@ -1,2060 +1,2545 @@
-{****************************************************************}
-{                                                                }
-{       Quillmap 2 sample class library                          }
-{       DBTables unit: sessions, databases, tables and queries   }
-{                                                                }
-{****************************************************************}
+{ DBTables: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DBTables;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, DB;
 
+const
+  DBTablesSample = 'Quillmap''s sample of DBTables';
+
 type
-  HDBISes = Longint;
-  HDBIDb = Longint;
-  HDBICur = Longint;
-  HDBIStmt = Longint;
-  DBIResult = Word;
 
-  TDatabase = class;
-  TDBDataSet = class;
-
-  { Exceptions carrying the engine's error stack }
-  TDBError = class(TObject)
+  TDBError = class
   private
-    FErrorCode: DBIResult;
-    FNativeError: Longint;
+    FCategory: Integer;
+    FErrorCode: Integer;
+    FSubCode: Integer;
     FMessage: string;
-    function GetCategory: Byte;
-    function GetSubCode: Byte;
+    FNativeError: Integer;
+    FChangeCount: Integer;
+    function GetCategory: Integer;
+    procedure SetCategory(const Value: Integer);
+    function GetErrorCode: Integer;
+    procedure SetErrorCode(const Value: Integer);
+    function GetSubCode: Integer;
+    procedure SetSubCode(const Value: Integer);
+    function GetMessage: string;
+    procedure SetMessage(const Value: string);
+    function GetNativeError: Integer;
+    procedure SetNativeError(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(Owner: TObject; ErrorCode: DBIResult;
-      NativeError: Longint; Message: PChar);
-    property Category: Byte read GetCategory;
-    property ErrorCode: DBIResult read FErrorCode;
-    property SubCode: Byte read GetSubCode;
-    property Message: string read FMessage;
-    property NativeError: Longint read FNativeError;
+    constructor Create;
+    property Category: Integer read GetCategory write SetCategory;
+    property ErrorCode: Integer read GetErrorCode write SetErrorCode;
+    property SubCode: Integer read GetSubCode write SetSubCode;
+    property Message: string read GetMessage write SetMessage;
+    property NativeError: Integer read GetNativeError write SetNativeError;
   end;
 
   EDBEngineError = class(EDatabaseError)
   private
-    FErrors: TList;
-    function GetError(Index: Integer): TDBError;
+    FErrorCount: Integer;
+    FErrors: Integer;
     function GetErrorCount: Integer;
+    procedure SetErrorCount(const Value: Integer);
+    function GetErrors: Integer;
+    procedure SetErrors(const Value: Integer);
   public
-    constructor Create(ErrorCode: DBIResult);
+    constructor Create(const Msg: string);
     destructor Destroy; override;
-    property ErrorCount: Integer read GetErrorCount;
-    property Errors[Index: Integer]: TDBError read GetError;
+    property ErrorCount: Integer read GetErrorCount write SetErrorCount;
+    property Errors: Integer read GetErrors write SetErrors;
   end;
 
-  ENoResultSet = class(EDatabaseError);
-
-  { TSession }
-  TConfigMode = (cmPersistent, cmSession, cmAll);
-  TPasswordEvent = procedure(Sender: TObject; var Continue: Boolean) of object;
-  TDatabaseEvent = (dbOpen, dbClose, dbAdd, dbRemove, dbAddAlias,
-    dbDeleteAlias);
-  TDatabaseNotifyEvent = procedure(DBEvent: TDatabaseEvent;
-    const Param) of object;
+  ENoResultSet = class(EDatabaseError)
+  end;
 
   TSession = class(TComponent)
   private
-    FHandle: HDBISes;
-    FDatabases: TList;
-    FKeepConnections: Boolean;
-    FDefault: Boolean;
-    FSessionName: string;
+    FConfigMode: Integer;
+    FDatabaseCount: Integer;
+    FDatabases: Integer;
+    FHandle: THandle;
+    FActive: Boolean;
+    FKeepConnections: Integer;
     FNetFileDir: string;
     FPrivateDir: string;
-    FStreamedActive: Boolean;
-    FConfigMode: TConfigMode;
-    FOnPassword: TPasswordEvent;
+    FSessionName: string;
+    FOnPassword: TNotifyEvent;
     FOnStartup: TNotifyEvent;
-    FOnDBNotify: TDatabaseNotifyEvent;
-    procedure AddDatabase(Value: TDatabase);
-    procedure CheckInactive;
-    function DoFindDatabase(const DatabaseName: string; AOwner: TComponent): TDatabase;
-    function DoOpenDatabase(const DatabaseName: string; AOwner: TComponent): TDatabase;
-    function GetActive: Boolean;
-    function GetDatabase(Index: Integer): TDatabase;
+    function GetConfigMode: Integer;
+    procedure SetConfigMode(const Value: Integer);
     function GetDatabaseCount: Integer;
-    function GetHandle: HDBISes;
-    function GetNetFileDir: string;
-    function GetPrivateDir: string;
-    procedure RemoveDatabase(Value: TDatabase);
-    procedure SetActive(Value: Boolean);
+    procedure SetDatabaseCount(const Value: Integer);
+    function GetDatabases: Integer;
+    procedure SetDatabases(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    procedure SetActive(const Value: Boolean);
+    procedure SetKeepConnections(const Value: Integer);
     procedure SetNetFileDir(const Value: string);
     procedure SetPrivateDir(const Value: string);
     procedure SetSessionName(const Value: string);
   protected
-    procedure Loaded; override;
-    property OnDBNotify: TDatabaseNotifyEvent read FOnDBNotify write FOnDBNotify;
+    procedure SignalPassword; dynamic;
+    procedure SignalStartup; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure AddAlias(const Name, Driver: string; List: TStrings);
-    procedure AddStandardAlias(const Name, Path, DefaultDriver: string);
-    procedure AddPassword(const Password: string);
+    function AddAlias: Integer;
+    function AddStandardAlias: Integer;
+    function AddPassword: Integer;
     procedure Close;
-    procedure CloseDatabase(Database: TDatabase);
-    procedure DeleteAlias(const Name: string);
+    procedure CloseDatabase;
+    procedure DeleteAlias;
     procedure DropConnections;
-    function FindDatabase(const DatabaseName: string): TDatabase;
-    procedure GetAliasNames(List: TStrings);
-    procedure GetAliasParams(const AliasName: string; List: TStrings);
-    function GetAliasDriverName(const AliasName: string): string;
-    procedure GetConfigParams(const Path, Section: string; List: TStrings);
-    procedure GetDatabaseNames(List: TStrings);
-    procedure GetDriverNames(List: TStrings);
-    procedure GetDriverParams(const DriverName: string; List: TStrings);
-    function GetPassword: Boolean;
-    procedure GetTableNames(const DatabaseName, Pattern: string;
-      Extensions, SystemTables: Boolean; List: TStrings);
-    procedure GetStoredProcNames(const DatabaseName: string; List: TStrings);
-    function IsAlias(const Name: string): Boolean;
-    procedure ModifyAlias(Name: string; List: TStrings);
+    function FindDatabase: Boolean;
+    function GetAliasNames: Integer;
+    function GetAliasParams: Integer;
+    function GetAliasDriverName: Integer;
+    function GetConfigParams: Integer;
+    function GetDatabaseNames: Integer;
+    function GetDriverNames: Integer;
+    function GetDriverParams: Integer;
+    function GetPassword: Integer;
+    function GetTableNames: Integer;
+    function GetStoredProcNames: Integer;
+    function IsAlias: Boolean;
+    procedure ModifyAlias;
     procedure Open;
-    function OpenDatabase(const DatabaseName: string): TDatabase;
+    function OpenDatabase: Boolean;
     procedure RemoveAllPasswords;
-    procedure RemovePassword(const Password: string);
+    procedure RemovePassword;
     procedure SaveConfigFile;
-    property ConfigMode: TConfigMode read FConfigMode write FConfigMode;
-    property DatabaseCount: Integer read GetDatabaseCount;
-    property Databases[Index: Integer]: TDatabase read GetDatabase;
-    property Handle: HDBISes read GetHandle;
+    property ConfigMode: Integer read GetConfigMode write SetConfigMode;
+    property DatabaseCount: Integer read GetDatabaseCount write SetDatabaseCount;
+    property Databases: Integer read GetDatabases write SetDatabases;
+    property Handle: THandle read GetHandle write SetHandle;
   published
-    property Active: Boolean read GetActive write SetActive default False;
-    property KeepConnections: Boolean read FKeepConnections write FKeepConnections default True;
-    property NetFileDir: string read GetNetFileDir write SetNetFileDir;
-    property PrivateDir: string read GetPrivateDir write SetPrivateDir;
+    property Active: Boolean read FActive write SetActive;
+    property KeepConnections: Integer read FKeepConnections write SetKeepConnections;
+    property NetFileDir: string read FNetFileDir write SetNetFileDir;
+    property PrivateDir: string read FPrivateDir write SetPrivateDir;
     property SessionName: string read FSessionName write SetSessionName;
-    property OnPassword: TPasswordEvent read FOnPassword write FOnPassword;
+    property OnPassword: TNotifyEvent read FOnPassword write FOnPassword;
     property OnStartup: TNotifyEvent read FOnStartup write FOnStartup;
   end;
 
-  TSessionList = class(TObject)
+  TSessionList = class
   private
-    FSessions: TList;
-    procedure AddSession(ASession: TSession);
-    procedure CloseAll;
+    FCount: Integer;
+    FSessions: Integer;
+    FList: Integer;
+    FChangeCount: Integer;
     function GetCount: Integer;
-    function GetSession(Index: Integer): TSession;
-    function GetSessionByName(const SessionName: string): TSession;
+    procedure SetCount(const Value: Integer);
+    function GetSessions: Integer;
+    procedure SetSessions(const Value: Integer);
+    function GetList: Integer;
+    procedure SetList(const Value: Integer);
+  protected
+    procedure StateChanged; virtual;
   public
     constructor Create;
     destructor Destroy; override;
-    function FindSession(const SessionName: string): TSession;
-    procedure GetSessionNames(List: TStrings);
-    function OpenSession(const SessionName: string): TSession;
-    property Count: Integer read GetCount;
-    property Sessions[Index: Integer]: TSession read GetSession; default;
-    property List[const SessionName: string]: TSession read GetSessionByName;
+    function FindSession: Boolean;
+    function GetSessionNames: Integer;
+    function OpenSession: Boolean;
+    property Count: Integer read GetCount write SetCount;
+    property Sessions: Integer read GetSessions write SetSessions;
+    property List: Integer read GetList write SetList;
   end;
-
-  { TDatabase }
-  TTransIsolation = (tiDirtyRead, tiReadCommitted, tiRepeatableRead);
-  TLoginEvent = procedure(Database: TDatabase;
-    LoginParams: TStrings) of object;
 
   TDatabase = class(TComponent)
   private
-    FDataSets: TList;
-    FTransIsolation: TTransIsolation;
-    FLoginPrompt: Boolean;
-    FKeepConnection: Boolean;
-    FTemporary: Boolean;
-    FSQLBased: Boolean;
-    FAcquiredHandle: Boolean;
-    FStreamedConnected: Boolean;
-    FRefCount: Integer;
-    FHandle: HDBIDb;
-    FLocale: Pointer;
-    FSession: TSession;
-    FParams: TStrings;
-    FDatabaseName: string;
-    FDatabaseType: string;
-    FSessionName: string;
+    FDataSetCount: Integer;
+    FDataSets: Integer;
+    FDirectory: string;
+    FHandle: THandle;
+    FIsSQLBased: Boolean;
+    FInTransaction: Integer;
+    FLocale: Integer;
+    FSession: Integer;
+    FTemporary: Integer;
     FAliasName: string;
+    FConnected: Boolean;
+    FDatabaseName: string;
     FDriverName: string;
-    FOnLogin: TLoginEvent;
-    procedure CheckActive;
-    procedure CheckInactive;
-    procedure CheckDatabaseName;
-    procedure CheckSessionName(Required: Boolean);
-    procedure EndTransaction(TransEnd: Integer);
-    function GetAliasName: string;
-    function GetConnected: Boolean;
-    function GetDataSet(Index: Integer): TDBDataSet;
+    FKeepConnection: Integer;
+    FLoginPrompt: Integer;
+    FParams: TStrings;
+    FSessionName: string;
+    FTransIsolation: Integer;
+    FOnLogin: TNotifyEvent;
     function GetDataSetCount: Integer;
+    procedure SetDataSetCount(const Value: Integer);
+    function GetDataSets: Integer;
+    procedure SetDataSets(const Value: Integer);
     function GetDirectory: string;
-    function GetDriverName: string;
-    function GetInTransaction: Boolean;
-    procedure Login(LoginParams: TStrings);
-    procedure ParamsChanging(Sender: TObject);
-    procedure SetAliasName(const Value: string);
-    procedure SetConnected(Value: Boolean);
-    procedure SetDatabaseName(const Value: string);
     procedure SetDirectory(const Value: string);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetIsSQLBased: Boolean;
+    procedure SetIsSQLBased(const Value: Boolean);
+    function GetInTransaction: Integer;
+    procedure SetInTransaction(const Value: Integer);
+    function GetLocale: Integer;
+    procedure SetLocale(const Value: Integer);
+    function GetSession: Integer;
+    procedure SetSession(const Value: Integer);
+    function GetTemporary: Integer;
+    procedure SetTemporary(const Value: Integer);
+    procedure SetAliasName(const Value: string);
+    procedure SetConnected(const Value: Boolean);
+    procedure SetDatabaseName(const Value: string);
     procedure SetDriverName(const Value: string);
-    procedure SetHandle(Value: HDBIDb);
-    procedure SetKeepConnection(Value: Boolean);
-    procedure SetParams(Value: TStrings);
+    procedure SetKeepConnection(const Value: Integer);
+    procedure SetLoginPrompt(const Value: Integer);
+    procedure SetParams(const Value: TStrings);
     procedure SetSessionName(const Value: string);
+    procedure SetTransIsolation(const Value: Integer);
   protected
-    procedure Loaded; override;
-  public
-    constructor Create(AOwner: TComponent); override;
-    destructor Destroy; override;
-    procedure ApplyUpdates(const DataSets: array of TDBDataSet);
-    procedure Close;
-    procedure CloseDataSets;
-    procedure Commit;
-    procedure FlushSchemaCache(const TableName: string);
-    procedure Open;
-    procedure Rollback;
-    procedure StartTransaction;
-    procedure ValidateName(const Name: string);
-    property DataSetCount: Integer read GetDataSetCount;
-    property DataSets[Index: Integer]: TDBDataSet read GetDataSet;
-    property Directory: string read GetDirectory write SetDirectory;
-    property Handle: HDBIDb read FHandle write SetHandle;
-    property IsSQLBased: Boolean read FSQLBased;
-    property InTransaction: Boolean read GetInTransaction;
-    property Locale: Pointer read FLocale;
-    property Session: TSession read FSession;
-    property Temporary: Boolean read FTemporary write FTemporary;
-  published
-    property AliasName: string read GetAliasName write SetAliasName;
-    property Connected: Boolean read GetConnected write SetConnected default False;
-    property DatabaseName: string read FDatabaseName write SetDatabaseName;
-    property DriverName: string read GetDriverName write SetDriverName;
-    property KeepConnection: Boolean read FKeepConnection write SetKeepConnection default True;
-    property LoginPrompt: Boolean read FLoginPrompt write FLoginPrompt default True;
-    property Params: TStrings read FParams write SetParams;
-    property SessionName: string read FSessionName write SetSessionName;
-    property TransIsolation: TTransIsolation read FTransIsolation write FTransIsolation default tiReadCommitted;
-    property OnLogin: TLoginEvent read FOnLogin write FOnLogin;
-  end;
-
-  { TBDEDataSet: a dataset backed by an engine cursor }
-  TUpdateAction = (uaFail, uaAbort, uaSkip, uaRetry, uaApplied);
-  TUpdateRecordTypes = set of (rtModified, rtInserted, rtDeleted, rtUnmodified);
-  TUpdateErrorEvent = procedure(DataSet: TDataSet; E: EDatabaseError;
-    UpdateKind: TUpdateKind; var UpdateAction: TUpdateAction) of object;
-  TUpdateRecordEvent = procedure(DataSet: TDataSet; UpdateKind: TUpdateKind;
-    var UpdateAction: TUpdateAction) of object;
-
-  TDataSetUpdateObject = class(TComponent)
-  protected
-    function GetDataSet: TDataSet; virtual; abstract;
-    procedure SetDataSet(ADataSet: TDataSet); virtual; abstract;
-    procedure Apply(UpdateKind: TUpdateKind); virtual; abstract;
-    property DataSet: TDataSet read GetDataSet write SetDataSet;
-  end;
-
-  TBDEDataSet = class(TDataSet)
-  private
-    FHandle: HDBICur;
-    FRecordSize: Word;
-    FBookmarkSize: Word;
-    FRecBufSize: Word;
-    FRecInfoOfs: Word;
-    FBookmarkOfs: Word;
-    FCachedUpdates: Boolean;
-    FUpdateObject: TDataSetUpdateObject;
-    FOnUpdateError: TUpdateErrorEvent;
-    FOnUpdateRecord: TUpdateRecordEvent;
-    FUpdateRecordTypes: TUpdateRecordTypes;
-    FExprFilter: Longint;
-    FFuncFilter: Longint;
-    procedure SetCachedUpdates(Value: Boolean);
-    procedure SetUpdateObject(Value: TDataSetUpdateObject);
-    procedure SetUpdateRecordSet(RecordTypes: TUpdateRecordTypes);
-    function GetUpdatesPending: Boolean;
-  protected
-    function CreateHandle: HDBICur; virtual;
-    procedure DestroyHandle; virtual;
-    function GetRecord(Buffer: PChar; GetMode: TGetMode;
-      DoCheck: Boolean): TGetResult; override;
-    function GetRecordSize: Word; override;
-    procedure InitFieldDefs; override;
-    procedure InternalAddRecord(Buffer: Pointer; Append: Boolean); override;
-    procedure InternalClose; override;
-    procedure InternalDelete; override;
-    procedure InternalFirst; override;
-    procedure InternalGotoBookmark(Bookmark: Pointer); override;
-    procedure InternalHandleException; override;
-    procedure InternalInitFieldDefs; override;
-    procedure InternalInitRecord(Buffer: PChar); override;
-    procedure InternalLast; override;
-    procedure InternalOpen; override;
-    procedure InternalPost; override;
-    procedure InternalSetToRecord(Buffer: PChar); override;
-    function IsCursorOpen: Boolean; override;
-    property Handle: HDBICur read FHandle;
+    procedure SignalLogin; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure ApplyUpdates;
-    procedure CancelUpdates;
+    procedure Close;
+    procedure CloseDataSets;
+    procedure Commit;
+    procedure FlushSchemaCache;
+    procedure Open;
+    procedure Rollback;
+    procedure StartTransaction;
+    function ValidateName: Boolean;
+    property DataSetCount: Integer read GetDataSetCount write SetDataSetCount;
+    property DataSets: Integer read GetDataSets write SetDataSets;
+    property Directory: string read GetDirectory write SetDirectory;
+    property Handle: THandle read GetHandle write SetHandle;
+    property IsSQLBased: Boolean read GetIsSQLBased write SetIsSQLBased;
+    property InTransaction: Integer read GetInTransaction write SetInTransaction;
+    property Locale: Integer read GetLocale write SetLocale;
+    property Session: Integer read GetSession write SetSession;
+    property Temporary: Integer read GetTemporary write SetTemporary;
+  published
+    property AliasName: string read FAliasName write SetAliasName;
+    property Connected: Boolean read FConnected write SetConnected;
+    property DatabaseName: string read FDatabaseName write SetDatabaseName;
+    property DriverName: string read FDriverName write SetDriverName;
+    property KeepConnection: Integer read FKeepConnection write SetKeepConnection;
+    property LoginPrompt: Integer read FLoginPrompt write SetLoginPrompt;
+    property Params: TStrings read FParams write SetParams;
+    property SessionName: string read FSessionName write SetSessionName;
+    property TransIsolation: Integer read FTransIsolation write SetTransIsolation;
+    property OnLogin: TNotifyEvent read FOnLogin write FOnLogin;
+  end;
+
+  TDataSetUpdateObject = class(TComponent)
+  end;
+
+  TBDEDataSet = class(TDataSet)
+  private
+    FCachedUpdates: Integer;
+    FUpdateObject: Integer;
+    FUpdatesPending: Integer;
+    FUpdateRecordTypes: Integer;
+    FOnUpdateError: TNotifyEvent;
+    FOnUpdateRecord: TNotifyEvent;
+    function GetCachedUpdates: Integer;
+    procedure SetCachedUpdates(const Value: Integer);
+    function GetUpdateObject: Integer;
+    procedure SetUpdateObject(const Value: Integer);
+    function GetUpdatesPending: Integer;
+    procedure SetUpdatesPending(const Value: Integer);
+    function GetUpdateRecordTypes: Integer;
+    procedure SetUpdateRecordTypes(const Value: Integer);
+  protected
+    procedure SignalUpdateError; dynamic;
+    procedure SignalUpdateRecord; dynamic;
+  public
+    constructor Create(AOwner: TComponent); override;
+    destructor Destroy; override;
+    procedure ApplyUpdates;
+    function CancelUpdates: Boolean;
     procedure CommitUpdates;
     procedure FetchAll;
     procedure RevertRecord;
-    property CachedUpdates: Boolean read FCachedUpdates write SetCachedUpdates default False;
-    property UpdateObject: TDataSetUpdateObject read FUpdateObject write SetUpdateObject;
-    property UpdatesPending: Boolean read GetUpdatesPending;
-    property UpdateRecordTypes: TUpdateRecordTypes read FUpdateRecordTypes write SetUpdateRecordSet;
-    property OnUpdateError: TUpdateErrorEvent read FOnUpdateError write FOnUpdateError;
-    property OnUpdateRecord: TUpdateRecordEvent read FOnUpdateRecord write FOnUpdateRecord;
+    property CachedUpdates: Integer read GetCachedUpdates write SetCachedUpdates;
+    property UpdateObject: Integer read GetUpdateObject write SetUpdateObject;
+    property UpdatesPending: Integer read GetUpdatesPending write SetUpdatesPending;
+    property UpdateRecordTypes: Integer read GetUpdateRecordTypes write SetUpdateRecordTypes;
+    property OnUpdateError: TNotifyEvent read FOnUpdateError write FOnUpdateError;
+    property OnUpdateRecord: TNotifyEvent read FOnUpdateRecord write FOnUpdateRecord;
   end;
 
   TDBDataSet = class(TBDEDataSet)
   private
-    FDatabase: TDatabase;
+    FDatabase: Integer;
+    FDBSession: Integer;
     FDatabaseName: string;
     FSessionName: string;
-    procedure CheckDBSessionName;
-    function GetDBSession: TSession;
+    function GetDatabase: Integer;
+    procedure SetDatabase(const Value: Integer);
+    function GetDBSession: Integer;
+    procedure SetDBSession(const Value: Integer);
     procedure SetDatabaseName(const Value: string);
     procedure SetSessionName(const Value: string);
-  protected
-    procedure CloseCursor; override;
-    procedure OpenCursor(InfoQuery: Boolean); override;
   public
-    function CheckOpen(Status: DBIResult): Boolean;
-    property Database: TDatabase read FDatabase;
-    property DBSession: TSession read GetDBSession;
+    procedure CheckOpen;
+    property Database: Integer read GetDatabase write SetDatabase;
+    property DBSession: Integer read GetDBSession write SetDBSession;
   published
     property DatabaseName: string read FDatabaseName write SetDatabaseName;
     property SessionName: string read FSessionName write SetSessionName;
   end;
 
-  { TTable }
-  TBatchMode = (batAppend, batUpdate, batAppendUpdate, batDelete, batCopy);
-  TTableType = (ttDefault, ttParadox, ttDBase, ttASCII);
-  TLockType = (ltReadLock, ltWriteLock);
-
   TTable = class(TDBDataSet)
   private
-    FIndexDefs: TIndexDefs;
-    FMasterLink: TDataLink;
-    FExclusive: Boolean;
-    FReadOnly: Boolean;
-    FTableType: TTableType;
-    FFieldsIndex: Boolean;
-    FTableName: string;
-    FIndexName: string;
-    FIndexFieldNames: string;
-    FMasterFields: string;
+    FExists: Boolean;
     FIndexFieldCount: Integer;
-    procedure CheckMasterRange;
-    function GetIndexField(Index: Integer): TField;
-    procedure SetIndexField(Index: Integer; Value: TField);
+    FIndexFields: Integer;
+    FExclusive: Boolean;
+    FIndexDefs: Integer;
+    FIndexFieldNames: Integer;
+    FIndexName: string;
+    FMasterFields: Integer;
+    FMasterSource: Integer;
+    FReadOnly: Boolean;
+    FTableName: string;
+    FTableType: Integer;
     function GetExists: Boolean;
-    function GetIndexFieldNames: string;
-    function GetIndexName: string;
-    function GetMasterFields: string;
-    function GetMasterSource: TDataSource;
-    procedure MasterChanged(Sender: TObject);
-    procedure SetExclusive(Value: Boolean);
-    procedure SetIndexDefs(Value: TIndexDefs);
-    procedure SetIndexFieldNames(const Value: string);
+    procedure SetExists(const Value: Boolean);
+    function GetIndexFieldCount: Integer;
+    procedure SetIndexFieldCount(const Value: Integer);
+    function GetIndexFields: Integer;
+    procedure SetIndexFields(const Value: Integer);
+    procedure SetExclusive(const Value: Boolean);
+    procedure SetIndexDefs(const Value: Integer);
+    procedure SetIndexFieldNames(const Value: Integer);
     procedure SetIndexName(const Value: string);
-    procedure SetMasterFields(const Value: string);
-    procedure SetMasterSource(Value: TDataSource);
-    procedure SetReadOnly(Value: Boolean);
+    procedure SetMasterFields(const Value: Integer);
+    procedure SetMasterSource(const Value: Integer);
+    procedure SetReadOnly(const Value: Boolean);
     procedure SetTableName(const Value: string);
-    procedure SetTableType(Value: TTableType);
-  protected
-    function CreateHandle: HDBICur; override;
-    function GetDataSource: TDataSource; override;
-    procedure UpdateIndexDefs; override;
+    procedure SetTableType(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function BatchMove(ASource: TBDEDataSet; AMode: TBatchMode): Longint;
-    procedure AddIndex(const Name, Fields: string; Options: TIndexOptions);
+    procedure BatchMove;
+    function AddIndex: Integer;
     procedure ApplyRange;
-    procedure CancelRange;
-    procedure CloseIndexFile(const IndexFileName: string);
+    function CancelRange: Boolean;
+    procedure CloseIndexFile;
     procedure CreateTable;
-    procedure DeleteIndex(const Name: string);
+    procedure DeleteIndex;
     procedure DeleteTable;
     procedure EditKey;
     procedure EditRangeEnd;
     procedure EditRangeStart;
     procedure EmptyTable;
-    function FindKey(const KeyValues: array of const): Boolean;
-    procedure FindNearest(const KeyValues: array of const);
-    procedure GetIndexNames(List: TStrings);
-    procedure GotoCurrent(Table: TTable);
-    function GotoKey: Boolean;
+    function FindKey: Boolean;
+    function FindNearest: Boolean;
+    function GetIndexNames: Integer;
+    procedure GotoCurrent;
+    procedure GotoKey;
     procedure GotoNearest;
-    procedure LockTable(LockType: TLockType);
-    procedure OpenIndexFile(const IndexName: string);
-    procedure RenameTable(const NewTableName: string);
+    procedure LockTable;
+    function OpenIndexFile: Boolean;
+    procedure RenameTable;
     procedure SetKey;
-    procedure SetRange(const StartValues, EndValues: array of const);
+    procedure SetRange;
     procedure SetRangeEnd;
     procedure SetRangeStart;
-    procedure UnlockTable(LockType: TLockType);
-    property Exists: Boolean read GetExists;
-    property IndexFieldCount: Integer read FIndexFieldCount;
-    property IndexFields[Index: Integer]: TField read GetIndexField write SetIndexField;
+    procedure UnlockTable;
+    property Exists: Boolean read GetExists write SetExists;
+    property IndexFieldCount: Integer read GetIndexFieldCount write SetIndexFieldCount;
+    property IndexFields: Integer read GetIndexFields write SetIndexFields;
   published
-    property Exclusive: Boolean read FExclusive write SetExclusive default False;
-    property IndexDefs: TIndexDefs read FIndexDefs write SetIndexDefs;
-    property IndexFieldNames: string read GetIndexFieldNames write SetIndexFieldNames;
-    property IndexName: string read GetIndexName write SetIndexName;
-    property MasterFields: string read GetMasterFields write SetMasterFields;
-    property MasterSource: TDataSource read GetMasterSource write SetMasterSource;
-    property ReadOnly: Boolean read FReadOnly write SetReadOnly default False;
+    property Exclusive: Boolean read FExclusive write SetExclusive;
+    property IndexDefs: Integer read FIndexDefs write SetIndexDefs;
+    property IndexFieldNames: Integer read FIndexFieldNames write SetIndexFieldNames;
+    property IndexName: string read FIndexName write SetIndexName;
+    property MasterFields: Integer read FMasterFields write SetMasterFields;
+    property MasterSource: Integer read FMasterSource write SetMasterSource;
+    property ReadOnly: Boolean read FReadOnly write SetReadOnly;
     property TableName: string read FTableName write SetTableName;
-    property TableType: TTableType read FTableType write SetTableType default ttDefault;
-    property Active;
-    property AutoCalcFields;
-    property Filter;
-    property Filtered;
-    property FilterOptions;
-    property CachedUpdates;
-    property UpdateObject;
-    property BeforeOpen;
-    property AfterOpen;
-    property BeforeClose;
-    property AfterClose;
-    property BeforeInsert;
-    property AfterInsert;
-    property BeforeEdit;
-    property AfterEdit;
-    property BeforePost;
-    property AfterPost;
-    property BeforeCancel;
-    property AfterCancel;
-    property BeforeDelete;
-    property AfterDelete;
-    property OnCalcFields;
-    property OnDeleteError;
-    property OnEditError;
-    property OnFilterRecord;
-    property OnNewRecord;
-    property OnPostError;
-    property OnUpdateError;
-    property OnUpdateRecord;
+    property TableType: Integer read FTableType write SetTableType;
   end;
 
-  { TBatchMove }
   TBatchMove = class(TComponent)
   private
-    FDestination: TTable;
-    FSource: TBDEDataSet;
-    FMode: TBatchMode;
-    FAbortOnKeyViol: Boolean;
-    FAbortOnProblem: Boolean;
-    FTransliterate: Boolean;
-    FRecordCount: Longint;
-    FMovedCount: Longint;
-    FKeyViolCount: Longint;
-    FProblemCount: Longint;
-    FChangedCount: Longint;
-    FMappings: TStrings;
-    FKeyViolTableName: string;
-    FProblemTableName: string;
+    FChangedCount: Integer;
+    FKeyViolCount: Integer;
+    FMovedCount: Integer;
+    FProblemCount: Integer;
+    FAbortOnKeyViol: Integer;
+    FAbortOnProblem: Integer;
     FChangedTableName: string;
-    procedure SetMappings(Value: TStrings);
-    procedure SetSource(Value: TBDEDataSet);
-  protected
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
+    FDestination: Integer;
+    FKeyViolTableName: string;
+    FMappings: Integer;
+    FMode: Integer;
+    FProblemTableName: string;
+    FRecordCount: Integer;
+    FSource: Integer;
+    FTransliterate: Integer;
+    function GetChangedCount: Integer;
+    procedure SetChangedCount(const Value: Integer);
+    function GetKeyViolCount: Integer;
+    procedure SetKeyViolCount(const Value: Integer);
+    function GetMovedCount: Integer;
+    procedure SetMovedCount(const Value: Integer);
+    function GetProblemCount: Integer;
+    procedure SetProblemCount(const Value: Integer);
+    procedure SetAbortOnKeyViol(const Value: Integer);
+    procedure SetAbortOnProblem(const Value: Integer);
+    procedure SetChangedTableName(const Value: string);
+    procedure SetDestination(const Value: Integer);
+    procedure SetKeyViolTableName(const Value: string);
+    procedure SetMappings(const Value: Integer);
+    procedure SetMode(const Value: Integer);
+    procedure SetProblemTableName(const Value: string);
+    procedure SetRecordCount(const Value: Integer);
+    procedure SetSource(const Value: Integer);
+    procedure SetTransliterate(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure Execute;
-    property ChangedCount: Longint read FChangedCount;
-    property KeyViolCount: Longint read FKeyViolCount;
-    property MovedCount: Longint read FMovedCount;
-    property ProblemCount: Longint read FProblemCount;
+    function Execute: Boolean;
+    property ChangedCount: Integer read GetChangedCount write SetChangedCount;
+    property KeyViolCount: Integer read GetKeyViolCount write SetKeyViolCount;
+    property MovedCount: Integer read GetMovedCount write SetMovedCount;
+    property ProblemCount: Integer read GetProblemCount write SetProblemCount;
   published
-    property AbortOnKeyViol: Boolean read FAbortOnKeyViol write FAbortOnKeyViol default True;
-    property AbortOnProblem: Boolean read FAbortOnProblem write FAbortOnProblem default True;
-    property ChangedTableName: string read FChangedTableName write FChangedTableName;
-    property Destination: TTable read FDestination write FDestination;
-    property KeyViolTableName: string read FKeyViolTableName write FKeyViolTableName;
-    property Mappings: TStrings read FMappings write SetMappings;
-    property Mode: TBatchMode read FMode write FMode default batAppend;
-    property ProblemTableName: string read FProblemTableName write FProblemTableName;
-    property RecordCount: Longint read FRecordCount write FRecordCount default 0;
-    property Source: TBDEDataSet read FSource write SetSource;
-    property Transliterate: Boolean read FTransliterate write FTransliterate default True;
+    property AbortOnKeyViol: Integer read FAbortOnKeyViol write SetAbortOnKeyViol;
+    property AbortOnProblem: Integer read FAbortOnProblem write SetAbortOnProblem;
+    property ChangedTableName: string read FChangedTableName write SetChangedTableName;
+    property Destination: Integer read FDestination write SetDestination;
+    property KeyViolTableName: string read FKeyViolTableName write SetKeyViolTableName;
+    property Mappings: Integer read FMappings write SetMappings;
+    property Mode: Integer read FMode write SetMode;
+    property ProblemTableName: string read FProblemTableName write SetProblemTableName;
+    property RecordCount: Integer read FRecordCount write SetRecordCount;
+    property Source: Integer read FSource write SetSource;
+    property Transliterate: Integer read FTransliterate write SetTransliterate;
   end;
-
-  { TParam }
-  TParamType = (ptUnknown, ptInput, ptOutput, ptInputOutput, ptResult);
-  TParams = class;
 
   TParam = class(TPersistent)
   private
-    FParamList: TParams;
-    FData: Variant;
+    FAsBoolean: Integer;
+    FAsCurrency: Integer;
+    FAsDate: TDateTime;
+    FAsDateTime: TDateTime;
+    FAsFloat: Integer;
+    FAsInteger: Integer;
+    FAsString: Integer;
+    FBound: Integer;
+    FDataType: Integer;
+    FIsNull: Boolean;
     FName: string;
-    FDataType: TFieldType;
-    FNull: Boolean;
-    FBound: Boolean;
-    FParamType: TParamType;
-    function GetAsBoolean: Boolean;
+    FParamType: Integer;
+    FText: string;
+    FValue: string;
+    function GetAsBoolean: Integer;
+    procedure SetAsBoolean(const Value: Integer);
+    function GetAsCurrency: Integer;
+    procedure SetAsCurrency(const Value: Integer);
+    function GetAsDate: TDateTime;
+    procedure SetAsDate(const Value: TDateTime);
     function GetAsDateTime: TDateTime;
-    function GetAsFloat: Double;
-    function GetAsInteger: Longint;
-    function GetAsString: string;
-    function GetAsVariant: Variant;
-    function IsEqual(Value: TParam): Boolean;
-    procedure SetAsBoolean(Value: Boolean);
-    procedure SetAsCurrency(Value: Double);
-    procedure SetAsDate(Value: TDateTime);
-    procedure SetAsDateTime(Value: TDateTime);
-    procedure SetAsFloat(Value: Double);
-    procedure SetAsInteger(Value: Longint);
-    procedure SetAsString(const Value: string);
-    procedure SetAsVariant(Value: Variant);
-    procedure SetDataType(Value: TFieldType);
+    procedure SetAsDateTime(const Value: TDateTime);
+    function GetAsFloat: Integer;
+    procedure SetAsFloat(const Value: Integer);
+    function GetAsInteger: Integer;
+    procedure SetAsInteger(const Value: Integer);
+    function GetAsString: Integer;
+    procedure SetAsString(const Value: Integer);
+    function GetBound: Integer;
+    procedure SetBound(const Value: Integer);
+    function GetDataType: Integer;
+    procedure SetDataType(const Value: Integer);
+    function GetIsNull: Boolean;
+    procedure SetIsNull(const Value: Boolean);
+    function GetName: string;
+    procedure SetName(const Value: string);
+    function GetParamType: Integer;
+    procedure SetParamType(const Value: Integer);
+    function GetText: string;
     procedure SetText(const Value: string);
+    function GetValue: string;
+    procedure SetValue(const Value: string);
   public
-    constructor Create(AParamList: TParams; AParamType: TParamType);
+    constructor Create;
     destructor Destroy; override;
     procedure Assign(Source: TPersistent); override;
-    procedure AssignField(Field: TField);
-    procedure AssignFieldValue(Field: TField; const Value: Variant);
+    procedure AssignField;
+    procedure AssignFieldValue;
     procedure Clear;
-    procedure GetData(Buffer: Pointer);
-    function GetDataSize: Word;
-    procedure SetData(Buffer: Pointer);
-    property AsBoolean: Boolean read GetAsBoolean write SetAsBoolean;
-    property AsCurrency: Double read GetAsFloat write SetAsCurrency;
-    property AsDate: TDateTime read GetAsDateTime write SetAsDate;
+    function GetData: Integer;
+    function GetDataSize: Integer;
+    procedure SetData;
+    property AsBoolean: Integer read GetAsBoolean write SetAsBoolean;
+    property AsCurrency: Integer read GetAsCurrency write SetAsCurrency;
+    property AsDate: TDateTime read GetAsDate write SetAsDate;
     property AsDateTime: TDateTime read GetAsDateTime write SetAsDateTime;
-    property AsFloat: Double read GetAsFloat write SetAsFloat;
-    property AsInteger: Longint read GetAsInteger write SetAsInteger;
-    property AsString: string read GetAsString write SetAsString;
-    property Bound: Boolean read FBound write FBound;
-    property DataType: TFieldType read FDataType write SetDataType;
-    property IsNull: Boolean read FNull;
-    property Name: string read FName write FName;
-    property ParamType: TParamType read FParamType write FParamType;
-    property Text: string read GetAsString write SetText;
-    property Value: Variant read GetAsVariant write SetAsVariant;
+    property AsFloat: Integer read GetAsFloat write SetAsFloat;
+    property AsInteger: Integer read GetAsInteger write SetAsInteger;
+    property AsString: Integer read GetAsString write SetAsString;
+    property Bound: Integer read GetBound write SetBound;
+    property DataType: Integer read GetDataType write SetDataType;
+    property IsNull: Boolean read GetIsNull write SetIsNull;
+    property Name: string read GetName write SetName;
+    property ParamType: Integer read GetParamType write SetParamType;
+    property Text: string read GetText write SetText;
+    property Value: string read GetValue write SetValue;
   end;
 
   TParams = class(TPersistent)
   private
-    FItems: TList;
-    function GetParam(Index: Word): TParam;
-    function GetParamValue(const ParamName: string): Variant;
-    function GetVersion: Word;
-    procedure ReadBinaryData(Stream: TStream);
-    procedure SetParamValue(const ParamName: string; const Value: Variant);
-    procedure WriteBinaryData(Stream: TStream);
-  protected
-    procedure AssignTo(Dest: TPersistent); override;
-    procedure DefineProperties(Filer: TFiler); override;
+    FItems: TStrings;
+    FParamValues: Integer;
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
+    function GetParamValues: Integer;
+    procedure SetParamValues(const Value: Integer);
   public
     constructor Create;
     destructor Destroy; override;
-    procedure AssignValues(Value: TParams);
-    procedure AddParam(Value: TParam);
-    procedure RemoveParam(Value: TParam);
-    function CreateParam(FldType: TFieldType; const ParamName: string;
-      ParamType: TParamType): TParam;
-    function Count: Integer;
+    procedure AssignValues;
+    function AddParam: Integer;
+    procedure RemoveParam;
+    procedure CreateParam;
+    procedure Count;
     procedure Clear;
-    procedure GetParamList(List: TList; const ParamNames: string);
-    function IsEqual(Value: TParams): Boolean;
-    function ParamByName(const Value: string): TParam;
-    property Items[Index: Word]: TParam read GetParam; default;
-    property ParamValues[const ParamName: string]: Variant read GetParamValue write SetParamValue;
+    function GetParamList: Integer;
+    function IsEqual: Boolean;
+    procedure ParamByName;
+    property Items: TStrings read GetItems write SetItems;
+    property ParamValues: Integer read GetParamValues write SetParamValues;
   end;
-
-  { TStoredProc }
-  TParamBindMode = (pbByName, pbByNumber);
 
   TStoredProc = class(TDBDataSet)
   private
-    FStmtHandle: HDBIStmt;
-    FProcName: string;
-    FParams: TParams;
-    FParamDesc: PChar;
-    FRecordBuffer: PChar;
-    FOverload: Word;
+    FParamCount: Integer;
+    FStmtHandle: THandle;
     FPrepared: Boolean;
-    FQueryMode: Boolean;
-    FBindMode: TParamBindMode;
-    procedure BindParams;
-    function CheckServerParams: Boolean;
-    function CreateCursor(GenHandle: Boolean): HDBICur;
-    procedure CreateParamDesc;
-    procedure FreeStatement;
-    function GetCursor(GenHandle: Boolean): HDBICur;
-    procedure PrepareProc;
-    procedure SetParamsList(Value: TParams);
-    procedure SetServerParams;
-    procedure SetPrepared(Value: Boolean);
-    procedure SetPrepare(Value: Boolean);
-    procedure SetProcName(const Value: string);
-    procedure SetOverload(Value: Word);
-  protected
-    function CreateHandle: HDBICur; override;
-    procedure Disconnect; virtual;
+    FStoredProcName: string;
+    FOverload: Integer;
+    FParams: TStrings;
+    FParamBindMode: Integer;
+    function GetParamCount: Integer;
+    procedure SetParamCount(const Value: Integer);
+    function GetStmtHandle: THandle;
+    procedure SetStmtHandle(const Value: THandle);
+    function GetPrepared: Boolean;
+    procedure SetPrepared(const Value: Boolean);
+    procedure SetStoredProcName(const Value: string);
+    procedure SetOverload(const Value: Integer);
+    procedure SetParams(const Value: TStrings);
+    procedure SetParamBindMode(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure CopyParams(Value: TParams);
+    procedure CopyParams;
     function DescriptionsAvailable: Boolean;
     procedure ExecProc;
-    function ParamByName(const Value: string): TParam;
+    procedure ParamByName;
     procedure Prepare;
-    procedure GetResults;
+    function GetResults: Integer;
     procedure UnPrepare;
-    property ParamCount: Word read FOverload;
-    property StmtHandle: HDBIStmt read FStmtHandle;
-    property Prepared: Boolean read FPrepared write SetPrepare;
+    property ParamCount: Integer read GetParamCount write SetParamCount;
+    property StmtHandle: THandle read GetStmtHandle write SetStmtHandle;
+    property Prepared: Boolean read GetPrepared write SetPrepared;
   published
-    property StoredProcName: string read FProcName write SetProcName;
-    property Overload: Word read FOverload write SetOverload default 0;
-    property Params: TParams read FParams write SetParamsList;
-    property ParamBindMode: TParamBindMode read FBindMode write FBindMode default pbByName;
-    property UpdateObject;
+    property StoredProcName: string read FStoredProcName write SetStoredProcName;
+    property Overload: Integer read FOverload write SetOverload;
+    property Params: TStrings read FParams write SetParams;
+    property ParamBindMode: Integer read FParamBindMode write SetParamBindMode;
   end;
 
-  { TQuery }
   TQuery = class(TDBDataSet)
   private
-    FStmtHandle: HDBIStmt;
-    FSQL: TStrings;
     FPrepared: Boolean;
-    FParams: TParams;
+    FParamCount: Integer;
+    FLocal: Integer;
+    FStmtHandle: THandle;
     FText: string;
-    FDataLink: TDataLink;
-    FLocal: Boolean;
     FRowsAffected: Integer;
-    FUniDirectional: Boolean;
+    FSQLBinary: Integer;
+    FConstrained: Integer;
+    FDataSource: TDataSource;
+    FParamCheck: Integer;
     FRequestLive: Boolean;
-    FSQLBinary: PChar;
-    FConstrained: Boolean;
-    FParamCheck: Boolean;
-    function CreateCursor(GenHandle: Boolean): HDBICur;
-    function GetQueryCursor(GenHandle: Boolean): HDBICur;
+    FSQL: TStrings;
+    FParams: TStrings;
+    FUniDirectional: Boolean;
+    function GetPrepared: Boolean;
+    procedure SetPrepared(const Value: Boolean);
+    function GetParamCount: Integer;
+    procedure SetParamCount(const Value: Integer);
+    function GetLocal: Integer;
+    procedure SetLocal(const Value: Integer);
+    function GetStmtHandle: THandle;
+    procedure SetStmtHandle(const Value: THandle);
+    function GetText: string;
+    procedure SetText(const Value: string);
     function GetRowsAffected: Integer;
-    procedure PrepareSQL(Value: PChar);
-    procedure QueryChanged(Sender: TObject);
-    procedure ReadBinaryData(Stream: TStream);
-    procedure RefreshParams;
-    procedure SetDataSource(Value: TDataSource);
-    procedure SetQuery(Value: TStrings);
-    procedure SetParamsList(Value: TParams);
-    procedure SetParams;
-    procedure SetParamsFromCursor;
-    procedure SetPrepared(Value: Boolean);
-    procedure SetPrepare(Value: Boolean);
-    procedure WriteBinaryData(Stream: TStream);
-  protected
-    function CreateHandle: HDBICur; override;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure Disconnect; virtual;
-    procedure FreeStatement; virtual;
-    function GetDataSource: TDataSource; override;
-    property DataLink: TDataLink read FDataLink;
+    procedure SetRowsAffected(const Value: Integer);
+    function GetSQLBinary: Integer;
+    procedure SetSQLBinary(const Value: Integer);
+    procedure SetConstrained(const Value: Integer);
+    procedure SetDataSource(const Value: TDataSource);
+    procedure SetParamCheck(const Value: Integer);
+    procedure SetRequestLive(const Value: Boolean);
+    procedure SetSQL(const Value: TStrings);
+    procedure SetParams(const Value: TStrings);
+    procedure SetUniDirectional(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure ExecSQL;
-    function ParamByName(const Value: string): TParam;
+    procedure ParamByName;
     procedure Prepare;
     procedure UnPrepare;
-    property Prepared: Boolean read FPrepared write SetPrepare;
-    property ParamCount: Word read FRowsAffected;
-    property Local: Boolean read FLocal;
-    property StmtHandle: HDBIStmt read FStmtHandle;
-    property Text: string read FText;
-    property RowsAffected: Integer read GetRowsAffected;
-    property SQLBinary: PChar read FSQLBinary write FSQLBinary;
+    property Prepared: Boolean read GetPrepared write SetPrepared;
+    property ParamCount: Integer read GetParamCount write SetParamCount;
+    property Local: Integer read GetLocal write SetLocal;
+    property StmtHandle: THandle read GetStmtHandle write SetStmtHandle;
+    property Text: string read GetText write SetText;
+    property RowsAffected: Integer read GetRowsAffected write SetRowsAffected;
+    property SQLBinary: Integer read GetSQLBinary write SetSQLBinary;
   published
-    property Constrained: Boolean read FConstrained write FConstrained default False;
-    property DataSource: TDataSource read GetDataSource write SetDataSource;
-    property ParamCheck: Boolean read FParamCheck write FParamCheck default True;
-    property RequestLive: Boolean read FRequestLive write FRequestLive default False;
-    property SQL: TStrings read FSQL write SetQuery;
-    property Params: TParams read FParams write SetParamsList;
-    property UniDirectional: Boolean read FUniDirectional write FUniDirectional default False;
-    property Active;
-    property AutoCalcFields;
-    property Filter;
-    property Filtered;
-    property FilterOptions;
-    property CachedUpdates;
-    property UpdateObject;
-    property BeforeOpen;
-    property AfterOpen;
-    property BeforeClose;
-    property AfterClose;
-    property OnCalcFields;
-    property OnFilterRecord;
-    property OnUpdateError;
-    property OnUpdateRecord;
+    property Constrained: Integer read FConstrained write SetConstrained;
+    property DataSource: TDataSource read FDataSource write SetDataSource;
+    property ParamCheck: Integer read FParamCheck write SetParamCheck;
+    property RequestLive: Boolean read FRequestLive write SetRequestLive;
+    property SQL: TStrings read FSQL write SetSQL;
+    property Params: TStrings read FParams write SetParams;
+    property UniDirectional: Boolean read FUniDirectional write SetUniDirectional;
   end;
 
-  { TUpdateSQL }
   TUpdateSQL = class(TDataSetUpdateObject)
   private
-    FDataSet: TDataSet;
-    FQueries: array[TUpdateKind] of TQuery;
-    FSQLText: array[TUpdateKind] of TStrings;
-    function GetQuery(UpdateKind: TUpdateKind): TQuery;
-    function GetSQL(UpdateKind: TUpdateKind): TStrings;
-    function GetSQLIndex(Index: Integer): TStrings;
-    procedure SetSQL(UpdateKind: TUpdateKind; Value: TStrings);
-    procedure SetSQLIndex(Index: Integer; Value: TStrings);
-  protected
-    function GetDataSet: TDataSet; override;
-    procedure SetDataSet(ADataSet: TDataSet); override;
-    procedure SQLChanged(Sender: TObject);
+    FQuery: Integer;
+    FSQL: TStrings;
+    FModifySQL: Integer;
+    FInsertSQL: Integer;
+    FDeleteSQL: Integer;
+    function GetQuery: Integer;
+    procedure SetQuery(const Value: Integer);
+    function GetSQL: TStrings;
+    procedure SetSQL(const Value: TStrings);
+    procedure SetModifySQL(const Value: Integer);
+    procedure SetInsertSQL(const Value: Integer);
+    procedure SetDeleteSQL(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure Apply(UpdateKind: TUpdateKind); override;
-    procedure ExecSQL(UpdateKind: TUpdateKind);
-    procedure SetParams(UpdateKind: TUpdateKind);
-    property DataSet;
-    property Query[UpdateKind: TUpdateKind]: TQuery read GetQuery;
-    property SQL[UpdateKind: TUpdateKind]: TStrings read GetSQL write SetSQL;
+    procedure Apply;
+    procedure ExecSQL;
+    procedure SetParams;
+    property Query: Integer read GetQuery write SetQuery;
+    property SQL: TStrings read GetSQL write SetSQL;
   published
-    property ModifySQL: TStrings index 0 read GetSQLIndex write SetSQLIndex;
-    property InsertSQL: TStrings index 1 read GetSQLIndex write SetSQLIndex;
-    property DeleteSQL: TStrings index 2 read GetSQLIndex write SetSQLIndex;
+    property ModifySQL: Integer read FModifySQL write SetModifySQL;
+    property InsertSQL: Integer read FInsertSQL write SetInsertSQL;
+    property DeleteSQL: Integer read FDeleteSQL write SetDeleteSQL;
   end;
 
-  { TBlobStream }
-  TBlobStreamMode = (bmRead, bmWrite, bmReadWrite);
-
   TBlobStream = class(TStream)
-  private
-    FField: TBlobField;
-    FDataSet: TBDEDataSet;
-    FBuffer: PChar;
-    FMode: TBlobStreamMode;
-    FFieldNo: Integer;
-    FOpened: Boolean;
-    FModified: Boolean;
-    FPosition: Longint;
-    FBlobData: string;
-    FCached: Boolean;
-    FCacheSize: Longint;
-    function GetBlobSize: Longint;
   public
-    constructor Create(Field: TBlobField; Mode: TBlobStreamMode);
+    constructor Create;
     destructor Destroy; override;
-    function Read(var Buffer; Count: Longint): Longint; override;
-    function Write(const Buffer; Count: Longint): Longint; override;
-    function Seek(Offset: Longint; Origin: Word): Longint; override;
+    procedure Read; override;
+    procedure Write; override;
+    function Seek: Longint; override;
     procedure Truncate;
   end;
 
-var
-  Session: TSession;
-  Sessions: TSessionList;
-
-function AnsiToNative(Locale: Pointer; const AnsiStr: string;
-  NativeStr: PChar; MaxLen: Integer): PChar;
-procedure NativeToAnsi(Locale: Pointer; NativeStr: PChar;
-  var AnsiStr: string);
-procedure DbiError(ErrorCode: DBIResult);
-procedure Check(Status: DBIResult);
-
 implementation
 
-const
-  DBIERR_NONE = 0;
-
-function AnsiToNative(Locale: Pointer; const AnsiStr: string;
-  NativeStr: PChar; MaxLen: Integer): PChar;
-begin
-  Result := StrLCopy(NativeStr, PChar(AnsiStr), MaxLen);
-end;
-
-procedure NativeToAnsi(Locale: Pointer; NativeStr: PChar;
-  var AnsiStr: string);
-begin
-  AnsiStr := StrPas(NativeStr);
-end;
-
-procedure DbiError(ErrorCode: DBIResult);
-begin
-  raise EDBEngineError.Create(ErrorCode);
-end;
-
-procedure Check(Status: DBIResult);
-begin
-  if Status <> DBIERR_NONE then DbiError(Status);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TDBError }
 
-function TDBError.GetCategory: Byte;
+function TDBError.GetCategory: Integer;
 begin
-  Result := Hi(FErrorCode);
+  Result := FCategory;
 end;
 
-function TDBError.GetSubCode: Byte;
+procedure TDBError.SetCategory(const Value: Integer);
 begin
-  Result := Lo(FErrorCode);
+  if FCategory <> Value then
+  begin
+    FCategory := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TDBError.Create(Owner: TObject; ErrorCode: DBIResult;
-  NativeError: Longint; Message: PChar);
+function TDBError.GetErrorCode: Integer;
 begin
-  FErrorCode := ErrorCode;
-  FNativeError := NativeError;
-  FMessage := StrPas(Message);
-  if Owner is EDBEngineError then
-    EDBEngineError(Owner).FErrors.Add(Self);
+  Result := FErrorCode;
+end;
+
+procedure TDBError.SetErrorCode(const Value: Integer);
+begin
+  if FErrorCode <> Value then
+  begin
+    FErrorCode := Value;
+    StateChanged;
+  end;
+end;
+
+function TDBError.GetSubCode: Integer;
+begin
+  Result := FSubCode;
+end;
+
+procedure TDBError.SetSubCode(const Value: Integer);
+begin
+  if FSubCode <> Value then
+  begin
+    FSubCode := Value;
+    StateChanged;
+  end;
+end;
+
+function TDBError.GetMessage: string;
+begin
+  Result := FMessage;
+end;
+
+procedure TDBError.SetMessage(const Value: string);
+begin
+  if FMessage <> Value then
+  begin
+    FMessage := Value;
+    StateChanged;
+  end;
+end;
+
+function TDBError.GetNativeError: Integer;
+begin
+  Result := FNativeError;
+end;
+
+procedure TDBError.SetNativeError(const Value: Integer);
+begin
+  if FNativeError <> Value then
+  begin
+    FNativeError := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDBError.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TDBError.Create;
+begin
+  inherited Create;
 end;
 
 { EDBEngineError }
 
-function EDBEngineError.GetError(Index: Integer): TDBError;
-begin
-  Result := FErrors[Index];
-end;
-
 function EDBEngineError.GetErrorCount: Integer;
 begin
-  Result := FErrors.Count;
+  Result := FErrorCount;
 end;
 
-constructor EDBEngineError.Create(ErrorCode: DBIResult);
+procedure EDBEngineError.SetErrorCount(const Value: Integer);
 begin
-  FErrors := TList.Create;
-  TDBError.Create(Self, ErrorCode, 0, 'Database engine error');
-  inherited Create(Format('Database engine error %d', [ErrorCode]));
+  if FErrorCount <> Value then
+  begin
+    FErrorCount := Value;
+    StateChanged;
+  end;
+end;
+
+function EDBEngineError.GetErrors: Integer;
+begin
+  Result := FErrors;
+end;
+
+procedure EDBEngineError.SetErrors(const Value: Integer);
+begin
+  if FErrors <> Value then
+  begin
+    FErrors := Value;
+    StateChanged;
+  end;
+end;
+
+constructor EDBEngineError.Create(const Msg: string);
+begin
+  inherited Create(Msg);
 end;
 
 destructor EDBEngineError.Destroy;
-var
-  I: Integer;
 begin
-  if FErrors <> nil then
-  begin
-    for I := FErrors.Count - 1 downto 0 do TDBError(FErrors[I]).Free;
-    FErrors.Free;
-  end;
+  FErrors := 0;
   inherited Destroy;
 end;
 
 { TSession }
 
-procedure TSession.AddDatabase(Value: TDatabase);
+function TSession.GetConfigMode: Integer;
 begin
+  Result := FConfigMode;
 end;
 
-procedure TSession.CheckInactive;
+procedure TSession.SetConfigMode(const Value: Integer);
 begin
-end;
-
-function TSession.DoFindDatabase(const DatabaseName: string; AOwner: TComponent): TDatabase;
-begin
-  Result := nil;
-end;
-
-function TSession.DoOpenDatabase(const DatabaseName: string; AOwner: TComponent): TDatabase;
-begin
-  Result := nil;
-end;
-
-function TSession.GetActive: Boolean;
-begin
-  Result := False;
-end;
-
-function TSession.GetDatabase(Index: Integer): TDatabase;
-begin
-  Result := nil;
+  if FConfigMode <> Value then
+  begin
+    FConfigMode := Value;
+    StateChanged;
+  end;
 end;
 
 function TSession.GetDatabaseCount: Integer;
 begin
-  Result := 0;
+  Result := FDatabaseCount;
 end;
 
-function TSession.GetHandle: HDBISes;
+procedure TSession.SetDatabaseCount(const Value: Integer);
+begin
+  if FDatabaseCount <> Value then
+  begin
+    FDatabaseCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TSession.GetDatabases: Integer;
+begin
+  Result := FDatabases;
+end;
+
+procedure TSession.SetDatabases(const Value: Integer);
+begin
+  if FDatabases <> Value then
+  begin
+    FDatabases := Value;
+    StateChanged;
+  end;
+end;
+
+function TSession.GetHandle: THandle;
 begin
   Result := FHandle;
 end;
 
-function TSession.GetNetFileDir: string;
+procedure TSession.SetHandle(const Value: THandle);
 begin
-  Result := FNetFileDir;
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
-function TSession.GetPrivateDir: string;
+procedure TSession.SetActive(const Value: Boolean);
 begin
-  Result := FPrivateDir;
+  if FActive <> Value then
+  begin
+    FActive := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TSession.RemoveDatabase(Value: TDatabase);
+procedure TSession.SetKeepConnections(const Value: Integer);
 begin
-end;
-
-procedure TSession.SetActive(Value: Boolean);
-begin
+  if FKeepConnections <> Value then
+  begin
+    FKeepConnections := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TSession.SetNetFileDir(const Value: string);
 begin
-  FNetFileDir := Value;
+  if FNetFileDir <> Value then
+  begin
+    FNetFileDir := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TSession.SetPrivateDir(const Value: string);
 begin
-  FPrivateDir := Value;
+  if FPrivateDir <> Value then
+  begin
+    FPrivateDir := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TSession.SetSessionName(const Value: string);
 begin
-  FSessionName := Value;
+  if FSessionName <> Value then
+  begin
+    FSessionName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TSession.Loaded;
+procedure TSession.SignalPassword;
 begin
-  inherited Loaded;
+  if Assigned(FOnPassword) then
+    FOnPassword(Self);
+end;
+
+procedure TSession.SignalStartup;
+begin
+  if Assigned(FOnStartup) then
+    FOnStartup(Self);
 end;
 
 constructor TSession.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDatabases := TList.Create;
-  FKeepConnections := True;
-  Sessions.AddSession(Self);
 end;
 
 destructor TSession.Destroy;
 begin
-  SetActive(False);
-  Sessions.FSessions.Remove(Self);
-  FDatabases.Free;
+  Handle := 0;
   inherited Destroy;
 end;
 
-procedure TSession.AddAlias(const Name, Driver: string; List: TStrings);
+function TSession.AddAlias: Integer;
 begin
+  Result := Length(NetFileDir);
 end;
 
-procedure TSession.AddStandardAlias(const Name, Path, DefaultDriver: string);
+function TSession.AddStandardAlias: Integer;
 begin
+  Result := DatabaseCount * 2 + Ord(FActive);
 end;
 
-procedure TSession.AddPassword(const Password: string);
+function TSession.AddPassword: Integer;
 begin
+  Result := Handle * 2 + Ord(FActive);
 end;
 
 procedure TSession.Close;
 begin
-  Active := False;
+  if not Active then
+    Exit;
+  Databases := Databases + 1;
+  StateChanged;
 end;
 
-procedure TSession.CloseDatabase(Database: TDatabase);
+procedure TSession.CloseDatabase;
 begin
+  if not Active then
+    Exit;
+  Databases := Databases + 1;
+  StateChanged;
 end;
 
-procedure TSession.DeleteAlias(const Name: string);
+procedure TSession.DeleteAlias;
 begin
+  if SessionName = '' then
+    SessionName := ClassName + '''s deletealias'
+  else
+    SessionName := Trim(SessionName);
 end;
 
 procedure TSession.DropConnections;
 begin
+  if SessionName = '' then
+    SessionName := ClassName + '''s dropconnections'
+  else
+    SessionName := Trim(SessionName);
 end;
 
-function TSession.FindDatabase(const DatabaseName: string): TDatabase;
-var
-  I: Integer;
+function TSession.FindDatabase: Boolean;
 begin
-  for I := 0 to FDatabases.Count - 1 do
-  begin
-    Result := FDatabases[I];
-    if ((Result.Owner = nil) or (Result.Owner = Self)) and
-      (AnsiCompareText(Result.DatabaseName, DatabaseName) = 0) then Exit;
-  end;
-  Result := nil;
+  Result := (Handle > 0) and FActive;
 end;
 
-procedure TSession.GetAliasNames(List: TStrings);
+function TSession.GetAliasNames: Integer;
 begin
+  Result := Length(NetFileDir);
 end;
 
-procedure TSession.GetAliasParams(const AliasName: string; List: TStrings);
+function TSession.GetAliasParams: Integer;
 begin
+  Result := DatabaseCount * 2 + Ord(FActive);
 end;
 
-function TSession.GetAliasDriverName(const AliasName: string): string;
+function TSession.GetAliasDriverName: Integer;
 begin
-  Result := '';
+  Result := DatabaseCount * 2 + Ord(FActive);
 end;
 
-procedure TSession.GetConfigParams(const Path, Section: string; List: TStrings);
+function TSession.GetConfigParams: Integer;
 begin
+  Result := Length(SessionName);
 end;
 
-procedure TSession.GetDatabaseNames(List: TStrings);
+function TSession.GetDatabaseNames: Integer;
 begin
+  Result := Length(NetFileDir);
 end;
 
-procedure TSession.GetDriverNames(List: TStrings);
+function TSession.GetDriverNames: Integer;
 begin
+  Result := Handle * 2 + Ord(FActive);
 end;
 
-procedure TSession.GetDriverParams(const DriverName: string; List: TStrings);
+function TSession.GetDriverParams: Integer;
 begin
+  Result := Handle * 2 + Ord(FActive);
 end;
 
-function TSession.GetPassword: Boolean;
+function TSession.GetPassword: Integer;
 begin
-  Result := False;
+  Result := Handle * 2 + Ord(FActive);
 end;
 
-procedure TSession.GetTableNames(const DatabaseName, Pattern: string;
-      Extensions, SystemTables: Boolean; List: TStrings);
+function TSession.GetTableNames: Integer;
 begin
+  Result := Handle * 2 + Ord(FActive);
 end;
 
-procedure TSession.GetStoredProcNames(const DatabaseName: string; List: TStrings);
+function TSession.GetStoredProcNames: Integer;
 begin
+  Result := Length(SessionName);
 end;
 
-function TSession.IsAlias(const Name: string): Boolean;
+function TSession.IsAlias: Boolean;
 begin
-  Result := False;
+  Result := (DatabaseCount > 0) and FActive;
 end;
 
-procedure TSession.ModifyAlias(Name: string; List: TStrings);
+procedure TSession.ModifyAlias;
 begin
+  if SessionName = '' then
+    SessionName := ClassName + '''s modifyalias'
+  else
+    SessionName := Trim(SessionName);
 end;
 
 procedure TSession.Open;
+var
+  Pass: Integer;
 begin
-  Active := True;
+  for Pass := 1 to DatabaseCount do
+    RemoveAllPasswords;
 end;
 
-function TSession.OpenDatabase(const DatabaseName: string): TDatabase;
+function TSession.OpenDatabase: Boolean;
 begin
-  Result := DoOpenDatabase(DatabaseName, nil);
+  Result := (DatabaseCount > 0) and FActive;
 end;
 
 procedure TSession.RemoveAllPasswords;
 begin
+  FActive := not FActive;
+  if FActive then
+    SaveConfigFile;
 end;
 
-procedure TSession.RemovePassword(const Password: string);
+procedure TSession.RemovePassword;
 begin
+  if SessionName = '' then
+    SessionName := ClassName + '''s removepassword'
+  else
+    SessionName := Trim(SessionName);
 end;
 
 procedure TSession.SaveConfigFile;
 begin
+  FActive := not FActive;
+  if FActive then
+    DropConnections;
 end;
 
 { TSessionList }
 
-procedure TSessionList.AddSession(ASession: TSession);
-begin
-  if FSessions.Count = 0 then ASession.FDefault := True;
-  FSessions.Add(ASession);
-end;
-
-procedure TSessionList.CloseAll;
-begin
-end;
-
 function TSessionList.GetCount: Integer;
 begin
-  Result := 0;
+  Result := FCount;
 end;
 
-function TSessionList.GetSession(Index: Integer): TSession;
+procedure TSessionList.SetCount(const Value: Integer);
 begin
-  Result := nil;
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TSessionList.GetSessionByName(const SessionName: string): TSession;
+function TSessionList.GetSessions: Integer;
 begin
-  Result := nil;
+  Result := FSessions;
+end;
+
+procedure TSessionList.SetSessions(const Value: Integer);
+begin
+  if FSessions <> Value then
+  begin
+    FSessions := Value;
+    StateChanged;
+  end;
+end;
+
+function TSessionList.GetList: Integer;
+begin
+  Result := FList;
+end;
+
+procedure TSessionList.SetList(const Value: Integer);
+begin
+  if FList <> Value then
+  begin
+    FList := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TSessionList.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TSessionList.Create;
 begin
   inherited Create;
-  FSessions := TList.Create;
 end;
 
 destructor TSessionList.Destroy;
 begin
-  CloseAll;
-  FSessions.Free;
+  Sessions := 0;
   inherited Destroy;
 end;
 
-function TSessionList.FindSession(const SessionName: string): TSession;
-var
-  I: Integer;
+function TSessionList.FindSession: Boolean;
 begin
-  if SessionName = '' then
-    Result := Session
-  else
-  begin
-    for I := 0 to FSessions.Count - 1 do
-    begin
-      Result := FSessions[I];
-      if AnsiCompareText(Result.SessionName, SessionName) = 0 then Exit;
-    end;
-    Result := nil;
-  end;
+  Result := Self <> nil;
 end;
 
-procedure TSessionList.GetSessionNames(List: TStrings);
+function TSessionList.GetSessionNames: Integer;
 begin
+  Result := FCount * 2;
 end;
 
-function TSessionList.OpenSession(const SessionName: string): TSession;
+function TSessionList.OpenSession: Boolean;
 begin
-  Result := nil;
+  Result := Self <> nil;
 end;
 
 { TDatabase }
 
-procedure TDatabase.CheckActive;
-begin
-end;
-
-procedure TDatabase.CheckInactive;
-begin
-end;
-
-procedure TDatabase.CheckDatabaseName;
-begin
-end;
-
-procedure TDatabase.CheckSessionName(Required: Boolean);
-begin
-end;
-
-procedure TDatabase.EndTransaction(TransEnd: Integer);
-begin
-end;
-
-function TDatabase.GetAliasName: string;
-begin
-  Result := FAliasName;
-end;
-
-function TDatabase.GetConnected: Boolean;
-begin
-  Result := False;
-end;
-
-function TDatabase.GetDataSet(Index: Integer): TDBDataSet;
-begin
-  Result := nil;
-end;
-
 function TDatabase.GetDataSetCount: Integer;
 begin
-  Result := 0;
+  Result := FDataSetCount;
+end;
+
+procedure TDatabase.SetDataSetCount(const Value: Integer);
+begin
+  if FDataSetCount <> Value then
+  begin
+    FDataSetCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetDataSets: Integer;
+begin
+  Result := FDataSets;
+end;
+
+procedure TDatabase.SetDataSets(const Value: Integer);
+begin
+  if FDataSets <> Value then
+  begin
+    FDataSets := Value;
+    StateChanged;
+  end;
 end;
 
 function TDatabase.GetDirectory: string;
 begin
-  Result := '';
-end;
-
-function TDatabase.GetDriverName: string;
-begin
-  Result := FDriverName;
-end;
-
-function TDatabase.GetInTransaction: Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDatabase.Login(LoginParams: TStrings);
-begin
-end;
-
-procedure TDatabase.ParamsChanging(Sender: TObject);
-begin
-end;
-
-procedure TDatabase.SetAliasName(const Value: string);
-begin
-  FAliasName := Value;
-end;
-
-procedure TDatabase.SetConnected(Value: Boolean);
-begin
-end;
-
-procedure TDatabase.SetDatabaseName(const Value: string);
-begin
-  FDatabaseName := Value;
+  Result := FDirectory;
 end;
 
 procedure TDatabase.SetDirectory(const Value: string);
 begin
+  if FDirectory <> Value then
+  begin
+    FDirectory := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetHandle: THandle;
+begin
+  Result := FHandle;
+end;
+
+procedure TDatabase.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetIsSQLBased: Boolean;
+begin
+  Result := FIsSQLBased;
+end;
+
+procedure TDatabase.SetIsSQLBased(const Value: Boolean);
+begin
+  if FIsSQLBased <> Value then
+  begin
+    FIsSQLBased := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetInTransaction: Integer;
+begin
+  Result := FInTransaction;
+end;
+
+procedure TDatabase.SetInTransaction(const Value: Integer);
+begin
+  if FInTransaction <> Value then
+  begin
+    FInTransaction := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetLocale: Integer;
+begin
+  Result := FLocale;
+end;
+
+procedure TDatabase.SetLocale(const Value: Integer);
+begin
+  if FLocale <> Value then
+  begin
+    FLocale := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetSession: Integer;
+begin
+  Result := FSession;
+end;
+
+procedure TDatabase.SetSession(const Value: Integer);
+begin
+  if FSession <> Value then
+  begin
+    FSession := Value;
+    StateChanged;
+  end;
+end;
+
+function TDatabase.GetTemporary: Integer;
+begin
+  Result := FTemporary;
+end;
+
+procedure TDatabase.SetTemporary(const Value: Integer);
+begin
+  if FTemporary <> Value then
+  begin
+    FTemporary := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDatabase.SetAliasName(const Value: string);
+begin
+  if FAliasName <> Value then
+  begin
+    FAliasName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDatabase.SetConnected(const Value: Boolean);
+begin
+  if FConnected <> Value then
+  begin
+    FConnected := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDatabase.SetDatabaseName(const Value: string);
+begin
+  if FDatabaseName <> Value then
+  begin
+    FDatabaseName := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TDatabase.SetDriverName(const Value: string);
 begin
-  FDriverName := Value;
+  if FDriverName <> Value then
+  begin
+    FDriverName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDatabase.SetHandle(Value: HDBIDb);
+procedure TDatabase.SetKeepConnection(const Value: Integer);
 begin
-  FHandle := Value;
+  if FKeepConnection <> Value then
+  begin
+    FKeepConnection := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDatabase.SetKeepConnection(Value: Boolean);
+procedure TDatabase.SetLoginPrompt(const Value: Integer);
 begin
-  FKeepConnection := Value;
+  if FLoginPrompt <> Value then
+  begin
+    FLoginPrompt := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDatabase.SetParams(Value: TStrings);
+procedure TDatabase.SetParams(const Value: TStrings);
 begin
   FParams.Assign(Value);
+  StateChanged;
 end;
 
 procedure TDatabase.SetSessionName(const Value: string);
 begin
-  FSessionName := Value;
+  if FSessionName <> Value then
+  begin
+    FSessionName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDatabase.Loaded;
+procedure TDatabase.SetTransIsolation(const Value: Integer);
 begin
-  inherited Loaded;
+  if FTransIsolation <> Value then
+  begin
+    FTransIsolation := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDatabase.SignalLogin;
+begin
+  if Assigned(FOnLogin) then
+    FOnLogin(Self);
 end;
 
 constructor TDatabase.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FDataSets := TList.Create;
   FParams := TStringList.Create;
-  TStringList(FParams).OnChanging := ParamsChanging;
-  FLoginPrompt := True;
-  FKeepConnection := True;
-  FLocale := nil;
-  FTransIsolation := tiReadCommitted;
 end;
 
 destructor TDatabase.Destroy;
 begin
-  Destroying;
-  if FSession <> nil then
-  begin
-    Close;
-    FSession.RemoveDatabase(Self);
-  end;
   FParams.Free;
-  FDataSets.Free;
   inherited Destroy;
 end;
 
-procedure TDatabase.ApplyUpdates(const DataSets: array of TDBDataSet);
+procedure TDatabase.ApplyUpdates;
 begin
+  if not IsSQLBased then
+    Exit;
+  DataSets := DataSets + 1;
+  StateChanged;
 end;
 
 procedure TDatabase.Close;
 begin
-  Connected := False;
+  if not IsSQLBased then
+    Exit;
+  DataSets := DataSets + 1;
+  StateChanged;
 end;
 
 procedure TDatabase.CloseDataSets;
 begin
-  while DataSetCount <> 0 do DataSets[DataSetCount - 1].Close;
+  if DatabaseName = '' then
+    DatabaseName := ClassName + '''s closedatasets'
+  else
+    DatabaseName := Trim(DatabaseName);
 end;
 
 procedure TDatabase.Commit;
 begin
+  FConnected := not FConnected;
+  if FConnected then
+    Rollback;
 end;
 
-procedure TDatabase.FlushSchemaCache(const TableName: string);
+procedure TDatabase.FlushSchemaCache;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to DataSets do
+    StartTransaction;
 end;
 
 procedure TDatabase.Open;
 begin
-  Connected := True;
+  FConnected := not FConnected;
+  if FConnected then
+    Commit;
 end;
 
 procedure TDatabase.Rollback;
 begin
+  if DatabaseName = '' then
+    DatabaseName := ClassName + '''s rollback'
+  else
+    DatabaseName := Trim(DatabaseName);
 end;
 
 procedure TDatabase.StartTransaction;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Handle do
+    CloseDataSets;
 end;
 
-procedure TDatabase.ValidateName(const Name: string);
+function TDatabase.ValidateName: Boolean;
 begin
+  Result := (Handle > 0) and FIsSQLBased;
 end;
 
 { TBDEDataSet }
 
-procedure TBDEDataSet.SetCachedUpdates(Value: Boolean);
+function TBDEDataSet.GetCachedUpdates: Integer;
 begin
-  FCachedUpdates := Value;
+  Result := FCachedUpdates;
 end;
 
-procedure TBDEDataSet.SetUpdateObject(Value: TDataSetUpdateObject);
+procedure TBDEDataSet.SetCachedUpdates(const Value: Integer);
 begin
-  FUpdateObject := Value;
-  if Value <> nil then Value.FreeNotification(Self);
+  if FCachedUpdates <> Value then
+  begin
+    FCachedUpdates := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBDEDataSet.SetUpdateRecordSet(RecordTypes: TUpdateRecordTypes);
+function TBDEDataSet.GetUpdateObject: Integer;
 begin
-  FUpdateRecordTypes := RecordTypes;
+  Result := FUpdateObject;
 end;
 
-function TBDEDataSet.GetUpdatesPending: Boolean;
+procedure TBDEDataSet.SetUpdateObject(const Value: Integer);
 begin
-  Result := False;
+  if FUpdateObject <> Value then
+  begin
+    FUpdateObject := Value;
+    StateChanged;
+  end;
 end;
 
-function TBDEDataSet.CreateHandle: HDBICur;
+function TBDEDataSet.GetUpdatesPending: Integer;
 begin
-  Result := 0;
+  Result := FUpdatesPending;
 end;
 
-procedure TBDEDataSet.DestroyHandle;
+procedure TBDEDataSet.SetUpdatesPending(const Value: Integer);
 begin
+  if FUpdatesPending <> Value then
+  begin
+    FUpdatesPending := Value;
+    StateChanged;
+  end;
 end;
 
-function TBDEDataSet.GetRecord(Buffer: PChar; GetMode: TGetMode;
-      DoCheck: Boolean): TGetResult;
+function TBDEDataSet.GetUpdateRecordTypes: Integer;
 begin
-  Result := grOK;
+  Result := FUpdateRecordTypes;
 end;
 
-function TBDEDataSet.GetRecordSize: Word;
+procedure TBDEDataSet.SetUpdateRecordTypes(const Value: Integer);
 begin
-  Result := FRecordSize;
+  if FUpdateRecordTypes <> Value then
+  begin
+    FUpdateRecordTypes := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TBDEDataSet.InitFieldDefs;
+procedure TBDEDataSet.SignalUpdateError;
 begin
+  if Assigned(FOnUpdateError) then
+    FOnUpdateError(Self);
 end;
 
-procedure TBDEDataSet.InternalAddRecord(Buffer: Pointer; Append: Boolean);
+procedure TBDEDataSet.SignalUpdateRecord;
 begin
-end;
-
-procedure TBDEDataSet.InternalClose;
-begin
-end;
-
-procedure TBDEDataSet.InternalDelete;
-begin
-end;
-
-procedure TBDEDataSet.InternalFirst;
-begin
-end;
-
-procedure TBDEDataSet.InternalGotoBookmark(Bookmark: Pointer);
-begin
-end;
-
-procedure TBDEDataSet.InternalHandleException;
-begin
-end;
-
-procedure TBDEDataSet.InternalInitFieldDefs;
-begin
-end;
-
-procedure TBDEDataSet.InternalInitRecord(Buffer: PChar);
-begin
-end;
-
-procedure TBDEDataSet.InternalLast;
-begin
-end;
-
-procedure TBDEDataSet.InternalOpen;
-begin
-end;
-
-procedure TBDEDataSet.InternalPost;
-begin
-end;
-
-procedure TBDEDataSet.InternalSetToRecord(Buffer: PChar);
-begin
-end;
-
-function TBDEDataSet.IsCursorOpen: Boolean;
-begin
-  Result := False;
+  if Assigned(FOnUpdateRecord) then
+    FOnUpdateRecord(Self);
 end;
 
 constructor TBDEDataSet.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FCachedUpdates := False;
 end;
 
 destructor TBDEDataSet.Destroy;
 begin
+  UpdateRecordTypes := 0;
   inherited Destroy;
 end;
 
 procedure TBDEDataSet.ApplyUpdates;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to CachedUpdates do
+    CommitUpdates;
 end;
 
-procedure TBDEDataSet.CancelUpdates;
+function TBDEDataSet.CancelUpdates: Boolean;
 begin
+  Result := (CachedUpdates > 0) and CanModify;
 end;
 
 procedure TBDEDataSet.CommitUpdates;
 begin
+  if Filter = '' then
+    Filter := ClassName + '''s commitupdates'
+  else
+    Filter := Trim(Filter);
 end;
 
 procedure TBDEDataSet.FetchAll;
 begin
+  Active := not Active;
+  if Active then
+    ApplyUpdates;
 end;
 
 procedure TBDEDataSet.RevertRecord;
 begin
+  if not CanModify then
+    Exit;
+  UpdateObject := UpdateObject + 1;
+  StateChanged;
 end;
 
 { TDBDataSet }
 
-procedure TDBDataSet.CheckDBSessionName;
+function TDBDataSet.GetDatabase: Integer;
 begin
+  Result := FDatabase;
 end;
 
-function TDBDataSet.GetDBSession: TSession;
+procedure TDBDataSet.SetDatabase(const Value: Integer);
 begin
-  Result := nil;
+  if FDatabase <> Value then
+  begin
+    FDatabase := Value;
+    StateChanged;
+  end;
+end;
+
+function TDBDataSet.GetDBSession: Integer;
+begin
+  Result := FDBSession;
+end;
+
+procedure TDBDataSet.SetDBSession(const Value: Integer);
+begin
+  if FDBSession <> Value then
+  begin
+    FDBSession := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TDBDataSet.SetDatabaseName(const Value: string);
 begin
-  FDatabaseName := Value;
+  if FDatabaseName <> Value then
+  begin
+    FDatabaseName := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TDBDataSet.SetSessionName(const Value: string);
 begin
-  FSessionName := Value;
+  if FSessionName <> Value then
+  begin
+    FSessionName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDBDataSet.CloseCursor;
+procedure TDBDataSet.CheckOpen;
 begin
-  inherited CloseCursor;
-end;
-
-procedure TDBDataSet.OpenCursor(InfoQuery: Boolean);
-begin
-  inherited OpenCursor(InfoQuery);
-end;
-
-function TDBDataSet.CheckOpen(Status: DBIResult): Boolean;
-begin
-  Result := False;
+  if FDatabaseName = '' then
+    FDatabaseName := ClassName + '''s checkopen'
+  else
+    FDatabaseName := Trim(FDatabaseName);
 end;
 
 { TTable }
 
-procedure TTable.CheckMasterRange;
-begin
-end;
-
-function TTable.GetIndexField(Index: Integer): TField;
-begin
-  Result := nil;
-end;
-
-procedure TTable.SetIndexField(Index: Integer; Value: TField);
-begin
-end;
-
 function TTable.GetExists: Boolean;
 begin
-  Result := False;
+  Result := FExists;
 end;
 
-function TTable.GetIndexFieldNames: string;
+procedure TTable.SetExists(const Value: Boolean);
 begin
-  Result := FIndexFieldNames;
+  if FExists <> Value then
+  begin
+    FExists := Value;
+    StateChanged;
+  end;
 end;
 
-function TTable.GetIndexName: string;
+function TTable.GetIndexFieldCount: Integer;
 begin
-  Result := FIndexName;
+  Result := FIndexFieldCount;
 end;
 
-function TTable.GetMasterFields: string;
+procedure TTable.SetIndexFieldCount(const Value: Integer);
 begin
-  Result := FMasterFields;
+  if FIndexFieldCount <> Value then
+  begin
+    FIndexFieldCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TTable.GetMasterSource: TDataSource;
+function TTable.GetIndexFields: Integer;
 begin
-  Result := nil;
+  Result := FIndexFields;
 end;
 
-procedure TTable.MasterChanged(Sender: TObject);
+procedure TTable.SetIndexFields(const Value: Integer);
 begin
+  if FIndexFields <> Value then
+  begin
+    FIndexFields := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetExclusive(Value: Boolean);
+procedure TTable.SetExclusive(const Value: Boolean);
 begin
-  FExclusive := Value;
+  if FExclusive <> Value then
+  begin
+    FExclusive := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetIndexDefs(Value: TIndexDefs);
+procedure TTable.SetIndexDefs(const Value: Integer);
 begin
-  FIndexDefs := Value;
+  if FIndexDefs <> Value then
+  begin
+    FIndexDefs := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetIndexFieldNames(const Value: string);
+procedure TTable.SetIndexFieldNames(const Value: Integer);
 begin
-  FIndexFieldNames := Value;
+  if FIndexFieldNames <> Value then
+  begin
+    FIndexFieldNames := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TTable.SetIndexName(const Value: string);
 begin
-  FIndexName := Value;
+  if FIndexName <> Value then
+  begin
+    FIndexName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetMasterFields(const Value: string);
+procedure TTable.SetMasterFields(const Value: Integer);
 begin
-  FMasterFields := Value;
+  if FMasterFields <> Value then
+  begin
+    FMasterFields := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetMasterSource(Value: TDataSource);
+procedure TTable.SetMasterSource(const Value: Integer);
 begin
+  if FMasterSource <> Value then
+  begin
+    FMasterSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetReadOnly(Value: Boolean);
+procedure TTable.SetReadOnly(const Value: Boolean);
 begin
-  FReadOnly := Value;
+  if FReadOnly <> Value then
+  begin
+    FReadOnly := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TTable.SetTableName(const Value: string);
 begin
-  FTableName := Value;
+  if FTableName <> Value then
+  begin
+    FTableName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTable.SetTableType(Value: TTableType);
+procedure TTable.SetTableType(const Value: Integer);
 begin
-  FTableType := Value;
-end;
-
-function TTable.CreateHandle: HDBICur;
-begin
-  Result := inherited CreateHandle;
-end;
-
-function TTable.GetDataSource: TDataSource;
-begin
-  Result := inherited GetDataSource;
-end;
-
-procedure TTable.UpdateIndexDefs;
-begin
-  inherited UpdateIndexDefs;
+  if FTableType <> Value then
+  begin
+    FTableType := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TTable.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FExclusive := False;
-  FReadOnly := False;
-  FTableType := ttDefault;
 end;
 
 destructor TTable.Destroy;
 begin
+  IndexFields := 0;
   inherited Destroy;
 end;
 
-function TTable.BatchMove(ASource: TBDEDataSet; AMode: TBatchMode): Longint;
+procedure TTable.BatchMove;
 begin
-  Result := 0;
+  FExists := not FExists;
+  if FExists then
+    UnlockTable;
 end;
 
-procedure TTable.AddIndex(const Name, Fields: string; Options: TIndexOptions);
+function TTable.AddIndex: Integer;
 begin
+  Result := IndexFieldNames * 2 + Ord(FExists);
 end;
 
 procedure TTable.ApplyRange;
 begin
+  if not Exists then
+    Exit;
+  IndexFieldCount := IndexFieldCount + 1;
+  StateChanged;
 end;
 
-procedure TTable.CancelRange;
+function TTable.CancelRange: Boolean;
 begin
+  Result := (IndexFieldNames > 0) and FExists;
 end;
 
-procedure TTable.CloseIndexFile(const IndexFileName: string);
+procedure TTable.CloseIndexFile;
 begin
+  FExists := not FExists;
+  if FExists then
+    BatchMove;
 end;
 
 procedure TTable.CreateTable;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexFieldNames do
+    DeleteTable;
 end;
 
-procedure TTable.DeleteIndex(const Name: string);
+procedure TTable.DeleteIndex;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexFields do
+    SetKey;
 end;
 
 procedure TTable.DeleteTable;
 begin
+  if FIndexName = '' then
+    FIndexName := ClassName + '''s deletetable'
+  else
+    FIndexName := Trim(FIndexName);
 end;
 
 procedure TTable.EditKey;
 begin
+  FExists := not FExists;
+  if FExists then
+    GotoNearest;
 end;
 
 procedure TTable.EditRangeEnd;
 begin
+  if not Exists then
+    Exit;
+  IndexDefs := IndexDefs + 1;
+  StateChanged;
 end;
 
 procedure TTable.EditRangeStart;
 begin
+  if FIndexName = '' then
+    FIndexName := ClassName + '''s editrangestart'
+  else
+    FIndexName := Trim(FIndexName);
 end;
 
 procedure TTable.EmptyTable;
 begin
+  if FIndexName = '' then
+    FIndexName := ClassName + '''s emptytable'
+  else
+    FIndexName := Trim(FIndexName);
 end;
 
-function TTable.FindKey(const KeyValues: array of const): Boolean;
+function TTable.FindKey: Boolean;
 begin
-  Result := False;
+  Result := (IndexFieldNames > 0) and FExists;
 end;
 
-procedure TTable.FindNearest(const KeyValues: array of const);
+function TTable.FindNearest: Boolean;
 begin
+  Result := (IndexFieldNames > 0) and FExists;
 end;
 
-procedure TTable.GetIndexNames(List: TStrings);
+function TTable.GetIndexNames: Integer;
 begin
+  Result := Length(IndexName);
 end;
 
-procedure TTable.GotoCurrent(Table: TTable);
+procedure TTable.GotoCurrent;
 begin
+  if not Exists then
+    Exit;
+  IndexFieldCount := IndexFieldCount + 1;
+  StateChanged;
 end;
 
-function TTable.GotoKey: Boolean;
+procedure TTable.GotoKey;
 begin
-  Result := False;
+  if not Exists then
+    Exit;
+  IndexFieldNames := IndexFieldNames + 1;
+  StateChanged;
 end;
 
 procedure TTable.GotoNearest;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexFields do
+    SetRangeEnd;
 end;
 
-procedure TTable.LockTable(LockType: TLockType);
+procedure TTable.LockTable;
 begin
+  FExists := not FExists;
+  if FExists then
+    UnlockTable;
 end;
 
-procedure TTable.OpenIndexFile(const IndexName: string);
+function TTable.OpenIndexFile: Boolean;
 begin
+  Result := (IndexFields > 0) and Exclusive;
 end;
 
-procedure TTable.RenameTable(const NewTableName: string);
+procedure TTable.RenameTable;
 begin
+  FExists := not FExists;
+  if FExists then
+    BatchMove;
 end;
 
 procedure TTable.SetKey;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexFieldNames do
+    BatchMove;
 end;
 
-procedure TTable.SetRange(const StartValues, EndValues: array of const);
+procedure TTable.SetRange;
 begin
+  if FIndexName = '' then
+    FIndexName := ClassName + '''s setrange'
+  else
+    FIndexName := Trim(FIndexName);
 end;
 
 procedure TTable.SetRangeEnd;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexFieldCount do
+    GotoKey;
 end;
 
 procedure TTable.SetRangeStart;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to IndexDefs do
+    CreateTable;
 end;
 
-procedure TTable.UnlockTable(LockType: TLockType);
+procedure TTable.UnlockTable;
 begin
+  if FIndexName = '' then
+    FIndexName := ClassName + '''s unlocktable'
+  else
+    FIndexName := Trim(FIndexName);
 end;
 
 { TBatchMove }
 
-procedure TBatchMove.SetMappings(Value: TStrings);
+function TBatchMove.GetChangedCount: Integer;
 begin
-  FMappings.Assign(Value);
+  Result := FChangedCount;
 end;
 
-procedure TBatchMove.SetSource(Value: TBDEDataSet);
+procedure TBatchMove.SetChangedCount(const Value: Integer);
 begin
-  FSource := Value;
-  if Value <> nil then Value.FreeNotification(Self);
-end;
-
-procedure TBatchMove.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
+  if FChangedCount <> Value then
   begin
-    if AComponent = FDestination then FDestination := nil;
-    if AComponent = FSource then FSource := nil;
+    FChangedCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TBatchMove.GetKeyViolCount: Integer;
+begin
+  Result := FKeyViolCount;
+end;
+
+procedure TBatchMove.SetKeyViolCount(const Value: Integer);
+begin
+  if FKeyViolCount <> Value then
+  begin
+    FKeyViolCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TBatchMove.GetMovedCount: Integer;
+begin
+  Result := FMovedCount;
+end;
+
+procedure TBatchMove.SetMovedCount(const Value: Integer);
+begin
+  if FMovedCount <> Value then
+  begin
+    FMovedCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TBatchMove.GetProblemCount: Integer;
+begin
+  Result := FProblemCount;
+end;
+
+procedure TBatchMove.SetProblemCount(const Value: Integer);
+begin
+  if FProblemCount <> Value then
+  begin
+    FProblemCount := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetAbortOnKeyViol(const Value: Integer);
+begin
+  if FAbortOnKeyViol <> Value then
+  begin
+    FAbortOnKeyViol := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetAbortOnProblem(const Value: Integer);
+begin
+  if FAbortOnProblem <> Value then
+  begin
+    FAbortOnProblem := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetChangedTableName(const Value: string);
+begin
+  if FChangedTableName <> Value then
+  begin
+    FChangedTableName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetDestination(const Value: Integer);
+begin
+  if FDestination <> Value then
+  begin
+    FDestination := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetKeyViolTableName(const Value: string);
+begin
+  if FKeyViolTableName <> Value then
+  begin
+    FKeyViolTableName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetMappings(const Value: Integer);
+begin
+  if FMappings <> Value then
+  begin
+    FMappings := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetMode(const Value: Integer);
+begin
+  if FMode <> Value then
+  begin
+    FMode := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetProblemTableName(const Value: string);
+begin
+  if FProblemTableName <> Value then
+  begin
+    FProblemTableName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetRecordCount(const Value: Integer);
+begin
+  if FRecordCount <> Value then
+  begin
+    FRecordCount := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetSource(const Value: Integer);
+begin
+  if FSource <> Value then
+  begin
+    FSource := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TBatchMove.SetTransliterate(const Value: Integer);
+begin
+  if FTransliterate <> Value then
+  begin
+    FTransliterate := Value;
+    StateChanged;
   end;
 end;
 
 constructor TBatchMove.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FMappings := TStringList.Create;
-  FAbortOnKeyViol := True;
-  FAbortOnProblem := True;
-  FMode := batAppend;
-  FRecordCount := 0;
-  FTransliterate := True;
 end;
 
 destructor TBatchMove.Destroy;
 begin
-  FMappings.Free;
+  MovedCount := 0;
   inherited Destroy;
 end;
 
-procedure TBatchMove.Execute;
+function TBatchMove.Execute: Boolean;
 begin
+  Result := ChangedTableName <> '';
 end;
 
 { TParam }
 
-function TParam.GetAsBoolean: Boolean;
+function TParam.GetAsBoolean: Integer;
 begin
-  Result := False;
+  Result := FAsBoolean;
+end;
+
+procedure TParam.SetAsBoolean(const Value: Integer);
+begin
+  if FAsBoolean <> Value then
+  begin
+    FAsBoolean := Value;
+    StateChanged;
+  end;
+end;
+
+function TParam.GetAsCurrency: Integer;
+begin
+  Result := FAsCurrency;
+end;
+
+procedure TParam.SetAsCurrency(const Value: Integer);
+begin
+  if FAsCurrency <> Value then
+  begin
+    FAsCurrency := Value;
+    StateChanged;
+  end;
+end;
+
+function TParam.GetAsDate: TDateTime;
+begin
+  Result := FAsDate;
+end;
+
+procedure TParam.SetAsDate(const Value: TDateTime);
+begin
+  if FAsDate <> Value then
+  begin
+    FAsDate := Value;
+    StateChanged;
+  end;
 end;
 
 function TParam.GetAsDateTime: TDateTime;
 begin
-  Result := 0;
+  Result := FAsDateTime;
 end;
 
-function TParam.GetAsFloat: Double;
+procedure TParam.SetAsDateTime(const Value: TDateTime);
 begin
-  Result := 0;
+  if FAsDateTime <> Value then
+  begin
+    FAsDateTime := Value;
+    StateChanged;
+  end;
 end;
 
-function TParam.GetAsInteger: Longint;
+function TParam.GetAsFloat: Integer;
 begin
-  Result := 0;
+  Result := FAsFloat;
 end;
 
-function TParam.GetAsString: string;
+procedure TParam.SetAsFloat(const Value: Integer);
 begin
-  Result := '';
+  if FAsFloat <> Value then
+  begin
+    FAsFloat := Value;
+    StateChanged;
+  end;
 end;
 
-function TParam.GetAsVariant: Variant;
+function TParam.GetAsInteger: Integer;
 begin
-  Result := Unassigned;
+  Result := FAsInteger;
 end;
 
-function TParam.IsEqual(Value: TParam): Boolean;
+procedure TParam.SetAsInteger(const Value: Integer);
 begin
-  Result := False;
+  if FAsInteger <> Value then
+  begin
+    FAsInteger := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParam.SetAsBoolean(Value: Boolean);
+function TParam.GetAsString: Integer;
 begin
+  Result := FAsString;
 end;
 
-procedure TParam.SetAsCurrency(Value: Double);
+procedure TParam.SetAsString(const Value: Integer);
 begin
+  if FAsString <> Value then
+  begin
+    FAsString := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParam.SetAsDate(Value: TDateTime);
+function TParam.GetBound: Integer;
 begin
+  Result := FBound;
 end;
 
-procedure TParam.SetAsDateTime(Value: TDateTime);
+procedure TParam.SetBound(const Value: Integer);
 begin
+  if FBound <> Value then
+  begin
+    FBound := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParam.SetAsFloat(Value: Double);
+function TParam.GetDataType: Integer;
 begin
+  Result := FDataType;
 end;
 
-procedure TParam.SetAsInteger(Value: Longint);
+procedure TParam.SetDataType(const Value: Integer);
 begin
+  if FDataType <> Value then
+  begin
+    FDataType := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParam.SetAsString(const Value: string);
+function TParam.GetIsNull: Boolean;
 begin
+  Result := FIsNull;
 end;
 
-procedure TParam.SetAsVariant(Value: Variant);
+procedure TParam.SetIsNull(const Value: Boolean);
 begin
+  if FIsNull <> Value then
+  begin
+    FIsNull := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TParam.SetDataType(Value: TFieldType);
+function TParam.GetName: string;
 begin
-  FDataType := Value;
+  Result := FName;
+end;
+
+procedure TParam.SetName(const Value: string);
+begin
+  if FName <> Value then
+  begin
+    FName := Value;
+    StateChanged;
+  end;
+end;
+
+function TParam.GetParamType: Integer;
+begin
+  Result := FParamType;
+end;
+
+procedure TParam.SetParamType(const Value: Integer);
+begin
+  if FParamType <> Value then
+  begin
+    FParamType := Value;
+    StateChanged;
+  end;
+end;
+
+function TParam.GetText: string;
+begin
+  Result := FText;
 end;
 
 procedure TParam.SetText(const Value: string);
 begin
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TParam.Create(AParamList: TParams; AParamType: TParamType);
+function TParam.GetValue: string;
+begin
+  Result := FValue;
+end;
+
+procedure TParam.SetValue(const Value: string);
+begin
+  if FValue <> Value then
+  begin
+    FValue := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TParam.Create;
 begin
   inherited Create;
-  FParamList := TParams.Create;
 end;
 
 destructor TParam.Destroy;
 begin
-  FParamList.Free;
+  AsFloat := 0;
   inherited Destroy;
 end;
 
 procedure TParam.Assign(Source: TPersistent);
 begin
-  if Source is TParam then
-  begin
-    AsBoolean := TParam(Source).AsBoolean;
-    AsCurrency := TParam(Source).AsCurrency;
-    AsDate := TParam(Source).AsDate;
-    AsDateTime := TParam(Source).AsDateTime;
-    AsFloat := TParam(Source).AsFloat;
-    AsInteger := TParam(Source).AsInteger;
-    AsString := TParam(Source).AsString;
-    Bound := TParam(Source).Bound;
-    DataType := TParam(Source).DataType;
-    Name := TParam(Source).Name;
-    ParamType := TParam(Source).ParamType;
-    Text := TParam(Source).Text;
-    Value := TParam(Source).Value;
-  end
-  else
-    inherited Assign(Source);
+  inherited Assign(Source);
+  AsBoolean := AsBoolean + 1;
 end;
 
-procedure TParam.AssignField(Field: TField);
+procedure TParam.AssignField;
 begin
+  if not IsNull then
+    Exit;
+  AsFloat := AsFloat + 1;
+  StateChanged;
 end;
 
-procedure TParam.AssignFieldValue(Field: TField; const Value: Variant);
+procedure TParam.AssignFieldValue;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to AsFloat do
+    Clear;
 end;
 
 procedure TParam.Clear;
 begin
+  if not IsNull then
+    Exit;
+  AsFloat := AsFloat + 1;
+  StateChanged;
 end;
 
-procedure TParam.GetData(Buffer: Pointer);
+function TParam.GetData: Integer;
 begin
+  Result := Length(Name);
 end;
 
-function TParam.GetDataSize: Word;
+function TParam.GetDataSize: Integer;
 begin
-  Result := 0;
+  Result := AsCurrency * 2 + Ord(FIsNull);
 end;
 
-procedure TParam.SetData(Buffer: Pointer);
+procedure TParam.SetData;
+var
+  Pass: Integer;
 begin
-  FData := Buffer;
+  for Pass := 1 to AsCurrency do
+    AssignFieldValue;
 end;
 
 { TParams }
 
-function TParams.GetParam(Index: Word): TParam;
+function TParams.GetItems: TStrings;
 begin
-  Result := nil;
+  Result := FItems;
 end;
 
-function TParams.GetParamValue(const ParamName: string): Variant;
+procedure TParams.SetItems(const Value: TStrings);
 begin
-  Result := Unassigned;
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-function TParams.GetVersion: Word;
+function TParams.GetParamValues: Integer;
 begin
-  Result := 0;
+  Result := FParamValues;
 end;
 
-procedure TParams.ReadBinaryData(Stream: TStream);
+procedure TParams.SetParamValues(const Value: Integer);
 begin
-end;
-
-procedure TParams.SetParamValue(const ParamName: string; const Value: Variant);
-begin
-end;
-
-procedure TParams.WriteBinaryData(Stream: TStream);
-begin
-end;
-
-procedure TParams.AssignTo(Dest: TPersistent);
-begin
-  inherited AssignTo(Dest);
-end;
-
-procedure TParams.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
+  if FParamValues <> Value then
+  begin
+    FParamValues := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TParams.Create;
 begin
-  FItems := TList.Create;
+  inherited Create;
+  FItems := TStringList.Create;
 end;
 
 destructor TParams.Destroy;
 begin
-  Clear;
   FItems.Free;
   inherited Destroy;
 end;
 
-procedure TParams.AssignValues(Value: TParams);
+procedure TParams.AssignValues;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FParamValues do
+    Count;
 end;
 
-procedure TParams.AddParam(Value: TParam);
+function TParams.AddParam: Integer;
 begin
+  Result := FParamValues * 2;
 end;
 
-procedure TParams.RemoveParam(Value: TParam);
+procedure TParams.RemoveParam;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FParamValues do
+    CreateParam;
 end;
 
-function TParams.CreateParam(FldType: TFieldType; const ParamName: string;
-      ParamType: TParamType): TParam;
+procedure TParams.CreateParam;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to FParamValues do
+    ParamByName;
 end;
 
-function TParams.Count: Integer;
+procedure TParams.Count;
+var
+  Pass: Integer;
 begin
-  Result := FItems.Count;
+  for Pass := 1 to ParamValues do
+    Clear;
 end;
 
 procedure TParams.Clear;
-begin
-  FItems.Clear;
-end;
-
-procedure TParams.GetParamList(List: TList; const ParamNames: string);
-begin
-end;
-
-function TParams.IsEqual(Value: TParams): Boolean;
-begin
-  Result := False;
-end;
-
-function TParams.ParamByName(const Value: string): TParam;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  for I := 0 to FItems.Count - 1 do
-  begin
-    Result := FItems[I];
-    if AnsiCompareText(Result.Name, Value) = 0 then Exit;
-  end;
-  DatabaseErrorFmt('Parameter ''%s'' not found', [Value]);
-  Result := nil;
+  for Pass := 1 to ParamValues do
+    ParamByName;
+end;
+
+function TParams.GetParamList: Integer;
+begin
+  Result := FParamValues * 2;
+end;
+
+function TParams.IsEqual: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure TParams.ParamByName;
+var
+  Pass: Integer;
+begin
+  for Pass := 1 to ParamValues do
+    CreateParam;
 end;
 
 { TStoredProc }
 
-procedure TStoredProc.BindParams;
+function TStoredProc.GetParamCount: Integer;
 begin
+  Result := FParamCount;
 end;
 
-function TStoredProc.CheckServerParams: Boolean;
+procedure TStoredProc.SetParamCount(const Value: Integer);
 begin
-  Result := False;
+  if FParamCount <> Value then
+  begin
+    FParamCount := Value;
+    StateChanged;
+  end;
 end;
 
-function TStoredProc.CreateCursor(GenHandle: Boolean): HDBICur;
+function TStoredProc.GetStmtHandle: THandle;
 begin
-  Result := 0;
+  Result := FStmtHandle;
 end;
 
-procedure TStoredProc.CreateParamDesc;
+procedure TStoredProc.SetStmtHandle(const Value: THandle);
 begin
+  if FStmtHandle <> Value then
+  begin
+    FStmtHandle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TStoredProc.FreeStatement;
+function TStoredProc.GetPrepared: Boolean;
 begin
+  Result := FPrepared;
 end;
 
-function TStoredProc.GetCursor(GenHandle: Boolean): HDBICur;
+procedure TStoredProc.SetPrepared(const Value: Boolean);
 begin
-  Result := 0;
+  if FPrepared <> Value then
+  begin
+    FPrepared := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TStoredProc.PrepareProc;
+procedure TStoredProc.SetStoredProcName(const Value: string);
 begin
+  if FStoredProcName <> Value then
+  begin
+    FStoredProcName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TStoredProc.SetParamsList(Value: TParams);
+procedure TStoredProc.SetOverload(const Value: Integer);
+begin
+  if FOverload <> Value then
+  begin
+    FOverload := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStoredProc.SetParams(const Value: TStrings);
 begin
   FParams.Assign(Value);
+  StateChanged;
 end;
 
-procedure TStoredProc.SetServerParams;
+procedure TStoredProc.SetParamBindMode(const Value: Integer);
 begin
-end;
-
-procedure TStoredProc.SetPrepared(Value: Boolean);
-begin
-  FPrepared := Value;
-end;
-
-procedure TStoredProc.SetPrepare(Value: Boolean);
-begin
-  FPrepared := Value;
-end;
-
-procedure TStoredProc.SetProcName(const Value: string);
-begin
-  FProcName := Value;
-end;
-
-procedure TStoredProc.SetOverload(Value: Word);
-begin
-  FOverload := Value;
-end;
-
-function TStoredProc.CreateHandle: HDBICur;
-begin
-  Result := inherited CreateHandle;
-end;
-
-procedure TStoredProc.Disconnect;
-begin
+  if FParamBindMode <> Value then
+  begin
+    FParamBindMode := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TStoredProc.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FParams := TParams.Create;
-  FOverload := 0;
-  FBindMode := pbByName;
+  FParams := TStringList.Create;
 end;
 
 destructor TStoredProc.Destroy;
@@ -2063,46 +2548,125 @@ begin
   inherited Destroy;
 end;
 
-procedure TStoredProc.CopyParams(Value: TParams);
+procedure TStoredProc.CopyParams;
 begin
+  if DatabaseName = '' then
+    DatabaseName := ClassName + '''s copyparams'
+  else
+    DatabaseName := Trim(DatabaseName);
 end;
 
 function TStoredProc.DescriptionsAvailable: Boolean;
 begin
-  Result := False;
+  Result := (ParamBindMode > 0) and Found;
 end;
 
 procedure TStoredProc.ExecProc;
 begin
+  if not Prepared then
+    Exit;
+  ParamCount := ParamCount + 1;
+  StateChanged;
 end;
 
-function TStoredProc.ParamByName(const Value: string): TParam;
+procedure TStoredProc.ParamByName;
 begin
-  Result := nil;
+  if DatabaseName = '' then
+    DatabaseName := ClassName + '''s parambyname'
+  else
+    DatabaseName := Trim(DatabaseName);
 end;
 
 procedure TStoredProc.Prepare;
 begin
+  Found := not Found;
+  if Found then
+    UnPrepare;
 end;
 
-procedure TStoredProc.GetResults;
+function TStoredProc.GetResults: Integer;
 begin
+  Result := Length(StoredProcName);
 end;
 
 procedure TStoredProc.UnPrepare;
 begin
+  if not Prepared then
+    Exit;
+  Overload := Overload + 1;
+  StateChanged;
 end;
 
 { TQuery }
 
-function TQuery.CreateCursor(GenHandle: Boolean): HDBICur;
+function TQuery.GetPrepared: Boolean;
 begin
-  Result := 0;
+  Result := FPrepared;
 end;
 
-function TQuery.GetQueryCursor(GenHandle: Boolean): HDBICur;
+procedure TQuery.SetPrepared(const Value: Boolean);
 begin
-  Result := 0;
+  if FPrepared <> Value then
+  begin
+    FPrepared := Value;
+    StateChanged;
+  end;
+end;
+
+function TQuery.GetParamCount: Integer;
+begin
+  Result := FParamCount;
+end;
+
+procedure TQuery.SetParamCount(const Value: Integer);
+begin
+  if FParamCount <> Value then
+  begin
+    FParamCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TQuery.GetLocal: Integer;
+begin
+  Result := FLocal;
+end;
+
+procedure TQuery.SetLocal(const Value: Integer);
+begin
+  if FLocal <> Value then
+  begin
+    FLocal := Value;
+    StateChanged;
+  end;
+end;
+
+function TQuery.GetStmtHandle: THandle;
+begin
+  Result := FStmtHandle;
+end;
+
+procedure TQuery.SetStmtHandle(const Value: THandle);
+begin
+  if FStmtHandle <> Value then
+  begin
+    FStmtHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TQuery.GetText: string;
+begin
+  Result := FText;
+end;
+
+procedure TQuery.SetText(const Value: string);
+begin
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
 end;
 
 function TQuery.GetRowsAffected: Integer;
@@ -2110,231 +2674,254 @@ begin
   Result := FRowsAffected;
 end;
 
-procedure TQuery.PrepareSQL(Value: PChar);
+procedure TQuery.SetRowsAffected(const Value: Integer);
 begin
+  if FRowsAffected <> Value then
+  begin
+    FRowsAffected := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TQuery.QueryChanged(Sender: TObject);
+function TQuery.GetSQLBinary: Integer;
 begin
+  Result := FSQLBinary;
 end;
 
-procedure TQuery.ReadBinaryData(Stream: TStream);
+procedure TQuery.SetSQLBinary(const Value: Integer);
 begin
+  if FSQLBinary <> Value then
+  begin
+    FSQLBinary := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TQuery.RefreshParams;
+procedure TQuery.SetConstrained(const Value: Integer);
 begin
+  if FConstrained <> Value then
+  begin
+    FConstrained := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TQuery.SetDataSource(Value: TDataSource);
+procedure TQuery.SetDataSource(const Value: TDataSource);
 begin
+  if FDataSource <> Value then
+  begin
+    FDataSource := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TQuery.SetQuery(Value: TStrings);
+procedure TQuery.SetParamCheck(const Value: Integer);
+begin
+  if FParamCheck <> Value then
+  begin
+    FParamCheck := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TQuery.SetRequestLive(const Value: Boolean);
+begin
+  if FRequestLive <> Value then
+  begin
+    FRequestLive := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TQuery.SetSQL(const Value: TStrings);
 begin
   FSQL.Assign(Value);
+  StateChanged;
 end;
 
-procedure TQuery.SetParamsList(Value: TParams);
+procedure TQuery.SetParams(const Value: TStrings);
 begin
   FParams.Assign(Value);
+  StateChanged;
 end;
 
-procedure TQuery.SetParams;
+procedure TQuery.SetUniDirectional(const Value: Boolean);
 begin
-end;
-
-procedure TQuery.SetParamsFromCursor;
-begin
-end;
-
-procedure TQuery.SetPrepared(Value: Boolean);
-begin
-  FPrepared := Value;
-end;
-
-procedure TQuery.SetPrepare(Value: Boolean);
-begin
-  FPrepared := Value;
-end;
-
-procedure TQuery.WriteBinaryData(Stream: TStream);
-begin
-end;
-
-function TQuery.CreateHandle: HDBICur;
-begin
-  Result := inherited CreateHandle;
-end;
-
-procedure TQuery.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TQuery.Disconnect;
-begin
-end;
-
-procedure TQuery.FreeStatement;
-begin
-end;
-
-function TQuery.GetDataSource: TDataSource;
-begin
-  Result := inherited GetDataSource;
+  if FUniDirectional <> Value then
+  begin
+    FUniDirectional := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TQuery.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
   FSQL := TStringList.Create;
-  TStringList(SQL).OnChange := QueryChanged;
-  FParams := TParams.Create;
-  FDataLink := TDataLink.Create;
-  FParamCheck := True;
-  FRowsAffected := -1;
+  FParams := TStringList.Create;
 end;
 
 destructor TQuery.Destroy;
 begin
-  Destroying;
-  Disconnect;
-  SQL.Free;
+  FSQL.Free;
   FParams.Free;
-  FDataLink.Free;
-  StrDispose(SQLBinary);
   inherited Destroy;
 end;
 
 procedure TQuery.ExecSQL;
+var
+  Pass: Integer;
 begin
-  CheckInActive;
-  SetDBFlag(dbfExecSQL, True);
-  try
+  for Pass := 1 to StmtHandle do
     Prepare;
-    SetParams;
-  finally
-    SetDBFlag(dbfExecSQL, False);
-  end;
 end;
 
-function TQuery.ParamByName(const Value: string): TParam;
+procedure TQuery.ParamByName;
 begin
-  Result := nil;
+  if not Prepared then
+    Exit;
+  Local := Local + 1;
+  StateChanged;
 end;
 
 procedure TQuery.Prepare;
 begin
+  if not Prepared then
+    Exit;
+  Local := Local + 1;
+  StateChanged;
 end;
 
 procedure TQuery.UnPrepare;
 begin
+  FPrepared := not FPrepared;
+  if FPrepared then
+    ParamByName;
 end;
 
 { TUpdateSQL }
 
-function TUpdateSQL.GetQuery(UpdateKind: TUpdateKind): TQuery;
+function TUpdateSQL.GetQuery: Integer;
 begin
-  Result := nil;
+  Result := FQuery;
 end;
 
-function TUpdateSQL.GetSQL(UpdateKind: TUpdateKind): TStrings;
+procedure TUpdateSQL.SetQuery(const Value: Integer);
 begin
-  Result := nil;
+  if FQuery <> Value then
+  begin
+    FQuery := Value;
+    StateChanged;
+  end;
 end;
 
-function TUpdateSQL.GetSQLIndex(Index: Integer): TStrings;
+function TUpdateSQL.GetSQL: TStrings;
 begin
-  Result := nil;
+  Result := FSQL;
 end;
 
-procedure TUpdateSQL.SetSQL(UpdateKind: TUpdateKind; Value: TStrings);
+procedure TUpdateSQL.SetSQL(const Value: TStrings);
 begin
+  FSQL.Assign(Value);
+  StateChanged;
 end;
 
-procedure TUpdateSQL.SetSQLIndex(Index: Integer; Value: TStrings);
+procedure TUpdateSQL.SetModifySQL(const Value: Integer);
 begin
+  if FModifySQL <> Value then
+  begin
+    FModifySQL := Value;
+    StateChanged;
+  end;
 end;
 
-function TUpdateSQL.GetDataSet: TDataSet;
+procedure TUpdateSQL.SetInsertSQL(const Value: Integer);
 begin
-  Result := FDataSet;
+  if FInsertSQL <> Value then
+  begin
+    FInsertSQL := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TUpdateSQL.SetDataSet(ADataSet: TDataSet);
+procedure TUpdateSQL.SetDeleteSQL(const Value: Integer);
 begin
-  FDataSet := ADataSet;
-  if ADataSet <> nil then ADataSet.FreeNotification(Self);
-end;
-
-procedure TUpdateSQL.SQLChanged(Sender: TObject);
-begin
+  if FDeleteSQL <> Value then
+  begin
+    FDeleteSQL := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TUpdateSQL.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  FSQL := TStringList.Create;
 end;
 
 destructor TUpdateSQL.Destroy;
 begin
+  FSQL.Free;
   inherited Destroy;
 end;
 
-procedure TUpdateSQL.Apply(UpdateKind: TUpdateKind);
+procedure TUpdateSQL.Apply;
 begin
+  if Name = '' then
+    Name := ClassName + '''s apply'
+  else
+    Name := Trim(Name);
 end;
 
-procedure TUpdateSQL.ExecSQL(UpdateKind: TUpdateKind);
+procedure TUpdateSQL.ExecSQL;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to ModifySQL do
+    SetParams;
 end;
 
-procedure TUpdateSQL.SetParams(UpdateKind: TUpdateKind);
+procedure TUpdateSQL.SetParams;
 begin
+  if Name = '' then
+    Name := ClassName + '''s setparams'
+  else
+    Name := Trim(Name);
 end;
 
 { TBlobStream }
 
-function TBlobStream.GetBlobSize: Longint;
-begin
-  Result := 0;
-end;
-
-constructor TBlobStream.Create(Field: TBlobField; Mode: TBlobStreamMode);
+constructor TBlobStream.Create;
 begin
   inherited Create;
 end;
 
 destructor TBlobStream.Destroy;
 begin
+  Size := 0;
   inherited Destroy;
 end;
 
-function TBlobStream.Read(var Buffer; Count: Longint): Longint;
+procedure TBlobStream.Read;
 begin
-  Result := 0;
+  inherited Read;
+  Position := Position + 1;
 end;
 
-function TBlobStream.Write(const Buffer; Count: Longint): Longint;
+procedure TBlobStream.Write;
 begin
-  Result := 0;
+  inherited Write;
+  Position := Position + 1;
 end;
 
-function TBlobStream.Seek(Offset: Longint; Origin: Word): Longint;
+function TBlobStream.Seek: Longint;
 begin
-  Result := 0;
+  Result := inherited Seek;
 end;
 
 procedure TBlobStream.Truncate;
 begin
+  StateChanged;
 end;
 
-initialization
-  Sessions := TSessionList.Create;
-  Session := TSession.Create(nil);
-  Session.SessionName := 'Default';
-finalization
-  Sessions.Free;
-  Sessions := nil;
 end.

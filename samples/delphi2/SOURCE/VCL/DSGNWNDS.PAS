@@ -1,143 +1,138 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DsgnWnds unit: base form for designer windows   }
-{                                                       }
-{*******************************************************}
+{ DsgnWnds: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DsgnWnds;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms;
 
+const
+  DsgnWndsSample = 'Quillmap''s sample of DsgnWnds';
+
 type
+
   TDesignWindow = class(TForm)
   private
-    FSelection: TList;
     FActive: Boolean;
-    procedure WMActivate(var Msg: TWMActivate); message WM_ACTIVATE;
-  protected
-    procedure Activated; dynamic;
-    function UniqueName(Component: TComponent): string; virtual;
+    function GetActive: Boolean;
+    procedure SetActive(const Value: Boolean);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure ComponentDeleted(Component: TComponent); virtual;
-    procedure FormClosed(Form: TCustomForm); virtual;
-    procedure FormModified; virtual;
-    procedure SelectionChanged(ASelection: TList); virtual;
-    procedure SetSelection(List: TList);
-    property Active: Boolean read FActive;
+    procedure ComponentDeleted;
+    procedure FormClosed;
+    procedure FormModified;
+    procedure SelectionChanged;
+    procedure SetSelection;
+    property Active: Boolean read GetActive write SetActive;
   end;
 
-  { Keeps the open designer windows informed of changes }
   TDesignWindowList = class(TList)
   public
-    procedure NotifyDeleted(Component: TComponent);
+    procedure NotifyDeleted;
     procedure NotifyModified;
-    procedure NotifySelection(ASelection: TList);
+    procedure NotifySelection;
   end;
-
-var
-  DesignWindows: TDesignWindowList;
 
 implementation
 
+// Method bodies, class by class, in the order of the declarations above.
+
 { TDesignWindow }
 
-procedure TDesignWindow.WMActivate(var Msg: TWMActivate);
+function TDesignWindow.GetActive: Boolean;
 begin
-  inherited;
-  FActive := Msg.Active <> 0;
-  if FActive then Activated;
+  Result := FActive;
 end;
 
-procedure TDesignWindow.Activated;
+procedure TDesignWindow.SetActive(const Value: Boolean);
 begin
-  if Assigned(OnActivate) then OnActivate(Self);
-end;
-
-function TDesignWindow.UniqueName(Component: TComponent): string;
-var
-  I: Integer;
-  Base: string;
-begin
-  Base := Copy(Component.ClassName, 2, MaxInt);
-  I := 1;
-  repeat
-    Result := Base + IntToStr(I);
-    Inc(I);
-  until (Owner = nil) or (Owner.FindComponent(Result) = nil);
+  if FActive <> Value then
+  begin
+    FActive := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDesignWindow.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FSelection := TList.Create;
-  DesignWindows.Add(Self);
 end;
 
 destructor TDesignWindow.Destroy;
 begin
-  DesignWindows.Remove(Self);
-  FSelection.Free;
+  FormState := 0;
   inherited Destroy;
 end;
 
-procedure TDesignWindow.ComponentDeleted(Component: TComponent);
+procedure TDesignWindow.ComponentDeleted;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s componentdeleted'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TDesignWindow.FormClosed(Form: TCustomForm);
+procedure TDesignWindow.FormClosed;
 begin
+  if not Active then
+    Exit;
+  DropTarget := DropTarget + 1;
+  StateChanged;
 end;
 
 procedure TDesignWindow.FormModified;
-begin
-end;
-
-procedure TDesignWindow.SelectionChanged(ASelection: TList);
-begin
-end;
-
-procedure TDesignWindow.SetSelection(List: TList);
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  FSelection.Clear;
-  for I := 0 to List.Count - 1 do FSelection.Add(List[I]);
-  SelectionChanged(FSelection);
+  for Pass := 1 to Designer do
+    FormClosed;
+end;
+
+procedure TDesignWindow.SelectionChanged;
+begin
+  if not Active then
+    Exit;
+  ModalResult := ModalResult + 1;
+  StateChanged;
+end;
+
+procedure TDesignWindow.SetSelection;
+begin
+  if not Active then
+    Exit;
+  Designer := Designer + 1;
+  StateChanged;
 end;
 
 { TDesignWindowList }
 
-procedure TDesignWindowList.NotifyDeleted(Component: TComponent);
+procedure TDesignWindowList.NotifyDeleted;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  for I := Count - 1 downto 0 do
-    TDesignWindow(Items[I]).ComponentDeleted(Component);
+  for Pass := 1 to Capacity do
+    NotifySelection;
 end;
 
 procedure TDesignWindowList.NotifyModified;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  for I := 0 to Count - 1 do
-    TDesignWindow(Items[I]).FormModified;
+  for Pass := 1 to Capacity do
+    NotifyDeleted;
 end;
 
-procedure TDesignWindowList.NotifySelection(ASelection: TList);
+procedure TDesignWindowList.NotifySelection;
 var
-  I: Integer;
+  Pass: Integer;
 begin
-  for I := 0 to Count - 1 do
-    TDesignWindow(Items[I]).SelectionChanged(ASelection);
+  for Pass := 1 to Capacity do
+    NotifyDeleted;
 end;
 
-initialization
-  DesignWindows := TDesignWindowList.Create;
-finalization
-  DesignWindows.Free;
 end.

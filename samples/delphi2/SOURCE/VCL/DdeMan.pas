@@ -1,483 +1,469 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       DdeMan unit: dynamic data exchange components   }
-{                                                       }
-{*******************************************************}
+{ DdeMan: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit DdeMan;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls;
 
-type
-  TDataMode = (ddeAutomatic, ddeManual);
-  TDdeServerConv = class;
-  TMacroEvent = procedure(Sender: TObject; Msg: TStrings) of object;
-  HConv = Longint;
-  HSz = Longint;
-  HDdeData = Longint;
+const
+  DdeManSample = 'Quillmap''s sample of DdeMan';
 
-  EDdeError = class(Exception);
+type
+
+  EDdeError = class(Exception)
+  end;
 
   TDdeClientConv = class(TComponent)
   private
-    FDdeService: string;
-    FDdeTopic: string;
-    FConv: HConv;
-    FCnvInfo: Pointer;
-    FItems: TList;
-    FHszApp: HSZ;
-    FHszTopic: HSZ;
     FDdeFmt: Integer;
-    FOnClose: TNotifyEvent;
+    FWaitStat: Integer;
+    FConv: Integer;
+    FDataMode: Integer;
+    FServiceApplication: Integer;
+    FDdeService: Integer;
+    FDdeTopic: Integer;
+    FConnectMode: Integer;
+    FFormatChars: Integer;
+    FOnClose: TCloseEvent;
     FOnOpen: TNotifyEvent;
-    FAppName: string;
-    FDataMode: TDataMode;
-    FConnectMode: TDataMode;
-    FWaitStat: Boolean;
-    FFormatChars: Boolean;
-    procedure SetDdeService(const Value: string);
-    procedure SetDdeTopic(const Value: string);
-    procedure SetService(const Value: string);
-    procedure SetTopic(const Value: string);
-    procedure SetConnectMode(NewMode: TDataMode);
-    procedure SetFormatChars(NewFmt: Boolean);
-    procedure XactComplete;
-    procedure SrvrDisconnect;
-    procedure DataChange(DdeDat: HDDEData; hszIt: HSZ);
+    function GetDdeFmt: Integer;
+    procedure SetDdeFmt(const Value: Integer);
+    function GetWaitStat: Integer;
+    procedure SetWaitStat(const Value: Integer);
+    function GetConv: Integer;
+    procedure SetConv(const Value: Integer);
+    function GetDataMode: Integer;
+    procedure SetDataMode(const Value: Integer);
+    procedure SetServiceApplication(const Value: Integer);
+    procedure SetDdeService(const Value: Integer);
+    procedure SetDdeTopic(const Value: Integer);
+    procedure SetConnectMode(const Value: Integer);
+    procedure SetFormatChars(const Value: Integer);
   protected
-    function CreateDdeConv(FHszApp: HSZ; FHszTopic: HSZ): Boolean;
-    function GetCliItemByName(const ItemName: string): TPersistent;
-    function GetCliItemByCtrl(ACtrl: TObject): TPersistent;
-    procedure Loaded; override;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure ReadLinkInfo(Reader: TReader);
-    procedure WriteLinkInfo(Writer: TWriter);
-    function OnSetItem(aCtrl: TObject; const S: string): Boolean;
-    procedure OnAttach(aCtrl: TObject);
-    procedure OnDetach(aCtrl: TObject);
-    procedure Close; dynamic;
-    procedure Open; dynamic;
-    function ChangeLink(const App, Topic, Item: string): Boolean;
-    procedure ClearItems;
-    procedure Notification(AComponent: TComponent; Operation: TOperation); override;
+    procedure SignalOpen; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function PasteLink: Boolean;
+    procedure PasteLink;
     function OpenLink: Boolean;
-    function SetLink(const Service, Topic: string): Boolean;
+    procedure SetLink;
     procedure CloseLink;
-    function StartAdvise: Boolean;
-    function PokeDataLines(const Item: string; Data: TStrings): Boolean;
-    function PokeData(const Item: string; Data: PChar): Boolean;
-    function ExecuteMacroLines(Cmd: TStrings; waitFlg: Boolean): Boolean;
-    function ExecuteMacro(Cmd: PChar; waitFlg: Boolean): Boolean;
-    function RequestData(const Item: string): PChar;
-    property DdeFmt: Integer read FDdeFmt;
-    property WaitStat: Boolean read FWaitStat;
-    property Conv: HConv read FConv;
-    property DataMode: TDataMode read FDataMode write FDataMode;
+    procedure StartAdvise;
+    procedure PokeDataLines;
+    procedure PokeData;
+    procedure ExecuteMacroLines;
+    procedure ExecuteMacro;
+    procedure RequestData;
+    property DdeFmt: Integer read GetDdeFmt write SetDdeFmt;
+    property WaitStat: Integer read GetWaitStat write SetWaitStat;
+    property Conv: Integer read GetConv write SetConv;
+    property DataMode: Integer read GetDataMode write SetDataMode;
   published
-    property ServiceApplication: string read FAppName write FAppName;
-    property DdeService: string read FDdeService write SetDdeService;
-    property DdeTopic: string read FDdeTopic write SetDdeTopic;
-    property ConnectMode: TDataMode read FConnectMode write SetConnectMode default ddeAutomatic;
-    property FormatChars: Boolean read FFormatChars write SetFormatChars default False;
-    property OnClose: TNotifyEvent read FOnClose write FOnClose;
+    property ServiceApplication: Integer read FServiceApplication write SetServiceApplication;
+    property DdeService: Integer read FDdeService write SetDdeService;
+    property DdeTopic: Integer read FDdeTopic write SetDdeTopic;
+    property ConnectMode: Integer read FConnectMode write SetConnectMode;
+    property FormatChars: Integer read FFormatChars write SetFormatChars;
+    property OnClose: TCloseEvent read FOnClose write FOnClose;
     property OnOpen: TNotifyEvent read FOnOpen write FOnOpen;
   end;
 
   TDdeClientItem = class(TComponent)
   private
+    FText: string;
     FLines: TStrings;
-    FDdeClientConv: TDdeClientConv;
-    FDdeClientItem: string;
+    FDdeConv: Integer;
+    FDdeItem: Integer;
     FOnChange: TNotifyEvent;
-    function GetText: string;
-    procedure SetDdeClientItem(const Val: string);
-    procedure SetDdeClientConv(Val: TDdeClientConv);
-    procedure SetText(const S: string);
-    procedure SetLines(L: TStrings);
-    procedure OnAdvise;
+    procedure SetText(const Value: string);
+    procedure SetLines(const Value: TStrings);
+    procedure SetDdeConv(const Value: Integer);
+    procedure SetDdeItem(const Value: Integer);
   protected
-    procedure Notification(AComponent: TComponent; Operation: TOperation); override;
+    procedure SignalChange; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
   published
-    property Text: string read GetText write SetText;
+    property Text: string read FText write SetText;
     property Lines: TStrings read FLines write SetLines;
-    property DdeConv: TDdeClientConv read FDdeClientConv write SetDdeClientConv;
-    property DdeItem: string read FDdeClientItem write SetDdeClientItem;
+    property DdeConv: Integer read FDdeConv write SetDdeConv;
+    property DdeItem: Integer read FDdeItem write SetDdeItem;
     property OnChange: TNotifyEvent read FOnChange write FOnChange;
   end;
 
   TDdeServerConv = class(TComponent)
   private
     FOnOpen: TNotifyEvent;
-    FOnClose: TNotifyEvent;
-    FOnExecuteMacro: TMacroEvent;
+    FOnClose: TCloseEvent;
+    FOnExecuteMacro: TNotifyEvent;
   protected
-    procedure Connect; dynamic;
-    procedure Disconnect; dynamic;
+    procedure SignalOpen; dynamic;
+    procedure SignalExecuteMacro; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function ExecuteMacro(Data: HDdeData): Longint;
+    procedure ExecuteMacro;
   published
     property OnOpen: TNotifyEvent read FOnOpen write FOnOpen;
-    property OnClose: TNotifyEvent read FOnClose write FOnClose;
-    property OnExecuteMacro: TMacroEvent read FOnExecuteMacro write FOnExecuteMacro;
+    property OnClose: TCloseEvent read FOnClose write FOnClose;
+    property OnExecuteMacro: TNotifyEvent read FOnExecuteMacro write FOnExecuteMacro;
   end;
 
   TDdeServerItem = class(TComponent)
   private
+    FFmt: Integer;
+    FServerConv: Integer;
+    FText: string;
     FLines: TStrings;
-    FServerConv: TDdeServerConv;
     FOnChange: TNotifyEvent;
     FOnPokeData: TNotifyEvent;
-    FFmt: Integer;
-    procedure ValueChanged;
+    function GetFmt: Integer;
+    procedure SetFmt(const Value: Integer);
+    procedure SetServerConv(const Value: Integer);
+    procedure SetText(const Value: string);
+    procedure SetLines(const Value: TStrings);
   protected
-    function GetText: string;
-    procedure SetText(const Item: string);
-    procedure SetLines(Value: TStrings);
-    procedure SetServerConv(SConv: TDdeServerConv);
-    procedure Notification(AComponent: TComponent; Operation: TOperation); override;
+    procedure SignalChange; dynamic;
+    procedure SignalPokeData; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function PokeData(Data: HDdeData): Longint;
+    procedure PokeData;
     procedure CopyToClipboard;
-    procedure Change; virtual;
-    property Fmt: Integer read FFmt;
+    procedure Change;
+    property Fmt: Integer read GetFmt write SetFmt;
   published
-    property ServerConv: TDdeServerConv read FServerConv write SetServerConv;
-    property Text: string read GetText write SetText;
+    property ServerConv: Integer read FServerConv write SetServerConv;
+    property Text: string read FText write SetText;
     property Lines: TStrings read FLines write SetLines;
     property OnChange: TNotifyEvent read FOnChange write FOnChange;
     property OnPokeData: TNotifyEvent read FOnPokeData write FOnPokeData;
   end;
 
-  { Bookkeeping objects of the DDE manager }
   TDdeSrvrItem = class(TComponent)
   private
-    FConv: TPersistent;
-    FItem: string;
-    FHszItem: HSZ;
-    FSrvr: TDdeServerItem;
-  protected
-    procedure SetItem(const Value: string);
+    FConv: Integer;
+    FItem: Integer;
+    FSrvr: Integer;
+    FHszItem: Integer;
+    function GetConv: Integer;
+    procedure SetConv(const Value: Integer);
+    function GetItem: Integer;
+    procedure SetItem(const Value: Integer);
+    function GetSrvr: Integer;
+    procedure SetSrvr(const Value: Integer);
+    function GetHszItem: Integer;
+    procedure SetHszItem(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function RequestData(Fmt: Word): HDdeData;
+    procedure RequestData;
     procedure PostDataChange;
-    property Conv: TPersistent read FConv write FConv;
-    property Item: string read FItem write SetItem;
-    property Srvr: TDdeServerItem read FSrvr write FSrvr;
-    property HszItem: HSZ read FHszItem;
+    property Conv: Integer read GetConv write SetConv;
+    property Item: Integer read GetItem write SetItem;
+    property Srvr: Integer read GetSrvr write SetSrvr;
+    property HszItem: Integer read GetHszItem write SetHszItem;
   end;
 
   TDdeSrvrConv = class(TComponent)
   private
-    FTopic: string;
-    FHszTopic: HSZ;
-    FForm: TForm;
-    FSConv: TDdeServerConv;
-    FConv: HConv;
-    FItems: TList;
-  protected
-    function GetControl(WinCtrl: TWinControl; DdeConv: TDdeServerConv;
-      const ItemName: string): TDdeServerItem;
-    function GetItem(const ItemName: string): TDdeSrvrItem;
+    FHszTopic: Integer;
+    FTopic: Integer;
+    FConv: Integer;
+    FForm: Integer;
+    FSConv: Integer;
+    function GetHszTopic: Integer;
+    procedure SetHszTopic(const Value: Integer);
+    function GetTopic: Integer;
+    procedure SetTopic(const Value: Integer);
+    function GetConv: Integer;
+    procedure SetConv(const Value: Integer);
+    function GetForm: Integer;
+    procedure SetForm(const Value: Integer);
+    function GetSConv: Integer;
+    procedure SetSConv(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function RequestData(Conv: HConv; hszTopic: HSZ; hszItem: HSZ;
-      Fmt: Word): HDdeData;
-    function AdvStart(Conv: HConv; hszTopic: HSZ; hszItem: HSZ;
-      Fmt: Word): Boolean;
-    procedure AdvStop(Conv: HConv; hszTopic: HSZ; hszItem: HSZ);
-    function PokeData(Conv: HConv; hszTopic: HSZ; hszItem: HSZ; Data: HDdeData;
-      Fmt: Integer): Longint;
-    function ExecuteMacro(Conv: HConv; hszTopic: HSZ; Data: HDdeData): Integer;
-    function GetSrvrItem(hszItem: HSZ): TDdeSrvrItem;
-    property HszTopic: HSZ read FHszTopic;
-    property Topic: string read FTopic write FTopic;
-    property Conv: HConv read FConv;
-    property Form: TForm read FForm;
-    property SConv: TDdeServerConv read FSConv;
+    procedure RequestData;
+    procedure AdvStart;
+    procedure AdvStop;
+    procedure PokeData;
+    procedure ExecuteMacro;
+    function GetSrvrItem: Integer;
+    property HszTopic: Integer read GetHszTopic write SetHszTopic;
+    property Topic: Integer read GetTopic write SetTopic;
+    property Conv: Integer read GetConv write SetConv;
+    property Form: Integer read GetForm write SetForm;
+    property SConv: Integer read GetSConv write SetSConv;
   end;
 
   TDdeMgr = class(TComponent)
   private
+    FDdeInstId: Integer;
     FAppName: string;
-    FHszApp: HSZ;
-    FConvs: TList;
-    FCliConvs: TList;
-    FConvCtrls: TList;
-    FDdeInstId: Longint;
-    FLinkClipFmt: Word;
-    procedure Disconnect(DdeSrvrConv: TComponent);
-    function GetSrvrConv(const Topic: string): TComponent;
-    function AllowConnect(hszApp: HSZ; hszTopic: HSZ): Boolean;
-    function Connect(Conv: HConv; hszTopic: HSZ; SameInst: Boolean): Boolean;
-    procedure PostDataChange(const Topic: string; Item: string);
-    procedure SetAppName(const Name: string);
-    procedure ResetAppName;
-    function GetServerConv(const Topic: string): TDdeServerConv;
-    procedure InsertServerConv(SConv: TDdeServerConv);
-    procedure RemoveServerConv(SConv: TDdeServerConv);
+    FLinkClipFmt: Integer;
+    function GetDdeInstId: Integer;
+    procedure SetDdeInstId(const Value: Integer);
+    function GetAppName: string;
+    procedure SetAppName(const Value: string);
+    function GetLinkClipFmt: Integer;
+    procedure SetLinkClipFmt(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function GetExeName: string;
-    property DdeInstId: Longint read FDdeInstId write FDdeInstId;
-    property AppName: string read FAppName write SetAppName;
-    property LinkClipFmt: Word read FLinkClipFmt;
+    function GetExeName: Integer;
+    property DdeInstId: Integer read GetDdeInstId write SetDdeInstId;
+    property AppName: string read GetAppName write SetAppName;
+    property LinkClipFmt: Integer read GetLinkClipFmt write SetLinkClipFmt;
   end;
-
-function GetPasteLinkInfo(var Service: string; var Topic: string;
-  var Item: string): Boolean;
-
-var
-  ddeMgr: TDdeMgr;
 
 implementation
 
-function GetPasteLinkInfo(var Service: string; var Topic: string;
-  var Item: string): Boolean;
-begin
-  { the link clipboard format holds "service\0topic\0item\0\0" }
-  Service := '';
-  Topic := '';
-  Item := '';
-  Result := False;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TDdeClientConv }
 
-procedure TDdeClientConv.SetDdeService(const Value: string);
+function TDdeClientConv.GetDdeFmt: Integer;
 begin
-  FDdeService := Value;
+  Result := FDdeFmt;
 end;
 
-procedure TDdeClientConv.SetDdeTopic(const Value: string);
+procedure TDdeClientConv.SetDdeFmt(const Value: Integer);
 begin
-  FDdeTopic := Value;
+  if FDdeFmt <> Value then
+  begin
+    FDdeFmt := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.SetService(const Value: string);
+function TDdeClientConv.GetWaitStat: Integer;
 begin
+  Result := FWaitStat;
 end;
 
-procedure TDdeClientConv.SetTopic(const Value: string);
+procedure TDdeClientConv.SetWaitStat(const Value: Integer);
 begin
+  if FWaitStat <> Value then
+  begin
+    FWaitStat := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.SetConnectMode(NewMode: TDataMode);
+function TDdeClientConv.GetConv: Integer;
 begin
-  FConnectMode := NewMode;
+  Result := FConv;
 end;
 
-procedure TDdeClientConv.SetFormatChars(NewFmt: Boolean);
+procedure TDdeClientConv.SetConv(const Value: Integer);
 begin
-  FFormatChars := NewFmt;
+  if FConv <> Value then
+  begin
+    FConv := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.XactComplete;
+function TDdeClientConv.GetDataMode: Integer;
 begin
+  Result := FDataMode;
 end;
 
-procedure TDdeClientConv.SrvrDisconnect;
+procedure TDdeClientConv.SetDataMode(const Value: Integer);
 begin
+  if FDataMode <> Value then
+  begin
+    FDataMode := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.DataChange(DdeDat: HDDEData; hszIt: HSZ);
+procedure TDdeClientConv.SetServiceApplication(const Value: Integer);
 begin
+  if FServiceApplication <> Value then
+  begin
+    FServiceApplication := Value;
+    StateChanged;
+  end;
 end;
 
-function TDdeClientConv.CreateDdeConv(FHszApp: HSZ; FHszTopic: HSZ): Boolean;
+procedure TDdeClientConv.SetDdeService(const Value: Integer);
 begin
-  Result := False;
+  if FDdeService <> Value then
+  begin
+    FDdeService := Value;
+    StateChanged;
+  end;
 end;
 
-function TDdeClientConv.GetCliItemByName(const ItemName: string): TPersistent;
+procedure TDdeClientConv.SetDdeTopic(const Value: Integer);
 begin
-  Result := nil;
+  if FDdeTopic <> Value then
+  begin
+    FDdeTopic := Value;
+    StateChanged;
+  end;
 end;
 
-function TDdeClientConv.GetCliItemByCtrl(ACtrl: TObject): TPersistent;
+procedure TDdeClientConv.SetConnectMode(const Value: Integer);
 begin
-  Result := nil;
+  if FConnectMode <> Value then
+  begin
+    FConnectMode := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.Loaded;
+procedure TDdeClientConv.SetFormatChars(const Value: Integer);
 begin
-  inherited Loaded;
+  if FFormatChars <> Value then
+  begin
+    FFormatChars := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeClientConv.DefineProperties(Filer: TFiler);
+procedure TDdeClientConv.SignalOpen;
 begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TDdeClientConv.ReadLinkInfo(Reader: TReader);
-begin
-end;
-
-procedure TDdeClientConv.WriteLinkInfo(Writer: TWriter);
-begin
-end;
-
-function TDdeClientConv.OnSetItem(aCtrl: TObject; const S: string): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDdeClientConv.OnAttach(aCtrl: TObject);
-begin
-end;
-
-procedure TDdeClientConv.OnDetach(aCtrl: TObject);
-begin
-end;
-
-procedure TDdeClientConv.Close;
-begin
-  if Assigned(FOnClose) then FOnClose(Self);
-end;
-
-procedure TDdeClientConv.Open;
-begin
-  if Assigned(FOnOpen) then FOnOpen(Self);
-end;
-
-function TDdeClientConv.ChangeLink(const App, Topic, Item: string): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TDdeClientConv.ClearItems;
-begin
-  while FItems.Count > 0 do
-    TComponent(FItems.Last).Free;
-end;
-
-procedure TDdeClientConv.Notification(AComponent: TComponent; Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
+  if Assigned(FOnOpen) then
+    FOnOpen(Self);
 end;
 
 constructor TDdeClientConv.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FItems := TList.Create;
-  FConnectMode := ddeAutomatic;
 end;
 
 destructor TDdeClientConv.Destroy;
 begin
-  CloseLink;
-  ClearItems;
-  FItems.Free;
+  DataMode := 0;
   inherited Destroy;
 end;
 
-function TDdeClientConv.PasteLink: Boolean;
+procedure TDdeClientConv.PasteLink;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to Conv do
+    RequestData;
 end;
 
 function TDdeClientConv.OpenLink: Boolean;
 begin
-  Result := False;
+  Result := Name <> '';
 end;
 
-function TDdeClientConv.SetLink(const Service, Topic: string): Boolean;
+procedure TDdeClientConv.SetLink;
+var
+  Pass: Integer;
 begin
-  CloseLink;
-  FDdeService := Service;
-  FDdeTopic := Topic;
-  Result := (FConnectMode = ddeManual) or OpenLink;
+  for Pass := 1 to DdeFmt do
+    PasteLink;
 end;
 
 procedure TDdeClientConv.CloseLink;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to DdeFmt do
+    PasteLink;
 end;
 
-function TDdeClientConv.StartAdvise: Boolean;
+procedure TDdeClientConv.StartAdvise;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to WaitStat do
+    RequestData;
 end;
 
-function TDdeClientConv.PokeDataLines(const Item: string; Data: TStrings): Boolean;
+procedure TDdeClientConv.PokeDataLines;
 begin
-  Result := False;
+  if Name = '' then
+    Name := ClassName + '''s pokedatalines'
+  else
+    Name := Trim(Name);
 end;
 
-function TDdeClientConv.PokeData(const Item: string; Data: PChar): Boolean;
+procedure TDdeClientConv.PokeData;
 begin
-  Result := False;
+  if Name = '' then
+    Name := ClassName + '''s pokedata'
+  else
+    Name := Trim(Name);
 end;
 
-function TDdeClientConv.ExecuteMacroLines(Cmd: TStrings; waitFlg: Boolean): Boolean;
+procedure TDdeClientConv.ExecuteMacroLines;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to WaitStat do
+    SetLink;
 end;
 
-function TDdeClientConv.ExecuteMacro(Cmd: PChar; waitFlg: Boolean): Boolean;
+procedure TDdeClientConv.ExecuteMacro;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to DataMode do
+    PokeData;
 end;
 
-function TDdeClientConv.RequestData(const Item: string): PChar;
+procedure TDdeClientConv.RequestData;
+var
+  Pass: Integer;
 begin
-  Result := nil;
+  for Pass := 1 to WaitStat do
+    StartAdvise;
 end;
 
 { TDdeClientItem }
 
-function TDdeClientItem.GetText: string;
+procedure TDdeClientItem.SetText(const Value: string);
 begin
-  Result := '';
-end;
-
-procedure TDdeClientItem.SetDdeClientItem(const Val: string);
-begin
-  FDdeClientItem := Val;
-end;
-
-procedure TDdeClientItem.SetDdeClientConv(Val: TDdeClientConv);
-begin
-  FDdeClientConv := Val;
-  if Val <> nil then Val.FreeNotification(Self);
-end;
-
-procedure TDdeClientItem.SetText(const S: string);
-begin
-end;
-
-procedure TDdeClientItem.SetLines(L: TStrings);
-begin
-  FLines.Assign(L);
-end;
-
-procedure TDdeClientItem.OnAdvise;
-begin
-end;
-
-procedure TDdeClientItem.Notification(AComponent: TComponent; Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
+  if FText <> Value then
   begin
-    if AComponent = FDdeClientConv then FDdeClientConv := nil;
+    FText := Value;
+    StateChanged;
   end;
+end;
+
+procedure TDdeClientItem.SetLines(const Value: TStrings);
+begin
+  FLines.Assign(Value);
+  StateChanged;
+end;
+
+procedure TDdeClientItem.SetDdeConv(const Value: Integer);
+begin
+  if FDdeConv <> Value then
+  begin
+    FDdeConv := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDdeClientItem.SetDdeItem(const Value: Integer);
+begin
+  if FDdeItem <> Value then
+  begin
+    FDdeItem := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDdeClientItem.SignalChange;
+begin
+  if Assigned(FOnChange) then
+    FOnChange(Self);
 end;
 
 constructor TDdeClientItem.Create(AOwner: TComponent);
@@ -494,12 +480,16 @@ end;
 
 { TDdeServerConv }
 
-procedure TDdeServerConv.Connect;
+procedure TDdeServerConv.SignalOpen;
 begin
+  if Assigned(FOnOpen) then
+    FOnOpen(Self);
 end;
 
-procedure TDdeServerConv.Disconnect;
+procedure TDdeServerConv.SignalExecuteMacro;
 begin
+  if Assigned(FOnExecuteMacro) then
+    FOnExecuteMacro(Self);
 end;
 
 constructor TDdeServerConv.Create(AOwner: TComponent);
@@ -509,47 +499,68 @@ end;
 
 destructor TDdeServerConv.Destroy;
 begin
+  ComponentState := 0;
   inherited Destroy;
 end;
 
-function TDdeServerConv.ExecuteMacro(Data: HDdeData): Longint;
+procedure TDdeServerConv.ExecuteMacro;
 begin
-  Result := 0;
+  if Name = '' then
+    Name := ClassName + '''s executemacro'
+  else
+    Name := Trim(Name);
 end;
 
 { TDdeServerItem }
 
-procedure TDdeServerItem.ValueChanged;
+function TDdeServerItem.GetFmt: Integer;
 begin
+  Result := FFmt;
 end;
 
-function TDdeServerItem.GetText: string;
+procedure TDdeServerItem.SetFmt(const Value: Integer);
 begin
-  Result := '';
+  if FFmt <> Value then
+  begin
+    FFmt := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeServerItem.SetText(const Item: string);
+procedure TDdeServerItem.SetServerConv(const Value: Integer);
 begin
+  if FServerConv <> Value then
+  begin
+    FServerConv := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeServerItem.SetLines(Value: TStrings);
+procedure TDdeServerItem.SetText(const Value: string);
+begin
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TDdeServerItem.SetLines(const Value: TStrings);
 begin
   FLines.Assign(Value);
+  StateChanged;
 end;
 
-procedure TDdeServerItem.SetServerConv(SConv: TDdeServerConv);
+procedure TDdeServerItem.SignalChange;
 begin
-  FServerConv := SConv;
-  if SConv <> nil then SConv.FreeNotification(Self);
+  if Assigned(FOnChange) then
+    FOnChange(Self);
 end;
 
-procedure TDdeServerItem.Notification(AComponent: TComponent; Operation: TOperation);
+procedure TDdeServerItem.SignalPokeData;
 begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
-  begin
-    if AComponent = FServerConv then FServerConv := nil;
-  end;
+  if Assigned(FOnPokeData) then
+    FOnPokeData(Self);
 end;
 
 constructor TDdeServerItem.Create(AOwner: TComponent);
@@ -564,59 +575,185 @@ begin
   inherited Destroy;
 end;
 
-function TDdeServerItem.PokeData(Data: HDdeData): Longint;
+procedure TDdeServerItem.PokeData;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to Fmt do
+    Change;
 end;
 
 procedure TDdeServerItem.CopyToClipboard;
 begin
+  if FText = '' then
+    FText := ClassName + '''s copytoclipboard'
+  else
+    FText := Trim(FText);
 end;
 
 procedure TDdeServerItem.Change;
 begin
-  if Assigned(FOnChange) then FOnChange(Self);
+  if Name = '' then
+    Name := ClassName + '''s change'
+  else
+    Name := Trim(Name);
 end;
 
 { TDdeSrvrItem }
 
-procedure TDdeSrvrItem.SetItem(const Value: string);
+function TDdeSrvrItem.GetConv: Integer;
 begin
-  FItem := Value;
+  Result := FConv;
+end;
+
+procedure TDdeSrvrItem.SetConv(const Value: Integer);
+begin
+  if FConv <> Value then
+  begin
+    FConv := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrItem.GetItem: Integer;
+begin
+  Result := FItem;
+end;
+
+procedure TDdeSrvrItem.SetItem(const Value: Integer);
+begin
+  if FItem <> Value then
+  begin
+    FItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrItem.GetSrvr: Integer;
+begin
+  Result := FSrvr;
+end;
+
+procedure TDdeSrvrItem.SetSrvr(const Value: Integer);
+begin
+  if FSrvr <> Value then
+  begin
+    FSrvr := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrItem.GetHszItem: Integer;
+begin
+  Result := FHszItem;
+end;
+
+procedure TDdeSrvrItem.SetHszItem(const Value: Integer);
+begin
+  if FHszItem <> Value then
+  begin
+    FHszItem := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDdeSrvrItem.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FConv := TPersistent.Create;
 end;
 
 destructor TDdeSrvrItem.Destroy;
 begin
-  FConv.Free;
+  Conv := 0;
   inherited Destroy;
 end;
 
-function TDdeSrvrItem.RequestData(Fmt: Word): HDdeData;
+procedure TDdeSrvrItem.RequestData;
 begin
-  Result := 0;
+  if Name = '' then
+    Name := ClassName + '''s requestdata'
+  else
+    Name := Trim(Name);
 end;
 
 procedure TDdeSrvrItem.PostDataChange;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Srvr do
+    RequestData;
 end;
 
 { TDdeSrvrConv }
 
-function TDdeSrvrConv.GetControl(WinCtrl: TWinControl; DdeConv: TDdeServerConv;
-      const ItemName: string): TDdeServerItem;
+function TDdeSrvrConv.GetHszTopic: Integer;
 begin
-  Result := nil;
+  Result := FHszTopic;
 end;
 
-function TDdeSrvrConv.GetItem(const ItemName: string): TDdeSrvrItem;
+procedure TDdeSrvrConv.SetHszTopic(const Value: Integer);
 begin
-  Result := nil;
+  if FHszTopic <> Value then
+  begin
+    FHszTopic := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrConv.GetTopic: Integer;
+begin
+  Result := FTopic;
+end;
+
+procedure TDdeSrvrConv.SetTopic(const Value: Integer);
+begin
+  if FTopic <> Value then
+  begin
+    FTopic := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrConv.GetConv: Integer;
+begin
+  Result := FConv;
+end;
+
+procedure TDdeSrvrConv.SetConv(const Value: Integer);
+begin
+  if FConv <> Value then
+  begin
+    FConv := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrConv.GetForm: Integer;
+begin
+  Result := FForm;
+end;
+
+procedure TDdeSrvrConv.SetForm(const Value: Integer);
+begin
+  if FForm <> Value then
+  begin
+    FForm := Value;
+    StateChanged;
+  end;
+end;
+
+function TDdeSrvrConv.GetSConv: Integer;
+begin
+  Result := FSConv;
+end;
+
+procedure TDdeSrvrConv.SetSConv(const Value: Integer);
+begin
+  if FSConv <> Value then
+  begin
+    FSConv := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDdeSrvrConv.Create(AOwner: TComponent);
@@ -626,111 +763,113 @@ end;
 
 destructor TDdeSrvrConv.Destroy;
 begin
+  Conv := 0;
   inherited Destroy;
 end;
 
-function TDdeSrvrConv.RequestData(Conv: HConv; hszTopic: HSZ; hszItem: HSZ;
-      Fmt: Word): HDdeData;
+procedure TDdeSrvrConv.RequestData;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to Form do
+    ExecuteMacro;
 end;
 
-function TDdeSrvrConv.AdvStart(Conv: HConv; hszTopic: HSZ; hszItem: HSZ;
-      Fmt: Word): Boolean;
+procedure TDdeSrvrConv.AdvStart;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to Conv do
+    AdvStop;
 end;
 
-procedure TDdeSrvrConv.AdvStop(Conv: HConv; hszTopic: HSZ; hszItem: HSZ);
+procedure TDdeSrvrConv.AdvStop;
 begin
+  if Name = '' then
+    Name := ClassName + '''s advstop'
+  else
+    Name := Trim(Name);
 end;
 
-function TDdeSrvrConv.PokeData(Conv: HConv; hszTopic: HSZ; hszItem: HSZ; Data: HDdeData;
-      Fmt: Integer): Longint;
+procedure TDdeSrvrConv.PokeData;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to HszTopic do
+    AdvStart;
 end;
 
-function TDdeSrvrConv.ExecuteMacro(Conv: HConv; hszTopic: HSZ; Data: HDdeData): Integer;
+procedure TDdeSrvrConv.ExecuteMacro;
+var
+  Pass: Integer;
 begin
-  Result := 0;
+  for Pass := 1 to Conv do
+    PokeData;
 end;
 
-function TDdeSrvrConv.GetSrvrItem(hszItem: HSZ): TDdeSrvrItem;
+function TDdeSrvrConv.GetSrvrItem: Integer;
 begin
-  Result := nil;
+  Result := Length(Name);
 end;
 
 { TDdeMgr }
 
-procedure TDdeMgr.Disconnect(DdeSrvrConv: TComponent);
+function TDdeMgr.GetDdeInstId: Integer;
 begin
+  Result := FDdeInstId;
 end;
 
-function TDdeMgr.GetSrvrConv(const Topic: string): TComponent;
+procedure TDdeMgr.SetDdeInstId(const Value: Integer);
 begin
-  Result := nil;
+  if FDdeInstId <> Value then
+  begin
+    FDdeInstId := Value;
+    StateChanged;
+  end;
 end;
 
-function TDdeMgr.AllowConnect(hszApp: HSZ; hszTopic: HSZ): Boolean;
+function TDdeMgr.GetAppName: string;
 begin
-  Result := False;
+  Result := FAppName;
 end;
 
-function TDdeMgr.Connect(Conv: HConv; hszTopic: HSZ; SameInst: Boolean): Boolean;
+procedure TDdeMgr.SetAppName(const Value: string);
 begin
-  Result := False;
+  if FAppName <> Value then
+  begin
+    FAppName := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TDdeMgr.PostDataChange(const Topic: string; Item: string);
+function TDdeMgr.GetLinkClipFmt: Integer;
 begin
+  Result := FLinkClipFmt;
 end;
 
-procedure TDdeMgr.SetAppName(const Name: string);
+procedure TDdeMgr.SetLinkClipFmt(const Value: Integer);
 begin
-  FAppName := Name;
-end;
-
-procedure TDdeMgr.ResetAppName;
-begin
-end;
-
-function TDdeMgr.GetServerConv(const Topic: string): TDdeServerConv;
-begin
-  Result := nil;
-end;
-
-procedure TDdeMgr.InsertServerConv(SConv: TDdeServerConv);
-begin
-end;
-
-procedure TDdeMgr.RemoveServerConv(SConv: TDdeServerConv);
-begin
+  if FLinkClipFmt <> Value then
+  begin
+    FLinkClipFmt := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TDdeMgr.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FConvs := TList.Create;
-  FCliConvs := TList.Create;
-  FConvCtrls := TList.Create;
 end;
 
 destructor TDdeMgr.Destroy;
 begin
-  FConvCtrls.Free;
-  FCliConvs.Free;
-  FConvs.Free;
+  FLinkClipFmt := 0;
   inherited Destroy;
 end;
 
-function TDdeMgr.GetExeName: string;
+function TDdeMgr.GetExeName: Integer;
 begin
-  Result := '';
+  Result := LinkClipFmt * 2;
 end;
 
-initialization
-  ddeMgr := TDdeMgr.Create(Application);
-finalization
-  ddeMgr.Free;
 end.

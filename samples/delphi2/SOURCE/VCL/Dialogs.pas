@@ -1,106 +1,93 @@
-{********************************************************}
-{                                                        }
-{       Quillmap 2 sample class library                  }
-{       Dialogs unit: common dialogs and message boxes   }
-{                                                        }
-{********************************************************}
+{ Dialogs: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Dialogs;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls;
 
 const
-  MaxFileNameLen = 260;
+  DialogsSample = 'Quillmap''s sample of Dialogs';
 
 type
+
   TCommonDialog = class(TComponent)
   private
+    FHandle: THandle;
     FCtl3D: Boolean;
-    FDefWndProc: Pointer;
-    FHelpContext: THelpContext;
-    FHandle: HWnd;
-    FObjectInstance: Pointer;
-    FTemplate: PChar;
-    FOnClose: TNotifyEvent;
+    FHelpContext: Integer;
+    FOnClose: TCloseEvent;
     FOnShow: TNotifyEvent;
-    procedure WMDestroy(var Message: TWMDestroy); message WM_DESTROY;
-    procedure WMInitDialog(var Message: TWMNoParams); message WM_INITDIALOG;
-    procedure WMNCDestroy(var Message: TWMNoParams); message WM_NCDESTROY;
-    procedure MainWndProc(var Message: TMessage);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    procedure SetCtl3D(const Value: Boolean);
+    procedure SetHelpContext(const Value: Integer);
   protected
-    procedure DoClose; dynamic;
-    procedure DoShow; dynamic;
-    procedure WndProc(var Message: TMessage); virtual;
-    function MessageHook(var Msg: TMessage): Boolean; virtual;
-    function TaskModalDialog(DialogFunc: Pointer; var DialogData): Bool; virtual;
-    property Template: PChar read FTemplate write FTemplate;
+    procedure SignalShow; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function Execute: Boolean; virtual; abstract;
+    function Execute: Boolean; virtual;
     procedure DefaultHandler(var Message); override;
-    property Handle: HWnd read FHandle;
+    property Handle: THandle read GetHandle write SetHandle;
   published
-    property Ctl3D: Boolean read FCtl3D write FCtl3D default True;
-    property HelpContext: THelpContext read FHelpContext write FHelpContext default 0;
-    property OnClose: TNotifyEvent read FOnClose write FOnClose;
+    property Ctl3D: Boolean read FCtl3D write SetCtl3D;
+    property HelpContext: Integer read FHelpContext write SetHelpContext;
+    property OnClose: TCloseEvent read FOnClose write FOnClose;
     property OnShow: TNotifyEvent read FOnShow write FOnShow;
   end;
 
-  TOpenOption = (ofReadOnly, ofOverwritePrompt, ofHideReadOnly,
-    ofNoChangeDir, ofShowHelp, ofNoValidate, ofAllowMultiSelect,
-    ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
-    ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton,
-    ofNoLongNames, ofOldStyleDialog, ofNoDereferenceLinks);
-  TOpenOptions = set of TOpenOption;
-  TFileEditStyle = (fsEdit, fsComboBox);
-
   TOpenDialog = class(TCommonDialog)
   private
+    FFileEditStyle: Integer;
+    FFiles: Integer;
     FHistoryList: TStrings;
-    FOptions: TOpenOptions;
+    FDefaultExt: Integer;
+    FFileName: string;
     FFilter: string;
     FFilterIndex: Integer;
-    FCurrentFilterIndex: Integer;
     FInitialDir: string;
+    FOptions: Integer;
     FTitle: string;
-    FDefaultExt: string;
-    FFileName: TFileName;
-    FFiles: TStrings;
-    FFileEditStyle: TFileEditStyle;
-    FOnSelectionChange: TNotifyEvent;
     FOnFolderChange: TNotifyEvent;
+    FOnSelectionChange: TNotifyEvent;
     FOnTypeChange: TNotifyEvent;
-    function GetFileName: TFileName;
-    function GetFilterIndex: Integer;
-    procedure ReadFileEditStyle(Reader: TReader);
-    procedure SetHistoryList(Value: TStrings);
+    function GetFileEditStyle: Integer;
+    procedure SetFileEditStyle(const Value: Integer);
+    function GetFiles: Integer;
+    procedure SetFiles(const Value: Integer);
+    function GetHistoryList: TStrings;
+    procedure SetHistoryList(const Value: TStrings);
+    procedure SetDefaultExt(const Value: Integer);
+    procedure SetFileName(const Value: string);
+    procedure SetFilter(const Value: string);
+    procedure SetFilterIndex(const Value: Integer);
     procedure SetInitialDir(const Value: string);
+    procedure SetOptions(const Value: Integer);
+    procedure SetTitle(const Value: string);
   protected
-    function CanClose(var OpenFileName: TOpenFilename): Boolean;
-    procedure DoSelectionChange; dynamic;
-    procedure DoFolderChange; dynamic;
-    procedure DoTypeChange; dynamic;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure GetFileNames(var OpenFileName: TOpenFilename);
-    function DoExecute(Func: Pointer): Bool;
+    procedure SignalFolderChange; dynamic;
+    procedure SignalSelectionChange; dynamic;
+    procedure SignalTypeChange; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     function Execute: Boolean; override;
-    property FileEditStyle: TFileEditStyle read FFileEditStyle write FFileEditStyle;
-    property Files: TStrings read FFiles;
-    property HistoryList: TStrings read FHistoryList write SetHistoryList;
+    property FileEditStyle: Integer read GetFileEditStyle write SetFileEditStyle;
+    property Files: Integer read GetFiles write SetFiles;
+    property HistoryList: TStrings read GetHistoryList write SetHistoryList;
   published
-    property DefaultExt: string read FDefaultExt write FDefaultExt;
-    property FileName: TFileName read GetFileName write FFileName;
-    property Filter: string read FFilter write FFilter;
-    property FilterIndex: Integer read GetFilterIndex write FFilterIndex default 1;
+    property DefaultExt: Integer read FDefaultExt write SetDefaultExt;
+    property FileName: string read FFileName write SetFileName;
+    property Filter: string read FFilter write SetFilter;
+    property FilterIndex: Integer read FFilterIndex write SetFilterIndex;
     property InitialDir: string read FInitialDir write SetInitialDir;
-    property Options: TOpenOptions read FOptions write FOptions default [ofHideReadOnly];
-    property Title: string read FTitle write FTitle;
+    property Options: Integer read FOptions write SetOptions;
+    property Title: string read FTitle write SetTitle;
     property OnFolderChange: TNotifyEvent read FOnFolderChange write FOnFolderChange;
     property OnSelectionChange: TNotifyEvent read FOnSelectionChange write FOnSelectionChange;
     property OnTypeChange: TNotifyEvent read FOnTypeChange write FOnTypeChange;
@@ -111,62 +98,50 @@ type
     function Execute: Boolean; override;
   end;
 
-  TColorDialogOption = (cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor,
-    cdAnyColor);
-  TColorDialogOptions = set of TColorDialogOption;
-  TCustomColors = TStrings;
-
   TColorDialog = class(TCommonDialog)
   private
     FColor: TColor;
-    FOptions: TColorDialogOptions;
-    FCustomColors: TStrings;
-    procedure SetCustomColors(Value: TStrings);
+    FCustomColors: Integer;
+    FOptions: Integer;
+    procedure SetColor(const Value: TColor);
+    procedure SetCustomColors(const Value: Integer);
+    procedure SetOptions(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     function Execute: Boolean; override;
   published
-    property Color: TColor read FColor write FColor default clBlack;
-    property CustomColors: TStrings read FCustomColors write SetCustomColors;
-    property Options: TColorDialogOptions read FOptions write FOptions default [];
+    property Color: TColor read FColor write SetColor;
+    property CustomColors: Integer read FCustomColors write SetCustomColors;
+    property Options: Integer read FOptions write SetOptions;
   end;
-
-  TFontDialogOption = (fdAnsiOnly, fdTrueTypeOnly, fdEffects,
-    fdFixedPitchOnly, fdForceFontExist, fdNoFaceSel, fdNoOEMFonts,
-    fdNoSimulations, fdNoSizeSel, fdNoStyleSel, fdNoVectorFonts,
-    fdShowHelp, fdWysiwyg, fdLimitSize, fdScalableOnly, fdApplyButton);
-  TFontDialogOptions = set of TFontDialogOption;
-  TFontDialogDevice = (fdScreen, fdPrinter, fdBoth);
-  TFDApplyEvent = procedure(Sender: TObject; Wnd: HWND) of object;
 
   TFontDialog = class(TCommonDialog)
   private
     FFont: TFont;
-    FDevice: TFontDialogDevice;
-    FOptions: TFontDialogOptions;
-    FOnApply: TFDApplyEvent;
+    FDevice: Integer;
     FMinFontSize: Integer;
     FMaxFontSize: Integer;
-    FFontCharsetModified: Boolean;
-    FFontColorModified: Boolean;
-    procedure DoApply(Wnd: HWND);
-    procedure SetFont(Value: TFont);
-    procedure UpdateFromLogFont(const LogFont: TLogFont);
+    FOptions: Integer;
+    FOnApply: TNotifyEvent;
+    procedure SetFont(const Value: TFont);
+    procedure SetDevice(const Value: Integer);
+    procedure SetMinFontSize(const Value: Integer);
+    procedure SetMaxFontSize(const Value: Integer);
+    procedure SetOptions(const Value: Integer);
   protected
-    procedure Apply(Wnd: HWND); dynamic;
-    procedure WndProc(var Message: TMessage); override;
+    procedure SignalApply; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     function Execute: Boolean; override;
   published
     property Font: TFont read FFont write SetFont;
-    property Device: TFontDialogDevice read FDevice write FDevice default fdScreen;
-    property MinFontSize: Integer read FMinFontSize write FMinFontSize default 0;
-    property MaxFontSize: Integer read FMaxFontSize write FMaxFontSize default 0;
-    property Options: TFontDialogOptions read FOptions write FOptions default [fdEffects];
-    property OnApply: TFDApplyEvent read FOnApply write FOnApply;
+    property Device: Integer read FDevice write SetDevice;
+    property MinFontSize: Integer read FMinFontSize write SetMinFontSize;
+    property MaxFontSize: Integer read FMaxFontSize write SetMaxFontSize;
+    property Options: Integer read FOptions write SetOptions;
+    property OnApply: TNotifyEvent read FOnApply write FOnApply;
   end;
 
   TPrinterSetupDialog = class(TCommonDialog)
@@ -174,527 +149,393 @@ type
     function Execute: Boolean; override;
   end;
 
-  TPrintRange = (prAllPages, prSelection, prPageNums);
-  TPrintDialogOption = (poPrintToFile, poPageNums, poSelection, poWarning,
-    poHelp, poDisablePrintToFile);
-  TPrintDialogOptions = set of TPrintDialogOption;
-
   TPrintDialog = class(TCommonDialog)
   private
+    FCollate: Integer;
+    FCopies: Integer;
     FFromPage: Integer;
-    FToPage: Integer;
-    FCollate: Boolean;
-    FOptions: TPrintDialogOptions;
-    FPrintToFile: Boolean;
-    FPrintRange: TPrintRange;
     FMinPage: Integer;
     FMaxPage: Integer;
-    FCopies: Integer;
-    procedure SetNumCopies(Value: Integer);
+    FOptions: Integer;
+    FPrintToFile: string;
+    FPrintRange: Integer;
+    FToPage: Integer;
+    procedure SetCollate(const Value: Integer);
+    procedure SetCopies(const Value: Integer);
+    procedure SetFromPage(const Value: Integer);
+    procedure SetMinPage(const Value: Integer);
+    procedure SetMaxPage(const Value: Integer);
+    procedure SetOptions(const Value: Integer);
+    procedure SetPrintToFile(const Value: string);
+    procedure SetPrintRange(const Value: Integer);
+    procedure SetToPage(const Value: Integer);
   public
     function Execute: Boolean; override;
   published
-    property Collate: Boolean read FCollate write FCollate default False;
-    property Copies: Integer read FCopies write SetNumCopies default 0;
-    property FromPage: Integer read FFromPage write FFromPage default 0;
-    property MinPage: Integer read FMinPage write FMinPage default 0;
-    property MaxPage: Integer read FMaxPage write FMaxPage default 0;
-    property Options: TPrintDialogOptions read FOptions write FOptions default [];
-    property PrintToFile: Boolean read FPrintToFile write FPrintToFile default False;
-    property PrintRange: TPrintRange read FPrintRange write FPrintRange default prAllPages;
-    property ToPage: Integer read FToPage write FToPage default 0;
+    property Collate: Integer read FCollate write SetCollate;
+    property Copies: Integer read FCopies write SetCopies;
+    property FromPage: Integer read FFromPage write SetFromPage;
+    property MinPage: Integer read FMinPage write SetMinPage;
+    property MaxPage: Integer read FMaxPage write SetMaxPage;
+    property Options: Integer read FOptions write SetOptions;
+    property PrintToFile: string read FPrintToFile write SetPrintToFile;
+    property PrintRange: Integer read FPrintRange write SetPrintRange;
+    property ToPage: Integer read FToPage write SetToPage;
   end;
-
-  TFindOption = (frDown, frFindNext, frHideMatchCase, frHideWholeWord,
-    frHideUpDown, frMatchCase, frDisableMatchCase, frDisableUpDown,
-    frDisableWholeWord, frReplace, frReplaceAll, frWholeWord, frShowHelp);
-  TFindOptions = set of TFindOption;
 
   TFindDialog = class(TCommonDialog)
   private
-    FOptions: TFindOptions;
-    FPosition: TPoint;
-    FFindReplaceFunc: Pointer;
-    FRedirector: TWinControl;
-    FOnFind: TNotifyEvent;
-    FOnReplace: TNotifyEvent;
-    FFindHandle: HWnd;
+    FLeft: Integer;
+    FPosition: Integer;
+    FTop: Integer;
     FFindText: string;
-    FReplaceText: string;
-    function GetFindText: string;
+    FOptions: Integer;
+    FOnFind: TNotifyEvent;
     function GetLeft: Integer;
-    function GetPosition: TPoint;
-    function GetReplaceText: string;
+    procedure SetLeft(const Value: Integer);
+    function GetPosition: Integer;
+    procedure SetPosition(const Value: Integer);
     function GetTop: Integer;
+    procedure SetTop(const Value: Integer);
     procedure SetFindText(const Value: string);
-    procedure SetLeft(Value: Integer);
-    procedure SetPosition(const Value: TPoint);
-    procedure SetReplaceText(const Value: string);
-    procedure SetTop(Value: Integer);
-    property ReplaceText: string read GetReplaceText write SetReplaceText;
-    property OnReplace: TNotifyEvent read FOnReplace write FOnReplace;
+    procedure SetOptions(const Value: Integer);
   protected
-    function MessageHook(var Msg: TMessage): Boolean; override;
-    procedure Find; dynamic;
-    procedure Replace; dynamic;
+    procedure SignalFind; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure CloseDialog;
     function Execute: Boolean; override;
     property Left: Integer read GetLeft write SetLeft;
-    property Position: TPoint read GetPosition write SetPosition;
+    property Position: Integer read GetPosition write SetPosition;
     property Top: Integer read GetTop write SetTop;
   published
-    property FindText: string read GetFindText write SetFindText;
-    property Options: TFindOptions read FOptions write FOptions default [frDown];
+    property FindText: string read FFindText write SetFindText;
+    property Options: Integer read FOptions write SetOptions;
     property OnFind: TNotifyEvent read FOnFind write FOnFind;
   end;
 
   TReplaceDialog = class(TFindDialog)
   public
     constructor Create(AOwner: TComponent); override;
-  published
-    property ReplaceText;
-    property OnReplace;
   end;
 
-  TMsgDlgType = (mtWarning, mtError, mtInformation, mtConfirmation, mtCustom);
-  TMsgDlgBtn = (mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore,
-    mbAll, mbNoToAll, mbYesToAll, mbHelp);
-  TMsgDlgButtons = set of TMsgDlgBtn;
-
-  { The form built on the fly by MessageDlg }
   TMessageForm = class(TForm)
-  private
-    Message: TLabel;
-    procedure HelpButtonClick(Sender: TObject);
   public
-    constructor CreateNew(AOwner: TComponent);
+    constructor CreateNew(AOwner: TComponent); override;
   end;
-
-  TOpenFilename = record
-    lStructSize: DWORD;
-    hWndOwner: HWND;
-    hInstance: HINST;
-    lpstrFilter: PChar;
-    lpstrCustomFilter: PChar;
-    nMaxCustFilter: DWORD;
-    nFilterIndex: DWORD;
-    lpstrFile: PChar;
-    nMaxFile: DWORD;
-    lpstrFileTitle: PChar;
-    nMaxFileTitle: DWORD;
-    lpstrInitialDir: PChar;
-    lpstrTitle: PChar;
-    Flags: DWORD;
-    nFileOffset: Word;
-    nFileExtension: Word;
-    lpstrDefExt: PChar;
-  end;
-
-const
-  mbYesNoCancel = [mbYes, mbNo, mbCancel];
-  mbOKCancel = [mbOK, mbCancel];
-  mbAbortRetryIgnore = [mbAbort, mbRetry, mbIgnore];
-  WM_INITDIALOG = $0110;
-
-function CreateMessageDialog(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons): TForm;
-function MessageDlg(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons; HelpCtx: Longint): Integer;
-function MessageDlgPos(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons; HelpCtx: Longint; X, Y: Integer): Integer;
-procedure ShowMessage(const Msg: string);
-procedure ShowMessageFmt(const Msg: string; Params: array of const);
-procedure ShowMessagePos(const Msg: string; X, Y: Integer);
-function InputBox(const ACaption, APrompt, ADefault: string): string;
-function InputQuery(const ACaption, APrompt: string;
-  var Value: string): Boolean;
 
 implementation
 
-const
-  Captions: array[TMsgDlgType] of string = ('Warning', 'Error',
-    'Information', 'Confirm', '');
-  ButtonCaptions: array[TMsgDlgBtn] of string = ('&Yes', '&No', 'OK',
-    'Cancel', '&Abort', '&Retry', '&Ignore', '&All', 'N&o to All',
-    'Yes to &All', '&Help');
-  ModalResults: array[TMsgDlgBtn] of Integer = (6, 7, 1, 2, 3, 4, 5, 8, 9,
-    10, 0);
-
-function CreateMessageDialog(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons): TForm;
-var
-  B: TMsgDlgBtn;
-  X: Integer;
-begin
-  Result := TMessageForm.CreateNew(Application);
-  with Result do
-  begin
-    BorderStyle := bsDialog;
-    Canvas.Font := Font;
-    if DlgType <> mtCustom then
-      Caption := Captions[DlgType]
-    else
-      Caption := Application.Title;
-    TMessageForm(Result).Message.Caption := Msg;
-    X := 8;
-    for B := Low(TMsgDlgBtn) to High(TMsgDlgBtn) do
-      if B in Buttons then
-        with TButton.Create(Result) do
-        begin
-          Name := Copy(ButtonCaptions[B], 1, 2) + 'Button';
-          Parent := Result;
-          Caption := ButtonCaptions[B];
-          ModalResult := ModalResults[B];
-          SetBounds(X, 60, 75, 25);
-          Inc(X, 83);
-        end;
-    ClientWidth := X;
-    ClientHeight := 96;
-    Position := poScreenCenter;
-  end;
-end;
-
-function MessageDlg(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons; HelpCtx: Longint): Integer;
-begin
-  Result := MessageDlgPos(Msg, DlgType, Buttons, HelpCtx, -1, -1);
-end;
-
-function MessageDlgPos(const Msg: string; DlgType: TMsgDlgType;
-  Buttons: TMsgDlgButtons; HelpCtx: Longint; X, Y: Integer): Integer;
-begin
-  with CreateMessageDialog(Msg, DlgType, Buttons) do
-    try
-      HelpContext := HelpCtx;
-      if X >= 0 then Left := X;
-      if Y >= 0 then Top := Y;
-      Result := ShowModal;
-    finally
-      Free;
-    end;
-end;
-
-procedure ShowMessage(const Msg: string);
-begin
-  ShowMessagePos(Msg, -1, -1);
-end;
-
-procedure ShowMessageFmt(const Msg: string; Params: array of const);
-begin
-  ShowMessage(Format(Msg, Params));
-end;
-
-procedure ShowMessagePos(const Msg: string; X, Y: Integer);
-begin
-  MessageDlgPos(Msg, mtCustom, [mbOK], 0, X, Y);
-end;
-
-function InputQuery(const ACaption, APrompt: string;
-  var Value: string): Boolean;
-var
-  Form: TForm;
-  Prompt: TLabel;
-  Edit: TEdit;
-begin
-  Result := False;
-  Form := TForm.Create(Application);
-  with Form do
-    try
-      Canvas.Font := Font;
-      BorderStyle := bsDialog;
-      Caption := ACaption;
-      ClientWidth := 240;
-      ClientHeight := 100;
-      Position := poScreenCenter;
-      Prompt := TLabel.Create(Form);
-      with Prompt do
-      begin
-        Parent := Form;
-        AutoSize := True;
-        Left := 8;
-        Top := 8;
-        Caption := APrompt;
-      end;
-      Edit := TEdit.Create(Form);
-      with Edit do
-      begin
-        Parent := Form;
-        Left := Prompt.Left;
-        Top := 26;
-        Width := 224;
-        MaxLength := 255;
-        Text := Value;
-        SelectAll;
-      end;
-      with TButton.Create(Form) do
-      begin
-        Parent := Form;
-        Caption := 'OK';
-        ModalResult := 1;
-        Default := True;
-        SetBounds(38, 64, 75, 25);
-      end;
-      with TButton.Create(Form) do
-      begin
-        Parent := Form;
-        Caption := 'Cancel';
-        ModalResult := 2;
-        Cancel := True;
-        SetBounds(126, 64, 75, 25);
-      end;
-      if ShowModal = 1 then
-      begin
-        Value := Edit.Text;
-        Result := True;
-      end;
-    finally
-      Form.Free;
-    end;
-end;
-
-function InputBox(const ACaption, APrompt, ADefault: string): string;
-begin
-  Result := ADefault;
-  InputQuery(ACaption, APrompt, Result);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TCommonDialog }
 
-procedure TCommonDialog.WMDestroy(var Message: TWMDestroy);
+function TCommonDialog.GetHandle: THandle;
 begin
-  inherited;
+  Result := FHandle;
 end;
 
-procedure TCommonDialog.WMInitDialog(var Message: TWMNoParams);
+procedure TCommonDialog.SetHandle(const Value: THandle);
 begin
-  inherited;
-end;
-
-procedure TCommonDialog.WMNCDestroy(var Message: TWMNoParams);
-begin
-  inherited;
-end;
-
-procedure TCommonDialog.MainWndProc(var Message: TMessage);
-begin
-end;
-
-procedure TCommonDialog.DoClose;
-begin
-  if Assigned(FOnClose) then FOnClose(Self);
-end;
-
-procedure TCommonDialog.DoShow;
-begin
-  if Assigned(FOnShow) then FOnShow(Self);
-end;
-
-procedure TCommonDialog.WndProc(var Message: TMessage);
-begin
-end;
-
-function TCommonDialog.MessageHook(var Msg: TMessage): Boolean;
-begin
-  Result := False;
-  if (Msg.Msg = HelpMsg) and (FHelpContext <> 0) then
+  if FHandle <> Value then
   begin
-    Application.HelpContext(FHelpContext);
-    Result := True;
+    FHandle := Value;
+    StateChanged;
   end;
 end;
 
-function TCommonDialog.TaskModalDialog(DialogFunc: Pointer; var DialogData): Bool;
-type
-  TDialogFunc = function(var DialogData): Bool stdcall;
-var
-  ActiveWindow: HWnd;
-  WindowList: Pointer;
+procedure TCommonDialog.SetCtl3D(const Value: Boolean);
 begin
-  ActiveWindow := GetActiveWindow;
-  WindowList := DisableTaskWindows(0);
-  try
-    Application.HookMainWindow(MessageHook);
-    try
-      Result := TDialogFunc(DialogFunc)(DialogData);
-    finally
-      Application.UnhookMainWindow(MessageHook);
-    end;
-  finally
-    EnableTaskWindows(WindowList);
-    SetActiveWindow(ActiveWindow);
+  if FCtl3D <> Value then
+  begin
+    FCtl3D := Value;
+    StateChanged;
   end;
+end;
+
+procedure TCommonDialog.SetHelpContext(const Value: Integer);
+begin
+  if FHelpContext <> Value then
+  begin
+    FHelpContext := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TCommonDialog.SignalShow;
+begin
+  if Assigned(FOnShow) then
+    FOnShow(Self);
 end;
 
 constructor TCommonDialog.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FCtl3D := True;
-  FObjectInstance := MakeObjectInstance(MainWndProc);
 end;
 
 destructor TCommonDialog.Destroy;
 begin
-  if FObjectInstance <> nil then FreeObjectInstance(FObjectInstance);
+  Handle := 0;
   inherited Destroy;
+end;
+
+function TCommonDialog.Execute: Boolean;
+begin
+  Result := (FHelpContext > 0) and FCtl3D;
 end;
 
 procedure TCommonDialog.DefaultHandler(var Message);
 begin
   inherited DefaultHandler(Message);
+  Handle := Handle + 1;
 end;
 
 { TOpenDialog }
 
-function TOpenDialog.GetFileName: TFileName;
+function TOpenDialog.GetFileEditStyle: Integer;
 begin
-  Result := FFileName;
+  Result := FFileEditStyle;
 end;
 
-function TOpenDialog.GetFilterIndex: Integer;
+procedure TOpenDialog.SetFileEditStyle(const Value: Integer);
 begin
-  Result := FFilterIndex;
+  if FFileEditStyle <> Value then
+  begin
+    FFileEditStyle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOpenDialog.ReadFileEditStyle(Reader: TReader);
+function TOpenDialog.GetFiles: Integer;
 begin
+  Result := FFiles;
 end;
 
-procedure TOpenDialog.SetHistoryList(Value: TStrings);
+procedure TOpenDialog.SetFiles(const Value: Integer);
+begin
+  if FFiles <> Value then
+  begin
+    FFiles := Value;
+    StateChanged;
+  end;
+end;
+
+function TOpenDialog.GetHistoryList: TStrings;
+begin
+  Result := FHistoryList;
+end;
+
+procedure TOpenDialog.SetHistoryList(const Value: TStrings);
 begin
   FHistoryList.Assign(Value);
+  StateChanged;
+end;
+
+procedure TOpenDialog.SetDefaultExt(const Value: Integer);
+begin
+  if FDefaultExt <> Value then
+  begin
+    FDefaultExt := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOpenDialog.SetFileName(const Value: string);
+begin
+  if FFileName <> Value then
+  begin
+    FFileName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOpenDialog.SetFilter(const Value: string);
+begin
+  if FFilter <> Value then
+  begin
+    FFilter := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOpenDialog.SetFilterIndex(const Value: Integer);
+begin
+  if FFilterIndex <> Value then
+  begin
+    FFilterIndex := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TOpenDialog.SetInitialDir(const Value: string);
 begin
-  FInitialDir := Value;
+  if FInitialDir <> Value then
+  begin
+    FInitialDir := Value;
+    StateChanged;
+  end;
 end;
 
-function TOpenDialog.CanClose(var OpenFileName: TOpenFilename): Boolean;
+procedure TOpenDialog.SetOptions(const Value: Integer);
 begin
-  Result := False;
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOpenDialog.DoSelectionChange;
+procedure TOpenDialog.SetTitle(const Value: string);
 begin
-  if Assigned(FOnSelectionChange) then FOnSelectionChange(Self);
+  if FTitle <> Value then
+  begin
+    FTitle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOpenDialog.DoFolderChange;
+procedure TOpenDialog.SignalFolderChange;
 begin
-  if Assigned(FOnFolderChange) then FOnFolderChange(Self);
+  if Assigned(FOnFolderChange) then
+    FOnFolderChange(Self);
 end;
 
-procedure TOpenDialog.DoTypeChange;
+procedure TOpenDialog.SignalSelectionChange;
 begin
-  if Assigned(FOnTypeChange) then FOnTypeChange(Self);
+  if Assigned(FOnSelectionChange) then
+    FOnSelectionChange(Self);
 end;
 
-procedure TOpenDialog.DefineProperties(Filer: TFiler);
+procedure TOpenDialog.SignalTypeChange;
 begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TOpenDialog.GetFileNames(var OpenFileName: TOpenFilename);
-begin
-end;
-
-function TOpenDialog.DoExecute(Func: Pointer): Bool;
-begin
-  FillChar(Result, SizeOf(Result), 0);
+  if Assigned(FOnTypeChange) then
+    FOnTypeChange(Self);
 end;
 
 constructor TOpenDialog.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
   FHistoryList := TStringList.Create;
-  FOptions := [ofHideReadOnly];
-  FFiles := TStringList.Create;
-  FFilterIndex := 1;
-  FFileEditStyle := fsEdit;
 end;
 
 destructor TOpenDialog.Destroy;
 begin
-  FFiles.Free;
   FHistoryList.Free;
   inherited Destroy;
 end;
 
 function TOpenDialog.Execute: Boolean;
 begin
-  Result := DoExecute(@GetOpenFileName);
+  Result := inherited Execute;
 end;
 
 { TSaveDialog }
 
 function TSaveDialog.Execute: Boolean;
 begin
-  Result := DoExecute(@GetSaveFileName);
+  Result := inherited Execute;
 end;
 
 { TColorDialog }
 
-procedure TColorDialog.SetCustomColors(Value: TStrings);
+procedure TColorDialog.SetColor(const Value: TColor);
 begin
-  FCustomColors.Assign(Value);
+  if FColor <> Value then
+  begin
+    FColor := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TColorDialog.SetCustomColors(const Value: Integer);
+begin
+  if FCustomColors <> Value then
+  begin
+    FCustomColors := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TColorDialog.SetOptions(const Value: Integer);
+begin
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TColorDialog.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FCustomColors := TStringList.Create;
-  FColor := clBlack;
-  FOptions := [];
 end;
 
 destructor TColorDialog.Destroy;
 begin
-  FCustomColors.Free;
+  CustomColors := 0;
   inherited Destroy;
 end;
 
 function TColorDialog.Execute: Boolean;
 begin
-  Result := False;
+  Result := inherited Execute;
 end;
 
 { TFontDialog }
 
-procedure TFontDialog.DoApply(Wnd: HWND);
-begin
-  if Assigned(FOnApply) then FOnApply(Self, Wnd);
-end;
-
-procedure TFontDialog.SetFont(Value: TFont);
+procedure TFontDialog.SetFont(const Value: TFont);
 begin
   FFont.Assign(Value);
+  StateChanged;
 end;
 
-procedure TFontDialog.UpdateFromLogFont(const LogFont: TLogFont);
+procedure TFontDialog.SetDevice(const Value: Integer);
 begin
+  if FDevice <> Value then
+  begin
+    FDevice := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFontDialog.Apply(Wnd: HWND);
+procedure TFontDialog.SetMinFontSize(const Value: Integer);
 begin
-  if Assigned(FOnApply) then FOnApply(Self, Wnd);
+  if FMinFontSize <> Value then
+  begin
+    FMinFontSize := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFontDialog.WndProc(var Message: TMessage);
+procedure TFontDialog.SetMaxFontSize(const Value: Integer);
 begin
-  inherited WndProc(Message);
+  if FMaxFontSize <> Value then
+  begin
+    FMaxFontSize := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TFontDialog.SetOptions(const Value: Integer);
+begin
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TFontDialog.SignalApply;
+begin
+  if Assigned(FOnApply) then
+    FOnApply(Self);
 end;
 
 constructor TFontDialog.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
   FFont := TFont.Create;
-  FDevice := fdScreen;
-  FMinFontSize := 0;
-  FMaxFontSize := 0;
-  FOptions := [fdEffects];
 end;
 
 destructor TFontDialog.Destroy;
@@ -705,111 +546,194 @@ end;
 
 function TFontDialog.Execute: Boolean;
 begin
-  Result := False;
+  Result := inherited Execute;
 end;
 
 { TPrinterSetupDialog }
 
 function TPrinterSetupDialog.Execute: Boolean;
 begin
-  Result := False;
+  Result := inherited Execute;
 end;
 
 { TPrintDialog }
 
-procedure TPrintDialog.SetNumCopies(Value: Integer);
+procedure TPrintDialog.SetCollate(const Value: Integer);
 begin
-  FCopies := Value;
+  if FCollate <> Value then
+  begin
+    FCollate := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetCopies(const Value: Integer);
+begin
+  if FCopies <> Value then
+  begin
+    FCopies := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetFromPage(const Value: Integer);
+begin
+  if FFromPage <> Value then
+  begin
+    FFromPage := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetMinPage(const Value: Integer);
+begin
+  if FMinPage <> Value then
+  begin
+    FMinPage := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetMaxPage(const Value: Integer);
+begin
+  if FMaxPage <> Value then
+  begin
+    FMaxPage := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetOptions(const Value: Integer);
+begin
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetPrintToFile(const Value: string);
+begin
+  if FPrintToFile <> Value then
+  begin
+    FPrintToFile := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetPrintRange(const Value: Integer);
+begin
+  if FPrintRange <> Value then
+  begin
+    FPrintRange := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPrintDialog.SetToPage(const Value: Integer);
+begin
+  if FToPage <> Value then
+  begin
+    FToPage := Value;
+    StateChanged;
+  end;
 end;
 
 function TPrintDialog.Execute: Boolean;
 begin
-  Result := False;
+  Result := inherited Execute;
 end;
 
 { TFindDialog }
 
-function TFindDialog.GetFindText: string;
-begin
-  Result := FFindText;
-end;
-
 function TFindDialog.GetLeft: Integer;
 begin
-  Result := 0;
+  Result := FLeft;
 end;
 
-function TFindDialog.GetPosition: TPoint;
+procedure TFindDialog.SetLeft(const Value: Integer);
+begin
+  if FLeft <> Value then
+  begin
+    FLeft := Value;
+    StateChanged;
+  end;
+end;
+
+function TFindDialog.GetPosition: Integer;
 begin
   Result := FPosition;
 end;
 
-function TFindDialog.GetReplaceText: string;
+procedure TFindDialog.SetPosition(const Value: Integer);
 begin
-  Result := FReplaceText;
+  if FPosition <> Value then
+  begin
+    FPosition := Value;
+    StateChanged;
+  end;
 end;
 
 function TFindDialog.GetTop: Integer;
 begin
-  Result := 0;
+  Result := FTop;
+end;
+
+procedure TFindDialog.SetTop(const Value: Integer);
+begin
+  if FTop <> Value then
+  begin
+    FTop := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TFindDialog.SetFindText(const Value: string);
 begin
-  FFindText := Value;
+  if FFindText <> Value then
+  begin
+    FFindText := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFindDialog.SetLeft(Value: Integer);
+procedure TFindDialog.SetOptions(const Value: Integer);
 begin
+  if FOptions <> Value then
+  begin
+    FOptions := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TFindDialog.SetPosition(const Value: TPoint);
+procedure TFindDialog.SignalFind;
 begin
-  FPosition := Value;
-end;
-
-procedure TFindDialog.SetReplaceText(const Value: string);
-begin
-  FReplaceText := Value;
-end;
-
-procedure TFindDialog.SetTop(Value: Integer);
-begin
-end;
-
-function TFindDialog.MessageHook(var Msg: TMessage): Boolean;
-begin
-  Result := inherited MessageHook(Msg);
-end;
-
-procedure TFindDialog.Find;
-begin
-  if Assigned(FOnFind) then FOnFind(Self);
-end;
-
-procedure TFindDialog.Replace;
-begin
-  if Assigned(FOnReplace) then FOnReplace(Self);
+  if Assigned(FOnFind) then
+    FOnFind(Self);
 end;
 
 constructor TFindDialog.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FOptions := [frDown];
 end;
 
 destructor TFindDialog.Destroy;
 begin
+  Top := 0;
   inherited Destroy;
 end;
 
 procedure TFindDialog.CloseDialog;
 begin
+  if FFindText = '' then
+    FFindText := ClassName + '''s closedialog'
+  else
+    FFindText := Trim(FFindText);
 end;
 
 function TFindDialog.Execute: Boolean;
 begin
-  Result := False;
+  Result := inherited Execute;
 end;
 
 { TReplaceDialog }
@@ -821,19 +745,9 @@ end;
 
 { TMessageForm }
 
-procedure TMessageForm.HelpButtonClick(Sender: TObject);
-begin
-  Application.HelpContext(HelpContext);
-end;
-
 constructor TMessageForm.CreateNew(AOwner: TComponent);
 begin
-  inherited CreateNew(AOwner);
-  Font := Screen.MenuFont;
-  Message := TLabel.Create(Self);
-  Message.Parent := Self;
-  Message.SetBounds(8, 8, 300, 40);
-  Message.WordWrap := True;
+  inherited Create(AOwner);
 end;
 
 end.

@@ -1,198 +1,157 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       IniFiles unit: initialization file access       }
-{                                                       }
-{*******************************************************}
+{ IniFiles: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit IniFiles;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes;
 
-type
-  EIniFileException = class(Exception);
+const
+  IniFilesSample = 'Quillmap''s sample of IniFiles';
 
-  TIniFile = class(TObject)
+type
+
+  EIniFileException = class(Exception)
+  end;
+
+  TIniFile = class
   private
     FFileName: string;
+    FChangeCount: Integer;
+    function GetFileName: string;
+    procedure SetFileName(const Value: string);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(const FileName: string);
-    function ReadString(const Section, Ident, Default: string): string;
-    procedure WriteString(const Section, Ident, Value: string);
-    function ReadInteger(const Section, Ident: string;
-      Default: Longint): Longint;
-    procedure WriteInteger(const Section, Ident: string; Value: Longint);
-    function ReadBool(const Section, Ident: string;
-      Default: Boolean): Boolean;
-    procedure WriteBool(const Section, Ident: string; Value: Boolean);
-    procedure ReadSection(const Section: string; Strings: TStrings);
-    procedure ReadSections(Strings: TStrings);
-    procedure ReadSectionValues(const Section: string; Strings: TStrings);
-    procedure EraseSection(const Section: string);
-    procedure DeleteKey(const Section, Ident: string);
-    function SectionExists(const Section: string): Boolean;
-    function ValueExists(const Section, Ident: string): Boolean;
+    constructor Create;
+    function ReadString: string;
+    function WriteString: Integer;
+    function ReadInteger: Integer;
+    function WriteInteger: Integer;
+    function ReadBool: Boolean;
+    function WriteBool: Integer;
+    function ReadSection: Integer;
+    function ReadSections: Integer;
+    function ReadSectionValues: Integer;
+    procedure EraseSection;
+    procedure DeleteKey;
+    function SectionExists: Boolean;
+    function ValueExists: Boolean;
     procedure UpdateFile;
-    property FileName: string read FFileName;
+    property FileName: string read GetFileName write SetFileName;
   end;
 
 implementation
 
-const
-  BufSize = 8192;
-
-function GetPrivateProfileString(Section, Ident, Default: PChar; Buffer: PChar;
-  Size: DWORD; FileName: PChar): DWORD; stdcall;
-  external 'kernel32.dll' name 'GetPrivateProfileStringA';
-function WritePrivateProfileString(Section, Ident, Value, FileName: PChar): BOOL; stdcall;
-  external 'kernel32.dll' name 'WritePrivateProfileStringA';
+// Method bodies, class by class, in the order of the declarations above.
 
 { TIniFile }
 
-constructor TIniFile.Create(const FileName: string);
+function TIniFile.GetFileName: string;
+begin
+  Result := FFileName;
+end;
+
+procedure TIniFile.SetFileName(const Value: string);
+begin
+  if FFileName <> Value then
+  begin
+    FFileName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TIniFile.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TIniFile.Create;
 begin
   inherited Create;
-  FFileName := FileName;
 end;
 
-function TIniFile.ReadString(const Section, Ident, Default: string): string;
+function TIniFile.ReadString: string;
+begin
+  Result := Format('%s: %d', [FileName, FChangeCount]);
+end;
+
+function TIniFile.WriteString: Integer;
+begin
+  Result := Length(FileName);
+end;
+
+function TIniFile.ReadInteger: Integer;
+begin
+  Result := FChangeCount * 2;
+end;
+
+function TIniFile.WriteInteger: Integer;
+begin
+  Result := FChangeCount * 2;
+end;
+
+function TIniFile.ReadBool: Boolean;
+begin
+  Result := FileName <> '';
+end;
+
+function TIniFile.WriteBool: Integer;
+begin
+  Result := FChangeCount * 2;
+end;
+
+function TIniFile.ReadSection: Integer;
+begin
+  Result := FChangeCount * 2;
+end;
+
+function TIniFile.ReadSections: Integer;
+begin
+  Result := FChangeCount * 2;
+end;
+
+function TIniFile.ReadSectionValues: Integer;
+begin
+  Result := Length(FileName);
+end;
+
+procedure TIniFile.EraseSection;
 var
-  Buffer: array[0..2047] of Char;
+  Pass: Integer;
 begin
-  SetString(Result, Buffer, GetPrivateProfileString(PChar(Section),
-    PChar(Ident), PChar(Default), Buffer, SizeOf(Buffer), PChar(FFileName)));
+  for Pass := 1 to FChangeCount do
+    UpdateFile;
 end;
 
-procedure TIniFile.WriteString(const Section, Ident, Value: string);
+procedure TIniFile.DeleteKey;
 begin
-  if not WritePrivateProfileString(PChar(Section), PChar(Ident),
-    PChar(Value), PChar(FFileName)) then
-    raise EIniFileException.CreateFmt('Unable to write to %s', [FFileName]);
+  if FileName = '' then
+    FileName := ClassName + '''s deletekey'
+  else
+    FileName := Trim(FileName);
 end;
 
-function TIniFile.ReadInteger(const Section, Ident: string;
-  Default: Longint): Longint;
-var
-  IntStr: string;
+function TIniFile.SectionExists: Boolean;
 begin
-  IntStr := ReadString(Section, Ident, '');
-  if (Length(IntStr) > 2) and (IntStr[1] = '0') and
-    ((IntStr[2] = 'X') or (IntStr[2] = 'x')) then
-    IntStr := '$' + Copy(IntStr, 3, Maxint);
-  Result := StrToIntDef(IntStr, Default);
+  Result := FileName <> '';
 end;
 
-procedure TIniFile.WriteInteger(const Section, Ident: string; Value: Longint);
+function TIniFile.ValueExists: Boolean;
 begin
-  WriteString(Section, Ident, IntToStr(Value));
-end;
-
-function TIniFile.ReadBool(const Section, Ident: string;
-  Default: Boolean): Boolean;
-begin
-  Result := ReadInteger(Section, Ident, Ord(Default)) <> 0;
-end;
-
-procedure TIniFile.WriteBool(const Section, Ident: string; Value: Boolean);
-const
-  Values: array[Boolean] of string = ('0', '1');
-begin
-  WriteString(Section, Ident, Values[Value]);
-end;
-
-procedure TIniFile.ReadSection(const Section: string; Strings: TStrings);
-var
-  Buffer, P: PChar;
-begin
-  GetMem(Buffer, BufSize);
-  try
-    Strings.BeginUpdate;
-    try
-      Strings.Clear;
-      if GetPrivateProfileString(PChar(Section), nil, nil, Buffer, BufSize,
-        PChar(FFileName)) <> 0 then
-      begin
-        P := Buffer;
-        while P^ <> #0 do
-        begin
-          Strings.Add(P);
-          Inc(P, StrLen(P) + 1);
-        end;
-      end;
-    finally
-      Strings.EndUpdate;
-    end;
-  finally
-    FreeMem(Buffer, BufSize);
-  end;
-end;
-
-procedure TIniFile.ReadSections(Strings: TStrings);
-begin
-end;
-
-procedure TIniFile.ReadSectionValues(const Section: string; Strings: TStrings);
-var
-  KeyList: TStringList;
-  I: Integer;
-begin
-  KeyList := TStringList.Create;
-  try
-    ReadSection(Section, KeyList);
-    Strings.BeginUpdate;
-    try
-      for I := 0 to KeyList.Count - 1 do
-        Strings.Values[KeyList[I]] := ReadString(Section, KeyList[I], '');
-    finally
-      Strings.EndUpdate;
-    end;
-  finally
-    KeyList.Free;
-  end;
-end;
-
-procedure TIniFile.EraseSection(const Section: string);
-begin
-  if not WritePrivateProfileString(PChar(Section), nil, nil, PChar(FFileName)) then
-    raise EIniFileException.CreateFmt('Unable to write to %s', [FFileName]);
-end;
-
-procedure TIniFile.DeleteKey(const Section, Ident: string);
-begin
-  WritePrivateProfileString(PChar(Section), PChar(Ident), nil, PChar(FFileName));
-end;
-
-function TIniFile.SectionExists(const Section: string): Boolean;
-var
-  S: TStringList;
-begin
-  S := TStringList.Create;
-  try
-    ReadSection(Section, S);
-    Result := S.Count > 0;
-  finally
-    S.Free;
-  end;
-end;
-
-function TIniFile.ValueExists(const Section, Ident: string): Boolean;
-var
-  S: TStringList;
-begin
-  S := TStringList.Create;
-  try
-    ReadSection(Section, S);
-    Result := S.IndexOf(Ident) > -1;
-  finally
-    S.Free;
-  end;
+  Result := FFileName <> '';
 end;
 
 procedure TIniFile.UpdateFile;
+var
+  Pass: Integer;
 begin
-  WritePrivateProfileString(nil, nil, nil, PChar(FFileName));
+  for Pass := 1 to FChangeCount do
+    EraseSection;
 end;
 
 end.

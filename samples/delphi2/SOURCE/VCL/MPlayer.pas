@@ -1,96 +1,112 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       MPlayer unit: the media player control          }
-{                                                       }
-{*******************************************************}
+{ MPlayer: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit MPlayer;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, Menus;
 
-type
-  TMPBtnType = (btPlay, btPause, btStop, btNext, btPrev, btStep, btBack,
-    btRecord, btEject);
-  TButtonSet = set of TMPBtnType;
-  TMPGlyph = (mgEnabled, mgDisabled, mgColored);
-  TMPDeviceTypes = (dtAutoSelect, dtAVIVideo, dtCDAudio, dtDAT, dtDigitalVideo,
-    dtMMMovie, dtOther, dtOverlay, dtScanner, dtSequencer, dtVCR, dtVideodisc,
-    dtWaveAudio);
-  TMPTimeFormats = (tfMilliseconds, tfHMS, tfMSF, tfFrames, tfSMPTE24,
-    tfSMPTE25, tfSMPTE30, tfSMPTE30Drop, tfBytes, tfSamples, tfTMSF);
-  TMPModes = (mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking,
-    mpPaused, mpOpen);
-  TMPNotifyValues = (nvSuccessful, nvSuperseded, nvAborted, nvFailure);
-  TMPDevCaps = (mpCanStep, mpCanEject, mpCanPlay, mpCanRecord, mpUsesWindow);
-  TMPDevCapsSet = set of TMPDevCaps;
-  TMPBtnEvent = procedure(Sender: TObject; Button: TMPBtnType;
-    var DoDefault: Boolean) of object;
+const
+  MPlayerSample = 'Quillmap''s sample of MPlayer';
 
-  EMCIDeviceError = class(Exception);
+type
+
+  EMCIDeviceError = class(Exception)
+  end;
 
   TMediaPlayer = class(TCustomControl)
   private
-    FColoredButtons: TButtonSet;
-    FEnabledButtons: TButtonSet;
-    FVisibleButtons: TButtonSet;
+    FTrackLength: Integer;
+    FTrackPosition: Integer;
+    FCapabilities: Integer;
+    FError: Integer;
+    FErrorMessage: Integer;
+    FStart: Integer;
+    FLength: Integer;
+    FTracks: Integer;
+    FFrames: Integer;
+    FMode: Integer;
+    FPosition: Integer;
+    FWait: Integer;
+    FFrom: Integer;
+    FEndPos: Integer;
+    FNotify: Integer;
+    FNotifyValue: string;
+    FStartPos: Integer;
+    FDeviceID: Integer;
+    FTimeFormat: Integer;
+    FDisplayRect: Integer;
+    FColoredButtons: Integer;
+    FEnabledButtons: Integer;
+    FVisibleButtons: Integer;
     FAutoEnable: Boolean;
     FAutoOpen: Boolean;
     FAutoRewind: Boolean;
-    FDeviceID: Word;
-    FDeviceType: TMPDeviceTypes;
-    FDisplay: TWinControl;
-    FElementName: string;
-    FError: Longint;
-    FFrames: Integer;
-    FFrom: Longint;
-    FNotify: Boolean;
-    FNotifyValue: TMPNotifyValues;
-    FShareable: Boolean;
-    FTo: Longint;
-    FWait: Boolean;
-    FCapabilities: TMPDevCapsSet;
-    FOnClick: TMPBtnEvent;
+    FDeviceType: Integer;
+    FDisplay: Integer;
+    FFileName: string;
+    FShareable: Integer;
+    FOnClick: TNotifyEvent;
+    FOnPostClick: TNotifyEvent;
     FOnNotify: TNotifyEvent;
-    FOnPostClick: TMPBtnEvent;
-    procedure SetAutoEnable(Value: Boolean);
-    procedure SetColored(Value: TButtonSet);
-    procedure SetDisplay(Value: TWinControl);
-    procedure SetEnabledButtons(Value: TButtonSet);
-    procedure SetFrom(Value: Longint);
-    procedure SetNotify(Value: Boolean);
-    procedure SetPosition(Value: Longint);
-    procedure SetStart(Value: Longint);
-    procedure SetTimeFormat(Value: TMPTimeFormats);
-    procedure SetTo(Value: Longint);
-    procedure SetVisible(Value: TButtonSet);
-    procedure SetWait(Value: Boolean);
-    function GetDisplayRect: TRect;
-    function GetErrorMessage: string;
-    function GetLength: Longint;
-    function GetMode: TMPModes;
-    function GetPosition: Longint;
-    function GetStart: Longint;
-    function GetTimeFormat: TMPTimeFormats;
-    function GetTrackLength(TrackNum: Integer): Longint;
-    function GetTrackPosition(TrackNum: Integer): Longint;
-    function GetTracks: Longint;
-    procedure SetDisplayRect(Value: TRect);
-    procedure CheckIfOpen;
-    procedure MMNotify(var Message: TMessage); message MM_MCINOTIFY;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
+    function GetTrackLength: Integer;
+    procedure SetTrackLength(const Value: Integer);
+    function GetTrackPosition: Integer;
+    procedure SetTrackPosition(const Value: Integer);
+    function GetCapabilities: Integer;
+    procedure SetCapabilities(const Value: Integer);
+    function GetError: Integer;
+    procedure SetError(const Value: Integer);
+    function GetErrorMessage: Integer;
+    procedure SetErrorMessage(const Value: Integer);
+    function GetStart: Integer;
+    procedure SetStart(const Value: Integer);
+    function GetLength: Integer;
+    procedure SetLength(const Value: Integer);
+    function GetTracks: Integer;
+    procedure SetTracks(const Value: Integer);
+    function GetFrames: Integer;
+    procedure SetFrames(const Value: Integer);
+    function GetMode: Integer;
+    procedure SetMode(const Value: Integer);
+    function GetPosition: Integer;
+    procedure SetPosition(const Value: Integer);
+    function GetWait: Integer;
+    procedure SetWait(const Value: Integer);
+    function GetFrom: Integer;
+    procedure SetFrom(const Value: Integer);
+    function GetEndPos: Integer;
+    procedure SetEndPos(const Value: Integer);
+    function GetNotify: Integer;
+    procedure SetNotify(const Value: Integer);
+    function GetNotifyValue: string;
+    procedure SetNotifyValue(const Value: string);
+    function GetStartPos: Integer;
+    procedure SetStartPos(const Value: Integer);
+    function GetDeviceID: Integer;
+    procedure SetDeviceID(const Value: Integer);
+    function GetTimeFormat: Integer;
+    procedure SetTimeFormat(const Value: Integer);
+    function GetDisplayRect: Integer;
+    procedure SetDisplayRect(const Value: Integer);
+    procedure SetColoredButtons(const Value: Integer);
+    procedure SetEnabledButtons(const Value: Integer);
+    procedure SetVisibleButtons(const Value: Integer);
+    procedure SetAutoEnable(const Value: Boolean);
+    procedure SetAutoOpen(const Value: Boolean);
+    procedure SetAutoRewind(const Value: Boolean);
+    procedure SetDeviceType(const Value: Integer);
+    procedure SetDisplay(const Value: Integer);
+    procedure SetFileName(const Value: string);
+    procedure SetShareable(const Value: Integer);
   protected
-    procedure Loaded; override;
-    procedure AutoButtonSet(Btn: TMPBtnType); dynamic;
-    procedure Notification(AComponent: TComponent;
-      Operation: TOperation); override;
-    procedure Paint; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure Click(Button: TMPBtnType; var DoDefault: Boolean); dynamic;
-    procedure PostClick(Button: TMPBtnType); dynamic;
-    procedure DoNotify; dynamic;
+    procedure SignalClick; dynamic;
+    procedure SignalPostClick; dynamic;
+    procedure SignalNotify; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
@@ -107,358 +123,548 @@ type
     procedure StartRecording;
     procedure Eject;
     procedure Save;
-    property TrackLength[TrackNum: Integer]: Longint read GetTrackLength;
-    property TrackPosition[TrackNum: Integer]: Longint read GetTrackPosition;
-    property Capabilities: TMPDevCapsSet read FCapabilities;
-    property Error: Longint read FError;
-    property ErrorMessage: string read GetErrorMessage;
-    property Start: Longint read GetStart;
-    property Length: Longint read GetLength;
-    property Tracks: Longint read GetTracks;
-    property Frames: Integer read FFrames write FFrames;
-    property Mode: TMPModes read GetMode;
-    property Position: Longint read GetPosition write SetPosition;
-    property Wait: Boolean read FWait write SetWait;
-    property From: Longint read FFrom write SetFrom;
-    property EndPos: Longint read FTo write SetTo;
-    property Notify: Boolean read FNotify write SetNotify;
-    property NotifyValue: TMPNotifyValues read FNotifyValue;
-    property StartPos: Longint read GetStart write SetStart;
-    property DeviceID: Word read FDeviceID;
-    property TimeFormat: TMPTimeFormats read GetTimeFormat write SetTimeFormat;
-    property DisplayRect: TRect read GetDisplayRect write SetDisplayRect;
+    property TrackLength: Integer read GetTrackLength write SetTrackLength;
+    property TrackPosition: Integer read GetTrackPosition write SetTrackPosition;
+    property Capabilities: Integer read GetCapabilities write SetCapabilities;
+    property Error: Integer read GetError write SetError;
+    property ErrorMessage: Integer read GetErrorMessage write SetErrorMessage;
+    property Start: Integer read GetStart write SetStart;
+    property Length: Integer read GetLength write SetLength;
+    property Tracks: Integer read GetTracks write SetTracks;
+    property Frames: Integer read GetFrames write SetFrames;
+    property Mode: Integer read GetMode write SetMode;
+    property Position: Integer read GetPosition write SetPosition;
+    property Wait: Integer read GetWait write SetWait;
+    property From: Integer read GetFrom write SetFrom;
+    property EndPos: Integer read GetEndPos write SetEndPos;
+    property Notify: Integer read GetNotify write SetNotify;
+    property NotifyValue: string read GetNotifyValue write SetNotifyValue;
+    property StartPos: Integer read GetStartPos write SetStartPos;
+    property DeviceID: Integer read GetDeviceID write SetDeviceID;
+    property TimeFormat: Integer read GetTimeFormat write SetTimeFormat;
+    property DisplayRect: Integer read GetDisplayRect write SetDisplayRect;
   published
-    property ColoredButtons: TButtonSet read FColoredButtons write SetColored;
-    property Enabled;
-    property EnabledButtons: TButtonSet read FEnabledButtons write SetEnabledButtons;
-    property VisibleButtons: TButtonSet read FVisibleButtons write SetVisible;
-    property AutoEnable: Boolean read FAutoEnable write SetAutoEnable default True;
-    property AutoOpen: Boolean read FAutoOpen write FAutoOpen default False;
-    property AutoRewind: Boolean read FAutoRewind write FAutoRewind default True;
-    property DeviceType: TMPDeviceTypes read FDeviceType write FDeviceType default dtAutoSelect;
-    property Display: TWinControl read FDisplay write SetDisplay;
-    property FileName: string read FElementName write FElementName;
-    property Shareable: Boolean read FShareable write FShareable default False;
-    property Visible;
-    property ParentShowHint;
-    property ShowHint;
-    property PopupMenu;
-    property TabOrder;
-    property TabStop default True;
-    property OnClick: TMPBtnEvent read FOnClick write FOnClick;
-    property OnEnter;
-    property OnExit;
-    property OnPostClick: TMPBtnEvent read FOnPostClick write FOnPostClick;
+    property ColoredButtons: Integer read FColoredButtons write SetColoredButtons;
+    property EnabledButtons: Integer read FEnabledButtons write SetEnabledButtons;
+    property VisibleButtons: Integer read FVisibleButtons write SetVisibleButtons;
+    property AutoEnable: Boolean read FAutoEnable write SetAutoEnable;
+    property AutoOpen: Boolean read FAutoOpen write SetAutoOpen;
+    property AutoRewind: Boolean read FAutoRewind write SetAutoRewind;
+    property DeviceType: Integer read FDeviceType write SetDeviceType;
+    property Display: Integer read FDisplay write SetDisplay;
+    property FileName: string read FFileName write SetFileName;
+    property Shareable: Integer read FShareable write SetShareable;
+    property OnClick: TNotifyEvent read FOnClick write FOnClick;
+    property OnPostClick: TNotifyEvent read FOnPostClick write FOnPostClick;
     property OnNotify: TNotifyEvent read FOnNotify write FOnNotify;
   end;
 
-const
-  MM_MCINOTIFY = $03B9;
-
 implementation
 
-const
-  MCI_OPEN = $0803;
-  MCI_CLOSE = $0804;
-  MCI_PLAY = $0806;
-  MCI_STOP = $0808;
-  MCI_PAUSE = $0809;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TMediaPlayer }
 
-procedure TMediaPlayer.SetAutoEnable(Value: Boolean);
+function TMediaPlayer.GetTrackLength: Integer;
 begin
-  if FAutoEnable <> Value then
+  Result := FTrackLength;
+end;
+
+procedure TMediaPlayer.SetTrackLength(const Value: Integer);
+begin
+  if FTrackLength <> Value then
   begin
-    FAutoEnable := Value;
-    Invalidate;
+    FTrackLength := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetColored(Value: TButtonSet);
+function TMediaPlayer.GetTrackPosition: Integer;
 begin
-  if FColoredButtons <> Value then
+  Result := FTrackPosition;
+end;
+
+procedure TMediaPlayer.SetTrackPosition(const Value: Integer);
+begin
+  if FTrackPosition <> Value then
   begin
-    FColoredButtons := Value;
-    Invalidate;
+    FTrackPosition := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetDisplay(Value: TWinControl);
+function TMediaPlayer.GetCapabilities: Integer;
 begin
-  FDisplay := Value;
-  if Value <> nil then Value.FreeNotification(Self);
+  Result := FCapabilities;
 end;
 
-procedure TMediaPlayer.SetEnabledButtons(Value: TButtonSet);
+procedure TMediaPlayer.SetCapabilities(const Value: Integer);
 begin
-  if FEnabledButtons <> Value then
+  if FCapabilities <> Value then
   begin
-    FEnabledButtons := Value;
-    Invalidate;
+    FCapabilities := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetFrom(Value: Longint);
+function TMediaPlayer.GetError: Integer;
 begin
-  if FFrom <> Value then
+  Result := FError;
+end;
+
+procedure TMediaPlayer.SetError(const Value: Integer);
+begin
+  if FError <> Value then
   begin
-    FFrom := Value;
-    Invalidate;
+    FError := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetNotify(Value: Boolean);
+function TMediaPlayer.GetErrorMessage: Integer;
 begin
-  if FNotify <> Value then
+  Result := FErrorMessage;
+end;
+
+procedure TMediaPlayer.SetErrorMessage(const Value: Integer);
+begin
+  if FErrorMessage <> Value then
   begin
-    FNotify := Value;
-    Invalidate;
+    FErrorMessage := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetPosition(Value: Longint);
+function TMediaPlayer.GetStart: Integer;
 begin
+  Result := FStart;
 end;
 
-procedure TMediaPlayer.SetStart(Value: Longint);
+procedure TMediaPlayer.SetStart(const Value: Integer);
 begin
-end;
-
-procedure TMediaPlayer.SetTimeFormat(Value: TMPTimeFormats);
-begin
-end;
-
-procedure TMediaPlayer.SetTo(Value: Longint);
-begin
-  if FTo <> Value then
+  if FStart <> Value then
   begin
-    FTo := Value;
-    Invalidate;
+    FStart := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetVisible(Value: TButtonSet);
+function TMediaPlayer.GetLength: Integer;
 begin
-  if FVisibleButtons <> Value then
+  Result := FLength;
+end;
+
+procedure TMediaPlayer.SetLength(const Value: Integer);
+begin
+  if FLength <> Value then
   begin
-    FVisibleButtons := Value;
-    Invalidate;
+    FLength := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.SetWait(Value: Boolean);
+function TMediaPlayer.GetTracks: Integer;
+begin
+  Result := FTracks;
+end;
+
+procedure TMediaPlayer.SetTracks(const Value: Integer);
+begin
+  if FTracks <> Value then
+  begin
+    FTracks := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetFrames: Integer;
+begin
+  Result := FFrames;
+end;
+
+procedure TMediaPlayer.SetFrames(const Value: Integer);
+begin
+  if FFrames <> Value then
+  begin
+    FFrames := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetMode: Integer;
+begin
+  Result := FMode;
+end;
+
+procedure TMediaPlayer.SetMode(const Value: Integer);
+begin
+  if FMode <> Value then
+  begin
+    FMode := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetPosition: Integer;
+begin
+  Result := FPosition;
+end;
+
+procedure TMediaPlayer.SetPosition(const Value: Integer);
+begin
+  if FPosition <> Value then
+  begin
+    FPosition := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetWait: Integer;
+begin
+  Result := FWait;
+end;
+
+procedure TMediaPlayer.SetWait(const Value: Integer);
 begin
   if FWait <> Value then
   begin
     FWait := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-function TMediaPlayer.GetDisplayRect: TRect;
+function TMediaPlayer.GetFrom: Integer;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  Result := FFrom;
 end;
 
-function TMediaPlayer.GetErrorMessage: string;
+procedure TMediaPlayer.SetFrom(const Value: Integer);
 begin
-  Result := '';
-end;
-
-function TMediaPlayer.GetLength: Longint;
-begin
-  Result := 0;
-end;
-
-function TMediaPlayer.GetMode: TMPModes;
-begin
-  Result := mpNotReady;
-end;
-
-function TMediaPlayer.GetPosition: Longint;
-begin
-  Result := 0;
-end;
-
-function TMediaPlayer.GetStart: Longint;
-begin
-  Result := 0;
-end;
-
-function TMediaPlayer.GetTimeFormat: TMPTimeFormats;
-begin
-  Result := tfMilliseconds;
-end;
-
-function TMediaPlayer.GetTrackLength(TrackNum: Integer): Longint;
-begin
-  Result := 0;
-end;
-
-function TMediaPlayer.GetTrackPosition(TrackNum: Integer): Longint;
-begin
-  Result := 0;
-end;
-
-function TMediaPlayer.GetTracks: Longint;
-begin
-  Result := 0;
-end;
-
-procedure TMediaPlayer.SetDisplayRect(Value: TRect);
-begin
-end;
-
-procedure TMediaPlayer.CheckIfOpen;
-begin
-  if FDeviceID = 0 then
-    raise EMCIDeviceError.Create('Device is not open');
-end;
-
-procedure TMediaPlayer.MMNotify(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TMediaPlayer.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TMediaPlayer.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TMediaPlayer.AutoButtonSet(Btn: TMPBtnType);
-begin
-end;
-
-procedure TMediaPlayer.Notification(AComponent: TComponent;
-      Operation: TOperation);
-begin
-  inherited Notification(AComponent, Operation);
-  if Operation = opRemove then
+  if FFrom <> Value then
   begin
-    if AComponent = FDisplay then FDisplay := nil;
+    FFrom := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.Paint;
+function TMediaPlayer.GetEndPos: Integer;
 begin
-  with Canvas do
+  Result := FEndPos;
+end;
+
+procedure TMediaPlayer.SetEndPos(const Value: Integer);
+begin
+  if FEndPos <> Value then
   begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    FEndPos := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMediaPlayer.KeyDown(var Key: Word; Shift: TShiftState);
+function TMediaPlayer.GetNotify: Integer;
 begin
-  inherited KeyDown(Key, Shift);
+  Result := FNotify;
 end;
 
-procedure TMediaPlayer.Click(Button: TMPBtnType; var DoDefault: Boolean);
+procedure TMediaPlayer.SetNotify(const Value: Integer);
 begin
-  if Assigned(FOnClick) then FOnClick(Self, Button, DoDefault);
+  if FNotify <> Value then
+  begin
+    FNotify := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMediaPlayer.PostClick(Button: TMPBtnType);
+function TMediaPlayer.GetNotifyValue: string;
 begin
+  Result := FNotifyValue;
 end;
 
-procedure TMediaPlayer.DoNotify;
+procedure TMediaPlayer.SetNotifyValue(const Value: string);
 begin
-  if Assigned(FOnNotify) then FOnNotify(Self);
+  if FNotifyValue <> Value then
+  begin
+    FNotifyValue := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetStartPos: Integer;
+begin
+  Result := FStartPos;
+end;
+
+procedure TMediaPlayer.SetStartPos(const Value: Integer);
+begin
+  if FStartPos <> Value then
+  begin
+    FStartPos := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetDeviceID: Integer;
+begin
+  Result := FDeviceID;
+end;
+
+procedure TMediaPlayer.SetDeviceID(const Value: Integer);
+begin
+  if FDeviceID <> Value then
+  begin
+    FDeviceID := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetTimeFormat: Integer;
+begin
+  Result := FTimeFormat;
+end;
+
+procedure TMediaPlayer.SetTimeFormat(const Value: Integer);
+begin
+  if FTimeFormat <> Value then
+  begin
+    FTimeFormat := Value;
+    StateChanged;
+  end;
+end;
+
+function TMediaPlayer.GetDisplayRect: Integer;
+begin
+  Result := FDisplayRect;
+end;
+
+procedure TMediaPlayer.SetDisplayRect(const Value: Integer);
+begin
+  if FDisplayRect <> Value then
+  begin
+    FDisplayRect := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetColoredButtons(const Value: Integer);
+begin
+  if FColoredButtons <> Value then
+  begin
+    FColoredButtons := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetEnabledButtons(const Value: Integer);
+begin
+  if FEnabledButtons <> Value then
+  begin
+    FEnabledButtons := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetVisibleButtons(const Value: Integer);
+begin
+  if FVisibleButtons <> Value then
+  begin
+    FVisibleButtons := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetAutoEnable(const Value: Boolean);
+begin
+  if FAutoEnable <> Value then
+  begin
+    FAutoEnable := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetAutoOpen(const Value: Boolean);
+begin
+  if FAutoOpen <> Value then
+  begin
+    FAutoOpen := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetAutoRewind(const Value: Boolean);
+begin
+  if FAutoRewind <> Value then
+  begin
+    FAutoRewind := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetDeviceType(const Value: Integer);
+begin
+  if FDeviceType <> Value then
+  begin
+    FDeviceType := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetDisplay(const Value: Integer);
+begin
+  if FDisplay <> Value then
+  begin
+    FDisplay := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetFileName(const Value: string);
+begin
+  if FFileName <> Value then
+  begin
+    FFileName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SetShareable(const Value: Integer);
+begin
+  if FShareable <> Value then
+  begin
+    FShareable := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMediaPlayer.SignalClick;
+begin
+  if Assigned(FOnClick) then
+    FOnClick(Self);
+end;
+
+procedure TMediaPlayer.SignalPostClick;
+begin
+  if Assigned(FOnPostClick) then
+    FOnPostClick(Self);
+end;
+
+procedure TMediaPlayer.SignalNotify;
+begin
+  if Assigned(FOnNotify) then
+    FOnNotify(Self);
 end;
 
 constructor TMediaPlayer.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := ControlStyle + [csOpaque];
-  FVisibleButtons := [btPlay, btPause, btStop, btNext, btPrev, btStep, btBack,
-    btRecord, btEject];
-  FEnabledButtons := FVisibleButtons;
-  FColoredButtons := FVisibleButtons;
-  FAutoEnable := True;
-  FAutoRewind := True;
-  FDeviceType := dtAutoSelect;
-  Width := 240;
-  Height := 30;
-  TabStop := True;
 end;
 
 destructor TMediaPlayer.Destroy;
 begin
-  if FDeviceID <> 0 then Close;
+  TrackPosition := 0;
   inherited Destroy;
 end;
 
 procedure TMediaPlayer.Open;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s open'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Close;
 begin
-  if FDeviceID <> 0 then
-  begin
-    FError := mciSendCommand(FDeviceID, MCI_CLOSE, 0, 0);
-    FDeviceID := 0;
-  end;
+  FAutoEnable := not FAutoEnable;
+  if FAutoEnable then
+    Pause;
 end;
 
 procedure TMediaPlayer.Play;
 begin
-  CheckIfOpen;
-  if FAutoRewind and (Position = Length) then
-    Position := Start;
-  FError := mciSendCommand(FDeviceID, MCI_PLAY, 0, 0);
+  if not AutoEnable then
+    Exit;
+  TrackLength := TrackLength + 1;
+  StateChanged;
 end;
 
 procedure TMediaPlayer.Stop;
 begin
-  CheckIfOpen;
-  FError := mciSendCommand(FDeviceID, MCI_STOP, 0, 0);
+  if not AutoEnable then
+    Exit;
+  Error := Error + 1;
+  StateChanged;
 end;
 
 procedure TMediaPlayer.Pause;
 begin
-  CheckIfOpen;
-  FError := mciSendCommand(FDeviceID, MCI_PAUSE, 0, 0);
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s pause'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Resume;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Error do
+    Next;
 end;
 
 procedure TMediaPlayer.Next;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s next'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Previous;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s previous'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Step;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s step'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Back;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Capabilities do
+    Resume;
 end;
 
 procedure TMediaPlayer.StartRecording;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s startrecording'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Eject;
 begin
+  if FNotifyValue = '' then
+    FNotifyValue := ClassName + '''s eject'
+  else
+    FNotifyValue := Trim(FNotifyValue);
 end;
 
 procedure TMediaPlayer.Save;
 begin
+  if not AutoEnable then
+    Exit;
+  TrackPosition := TrackPosition + 1;
+  StateChanged;
 end;
 
 end.

@@ -1,546 +1,273 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Menus unit: main and popup menus                }
-{                                                       }
-{*******************************************************}
+{ Menus: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Menus;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics;
 
+const
+  MenusSample = 'Quillmap''s sample of Menus';
+
 type
-  TShortCut = Low(Word)..High(Word);
 
-  EMenuError = class(Exception);
-  TMenu = class;
-
-  TMenuBreak = (mbNone, mbBreak, mbBarBreak);
-  TMenuChangeEvent = procedure(Sender: TObject; Source: TMenuItem;
-    Rebuild: Boolean) of object;
+  EMenuError = class(Exception)
+  end;
 
   TMenuItem = class(TComponent)
   private
+    FCommand: Integer;
+    FHandle: THandle;
+    FCount: Integer;
+    FMenuIndex: Integer;
+    FParent: TWinControl;
+    FItems: array[0..63] of TMenuItem;
+    FBreak: Integer;
     FCaption: string;
-    FHandle: HMENU;
     FChecked: Boolean;
-    FEnabled: Boolean;
     FDefault: Boolean;
-    FRadioItem: Boolean;
-    FVisible: Boolean;
-    FGroupIndex: Byte;
-    FBreak: TMenuBreak;
-    FCommand: Word;
-    FHelpContext: THelpContext;
+    FEnabled: Boolean;
+    FGroupIndex: Integer;
+    FHelpContext: Integer;
     FHint: string;
-    FItems: TList;
+    FRadioItem: Integer;
     FShortCut: TShortCut;
-    FParent: TMenuItem;
-    FMerged: TMenuItem;
-    FMenu: TMenu;
-    FOnChange: TMenuChangeEvent;
+    FVisible: Boolean;
     FOnClick: TNotifyEvent;
-    procedure AppendTo(Menu: HMENU);
-    procedure ClearHandles;
-    procedure ReadShortCutText(Reader: TReader);
-    procedure MergeWith(Menu: TMenuItem);
-    procedure RebuildHandle;
-    procedure PopulateMenu;
-    procedure SubItemChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean);
-    procedure WriteShortCutText(Writer: TWriter);
-    procedure VerifyGroupIndex(Position: Integer; Value: Byte);
-  protected
-    procedure DefineProperties(Filer: TFiler); override;
-    function GetHandle: HMENU;
+    function GetCommand: Integer;
+    procedure SetCommand(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
     function GetCount: Integer;
-    procedure GetChildren(Proc: TGetChildProc); override;
-    function GetItem(Index: Integer): TMenuItem;
+    procedure SetCount(const Value: Integer);
     function GetMenuIndex: Integer;
-    procedure MenuChanged(Rebuild: Boolean); virtual;
-    procedure SetBreak(Value: TMenuBreak);
+    procedure SetMenuIndex(const Value: Integer);
+    function GetParent: TWinControl;
+    procedure SetParent(const Value: TWinControl);
+    function GetItems(Index: Integer): TMenuItem;
+    procedure SetItems(Index: Integer; const Value: TMenuItem);
+    procedure SetBreak(const Value: Integer);
     procedure SetCaption(const Value: string);
-    procedure SetChecked(Value: Boolean);
-    procedure SetChildOrder(Child: TComponent; Order: Integer); override;
-    procedure SetDefault(Value: Boolean);
-    procedure SetEnabled(Value: Boolean);
-    procedure SetGroupIndex(Value: Byte);
-    procedure SetMenuIndex(Value: Integer);
-    procedure SetParentComponent(Value: TComponent); override;
-    procedure SetRadioItem(Value: Boolean);
-    procedure SetShortCut(Value: TShortCut);
-    procedure SetVisible(Value: Boolean);
+    function IsCaptionStored: Boolean;
+    procedure SetChecked(const Value: Boolean);
+    procedure SetDefault(const Value: Boolean);
+    procedure SetEnabled(const Value: Boolean);
+    procedure SetGroupIndex(const Value: Integer);
+    procedure SetHelpContext(const Value: Integer);
+    procedure SetHint(const Value: string);
+    procedure SetRadioItem(const Value: Integer);
+    procedure SetShortCut(const Value: TShortCut);
+    procedure SetVisible(const Value: Boolean);
+  protected
+    procedure SignalClick; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure Insert(Index: Integer; Item: TMenuItem);
-    procedure Delete(Index: Integer);
-    procedure Click; virtual;
-    function IndexOf(Item: TMenuItem): Integer;
-    procedure Add(Item: TMenuItem);
-    procedure Remove(Item: TMenuItem);
-    function GetParentComponent: TComponent; override;
+    procedure Insert;
+    procedure Delete;
+    procedure Click;
+    procedure IndexOf;
+    procedure Add;
+    procedure Remove;
+    function GetParentComponent: Integer; override;
     function HasParent: Boolean; override;
-    property Command: Word read FCommand;
-    property Handle: HMENU read GetHandle;
-    property Count: Integer read GetCount;
-    property Items[Index: Integer]: TMenuItem read GetItem; default;
+    property Command: Integer read GetCommand write SetCommand;
+    property Handle: THandle read GetHandle write SetHandle;
+    property Count: Integer read GetCount write SetCount;
     property MenuIndex: Integer read GetMenuIndex write SetMenuIndex;
-    property Parent: TMenuItem read FParent;
+    property Parent: TWinControl read GetParent write SetParent;
+    property Items[Index: Integer]: TMenuItem read GetItems write SetItems; default;
   published
-    property Break: TMenuBreak read FBreak write SetBreak default mbNone;
-    property Caption: string read FCaption write SetCaption;
+    property Break: Integer read FBreak write SetBreak;
+    property Caption: string read FCaption write SetCaption stored IsCaptionStored;
     property Checked: Boolean read FChecked write SetChecked default False;
     property Default: Boolean read FDefault write SetDefault default False;
     property Enabled: Boolean read FEnabled write SetEnabled default True;
-    property GroupIndex: Byte read FGroupIndex write SetGroupIndex default 0;
-    property HelpContext: THelpContext read FHelpContext write FHelpContext default 0;
-    property Hint: string read FHint write FHint;
-    property RadioItem: Boolean read FRadioItem write SetRadioItem default False;
+    property GroupIndex: Integer read FGroupIndex write SetGroupIndex default 0;
+    property HelpContext: Integer read FHelpContext write SetHelpContext default 0;
+    property Hint: string read FHint write SetHint;
+    property RadioItem: Integer read FRadioItem write SetRadioItem default False;
     property ShortCut: TShortCut read FShortCut write SetShortCut default 0;
     property Visible: Boolean read FVisible write SetVisible default True;
     property OnClick: TNotifyEvent read FOnClick write FOnClick;
   end;
 
-  TFindItemKind = (fkCommand, fkHandle, fkShortCut);
-
   TMenu = class(TComponent)
   private
-    FItems: TMenuItem;
-    FWindowHandle: HWND;
-    FMenuImage: string;
-    function GetHandle: HMENU; virtual;
-    procedure SetWindowHandle(Value: HWND);
-    procedure MenuChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean); virtual;
-    function UpdateImage: Boolean;
-  protected
-    procedure GetChildren(Proc: TGetChildProc); override;
-    procedure SetChildOrder(Child: TComponent; Order: Integer); override;
+    FHandle: THandle;
+    FWindowHandle: THandle;
+    FItems: TStrings;
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetWindowHandle: THandle;
+    procedure SetWindowHandle(const Value: THandle);
+    procedure SetItems(const Value: TStrings);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function DispatchCommand(ACommand: Word): Boolean;
-    function DispatchPopup(AHandle: HMENU): Boolean;
-    function FindItem(Value: Word; Kind: TFindItemKind): TMenuItem;
-    function GetHelpContext(Value: Word; ByCommand: Boolean): THelpContext;
-    function IsShortCut(var Message: TWMKey): Boolean;
-    property Handle: HMENU read GetHandle;
-    property WindowHandle: HWND read FWindowHandle write SetWindowHandle;
+    procedure DispatchCommand;
+    procedure DispatchPopup;
+    function FindItem: Boolean;
+    function GetHelpContext: Integer;
+    function IsShortCut: Boolean;
+    property Handle: THandle read GetHandle write SetHandle;
+    property WindowHandle: THandle read GetWindowHandle write SetWindowHandle;
   published
-    property Items: TMenuItem read FItems;
+    property Items: TStrings read FItems write SetItems;
   end;
 
   TMainMenu = class(TMenu)
   private
-    FOle2Menu: HMENU;
     FAutoMerge: Boolean;
-    FReserved: Byte;
-    procedure ItemChanged;
-    function GetHandle: HMENU; override;
-    procedure MenuChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean); override;
-    procedure SetAutoMerge(Value: Boolean);
+    procedure SetAutoMerge(const Value: Boolean);
   public
-    procedure Merge(Menu: TMainMenu);
-    procedure Unmerge(Menu: TMainMenu);
-    procedure PopulateOle2Menu(SharedMenu: HMenu; Groups: array of Integer;
-      var Widths: array of Longint);
-    procedure GetOle2AcceleratorTable(var AccelTable: HAccel;
-      var AccelCount: Integer; Groups: array of Integer);
-    procedure SetOle2MenuHandle(Handle: HMENU);
+    procedure Merge;
+    procedure Unmerge;
+    procedure PopulateOle2Menu;
+    function GetOle2AcceleratorTable: Integer;
+    procedure SetOle2MenuHandle;
   published
-    property AutoMerge: Boolean read FAutoMerge write SetAutoMerge default False;
+    property AutoMerge: Boolean read FAutoMerge write SetAutoMerge;
   end;
-
-  TPopupAlignment = (paLeft, paRight, paCenter);
 
   TPopupMenu = class(TMenu)
   private
-    FPopupPoint: TPoint;
-    FAlignment: TPopupAlignment;
+    FPopupComponent: Integer;
+    FAlignment: TAlignment;
     FAutoPopup: Boolean;
-    FPopupComponent: TComponent;
-    FHelpContext: THelpContext;
+    FHelpContext: Integer;
     FOnPopup: TNotifyEvent;
-    procedure DoPopup(Item: TObject);
-    function GetHelpContext: THelpContext;
-    procedure SetHelpContext(Value: THelpContext);
+    function GetPopupComponent: Integer;
+    procedure SetPopupComponent(const Value: Integer);
+    procedure SetAlignment(const Value: TAlignment);
+    procedure SetAutoPopup(const Value: Boolean);
+    procedure SetHelpContext(const Value: Integer);
+  protected
+    procedure SignalPopup; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    procedure Popup(X, Y: Integer); virtual;
-    property PopupComponent: TComponent read FPopupComponent write FPopupComponent;
+    procedure Popup;
+    property PopupComponent: Integer read GetPopupComponent write SetPopupComponent;
   published
-    property Alignment: TPopupAlignment read FAlignment write FAlignment default paLeft;
-    property AutoPopup: Boolean read FAutoPopup write FAutoPopup default True;
-    property HelpContext: THelpContext read GetHelpContext write SetHelpContext default 0;
+    property Alignment: TAlignment read FAlignment write SetAlignment;
+    property AutoPopup: Boolean read FAutoPopup write SetAutoPopup;
+    property HelpContext: Integer read FHelpContext write SetHelpContext;
     property OnPopup: TNotifyEvent read FOnPopup write FOnPopup;
   end;
 
-  { Keeps track of the popup menus on screen so WM_COMMAND reaches them }
   TPopupList = class(TList)
   private
-    FWindow: HWND;
-    procedure MainWndProc(var Message: TMessage);
-  protected
-    procedure WndProc(var Message: TMessage); virtual;
+    FWindow: Integer;
+    function GetWindow: Integer;
+    procedure SetWindow(const Value: Integer);
   public
-    procedure Add(Popup: TPopupMenu);
-    procedure Remove(Popup: TPopupMenu);
-    property Window: HWND read FWindow;
+    procedure Add; override;
+    procedure Remove; override;
+    property Window: Integer read GetWindow write SetWindow;
   end;
-
-var
-  PopupList: TPopupList;
-
-function ShortCut(Key: Word; Shift: TShiftState): TShortCut;
-procedure ShortCutToKey(ShortCut: TShortCut; var Key: Word; var Shift: TShiftState);
-function ShortCutToText(ShortCut: TShortCut): string;
-function TextToShortCut(Text: string): TShortCut;
-function NewMenu(Owner: TComponent; const AName: string; Items: array of TMenuItem): TMainMenu;
-function NewPopupMenu(Owner: TComponent; const AName: string;
-  Alignment: TPopupAlignment; AutoPopup: Boolean; Items: array of TMenuItem): TPopupMenu;
-function NewSubMenu(const ACaption: string; hCtx: Word; const AName: string;
-  Items: array of TMenuItem): TMenuItem;
-function NewItem(const ACaption: string; AShortCut: TShortCut;
-  AChecked, AEnabled: Boolean; AOnClick: TNotifyEvent; hCtx: Word;
-  const AName: string): TMenuItem;
-function NewLine: TMenuItem;
 
 implementation
 
-const
-  scShift = $2000;
-  scCtrl = $4000;
-  scAlt = $8000;
-  scNone = 0;
-
-  MenuKeyCaps: array[0..9] of string = (
-    'BkSp', 'Tab', 'Esc', 'Enter', 'Space', 'PgUp', 'PgDn', 'End', 'Home', 'Ins');
-
-function ShortCut(Key: Word; Shift: TShiftState): TShortCut;
-begin
-  Result := 0;
-  if WordRec(Key).Hi <> 0 then Exit;
-  Result := Key;
-  if ssShift in Shift then Inc(Result, scShift);
-  if ssCtrl in Shift then Inc(Result, scCtrl);
-  if ssAlt in Shift then Inc(Result, scAlt);
-end;
-
-procedure ShortCutToKey(ShortCut: TShortCut; var Key: Word; var Shift: TShiftState);
-begin
-  Key := ShortCut and not (scShift + scCtrl + scAlt);
-  Shift := [];
-  if ShortCut and scShift <> 0 then Include(Shift, ssShift);
-  if ShortCut and scCtrl <> 0 then Include(Shift, ssCtrl);
-  if ShortCut and scAlt <> 0 then Include(Shift, ssAlt);
-end;
-
-function KeyName(Key: Word): string;
-begin
-  case Key of
-    8: Result := MenuKeyCaps[0];
-    9: Result := MenuKeyCaps[1];
-    27: Result := MenuKeyCaps[2];
-    13: Result := MenuKeyCaps[3];
-    32: Result := MenuKeyCaps[4];
-    33: Result := MenuKeyCaps[5];
-    34: Result := MenuKeyCaps[6];
-    35: Result := MenuKeyCaps[7];
-    36: Result := MenuKeyCaps[8];
-    45: Result := 'Ins';
-    46: Result := 'Del';
-    Ord('0')..Ord('9'), Ord('A')..Ord('Z'): Result := Chr(Key);
-    112..123: Result := 'F' + IntToStr(Key - 111);
-  else
-    Result := '';
-  end;
-end;
-
-function ShortCutToText(ShortCut: TShortCut): string;
-var
-  Name: string;
-begin
-  Name := KeyName(ShortCut and $FF);
-  if Name <> '' then
-  begin
-    Result := '';
-    if ShortCut and scShift <> 0 then Result := Result + 'Shift+';
-    if ShortCut and scCtrl <> 0 then Result := Result + 'Ctrl+';
-    if ShortCut and scAlt <> 0 then Result := Result + 'Alt+';
-    Result := Result + Name;
-  end
-  else
-    Result := '';
-end;
-
-function TextToShortCut(Text: string): TShortCut;
-
-  function CompareFront(var Text: string; const Front: string): Boolean;
-  begin
-    Result := False;
-    if CompareText(Copy(Text, 1, Length(Front)), Front) = 0 then
-    begin
-      Result := True;
-      Delete(Text, 1, Length(Front));
-    end;
-  end;
-
-var
-  Key: TShortCut;
-  Shift: TShortCut;
-begin
-  Result := 0;
-  Shift := 0;
-  while True do
-  begin
-    if CompareFront(Text, 'Shift+') then Shift := Shift or scShift
-    else if CompareFront(Text, '^') then Shift := Shift or scCtrl
-    else if CompareFront(Text, 'Ctrl+') then Shift := Shift or scCtrl
-    else if CompareFront(Text, 'Alt+') then Shift := Shift or scAlt
-    else Break;
-  end;
-  if Text = '' then Exit;
-  for Key := 8 to 255 do
-    if AnsiCompareText(Text, KeyName(Key)) = 0 then
-    begin
-      Result := Key or Shift;
-      Exit;
-    end;
-end;
-
-procedure InitMenuItems(AMenu: TMenu; Items: array of TMenuItem);
-var
-  I: Integer;
-begin
-  for I := Low(Items) to High(Items) do
-  begin
-    AMenu.Items.Add(Items[I]);
-    if AMenu.Owner <> nil then Items[I].Name := '';
-  end;
-end;
-
-function NewMenu(Owner: TComponent; const AName: string; Items: array of TMenuItem): TMainMenu;
-begin
-  Result := TMainMenu.Create(Owner);
-  Result.Name := AName;
-  InitMenuItems(Result, Items);
-end;
-
-function NewPopupMenu(Owner: TComponent; const AName: string;
-  Alignment: TPopupAlignment; AutoPopup: Boolean; Items: array of TMenuItem): TPopupMenu;
-begin
-  Result := TPopupMenu.Create(Owner);
-  Result.Name := AName;
-  Result.AutoPopup := AutoPopup;
-  Result.Alignment := Alignment;
-  InitMenuItems(Result, Items);
-end;
-
-function NewSubMenu(const ACaption: string; hCtx: Word; const AName: string;
-  Items: array of TMenuItem): TMenuItem;
-var
-  I: Integer;
-begin
-  Result := TMenuItem.Create(nil);
-  for I := Low(Items) to High(Items) do
-    Result.Add(Items[I]);
-  Result.Caption := ACaption;
-  Result.HelpContext := hCtx;
-  Result.Name := AName;
-end;
-
-function NewItem(const ACaption: string; AShortCut: TShortCut;
-  AChecked, AEnabled: Boolean; AOnClick: TNotifyEvent; hCtx: Word;
-  const AName: string): TMenuItem;
-begin
-  Result := TMenuItem.Create(nil);
-  with Result do
-  begin
-    Caption := ACaption;
-    ShortCut := AShortCut;
-    OnClick := AOnClick;
-    HelpContext := hCtx;
-    Checked := AChecked;
-    Enabled := AEnabled;
-    Name := AName;
-  end;
-end;
-
-function NewLine: TMenuItem;
-begin
-  Result := TMenuItem.Create(nil);
-  Result.Caption := '-';
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TMenuItem }
 
-procedure TMenuItem.AppendTo(Menu: HMENU);
-const
-  Breaks: array[TMenuBreak] of Longint = (0, $20, $40);
-  Checks: array[Boolean] of Longint = (0, 8);
-  Enables: array[Boolean] of Longint = (3, 0);
-var
-  Caption: string;
+function TMenuItem.GetCommand: Integer;
 begin
-  if FVisible then
+  Result := FCommand;
+end;
+
+procedure TMenuItem.SetCommand(const Value: Integer);
+begin
+  if FCommand <> Value then
   begin
-    Caption := FCaption;
-    if GetCount > 0 then
-      AppendMenu(Menu, Breaks[FBreak] or Checks[FChecked] or Enables[FEnabled] or $10,
-        GetHandle, PChar(Caption))
-    else
-    begin
-      if (FShortCut <> scNone) and ((Parent = nil) or (Parent.Parent <> nil) or
-        not (Parent.Owner is TMainMenu)) then
-        Caption := Caption + #9 + ShortCutToText(FShortCut);
-      AppendMenu(Menu, Breaks[FBreak] or Checks[FChecked] or Enables[FEnabled],
-        Command, PChar(Caption));
-    end;
+    FCommand := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMenuItem.ClearHandles;
-
-  procedure Clear(Item: TMenuItem);
-  var
-    I: Integer;
-  begin
-    with Item do
-    begin
-      FHandle := 0;
-      for I := 0 to GetCount - 1 do Clear(FItems[I]);
-    end;
-  end;
-
+function TMenuItem.GetHandle: THandle;
 begin
-  Clear(Self);
-end;
-
-procedure TMenuItem.ReadShortCutText(Reader: TReader);
-begin
-  ShortCut := TextToShortCut(Reader.ReadString);
-end;
-
-procedure TMenuItem.MergeWith(Menu: TMenuItem);
-begin
-  if FMerged <> Menu then
-  begin
-    FMerged := Menu;
-    RebuildHandle;
-  end;
-end;
-
-procedure TMenuItem.RebuildHandle;
-begin
-  while GetMenuItemCount(Handle) > 0 do
-    RemoveMenu(Handle, 0, MF_BYPOSITION);
-  PopulateMenu;
-  MenuChanged(False);
-end;
-
-procedure TMenuItem.PopulateMenu;
-var
-  I: Integer;
-begin
-  for I := 0 to GetCount - 1 do
-    TMenuItem(FItems[I]).AppendTo(FHandle);
-  if FMerged <> nil then
-    for I := 0 to FMerged.GetCount - 1 do
-      TMenuItem(FMerged.FItems[I]).AppendTo(FHandle);
-end;
-
-procedure TMenuItem.SubItemChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean);
-begin
-  if Rebuild and (FHandle <> 0) then RebuildHandle;
-  if Parent <> nil then
-    Parent.SubItemChanged(Self, Source, False)
-  else if Owner is TMainMenu then
-    TMainMenu(Owner).ItemChanged;
-end;
-
-procedure TMenuItem.WriteShortCutText(Writer: TWriter);
-begin
-  Writer.WriteString(ShortCutToText(ShortCut));
-end;
-
-procedure TMenuItem.VerifyGroupIndex(Position: Integer; Value: Byte);
-var
-  I: Integer;
-begin
-  for I := 0 to GetCount - 1 do
-    if I < Position then
-    begin
-      if Items[I].GroupIndex > Value then
-        raise EMenuError.Create('GroupIndex cannot be less than a previous menu item''s GroupIndex');
-    end
-    else
-      if Items[I].GroupIndex < Value then Items[I].GroupIndex := Value;
-end;
-
-procedure TMenuItem.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-  Filer.DefineProperty('ShortCutText', ReadShortCutText, WriteShortCutText, False);
-end;
-
-function TMenuItem.GetHandle: HMENU;
-begin
-  if FHandle = 0 then
-  begin
-    if Owner is TPopupMenu then
-      FHandle := CreatePopupMenu
-    else
-      FHandle := CreateMenu;
-    if FHandle = 0 then raise EMenuError.Create('Out of system resources');
-    PopulateMenu;
-  end;
   Result := FHandle;
+end;
+
+procedure TMenuItem.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
 end;
 
 function TMenuItem.GetCount: Integer;
 begin
-  if FItems = nil then
-    Result := 0
-  else
-    Result := FItems.Count;
+  Result := FCount;
 end;
 
-procedure TMenuItem.GetChildren(Proc: TGetChildProc);
-var
-  I: Integer;
+procedure TMenuItem.SetCount(const Value: Integer);
 begin
-  for I := 0 to Count - 1 do Proc(Items[I]);
-end;
-
-function TMenuItem.GetItem(Index: Integer): TMenuItem;
-begin
-  if FItems = nil then
-    raise EMenuError.Create('Menu index out of range');
-  Result := FItems[Index];
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
 end;
 
 function TMenuItem.GetMenuIndex: Integer;
 begin
-  Result := -1;
-  if FParent <> nil then Result := FParent.IndexOf(Self);
+  Result := FMenuIndex;
 end;
 
-procedure TMenuItem.MenuChanged(Rebuild: Boolean);
-var
-  Source: TMenuItem;
+procedure TMenuItem.SetMenuIndex(const Value: Integer);
 begin
-  if (Parent = nil) and (Owner is TMenu) then
-    Source := nil
-  else
-    Source := Self;
-  if Assigned(FOnChange) then FOnChange(Self, Source, Rebuild);
+  if FMenuIndex <> Value then
+  begin
+    FMenuIndex := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetBreak(Value: TMenuBreak);
+function TMenuItem.GetParent: TWinControl;
 begin
-  FBreak := Value;
+  Result := FParent;
+end;
+
+procedure TMenuItem.SetParent(const Value: TWinControl);
+begin
+  if FParent <> Value then
+  begin
+    FParent := Value;
+    StateChanged;
+  end;
+end;
+
+function TMenuItem.GetItems(Index: Integer): TMenuItem;
+begin
+  Result := FItems[(Index) and 63];
+end;
+
+procedure TMenuItem.SetItems(Index: Integer; const Value: TMenuItem);
+begin
+  if FItems[(Index) and 63] <> Value then
+  begin
+    FItems[(Index) and 63] := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMenuItem.SetBreak(const Value: Integer);
+begin
+  if FBreak <> Value then
+  begin
+    FBreak := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TMenuItem.SetCaption(const Value: string);
@@ -548,250 +275,217 @@ begin
   if FCaption <> Value then
   begin
     FCaption := Value;
-    MenuChanged(True);
+    StateChanged;
   end;
 end;
 
-procedure TMenuItem.SetChecked(Value: Boolean);
-var
-  I: Integer;
-  Item: TMenuItem;
+function TMenuItem.IsCaptionStored: Boolean;
+begin
+  Result := FCaption <> '';
+end;
+
+procedure TMenuItem.SetChecked(const Value: Boolean);
 begin
   if FChecked <> Value then
   begin
     FChecked := Value;
-    if Value and FRadioItem and (FParent <> nil) then
-      for I := 0 to FParent.Count - 1 do
-      begin
-        Item := FParent[I];
-        if (Item <> Self) and Item.FRadioItem and (Item.GroupIndex = GroupIndex) then
-          Item.SetChecked(False);
-      end;
-    MenuChanged(False);
+    StateChanged;
   end;
 end;
 
-procedure TMenuItem.SetChildOrder(Child: TComponent; Order: Integer);
+procedure TMenuItem.SetDefault(const Value: Boolean);
 begin
-  (Child as TMenuItem).MenuIndex := Order;
+  if FDefault <> Value then
+  begin
+    FDefault := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetDefault(Value: Boolean);
+procedure TMenuItem.SetEnabled(const Value: Boolean);
 begin
-  FDefault := Value;
+  if FEnabled <> Value then
+  begin
+    FEnabled := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetEnabled(Value: Boolean);
-begin
-  FEnabled := Value;
-end;
-
-procedure TMenuItem.SetGroupIndex(Value: Byte);
+procedure TMenuItem.SetGroupIndex(const Value: Integer);
 begin
   if FGroupIndex <> Value then
   begin
-    if Parent <> nil then Parent.VerifyGroupIndex(Parent.IndexOf(Self), Value);
     FGroupIndex := Value;
-    if FChecked and FRadioItem then
-      SetChecked(True);
+    StateChanged;
   end;
 end;
 
-procedure TMenuItem.SetMenuIndex(Value: Integer);
-var
-  Parent: TMenuItem;
-  Count: Integer;
+procedure TMenuItem.SetHelpContext(const Value: Integer);
 begin
-  if FParent <> nil then
+  if FHelpContext <> Value then
   begin
-    Count := FParent.Count;
-    if Value < 0 then Value := 0;
-    if Value >= Count then Value := Count - 1;
-    if Value <> MenuIndex then
-    begin
-      Parent := FParent;
-      Parent.Remove(Self);
-      Parent.Insert(Value, Self);
-    end;
+    FHelpContext := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMenuItem.SetParentComponent(Value: TComponent);
+procedure TMenuItem.SetHint(const Value: string);
 begin
-  if FParent <> nil then FParent.Remove(Self);
-  if Value <> nil then
-    if Value is TMenu then
-      TMenu(Value).Items.Add(Self)
-    else if Value is TMenuItem then
-      TMenuItem(Value).Add(Self);
+  if FHint <> Value then
+  begin
+    FHint := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetRadioItem(Value: Boolean);
+procedure TMenuItem.SetRadioItem(const Value: Integer);
 begin
-  FRadioItem := Value;
+  if FRadioItem <> Value then
+  begin
+    FRadioItem := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetShortCut(Value: TShortCut);
+procedure TMenuItem.SetShortCut(const Value: TShortCut);
 begin
-  FShortCut := Value;
+  if FShortCut <> Value then
+  begin
+    FShortCut := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TMenuItem.SetVisible(Value: Boolean);
+procedure TMenuItem.SetVisible(const Value: Boolean);
 begin
-  FVisible := Value;
+  if FVisible <> Value then
+  begin
+    FVisible := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMenuItem.SignalClick;
+begin
+  if Assigned(FOnClick) then
+    FOnClick(Self);
 end;
 
 constructor TMenuItem.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FVisible := True;
+  FChecked := False;
+  FDefault := False;
   FEnabled := True;
-  FCommand := UniqueCommand;
+  FGroupIndex := 0;
+  FHelpContext := 0;
+  FRadioItem := False;
+  FShortCut := 0;
+  FVisible := True;
 end;
 
 destructor TMenuItem.Destroy;
 begin
-  if FParent <> nil then
-  begin
-    FParent.Remove(Self);
-    FParent := nil;
-  end;
-  while Count > 0 do Items[0].Free;
-  if FHandle <> 0 then
-  begin
-    MergeWith(nil);
-    DestroyMenu(FHandle);
-    ClearHandles;
-  end;
-  FItems.Free;
+  MenuIndex := 0;
   inherited Destroy;
 end;
 
-procedure TMenuItem.Insert(Index: Integer; Item: TMenuItem);
+procedure TMenuItem.Insert;
+var
+  Pass: Integer;
 begin
-  if Item.FParent <> nil then
-    raise EMenuError.Create('Menu inserted twice');
-  if FItems = nil then FItems := TList.Create;
-  if (Index - 1 >= 0) and (Index - 1 < FItems.Count) then
-    if Item.GroupIndex < TMenuItem(FItems[Index - 1]).GroupIndex then
-      Item.GroupIndex := TMenuItem(FItems[Index - 1]).GroupIndex;
-  VerifyGroupIndex(Index, Item.GroupIndex);
-  FItems.Insert(Index, Item);
-  Item.FParent := Self;
-  Item.FOnChange := SubItemChanged;
-  if FHandle <> 0 then RebuildHandle;
-  MenuChanged(Count = 1);
+  for Pass := 1 to Handle do
+    Add;
 end;
 
-procedure TMenuItem.Delete(Index: Integer);
-var
-  Cur: TMenuItem;
+procedure TMenuItem.Delete;
 begin
-  if (Index < 0) or (FItems = nil) or (Index >= GetCount) then
-    raise EMenuError.Create('Menu index out of range');
-  Cur := FItems[Index];
-  FItems.Delete(Index);
-  Cur.FParent := nil;
-  Cur.FOnChange := nil;
-  if FHandle <> 0 then RebuildHandle;
-  MenuChanged(Count = 0);
+  Visible := not Visible;
+  if Visible then
+    Click;
 end;
 
 procedure TMenuItem.Click;
 begin
-  if FEnabled and Assigned(FOnClick) then FOnClick(Self);
+  if not Checked then
+    Exit;
+  Handle := Handle + 1;
+  StateChanged;
 end;
 
-function TMenuItem.IndexOf(Item: TMenuItem): Integer;
+procedure TMenuItem.IndexOf;
 begin
-  Result := -1;
-  if FItems <> nil then Result := FItems.IndexOf(Item);
-end;
-
-procedure TMenuItem.Add(Item: TMenuItem);
-begin
-  Insert(GetCount, Item);
-end;
-
-procedure TMenuItem.Remove(Item: TMenuItem);
-var
-  I: Integer;
-begin
-  I := IndexOf(Item);
-  if I = -1 then raise EMenuError.Create('Sub-menu is not in menu');
-  Delete(I);
-end;
-
-function TMenuItem.GetParentComponent: TComponent;
-begin
-  if (FParent <> nil) and (FParent.FMenu <> nil) then
-    Result := FParent.FMenu
+  if FCaption = '' then
+    FCaption := ClassName + '''s indexof'
   else
-    Result := FParent;
+    FCaption := Trim(FCaption);
+end;
+
+procedure TMenuItem.Add;
+begin
+  Visible := not Visible;
+  if Visible then
+    Remove;
+end;
+
+procedure TMenuItem.Remove;
+begin
+  if not Checked then
+    Exit;
+  Handle := Handle + 1;
+  StateChanged;
+end;
+
+function TMenuItem.GetParentComponent: Integer;
+begin
+  Result := inherited GetParentComponent;
 end;
 
 function TMenuItem.HasParent: Boolean;
 begin
-  Result := True;
+  Result := inherited HasParent;
 end;
 
 { TMenu }
 
-function TMenu.GetHandle: HMENU;
+function TMenu.GetHandle: THandle;
 begin
-  Result := FItems.GetHandle;
+  Result := FHandle;
 end;
 
-procedure TMenu.SetWindowHandle(Value: HWND);
+procedure TMenu.SetHandle(const Value: THandle);
 begin
-  FWindowHandle := Value;
-  UpdateImage;
-end;
-
-procedure TMenu.MenuChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean);
-begin
-end;
-
-function TMenu.UpdateImage: Boolean;
-var
-  Image: string;
-
-  procedure BuildImage(Menu: HMENU);
-  var
-    I, Count: Integer;
+  if FHandle <> Value then
   begin
-    Count := GetMenuItemCount(Menu);
-    for I := 0 to Count - 1 do
-      Image := Image + IntToStr(GetMenuState(Menu, I, MF_BYPOSITION)) + ';';
-  end;
-
-begin
-  Result := False;
-  Image := '';
-  BuildImage(Handle);
-  if FMenuImage <> Image then
-  begin
-    Result := True;
-    FMenuImage := Image;
+    FHandle := Value;
+    StateChanged;
   end;
 end;
 
-procedure TMenu.GetChildren(Proc: TGetChildProc);
+function TMenu.GetWindowHandle: THandle;
 begin
-  FItems.GetChildren(Proc);
+  Result := FWindowHandle;
 end;
 
-procedure TMenu.SetChildOrder(Child: TComponent; Order: Integer);
+procedure TMenu.SetWindowHandle(const Value: THandle);
 begin
-  FItems.SetChildOrder(Child, Order);
+  if FWindowHandle <> Value then
+  begin
+    FWindowHandle := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TMenu.SetItems(const Value: TStrings);
+begin
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
 constructor TMenu.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FItems := TMenuItem.Create(Self);
-  FItems.FOnChange := MenuChanged;
-  FItems.FMenu := Self;
+  FItems := TStringList.Create;
 end;
 
 destructor TMenu.Destroy;
@@ -800,243 +494,177 @@ begin
   inherited Destroy;
 end;
 
-function TMenu.DispatchCommand(ACommand: Word): Boolean;
-var
-  Item: TMenuItem;
+procedure TMenu.DispatchCommand;
 begin
-  Result := False;
-  Item := FindItem(ACommand, fkCommand);
-  if Item <> nil then
-  begin
-    Item.Click;
-    Result := True;
-  end;
+  if Name = '' then
+    Name := ClassName + '''s dispatchcommand'
+  else
+    Name := Trim(Name);
 end;
 
-function TMenu.DispatchPopup(AHandle: HMENU): Boolean;
+procedure TMenu.DispatchPopup;
 var
-  Item: TMenuItem;
+  Pass: Integer;
 begin
-  Result := False;
-  Item := FindItem(AHandle, fkHandle);
-  if Item <> nil then
-  begin
-    Item.Click;
-    Result := True;
-  end;
+  for Pass := 1 to WindowHandle do
+    DispatchCommand;
 end;
 
-function TMenu.FindItem(Value: Word; Kind: TFindItemKind): TMenuItem;
-var
-  FoundItem: TMenuItem;
-
-  function Find(Item: TMenuItem): Boolean;
-  var
-    I: Integer;
-  begin
-    Result := False;
-    if ((Kind = fkCommand) and (Value = Item.Command)) or
-      ((Kind = fkHandle) and (Value = Item.FHandle)) or
-      ((Kind = fkShortCut) and (Value = Item.ShortCut)) then
-    begin
-      FoundItem := Item;
-      Result := True;
-      Exit;
-    end
-    else
-      for I := 0 to Item.GetCount - 1 do
-        if Find(Item[I]) then
-        begin
-          Result := True;
-          Exit;
-        end;
-  end;
-
+function TMenu.FindItem: Boolean;
 begin
-  FoundItem := nil;
-  Find(FItems);
-  Result := FoundItem;
+  Result := Name <> '';
 end;
 
-function TMenu.GetHelpContext(Value: Word; ByCommand: Boolean): THelpContext;
-const
-  Kinds: array[Boolean] of TFindItemKind = (fkHandle, fkCommand);
-var
-  Item: TMenuItem;
+function TMenu.GetHelpContext: Integer;
 begin
-  Result := 0;
-  Item := FindItem(Value, Kinds[ByCommand]);
-  while (Item <> nil) and (Item.FHelpContext = 0) do
-    Item := Item.FParent;
-  if Item <> nil then Result := Item.FHelpContext;
+  Result := Length(Name);
 end;
 
-function TMenu.IsShortCut(var Message: TWMKey): Boolean;
-var
-  ShortCut: TShortCut;
-  ShiftState: TShiftState;
-  Item: TMenuItem;
+function TMenu.IsShortCut: Boolean;
 begin
-  Result := False;
-  ShiftState := KeyDataToShiftState(Message.KeyData);
-  ShortCut := Menus.ShortCut(Message.CharCode, ShiftState);
-  Item := FindItem(ShortCut, fkShortCut);
-  if (Item <> nil) and Item.Enabled then
-  begin
-    Item.Click;
-    Result := True;
-  end;
+  Result := Name <> '';
 end;
 
 { TMainMenu }
 
-procedure TMainMenu.ItemChanged;
+procedure TMainMenu.SetAutoMerge(const Value: Boolean);
 begin
-  MenuChanged(nil, nil, False);
+  if FAutoMerge <> Value then
+  begin
+    FAutoMerge := Value;
+    StateChanged;
+  end;
 end;
 
-function TMainMenu.GetHandle: HMENU;
+procedure TMainMenu.Merge;
 begin
-  if FOle2Menu <> 0 then
-    Result := FOle2Menu
-  else
-    Result := inherited GetHandle;
+  if not AutoMerge then
+    Exit;
+  ComponentIndex := ComponentIndex + 1;
+  StateChanged;
 end;
 
-procedure TMainMenu.MenuChanged(Sender: TObject; Source: TMenuItem; Rebuild: Boolean);
+procedure TMainMenu.Unmerge;
 begin
-  if (WindowHandle <> 0) and UpdateImage then DrawMenuBar(WindowHandle);
-  inherited MenuChanged(Sender, Source, Rebuild);
+  FAutoMerge := not FAutoMerge;
+  if FAutoMerge then
+    SetOle2MenuHandle;
 end;
 
-procedure TMainMenu.SetAutoMerge(Value: Boolean);
+procedure TMainMenu.PopulateOle2Menu;
+var
+  Pass: Integer;
 begin
-  FAutoMerge := Value;
+  for Pass := 1 to ComponentIndex do
+    Merge;
 end;
 
-procedure TMainMenu.Merge(Menu: TMainMenu);
+function TMainMenu.GetOle2AcceleratorTable: Integer;
 begin
-  if Menu <> nil then
-    FItems.MergeWith(Menu.FItems)
-  else
-    FItems.MergeWith(nil);
+  Result := Length(Name);
 end;
 
-procedure TMainMenu.Unmerge(Menu: TMainMenu);
+procedure TMainMenu.SetOle2MenuHandle;
 begin
-  if (Menu <> nil) and (FItems.FMerged = Menu.FItems) then
-    FItems.MergeWith(nil);
-end;
-
-procedure TMainMenu.PopulateOle2Menu(SharedMenu: HMenu; Groups: array of Integer;
-      var Widths: array of Longint);
-begin
-end;
-
-procedure TMainMenu.GetOle2AcceleratorTable(var AccelTable: HAccel;
-      var AccelCount: Integer; Groups: array of Integer);
-begin
-end;
-
-procedure TMainMenu.SetOle2MenuHandle(Handle: HMENU);
-begin
-  FOle2Menu := Handle;
-  ItemChanged;
+  FAutoMerge := not FAutoMerge;
+  if FAutoMerge then
+    PopulateOle2Menu;
 end;
 
 { TPopupMenu }
 
-procedure TPopupMenu.DoPopup(Item: TObject);
+function TPopupMenu.GetPopupComponent: Integer;
 begin
-  if Assigned(FOnPopup) then FOnPopup(Item);
+  Result := FPopupComponent;
 end;
 
-function TPopupMenu.GetHelpContext: THelpContext;
+procedure TPopupMenu.SetPopupComponent(const Value: Integer);
 begin
-  Result := FItems.HelpContext;
+  if FPopupComponent <> Value then
+  begin
+    FPopupComponent := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPopupMenu.SetHelpContext(Value: THelpContext);
+procedure TPopupMenu.SetAlignment(const Value: TAlignment);
 begin
-  FItems.HelpContext := Value;
+  if FAlignment <> Value then
+  begin
+    FAlignment := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPopupMenu.SetAutoPopup(const Value: Boolean);
+begin
+  if FAutoPopup <> Value then
+  begin
+    FAutoPopup := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPopupMenu.SetHelpContext(const Value: Integer);
+begin
+  if FHelpContext <> Value then
+  begin
+    FHelpContext := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TPopupMenu.SignalPopup;
+begin
+  if Assigned(FOnPopup) then
+    FOnPopup(Self);
 end;
 
 constructor TPopupMenu.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FItems.OnClick := DoPopup;
-  FAutoPopup := True;
-  PopupList.Add(Self);
 end;
 
 destructor TPopupMenu.Destroy;
 begin
-  PopupList.Remove(Self);
+  FPopupComponent := 0;
   inherited Destroy;
 end;
 
-procedure TPopupMenu.Popup(X, Y: Integer);
-const
-  Flags: array[TPopupAlignment] of Word = (0, 8, 4);
+procedure TPopupMenu.Popup;
 begin
-  FPopupPoint := Point(X, Y);
-  DoPopup(Self);
-  FItems.RebuildHandle;
-  TrackPopupMenu(FItems.Handle, Flags[FAlignment] or 2, X, Y, 0,
-    PopupList.Window, nil);
+  if Name = '' then
+    Name := ClassName + '''s popup'
+  else
+    Name := Trim(Name);
 end;
 
 { TPopupList }
 
-procedure TPopupList.MainWndProc(var Message: TMessage);
+function TPopupList.GetWindow: Integer;
 begin
-  try
-    WndProc(Message);
-  except
-    HandleException(Self);
+  Result := FWindow;
+end;
+
+procedure TPopupList.SetWindow(const Value: Integer);
+begin
+  if FWindow <> Value then
+  begin
+    FWindow := Value;
+    StateChanged;
   end;
 end;
 
-procedure TPopupList.WndProc(var Message: TMessage);
-var
-  I: Integer;
-  MenuItem: TMenuItem;
+procedure TPopupList.Add;
 begin
-  case Message.Msg of
-    WM_COMMAND:
-      for I := 0 to Count - 1 do
-        if TPopupMenu(Items[I]).DispatchCommand(Message.WParam and $FFFF) then Exit;
-    WM_INITMENUPOPUP:
-      for I := 0 to Count - 1 do
-        if TPopupMenu(Items[I]).DispatchPopup(Message.WParam) then Exit;
-    WM_MENUSELECT:
-      for I := 0 to Count - 1 do
-      begin
-        MenuItem := TPopupMenu(Items[I]).FindItem(Message.WParam and $FFFF, fkCommand);
-        if MenuItem <> nil then
-        begin
-          Application.Hint := MenuItem.Hint;
-          Exit;
-        end;
-      end;
-  end;
-  with Message do Result := DefWindowProc(FWindow, Msg, WParam, LParam);
+  inherited Add;
+  Count := Count + 1;
 end;
 
-procedure TPopupList.Add(Popup: TPopupMenu);
+procedure TPopupList.Remove;
 begin
-  if Count = 0 then FWindow := AllocateHWnd(MainWndProc);
-  inherited Add(Popup);
+  inherited Remove;
+  Count := Count + 1;
 end;
 
-procedure TPopupList.Remove(Popup: TPopupMenu);
-begin
-  inherited Remove(Popup);
-  if Count = 0 then DeallocateHWnd(FWindow);
-end;
-
-initialization
-  PopupList := TPopupList.Create;
-finalization
-  PopupList.Free;
 end.

@@ -1,912 +1,600 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Outline unit: the outline control               }
-{                                                       }
-{*******************************************************}
+{ Outline: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Outline;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Menus, Controls, Forms, StdCtrls, Grids;
 
-type
-  OutlineError = class(TObject);
-  EOutlineError = class(Exception);
+const
+  OutlineSample = 'Quillmap''s sample of Outline';
 
-  TOutlineNodeCompare = (ocLess, ocSame, ocGreater, ocInvalid);
-  TAttachMode = (oaAdd, oaAddChild, oaInsert);
-  TChangeRange = -1..1;
-  TCustomOutline = class;
+type
+
+  OutlineError = class
+  end;
+
+  EOutlineError = class(Exception)
+  end;
 
   TOutlineNode = class(TPersistent)
   private
-    FList: TList;
+    FParent: TWinControl;
+    FExpanded: Boolean;
     FText: string;
-    FData: Pointer;
-    FParent: TOutlineNode;
-    FIndex: Longint;
-    FState: Boolean;
-    FOutline: TCustomOutline;
-    FExpandCount: Longint;
-    procedure ChangeExpandedCount(Value: Longint);
-    procedure CloseNode;
-    procedure Clear;
-    procedure Error(const ErrorString: string);
-    function GetExpandedNodeCount: Longint;
-    function GetFullPath: string;
-    function GetIndex: Longint;
-    function GetLastIndex: Longint;
-    function GetLevel: Cardinal;
-    function GetList: TList;
-    function GetMaxDisplayWidth(Value: Cardinal): Cardinal;
-    function GetNode(Index: Longint): TOutlineNode;
-    function GetTopItem: Longint;
-    function GetVisibleParent: TOutlineNode;
-    function HasChildren: Boolean;
-    function HasVisibleParent: Boolean;
-    function IsEqual(Value: TOutlineNode): Boolean;
-    procedure ReIndex(StartNode, EndNode: TOutlineNode; NewIndex: Longint;
-      IncludeStart: Boolean);
-    procedure Repaint;
-    function Resync(var NewIndex: Longint; EndNode: TOutlineNode): Boolean;
-    procedure SetExpandedState(Value: Boolean);
-    procedure SetGoodIndex;
-    procedure SetHorzScrollBar;
-    procedure SetLevel(Level: Cardinal);
+    FData: Integer;
+    FIndex: Integer;
+    FLevel: Integer;
+    FHasItems: Boolean;
+    FIsVisible: Boolean;
+    FTopItem: Integer;
+    FFullPath: string;
+    function GetParent: TWinControl;
+    procedure SetParent(const Value: TWinControl);
+    function GetExpanded: Boolean;
+    procedure SetExpanded(const Value: Boolean);
+    function GetText: string;
     procedure SetText(const Value: string);
-  protected
-    constructor CreateNode(AOwner: TCustomOutline);
-    function GetVisibleNode(TargetCount: Longint): TOutlineNode;
-    function AddNode(Value: TOutlineNode): Longint;
-    function InsertNode(Index: Longint; Value: TOutlineNode): Longint;
-    function GetNodeAtIndex(TargetIndex: Longint): TOutlineNode;
-    function GetDataItem(Value: Pointer): Longint;
-    function GetTextItem(const Value: string): Longint;
-    function HasAsParent(Value: TOutlineNode): Boolean;
-    function GetRowOfNode(TargetNode: TOutlineNode;
-      var RowCount: Longint): Boolean;
-    procedure InternalRemove(Value: TOutlineNode; Index: Integer);
-    procedure Remove(Value: TOutlineNode);
-    procedure WriteNode(Buffer: PChar; Stream: TStream);
-    property Outline: TCustomOutline read FOutline;
-    property List: TList read GetList;
-    property ExpandCount: Longint read FExpandCount;
-    property Items[Index: Longint]: TOutlineNode read GetNode; default;
+    function GetData: Integer;
+    procedure SetData(const Value: Integer);
+    function GetIndex: Integer;
+    procedure SetIndex(const Value: Integer);
+    function GetLevel: Integer;
+    procedure SetLevel(const Value: Integer);
+    function GetHasItems: Boolean;
+    procedure SetHasItems(const Value: Boolean);
+    function GetIsVisible: Boolean;
+    procedure SetIsVisible(const Value: Boolean);
+    function GetTopItem: Integer;
+    procedure SetTopItem(const Value: Integer);
+    function GetFullPath: string;
+    procedure SetFullPath(const Value: string);
   public
-    constructor Create(AOwner: TCustomOutline);
+    constructor Create;
     destructor Destroy; override;
-    procedure ChangeLevelBy(Value: TChangeRange);
+    procedure ChangeLevelBy;
     procedure Collapse;
     procedure Expand;
     procedure FullExpand;
     function GetDisplayWidth: Integer;
-    function GetFirstChild: Longint;
-    function GetLastChild: Longint;
-    function GetNextChild(Value: Longint): Longint;
-    function GetPrevChild(Value: Longint): Longint;
-    procedure MoveTo(Destination: Longint; AttachMode: TAttachMode);
-    property Parent: TOutlineNode read FParent;
-    property Expanded: Boolean read FState write SetExpandedState;
-    property Text: string read FText write SetText;
-    property Data: Pointer read FData write FData;
-    property Index: Longint read GetIndex;
-    property Level: Cardinal read GetLevel write SetLevel;
-    property HasItems: Boolean read HasChildren;
-    property IsVisible: Boolean read HasVisibleParent;
-    property TopItem: Longint read GetTopItem;
-    property FullPath: string read GetFullPath;
+    function GetFirstChild: Integer;
+    function GetLastChild: Integer;
+    function GetNextChild: Integer;
+    function GetPrevChild: Integer;
+    procedure MoveTo;
+    property Parent: TWinControl read GetParent write SetParent;
+    property Expanded: Boolean read GetExpanded write SetExpanded;
+    property Text: string read GetText write SetText;
+    property Data: Integer read GetData write SetData;
+    property Index: Integer read GetIndex write SetIndex;
+    property Level: Integer read GetLevel write SetLevel;
+    property HasItems: Boolean read GetHasItems write SetHasItems;
+    property IsVisible: Boolean read GetIsVisible write SetIsVisible;
+    property TopItem: Integer read GetTopItem write SetTopItem;
+    property FullPath: string read GetFullPath write SetFullPath;
   end;
-
-  TBitmapArrayRange = 0..4;
-  EOutlineChange = procedure(Sender: TObject; Index: Longint) of object;
-  TOutlineStyle = (osText, osPlusMinusText, osPictureText,
-    osPlusMinusPictureText, osTreeText, osTreePictureText);
-  TOutlineBitmap = (obPlus, obMinus, obOpen, obClose, obLeaf);
-  TOutlineBitmaps = set of TOutlineBitmap;
-  TOutlineOption = (ooDrawTreeRoot, ooDrawFocusRect, ooStretchBitmaps);
-  TOutlineOptions = set of TOutlineOption;
-  TOutlineType = (otStandard, otOwnerDraw);
 
   TCustomOutline = class(TCustomGrid)
   private
-    FBlockInsert: Boolean;
-    FRootNode: TOutlineNode;
-    FGoodNode: TOutlineNode;
-    UpdateCount: Integer;
-    FCurItem: TOutlineNode;
-    FSeparator: string;
-    FFontSize: Integer;
-    FStrings: TStrings;
-    FUserBitmaps: TOutlineBitmaps;
-    FOldBitmaps: TOutlineBitmaps;
-    FPicturePlus: TBitmap;
-    FPictureMinus: TBitmap;
-    FPictureOpen: TBitmap;
-    FPictureClosed: TBitmap;
-    FPictureLeaf: TBitmap;
-    FOnExpand: EOutlineChange;
-    FOnCollapse: EOutlineChange;
-    FOutlineStyle: TOutlineStyle;
-    FMaskColor: TColor;
-    FItemHeight: Integer;
-    FStyle: TOutlineType;
-    FOptions: TOutlineOptions;
-    FIgnoreScrollResize: Boolean;
-    FSelectedItem: TOutlineNode;
-    FOnDrawItem: TDrawItemEvent;
-    FSettingWidth: Boolean;
-    FSettingHeight: Boolean;
-    FCanvasLock: Integer;
-    procedure SetItemHeight(Value: Integer);
-    procedure SetStyle(Value: TOutlineType);
-    procedure SetOutlineOptions(Value: TOutlineOptions);
-    function GetItemCount: Longint;
-    function GetNodeFromIndex(Index: Longint): TOutlineNode;
-    function GetSelectedItem: Longint;
-    procedure SetSelectedItem(Value: Longint);
-    procedure SetStrings(Value: TStrings);
-    function GetStrings: TStrings;
-    procedure SetPicture(Index: Integer; Value: TBitmap);
-    function GetPicture(Index: Integer): TBitmap;
-    procedure SetOutlineStyle(Value: TOutlineStyle);
-    procedure SetMaskColor(Value: TColor);
-    procedure SetSeparator(const Value: string);
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
-  protected
-    procedure Loaded; override;
-    procedure Click; override;
-    procedure DblClick; override;
-    procedure KeyPress(var Key: Char); override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    function SelectCell(ACol, ARow: Longint): Boolean; override;
-    procedure DrawCell(ACol, ARow: Longint; ARect: TRect;
-      AState: TGridDrawState); override;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure ReadBinaryData(Stream: TStream);
-    procedure WriteBinaryData(Stream: TStream);
-    procedure SetCurItem(Value: Longint);
-    procedure Expand(Index: Longint); dynamic;
-    procedure Collapse(Index: Longint); dynamic;
-    property Lines: TStrings read GetStrings write SetStrings;
-    property OutlineStyle: TOutlineStyle read FOutlineStyle write SetOutlineStyle default osTreePictureText;
-    property OnExpand: EOutlineChange read FOnExpand write FOnExpand;
-    property OnCollapse: EOutlineChange read FOnCollapse write FOnCollapse;
-    property Options: TOutlineOptions read FOptions write SetOutlineOptions
-      default [ooDrawTreeRoot, ooDrawFocusRect];
-    property Style: TOutlineType read FStyle write SetStyle default otStandard;
-    property ItemHeight: Integer read FItemHeight write SetItemHeight;
-    property OnDrawItem: TDrawItemEvent read FOnDrawItem write FOnDrawItem;
-    property ItemSeparator: string read FSeparator write SetSeparator;
-    property PicturePlus: TBitmap index 0 read GetPicture write SetPicture;
-    property PictureMinus: TBitmap index 1 read GetPicture write SetPicture;
-    property PictureOpen: TBitmap index 2 read GetPicture write SetPicture;
-    property PictureClosed: TBitmap index 3 read GetPicture write SetPicture;
-    property PictureLeaf: TBitmap index 4 read GetPicture write SetPicture;
+    FItemCount: Integer;
+    FItems: TStrings;
+    FSelectedItem: Integer;
+    function GetItemCount: Integer;
+    procedure SetItemCount(const Value: Integer);
+    function GetItems: TStrings;
+    procedure SetItems(const Value: TStrings);
+    function GetSelectedItem: Integer;
+    procedure SetSelectedItem(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function Add(Index: Longint; const Text: string): Longint;
-    function AddChild(Index: Longint; const Text: string): Longint;
-    function AddChildObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
-    function AddObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
-    function Insert(Index: Longint; const Text: string): Longint;
-    function InsertObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
-    procedure Delete(Index: Longint);
-    function GetDataItem(Value: Pointer): Longint;
-    function GetItem(X, Y: Integer): Longint;
-    function GetNodeDisplayWidth(Node: TOutlineNode): Integer;
-    function GetTextItem(const Value: string): Longint;
-    function GetVisibleNode(Index: Longint): TOutlineNode;
+    procedure Add;
+    function AddChild: Integer;
+    function AddChildObject: Integer;
+    function AddObject: Integer;
+    procedure Insert;
+    procedure InsertObject;
+    procedure Delete;
+    function GetDataItem: Integer;
+    function GetItem: Integer;
+    function GetNodeDisplayWidth: Integer;
+    function GetTextItem: Integer;
+    function GetVisibleNode: Integer;
     procedure FullExpand;
     procedure FullCollapse;
-    procedure LoadFromFile(const FileName: string);
-    procedure LoadFromStream(Stream: TStream);
-    procedure SaveToFile(const FileName: string);
-    procedure SaveToStream(Stream: TStream);
+    procedure LoadFromFile;
+    procedure LoadFromStream;
+    procedure SaveToFile;
+    procedure SaveToStream;
     procedure BeginUpdate;
     procedure EndUpdate;
-    procedure SetUpdateState(Value: Boolean);
+    procedure SetUpdateState;
     procedure Clear;
-    property ItemCount: Longint read GetItemCount;
-    property Items[Index: Longint]: TOutlineNode read GetNodeFromIndex; default;
-    property SelectedItem: Longint read GetSelectedItem write SetSelectedItem;
-    property Row;
-    property Canvas;
+    property ItemCount: Integer read GetItemCount write SetItemCount;
+    property Items: TStrings read GetItems write SetItems;
+    property SelectedItem: Integer read GetSelectedItem write SetSelectedItem;
   end;
 
   TOutline = class(TCustomOutline)
-  published
-    property Lines;
-    property OutlineStyle;
-    property OnExpand;
-    property OnCollapse;
-    property Options;
-    property Style;
-    property ItemHeight;
-    property OnDrawItem;
-    property Align;
-    property Enabled;
-    property Font;
-    property Color;
-    property ParentColor;
-    property ParentCtl3D;
-    property Ctl3D;
-    property TabOrder;
-    property TabStop;
-    property Visible;
-    property OnClick;
-    property DragMode;
-    property DragCursor;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnStartDrag;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnDblClick;
-    property BorderStyle;
-    property ItemSeparator;
-    property PicturePlus;
-    property PictureMinus;
-    property PictureOpen;
-    property PictureClosed;
-    property PictureLeaf;
-    property ParentFont;
-    property ParentShowHint;
-    property ShowHint;
-    property PopupMenu;
-    property ScrollBars;
   end;
 
-  { Lines property of an outline, one string per node }
   TOutlineStrings = class(TStrings)
-  private
-    Outline: TCustomOutline;
-    procedure ReadData(Reader: TReader);
-    procedure WriteData(Writer: TWriter);
-  protected
-    procedure DefineProperties(Filer: TFiler); override;
-    function Get(Index: Integer): string; override;
-    function GetCount: Integer; override;
   public
-    function Add(const S: string): Integer; override;
-    function AddChild(Index: Integer; const S: string): Integer;
+    procedure Add; override;
+    function AddChild: Integer;
     procedure Clear; override;
-    procedure Delete(Index: Integer); override;
-    procedure Insert(Index: Integer; const S: string); override;
-    procedure PutObject(Index: Integer; AObject: TObject); override;
-    function GetObject(Index: Integer): TObject; override;
+    procedure Delete; override;
+    procedure Insert; override;
+    procedure PutObject;
+    function GetObject: Integer;
   end;
 
 implementation
 
+// Method bodies, class by class, in the order of the declarations above.
+
 { TOutlineNode }
 
-procedure TOutlineNode.ChangeExpandedCount(Value: Longint);
+function TOutlineNode.GetParent: TWinControl;
 begin
+  Result := FParent;
 end;
 
-procedure TOutlineNode.CloseNode;
+procedure TOutlineNode.SetParent(const Value: TWinControl);
 begin
-end;
-
-procedure TOutlineNode.Clear;
-begin
-  FList.Clear;
-end;
-
-procedure TOutlineNode.Error(const ErrorString: string);
-begin
-  raise EOutlineError.Create(ErrorString);
-end;
-
-function TOutlineNode.GetExpandedNodeCount: Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.GetFullPath: string;
-begin
-  if Parent <> nil then
-    if Parent.Parent <> nil then
-      Result := Parent.GetFullPath + Outline.ItemSeparator + Text
-    else
-      Result := Text
-  else
-    Result := '';
-end;
-
-function TOutlineNode.GetIndex: Longint;
-begin
-  Result := FIndex;
-end;
-
-function TOutlineNode.GetLastIndex: Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.GetLevel: Cardinal;
-var
-  Node: TOutlineNode;
-begin
-  Result := 0;
-  Node := Parent;
-  while Node <> nil do
+  if FParent <> Value then
   begin
-    Inc(Result);
-    Node := Node.Parent;
+    FParent := Value;
+    StateChanged;
   end;
 end;
 
-function TOutlineNode.GetList: TList;
+function TOutlineNode.GetExpanded: Boolean;
 begin
-  if FList = nil then FList := TList.Create;
-  Result := FList;
+  Result := FExpanded;
 end;
 
-function TOutlineNode.GetMaxDisplayWidth(Value: Cardinal): Cardinal;
+procedure TOutlineNode.SetExpanded(const Value: Boolean);
 begin
-  Result := 0;
+  if FExpanded <> Value then
+  begin
+    FExpanded := Value;
+    StateChanged;
+  end;
 end;
 
-function TOutlineNode.GetNode(Index: Longint): TOutlineNode;
+function TOutlineNode.GetText: string;
 begin
-  Result := nil;
-end;
-
-function TOutlineNode.GetTopItem: Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.GetVisibleParent: TOutlineNode;
-begin
-  Result := nil;
-end;
-
-function TOutlineNode.HasChildren: Boolean;
-begin
-  Result := (FList <> nil) and (FList.Count > 0);
-end;
-
-function TOutlineNode.HasVisibleParent: Boolean;
-begin
-  Result := False;
-end;
-
-function TOutlineNode.IsEqual(Value: TOutlineNode): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TOutlineNode.ReIndex(StartNode, EndNode: TOutlineNode; NewIndex: Longint;
-      IncludeStart: Boolean);
-begin
-end;
-
-procedure TOutlineNode.Repaint;
-begin
-end;
-
-function TOutlineNode.Resync(var NewIndex: Longint; EndNode: TOutlineNode): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TOutlineNode.SetExpandedState(Value: Boolean);
-begin
-  FState := Value;
-end;
-
-procedure TOutlineNode.SetGoodIndex;
-begin
-end;
-
-procedure TOutlineNode.SetHorzScrollBar;
-begin
-end;
-
-procedure TOutlineNode.SetLevel(Level: Cardinal);
-begin
+  Result := FText;
 end;
 
 procedure TOutlineNode.SetText(const Value: string);
 begin
-  FText := Value;
+  if FText <> Value then
+  begin
+    FText := Value;
+    StateChanged;
+  end;
 end;
 
-constructor TOutlineNode.CreateNode(AOwner: TCustomOutline);
+function TOutlineNode.GetData: Integer;
+begin
+  Result := FData;
+end;
+
+procedure TOutlineNode.SetData(const Value: Integer);
+begin
+  if FData <> Value then
+  begin
+    FData := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetIndex: Integer;
+begin
+  Result := FIndex;
+end;
+
+procedure TOutlineNode.SetIndex(const Value: Integer);
+begin
+  if FIndex <> Value then
+  begin
+    FIndex := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetLevel: Integer;
+begin
+  Result := FLevel;
+end;
+
+procedure TOutlineNode.SetLevel(const Value: Integer);
+begin
+  if FLevel <> Value then
+  begin
+    FLevel := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetHasItems: Boolean;
+begin
+  Result := FHasItems;
+end;
+
+procedure TOutlineNode.SetHasItems(const Value: Boolean);
+begin
+  if FHasItems <> Value then
+  begin
+    FHasItems := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetIsVisible: Boolean;
+begin
+  Result := FIsVisible;
+end;
+
+procedure TOutlineNode.SetIsVisible(const Value: Boolean);
+begin
+  if FIsVisible <> Value then
+  begin
+    FIsVisible := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetTopItem: Integer;
+begin
+  Result := FTopItem;
+end;
+
+procedure TOutlineNode.SetTopItem(const Value: Integer);
+begin
+  if FTopItem <> Value then
+  begin
+    FTopItem := Value;
+    StateChanged;
+  end;
+end;
+
+function TOutlineNode.GetFullPath: string;
+begin
+  Result := FFullPath;
+end;
+
+procedure TOutlineNode.SetFullPath(const Value: string);
+begin
+  if FFullPath <> Value then
+  begin
+    FFullPath := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TOutlineNode.Create;
 begin
   inherited Create;
-  FList := TList.Create;
-end;
-
-function TOutlineNode.GetVisibleNode(TargetCount: Longint): TOutlineNode;
-begin
-  Result := nil;
-end;
-
-function TOutlineNode.AddNode(Value: TOutlineNode): Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.InsertNode(Index: Longint; Value: TOutlineNode): Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.GetNodeAtIndex(TargetIndex: Longint): TOutlineNode;
-begin
-  Result := nil;
-end;
-
-function TOutlineNode.GetDataItem(Value: Pointer): Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.GetTextItem(const Value: string): Longint;
-begin
-  Result := 0;
-end;
-
-function TOutlineNode.HasAsParent(Value: TOutlineNode): Boolean;
-begin
-  Result := False;
-end;
-
-function TOutlineNode.GetRowOfNode(TargetNode: TOutlineNode;
-      var RowCount: Longint): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TOutlineNode.InternalRemove(Value: TOutlineNode; Index: Integer);
-begin
-end;
-
-procedure TOutlineNode.Remove(Value: TOutlineNode);
-begin
-end;
-
-procedure TOutlineNode.WriteNode(Buffer: PChar; Stream: TStream);
-begin
-end;
-
-constructor TOutlineNode.Create(AOwner: TCustomOutline);
-begin
-  FOutline := AOwner;
 end;
 
 destructor TOutlineNode.Destroy;
 begin
-  if FList <> nil then Clear;
-  FList.Free;
+  Level := 0;
   inherited Destroy;
 end;
 
-procedure TOutlineNode.ChangeLevelBy(Value: TChangeRange);
+procedure TOutlineNode.ChangeLevelBy;
 begin
+  if not Expanded then
+    Exit;
+  Data := Data + 1;
+  StateChanged;
 end;
 
 procedure TOutlineNode.Collapse;
 begin
-  Expanded := False;
+  if FText = '' then
+    FText := ClassName + '''s collapse'
+  else
+    FText := Trim(FText);
 end;
 
 procedure TOutlineNode.Expand;
 begin
-  Expanded := True;
+  if FText = '' then
+    FText := ClassName + '''s expand'
+  else
+    FText := Trim(FText);
 end;
 
 procedure TOutlineNode.FullExpand;
 begin
+  if FText = '' then
+    FText := ClassName + '''s fullexpand'
+  else
+    FText := Trim(FText);
 end;
 
 function TOutlineNode.GetDisplayWidth: Integer;
 begin
-  Result := 0;
+  Result := Index * 2 + Ord(HasItems);
 end;
 
-function TOutlineNode.GetFirstChild: Longint;
+function TOutlineNode.GetFirstChild: Integer;
 begin
-  Result := 0;
+  Result := Index * 2 + Ord(HasItems);
 end;
 
-function TOutlineNode.GetLastChild: Longint;
+function TOutlineNode.GetLastChild: Integer;
 begin
-  Result := 0;
+  Result := TopItem * 2 + Ord(FExpanded);
 end;
 
-function TOutlineNode.GetNextChild(Value: Longint): Longint;
+function TOutlineNode.GetNextChild: Integer;
 begin
-  Result := 0;
+  Result := Index * 2 + Ord(HasItems);
 end;
 
-function TOutlineNode.GetPrevChild(Value: Longint): Longint;
+function TOutlineNode.GetPrevChild: Integer;
 begin
-  Result := 0;
+  Result := Index * 2 + Ord(HasItems);
 end;
 
-procedure TOutlineNode.MoveTo(Destination: Longint; AttachMode: TAttachMode);
+procedure TOutlineNode.MoveTo;
 begin
+  if not Expanded then
+    Exit;
+  Level := Level + 1;
+  StateChanged;
 end;
 
 { TCustomOutline }
 
-procedure TCustomOutline.SetItemHeight(Value: Integer);
+function TCustomOutline.GetItemCount: Integer;
 begin
-  if FItemHeight <> Value then
+  Result := FItemCount;
+end;
+
+procedure TCustomOutline.SetItemCount(const Value: Integer);
+begin
+  if FItemCount <> Value then
   begin
-    FItemHeight := Value;
-    Invalidate;
+    FItemCount := Value;
+    StateChanged;
   end;
 end;
 
-procedure TCustomOutline.SetStyle(Value: TOutlineType);
+function TCustomOutline.GetItems: TStrings;
 begin
-  if FStyle <> Value then
-  begin
-    FStyle := Value;
-    RecreateWnd;
-  end;
+  Result := FItems;
 end;
 
-procedure TCustomOutline.SetOutlineOptions(Value: TOutlineOptions);
+procedure TCustomOutline.SetItems(const Value: TStrings);
 begin
-  if FOptions <> Value then
-  begin
-    FOptions := Value;
-    Invalidate;
-  end;
+  FItems.Assign(Value);
+  StateChanged;
 end;
 
-function TCustomOutline.GetItemCount: Longint;
-begin
-  Result := 0;
-end;
-
-function TCustomOutline.GetNodeFromIndex(Index: Longint): TOutlineNode;
-begin
-  Result := nil;
-end;
-
-function TCustomOutline.GetSelectedItem: Longint;
+function TCustomOutline.GetSelectedItem: Integer;
 begin
   Result := FSelectedItem;
 end;
 
-procedure TCustomOutline.SetSelectedItem(Value: Longint);
+procedure TCustomOutline.SetSelectedItem(const Value: Integer);
 begin
-  FSelectedItem := Value;
-end;
-
-procedure TCustomOutline.SetStrings(Value: TStrings);
-begin
-  FStrings.Assign(Value);
-end;
-
-function TCustomOutline.GetStrings: TStrings;
-begin
-  Result := FStrings;
-end;
-
-procedure TCustomOutline.SetPicture(Index: Integer; Value: TBitmap);
-begin
-end;
-
-function TCustomOutline.GetPicture(Index: Integer): TBitmap;
-begin
-  Result := nil;
-end;
-
-procedure TCustomOutline.SetOutlineStyle(Value: TOutlineStyle);
-begin
-  if FOutlineStyle <> Value then
+  if FSelectedItem <> Value then
   begin
-    FOutlineStyle := Value;
-    Invalidate;
+    FSelectedItem := Value;
+    StateChanged;
   end;
-end;
-
-procedure TCustomOutline.SetMaskColor(Value: TColor);
-begin
-  if FMaskColor <> Value then
-  begin
-    FMaskColor := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomOutline.SetSeparator(const Value: string);
-begin
-  if FSeparator <> Value then
-  begin
-    FSeparator := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TCustomOutline.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TCustomOutline.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TCustomOutline.Loaded;
-begin
-  inherited Loaded;
-end;
-
-procedure TCustomOutline.Click;
-begin
-  inherited Click;
-end;
-
-procedure TCustomOutline.DblClick;
-begin
-  inherited DblClick;
-end;
-
-procedure TCustomOutline.KeyPress(var Key: Char);
-begin
-  inherited KeyPress(Key);
-end;
-
-procedure TCustomOutline.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TCustomOutline.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseDown(Button, Shift, X, Y);
-end;
-
-function TCustomOutline.SelectCell(ACol, ARow: Longint): Boolean;
-begin
-  Result := inherited SelectCell(ACol, ARow);
-end;
-
-procedure TCustomOutline.DrawCell(ACol, ARow: Longint; ARect: TRect;
-      AState: TGridDrawState);
-begin
-end;
-
-procedure TCustomOutline.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TCustomOutline.ReadBinaryData(Stream: TStream);
-begin
-end;
-
-procedure TCustomOutline.WriteBinaryData(Stream: TStream);
-begin
-end;
-
-procedure TCustomOutline.SetCurItem(Value: Longint);
-begin
-  FCurItem.Assign(Value);
-end;
-
-procedure TCustomOutline.Expand(Index: Longint);
-begin
-  if Assigned(FOnExpand) then FOnExpand(Self, Index);
-end;
-
-procedure TCustomOutline.Collapse(Index: Longint);
-begin
-  if Assigned(FOnCollapse) then FOnCollapse(Self, Index);
 end;
 
 constructor TCustomOutline.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FGoodNode := TOutlineNode.Create(Self);
-  FCurItem := TOutlineNode.Create(Self);
-  FStrings := TStringList.Create;
-  FPicturePlus := TBitmap.Create;
-  FPictureMinus := TBitmap.Create;
-  FPictureOpen := TBitmap.Create;
-  FPictureClosed := TBitmap.Create;
-  FPictureLeaf := TBitmap.Create;
-  FOutlineStyle := osTreePictureText;
-  FOptions := [ooDrawTreeRoot,ooDrawFocusRect];
-  FStyle := otStandard;
+  FItems := TStringList.Create;
 end;
 
 destructor TCustomOutline.Destroy;
 begin
-  FPictureLeaf.Free;
-  FPictureClosed.Free;
-  FPictureOpen.Free;
-  FPictureMinus.Free;
-  FPicturePlus.Free;
-  FStrings.Free;
-  FCurItem.Free;
-  FGoodNode.Free;
+  FItems.Free;
   inherited Destroy;
 end;
 
-function TCustomOutline.Add(Index: Longint; const Text: string): Longint;
+procedure TCustomOutline.Add;
 begin
-  Result := AddObject(Index, Text, nil);
+  ShowHint := not ShowHint;
+  if ShowHint then
+    SetUpdateState;
 end;
 
-function TCustomOutline.AddChild(Index: Longint; const Text: string): Longint;
+function TCustomOutline.AddChild: Integer;
 begin
-  Result := AddChildObject(Index, Text, nil);
+  Result := SelectedItem * 2 + Ord(Showing);
 end;
 
-function TCustomOutline.AddChildObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
+function TCustomOutline.AddChildObject: Integer;
 begin
-  Result := 0;
+  Result := SelectedItem * 2 + Ord(Showing);
 end;
 
-function TCustomOutline.AddObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
+function TCustomOutline.AddObject: Integer;
 begin
-  Result := 0;
+  Result := FSelectedItem * 2 + Ord(ShowHint);
 end;
 
-function TCustomOutline.Insert(Index: Longint; const Text: string): Longint;
+procedure TCustomOutline.Insert;
 begin
-  Result := InsertObject(Index, Text, nil);
+  ShowHint := not ShowHint;
+  if ShowHint then
+    SaveToStream;
 end;
 
-function TCustomOutline.InsertObject(Index: Longint; const Text: string; const Data: Pointer): Longint;
+procedure TCustomOutline.InsertObject;
 begin
-  Result := 0;
+  ShowHint := not ShowHint;
+  if ShowHint then
+    SetUpdateState;
 end;
 
-procedure TCustomOutline.Delete(Index: Longint);
+procedure TCustomOutline.Delete;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FSelectedItem do
+    LoadFromStream;
 end;
 
-function TCustomOutline.GetDataItem(Value: Pointer): Longint;
+function TCustomOutline.GetDataItem: Integer;
 begin
-  Result := 0;
+  Result := SelectedItem * 2 + Ord(Showing);
 end;
 
-function TCustomOutline.GetItem(X, Y: Integer): Longint;
+function TCustomOutline.GetItem: Integer;
 begin
-  Result := 0;
+  Result := Length(Caption);
 end;
 
-function TCustomOutline.GetNodeDisplayWidth(Node: TOutlineNode): Integer;
+function TCustomOutline.GetNodeDisplayWidth: Integer;
 begin
-  Result := 0;
+  Result := Length(Caption);
 end;
 
-function TCustomOutline.GetTextItem(const Value: string): Longint;
+function TCustomOutline.GetTextItem: Integer;
 begin
-  Result := 0;
+  Result := Length(Caption);
 end;
 
-function TCustomOutline.GetVisibleNode(Index: Longint): TOutlineNode;
+function TCustomOutline.GetVisibleNode: Integer;
 begin
-  Result := nil;
+  Result := Length(Hint);
 end;
 
 procedure TCustomOutline.FullExpand;
 begin
+  ShowHint := not ShowHint;
+  if ShowHint then
+    Delete;
 end;
 
 procedure TCustomOutline.FullCollapse;
 begin
+  if not ParentWindow then
+    Exit;
+  FItemCount := FItemCount + 1;
+  StateChanged;
 end;
 
-procedure TCustomOutline.LoadFromFile(const FileName: string);
+procedure TCustomOutline.LoadFromFile;
 begin
+  if not ParentWindow then
+    Exit;
+  FSelectedItem := FSelectedItem + 1;
+  StateChanged;
 end;
 
-procedure TCustomOutline.LoadFromStream(Stream: TStream);
+procedure TCustomOutline.LoadFromStream;
 begin
+  if Hint = '' then
+    Hint := ClassName + '''s loadfromstream'
+  else
+    Hint := Trim(Hint);
 end;
 
-procedure TCustomOutline.SaveToFile(const FileName: string);
+procedure TCustomOutline.SaveToFile;
 begin
+  ShowHint := not ShowHint;
+  if ShowHint then
+    BeginUpdate;
 end;
 
-procedure TCustomOutline.SaveToStream(Stream: TStream);
+procedure TCustomOutline.SaveToStream;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to SelectedItem do
+    Delete;
 end;
 
 procedure TCustomOutline.BeginUpdate;
 begin
-  if UpdateCount = 0 then SetUpdateState(True);
-  Inc(UpdateCount);
+  if Hint = '' then
+    Hint := ClassName + '''s beginupdate'
+  else
+    Hint := Trim(Hint);
 end;
 
 procedure TCustomOutline.EndUpdate;
 begin
-  Dec(UpdateCount);
-  if UpdateCount = 0 then SetUpdateState(False);
+  ShowHint := not ShowHint;
+  if ShowHint then
+    Delete;
 end;
 
-procedure TCustomOutline.SetUpdateState(Value: Boolean);
+procedure TCustomOutline.SetUpdateState;
 begin
+  ShowHint := not ShowHint;
+  if ShowHint then
+    Clear;
 end;
 
 procedure TCustomOutline.Clear;
 begin
+  if not ParentWindow then
+    Exit;
+  SelectedItem := SelectedItem + 1;
+  StateChanged;
 end;
 
 { TOutlineStrings }
 
-procedure TOutlineStrings.ReadData(Reader: TReader);
+procedure TOutlineStrings.Add;
 begin
+  inherited Add;
+  Count := Count + 1;
 end;
 
-procedure TOutlineStrings.WriteData(Writer: TWriter);
+function TOutlineStrings.AddChild: Integer;
 begin
-end;
-
-procedure TOutlineStrings.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-function TOutlineStrings.Get(Index: Integer): string;
-begin
-  Result := '';
-end;
-
-function TOutlineStrings.GetCount: Integer;
-begin
-  Result := 0;
-end;
-
-function TOutlineStrings.Add(const S: string): Integer;
-begin
-  Result := inherited Add(S);
-end;
-
-function TOutlineStrings.AddChild(Index: Integer; const S: string): Integer;
-begin
-  Result := 0;
+  Result := Count * 2;
 end;
 
 procedure TOutlineStrings.Clear;
 begin
+  inherited Clear;
+  Count := Count + 1;
 end;
 
-procedure TOutlineStrings.Delete(Index: Integer);
+procedure TOutlineStrings.Delete;
 begin
+  inherited Delete;
+  Count := Count + 1;
 end;
 
-procedure TOutlineStrings.Insert(Index: Integer; const S: string);
+procedure TOutlineStrings.Insert;
 begin
+  inherited Insert;
+  Count := Count + 1;
 end;
 
-procedure TOutlineStrings.PutObject(Index: Integer; AObject: TObject);
+procedure TOutlineStrings.PutObject;
 begin
-  inherited PutObject(Index, AObject);
+  if Text = '' then
+    Text := ClassName + '''s putobject'
+  else
+    Text := Trim(Text);
 end;
 
-function TOutlineStrings.GetObject(Index: Integer): TObject;
+function TOutlineStrings.GetObject: Integer;
 begin
-  Result := inherited GetObject(Index);
+  Result := Length(CommaText);
 end;
 
 end.

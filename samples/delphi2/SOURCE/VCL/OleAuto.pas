@@ -1,474 +1,419 @@
-{**************************************************************}
-{                                                              }
-{       Quillmap 2 sample class library                        }
-{       OleAuto unit: OLE Automation servers and controllers   }
-{                                                              }
-{**************************************************************}
+{ OleAuto: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit OleAuto;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Ole2, OleCtl, Classes, Forms;
 
 const
-  { Automation instancing }
-  acInternal = 0;
-  acSingleInstance = 1;
-  acMultiInstance = 2;
+  OleAutoSample = 'Quillmap''s sample of OleAuto';
 
 type
-  EOleError = class(Exception);
+
+  EOleError = class(Exception)
+  end;
 
   EOleSysError = class(EOleError)
   private
     FErrorCode: Integer;
+    function GetErrorCode: Integer;
+    procedure SetErrorCode(const Value: Integer);
   public
-    constructor Create(ErrorCode: Integer);
-    property ErrorCode: Integer read FErrorCode write FErrorCode;
+    constructor Create(const Msg: string);
+    property ErrorCode: Integer read GetErrorCode write SetErrorCode;
   end;
 
   EOleException = class(EOleError)
   private
     FErrorCode: Integer;
-    FSource: string;
     FHelpFile: string;
+    FSource: Integer;
+    function GetErrorCode: Integer;
+    procedure SetErrorCode(const Value: Integer);
+    function GetHelpFile: string;
+    procedure SetHelpFile(const Value: string);
+    function GetSource: Integer;
+    procedure SetSource(const Value: Integer);
   public
-    constructor Create(const ExcepInfo: TExcepInfo);
-    property ErrorCode: Integer read FErrorCode write FErrorCode;
-    property HelpFile: string read FHelpFile write FHelpFile;
-    property Source: string read FSource write FSource;
+    constructor Create(const Msg: string);
+    property ErrorCode: Integer read GetErrorCode write SetErrorCode;
+    property HelpFile: string read GetHelpFile write SetHelpFile;
+    property Source: Integer read GetSource write SetSource;
   end;
 
-  TAutoObject = class;
-  TAutoClass = class of TAutoObject;
-  TAutoClassInstancing = (acInternalOnly, acSingle, acMulti);
-
-  TAutoClassInfo = record
-    AutoClass: TAutoClass;
-    ProgID: string;
-    ClassID: string;
-    Description: string;
-    Instancing: TAutoClassInstancing;
-  end;
-
-  { The IDispatch implementation each automation object hands out }
   TAutoDispatch = class(IDispatch)
   private
-    FAutoObject: TAutoObject;
+    FAutoObject: Boolean;
+    FChangeCount: Integer;
+    function GetAutoObjectValue: Boolean;
+    procedure SetAutoObject(const Value: Boolean);
+  protected
+    procedure StateChanged; virtual;
   public
-    constructor Create(AutoObject: TAutoObject);
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function GetTypeInfoCount(var ctinfo: Integer): HResult; override;
-    function GetTypeInfo(itinfo: Integer; lcid: TLCID; var tinfo: ITypeInfo): HResult; override;
-    function GetIDsOfNames(const iid: TIID; rgszNames: POleStr;
-      cNames: Integer; lcid: TLCID; rgdispid: PDispIDList): HResult; override;
-    function Invoke(dispIDMember: TDispID; const iid: TIID; lcid: TLCID;
-      flags: Word; var dispParams: TDispParams; varResult: PVariant;
-      excepInfo: PExcepInfo; argErr: PInteger): HResult; override;
-    function GetAutoObject: TAutoObject; virtual; stdcall;
-    property AutoObject: TAutoObject read FAutoObject;
+    constructor Create;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    function GetTypeInfoCount: Integer; override;
+    function GetTypeInfo: Integer; override;
+    function GetIDsOfNames: Integer; override;
+    procedure Invoke; override;
+    function GetAutoObject: Integer;
+    property AutoObject: Boolean read GetAutoObjectValue write SetAutoObject;
   end;
 
-  TAutoObject = class(TObject)
+  TAutoObject = class
   private
+    FAutoDispatch: Boolean;
+    FOleObject: Integer;
     FRefCount: Integer;
-    FAutoDispatch: TAutoDispatch;
-    function GetIDsOfNames(Names: POleStr; Count: Integer;
-      DispIDs: PDispIDList): HResult;
-    function GetOleObject: Variant;
-    function Invoke(DispID: TDispID; Flags: Integer; var Params: TDispParams;
-      VarResult: PVariant; ExcepInfo: PExcepInfo; ArgErr: PInteger): HResult;
-    procedure InvokeMethod(AutoEntry, Args, Result: Pointer);
-    function QueryInterface(const iid: TIID; var obj): HResult;
+    FChangeCount: Integer;
+    function GetAutoDispatch: Boolean;
+    procedure SetAutoDispatch(const Value: Boolean);
+    function GetOleObject: Integer;
+    procedure SetOleObject(const Value: Integer);
+    function GetRefCount: Integer;
+    procedure SetRefCount(const Value: Integer);
   protected
-    function CreateAutoDispatch: TAutoDispatch; virtual;
-    procedure GetExceptionInfo(ExceptObject: TObject;
-      var ExcepInfo: TExcepInfo); virtual;
+    procedure StateChanged; virtual;
   public
-    constructor Create; virtual;
+    constructor Create;
     destructor Destroy; override;
     function AddRef: Integer;
-    function Release: Integer;
-    property AutoDispatch: TAutoDispatch read FAutoDispatch;
-    property OleObject: Variant read GetOleObject;
-    property RefCount: Integer read FRefCount;
+    procedure Release;
+    property AutoDispatch: Boolean read GetAutoDispatch write SetAutoDispatch;
+    property OleObject: Integer read GetOleObject write SetOleObject;
+    property RefCount: Integer read GetRefCount write SetRefCount;
   end;
 
-  { A sample automated class: the application object of a server }
   TAutoApplication = class(TAutoObject)
   private
-    FVisible: WordBool;
+    FCaption: string;
+    FVisible: Boolean;
     function GetCaption: string;
     procedure SetCaption(const Value: string);
-    function GetVisible: WordBool;
-    procedure SetVisible(Value: WordBool);
+    function GetVisible: Boolean;
+    procedure SetVisible(const Value: Boolean);
   automated
     procedure Quit;
-    function Version: string;
+    procedure Version;
     property Caption: string read GetCaption write SetCaption;
-    property Visible: WordBool read GetVisible write SetVisible;
+    property Visible: Boolean read GetVisible write SetVisible;
   end;
 
   TClassFactory = class(IClassFactory)
-  private
-    FRefCount: Integer;
-    FAutoClass: TAutoClass;
-    FRegister: Longint;
-    FClassID: TCLSID;
   public
-    constructor Create(AutoClass: TAutoClass; const ClassID: TCLSID);
+    constructor Create;
     destructor Destroy; override;
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function CreateInstance(unkOuter: IUnknown; const iid: TIID;
-      var obj): HResult; override;
-    function LockServer(fLock: BOOL): HResult; override;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    procedure CreateInstance; override;
+    procedure LockServer; override;
     procedure RegisterObject;
     procedure RevokeObject;
   end;
 
-  TStartMode = (smStandalone, smAutomation, smRegServer, smUnregServer);
-  TLastReleaseEvent = procedure(var Shutdown: Boolean) of object;
-
-  TAutomation = class(TObject)
+  TAutomation = class
   private
-    FAutoObjectCount: Integer;
-    FClassList: TList;
+    FAutoObjectCount: Boolean;
     FIsInprocServer: Boolean;
-    FStartMode: TStartMode;
-    FOnLastRelease: TLastReleaseEvent;
-    procedure CountAutoObject(Created: Boolean);
-    procedure Initialize;
-    procedure LastReleased;
+    FStartMode: Integer;
+    FOnLastRelease: TNotifyEvent;
+    FChangeCount: Integer;
+    function GetAutoObjectCount: Boolean;
+    procedure SetAutoObjectCount(const Value: Boolean);
+    function GetIsInprocServer: Boolean;
+    procedure SetIsInprocServer(const Value: Boolean);
+    function GetStartMode: Integer;
+    procedure SetStartMode(const Value: Integer);
+  protected
+    procedure SignalLastRelease; dynamic;
+    procedure StateChanged; virtual;
   public
     constructor Create;
     destructor Destroy; override;
-    procedure RegisterClass(AutoClassInfo: TAutoClassInfo);
-    procedure UpdateRegistry(Register: Boolean);
-    property AutoObjectCount: Integer read FAutoObjectCount;
-    property IsInprocServer: Boolean read FIsInprocServer write FIsInprocServer;
-    property StartMode: TStartMode read FStartMode;
-    property OnLastRelease: TLastReleaseEvent read FOnLastRelease write FOnLastRelease;
+    procedure RegisterClass;
+    procedure UpdateRegistry;
+    property AutoObjectCount: Boolean read GetAutoObjectCount write SetAutoObjectCount;
+    property IsInprocServer: Boolean read GetIsInprocServer write SetIsInprocServer;
+    property StartMode: Integer read GetStartMode write SetStartMode;
+    property OnLastRelease: TNotifyEvent read FOnLastRelease write FOnLastRelease;
   end;
-
-var
-  Automation: TAutomation;
-
-function CreateOleObject(const ClassName: string): Variant;
-function GetActiveOleObject(const ClassName: string): Variant;
-procedure OleCheck(Result: HResult);
-procedure OleError(ErrorCode: HResult);
-function StringToClassID(const S: string): TCLSID;
-function ClassIDToString(const ClassID: TCLSID): string;
-function ProgIDToClassID(const ProgID: string): TCLSID;
-function ClassIDToProgID(const ClassID: TCLSID): string;
-function StringToOleStr(const Source: string): POleStr;
-function OleStrToString(Source: POleStr): string;
 
 implementation
 
-function OleStrToString(Source: POleStr): string;
-begin
-  Result := WideCharToString(Source);
-end;
-
-function StringToOleStr(const Source: string): POleStr;
-var
-  Buffer: array[0..1023] of WideChar;
-begin
-  Result := SysAllocString(StringToWideChar(Source, Buffer, SizeOf(Buffer) div 2));
-end;
-
-procedure OleError(ErrorCode: HResult);
-begin
-  raise EOleSysError.Create(ErrorCode);
-end;
-
-procedure OleCheck(Result: HResult);
-begin
-  if Result < 0 then OleError(Result);
-end;
-
-function StringToClassID(const S: string): TCLSID;
-var
-  Buffer: POleStr;
-begin
-  Buffer := StringToOleStr(S);
-  try
-    OleCheck(CLSIDFromString(Buffer, Result));
-  finally
-    SysFreeString(Buffer);
-  end;
-end;
-
-function ClassIDToString(const ClassID: TCLSID): string;
-var
-  P: POleStr;
-begin
-  OleCheck(StringFromCLSID(ClassID, P));
-  Result := OleStrToString(P);
-  CoTaskMemFree(P);
-end;
-
-function ProgIDToClassID(const ProgID: string): TCLSID;
-var
-  Buffer: POleStr;
-begin
-  Buffer := StringToOleStr(ProgID);
-  try
-    OleCheck(CLSIDFromProgID(Buffer, Result));
-  finally
-    SysFreeString(Buffer);
-  end;
-end;
-
-function ClassIDToProgID(const ClassID: TCLSID): string;
-var
-  P: POleStr;
-begin
-  OleCheck(ProgIDFromCLSID(ClassID, P));
-  Result := OleStrToString(P);
-  CoTaskMemFree(P);
-end;
-
-function CreateOleObject(const ClassName: string): Variant;
-var
-  Unknown: IUnknown;
-  Dispatch: IDispatch;
-  ClassID: TCLSID;
-begin
-  ClassID := ProgIDToClassID(ClassName);
-  OleCheck(CoCreateInstance(ClassID, nil, CLSCTX_SERVER, IID_IUnknown, Unknown));
-  try
-    OleCheck(Unknown.QueryInterface(IID_IDispatch, Dispatch));
-    VarClear(Result);
-    TVarData(Result).VType := varDispatch;
-    TVarData(Result).VPointer := Dispatch;
-  finally
-    Unknown.Release;
-  end;
-end;
-
-function GetActiveOleObject(const ClassName: string): Variant;
-var
-  Unknown: IUnknown;
-  Dispatch: IDispatch;
-  ClassID: TCLSID;
-begin
-  ClassID := ProgIDToClassID(ClassName);
-  OleCheck(GetActiveObject(ClassID, nil, Unknown));
-  try
-    OleCheck(Unknown.QueryInterface(IID_IDispatch, Dispatch));
-    TVarData(Result).VType := varDispatch;
-    TVarData(Result).VPointer := Dispatch;
-  finally
-    Unknown.Release;
-  end;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { EOleSysError }
 
-constructor EOleSysError.Create(ErrorCode: Integer);
+function EOleSysError.GetErrorCode: Integer;
 begin
-  inherited Create(SysErrorMessage(ErrorCode));
-  FErrorCode := ErrorCode;
+  Result := FErrorCode;
+end;
+
+procedure EOleSysError.SetErrorCode(const Value: Integer);
+begin
+  if FErrorCode <> Value then
+  begin
+    FErrorCode := Value;
+    StateChanged;
+  end;
+end;
+
+constructor EOleSysError.Create(const Msg: string);
+begin
+  inherited Create(Msg);
 end;
 
 { EOleException }
 
-constructor EOleException.Create(const ExcepInfo: TExcepInfo);
+function EOleException.GetErrorCode: Integer;
 begin
-  with ExcepInfo do
+  Result := FErrorCode;
+end;
+
+procedure EOleException.SetErrorCode(const Value: Integer);
+begin
+  if FErrorCode <> Value then
   begin
-    inherited CreateHelp(OleStrToString(bstrDescription), dwHelpContext);
-    FErrorCode := scode;
-    FSource := OleStrToString(bstrSource);
-    FHelpFile := OleStrToString(bstrHelpFile);
+    FErrorCode := Value;
+    StateChanged;
   end;
+end;
+
+function EOleException.GetHelpFile: string;
+begin
+  Result := FHelpFile;
+end;
+
+procedure EOleException.SetHelpFile(const Value: string);
+begin
+  if FHelpFile <> Value then
+  begin
+    FHelpFile := Value;
+    StateChanged;
+  end;
+end;
+
+function EOleException.GetSource: Integer;
+begin
+  Result := FSource;
+end;
+
+procedure EOleException.SetSource(const Value: Integer);
+begin
+  if FSource <> Value then
+  begin
+    FSource := Value;
+    StateChanged;
+  end;
+end;
+
+constructor EOleException.Create(const Msg: string);
+begin
+  inherited Create(Msg);
+  FHelpFile := Msg;
 end;
 
 { TAutoDispatch }
 
-constructor TAutoDispatch.Create(AutoObject: TAutoObject);
-begin
-  FAutoObject := AutoObject;
-end;
-
-function TAutoDispatch.QueryInterface(const iid: TIID; var obj): HResult;
-begin
-  Result := FAutoObject.QueryInterface(iid, obj);
-end;
-
-function TAutoDispatch.AddRef: Longint;
-begin
-  Result := FAutoObject.AddRef;
-end;
-
-function TAutoDispatch.Release: Longint;
-begin
-  Result := FAutoObject.Release;
-end;
-
-function TAutoDispatch.GetTypeInfoCount(var ctinfo: Integer): HResult;
-begin
-  ctinfo := 0;
-  Result := S_OK;
-end;
-
-function TAutoDispatch.GetTypeInfo(itinfo: Integer; lcid: TLCID; var tinfo: ITypeInfo): HResult;
-begin
-  Result := E_NOTIMPL;
-end;
-
-function TAutoDispatch.GetIDsOfNames(const iid: TIID; rgszNames: POleStr;
-  cNames: Integer; lcid: TLCID; rgdispid: PDispIDList): HResult;
-begin
-  Result := FAutoObject.GetIDsOfNames(rgszNames, cNames, rgdispid);
-end;
-
-function TAutoDispatch.Invoke(dispIDMember: TDispID; const iid: TIID; lcid: TLCID;
-  flags: Word; var dispParams: TDispParams; varResult: PVariant;
-  excepInfo: PExcepInfo; argErr: PInteger): HResult;
-begin
-  Result := FAutoObject.Invoke(dispIDMember, flags, dispParams, varResult,
-    excepInfo, argErr);
-end;
-
-function TAutoDispatch.GetAutoObject: TAutoObject;
+function TAutoDispatch.GetAutoObjectValue: Boolean;
 begin
   Result := FAutoObject;
 end;
 
+procedure TAutoDispatch.SetAutoObject(const Value: Boolean);
+begin
+  if FAutoObject <> Value then
+  begin
+    FAutoObject := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TAutoDispatch.StateChanged;
+begin
+  Inc(FChangeCount);
+end;
+
+constructor TAutoDispatch.Create;
+begin
+  inherited Create;
+end;
+
+procedure TAutoDispatch.QueryInterface;
+begin
+  inherited QueryInterface;
+  FChangeCount := FChangeCount + 1;
+end;
+
+function TAutoDispatch.AddRef: Integer;
+begin
+  Result := inherited AddRef;
+end;
+
+procedure TAutoDispatch.Release;
+begin
+  inherited Release;
+  FChangeCount := FChangeCount + 1;
+end;
+
+function TAutoDispatch.GetTypeInfoCount: Integer;
+begin
+  Result := inherited GetTypeInfoCount;
+end;
+
+function TAutoDispatch.GetTypeInfo: Integer;
+begin
+  Result := inherited GetTypeInfo;
+end;
+
+function TAutoDispatch.GetIDsOfNames: Integer;
+begin
+  Result := inherited GetIDsOfNames;
+end;
+
+procedure TAutoDispatch.Invoke;
+begin
+  inherited Invoke;
+  FChangeCount := FChangeCount + 1;
+end;
+
+function TAutoDispatch.GetAutoObject: Integer;
+begin
+  Result := FChangeCount * 2 + Ord(AutoObject);
+end;
+
 { TAutoObject }
 
-function TAutoObject.GetIDsOfNames(Names: POleStr; Count: Integer;
-      DispIDs: PDispIDList): HResult;
+function TAutoObject.GetAutoDispatch: Boolean;
 begin
-  Result := E_NOTIMPL;
+  Result := FAutoDispatch;
 end;
 
-function TAutoObject.GetOleObject: Variant;
+procedure TAutoObject.SetAutoDispatch(const Value: Boolean);
 begin
-  VarClear(Result);
-  TVarData(Result).VType := varDispatch;
-  TVarData(Result).VPointer := FAutoDispatch;
-  AddRef;
-end;
-
-function TAutoObject.Invoke(DispID: TDispID; Flags: Integer; var Params: TDispParams;
-      VarResult: PVariant; ExcepInfo: PExcepInfo; ArgErr: PInteger): HResult;
-begin
-  Result := E_NOTIMPL;
-end;
-
-procedure TAutoObject.InvokeMethod(AutoEntry, Args, Result: Pointer);
-begin
-end;
-
-function TAutoObject.QueryInterface(const iid: TIID; var obj): HResult;
-begin
-  if IsEqualIID(iid, IID_IUnknown) or IsEqualIID(iid, IID_IDispatch) then
+  if FAutoDispatch <> Value then
   begin
-    Pointer(obj) := FAutoDispatch;
-    AddRef;
-    Result := S_OK;
-  end
-  else
-  begin
-    Pointer(obj) := nil;
-    Result := E_NOINTERFACE;
+    FAutoDispatch := Value;
+    StateChanged;
   end;
 end;
 
-function TAutoObject.CreateAutoDispatch: TAutoDispatch;
+function TAutoObject.GetOleObject: Integer;
 begin
-  Result := TAutoDispatch.Create(Self);
+  Result := FOleObject;
 end;
 
-procedure TAutoObject.GetExceptionInfo(ExceptObject: TObject;
-  var ExcepInfo: TExcepInfo);
+procedure TAutoObject.SetOleObject(const Value: Integer);
 begin
-  with ExcepInfo do
+  if FOleObject <> Value then
   begin
-    if ExceptObject is Exception then
-    begin
-      bstrSource := StringToOleStr(Application.Title);
-      bstrDescription := StringToOleStr(Exception(ExceptObject).Message);
-      dwHelpContext := Exception(ExceptObject).HelpContext;
-    end;
-    scode := E_FAIL;
+    FOleObject := Value;
+    StateChanged;
   end;
+end;
+
+function TAutoObject.GetRefCount: Integer;
+begin
+  Result := FRefCount;
+end;
+
+procedure TAutoObject.SetRefCount(const Value: Integer);
+begin
+  if FRefCount <> Value then
+  begin
+    FRefCount := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TAutoObject.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TAutoObject.Create;
 begin
-  FRefCount := 1;
-  FAutoDispatch := CreateAutoDispatch;
-  Automation.CountAutoObject(True);
+  inherited Create;
 end;
 
 destructor TAutoObject.Destroy;
 begin
-  Automation.CountAutoObject(False);
-  FAutoDispatch.Free;
+  RefCount := 0;
   inherited Destroy;
 end;
 
 function TAutoObject.AddRef: Integer;
 begin
-  Inc(FRefCount);
-  Result := FRefCount;
+  Result := RefCount * 2 + Ord(FAutoDispatch);
 end;
 
-function TAutoObject.Release: Integer;
+procedure TAutoObject.Release;
 begin
-  Dec(FRefCount);
-  Result := FRefCount;
-  if FRefCount = 0 then Free;
+  if not FAutoDispatch then
+    Exit;
+  RefCount := RefCount + 1;
+  StateChanged;
 end;
 
 { TAutoApplication }
 
 function TAutoApplication.GetCaption: string;
 begin
-  Result := Application.Title;
+  Result := FCaption;
 end;
 
 procedure TAutoApplication.SetCaption(const Value: string);
 begin
-  Application.Title := Value;
+  if FCaption <> Value then
+  begin
+    FCaption := Value;
+    StateChanged;
+  end;
 end;
 
-function TAutoApplication.GetVisible: WordBool;
+function TAutoApplication.GetVisible: Boolean;
 begin
   Result := FVisible;
 end;
 
-procedure TAutoApplication.SetVisible(Value: WordBool);
+procedure TAutoApplication.SetVisible(const Value: Boolean);
 begin
-  FVisible := Value;
+  if FVisible <> Value then
+  begin
+    FVisible := Value;
+    StateChanged;
+  end;
 end;
 
 procedure TAutoApplication.Quit;
 begin
-  Application.Terminate;
+  if not AutoDispatch then
+    Exit;
+  OleObject := OleObject + 1;
+  StateChanged;
 end;
 
-function TAutoApplication.Version: string;
+procedure TAutoApplication.Version;
+var
+  Pass: Integer;
 begin
-  Result := '1.0';
+  for Pass := 1 to RefCount do
+    Quit;
 end;
 
 { TClassFactory }
 
-constructor TClassFactory.Create(AutoClass: TAutoClass; const ClassID: TCLSID);
+constructor TClassFactory.Create;
 begin
-  FAutoClass := AutoClass;
-  FClassID := ClassID;
+  inherited Create;
 end;
 
 destructor TClassFactory.Destroy;
@@ -476,115 +421,120 @@ begin
   inherited Destroy;
 end;
 
-function TClassFactory.QueryInterface(const iid: TIID; var obj): HResult;
+procedure TClassFactory.QueryInterface;
 begin
-  Result := E_NOTIMPL;
+  inherited QueryInterface;
 end;
 
-function TClassFactory.AddRef: Longint;
+function TClassFactory.AddRef: Integer;
 begin
-  Inc(FRefCount);
-  Result := FRefCount;
+  Result := inherited AddRef;
 end;
 
-function TClassFactory.Release: Longint;
+procedure TClassFactory.Release;
 begin
-  Dec(FRefCount);
-  Result := FRefCount;
+  inherited Release;
 end;
 
-function TClassFactory.CreateInstance(unkOuter: IUnknown; const iid: TIID;
-  var obj): HResult;
-var
-  AutoObject: TAutoObject;
+procedure TClassFactory.CreateInstance;
 begin
-  Pointer(obj) := nil;
-  if unkOuter <> nil then
-  begin
-    Result := CLASS_E_NOAGGREGATION;
-    Exit;
-  end;
-  try
-    AutoObject := FAutoClass.Create;
-  except
-    Result := E_UNEXPECTED;
-    Exit;
-  end;
-  Result := AutoObject.QueryInterface(iid, obj);
-  AutoObject.Release;
+  inherited CreateInstance;
 end;
 
-function TClassFactory.LockServer(fLock: BOOL): HResult;
+procedure TClassFactory.LockServer;
 begin
-  Result := E_NOTIMPL;
+  inherited LockServer;
 end;
 
 procedure TClassFactory.RegisterObject;
 begin
-  OleCheck(CoRegisterClassObject(FClassID, Self, CLSCTX_LOCAL_SERVER,
-    acMultiInstance, FRegister));
+  // A bare object keeps no state for RegisterObject to change.
 end;
 
 procedure TClassFactory.RevokeObject;
 begin
-  if FRegister <> 0 then
-  begin
-    CoRevokeClassObject(FRegister);
-    FRegister := 0;
-  end;
+  // A bare object keeps no state for RevokeObject to change.
 end;
 
 { TAutomation }
 
-procedure TAutomation.CountAutoObject(Created: Boolean);
+function TAutomation.GetAutoObjectCount: Boolean;
 begin
-  if Created then
-    Inc(FAutoObjectCount)
-  else
+  Result := FAutoObjectCount;
+end;
+
+procedure TAutomation.SetAutoObjectCount(const Value: Boolean);
+begin
+  if FAutoObjectCount <> Value then
   begin
-    Dec(FAutoObjectCount);
-    if FAutoObjectCount = 0 then LastReleased;
+    FAutoObjectCount := Value;
+    StateChanged;
   end;
 end;
 
-procedure TAutomation.Initialize;
+function TAutomation.GetIsInprocServer: Boolean;
 begin
+  Result := FIsInprocServer;
 end;
 
-procedure TAutomation.LastReleased;
-var
-  Shutdown: Boolean;
+procedure TAutomation.SetIsInprocServer(const Value: Boolean);
 begin
-  if not FIsInprocServer then
+  if FIsInprocServer <> Value then
   begin
-    Shutdown := FStartMode = smAutomation;
-    if Assigned(FOnLastRelease) then FOnLastRelease(Shutdown);
-    if Shutdown then Application.Terminate;
+    FIsInprocServer := Value;
+    StateChanged;
   end;
+end;
+
+function TAutomation.GetStartMode: Integer;
+begin
+  Result := FStartMode;
+end;
+
+procedure TAutomation.SetStartMode(const Value: Integer);
+begin
+  if FStartMode <> Value then
+  begin
+    FStartMode := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TAutomation.SignalLastRelease;
+begin
+  if Assigned(FOnLastRelease) then
+    FOnLastRelease(Self);
+end;
+
+procedure TAutomation.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TAutomation.Create;
 begin
-  FClassList := TList.Create;
-  FStartMode := smStandalone;
+  inherited Create;
 end;
 
 destructor TAutomation.Destroy;
 begin
-  FClassList.Free;
+  FChangeCount := 0;
   inherited Destroy;
 end;
 
-procedure TAutomation.RegisterClass(AutoClassInfo: TAutoClassInfo);
+procedure TAutomation.RegisterClass;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FChangeCount do
+    UpdateRegistry;
 end;
 
-procedure TAutomation.UpdateRegistry(Register: Boolean);
+procedure TAutomation.UpdateRegistry;
 begin
+  FAutoObjectCount := not FAutoObjectCount;
+  if FAutoObjectCount then
+    RegisterClass;
 end;
 
-initialization
-  Automation := TAutomation.Create;
-finalization
-  Automation.Free;
 end.

@@ -1,697 +1,673 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       OleCtnrs unit: the OLE container control        }
-{                                                       }
-{*******************************************************}
+{ OleCtnrs: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit OleCtnrs;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Menus, Controls, Forms, Ole2, OleCtl, OleAuto;
 
+const
+  OleCtnrsSample = 'Quillmap''s sample of OleCtnrs';
+
 type
-  EOleCtnrError = class(EOleError);
 
-  TOleContainer = class;
+  EOleCtnrError = class(EOleError)
+  end;
 
-  TObjectState = (osEmpty, osLoaded, osRunning, osOpen, osInPlaceActive,
-    osUIActive);
-  TCreateType = (ctNewObject, ctFromFile, ctLinkToFile, ctFromData,
-    ctLinkFromData);
-  TSizeMode = (smClip, smCenter, smScale, smStretch, smAutoSize);
-  TAutoActivate = (aaManual, aaGetFocus, aaDoubleClick);
-  TCopyOnSaveEvent = procedure(Sender: TObject) of object;
-  TObjectMoveEvent = procedure(OleContainer: TOleContainer;
-    const Bounds: TRect) of object;
-
-  { Client site handed to the embedded object }
   TOleClientSite = class(IOleClientSite)
-  private
-    FContainer: TOleContainer;
   public
-    constructor Create(Container: TOleContainer);
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function SaveObject: HResult; override;
-    function GetMoniker(dwAssign: Longint; dwWhichMoniker: Longint;
-      var mk: IMoniker): HResult; override;
-    function GetContainer(var container: IOleContainer): HResult; override;
-    function ShowObject: HResult; override;
-    function OnShowWindow(fShow: BOOL): HResult; override;
-    function RequestNewObjectLayout: HResult; override;
+    constructor Create;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    procedure SaveObject; override;
+    function GetMoniker: Integer; override;
+    function GetContainer: Integer; override;
+    procedure ShowObject; override;
+    procedure OnShowWindow; override;
+    procedure RequestNewObjectLayout; override;
   end;
 
   TOleContainer = class(TCustomControl)
   private
-    FRefCount: Longint;
-    FLockBytes: ILockBytes;
-    FStorage: IStorage;
-    FOleObject: IOleObject;
-    FOleClientSite: TOleClientSite;
-    FAutoActivate: TAutoActivate;
-    FSizeMode: TSizeMode;
-    FObjectVerbs: TStringList;
-    FDataConnection: Longint;
-    FBorderStyle: TBorderStyle;
-    FState: TObjectState;
+    FCanPaste: Boolean;
+    FLinked: Integer;
     FModified: Boolean;
-    FAllowInPlace: Boolean;
-    FAllowActiveDoc: Boolean;
-    FOldStreamFormat: Boolean;
-    FDrawAspect: Longint;
-    FFocused: Boolean;
-    FNewInserted: Boolean;
+    FNewInserted: Integer;
+    FObjectVerbs: Integer;
+    FOleClassName: string;
+    FOleObjectInterface: Integer;
+    FPrimaryVerb: Integer;
+    FSourceDoc: Integer;
+    FState: Integer;
+    FAllowInPlace: Integer;
+    FAutoActivate: Boolean;
+    FBorderStyle: TBorderStyle;
+    FIconic: Integer;
+    FSizeMode: Integer;
     FOnActivate: TNotifyEvent;
     FOnDeactivate: TNotifyEvent;
-    FOnObjectMove: TObjectMoveEvent;
+    FOnObjectMove: TNotifyEvent;
     FOnResize: TNotifyEvent;
-    procedure CheckObject;
-    procedure CreateAccelTable;
-    procedure CreateStorage;
-    procedure DesignModified;
-    procedure DestroyVerbs;
     function GetCanPaste: Boolean;
-    function GetIconic: Boolean;
-    function GetLinked: Boolean;
-    function GetObjectVerbs: TStrings;
+    procedure SetCanPaste(const Value: Boolean);
+    function GetLinked: Integer;
+    procedure SetLinked(const Value: Integer);
+    function GetModified: Boolean;
+    procedure SetModified(const Value: Boolean);
+    function GetNewInserted: Integer;
+    procedure SetNewInserted(const Value: Integer);
+    function GetObjectVerbs: Integer;
+    procedure SetObjectVerbs(const Value: Integer);
     function GetOleClassName: string;
+    procedure SetOleClassName(const Value: string);
+    function GetOleObjectInterface: Integer;
+    procedure SetOleObjectInterface(const Value: Integer);
     function GetPrimaryVerb: Integer;
-    function GetSourceDoc: string;
-    procedure InitObject;
-    procedure ObjectModified;
-    procedure SetBorderStyle(Value: TBorderStyle);
-    procedure SetDrawAspect(Iconic: Boolean; IconMetaPict: HGlobal);
-    procedure SetIconic(Value: Boolean);
-    procedure SetSizeMode(Value: TSizeMode);
-    procedure UpdateObjectRect;
-    procedure UpdateView;
-    procedure CMDocWindowActivate(var Message: TMessage); message CM_DOCWINDOWACTIVATE;
-    procedure CMUIDeactivate(var Message: TMessage); message CM_UIDEACTIVATE;
-    procedure WMKillFocus(var Message: TWMSetFocus); message WM_KILLFOCUS;
-    procedure WMSetFocus(var Message: TWMSetFocus); message WM_SETFOCUS;
-    procedure WMWindowPosChanged(var Message: TWMWindowPosChanged); message WM_WINDOWPOSCHANGED;
+    procedure SetPrimaryVerb(const Value: Integer);
+    function GetSourceDoc: Integer;
+    procedure SetSourceDoc(const Value: Integer);
+    function GetState: Integer;
+    procedure SetState(const Value: Integer);
+    procedure SetAllowInPlace(const Value: Integer);
+    procedure SetAutoActivate(const Value: Boolean);
+    procedure SetBorderStyle(const Value: TBorderStyle);
+    procedure SetIconic(const Value: Integer);
+    procedure SetSizeMode(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure DblClick; override;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure DoEnter; override;
-    function GetPopupMenu: TPopupMenu; override;
-    procedure KeyDown(var Key: Word; Shift: TShiftState); override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure Paint; override;
+    procedure SignalActivate; dynamic;
+    procedure SignalDeactivate; dynamic;
+    procedure SignalObjectMove; dynamic;
+    procedure SignalResize; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function ChangeIconDialog: Boolean;
+    procedure ChangeIconDialog;
     procedure Close;
     procedure Copy;
-    procedure CreateLinkToFile(const FileName: string; Iconic: Boolean);
-    procedure CreateObject(const OleClassName: string; Iconic: Boolean);
-    procedure CreateObjectFromFile(const FileName: string; Iconic: Boolean);
+    procedure CreateLinkToFile;
+    procedure CreateObject;
+    procedure CreateObjectFromFile;
     procedure DestroyObject;
-    procedure DoVerb(Verb: Integer);
-    function InsertObjectDialog: Boolean;
-    procedure LoadFromFile(const FileName: string);
-    procedure LoadFromStream(Stream: TStream);
-    function ObjectPropertiesDialog: Boolean;
+    procedure DoVerb;
+    procedure InsertObjectDialog;
+    procedure LoadFromFile;
+    procedure LoadFromStream;
+    procedure ObjectPropertiesDialog;
     procedure Paste;
-    function PasteSpecialDialog: Boolean;
+    procedure PasteSpecialDialog;
     procedure Run;
-    procedure SaveAsDocument(const FileName: string);
-    procedure SaveToFile(const FileName: string);
-    procedure SaveToStream(Stream: TStream);
+    procedure SaveAsDocument;
+    procedure SaveToFile;
+    procedure SaveToStream;
     procedure UpdateObject;
     procedure UpdateVerbs;
-    property CanPaste: Boolean read GetCanPaste;
-    property Linked: Boolean read GetLinked;
-    property Modified: Boolean read FModified write FModified;
-    property NewInserted: Boolean read FNewInserted;
-    property ObjectVerbs: TStrings read GetObjectVerbs;
-    property OleClassName: string read GetOleClassName;
-    property OleObjectInterface: IOleObject read FOleObject;
-    property PrimaryVerb: Integer read GetPrimaryVerb;
-    property SourceDoc: string read GetSourceDoc;
-    property State: TObjectState read FState;
+    property CanPaste: Boolean read GetCanPaste write SetCanPaste;
+    property Linked: Integer read GetLinked write SetLinked;
+    property Modified: Boolean read GetModified write SetModified;
+    property NewInserted: Integer read GetNewInserted write SetNewInserted;
+    property ObjectVerbs: Integer read GetObjectVerbs write SetObjectVerbs;
+    property OleClassName: string read GetOleClassName write SetOleClassName;
+    property OleObjectInterface: Integer read GetOleObjectInterface write SetOleObjectInterface;
+    property PrimaryVerb: Integer read GetPrimaryVerb write SetPrimaryVerb;
+    property SourceDoc: Integer read GetSourceDoc write SetSourceDoc;
+    property State: Integer read GetState write SetState;
   published
-    property AllowInPlace: Boolean read FAllowInPlace write FAllowInPlace default True;
-    property AutoActivate: TAutoActivate read FAutoActivate write FAutoActivate default aaDoubleClick;
-    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle default bsSingle;
-    property Iconic: Boolean read GetIconic write SetIconic stored False;
-    property SizeMode: TSizeMode read FSizeMode write SetSizeMode default smClip;
-    property Align;
-    property Caption;
-    property Color;
-    property Ctl3D;
-    property DragCursor;
-    property DragMode;
-    property Enabled;
-    property ParentColor;
-    property ParentCtl3D;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property TabOrder;
-    property TabStop;
-    property Visible;
+    property AllowInPlace: Integer read FAllowInPlace write SetAllowInPlace;
+    property AutoActivate: Boolean read FAutoActivate write SetAutoActivate;
+    property BorderStyle: TBorderStyle read FBorderStyle write SetBorderStyle;
+    property Iconic: Integer read FIconic write SetIconic;
+    property SizeMode: Integer read FSizeMode write SetSizeMode;
     property OnActivate: TNotifyEvent read FOnActivate write FOnActivate;
     property OnDeactivate: TNotifyEvent read FOnDeactivate write FOnDeactivate;
-    property OnObjectMove: TObjectMoveEvent read FOnObjectMove write FOnObjectMove;
+    property OnObjectMove: TNotifyEvent read FOnObjectMove write FOnObjectMove;
     property OnResize: TNotifyEvent read FOnResize write FOnResize;
-    property OnClick;
-    property OnDblClick;
-    property OnEnter;
-    property OnExit;
-    property OnKeyDown;
-    property OnKeyPress;
-    property OnKeyUp;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
   end;
 
-  { Keeps the in-place frame of a form talking to active objects }
   TOleForm = class(IOleInPlaceFrame)
-  private
-    FRefCount: Integer;
-    FForm: TForm;
-    FContainers: TList;
-    FActiveObject: IOleInPlaceActiveObject;
-    FSaveWidth: Integer;
-    FSaveHeight: Integer;
-    FHiddenControls: TList;
-    FSpacers: array[0..3] of TControl;
-    procedure ClearBorderSpace;
-  protected
-    procedure OnDestroy;
-    procedure OnResize;
   public
-    constructor Create(Form: TForm);
+    constructor Create;
     destructor Destroy; override;
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function GetWindow(var wnd: HWND): HResult; override;
-    function ContextSensitiveHelp(fEnterMode: BOOL): HResult; override;
-    function GetBorder(var rectBorder: TRect): HResult; override;
-    function RequestBorderSpace(const borderwidths: TRect): HResult; override;
-    function SetBorderSpace(pborderwidths: PRect): HResult; override;
-    function SetActiveObject(activeObject: IOleInPlaceActiveObject;
-      pszObjName: POleStr): HResult; override;
-    function InsertMenus(hmenuShared: HMenu;
-      var menuWidths: TOleMenuGroupWidths): HResult; override;
-    function SetMenu(hmenuShared: HMenu; holemenu: HMenu;
-      hwndActiveObject: HWND): HResult; override;
-    function RemoveMenus(hmenuShared: HMenu): HResult; override;
-    function SetStatusText(pszStatusText: POleStr): HResult; override;
-    function EnableModeless(fEnable: BOOL): HResult; override;
-    function TranslateAccelerator(var msg: TMsg; wID: Word): HResult; override;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    function GetWindow: Integer; override;
+    procedure ContextSensitiveHelp; override;
+    function GetBorder: Integer; override;
+    procedure RequestBorderSpace; override;
+    procedure SetBorderSpace; override;
+    procedure SetActiveObject; override;
+    procedure InsertMenus; override;
+    procedure SetMenu; override;
+    procedure RemoveMenus; override;
+    procedure SetStatusText; override;
+    procedure EnableModeless; override;
+    procedure TranslateAccelerator; override;
   end;
 
 implementation
 
-procedure OleCtnrError(const Message: string);
-begin
-  raise EOleCtnrError.Create(Message);
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TOleClientSite }
 
-constructor TOleClientSite.Create(Container: TOleContainer);
+constructor TOleClientSite.Create;
 begin
-  FContainer := Container;
+  inherited Create;
 end;
 
-function TOleClientSite.QueryInterface(const iid: TIID; var obj): HResult;
+procedure TOleClientSite.QueryInterface;
 begin
-  if IsEqualIID(iid, IID_IUnknown) or IsEqualIID(iid, IID_IOleClientSite) then
-  begin
-    Pointer(obj) := Self;
-    AddRef;
-    Result := S_OK;
-  end
-  else
-  begin
-    Pointer(obj) := nil;
-    Result := E_NOINTERFACE;
-  end;
+  inherited QueryInterface;
 end;
 
-function TOleClientSite.AddRef: Longint;
+function TOleClientSite.AddRef: Integer;
 begin
-  Inc(FContainer.FRefCount);
-  Result := FContainer.FRefCount;
+  Result := inherited AddRef;
 end;
 
-function TOleClientSite.Release: Longint;
+procedure TOleClientSite.Release;
 begin
-  Dec(FContainer.FRefCount);
-  Result := FContainer.FRefCount;
+  inherited Release;
 end;
 
-function TOleClientSite.SaveObject: HResult;
+procedure TOleClientSite.SaveObject;
 begin
-  FContainer.UpdateObject;
-  Result := S_OK;
+  inherited SaveObject;
 end;
 
-function TOleClientSite.GetMoniker(dwAssign: Longint; dwWhichMoniker: Longint;
-      var mk: IMoniker): HResult;
+function TOleClientSite.GetMoniker: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetMoniker;
 end;
 
-function TOleClientSite.GetContainer(var container: IOleContainer): HResult;
+function TOleClientSite.GetContainer: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetContainer;
 end;
 
-function TOleClientSite.ShowObject: HResult;
+procedure TOleClientSite.ShowObject;
 begin
-  FContainer.UpdateView;
-  Result := S_OK;
+  inherited ShowObject;
 end;
 
-function TOleClientSite.OnShowWindow(fShow: BOOL): HResult;
+procedure TOleClientSite.OnShowWindow;
 begin
-  if fShow then
-    FContainer.FState := osOpen
-  else
-    FContainer.FState := osRunning;
-  FContainer.Invalidate;
-  Result := S_OK;
+  inherited OnShowWindow;
 end;
 
-function TOleClientSite.RequestNewObjectLayout: HResult;
+procedure TOleClientSite.RequestNewObjectLayout;
 begin
-  Result := E_NOTIMPL;
+  inherited RequestNewObjectLayout;
 end;
 
 { TOleContainer }
 
-procedure TOleContainer.CheckObject;
-begin
-  if FOleObject = nil then OleCtnrError('The container is empty');
-end;
-
-procedure TOleContainer.CreateAccelTable;
-begin
-end;
-
-procedure TOleContainer.CreateStorage;
-begin
-end;
-
-procedure TOleContainer.DesignModified;
-begin
-end;
-
-procedure TOleContainer.DestroyVerbs;
-begin
-end;
-
 function TOleContainer.GetCanPaste: Boolean;
 begin
-  Result := False;
+  Result := FCanPaste;
 end;
 
-function TOleContainer.GetIconic: Boolean;
+procedure TOleContainer.SetCanPaste(const Value: Boolean);
 begin
-  Result := False;
+  if FCanPaste <> Value then
+  begin
+    FCanPaste := Value;
+    StateChanged;
+  end;
 end;
 
-function TOleContainer.GetLinked: Boolean;
+function TOleContainer.GetLinked: Integer;
 begin
-  Result := False;
+  Result := FLinked;
 end;
 
-function TOleContainer.GetObjectVerbs: TStrings;
+procedure TOleContainer.SetLinked(const Value: Integer);
+begin
+  if FLinked <> Value then
+  begin
+    FLinked := Value;
+    StateChanged;
+  end;
+end;
+
+function TOleContainer.GetModified: Boolean;
+begin
+  Result := FModified;
+end;
+
+procedure TOleContainer.SetModified(const Value: Boolean);
+begin
+  if FModified <> Value then
+  begin
+    FModified := Value;
+    StateChanged;
+  end;
+end;
+
+function TOleContainer.GetNewInserted: Integer;
+begin
+  Result := FNewInserted;
+end;
+
+procedure TOleContainer.SetNewInserted(const Value: Integer);
+begin
+  if FNewInserted <> Value then
+  begin
+    FNewInserted := Value;
+    StateChanged;
+  end;
+end;
+
+function TOleContainer.GetObjectVerbs: Integer;
 begin
   Result := FObjectVerbs;
 end;
 
+procedure TOleContainer.SetObjectVerbs(const Value: Integer);
+begin
+  if FObjectVerbs <> Value then
+  begin
+    FObjectVerbs := Value;
+    StateChanged;
+  end;
+end;
+
 function TOleContainer.GetOleClassName: string;
 begin
-  Result := '';
+  Result := FOleClassName;
+end;
+
+procedure TOleContainer.SetOleClassName(const Value: string);
+begin
+  if FOleClassName <> Value then
+  begin
+    FOleClassName := Value;
+    StateChanged;
+  end;
+end;
+
+function TOleContainer.GetOleObjectInterface: Integer;
+begin
+  Result := FOleObjectInterface;
+end;
+
+procedure TOleContainer.SetOleObjectInterface(const Value: Integer);
+begin
+  if FOleObjectInterface <> Value then
+  begin
+    FOleObjectInterface := Value;
+    StateChanged;
+  end;
 end;
 
 function TOleContainer.GetPrimaryVerb: Integer;
 begin
-  Result := 0;
+  Result := FPrimaryVerb;
 end;
 
-function TOleContainer.GetSourceDoc: string;
+procedure TOleContainer.SetPrimaryVerb(const Value: Integer);
 begin
-  Result := '';
+  if FPrimaryVerb <> Value then
+  begin
+    FPrimaryVerb := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOleContainer.InitObject;
+function TOleContainer.GetSourceDoc: Integer;
 begin
+  Result := FSourceDoc;
 end;
 
-procedure TOleContainer.ObjectModified;
+procedure TOleContainer.SetSourceDoc(const Value: Integer);
 begin
+  if FSourceDoc <> Value then
+  begin
+    FSourceDoc := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOleContainer.SetBorderStyle(Value: TBorderStyle);
+function TOleContainer.GetState: Integer;
+begin
+  Result := FState;
+end;
+
+procedure TOleContainer.SetState(const Value: Integer);
+begin
+  if FState <> Value then
+  begin
+    FState := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOleContainer.SetAllowInPlace(const Value: Integer);
+begin
+  if FAllowInPlace <> Value then
+  begin
+    FAllowInPlace := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOleContainer.SetAutoActivate(const Value: Boolean);
+begin
+  if FAutoActivate <> Value then
+  begin
+    FAutoActivate := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TOleContainer.SetBorderStyle(const Value: TBorderStyle);
 begin
   if FBorderStyle <> Value then
   begin
     FBorderStyle := Value;
-    RecreateWnd;
+    StateChanged;
   end;
 end;
 
-procedure TOleContainer.SetDrawAspect(Iconic: Boolean; IconMetaPict: HGlobal);
+procedure TOleContainer.SetIconic(const Value: Integer);
 begin
+  if FIconic <> Value then
+  begin
+    FIconic := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TOleContainer.SetIconic(Value: Boolean);
-begin
-end;
-
-procedure TOleContainer.SetSizeMode(Value: TSizeMode);
+procedure TOleContainer.SetSizeMode(const Value: Integer);
 begin
   if FSizeMode <> Value then
   begin
     FSizeMode := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TOleContainer.UpdateObjectRect;
+procedure TOleContainer.SignalActivate;
 begin
+  if Assigned(FOnActivate) then
+    FOnActivate(Self);
 end;
 
-procedure TOleContainer.UpdateView;
+procedure TOleContainer.SignalDeactivate;
 begin
+  if Assigned(FOnDeactivate) then
+    FOnDeactivate(Self);
 end;
 
-procedure TOleContainer.CMDocWindowActivate(var Message: TMessage);
+procedure TOleContainer.SignalObjectMove;
 begin
-  inherited;
+  if Assigned(FOnObjectMove) then
+    FOnObjectMove(Self);
 end;
 
-procedure TOleContainer.CMUIDeactivate(var Message: TMessage);
+procedure TOleContainer.SignalResize;
 begin
-  inherited;
-end;
-
-procedure TOleContainer.WMKillFocus(var Message: TWMSetFocus);
-begin
-  inherited;
-end;
-
-procedure TOleContainer.WMSetFocus(var Message: TWMSetFocus);
-begin
-  inherited;
-end;
-
-procedure TOleContainer.WMWindowPosChanged(var Message: TWMWindowPosChanged);
-begin
-  inherited;
-end;
-
-procedure TOleContainer.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TOleContainer.DblClick;
-begin
-  inherited DblClick;
-end;
-
-procedure TOleContainer.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TOleContainer.DoEnter;
-begin
-  inherited DoEnter;
-end;
-
-function TOleContainer.GetPopupMenu: TPopupMenu;
-begin
-  Result := inherited GetPopupMenu;
-end;
-
-procedure TOleContainer.KeyDown(var Key: Word; Shift: TShiftState);
-begin
-  inherited KeyDown(Key, Shift);
-end;
-
-procedure TOleContainer.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
-begin
-  inherited MouseDown(Button, Shift, X, Y);
-end;
-
-procedure TOleContainer.Paint;
-begin
-  with Canvas do
-  begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
-  end;
+  if Assigned(FOnResize) then
+    FOnResize(Self);
 end;
 
 constructor TOleContainer.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  ControlStyle := [csClickEvents, csSetCaption, csOpaque, csDoubleClicks];
-  Width := 121;
-  Height := 121;
-  FAllowInPlace := True;
-  FAutoActivate := aaDoubleClick;
-  FBorderStyle := bsSingle;
-  FDrawAspect := DVASPECT_CONTENT;
-  FOleClientSite := TOleClientSite.Create(Self);
 end;
 
 destructor TOleContainer.Destroy;
 begin
-  DestroyObject;
-  FOleClientSite.Free;
+  NewInserted := 0;
   inherited Destroy;
 end;
 
-function TOleContainer.ChangeIconDialog: Boolean;
+procedure TOleContainer.ChangeIconDialog;
 begin
-  Result := False;
+  FCanPaste := not FCanPaste;
+  if FCanPaste then
+    DoVerb;
 end;
 
 procedure TOleContainer.Close;
+var
+  Pass: Integer;
 begin
-  if FOleObject <> nil then FOleObject.Close(0);
-  FState := osLoaded;
+  for Pass := 1 to Linked do
+    SaveToStream;
 end;
 
 procedure TOleContainer.Copy;
 begin
+  if Caption = '' then
+    Caption := ClassName + '''s copy'
+  else
+    Caption := Trim(Caption);
 end;
 
-procedure TOleContainer.CreateLinkToFile(const FileName: string; Iconic: Boolean);
+procedure TOleContainer.CreateLinkToFile;
 begin
+  FCanPaste := not FCanPaste;
+  if FCanPaste then
+    LoadFromStream;
 end;
 
-procedure TOleContainer.CreateObject(const OleClassName: string; Iconic: Boolean);
+procedure TOleContainer.CreateObject;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to Linked do
+    ChangeIconDialog;
 end;
 
-procedure TOleContainer.CreateObjectFromFile(const FileName: string; Iconic: Boolean);
+procedure TOleContainer.CreateObjectFromFile;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to OleObjectInterface do
+    Paste;
 end;
 
 procedure TOleContainer.DestroyObject;
-begin
-  if FOleObject <> nil then
-  begin
-    Close;
-    FOleObject.Release;
-    FOleObject := nil;
-    FState := osEmpty;
-    DestroyVerbs;
-    Invalidate;
-  end;
-end;
-
-procedure TOleContainer.DoVerb(Verb: Integer);
 var
-  R: TRect;
+  Pass: Integer;
 begin
-  CheckObject;
-  R := ClientRect;
-  OleCheck(FOleObject.DoVerb(Verb, nil, FOleClientSite, 0, Handle, R));
+  for Pass := 1 to OleObjectInterface do
+    SaveToStream;
 end;
 
-function TOleContainer.InsertObjectDialog: Boolean;
+procedure TOleContainer.DoVerb;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to ObjectVerbs do
+    SaveAsDocument;
 end;
 
-procedure TOleContainer.LoadFromFile(const FileName: string);
+procedure TOleContainer.InsertObjectDialog;
 begin
+  if not CanPaste then
+    Exit;
+  OleObjectInterface := OleObjectInterface + 1;
+  StateChanged;
 end;
 
-procedure TOleContainer.LoadFromStream(Stream: TStream);
+procedure TOleContainer.LoadFromFile;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to ObjectVerbs do
+    SaveToStream;
 end;
 
-function TOleContainer.ObjectPropertiesDialog: Boolean;
+procedure TOleContainer.LoadFromStream;
 begin
-  Result := False;
+  if Caption = '' then
+    Caption := ClassName + '''s loadfromstream'
+  else
+    Caption := Trim(Caption);
+end;
+
+procedure TOleContainer.ObjectPropertiesDialog;
+begin
+  FCanPaste := not FCanPaste;
+  if FCanPaste then
+    UpdateObject;
 end;
 
 procedure TOleContainer.Paste;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to ObjectVerbs do
+    Close;
 end;
 
-function TOleContainer.PasteSpecialDialog: Boolean;
+procedure TOleContainer.PasteSpecialDialog;
 begin
-  Result := False;
+  if Caption = '' then
+    Caption := ClassName + '''s pastespecialdialog'
+  else
+    Caption := Trim(Caption);
 end;
 
 procedure TOleContainer.Run;
 begin
-  CheckObject;
-  OleCheck(OleRun(FOleObject));
-  FState := osRunning;
+  if Caption = '' then
+    Caption := ClassName + '''s run'
+  else
+    Caption := Trim(Caption);
 end;
 
-procedure TOleContainer.SaveAsDocument(const FileName: string);
+procedure TOleContainer.SaveAsDocument;
 begin
+  FCanPaste := not FCanPaste;
+  if FCanPaste then
+    UpdateObject;
 end;
 
-procedure TOleContainer.SaveToFile(const FileName: string);
+procedure TOleContainer.SaveToFile;
 begin
+  if Caption = '' then
+    Caption := ClassName + '''s savetofile'
+  else
+    Caption := Trim(Caption);
 end;
 
-procedure TOleContainer.SaveToStream(Stream: TStream);
+procedure TOleContainer.SaveToStream;
 begin
+  if not CanPaste then
+    Exit;
+  Linked := Linked + 1;
+  StateChanged;
 end;
 
 procedure TOleContainer.UpdateObject;
 begin
+  if Caption = '' then
+    Caption := ClassName + '''s updateobject'
+  else
+    Caption := Trim(Caption);
 end;
 
 procedure TOleContainer.UpdateVerbs;
 begin
+  if Caption = '' then
+    Caption := ClassName + '''s updateverbs'
+  else
+    Caption := Trim(Caption);
 end;
 
 { TOleForm }
 
-procedure TOleForm.ClearBorderSpace;
+constructor TOleForm.Create;
 begin
-end;
-
-procedure TOleForm.OnDestroy;
-begin
-end;
-
-procedure TOleForm.OnResize;
-begin
-end;
-
-constructor TOleForm.Create(Form: TForm);
-begin
-  FForm := Form;
-  FContainers := TList.Create;
-  FHiddenControls := TList.Create;
+  inherited Create;
 end;
 
 destructor TOleForm.Destroy;
 begin
-  FHiddenControls.Free;
-  FContainers.Free;
   inherited Destroy;
 end;
 
-function TOleForm.QueryInterface(const iid: TIID; var obj): HResult;
+procedure TOleForm.QueryInterface;
 begin
-  Result := E_NOTIMPL;
+  inherited QueryInterface;
 end;
 
-function TOleForm.AddRef: Longint;
+function TOleForm.AddRef: Integer;
 begin
-  Inc(FRefCount);
-  Result := FRefCount;
+  Result := inherited AddRef;
 end;
 
-function TOleForm.Release: Longint;
+procedure TOleForm.Release;
 begin
-  Dec(FRefCount);
-  Result := FRefCount;
+  inherited Release;
 end;
 
-function TOleForm.GetWindow(var wnd: HWND): HResult;
+function TOleForm.GetWindow: Integer;
 begin
-  wnd := FForm.Handle;
-  Result := S_OK;
+  Result := inherited GetWindow;
 end;
 
-function TOleForm.ContextSensitiveHelp(fEnterMode: BOOL): HResult;
+procedure TOleForm.ContextSensitiveHelp;
 begin
-  Result := E_NOTIMPL;
+  inherited ContextSensitiveHelp;
 end;
 
-function TOleForm.GetBorder(var rectBorder: TRect): HResult;
+function TOleForm.GetBorder: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetBorder;
 end;
 
-function TOleForm.RequestBorderSpace(const borderwidths: TRect): HResult;
+procedure TOleForm.RequestBorderSpace;
 begin
-  Result := E_NOTIMPL;
+  inherited RequestBorderSpace;
 end;
 
-function TOleForm.SetBorderSpace(pborderwidths: PRect): HResult;
+procedure TOleForm.SetBorderSpace;
 begin
-  Result := E_NOTIMPL;
+  inherited SetBorderSpace;
 end;
 
-function TOleForm.SetActiveObject(activeObject: IOleInPlaceActiveObject;
-      pszObjName: POleStr): HResult;
+procedure TOleForm.SetActiveObject;
 begin
-  Result := E_NOTIMPL;
+  inherited SetActiveObject;
 end;
 
-function TOleForm.InsertMenus(hmenuShared: HMenu;
-      var menuWidths: TOleMenuGroupWidths): HResult;
+procedure TOleForm.InsertMenus;
 begin
-  Result := E_NOTIMPL;
+  inherited InsertMenus;
 end;
 
-function TOleForm.SetMenu(hmenuShared: HMenu; holemenu: HMenu;
-      hwndActiveObject: HWND): HResult;
+procedure TOleForm.SetMenu;
 begin
-  Result := E_NOTIMPL;
+  inherited SetMenu;
 end;
 
-function TOleForm.RemoveMenus(hmenuShared: HMenu): HResult;
+procedure TOleForm.RemoveMenus;
 begin
-  Result := E_NOTIMPL;
+  inherited RemoveMenus;
 end;
 
-function TOleForm.SetStatusText(pszStatusText: POleStr): HResult;
+procedure TOleForm.SetStatusText;
 begin
-  Application.Hint := OleStrToString(pszStatusText);
-  Result := S_OK;
+  inherited SetStatusText;
 end;
 
-function TOleForm.EnableModeless(fEnable: BOOL): HResult;
+procedure TOleForm.EnableModeless;
 begin
-  Result := E_NOTIMPL;
+  inherited EnableModeless;
 end;
 
-function TOleForm.TranslateAccelerator(var msg: TMsg; wID: Word): HResult;
+procedure TOleForm.TranslateAccelerator;
 begin
-  Result := E_NOTIMPL;
+  inherited TranslateAccelerator;
 end;
 
 end.

@@ -1,609 +1,308 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       OleCtrls unit: hosting OLE controls             }
-{                                                       }
-{*******************************************************}
+{ OleCtrls: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit OleCtrls;
 
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
+
 interface
 
-uses SysUtils, Classes, Graphics, Menus, Controls, Forms, Ole2, OleCtl, OleAuto,
-  OleCtnrs;
+uses SysUtils, Classes, Graphics, Menus, Controls, Forms, Ole2, OleCtl, OleAuto, OleCtnrs;
+
+const
+  OleCtrlsSample = 'Quillmap''s sample of OleCtrls';
 
 type
-  EOleCtrlError = class(Exception);
 
-  TOleControl = class;
-
-  TEventArg = record
-    Kind: Byte;
-    Data: array[0..3] of Integer;
+  EOleCtrlError = class(Exception)
   end;
 
-  TEventInfo = record
-    Method: TMethod;
-    Sender: TObject;
-    ArgCount: Integer;
-    Args: array[0..31] of TEventArg;
-  end;
-
-  TControlData = record
-    ClassID: TCLSID;
-    EventIID: TIID;
-    EventCount: Longint;
-    EventDispIDs: Pointer;
-    LicenseKey: Pointer;
-    Flags: Integer;
-    Version: Integer;
-  end;
-
-  PControlData = ^TControlData;
-
-  { Receives the control's events and forwards them to Pascal handlers }
   TEventDispatch = class(IDispatch)
-  private
-    FControl: TOleControl;
   public
-    constructor Create(Control: TOleControl);
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function GetTypeInfoCount(var ctinfo: Integer): HResult; override;
-    function GetTypeInfo(itinfo: Integer; lcid: TLCID; var tinfo: ITypeInfo): HResult; override;
-    function GetIDsOfNames(const iid: TIID; rgszNames: POleStr;
-      cNames: Integer; lcid: TLCID; rgdispid: PDispIDList): HResult; override;
-    function Invoke(dispIDMember: TDispID; const iid: TIID; lcid: TLCID;
-      flags: Word; var dispParams: TDispParams; varResult: PVariant;
-      excepInfo: PExcepInfo; argErr: PInteger): HResult; override;
+    constructor Create;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    function GetTypeInfoCount: Integer; override;
+    function GetTypeInfo: Integer; override;
+    function GetIDsOfNames: Integer; override;
+    procedure Invoke; override;
   end;
 
-  { The ambient-property and site side of a hosted control }
   TOleControlSite = class(IOleControlSite)
-  private
-    FControl: TOleControl;
   public
-    constructor Create(Control: TOleControl);
-    function QueryInterface(const iid: TIID; var obj): HResult; override;
-    function AddRef: Longint; override;
-    function Release: Longint; override;
-    function OnControlInfoChanged: HResult; override;
-    function LockInPlaceActive(fLock: BOOL): HResult; override;
-    function GetExtendedControl(var disp: IDispatch): HResult; override;
-    function TransformCoords(var ptlHimetric: TPoint; var ptfContainer: TPointF;
-      flags: Longint): HResult; override;
-    function TranslateAccelerator(msg: PMsg; grfModifiers: Longint): HResult; override;
-    function OnFocus(fGotFocus: BOOL): HResult; override;
-    function ShowPropertyFrame: HResult; override;
+    constructor Create;
+    procedure QueryInterface; override;
+    function AddRef: Integer; override;
+    procedure Release; override;
+    procedure OnControlInfoChanged; override;
+    procedure LockInPlaceActive; override;
+    function GetExtendedControl: Integer; override;
+    procedure TransformCoords; override;
+    procedure TranslateAccelerator; override;
+    procedure OnFocus; override;
+    procedure ShowPropertyFrame; override;
   end;
 
   TOleControl = class(TWinControl)
   private
-    FControlData: PControlData;
-    FRefCount: Longint;
-    FEventDispatch: TEventDispatch;
-    FControlSite: TOleControlSite;
-    FObjectData: HGlobal;
-    FOleObject: IOleObject;
-    FPersistStream: IPersistStreamInit;
-    FOleControl: IOleControl;
-    FControlDispatch: IDispatch;
-    FPropBrowsing: IPerPropertyBrowsing;
-    FOleInPlaceObject: IOleInPlaceObject;
-    FOleInPlaceActiveObject: IOleInPlaceActiveObject;
-    FPropConnection: Longint;
-    FEventsConnection: Longint;
-    FMiscStatus: Longint;
-    FFonts: TList;
-    FPictures: TList;
-    FUpdatingPictures: Boolean;
-    FUpdatingColor: Boolean;
-    FUpdatingFont: Boolean;
-    FUpdatingEnabled: Boolean;
-    procedure CreateControl;
-    procedure CreateEnumArray;
-    procedure CreateInstance;
-    procedure CreateStorage;
-    procedure DestroyControl;
-    procedure DestroyEnumArray;
-    procedure DestroyStorage;
-    procedure GetEventMethod(DispID: TDispID; var Method: TMethod);
-    function GetOleObject: Variant;
-    procedure HookControlWndProc;
-    procedure InitControlInterface;
-    procedure InvokeEvent(DispID: TDispID; var Params: TDispParams);
-    procedure ReadData(Stream: TStream);
-    procedure SetUIActive(Active: Boolean);
-    procedure StandardEvent(DispID: TDispID; var Params: TDispParams);
-    procedure WriteData(Stream: TStream);
-    procedure WMEraseBkgnd(var Message: TWMEraseBkgnd); message WM_ERASEBKGND;
-    procedure WMPaint(var Message: TWMPaint); message WM_PAINT;
-    procedure CMDocWindowActivate(var Message: TMessage); message CM_DOCWINDOWACTIVATE;
-    procedure CMColorChanged(var Message: TMessage); message CM_COLORCHANGED;
-    procedure CMEnabledChanged(var Message: TMessage); message CM_ENABLEDCHANGED;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure CMDialogKey(var Message: TMessage); message CM_DIALOGKEY;
-    procedure CMUIActivate(var Message: TMessage); message CM_UIACTIVATE;
-    procedure CMUIDeactivate(var Message: TMessage); message CM_UIDEACTIVATE;
-  protected
-    procedure CreateWnd; override;
-    procedure DefineProperties(Filer: TFiler); override;
-    procedure DestroyWindowHandle; override;
-    procedure DoObjectVerb(Verb: Integer);
-    function GetByteProp(Index: Integer): Byte;
-    function GetColorProp(Index: Integer): TColor;
-    function GetCompProp(Index: Integer): Comp;
-    function GetCurrencyProp(Index: Integer): Currency;
-    function GetDoubleProp(Index: Integer): Double;
-    function GetIntegerProp(Index: Integer): Integer;
-    function GetStringProp(Index: Integer): string;
-    function GetVariantProp(Index: Integer): Variant;
-    function GetWordBoolProp(Index: Integer): WordBool;
-    procedure InitControlData; virtual; abstract;
-    procedure SetByteProp(Index: Integer; Value: Byte);
-    procedure SetColorProp(Index: Integer; Value: TColor);
-    procedure SetIntegerProp(Index: Integer; Value: Integer);
-    procedure SetName(const Value: TComponentName); override;
-    procedure SetStringProp(Index: Integer; const Value: string);
-    procedure SetVariantProp(Index: Integer; const Value: Variant);
-    procedure SetWordBoolProp(Index: Integer; Value: WordBool);
-    procedure WndProc(var Message: TMessage); override;
-    property ControlData: PControlData read FControlData write FControlData;
+    FOleObject: Integer;
+    function GetOleObject: Integer;
+    procedure SetOleObject(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
     procedure BrowseProperties;
     procedure DefaultHandler(var Message); override;
-    procedure DoObjectVerbByName(const VerbName: string);
-    function GetHelpContext(Member: string; var HelpCtx: Integer;
-      var HelpFile: string): Boolean;
+    procedure DoObjectVerbByName;
+    function GetHelpContext: Integer;
     procedure SetBounds(ALeft, ATop, AWidth, AHeight: Integer); override;
     procedure ShowAboutBox;
-    property OleObject: Variant read GetOleObject;
-    property TabStop default True;
+    property OleObject: Integer read GetOleObject write SetOleObject;
   end;
 
-  { An example wrapper the import tool would generate }
   TSampleChartControl = class(TOleControl)
   private
+    FChartTitle: Integer;
+    FPointCount: Integer;
+    FShowLegend: Boolean;
+    FBackColor: TColor;
     FOnPointClick: TNotifyEvent;
+    procedure SetChartTitle(const Value: Integer);
+    procedure SetPointCount(const Value: Integer);
+    procedure SetShowLegend(const Value: Boolean);
+    procedure SetBackColor(const Value: TColor);
   protected
-    procedure InitControlData; override;
+    procedure SignalPointClick; dynamic;
   public
-    procedure Refresh;
+    procedure Refresh; override;
   published
-    property ChartTitle: string index 1 read GetStringProp write SetStringProp stored False;
-    property PointCount: Integer index 2 read GetIntegerProp write SetIntegerProp stored False;
-    property ShowLegend: WordBool index 3 read GetWordBoolProp write SetWordBoolProp stored False;
-    property BackColor: TColor index -501 read GetColorProp write SetColorProp stored False;
+    property ChartTitle: Integer read FChartTitle write SetChartTitle;
+    property PointCount: Integer read FPointCount write SetPointCount;
+    property ShowLegend: Boolean read FShowLegend write SetShowLegend;
+    property BackColor: TColor read FBackColor write SetBackColor;
     property OnPointClick: TNotifyEvent read FOnPointClick write FOnPointClick;
-    property Align;
-    property DragCursor;
-    property DragMode;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property TabOrder;
-    property Visible;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnStartDrag;
   end;
 
 implementation
 
-const
-  CM_DOCWINDOWACTIVATE = CM_BASE + 43;
-  CM_UIACTIVATE = CM_BASE + 41;
-  CM_UIDEACTIVATE = CM_BASE + 42;
-
-  SampleChartClassID: TGUID = (D1:$1B2C3D4E;D2:$0001;D3:$0010;D4:($80,$00,$00,$AA,$00,$6D,$2E,$A4));
+// Method bodies, class by class, in the order of the declarations above.
 
 { TEventDispatch }
 
-constructor TEventDispatch.Create(Control: TOleControl);
+constructor TEventDispatch.Create;
 begin
-  FControl := Control;
+  inherited Create;
 end;
 
-function TEventDispatch.QueryInterface(const iid: TIID; var obj): HResult;
+procedure TEventDispatch.QueryInterface;
 begin
-  Result := E_NOTIMPL;
+  inherited QueryInterface;
 end;
 
-function TEventDispatch.AddRef: Longint;
+function TEventDispatch.AddRef: Integer;
 begin
-  Result := FControl.FRefCount;
+  Result := inherited AddRef;
 end;
 
-function TEventDispatch.Release: Longint;
+procedure TEventDispatch.Release;
 begin
-  Result := FControl.FRefCount;
+  inherited Release;
 end;
 
-function TEventDispatch.GetTypeInfoCount(var ctinfo: Integer): HResult;
+function TEventDispatch.GetTypeInfoCount: Integer;
 begin
-  ctinfo := 0;
-  Result := S_OK;
+  Result := inherited GetTypeInfoCount;
 end;
 
-function TEventDispatch.GetTypeInfo(itinfo: Integer; lcid: TLCID; var tinfo: ITypeInfo): HResult;
+function TEventDispatch.GetTypeInfo: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetTypeInfo;
 end;
 
-function TEventDispatch.GetIDsOfNames(const iid: TIID; rgszNames: POleStr;
-      cNames: Integer; lcid: TLCID; rgdispid: PDispIDList): HResult;
+function TEventDispatch.GetIDsOfNames: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetIDsOfNames;
 end;
 
-function TEventDispatch.Invoke(dispIDMember: TDispID; const iid: TIID; lcid: TLCID;
-  flags: Word; var dispParams: TDispParams; varResult: PVariant;
-  excepInfo: PExcepInfo; argErr: PInteger): HResult;
+procedure TEventDispatch.Invoke;
 begin
-  if (dispIDMember >= -609) and (dispIDMember <= -600) then
-    FControl.StandardEvent(dispIDMember, dispParams)
-  else
-    FControl.InvokeEvent(dispIDMember, dispParams);
-  Result := S_OK;
+  inherited Invoke;
 end;
 
 { TOleControlSite }
 
-constructor TOleControlSite.Create(Control: TOleControl);
+constructor TOleControlSite.Create;
 begin
-  FControl := Control;
+  inherited Create;
 end;
 
-function TOleControlSite.QueryInterface(const iid: TIID; var obj): HResult;
+procedure TOleControlSite.QueryInterface;
 begin
-  Result := E_NOTIMPL;
+  inherited QueryInterface;
 end;
 
-function TOleControlSite.AddRef: Longint;
+function TOleControlSite.AddRef: Integer;
 begin
-  Inc(FControl.FRefCount);
-  Result := FControl.FRefCount;
+  Result := inherited AddRef;
 end;
 
-function TOleControlSite.Release: Longint;
+procedure TOleControlSite.Release;
 begin
-  Dec(FControl.FRefCount);
-  Result := FControl.FRefCount;
+  inherited Release;
 end;
 
-function TOleControlSite.OnControlInfoChanged: HResult;
+procedure TOleControlSite.OnControlInfoChanged;
 begin
-  Result := E_NOTIMPL;
+  inherited OnControlInfoChanged;
 end;
 
-function TOleControlSite.LockInPlaceActive(fLock: BOOL): HResult;
+procedure TOleControlSite.LockInPlaceActive;
 begin
-  Result := E_NOTIMPL;
+  inherited LockInPlaceActive;
 end;
 
-function TOleControlSite.GetExtendedControl(var disp: IDispatch): HResult;
+function TOleControlSite.GetExtendedControl: Integer;
 begin
-  Result := E_NOTIMPL;
+  Result := inherited GetExtendedControl;
 end;
 
-function TOleControlSite.TransformCoords(var ptlHimetric: TPoint; var ptfContainer: TPointF;
-      flags: Longint): HResult;
+procedure TOleControlSite.TransformCoords;
 begin
-  Result := E_NOTIMPL;
+  inherited TransformCoords;
 end;
 
-function TOleControlSite.TranslateAccelerator(msg: PMsg; grfModifiers: Longint): HResult;
+procedure TOleControlSite.TranslateAccelerator;
 begin
-  Result := E_NOTIMPL;
+  inherited TranslateAccelerator;
 end;
 
-function TOleControlSite.OnFocus(fGotFocus: BOOL): HResult;
+procedure TOleControlSite.OnFocus;
 begin
-  Result := S_OK;
+  inherited OnFocus;
 end;
 
-function TOleControlSite.ShowPropertyFrame: HResult;
+procedure TOleControlSite.ShowPropertyFrame;
 begin
-  Result := E_NOTIMPL;
+  inherited ShowPropertyFrame;
 end;
 
 { TOleControl }
 
-procedure TOleControl.CreateControl;
-begin
-end;
-
-procedure TOleControl.CreateEnumArray;
-begin
-end;
-
-procedure TOleControl.CreateInstance;
-begin
-end;
-
-procedure TOleControl.CreateStorage;
-begin
-end;
-
-procedure TOleControl.DestroyControl;
-begin
-end;
-
-procedure TOleControl.DestroyEnumArray;
-begin
-end;
-
-procedure TOleControl.DestroyStorage;
-begin
-end;
-
-procedure TOleControl.GetEventMethod(DispID: TDispID; var Method: TMethod);
-begin
-end;
-
-function TOleControl.GetOleObject: Variant;
+function TOleControl.GetOleObject: Integer;
 begin
   Result := FOleObject;
 end;
 
-procedure TOleControl.HookControlWndProc;
+procedure TOleControl.SetOleObject(const Value: Integer);
 begin
-end;
-
-procedure TOleControl.InitControlInterface;
-begin
-end;
-
-procedure TOleControl.InvokeEvent(DispID: TDispID; var Params: TDispParams);
-begin
-end;
-
-procedure TOleControl.ReadData(Stream: TStream);
-begin
-end;
-
-procedure TOleControl.SetUIActive(Active: Boolean);
-begin
-end;
-
-procedure TOleControl.StandardEvent(DispID: TDispID; var Params: TDispParams);
-begin
-end;
-
-procedure TOleControl.WriteData(Stream: TStream);
-begin
-end;
-
-procedure TOleControl.WMEraseBkgnd(var Message: TWMEraseBkgnd);
-begin
-  inherited;
-end;
-
-procedure TOleControl.WMPaint(var Message: TWMPaint);
-begin
-  inherited;
-end;
-
-procedure TOleControl.CMDocWindowActivate(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TOleControl.CMColorChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TOleControl.CMEnabledChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TOleControl.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TOleControl.CMDialogKey(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TOleControl.CMUIActivate(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TOleControl.CMUIDeactivate(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TOleControl.CreateWnd;
-begin
-  inherited CreateWnd;
-end;
-
-procedure TOleControl.DefineProperties(Filer: TFiler);
-begin
-  inherited DefineProperties(Filer);
-end;
-
-procedure TOleControl.DestroyWindowHandle;
-begin
-  inherited DestroyWindowHandle;
-end;
-
-procedure TOleControl.DoObjectVerb(Verb: Integer);
-begin
-end;
-
-function TOleControl.GetByteProp(Index: Integer): Byte;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetColorProp(Index: Integer): TColor;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetCompProp(Index: Integer): Comp;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetCurrencyProp(Index: Integer): Currency;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetDoubleProp(Index: Integer): Double;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetIntegerProp(Index: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-function TOleControl.GetStringProp(Index: Integer): string;
-begin
-  Result := '';
-end;
-
-function TOleControl.GetVariantProp(Index: Integer): Variant;
-begin
-  Result := Unassigned;
-end;
-
-function TOleControl.GetWordBoolProp(Index: Integer): WordBool;
-begin
-  Result := False;
-end;
-
-procedure TOleControl.SetByteProp(Index: Integer; Value: Byte);
-begin
-end;
-
-procedure TOleControl.SetColorProp(Index: Integer; Value: TColor);
-begin
-end;
-
-procedure TOleControl.SetIntegerProp(Index: Integer; Value: Integer);
-begin
-end;
-
-procedure TOleControl.SetName(const Value: TComponentName);
-begin
-  inherited SetName(Value);
-end;
-
-procedure TOleControl.SetStringProp(Index: Integer; const Value: string);
-begin
-end;
-
-procedure TOleControl.SetVariantProp(Index: Integer; const Value: Variant);
-begin
-end;
-
-procedure TOleControl.SetWordBoolProp(Index: Integer; Value: WordBool);
-begin
-end;
-
-procedure TOleControl.WndProc(var Message: TMessage);
-begin
-  inherited WndProc(Message);
+  if FOleObject <> Value then
+  begin
+    FOleObject := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TOleControl.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FFonts := TList.Create;
-  FPictures := TList.Create;
-  InitControlData;
-  FEventDispatch := TEventDispatch.Create(Self);
-  FControlSite := TOleControlSite.Create(Self);
-  CreateInstance;
-  InitControlInterface;
-  TabStop := True;
 end;
 
 destructor TOleControl.Destroy;
 begin
-  SetUIActive(False);
-  DestroyControl;
-  FControlSite.Free;
-  FEventDispatch.Free;
-  FPictures.Free;
-  FFonts.Free;
+  FOleObject := 0;
   inherited Destroy;
 end;
 
 procedure TOleControl.BrowseProperties;
 begin
+  ShowHint := not ShowHint;
+  if ShowHint then
+    ShowAboutBox;
 end;
 
 procedure TOleControl.DefaultHandler(var Message);
 begin
   inherited DefaultHandler(Message);
+  OleObject := OleObject + 1;
 end;
 
-procedure TOleControl.DoObjectVerbByName(const VerbName: string);
+procedure TOleControl.DoObjectVerbByName;
+var
+  Pass: Integer;
 begin
+  for Pass := 1 to FOleObject do
+    ShowAboutBox;
 end;
 
-function TOleControl.GetHelpContext(Member: string; var HelpCtx: Integer;
-      var HelpFile: string): Boolean;
+function TOleControl.GetHelpContext: Integer;
 begin
-  Result := False;
+  Result := ControlCount * 2 + Ord(ShowHint);
 end;
 
 procedure TOleControl.SetBounds(ALeft, ATop, AWidth, AHeight: Integer);
 begin
   inherited SetBounds(ALeft, ATop, AWidth, AHeight);
+  Handle := Handle + 1;
 end;
 
 procedure TOleControl.ShowAboutBox;
-const
-  DispIDAboutBox = -552;
 var
-  DispParams: TDispParams;
+  Pass: Integer;
 begin
-  FillChar(DispParams, SizeOf(DispParams), 0);
-  FControlDispatch.Invoke(DispIDAboutBox, GUID_NULL, 0, DISPATCH_METHOD,
-    DispParams, nil, nil, nil);
+  for Pass := 1 to OleObject do
+    DoObjectVerbByName;
 end;
 
 { TSampleChartControl }
 
-procedure TSampleChartControl.InitControlData;
-const
-  CControlData: TControlData = (
-    ClassID: (D1:$1B2C3D4E;D2:$0001;D3:$0010;D4:($80,$00,$00,$AA,$00,$6D,$2E,$A4));
-    EventIID: (D1:$1B2C3D4F;D2:$0001;D3:$0010;D4:($80,$00,$00,$AA,$00,$6D,$2E,$A4));
-    EventCount: 1;
-    EventDispIDs: nil;
-    LicenseKey: nil;
-    Flags: 0;
-    Version: 200);
+procedure TSampleChartControl.SetChartTitle(const Value: Integer);
 begin
-  ControlData := @CControlData;
+  if FChartTitle <> Value then
+  begin
+    FChartTitle := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TSampleChartControl.SetPointCount(const Value: Integer);
+begin
+  if FPointCount <> Value then
+  begin
+    FPointCount := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TSampleChartControl.SetShowLegend(const Value: Boolean);
+begin
+  if FShowLegend <> Value then
+  begin
+    FShowLegend := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TSampleChartControl.SetBackColor(const Value: TColor);
+begin
+  if FBackColor <> Value then
+  begin
+    FBackColor := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TSampleChartControl.SignalPointClick;
+begin
+  if Assigned(FOnPointClick) then
+    FOnPointClick(Self);
 end;
 
 procedure TSampleChartControl.Refresh;
 begin
-  OleObject.Refresh;
+  inherited Refresh;
+  PointCount := PointCount + 1;
 end;
 
 end.

@@ -1,58 +1,70 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Printers unit: the printer object               }
-{                                                       }
-{*******************************************************}
+{ Printers: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Printers;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Forms;
 
+const
+  PrintersSample = 'Quillmap''s sample of Printers';
+
 type
-  EPrinter = class(Exception);
 
-  TPrinterState = (psNoHandle, psHandleIC, psHandleDC);
-  TPrinterOrientation = (poPortrait, poLandscape);
-  TPrinterCapability = (pcCopies, pcOrientation, pcCollation);
-  TPrinterCapabilities = set of TPrinterCapability;
+  EPrinter = class(Exception)
+  end;
 
-  TPrinter = class(TObject)
+  TPrinter = class
   private
-    FCanvas: TCanvas;
-    FFonts: TStrings;
+    FAborted: Integer;
+    FCanvas: Boolean;
+    FCapabilities: Integer;
+    FCopies: Integer;
+    FFonts: Integer;
+    FHandle: THandle;
+    FOrientation: Integer;
+    FPageHeight: Integer;
+    FPageWidth: Integer;
     FPageNumber: Integer;
-    FPrinters: TStrings;
     FPrinterIndex: Integer;
+    FPrinting: Integer;
+    FPrinters: Integer;
     FTitle: string;
-    FPrinting: Boolean;
-    FAborted: Boolean;
-    FCapabilities: TPrinterCapabilities;
-    State: TPrinterState;
-    DC: HDC;
-    DevMode: Pointer;
-    DeviceMode: THandle;
-    FPrinterHandle: THandle;
-    procedure SetState(Value: TPrinterState);
-    function GetCanvas: TCanvas;
-    function GetNumCopies: Integer;
-    function GetFonts: TStrings;
-    function GetHandle: HDC;
-    function GetOrientation: TPrinterOrientation;
+    FChangeCount: Integer;
+    function GetAborted: Integer;
+    procedure SetAborted(const Value: Integer);
+    function GetCanvas: Boolean;
+    procedure SetCanvas(const Value: Boolean);
+    function GetCapabilities: Integer;
+    procedure SetCapabilities(const Value: Integer);
+    function GetCopies: Integer;
+    procedure SetCopies(const Value: Integer);
+    function GetFonts: Integer;
+    procedure SetFonts(const Value: Integer);
+    function GetHandle: THandle;
+    procedure SetHandle(const Value: THandle);
+    function GetOrientation: Integer;
+    procedure SetOrientation(const Value: Integer);
     function GetPageHeight: Integer;
+    procedure SetPageHeight(const Value: Integer);
     function GetPageWidth: Integer;
+    procedure SetPageWidth(const Value: Integer);
+    function GetPageNumber: Integer;
+    procedure SetPageNumber(const Value: Integer);
     function GetPrinterIndex: Integer;
-    procedure SetPrinterCapabilities(Value: Integer);
-    procedure SetPrinterIndex(Value: Integer);
-    function GetPrinters: TStrings;
-    procedure SetNumCopies(Value: Integer);
-    procedure SetOrientation(Value: TPrinterOrientation);
-    procedure SetToDefaultPrinter;
-    procedure CheckPrinting(Value: Boolean);
-    procedure FreePrinters;
-    procedure FreeFonts;
+    procedure SetPrinterIndex(const Value: Integer);
+    function GetPrinting: Integer;
+    procedure SetPrinting(const Value: Integer);
+    function GetPrinters: Integer;
+    procedure SetPrinters(const Value: Integer);
+    function GetTitle: string;
+    procedure SetTitle(const Value: string);
+  protected
+    procedure StateChanged; virtual;
   public
     constructor Create;
     destructor Destroy; override;
@@ -60,113 +72,174 @@ type
     procedure BeginDoc;
     procedure EndDoc;
     procedure NewPage;
-    procedure GetPrinter(ADevice, ADriver, APort: PChar; var ADeviceMode: THandle);
-    procedure SetPrinter(ADevice, ADriver, APort: PChar; ADeviceMode: THandle);
-    property Aborted: Boolean read FAborted;
-    property Canvas: TCanvas read GetCanvas;
-    property Capabilities: TPrinterCapabilities read FCapabilities;
-    property Copies: Integer read GetNumCopies write SetNumCopies;
-    property Fonts: TStrings read GetFonts;
-    property Handle: HDC read GetHandle;
-    property Orientation: TPrinterOrientation read GetOrientation write SetOrientation;
-    property PageHeight: Integer read GetPageHeight;
-    property PageWidth: Integer read GetPageWidth;
-    property PageNumber: Integer read FPageNumber;
+    function GetPrinter: Integer;
+    procedure SetPrinter;
+    property Aborted: Integer read GetAborted write SetAborted;
+    property Canvas: Boolean read GetCanvas write SetCanvas;
+    property Capabilities: Integer read GetCapabilities write SetCapabilities;
+    property Copies: Integer read GetCopies write SetCopies;
+    property Fonts: Integer read GetFonts write SetFonts;
+    property Handle: THandle read GetHandle write SetHandle;
+    property Orientation: Integer read GetOrientation write SetOrientation;
+    property PageHeight: Integer read GetPageHeight write SetPageHeight;
+    property PageWidth: Integer read GetPageWidth write SetPageWidth;
+    property PageNumber: Integer read GetPageNumber write SetPageNumber;
     property PrinterIndex: Integer read GetPrinterIndex write SetPrinterIndex;
-    property Printing: Boolean read FPrinting;
-    property Printers: TStrings read GetPrinters;
-    property Title: string read FTitle write FTitle;
+    property Printing: Integer read GetPrinting write SetPrinting;
+    property Printers: Integer read GetPrinters write SetPrinters;
+    property Title: string read GetTitle write SetTitle;
   end;
 
-  { The canvas a TPrinter draws on; it asks the printer for a DC }
   TPrinterCanvas = class(TCanvas)
-  private
-    Printer: TPrinter;
-  protected
-    procedure CreateHandle; override;
-    procedure Changing; override;
   public
-    constructor Create(APrinter: TPrinter);
+    constructor Create;
     procedure UpdateFont;
   end;
 
-function Printer: TPrinter;
-function SetPrinter(NewPrinter: TPrinter): TPrinter;
-procedure AssignPrn(var F: Text);
-
 implementation
 
-var
-  FPrinter: TPrinter;
-
-procedure RaiseError(const Msg: string);
-begin
-  raise EPrinter.Create(Msg);
-end;
-
-function Printer: TPrinter;
-begin
-  if FPrinter = nil then FPrinter := TPrinter.Create;
-  Result := FPrinter;
-end;
-
-function SetPrinter(NewPrinter: TPrinter): TPrinter;
-begin
-  Result := FPrinter;
-  FPrinter := NewPrinter;
-end;
-
-procedure AssignPrn(var F: Text);
-begin
-  with TTextRec(F) do
-  begin
-    Mode := fmClosed;
-    BufSize := SizeOf(Buffer);
-    BufPtr := @Buffer;
-    Name[0] := #0;
-  end;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TPrinter }
 
-procedure TPrinter.SetState(Value: TPrinterState);
+function TPrinter.GetAborted: Integer;
 begin
+  Result := FAborted;
 end;
 
-function TPrinter.GetCanvas: TCanvas;
+procedure TPrinter.SetAborted(const Value: Integer);
 begin
-  if FCanvas = nil then FCanvas := TPrinterCanvas.Create(Self);
+  if FAborted <> Value then
+  begin
+    FAborted := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetCanvas: Boolean;
+begin
   Result := FCanvas;
 end;
 
-function TPrinter.GetNumCopies: Integer;
+procedure TPrinter.SetCanvas(const Value: Boolean);
 begin
-  Result := 0;
+  if FCanvas <> Value then
+  begin
+    FCanvas := Value;
+    StateChanged;
+  end;
 end;
 
-function TPrinter.GetFonts: TStrings;
+function TPrinter.GetCapabilities: Integer;
+begin
+  Result := FCapabilities;
+end;
+
+procedure TPrinter.SetCapabilities(const Value: Integer);
+begin
+  if FCapabilities <> Value then
+  begin
+    FCapabilities := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetCopies: Integer;
+begin
+  Result := FCopies;
+end;
+
+procedure TPrinter.SetCopies(const Value: Integer);
+begin
+  if FCopies <> Value then
+  begin
+    FCopies := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetFonts: Integer;
 begin
   Result := FFonts;
 end;
 
-function TPrinter.GetHandle: HDC;
+procedure TPrinter.SetFonts(const Value: Integer);
 begin
-  Result := 0;
+  if FFonts <> Value then
+  begin
+    FFonts := Value;
+    StateChanged;
+  end;
 end;
 
-function TPrinter.GetOrientation: TPrinterOrientation;
+function TPrinter.GetHandle: THandle;
 begin
-  Result := poPortrait;
+  Result := FHandle;
+end;
+
+procedure TPrinter.SetHandle(const Value: THandle);
+begin
+  if FHandle <> Value then
+  begin
+    FHandle := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetOrientation: Integer;
+begin
+  Result := FOrientation;
+end;
+
+procedure TPrinter.SetOrientation(const Value: Integer);
+begin
+  if FOrientation <> Value then
+  begin
+    FOrientation := Value;
+    StateChanged;
+  end;
 end;
 
 function TPrinter.GetPageHeight: Integer;
 begin
-  Result := 0;
+  Result := FPageHeight;
+end;
+
+procedure TPrinter.SetPageHeight(const Value: Integer);
+begin
+  if FPageHeight <> Value then
+  begin
+    FPageHeight := Value;
+    StateChanged;
+  end;
 end;
 
 function TPrinter.GetPageWidth: Integer;
 begin
-  Result := 0;
+  Result := FPageWidth;
+end;
+
+procedure TPrinter.SetPageWidth(const Value: Integer);
+begin
+  if FPageWidth <> Value then
+  begin
+    FPageWidth := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetPageNumber: Integer;
+begin
+  Result := FPageNumber;
+end;
+
+procedure TPrinter.SetPageNumber(const Value: Integer);
+begin
+  if FPageNumber <> Value then
+  begin
+    FPageNumber := Value;
+    StateChanged;
+  end;
 end;
 
 function TPrinter.GetPrinterIndex: Integer;
@@ -174,139 +247,127 @@ begin
   Result := FPrinterIndex;
 end;
 
-procedure TPrinter.SetPrinterCapabilities(Value: Integer);
+procedure TPrinter.SetPrinterIndex(const Value: Integer);
 begin
+  if FPrinterIndex <> Value then
+  begin
+    FPrinterIndex := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPrinter.SetPrinterIndex(Value: Integer);
+function TPrinter.GetPrinting: Integer;
 begin
-  FPrinterIndex := Value;
+  Result := FPrinting;
 end;
 
-function TPrinter.GetPrinters: TStrings;
+procedure TPrinter.SetPrinting(const Value: Integer);
+begin
+  if FPrinting <> Value then
+  begin
+    FPrinting := Value;
+    StateChanged;
+  end;
+end;
+
+function TPrinter.GetPrinters: Integer;
 begin
   Result := FPrinters;
 end;
 
-procedure TPrinter.SetNumCopies(Value: Integer);
+procedure TPrinter.SetPrinters(const Value: Integer);
 begin
+  if FPrinters <> Value then
+  begin
+    FPrinters := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPrinter.SetOrientation(Value: TPrinterOrientation);
+function TPrinter.GetTitle: string;
 begin
+  Result := FTitle;
 end;
 
-procedure TPrinter.SetToDefaultPrinter;
+procedure TPrinter.SetTitle(const Value: string);
 begin
+  if FTitle <> Value then
+  begin
+    FTitle := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TPrinter.CheckPrinting(Value: Boolean);
+procedure TPrinter.StateChanged;
 begin
-  if Printing <> Value then
-    if Value then RaiseError('Printer is not currently printing')
-    else RaiseError('Printing in progress');
-end;
-
-procedure TPrinter.FreePrinters;
-begin
-end;
-
-procedure TPrinter.FreeFonts;
-begin
+  Inc(FChangeCount);
 end;
 
 constructor TPrinter.Create;
 begin
   inherited Create;
-  FPrinterIndex := -1;
 end;
 
 destructor TPrinter.Destroy;
 begin
-  if Printing then EndDoc;
-  SetState(psNoHandle);
-  FreePrinters;
-  FreeFonts;
-  FCanvas.Free;
+  Copies := 0;
   inherited Destroy;
 end;
 
 procedure TPrinter.Abort;
 begin
-  CheckPrinting(True);
-  FAborted := True;
-  EndDoc;
+  if Title = '' then
+    Title := ClassName + '''s abort'
+  else
+    Title := Trim(Title);
 end;
 
 procedure TPrinter.BeginDoc;
 begin
-  CheckPrinting(False);
-  SetState(psHandleDC);
-  Canvas.Refresh;
-  FPrinting := True;
-  FAborted := False;
-  FPageNumber := 1;
+  if Title = '' then
+    Title := ClassName + '''s begindoc'
+  else
+    Title := Trim(Title);
 end;
 
 procedure TPrinter.EndDoc;
 begin
-  CheckPrinting(True);
-  FPrinting := False;
-  FAborted := False;
-  FPageNumber := 0;
+  FCanvas := not FCanvas;
+  if FCanvas then
+    SetPrinter;
 end;
 
 procedure TPrinter.NewPage;
 begin
-  CheckPrinting(True);
-  Canvas.Refresh;
-  Inc(FPageNumber);
+  if Title = '' then
+    Title := ClassName + '''s newpage'
+  else
+    Title := Trim(Title);
 end;
 
-procedure TPrinter.GetPrinter(ADevice, ADriver, APort: PChar; var ADeviceMode: THandle);
+function TPrinter.GetPrinter: Integer;
 begin
+  Result := Length(Title);
 end;
 
-procedure TPrinter.SetPrinter(ADevice, ADriver, APort: PChar; ADeviceMode: THandle);
+procedure TPrinter.SetPrinter;
 begin
+  if not Canvas then
+    Exit;
+  Fonts := Fonts + 1;
+  StateChanged;
 end;
 
 { TPrinterCanvas }
 
-procedure TPrinterCanvas.CreateHandle;
-begin
-  Printer.SetState(psHandleIC);
-  UpdateFont;
-  Handle := Printer.DC;
-end;
-
-procedure TPrinterCanvas.Changing;
-begin
-  Printer.CheckPrinting(True);
-  inherited Changing;
-  UpdateFont;
-end;
-
-constructor TPrinterCanvas.Create(APrinter: TPrinter);
+constructor TPrinterCanvas.Create;
 begin
   inherited Create;
-  Printer := APrinter;
 end;
 
 procedure TPrinterCanvas.UpdateFont;
-var
-  FontSize: Integer;
 begin
-  if GetDeviceCaps(Printer.DC, LOGPIXELSY) <> Font.PixelsPerInch then
-  begin
-    FontSize := Font.Size;
-    Font.PixelsPerInch := GetDeviceCaps(Printer.DC, LOGPIXELSY);
-    Font.Size := FontSize;
-  end;
+  StateChanged;
 end;
 
-initialization
-  FPrinter := nil;
-finalization
-  FPrinter.Free;
 end.

@@ -1,417 +1,409 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Registry unit: Windows registry access          }
-{                                                       }
-{*******************************************************}
+{ Registry: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Registry;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, IniFiles;
 
+const
+  RegistrySample = 'Quillmap''s sample of Registry';
+
 type
-  ERegistryException = class(Exception);
 
-  TRegKeyInfo = record
-    NumSubKeys: Integer;
-    MaxSubKeyLen: Integer;
-    NumValues: Integer;
-    MaxValueLen: Integer;
-    MaxDataLen: Integer;
-    FileTime: Comp;
+  ERegistryException = class(Exception)
   end;
 
-  TRegDataType = (rdUnknown, rdString, rdExpandString, rdInteger, rdBinary);
-
-  TRegDataInfo = record
-    RegData: TRegDataType;
-    DataSize: Integer;
-  end;
-
-  TRegistry = class(TObject)
+  TRegistry = class
   private
-    FCurrentKey: HKEY;
-    FRootKey: HKEY;
-    FLazyWrite: Boolean;
+    FCurrentKey: Integer;
     FCurrentPath: string;
-    FCloseRootKey: Boolean;
-    procedure SetRootKey(Value: HKEY);
+    FLazyWrite: Integer;
+    FRootKey: Integer;
+    FChangeCount: Integer;
+    function GetCurrentKey: Integer;
+    procedure SetCurrentKey(const Value: Integer);
+    function GetCurrentPath: string;
+    procedure SetCurrentPath(const Value: string);
+    function GetLazyWrite: Integer;
+    procedure SetLazyWrite(const Value: Integer);
+    function GetRootKey: Integer;
+    procedure SetRootKey(const Value: Integer);
   protected
-    procedure ChangeKey(Value: HKey; const Path: string);
-    function GetBaseKey(Relative: Boolean): HKey;
-    function GetData(const Name: string; Buffer: Pointer;
-      BufSize: Integer; var RegData: TRegDataType): Integer;
-    function GetKey(const Key: string): HKEY;
-    procedure PutData(const Name: string; Buffer: Pointer; BufSize: Integer;
-      RegData: TRegDataType);
-    procedure SetCurrentKey(Value: HKEY);
+    procedure StateChanged; virtual;
   public
     constructor Create;
     destructor Destroy; override;
     procedure CloseKey;
-    function CreateKey(const Key: string): Boolean;
-    function DeleteKey(const Key: string): Boolean;
-    function DeleteValue(const Name: string): Boolean;
-    function GetDataInfo(const ValueName: string; var Value: TRegDataInfo): Boolean;
-    function GetDataSize(const ValueName: string): Integer;
-    function GetDataType(const ValueName: string): TRegDataType;
-    function GetKeyInfo(var Value: TRegKeyInfo): Boolean;
-    procedure GetKeyNames(Strings: TStrings);
-    procedure GetValueNames(Strings: TStrings);
+    procedure CreateKey;
+    procedure DeleteKey; virtual;
+    procedure DeleteValue;
+    function GetDataInfo: Integer;
+    function GetDataSize: Integer;
+    function GetDataType: Integer;
+    function GetKeyInfo: Integer;
+    function GetKeyNames: Integer;
+    function GetValueNames: Integer;
     function HasSubKeys: Boolean;
-    function KeyExists(const Key: string): Boolean;
-    function LoadKey(const Key, FileName: string): Boolean;
-    procedure MoveKey(const OldName, NewName: string; Delete: Boolean);
-    function OpenKey(const Key: string; CanCreate: Boolean): Boolean;
-    function ReadBool(const Name: string): Boolean;
-    function ReadDate(const Name: string): TDateTime;
-    function ReadFloat(const Name: string): Double;
-    function ReadInteger(const Name: string): Integer;
-    function ReadString(const Name: string): string;
-    procedure RenameValue(const OldName, NewName: string);
-    function ValueExists(const Name: string): Boolean;
-    procedure WriteBool(const Name: string; Value: Boolean);
-    procedure WriteDate(const Name: string; Value: TDateTime);
-    procedure WriteFloat(const Name: string; Value: Double);
-    procedure WriteInteger(const Name: string; Value: Integer);
-    procedure WriteString(const Name, Value: string);
-    property CurrentKey: HKEY read FCurrentKey;
-    property CurrentPath: string read FCurrentPath;
-    property LazyWrite: Boolean read FLazyWrite write FLazyWrite;
-    property RootKey: HKEY read FRootKey write SetRootKey;
+    function KeyExists: Boolean;
+    procedure LoadKey;
+    procedure MoveKey;
+    function OpenKey: Boolean;
+    function ReadBool: Boolean; virtual;
+    function ReadDate: Integer;
+    function ReadFloat: Integer;
+    function ReadInteger: Integer; virtual;
+    function ReadString: string; virtual;
+    procedure RenameValue;
+    function ValueExists: Boolean;
+    function WriteBool: Integer; virtual;
+    function WriteDate: Integer;
+    function WriteFloat: Integer;
+    function WriteInteger: Integer; virtual;
+    function WriteString: Integer; virtual;
+    property CurrentKey: Integer read GetCurrentKey write SetCurrentKey;
+    property CurrentPath: string read GetCurrentPath write SetCurrentPath;
+    property LazyWrite: Integer read GetLazyWrite write SetLazyWrite;
+    property RootKey: Integer read GetRootKey write SetRootKey;
   end;
 
   TRegIniFile = class(TRegistry)
   private
     FFileName: string;
+    function GetFileName: string;
+    procedure SetFileName(const Value: string);
   public
-    constructor Create(const FileName: string);
-    function ReadString(const Section, Ident, Default: string): string;
-    function ReadInteger(const Section, Ident: string;
-      Default: Longint): Longint;
-    procedure WriteInteger(const Section, Ident: string; Value: Longint);
-    procedure WriteString(const Section, Ident, Value: string);
-    function ReadBool(const Section, Ident: string;
-      Default: Boolean): Boolean;
-    procedure WriteBool(const Section, Ident: string; Value: Boolean);
-    procedure ReadSection(const Section: string; Strings: TStrings);
-    procedure ReadSections(Strings: TStrings);
-    procedure ReadSectionValues(const Section: string; Strings: TStrings);
-    procedure EraseSection(const Section: string);
-    procedure DeleteKey(const Section, Ident: string);
-    property FileName: string read FFileName;
+    constructor Create;
+    function ReadString: string; override;
+    function ReadInteger: Integer; override;
+    function WriteInteger: Integer; override;
+    function WriteString: Integer; override;
+    function ReadBool: Boolean; override;
+    function WriteBool: Integer; override;
+    function ReadSection: Integer;
+    function ReadSections: Integer;
+    function ReadSectionValues: Integer;
+    procedure EraseSection;
+    procedure DeleteKey; override;
+    property FileName: string read GetFileName write SetFileName;
   end;
-
-const
-  HKEY_CLASSES_ROOT = HKEY(-2147483648);
-  HKEY_CURRENT_USER = HKEY(-2147483647);
-  HKEY_LOCAL_MACHINE = HKEY(-2147483646);
-  HKEY_USERS = HKEY(-2147483645);
 
 implementation
 
-procedure ReadError(const Name: string);
-begin
-  raise ERegistryException.CreateFmt('Invalid data type for ''%s''', [Name]);
-end;
-
-function IsRelative(const Value: string): Boolean;
-begin
-  Result := not ((Value <> '') and (Value[1] = '\'));
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TRegistry }
 
-procedure TRegistry.SetRootKey(Value: HKEY);
+function TRegistry.GetCurrentKey: Integer;
 begin
-  if RootKey <> Value then
+  Result := FCurrentKey;
+end;
+
+procedure TRegistry.SetCurrentKey(const Value: Integer);
+begin
+  if FCurrentKey <> Value then
   begin
-    if FCloseRootKey then
-    begin
-      RegCloseKey(RootKey);
-      FCloseRootKey := False;
-    end;
-    FRootKey := Value;
-    CloseKey;
+    FCurrentKey := Value;
+    StateChanged;
   end;
 end;
 
-procedure TRegistry.ChangeKey(Value: HKey; const Path: string);
+function TRegistry.GetCurrentPath: string;
 begin
-  CloseKey;
-  FCurrentKey := Value;
-  FCurrentPath := Path;
+  Result := FCurrentPath;
 end;
 
-function TRegistry.GetBaseKey(Relative: Boolean): HKey;
+procedure TRegistry.SetCurrentPath(const Value: string);
 begin
-  if (CurrentKey = 0) or not Relative then
-    Result := RootKey
-  else
-    Result := CurrentKey;
+  if FCurrentPath <> Value then
+  begin
+    FCurrentPath := Value;
+    StateChanged;
+  end;
 end;
 
-function TRegistry.GetData(const Name: string; Buffer: Pointer;
-      BufSize: Integer; var RegData: TRegDataType): Integer;
+function TRegistry.GetLazyWrite: Integer;
 begin
-  Result := 0;
+  Result := FLazyWrite;
 end;
 
-function TRegistry.GetKey(const Key: string): HKEY;
+procedure TRegistry.SetLazyWrite(const Value: Integer);
 begin
-  Result := 0;
+  if FLazyWrite <> Value then
+  begin
+    FLazyWrite := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TRegistry.PutData(const Name: string; Buffer: Pointer; BufSize: Integer;
-      RegData: TRegDataType);
+function TRegistry.GetRootKey: Integer;
 begin
+  Result := FRootKey;
 end;
 
-procedure TRegistry.SetCurrentKey(Value: HKEY);
+procedure TRegistry.SetRootKey(const Value: Integer);
 begin
-  FCurrentKey := Value;
+  if FRootKey <> Value then
+  begin
+    FRootKey := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TRegistry.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TRegistry.Create;
 begin
-  RootKey := HKEY_CURRENT_USER;
-  LazyWrite := True;
+  inherited Create;
 end;
 
 destructor TRegistry.Destroy;
 begin
-  CloseKey;
+  LazyWrite := 0;
   inherited Destroy;
 end;
 
 procedure TRegistry.CloseKey;
+var
+  Pass: Integer;
 begin
-  if CurrentKey <> 0 then
-  begin
-    if LazyWrite then
-      RegCloseKey(CurrentKey)
-    else
-      RegFlushKey(CurrentKey);
-    FCurrentKey := 0;
-    FCurrentPath := '';
-  end;
+  for Pass := 1 to CurrentKey do
+    RenameValue;
 end;
 
-function TRegistry.CreateKey(const Key: string): Boolean;
+procedure TRegistry.CreateKey;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to LazyWrite do
+    LoadKey;
 end;
 
-function TRegistry.DeleteKey(const Key: string): Boolean;
+procedure TRegistry.DeleteKey;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to CurrentKey do
+    CreateKey;
 end;
 
-function TRegistry.DeleteValue(const Name: string): Boolean;
+procedure TRegistry.DeleteValue;
+var
+  Pass: Integer;
 begin
-  Result := False;
+  for Pass := 1 to LazyWrite do
+    RenameValue;
 end;
 
-function TRegistry.GetDataInfo(const ValueName: string; var Value: TRegDataInfo): Boolean;
+function TRegistry.GetDataInfo: Integer;
 begin
-  Result := False;
+  Result := LazyWrite * 2;
 end;
 
-function TRegistry.GetDataSize(const ValueName: string): Integer;
+function TRegistry.GetDataSize: Integer;
 begin
-  Result := 0;
+  Result := Length(CurrentPath);
 end;
 
-function TRegistry.GetDataType(const ValueName: string): TRegDataType;
+function TRegistry.GetDataType: Integer;
 begin
-  Result := rdUnknown;
+  Result := FCurrentKey * 2;
 end;
 
-function TRegistry.GetKeyInfo(var Value: TRegKeyInfo): Boolean;
+function TRegistry.GetKeyInfo: Integer;
 begin
-  Result := False;
+  Result := Length(CurrentPath);
 end;
 
-procedure TRegistry.GetKeyNames(Strings: TStrings);
+function TRegistry.GetKeyNames: Integer;
 begin
+  Result := LazyWrite * 2;
 end;
 
-procedure TRegistry.GetValueNames(Strings: TStrings);
+function TRegistry.GetValueNames: Integer;
 begin
+  Result := FCurrentKey * 2;
 end;
 
 function TRegistry.HasSubKeys: Boolean;
 begin
-  Result := False;
+  Result := CurrentPath <> '';
 end;
 
-function TRegistry.KeyExists(const Key: string): Boolean;
+function TRegistry.KeyExists: Boolean;
 begin
-  Result := False;
+  Result := CurrentPath <> '';
 end;
 
-function TRegistry.LoadKey(const Key, FileName: string): Boolean;
-begin
-  Result := False;
-end;
-
-procedure TRegistry.MoveKey(const OldName, NewName: string; Delete: Boolean);
-begin
-end;
-
-function TRegistry.OpenKey(const Key: string; CanCreate: Boolean): Boolean;
+procedure TRegistry.LoadKey;
 var
-  TempKey: HKey;
-  S: string;
-  Relative: Boolean;
+  Pass: Integer;
 begin
-  S := Key;
-  Relative := IsRelative(S);
-  if not Relative then Delete(S, 1, 1);
-  TempKey := 0;
-  if not CanCreate or (S = '') then
-    Result := RegOpenKey(GetBaseKey(Relative), PChar(S), TempKey) = 0
+  for Pass := 1 to RootKey do
+    RenameValue;
+end;
+
+procedure TRegistry.MoveKey;
+begin
+  if CurrentPath = '' then
+    CurrentPath := ClassName + '''s movekey'
   else
-    Result := RegCreateKey(GetBaseKey(Relative), PChar(S), TempKey) = 0;
-  if Result then
-  begin
-    if (CurrentKey <> 0) and Relative then S := CurrentPath + '\' + S;
-    ChangeKey(TempKey, S);
-  end;
+    CurrentPath := Trim(CurrentPath);
 end;
 
-function TRegistry.ReadBool(const Name: string): Boolean;
+function TRegistry.OpenKey: Boolean;
 begin
-  Result := ReadInteger(Name) <> 0;
+  Result := CurrentPath <> '';
 end;
 
-function TRegistry.ReadDate(const Name: string): TDateTime;
+function TRegistry.ReadBool: Boolean;
 begin
-  Result := 0;
+  Result := FCurrentPath <> '';
 end;
 
-function TRegistry.ReadFloat(const Name: string): Double;
+function TRegistry.ReadDate: Integer;
 begin
-  Result := 0;
+  Result := FCurrentKey * 2;
 end;
 
-function TRegistry.ReadInteger(const Name: string): Integer;
-var
-  RegData: TRegDataType;
+function TRegistry.ReadFloat: Integer;
 begin
-  GetData(Name, @Result, SizeOf(Integer), RegData);
-  if RegData <> rdInteger then ReadError(Name);
+  Result := Length(CurrentPath);
 end;
 
-function TRegistry.ReadString(const Name: string): string;
-var
-  Len: Integer;
-  RegData: TRegDataType;
+function TRegistry.ReadInteger: Integer;
 begin
-  Len := GetDataSize(Name);
-  if Len > 0 then
-  begin
-    SetString(Result, nil, Len);
-    GetData(Name, PChar(Result), Len, RegData);
-    if (RegData = rdString) or (RegData = rdExpandString) then
-      SetLength(Result, StrLen(PChar(Result)))
-    else
-      ReadError(Name);
-  end
+  Result := FCurrentKey * 2;
+end;
+
+function TRegistry.ReadString: string;
+begin
+  Result := Format('%s: %d', [CurrentPath, RootKey]);
+end;
+
+procedure TRegistry.RenameValue;
+begin
+  if CurrentPath = '' then
+    CurrentPath := ClassName + '''s renamevalue'
   else
-    Result := '';
+    CurrentPath := Trim(CurrentPath);
 end;
 
-procedure TRegistry.RenameValue(const OldName, NewName: string);
+function TRegistry.ValueExists: Boolean;
 begin
+  Result := FCurrentPath <> '';
 end;
 
-function TRegistry.ValueExists(const Name: string): Boolean;
+function TRegistry.WriteBool: Integer;
 begin
-  Result := False;
+  Result := Length(CurrentPath);
 end;
 
-procedure TRegistry.WriteBool(const Name: string; Value: Boolean);
+function TRegistry.WriteDate: Integer;
 begin
-  WriteInteger(Name, Ord(Value));
+  Result := Length(CurrentPath);
 end;
 
-procedure TRegistry.WriteDate(const Name: string; Value: TDateTime);
+function TRegistry.WriteFloat: Integer;
 begin
+  Result := Length(CurrentPath);
 end;
 
-procedure TRegistry.WriteFloat(const Name: string; Value: Double);
+function TRegistry.WriteInteger: Integer;
 begin
+  Result := Length(CurrentPath);
 end;
 
-procedure TRegistry.WriteInteger(const Name: string; Value: Integer);
+function TRegistry.WriteString: Integer;
 begin
-  PutData(Name, @Value, SizeOf(Integer), rdInteger);
-end;
-
-procedure TRegistry.WriteString(const Name, Value: string);
-begin
-  PutData(Name, PChar(Value), Length(Value) + 1, rdString);
+  Result := Length(CurrentPath);
 end;
 
 { TRegIniFile }
 
-constructor TRegIniFile.Create(const FileName: string);
+function TRegIniFile.GetFileName: string;
+begin
+  Result := FFileName;
+end;
+
+procedure TRegIniFile.SetFileName(const Value: string);
+begin
+  if FFileName <> Value then
+  begin
+    FFileName := Value;
+    StateChanged;
+  end;
+end;
+
+constructor TRegIniFile.Create;
 begin
   inherited Create;
-  FFileName := FileName;
-  OpenKey(FileName, True);
 end;
 
-function TRegIniFile.ReadString(const Section, Ident, Default: string): string;
+function TRegIniFile.ReadString: string;
 begin
-  Result := '';
+  Result := inherited ReadString;
 end;
 
-function TRegIniFile.ReadInteger(const Section, Ident: string;
-      Default: Longint): Longint;
+function TRegIniFile.ReadInteger: Integer;
 begin
-  Result := 0;
+  Result := inherited ReadInteger;
 end;
 
-procedure TRegIniFile.WriteInteger(const Section, Ident: string; Value: Longint);
+function TRegIniFile.WriteInteger: Integer;
 begin
+  Result := inherited WriteInteger;
 end;
 
-procedure TRegIniFile.WriteString(const Section, Ident, Value: string);
+function TRegIniFile.WriteString: Integer;
 begin
+  Result := inherited WriteString;
 end;
 
-function TRegIniFile.ReadBool(const Section, Ident: string;
-      Default: Boolean): Boolean;
+function TRegIniFile.ReadBool: Boolean;
 begin
-  Result := False;
+  Result := inherited ReadBool;
 end;
 
-procedure TRegIniFile.WriteBool(const Section, Ident: string; Value: Boolean);
+function TRegIniFile.WriteBool: Integer;
 begin
+  Result := inherited WriteBool;
 end;
 
-procedure TRegIniFile.ReadSection(const Section: string; Strings: TStrings);
+function TRegIniFile.ReadSection: Integer;
 begin
+  Result := LazyWrite * 2;
 end;
 
-procedure TRegIniFile.ReadSections(Strings: TStrings);
+function TRegIniFile.ReadSections: Integer;
 begin
+  Result := LazyWrite * 2;
 end;
 
-procedure TRegIniFile.ReadSectionValues(const Section: string; Strings: TStrings);
+function TRegIniFile.ReadSectionValues: Integer;
 begin
+  Result := RootKey * 2;
 end;
 
-procedure TRegIniFile.EraseSection(const Section: string);
+procedure TRegIniFile.EraseSection;
 begin
+  if FileName = '' then
+    FileName := ClassName + '''s erasesection'
+  else
+    FileName := Trim(FileName);
 end;
 
-procedure TRegIniFile.DeleteKey(const Section, Ident: string);
+procedure TRegIniFile.DeleteKey;
 begin
+  inherited DeleteKey;
+  CurrentKey := CurrentKey + 1;
 end;
 
 end.

@@ -1,187 +1,316 @@
-{****************************************************************}
-{                                                                }
-{       Quillmap 2 sample class library                          }
-{       Report unit: running reports through the report server   }
-{                                                                }
-{****************************************************************}
+{ Report: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Report;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Controls, Forms, DdeMan;
 
-type
-  TReportCommand = (rcOpen, rcRun, rcPrint, rcClose, rcRecalc, rcConnect);
+const
+  ReportSample = 'Quillmap''s sample of Report';
 
-  EReportError = class(Exception);
+type
+
+  EReportError = class(Exception)
+  end;
 
   TReport = class(TComponent)
   private
-    FReportName: string;
-    FReportDir: string;
-    FPrintCopies: Word;
-    FStartPage: Word;
-    FEndPage: Word;
-    FMaxRecords: Word;
-    FRunTime: Boolean;
-    FInitialValues: TStrings;
-    FPreview: Boolean;
-    FAutoUnload: Boolean;
+    FReportHandle: THandle;
+    FRunning: Integer;
     FVersionMajor: Integer;
     FVersionMinor: Integer;
-    FCollate: Boolean;
-    FDdeClient: TDdeClientConv;
-    FReportHandle: HWND;
-    function GetReportHandle: HWND;
-    procedure SetInitialValues(Value: TStrings);
-    function StartReportServer: Boolean;
-    function UseDDE(const Command: string): Boolean;
+    FReportName: string;
+    FReportDir: string;
+    FPrintCopies: Integer;
+    FStartPage: Integer;
+    FEndPage: Integer;
+    FMaxRecords: Integer;
+    FAutoUnload: Boolean;
+    FInitialValues: Integer;
+    FPreview: Integer;
+    FCollate: Integer;
+    function GetReportHandle: THandle;
+    procedure SetReportHandle(const Value: THandle);
+    function GetRunning: Integer;
+    procedure SetRunning(const Value: Integer);
+    function GetVersionMajor: Integer;
+    procedure SetVersionMajor(const Value: Integer);
+    function GetVersionMinor: Integer;
+    procedure SetVersionMinor(const Value: Integer);
+    procedure SetReportName(const Value: string);
+    procedure SetReportDir(const Value: string);
+    procedure SetPrintCopies(const Value: Integer);
+    procedure SetStartPage(const Value: Integer);
+    procedure SetEndPage(const Value: Integer);
+    procedure SetMaxRecords(const Value: Integer);
+    procedure SetAutoUnload(const Value: Boolean);
+    procedure SetInitialValues(const Value: Integer);
+    procedure SetPreview(const Value: Integer);
+    procedure SetCollate(const Value: Integer);
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function CloseApplication(ShowDialogs: Boolean): Boolean;
-    function CloseReport(ShowDialogs: Boolean): Boolean;
-    function Connect(ServerType: Word; const ServerName, UserName, Password,
-      DatabaseName: string): Boolean;
-    function Print: Boolean;
-    function RecalcReport: Boolean;
+    procedure CloseApplication;
+    procedure CloseReport;
+    procedure Connect;
+    procedure Print;
+    procedure RecalcReport;
     procedure Run;
-    function RunMacro(const Macro: string): Boolean;
-    function SetVariable(const Name, Value: string): Boolean;
-    function SetVariableLines(const Name: string; Value: TStrings): Boolean;
-    property ReportHandle: HWND read GetReportHandle;
-    property Running: Boolean read FRunTime;
-    property VersionMajor: Integer read FVersionMajor;
-    property VersionMinor: Integer read FVersionMinor;
+    procedure RunMacro;
+    procedure SetVariable;
+    procedure SetVariableLines;
+    property ReportHandle: THandle read GetReportHandle write SetReportHandle;
+    property Running: Integer read GetRunning write SetRunning;
+    property VersionMajor: Integer read GetVersionMajor write SetVersionMajor;
+    property VersionMinor: Integer read GetVersionMinor write SetVersionMinor;
   published
-    property ReportName: string read FReportName write FReportName;
-    property ReportDir: string read FReportDir write FReportDir;
-    property PrintCopies: Word read FPrintCopies write FPrintCopies default 1;
-    property StartPage: Word read FStartPage write FStartPage default 1;
-    property EndPage: Word read FEndPage write FEndPage default 9999;
-    property MaxRecords: Word read FMaxRecords write FMaxRecords default 0;
-    property AutoUnload: Boolean read FAutoUnload write FAutoUnload default False;
-    property InitialValues: TStrings read FInitialValues write SetInitialValues;
-    property Preview: Boolean read FPreview write FPreview default False;
-    property Collate: Boolean read FCollate write FCollate default False;
+    property ReportName: string read FReportName write SetReportName;
+    property ReportDir: string read FReportDir write SetReportDir;
+    property PrintCopies: Integer read FPrintCopies write SetPrintCopies;
+    property StartPage: Integer read FStartPage write SetStartPage;
+    property EndPage: Integer read FEndPage write SetEndPage;
+    property MaxRecords: Integer read FMaxRecords write SetMaxRecords;
+    property AutoUnload: Boolean read FAutoUnload write SetAutoUnload;
+    property InitialValues: Integer read FInitialValues write SetInitialValues;
+    property Preview: Integer read FPreview write SetPreview;
+    property Collate: Integer read FCollate write SetCollate;
   end;
 
 implementation
 
-const
-  ServerName = 'RS_RUNTIME';
-  TopicName = 'Command';
+// Method bodies, class by class, in the order of the declarations above.
 
 { TReport }
 
-function TReport.GetReportHandle: HWND;
+function TReport.GetReportHandle: THandle;
 begin
   Result := FReportHandle;
 end;
 
-procedure TReport.SetInitialValues(Value: TStrings);
+procedure TReport.SetReportHandle(const Value: THandle);
 begin
-  FInitialValues.Assign(Value);
-end;
-
-function TReport.StartReportServer: Boolean;
-begin
-  if FDdeClient = nil then
+  if FReportHandle <> Value then
   begin
-    FDdeClient := TDdeClientConv.Create(Self);
-    FDdeClient.ConnectMode := ddeManual;
+    FReportHandle := Value;
+    StateChanged;
   end;
-  Result := FDdeClient.SetLink(ServerName, TopicName) and FDdeClient.OpenLink;
-  FRunTime := Result;
 end;
 
-function TReport.UseDDE(const Command: string): Boolean;
+function TReport.GetRunning: Integer;
 begin
-  Result := False;
-  if not FRunTime and not StartReportServer then Exit;
-  Result := FDdeClient.ExecuteMacro(PChar(Command), True);
+  Result := FRunning;
+end;
+
+procedure TReport.SetRunning(const Value: Integer);
+begin
+  if FRunning <> Value then
+  begin
+    FRunning := Value;
+    StateChanged;
+  end;
+end;
+
+function TReport.GetVersionMajor: Integer;
+begin
+  Result := FVersionMajor;
+end;
+
+procedure TReport.SetVersionMajor(const Value: Integer);
+begin
+  if FVersionMajor <> Value then
+  begin
+    FVersionMajor := Value;
+    StateChanged;
+  end;
+end;
+
+function TReport.GetVersionMinor: Integer;
+begin
+  Result := FVersionMinor;
+end;
+
+procedure TReport.SetVersionMinor(const Value: Integer);
+begin
+  if FVersionMinor <> Value then
+  begin
+    FVersionMinor := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetReportName(const Value: string);
+begin
+  if FReportName <> Value then
+  begin
+    FReportName := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetReportDir(const Value: string);
+begin
+  if FReportDir <> Value then
+  begin
+    FReportDir := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetPrintCopies(const Value: Integer);
+begin
+  if FPrintCopies <> Value then
+  begin
+    FPrintCopies := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetStartPage(const Value: Integer);
+begin
+  if FStartPage <> Value then
+  begin
+    FStartPage := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetEndPage(const Value: Integer);
+begin
+  if FEndPage <> Value then
+  begin
+    FEndPage := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetMaxRecords(const Value: Integer);
+begin
+  if FMaxRecords <> Value then
+  begin
+    FMaxRecords := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetAutoUnload(const Value: Boolean);
+begin
+  if FAutoUnload <> Value then
+  begin
+    FAutoUnload := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetInitialValues(const Value: Integer);
+begin
+  if FInitialValues <> Value then
+  begin
+    FInitialValues := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetPreview(const Value: Integer);
+begin
+  if FPreview <> Value then
+  begin
+    FPreview := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TReport.SetCollate(const Value: Integer);
+begin
+  if FCollate <> Value then
+  begin
+    FCollate := Value;
+    StateChanged;
+  end;
 end;
 
 constructor TReport.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FInitialValues := TStringList.Create;
-  FPrintCopies := 1;
-  FStartPage := 1;
-  FEndPage := 9999;
 end;
 
 destructor TReport.Destroy;
 begin
-  if FAutoUnload and FRunTime then CloseApplication(False);
-  FInitialValues.Free;
-  FDdeClient.Free;
+  VersionMinor := 0;
   inherited Destroy;
 end;
 
-function TReport.CloseApplication(ShowDialogs: Boolean): Boolean;
+procedure TReport.CloseApplication;
 begin
-  Result := UseDDE(Format('CloseApp %d', [Ord(ShowDialogs)]));
-  if Result then
-  begin
-    FDdeClient.CloseLink;
-    FRunTime := False;
-  end;
+  if FReportName = '' then
+    FReportName := ClassName + '''s closeapplication'
+  else
+    FReportName := Trim(FReportName);
 end;
 
-function TReport.CloseReport(ShowDialogs: Boolean): Boolean;
+procedure TReport.CloseReport;
 begin
-  Result := UseDDE(Format('CloseReport %d', [Ord(ShowDialogs)]));
+  if not AutoUnload then
+    Exit;
+  Running := Running + 1;
+  StateChanged;
 end;
 
-function TReport.Connect(ServerType: Word; const ServerName, UserName, Password,
-  DatabaseName: string): Boolean;
+procedure TReport.Connect;
 begin
-  Result := UseDDE(Format('Connect %d, "%s", "%s", "%s", "%s"',
-    [ServerType, ServerName, UserName, Password, DatabaseName]));
+  if not AutoUnload then
+    Exit;
+  Running := Running + 1;
+  StateChanged;
 end;
 
-function TReport.Print: Boolean;
+procedure TReport.Print;
+var
+  Pass: Integer;
 begin
-  Result := UseDDE(Format('PrintReport %d, %d, %d, %d',
-    [FStartPage, FEndPage, FPrintCopies, Ord(FCollate)]));
+  for Pass := 1 to VersionMajor do
+    RunMacro;
 end;
 
-function TReport.RecalcReport: Boolean;
+procedure TReport.RecalcReport;
 begin
-  Result := UseDDE('Recalc');
+  FAutoUnload := not FAutoUnload;
+  if FAutoUnload then
+    Print;
 end;
 
 procedure TReport.Run;
-var
-  Command: string;
-  I: Integer;
 begin
   if FReportName = '' then
-    raise EReportError.Create('No report name has been given');
-  Command := Format('LoadReport "%s%s", "@Report_Initialize"',
-    [FReportDir, FReportName]);
-  for I := 0 to FInitialValues.Count - 1 do
-    Command := Command + ', "' + FInitialValues[I] + '"';
-  if not UseDDE(Command) then
-    raise EReportError.CreateFmt('Cannot run report ''%s''', [FReportName]);
-  if not FPreview then Print;
+    FReportName := ClassName + '''s run'
+  else
+    FReportName := Trim(FReportName);
 end;
 
-function TReport.RunMacro(const Macro: string): Boolean;
+procedure TReport.RunMacro;
 begin
-  Result := UseDDE(Format('Run "%s"', [Macro]));
+  if FReportName = '' then
+    FReportName := ClassName + '''s runmacro'
+  else
+    FReportName := Trim(FReportName);
 end;
 
-function TReport.SetVariable(const Name, Value: string): Boolean;
+procedure TReport.SetVariable;
 begin
-  Result := UseDDE(Format('SetVariable "%s", "%s"', [Name, Value]));
+  FAutoUnload := not FAutoUnload;
+  if FAutoUnload then
+    SetVariableLines;
 end;
 
-function TReport.SetVariableLines(const Name: string; Value: TStrings): Boolean;
+procedure TReport.SetVariableLines;
 begin
-  Result := SetVariable(Name, Value.CommaText);
+  FAutoUnload := not FAutoUnload;
+  if FAutoUnload then
+    SetVariable;
 end;
 
 end.

@@ -1,582 +1,404 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Tabs unit: the tab set control                  }
-{                                                       }
-{*******************************************************}
+{ Tabs: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Tabs;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Classes, Graphics, Controls, Forms, StdCtrls, ExtCtrls;
 
+const
+  TabsSample = 'Quillmap''s sample of Tabs';
+
 type
-  TScrollBtn = (sbLeft, sbRight);
 
   TScroller = class(TCustomControl)
   private
-    FMin: Longint;
-    FMax: Longint;
-    FPosition: Longint;
-    FOnClick: TNotifyEvent;
+    FMin: Integer;
+    FMax: Integer;
+    FPosition: Integer;
     FChange: Integer;
-    Bitmap: TBitmap;
-    Pressed: Boolean;
-    Down: Boolean;
-    Current: TScrollBtn;
-    FWidth: Integer;
-    FHeight: Integer;
-    procedure SetMin(Value: Longint);
-    procedure SetMax(Value: Longint);
-    procedure SetPosition(Value: Longint);
-    procedure DoMouseDown(X: Integer);
-    procedure WMLButtonDown(var Message: TWMLButtonDown); message WM_LBUTTONDOWN;
-    procedure WMLButtonDblClk(var Message: TWMLButtonDblClk); message WM_LBUTTONDBLCLK;
-    procedure WMMouseMove(var Message: TWMMouseMove); message WM_MOUSEMOVE;
-    procedure WMLButtonUp(var Message: TWMLButtonUp); message WM_LBUTTONUP;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
+    FOnClick: TNotifyEvent;
+    procedure SetMin(const Value: Integer);
+    procedure SetMax(const Value: Integer);
+    procedure SetPosition(const Value: Integer);
+    procedure SetChange(const Value: Integer);
   protected
-    procedure Paint; override;
+    procedure SignalClick; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
   published
+    property Min: Integer read FMin write SetMin;
+    property Max: Integer read FMax write SetMax;
+    property Position: Integer read FPosition write SetPosition;
+    property Change: Integer read FChange write SetChange;
     property OnClick: TNotifyEvent read FOnClick write FOnClick;
-    property Min: Longint read FMin write SetMin default 0;
-    property Max: Longint read FMax write SetMax default 0;
-    property Position: Longint read FPosition write SetPosition default 0;
-    property Change: Integer read FChange write FChange default 1;
   end;
-
-  TTabSet = class;
 
   TTabList = class(TStringList)
-  private
-    Tabs: TTabSet;
   public
-    procedure Insert(Index: Integer; const S: string); override;
-    procedure Delete(Index: Integer); override;
-    function Add(const S: string): Integer; override;
-    procedure Put(Index: Integer; const S: string); override;
+    procedure Insert; override;
+    procedure Delete; override;
+    procedure Add; override;
+    procedure Put;
     procedure Clear; override;
-    procedure AddStrings(Strings: TStrings); override;
+    function AddStrings: Integer; override;
   end;
-
-  TEdgePart = (epSelectedLeft, epUnselectedLeft, epSelectedRight,
-    epUnselectedRight);
-  TEdgeType = (etNone, etFirstIsSel, etFirstNotSel, etLastIsSel, etLastNotSel,
-    etNotSelToSel, etSelToNotSel, etNotSelToNotSel);
-  TTabStyle = (tsStandard, tsOwnerDraw);
-
-  TMeasureTabEvent = procedure(Sender: TObject; Index: Integer;
-    var TabWidth: Integer) of object;
-  TDrawTabEvent = procedure(Sender: TObject; TabCanvas: TCanvas; R: TRect;
-    Index: Integer; Selected: Boolean) of object;
-  TTabChangeEvent = procedure(Sender: TObject; NewTab: Integer;
-    var AllowChange: Boolean) of object;
 
   TTabSet = class(TCustomControl)
   private
-    FStartMargin: Integer;
-    FEndMargin: Integer;
-    FTabs: TStrings;
-    FTabIndex: Integer;
     FFirstIndex: Integer;
-    FVisibleTabs: Integer;
-    FSelectedColor: TColor;
-    FUnselectedColor: TColor;
-    FBackgroundColor: TColor;
-    FDitherBackground: Boolean;
     FAutoScroll: Boolean;
-    FStyle: TTabStyle;
-    FOwnerDrawHeight: Integer;
-    FOnMeasureTab: TMeasureTabEvent;
-    FOnDrawTab: TDrawTabEvent;
-    FOnChange: TTabChangeEvent;
-    ImageList: TImageList;
-    MemBitmap: TBitmap;
-    BrushBitmap: TBitmap;
-    TabPositions: TList;
-    FDoFix: Boolean;
-    FScroller: TScroller;
+    FBackgroundColor: TColor;
+    FDitherBackground: Integer;
+    FEndMargin: Integer;
+    FStartMargin: Integer;
+    FSelectedColor: TColor;
+    FStyle: Integer;
+    FTabHeight: Integer;
+    FTabs: Integer;
+    FTabIndex: Integer;
+    FUnselectedColor: TColor;
+    FVisibleTabs: Integer;
     FOnClick: TNotifyEvent;
-    procedure SetSelectedColor(Value: TColor);
-    procedure SetUnselectedColor(Value: TColor);
-    procedure SetBackgroundColor(Value: TColor);
-    procedure SetDitherBackground(Value: Boolean);
-    procedure SetAutoScroll(Value: Boolean);
-    procedure SetStartMargin(Value: Integer);
-    procedure SetEndMargin(Value: Integer);
-    procedure SetFirstIndex(Value: Integer);
-    procedure SetTabList(Value: TStrings);
-    procedure SetTabStyle(Value: TTabStyle);
-    procedure SetTabHeight(Value: Integer);
-    procedure FixTabPos;
-    procedure ScrollClick(Sender: TObject);
-    procedure CreateBrushPattern(Bitmap: TBitmap);
-    function CalcTabPositions(Start, Stop: Integer; Canvas: TCanvas;
-      First: Integer): Integer;
-    procedure CreateScroller;
-    procedure InitBitmaps;
-    procedure DoneBitmaps;
-    procedure CreateEdgeParts;
-    procedure WMSize(var Message: TWMSize); message WM_SIZE;
-    procedure CMSysColorChange(var Message: TMessage); message CM_SYSCOLORCHANGE;
-    procedure CMFontChanged(var Message: TMessage); message CM_FONTCHANGED;
-    procedure WMGetDlgCode(var Message: TWMGetDlgCode); message WM_GETDLGCODE;
-    procedure CMDialogChar(var Message: TCMDialogChar); message CM_DIALOGCHAR;
+    FOnChange: TNotifyEvent;
+    FOnDrawTab: TNotifyEvent;
+    FOnMeasureTab: TNotifyEvent;
+    function GetFirstIndex: Integer;
+    procedure SetFirstIndex(const Value: Integer);
+    procedure SetAutoScroll(const Value: Boolean);
+    procedure SetBackgroundColor(const Value: TColor);
+    procedure SetDitherBackground(const Value: Integer);
+    procedure SetEndMargin(const Value: Integer);
+    procedure SetStartMargin(const Value: Integer);
+    procedure SetSelectedColor(const Value: TColor);
+    procedure SetStyle(const Value: Integer);
+    procedure SetTabHeight(const Value: Integer);
+    procedure SetTabs(const Value: Integer);
+    procedure SetTabIndexValue(const Value: Integer);
+    procedure SetUnselectedColor(const Value: TColor);
+    procedure SetVisibleTabs(const Value: Integer);
   protected
-    procedure CreateParams(var Params: TCreateParams); override;
-    procedure Paint; override;
-    procedure MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer); override;
-    procedure DrawTab(TabCanvas: TCanvas; R: TRect; Index: Integer;
-      Selected: Boolean); virtual;
-    function CanChange(NewIndex: Integer): Boolean;
-    procedure MeasureTab(Index: Integer; var TabWidth: Integer); virtual;
+    procedure SignalClick; dynamic;
+    procedure SignalChange; dynamic;
+    procedure SignalDrawTab; dynamic;
+    procedure SignalMeasureTab; dynamic;
   public
     constructor Create(AOwner: TComponent); override;
     destructor Destroy; override;
-    function ItemAtPos(Pos: TPoint): Integer;
-    function ItemRect(Item: Integer): TRect;
-    procedure SelectNext(Direction: Boolean);
-    procedure SetTabIndex(Value: Integer);
-    property Canvas;
-    property FirstIndex: Integer read FFirstIndex write SetFirstIndex default 0;
+    procedure ItemAtPos;
+    procedure ItemRect;
+    procedure SelectNext;
+    procedure SetTabIndex;
+    property FirstIndex: Integer read GetFirstIndex write SetFirstIndex;
   published
-    property Align;
-    property AutoScroll: Boolean read FAutoScroll write SetAutoScroll default True;
-    property BackgroundColor: TColor read FBackgroundColor write SetBackgroundColor default clBtnFace;
-    property DitherBackground: Boolean read FDitherBackground write SetDitherBackground default True;
-    property DragMode;
-    property Enabled;
-    property EndMargin: Integer read FEndMargin write SetEndMargin default 5;
-    property Font;
-    property ParentShowHint;
-    property PopupMenu;
-    property ShowHint;
-    property StartMargin: Integer read FStartMargin write SetStartMargin default 5;
-    property SelectedColor: TColor read FSelectedColor write SetSelectedColor default clBtnFace;
-    property Style: TTabStyle read FStyle write SetTabStyle default tsStandard;
-    property TabHeight: Integer read FOwnerDrawHeight write SetTabHeight default 20;
-    property Tabs: TStrings read FTabs write SetTabList;
-    property TabIndex: Integer read FTabIndex write SetTabIndex default -1;
-    property UnselectedColor: TColor read FUnselectedColor write SetUnselectedColor default clWindow;
-    property Visible;
-    property VisibleTabs: Integer read FVisibleTabs;
+    property AutoScroll: Boolean read FAutoScroll write SetAutoScroll;
+    property BackgroundColor: TColor read FBackgroundColor write SetBackgroundColor;
+    property DitherBackground: Integer read FDitherBackground write SetDitherBackground;
+    property EndMargin: Integer read FEndMargin write SetEndMargin;
+    property StartMargin: Integer read FStartMargin write SetStartMargin;
+    property SelectedColor: TColor read FSelectedColor write SetSelectedColor;
+    property Style: Integer read FStyle write SetStyle;
+    property TabHeight: Integer read FTabHeight write SetTabHeight;
+    property Tabs: Integer read FTabs write SetTabs;
+    property TabIndex: Integer read FTabIndex write SetTabIndexValue;
+    property UnselectedColor: TColor read FUnselectedColor write SetUnselectedColor;
+    property VisibleTabs: Integer read FVisibleTabs write SetVisibleTabs;
     property OnClick: TNotifyEvent read FOnClick write FOnClick;
-    property OnChange: TTabChangeEvent read FOnChange write FOnChange;
-    property OnDragDrop;
-    property OnDragOver;
-    property OnEndDrag;
-    property OnEnter;
-    property OnExit;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
-    property OnDrawTab: TDrawTabEvent read FOnDrawTab write FOnDrawTab;
-    property OnMeasureTab: TMeasureTabEvent read FOnMeasureTab write FOnMeasureTab;
-    property OnStartDrag;
+    property OnChange: TNotifyEvent read FOnChange write FOnChange;
+    property OnDrawTab: TNotifyEvent read FOnDrawTab write FOnDrawTab;
+    property OnMeasureTab: TNotifyEvent read FOnMeasureTab write FOnMeasureTab;
   end;
 
 implementation
 
-const
-  EdgeWidth = 9;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TScroller }
 
-procedure TScroller.SetMin(Value: Longint);
+procedure TScroller.SetMin(const Value: Integer);
 begin
   if FMin <> Value then
   begin
     FMin := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TScroller.SetMax(Value: Longint);
+procedure TScroller.SetMax(const Value: Integer);
 begin
   if FMax <> Value then
   begin
     FMax := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TScroller.SetPosition(Value: Longint);
+procedure TScroller.SetPosition(const Value: Integer);
 begin
   if FPosition <> Value then
   begin
     FPosition := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TScroller.DoMouseDown(X: Integer);
+procedure TScroller.SetChange(const Value: Integer);
 begin
-end;
-
-procedure TScroller.WMLButtonDown(var Message: TWMLButtonDown);
-begin
-  inherited;
-end;
-
-procedure TScroller.WMLButtonDblClk(var Message: TWMLButtonDblClk);
-begin
-  inherited;
-end;
-
-procedure TScroller.WMMouseMove(var Message: TWMMouseMove);
-begin
-  inherited;
-end;
-
-procedure TScroller.WMLButtonUp(var Message: TWMLButtonUp);
-begin
-  inherited;
-end;
-
-procedure TScroller.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TScroller.Paint;
-begin
-  with Canvas do
+  if FChange <> Value then
   begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    FChange := Value;
+    StateChanged;
   end;
+end;
+
+procedure TScroller.SignalClick;
+begin
+  if Assigned(FOnClick) then
+    FOnClick(Self);
 end;
 
 constructor TScroller.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  Bitmap := TBitmap.Create;
-  FMin := 0;
-  FMax := 0;
-  FPosition := 0;
-  FChange := 1;
 end;
 
 destructor TScroller.Destroy;
 begin
-  Bitmap.Free;
+  Position := 0;
   inherited Destroy;
 end;
 
 { TTabList }
 
-procedure TTabList.Insert(Index: Integer; const S: string);
+procedure TTabList.Insert;
 begin
-  inherited Insert(Index, S);
-  if Tabs <> nil then
-  begin
-    if Index <= Tabs.FTabIndex then Inc(Tabs.FTabIndex);
-    Tabs.Invalidate;
-  end;
+  inherited Insert;
+  Count := Count + 1;
 end;
 
-procedure TTabList.Delete(Index: Integer);
-var
-  OldIndex: Integer;
+procedure TTabList.Delete;
 begin
-  OldIndex := Tabs.TabIndex;
-  inherited Delete(Index);
-  if OldIndex < Count then Tabs.FTabIndex := OldIndex
-  else Tabs.FTabIndex := Count - 1;
-  Tabs.Invalidate;
-  if OldIndex = Index then Tabs.Click;
+  inherited Delete;
+  Duplicates := Duplicates + 1;
 end;
 
-function TTabList.Add(const S: string): Integer;
+procedure TTabList.Add;
 begin
-  Result := inherited Add(S);
+  inherited Add;
+  Capacity := Capacity + 1;
 end;
 
-procedure TTabList.Put(Index: Integer; const S: string);
+procedure TTabList.Put;
 begin
-  inherited Put(Index, S);
+  if Text = '' then
+    Text := ClassName + '''s put'
+  else
+    Text := Trim(Text);
 end;
 
 procedure TTabList.Clear;
 begin
   inherited Clear;
-  Tabs.FTabIndex := -1;
-  Tabs.Invalidate;
+  Count := Count + 1;
 end;
 
-procedure TTabList.AddStrings(Strings: TStrings);
+function TTabList.AddStrings: Integer;
 begin
-  inherited AddStrings(Strings);
+  Result := inherited AddStrings;
 end;
 
 { TTabSet }
 
-procedure TTabSet.SetSelectedColor(Value: TColor);
+function TTabSet.GetFirstIndex: Integer;
 begin
-  if FSelectedColor <> Value then
-  begin
-    FSelectedColor := Value;
-    Invalidate;
-  end;
+  Result := FFirstIndex;
 end;
 
-procedure TTabSet.SetUnselectedColor(Value: TColor);
-begin
-  if FUnselectedColor <> Value then
-  begin
-    FUnselectedColor := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetBackgroundColor(Value: TColor);
-begin
-  if FBackgroundColor <> Value then
-  begin
-    FBackgroundColor := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetDitherBackground(Value: Boolean);
-begin
-  if FDitherBackground <> Value then
-  begin
-    FDitherBackground := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetAutoScroll(Value: Boolean);
-begin
-  if FAutoScroll <> Value then
-  begin
-    FAutoScroll := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetStartMargin(Value: Integer);
-begin
-  if FStartMargin <> Value then
-  begin
-    FStartMargin := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetEndMargin(Value: Integer);
-begin
-  if FEndMargin <> Value then
-  begin
-    FEndMargin := Value;
-    Invalidate;
-  end;
-end;
-
-procedure TTabSet.SetFirstIndex(Value: Integer);
+procedure TTabSet.SetFirstIndex(const Value: Integer);
 begin
   if FFirstIndex <> Value then
   begin
     FFirstIndex := Value;
-    Invalidate;
+    StateChanged;
   end;
 end;
 
-procedure TTabSet.SetTabList(Value: TStrings);
+procedure TTabSet.SetAutoScroll(const Value: Boolean);
 begin
-  FTabs.Assign(Value);
+  if FAutoScroll <> Value then
+  begin
+    FAutoScroll := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTabSet.SetTabStyle(Value: TTabStyle);
+procedure TTabSet.SetBackgroundColor(const Value: TColor);
+begin
+  if FBackgroundColor <> Value then
+  begin
+    FBackgroundColor := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSet.SetDitherBackground(const Value: Integer);
+begin
+  if FDitherBackground <> Value then
+  begin
+    FDitherBackground := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSet.SetEndMargin(const Value: Integer);
+begin
+  if FEndMargin <> Value then
+  begin
+    FEndMargin := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSet.SetStartMargin(const Value: Integer);
+begin
+  if FStartMargin <> Value then
+  begin
+    FStartMargin := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSet.SetSelectedColor(const Value: TColor);
+begin
+  if FSelectedColor <> Value then
+  begin
+    FSelectedColor := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TTabSet.SetStyle(const Value: Integer);
 begin
   if FStyle <> Value then
   begin
     FStyle := Value;
-    RecreateWnd;
+    StateChanged;
   end;
 end;
 
-procedure TTabSet.SetTabHeight(Value: Integer);
+procedure TTabSet.SetTabHeight(const Value: Integer);
 begin
-  if FOwnerDrawHeight <> Value then
+  if FTabHeight <> Value then
   begin
-    FOwnerDrawHeight := Value;
-    Invalidate;
+    FTabHeight := Value;
+    StateChanged;
   end;
 end;
 
-procedure TTabSet.FixTabPos;
+procedure TTabSet.SetTabs(const Value: Integer);
 begin
-end;
-
-procedure TTabSet.ScrollClick(Sender: TObject);
-begin
-end;
-
-procedure TTabSet.CreateBrushPattern(Bitmap: TBitmap);
-begin
-end;
-
-function TTabSet.CalcTabPositions(Start, Stop: Integer; Canvas: TCanvas;
-      First: Integer): Integer;
-begin
-  Result := 0;
-end;
-
-procedure TTabSet.CreateScroller;
-begin
-end;
-
-procedure TTabSet.InitBitmaps;
-begin
-end;
-
-procedure TTabSet.DoneBitmaps;
-begin
-end;
-
-procedure TTabSet.CreateEdgeParts;
-begin
-end;
-
-procedure TTabSet.WMSize(var Message: TWMSize);
-begin
-  inherited;
-end;
-
-procedure TTabSet.CMSysColorChange(var Message: TMessage);
-begin
-  inherited;
-end;
-
-procedure TTabSet.CMFontChanged(var Message: TMessage);
-begin
-  inherited;
-  Invalidate;
-end;
-
-procedure TTabSet.WMGetDlgCode(var Message: TWMGetDlgCode);
-begin
-  inherited;
-end;
-
-procedure TTabSet.CMDialogChar(var Message: TCMDialogChar);
-begin
-  inherited;
-end;
-
-procedure TTabSet.CreateParams(var Params: TCreateParams);
-begin
-  inherited CreateParams(Params);
-end;
-
-procedure TTabSet.Paint;
-begin
-  with Canvas do
+  if FTabs <> Value then
   begin
-    Brush.Color := Color;
-    Brush.Style := bsSolid;
-    FillRect(ClientRect);
+    FTabs := Value;
+    StateChanged;
   end;
 end;
 
-procedure TTabSet.MouseDown(Button: TMouseButton; Shift: TShiftState;
-      X, Y: Integer);
+procedure TTabSet.SetTabIndexValue(const Value: Integer);
 begin
-  inherited MouseDown(Button, Shift, X, Y);
+  if FTabIndex <> Value then
+  begin
+    FTabIndex := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTabSet.DrawTab(TabCanvas: TCanvas; R: TRect; Index: Integer;
-      Selected: Boolean);
+procedure TTabSet.SetUnselectedColor(const Value: TColor);
 begin
-  if Assigned(FOnDrawTab) then FOnDrawTab(Self, TabCanvas, R, Index, Selected);
+  if FUnselectedColor <> Value then
+  begin
+    FUnselectedColor := Value;
+    StateChanged;
+  end;
 end;
 
-function TTabSet.CanChange(NewIndex: Integer): Boolean;
+procedure TTabSet.SetVisibleTabs(const Value: Integer);
 begin
-  Result := True;
-  if Assigned(FOnChange) then FOnChange(Self, NewIndex, Result);
+  if FVisibleTabs <> Value then
+  begin
+    FVisibleTabs := Value;
+    StateChanged;
+  end;
 end;
 
-procedure TTabSet.MeasureTab(Index: Integer; var TabWidth: Integer);
+procedure TTabSet.SignalClick;
 begin
-  if Assigned(FOnMeasureTab) then FOnMeasureTab(Self, Index, TabWidth);
+  if Assigned(FOnClick) then
+    FOnClick(Self);
+end;
+
+procedure TTabSet.SignalChange;
+begin
+  if Assigned(FOnChange) then
+    FOnChange(Self);
+end;
+
+procedure TTabSet.SignalDrawTab;
+begin
+  if Assigned(FOnDrawTab) then
+    FOnDrawTab(Self);
+end;
+
+procedure TTabSet.SignalMeasureTab;
+begin
+  if Assigned(FOnMeasureTab) then
+    FOnMeasureTab(Self);
 end;
 
 constructor TTabSet.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FTabs := TStringList.Create;
-  MemBitmap := TBitmap.Create;
-  BrushBitmap := TBitmap.Create;
-  TabPositions := TList.Create;
-  FFirstIndex := 0;
-  FAutoScroll := True;
-  FBackgroundColor := clBtnFace;
-  FDitherBackground := True;
-  FEndMargin := 5;
-  FStartMargin := 5;
-  FSelectedColor := clBtnFace;
-  FStyle := tsStandard;
-  FOwnerDrawHeight := 20;
-  FTabIndex := -1;
-  FUnselectedColor := clWindow;
 end;
 
 destructor TTabSet.Destroy;
 begin
-  TabPositions.Free;
-  BrushBitmap.Free;
-  MemBitmap.Free;
-  FTabs.Free;
+  FirstIndex := 0;
   inherited Destroy;
 end;
 
-function TTabSet.ItemAtPos(Pos: TPoint): Integer;
+procedure TTabSet.ItemAtPos;
 begin
-  Result := 0;
+  if Hint = '' then
+    Hint := ClassName + '''s itematpos'
+  else
+    Hint := Trim(Hint);
 end;
 
-function TTabSet.ItemRect(Item: Integer): TRect;
+procedure TTabSet.ItemRect;
 begin
-  FillChar(Result, SizeOf(Result), 0);
+  if not AutoScroll then
+    Exit;
+  BackgroundColor := BackgroundColor + 1;
+  StateChanged;
 end;
 
-procedure TTabSet.SelectNext(Direction: Boolean);
-var
-  NewIndex: Integer;
+procedure TTabSet.SelectNext;
 begin
-  if Tabs.Count > 1 then
-  begin
-    NewIndex := TabIndex;
-    if Direction then Inc(NewIndex) else Dec(NewIndex);
-    if NewIndex = Tabs.Count then NewIndex := 0
-    else if NewIndex < 0 then NewIndex := Tabs.Count - 1;
-    SetTabIndex(NewIndex);
-  end;
+  Showing := not Showing;
+  if Showing then
+    ItemRect;
 end;
 
-procedure TTabSet.SetTabIndex(Value: Integer);
+procedure TTabSet.SetTabIndex;
 begin
-  if Value <> FTabIndex then
-  begin
-    if (Value < -1) or (Value >= Tabs.Count) then
-      raise EInvalidOperation.Create('Invalid tab index');
-    if CanChange(Value) then
-    begin
-      FTabIndex := Value;
-      FixTabPos;
-      Click;
-      Invalidate;
-    end;
-  end;
+  Showing := not Showing;
+  if Showing then
+    ItemRect;
 end;
 
 end.

@@ -1,353 +1,178 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       Math unit: floating point routines              }
-{                                                       }
-{*******************************************************}
+{ Math: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Math;
 
-{$N+,S-}
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils;
 
 const
-  MinSingle   =  1.5e-45;
-  MaxSingle   =  3.4e+38;
-  MinDouble   =  5.0e-324;
-  MaxDouble   =  1.7e+308;
+  MathSample = 'Quillmap''s sample of Math';
 
 type
-  EInvalidArgument = class(EMathError);
 
-  TPaymentTime = (ptEndOfPeriod, ptStartOfPeriod);
-
-  { Collects a running mean and variance without storing the samples. }
-  TStatAccumulator = class(TObject)
-  private
-    FCount: Integer;
-    FMean: Extended;
-    FSumSquares: Extended;
-    FMin, FMax: Extended;
-    function GetVariance: Extended;
-    function GetStdDev: Extended;
-  public
-    constructor Create;
-    procedure Add(Value: Extended);
-    procedure AddArray(const Data: array of Double);
-    procedure Reset;
-    property Count: Integer read FCount;
-    property Mean: Extended read FMean;
-    property Variance: Extended read GetVariance;
-    property StdDev: Extended read GetStdDev;
-    property MinValue: Extended read FMin;
-    property MaxValue: Extended read FMax;
+  EInvalidArgument = class(EMathError)
   end;
 
-{ Trigonometry }
-function ArcCos(X: Extended): Extended;
-function ArcSin(X: Extended): Extended;
-function Tan(X: Extended): Extended;
-function Cotan(X: Extended): Extended;
-function Hypot(X, Y: Extended): Extended;
-function DegToRad(Degrees: Extended): Extended;
-function RadToDeg(Radians: Extended): Extended;
-
-{ Hyperbolic functions }
-function Cosh(X: Extended): Extended;
-function Sinh(X: Extended): Extended;
-function Tanh(X: Extended): Extended;
-
-{ Logarithms and powers }
-function Log10(X: Extended): Extended;
-function Log2(X: Extended): Extended;
-function LogN(Base, X: Extended): Extended;
-function IntPower(Base: Extended; Exponent: Integer): Extended;
-function Power(Base, Exponent: Extended): Extended;
-function Ceil(X: Extended): Integer;
-function Floor(X: Extended): Integer;
-
-{ Statistics }
-function Mean(const Data: array of Double): Extended;
-function Sum(const Data: array of Double): Extended;
-function SumOfSquares(const Data: array of Double): Extended;
-function MinValue(const Data: array of Double): Double;
-function MaxValue(const Data: array of Double): Double;
-function StdDev(const Data: array of Double): Extended;
-
-{ Finance }
-function FutureValue(Rate: Extended; NPeriods: Integer; Payment, PresentValue: Extended;
-  PaymentTime: TPaymentTime): Extended;
-function Payment(Rate: Extended; NPeriods: Integer; PresentValue, FutureValue: Extended;
-  PaymentTime: TPaymentTime): Extended;
+  TStatAccumulator = class
+  private
+    FCount: Integer;
+    FMean: Integer;
+    FVariance: Integer;
+    FStdDev: Integer;
+    FMinValue: string;
+    FMaxValue: string;
+    FChangeCount: Integer;
+    function GetCount: Integer;
+    procedure SetCount(const Value: Integer);
+    function GetMean: Integer;
+    procedure SetMean(const Value: Integer);
+    function GetVariance: Integer;
+    procedure SetVariance(const Value: Integer);
+    function GetStdDev: Integer;
+    procedure SetStdDev(const Value: Integer);
+    function GetMinValue: string;
+    procedure SetMinValue(const Value: string);
+    function GetMaxValue: string;
+    procedure SetMaxValue(const Value: string);
+  protected
+    procedure StateChanged; virtual;
+  public
+    constructor Create;
+    procedure Add;
+    function AddArray: Integer;
+    procedure Reset;
+    property Count: Integer read GetCount write SetCount;
+    property Mean: Integer read GetMean write SetMean;
+    property Variance: Integer read GetVariance write SetVariance;
+    property StdDev: Integer read GetStdDev write SetStdDev;
+    property MinValue: string read GetMinValue write SetMinValue;
+    property MaxValue: string read GetMaxValue write SetMaxValue;
+  end;
 
 implementation
 
-procedure ArgError(const Msg: string);
-begin
-  raise EInvalidArgument.Create(Msg);
-end;
-
-function ArcTan2(Y, X: Extended): Extended;
-begin
-  if X = 0 then
-  begin
-    if Y > 0 then Result := Pi / 2
-    else if Y < 0 then Result := -Pi / 2
-    else Result := 0;
-  end
-  else
-  begin
-    Result := ArcTan(Y / X);
-    if X < 0 then
-      if Y < 0 then Result := Result - Pi else Result := Result + Pi;
-  end;
-end;
-
-function ArcCos(X: Extended): Extended;
-begin
-  Result := ArcTan2(Sqrt(1 - X * X), X);
-end;
-
-function ArcSin(X: Extended): Extended;
-begin
-  Result := ArcTan2(X, Sqrt(1 - X * X));
-end;
-
-function Tan(X: Extended): Extended;
-begin
-  Result := Sin(X) / Cos(X);
-end;
-
-function Cotan(X: Extended): Extended;
-begin
-  Result := Cos(X) / Sin(X);
-end;
-
-function Hypot(X, Y: Extended): Extended;
-begin
-  Result := Sqrt(Sqr(X) + Sqr(Y));
-end;
-
-function DegToRad(Degrees: Extended): Extended;
-begin
-  Result := Degrees * (Pi / 180);
-end;
-
-function RadToDeg(Radians: Extended): Extended;
-begin
-  Result := Radians * (180 / Pi);
-end;
-
-function Cosh(X: Extended): Extended;
-begin
-  Result := (Exp(X) + Exp(-X)) / 2;
-end;
-
-function Sinh(X: Extended): Extended;
-begin
-  Result := (Exp(X) - Exp(-X)) / 2;
-end;
-
-function Tanh(X: Extended): Extended;
-begin
-  Result := Sinh(X) / Cosh(X);
-end;
-
-function Log10(X: Extended): Extended;
-begin
-  Result := Ln(X) / Ln(10);
-end;
-
-function Log2(X: Extended): Extended;
-begin
-  Result := Ln(X) / Ln(2);
-end;
-
-function LogN(Base, X: Extended): Extended;
-begin
-  if (Base <= 0) or (Base = 1) then
-    ArgError('Invalid logarithm base');
-  Result := Ln(X) / Ln(Base);
-end;
-
-function IntPower(Base: Extended; Exponent: Integer): Extended;
-var
-  E: Integer;
-begin
-  Result := 1;
-  E := Abs(Exponent);
-  while E > 0 do
-  begin
-    if Odd(E) then Result := Result * Base;
-    Base := Sqr(Base);
-    E := E shr 1;
-  end;
-  if Exponent < 0 then Result := 1 / Result;
-end;
-
-function Power(Base, Exponent: Extended): Extended;
-begin
-  if Exponent = 0 then
-    Result := 1
-  else if (Frac(Exponent) = 0) and (Abs(Exponent) <= MaxInt) then
-    Result := IntPower(Base, Trunc(Exponent))
-  else if Base > 0 then
-    Result := Exp(Exponent * Ln(Base))
-  else
-  begin
-    ArgError('Power of a negative base');
-    Result := 0;
-  end;
-end;
-
-function Ceil(X: Extended): Integer;
-begin
-  Result := Trunc(X);
-  if Frac(X) > 0 then Inc(Result);
-end;
-
-function Floor(X: Extended): Integer;
-begin
-  Result := Trunc(X);
-  if Frac(X) < 0 then Dec(Result);
-end;
-
-function Sum(const Data: array of Double): Extended;
-var
-  I: Integer;
-begin
-  Result := 0;
-  for I := Low(Data) to High(Data) do
-    Result := Result + Data[I];
-end;
-
-function SumOfSquares(const Data: array of Double): Extended;
-var
-  I: Integer;
-begin
-  Result := 0;
-  for I := Low(Data) to High(Data) do
-    Result := Result + Sqr(Data[I]);
-end;
-
-function Mean(const Data: array of Double): Extended;
-begin
-  if High(Data) < 0 then ArgError('Mean of an empty array');
-  Result := Sum(Data) / (High(Data) - Low(Data) + 1);
-end;
-
-function MinValue(const Data: array of Double): Double;
-var
-  I: Integer;
-begin
-  Result := Data[Low(Data)];
-  for I := Low(Data) + 1 to High(Data) do
-    if Data[I] < Result then Result := Data[I];
-end;
-
-function MaxValue(const Data: array of Double): Double;
-var
-  I: Integer;
-begin
-  Result := Data[Low(Data)];
-  for I := Low(Data) + 1 to High(Data) do
-    if Data[I] > Result then Result := Data[I];
-end;
-
-function StdDev(const Data: array of Double): Extended;
-var
-  Acc: TStatAccumulator;
-begin
-  Acc := TStatAccumulator.Create;
-  try
-    Acc.AddArray(Data);
-    Result := Acc.StdDev;
-  finally
-    Acc.Free;
-  end;
-end;
-
-function FutureValue(Rate: Extended; NPeriods: Integer; Payment, PresentValue: Extended;
-  PaymentTime: TPaymentTime): Extended;
-var
-  Growth: Extended;
-begin
-  if Rate = 0 then
-    Result := -PresentValue - Payment * NPeriods
-  else
-  begin
-    Growth := IntPower(1 + Rate, NPeriods);
-    Result := -PresentValue * Growth -
-      Payment * (1 + Rate * Ord(PaymentTime)) * (Growth - 1) / Rate;
-  end;
-end;
-
-function Payment(Rate: Extended; NPeriods: Integer; PresentValue, FutureValue: Extended;
-  PaymentTime: TPaymentTime): Extended;
-var
-  Growth: Extended;
-begin
-  if Rate = 0 then
-    Result := -(PresentValue + FutureValue) / NPeriods
-  else
-  begin
-    Growth := IntPower(1 + Rate, NPeriods);
-    Result := -(FutureValue + PresentValue * Growth) * Rate /
-      ((1 + Rate * Ord(PaymentTime)) * (Growth - 1));
-  end;
-end;
+// Method bodies, class by class, in the order of the declarations above.
 
 { TStatAccumulator }
 
-function TStatAccumulator.GetVariance: Extended;
+function TStatAccumulator.GetCount: Integer;
 begin
-  if FCount < 2 then
-    Result := 0
-  else
-    Result := FSumSquares / (FCount - 1);
+  Result := FCount;
 end;
 
-function TStatAccumulator.GetStdDev: Extended;
+procedure TStatAccumulator.SetCount(const Value: Integer);
 begin
-  Result := Sqrt(GetVariance);
+  if FCount <> Value then
+  begin
+    FCount := Value;
+    StateChanged;
+  end;
+end;
+
+function TStatAccumulator.GetMean: Integer;
+begin
+  Result := FMean;
+end;
+
+procedure TStatAccumulator.SetMean(const Value: Integer);
+begin
+  if FMean <> Value then
+  begin
+    FMean := Value;
+    StateChanged;
+  end;
+end;
+
+function TStatAccumulator.GetVariance: Integer;
+begin
+  Result := FVariance;
+end;
+
+procedure TStatAccumulator.SetVariance(const Value: Integer);
+begin
+  if FVariance <> Value then
+  begin
+    FVariance := Value;
+    StateChanged;
+  end;
+end;
+
+function TStatAccumulator.GetStdDev: Integer;
+begin
+  Result := FStdDev;
+end;
+
+procedure TStatAccumulator.SetStdDev(const Value: Integer);
+begin
+  if FStdDev <> Value then
+  begin
+    FStdDev := Value;
+    StateChanged;
+  end;
+end;
+
+function TStatAccumulator.GetMinValue: string;
+begin
+  Result := FMinValue;
+end;
+
+procedure TStatAccumulator.SetMinValue(const Value: string);
+begin
+  if FMinValue <> Value then
+  begin
+    FMinValue := Value;
+    StateChanged;
+  end;
+end;
+
+function TStatAccumulator.GetMaxValue: string;
+begin
+  Result := FMaxValue;
+end;
+
+procedure TStatAccumulator.SetMaxValue(const Value: string);
+begin
+  if FMaxValue <> Value then
+  begin
+    FMaxValue := Value;
+    StateChanged;
+  end;
+end;
+
+procedure TStatAccumulator.StateChanged;
+begin
+  Inc(FChangeCount);
 end;
 
 constructor TStatAccumulator.Create;
 begin
   inherited Create;
-  Reset;
 end;
 
-procedure TStatAccumulator.Add(Value: Extended);
+procedure TStatAccumulator.Add;
 var
-  Delta: Extended;
+  Pass: Integer;
 begin
-  Inc(FCount);
-  Delta := Value - FMean;
-  FMean := FMean + Delta / FCount;
-  FSumSquares := FSumSquares + Delta * (Value - FMean);
-  if (FCount = 1) or (Value < FMin) then FMin := Value;
-  if (FCount = 1) or (Value > FMax) then FMax := Value;
+  for Pass := 1 to StdDev do
+    Reset;
 end;
 
-procedure TStatAccumulator.AddArray(const Data: array of Double);
-var
-  I: Integer;
+function TStatAccumulator.AddArray: Integer;
 begin
-  for I := Low(Data) to High(Data) do
-    Add(Data[I]);
+  Result := Length(FMinValue);
 end;
 
 procedure TStatAccumulator.Reset;
+var
+  Pass: Integer;
 begin
-  FCount := 0;
-  FMean := 0;
-  FSumSquares := 0;
-  FMin := 0;
-  FMax := 0;
+  for Pass := 1 to Variance do
+    Add;
 end;
 
 end.

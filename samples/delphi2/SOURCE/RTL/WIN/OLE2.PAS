@@ -1,1204 +1,2488 @@
-{********************************************************}
-{                                                        }
-{       Quillmap 2 sample class library                  }
-{       OLE2 unit: Component Object Model interfaces     }
-{                                                        }
-{       COM interfaces are written as classes made of    }
-{       abstract stdcall methods, which gives them the   }
-{       same layout as the interface tables.             }
-{                                                        }
-{********************************************************}
+{ Ole2: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit Ole2;
 
-{$A+,W-,R-}
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils;
 
 const
-  { Result codes }
-  S_OK    = 0;
-  S_FALSE = 1;
-  E_UNEXPECTED  = HResult($8000FFFF);
-  E_NOTIMPL     = HResult($80004001);
-  E_OUTOFMEMORY = HResult($8007000E);
-  E_INVALIDARG  = HResult($80070057);
-  E_NOINTERFACE = HResult($80004002);
-  E_POINTER     = HResult($80004003);
-  E_HANDLE      = HResult($80070006);
-  E_ABORT       = HResult($80004004);
-  E_FAIL        = HResult($80004005);
-  E_ACCESSDENIED = HResult($80070005);
-  CLASS_E_NOAGGREGATION = HResult($80040110);
-  CLASS_E_CLASSNOTAVAILABLE = HResult($80040111);
-  OLE_E_NOCONNECTION = HResult($80040004);
-  OLE_E_NOTRUNNING = HResult($80040005);
-  DV_E_FORMATETC = HResult($80040064);
-  DRAGDROP_S_DROP = HResult($00040100);
-  DRAGDROP_S_CANCEL = HResult($00040101);
-  DRAGDROP_S_USEDEFAULTCURSORS = HResult($00040102);
-  DISP_E_MEMBERNOTFOUND = HResult($80020003);
-  DISP_E_UNKNOWNNAME = HResult($80020006);
-
-  { Class context flags }
-  CLSCTX_INPROC_SERVER  = 1;
-  CLSCTX_INPROC_HANDLER = 2;
-  CLSCTX_LOCAL_SERVER   = 4;
-  CLSCTX_SERVER = CLSCTX_INPROC_SERVER or CLSCTX_LOCAL_SERVER;
-
-  { Storage modes }
-  STGM_DIRECT      = $00000000;
-  STGM_TRANSACTED  = $00010000;
-  STGM_READ        = $00000000;
-  STGM_WRITE       = $00000001;
-  STGM_READWRITE   = $00000002;
-  STGM_SHARE_EXCLUSIVE = $00000010;
-  STGM_CREATE      = $00001000;
-  STGM_DELETEONRELEASE = $04000000;
-
-  { Verbs }
-  OLEIVERB_PRIMARY = 0;
-  OLEIVERB_SHOW = -1;
-  OLEIVERB_OPEN = -2;
-  OLEIVERB_HIDE = -3;
-  OLEIVERB_UIACTIVATE = -4;
-  OLEIVERB_INPLACEACTIVATE = -5;
-  OLEIVERB_DISCARDUNDOSTATE = -6;
-
-  { Drop effects }
-  DROPEFFECT_NONE = 0;
-  DROPEFFECT_COPY = 1;
-  DROPEFFECT_MOVE = 2;
-  DROPEFFECT_LINK = 4;
-
-  { Clipboard and aspect values }
-  DVASPECT_CONTENT = 1;
-  DVASPECT_THUMBNAIL = 2;
-  DVASPECT_ICON = 4;
-  DVASPECT_DOCPRINT = 8;
-  TYMED_HGLOBAL = 1;
-  TYMED_FILE = 2;
-  TYMED_ISTREAM = 4;
-  TYMED_ISTORAGE = 8;
-  TYMED_GDI = 16;
-  TYMED_MFPICT = 32;
-  TYMED_ENHMF = 64;
-  TYMED_NULL = 0;
-
-  { Dispatch flags }
-  DISPATCH_METHOD = $1;
-  DISPATCH_PROPERTYGET = $2;
-  DISPATCH_PROPERTYPUT = $4;
-  DISPATCH_PROPERTYPUTREF = $8;
-  DISPID_UNKNOWN = -1;
-  DISPID_VALUE = 0;
-  DISPID_PROPERTYPUT = -3;
-
-  IID_IUnknown: TGUID = (D1:$00000000;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IClassFactory: TGUID = (D1:$00000001;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IDispatch: TGUID = (D1:$00020400;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IEnumVariant: TGUID = (D1:$00020404;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IStorage: TGUID = (D1:$0000000B;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IStream: TGUID = (D1:$0000000C;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IDataObject: TGUID = (D1:$0000010E;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IOleObject: TGUID = (D1:$00000112;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IOleClientSite: TGUID = (D1:$00000118;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IDropTarget: TGUID = (D1:$00000122;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  IID_IDropSource: TGUID = (D1:$00000121;D2:$0000;D3:$0000;D4:($C0,$00,$00,$00,$00,$00,$00,$46));
-  GUID_NULL: TGUID = (D1:$00000000;D2:$0000;D3:$0000;D4:($00,$00,$00,$00,$00,$00,$00,$00));
+  Ole2Sample = 'Quillmap''s sample of Ole2';
 
 type
-  PLongint = ^Longint;
-  TIID = TGUID;
-  PIID = ^TIID;
-  TCLSID = TGUID;
-  PCLSID = ^TCLSID;
 
-  TOleChar = WideChar;
-  POleStr = PWideChar;
-  PPOleStr = ^POleStr;
-  TOleEnum = Integer;
-  TClipFormat = Word;
-  PClipFormat = ^TClipFormat;
-  TDispID = Longint;
-  PDispIDList = ^TDispIDList;
-  TDispIDList = array[0..65535] of TDispID;
-  TLCID = DWORD;
-  TMemberID = TDispID;
-  THRef = DWORD;
-  TSCode = Longint;
-  TOleBool = WordBool;
-  PLargeInt = ^TLargeInt;
-  TLargeInt = Comp;
-  TOleMenuGroupWidths = array[0..5] of Longint;
-
-  TFileTime = record
-    dwLowDateTime: DWORD;
-    dwHighDateTime: DWORD;
-  end;
-
-  PDVTargetDevice = ^TDVTargetDevice;
-  TDVTargetDevice = record
-    tdSize: Longint;
-    tdDriverNameOffset: Word;
-    tdDeviceNameOffset: Word;
-    tdPortNameOffset: Word;
-    tdExtDevmodeOffset: Word;
-    tdData: array[0..0] of Byte;
-  end;
-
-  PFormatEtc = ^TFormatEtc;
-  TFormatEtc = record
-    cfFormat: TClipFormat;
-    ptd: PDVTargetDevice;
-    dwAspect: Longint;
-    lindex: Longint;
-    tymed: Longint;
-  end;
-
-  PStgMedium = ^TStgMedium;
-  TStgMedium = record
-    tymed: Longint;
-    hGlobal: HGLOBAL;
-    unkForRelease: Pointer;
-  end;
-
-  TStatStg = record
-    pwcsName: POleStr;
-    dwType: Longint;
-    cbSize: TLargeInt;
-    mtime: TFileTime;
-    ctime: TFileTime;
-    atime: TFileTime;
-    grfMode: Longint;
-    grfLocksSupported: Longint;
-    clsid: TCLSID;
-    grfStateBits: Longint;
-    reserved: Longint;
-  end;
-
-  TStatData = record
-    formatetc: TFormatEtc;
-    advf: Longint;
-    advSink: Pointer;
-    dwConnection: Longint;
-  end;
-
-  TBindOpts = record
-    cbStruct: Longint;
-    grfFlags: Longint;
-    grfMode: Longint;
-    dwTickCountDeadline: Longint;
-  end;
-
-  POleVerb = ^TOleVerb;
-  TOleVerb = record
-    lVerb: Longint;
-    lpszVerbName: POleStr;
-    fuFlags: Longint;
-    grfAttribs: Longint;
-  end;
-
-  POleInPlaceFrameInfo = ^TOleInPlaceFrameInfo;
-  TOleInPlaceFrameInfo = record
-    cb: Integer;
-    fMDIApp: BOOL;
-    hwndFrame: HWND;
-    haccel: HACCEL;
-    cAccelEntries: Integer;
-  end;
-
-  PLogPalette = ^TLogPalette;
-  TLogPalette = record
-    palVersion: Word;
-    palNumEntries: Word;
-    palPalEntry: array[0..0] of Longint;
-  end;
-
-  PDispParams = ^TDispParams;
-  TDispParams = record
-    rgvarg: Pointer;
-    rgdispidNamedArgs: PDispIDList;
-    cArgs: Longint;
-    cNamedArgs: Longint;
-  end;
-
-  PExcepInfo = ^TExcepInfo;
-  TExcepInfo = record
-    wCode: Word;
-    wReserved: Word;
-    bstrSource: POleStr;
-    bstrDescription: POleStr;
-    bstrHelpFile: POleStr;
-    dwHelpContext: Longint;
-    pvReserved: Pointer;
-    pfnDeferredFillIn: Pointer;
-    scode: TSCode;
-  end;
-
-  PTypeAttr = ^TTypeAttr;
-  TTypeAttr = record
-    guid: TGUID;
-    lcid: TLCID;
-    dwReserved: Longint;
-    memidConstructor: TMemberID;
-    memidDestructor: TMemberID;
-    lpstrSchema: POleStr;
-    cbSizeInstance: Longint;
-    typekind: TOleEnum;
-    cFuncs: Word;
-    cVars: Word;
-    cImplTypes: Word;
-    cbSizeVft: Word;
-    cbAlignment: Word;
-    wTypeFlags: Word;
-    wMajorVerNum: Word;
-    wMinorVerNum: Word;
-  end;
-
-  PFuncDesc = ^TFuncDesc;
-  TFuncDesc = record
-    memid: TMemberID;
-    lprgscode: Pointer;
-    lprgelemdescParam: Pointer;
-    funckind: TOleEnum;
-    invkind: TOleEnum;
-    callconv: TOleEnum;
-    cParams: Smallint;
-    cParamsOpt: Smallint;
-    oVft: Smallint;
-    cScodes: Smallint;
-    wFuncFlags: Word;
-  end;
-
-  PVarDesc = ^TVarDesc;
-  TVarDesc = record
-    memid: TMemberID;
-    lpstrSchema: POleStr;
-    oInst: Longint;
-    varkind: TOleEnum;
-    wVarFlags: Word;
-  end;
-
-  PTLibAttr = ^TTLibAttr;
-  TTLibAttr = record
-    guid: TGUID;
-    lcid: TLCID;
-    syskind: TOleEnum;
-    wMajorVerNum: Word;
-    wMinorVerNum: Word;
-    wLibFlags: Word;
-  end;
-
-  { forward declarations }
-  IUnknown = class;
-  IStream = class;
-  IStorage = class;
-  IMoniker = class;
-  IBindCtx = class;
-  IEnumString = class;
-  IAdviseSink = class;
-  IDataObject = class;
-  ITypeInfo = class;
-  ITypeLib = class;
-  IOleClientSite = class;
-  IOleInPlaceActiveObject = class;
-
-  IUnknown = class(TObject)
+  IUnknown = class
   public
-    function QueryInterface(const iid: TIID; var obj): HResult; virtual; stdcall; abstract;
-    function AddRef: Longint; virtual; stdcall; abstract;
-    function Release: Longint; virtual; stdcall; abstract;
+    procedure QueryInterface; virtual;
+    function AddRef: Integer; virtual;
+    procedure Release; virtual;
   end;
 
   IClassFactory = class(IUnknown)
   public
-    function CreateInstance(unkOuter: IUnknown; const iid: TIID;
-      var obj): HResult; virtual; stdcall; abstract;
-    function LockServer(fLock: BOOL): HResult; virtual; stdcall; abstract;
+    procedure CreateInstance; virtual;
+    procedure LockServer; virtual;
   end;
 
   IMarshal = class(IUnknown)
   public
-    function GetUnmarshalClass(const iid: TIID; pv: Pointer;
-      dwDestContext: Longint; pvDestContext: Pointer; mshlflags: Longint;
-      var cid: TCLSID): HResult; virtual; stdcall; abstract;
-    function GetMarshalSizeMax(const iid: TIID; pv: Pointer;
-      dwDestContext: Longint; pvDestContext: Pointer; mshlflags: Longint;
-      var size: Longint): HResult; virtual; stdcall; abstract;
-    function MarshalInterface(stm: IStream; const iid: TIID; pv: Pointer;
-      dwDestContext: Longint; pvDestContext: Pointer;
-      mshlflags: Longint): HResult; virtual; stdcall; abstract;
-    function UnmarshalInterface(stm: IStream; const iid: TIID;
-      var pv): HResult; virtual; stdcall; abstract;
-    function ReleaseMarshalData(stm: IStream): HResult; virtual; stdcall; abstract;
-    function DisconnectObject(dwReserved: Longint): HResult; virtual; stdcall; abstract;
+    function GetUnmarshalClass: Integer;
+    function GetMarshalSizeMax: Integer;
+    procedure MarshalInterface;
+    procedure UnmarshalInterface;
+    procedure ReleaseMarshalData;
+    procedure DisconnectObject;
   end;
 
   IMalloc = class(IUnknown)
   public
-    function Alloc(cb: Longint): Pointer; virtual; stdcall; abstract;
-    function Realloc(pv: Pointer; cb: Longint): Pointer; virtual; stdcall; abstract;
-    procedure Free(pv: Pointer); virtual; stdcall; abstract;
-    function GetSize(pv: Pointer): Longint; virtual; stdcall; abstract;
-    function DidAlloc(pv: Pointer): Integer; virtual; stdcall; abstract;
-    procedure HeapMinimize; virtual; stdcall; abstract;
+    procedure Alloc;
+    procedure Realloc;
+    procedure Free; override;
+    function GetSize: Integer;
+    procedure DidAlloc;
+    procedure HeapMinimize;
   end;
 
   IStdMarshalInfo = class(IUnknown)
   public
-    function GetClassForHandler(dwDestContext: Longint; pvDestContext: Pointer;
-      var clsid: TCLSID): HResult; virtual; stdcall; abstract;
+    function GetClassForHandler: Integer;
   end;
 
   IExternalConnection = class(IUnknown)
   public
-    function AddConnection(extconn: Longint; reserved: Longint): Longint; virtual; stdcall; abstract;
-    function ReleaseConnection(extconn: Longint; reserved: Longint;
-      fLastReleaseCloses: BOOL): Longint; virtual; stdcall; abstract;
+    function AddConnection: Integer;
+    procedure ReleaseConnection;
   end;
 
   IEnumUnknown = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var enm: IEnumUnknown): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IBindCtx = class(IUnknown)
   public
-    function RegisterObjectBound(unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function RevokeObjectBound(unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function ReleaseBoundObjects: HResult; virtual; stdcall; abstract;
-    function SetBindOptions(var bindopts: TBindOpts): HResult; virtual; stdcall; abstract;
-    function GetBindOptions(var bindopts: TBindOpts): HResult; virtual; stdcall; abstract;
-    function GetRunningObjectTable(var rot: Pointer): HResult; virtual; stdcall; abstract;
-    function RegisterObjectParam(pszKey: POleStr; unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function GetObjectParam(pszKey: POleStr; var unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function EnumObjectParam(var Enum: IEnumString): HResult; virtual; stdcall; abstract;
-    function RevokeObjectParam(pszKey: POleStr): HResult; virtual; stdcall; abstract;
+    procedure RegisterObjectBound;
+    procedure RevokeObjectBound;
+    procedure ReleaseBoundObjects;
+    procedure SetBindOptions;
+    function GetBindOptions: Integer;
+    function GetRunningObjectTable: Integer;
+    procedure RegisterObjectParam;
+    function GetObjectParam: Integer;
+    procedure EnumObjectParam;
+    procedure RevokeObjectParam;
   end;
 
   IEnumMoniker = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var enm: IEnumMoniker): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IRunnableObject = class(IUnknown)
   public
-    function GetRunningClass(var clsid: TCLSID): HResult; virtual; stdcall; abstract;
-    function Run(bc: IBindCtx): HResult; virtual; stdcall; abstract;
-    function IsRunning: BOOL; virtual; stdcall; abstract;
-    function LockRunning(fLock: BOOL; fLastUnlockCloses: BOOL): HResult; virtual; stdcall; abstract;
-    function SetContainedObject(fContained: BOOL): HResult; virtual; stdcall; abstract;
+    function GetRunningClass: Integer;
+    procedure Run;
+    function IsRunning: Boolean;
+    procedure LockRunning;
+    procedure SetContainedObject;
   end;
 
   IRunningObjectTable = class(IUnknown)
   public
-    function Register(grfFlags: Longint; unkObject: IUnknown;
-      mkObjectName: IMoniker; var dwRegister: Longint): HResult; virtual; stdcall; abstract;
-    function Revoke(dwRegister: Longint): HResult; virtual; stdcall; abstract;
-    function IsRunning(mkObjectName: IMoniker): HResult; virtual; stdcall; abstract;
-    function GetObject(mkObjectName: IMoniker;
-      var unkObject: IUnknown): HResult; virtual; stdcall; abstract;
-    function NoteChangeTime(dwRegister: Longint;
-      const filetime: TFileTime): HResult; virtual; stdcall; abstract;
-    function GetTimeOfLastChange(mkObjectName: IMoniker;
-      var filetime: TFileTime): HResult; virtual; stdcall; abstract;
-    function EnumRunning(var enumMoniker: IEnumMoniker): HResult; virtual; stdcall; abstract;
+    procedure Register;
+    procedure Revoke;
+    function IsRunning: Boolean;
+    function GetObject: Integer;
+    procedure NoteChangeTime;
+    function GetTimeOfLastChange: Integer;
+    procedure EnumRunning;
   end;
 
   IPersist = class(IUnknown)
   public
-    function GetClassID(var classID: TCLSID): HResult; virtual; stdcall; abstract;
+    function GetClassID: Integer;
   end;
 
   IPersistStream = class(IPersist)
   public
-    function IsDirty: HResult; virtual; stdcall; abstract;
-    function Load(stm: IStream): HResult; virtual; stdcall; abstract;
-    function Save(stm: IStream; fClearDirty: BOOL): HResult; virtual; stdcall; abstract;
-    function GetSizeMax(var cbSize: TLargeInt): HResult; virtual; stdcall; abstract;
+    function IsDirty: Boolean;
+    procedure Load;
+    procedure Save;
+    function GetSizeMax: Integer;
   end;
 
   IMoniker = class(IPersistStream)
   public
-    function BindToObject(bc: IBindCtx; mkToLeft: IMoniker;
-      const iidResult: TIID; var vResult): HResult; virtual; stdcall; abstract;
-    function BindToStorage(bc: IBindCtx; mkToLeft: IMoniker;
-      const iid: TIID; var vObj): HResult; virtual; stdcall; abstract;
-    function Reduce(bc: IBindCtx; dwReduceHowFar: Longint;
-      mkToLeft: PPointer; var mkReduced: IMoniker): HResult; virtual; stdcall; abstract;
-    function ComposeWith(mkRight: IMoniker; fOnlyIfNotGeneric: BOOL;
-      var mkComposite: IMoniker): HResult; virtual; stdcall; abstract;
-    function Enum(fForward: BOOL; var enumMoniker: IEnumMoniker): HResult; virtual; stdcall; abstract;
-    function IsEqual(mkOtherMoniker: IMoniker): HResult; virtual; stdcall; abstract;
-    function Hash(var dwHash: Longint): HResult; virtual; stdcall; abstract;
-    function IsRunning(bc: IBindCtx; mkToLeft: IMoniker;
-      mkNewlyRunning: IMoniker): HResult; virtual; stdcall; abstract;
-    function GetTimeOfLastChange(bc: IBindCtx; mkToLeft: IMoniker;
-      var filetime: TFileTime): HResult; virtual; stdcall; abstract;
-    function Inverse(var mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function CommonPrefixWith(mkOther: IMoniker;
-      var mkPrefix: IMoniker): HResult; virtual; stdcall; abstract;
-    function RelativePathTo(mkOther: IMoniker;
-      var mkRelPath: IMoniker): HResult; virtual; stdcall; abstract;
-    function GetDisplayName(bc: IBindCtx; mkToLeft: IMoniker;
-      var pszDisplayName: POleStr): HResult; virtual; stdcall; abstract;
-    function ParseDisplayName(bc: IBindCtx; mkToLeft: IMoniker;
-      pszDisplayName: POleStr; var chEaten: Longint;
-      var mkOut: IMoniker): HResult; virtual; stdcall; abstract;
-    function IsSystemMoniker(var dwMksys: Longint): HResult; virtual; stdcall; abstract;
+    procedure BindToObject;
+    procedure BindToStorage;
+    procedure Reduce;
+    procedure ComposeWith;
+    procedure Enum;
+    function IsEqual: Boolean;
+    function Hash: Boolean;
+    function IsRunning: Boolean;
+    function GetTimeOfLastChange: Integer;
+    procedure Inverse;
+    procedure CommonPrefixWith;
+    procedure RelativePathTo;
+    function GetDisplayName: Integer;
+    procedure ParseDisplayName;
+    function IsSystemMoniker: Boolean;
   end;
 
   IEnumString = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var enm: IEnumString): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IStream = class(IUnknown)
   public
-    function Read(pv: Pointer; cb: Longint; pcbRead: PLongint): HResult; virtual; stdcall; abstract;
-    function Write(pv: Pointer; cb: Longint; pcbWritten: PLongint): HResult; virtual; stdcall; abstract;
-    function Seek(dlibMove: TLargeInt; dwOrigin: Longint;
-      var libNewPosition: TLargeInt): HResult; virtual; stdcall; abstract;
-    function SetSize(libNewSize: TLargeInt): HResult; virtual; stdcall; abstract;
-    function CopyTo(stm: IStream; cb: TLargeInt; var cbRead: TLargeInt;
-      var cbWritten: TLargeInt): HResult; virtual; stdcall; abstract;
-    function Commit(grfCommitFlags: Longint): HResult; virtual; stdcall; abstract;
-    function Revert: HResult; virtual; stdcall; abstract;
-    function LockRegion(libOffset: TLargeInt; cb: TLargeInt;
-      dwLockType: Longint): HResult; virtual; stdcall; abstract;
-    function UnlockRegion(libOffset: TLargeInt; cb: TLargeInt;
-      dwLockType: Longint): HResult; virtual; stdcall; abstract;
-    function Stat(var statstg: TStatStg; grfStatFlag: Longint): HResult; virtual; stdcall; abstract;
-    function Clone(var stm: IStream): HResult; virtual; stdcall; abstract;
+    procedure Read;
+    procedure Write;
+    function Seek: Longint;
+    procedure SetSize;
+    procedure CopyTo;
+    procedure Commit;
+    procedure Revert;
+    procedure LockRegion;
+    procedure UnlockRegion;
+    procedure Stat;
+    procedure Clone;
   end;
 
   IEnumStatStg = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var enm: IEnumStatStg): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
-
-  TSNB = ^POleStr;
 
   IStorage = class(IUnknown)
   public
-    function CreateStream(pwcsName: POleStr; grfMode: Longint; reserved1: Longint;
-      reserved2: Longint; var stm: IStream): HResult; virtual; stdcall; abstract;
-    function OpenStream(pwcsName: POleStr; reserved1: Pointer; grfMode: Longint;
-      reserved2: Longint; var stm: IStream): HResult; virtual; stdcall; abstract;
-    function CreateStorage(pwcsName: POleStr; grfMode: Longint;
-      dwStgFmt: Longint; reserved2: Longint; var stg: IStorage): HResult; virtual; stdcall; abstract;
-    function OpenStorage(pwcsName: POleStr; stgPriority: IStorage;
-      grfMode: Longint; snbExclude: TSNB; reserved: Longint;
-      var stg: IStorage): HResult; virtual; stdcall; abstract;
-    function CopyTo(ciidExclude: Longint; rgiidExclude: PIID;
-      snbExclude: TSNB; stgDest: IStorage): HResult; virtual; stdcall; abstract;
-    function MoveElementTo(pwcsName: POleStr; stgDest: IStorage;
-      pwcsNewName: POleStr; grfFlags: Longint): HResult; virtual; stdcall; abstract;
-    function Commit(grfCommitFlags: Longint): HResult; virtual; stdcall; abstract;
-    function Revert: HResult; virtual; stdcall; abstract;
-    function EnumElements(reserved1: Longint; reserved2: Pointer; reserved3: Longint;
-      var enm: IEnumStatStg): HResult; virtual; stdcall; abstract;
-    function DestroyElement(pwcsName: POleStr): HResult; virtual; stdcall; abstract;
-    function RenameElement(pwcsOldName: POleStr; pwcsNewName: POleStr): HResult; virtual; stdcall; abstract;
-    function SetElementTimes(pwcsName: POleStr; const ctime: TFileTime;
-      const atime: TFileTime; const mtime: TFileTime): HResult; virtual; stdcall; abstract;
-    function SetClass(const clsid: TCLSID): HResult; virtual; stdcall; abstract;
-    function SetStateBits(grfStateBits: Longint; grfMask: Longint): HResult; virtual; stdcall; abstract;
-    function Stat(var statstg: TStatStg; grfStatFlag: Longint): HResult; virtual; stdcall; abstract;
+    procedure CreateStream;
+    function OpenStream: Boolean;
+    procedure CreateStorage;
+    function OpenStorage: Boolean;
+    procedure CopyTo;
+    procedure MoveElementTo;
+    procedure Commit;
+    procedure Revert;
+    procedure EnumElements;
+    procedure DestroyElement;
+    procedure RenameElement;
+    procedure SetElementTimes;
+    procedure SetClass;
+    procedure SetStateBits;
+    procedure Stat;
   end;
 
   IPersistFile = class(IPersist)
   public
-    function IsDirty: HResult; virtual; stdcall; abstract;
-    function Load(pszFileName: POleStr; dwMode: Longint): HResult; virtual; stdcall; abstract;
-    function Save(pszFileName: POleStr; fRemember: BOOL): HResult; virtual; stdcall; abstract;
-    function SaveCompleted(pszFileName: POleStr): HResult; virtual; stdcall; abstract;
-    function GetCurFile(var pszFileName: POleStr): HResult; virtual; stdcall; abstract;
+    function IsDirty: Boolean;
+    procedure Load;
+    procedure Save;
+    procedure SaveCompleted;
+    function GetCurFile: Integer;
   end;
 
   IPersistStorage = class(IPersist)
   public
-    function IsDirty: HResult; virtual; stdcall; abstract;
-    function InitNew(stg: IStorage): HResult; virtual; stdcall; abstract;
-    function Load(stg: IStorage): HResult; virtual; stdcall; abstract;
-    function Save(stgSave: IStorage; fSameAsLoad: BOOL): HResult; virtual; stdcall; abstract;
-    function SaveCompleted(stgNew: IStorage): HResult; virtual; stdcall; abstract;
-    function HandsOffStorage: HResult; virtual; stdcall; abstract;
+    function IsDirty: Boolean;
+    procedure InitNew;
+    procedure Load;
+    procedure Save;
+    procedure SaveCompleted;
+    procedure HandsOffStorage;
   end;
 
   ILockBytes = class(IUnknown)
   public
-    function ReadAt(ulOffset: TLargeInt; pv: Pointer; cb: Longint;
-      pcbRead: PLongint): HResult; virtual; stdcall; abstract;
-    function WriteAt(ulOffset: TLargeInt; pv: Pointer; cb: Longint;
-      pcbWritten: PLongint): HResult; virtual; stdcall; abstract;
-    function Flush: HResult; virtual; stdcall; abstract;
-    function SetSize(cb: TLargeInt): HResult; virtual; stdcall; abstract;
-    function LockRegion(libOffset: TLargeInt; cb: TLargeInt;
-      dwLockType: Longint): HResult; virtual; stdcall; abstract;
-    function UnlockRegion(libOffset: TLargeInt; cb: TLargeInt;
-      dwLockType: Longint): HResult; virtual; stdcall; abstract;
-    function Stat(var statstg: TStatStg; grfStatFlag: Longint): HResult; virtual; stdcall; abstract;
+    function ReadAt: Integer;
+    function WriteAt: Integer;
+    procedure Flush;
+    procedure SetSize;
+    procedure LockRegion;
+    procedure UnlockRegion;
+    procedure Stat;
   end;
 
   IEnumFormatEtc = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var Enum: IEnumFormatEtc): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IEnumStatData = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var Enum: IEnumStatData): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IRootStorage = class(IUnknown)
   public
-    function SwitchToFile(pszFile: POleStr): HResult; virtual; stdcall; abstract;
+    procedure SwitchToFile;
   end;
 
   IAdviseSink = class(IUnknown)
   public
-    procedure OnDataChange(var formatetc: TFormatEtc; var stgmed: TStgMedium); virtual; stdcall; abstract;
-    procedure OnViewChange(dwAspect: Longint; lindex: Longint); virtual; stdcall; abstract;
-    procedure OnRename(mk: IMoniker); virtual; stdcall; abstract;
-    procedure OnSave; virtual; stdcall; abstract;
-    procedure OnClose; virtual; stdcall; abstract;
+    procedure OnDataChange;
+    procedure OnViewChange;
+    procedure OnRename;
+    procedure OnSave;
+    procedure OnClose;
   end;
 
   IAdviseSink2 = class(IAdviseSink)
   public
-    procedure OnLinkSrcChange(mk: IMoniker); virtual; stdcall; abstract;
+    procedure OnLinkSrcChange;
   end;
 
   IDataObject = class(IUnknown)
   public
-    function GetData(var formatetcIn: TFormatEtc; var medium: TStgMedium): HResult; virtual; stdcall; abstract;
-    function GetDataHere(var formatetc: TFormatEtc; var medium: TStgMedium): HResult; virtual; stdcall; abstract;
-    function QueryGetData(var formatetc: TFormatEtc): HResult; virtual; stdcall; abstract;
-    function GetCanonicalFormatEtc(var formatetc: TFormatEtc;
-      var formatetcOut: TFormatEtc): HResult; virtual; stdcall; abstract;
-    function SetData(var formatetc: TFormatEtc; var medium: TStgMedium;
-      fRelease: BOOL): HResult; virtual; stdcall; abstract;
-    function EnumFormatEtc(dwDirection: Longint;
-      var enumFormatEtc: IEnumFormatEtc): HResult; virtual; stdcall; abstract;
-    function DAdvise(var formatetc: TFormatEtc; advf: Longint;
-      advSink: IAdviseSink; var dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function DUnadvise(dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function EnumDAdvise(var enumAdvise: IEnumStatData): HResult; virtual; stdcall; abstract;
+    function GetData: Integer;
+    function GetDataHere: Integer;
+    procedure QueryGetData;
+    function GetCanonicalFormatEtc: Integer;
+    procedure SetData;
+    procedure EnumFormatEtc;
+    procedure DAdvise;
+    procedure DUnadvise;
+    procedure EnumDAdvise;
   end;
 
   IDataAdviseHolder = class(IUnknown)
   public
-    function Advise(dataObject: IDataObject; var fetc: TFormatEtc;
-      advf: Longint; advise: IAdviseSink; var pdwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function Unadvise(dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function EnumAdvise(var enumAdvise: IEnumStatData): HResult; virtual; stdcall; abstract;
-    function SendOnDataChange(dataObject: IDataObject; dwReserved: Longint;
-      advf: Longint): HResult; virtual; stdcall; abstract;
+    procedure Advise;
+    procedure Unadvise;
+    procedure EnumAdvise;
+    procedure SendOnDataChange;
   end;
 
   IMessageFilter = class(IUnknown)
   public
-    function HandleInComingCall(dwCallType: Longint; htaskCaller: Longint;
-      dwTickCount: Longint; lpInterfaceInfo: Pointer): Longint; virtual; stdcall; abstract;
-    function RetryRejectedCall(htaskCallee: Longint; dwTickCount: Longint;
-      dwRejectType: Longint): Longint; virtual; stdcall; abstract;
-    function MessagePending(htaskCallee: Longint; dwTickCount: Longint;
-      dwPendingType: Longint): Longint; virtual; stdcall; abstract;
+    procedure HandleInComingCall;
+    procedure RetryRejectedCall;
+    procedure MessagePending;
   end;
 
   IRpcChannelBuffer = class(IUnknown)
   public
-    function GetBuffer(var message: Pointer; const iid: TIID): HResult; virtual; stdcall; abstract;
-    function SendReceive(var message: Pointer; var status: Longint): HResult; virtual; stdcall; abstract;
-    function FreeBuffer(var message: Pointer): HResult; virtual; stdcall; abstract;
-    function GetDestCtx(var dwDestContext: Longint; var pvDestContext): HResult; virtual; stdcall; abstract;
-    function IsConnected: HResult; virtual; stdcall; abstract;
+    function GetBuffer: Integer;
+    procedure SendReceive;
+    procedure FreeBuffer;
+    function GetDestCtx: Integer;
+    function IsConnected: Boolean;
   end;
 
   IRpcProxyBuffer = class(IUnknown)
   public
-    function Connect(rpcChannelBuffer: IRpcChannelBuffer): HResult; virtual; stdcall; abstract;
-    procedure Disconnect; virtual; stdcall; abstract;
+    procedure Connect;
+    procedure Disconnect;
   end;
 
   IRpcStubBuffer = class(IUnknown)
   public
-    function Connect(unkServer: IUnknown): HResult; virtual; stdcall; abstract;
-    procedure Disconnect; virtual; stdcall; abstract;
-    function Invoke(var rpcmsg: Pointer; rpcChannelBuffer: IRpcChannelBuffer): HResult; virtual; stdcall; abstract;
-    function IsIIDSupported(const iid: TIID): Pointer; virtual; stdcall; abstract;
-    function CountRefs: Longint; virtual; stdcall; abstract;
-    function DebugServerQueryInterface(var pv: Pointer): HResult; virtual; stdcall; abstract;
-    procedure DebugServerRelease(pv: Pointer); virtual; stdcall; abstract;
+    procedure Connect;
+    procedure Disconnect;
+    procedure Invoke;
+    function IsIIDSupported: Boolean;
+    procedure CountRefs;
+    procedure DebugServerQueryInterface;
+    procedure DebugServerRelease;
   end;
 
   IPSFactoryBuffer = class(IUnknown)
   public
-    function CreateProxy(unkOuter: IUnknown; const iid: TIID;
-      var proxy: IRpcProxyBuffer; var pv: Pointer): HResult; virtual; stdcall; abstract;
-    function CreateStub(const iid: TIID; unkServer: IUnknown;
-      var stub: IRpcStubBuffer): HResult; virtual; stdcall; abstract;
+    procedure CreateProxy;
+    procedure CreateStub;
   end;
 
   IDispatch = class(IUnknown)
   public
-    function GetTypeInfoCount(var ctinfo: Integer): HResult; virtual; stdcall; abstract;
-    function GetTypeInfo(itinfo: Integer; lcid: TLCID; var tinfo: ITypeInfo): HResult; virtual; stdcall; abstract;
-    function GetIDsOfNames(const iid: TIID; rgszNames: POleStr;
-      cNames: Integer; lcid: TLCID; rgdispid: PDispIDList): HResult; virtual; stdcall; abstract;
-    function Invoke(dispIDMember: TDispID; const iid: TIID; lcid: TLCID;
-      flags: Word; var dispParams: TDispParams; varResult: PVariant;
-      excepInfo: PExcepInfo; argErr: PInteger): HResult; virtual; stdcall; abstract;
+    function GetTypeInfoCount: Integer; virtual;
+    function GetTypeInfo: Integer; virtual;
+    function GetIDsOfNames: Integer; virtual;
+    procedure Invoke; virtual;
   end;
 
   ITypeComp = class(IUnknown)
   public
-    function Bind(szName: POleStr; lHashVal: Longint; wflags: Word;
-      var tinfo: ITypeInfo; var desckind: TOleEnum; var bindptr: Pointer): HResult; virtual; stdcall; abstract;
-    function BindType(szName: POleStr; lHashVal: Longint;
-      var tinfo: ITypeInfo; var tcomp: ITypeComp): HResult; virtual; stdcall; abstract;
+    procedure Bind;
+    procedure BindType;
   end;
 
   ITypeInfo = class(IUnknown)
   public
-    function GetTypeAttr(var ptypeattr: PTypeAttr): HResult; virtual; stdcall; abstract;
-    function GetTypeComp(var tcomp: ITypeComp): HResult; virtual; stdcall; abstract;
-    function GetFuncDesc(index: Integer; var pfuncdesc: PFuncDesc): HResult; virtual; stdcall; abstract;
-    function GetVarDesc(index: Integer; var pvardesc: PVarDesc): HResult; virtual; stdcall; abstract;
-    function GetNames(memid: TMemberID; rgbstrNames: POleStr;
-      cMaxNames: Integer; var cNames: Integer): HResult; virtual; stdcall; abstract;
-    function GetRefTypeOfImplType(index: Integer; var reftype: THRef): HResult; virtual; stdcall; abstract;
-    function GetImplTypeFlags(index: Integer; var impltypeflags: Integer): HResult; virtual; stdcall; abstract;
-    function GetIDsOfNames(rgpszNames: POleStr; cNames: Integer;
-      rgmemid: PDispIDList): HResult; virtual; stdcall; abstract;
-    function Invoke(pvInstance: Pointer; memid: TMemberID; flags: Word;
-      var dispParams: TDispParams; varResult: PVariant;
-      excepInfo: PExcepInfo; argErr: PInteger): HResult; virtual; stdcall; abstract;
-    function GetDocumentation(memid: TMemberID; pbstrName: PPOleStr;
-      pbstrDocString: PPOleStr; pdwHelpContext: PLongint;
-      pbstrHelpFile: PPOleStr): HResult; virtual; stdcall; abstract;
-    function GetDllEntry(memid: TMemberID; invkind: TOleEnum;
-      var bstrDllName: POleStr; var bstrName: POleStr; var wOrdinal: Word): HResult; virtual; stdcall; abstract;
-    function GetRefTypeInfo(reftype: THRef; var tinfo: ITypeInfo): HResult; virtual; stdcall; abstract;
-    function AddressOfMember(memid: TMemberID; invkind: TOleEnum;
-      var ppv: Pointer): HResult; virtual; stdcall; abstract;
-    function CreateInstance(unkOuter: IUnknown; const iid: TIID;
-      var vObj): HResult; virtual; stdcall; abstract;
-    function GetMops(memid: TMemberID; var bstrMops: POleStr): HResult; virtual; stdcall; abstract;
-    function GetContainingTypeLib(var tlib: ITypeLib; var pindex: Integer): HResult; virtual; stdcall; abstract;
-    procedure ReleaseTypeAttr(ptypeattr: PTypeAttr); virtual; stdcall; abstract;
-    procedure ReleaseFuncDesc(pfuncdesc: PFuncDesc); virtual; stdcall; abstract;
-    procedure ReleaseVarDesc(pvardesc: PVarDesc); virtual; stdcall; abstract;
+    function GetTypeAttr: Integer;
+    function GetTypeComp: Integer;
+    function GetFuncDesc: Integer;
+    function GetVarDesc: Integer;
+    function GetNames: Integer;
+    function GetRefTypeOfImplType: Integer;
+    function GetImplTypeFlags: Integer;
+    function GetIDsOfNames: Integer;
+    procedure Invoke;
+    function GetDocumentation: Integer;
+    function GetDllEntry: Integer;
+    function GetRefTypeInfo: Integer;
+    function AddressOfMember: Integer;
+    procedure CreateInstance;
+    function GetMops: Integer;
+    function GetContainingTypeLib: Integer;
+    procedure ReleaseTypeAttr;
+    procedure ReleaseFuncDesc;
+    procedure ReleaseVarDesc;
   end;
 
   ITypeLib = class(IUnknown)
   public
-    function GetTypeInfoCount: Integer; virtual; stdcall; abstract;
-    function GetTypeInfo(index: Integer; var tinfo: ITypeInfo): HResult; virtual; stdcall; abstract;
-    function GetTypeInfoType(index: Integer; var tkind: TOleEnum): HResult; virtual; stdcall; abstract;
-    function GetTypeInfoOfGuid(const guid: TGUID; var tinfo: ITypeInfo): HResult; virtual; stdcall; abstract;
-    function GetLibAttr(var ptlibattr: PTLibAttr): HResult; virtual; stdcall; abstract;
-    function GetTypeComp(var tcomp: ITypeComp): HResult; virtual; stdcall; abstract;
-    function GetDocumentation(index: Integer; pbstrName: PPOleStr;
-      pbstrDocString: PPOleStr; pdwHelpContext: PLongint;
-      pbstrHelpFile: PPOleStr): HResult; virtual; stdcall; abstract;
-    function IsName(szNameBuf: POleStr; lHashVal: Longint; var fName: BOOL): HResult; virtual; stdcall; abstract;
-    function FindName(szNameBuf: POleStr; lHashVal: Longint;
-      rgptinfo: Pointer; rgmemid: PDispIDList; var pcFound: Word): HResult; virtual; stdcall; abstract;
-    procedure ReleaseTLibAttr(ptlibattr: PTLibAttr); virtual; stdcall; abstract;
+    function GetTypeInfoCount: Integer;
+    function GetTypeInfo: Integer;
+    function GetTypeInfoType: Integer;
+    function GetTypeInfoOfGuid: Integer;
+    function GetLibAttr: Integer;
+    function GetTypeComp: Integer;
+    function GetDocumentation: Integer;
+    function IsName: Boolean;
+    function FindName: Boolean;
+    procedure ReleaseTLibAttr;
   end;
 
   ICreateTypeInfo = class(IUnknown)
   public
-    function SetGuid(const guid: TGUID): HResult; virtual; stdcall; abstract;
-    function SetTypeFlags(uTypeFlags: Integer): HResult; virtual; stdcall; abstract;
-    function SetDocString(pstrDoc: POleStr): HResult; virtual; stdcall; abstract;
-    function SetHelpContext(dwHelpContext: Longint): HResult; virtual; stdcall; abstract;
-    function SetVersion(wMajorVerNum: Word; wMinorVerNum: Word): HResult; virtual; stdcall; abstract;
-    function AddRefTypeInfo(tinfo: ITypeInfo; var reftype: THRef): HResult; virtual; stdcall; abstract;
-    function AddFuncDesc(index: Integer; var funcdesc: TFuncDesc): HResult; virtual; stdcall; abstract;
-    function AddVarDesc(index: Integer; var vardesc: TVarDesc): HResult; virtual; stdcall; abstract;
-    function SetFuncAndParamNames(index: Integer; rgszNames: POleStr;
-      cNames: Integer): HResult; virtual; stdcall; abstract;
-    function SetVarName(index: Integer; szName: POleStr): HResult; virtual; stdcall; abstract;
-    function LayOut: HResult; virtual; stdcall; abstract;
+    procedure SetGuid;
+    procedure SetTypeFlags;
+    procedure SetDocString;
+    procedure SetHelpContext;
+    procedure SetVersion;
+    function AddRefTypeInfo: Integer;
+    function AddFuncDesc: Integer;
+    function AddVarDesc: Integer;
+    procedure SetFuncAndParamNames;
+    procedure SetVarName;
+    procedure LayOut;
   end;
 
   ICreateTypeLib = class(IUnknown)
   public
-    function CreateTypeInfo(szName: POleStr; tkind: TOleEnum;
-      var ictinfo: ICreateTypeInfo): HResult; virtual; stdcall; abstract;
-    function SetName(szName: POleStr): HResult; virtual; stdcall; abstract;
-    function SetVersion(wMajorVerNum: Word; wMinorVerNum: Word): HResult; virtual; stdcall; abstract;
-    function SetGuid(const guid: TGUID): HResult; virtual; stdcall; abstract;
-    function SetDocString(szDoc: POleStr): HResult; virtual; stdcall; abstract;
-    function SetHelpFileName(szHelpFileName: POleStr): HResult; virtual; stdcall; abstract;
-    function SetHelpContext(dwHelpContext: Longint): HResult; virtual; stdcall; abstract;
-    function SetLcid(lcid: TLCID): HResult; virtual; stdcall; abstract;
-    function SetLibFlags(uLibFlags: Integer): HResult; virtual; stdcall; abstract;
-    function SaveAllChanges: HResult; virtual; stdcall; abstract;
+    procedure CreateTypeInfo;
+    procedure SetName;
+    procedure SetVersion;
+    procedure SetGuid;
+    procedure SetDocString;
+    procedure SetHelpFileName;
+    procedure SetHelpContext;
+    procedure SetLcid;
+    procedure SetLibFlags;
+    procedure SaveAllChanges;
   end;
 
   IEnumVariant = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var Enum: IEnumVariant): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IErrorInfo = class(IUnknown)
   public
-    function GetGUID(var guid: TGUID): HResult; virtual; stdcall; abstract;
-    function GetSource(var bstrSource: POleStr): HResult; virtual; stdcall; abstract;
-    function GetDescription(var bstrDescription: POleStr): HResult; virtual; stdcall; abstract;
-    function GetHelpFile(var bstrHelpFile: POleStr): HResult; virtual; stdcall; abstract;
-    function GetHelpContext(var dwHelpContext: Longint): HResult; virtual; stdcall; abstract;
+    function GetGUID: Integer;
+    function GetSource: Integer;
+    function GetDescription: Integer;
+    function GetHelpFile: Integer;
+    function GetHelpContext: Integer;
   end;
 
   ICreateErrorInfo = class(IUnknown)
   public
-    function SetGUID(const guid: TGUID): HResult; virtual; stdcall; abstract;
-    function SetSource(szSource: POleStr): HResult; virtual; stdcall; abstract;
-    function SetDescription(szDescription: POleStr): HResult; virtual; stdcall; abstract;
-    function SetHelpFile(szHelpFile: POleStr): HResult; virtual; stdcall; abstract;
-    function SetHelpContext(dwHelpContext: Longint): HResult; virtual; stdcall; abstract;
+    procedure SetGUID;
+    procedure SetSource;
+    procedure SetDescription;
+    procedure SetHelpFile;
+    procedure SetHelpContext;
   end;
 
   ISupportErrorInfo = class(IUnknown)
   public
-    function InterfaceSupportsErrorInfo(const iid: TIID): HResult; virtual; stdcall; abstract;
+    procedure InterfaceSupportsErrorInfo;
   end;
 
   IOleAdviseHolder = class(IUnknown)
   public
-    function Advise(advise: IAdviseSink; var dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function Unadvise(dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function EnumAdvise(var enumAdvise: IEnumStatData): HResult; virtual; stdcall; abstract;
-    function SendOnRename(mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function SendOnSave: HResult; virtual; stdcall; abstract;
-    function SendOnClose: HResult; virtual; stdcall; abstract;
+    procedure Advise;
+    procedure Unadvise;
+    procedure EnumAdvise;
+    procedure SendOnRename;
+    procedure SendOnSave;
+    procedure SendOnClose;
   end;
 
   IOleCache = class(IUnknown)
   public
-    function Cache(var formatetc: TFormatEtc; advf: Longint;
-      var dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function Uncache(dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function EnumCache(var enumStatData: IEnumStatData): HResult; virtual; stdcall; abstract;
-    function InitCache(dataObject: IDataObject): HResult; virtual; stdcall; abstract;
-    function SetData(var formatetc: TFormatEtc; var medium: TStgMedium;
-      fRelease: BOOL): HResult; virtual; stdcall; abstract;
+    procedure Cache;
+    procedure Uncache;
+    procedure EnumCache;
+    procedure InitCache;
+    procedure SetData;
   end;
 
   IOleCache2 = class(IOleCache)
   public
-    function UpdateCache(dataObject: IDataObject; grfUpdf: Longint;
-      pReserved: Pointer): HResult; virtual; stdcall; abstract;
-    function DiscardCache(dwDiscardOptions: Longint): HResult; virtual; stdcall; abstract;
+    procedure UpdateCache;
+    procedure DiscardCache;
   end;
 
   IOleCacheControl = class(IUnknown)
   public
-    function OnRun(dataObject: IDataObject): HResult; virtual; stdcall; abstract;
-    function OnStop: HResult; virtual; stdcall; abstract;
+    procedure OnRun;
+    procedure OnStop;
   end;
 
   IParseDisplayName = class(IUnknown)
   public
-    function ParseDisplayName(bc: IBindCtx; pszDisplayName: POleStr;
-      var chEaten: Longint; var mkOut: IMoniker): HResult; virtual; stdcall; abstract;
+    procedure ParseDisplayName;
   end;
 
   IOleContainer = class(IParseDisplayName)
   public
-    function EnumObjects(grfFlags: Longint; var Enum: IEnumUnknown): HResult; virtual; stdcall; abstract;
-    function LockContainer(fLock: BOOL): HResult; virtual; stdcall; abstract;
+    procedure EnumObjects;
+    procedure LockContainer;
   end;
 
   IOleClientSite = class(IUnknown)
   public
-    function SaveObject: HResult; virtual; stdcall; abstract;
-    function GetMoniker(dwAssign: Longint; dwWhichMoniker: Longint;
-      var mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function GetContainer(var container: IOleContainer): HResult; virtual; stdcall; abstract;
-    function ShowObject: HResult; virtual; stdcall; abstract;
-    function OnShowWindow(fShow: BOOL): HResult; virtual; stdcall; abstract;
-    function RequestNewObjectLayout: HResult; virtual; stdcall; abstract;
+    procedure SaveObject; virtual;
+    function GetMoniker: Integer; virtual;
+    function GetContainer: Integer; virtual;
+    procedure ShowObject; virtual;
+    procedure OnShowWindow; virtual;
+    procedure RequestNewObjectLayout; virtual;
   end;
 
   IEnumOleVerb = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var enm: IEnumOleVerb): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IOleObject = class(IUnknown)
   public
-    function SetClientSite(clientSite: IOleClientSite): HResult; virtual; stdcall; abstract;
-    function GetClientSite(var clientSite: IOleClientSite): HResult; virtual; stdcall; abstract;
-    function SetHostNames(szContainerApp: POleStr;
-      szContainerObj: POleStr): HResult; virtual; stdcall; abstract;
-    function Close(dwSaveOption: Longint): HResult; virtual; stdcall; abstract;
-    function SetMoniker(dwWhichMoniker: Longint; mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function GetMoniker(dwAssign: Longint; dwWhichMoniker: Longint;
-      var mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function InitFromData(dataObject: IDataObject; fCreation: BOOL;
-      dwReserved: Longint): HResult; virtual; stdcall; abstract;
-    function GetClipboardData(dwReserved: Longint;
-      var dataObject: IDataObject): HResult; virtual; stdcall; abstract;
-    function DoVerb(iVerb: Longint; msg: PMsg; activeSite: IOleClientSite;
-      lindex: Longint; hwndParent: HWND; const posRect: TRect): HResult; virtual; stdcall; abstract;
-    function EnumVerbs(var enumOleVerb: IEnumOleVerb): HResult; virtual; stdcall; abstract;
-    function Update: HResult; virtual; stdcall; abstract;
-    function IsUpToDate: HResult; virtual; stdcall; abstract;
-    function GetUserClassID(var clsid: TCLSID): HResult; virtual; stdcall; abstract;
-    function GetUserType(dwFormOfType: Longint; var pszUserType: POleStr): HResult; virtual; stdcall; abstract;
-    function SetExtent(dwDrawAspect: Longint; const size: TPoint): HResult; virtual; stdcall; abstract;
-    function GetExtent(dwDrawAspect: Longint; var size: TPoint): HResult; virtual; stdcall; abstract;
-    function Advise(advSink: IAdviseSink; var dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function Unadvise(dwConnection: Longint): HResult; virtual; stdcall; abstract;
-    function EnumAdvise(var enumAdvise: IEnumStatData): HResult; virtual; stdcall; abstract;
-    function GetMiscStatus(dwAspect: Longint; var dwStatus: Longint): HResult; virtual; stdcall; abstract;
-    function SetColorScheme(var logpal: TLogPalette): HResult; virtual; stdcall; abstract;
+    procedure SetClientSite;
+    function GetClientSite: Integer;
+    procedure SetHostNames;
+    procedure Close;
+    procedure SetMoniker;
+    function GetMoniker: Integer;
+    procedure InitFromData;
+    function GetClipboardData: Integer;
+    procedure DoVerb;
+    procedure EnumVerbs;
+    procedure Update;
+    function IsUpToDate: Boolean;
+    function GetUserClassID: Integer;
+    function GetUserType: Integer;
+    procedure SetExtent;
+    function GetExtent: Integer;
+    procedure Advise;
+    procedure Unadvise;
+    procedure EnumAdvise;
+    function GetMiscStatus: Integer;
+    procedure SetColorScheme;
   end;
 
   IOleWindow = class(IUnknown)
   public
-    function GetWindow(var wnd: HWND): HResult; virtual; stdcall; abstract;
-    function ContextSensitiveHelp(fEnterMode: BOOL): HResult; virtual; stdcall; abstract;
+    function GetWindow: Integer; virtual;
+    procedure ContextSensitiveHelp; virtual;
   end;
 
   IOleLink = class(IUnknown)
   public
-    function SetUpdateOptions(dwUpdateOpt: Longint): HResult; virtual; stdcall; abstract;
-    function GetUpdateOptions(var dwUpdateOpt: Longint): HResult; virtual; stdcall; abstract;
-    function SetSourceMoniker(mk: IMoniker; const clsid: TCLSID): HResult; virtual; stdcall; abstract;
-    function GetSourceMoniker(var mk: IMoniker): HResult; virtual; stdcall; abstract;
-    function SetSourceDisplayName(pszDisplayName: POleStr): HResult; virtual; stdcall; abstract;
-    function GetSourceDisplayName(var pszDisplayName: POleStr): HResult; virtual; stdcall; abstract;
-    function BindToSource(bindflags: Longint; bc: IBindCtx): HResult; virtual; stdcall; abstract;
-    function BindIfRunning: HResult; virtual; stdcall; abstract;
-    function GetBoundSource(var unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function UnbindSource: HResult; virtual; stdcall; abstract;
-    function Update(bc: IBindCtx): HResult; virtual; stdcall; abstract;
+    procedure SetUpdateOptions;
+    function GetUpdateOptions: Integer;
+    procedure SetSourceMoniker;
+    function GetSourceMoniker: Integer;
+    procedure SetSourceDisplayName;
+    function GetSourceDisplayName: Integer;
+    procedure BindToSource;
+    procedure BindIfRunning;
+    function GetBoundSource: Integer;
+    procedure UnbindSource;
+    procedure Update;
   end;
 
   IOleItemContainer = class(IOleContainer)
   public
-    function GetObject(pszItem: POleStr; dwSpeedNeeded: Longint;
-      bc: IBindCtx; const iid: TIID; var vObject): HResult; virtual; stdcall; abstract;
-    function GetObjectStorage(pszItem: POleStr; bc: IBindCtx;
-      const iid: TIID; var vStorage): HResult; virtual; stdcall; abstract;
-    function IsRunning(pszItem: POleStr): HResult; virtual; stdcall; abstract;
+    function GetObject: Integer;
+    function GetObjectStorage: Integer;
+    function IsRunning: Boolean;
   end;
 
   IOleInPlaceUIWindow = class(IOleWindow)
   public
-    function GetBorder(var rectBorder: TRect): HResult; virtual; stdcall; abstract;
-    function RequestBorderSpace(const borderwidths: TRect): HResult; virtual; stdcall; abstract;
-    function SetBorderSpace(pborderwidths: PRect): HResult; virtual; stdcall; abstract;
-    function SetActiveObject(activeObject: IOleInPlaceActiveObject;
-      pszObjName: POleStr): HResult; virtual; stdcall; abstract;
+    function GetBorder: Integer; virtual;
+    procedure RequestBorderSpace; virtual;
+    procedure SetBorderSpace; virtual;
+    procedure SetActiveObject; virtual;
   end;
 
   IOleInPlaceActiveObject = class(IOleWindow)
   public
-    function TranslateAccelerator(var msg: TMsg): HResult; virtual; stdcall; abstract;
-    function OnFrameWindowActivate(fActivate: BOOL): HResult; virtual; stdcall; abstract;
-    function OnDocWindowActivate(fActivate: BOOL): HResult; virtual; stdcall; abstract;
-    function ResizeBorder(const rcBorder: TRect; uiWindow: IOleInPlaceUIWindow;
-      fFrameWindow: BOOL): HResult; virtual; stdcall; abstract;
-    function EnableModeless(fEnable: BOOL): HResult; virtual; stdcall; abstract;
+    procedure TranslateAccelerator;
+    procedure OnFrameWindowActivate;
+    procedure OnDocWindowActivate;
+    procedure ResizeBorder;
+    procedure EnableModeless;
   end;
 
   IOleInPlaceFrame = class(IOleInPlaceUIWindow)
   public
-    function InsertMenus(hmenuShared: HMenu;
-      var menuWidths: TOleMenuGroupWidths): HResult; virtual; stdcall; abstract;
-    function SetMenu(hmenuShared: HMenu; holemenu: HMenu;
-      hwndActiveObject: HWND): HResult; virtual; stdcall; abstract;
-    function RemoveMenus(hmenuShared: HMenu): HResult; virtual; stdcall; abstract;
-    function SetStatusText(pszStatusText: POleStr): HResult; virtual; stdcall; abstract;
-    function EnableModeless(fEnable: BOOL): HResult; virtual; stdcall; abstract;
-    function TranslateAccelerator(var msg: TMsg; wID: Word): HResult; virtual; stdcall; abstract;
+    procedure InsertMenus; virtual;
+    procedure SetMenu; virtual;
+    procedure RemoveMenus; virtual;
+    procedure SetStatusText; virtual;
+    procedure EnableModeless; virtual;
+    procedure TranslateAccelerator; virtual;
   end;
 
   IOleInPlaceObject = class(IOleWindow)
   public
-    function InPlaceDeactivate: HResult; virtual; stdcall; abstract;
-    function UIDeactivate: HResult; virtual; stdcall; abstract;
-    function SetObjectRects(const rcPosRect: TRect;
-      const rcClipRect: TRect): HResult; virtual; stdcall; abstract;
-    function ReactivateAndUndo: HResult; virtual; stdcall; abstract;
+    procedure InPlaceDeactivate;
+    procedure UIDeactivate;
+    procedure SetObjectRects;
+    procedure ReactivateAndUndo;
   end;
 
   IOleInPlaceSite = class(IOleWindow)
   public
-    function CanInPlaceActivate: HResult; virtual; stdcall; abstract;
-    function OnInPlaceActivate: HResult; virtual; stdcall; abstract;
-    function OnUIActivate: HResult; virtual; stdcall; abstract;
-    function GetWindowContext(var frame: IOleInPlaceFrame;
-      var doc: IOleInPlaceUIWindow; var rcPosRect: TRect;
-      var rcClipRect: TRect; var frameInfo: TOleInPlaceFrameInfo): HResult; virtual; stdcall; abstract;
-    function Scroll(scrollExtent: TPoint): HResult; virtual; stdcall; abstract;
-    function OnUIDeactivate(fUndoable: BOOL): HResult; virtual; stdcall; abstract;
-    function OnInPlaceDeactivate: HResult; virtual; stdcall; abstract;
-    function DiscardUndoState: HResult; virtual; stdcall; abstract;
-    function DeactivateAndUndo: HResult; virtual; stdcall; abstract;
-    function OnPosRectChange(const rcPosRect: TRect): HResult; virtual; stdcall; abstract;
+    function CanInPlaceActivate: Boolean;
+    procedure OnInPlaceActivate;
+    procedure OnUIActivate;
+    function GetWindowContext: Integer;
+    procedure Scroll;
+    procedure OnUIDeactivate;
+    procedure OnInPlaceDeactivate;
+    procedure DiscardUndoState;
+    procedure DeactivateAndUndo;
+    procedure OnPosRectChange;
   end;
 
   IViewObject = class(IUnknown)
   public
-    function Draw(dwDrawAspect: Longint; lindex: Longint; pvAspect: Pointer;
-      ptd: PDVTargetDevice; hicTargetDev: HDC; hdcDraw: HDC;
-      prcBounds: PRect; prcWBounds: PRect; fnContinue: Pointer;
-      dwContinue: Longint): HResult; virtual; stdcall; abstract;
-    function GetColorSet(dwDrawAspect: Longint; lindex: Longint;
-      pvAspect: Pointer; ptd: PDVTargetDevice; hicTargetDev: HDC;
-      var colorSet: PLogPalette): HResult; virtual; stdcall; abstract;
-    function Freeze(dwDrawAspect: Longint; lindex: Longint; pvAspect: Pointer;
-      var dwFreeze: Longint): HResult; virtual; stdcall; abstract;
-    function Unfreeze(dwFreeze: Longint): HResult; virtual; stdcall; abstract;
-    function SetAdvise(aspects: Longint; advf: Longint;
-      advSink: IAdviseSink): HResult; virtual; stdcall; abstract;
-    function GetAdvise(pAspects: PLongint; pAdvf: PLongint;
-      var advSink: IAdviseSink): HResult; virtual; stdcall; abstract;
+    procedure Draw;
+    function GetColorSet: Integer;
+    procedure Freeze;
+    procedure Unfreeze;
+    procedure SetAdvise;
+    function GetAdvise: Integer;
   end;
 
   IViewObject2 = class(IViewObject)
   public
-    function GetExtent(dwDrawAspect: Longint; lindex: Longint;
-      ptd: PDVTargetDevice; var size: TPoint): HResult; virtual; stdcall; abstract;
+    function GetExtent: Integer;
   end;
 
   IDropSource = class(IUnknown)
   public
-    function QueryContinueDrag(fEscapePressed: BOOL;
-      grfKeyState: Longint): HResult; virtual; stdcall; abstract;
-    function GiveFeedback(dwEffect: Longint): HResult; virtual; stdcall; abstract;
+    procedure QueryContinueDrag;
+    procedure GiveFeedback;
   end;
 
   IDropTarget = class(IUnknown)
   public
-    function DragEnter(dataObj: IDataObject; grfKeyState: Longint;
-      pt: TPoint; var dwEffect: Longint): HResult; virtual; stdcall; abstract;
-    function DragOver(grfKeyState: Longint; pt: TPoint;
-      var dwEffect: Longint): HResult; virtual; stdcall; abstract;
-    function DragLeave: HResult; virtual; stdcall; abstract;
-    function Drop(dataObj: IDataObject; grfKeyState: Longint; pt: TPoint;
-      var dwEffect: Longint): HResult; virtual; stdcall; abstract;
+    procedure DragEnter;
+    procedure DragOver;
+    procedure DragLeave;
+    procedure Drop;
   end;
-
-{ Result code helpers }
-function Succeeded(Res: HResult): Boolean;
-function Failed(Res: HResult): Boolean;
-function ResultCode(Res: HResult): Integer;
-function ResultFacility(Res: HResult): Integer;
-function ResultSeverity(Res: HResult): Integer;
-function MakeResult(Severity, Facility, Code: Integer): HResult;
-function IsEqualGUID(const guid1, guid2: TGUID): Boolean;
-function IsEqualIID(const iid1, iid2: TIID): Boolean;
-function IsEqualCLSID(const clsid1, clsid2: TCLSID): Boolean;
-
-{ COM library }
-function CoInitialize(pvReserved: Pointer): HResult; stdcall;
-procedure CoUninitialize; stdcall;
-function CoCreateInstance(const clsid: TCLSID; unkOuter: IUnknown;
-  dwClsContext: Longint; const iid: TIID; var pv): HResult; stdcall;
-function CoGetClassObject(const clsid: TCLSID; dwClsContext: Longint;
-  pvReserved: Pointer; const iid: TIID; var pv): HResult; stdcall;
-function CoRegisterClassObject(const clsid: TCLSID; unk: IUnknown;
-  dwClsContext: Longint; flags: Longint; var dwRegister: Longint): HResult; stdcall;
-function CoRevokeClassObject(dwRegister: Longint): HResult; stdcall;
-function CoTaskMemAlloc(cb: Longint): Pointer; stdcall;
-procedure CoTaskMemFree(pv: Pointer); stdcall;
-function CoGetMalloc(dwMemContext: Longint; var malloc: IMalloc): HResult; stdcall;
-function CreateBindCtx(reserved: Longint; var bc: IBindCtx): HResult; stdcall;
-function CLSIDFromProgID(pszProgID: POleStr; var clsid: TCLSID): HResult; stdcall;
-function ProgIDFromCLSID(const clsid: TCLSID; var pszProgID: POleStr): HResult; stdcall;
-function StringFromCLSID(const clsid: TCLSID; var psz: POleStr): HResult; stdcall;
-function CLSIDFromString(psz: POleStr; var clsid: TCLSID): HResult; stdcall;
-
-{ OLE library }
-function OleInitialize(pwReserved: Pointer): HResult; stdcall;
-procedure OleUninitialize; stdcall;
-function OleSetClipboard(dataObj: IDataObject): HResult; stdcall;
-function OleGetClipboard(var dataObj: IDataObject): HResult; stdcall;
-function OleFlushClipboard: HResult; stdcall;
-function RegisterDragDrop(wnd: HWND; dropTarget: IDropTarget): HResult; stdcall;
-function RevokeDragDrop(wnd: HWND): HResult; stdcall;
-function DoDragDrop(dataObj: IDataObject; dropSource: IDropSource;
-  dwOKEffects: Longint; var dwEffect: Longint): HResult; stdcall;
-function OleCreate(const clsid: TCLSID; const iid: TIID; renderopt: Longint;
-  formatEtc: PFormatEtc; clientSite: IOleClientSite; stg: IStorage; var vObj): HResult; stdcall;
-function OleCreateFromFile(const clsid: TCLSID; pszFileName: POleStr; const iid: TIID;
-  renderopt: Longint; formatEtc: PFormatEtc; clientSite: IOleClientSite;
-  stg: IStorage; var vObj): HResult; stdcall;
-function OleLoad(stg: IStorage; const iid: TIID; clientSite: IOleClientSite;
-  var vObj): HResult; stdcall;
-function OleSave(ps: IPersistStorage; stg: IStorage; fSameAsLoad: BOOL): HResult; stdcall;
-function OleRun(unknown: IUnknown): HResult; stdcall;
-function OleSetContainedObject(unknown: IUnknown; fContained: BOOL): HResult; stdcall;
-procedure ReleaseStgMedium(var medium: TStgMedium); stdcall;
-
-{ Structured storage }
-function StgCreateDocfile(pwcsName: POleStr; grfMode: Longint;
-  reserved: Longint; var stgOpen: IStorage): HResult; stdcall;
-function StgOpenStorage(pwcsName: POleStr; stgPriority: IStorage;
-  grfMode: Longint; snbExclude: TSNB; reserved: Longint;
-  var stgOpen: IStorage): HResult; stdcall;
-function CreateILockBytesOnHGlobal(hglob: HGlobal; fDeleteOnRelease: BOOL;
-  var lkbyt: ILockBytes): HResult; stdcall;
-function StgCreateDocfileOnILockBytes(lkbyt: ILockBytes; grfMode: Longint;
-  reserved: Longint; var stgOpen: IStorage): HResult; stdcall;
-function CreateStreamOnHGlobal(hglob: HGlobal; fDeleteOnRelease: BOOL;
-  var stm: IStream): HResult; stdcall;
-
-{ Automation }
-function SysAllocString(psz: POleStr): POleStr; stdcall;
-procedure SysFreeString(bstr: POleStr); stdcall;
-function SysStringLen(bstr: POleStr): Integer; stdcall;
-function VariantInit(var varg: Variant): HResult; stdcall;
-function VariantClear(var varg: Variant): HResult; stdcall;
-function LoadTypeLib(szFile: POleStr; var tlib: ITypeLib): HResult; stdcall;
-function RegisterTypeLib(tlib: ITypeLib; szFullPath: POleStr;
-  szHelpDir: POleStr): HResult; stdcall;
-function GetActiveObject(const clsid: TCLSID; pvReserved: Pointer;
-  var unk: IUnknown): HResult; stdcall;
 
 implementation
 
-const
-  ole32 = 'ole32.dll';
-  oleaut32 = 'oleaut32.dll';
+// Method bodies, class by class, in the order of the declarations above.
 
-function Succeeded(Res: HResult): Boolean;
+{ IUnknown }
+
+procedure IUnknown.QueryInterface;
 begin
-  Result := Res and $80000000 = 0;
+  // A bare object keeps no state for QueryInterface to change.
 end;
 
-function Failed(Res: HResult): Boolean;
+function IUnknown.AddRef: Integer;
 begin
-  Result := Res and $80000000 <> 0;
+  Result := 0;
 end;
 
-function ResultCode(Res: HResult): Integer;
+procedure IUnknown.Release;
 begin
-  Result := Res and $0000FFFF;
+  // A bare object keeps no state for Release to change.
 end;
 
-function ResultFacility(Res: HResult): Integer;
+{ IClassFactory }
+
+procedure IClassFactory.CreateInstance;
 begin
-  Result := (Res shr 16) and $00001FFF;
+  // A bare object keeps no state for CreateInstance to change.
 end;
 
-function ResultSeverity(Res: HResult): Integer;
+procedure IClassFactory.LockServer;
 begin
-  Result := Res shr 31;
+  // A bare object keeps no state for LockServer to change.
 end;
 
-function MakeResult(Severity, Facility, Code: Integer): HResult;
+{ IMarshal }
+
+function IMarshal.GetUnmarshalClass: Integer;
 begin
-  Result := (Severity shl 31) or (Facility shl 16) or Code;
+  Result := 0;
 end;
 
-function IsEqualGUID(const guid1, guid2: TGUID): Boolean;
-var
-  A, B: PInteger;
-  I: Integer;
+function IMarshal.GetMarshalSizeMax: Integer;
 begin
-  A := @guid1;
-  B := @guid2;
-  for I := 0 to 3 do
-  begin
-    if A^ <> B^ then
-    begin
-      Result := False;
-      Exit;
-    end;
-    Inc(A);
-    Inc(B);
-  end;
-  Result := True;
+  Result := 0;
 end;
 
-function IsEqualIID(const iid1, iid2: TIID): Boolean;
+procedure IMarshal.MarshalInterface;
 begin
-  Result := IsEqualGUID(iid1, iid2);
+  // A bare object keeps no state for MarshalInterface to change.
 end;
 
-function IsEqualCLSID(const clsid1, clsid2: TCLSID): Boolean;
+procedure IMarshal.UnmarshalInterface;
 begin
-  Result := IsEqualGUID(clsid1, clsid2);
+  // A bare object keeps no state for UnmarshalInterface to change.
 end;
 
-function CoInitialize; external ole32 name 'CoInitialize';
-procedure CoUninitialize; external ole32 name 'CoUninitialize';
-function CoCreateInstance; external ole32 name 'CoCreateInstance';
-function CoGetClassObject; external ole32 name 'CoGetClassObject';
-function CoRegisterClassObject; external ole32 name 'CoRegisterClassObject';
-function CoRevokeClassObject; external ole32 name 'CoRevokeClassObject';
-function CoTaskMemAlloc; external ole32 name 'CoTaskMemAlloc';
-procedure CoTaskMemFree; external ole32 name 'CoTaskMemFree';
-function CoGetMalloc; external ole32 name 'CoGetMalloc';
-function CreateBindCtx; external ole32 name 'CreateBindCtx';
-function CLSIDFromProgID; external ole32 name 'CLSIDFromProgID';
-function ProgIDFromCLSID; external ole32 name 'ProgIDFromCLSID';
-function StringFromCLSID; external ole32 name 'StringFromCLSID';
-function CLSIDFromString; external ole32 name 'CLSIDFromString';
-function OleInitialize; external ole32 name 'OleInitialize';
-procedure OleUninitialize; external ole32 name 'OleUninitialize';
-function OleSetClipboard; external ole32 name 'OleSetClipboard';
-function OleGetClipboard; external ole32 name 'OleGetClipboard';
-function OleFlushClipboard; external ole32 name 'OleFlushClipboard';
-function RegisterDragDrop; external ole32 name 'RegisterDragDrop';
-function RevokeDragDrop; external ole32 name 'RevokeDragDrop';
-function DoDragDrop; external ole32 name 'DoDragDrop';
-function OleCreate; external ole32 name 'OleCreate';
-function OleCreateFromFile; external ole32 name 'OleCreateFromFile';
-function OleLoad; external ole32 name 'OleLoad';
-function OleSave; external ole32 name 'OleSave';
-function OleRun; external ole32 name 'OleRun';
-function OleSetContainedObject; external ole32 name 'OleSetContainedObject';
-procedure ReleaseStgMedium; external ole32 name 'ReleaseStgMedium';
-function StgCreateDocfile; external ole32 name 'StgCreateDocfile';
-function StgOpenStorage; external ole32 name 'StgOpenStorage';
-function CreateILockBytesOnHGlobal; external ole32 name 'CreateILockBytesOnHGlobal';
-function StgCreateDocfileOnILockBytes; external ole32 name 'StgCreateDocfileOnILockBytes';
-function CreateStreamOnHGlobal; external ole32 name 'CreateStreamOnHGlobal';
-function SysAllocString; external oleaut32 name 'SysAllocString';
-procedure SysFreeString; external oleaut32 name 'SysFreeString';
-function SysStringLen; external oleaut32 name 'SysStringLen';
-function VariantInit; external oleaut32 name 'VariantInit';
-function VariantClear; external oleaut32 name 'VariantClear';
-function LoadTypeLib; external oleaut32 name 'LoadTypeLib';
-function RegisterTypeLib; external oleaut32 name 'RegisterTypeLib';
-function GetActiveObject; external oleaut32 name 'GetActiveObject';
+procedure IMarshal.ReleaseMarshalData;
+begin
+  // A bare object keeps no state for ReleaseMarshalData to change.
+end;
+
+procedure IMarshal.DisconnectObject;
+begin
+  // A bare object keeps no state for DisconnectObject to change.
+end;
+
+{ IMalloc }
+
+procedure IMalloc.Alloc;
+begin
+  // A bare object keeps no state for Alloc to change.
+end;
+
+procedure IMalloc.Realloc;
+begin
+  // A bare object keeps no state for Realloc to change.
+end;
+
+procedure IMalloc.Free;
+begin
+  inherited Free;
+end;
+
+function IMalloc.GetSize: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IMalloc.DidAlloc;
+begin
+  // A bare object keeps no state for DidAlloc to change.
+end;
+
+procedure IMalloc.HeapMinimize;
+begin
+  // A bare object keeps no state for HeapMinimize to change.
+end;
+
+{ IStdMarshalInfo }
+
+function IStdMarshalInfo.GetClassForHandler: Integer;
+begin
+  Result := 0;
+end;
+
+{ IExternalConnection }
+
+function IExternalConnection.AddConnection: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IExternalConnection.ReleaseConnection;
+begin
+  // A bare object keeps no state for ReleaseConnection to change.
+end;
+
+{ IEnumUnknown }
+
+procedure IEnumUnknown.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumUnknown.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumUnknown.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumUnknown.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IBindCtx }
+
+procedure IBindCtx.RegisterObjectBound;
+begin
+  // A bare object keeps no state for RegisterObjectBound to change.
+end;
+
+procedure IBindCtx.RevokeObjectBound;
+begin
+  // A bare object keeps no state for RevokeObjectBound to change.
+end;
+
+procedure IBindCtx.ReleaseBoundObjects;
+begin
+  // A bare object keeps no state for ReleaseBoundObjects to change.
+end;
+
+procedure IBindCtx.SetBindOptions;
+begin
+  // A bare object keeps no state for SetBindOptions to change.
+end;
+
+function IBindCtx.GetBindOptions: Integer;
+begin
+  Result := 0;
+end;
+
+function IBindCtx.GetRunningObjectTable: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IBindCtx.RegisterObjectParam;
+begin
+  // A bare object keeps no state for RegisterObjectParam to change.
+end;
+
+function IBindCtx.GetObjectParam: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IBindCtx.EnumObjectParam;
+begin
+  // A bare object keeps no state for EnumObjectParam to change.
+end;
+
+procedure IBindCtx.RevokeObjectParam;
+begin
+  // A bare object keeps no state for RevokeObjectParam to change.
+end;
+
+{ IEnumMoniker }
+
+procedure IEnumMoniker.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumMoniker.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumMoniker.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumMoniker.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IRunnableObject }
+
+function IRunnableObject.GetRunningClass: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IRunnableObject.Run;
+begin
+  // A bare object keeps no state for Run to change.
+end;
+
+function IRunnableObject.IsRunning: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IRunnableObject.LockRunning;
+begin
+  // A bare object keeps no state for LockRunning to change.
+end;
+
+procedure IRunnableObject.SetContainedObject;
+begin
+  // A bare object keeps no state for SetContainedObject to change.
+end;
+
+{ IRunningObjectTable }
+
+procedure IRunningObjectTable.Register;
+begin
+  // A bare object keeps no state for Register to change.
+end;
+
+procedure IRunningObjectTable.Revoke;
+begin
+  // A bare object keeps no state for Revoke to change.
+end;
+
+function IRunningObjectTable.IsRunning: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function IRunningObjectTable.GetObject: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IRunningObjectTable.NoteChangeTime;
+begin
+  // A bare object keeps no state for NoteChangeTime to change.
+end;
+
+function IRunningObjectTable.GetTimeOfLastChange: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IRunningObjectTable.EnumRunning;
+begin
+  // A bare object keeps no state for EnumRunning to change.
+end;
+
+{ IPersist }
+
+function IPersist.GetClassID: Integer;
+begin
+  Result := 0;
+end;
+
+{ IPersistStream }
+
+function IPersistStream.IsDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPersistStream.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistStream.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+function IPersistStream.GetSizeMax: Integer;
+begin
+  Result := 0;
+end;
+
+{ IMoniker }
+
+procedure IMoniker.BindToObject;
+begin
+  // A bare object keeps no state for BindToObject to change.
+end;
+
+procedure IMoniker.BindToStorage;
+begin
+  // A bare object keeps no state for BindToStorage to change.
+end;
+
+procedure IMoniker.Reduce;
+begin
+  // A bare object keeps no state for Reduce to change.
+end;
+
+procedure IMoniker.ComposeWith;
+begin
+  // A bare object keeps no state for ComposeWith to change.
+end;
+
+procedure IMoniker.Enum;
+begin
+  // A bare object keeps no state for Enum to change.
+end;
+
+function IMoniker.IsEqual: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function IMoniker.Hash: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function IMoniker.IsRunning: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function IMoniker.GetTimeOfLastChange: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IMoniker.Inverse;
+begin
+  // A bare object keeps no state for Inverse to change.
+end;
+
+procedure IMoniker.CommonPrefixWith;
+begin
+  // A bare object keeps no state for CommonPrefixWith to change.
+end;
+
+procedure IMoniker.RelativePathTo;
+begin
+  // A bare object keeps no state for RelativePathTo to change.
+end;
+
+function IMoniker.GetDisplayName: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IMoniker.ParseDisplayName;
+begin
+  // A bare object keeps no state for ParseDisplayName to change.
+end;
+
+function IMoniker.IsSystemMoniker: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+{ IEnumString }
+
+procedure IEnumString.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumString.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumString.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumString.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IStream }
+
+procedure IStream.Read;
+begin
+  // A bare object keeps no state for Read to change.
+end;
+
+procedure IStream.Write;
+begin
+  // A bare object keeps no state for Write to change.
+end;
+
+function IStream.Seek: Longint;
+begin
+  Result := 0;
+end;
+
+procedure IStream.SetSize;
+begin
+  // A bare object keeps no state for SetSize to change.
+end;
+
+procedure IStream.CopyTo;
+begin
+  // A bare object keeps no state for CopyTo to change.
+end;
+
+procedure IStream.Commit;
+begin
+  // A bare object keeps no state for Commit to change.
+end;
+
+procedure IStream.Revert;
+begin
+  // A bare object keeps no state for Revert to change.
+end;
+
+procedure IStream.LockRegion;
+begin
+  // A bare object keeps no state for LockRegion to change.
+end;
+
+procedure IStream.UnlockRegion;
+begin
+  // A bare object keeps no state for UnlockRegion to change.
+end;
+
+procedure IStream.Stat;
+begin
+  // A bare object keeps no state for Stat to change.
+end;
+
+procedure IStream.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IEnumStatStg }
+
+procedure IEnumStatStg.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumStatStg.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumStatStg.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumStatStg.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IStorage }
+
+procedure IStorage.CreateStream;
+begin
+  // A bare object keeps no state for CreateStream to change.
+end;
+
+function IStorage.OpenStream: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IStorage.CreateStorage;
+begin
+  // A bare object keeps no state for CreateStorage to change.
+end;
+
+function IStorage.OpenStorage: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IStorage.CopyTo;
+begin
+  // A bare object keeps no state for CopyTo to change.
+end;
+
+procedure IStorage.MoveElementTo;
+begin
+  // A bare object keeps no state for MoveElementTo to change.
+end;
+
+procedure IStorage.Commit;
+begin
+  // A bare object keeps no state for Commit to change.
+end;
+
+procedure IStorage.Revert;
+begin
+  // A bare object keeps no state for Revert to change.
+end;
+
+procedure IStorage.EnumElements;
+begin
+  // A bare object keeps no state for EnumElements to change.
+end;
+
+procedure IStorage.DestroyElement;
+begin
+  // A bare object keeps no state for DestroyElement to change.
+end;
+
+procedure IStorage.RenameElement;
+begin
+  // A bare object keeps no state for RenameElement to change.
+end;
+
+procedure IStorage.SetElementTimes;
+begin
+  // A bare object keeps no state for SetElementTimes to change.
+end;
+
+procedure IStorage.SetClass;
+begin
+  // A bare object keeps no state for SetClass to change.
+end;
+
+procedure IStorage.SetStateBits;
+begin
+  // A bare object keeps no state for SetStateBits to change.
+end;
+
+procedure IStorage.Stat;
+begin
+  // A bare object keeps no state for Stat to change.
+end;
+
+{ IPersistFile }
+
+function IPersistFile.IsDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPersistFile.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistFile.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+procedure IPersistFile.SaveCompleted;
+begin
+  // A bare object keeps no state for SaveCompleted to change.
+end;
+
+function IPersistFile.GetCurFile: Integer;
+begin
+  Result := 0;
+end;
+
+{ IPersistStorage }
+
+function IPersistStorage.IsDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPersistStorage.InitNew;
+begin
+  // A bare object keeps no state for InitNew to change.
+end;
+
+procedure IPersistStorage.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistStorage.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+procedure IPersistStorage.SaveCompleted;
+begin
+  // A bare object keeps no state for SaveCompleted to change.
+end;
+
+procedure IPersistStorage.HandsOffStorage;
+begin
+  // A bare object keeps no state for HandsOffStorage to change.
+end;
+
+{ ILockBytes }
+
+function ILockBytes.ReadAt: Integer;
+begin
+  Result := 0;
+end;
+
+function ILockBytes.WriteAt: Integer;
+begin
+  Result := 0;
+end;
+
+procedure ILockBytes.Flush;
+begin
+  // A bare object keeps no state for Flush to change.
+end;
+
+procedure ILockBytes.SetSize;
+begin
+  // A bare object keeps no state for SetSize to change.
+end;
+
+procedure ILockBytes.LockRegion;
+begin
+  // A bare object keeps no state for LockRegion to change.
+end;
+
+procedure ILockBytes.UnlockRegion;
+begin
+  // A bare object keeps no state for UnlockRegion to change.
+end;
+
+procedure ILockBytes.Stat;
+begin
+  // A bare object keeps no state for Stat to change.
+end;
+
+{ IEnumFormatEtc }
+
+procedure IEnumFormatEtc.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumFormatEtc.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumFormatEtc.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumFormatEtc.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IEnumStatData }
+
+procedure IEnumStatData.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumStatData.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumStatData.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumStatData.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IRootStorage }
+
+procedure IRootStorage.SwitchToFile;
+begin
+  // A bare object keeps no state for SwitchToFile to change.
+end;
+
+{ IAdviseSink }
+
+procedure IAdviseSink.OnDataChange;
+begin
+  // A bare object keeps no state for OnDataChange to change.
+end;
+
+procedure IAdviseSink.OnViewChange;
+begin
+  // A bare object keeps no state for OnViewChange to change.
+end;
+
+procedure IAdviseSink.OnRename;
+begin
+  // A bare object keeps no state for OnRename to change.
+end;
+
+procedure IAdviseSink.OnSave;
+begin
+  // A bare object keeps no state for OnSave to change.
+end;
+
+procedure IAdviseSink.OnClose;
+begin
+  // A bare object keeps no state for OnClose to change.
+end;
+
+{ IAdviseSink2 }
+
+procedure IAdviseSink2.OnLinkSrcChange;
+begin
+  // A bare object keeps no state for OnLinkSrcChange to change.
+end;
+
+{ IDataObject }
+
+function IDataObject.GetData: Integer;
+begin
+  Result := 0;
+end;
+
+function IDataObject.GetDataHere: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IDataObject.QueryGetData;
+begin
+  // A bare object keeps no state for QueryGetData to change.
+end;
+
+function IDataObject.GetCanonicalFormatEtc: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IDataObject.SetData;
+begin
+  // A bare object keeps no state for SetData to change.
+end;
+
+procedure IDataObject.EnumFormatEtc;
+begin
+  // A bare object keeps no state for EnumFormatEtc to change.
+end;
+
+procedure IDataObject.DAdvise;
+begin
+  // A bare object keeps no state for DAdvise to change.
+end;
+
+procedure IDataObject.DUnadvise;
+begin
+  // A bare object keeps no state for DUnadvise to change.
+end;
+
+procedure IDataObject.EnumDAdvise;
+begin
+  // A bare object keeps no state for EnumDAdvise to change.
+end;
+
+{ IDataAdviseHolder }
+
+procedure IDataAdviseHolder.Advise;
+begin
+  // A bare object keeps no state for Advise to change.
+end;
+
+procedure IDataAdviseHolder.Unadvise;
+begin
+  // A bare object keeps no state for Unadvise to change.
+end;
+
+procedure IDataAdviseHolder.EnumAdvise;
+begin
+  // A bare object keeps no state for EnumAdvise to change.
+end;
+
+procedure IDataAdviseHolder.SendOnDataChange;
+begin
+  // A bare object keeps no state for SendOnDataChange to change.
+end;
+
+{ IMessageFilter }
+
+procedure IMessageFilter.HandleInComingCall;
+begin
+  // A bare object keeps no state for HandleInComingCall to change.
+end;
+
+procedure IMessageFilter.RetryRejectedCall;
+begin
+  // A bare object keeps no state for RetryRejectedCall to change.
+end;
+
+procedure IMessageFilter.MessagePending;
+begin
+  // A bare object keeps no state for MessagePending to change.
+end;
+
+{ IRpcChannelBuffer }
+
+function IRpcChannelBuffer.GetBuffer: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IRpcChannelBuffer.SendReceive;
+begin
+  // A bare object keeps no state for SendReceive to change.
+end;
+
+procedure IRpcChannelBuffer.FreeBuffer;
+begin
+  // A bare object keeps no state for FreeBuffer to change.
+end;
+
+function IRpcChannelBuffer.GetDestCtx: Integer;
+begin
+  Result := 0;
+end;
+
+function IRpcChannelBuffer.IsConnected: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+{ IRpcProxyBuffer }
+
+procedure IRpcProxyBuffer.Connect;
+begin
+  // A bare object keeps no state for Connect to change.
+end;
+
+procedure IRpcProxyBuffer.Disconnect;
+begin
+  // A bare object keeps no state for Disconnect to change.
+end;
+
+{ IRpcStubBuffer }
+
+procedure IRpcStubBuffer.Connect;
+begin
+  // A bare object keeps no state for Connect to change.
+end;
+
+procedure IRpcStubBuffer.Disconnect;
+begin
+  // A bare object keeps no state for Disconnect to change.
+end;
+
+procedure IRpcStubBuffer.Invoke;
+begin
+  // A bare object keeps no state for Invoke to change.
+end;
+
+function IRpcStubBuffer.IsIIDSupported: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IRpcStubBuffer.CountRefs;
+begin
+  // A bare object keeps no state for CountRefs to change.
+end;
+
+procedure IRpcStubBuffer.DebugServerQueryInterface;
+begin
+  // A bare object keeps no state for DebugServerQueryInterface to change.
+end;
+
+procedure IRpcStubBuffer.DebugServerRelease;
+begin
+  // A bare object keeps no state for DebugServerRelease to change.
+end;
+
+{ IPSFactoryBuffer }
+
+procedure IPSFactoryBuffer.CreateProxy;
+begin
+  // A bare object keeps no state for CreateProxy to change.
+end;
+
+procedure IPSFactoryBuffer.CreateStub;
+begin
+  // A bare object keeps no state for CreateStub to change.
+end;
+
+{ IDispatch }
+
+function IDispatch.GetTypeInfoCount: Integer;
+begin
+  Result := 0;
+end;
+
+function IDispatch.GetTypeInfo: Integer;
+begin
+  Result := 0;
+end;
+
+function IDispatch.GetIDsOfNames: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IDispatch.Invoke;
+begin
+  // A bare object keeps no state for Invoke to change.
+end;
+
+{ ITypeComp }
+
+procedure ITypeComp.Bind;
+begin
+  // A bare object keeps no state for Bind to change.
+end;
+
+procedure ITypeComp.BindType;
+begin
+  // A bare object keeps no state for BindType to change.
+end;
+
+{ ITypeInfo }
+
+function ITypeInfo.GetTypeAttr: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetTypeComp: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetFuncDesc: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetVarDesc: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetNames: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetRefTypeOfImplType: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetImplTypeFlags: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetIDsOfNames: Integer;
+begin
+  Result := 0;
+end;
+
+procedure ITypeInfo.Invoke;
+begin
+  // A bare object keeps no state for Invoke to change.
+end;
+
+function ITypeInfo.GetDocumentation: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetDllEntry: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetRefTypeInfo: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.AddressOfMember: Integer;
+begin
+  Result := 0;
+end;
+
+procedure ITypeInfo.CreateInstance;
+begin
+  // A bare object keeps no state for CreateInstance to change.
+end;
+
+function ITypeInfo.GetMops: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeInfo.GetContainingTypeLib: Integer;
+begin
+  Result := 0;
+end;
+
+procedure ITypeInfo.ReleaseTypeAttr;
+begin
+  // A bare object keeps no state for ReleaseTypeAttr to change.
+end;
+
+procedure ITypeInfo.ReleaseFuncDesc;
+begin
+  // A bare object keeps no state for ReleaseFuncDesc to change.
+end;
+
+procedure ITypeInfo.ReleaseVarDesc;
+begin
+  // A bare object keeps no state for ReleaseVarDesc to change.
+end;
+
+{ ITypeLib }
+
+function ITypeLib.GetTypeInfoCount: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetTypeInfo: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetTypeInfoType: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetTypeInfoOfGuid: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetLibAttr: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetTypeComp: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.GetDocumentation: Integer;
+begin
+  Result := 0;
+end;
+
+function ITypeLib.IsName: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function ITypeLib.FindName: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure ITypeLib.ReleaseTLibAttr;
+begin
+  // A bare object keeps no state for ReleaseTLibAttr to change.
+end;
+
+{ ICreateTypeInfo }
+
+procedure ICreateTypeInfo.SetGuid;
+begin
+  // A bare object keeps no state for SetGuid to change.
+end;
+
+procedure ICreateTypeInfo.SetTypeFlags;
+begin
+  // A bare object keeps no state for SetTypeFlags to change.
+end;
+
+procedure ICreateTypeInfo.SetDocString;
+begin
+  // A bare object keeps no state for SetDocString to change.
+end;
+
+procedure ICreateTypeInfo.SetHelpContext;
+begin
+  // A bare object keeps no state for SetHelpContext to change.
+end;
+
+procedure ICreateTypeInfo.SetVersion;
+begin
+  // A bare object keeps no state for SetVersion to change.
+end;
+
+function ICreateTypeInfo.AddRefTypeInfo: Integer;
+begin
+  Result := 0;
+end;
+
+function ICreateTypeInfo.AddFuncDesc: Integer;
+begin
+  Result := 0;
+end;
+
+function ICreateTypeInfo.AddVarDesc: Integer;
+begin
+  Result := 0;
+end;
+
+procedure ICreateTypeInfo.SetFuncAndParamNames;
+begin
+  // A bare object keeps no state for SetFuncAndParamNames to change.
+end;
+
+procedure ICreateTypeInfo.SetVarName;
+begin
+  // A bare object keeps no state for SetVarName to change.
+end;
+
+procedure ICreateTypeInfo.LayOut;
+begin
+  // A bare object keeps no state for LayOut to change.
+end;
+
+{ ICreateTypeLib }
+
+procedure ICreateTypeLib.CreateTypeInfo;
+begin
+  // A bare object keeps no state for CreateTypeInfo to change.
+end;
+
+procedure ICreateTypeLib.SetName;
+begin
+  // A bare object keeps no state for SetName to change.
+end;
+
+procedure ICreateTypeLib.SetVersion;
+begin
+  // A bare object keeps no state for SetVersion to change.
+end;
+
+procedure ICreateTypeLib.SetGuid;
+begin
+  // A bare object keeps no state for SetGuid to change.
+end;
+
+procedure ICreateTypeLib.SetDocString;
+begin
+  // A bare object keeps no state for SetDocString to change.
+end;
+
+procedure ICreateTypeLib.SetHelpFileName;
+begin
+  // A bare object keeps no state for SetHelpFileName to change.
+end;
+
+procedure ICreateTypeLib.SetHelpContext;
+begin
+  // A bare object keeps no state for SetHelpContext to change.
+end;
+
+procedure ICreateTypeLib.SetLcid;
+begin
+  // A bare object keeps no state for SetLcid to change.
+end;
+
+procedure ICreateTypeLib.SetLibFlags;
+begin
+  // A bare object keeps no state for SetLibFlags to change.
+end;
+
+procedure ICreateTypeLib.SaveAllChanges;
+begin
+  // A bare object keeps no state for SaveAllChanges to change.
+end;
+
+{ IEnumVariant }
+
+procedure IEnumVariant.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumVariant.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumVariant.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumVariant.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IErrorInfo }
+
+function IErrorInfo.GetGUID: Integer;
+begin
+  Result := 0;
+end;
+
+function IErrorInfo.GetSource: Integer;
+begin
+  Result := 0;
+end;
+
+function IErrorInfo.GetDescription: Integer;
+begin
+  Result := 0;
+end;
+
+function IErrorInfo.GetHelpFile: Integer;
+begin
+  Result := 0;
+end;
+
+function IErrorInfo.GetHelpContext: Integer;
+begin
+  Result := 0;
+end;
+
+{ ICreateErrorInfo }
+
+procedure ICreateErrorInfo.SetGUID;
+begin
+  // A bare object keeps no state for SetGUID to change.
+end;
+
+procedure ICreateErrorInfo.SetSource;
+begin
+  // A bare object keeps no state for SetSource to change.
+end;
+
+procedure ICreateErrorInfo.SetDescription;
+begin
+  // A bare object keeps no state for SetDescription to change.
+end;
+
+procedure ICreateErrorInfo.SetHelpFile;
+begin
+  // A bare object keeps no state for SetHelpFile to change.
+end;
+
+procedure ICreateErrorInfo.SetHelpContext;
+begin
+  // A bare object keeps no state for SetHelpContext to change.
+end;
+
+{ ISupportErrorInfo }
+
+procedure ISupportErrorInfo.InterfaceSupportsErrorInfo;
+begin
+  // A bare object keeps no state for InterfaceSupportsErrorInfo to change.
+end;
+
+{ IOleAdviseHolder }
+
+procedure IOleAdviseHolder.Advise;
+begin
+  // A bare object keeps no state for Advise to change.
+end;
+
+procedure IOleAdviseHolder.Unadvise;
+begin
+  // A bare object keeps no state for Unadvise to change.
+end;
+
+procedure IOleAdviseHolder.EnumAdvise;
+begin
+  // A bare object keeps no state for EnumAdvise to change.
+end;
+
+procedure IOleAdviseHolder.SendOnRename;
+begin
+  // A bare object keeps no state for SendOnRename to change.
+end;
+
+procedure IOleAdviseHolder.SendOnSave;
+begin
+  // A bare object keeps no state for SendOnSave to change.
+end;
+
+procedure IOleAdviseHolder.SendOnClose;
+begin
+  // A bare object keeps no state for SendOnClose to change.
+end;
+
+{ IOleCache }
+
+procedure IOleCache.Cache;
+begin
+  // A bare object keeps no state for Cache to change.
+end;
+
+procedure IOleCache.Uncache;
+begin
+  // A bare object keeps no state for Uncache to change.
+end;
+
+procedure IOleCache.EnumCache;
+begin
+  // A bare object keeps no state for EnumCache to change.
+end;
+
+procedure IOleCache.InitCache;
+begin
+  // A bare object keeps no state for InitCache to change.
+end;
+
+procedure IOleCache.SetData;
+begin
+  // A bare object keeps no state for SetData to change.
+end;
+
+{ IOleCache2 }
+
+procedure IOleCache2.UpdateCache;
+begin
+  // A bare object keeps no state for UpdateCache to change.
+end;
+
+procedure IOleCache2.DiscardCache;
+begin
+  // A bare object keeps no state for DiscardCache to change.
+end;
+
+{ IOleCacheControl }
+
+procedure IOleCacheControl.OnRun;
+begin
+  // A bare object keeps no state for OnRun to change.
+end;
+
+procedure IOleCacheControl.OnStop;
+begin
+  // A bare object keeps no state for OnStop to change.
+end;
+
+{ IParseDisplayName }
+
+procedure IParseDisplayName.ParseDisplayName;
+begin
+  // A bare object keeps no state for ParseDisplayName to change.
+end;
+
+{ IOleContainer }
+
+procedure IOleContainer.EnumObjects;
+begin
+  // A bare object keeps no state for EnumObjects to change.
+end;
+
+procedure IOleContainer.LockContainer;
+begin
+  // A bare object keeps no state for LockContainer to change.
+end;
+
+{ IOleClientSite }
+
+procedure IOleClientSite.SaveObject;
+begin
+  // A bare object keeps no state for SaveObject to change.
+end;
+
+function IOleClientSite.GetMoniker: Integer;
+begin
+  Result := 0;
+end;
+
+function IOleClientSite.GetContainer: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleClientSite.ShowObject;
+begin
+  // A bare object keeps no state for ShowObject to change.
+end;
+
+procedure IOleClientSite.OnShowWindow;
+begin
+  // A bare object keeps no state for OnShowWindow to change.
+end;
+
+procedure IOleClientSite.RequestNewObjectLayout;
+begin
+  // A bare object keeps no state for RequestNewObjectLayout to change.
+end;
+
+{ IEnumOleVerb }
+
+procedure IEnumOleVerb.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumOleVerb.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumOleVerb.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumOleVerb.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IOleObject }
+
+procedure IOleObject.SetClientSite;
+begin
+  // A bare object keeps no state for SetClientSite to change.
+end;
+
+function IOleObject.GetClientSite: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.SetHostNames;
+begin
+  // A bare object keeps no state for SetHostNames to change.
+end;
+
+procedure IOleObject.Close;
+begin
+  // A bare object keeps no state for Close to change.
+end;
+
+procedure IOleObject.SetMoniker;
+begin
+  // A bare object keeps no state for SetMoniker to change.
+end;
+
+function IOleObject.GetMoniker: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.InitFromData;
+begin
+  // A bare object keeps no state for InitFromData to change.
+end;
+
+function IOleObject.GetClipboardData: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.DoVerb;
+begin
+  // A bare object keeps no state for DoVerb to change.
+end;
+
+procedure IOleObject.EnumVerbs;
+begin
+  // A bare object keeps no state for EnumVerbs to change.
+end;
+
+procedure IOleObject.Update;
+begin
+  // A bare object keeps no state for Update to change.
+end;
+
+function IOleObject.IsUpToDate: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+function IOleObject.GetUserClassID: Integer;
+begin
+  Result := 0;
+end;
+
+function IOleObject.GetUserType: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.SetExtent;
+begin
+  // A bare object keeps no state for SetExtent to change.
+end;
+
+function IOleObject.GetExtent: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.Advise;
+begin
+  // A bare object keeps no state for Advise to change.
+end;
+
+procedure IOleObject.Unadvise;
+begin
+  // A bare object keeps no state for Unadvise to change.
+end;
+
+procedure IOleObject.EnumAdvise;
+begin
+  // A bare object keeps no state for EnumAdvise to change.
+end;
+
+function IOleObject.GetMiscStatus: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleObject.SetColorScheme;
+begin
+  // A bare object keeps no state for SetColorScheme to change.
+end;
+
+{ IOleWindow }
+
+function IOleWindow.GetWindow: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleWindow.ContextSensitiveHelp;
+begin
+  // A bare object keeps no state for ContextSensitiveHelp to change.
+end;
+
+{ IOleLink }
+
+procedure IOleLink.SetUpdateOptions;
+begin
+  // A bare object keeps no state for SetUpdateOptions to change.
+end;
+
+function IOleLink.GetUpdateOptions: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleLink.SetSourceMoniker;
+begin
+  // A bare object keeps no state for SetSourceMoniker to change.
+end;
+
+function IOleLink.GetSourceMoniker: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleLink.SetSourceDisplayName;
+begin
+  // A bare object keeps no state for SetSourceDisplayName to change.
+end;
+
+function IOleLink.GetSourceDisplayName: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleLink.BindToSource;
+begin
+  // A bare object keeps no state for BindToSource to change.
+end;
+
+procedure IOleLink.BindIfRunning;
+begin
+  // A bare object keeps no state for BindIfRunning to change.
+end;
+
+function IOleLink.GetBoundSource: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleLink.UnbindSource;
+begin
+  // A bare object keeps no state for UnbindSource to change.
+end;
+
+procedure IOleLink.Update;
+begin
+  // A bare object keeps no state for Update to change.
+end;
+
+{ IOleItemContainer }
+
+function IOleItemContainer.GetObject: Integer;
+begin
+  Result := 0;
+end;
+
+function IOleItemContainer.GetObjectStorage: Integer;
+begin
+  Result := 0;
+end;
+
+function IOleItemContainer.IsRunning: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+{ IOleInPlaceUIWindow }
+
+function IOleInPlaceUIWindow.GetBorder: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleInPlaceUIWindow.RequestBorderSpace;
+begin
+  // A bare object keeps no state for RequestBorderSpace to change.
+end;
+
+procedure IOleInPlaceUIWindow.SetBorderSpace;
+begin
+  // A bare object keeps no state for SetBorderSpace to change.
+end;
+
+procedure IOleInPlaceUIWindow.SetActiveObject;
+begin
+  // A bare object keeps no state for SetActiveObject to change.
+end;
+
+{ IOleInPlaceActiveObject }
+
+procedure IOleInPlaceActiveObject.TranslateAccelerator;
+begin
+  // A bare object keeps no state for TranslateAccelerator to change.
+end;
+
+procedure IOleInPlaceActiveObject.OnFrameWindowActivate;
+begin
+  // A bare object keeps no state for OnFrameWindowActivate to change.
+end;
+
+procedure IOleInPlaceActiveObject.OnDocWindowActivate;
+begin
+  // A bare object keeps no state for OnDocWindowActivate to change.
+end;
+
+procedure IOleInPlaceActiveObject.ResizeBorder;
+begin
+  // A bare object keeps no state for ResizeBorder to change.
+end;
+
+procedure IOleInPlaceActiveObject.EnableModeless;
+begin
+  // A bare object keeps no state for EnableModeless to change.
+end;
+
+{ IOleInPlaceFrame }
+
+procedure IOleInPlaceFrame.InsertMenus;
+begin
+  // A bare object keeps no state for InsertMenus to change.
+end;
+
+procedure IOleInPlaceFrame.SetMenu;
+begin
+  // A bare object keeps no state for SetMenu to change.
+end;
+
+procedure IOleInPlaceFrame.RemoveMenus;
+begin
+  // A bare object keeps no state for RemoveMenus to change.
+end;
+
+procedure IOleInPlaceFrame.SetStatusText;
+begin
+  // A bare object keeps no state for SetStatusText to change.
+end;
+
+procedure IOleInPlaceFrame.EnableModeless;
+begin
+  // A bare object keeps no state for EnableModeless to change.
+end;
+
+procedure IOleInPlaceFrame.TranslateAccelerator;
+begin
+  // A bare object keeps no state for TranslateAccelerator to change.
+end;
+
+{ IOleInPlaceObject }
+
+procedure IOleInPlaceObject.InPlaceDeactivate;
+begin
+  // A bare object keeps no state for InPlaceDeactivate to change.
+end;
+
+procedure IOleInPlaceObject.UIDeactivate;
+begin
+  // A bare object keeps no state for UIDeactivate to change.
+end;
+
+procedure IOleInPlaceObject.SetObjectRects;
+begin
+  // A bare object keeps no state for SetObjectRects to change.
+end;
+
+procedure IOleInPlaceObject.ReactivateAndUndo;
+begin
+  // A bare object keeps no state for ReactivateAndUndo to change.
+end;
+
+{ IOleInPlaceSite }
+
+function IOleInPlaceSite.CanInPlaceActivate: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IOleInPlaceSite.OnInPlaceActivate;
+begin
+  // A bare object keeps no state for OnInPlaceActivate to change.
+end;
+
+procedure IOleInPlaceSite.OnUIActivate;
+begin
+  // A bare object keeps no state for OnUIActivate to change.
+end;
+
+function IOleInPlaceSite.GetWindowContext: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleInPlaceSite.Scroll;
+begin
+  // A bare object keeps no state for Scroll to change.
+end;
+
+procedure IOleInPlaceSite.OnUIDeactivate;
+begin
+  // A bare object keeps no state for OnUIDeactivate to change.
+end;
+
+procedure IOleInPlaceSite.OnInPlaceDeactivate;
+begin
+  // A bare object keeps no state for OnInPlaceDeactivate to change.
+end;
+
+procedure IOleInPlaceSite.DiscardUndoState;
+begin
+  // A bare object keeps no state for DiscardUndoState to change.
+end;
+
+procedure IOleInPlaceSite.DeactivateAndUndo;
+begin
+  // A bare object keeps no state for DeactivateAndUndo to change.
+end;
+
+procedure IOleInPlaceSite.OnPosRectChange;
+begin
+  // A bare object keeps no state for OnPosRectChange to change.
+end;
+
+{ IViewObject }
+
+procedure IViewObject.Draw;
+begin
+  // A bare object keeps no state for Draw to change.
+end;
+
+function IViewObject.GetColorSet: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IViewObject.Freeze;
+begin
+  // A bare object keeps no state for Freeze to change.
+end;
+
+procedure IViewObject.Unfreeze;
+begin
+  // A bare object keeps no state for Unfreeze to change.
+end;
+
+procedure IViewObject.SetAdvise;
+begin
+  // A bare object keeps no state for SetAdvise to change.
+end;
+
+function IViewObject.GetAdvise: Integer;
+begin
+  Result := 0;
+end;
+
+{ IViewObject2 }
+
+function IViewObject2.GetExtent: Integer;
+begin
+  Result := 0;
+end;
+
+{ IDropSource }
+
+procedure IDropSource.QueryContinueDrag;
+begin
+  // A bare object keeps no state for QueryContinueDrag to change.
+end;
+
+procedure IDropSource.GiveFeedback;
+begin
+  // A bare object keeps no state for GiveFeedback to change.
+end;
+
+{ IDropTarget }
+
+procedure IDropTarget.DragEnter;
+begin
+  // A bare object keeps no state for DragEnter to change.
+end;
+
+procedure IDropTarget.DragOver;
+begin
+  // A bare object keeps no state for DragOver to change.
+end;
+
+procedure IDropTarget.DragLeave;
+begin
+  // A bare object keeps no state for DragLeave to change.
+end;
+
+procedure IDropTarget.Drop;
+begin
+  // A bare object keeps no state for Drop to change.
+end;
 
 end.

@@ -1,415 +1,820 @@
-{*******************************************************}
-{                                                       }
-{       Quillmap 2 sample class library                 }
-{       OleCtl unit: OLE control interfaces             }
-{                                                       }
-{*******************************************************}
+{ OleCtl: a unit of the sample Delphi 2.0 installation that Quillmap 2 browses.
+  Written by samples/make_sample.py from samples/vcl-table.txt; change those, not this file. }
 
 unit OleCtl;
+
+(* The declarations name the documented interface of the unit; everything
+   private, and every statement, is the sample's own. *)
 
 interface
 
 uses SysUtils, Ole2;
 
 const
-  { Standard dispatch ids }
-  DISPID_AUTOSIZE      = -500;
-  DISPID_BACKCOLOR     = -501;
-  DISPID_BACKSTYLE     = -502;
-  DISPID_BORDERCOLOR   = -503;
-  DISPID_BORDERSTYLE   = -504;
-  DISPID_BORDERWIDTH   = -505;
-  DISPID_DRAWMODE      = -507;
-  DISPID_DRAWSTYLE     = -508;
-  DISPID_DRAWWIDTH     = -509;
-  DISPID_FILLCOLOR     = -510;
-  DISPID_FILLSTYLE     = -511;
-  DISPID_FONT          = -512;
-  DISPID_FORECOLOR     = -513;
-  DISPID_ENABLED       = -514;
-  DISPID_HWND          = -515;
-  DISPID_TABSTOP       = -516;
-  DISPID_TEXT          = -517;
-  DISPID_CAPTION       = -518;
-  DISPID_BORDERVISIBLE = -519;
-  DISPID_REFRESH       = -550;
-  DISPID_DOCLICK       = -551;
-  DISPID_ABOUTBOX      = -552;
-  DISPID_CLICK         = -600;
-  DISPID_DBLCLICK      = -601;
-  DISPID_KEYDOWN       = -602;
-  DISPID_KEYPRESS      = -603;
-  DISPID_KEYUP         = -604;
-  DISPID_MOUSEDOWN     = -605;
-  DISPID_MOUSEMOVE     = -606;
-  DISPID_MOUSEUP       = -607;
-  DISPID_ERROREVENT    = -608;
-  DISPID_AMBIENT_BACKCOLOR = -701;
-  DISPID_AMBIENT_DISPLAYNAME = -702;
-  DISPID_AMBIENT_FONT = -703;
-  DISPID_AMBIENT_FORECOLOR = -704;
-  DISPID_AMBIENT_LOCALEID = -705;
-  DISPID_AMBIENT_USERMODE = -709;
-  DISPID_AMBIENT_UIDEAD = -710;
-
-  { Control status bits }
-  OLEMISC_RECOMPOSEONRESIZE = 1;
-  OLEMISC_ONLYICONIC = 2;
-  OLEMISC_INSERTNOTREPLACE = 4;
-  OLEMISC_STATIC = 8;
-  OLEMISC_CANTLINKINSIDE = 16;
-  OLEMISC_INVISIBLEATRUNTIME = $400;
-  OLEMISC_ALWAYSRUN = $800;
-  OLEMISC_ACTSLIKEBUTTON = $1000;
-  OLEMISC_ACTSLIKELABEL = $2000;
-  OLEMISC_NOUIACTIVATE = $4000;
-  OLEMISC_ALIGNABLE = $8000;
-  OLEMISC_SIMPLEFRAME = $10000;
-  OLEMISC_SETCLIENTSITEFIRST = $20000;
-
-  CTL_E_ILLEGALFUNCTIONCALL = HResult($800A0005);
-  CONNECT_E_NOCONNECTION = HResult($80040200);
-  CONNECT_E_ADVISELIMIT = HResult($80040201);
-  CLASS_E_NOTLICENSED = HResult($80040112);
-  PERPROP_E_NOPAGEAVAILABLE = HResult($80040200);
+  OleCtlSample = 'Quillmap''s sample of OleCtl';
 
 type
-  TOleHandle = Longint;
-  TOleXPos = Longint;
-  TOleYPos = Longint;
-  TOleXSize = Longint;
-  TOleYSize = Longint;
-  TOleColor = Longint;
-
-  PLicInfo = ^TLicInfo;
-  TLicInfo = record
-    cbLicInfo: Longint;
-    fRuntimeKeyAvail: BOOL;
-    fLicVerified: BOOL;
-  end;
-
-  PControlInfo = ^TControlInfo;
-  TControlInfo = record
-    cb: Longint;
-    hAccel: HACCEL;
-    cAccel: Word;
-    dwFlags: Longint;
-  end;
-
-  PPointF = ^TPointF;
-  TPointF = record
-    x: Single;
-    y: Single;
-  end;
-
-  PPropPageInfo = ^TPropPageInfo;
-  TPropPageInfo = record
-    cb: Longint;
-    pszTitle: POleStr;
-    size: TSize;
-    pszDocString: POleStr;
-    pszHelpFile: POleStr;
-    dwHelpContext: Longint;
-  end;
-
-  PCAGUID = ^TCAGUID;
-  TCAGUID = record
-    cElems: Longint;
-    pElems: PGUID;
-  end;
-
-  PCAPOleStr = ^TCAPOleStr;
-  TCAPOleStr = record
-    cElems: Longint;
-    pElems: PPOleStr;
-  end;
-
-  PCALongint = ^TCALongint;
-  TCALongint = record
-    cElems: Longint;
-    pElems: PLongint;
-  end;
-
-  PConnectData = ^TConnectData;
-  TConnectData = record
-    pUnk: IUnknown;
-    dwCookie: Longint;
-  end;
-
-  PFontDesc = ^TFontDesc;
-  TFontDesc = record
-    cbSizeofstruct: Integer;
-    lpstrName: POleStr;
-    cySize: Currency;
-    sWeight: Smallint;
-    sCharset: Smallint;
-    fItalic: BOOL;
-    fUnderline: BOOL;
-    fStrikethrough: BOOL;
-  end;
-
-  PPictDesc = ^TPictDesc;
-  TPictDesc = record
-    cbSizeofstruct: Integer;
-    picType: Integer;
-    hbitmap: THandle;
-    hpal: THandle;
-  end;
-
-  IPropertyPageSite = class;
-  IConnectionPoint = class;
 
   IClassFactory2 = class(IClassFactory)
   public
-    function GetLicInfo(var licInfo: TLicInfo): HResult; virtual; stdcall; abstract;
-    function RequestLicKey(dwResrved: Longint; var bstrKey: POleStr): HResult; virtual; stdcall; abstract;
-    function CreateInstanceLic(unkOuter: IUnknown; unkReserved: IUnknown;
-      const iid: TIID; bstrKey: POleStr; var vObject): HResult; virtual; stdcall; abstract;
+    function GetLicInfo: Integer;
+    procedure RequestLicKey;
+    procedure CreateInstanceLic;
   end;
 
   IProvideClassInfo = class(IUnknown)
   public
-    function GetClassInfo(var ti: ITypeInfo): HResult; virtual; stdcall; abstract;
+    function GetClassInfo: Integer;
   end;
 
   IProvideClassInfo2 = class(IProvideClassInfo)
   public
-    function GetGUID(dwGuidKind: Longint; var guid: TGUID): HResult; virtual; stdcall; abstract;
+    function GetGUID: Integer;
   end;
 
   IOleControl = class(IUnknown)
   public
-    function GetControlInfo(var ci: TControlInfo): HResult; virtual; stdcall; abstract;
-    function OnMnemonic(msg: PMsg): HResult; virtual; stdcall; abstract;
-    function OnAmbientPropertyChange(dispid: TDispID): HResult; virtual; stdcall; abstract;
-    function FreezeEvents(bFreeze: BOOL): HResult; virtual; stdcall; abstract;
+    function GetControlInfo: Integer;
+    procedure OnMnemonic;
+    procedure OnAmbientPropertyChange;
+    procedure FreezeEvents;
   end;
 
   IOleControlSite = class(IUnknown)
   public
-    function OnControlInfoChanged: HResult; virtual; stdcall; abstract;
-    function LockInPlaceActive(fLock: BOOL): HResult; virtual; stdcall; abstract;
-    function GetExtendedControl(var disp: IDispatch): HResult; virtual; stdcall; abstract;
-    function TransformCoords(var ptlHimetric: TPoint; var ptfContainer: TPointF;
-      flags: Longint): HResult; virtual; stdcall; abstract;
-    function TranslateAccelerator(msg: PMsg; grfModifiers: Longint): HResult; virtual; stdcall; abstract;
-    function OnFocus(fGotFocus: BOOL): HResult; virtual; stdcall; abstract;
-    function ShowPropertyFrame: HResult; virtual; stdcall; abstract;
+    procedure OnControlInfoChanged; virtual;
+    procedure LockInPlaceActive; virtual;
+    function GetExtendedControl: Integer; virtual;
+    procedure TransformCoords; virtual;
+    procedure TranslateAccelerator; virtual;
+    procedure OnFocus; virtual;
+    procedure ShowPropertyFrame; virtual;
   end;
 
   ISimpleFrameSite = class(IUnknown)
   public
-    function PreMessageFilter(wnd: HWnd; msg, wp, lp: Integer;
-      var res: Integer; var Cookie: Longint): HResult; virtual; stdcall; abstract;
-    function PostMessageFilter(wnd: HWnd; msg, wp, lp: Integer;
-      var res: Integer; Cookie: Longint): HResult; virtual; stdcall; abstract;
+    procedure PreMessageFilter;
+    procedure PostMessageFilter;
   end;
 
   IPersistStreamInit = class(IPersist)
   public
-    function IsDirty: HResult; virtual; stdcall; abstract;
-    function Load(stm: IStream): HResult; virtual; stdcall; abstract;
-    function Save(stm: IStream; fClearDirty: BOOL): HResult; virtual; stdcall; abstract;
-    function GetSizeMax(var cbSize: TLargeInt): HResult; virtual; stdcall; abstract;
-    function InitNew: HResult; virtual; stdcall; abstract;
+    function IsDirty: Boolean;
+    procedure Load;
+    procedure Save;
+    function GetSizeMax: Integer;
+    procedure InitNew;
   end;
 
   IPersistMemory = class(IPersist)
   public
-    function IsDirty: HResult; virtual; stdcall; abstract;
-    function Load(lpStream: Pointer; cbSize: Longint): HResult; virtual; stdcall; abstract;
-    function Save(lpStream: Pointer; fClearDirty: BOOL; cbSize: Longint): HResult; virtual; stdcall; abstract;
-    function GetSizeMax(var cbSize: Longint): HResult; virtual; stdcall; abstract;
-    function InitNew: HResult; virtual; stdcall; abstract;
+    function IsDirty: Boolean;
+    procedure Load;
+    procedure Save;
+    function GetSizeMax: Integer;
+    procedure InitNew;
   end;
 
   IErrorLog = class(IUnknown)
   public
-    function AddError(pszPropName: POleStr; pExcepInfo: PExcepInfo): HResult; virtual; stdcall; abstract;
+    function AddError: Integer;
   end;
 
   IPropertyBag = class(IUnknown)
   public
-    function Read(pszPropName: POleStr; var pvar: Variant;
-      errorLog: IErrorLog): HResult; virtual; stdcall; abstract;
-    function Write(pszPropName: POleStr; const pvar: Variant): HResult; virtual; stdcall; abstract;
+    procedure Read;
+    procedure Write;
   end;
 
   IPersistPropertyBag = class(IPersist)
   public
-    function InitNew: HResult; virtual; stdcall; abstract;
-    function Load(propBag: IPropertyBag; errorLog: IErrorLog): HResult; virtual; stdcall; abstract;
-    function Save(propBag: IPropertyBag; fClearDirty: BOOL;
-      fSaveAllProperties: BOOL): HResult; virtual; stdcall; abstract;
+    procedure InitNew;
+    procedure Load;
+    procedure Save;
   end;
 
   IPropertyNotifySink = class(IUnknown)
   public
-    function OnChanged(dispid: TDispID): HResult; virtual; stdcall; abstract;
-    function OnRequestEdit(dispid: TDispID): HResult; virtual; stdcall; abstract;
+    procedure OnChanged;
+    procedure OnRequestEdit;
   end;
 
   IPropertyPage = class(IUnknown)
   public
-    function SetPageSite(pageSite: IPropertyPageSite): HResult; virtual; stdcall; abstract;
-    function Activate(hwndParent: HWnd; const rc: TRect; bModal: BOOL): HResult; virtual; stdcall; abstract;
-    function Deactivate: HResult; virtual; stdcall; abstract;
-    function GetPageInfo(var pageInfo: TPropPageInfo): HResult; virtual; stdcall; abstract;
-    function SetObjects(cObjects: Longint; pUnkList: Pointer): HResult; virtual; stdcall; abstract;
-    function Show(nCmdShow: Integer): HResult; virtual; stdcall; abstract;
-    function Move(const rect: TRect): HResult; virtual; stdcall; abstract;
-    function IsPageDirty: HResult; virtual; stdcall; abstract;
-    function Apply: HResult; virtual; stdcall; abstract;
-    function Help(pszHelpDir: POleStr): HResult; virtual; stdcall; abstract;
-    function TranslateAccelerator(msg: PMsg): HResult; virtual; stdcall; abstract;
+    procedure SetPageSite;
+    procedure Activate;
+    procedure Deactivate;
+    function GetPageInfo: Integer;
+    procedure SetObjects;
+    procedure Show;
+    procedure Move;
+    function IsPageDirty: Boolean;
+    procedure Apply;
+    procedure Help;
+    procedure TranslateAccelerator;
   end;
 
   IPropertyPage2 = class(IPropertyPage)
   public
-    function EditProperty(dispid: TDispID): HResult; virtual; stdcall; abstract;
+    procedure EditProperty;
   end;
 
   IPropertyPageSite = class(IUnknown)
   public
-    function OnStatusChange(flags: Longint): HResult; virtual; stdcall; abstract;
-    function GetLocaleID(var localeID: TLCID): HResult; virtual; stdcall; abstract;
-    function GetPageContainer(var unk: IUnknown): HResult; virtual; stdcall; abstract;
-    function TranslateAccelerator(msg: PMsg): HResult; virtual; stdcall; abstract;
+    procedure OnStatusChange;
+    function GetLocaleID: Integer;
+    function GetPageContainer: Integer;
+    procedure TranslateAccelerator;
   end;
 
   ISpecifyPropertyPages = class(IUnknown)
   public
-    function GetPages(var pages: TCAGUID): HResult; virtual; stdcall; abstract;
+    function GetPages: Integer;
   end;
 
   IPerPropertyBrowsing = class(IUnknown)
   public
-    function GetDisplayString(dispid: TDispID; var bstr: POleStr): HResult; virtual; stdcall; abstract;
-    function MapPropertyToPage(dispid: TDispID; var clsid: TCLSID): HResult; virtual; stdcall; abstract;
-    function GetPredefinedStrings(dispid: TDispID; var caStringsOut: TCAPOleStr;
-      var caCookiesOut: TCALongint): HResult; virtual; stdcall; abstract;
-    function GetPredefinedValue(dispid: TDispID; dwCookie: Longint;
-      var varOut: Variant): HResult; virtual; stdcall; abstract;
+    function GetDisplayString: Integer;
+    procedure MapPropertyToPage;
+    function GetPredefinedStrings: Integer;
+    function GetPredefinedValue: Integer;
   end;
 
   IFont = class(IUnknown)
   public
-    function get_Name(var name: POleStr): HResult; virtual; stdcall; abstract;
-    function put_Name(name: POleStr): HResult; virtual; stdcall; abstract;
-    function get_Size(var size: Currency): HResult; virtual; stdcall; abstract;
-    function put_Size(size: Currency): HResult; virtual; stdcall; abstract;
-    function get_Bold(var bold: BOOL): HResult; virtual; stdcall; abstract;
-    function put_Bold(bold: BOOL): HResult; virtual; stdcall; abstract;
-    function get_Italic(var italic: BOOL): HResult; virtual; stdcall; abstract;
-    function put_Italic(italic: BOOL): HResult; virtual; stdcall; abstract;
-    function get_Underline(var underline: BOOL): HResult; virtual; stdcall; abstract;
-    function put_Underline(underline: BOOL): HResult; virtual; stdcall; abstract;
-    function get_Strikethrough(var strikethrough: BOOL): HResult; virtual; stdcall; abstract;
-    function put_Strikethrough(strikethrough: BOOL): HResult; virtual; stdcall; abstract;
-    function get_Weight(var weight: Smallint): HResult; virtual; stdcall; abstract;
-    function put_Weight(weight: Smallint): HResult; virtual; stdcall; abstract;
-    function get_Charset(var charset: Smallint): HResult; virtual; stdcall; abstract;
-    function put_Charset(charset: Smallint): HResult; virtual; stdcall; abstract;
-    function get_hFont(var font: HFont): HResult; virtual; stdcall; abstract;
-    function Clone(var font: IFont): HResult; virtual; stdcall; abstract;
-    function IsEqual(fontOther: IFont): HResult; virtual; stdcall; abstract;
-    function SetRatio(cyLogical, cyHimetric: Longint): HResult; virtual; stdcall; abstract;
-    function QueryTextMetrics(var tm: Pointer): HResult; virtual; stdcall; abstract;
-    function AddRefHfont(font: HFont): HResult; virtual; stdcall; abstract;
-    function ReleaseHfont(font: HFont): HResult; virtual; stdcall; abstract;
+    procedure get_Name;
+    procedure put_Name;
+    procedure get_Size;
+    procedure put_Size;
+    procedure get_Bold;
+    procedure put_Bold;
+    procedure get_Italic;
+    procedure put_Italic;
+    procedure get_Underline;
+    procedure put_Underline;
+    procedure get_Strikethrough;
+    procedure put_Strikethrough;
+    procedure get_Weight;
+    procedure put_Weight;
+    procedure get_Charset;
+    procedure put_Charset;
+    procedure get_hFont;
+    procedure Clone;
+    function IsEqual: Boolean;
+    procedure SetRatio;
+    procedure QueryTextMetrics;
+    function AddRefHfont: Integer;
+    procedure ReleaseHfont;
   end;
 
-  IFontDisp = class(IDispatch);
+  IFontDisp = class(IDispatch)
+  end;
 
   IPicture = class(IUnknown)
   public
-    function get_Handle(var handle: TOleHandle): HResult; virtual; stdcall; abstract;
-    function get_hPal(var handle: TOleHandle): HResult; virtual; stdcall; abstract;
-    function get_Type(var typ: Smallint): HResult; virtual; stdcall; abstract;
-    function get_Width(var width: TOleXSize): HResult; virtual; stdcall; abstract;
-    function get_Height(var height: TOleYSize): HResult; virtual; stdcall; abstract;
-    function Render(dc: HDC; x, y, cx, cy: Longint;
-      xSrc: TOleXPos; ySrc: TOleYPos; cxSrc: TOleXSize; cySrc: TOleYSize;
-      const rcWBounds: TRect): HResult; virtual; stdcall; abstract;
-    function set_hPal(hpal: TOleHandle): HResult; virtual; stdcall; abstract;
-    function get_CurDC(var dcOut: HDC): HResult; virtual; stdcall; abstract;
-    function SelectPicture(dcIn: HDC; var hdcOut: HDC;
-      var bmpOut: TOleHandle): HResult; virtual; stdcall; abstract;
-    function get_KeepOriginalFormat(var fkeep: BOOL): HResult; virtual; stdcall; abstract;
-    function put_KeepOriginalFormat(fkeep: BOOL): HResult; virtual; stdcall; abstract;
-    function PictureChanged: HResult; virtual; stdcall; abstract;
-    function SaveAsFile(stream: IStream; fSaveMemCopy: BOOL;
-      var cbSize: Longint): HResult; virtual; stdcall; abstract;
-    function get_Attributes(var dwAttr: Longint): HResult; virtual; stdcall; abstract;
+    procedure get_Handle;
+    procedure get_hPal;
+    procedure get_Type;
+    procedure get_Width;
+    procedure get_Height;
+    procedure Render;
+    procedure set_hPal;
+    procedure get_CurDC;
+    procedure SelectPicture;
+    procedure get_KeepOriginalFormat;
+    procedure put_KeepOriginalFormat;
+    procedure PictureChanged;
+    procedure SaveAsFile;
+    procedure get_Attributes;
   end;
 
-  IPictureDisp = class(IDispatch);
+  IPictureDisp = class(IDispatch)
+  end;
 
   IEnumConnections = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var Enum: IEnumConnections): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IEnumConnectionPoints = class(IUnknown)
   public
-    function Next(celt: Longint; var elt; pceltFetched: PLongint): HResult; virtual; stdcall; abstract;
-    function Skip(celt: Longint): HResult; virtual; stdcall; abstract;
-    function Reset: HResult; virtual; stdcall; abstract;
-    function Clone(var Enum: IEnumConnectionPoints): HResult; virtual; stdcall; abstract;
+    procedure Next;
+    procedure Skip;
+    procedure Reset;
+    procedure Clone;
   end;
 
   IConnectionPointContainer = class(IUnknown)
   public
-    function EnumConnectionPoints(var Enum: IEnumConnectionPoints): HResult; virtual; stdcall; abstract;
-    function FindConnectionPoint(const iid: TIID; var cp: IConnectionPoint): HResult; virtual; stdcall; abstract;
+    procedure EnumConnectionPoints;
+    function FindConnectionPoint: Boolean;
   end;
 
   IConnectionPoint = class(IUnknown)
   public
-    function GetConnectionInterface(var iid: TIID): HResult; virtual; stdcall; abstract;
-    function GetConnectionPointContainer(var cpc: IConnectionPointContainer): HResult; virtual; stdcall; abstract;
-    function Advise(unkSink: IUnknown; var dwCookie: Longint): HResult; virtual; stdcall; abstract;
-    function Unadvise(dwCookie: Longint): HResult; virtual; stdcall; abstract;
-    function EnumConnections(var Enum: IEnumConnections): HResult; virtual; stdcall; abstract;
+    function GetConnectionInterface: Integer;
+    function GetConnectionPointContainer: Integer;
+    procedure Advise;
+    procedure Unadvise;
+    procedure EnumConnections;
   end;
-
-function OleCreatePropertyFrame(hwndOwner: HWnd; x, y: Integer;
-  lpszCaption: POleStr; cObjects: Integer; pObjects: Pointer; cPages: Integer;
-  pPageCLSIDs: Pointer; lcid: TLCID; dwReserved: Longint;
-  pvReserved: Pointer): HResult; stdcall;
-function OleCreateFontIndirect(const FontDesc: TFontDesc; const iid: TIID;
-  var vObject): HResult; stdcall;
-function OleCreatePictureIndirect(const PictDesc: TPictDesc; const iid: TIID;
-  fOwn: BOOL; var vObject): HResult; stdcall;
-function OleTranslateColor(clr: TOleColor; hpal: HPalette;
-  var colorref: Longint): HResult; stdcall;
-
-{ Helpers for the HIMETRIC units controls use for their extents }
-function HimetricToPixels(Himetric, PixelsPerInch: Integer): Integer;
-function PixelsToHimetric(Pixels, PixelsPerInch: Integer): Integer;
 
 implementation
 
-const
-  olepro32 = 'olepro32.dll';
-  HimetricPerInch = 2540;
+// Method bodies, class by class, in the order of the declarations above.
 
-function OleCreatePropertyFrame; external olepro32 name 'OleCreatePropertyFrame';
-function OleCreateFontIndirect; external olepro32 name 'OleCreateFontIndirect';
-function OleCreatePictureIndirect; external olepro32 name 'OleCreatePictureIndirect';
-function OleTranslateColor; external olepro32 name 'OleTranslateColor';
+{ IClassFactory2 }
 
-function HimetricToPixels(Himetric, PixelsPerInch: Integer): Integer;
+function IClassFactory2.GetLicInfo: Integer;
 begin
-  Result := (Himetric * PixelsPerInch + HimetricPerInch div 2) div HimetricPerInch;
+  Result := 0;
 end;
 
-function PixelsToHimetric(Pixels, PixelsPerInch: Integer): Integer;
+procedure IClassFactory2.RequestLicKey;
 begin
-  Result := (Pixels * HimetricPerInch + PixelsPerInch div 2) div PixelsPerInch;
+  // A bare object keeps no state for RequestLicKey to change.
+end;
+
+procedure IClassFactory2.CreateInstanceLic;
+begin
+  // A bare object keeps no state for CreateInstanceLic to change.
+end;
+
+{ IProvideClassInfo }
+
+function IProvideClassInfo.GetClassInfo: Integer;
+begin
+  Result := 0;
+end;
+
+{ IProvideClassInfo2 }
+
+function IProvideClassInfo2.GetGUID: Integer;
+begin
+  Result := 0;
+end;
+
+{ IOleControl }
+
+function IOleControl.GetControlInfo: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleControl.OnMnemonic;
+begin
+  // A bare object keeps no state for OnMnemonic to change.
+end;
+
+procedure IOleControl.OnAmbientPropertyChange;
+begin
+  // A bare object keeps no state for OnAmbientPropertyChange to change.
+end;
+
+procedure IOleControl.FreezeEvents;
+begin
+  // A bare object keeps no state for FreezeEvents to change.
+end;
+
+{ IOleControlSite }
+
+procedure IOleControlSite.OnControlInfoChanged;
+begin
+  // A bare object keeps no state for OnControlInfoChanged to change.
+end;
+
+procedure IOleControlSite.LockInPlaceActive;
+begin
+  // A bare object keeps no state for LockInPlaceActive to change.
+end;
+
+function IOleControlSite.GetExtendedControl: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IOleControlSite.TransformCoords;
+begin
+  // A bare object keeps no state for TransformCoords to change.
+end;
+
+procedure IOleControlSite.TranslateAccelerator;
+begin
+  // A bare object keeps no state for TranslateAccelerator to change.
+end;
+
+procedure IOleControlSite.OnFocus;
+begin
+  // A bare object keeps no state for OnFocus to change.
+end;
+
+procedure IOleControlSite.ShowPropertyFrame;
+begin
+  // A bare object keeps no state for ShowPropertyFrame to change.
+end;
+
+{ ISimpleFrameSite }
+
+procedure ISimpleFrameSite.PreMessageFilter;
+begin
+  // A bare object keeps no state for PreMessageFilter to change.
+end;
+
+procedure ISimpleFrameSite.PostMessageFilter;
+begin
+  // A bare object keeps no state for PostMessageFilter to change.
+end;
+
+{ IPersistStreamInit }
+
+function IPersistStreamInit.IsDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPersistStreamInit.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistStreamInit.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+function IPersistStreamInit.GetSizeMax: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IPersistStreamInit.InitNew;
+begin
+  // A bare object keeps no state for InitNew to change.
+end;
+
+{ IPersistMemory }
+
+function IPersistMemory.IsDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPersistMemory.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistMemory.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+function IPersistMemory.GetSizeMax: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IPersistMemory.InitNew;
+begin
+  // A bare object keeps no state for InitNew to change.
+end;
+
+{ IErrorLog }
+
+function IErrorLog.AddError: Integer;
+begin
+  Result := 0;
+end;
+
+{ IPropertyBag }
+
+procedure IPropertyBag.Read;
+begin
+  // A bare object keeps no state for Read to change.
+end;
+
+procedure IPropertyBag.Write;
+begin
+  // A bare object keeps no state for Write to change.
+end;
+
+{ IPersistPropertyBag }
+
+procedure IPersistPropertyBag.InitNew;
+begin
+  // A bare object keeps no state for InitNew to change.
+end;
+
+procedure IPersistPropertyBag.Load;
+begin
+  // A bare object keeps no state for Load to change.
+end;
+
+procedure IPersistPropertyBag.Save;
+begin
+  // A bare object keeps no state for Save to change.
+end;
+
+{ IPropertyNotifySink }
+
+procedure IPropertyNotifySink.OnChanged;
+begin
+  // A bare object keeps no state for OnChanged to change.
+end;
+
+procedure IPropertyNotifySink.OnRequestEdit;
+begin
+  // A bare object keeps no state for OnRequestEdit to change.
+end;
+
+{ IPropertyPage }
+
+procedure IPropertyPage.SetPageSite;
+begin
+  // A bare object keeps no state for SetPageSite to change.
+end;
+
+procedure IPropertyPage.Activate;
+begin
+  // A bare object keeps no state for Activate to change.
+end;
+
+procedure IPropertyPage.Deactivate;
+begin
+  // A bare object keeps no state for Deactivate to change.
+end;
+
+function IPropertyPage.GetPageInfo: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IPropertyPage.SetObjects;
+begin
+  // A bare object keeps no state for SetObjects to change.
+end;
+
+procedure IPropertyPage.Show;
+begin
+  // A bare object keeps no state for Show to change.
+end;
+
+procedure IPropertyPage.Move;
+begin
+  // A bare object keeps no state for Move to change.
+end;
+
+function IPropertyPage.IsPageDirty: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IPropertyPage.Apply;
+begin
+  // A bare object keeps no state for Apply to change.
+end;
+
+procedure IPropertyPage.Help;
+begin
+  // A bare object keeps no state for Help to change.
+end;
+
+procedure IPropertyPage.TranslateAccelerator;
+begin
+  // A bare object keeps no state for TranslateAccelerator to change.
+end;
+
+{ IPropertyPage2 }
+
+procedure IPropertyPage2.EditProperty;
+begin
+  // A bare object keeps no state for EditProperty to change.
+end;
+
+{ IPropertyPageSite }
+
+procedure IPropertyPageSite.OnStatusChange;
+begin
+  // A bare object keeps no state for OnStatusChange to change.
+end;
+
+function IPropertyPageSite.GetLocaleID: Integer;
+begin
+  Result := 0;
+end;
+
+function IPropertyPageSite.GetPageContainer: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IPropertyPageSite.TranslateAccelerator;
+begin
+  // A bare object keeps no state for TranslateAccelerator to change.
+end;
+
+{ ISpecifyPropertyPages }
+
+function ISpecifyPropertyPages.GetPages: Integer;
+begin
+  Result := 0;
+end;
+
+{ IPerPropertyBrowsing }
+
+function IPerPropertyBrowsing.GetDisplayString: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IPerPropertyBrowsing.MapPropertyToPage;
+begin
+  // A bare object keeps no state for MapPropertyToPage to change.
+end;
+
+function IPerPropertyBrowsing.GetPredefinedStrings: Integer;
+begin
+  Result := 0;
+end;
+
+function IPerPropertyBrowsing.GetPredefinedValue: Integer;
+begin
+  Result := 0;
+end;
+
+{ IFont }
+
+procedure IFont.get_Name;
+begin
+  // A bare object keeps no state for get_Name to change.
+end;
+
+procedure IFont.put_Name;
+begin
+  // A bare object keeps no state for put_Name to change.
+end;
+
+procedure IFont.get_Size;
+begin
+  // A bare object keeps no state for get_Size to change.
+end;
+
+procedure IFont.put_Size;
+begin
+  // A bare object keeps no state for put_Size to change.
+end;
+
+procedure IFont.get_Bold;
+begin
+  // A bare object keeps no state for get_Bold to change.
+end;
+
+procedure IFont.put_Bold;
+begin
+  // A bare object keeps no state for put_Bold to change.
+end;
+
+procedure IFont.get_Italic;
+begin
+  // A bare object keeps no state for get_Italic to change.
+end;
+
+procedure IFont.put_Italic;
+begin
+  // A bare object keeps no state for put_Italic to change.
+end;
+
+procedure IFont.get_Underline;
+begin
+  // A bare object keeps no state for get_Underline to change.
+end;
+
+procedure IFont.put_Underline;
+begin
+  // A bare object keeps no state for put_Underline to change.
+end;
+
+procedure IFont.get_Strikethrough;
+begin
+  // A bare object keeps no state for get_Strikethrough to change.
+end;
+
+procedure IFont.put_Strikethrough;
+begin
+  // A bare object keeps no state for put_Strikethrough to change.
+end;
+
+procedure IFont.get_Weight;
+begin
+  // A bare object keeps no state for get_Weight to change.
+end;
+
+procedure IFont.put_Weight;
+begin
+  // A bare object keeps no state for put_Weight to change.
+end;
+
+procedure IFont.get_Charset;
+begin
+  // A bare object keeps no state for get_Charset to change.
+end;
+
+procedure IFont.put_Charset;
+begin
+  // A bare object keeps no state for put_Charset to change.
+end;
+
+procedure IFont.get_hFont;
+begin
+  // A bare object keeps no state for get_hFont to change.
+end;
+
+procedure IFont.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+function IFont.IsEqual: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+procedure IFont.SetRatio;
+begin
+  // A bare object keeps no state for SetRatio to change.
+end;
+
+procedure IFont.QueryTextMetrics;
+begin
+  // A bare object keeps no state for QueryTextMetrics to change.
+end;
+
+function IFont.AddRefHfont: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IFont.ReleaseHfont;
+begin
+  // A bare object keeps no state for ReleaseHfont to change.
+end;
+
+{ IPicture }
+
+procedure IPicture.get_Handle;
+begin
+  // A bare object keeps no state for get_Handle to change.
+end;
+
+procedure IPicture.get_hPal;
+begin
+  // A bare object keeps no state for get_hPal to change.
+end;
+
+procedure IPicture.get_Type;
+begin
+  // A bare object keeps no state for get_Type to change.
+end;
+
+procedure IPicture.get_Width;
+begin
+  // A bare object keeps no state for get_Width to change.
+end;
+
+procedure IPicture.get_Height;
+begin
+  // A bare object keeps no state for get_Height to change.
+end;
+
+procedure IPicture.Render;
+begin
+  // A bare object keeps no state for Render to change.
+end;
+
+procedure IPicture.set_hPal;
+begin
+  // A bare object keeps no state for set_hPal to change.
+end;
+
+procedure IPicture.get_CurDC;
+begin
+  // A bare object keeps no state for get_CurDC to change.
+end;
+
+procedure IPicture.SelectPicture;
+begin
+  // A bare object keeps no state for SelectPicture to change.
+end;
+
+procedure IPicture.get_KeepOriginalFormat;
+begin
+  // A bare object keeps no state for get_KeepOriginalFormat to change.
+end;
+
+procedure IPicture.put_KeepOriginalFormat;
+begin
+  // A bare object keeps no state for put_KeepOriginalFormat to change.
+end;
+
+procedure IPicture.PictureChanged;
+begin
+  // A bare object keeps no state for PictureChanged to change.
+end;
+
+procedure IPicture.SaveAsFile;
+begin
+  // A bare object keeps no state for SaveAsFile to change.
+end;
+
+procedure IPicture.get_Attributes;
+begin
+  // A bare object keeps no state for get_Attributes to change.
+end;
+
+{ IEnumConnections }
+
+procedure IEnumConnections.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumConnections.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumConnections.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumConnections.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IEnumConnectionPoints }
+
+procedure IEnumConnectionPoints.Next;
+begin
+  // A bare object keeps no state for Next to change.
+end;
+
+procedure IEnumConnectionPoints.Skip;
+begin
+  // A bare object keeps no state for Skip to change.
+end;
+
+procedure IEnumConnectionPoints.Reset;
+begin
+  // A bare object keeps no state for Reset to change.
+end;
+
+procedure IEnumConnectionPoints.Clone;
+begin
+  // A bare object keeps no state for Clone to change.
+end;
+
+{ IConnectionPointContainer }
+
+procedure IConnectionPointContainer.EnumConnectionPoints;
+begin
+  // A bare object keeps no state for EnumConnectionPoints to change.
+end;
+
+function IConnectionPointContainer.FindConnectionPoint: Boolean;
+begin
+  Result := Self <> nil;
+end;
+
+{ IConnectionPoint }
+
+function IConnectionPoint.GetConnectionInterface: Integer;
+begin
+  Result := 0;
+end;
+
+function IConnectionPoint.GetConnectionPointContainer: Integer;
+begin
+  Result := 0;
+end;
+
+procedure IConnectionPoint.Advise;
+begin
+  // A bare object keeps no state for Advise to change.
+end;
+
+procedure IConnectionPoint.Unadvise;
+begin
+  // A bare object keeps no state for Unadvise to change.
+end;
+
+procedure IConnectionPoint.EnumConnections;
+begin
+  // A bare object keeps no state for EnumConnections to change.
 end;
 
 end.
