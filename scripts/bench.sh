@@ -4,15 +4,16 @@
 #    generated 50 MB library, the corpus outcome counts and the parser's peak memory;
 #  - the class database: loading a generated 2,000-unit library, member listing, lookups and
 #    the line context on it;
-#  - help lookup on a 100,000-keyword index.
-# Run one part with an argument: parser, classdb or help. Extra arguments go to Google Benchmark.
+#  - help lookup on a 100,000-keyword index;
+#  - the window, offscreen: start-up, ShowUnit, the Class Info list, the idle refresh, peak memory.
+# Run one part with an argument: parser, classdb, help or window. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
 [ $# -gt 0 ] && shift
 scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench >/dev/null
+cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench window_bench quillmap2 >/dev/null
 out=build-release
 
 if [ "$part" = all ] || [ "$part" = parser ]; then
@@ -37,4 +38,19 @@ fi
 if [ "$part" = all ] || [ "$part" = help ]; then
   echo "== help lookup"
   "$out/bench/help_bench" "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = window ]; then
+  cmake --build build-release --target window_bench quillmap2 >/dev/null
+  echo "== window (offscreen)"
+  "$out/bench/window_bench" --sample=samples/delphi2 --benchmark_min_time=1 "$@" 2>&1 | grep -v propagateSizeHints
+  # Peak memory of the running program on the sample library: a home of its own, the database
+  # built once, then the window left running for three seconds.
+  home=$(mktemp -d)
+  HOME=$home XDG_CONFIG_HOME=$home XDG_DATA_HOME=$home XDG_RUNTIME_DIR=$home \
+    "$out/cli/quillmap2-cli" init samples/delphi2 >/dev/null
+  HOME=$home XDG_CONFIG_HOME=$home XDG_DATA_HOME=$home XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=offscreen \
+    /usr/bin/time -f "window peak memory %M KB" timeout -s INT 3 "$out/navigator/main/quillmap2" 2>&1 |
+    grep -v propagateSizeHints || true
+  rm -rf "$home"
 fi
