@@ -25,7 +25,8 @@ std::string InstallationRoot(TDelphiInstallation& Installation) {
     }
 }
 
-TNavigatorProgram::TNavigatorProgram(std::string DatabaseFile, bool ShowSplash) {
+TNavigatorProgram::TNavigatorProgram(std::string DatabaseFile, bool ShowSplash, std::string SampleRoot)
+    : FInstallation(FEntry, std::move(SampleRoot)) {
     FWindows.DatabaseFile = std::move(DatabaseFile);
     FWindows.Settings = &FSettings;
     FWindows.Installation = &FInstallation;

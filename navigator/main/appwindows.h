@@ -7,6 +7,7 @@
 #include <string>
 
 #include "installation.h"
+#include "sampleinstall.h"
 #include "settings.h"
 
 namespace qm {
@@ -46,13 +47,15 @@ std::string InstallationRoot(TDelphiInstallation& Installation);
 class TNavigatorProgram {
 public:
     // Creates the splash (shown and painted at once when ShowSplash) and then the other windows.
-    TNavigatorProgram(std::string DatabaseFile, bool ShowSplash = true);
+    // SampleRoot, when not empty, stands in for a Delphi installation where none is configured.
+    explicit TNavigatorProgram(std::string DatabaseFile, bool ShowSplash = true, std::string SampleRoot = {});
     ~TNavigatorProgram();
     TNavigatorWindows& Windows() { return FWindows; }
 
 private:
     TRegistrySettings FSettings;
-    TRegistryInstallation FInstallation;
+    TRegistryInstallation FEntry;
+    TInstallationOrSample FInstallation;
     TNavigatorWindows FWindows;
     std::unique_ptr<TSplashScreen> FSplashScreen;
     std::unique_ptr<TClassNav> FClassNav;

@@ -3,9 +3,9 @@
 
 #include "appwindows.h"
 #include "application.h"
-#include "cfgprops.h"
 #include "dblocation.h"
 #include "main1.h"
+#include "sampleinstall.h"
 
 int main(int argc, char** argv) {
     qm::TQuillmapApplication App(argc, argv);
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(qm::DefaultApplicationName);
     int Status = 0;
     qm::RunReported([&] {
-        qm::TNavigatorProgram Program(qm::ClassDatabasePath());
+        qm::TNavigatorProgram Program(qm::ClassDatabasePath(), true, qm::FindSampleInstallation(QM_SAMPLE_DIR));
         Program.Windows().ClassNav->show();
         Status = QApplication::exec();
     });
