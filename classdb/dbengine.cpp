@@ -13,6 +13,11 @@ std::string Text(SQLite::Statement& S, int Column) {
 
 }  // namespace
 
+std::string EngineMessage(const SQLite::Database* Db, const SQLite::Exception& E) {
+    if (!Db) return E.what();
+    return Db->getFilename() + ": " + E.what();
+}
+
 TUnitRow ReadUnitRow(SQLite::Statement& S) {
     return {S.getColumn(0).getInt(), Text(S, 1), Text(S, 2)};
 }
