@@ -14,6 +14,9 @@
 
 namespace qm {
 
+// The file of the database's main schema, as a full path.
+std::string DatabaseFileName(const SQLite::Database& Db);
+
 // The engine's message with the database file it concerns: "FILE: database is locked".
 std::string EngineMessage(const SQLite::Database* Db, const SQLite::Exception& E);
 

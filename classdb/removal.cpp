@@ -70,7 +70,7 @@ void TVCLDB::DeleteDependants() {
     if (FDependantsStale)
         throw EVCLDBError(Format("%s was changed by another program after the units to remove were listed; "
                                  "nothing was removed",
-                                 {Database().getFilename()}),
+                                 {DatabaseFileName(Database())}),
                           dbeLoad);
     std::vector<std::pair<int, int>> units;
     for (int unit : FDependants) units.emplace_back(unit, unit);

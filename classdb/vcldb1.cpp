@@ -146,7 +146,7 @@ void TVCLDB::TBatch::Commit() {
     if (!FDb.FBatchFailure.empty()) {
         const std::string failure = FDb.FBatchFailure;
         Rollback();
-        throw EDatabaseError(Format("%s: %s; nothing was stored", {db.getFilename(), failure}));
+        throw EDatabaseError(Format("%s: %s; nothing was stored", {DatabaseFileName(db), failure}));
     }
     try {
         db.exec("COMMIT");
