@@ -40,6 +40,7 @@ void LoadLibrary(const std::string& Dir) {
         std::optional<qm::TVCLDB::TBatch> batch;
         if (!getenv("QM_NO_BATCH")) batch.emplace(Db);
         for (const std::string& unit : units) Db.LoadUnit(unit);
+        if (batch) batch->Commit();  // a batch stores nothing until committed
     }
     std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
 

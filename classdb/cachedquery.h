@@ -40,7 +40,7 @@ public:
     const std::vector<TRow>& Open(const TLookupKey& Key) {
         if (FKey && *FKey == Key) return FRows;
         if (!FDatabase) DatabaseNotOpen();
-        Engine([&] {
+        Engine(FDatabase, [&] {
             if (!FStatement) FStatement = std::make_unique<SQLite::Statement>(*FDatabase, FSql);
             SQLite::Statement& s = *FStatement;
             s.reset();

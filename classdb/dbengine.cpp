@@ -1,6 +1,7 @@
 #include "dbengine.h"
 
 #include <SQLiteCpp/Column.h>
+#include <sqlite3.h>
 
 namespace qm {
 
@@ -12,6 +13,16 @@ std::string Text(SQLite::Statement& S, int Column) {
 }
 
 }  // namespace
+
+std::string DatabaseFileName(const SQLite::Database& Db) {
+    const char* name = sqlite3_db_filename(Db.getHandle(), "main");
+    return name && *name ? name : Db.getFilename();
+}
+
+std::string EngineMessage(const SQLite::Database* Db, const SQLite::Exception& E) {
+    if (!Db) return E.what();
+    return DatabaseFileName(*Db) + ": " + E.what();
+}
 
 TUnitRow ReadUnitRow(SQLite::Statement& S) {
     return {S.getColumn(0).getInt(), Text(S, 1), Text(S, 2)};

@@ -2,6 +2,7 @@
 // by column position into the class database's row records.
 #pragma once
 
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 
@@ -13,13 +14,19 @@
 
 namespace qm {
 
-// Runs F; an engine failure leaves as EDatabaseError with the engine's message.
+// The file of the database's main schema, as a full path.
+std::string DatabaseFileName(const SQLite::Database& Db);
+
+// The engine's message with the database file it concerns: "FILE: database is locked".
+std::string EngineMessage(const SQLite::Database* Db, const SQLite::Exception& E);
+
+// Runs F on Db; an engine failure leaves as EDatabaseError naming the database file.
 template <class F>
-auto Engine(F&& Action) {
+auto Engine(const SQLite::Database* Db, F&& Action) {
     try {
         return Action();
     } catch (const SQLite::Exception& e) {
-        throw EDatabaseError(e.what());
+        throw EDatabaseError(EngineMessage(Db, e), e.getErrorCode());
     }
 }
 

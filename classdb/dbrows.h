@@ -11,6 +11,10 @@ namespace qm {
 // A member without an implementation line.
 constexpr int NoImpLN = INT_MAX;
 
+// No real class library nests classes this deep; a walk up the ancestors that goes further is
+// running round a cycle.
+constexpr int MaxAncestorDepth = 10000;
+
 enum : int {
     KindMethod = 1,
     KindProperty = 2,

@@ -20,6 +20,7 @@ const TRow& ScanToLine(const std::vector<TRow>& Rows, int L, TLineOf LineOf, boo
 }  // namespace
 
 void TVCLDB::GetLineInfo(int Line, TLineInfoRec& Info) {
+    TCall call(*this);
     Info = TLineInfoRec();
     Info.UnitID = CurrentUnitID;
 
@@ -64,6 +65,7 @@ void TVCLDB::GetLineInfo(int Line, TLineInfoRec& Info) {
 // the class around the line, goes to the first class of that name; among several classes of
 // one name the ancestor of the class around the line is taken; otherwise it is ambiguous.
 void TVCLDB::ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& Info) {
+    TCall call(*this);
     GetLineInfo(Line, Info);
     const int count = ClassCountByName(Word);
 
@@ -78,7 +80,8 @@ void TVCLDB::ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& 
     };
 
     if (count == 0) {
-        for (int x = Info.ClassID; x != 0; x = GetAncestorID(x)) {
+        for (int level = 1, x = Info.ClassID; x != 0; ++level, x = GetAncestorID(x)) {
+            CheckAncestorLevel(level, Info.ClassID);
             const TMemberRow* member = FindMemberRow(x, Word);
             if (!member) continue;
             const bool declaration = !(member->Flags & KindMethod) || Info.Kind == TLineInfoRec::ImplementationHeading;

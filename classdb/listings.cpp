@@ -57,9 +57,11 @@ void SortedUniqueNames(SQLite::Statement& Names, std::vector<std::string>& Strin
 }  // namespace
 
 void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFilter& Filter) {
-    Engine([&] {
+    TCall call(*this);
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement members(Database(), "select * from MV where ClassID = ? order by rowid");
         for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
+            CheckAncestorLevel(level, ClassID);
             const std::string className = GetClassName(current);
             const std::string levelText = std::to_string(level);
             members.reset();
@@ -74,23 +76,24 @@ void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFil
 }
 
 void TVCLDB::ListClassNames(std::vector<std::string>& Strings) {
-    Engine([&] {
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement names(Database(), "select Name from CLASSES order by ID");
         SortedUniqueNames(names, Strings);
     });
 }
 
 void TVCLDB::ListUnitNames(std::vector<std::string>& Strings) {
-    Engine([&] {
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement names(Database(), "select Name from UNITS order by ID");
         SortedUniqueNames(names, Strings);
     });
 }
 
 void TVCLDB::SearchMembers(const std::string& Name, TStringItems& Strings) {
+    TCall call(*this);
     Strings.clear();
     std::vector<TMemberRow> rows;
-    Engine([&] {
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement search(Database(), "select * from MV where upper(Name) = ? order by ClassID, rowid");
         search.bind(1, UpperCase(Name));
         while (search.executeStep()) rows.push_back(ReadMemberRow(search));

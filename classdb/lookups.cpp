@@ -7,6 +7,7 @@ namespace qm {
 // --- by class id ---------------------------------------------------------------------------
 
 const TClassRow& TVCLDB::ClassRow(int ClassID) {
+    TCall call(*this);
     const auto& rows = ClassesQuery.Open({ClassID, {}});
     if (rows.empty())
         throw EVCLDBError(Format("Internal Error: Unknown ClassID %d", {ClassID}), dbeUnknownClassID);
@@ -22,6 +23,7 @@ int TVCLDB::GetAncestorID(int ClassID) { return ClassRow(ClassID).AncestorID; }
 // --- by unit id ----------------------------------------------------------------------------
 
 const TUnitRow& TVCLDB::UnitRow(int UnitID) {
+    TCall call(*this);
     const auto& rows = UnitsQuery.Open({UnitID, {}});
     if (rows.empty())
         throw EVCLDBError(Format("Internal Error: Unknown UnitID %d", {UnitID}), dbeUnknownUnitID);
@@ -51,6 +53,7 @@ std::string TVCLDB::GetShortUnitName(int UnitID) { return ShortUnitName(GetUnitP
 // --- by class id and member name -------------------------------------------------------------
 
 const TMemberRow* TVCLDB::FindMemberRow(int ClassID, const std::string& Name) {
+    TCall call(*this);
     const auto& rows = MVQuery.Open({ClassID, UpperCase(Name)});
     if (!rows.empty()) return &rows.front();
     MVQuery.Close();  // so that the next request asks again
@@ -75,13 +78,25 @@ int TVCLDB::GetMemberTargetLine(int ClassID, const std::string& Name) {
 }
 
 int TVCLDB::FindMemberClass(int ClassID, const std::string& Name) {
-    while (ClassID != 0 && !FindMemberRow(ClassID, Name)) ClassID = GetAncestorID(ClassID);
-    return ClassID;
+    TCall call(*this);
+    for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
+        CheckAncestorLevel(level, ClassID);
+        if (FindMemberRow(current, Name)) return current;
+    }
+    return 0;
+}
+
+void TVCLDB::CheckAncestorLevel(int Level, int StartID) {
+    if (Level <= MaxAncestorDepth) return;
+    throw EVCLDBError(Format("The ancestors of class %s do not end within %d levels: the class database is damaged",
+                             {GetClassName(StartID), MaxAncestorDepth}),
+                      dbeDamaged);
 }
 
 // --- by name ------------------------------------------------------------------------------------
 
 int TVCLDB::UnitCountByName(const std::string& Name) {
+    TCall call(*this);
     return int(UnitsNameQuery.Open({0, UpperCase(Name)}).size());
 }
 
@@ -93,6 +108,7 @@ int TVCLDB::UnitsIDByNameIndex(const std::string& Name, int Index) {
 }
 
 int TVCLDB::ClassCountByName(const std::string& Name) {
+    TCall call(*this);
     return int(ClassesNameQuery.Open({0, UpperCase(Name)}).size());
 }
 
@@ -106,6 +122,7 @@ int TVCLDB::ClassesIDByNameIndex(const std::string& Name, int Index) {
 // --- by line ---------------------------------------------------------------------------------------
 
 const std::vector<TClassRow>& TVCLDB::OpenUnitClassesByLine(int UnitID) {
+    TCall call(*this);
     const auto& rows = ClassesLNQuery.Open({UnitID, {}});
     if (rows.empty()) {
         ClassesLNQuery.Close();
@@ -114,7 +131,14 @@ const std::vector<TClassRow>& TVCLDB::OpenUnitClassesByLine(int UnitID) {
     return rows;
 }
 
-const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByIntLN(int UnitID) { return IntLNQuery.Open({UnitID, {}}); }
-const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByImpLN(int UnitID) { return ImpLNQuery.Open({UnitID, {}}); }
+const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByIntLN(int UnitID) {
+    TCall call(*this);
+    return IntLNQuery.Open({UnitID, {}});
+}
+
+const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByImpLN(int UnitID) {
+    TCall call(*this);
+    return ImpLNQuery.Open({UnitID, {}});
+}
 
 }  // namespace qm

@@ -2,14 +2,14 @@
 // derives a class from it, directly or through other units, and a removal is one transaction.
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
-#include <SQLiteCpp/Transaction.h>
 
+#include "format.h"
 #include "vcldb1.h"
 
 namespace qm {
 
 int TVCLDB::FirstNonVCLUnitID() {
-    return Engine([&] {
+    return Engine(FDatabase.get(), [&] {
         SQLite::Statement first(Database(),
                                 "select ID from UNITS where ID > (select min(ID) from UNITS "
                                 "where upper(Name) = 'REPORT') order by ID limit 1");
@@ -20,7 +20,7 @@ int TVCLDB::FirstNonVCLUnitID() {
 void TVCLDB::RemoveNonVCLUnits() {
     const int first = FirstNonVCLUnitID();
     if (first == NoImpLN) return;
-    const int last = Engine([&] { return Database().execAndGet("select max(ID) from UNITS").getInt(); });
+    const int last = Engine(FDatabase.get(), [&] { return Database().execAndGet("select max(ID) from UNITS").getInt(); });
     DeleteUnitRange(first, last);
 }
 
@@ -31,21 +31,25 @@ void TVCLDB::DeleteUnitRange(int FirstID, int LastID) {
 void TVCLDB::ListNonVCLUnits(TStringItems& Strings) {
     const int first = FirstNonVCLUnitID();
     if (first == NoImpLN) return;
-    Engine([&] {
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement units(Database(), "select ID, Path from UNITS where ID >= ? order by ID");
         units.bind(1, first);
         while (units.executeStep()) Strings.push_back({units.getColumn(1).getString(), units.getColumn(0).getInt()});
     });
 }
 
-void TVCLDB::DropTempTables() { FDependants.clear(); }
+void TVCLDB::DropTempTables() {
+    FDependants.clear();
+    FDependantsStale = false;
+}
 
 // Every class of every unit already in the set counts, not only the descendants followed so
 // far: a unit that goes takes all its classes with it, and a class of another unit derived
 // from any of them would otherwise be left with a missing ancestor.
 void TVCLDB::CollectDependants(int UnitID, TStringItems& Strings) {
+    TCall call(*this);
     DropTempTables();
-    Engine([&] {
+    Engine(FDatabase.get(), [&] {
         SQLite::Statement closure(Database(), R"sql(
             with recursive Dependants(ID) as (
                 select ID from UNITS where ID = ?
@@ -62,20 +66,26 @@ void TVCLDB::CollectDependants(int UnitID, TStringItems& Strings) {
 }
 
 void TVCLDB::DeleteDependants() {
+    TBatch batch(*this);  // another program's changes show from here on
+    if (FDependantsStale)
+        throw EVCLDBError(Format("%s was changed by another program after the units to remove were listed; "
+                                 "nothing was removed",
+                                 {DatabaseFileName(Database())}),
+                          dbeLoad);
     std::vector<std::pair<int, int>> units;
     for (int unit : FDependants) units.emplace_back(unit, unit);
-    DeleteUnits(units);
+    Engine(FDatabase.get(), [&] { DeleteUnitRows(units); });
+    batch.Commit();
+    CloseLookups();
     FDependants.clear();
 }
 
 // Deletes the units whose ids lie in the ranges, with their classes and members, all in one
 // transaction.
 void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
-    Engine([&] {
-        SQLite::Transaction transaction(Database());
-        DeleteUnitRows(Ranges);
-        transaction.commit();
-    });
+    TBatch batch(*this);
+    Engine(FDatabase.get(), [&] { DeleteUnitRows(Ranges); });
+    batch.Commit();
     CloseLookups();
 }
 
@@ -99,8 +109,10 @@ void TVCLDB::DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges) {
 void TVCLDB::UndoUnitRows(int UnitID) noexcept {
     try {
         DeleteUnitRows({{UnitID, UnitID}});
+    } catch (const std::exception& e) {
+        FBatchFailure = e.what();
     } catch (...) {
-        FBatchFailed = true;
+        FBatchFailure = "a unit could not be taken out again";
     }
 }
 

@@ -3,6 +3,7 @@
 #include <SQLiteCpp/Database.h>
 #include <sqlite3.h>
 
+#include <optional>
 #include <unordered_map>
 
 #include "format.h"
@@ -224,10 +225,11 @@ void TUnitLoader::InsertMembers(int UnitID) {
         insert.bind(4, member.IntLN);
         insert.bind(5, member.ImpLN);
         insert.bind(6, UnitID);
-        // A failed insert undoes only itself; the member is skipped and the load goes on.
+        // A member refused for its key undoes only itself; it is skipped and the load goes on.
+        // Any other failure (a full disk...) ends the load: a member must not vanish unreported.
         if (insert.tryExecuteStep() == SQLITE_DONE) continue;
-        if ((insert.getErrorCode() & 0xff) == SQLITE_CONSTRAINT)
-            FOwner.OnMessage(FOwner, Format("Internal Error: Key Violation on %d, %s", {owner.ID, member.Name}));
+        if ((insert.getErrorCode() & 0xff) != SQLITE_CONSTRAINT) throw SQLite::Exception(FDb.getHandle(), insert.getErrorCode());
+        FOwner.OnMessage(FOwner, Format("Internal Error: Key Violation on %d, %s", {owner.ID, member.Name}));
     }
 }
 
@@ -237,29 +239,29 @@ int TUnitLoader::Run() {
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
     ResolveLocalAncestors();
 
-    // On its own a load is one transaction. Inside a batch, a unit that fails while being written
-    // is taken out again (journaling every page of every unit for a savepoint would cost a fifth
-    // of the load); should even that fail, the batch rolls back as a whole.
-    const bool batched = FOwner.FBatchDepth > 0;
-    if (!batched) FDb.exec("BEGIN");
+    // Inside a batch, a unit that fails while being written is taken out again (journaling every
+    // page of every unit for a savepoint would cost a fifth of the load); should even that fail,
+    // the batch refuses to commit.
     int unitID = 0;
     try {
         unitID = InsertUnit();
         InsertClasses(unitID);
         InsertMembers(unitID);
-        if (!batched) FDb.exec("COMMIT");
         return unitID;
     } catch (...) {
-        if (!batched) FDb.tryExec("ROLLBACK");
-        else if (unitID != 0) FOwner.UndoUnitRows(unitID);
+        if (unitID != 0) FOwner.UndoUnitRows(unitID);
         throw;
     }
 }
 
 int TVCLDB::LoadUnit(const std::string& FileName) {
+    TCall call(*this);
     if (!FileExists(FileName))
         throw EVCLDBError(Format("Unable to locate unit: %s", {FileName}), dbeUnitNotFound);
-    return Engine([&] {
+    // On its own a load is a batch of one: the unit is stored whole, or nothing is.
+    std::optional<TBatch> own;
+    if (FBatchDepth == 0) own.emplace(*this);
+    const int unitID = Engine(FDatabase.get(), [&] {
         SQLite::Statement& duplicate = LoadStatements().DuplicatePath;
         duplicate.tryReset();
         duplicate.bind(1, UpperCase(FileName));
@@ -267,12 +269,13 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
         duplicate.tryReset();
         if (loaded)
             throw EVCLDBError(Format("The Unit \"%s\" has already been added", {FileName}), dbeLoad);
-        int unitID = TUnitLoader(*this, FileName).Run();
-        // New rows change the answers of the name lookups.
-        UnitsNameQuery.Close();
-        ClassesNameQuery.Close();
-        return unitID;
+        return TUnitLoader(*this, FileName).Run();
     });
+    if (own) own->Commit();
+    // New rows change the answers of the name lookups.
+    UnitsNameQuery.Close();
+    ClassesNameQuery.Close();
+    return unitID;
 }
 
 }  // namespace qm

@@ -1,14 +1,14 @@
-// TVCLDB's lifecycle: the database file, its schema, emptying it.
+// TVCLDB's lifecycle: the database file, its write transactions, emptying it, and the check
+// that drops cached answers when another program has changed the file.
 //
-// The original program kept its tables encrypted behind a session password; the SQLite file
-// is not encrypted (it holds nothing but what the sources themselves say), so the password
-// descrambling routine (descramble.h) has no caller here.
+// The SQLite file is not encrypted (it holds nothing but what the sources themselves say), so
+// the descrambling routine (descramble.h), which would build a password, has no caller here.
 #include "vcldb1.h"
 
 #include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
 
+#include "dbopen.h"
 #include "format.h"
 #include "loadstatements.h"
 #include "schema.h"
@@ -44,6 +44,9 @@ TVCLDB::~TVCLDB() {
 void TVCLDB::CloseDatabase() {
     AttachLookups(nullptr);
     FLoadStatements.reset();
+    FDataVersionQuery.reset();
+    FDataVersion = -1;
+    FReadOnly = false;
     FDatabase.reset();
 }
 
@@ -65,50 +68,112 @@ TLoadStatements& TVCLDB::LoadStatements() {
 
 void TVCLDB::OpenDatabase(const std::string& FileName) {
     CloseDatabase();
-    try {
-        auto db = std::make_unique<SQLite::Database>(
-            FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX, /*busy timeout ms*/ 3000);
-        // Large pages suit a database that is read far more than written and loaded in bulk:
-        // shallower trees, fewer page splits. Only a new file takes them.
-        db->exec("PRAGMA page_size = 32768");
-        // Write-ahead logging makes each unit's commit cheap; a read-only file keeps its mode.
-        db->tryExec("PRAGMA journal_mode = WAL");
-        db->exec("PRAGMA synchronous = NORMAL");
-        // Enough cache for the indexes of a large library, so that loading does not re-read them.
-        db->exec("PRAGMA cache_size = -65536");
-        // Each unit's savepoint journals the pages it changes; keep that journal in memory.
-        db->exec("PRAGMA temp_store = MEMORY");
-        db->exec(ClassDatabaseSchema);
-        VCLLoaded = db->execAndGet("select count(*) from UNITS").getInt() >= 49;
-        FDatabase = std::move(db);
-    } catch (const SQLite::Exception& e) {
-        throw EDatabaseError(Format("Unable to open the class database %s: %s", {FileName, e.what()}));
-    }
+    bool readOnly = false;
+    auto db = OpenClassDatabase(FileName, readOnly);
+    VCLLoaded = Engine(db.get(), [&] { return db->execAndGet("select count(*) from UNITS").getInt() >= 49; });
+    FDatabase = std::move(db);
+    FReadOnly = readOnly;
     AttachLookups(FDatabase.get());
 }
 
-TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db) {
-    if (FDb.FBatchDepth == 0) Engine([&] { FDb.Database().exec("BEGIN"); });
+TVCLDB::TCall::TCall(TVCLDB& Db) : FDb(Db) {
+    if (FDb.FCallDepth == 0) FDb.CheckDataVersion();
+    ++FDb.FCallDepth;
+}
+
+// data_version changes when another connection commits; this connection's own commits leave it.
+void TVCLDB::CheckDataVersion() {
+    if (!FDatabase) return;
+    const int version = Engine(FDatabase.get(), [&] {
+        if (!FDataVersionQuery) FDataVersionQuery = std::make_unique<SQLite::Statement>(*FDatabase, "PRAGMA data_version");
+        FDataVersionQuery->reset();
+        FDataVersionQuery->executeStep();
+        const int v = FDataVersionQuery->getColumn(0).getInt();
+        FDataVersionQuery->reset();
+        return v;
+    });
+    if (version == FDataVersion) return;
+    if (FDataVersion != -1) {
+        CloseLookups();
+        // The units collected for removal may have gained dependants meanwhile.
+        if (!FDependants.empty()) FDependantsStale = true;
+        FDependants.clear();
+    }
+    FDataVersion = version;
+}
+
+TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db), FLevel(Db.FBatchDepth + 1) {
+    SQLite::Database& db = FDb.Database();
+    // IMMEDIATE takes the write lock now, waiting for another writer under the busy timeout; a
+    // deferred transaction that read first could not wait when it later needs to write.
+    Engine(&db, [&] { db.exec(FLevel == 1 ? std::string("BEGIN IMMEDIATE") : Format("SAVEPOINT batch%d", {FLevel})); });
     ++FDb.FBatchDepth;
+    if (FLevel == 1) {
+        FDb.FBatchFailure.clear();
+        FDb.CheckDataVersion();
+    }
 }
 
 TVCLDB::TBatch::~TBatch() {
-    if (--FDb.FBatchDepth > 0 || !FDb.FDatabase) return;
+    if (!FDone) Rollback();
+}
+
+void TVCLDB::TBatch::Rollback() noexcept {
+    FDone = true;
+    --FDb.FBatchDepth;
+    if (!FDb.FDatabase) return;
     SQLite::Database& db = *FDb.FDatabase;
-    if (FDb.FBatchFailed || db.tryExec("COMMIT") != SQLITE_OK) db.tryExec("ROLLBACK");
-    FDb.FBatchFailed = false;
+    if (FLevel == 1) {
+        db.tryExec("ROLLBACK");
+        FDb.FBatchFailure.clear();
+    } else {
+        db.tryExec(Format("ROLLBACK TO batch%d", {FLevel}));
+        db.tryExec(Format("RELEASE batch%d", {FLevel}));
+    }
+    // Answers read inside the batch may name rows that are gone now.
+    FDb.CloseLookups();
+}
+
+void TVCLDB::TBatch::Commit() {
+    if (FDone) return;
+    SQLite::Database& db = FDb.Database();
+    if (FLevel > 1) {
+        Engine(&db, [&] { db.exec(Format("RELEASE batch%d", {FLevel})); });
+        FDone = true;
+        --FDb.FBatchDepth;
+        return;
+    }
+    if (!FDb.FBatchFailure.empty()) {
+        const std::string failure = FDb.FBatchFailure;
+        Rollback();
+        throw EDatabaseError(Format("%s: %s; nothing was stored", {DatabaseFileName(db), failure}));
+    }
+    try {
+        db.exec("COMMIT");
+    } catch (const SQLite::Exception& e) {
+        // A commit that fails for a full disk or an error of the medium is not retried: the
+        // batch is rolled back whole and the caller learns why.
+        Rollback();
+        throw EDatabaseError(EngineMessage(&db, e), e.getErrorCode());
+    }
+    FDone = true;
+    --FDb.FBatchDepth;
 }
 
 int TVCLDB::UnitCount() {
-    return Engine([&] { return Database().execAndGet("select count(*) from UNITS").getInt(); });
+    TCall call(*this);
+    return Engine(FDatabase.get(), [&] { return Database().execAndGet("select count(*) from UNITS").getInt(); });
 }
 
 void TVCLDB::EmptyDatabase() {
-    Engine([&] {
-        SQLite::Transaction transaction(Database());
-        Database().exec("delete from MV; delete from CLASSES; delete from UNITS;");
-        transaction.commit();
-    });
+    TCall call(*this);
+    TBatch batch(*this);
+    DeleteAllRows();
+    batch.Commit();
+}
+
+void TVCLDB::DeleteAllRows() {
+    Engine(FDatabase.get(), [&] { Database().exec("delete from MV; delete from CLASSES; delete from UNITS;"); });
     CloseLookups();
     FDependants.clear();
 }

@@ -37,9 +37,14 @@ public:
     TVCLDB& operator=(const TVCLDB&) = delete;
 
     // --- the database file -----------------------------------------------------------------
-    // Opens (creating it with its schema when new) the database file; sets VCLLoaded.
+    // Opens the database file and sets VCLLoaded. A missing or empty file becomes a new class
+    // database (marked as ours); an existing file must be one of ours with the columns we read,
+    // else EDatabaseError "%s is not a Quillmap class database" and nothing in it is changed.
+    // A file that cannot be written (read-only file, folder or medium) opens for browsing:
+    // reads work, writes fail with an EDatabaseError naming the file.
     void OpenDatabase(const std::string& FileName);
     bool IsOpen() const { return FDatabase != nullptr; }
+    bool IsReadOnly() const { return FReadOnly; }
     // Removes every row of the three tables and drops every cached answer.
     void EmptyDatabase();
     int UnitCount();
@@ -48,18 +53,28 @@ public:
     // Adds a unit file with its classes and members, all or nothing; returns its id.
     int LoadUnit(const std::string& FileName);
 
-    // While a batch lives, loads are committed together when it ends (also when an error ends
-    // it early): each unit still goes in whole or not at all, but many units cost one commit.
-    // Batches nest; the outermost one commits.
+    // One write transaction around many loads (or removals): each unit still goes in whole or
+    // not at all, but many units cost one commit. Nothing is stored until Commit: a batch that
+    // ends without it (an error, EAbort from OnProgress) rolls back everything it wrote, and the
+    // database is as it was before the batch. Commit raises EDatabaseError naming the database
+    // when the engine cannot store the batch (disk full, read-only file...); then nothing of the
+    // batch is stored. A batch takes the write lock when it begins (waiting up to 3 s for another
+    // program that writes), so it cannot fail half-way for a lock.
+    // Batches nest: an inner batch is a savepoint of the outer one, committed into it by its own
+    // Commit and rolled back alone when it ends without one.
     class TBatch {
     public:
         explicit TBatch(TVCLDB& Db);
         ~TBatch();
         TBatch(const TBatch&) = delete;
         TBatch& operator=(const TBatch&) = delete;
+        void Commit();
 
     private:
+        void Rollback() noexcept;
         TVCLDB& FDb;
+        int FLevel;  // 1 for the outermost batch
+        bool FDone = false;
     };
 
     // --- lookups by id ------------------------------------------------------------------------
@@ -112,9 +127,15 @@ public:
     // VCLSourcePath from Delphi's installation entry: its RootDir and "SOURCE"; empty when the
     // entry cannot be read.
     void ReadDelphiSourcePath();
-    // Empties the database and loads the 49 VCL units from VCLSourcePath; the first error ends
-    // it and the units loaded before it stay.
+    // Empties the database and loads the 49 VCL units from VCLSourcePath, all in one
+    // transaction: the first error (EVCLDBError 9 for a missing unit file, a parse error, a
+    // failed commit, EAbort from OnProgress) ends it and leaves the database exactly as it was.
     void InitializeVCL();
+    // How many units the last InitializeVCL loaded before it ended. After a failure they are
+    // rolled back with the rest, but a count above 0 tells that the source path was right: the
+    // Initialize command asks this, not the row count, to choose between asking the user for
+    // BUTTONS.PAS (0: the very first unit was missing) and the fatal message.
+    int InitializeLoadedUnits = 0;
 
     // --- the VCL boundary and removal ------------------------------------------------------------
     int FirstNonVCLUnitID();
@@ -131,11 +152,17 @@ public:
     bool VCLLoaded = false;
     std::string VCLSourcePath;
     int CurrentUnitID = 0;
+    // Fired during loads. The handler may process pending window events; to stop the load it
+    // raises EAbort (or any error): the unit, or the batch or initialization around it, is
+    // rolled back and everything stored before stays.
     TEvent<TVCLDB&> OnProgress;
     // A message for the user (a member refused for a duplicate name); the load goes on.
     TEvent<TVCLDB&, const std::string&> OnMessage;
 
-    // The cached lookups; their RunCount tells how often each statement really ran.
+    // The cached lookups; their RunCount tells how often each statement really ran. Another
+    // program may change the database meanwhile: once per top-level call of this class (a
+    // lookup, GetLineInfo, a listing...) PRAGMA data_version is asked, one cheap step of a
+    // prepared statement, and every cached answer is dropped when another connection committed.
     TCachedQuery<TClassRow> ClassesQuery;
     TCachedQuery<TUnitRow> UnitsQuery;
     TCachedQuery<TMemberRow> MVQuery;
@@ -147,6 +174,24 @@ public:
 
 private:
     friend class TUnitLoader;
+
+    // Marks a top-level call: the outermost one checks the data version first.
+    class TCall {
+    public:
+        explicit TCall(TVCLDB& Db);
+        ~TCall() { --FDb.FCallDepth; }
+        TCall(const TCall&) = delete;
+        TCall& operator=(const TCall&) = delete;
+
+    private:
+        TVCLDB& FDb;
+    };
+    void CheckDataVersion();
+    void DeleteAllRows();
+    // Every walk up an ancestor chain calls this at each class it reaches (Level 1 for StartID
+    // itself): EVCLDBError dbeDamaged when the walk passes MaxAncestorDepth, which only a cycle
+    // of ancestors in a damaged database reaches.
+    void CheckAncestorLevel(int Level, int StartID);
 
     void VCLDBCreate(TSettingsStore* Settings, TDelphiInstallation* Installation);
     void VCLDBDestroy() noexcept;
@@ -166,8 +211,14 @@ private:
     std::unique_ptr<SQLite::Database> FDatabase;
     std::unique_ptr<TLoadStatements> FLoadStatements;
     std::vector<int> FDependants;  // units found by the last CollectDependants
+    bool FDependantsStale = false;  // another program changed the database since
+    std::unique_ptr<SQLite::Statement> FDataVersionQuery;
+    int FDataVersion = -1;
+    int FCallDepth = 0;
+    bool FReadOnly = false;
     int FBatchDepth = 0;
-    bool FBatchFailed = false;  // a unit could not be taken out again: roll the batch back
+    std::string FBatchFailure;  // a unit could not be taken out again: the batch must roll back
+    std::string FStoredSourcePath;  // VCLSourcePath as the settings gave it; written back only if changed
     TSettingsStore* FSettings = nullptr;
     TDelphiInstallation* FInstallation = nullptr;
 };

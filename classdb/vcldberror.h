@@ -16,6 +16,7 @@ enum : int {
     dbeClassNameIndex = 7,
     dbeUnitNameIndex = 8,
     dbeUnitNotFound = 9,
+    dbeDamaged = 10,         // the rows contradict each other (an ancestor cycle edited in by hand)
 };
 
 class EVCLDBError : public Exception {
@@ -23,7 +24,9 @@ public:
     using Exception::Exception;
 };
 
-// The database engine failed (cannot open, not a database, locked, read-only, disk full...).
+// The database engine failed (cannot open, not a class database, locked, read-only, disk
+// full...). The message names the database file; the help context holds the engine's result code
+// when the engine gave one.
 class EDatabaseError : public Exception {
 public:
     using Exception::Exception;

@@ -6,16 +6,25 @@
 
 namespace qm {
 
+// A damaged stored value (a list, a byte block, a settings file that cannot be read) counts as
+// no value: settings never stop the class database from working.
 void TVCLDB::VCLDBCreate(TSettingsStore* Settings, TDelphiInstallation* Installation) {
     FSettings = Settings;
     FInstallation = Installation;
-    VCLSourcePath = FSettings ? FSettings->ReadSetting("VCLSourcePath", "") : "";
+    try {
+        VCLSourcePath = FSettings ? FSettings->ReadSetting("VCLSourcePath", "") : "";
+    } catch (const Exception&) {
+        VCLSourcePath.clear();
+    }
     if (VCLSourcePath.empty()) ReadDelphiSourcePath();
+    FStoredSourcePath = VCLSourcePath;
 }
 
+// Only a path that changed while the program ran is written: a program that merely reads the
+// database leaves the user's settings alone.
 void TVCLDB::VCLDBDestroy() noexcept {
     try {
-        if (FSettings) FSettings->WriteSetting("VCLSourcePath", VCLSourcePath);
+        if (FSettings && VCLSourcePath != FStoredSourcePath) FSettings->WriteSetting("VCLSourcePath", VCLSourcePath);
     } catch (const Exception&) {
         // Nothing can be reported while the program closes; the old value stays stored.
     }
@@ -31,11 +40,20 @@ void TVCLDB::ReadDelphiSourcePath() {
     }
 }
 
+// Emptying and loading are one transaction, so a failed or interrupted initialization loses
+// nothing that was stored before it.
 void TVCLDB::InitializeVCL() {
-    EmptyDatabase();
+    TCall call(*this);
+    InitializeLoadedUnits = 0;
     TBatch batch(*this);
-    for (const TVCLUnitName& unit : VCLUnitNames) LoadUnit(VCLUnitPath(VCLSourcePath, unit));
+    DeleteAllRows();
+    for (const TVCLUnitName& unit : VCLUnitNames) {
+        LoadUnit(VCLUnitPath(VCLSourcePath, unit));
+        ++InitializeLoadedUnits;
+    }
     LoadUnit(VCLReportPath(VCLSourcePath));
+    ++InitializeLoadedUnits;
+    batch.Commit();
 }
 
 }  // namespace qm

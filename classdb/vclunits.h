@@ -24,8 +24,9 @@ inline constexpr char PathDelim = '/';
 
 // The path of a VCL unit below VCLSourcePath: the folder and the name with ".PAS".
 std::string VCLUnitPath(const std::string& VCLSourcePath, const TVCLUnitName& Unit);
-// REPORT's path keeps the original program's leading separator, so it holds a doubled one
-// after VCLSourcePath (for example ...SOURCE//VCL/REPORT.PAS); that text is what is stored.
+// REPORT's folder is written with a leading separator, so its path holds a doubled one after
+// VCLSourcePath (for example ...SOURCE//VCL/REPORT.PAS). The file system reads it as one; the
+// text as made here is what is stored and compared by the duplicate check.
 std::string VCLReportPath(const std::string& VCLSourcePath);
 
 }  // namespace qm

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 
 #include "asciitext.h"
 #include "format.h"
+#include "paths.h"
 #include "vcldb1.h"
 #include "vclunits.h"
 
@@ -41,22 +42,30 @@ int ToInt(const std::string& Text, const char* What) {
 
 // A unit given by id or by name (the first unit of that name).
 int UnitArg(TVCLDB& Db, const std::string& Text) {
-    if (IsNumber(Text)) {
-        Db.LocateUnit(std::stoi(Text));
-        return std::stoi(Text);
+    try {
+        if (IsNumber(Text)) {
+            Db.LocateUnit(std::stoi(Text));
+            return std::stoi(Text);
+        }
+        if (Db.UnitCountByName(Text) > 0) return Db.UnitsIDByNameIndex(Text, 0);
+    } catch (const EVCLDBError& e) {
+        if (e.HelpContext() != dbeUnknownUnitID) throw;
     }
-    if (Db.UnitCountByName(Text) == 0) throw Exception(Format("No unit named %s", {Text}));
-    return Db.UnitsIDByNameIndex(Text, 0);
+    throw Exception(Format("no unit %s", {Text}));
 }
 
 // A class given by id or by name (the first class of that name).
 int ClassArg(TVCLDB& Db, const std::string& Text) {
-    if (IsNumber(Text)) {
-        Db.LocateClass(std::stoi(Text));
-        return std::stoi(Text);
+    try {
+        if (IsNumber(Text)) {
+            Db.LocateClass(std::stoi(Text));
+            return std::stoi(Text);
+        }
+        if (Db.ClassCountByName(Text) > 0) return Db.ClassesIDByNameIndex(Text, 0);
+    } catch (const EVCLDBError& e) {
+        if (e.HelpContext() != dbeUnknownClassID) throw;
     }
-    if (Db.ClassCountByName(Text) == 0) throw Exception(Format("No class named %s", {Text}));
-    return Db.ClassesIDByNameIndex(Text, 0);
+    throw Exception(Format("no class %s", {Text}));
 }
 
 void Need(const TContext& C, size_t Min, size_t Max, const char* Usage) {
@@ -78,29 +87,48 @@ std::string ForTerminal(std::string Message) {
     return Message;
 }
 
-// Rebuilds the database from the VCL of the installation ROOT, or of the stored source path.
+// Rebuilds the database from the VCL of the installation ROOT, or of Delphi's entry read now, as
+// the window's Initialize command does. A path that fails is not kept, so not stored either.
 void Init(TContext& C) {
     Need(C, 0, 1, "init [ROOT]");
+    const std::string previous = C.Db.VCLSourcePath;
     // Kept as an absolute path: it is stored and used again from other folders.
-    if (!C.Args.empty())
-        C.Db.VCLSourcePath = std::filesystem::absolute(C.Args[0]).string() + PathDelim + "SOURCE" + PathDelim;
-    C.Db.InitializeVCL();
+    if (!C.Args.empty()) C.Db.VCLSourcePath = AbsolutePath(C.Args[0]) + PathDelim + "SOURCE" + PathDelim;
+    else C.Db.ReadDelphiSourcePath();
+    try {
+        C.Db.InitializeVCL();
+    } catch (...) {
+        C.Db.VCLSourcePath = previous;
+        throw;
+    }
     C.Out << C.Db.UnitCount() << '\t' << C.Db.VCLSourcePath << '\n';
 }
 
+// Units that cannot be loaded are reported one by one and the others are stored; a failure of the
+// database itself ends the command with nothing stored, reported once. The records are printed
+// once the units are really stored.
 void Add(TContext& C) {
     Need(C, 1, SIZE_MAX, "add FILE...");
     bool failed = false;
+    std::ostringstream records;
     TVCLDB::TBatch batch(C.Db);
-    for (const std::string& file : C.Args) {
+    for (const std::string& arg : C.Args) {
+        // Absolute and clean: one file is one stored path, valid from any folder.
+        const std::string file = AbsolutePath(arg);
         try {
             int id = C.Db.LoadUnit(file);
-            C.Out << id << '\t' << C.Db.GetUnitName(id) << '\t' << file << '\n';
+            records << id << '\t' << C.Db.GetUnitName(id) << '\t' << file << '\n';
+        } catch (const EDatabaseError&) {
+            throw;
+        } catch (const EAbort&) {
+            throw;
         } catch (const Exception& e) {
             C.Err << ForTerminal(e.Message()) << '\n';
             failed = true;
         }
     }
+    batch.Commit();
+    C.Out << records.str();
     if (failed) throw EAbort();
 }
 
@@ -192,10 +220,21 @@ void Dependants(TContext& C) {
     PrintItems(C.Out, units);
 }
 
+// A unit of the VCL takes every unit derived from it along, which is most of the library: that
+// needs --force.
 void Remove(TContext& C) {
-    Need(C, 1, 1, "remove UNIT");
+    const char* usage = "remove [--force] UNIT";
+    Need(C, 1, 2, usage);
+    const bool force = C.Args[0] == "--force";
+    if (force != (C.Args.size() == 2)) Need(C, 0, 0, usage);
+    const std::string& name = C.Args.back();
+    const int unit = UnitArg(C.Db, name);
+    if (!force && C.Db.UnitCountByName("REPORT") > 0 && unit < C.Db.FirstNonVCLUnitID())
+        throw Exception(Format("%s is a unit of the VCL: removing it removes every unit derived from it. "
+                               "Use remove --force %s to remove it all the same",
+                               {name, name}));
     TStringItems units;
-    C.Db.CollectDependants(UnitArg(C.Db, C.Args[0]), units);
+    C.Db.CollectDependants(unit, units);
     C.Db.DeleteDependants();
     PrintItems(C.Out, units);
 }
@@ -224,11 +263,11 @@ bool IsDatabaseCommand(const std::string& Command) { return Commands().count(Com
 int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
                        std::ostream& Out, std::ostream& Err, TSettingsStore* Settings,
                        TDelphiInstallation* Installation) {
-    TVCLDB db(Settings, Installation);
-    db.OnMessage = {[](void* err, TVCLDB&, const std::string& m) { *static_cast<std::ostream*>(err) << ForTerminal(m) << '\n'; },
-                    &Err};
-    TContext context{db, Args, Out, Err};
     try {
+        TVCLDB db(Settings, Installation);
+        db.OnMessage = {[](void* err, TVCLDB&, const std::string& m) { *static_cast<std::ostream*>(err) << ForTerminal(m) << '\n'; },
+                        &Err};
+        TContext context{db, Args, Out, Err};
         db.OpenDatabase(DbPath);
         Commands().at(Command)(context);
         return 0;
@@ -239,6 +278,9 @@ int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, co
         return 1;  // already reported
     } catch (const Exception& e) {
         Err << ForTerminal(e.Message()) << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        Err << e.what() << '\n';
         return 1;
     }
 }

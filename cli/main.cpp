@@ -15,11 +15,11 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: quillmap2-cli [--db PATH] COMMAND [ARGS]\n"
+    std::cerr << "usage: quillmap2-cli [--db PATH] COMMAND [--db PATH] [ARGS]\n"
                  "commands:\n"
                  "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n"
                  "  init [ROOT]                                   rebuild the database from the VCL of a Delphi\n"
-                 "                                                installation (ROOT, else the stored one)\n"
+                 "                                                installation (ROOT, else Delphi's entry)\n"
                  "  add FILE...                                   load units into the class database\n"
                  "  units                                         every unit: id, name, path\n"
                  "  classes [NAME]                                classes: id, name, unit, line, ancestor\n"
@@ -28,7 +28,8 @@ int Usage() {
                  "  lineinfo UNIT LINE                            the class and member around a line\n"
                  "  resolve UNIT LINE WORD                        where a double-click on WORD leads\n"
                  "  dependants UNIT                               the units that go when UNIT is removed\n"
-                 "  remove UNIT                                   remove UNIT with its dependants\n"
+                 "  remove [--force] UNIT                         remove UNIT with its dependants (--force for a\n"
+                 "                                                unit of the VCL)\n"
                  "  remove-non-vcl                                remove every unit added after the VCL\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
                  "The database is PATH, or the user's class database.\n";
@@ -44,10 +45,26 @@ std::string RootDirOf(qm::TDelphiInstallation& Installation) {
     }
 }
 
-}  // namespace
+// "--db PATH" may come before the command or right after it.
+bool TakeDatabaseOption(std::vector<std::string>& Args, size_t At, std::string& DbPath) {
+    while (Args.size() > At && Args[At] == "--db") {
+        if (Args.size() < At + 2) return false;
+        DbPath = Args[At + 1];
+        Args.erase(Args.begin() + long(At), Args.begin() + long(At) + 2);
+    }
+    return true;
+}
 
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+// The help index the window keeps in the settings; none when the settings cannot be read.
+std::string StoredHelpIndex(qm::TSettingsStore& Settings) {
+    try {
+        return Settings.ReadSetting("DelphiHelpIndex", "");
+    } catch (const qm::Exception&) {
+        return {};
+    }
+}
+
+int Run(int argc, char** argv) {
     QCoreApplication app(argc, argv);  // the folder of the program, for the default database
     // The settings are the window's: the same maker and application title.
     QCoreApplication::setOrganizationName(qm::OrganizationName);
@@ -56,21 +73,34 @@ int main(int argc, char** argv) {
     qm::TRegistryInstallation installation;
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string dbPath;
-    if (args.size() >= 2 && args[0] == "--db") {
-        dbPath = args[1];
-        args.erase(args.begin(), args.begin() + 2);
-    }
-    if (args.empty()) return Usage();
+    if (!TakeDatabaseOption(args, 0, dbPath) || args.empty()) return Usage();
     const std::string command = args[0];
     args.erase(args.begin());
+    if (!TakeDatabaseOption(args, 0, dbPath)) return Usage();
 
     int status;
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
-    else if (command == "help-lookup") status = qm::RunHelpLookupCommand(args, RootDirOf(installation), std::cout, std::cerr);
+    else if (command == "help-lookup")
+        status = qm::RunHelpLookupCommand(args, RootDirOf(installation), StoredHelpIndex(settings), std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
         status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout,
                                         std::cerr, &settings, &installation);
     else return Usage();
     std::cout.flush();
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    // Every command reports its own errors; this is the last guard, so that nothing ends the
+    // program without a message.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "quillmap2-cli: " << e.what() << '\n';
+        return 1;
+    }
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
+#include <sstream>
 #include <map>
 #include <ostream>
 
@@ -28,14 +28,13 @@ struct TTotals {
     std::map<std::string, size_t> Failures;  // by message
 };
 
-bool ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
-    std::ifstream in(ResolvePath(ListFile), std::ios::binary);
-    if (!in) return false;
+// EFOpenError when the list is not a regular file that can be read.
+void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
+    std::istringstream in(ReadFileBytes(ListFile));
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) Files.push_back(line);
     }
-    return true;
 }
 
 // Parses one file into Log; returns the failure message, empty on success. Parser errors
@@ -52,6 +51,9 @@ std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes
     } catch (const Exception& e) {
         Grouped = e.Message();
         return e.Message();
+    } catch (const std::exception& e) {
+        Grouped = e.what();
+        return e.what();
     }
 }
 
@@ -76,8 +78,10 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
                 Err << "parse: --list needs a file\n";
                 return 2;
             }
-            if (!ReadList(Args[i], opt.Files)) {
-                Err << "parse: cannot read list " << Args[i] << '\n';
+            try {
+                ReadList(Args[i], opt.Files);
+            } catch (const Exception& e) {
+                Err << e.Message() << '\n';
                 return 2;
             }
             opt.Listed = true;

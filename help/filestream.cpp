@@ -12,9 +12,9 @@ namespace qm {
 
 TReadOnlyFileStream::TReadOnlyFileStream(const std::string& FileName) {
 #ifdef _WIN32
-    FFile = _fsopen(ResolvePath(FileName).c_str(), "rb", _SH_DENYWR);
+    FFile = FileExists(FileName) ? _fsopen(ResolvePath(FileName).c_str(), "rb", _SH_DENYWR) : nullptr;
 #else
-    FFile = std::fopen(ResolvePath(FileName).c_str(), "rb");
+    FFile = OpenRegularFile(FileName);
 #endif
     if (!FFile) throw EFOpenError(FileName);
 }

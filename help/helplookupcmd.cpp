@@ -2,6 +2,7 @@
 #include "helplookupcmd.h"
 
 #include <ostream>
+#include <sstream>
 
 #include "delphihelp.h"
 
@@ -18,7 +19,7 @@ public:
 }  // namespace
 
 int RunHelpLookupCommand(const std::vector<std::string>& Args, const std::string& RootDir,
-                         std::ostream& Out, std::ostream& Err) {
+                         const std::string& StoredIndex, std::ostream& Out, std::ostream& Err) {
     std::vector<std::string> words;
     std::string index;
     bool haveIndex = false, usage = false;
@@ -29,18 +30,33 @@ int RunHelpLookupCommand(const std::vector<std::string>& Args, const std::string
     }
     if (usage || words.size() != 1) {
         Err << "usage: quillmap2-cli help-lookup WORD [--index FILE]\n";
-        return 2;
+        return HelpLookupUsage;
     }
     const std::string& word = words[0];
     TNoViewer viewer;
     TDelphiHelp help(RootDir, viewer);
     if (haveIndex) help.SetIndexFile(index);
+    else if (!StoredIndex.empty()) help.SetIndexFile(StoredIndex);
+    if (help.IndexFile().empty()) {
+        Err << "No help keyword index is known: give one with --index FILE, or store its path as "
+               "DelphiHelpIndex in the settings\n";
+        return 1;
+    }
     try {
-        if (!help.FindEntry(word)) return 1;
-        Out << help.LastTopic() << '\t' << help.TopicID() << '\t' << help.HelpFileName() << '\t'
-            << help.LastBlock() << '\n';
+        if (!help.FindEntry(word)) {
+            Err << word << ": not in the help index\n";
+            return HelpLookupNotFound;
+        }
+        // The whole record or nothing: the help file name may still fail.
+        std::ostringstream record;
+        record << help.LastTopic() << '\t' << help.TopicID() << '\t' << help.HelpFileName() << '\t'
+               << help.LastBlock() << '\n';
+        Out << record.str();
         return 0;
     } catch (const Exception& e) {
+        // "Cannot open file" names the file already; the index's other errors do not.
+        const std::string& file = help.IndexFile();
+        if (e.Message().find(file) == std::string::npos) Err << file << ": ";
         Err << e.Message() << '\n';
         return 1;
     }

@@ -7,11 +7,16 @@
 
 namespace qm {
 
-// Args are the words after "help-lookup": WORD [--index FILE]. Without --index the index comes
-// from the installation directory RootDir. Prints keyword, topic id, help file name and block
-// number, TAB-separated, and returns 0; prints nothing and returns 1 when the word is not found;
-// an error goes to Err with status 1; a usage error returns 2.
+// Exit statuses besides 0 (found) and 1 (an error, reported on Err).
+enum : int { HelpLookupUsage = 2, HelpLookupNotFound = 3 };
+
+// Args are the words after "help-lookup": WORD [--index FILE]. Without --index the index is
+// StoredIndex (the window's "DelphiHelpIndex" setting) when not empty, else the one of the
+// installation directory RootDir. Prints keyword, topic id, help file name and block number,
+// TAB-separated, and returns 0. A word that is not there gives "WORD: not in the help index" on
+// Err and HelpLookupNotFound; an error goes to Err, naming the index file, with status 1 and
+// nothing on Out; a usage error returns HelpLookupUsage.
 int RunHelpLookupCommand(const std::vector<std::string>& Args, const std::string& RootDir,
-                         std::ostream& Out, std::ostream& Err);
+                         const std::string& StoredIndex, std::ostream& Out, std::ostream& Err);
 
 }  // namespace qm

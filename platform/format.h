@@ -1,4 +1,5 @@
-// Format: fills "%s" and "%d" placeholders in order, as the program's message texts are written.
+// Format: fills printf-like placeholders in order, as the program's message texts and the page
+// number format are written.
 #pragma once
 
 #include <cstdint>
@@ -19,13 +20,19 @@ public:
     TFormatArg(int Number) : FValue(int64_t{Number}) {}
 
     std::string Text() const;
+    bool IsNumber() const { return std::holds_alternative<int64_t>(FValue); }
+    int64_t Number() const { return IsNumber() ? std::get<int64_t>(FValue) : 0; }
 
 private:
     std::variant<std::string, int64_t> FValue;
 };
 
-// "%s" and "%d" take the next argument (either kind prints as itself); "%%" is one "%".
-// A placeholder without an argument is left as written, so a short list never loses text.
+// A placeholder is "%", flags ("-", "+", " ", "#", "0"), a width, a precision (".N") and one of
+// "s", "d", "i", "u", "x", "X", "o", as printf has them, and takes the next argument. An integer
+// prints through the integer conversions with its flags, width and precision; a text prints as
+// itself (padded to the width, cut to the precision for "s"), and so does an integer for "s".
+// "%%" is one "%". A placeholder without an argument, or one printf would not know, is left as
+// written, so a short list never loses text.
 std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args);
 
 }  // namespace qm

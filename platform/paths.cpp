@@ -6,6 +6,13 @@
 #include <system_error>
 #include <vector>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "asciitext.h"
 #include "errors.h"
 
@@ -15,9 +22,10 @@ namespace qm {
 
 namespace {
 
+#ifndef _WIN32
 bool Exists(const std::string& path) {
-    std::error_code ec;
-    return fs::exists(fs::path(path), ec);
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 // The entry of Dir whose name equals Name ignoring case; empty when there is none.
@@ -33,10 +41,11 @@ std::string FindEntryIgnoringCase(const std::string& Dir, std::string_view Name)
     return *std::min_element(matches.begin(), matches.end());
 }
 
-std::string Join(const std::string& Dir, std::string_view Name) {
-    if (Dir.empty()) return std::string(Name);
-    return Dir.back() == '/' ? Dir + std::string(Name) : Dir + '/' + std::string(Name);
+void Append(std::string& Dir, std::string_view Name) {
+    if (!Dir.empty() && Dir.back() != '/') Dir += '/';
+    Dir += Name;
 }
+#endif
 
 }  // namespace
 
@@ -46,9 +55,12 @@ std::string ResolvePath(std::string_view Path) {
 #else
     std::string text(Path);
     std::replace(text.begin(), text.end(), '\\', '/');
-    if (text.empty() || Exists(text)) return text;
+    // No file system opens a path this long or a component this long, so neither is searched
+    // for: the work stays linear in the length of the text, however long a stored path is.
+    if (text.empty() || text.size() >= PATH_MAX || Exists(text)) return text;
 
     std::string resolved = text[0] == '/' ? "/" : "";
+    resolved.reserve(text.size());
     bool searching = true;  // stop matching once a component is missing altogether
     size_t pos = 0;
     while (pos < text.size()) {
@@ -57,13 +69,17 @@ std::string ResolvePath(std::string_view Path) {
         pos = slash + 1;
         if (part.empty()) continue;
 
-        std::string next = Join(resolved, part);
-        if (searching && part != "." && part != ".." && !Exists(next)) {
-            std::string entry = FindEntryIgnoringCase(resolved, part);
-            if (entry.empty()) searching = false;
-            else next = Join(resolved, entry);
+        const size_t dirLength = resolved.size();
+        Append(resolved, part);
+        if (searching && part != "." && part != ".." && part.size() <= NAME_MAX && !Exists(resolved)) {
+            std::string entry = FindEntryIgnoringCase(resolved.substr(0, dirLength), part);
+            if (entry.empty()) {
+                searching = false;
+            } else {
+                resolved.resize(dirLength);
+                Append(resolved, entry);
+            }
         }
-        resolved = std::move(next);
     }
     return resolved;
 #endif
@@ -74,9 +90,31 @@ bool FileExists(std::string_view Path) {
     return fs::is_regular_file(fs::path(ResolvePath(Path)), ec);
 }
 
+std::FILE* OpenRegularFile(std::string_view Path) {
+    const std::string resolved = ResolvePath(Path);
+#ifdef _WIN32
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::path(resolved), ec)) return nullptr;
+    return std::fopen(resolved.c_str(), "rb");
+#else
+    // Opened without waiting, so that a FIFO without a writer cannot block; anything but a
+    // regular file (a folder, a device, a FIFO) is refused before a byte is read.
+    int fd = ::open(resolved.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) ::close(fd);
+    return f;
+#endif
+}
+
 std::string ReadFileBytes(std::string_view Path) {
     std::string name(Path);
-    std::FILE* f = std::fopen(ResolvePath(Path).c_str(), "rb");
+    std::FILE* f = OpenRegularFile(Path);
     if (!f) throw EFOpenError(name);
     std::string data;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
@@ -89,6 +127,41 @@ std::string ReadFileBytes(std::string_view Path) {
     std::fclose(f);
     if (!ok) throw EFOpenError(name);
     return data;
+}
+
+std::string AbsolutePath(std::string_view Path) {
+#ifdef _WIN32
+    std::error_code ec;
+    fs::path absolute = fs::absolute(fs::path(std::string(Path)), ec);
+    return (ec ? fs::path(std::string(Path)) : absolute).lexically_normal().string();
+#else
+    std::string text(Path);
+    std::replace(text.begin(), text.end(), '\\', '/');
+    if (text.empty() || text[0] != '/') {
+        std::error_code ec;
+        const std::string cwd = fs::current_path(ec).string();
+        text = (ec ? std::string() : cwd) + '/' + text;
+    }
+    std::vector<std::string_view> parts;
+    for (size_t pos = 0; pos < text.size();) {
+        size_t slash = std::min(text.find('/', pos), text.size());
+        std::string_view part(text.data() + pos, slash - pos);
+        pos = slash + 1;
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+            continue;
+        }
+        parts.push_back(part);
+    }
+    std::string clean;
+    clean.reserve(text.size());
+    for (std::string_view part : parts) {
+        clean += '/';
+        clean += part;
+    }
+    return clean.empty() ? "/" : clean;
+#endif
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 // file system sees the resolved form.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,16 @@ std::string ResolvePath(std::string_view Path);
 
 bool FileExists(std::string_view Path);
 
-// The whole file as bytes; EFOpenError when it cannot be opened or read.
+// The file opened for reading in binary mode, or null when it cannot be opened or is not a
+// regular file (a folder, a FIFO, a device): such paths never block or read endlessly.
+std::FILE* OpenRegularFile(std::string_view Path);
+
+// The whole file as bytes; EFOpenError when it cannot be opened or read, or is not a regular file.
 std::string ReadFileBytes(std::string_view Path);
+
+// Path made absolute against the current folder and cleaned: one separator between components
+// ("/" on POSIX, where "\" counts as one too), no "." and no ".." (taken off by their text, as a
+// user reads the path). Loads store such paths, so that one file is one path, valid from any folder.
+std::string AbsolutePath(std::string_view Path);
 
 }  // namespace qm

@@ -86,7 +86,7 @@ TSize TQtPrinterDevice::TextExtent(std::string_view Text) {
 }
 
 void TQtPrinterDevice::Fail() const {
-    if (FToFile) throw EPrinter(Format("Cannot create file %s", {FPdfPath}));
+    if (FToFile) throw EPrinter(Format(FPainter.isActive() ? "Cannot write file %s" : "Cannot create file %s", {FPdfPath}));
     throw EPrinter(Format("Cannot print on %s", {FileSystemName(FPrinter.printerName())}));
 }
 
@@ -153,11 +153,26 @@ void TQtPrinterDevice::DoNewPage() {
         Fail();
 }
 
+// Qt's PDF engine reports no failed write, not even of the file's trailer: a file counts as
+// written when it ends with its end-of-file marker. A broken file is removed.
 TPrintTarget TQtPrinterDevice::DoEndDoc() {
     Surface();  // a document of blank pages only begins here
-    if (!FPainter.end()) Fail();
-    if (FToFile) return {true, FPdfPath};
+    const bool ended = FPainter.end();
+    if (FToFile) {
+        if (ended && PdfComplete()) return {true, FPdfPath};
+        QFile::remove(QFile::decodeName(FPdfPath.c_str()));
+        throw EPrinter(Format("Cannot write file %s", {FPdfPath}));
+    }
+    if (!ended || FPrinter.printerState() == QPrinter::Error) Fail();
     return {false, FileSystemName(FPrinter.printerName())};
+}
+
+bool TQtPrinterDevice::PdfComplete() const {
+    QFile file(QFile::decodeName(FPdfPath.c_str()));
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 6) return false;
+    const qint64 tail = std::min<qint64>(file.size(), 64);
+    if (!file.seek(file.size() - tail)) return false;
+    return file.read(tail).trimmed().endsWith("%%EOF");
 }
 
 // Qt's PDF and CUPS engines cannot abort a job once drawing began: the PDF file is removed;

@@ -47,6 +47,7 @@ private:
     QPainter& Surface();
     [[noreturn]] void Fail() const;
     std::string PdfPathFor(const std::string& Title) const;
+    bool PdfComplete() const;
 
     QPrinter FPrinter;
     QPainter FPainter;

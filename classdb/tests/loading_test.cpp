@@ -122,6 +122,7 @@ TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {
         Load("UserA.pas");
         EXPECT_THROW(Db.LoadUnit(unit), EDatabaseError);
         Load("UserB.pas");
+        batch.Commit();
     }
     EXPECT_EQ(Count("select count(*) from UNITS"), 6);
     EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TGadget'"), 0);
@@ -136,6 +137,7 @@ TEST_F(DbTest, ABatchCommitsEveryUnitThatLoaded) {
         EXPECT_THROW(Load("Forms.pas"), EVCLDBError);  // Controls is missing: nothing of Forms stays
         Load("Controls.pas");
         EXPECT_EQ(Db.ClassCountByName("TControl"), 1);
+        batch.Commit();
     }
     EXPECT_EQ(Count("select count(*) from UNITS"), 3);  // read through another connection
     EXPECT_EQ(Count("select count(*) from CLASSES where Name in ('TForm', 'TApplication')"), 0);

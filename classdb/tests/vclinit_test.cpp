@@ -1,5 +1,11 @@
 // The VCL source path from the settings or Delphi's entry, and initializing from an installation.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <map>
+
+#include <SQLiteCpp/Database.h>
 
 #include "dbfixture.h"
 #include "settingsstore.h"
@@ -55,6 +61,12 @@ protected:
         Installation.Root = (Dir / "Delphi 2.0").string();
     }
 
+    // Every unit row, read through a connection of its own.
+    std::string DumpUnits() {
+        SQLite::Database db(DbPath, SQLite::OPEN_READONLY);
+        return db.execAndGet("select group_concat(ID || ' ' || Name || ' ' || Path, ';') from UNITS").getString();
+    }
+
     TMemorySettings Settings;
     TFixedInstallation Installation;
 };
@@ -102,18 +114,69 @@ TEST_F(VCLInit, InitializeLoadsTheFortyNineUnitsInOrder) {
     EXPECT_TRUE(reopened.VCLLoaded);
 }
 
-TEST_F(VCLInit, AMissingUnitStopsTheInitialization) {
+// A failed or interrupted initialization leaves the database exactly as it was; the count of
+// units it loaded tells the first unit's absence from a later one's.
+TEST_F(VCLInit, AFailedInitializationLosesNothing) {
+    LoadLibrary();
+    const std::string rows = DumpUnits();
     MakeInstallation("GRAPHICS");
     TVCLDB db(&Settings, &Installation);
     db.OpenDatabase(DbPath);
-    std::string error = VCLDBErrorOf([&] { db.InitializeVCL(); });
-    EXPECT_EQ(error, "9: Unable to locate unit: " + Installation.Root + "/SOURCE/VCL/GRAPHICS.PAS");
-    EXPECT_EQ(Count("select count(*) from UNITS"), 7);  // SYSTEM to CLASSES stay
+    EXPECT_EQ(VCLDBErrorOf([&] { db.InitializeVCL(); }),
+              "9: Unable to locate unit: " + Installation.Root + "/SOURCE/VCL/GRAPHICS.PAS");
+    EXPECT_EQ(db.InitializeLoadedUnits, 7);  // SYSTEM to CLASSES had loaded
+    EXPECT_EQ(DumpUnits(), rows);
+    EXPECT_EQ(db.ClassCountByName("TForm"), 1);  // no cached answer from inside the failed run
 
     Installation.Root = "";
     db.ReadDelphiSourcePath();
     EXPECT_EQ(VCLDBErrorOf([&] { db.InitializeVCL(); }), "9: Unable to locate unit: /SOURCE/RTL/SYS/SYSTEM.PAS");
-    EXPECT_EQ(Count("select count(*) from UNITS"), 0);
+    EXPECT_EQ(db.InitializeLoadedUnits, 0);
+    EXPECT_EQ(DumpUnits(), rows);
+
+    // A unit refused half-way, and a stop asked for by the progress handler.
+    MakeInstallation();
+    std::ofstream(Dir / "Delphi 2.0" / "Source" / "VCL" / "MeNuS.pas") << "unit MENUS;\nend.\n";
+    db.ReadDelphiSourcePath();
+    EXPECT_THROW(db.InitializeVCL(), EVCLDBError);
+    EXPECT_EQ(DumpUnits(), rows);
+    MakeInstallation();
+    int progress = 0;
+    db.OnProgress = {[](void* n, TVCLDB&) {
+                         if (++*static_cast<int*>(n) == 30) throw EAbort();
+                     },
+                     &progress};
+    EXPECT_THROW(db.InitializeVCL(), EAbort);
+    EXPECT_EQ(DumpUnits(), rows);
+    db.OnProgress = {};
+    db.InitializeVCL();  // nothing was left open
+    EXPECT_EQ(Count("select count(*) from UNITS"), 49);
+}
+
+// Killed in the middle (kill -9 of the process), the initialization leaves no trace either.
+TEST_F(VCLInit, AKilledInitializationLosesNothing) {
+    LoadLibrary();
+    const std::string rows = DumpUnits();
+    MakeInstallation();
+    Db.OpenDatabase((Dir / "elsewhere.db").string());  // the child's connection must be the only one
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TVCLDB db(&Settings, &Installation);
+        db.OpenDatabase(DbPath);
+        int progress = 0;
+        db.OnProgress = {[](void* n, TVCLDB&) {
+                             if (++*static_cast<int*>(n) == 40) kill(getpid(), SIGKILL);
+                         },
+                         &progress};
+        db.InitializeVCL();
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(DumpUnits(), rows);
+    EXPECT_EQ(Count("select count(*) from CLASSES where Name = 'TSYSUTILSThing'"), 0);
 }
 
 }  // namespace qm

@@ -74,8 +74,9 @@ TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
                   "\" has already been added\n");
     EXPECT_EQ(Run("add", {Unit("UserA.pas")}),
               "1||Unable to locate ancestor class TCOMPONENT.\nThe Unit which defines this class must be loaded first.\n");
-    EXPECT_EQ(Run("members", {"TNothing"}), "1||No class named TNothing\n");
-    EXPECT_EQ(Run("lineinfo", {"99", "1"}), "1||Internal Error: Unknown UnitID 99\n");
+    EXPECT_EQ(Run("members", {"TNothing"}), "1||no class TNothing\n");
+    EXPECT_EQ(Run("lineinfo", {"99", "1"}), "1||no unit 99\n");
+    EXPECT_EQ(Run("members", {"12345"}), "1||no class 12345\n");
     EXPECT_EQ(Run("lineinfo", {"System", "x"}), "2||quillmap2-cli: LINE must be a number: x\n");
     EXPECT_EQ(Run("search", {}), "2||usage: quillmap2-cli [--db PATH] search NAME\n");
     EXPECT_EQ(Run("members", {"TObject", "TObject"}).substr(0, 2), "2|");

@@ -1,5 +1,6 @@
 // The parse command's output formats: one file, several files, a list file, the summary.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -92,6 +93,22 @@ TEST_F(ParseCommand, SummaryCountsOutcomes) {
     EXPECT_NE(r.Out.find("\nparsed\t1\nfailed\t2\tUnable to find ; in method definition heading\nfailed\t1\tCannot open file "),
               std::string::npos)
         << r.Out;
+}
+
+// Folders, FIFOs and other files that are not regular files are refused before a byte is read:
+// no endless allocation, no wait for a writer, no silent success.
+TEST_F(ParseCommand, OnlyRegularFilesAreRead) {
+    const std::string fifo = (Dir / "fifo.pas").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {Dir.string(), fifo}) {
+        SCOPED_TRACE(path);
+        TRun one = RunParse({path});
+        EXPECT_EQ(one.Status, 1);
+        EXPECT_EQ(one.Err, "Cannot open file " + path + "\n");
+        TRun list = RunParse({"--list", path});
+        EXPECT_NE(list.Status, 0);
+        EXPECT_EQ(list.Err, "Cannot open file " + path + "\n");
+    }
 }
 
 TEST_F(ParseCommand, UsageErrors) {

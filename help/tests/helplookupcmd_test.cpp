@@ -1,6 +1,8 @@
 // The help-lookup command: its line for a found word, its silence for a missing one, its errors.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "helplookupcmd.h"
@@ -17,9 +19,9 @@ struct TRun {
 
 class HelpLookupCommand : public TScratchTest {
 protected:
-    TRun Run(const std::vector<std::string>& Args, const std::string& RootDir = "") {
+    TRun Run(const std::vector<std::string>& Args, const std::string& RootDir = "", const std::string& Stored = "") {
         std::ostringstream out, err;
-        int status = RunHelpLookupCommand(Args, RootDir, out, err);
+        int status = RunHelpLookupCommand(Args, RootDir, Stored, out, err);
         return {status, out.str(), err.str()};
     }
 };
@@ -38,20 +40,42 @@ TEST_F(HelpLookupCommand, PrintsTheEntryFoundOrNothing) {
     EXPECT_EQ(found.Out, "Caption\tTControl_Caption\tvcl.hlp\t1\n");
     EXPECT_EQ(Run({"--index", index, "canv"}).Out, "Canvas\tTForm_Canvas\tdelphi.hlp\t0\n");
     EXPECT_EQ(Run({"canv"}, (Dir / "Delphi").string()).Status, 0);  // the installation's index
+    EXPECT_EQ(Run({"canv"}, "", index).Status, 0);                    // the stored one
 
     TRun missing = Run({"Zorder", "--index", index});
-    EXPECT_EQ(missing.Status, 1);
-    EXPECT_EQ(missing.Out + missing.Err, "");
+    EXPECT_EQ(missing.Status, HelpLookupNotFound);
+    EXPECT_EQ(missing.Out, "");
+    EXPECT_EQ(missing.Err, "Zorder: not in the help index\n");
+}
+
+// An entry whose help file is not in the index's list fails after its first fields are known:
+// nothing of the record is printed.
+TEST_F(HelpLookupCommand, PrintsNoHalfRecord) {
+    THdxLayout layout;
+    layout.HelpFileNames = {"delphi.hlp"};
+    std::string index = Write("half.hdx", BuildHdx({{"Caption", "TControl_Caption", "", 5}}, layout));
+    TRun r = Run({"Caption", "--index", index});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_EQ(r.Err, index + ": List index out of bounds (5)\n");
 }
 
 TEST_F(HelpLookupCommand, ReportsErrorsAndUsage) {
     TRun noIndex = Run({"Caption"});
     EXPECT_EQ(noIndex.Status, 1);
-    EXPECT_EQ(noIndex.Err, "Undefined IndexFile property\n");
+    EXPECT_EQ(noIndex.Err, "No help keyword index is known: give one with --index FILE, or store its path as "
+                           "DelphiHelpIndex in the settings\n");
     std::string notIndex = Write("bad.hdx", "not an index, but long enough to read");
     TRun bad = Run({"Caption", "--index", notIndex});
     EXPECT_EQ(bad.Status, 1);
-    EXPECT_EQ(bad.Err, "Invalid HDX contents\n");
+    EXPECT_EQ(bad.Err, notIndex + ": Invalid HDX contents\n");
+    // Not a regular file: refused at once, even a FIFO without a writer.
+    TRun folder = Run({"Caption", "--index", Dir.string()});
+    EXPECT_EQ(folder.Status, 1);
+    EXPECT_EQ(folder.Err, "Cannot open file " + Dir.string() + "\n");
+    const std::string fifo = (Dir / "fifo.hdx").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Run({"Caption", "--index", fifo}).Err, "Cannot open file " + fifo + "\n");
     using TArgs = std::vector<std::string>;
     for (const TArgs& args :
          {TArgs{}, {"a", "b"}, {"a", "--index"}, {"a", "--index", "x", "--index", "y"}})

@@ -15,6 +15,22 @@ TEST(Format, FillsPlaceholdersInOrder) {
     EXPECT_EQ(Format("trailing %", {}), "trailing %");
 }
 
+// The page number format is printf-like with one integer: its flags, width and precision work.
+TEST(Format, KnowsThePrintfIntegerConversions) {
+    struct TCase {
+        const char* Fmt;
+        std::string Expected;
+    };
+    for (const TCase& c : {TCase{"Page %3d", "Page   7"}, {"Page %-4d|", "Page 7   |"}, {"%03d", "007"},
+                           {"%+d", "+7"}, {"% d", " 7"}, {"%.3d", "007"}, {"%i", "7"}, {"%u", "7"},
+                           {"%x", "7"}, {"%#o", "07"}, {"%5s|", "    7|"}, {"%-3s|", "7  |"},
+                           {"%q", "%q"}, {"%3", "%3"}, {"100%%: %d", "100%: 7"}})
+        EXPECT_EQ(Format(c.Fmt, {7}), c.Expected) << c.Fmt;
+    EXPECT_EQ(Format("%X", {255}), "FF");
+    EXPECT_EQ(Format("%-6s|%4s|%.2s", {"ab", "cd", "efgh"}), "ab    |  cd|ef");
+    EXPECT_EQ(Format("%05d", {-42}), "-0042");
+}
+
 TEST(Errors, CarryMessageAndHelpContext) {
     EXPECT_STREQ(EReadError().what(), "Stream read error");
     EXPECT_EQ(EFOpenError("a.pas").Message(), "Cannot open file a.pas");

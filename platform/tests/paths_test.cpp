@@ -50,4 +50,36 @@ TEST_F(PathsTest, MissingFilesAndDirectoriesAreNotFiles) {
     }
 }
 
+// However long a stored path is (a damaged setting, a generated file), resolving it takes time
+// in proportion to its length: ten megabytes of components are handed back as they are.
+TEST_F(PathsTest, VeryLongPathsAreNotSearched) {
+    std::string path = At("/source");
+    while (path.size() < 10'000'000) path += "/a\\b";
+    const std::string resolved = ResolvePath(path);
+    EXPECT_EQ(resolved.size(), path.size());
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_THROW(ReadFileBytes(path), EFOpenError);
+    // Within the system's limit a missing long component still gets its letter case matched.
+    EXPECT_EQ(ResolvePath(At("/SOURCE/VCL/") + std::string(300, 'x')), At("/Source/Vcl/") + std::string(300, 'x'));
+}
+
+#ifndef _WIN32
+TEST(AbsolutePath, MakesOnePathOfEverySpelling) {
+    const std::string cwd = fs::current_path().string();
+    const std::string parent = fs::current_path().parent_path().string();
+    struct TCase {
+        std::string Given, Expected;
+    };
+    for (const TCase& c : std::vector<TCase>{{"long.pas", cwd + "/long.pas"},
+                                             {"./long.pas", cwd + "/long.pas"},
+                                             {"a/../long.pas", cwd + "/long.pas"},
+                                             {"../x//y/./z.pas", parent + "/x/y/z.pas"},
+                                             {"/abs//dir/./long.pas", "/abs/dir/long.pas"},
+                                             {"\\abs\\dir\\LONG.PAS", "/abs/dir/LONG.PAS"},
+                                             {"/../..", "/"}}) {
+        EXPECT_EQ(AbsolutePath(c.Given), c.Expected) << c.Given;
+    }
+}
+#endif
+
 }  // namespace qm

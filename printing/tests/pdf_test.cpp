@@ -1,6 +1,11 @@
 // The Qt printer device writing PDF files, as it does when no printer is installed; the text
 // of each file is read back with poppler's pdftotext.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include <QDir>
 #include <QFile>
@@ -143,4 +148,34 @@ TEST_F(PdfPrint, UnwritableFolderIsReportedAndNothingStaysOpen) {
 }
 
 }  // namespace
+// On a full disk (a file size limit in a child process) a one-page PDF file cannot get its
+// trailer: the printout is an error, not a success, and the broken file is removed.
+TEST(PdfPrintFullDisk, IsAnErrorAndLeavesNoFile) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const QString folder = QDir::temp().filePath(QStringLiteral("qm_pdf_full_disk"));
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    std::vector<TClassListRow> rows;
+    for (int i = 0; i < 20; ++i) rows.push_back({"Member" + std::to_string(i), {"TBig", "0", "Public", "Method"}});
+    auto printOnAFullDisk = [&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16 * 1024, 16 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        TQtPrinterDevice printer(QPrinterInfo(), folder.toStdString());
+        TPageLayout layout(printer);
+        ConfigureMainPageLayout(layout);
+        try {
+            PrintItemClick(layout, rows, "TBig", "Quillmap 2");
+        } catch (const EPrinter& e) {
+            std::fprintf(stderr, "%s\n", e.Message().c_str());
+            std::_Exit(3);
+        }
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(printOnAFullDisk(),
+                testing::ExitedWithCode(3), "Cannot write file .*TBig.pdf");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList());
+    QDir(folder).removeRecursively();
+}
+
 }  // namespace qm

@@ -1,0 +1,203 @@
+// A class database is marked with our application id and schema version. Only a new, empty file
+// is given the schema; an existing file is checked table by table and column by column (rows are
+// read by column position) and refused, untouched, when it is anything else. Files made before
+// the mark existed are recognised by their tables and marked when they can be written.
+#include "dbopen.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "format.h"
+#include "schema.h"
+#include "vcldberror.h"
+
+namespace fs = std::filesystem;
+
+namespace qm {
+
+namespace {
+
+constexpr int BusyTimeoutMs = 3000;
+
+struct TTableColumns {
+    const char* Table;
+    std::vector<std::string> Columns;
+};
+
+const std::vector<TTableColumns>& ExpectedTables() {
+    static const std::vector<TTableColumns> tables = {
+        {"UNITS", {"ID", "Name", "Path"}},
+        {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID"}},
+        {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID"}},
+    };
+    return tables;
+}
+
+class ENotOurs : public std::exception {};
+
+int PragmaInt(SQLite::Database& Db, const char* Name) {
+    return Db.execAndGet(std::string("PRAGMA ") + Name).getInt();
+}
+
+bool ColumnsMatch(SQLite::Database& Db, const TTableColumns& Expected) {
+    SQLite::Statement info(Db, std::string("PRAGMA table_info(") + Expected.Table + ")");
+    std::vector<std::string> names;
+    while (info.executeStep()) names.push_back(info.getColumn(1).getString());
+    if (names.size() != Expected.Columns.size()) return false;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (sqlite3_stricmp(names[i].c_str(), Expected.Columns[i].c_str()) != 0) return false;
+    return true;
+}
+
+std::set<std::string> TableNames(SQLite::Database& Db) {
+    std::set<std::string> names;
+    SQLite::Statement tables(Db, "select upper(name) from sqlite_master where type = 'table'");
+    while (tables.executeStep()) names.insert(tables.getColumn(0).getString());
+    return names;
+}
+
+bool SchemaIsOurs(SQLite::Database& Db) {
+    for (const TTableColumns& table : ExpectedTables())
+        if (!ColumnsMatch(Db, table)) return false;
+    return true;
+}
+
+void Mark(SQLite::Database& Db) {
+    Db.exec(Format("PRAGMA application_id = %d", {ClassDatabaseApplicationID}));
+    Db.exec(Format("PRAGMA user_version = %d", {ClassDatabaseSchemaVersion}));
+}
+
+void CreateSchema(SQLite::Database& Db) {
+    // Large pages suit a database that is read far more than written and loaded in bulk:
+    // shallower trees, fewer page splits. Only a new file takes them.
+    Db.exec("PRAGMA page_size = 32768");
+    // Write-ahead logging makes each commit cheap and lets readers go on while one program writes.
+    Db.exec("PRAGMA journal_mode = WAL");
+    Db.exec("BEGIN IMMEDIATE");
+    try {
+        // Another program may have created the schema while this one waited for the lock.
+        if (TableNames(Db).empty()) {
+            Db.exec(ClassDatabaseSchema);
+            Mark(Db);
+        }
+        Db.exec("COMMIT");
+    } catch (...) {
+        Db.tryExec("ROLLBACK");
+        throw;
+    }
+}
+
+// Checks (and, for a new file, creates) the schema; ENotOurs for a file of another kind.
+void Adopt(SQLite::Database& Db, bool ReadOnly) {
+    const int application = PragmaInt(Db, "application_id");
+    const std::set<std::string> tables = TableNames(Db);
+    if (application == 0 && tables.empty() && PragmaInt(Db, "user_version") == 0) {
+        if (ReadOnly) throw ENotOurs();
+        CreateSchema(Db);
+        return;
+    }
+    if (application == ClassDatabaseApplicationID) {
+        if (!SchemaIsOurs(Db)) throw ENotOurs();
+        return;
+    }
+    if (application != 0) throw ENotOurs();
+    // Unmarked: ours only with our three tables and nothing but the engine's own beside them.
+    for (const std::string& table : tables)
+        if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
+    if (!SchemaIsOurs(Db)) throw ENotOurs();
+    if (ReadOnly) return;
+    Db.exec("BEGIN IMMEDIATE");
+    try {
+        Db.exec(ClassDatabaseSchema);  // the indexes an older file may lack
+        Mark(Db);
+        Db.exec("COMMIT");
+    } catch (...) {
+        Db.tryExec("ROLLBACK");
+        throw;
+    }
+}
+
+// Whether the file (when it exists) and its folder, where the engine keeps its write-ahead log,
+// can be written.
+bool Writable(const std::string& FileName) {
+#ifdef _WIN32
+    std::error_code ec;
+    return !fs::exists(FileName, ec) || (fs::status(FileName, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+#else
+    std::error_code ec;
+    fs::path dir = fs::path(FileName).parent_path();
+    if (dir.empty()) dir = ".";
+    if (!fs::exists(FileName, ec)) return true;  // a missing folder or file fails at the open
+    return access(FileName.c_str(), W_OK) == 0 && access(dir.c_str(), W_OK) == 0;
+#endif
+}
+
+void Tune(SQLite::Database& Db) {
+    Db.exec("PRAGMA synchronous = NORMAL");
+    // Enough cache for the indexes of a large library, so that loading does not re-read them.
+    Db.exec("PRAGMA cache_size = -65536");
+    // Each unit's savepoint journals the pages it changes; keep that journal in memory.
+    Db.exec("PRAGMA temp_store = MEMORY");
+}
+
+std::unique_ptr<SQLite::Database> OpenReadOnly(const std::string& FileName) {
+    auto db = std::make_unique<SQLite::Database>(FileName, SQLite::OPEN_READONLY, BusyTimeoutMs);
+    try {
+        db->execAndGet("select count(*) from sqlite_master");
+        return db;
+    } catch (const SQLite::Exception& e) {
+        // A write-ahead-logged file whose folder cannot hold the engine's shared-memory file
+        // (read-only media): read it as unchangeable.
+        if ((e.getErrorCode() & 0xff) != SQLITE_CANTOPEN && (e.getErrorCode() & 0xff) != SQLITE_READONLY) throw;
+    }
+    db.reset();
+    const char* hex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : fs::absolute(FileName).generic_string()) {
+        if (c == '?' || c == '#' || c == '%' || c <= ' ' || c >= 127) {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        } else {
+            uri += char(c);
+        }
+    }
+    uri += "?immutable=1";
+    return std::make_unique<SQLite::Database>(uri, SQLite::OPEN_READONLY | SQLite::OPEN_URI, BusyTimeoutMs);
+}
+
+}  // namespace
+
+std::unique_ptr<SQLite::Database> OpenClassDatabase(const std::string& FileName, bool& ReadOnly) {
+    ReadOnly = !Writable(FileName);
+    std::unique_ptr<SQLite::Database> db;
+    try {
+        if (ReadOnly) {
+            db = OpenReadOnly(FileName);
+        } else {
+            db = std::make_unique<SQLite::Database>(
+                FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX, BusyTimeoutMs);
+        }
+        Adopt(*db, ReadOnly);
+        Tune(*db);
+        return db;
+    } catch (const ENotOurs&) {
+    } catch (const SQLite::Exception& e) {
+        const int code = e.getErrorCode() & 0xff;
+        if (code != SQLITE_NOTADB)
+            throw EDatabaseError(Format("Unable to open the class database %s: %s", {FileName, e.what()}),
+                                 e.getErrorCode());
+    }
+    throw EDatabaseError(Format("%s is not a Quillmap class database", {FileName}));
+}
+
+}  // namespace qm

@@ -1,0 +1,283 @@
+// quillmap2-cli as a user runs it: real processes with their settings and data folders in a
+// temporary directory, a full disk through a file size limit, two programs writing one
+// database at once, damaged settings.
+#include <gtest/gtest.h>
+
+#include <SQLiteCpp/Database.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "vcldb1.h"
+
+namespace fs = std::filesystem;
+
+namespace qm {
+
+namespace {
+
+struct TResult {
+    int Status = -1;  // the exit status; 128 + the signal when a signal ended the process
+    std::string Out, Err;
+};
+
+class CliProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() /
+              ("qm_cliprocess_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(Dir);
+        for (const char* sub : {"home", "config", "data", "system"}) fs::create_directories(Dir / sub);
+        Db = (Dir / "q.db").string();
+    }
+    void TearDown() override {
+        umount2((Dir / "small").c_str(), MNT_DETACH);  // left mounted by a failed case
+        fs::remove_all(Dir);
+    }
+
+    // Starts the program; FileSizeLimit > 0 makes every file it writes stop at that size, as on
+    // a full disk.
+    pid_t Start(const std::vector<std::string>& Args, rlim_t FileSizeLimit = 0) {
+        const int n = ++Runs;
+        const std::string out = (Dir / ("out" + std::to_string(n))).string();
+        const std::string err = (Dir / ("err" + std::to_string(n))).string();
+        pid_t pid = fork();
+        if (pid != 0) {
+            Outputs[pid] = {out, err};
+            return pid;
+        }
+        setenv("HOME", (Dir / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (Dir / "config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (Dir / "data").c_str(), 1);
+        setenv("XDG_CONFIG_DIRS", (Dir / "system").c_str(), 1);
+        int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(o, 1);
+        dup2(e, 2);
+        if (FileSizeLimit > 0) {
+            signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+            rlimit limit{FileSizeLimit, FileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        // QM_CLI_UNDER_TEST runs another build of the program, an older one for instance.
+        const char* program = getenv("QM_CLI_UNDER_TEST") ? getenv("QM_CLI_UNDER_TEST") : QM_CLI_PATH;
+        std::vector<char*> argv{const_cast<char*>(program)};
+        for (const std::string& a : Args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(program, argv.data());
+        _exit(127);
+    }
+    TResult Wait(pid_t Pid) {
+        int status = 0;
+        waitpid(Pid, &status, 0);
+        TResult r;
+        r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        r.Out = Slurp(Outputs[Pid].first);
+        r.Err = Slurp(Outputs[Pid].second);
+        return r;
+    }
+    TResult Run(const std::vector<std::string>& Args, rlim_t FileSizeLimit = 0) { return Wait(Start(Args, FileSizeLimit)); }
+
+    static std::string Slurp(const std::string& Path) {
+        std::ifstream in(Path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static std::string Unit(const std::string& Name) { return QM_TESTDATA_DIR "/classdb/" + Name; }
+    std::string UnitPaths() {
+        SQLite::Database db(Db, SQLite::OPEN_READONLY);
+        return db.execAndGet("select ifnull(group_concat(Path, ';'), '') from (select Path from UNITS order by ID)").getString();
+    }
+    // A unit declaring one class derived from TObject.
+    std::string SmallUnit(const std::string& Name) {
+        std::string path = (Dir / (Name + ".pas")).string();
+        std::ofstream(path) << "unit " << Name << ";\ntype\n  T" << Name << " = class(TObject)\n    F: Integer;\n  end;\nend.\n";
+        return path;
+    }
+    // Fills the file system of File up to Room bytes.
+    static void Fill(const fs::path& File, size_t Room) {
+        {
+            std::ofstream filler(File, std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), long(block.size()))) {
+            }
+        }
+        const auto size = fs::file_size(File);
+        fs::resize_file(File, size > Room ? size - Room : 0);
+    }
+    fs::path SettingsFile() const { return Dir / "config" / "Brindlewood" / "Quillmap 2.conf"; }
+    void WriteSettings(const std::string& Text) {
+        fs::create_directories(SettingsFile().parent_path());
+        std::ofstream(SettingsFile()) << Text;
+    }
+
+    fs::path Dir;
+    std::string Db;
+    int Runs = 0;
+    std::map<pid_t, std::pair<std::string, std::string>> Outputs;
+};
+
+}  // namespace
+
+// A commit that the disk refuses is an error that names the database; nothing stored before is
+// lost and nothing is reported as stored. The disk is full for a file size limit (the engine
+// then speaks of an I/O error) and, where the test may mount one, on a small full tmpfs.
+TEST_F(CliProcess, AFullDiskIsReportedAndLosesNothing) {
+    auto expectNothingLost = [&](rlim_t Limit, const std::string& Message) {
+        ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas"), Unit("Classes.pas")}).Status, 0);
+        const std::string before = UnitPaths();
+        if (Limit == 0) Fill(fs::path(Db).parent_path() / "filler", 40 * 1024);
+        TResult add = Run({"--db", Db, "add", Unit("Controls.pas"), Unit("Forms.pas"), Unit("UserA.pas")}, Limit);
+        EXPECT_EQ(add.Status, 1);
+        EXPECT_EQ(add.Out, "");
+        EXPECT_EQ(add.Err, fs::canonical(Db).string() + ": " + Message + "\n");
+        EXPECT_EQ(UnitPaths(), before);
+
+        TResult init = Run({"--db", Db, "init", QM_SOURCE_DIR "/samples/delphi2"}, Limit);
+        EXPECT_EQ(init.Status, 1);
+        EXPECT_EQ(init.Out, "");
+        EXPECT_EQ(init.Err, fs::canonical(Db).string() + ": " + Message + "\n");
+        EXPECT_EQ(UnitPaths(), before);
+        if (Limit == 0) fs::remove(fs::path(Db).parent_path() / "filler");
+        EXPECT_EQ(Run({"--db", Db, "add", Unit("Controls.pas")}).Status, 0);  // and the file is sound
+    };
+    // Room for the engine's shared memory, not for a commit.
+    expectNothingLost(40 * 1024, "disk I/O error");
+
+    const fs::path small = Dir / "small";
+    fs::create_directories(small);
+    if (geteuid() != 0 || mount("tmpfs", small.c_str(), "tmpfs", 0, "size=2m") != 0) GTEST_SKIP() << "no tmpfs";
+    Db = (small / "q.db").string();
+    expectNothingLost(0, "database or disk is full");
+    umount2(small.c_str(), MNT_DETACH);
+}
+
+// Two programs add units to one database at the same time: the later one waits for the earlier
+// one's commit, both succeed, and every unit is stored.
+TEST_F(CliProcess, TwoWritersOnOneDatabaseBothSucceed) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    int expected = 1;
+    for (int round = 0; round < 6; ++round) {
+        std::vector<std::string> a{"--db", Db, "add"}, b{"--db", Db, "add"};
+        for (int i = 0; i < 25; ++i) {
+            a.push_back(SmallUnit("A" + std::to_string(round) + "x" + std::to_string(i)));
+            b.push_back(SmallUnit("B" + std::to_string(round) + "x" + std::to_string(i)));
+        }
+        pid_t first = Start(a), second = Start(b);
+        TResult ra = Wait(first), rb = Wait(second);
+        EXPECT_EQ(ra.Status, 0) << ra.Err;
+        EXPECT_EQ(rb.Status, 0) << rb.Err;
+        expected += 50;
+    }
+    SQLite::Database db(Db, SQLite::OPEN_READONLY);
+    EXPECT_EQ(db.execAndGet("select count(*) from UNITS").getInt(), expected);
+    EXPECT_EQ(db.execAndGet("select count(*) from MV").getInt(), expected - 1 + 3);  // System's own 3 members
+}
+
+// The window keeps cached answers; a unit another program adds or removes shows at its next call.
+TEST_F(CliProcess, CachedAnswersFollowAnotherProgramsCommits) {
+    TVCLDB window;
+    window.OpenDatabase(Db);
+    window.LoadUnit(Unit("System.pas"));
+    EXPECT_EQ(window.ClassCountByName("TLate"), 0);
+    const int object = window.ClassesIDByNameIndex("TObject", 0);
+    EXPECT_EQ(window.GetClassName(object), "TObject");
+    ASSERT_EQ(Run({"--db", Db, "add", SmallUnit("Late")}).Status, 0);
+    EXPECT_EQ(window.ClassCountByName("TLate"), 1);
+    TStringItems units;
+    window.CollectDependants(window.UnitsIDByNameIndex("Late", 0), units);
+    ASSERT_EQ(Run({"--db", Db, "remove", "Late"}).Status, 0);
+    ASSERT_EQ(Run({"--db", Db, "add", SmallUnit("Later")}).Status, 0);
+    EXPECT_EQ(window.ClassCountByName("TLate"), 0);
+    // What was listed for removal before the other program's change is not removed blindly.
+    EXPECT_THROW(window.DeleteDependants(), EVCLDBError);
+    EXPECT_EQ(window.ClassCountByName("TLater"), 1);
+    // Both write in turn without losing the other's units.
+    window.LoadUnit(SmallUnit("Mine"));
+    ASSERT_EQ(Run({"--db", Db, "add", SmallUnit("Theirs")}).Status, 0);
+    EXPECT_EQ(UnitPaths(), Unit("System.pas") + ";" + (Dir / "Later.pas").string() + ";" + (Dir / "Mine.pas").string() +
+                               ";" + (Dir / "Theirs.pas").string());
+}
+
+// Damaged settings fall back to their defaults; no settings problem ends the program.
+TEST_F(CliProcess, DamagedSettingsAreIgnored) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    for (const char* text : {"[%General]\nVCLSourcePath=a, b, c\n", "[%General]\nVCLSourcePath=@ByteArray(abc)\n",
+                             "[%General]\nVCLSourcePath=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\0)\nDelphiHelpIndex=x, y\n"}) {
+        SCOPED_TRACE(text);
+        WriteSettings(text);
+        TResult r = Run({"--db", Db, "classes"});
+        EXPECT_EQ(r.Status, 0) << r.Err;
+        EXPECT_EQ(r.Out, "1\tTObject\t1\t6\t0\n");
+        EXPECT_EQ(Run({"help-lookup", "x"}).Status, 1);
+    }
+    fs::remove(SettingsFile());
+    fs::create_directories(SettingsFile());  // a folder where the settings file belongs
+    TResult r = Run({"--db", Db, "init", (Dir / "nowhere").string()});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err.substr(0, 24), "Unable to locate unit: /");
+    EXPECT_EQ(Run({"--db", Db, "units"}).Status, 0);
+}
+
+// Commands that only read leave the user's settings alone; init without ROOT asks Delphi's entry
+// each time; a ROOT that fails is not stored.
+TEST_F(CliProcess, SettingsAreWrittenOnlyForAnInitThatWorked) {
+    ASSERT_EQ(Run({"--db", Db, "units"}).Status, 0);
+    EXPECT_FALSE(fs::exists(SettingsFile()));
+    ASSERT_EQ(Run({"--db", Db, "init", "/typo"}).Status, 1);
+    EXPECT_FALSE(fs::exists(SettingsFile()));
+
+    WriteSettings("[%General]\nVCLSourcePath=/old/SOURCE/\n");
+    fs::create_directories(Dir / "system" / "Borland");
+    std::ofstream(Dir / "system" / "Borland" / "Delphi.conf") << "[2.0]\nRootDir=" QM_SOURCE_DIR "/samples/delphi2\n";
+    TResult init = Run({"--db", Db, "init"});
+    EXPECT_EQ(init.Out, "49\t" QM_SOURCE_DIR "/samples/delphi2/SOURCE/\n") << init.Err;
+    EXPECT_NE(Slurp(SettingsFile().string()).find("VCLSourcePath=" QM_SOURCE_DIR "/samples/delphi2/SOURCE/"),
+              std::string::npos);
+}
+
+// Relative and differently spelled paths of one file are one unit, stored absolute and clean.
+TEST_F(CliProcess, PathsAreStoredAbsoluteAndClean) {
+    const std::string system = SmallUnit("Sys");
+    std::ofstream(system) << "unit Sys;\ntype\n  TObject = class\n  end;\nend.\n";
+    const std::string unit = SmallUnit("Long");
+    const fs::path cwd = fs::current_path();
+    fs::current_path(Dir);
+    TResult r = Run({"--db", "q.db", "add", "Sys.pas", "Long.pas", "./Long.pas", "../" + Dir.filename().string() + "//Long.pas", unit});
+    fs::current_path(cwd);
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, "1\tSys\t" + system + "\n2\tLong\t" + unit + "\n");
+    const std::string again = "The Unit \"" + unit + "\" has already been added\n";
+    EXPECT_EQ(r.Err, again + again + again);
+}
+
+TEST_F(CliProcess, MessagesNameWhatFailed) {
+    // --db after the command.
+    ASSERT_EQ(Run({"add", "--db", Db, Unit("System.pas"), Unit("Classes.pas")}).Status, 0);
+    EXPECT_EQ(Run({"units", "--db", Db}).Out.substr(0, 2), "2\t");
+    // A unit of the VCL takes the library with it: only with --force.
+    ASSERT_EQ(Run({"--db", Db, "init", QM_SOURCE_DIR "/samples/delphi2"}).Status, 0);
+    TResult vcl = Run({"--db", Db, "remove", "Forms"});
+    EXPECT_EQ(vcl.Status, 1);
+    EXPECT_EQ(vcl.Err, "Forms is a unit of the VCL: removing it removes every unit derived from it. "
+                       "Use remove --force Forms to remove it all the same\n");
+    EXPECT_EQ(Run({"--db", Db, "remove", "--force", "Report"}).Status, 0);
+    EXPECT_EQ(Run({"--db", Db, "remove", "nothing"}).Err, "no unit nothing\n");
+    // A locked database is named, once.
+    SQLite::Database locker(Db, SQLite::OPEN_READWRITE);
+    locker.exec("BEGIN IMMEDIATE");
+    TResult locked = Run({"--db", Db, "add", Unit("UserA.pas"), Unit("UserB.pas")});
+    EXPECT_EQ(locked.Status, 1);
+    EXPECT_EQ(locked.Err, fs::canonical(Db).string() + ": database is locked\n");
+    locker.exec("ROLLBACK");
+}
+
+}  // namespace qm
