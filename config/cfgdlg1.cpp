@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +40,21 @@ bool IsTypedCharacter(const QKeyEvent& Key) {
     return c.isPrint() && !(Key.modifiers() & Qt::ControlModifier);
 }
 
+// "MS Sans Serif" where the system has it; elsewhere Arial's metric twin, a little condensed, so that
+// the captions fit the places the form gives them (the usual stand-in for it is far wider).
+QFont DialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    const QString family = QFontInfo(font).family();
+    if (family.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) != 0 &&
+        family.compare(QLatin1String("Microsoft Sans Serif"), Qt::CaseInsensitive) != 0) {
+        font = QFont(QStringLiteral("Arial"));
+        font.setPixelSize(11);
+        font.setStretch(96);
+    }
+    return font;
+}
+
 }  // namespace
 
 TConfigDlg::TConfigDlg(QWidget* Parent)
@@ -46,9 +62,7 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
     FUi->setupUi(this);
     LinesPerPageEdit = FUi->LinesPerPageEdit;
     DelphiHelpCB = FUi->DelphiHelpCB;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     CentreOnShow(*this);
     // Pasted text must obey the digits-only rule that typing follows.
     LinesPerPageEdit->setValidator(

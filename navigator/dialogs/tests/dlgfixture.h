@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,6 +18,9 @@
 
 class QDialog;
 class QListWidget;
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
 
 namespace qm::test {
 
