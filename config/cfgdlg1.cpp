@@ -12,7 +12,6 @@
 #include "centrewindow.h"
 #include "cfgfiler.h"
 #include "converterror.h"
-#include "errors.h"
 #include "ui_cfgdlg1.h"
 
 namespace qm {
@@ -78,9 +77,10 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
 TConfigDlg::~TConfigDlg() {
     try {
         SaveFormConfig(*this);
-    } catch (const Exception& e) {
-        // Nothing can be reported while the program ends; the values of this run are lost.
-        qWarning("Configuration not stored: %s", e.Message().c_str());
+    } catch (const std::exception& e) {
+        // A destructor cannot pass the error on to the error report: the values of this run are
+        // lost, and the log says so.
+        qWarning("Configuration not stored: %s", e.what());
     }
 }
 
