@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
     const QString system = home.filePath("system");
     QDir().mkpath(system);
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(system));
+#ifdef QM_WIDGET_TESTS
+    qunsetenv("QT_QPA_PLATFORMTHEME");
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+#endif
     TTestApplication app(argc, argv);
     TTestApplication::setApplicationName(qm::DefaultApplicationName);
     testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,46 @@
+// TConfigDlg, "Configuration": the program's two user settings, the lines of a printed source page
+// and whether Delphi help is enabled. The controls are the settings: other code reads them directly,
+// and their values are kept under the section "ConfigDlg".
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace Ui {
+class ConfigDlg;
+}
+
+namespace qm {
+
+class TConfigDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Takes the stored values; a stored page length that is empty or not a number reads as "72".
+    explicit TConfigDlg(QWidget* Parent = nullptr);
+    // Stores what the controls hold.
+    ~TConfigDlg() override;
+
+    QLineEdit* LinesPerPageEdit;
+    QCheckBox* DelphiHelpCB;
+
+    // The integer value of the "Lines / Page:" text; EConvertError when it is not a number.
+    int LinesPerPageValue() const;
+    // The refusal beep for a character the edit does not take and for OK without a value.
+    std::function<void()> Beep;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    // OK: stores the values and closes, unless the page length is empty.
+    void Button1Click();
+
+    std::unique_ptr<Ui::ConfigDlg> FUi;
+};
+
+}  // namespace qm

@@ -1,0 +1,177 @@
+// The configuration dialog: its form, the digits-only page length typed with real keys, and what is
+// stored on OK, on Cancel and when it is destroyed.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <ostream>
+
+#include "cfgdlg1.h"
+#include "converterror.h"
+#include "settingsfixture.h"
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
+
+namespace qm {
+
+namespace {
+
+class ConfigDialog : public SettingsTest {
+protected:
+    std::unique_ptr<TConfigDlg> Open() {
+        auto dlg = std::make_unique<TConfigDlg>();
+        dlg->Beep = [this] { ++Beeps; };
+        dlg->show();
+        return dlg;
+    }
+    static void Store(const QByteArray& Values) { WriteFile(UserSettingsFile(), "[ConfigDlg]\n" + Values); }
+    static QPushButton* Button(TConfigDlg& Dlg, const char* Name) { return Dlg.findChild<QPushButton*>(Name); }
+
+    int Beeps = 0;
+};
+
+}  // namespace
+
+TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
+    auto dlg = Open();
+    EXPECT_EQ(dlg->windowTitle(), "Configuration");
+    EXPECT_EQ(dlg->size(), QSize(433, 339));
+    EXPECT_EQ(dlg->font().pixelSize(), 11);
+    EXPECT_EQ(dlg->LinesPerPageEdit->text(), "72");
+    EXPECT_EQ(dlg->LinesPerPageEdit->maxLength(), 3);
+    EXPECT_EQ(dlg->DelphiHelpCB->checkState(), Qt::Checked);
+    EXPECT_TRUE(Button(*dlg, "Button1")->isDefault());
+    struct {
+        const char* Name;
+        QRect Geometry;
+        const char* Text;  // a label's or button's caption; null for none
+    } controls[] = {
+        {"Panel1", {8, 16, 409, 97}, nullptr},
+        {"Label3", {120, 24, 64, 13}, "Lines / Page:"},
+        {"LinesPerPageEdit", {184, 20, 41, 21}, nullptr},
+        {"Label1", {8, 48, 400, 13}, "Enter a value for the number of lines on a  printed source code page to enable page"},
+        {"Label2", {8, 64, 400, 13}, "number display or enter zero to disable it."},
+        {"Panel2", {8, 128, 409, 65}, nullptr},
+        {"DelphiHelpCB", {16, 16, 200, 17}, "Enable Delphi Help"},
+        {"Button1", {119, 264, 75, 25}, "OK"},
+        {"Button2", {231, 264, 75, 25}, "Cancel"},
+    };
+    for (const auto& c : controls) {
+        auto* control = dlg->findChild<QWidget*>(c.Name);
+        ASSERT_NE(control, nullptr) << c.Name;
+        EXPECT_EQ(control->geometry(), c.Geometry) << c.Name;
+        if (!c.Text) continue;
+        QString text = qobject_cast<QLabel*>(control) ? qobject_cast<QLabel*>(control)->text()
+                                                       : qobject_cast<QAbstractButton*>(control)->text();
+        EXPECT_EQ(text, c.Text) << c.Name;
+    }
+    EXPECT_EQ(dlg->findChild<QWidget*>("Label3")->parentWidget()->objectName(), "Panel1");
+    EXPECT_EQ(dlg->DelphiHelpCB->parentWidget()->objectName(), "Panel2");
+    for (QWidget* control : {static_cast<QWidget*>(dlg->LinesPerPageEdit), static_cast<QWidget*>(dlg->DelphiHelpCB),
+                             static_cast<QWidget*>(Button(*dlg, "Button1")), static_cast<QWidget*>(Button(*dlg, "Button2"))})
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
+    const QString shots = qEnvironmentVariable("QM_DIALOG_SHOTS");
+    if (!shots.isEmpty()) dlg->grab().save(shots + "/dlg-config.png");
+}
+
+TEST_F(ConfigDialog, TypedCharactersOtherThanDigitsAreRefusedWithABeep) {
+    auto dlg = Open();
+    QLineEdit* edit = dlg->LinesPerPageEdit;
+    edit->setFocus();
+    edit->end(false);
+    struct {
+        const char* What;
+        std::function<void()> Keys;
+        const char* Text;
+        int Beeps;  // so far
+    } steps[] = {
+        {"a letter", [&] { QTest::keyClick(edit, Qt::Key_A); }, "72", 1},
+        {"a blank", [&] { QTest::keyClick(edit, Qt::Key_Space); }, "72", 2},
+        {"a minus", [&] { QTest::keyClick(edit, Qt::Key_Minus); }, "72", 3},
+        {"Backspace", [&] { QTest::keyClick(edit, Qt::Key_Backspace); }, "72", 4},
+        {"a digit", [&] { QTest::keyClick(edit, Qt::Key_5); }, "725", 4},
+        {"a fourth digit", [&] { QTest::keyClick(edit, Qt::Key_6); }, "725", 4},
+        {"Left and Delete", [&] { QTest::keyClick(edit, Qt::Key_Left); QTest::keyClick(edit, Qt::Key_Delete); }, "72", 4},
+        {"Home and Delete twice", [&] {
+             QTest::keyClick(edit, Qt::Key_Home);
+             QTest::keyClick(edit, Qt::Key_Delete);
+             QTest::keyClick(edit, Qt::Key_Delete);
+         }, "", 4},
+        {"digits again", [&] { QTest::keyClicks(edit, "0"); }, "0", 4},
+    };
+    for (const auto& s : steps) {
+        s.Keys();
+        EXPECT_EQ(edit->text(), s.Text) << s.What;
+        EXPECT_EQ(Beeps, s.Beeps) << s.What;
+    }
+    // Pasted text obeys the same rule.
+    edit->selectAll();
+    edit->insert("1a");
+    EXPECT_EQ(edit->text(), "0");
+}
+
+TEST_F(ConfigDialog, OKStoresButNotWithoutAValue) {
+    auto dlg = Open();
+    QLineEdit* edit = dlg->LinesPerPageEdit;
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::mouseClick(Button(*dlg, "Button1"), Qt::LeftButton);
+    EXPECT_EQ(Beeps, 1);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_FALSE(StoredValue("ConfigDlg/LinesPerPageEdit").isValid());
+    EXPECT_THROW(dlg->LinesPerPageValue(), EConvertError);
+
+    QTest::keyClicks(edit, "60");
+    QTest::mouseClick(dlg->DelphiHelpCB, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_Return);  // the default button
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(dlg->LinesPerPageValue(), 60);
+    EXPECT_EQ(StoredValue("ConfigDlg/LinesPerPageEdit"), "60");
+    EXPECT_EQ(StoredValue("ConfigDlg/DelphiHelpCB"), "cbUnchecked");
+    EXPECT_EQ(Beeps, 1);
+}
+
+TEST_F(ConfigDialog, CancelKeepsTheEntriesWhichAreStoredAtTheEnd) {
+    auto dlg = Open();
+    dlg->LinesPerPageEdit->selectAll();
+    QTest::keyClicks(dlg->LinesPerPageEdit, "45");
+    dlg->DelphiHelpCB->setChecked(false);
+    QTest::mouseClick(Button(*dlg, "Button2"), Qt::LeftButton);
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+    EXPECT_FALSE(StoredValue("ConfigDlg/LinesPerPageEdit").isValid());
+    dlg->show();
+    EXPECT_EQ(dlg->LinesPerPageEdit->text(), "45");
+    EXPECT_FALSE(dlg->DelphiHelpCB->isChecked());
+
+    dlg.reset();
+    EXPECT_EQ(StoredValue("ConfigDlg/LinesPerPageEdit"), "45");
+    EXPECT_EQ(StoredValue("ConfigDlg/DelphiHelpCB"), "cbUnchecked");
+    auto again = Open();
+    EXPECT_EQ(again->LinesPerPageEdit->text(), "45");
+    EXPECT_FALSE(again->DelphiHelpCB->isChecked());
+}
+
+TEST_F(ConfigDialog, AStoredPageLengthThatIsNoNumberReadsAs72) {
+    struct {
+        QByteArray Stored;
+        const char* Shown;
+    } cases[] = {
+        {"LinesPerPageEdit=\n", "72"},   {"LinesPerPageEdit=abc\n", "72"}, {"LinesPerPageEdit=-5\n", "72"},
+        {"LinesPerPageEdit=0\n", "0"},   {"LinesPerPageEdit=150\n", "150"},
+    };
+    for (const auto& c : cases) {
+        Store(c.Stored + "DelphiHelpCB=cbUnchecked\n");
+        auto dlg = std::make_unique<TConfigDlg>();
+        EXPECT_EQ(dlg->LinesPerPageEdit->text(), c.Shown) << c.Stored.toStdString();
+        EXPECT_FALSE(dlg->DelphiHelpCB->isChecked());
+        EXPECT_NO_THROW(dlg->LinesPerPageValue());
+    }
+}
+
+}  // namespace qm
