@@ -269,6 +269,11 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
         duplicate.tryReset();
         if (loaded)
             throw EVCLDBError(Format("The Unit \"%s\" has already been added", {FileName}), dbeLoad);
+        // The progress handler reads which file is being loaded.
+        struct TLoading {
+            std::string& File;
+            ~TLoading() { File.clear(); }
+        } loading{LoadingFile = FileName};
         return TUnitLoader(*this, FileName).Run();
     });
     if (own) own->Commit();

@@ -155,6 +155,8 @@ public:
     // Fired during loads. The handler may process pending window events; to stop the load it
     // raises EAbort (or any error): the unit, or the batch or initialization around it, is
     // rolled back and everything stored before stays.
+    // The file of the load in progress, as given to LoadUnit; empty when no load runs.
+    std::string LoadingFile;
     TEvent<TVCLDB&> OnProgress;
     // A message for the user (a member refused for a duplicate name); the load goes on.
     TEvent<TVCLDB&, const std::string&> OnMessage;

@@ -62,7 +62,7 @@ void TClassNav::ClassListViewColumnClick(int Column) {
 void TClassNav::ClassListViewDblClick() {
     const QModelIndex Index = ClassListView->currentIndex();
     if (!Index.isValid()) return;
-    const TClassListRow& Row = ClassListModel->Row(ClassListSorter->mapToSource(Index).row());
+    const TClassInfoRow& Row = ClassListModel->Row(ClassListSorter->mapToSource(Index).row());
     TVCLDB& Db = VCLDB();
     const std::string Member = SourceBytes(Row.Texts[0]);
     ShowUnit(Db.GetClassUnitID(Row.ClassID), Db.GetMemberTargetLine(Row.ClassID, Member) - 1, false);

@@ -15,7 +15,7 @@ void TClassListModel::SetRows(const TMemberItems& Items) {
     FRows.clear();
     FRows.reserve(Items.size());
     for (const TMemberItem& Item : Items) {
-        TClassListRow Row;
+        TClassInfoRow Row;
         Row.Texts[0] = SourceText(Item.Caption);
         for (size_t i = 0; i < Item.SubItems.size(); ++i) Row.Texts[i + 1] = SourceText(Item.SubItems[i]);
         Row.ClassID = Item.ClassID;
@@ -41,7 +41,7 @@ int TClassListModel::columnCount(const QModelIndex& Parent) const {
 
 QVariant TClassListModel::data(const QModelIndex& Index, int Role) const {
     if (!Index.isValid() || Index.row() >= rowCount() || Index.column() >= 5) return {};
-    const TClassListRow& R = FRows[static_cast<size_t>(Index.row())];
+    const TClassInfoRow& R = FRows[static_cast<size_t>(Index.row())];
     switch (Role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
@@ -73,7 +73,7 @@ void TClassListSorter::Unsort() {
     sort(-1);
 }
 
-int TClassListSorter::CompareRows(const TClassListRow& A, const TClassListRow& B, int Key) const {
+int TClassListSorter::CompareRows(const TClassInfoRow& A, const TClassInfoRow& B, int Key) const {
     const int K = std::abs(Key);
     int Result;
     if (K == 3)

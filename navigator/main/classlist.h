@@ -14,7 +14,7 @@
 namespace qm {
 
 // One row as shown: "Member", "Class", "Level", "Visibility", "Type".
-struct TClassListRow {
+struct TClassInfoRow {
     std::array<QString, 5> Texts;
     int ClassID = 0;  // the class that declares the member
     int Level = 0;
@@ -26,7 +26,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     void SetRows(const TMemberItems& Items);
     void Clear();
-    const TClassListRow& Row(int Index) const { return FRows.at(static_cast<size_t>(Index)); }
+    const TClassInfoRow& Row(int Index) const { return FRows.at(static_cast<size_t>(Index)); }
 
     int rowCount(const QModelIndex& Parent = {}) const override;
     int columnCount(const QModelIndex& Parent = {}) const override;
@@ -34,7 +34,7 @@ public:
     QVariant headerData(int Section, Qt::Orientation Orientation, int Role) const override;
 
 private:
-    std::vector<TClassListRow> FRows;
+    std::vector<TClassInfoRow> FRows;
 };
 
 // Rows ordered by CompareRows with Key = SortColumn * SortDirection; no order (the listing's)
@@ -48,7 +48,7 @@ public:
     void Unsort();
     // Negative, zero or positive as A sorts before, with or after B under Key (1-based column,
     // negative for descending): locale-aware text that tells letter case apart, Level as a number.
-    int CompareRows(const TClassListRow& A, const TClassListRow& B, int Key) const;
+    int CompareRows(const TClassInfoRow& A, const TClassInfoRow& B, int Key) const;
 
 protected:
     bool lessThan(const QModelIndex& Left, const QModelIndex& Right) const override;

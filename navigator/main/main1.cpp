@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -20,7 +21,9 @@
 #include "classlist.h"
 #include "delphihelp.h"
 #include "menutable.h"
+#include "pglayout.h"
 #include "posstore.h"
+#include "printerdevice.h"
 #include "ui_main1.h"
 #include "unitsdraw.h"
 #include "xre.h"
@@ -54,6 +57,12 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
         StatusPanels[static_cast<size_t>(i)] = Panel;
     }
     StatusPanels[3]->setMinimumWidth(Widths[3]);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setAccessibleName(QStringLiteral("Loading units"));
+    ProgressBar->setMaximumWidth(160);
+    ProgressBar->hide();
+    statusBar()->addPermanentWidget(ProgressBar);
     StatusPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
 
     ClassListModel = new TClassListModel(this);
@@ -154,7 +163,9 @@ void TClassNav::ConnectControls() {
     connect(Memo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& Pos) { MemoPopup->popup(Memo->viewport()->mapToGlobal(Pos)); });
     connect(ClassListView->header(), &QHeaderView::sectionClicked, this,
-            [this](int Column) { ReportErrors([this, Column] { ClassListViewColumnClick(Column); }); });
+            [this](int Column) {
+                if (!FLoading) ReportErrors([this, Column] { ClassListViewColumnClick(Column); });
+            });
     connect(ClassListView, &QAbstractItemView::doubleClicked, this, Guarded([this] { ClassListViewDblClick(); }));
     connect(UnitsCB, &QComboBox::activated, this, Guarded([this] { UnitsCBChange(); }));
     connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
@@ -163,7 +174,7 @@ void TClassNav::ConnectControls() {
     Memo->DblClick = TEvent<TXRichEdit&>{
         [](void* Data, TXRichEdit&) {
             auto* Window = static_cast<TClassNav*>(Data);
-            Window->ReportErrors([Window] { Window->MemoDblClick(); });
+            if (!Window->Loading()) Window->ReportErrors([Window] { Window->MemoDblClick(); });
         },
         this};
     // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
@@ -198,6 +209,13 @@ void TClassNav::showEvent(QShowEvent* Event) {
 }
 
 void TClassNav::closeEvent(QCloseEvent* Event) {
+    if (FLoading) {
+        // The load stops at its next step, rolling back the unit being written; the window
+        // closes when it has.
+        FCloseRequested = true;
+        Event->ignore();
+        return;
+    }
     bool Allowed = true;
     ReportErrors([this, &Allowed] { Allowed = FormCloseQuery(); });
     if (Allowed) Event->accept();

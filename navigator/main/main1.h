@@ -19,6 +19,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class QTreeView;
+class QProgressBar;
 class QModelIndex;
 
 namespace Ui {
@@ -36,6 +37,8 @@ class TClassListModel;
 class TClassListSorter;
 class TVCLDB;
 class TConfigDlg;
+class PrinterDevice;
+class TPageLayout;
 struct TNavigatorWindows;
 struct TMenuEntry;
 
@@ -59,9 +62,16 @@ public:
     std::unique_ptr<THelpViewer> HelpViewer;
     std::unique_ptr<TDelphiHelp> DelphiHelp;
     std::string CurrentClassName;
+    // The printer and the main window's page layout, made at the first print; MakePrinter, when
+    // set, makes the printer instead of the default one (tests print to PDF files).
+    std::function<std::unique_ptr<PrinterDevice>()> MakePrinter;
+    std::unique_ptr<PrinterDevice> Printer;
+    std::unique_ptr<TPageLayout> PageLayout;
     int CurrentClassID = 0;  // the class the Class Info page shows, for re-filtering
     bool ClassesDroppedDown = false;
     int BackFailures = 0;
+    int RemainingUnits = 0;        // units still to come during Initialize
+    std::string LastProgressName;  // the file name the progress display shows last
 
     // --- controls ---------------------------------------------------------------------------------
     QComboBox* ClassesCB = nullptr;
@@ -75,6 +85,7 @@ public:
     QTreeView* ClassListView = nullptr;
     std::array<QLabel*, 4> StatusPanels{};
     QMenu* MemoPopup = nullptr;
+    QProgressBar* ProgressBar = nullptr;  // in the status bar while Initialize runs
     TClassListModel* ClassListModel = nullptr;
     TClassListSorter* ClassListSorter = nullptr;
 
@@ -152,6 +163,15 @@ public:
     void RemoveUnitItemClick();
     void PurgenonVCLItemClick();
     void PrintItemClick();
+    void LoadProgress(TVCLDB& Db);
+    // True while a load runs: commands wait, a close request stops the load and then the program.
+    bool Loading() const { return FLoading; }
+    // Ends the program after a fatal error.
+    void TerminateProgram();
+    bool UnitExists(int UnitID);
+    void ForgetRemovedUnits();
+    void AfterRemoval();
+    void ClearStatusBar();
 
     // --- menu openings --------------------------------------------------------------------------------
     void EditItemClick();
@@ -171,15 +191,21 @@ private:
     void AddMenuEntry(const TMenuEntry& Entry);
     void ConnectControls();
     // A slot that runs Command through the error report.
+    // Commands do not start while a load runs.
     template <class F>
     auto Guarded(F Command) {
-        return [this, Command](auto&&...) { ReportErrors(Command); };
+        return [this, Command](auto&&...) {
+            if (!FLoading) ReportErrors(Command);
+        };
     }
     void ClearWindow();
 
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
     bool FShown = false;
+    bool FLoading = false;
+    bool FCloseRequested = false;
+    class TLoadScope;
 };
 
 }  // namespace qm

@@ -69,6 +69,17 @@ bool THistory::GoBack(int& UnitID, int& LineNumber) {
     return true;
 }
 
+void THistory::Keep(const std::function<bool(int UnitID)>& Exists) {
+    std::vector<std::pair<int, int>> Kept;
+    int U = 0, L = 0;
+    while (GoBack(U, L))
+        if (Exists(U)) Kept.emplace_back(U, L);
+    for (auto Entry = Kept.rbegin(); Entry != Kept.rend(); ++Entry) {
+        FUnitID.Push(Entry->first);
+        FLineNumber.Push(Entry->second);
+    }
+}
+
 void TBookMark::SetBookMark(int N, int UnitID, int LineNumber) {
     UnitIDs.at(N) = UnitID;
     LineNumbers.at(N) = LineNumber;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "errors.h"
@@ -53,6 +54,8 @@ public:
     // The most recent position, taken off the history; false, changing nothing, when empty.
     bool GoBack(int& UnitID, int& LineNumber);
     int Count() const { return FUnitID.Count(); }
+    // Drops the positions whose unit Exists says is gone, keeping the others in their order.
+    void Keep(const std::function<bool(int UnitID)>& Exists);
 
 private:
     TStack FUnitID;

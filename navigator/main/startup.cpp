@@ -170,7 +170,7 @@ void TClassNav::RefreshStatusBar() {
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
     } else if (const int Row = FocusedClassRow(); Row >= 0) {
         TVCLDB& Db = VCLDB();
-        const TClassListRow& R = ClassListModel->Row(Row);
+        const TClassInfoRow& R = ClassListModel->Row(Row);
         const std::string Member = SourceBytes(R.Texts[0]);
         const int L = Db.GetMemberTargetLine(R.ClassID, Member);
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.ClassID)));

@@ -1,24 +1,112 @@
-// The File menu's commands that change which units the class database holds, and printing.
+// The File menu's commands that change which units the class database holds: Add Unit,
+// Initialize, Remove Unit, Remove Non-VCL Units, with the load progress they show.
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTimer>
 
 #include "appwindows.h"
 #include "cfgdlg1.h"
 #include "classlist.h"
 #include "main1.h"
+#include "posstore.h"
+#include "rudlg.h"
+#include "sourcetext.h"
 #include "userprompts.h"
 #include "vcldb1.h"
+#include "vcldberror.h"
 #include "xre.h"
 
 namespace qm {
+namespace {
+
+const char* const MenusOfInitialize[] = {"FileItem", "EditItem", "FiltersItem", "HelpItem"};
+
+// The folder above the one holding a located unit, with its final separator:
+// C:\DELPHI 2.0\SOURCE\VCL\BUTTONS.PAS gives C:\DELPHI 2.0\SOURCE\.
+std::string SourceFolderOf(const std::string& UnitFile) {
+    const size_t Last = UnitFile.find_last_of("\\/:");
+    std::string Dir = Last == std::string::npos ? std::string() : UnitFile.substr(0, Last + 1);
+    if (Dir.size() <= 1) return Dir;
+    const size_t Up = Dir.find_last_of("\\/", Dir.size() - 2);
+    return Up == std::string::npos ? std::string() : Dir.substr(0, Up + 1);
+}
+
+std::string FileNamePart(const std::string& Path) {
+    const size_t Last = Path.find_last_of("\\/:");
+    return Last == std::string::npos ? Path : Path.substr(Last + 1);
+}
+
+}  // namespace
+
+// While a load runs the window repaints and takes a close request, but starts no other command.
+class TClassNav::TLoadScope {
+public:
+    explicit TLoadScope(TClassNav& Window) : FWindow(Window) {
+        FWindow.FLoading = true;
+        FWindow.VCLDB().OnProgress = TEvent<TVCLDB&>::Of<&TClassNav::LoadProgress>(&FWindow);
+    }
+    ~TLoadScope() {
+        FWindow.VCLDB().OnProgress = {};
+        FWindow.FLoading = false;
+        FWindow.ProgressBar->hide();
+        // A close asked for during the load ends the program now that the load is over.
+        if (FWindow.FCloseRequested) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
+    }
+    TLoadScope(const TLoadScope&) = delete;
+    TLoadScope& operator=(const TLoadScope&) = delete;
+
+private:
+    TClassNav& FWindow;
+};
+
+void TClassNav::LoadProgress(TVCLDB& Db) {
+    const std::string Name = FileNamePart(Db.LoadingFile);
+    if (Name == LastProgressName) return;
+    if (RemainingUnits != 0) {
+        SetStatusText(2, QString::number(RemainingUnits));
+        --RemainingUnits;
+        ProgressBar->setValue(ProgressBar->maximum() - RemainingUnits);
+    }
+    LastProgressName = Name;
+    SetStatusText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
+    // Repaints and a close request get through; clicks and keys wait until the load is over.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Stopping rolls back the unit being written; everything stored before it stays.
+    if (FCloseRequested) throw EAbort();
+}
+
+void TClassNav::ClearStatusBar() {
+    for (int i = 0; i < 4; ++i) SetStatusText(i, QString());
+}
 
 void TClassNav::ClearWindow() {
     Memo->clear();
+    VCLDB().CurrentUnitID = 0;
     ClassListModel->Clear();
+    CurrentClassID = 0;
     UnitsCB->clear();
     ClassesCB->clear();
-    for (int i = 0; i < 4; ++i) SetStatusText(i, QString());
+    ClearStatusBar();
+}
+
+void TClassNav::LoadUnit1Click() {
+    const QString File = Prompts().OpenFile(this, QStringLiteral("Select Unit to Load"), QStringLiteral("Pascal Files|*.pas"));
+    if (File.isEmpty()) return;
+    ClearStatusBar();
+    int UnitID;
+    {
+        const TLoadScope Loading(*this);
+        UnitID = VCLDB().LoadUnit(SourceBytes(File));
+    }
+    ShowUnit(UnitID, 0, false);
+    TLineInfoRec Info;
+    VCLDB().GetLineInfo(1, Info);
+    ShowClass(VCLDB().GetUnitName(UnitID), Info.ClassName);
 }
 
 void TClassNav::LoadVCL1Click() {
@@ -33,14 +121,94 @@ void TClassNav::InitializeCommand(bool Ask) {
     Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
     Db.ReadDelphiSourcePath();
     ClearWindow();
-    Db.CurrentUnitID = 0;
-    Db.InitializeVCL();
+    for (const char* Name : MenusOfInitialize) Menu(QString::fromLatin1(Name))->setEnabled(false);
+    struct TMenusBack {
+        TClassNav& W;
+        ~TMenusBack() {
+            for (const char* Name : MenusOfInitialize) W.Menu(QString::fromLatin1(Name))->setEnabled(true);
+        }
+    } MenusBack{*this};
+    RemainingUnits = 49;
+    ProgressBar->setRange(0, 49);
+    ProgressBar->setValue(0);
+    ProgressBar->show();
+    bool Loaded = false;
+    {
+        const TLoadScope Loading(*this);
+        for (int Retries = 0; !Loaded;) {
+            try {
+                Db.InitializeVCL();
+                Loaded = true;
+            } catch (const EVCLDBError& E) {
+                if (E.HelpContext() != dbeUnitNotFound) throw;
+                ++Retries;
+                if (Retries > 1 || Db.InitializeLoadedUnits > 0) {
+                    Prompts().ShowError(QStringLiteral("Fatal Error: Unable to locate required VCL unit. Probably due to\n"
+                                                       "non-standard installation. See Quillmap 2 docs"));
+                    TerminateProgram();
+                    return;
+                }
+                const QString Located = Prompts().OpenFile(
+                    this, QStringLiteral("Please Locate the VCL Source Unit BUTTONS.PAS"), QStringLiteral("Pascal Files|*.pas"));
+                if (Located.isEmpty()) break;
+                Db.VCLSourcePath = SourceFolderOf(SourceBytes(Located));
+            }
+        }
+    }
+    if (Loaded) {
+        ForgetRemovedUnits();
+        ShowClass("Forms", "TApplication");
+    } else if (Db.UnitCount() >= 49) {
+        // A cancelled initialization changed nothing: the library is still there to browse.
+        ShowClass("Forms", "TApplication");
+    }
+}
+
+void TClassNav::TerminateProgram() {
+    hide();
+    QCoreApplication::exit(1);
+}
+
+void TClassNav::RemoveUnitItemClick() {
+    if (!Windows().RemoveUnitDlg->SelectUnitToRemove()) return;
+    AfterRemoval();
+}
+
+void TClassNav::PurgenonVCLItemClick() {
+    if (!Prompts().Confirm(QStringLiteral("Are you sure you want to remove all non-VCL units?"))) return;
+    VCLDB().RemoveNonVCLUnits();
+    AfterRemoval();
+}
+
+void TClassNav::AfterRemoval() {
+    TVCLDB& Db = VCLDB();
+    if (Db.CurrentUnitID != 0 && !UnitExists(Db.CurrentUnitID)) {
+        Memo->clear();
+        Db.CurrentUnitID = 0;
+    }
+    ForgetRemovedUnits();
     ShowClass("Forms", "TApplication");
 }
 
-void TClassNav::LoadUnit1Click() {}
-void TClassNav::RemoveUnitItemClick() {}
-void TClassNav::PurgenonVCLItemClick() {}
-void TClassNav::PrintItemClick() {}
+bool TClassNav::UnitExists(int UnitID) {
+    try {
+        VCLDB().LocateUnit(UnitID);
+        return true;
+    } catch (const EVCLDBError& E) {
+        if (E.HelpContext() != dbeUnknownUnitID) throw;
+        return false;
+    }
+}
+
+// Back and the bookmarks never lead into a unit that is gone.
+void TClassNav::ForgetRemovedUnits() {
+    History->Keep([this](int UnitID) { return UnitExists(UnitID); });
+    for (int n = 0; n < TBookMark::Count; ++n) {
+        if (BookMarks->GetUnitID(n) == 0 || UnitExists(BookMarks->GetUnitID(n))) continue;
+        BookMarks->SetBookMark(n, 0, 0);
+        Item(QStringLiteral("AddBookmark%1").arg(n))->setText(QString::number(n));
+        Item(QStringLiteral("GoBookmark%1").arg(n))->setText(QString::number(n));
+    }
+}
 
 }  // namespace qm

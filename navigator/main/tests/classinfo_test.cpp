@@ -76,7 +76,7 @@ TEST_F(ClassInfo, ColumnClicksSortAndCarryTheDirection) {
 
 TEST(CompareRows, TextTellsCaseApartLevelIsANumber) {
     TClassListSorter Sorter;
-    TClassListRow A, B;
+    TClassInfoRow A, B;
     A.Texts = {"caption", "TA", "9", "Public", "Method"};
     B.Texts = {"Caption", "TB", "10", "Public", "Field"};
     A.Level = 9;
@@ -115,7 +115,7 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
         if (Cell(r, 4) == "Property" && Cell(r, 2) != "1") Row = r;
     ASSERT_GE(Row, 0);
     const int History = W.History->Count();
-    const TClassListRow& R = W.ClassListModel->Row(Source(Row));
+    const TClassInfoRow& R = W.ClassListModel->Row(Source(Row));
     const QRect Rect = W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0));
     W.ClassListView->scrollTo(W.ClassListSorter->index(Row, 0));
     QTest::mouseClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0)).center());

@@ -1,0 +1,34 @@
+// "Print...": the Class Info rows as shown (filters and sort applied) on the default printer, or
+// in a PDF file when no printer is installed.
+#include "classlist.h"
+#include "classlistprint.h"
+#include "main1.h"
+#include "mainlayout.h"
+#include "pglayout.h"
+#include "qtprinterdevice.h"
+#include "sourcetext.h"
+#include "userprompts.h"
+
+namespace qm {
+
+void TClassNav::PrintItemClick() {
+    std::vector<TClassListRow> Rows;
+    Rows.reserve(static_cast<size_t>(ClassListSorter->rowCount()));
+    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row) {
+        const TClassInfoRow& Shown = ClassListModel->Row(ClassListSorter->mapToSource(ClassListSorter->index(Row, 0)).row());
+        TClassListRow Printed;
+        Printed.Caption = SourceBytes(Shown.Texts[0]);
+        for (size_t i = 0; i < Printed.SubItems.size(); ++i) Printed.SubItems[i] = SourceBytes(Shown.Texts[i + 1]);
+        Rows.push_back(std::move(Printed));
+    }
+    if (!Printer) {
+        Printer = MakePrinter ? MakePrinter() : TQtPrinterDevice::ForDefaultPrinter();
+        PageLayout = std::make_unique<TPageLayout>(*Printer);
+        ConfigureMainPageLayout(*PageLayout);
+    }
+    const TPrintTarget Target = qm::PrintItemClick(*PageLayout, Rows, CurrentClassName, "Quillmap 2");
+    if (Target.IsFile)
+        Prompts().ShowMessage(QStringLiteral("No printer is installed: the list was saved as %1").arg(QString::fromLocal8Bit(Target.Name.c_str())));
+}
+
+}  // namespace qm
