@@ -1,0 +1,212 @@
+// The unit commands through the window: Initialize with its retry and fatal path, Add Unit,
+// Remove Unit, Remove Non-VCL Units, a close during a load, and printing the Class Info list.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTreeView>
+#include <filesystem>
+
+#include "classlist.h"
+#include "main1.h"
+#include "posstore.h"
+#include "qtprinterdevice.h"
+#include "rudlg.h"
+#include "vcldb1.h"
+#include "windowtest.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+class UnitCommands : public WindowTest {
+protected:
+    static std::string Fixture(const char* Name) { return QM_TESTDATA_DIR "/classdb/" + std::string(Name); }
+    // The units of the sample database plus A <- B <- C (C derives from B's class, B from A's).
+    void StartWithUserUnits() {
+        Start(SampleDatabaseCopy());
+        for (const char* Unit : {"UserA.pas", "UserB.pas", "UserC.pas"}) Db().LoadUnit(Fixture(Unit));
+    }
+    int Units() { return Db().UnitCount(); }
+};
+
+TEST_F(UnitCommands, InitializeAnsweredNoChangesNothing) {
+    StartWithUserUnits();
+    const int Shown = Db().CurrentUnitID;
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("confirm"),
+              std::vector<QString>{"Initializing will discard ALL previously loaded units and reload the VCL.\n"
+                                   "Are you sure?"});
+    EXPECT_EQ(Units(), 52);
+    EXPECT_EQ(Db().CurrentUnitID, Shown);
+}
+
+TEST_F(UnitCommands, InitializeReloadsTheVclAndCountsTheUnitsDown) {
+    StartWithUserUnits();
+    SetDelphiRoot(SampleRoot());
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Units(), 49);
+    EXPECT_EQ(Nav().RemainingUnits, 0) << "every unit was announced once";
+    EXPECT_FALSE(Nav().ProgressBar->isVisible());
+    EXPECT_TRUE(Nav().Menu("FileItem")->isEnabled());
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+TEST_F(UnitCommands, WithoutADelphiEntryTheUserLocatesButtons) {
+    Start(SampleDatabaseCopy());
+    Prompts.ConfirmAnswers = {true};
+    Prompts.FileAnswers = {QString::fromStdString(SampleRoot() + "/SOURCE/VCL/Buttons.pas")};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("open"), std::vector<QString>{"Please Locate the VCL Source Unit BUTTONS.PAS"});
+    EXPECT_EQ(Units(), 49);
+    EXPECT_EQ(Db().VCLSourcePath, SampleRoot() + "/SOURCE/");
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+}
+
+TEST_F(UnitCommands, ACancelledLocateKeepsTheDatabaseAsItWas) {
+    StartWithUserUnits();
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("open").size(), 1u);
+    EXPECT_EQ(Units(), 52);
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication") << "the library is shown again";
+}
+
+TEST_F(UnitCommands, AUnitMissingAfterSomeLoadedIsFatalAndLosesNothing) {
+    StartWithUserUnits();
+    const std::string Copy = TempDir() + "/delphi";
+    fs::copy(SampleRoot(), Copy, fs::copy_options::recursive);
+    fs::remove(Copy + "/SOURCE/VCL/Graphics.pas");
+    SetDelphiRoot(Copy);
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Fatal Error: Unable to locate required VCL unit. Probably due to\n"
+                                                           "non-standard installation. See Quillmap 2 docs"});
+    EXPECT_TRUE(Prompts.Texts("open").empty());
+    EXPECT_FALSE(Nav().isVisible()) << "the program ends";
+    EXPECT_EQ(Units(), 52);
+}
+
+TEST_F(UnitCommands, AddUnitCancelledOrAdded) {
+    Start(SampleDatabaseCopy());
+    RunIdle();
+    const QString Status = Nav().StatusText(1);
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Prompts.Texts("open"), std::vector<QString>{"Select Unit to Load"});
+    EXPECT_EQ(Units(), 49);
+    EXPECT_EQ(Nav().StatusText(1), Status);
+
+    Prompts.FileAnswers = {QString::fromStdString(Fixture("UserB.pas"))};
+    Db().LoadUnit(Fixture("UserA.pas"));
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Units(), 51);
+    EXPECT_EQ(Db().GetUnitName(Db().CurrentUnitID), "UserB");
+    EXPECT_EQ(Nav().CurrentClassName, "TMyDerived") << "the new unit's first class";
+    EXPECT_EQ(Nav().Memo->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TMyDerived", 0)));
+    EXPECT_EQ(Nav().StatusText(3), "Loading Unit UserB.pas") << "the last progress text stays until idle";
+}
+
+TEST_F(UnitCommands, RemoveUnitWithItsDependants) {
+    StartWithUserUnits();
+    const int UserA = Db().UnitsIDByNameIndex("UserA", 0);
+    // Phase one offers the user units; phase two lists A, B and C sorted by path.
+    std::vector<QStringList> Shown;
+    Prompts.OnModal = [&](QDialog& Dialog) {
+        QStringList Entries;
+        for (QListWidget* List : Dialog.findChildren<QListWidget*>())
+            for (int i = 0; i < List->count(); ++i) Entries << List->item(i)->text();
+        Shown.push_back(Entries);
+        return int(QDialog::Accepted);
+    };
+    // A bookmark and a history entry in UserB, which goes with UserA.
+    Nav().ShowUnit(Db().UnitsIDByNameIndex("UserB", 0), 4, true);
+    Nav().AddBookmark(2);
+    Nav().ShowUnit(UserA, 0, true);
+    Nav().Item("RemoveUnitItem")->trigger();
+    ASSERT_EQ(Shown.size(), 2u);
+    EXPECT_TRUE(Shown[0].first().contains("UserA"));
+    ASSERT_EQ(Shown[1].size(), 3);
+    EXPECT_TRUE(Shown[1][0].contains("UserA") && Shown[1][1].contains("UserB") && Shown[1][2].contains("UserC"));
+    EXPECT_EQ(Units(), 49);
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().Item("GoBookmark2")->text(), "2") << "a bookmark in a removed unit is cleared";
+    EXPECT_EQ(Nav().BookMarks->GetUnitID(2), 0);
+    while (Nav().History->Count() > 0) {
+        Nav().BackItemClick();
+        EXPECT_TRUE(Prompts.Texts("error").empty());
+    }
+}
+
+TEST_F(UnitCommands, RemovalCancelledInEitherPhaseDeletesNothing) {
+    StartWithUserUnits();
+    for (int CancelAt : {1, 2}) {
+        int Phase = 0;
+        Prompts.OnModal = [&](QDialog&) { return ++Phase == CancelAt ? int(QDialog::Rejected) : int(QDialog::Accepted); };
+        Nav().Item("RemoveUnitItem")->trigger();
+        EXPECT_EQ(Phase, CancelAt);
+        EXPECT_EQ(Units(), 52);
+    }
+}
+
+TEST_F(UnitCommands, RemoveNonVclUnitsAsksFirst) {
+    StartWithUserUnits();
+    Nav().Item("PurgenonVCLItem")->trigger();
+    EXPECT_EQ(Prompts.Texts("confirm"), std::vector<QString>{"Are you sure you want to remove all non-VCL units?"});
+    EXPECT_EQ(Units(), 52);
+    Prompts.ConfirmAnswers = {true, true};
+    Nav().Item("PurgenonVCLItem")->trigger();
+    EXPECT_EQ(Units(), 49);
+    Nav().Item("PurgenonVCLItem")->trigger();  // none left: nothing changes, the view is refreshed
+    EXPECT_EQ(Units(), 49);
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+}
+
+TEST_F(UnitCommands, ClosingDuringALoadStopsItAndKeepsWhatWasStored) {
+    Start(SampleDatabaseCopy());
+    Db().LoadUnit(Fixture("UserA.pas"));
+    Prompts.FileAnswers = {QString::fromStdString(Fixture("UserB.pas"))};
+    QCoreApplication::postEvent(&Nav(), new QCloseEvent);
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Units(), 50) << "UserB rolled back, UserA kept";
+    RunIdle();
+    EXPECT_FALSE(Nav().isVisible()) << "the window closes once the load has stopped";
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+TEST_F(UnitCommands, NoCommandRunsDuringALoad) {
+    Start(SampleDatabaseCopy());
+    const int History = Nav().History->Count();
+    Nav().ShowUnit(Db().CurrentUnitID, 3, true);
+    Prompts.FileAnswers = {QString::fromStdString(Fixture("UserA.pas"))};
+    // Commands asked for while the unit loads: Back and another Add Unit.
+    QMetaObject::invokeMethod(Nav().Item("BackSC"), "trigger", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(Nav().Item("LoadUnit1"), "trigger", Qt::QueuedConnection);
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Units(), 50);
+    EXPECT_EQ(Nav().History->Count(), History + 1 + 1) << "Back did not run inside the load";
+    EXPECT_EQ(Prompts.Texts("open").size(), 1u) << "no second Add Unit inside the first";
+}
+
+TEST_F(UnitCommands, PrintWritesTheRowsAsShownToAPdfWithoutAPrinter) {
+    Start(SampleDatabase());
+    const std::string Folder = TempDir();
+    Nav().MakePrinter = [Folder] { return std::make_unique<TQtPrinterDevice>(QPrinterInfo(), Folder); };
+    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    Nav().ClassListViewColumnClick(0);  // descending by member
+    Nav().Item("PrintItem")->trigger();
+    const QString Pdf = QString::fromStdString(Folder + "/TApplication.pdf");
+    EXPECT_EQ(Prompts.Texts("message"),
+              std::vector<QString>{QStringLiteral("No printer is installed: the list was saved as %1").arg(Pdf)});
+    EXPECT_TRUE(QFile::exists(Pdf));
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+}  // namespace
+}  // namespace qm
