@@ -3,6 +3,7 @@
 
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -61,15 +62,21 @@ std::vector<std::string> ViewerArguments(std::string_view Command, std::string_v
     return args;
 }
 
-bool RunProgram(const std::vector<std::string>& Args) {
+// The viewer is started from a short-lived child that exits as soon as the viewer runs, so the
+// viewer belongs to no one who waits for it and the window never waits for the viewer.
+bool StartProgram(const std::vector<std::string>& Args) {
     if (Args.empty() || Args[0].empty()) return false;
     std::vector<char*> argv;
     for (const std::string& arg : Args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    const pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        pid_t viewer;
+        _exit(posix_spawnp(&viewer, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? 0 : 1);
+    }
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
+    while (waitpid(child, &status, 0) < 0) {
         if (errno != EINTR) return false;
     }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -80,7 +87,7 @@ bool TCommandHelpViewer::JumpToTopic(const std::string& HelpFile, const std::str
     // A topic id standing alone as a word must not pass for one of the viewer's options.
     if (!TopicID.empty() && TopicID[0] == '-') return false;
     std::vector<std::string> args = ViewerArguments(command, ResolvePath(HelpFile), TopicID);
-    return RunProgram(args);
+    return StartProgram(args);
 }
 
 }  // namespace qm

@@ -17,8 +17,8 @@ public:
 
     // Nothing: the command is given the file together with the topic, so one run serves both.
     void ShowContents(const std::string&) override {}
-    // Runs the configured command and waits for it; the topic counts as reached when it started
-    // and exited with status 0. No command configured: nothing runs and the answer is false.
+    // Starts the configured command and leaves it running; the topic counts as reached when the
+    // viewer started. No command configured: nothing runs and the answer is false.
     bool JumpToTopic(const std::string& HelpFile, const std::string& TopicID) override;
 
 private:
@@ -31,8 +31,8 @@ private:
 std::vector<std::string> ViewerArguments(std::string_view Command, std::string_view HelpFile,
                                          std::string_view TopicID);
 
-// Runs Args[0], found through PATH, with the other words as arguments and without a shell;
-// true when it started and exited with status 0.
-bool RunProgram(const std::vector<std::string>& Args);
+// Starts Args[0], found through PATH, with the other words as arguments and without a shell, and
+// does not wait for it; true when it started.
+bool StartProgram(const std::vector<std::string>& Args);
 
 }  // namespace qm

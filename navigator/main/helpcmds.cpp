@@ -11,6 +11,8 @@
 #include "main1.h"
 #include "mpfdlg1.h"
 #include "posstore.h"
+#include "settings.h"
+#include "userprompts.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -29,7 +31,19 @@ void TClassNav::HelpForWord(const std::string& Word) {
     } catch (const EDelphiHelpError&) {
         if (DelphiHelp->IndexFile().empty()) LocateHelpIndex();
         if (DelphiHelp->HelpDir().empty()) LocateHelpFile();
+        return;
     }
+#ifndef _WIN32
+    // Where no viewer command is set a found topic cannot be shown: say once how to set one.
+    if (!DelphiHelp->Shown() && !DelphiHelp->LastTopic().empty() && !FViewerHintGiven &&
+        ReadSetting("HelpViewerCommand", "").empty()) {
+        FViewerHintGiven = true;
+        Prompts().ShowMessage(QStringLiteral(
+            "Delphi help has no viewer on this system. To show help topics, set \"HelpViewerCommand\" in "
+            "section General of the settings to a program that shows a help file's topic: %f stands for the "
+            "help file and %t for the topic id, for example: myhelpviewer %f --topic %t"));
+    }
+#endif
 }
 
 bool TClassNav::DelphiHelpShown() const {

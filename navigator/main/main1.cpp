@@ -186,6 +186,13 @@ void TClassNav::ConnectControls() {
 }
 
 bool TClassNav::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::KeyPress && Watched == ClassesCB->lineEdit()) {
+        const int Key = static_cast<QKeyEvent*>(Event)->key();
+        if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+            if (!FLoading) ReportErrors([this] { ClassSearch(); });
+            return true;
+        }
+    }
     if (Event->type() == QEvent::ShortcutOverride) {
         const auto* Key = static_cast<QKeyEvent*>(Event);
         const QKeySequence Pressed(Key->keyCombination());

@@ -205,6 +205,7 @@ private:
     bool FShown = false;
     bool FLoading = false;
     bool FCloseRequested = false;
+    bool FViewerHintGiven = false;
     class TLoadScope;
 };
 

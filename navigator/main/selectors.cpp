@@ -61,7 +61,8 @@ void TClassNav::ConnectClassesCB() {
     });
     connect(Box, &QComboBox::editTextChanged, this, Change);
     connect(Box, &QComboBox::activated, this, Change);
-    connect(Box->lineEdit(), &QLineEdit::returnPressed, this, Guarded([this] { ClassSearch(); }));
+    // Enter is taken before the combo box sees it (see eventFilter): it searches and is consumed.
+    Box->setCompleter(nullptr);
 }
 
 void TClassNav::ClassSearch() {

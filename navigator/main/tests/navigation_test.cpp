@@ -1,0 +1,294 @@
+// Moving through the source: double-click navigation, the popup commands, the class and member
+// search, the text search, Copy and Paste, and help on a word.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeView>
+
+#include "cfgdlg1.h"
+#include "classlist.h"
+#include "delphihelp.h"
+#include "main1.h"
+#include "posstore.h"
+#include "sourcetext.h"
+#include "vcldb1.h"
+#include "windowtest.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+uint32_t Clock = 100000;
+
+class Navigation : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        SetTickSource([] { return Clock += 1000; });
+        Start(SampleDatabaseCopy());
+        for (const char* Unit : {"Shapes1.pas", "Shapes2.pas", "Users.pas"})
+            Db().LoadUnit(QM_TESTDATA_DIR "/navigator/" + std::string(Unit));
+        Nav().activateWindow();
+        Forms = Db().UnitsIDByNameIndex("Forms", 0);
+    }
+    void TearDown() override {
+        SetTickSource({});
+        WindowTest::TearDown();
+    }
+    // The 0-based line of the first line of the unit at or after From that contains Text.
+    int FindLine(int Unit, const QString& Text, int From = 0) {
+        Nav().ShowUnit(Unit, 0, false);
+        for (QTextBlock B = Nav().Memo->document()->findBlockByNumber(From); B.isValid(); B = B.next())
+            if (B.text().contains(Text)) return B.blockNumber();
+        ADD_FAILURE() << "no line with " << Text.toStdString();
+        return 0;
+    }
+    // Shows Line at the top and double-clicks the first Word on it with the mouse.
+    void DoubleClick(int Unit, int Line, const QString& Word) {
+        TXRichEdit& View = *Nav().Memo;
+        Nav().ShowUnit(Unit, Line, false);
+        const QTextBlock Block = View.document()->findBlockByNumber(Line);
+        QTextCursor At(Block);
+        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
+        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+    }
+    int Unit(const char* Name) { return Db().UnitsIDByNameIndex(Name, 0); }
+    int Line() const { return Nav().Memo->CursorLinePos() + 1; }
+    int ClassLine(const char* Name, int Index = 0) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, Index)); }
+    void Search(const QString& Text) {
+        Nav().ClassesCB->setFocus();
+        Nav().ClassesCB->setEditText(Text);
+        QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_Return);
+    }
+    int Forms = 0;
+};
+
+TEST_F(Navigation, InheritedAndOverrideClimbToTheAncestor) {
+    const int Users = Unit("Users");
+    const int Implementation = FindLine(Unit("Shapes1"), "procedure TShared.Outline;");
+    DoubleClick(Users, FindLine(Users, "inherited Outline"), "inherited");
+    EXPECT_EQ(Db().CurrentUnitID, Unit("Shapes1"));
+    EXPECT_EQ(Line(), ClassLine("TShared", 0));
+    Nav().BackItemClick();
+    EXPECT_EQ(Db().CurrentUnitID, Users);
+
+    DoubleClick(Users, FindLine(Users, "procedure Outline; override;"), "override");
+    EXPECT_EQ(Db().CurrentUnitID, Unit("Shapes1"));
+    EXPECT_EQ(Line(), Implementation + 1) << "its implementation";
+}
+
+TEST_F(Navigation, AMethodNameLeadsBetweenDeclarationAndImplementation) {
+    const int Users = Unit("Users");
+    const int Declaration = FindLine(Users, "procedure Pick;");
+    const int Implementation = FindLine(Users, "procedure TOther.Pick;");
+    DoubleClick(Users, Implementation, "Pick");
+    EXPECT_EQ(Line(), Declaration + 1);
+    DoubleClick(Users, Declaration, "Pick");
+    EXPECT_EQ(Line(), Implementation + 1);
+}
+
+TEST_F(Navigation, APropertyInABodyLeadsUpTheChainToItsDeclaration) {
+    DoubleClick(Forms, FindLine(Forms, "Caption :="), "Caption");
+    const int Declaring = Db().FindMemberClass(Db().ClassesIDByNameIndex("TCustomForm", 0), "Caption");
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Declaring));
+    EXPECT_EQ(Line(), Db().GetMemberIntLN(Declaring, "Caption"));
+    EXPECT_EQ(Nav().History->Count(), 1);
+}
+
+TEST_F(Navigation, ASharedClassNameChoosesByTheAncestorOrAsks) {
+    const int Users = Unit("Users");
+    DoubleClick(Users, FindLine(Users, "the ancestor: TShared"), "TShared");
+    EXPECT_TRUE(Prompts.ModalDialogs.empty()) << "the ancestor of the class around the line";
+    EXPECT_EQ(Db().CurrentUnitID, Unit("Shapes1"));
+
+    QStringList Entries;
+    Prompts.OnModal = [&](QDialog& Dialog) {
+        for (int i = 0; i < Dialog.findChild<QListWidget*>()->count(); ++i)
+            Entries << Dialog.findChild<QListWidget*>()->item(i)->text();
+        return int(QDialog::Rejected);
+    };
+    const int Before = Db().CurrentUnitID;
+    DoubleClick(Users, FindLine(Users, "neither TShared"), "TShared");
+    EXPECT_EQ(Entries.size(), 2);
+    EXPECT_TRUE(Entries.join('|').contains("Shapes2.TShared")) << Entries.join('|').toStdString();
+    EXPECT_EQ(Db().CurrentUnitID, Users) << "Cancel goes nowhere";
+    (void)Before;
+    Prompts.OnModal = [](QDialog&) { return int(QDialog::Accepted); };
+    DoubleClick(Users, FindLine(Users, "neither TShared"), "TShared");
+    EXPECT_NE(Db().CurrentUnitID, Users);
+    EXPECT_EQ(Nav().Memo->document()->findBlockByNumber(Nav().Memo->CursorLinePos()).text().trimmed(),
+              "TShared = class(TComponent)");
+}
+
+TEST_F(Navigation, AWordThatNamesNothingGoesToHelpOnlyWhenItIsOn) {
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(false);
+    const int Line0 = FindLine(Forms, "begin");
+    DoubleClick(Forms, Line0, "begin");
+    EXPECT_TRUE(Prompts.Calls.empty());
+    EXPECT_EQ(Nav().Memo->CursorLinePos(), Line0);
+    // With help on: no help file is known here, so the user is asked for it.
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
+    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    DoubleClick(Forms, Line0, "begin");
+    EXPECT_EQ(Prompts.Texts("confirm"), std::vector<QString>{"The Delphi Help File DELPHI.HLP is not in the expected location\n"
+                                                             "Would you like to locate it?"});
+}
+
+TEST_F(Navigation, FoundHelpWithoutAViewerSaysOnceHowToSetOne) {
+    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    Nav().HelpForWord("TAPPLICATION");
+    Nav().HelpForWord("TAPPLICATION");
+    ASSERT_EQ(Prompts.Texts("message").size(), 1u);
+    EXPECT_TRUE(Prompts.Texts("message")[0].contains("HelpViewerCommand"));
+    EXPECT_FALSE(Nav().DelphiHelpShown());
+}
+
+TEST_F(Navigation, InheritedClassAndClassInfoFromThePopup) {
+    const int Users = Unit("Users");
+    Nav().ShowUnit(Users, FindLine(Users, "TOther.Pick") + 1, true);
+    Nav().Item("InheritedItem")->trigger();
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TComponent", 0)));
+    Nav().ShowUnit(Users, FindLine(Users, "TUser = class"), true);
+    Nav().Item("ClassInfoItem")->trigger();
+    EXPECT_EQ(Nav().PageControl->currentWidget(), Nav().ClassInfoTabSheet);
+    EXPECT_EQ(Nav().CurrentClassName, "TUser");
+    const int TObjectUnit = Db().GetClassUnitID(Db().ClassesIDByNameIndex("TObject", 0));
+    Nav().ShowUnit(TObjectUnit, ClassLine("TObject") - 1, true);
+    Nav().Item("InheritedItem")->trigger();
+    EXPECT_EQ(Prompts.Texts("information"), std::vector<QString>{"This Class has no Ancestor"});
+}
+
+TEST_F(Navigation, ClassSearchFindsClassesMembersAndNothing) {
+    Search("tform");
+    EXPECT_EQ(Line(), ClassLine("TForm"));
+    EXPECT_EQ(Nav().ClassesCB->currentText(), "TForm");
+    EXPECT_EQ(Nav().History->Count(), 1);
+
+    Search("TForm.Caption");
+    const int Declaring = Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption");
+    EXPECT_EQ(Nav().ClassesCB->currentText(), QString::fromStdString(Db().GetClassName(Declaring)));
+    EXPECT_EQ(Line(), Db().GetMemberTargetLine(Declaring, "Caption"));
+
+    Search("Fill");  // one class declares it: no dialog
+    EXPECT_TRUE(Prompts.ModalDialogs.empty());
+    EXPECT_EQ(Db().CurrentUnitID, Unit("Shapes2"));
+
+    Search("Outline");  // several: "Select Class . Member"
+    EXPECT_EQ(Prompts.ModalDialogs.size(), 1u);
+    Prompts.ModalDialogs.clear();
+    Nav().Item("SRSC")->trigger();  // Ctrl+L: the last results again
+    EXPECT_EQ(Prompts.ModalDialogs.size(), 1u);
+    emit Nav().MemoPopup->aboutToShow();
+    EXPECT_TRUE(Nav().Item("SearchResultsItem")->isEnabled());
+
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(false);
+    Search("Nowhere");
+    Search("TForm.Nowhere");
+    Search("TNoClass.Caption");
+    EXPECT_EQ(Prompts.Texts("information"),
+              (std::vector<QString>{"Unknown identifier Nowhere.", "Unknown identifier TForm.Nowhere",
+                                    "Unknown identifier TNoClass.Caption"}));
+}
+
+TEST_F(Navigation, ClassSearchOnClassInfoSelectsTheMemberRow) {
+    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    const int Shown = Db().CurrentUnitID;
+    Search("TForm.caption");
+    EXPECT_EQ(Nav().CurrentClassName, Db().GetClassName(Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption")));
+    EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), "Caption");
+    EXPECT_EQ(Db().CurrentUnitID, Shown) << "the source does not move";
+}
+
+TEST_F(Navigation, AChoiceFromTheDroppedListSearchesTypingWaitsForEnter) {
+    QComboBox* Box = Nav().ClassesCB;
+    Box->setFocus();
+    Box->lineEdit()->selectAll();
+    QTest::keyClicks(Box->lineEdit(), "TFor");
+    EXPECT_EQ(Nav().History->Count(), 0) << "typing alone searches nothing";
+    Box->showPopup();
+    Box->hidePopup();  // dropped down without a choice: the next change searches
+    QTest::keyClick(Box->lineEdit(), Qt::Key_M);
+    EXPECT_EQ(Line(), ClassLine("TForm"));
+    Box->showPopup();
+    const int Index = Box->findText("TControl");
+    QTest::keyClick(Box->view(), Qt::Key_Home);
+    Box->view()->setCurrentIndex(Box->model()->index(Index, 0));
+    QTest::keyClick(Box->view(), Qt::Key_Return);
+    EXPECT_EQ(Line(), ClassLine("TControl"));
+}
+
+TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
+    const int Shapes1 = Unit("Shapes1");
+    Nav().ShowUnit(Shapes1, 0, false);
+    Nav().TextSearchEdit->setText("TSHARED");
+    QTest::keyClick(Nav().TextSearchEdit, Qt::Key_Return);
+    const int First = Nav().Memo->CursorCharPos();
+    EXPECT_EQ(Nav().Memo->textCursor().selectedText(), "TShared");
+    QTest::keyClick(Nav().Memo, Qt::Key_F3);
+    EXPECT_GT(Nav().Memo->CursorCharPos(), First);
+    const int Last = Nav().Memo->CursorCharPos();
+    Nav().TextSearchGoSBClick();
+    EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Unable to find the text \"TSHARED\""});
+    EXPECT_EQ(Nav().Memo->CursorCharPos(), Last) << "the last match stays selected";
+
+    // A match right at the caret is skipped: "unit" at the very start is not found from there.
+    Nav().ShowUnit(Unit("Shapes2"), 0, false);
+    Nav().TextSearchEdit->setText("unit");
+    Nav().TextSearchGoSBClick();
+    EXPECT_EQ(Prompts.Texts("error").back(), "Unable to find the text \"unit\"");
+    EXPECT_EQ(Nav().Memo->CursorCharPos(), 0);
+
+    // On Class Info: the first row whose name begins with the text, again and again.
+    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    Nav().TextSearchEdit->setText("ca");
+    Nav().TextSearchGoSBClick();
+    const QString Row = Nav().ClassListView->currentIndex().data().toString();
+    EXPECT_TRUE(Row.startsWith("ca", Qt::CaseInsensitive)) << Row.toStdString();
+    Nav().TextSearchGoSBClick();
+    EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), Row);
+
+    // Ctrl+F selects the whole search text.
+    QTest::keyClick(Nav().Memo, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(Nav().TextSearchEdit->selectedText(), "ca");
+}
+
+TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
+    QClipboard* Clipboard = QApplication::clipboard();
+    Nav().Memo->setFocus();
+    QTextCursor C = Nav().Memo->textCursor();
+    C.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 5);
+    Nav().Memo->setTextCursor(C);
+    Nav().Item("CopyItem")->trigger();
+    EXPECT_EQ(Clipboard->text(), C.selectedText());
+
+    Nav().ClassesCB->setFocus();
+    QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Clipboard->text(), "TApplication") << "the selector's whole text";
+    Clipboard->setText("TButton");
+    QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
+    EXPECT_EQ(Nav().History->Count(), 0) << "pasting searches nothing";
+
+    Nav().UnitsCB->setFocus();
+    Clipboard->setText("nounit");
+    Nav().Item("PasteItem")->trigger();
+    EXPECT_EQ(Nav().UnitsCB->currentText().toUpper(), "FORMS") << "text naming no unit changes nothing";
+    EXPECT_EQ(Prompts.Beeps, 1);
+
+    Nav().TextSearchEdit->setFocus();
+    Nav().TextSearchEdit->setText("abc");
+    Nav().TextSearchEdit->selectAll();
+    Nav().Item("CopyItem")->trigger();
+    EXPECT_EQ(Clipboard->text(), "abc");
+}
+
+}  // namespace
+}  // namespace qm
