@@ -106,6 +106,8 @@ void TSplashScreen::ShowAbout() {
 
 void TSplashScreen::showEvent(QShowEvent* Event) {
     QDialog::showEvent(Event);
+    // Above every other window of the program, also where no window manager keeps it there.
+    raise();
     if (StartupMode) Timer->start();
 }
 
