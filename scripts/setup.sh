@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts metric-compatible with Arial and Courier New, screenshots, PDF text checks, peak memory
   fonts-liberation2 xvfb xauth poppler-utils time
+  # the desktop entry's check, and the icon's PNG made from its SVG (scripts/make-icon.sh)
+  desktop-file-utils librsvg2-bin
   # real Pascal code for the parser's corpus run
   fpc-source lazarus-src
 )
