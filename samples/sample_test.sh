@@ -25,11 +25,15 @@ unit_of() { q classes "$1" | cut -f3 | { read -r id; q units | awk -F'\t' -v id=
 [ "$(unit_of TApplication)" = FORMS ] || fail "TApplication is not in Forms"
 [ "$(unit_of TForm)" = FORMS ] || fail "TForm is not in Forms"
 [ "$(unit_of TButton)" = STDCTRLS ] || fail "TButton is not in StdCtrls"
-q search Click | grep -q '/STDCTRLS\.TButton\.Click$' || fail "TButton declares no Click"
+# The output is read whole before grep looks at it: grep -q may stop reading early, and the
+# tool's broken pipe would then fail the pipeline.
+clicks=$(q search Click)
+grep -q '/STDCTRLS\.TButton\.Click$' <<<"$clicks" || fail "TButton declares no Click"
 # A form's methods use what the form inherits, so a double-click on Caption leads up the chain.
 forms=$(q units | awk -F'\t' '$2 == "FORMS" { print $1 }')
 line=$(awk '/^(procedure|function|constructor|destructor) / { inform = /TForm\./ }
             inform && /Caption/ { print NR; exit }' "$root/SOURCE/VCL/Forms.pas")
 [ -n "$line" ] || fail "no method of TForm uses Caption"
-q resolve "$forms" "$line" Caption | grep -q $'\tTControl\tCaption\t' || fail "Caption in TForm does not lead to TControl"
+resolved=$(q resolve "$forms" "$line" Caption)
+grep -q $'\tTControl\tCaption\t' <<<"$resolved" || fail "Caption in TForm does not lead to TControl"
 echo "sample ok: 49 units, $classes classes, $(wc -l <<<"$members") members of TApplication"

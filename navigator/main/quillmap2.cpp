@@ -1,5 +1,5 @@
 // quillmap2: the class browser's window.
-#include <QTimer>
+#include <QIcon>
 
 #include "appwindows.h"
 #include "application.h"
@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(qm::OrganizationName);
     QApplication::setApplicationName(qm::DefaultApplicationName);
     QApplication::setApplicationDisplayName(qm::DefaultApplicationName);
+    // The desktop entry and icon that installing puts in place.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmap2"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quillmap2"), QIcon(QStringLiteral(":/quillmap2.png"))));
     int Status = 0;
     qm::RunReported([&] {
         qm::TNavigatorProgram Program(qm::ClassDatabasePath(), true, qm::FindSampleInstallation(QM_SAMPLE_DIR));
