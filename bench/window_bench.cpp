@@ -1,14 +1,22 @@
 // The window's figures, offscreen: start to TApplication shown, ShowUnit of a 1 MB unit, filling
-// and sorting a 500-row Class Info list, one idle status refresh.
-//   window_bench --sample=DIR [Google Benchmark flags]
+// and sorting a 500-row Class Info list, one idle status refresh, a double-click resolved up a
+// 10-level chain into a 1 MB unit, a class.member search filling a 20-entry dialog, and the
+// Initialize command on each installation given.
+//   window_bench --sample=DIR [--vcl-root=DIR]... [Google Benchmark flags]
 // DIR is a Delphi installation (samples/delphi2); the benchmark works in a temporary folder.
+// Dialogs and questions are answered at once with OK and Yes.
 #include <benchmark/benchmark.h>
 
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
+#include <QComboBox>
+#include <QTest>
+#include <QTextBlock>
+#include <vector>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +36,22 @@
 namespace {
 
 std::string SampleRoot, WorkDir, SampleDb;
+
+// Every question answered Yes, every dialog OK, no file chosen.
+class TAnswerAll : public qm::TUserPrompts {
+public:
+    void ShowError(const QString& Text) override {
+        if (Text != LastError) std::cerr << "reported: " << Text.toStdString() << "\n";
+        LastError = Text;
+    }
+    QString LastError;
+    void ShowMessage(const QString&) override {}
+    void ShowInformation(const QString&) override {}
+    bool Confirm(const QString&) override { return true; }
+    QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
+    void Beep() override {}
+    int RunModal(QDialog&) override { return QDialog::Accepted; }
+} AnswerAll;
 
 // Lets the event loop run until it has waited once.
 void Settle() {
@@ -121,12 +145,104 @@ void IdleStatusRefresh(benchmark::State& State) {
     Program->Windows().ClassNav->close();
 }
 
+// Ten classes, each deriving from the one before it, down from TLevel0 of a 1 MB unit; the last
+// one's method calls TLevel0's Step0.
+struct TChain {
+    int Leaf = 0;      // the unit whose method body uses Target
+    int UseLine = 0;   // 0-based line of that use
+};
+
+TChain WriteChain(qm::TVCLDB& Db) {
+    TChain Chain;
+    Db.LoadUnit(WriteUnit("Level0", 200, 1024));
+    std::string Previous = "Level0";
+    for (int i = 1; i <= 10; ++i) {
+        const std::string Name = "Level" + std::to_string(i);
+        std::ofstream Out(WorkDir + "/" + Name + ".pas");
+        Out << "unit " << Name << ";\ninterface\nuses Classes, " << Previous << ";\ntype\n  T" << Name
+            << " = class(T" << Previous << ")\n  public\n    procedure Use" << i << ";\n  end;\n"
+            << "implementation\nprocedure T" << Name << ".Use" << i << ";\nbegin\n  Step0(Tag);\nend;\nend.\n";
+        Out.close();
+        const int Unit = Db.LoadUnit(WorkDir + "/" + Name + ".pas");
+        Previous = Name;
+        Chain.Leaf = Unit;
+        Chain.UseLine = 11;
+    }
+    return Chain;
+}
+
+void DoubleClickUpTenLevels(benchmark::State& State) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    static TChain Chain;
+    if (!Chain.Leaf) Chain = WriteChain(Db);
+    uint32_t Now = 1000000;
+    qm::SetTickSource([&Now] { return Now; });
+    for (auto _ : State) {
+        State.PauseTiming();
+        W.ShowUnit(Chain.Leaf, Chain.UseLine, false);
+        W.Memo->repaint();
+        const QTextBlock Block = W.Memo->document()->findBlockByNumber(Chain.UseLine);
+        QTextCursor At(Block);
+        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf("Step0")) + 1);
+        const QPoint Where = W.Memo->cursorRect(At).center();
+        Now += 1000;
+        State.ResumeTiming();
+        QTest::mouseDClick(W.Memo->viewport(), Qt::LeftButton, {}, Where);
+        W.Memo->repaint();
+    }
+    if (Db.GetUnitName(Db.CurrentUnitID) != "Level0") State.SkipWithError("the double-click did not reach Level0");
+    qm::SetTickSource({});
+    Program->Windows().ClassNav->close();
+}
+
+// Twenty units each declaring a class TTwin with the method Shared: "TTwin.Shared" lists 20.
+void ClassMemberSearch20(benchmark::State& State) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    static bool Written = false;
+    if (!Written) {
+        Written = true;
+        for (int i = 0; i < 20; ++i) {
+            const std::string Name = "Twin" + std::to_string(i);
+            std::ofstream(WorkDir + "/" + Name + ".pas")
+                << "unit " << Name << ";\ninterface\nuses Classes;\ntype\n  TTwin = class(TComponent)\n  public\n"
+                << "    procedure Shared;\n  end;\nimplementation\nprocedure TTwin.Shared;\nbegin\nend;\nend.\n";
+            Db.LoadUnit(WorkDir + "/" + Name + ".pas");
+        }
+    }
+    W.SelectPage(W.ClassInfoTabSheet);  // the source view stays; the search itself is measured
+    W.ClassesCB->setEditText("TTwin.Shared");
+    for (auto _ : State) W.ClassSearch();
+    Program->Windows().ClassNav->close();
+}
+
+// The Initialize command through the window, progress shown, on the installation Root.
+void InitializeCommand(benchmark::State& State, std::string Root) {
+    qm::FirstIdle = true;
+    auto Program = std::make_unique<qm::TNavigatorProgram>(WorkDir + "/init.db", false, Root);
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    W.show();
+    // Whatever the last run left in the database: the first idle work has opened it.
+    while (qm::FirstIdle || !Program->Windows().VCLDB->IsOpen()) Settle();
+    // A generated library has no TApplication to show afterwards: that error is reported, as the
+    // window would, and the load itself still counts.
+    for (auto _ : State) W.ReportErrors([&W] { W.InitializeCommand(false); });
+    State.counters["units"] = Program->Windows().VCLDB->UnitCount();
+    Program->Windows().ClassNav->close();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    for (int i = 1; i < argc; ++i)
+    std::vector<std::string> VclRoots;
+    for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]).rfind("--sample=", 0) == 0) SampleRoot = argv[i] + 9;
+        if (std::string(argv[i]).rfind("--vcl-root=", 0) == 0) VclRoots.push_back(argv[i] + 11);
+    }
     if (SampleRoot.empty()) {
         std::cerr << "usage: window_bench --sample=DIR [benchmark flags]\n";
         return 2;
@@ -137,6 +253,7 @@ int main(int argc, char** argv) {
     for (const char* Name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(Name, Home.path().toLocal8Bit());
     qm::TQuillmapApplication App(argc, argv);
+    qm::SetPrompts(&AnswerAll);
     const std::chrono::duration<double, std::milli> AppCreation = std::chrono::steady_clock::now() - ProcessStart;
     QApplication::setOrganizationName(qm::OrganizationName);
     QApplication::setApplicationName(qm::DefaultApplicationName);
@@ -162,6 +279,12 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ShowUnitOf1MB", ShowUnitOf1MB)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FillAndSort500Rows", FillAndSort500Rows)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IdleStatusRefresh", IdleStatusRefresh)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB", DoubleClickUpTenLevels)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ClassSearchClassMember20Entries", ClassMemberSearch20)->Unit(benchmark::kMillisecond);
+    VclRoots.insert(VclRoots.begin(), SampleRoot);
+    for (const std::string& Root : VclRoots)
+        benchmark::RegisterBenchmark(("InitializeCommand/" + Root).c_str(), InitializeCommand, Root)
+            ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

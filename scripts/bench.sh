@@ -42,8 +42,10 @@ fi
 
 if [ "$part" = all ] || [ "$part" = window ]; then
   cmake --build build-release --target window_bench quillmap2 >/dev/null
+  [ -d "$out/genlib-vcl/SOURCE" ] || "$out/bench/quillmap2-genlib" "$out/genlib-vcl" --delphi-tree --unit-kb 62 --seed 1
   echo "== window (offscreen)"
-  "$out/bench/window_bench" --sample=samples/delphi2 --benchmark_min_time=1 "$@" 2>&1 | grep -v propagateSizeHints
+  "$out/bench/window_bench" --sample=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@" 2>&1 |
+    grep -v propagateSizeHints
   # Peak memory of the running program on the sample library: a home of its own, the database
   # built once, then the window left running for three seconds.
   home=$(mktemp -d)
