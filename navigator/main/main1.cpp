@@ -25,6 +25,7 @@
 #include "posstore.h"
 #include "printerdevice.h"
 #include "ui_main1.h"
+#include "unittexts.h"
 #include "unitsdraw.h"
 #include "xre.h"
 
@@ -65,6 +66,7 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     statusBar()->addPermanentWidget(ProgressBar);
     StatusPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
 
+    UnitTexts = new TUnitTexts(this);
     ClassListModel = new TClassListModel(this);
     ClassListSorter = new TClassListSorter(this);
     ClassListSorter->setSourceModel(ClassListModel);

@@ -35,6 +35,7 @@ class TDelphiHelp;
 class THelpViewer;
 class TClassListModel;
 class TClassListSorter;
+class TUnitTexts;
 class TVCLDB;
 class TConfigDlg;
 class PrinterDevice;
@@ -88,6 +89,7 @@ public:
     QProgressBar* ProgressBar = nullptr;  // in the status bar while Initialize runs
     TClassListModel* ClassListModel = nullptr;
     TClassListSorter* ClassListSorter = nullptr;
+    TUnitTexts* UnitTexts = nullptr;  // the texts of recently shown units
 
     // The menu item or hidden shortcut item of that objectName; null when there is none.
     QAction* Item(const QString& Name) const;

@@ -7,6 +7,7 @@
 #include "paths.h"
 #include "posstore.h"
 #include "sourcetext.h"
+#include "unittexts.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -43,7 +44,7 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
         const TNoRepaint Quiet(Memo);
         if (UnitID != OldUnit) {
             Db.CurrentUnitID = UnitID;
-            Memo->clear();
+            Memo->ShowEmpty();
             const std::string Path = Db.GetUnitPath(UnitID);
             const std::filesystem::path OnDisk(ResolvePath(Path));
             std::error_code Error;
@@ -58,7 +59,7 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
             }
             // Anything else that keeps the file from being read (no permission, a folder) is an error.
             if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
-            Memo->LoadText(SourceText(ReadFileBytes(Path)));
+            Memo->ShowDocument(UnitTexts->Document(Path, OnDisk.string(), Memo->document()));
             for (int n = 0; n < TBookMark::Count; ++n)
                 if (BookMarks->GetUnitID(n) == UnitID) Memo->ColorLine(BookMarks->GetLineNumber(n) - 1, BookmarkRed);
         }

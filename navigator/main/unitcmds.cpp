@@ -85,7 +85,7 @@ void TClassNav::ClearStatusBar() {
 }
 
 void TClassNav::ClearWindow() {
-    Memo->clear();
+    Memo->ShowEmpty();
     VCLDB().CurrentUnitID = 0;
     ClassListModel->Clear();
     CurrentClassID = 0;
@@ -183,7 +183,7 @@ void TClassNav::PurgenonVCLItemClick() {
 void TClassNav::AfterRemoval() {
     TVCLDB& Db = VCLDB();
     if (Db.CurrentUnitID != 0 && !UnitExists(Db.CurrentUnitID)) {
-        Memo->clear();
+        Memo->ShowEmpty();
         Db.CurrentUnitID = 0;
     }
     ForgetRemovedUnits();

@@ -3,6 +3,7 @@
 #include "xre.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -40,7 +41,9 @@ uint32_t TickCount() {
     return Ticks()();
 }
 
-TXRichEdit::TXRichEdit(QWidget* Parent) : QPlainTextEdit(Parent) {
+TXRichEdit::TXRichEdit(QWidget* Parent) : QPlainTextEdit(Parent), FOwnText(document()) {
+    FBlank = new QTextDocument(this);
+    FBlank->setDocumentLayout(new QPlainTextDocumentLayout(FBlank));
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -91,23 +94,47 @@ int TXRichEdit::LineIndex(int Line) const {
     return Block.isValid() ? Block.position() : -1;
 }
 
+// Bookmarked lines are coloured by extra selections, so that a document kept for later shows
+// again without the colours of an earlier visit.
 void TXRichEdit::ColorLine(int Line, const QColor& Color) {
-    const QTextBlock Block = document()->findBlockByNumber(Line);
-    if (!Block.isValid()) return;
-    // A cursor of its own: the view's selection is not touched.
-    QTextCursor Cursor(Block);
-    Cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    QTextCharFormat Format;
-    Format.setForeground(Color);
-    Cursor.mergeCharFormat(Format);
+    if (!document()->findBlockByNumber(Line).isValid()) return;
+    if (Color == QColor(Qt::black))
+        FLineColours.erase(Line);
+    else
+        FLineColours[Line] = Color;
+    UpdateLineColours();
 }
 
 QColor TXRichEdit::LineColor(int Line) const {
-    const QTextBlock Block = document()->findBlockByNumber(Line);
-    if (!Block.isValid() || Block.length() <= 1) return Qt::black;
-    const QTextBlock::iterator First = Block.begin();
-    const QBrush Brush = First.fragment().charFormat().foreground();
-    return Brush.style() == Qt::NoBrush ? QColor(Qt::black) : Brush.color();
+    const auto Found = FLineColours.find(Line);
+    return Found == FLineColours.end() ? QColor(Qt::black) : Found->second;
+}
+
+void TXRichEdit::UpdateLineColours() {
+    QList<QTextEdit::ExtraSelection> Selections;
+    for (const auto& [Line, Colour] : FLineColours) {
+        const QTextBlock Block = document()->findBlockByNumber(Line);
+        if (!Block.isValid()) continue;
+        QTextEdit::ExtraSelection Selection;
+        Selection.cursor = QTextCursor(Block);
+        Selection.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        Selection.format.setForeground(Colour);
+        Selections << Selection;
+    }
+    setExtraSelections(Selections);
+}
+
+void TXRichEdit::ShowDocument(QTextDocument* Document) {
+    FLineColours.clear();
+    setExtraSelections({});
+    if (document() != Document) setDocument(Document);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTextCursor(QTextCursor(Document));
+}
+
+void TXRichEdit::ShowEmpty() {
+    ShowDocument(FBlank);
 }
 
 int TXRichEdit::WordRight(int Pos) const {
@@ -163,6 +190,7 @@ void TXRichEdit::LoadText(const QString& Text) {
     QString Plain = Text;
     Plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    ShowDocument(FOwnText);
     setPlainText(Plain);
 }
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <cstdint>
 #include <functional>
+#include <map>
 
 #include "events.h"
 
@@ -35,13 +36,18 @@ public:
     void SetFirstVisibleLine(int Line);
     // The character index where Line starts; -1 when there is no such line.
     int LineIndex(int Line) const;
+    // Line drawn in Color (black is the text's own colour), until another document is shown.
     void ColorLine(int Line, const QColor& Color);
-    // The text colour of Line's first character (black for an empty line).
+    // The colour ColorLine gave Line; black for every other line.
     QColor LineColor(int Line) const;
     // The identifier at the caret (see the .cpp), possibly followed by blanks; empty when none.
     QString CursorWord();
     // Replaces the text with Text (line ends CR LF, LF or CR), all black, caret at the start.
     void LoadText(const QString& Text);
+    // Shows Document (which stays its owner's), all black, caret at the start.
+    void ShowDocument(QTextDocument* Document);
+    // Shows no text.
+    void ShowEmpty();
 
     // An identifier is letters, digits and underscores; the word steps and the double-click
     // selection use these classes.
@@ -55,6 +61,11 @@ private:
     int WordRight(int Pos) const;
     int WordLeft(int Pos) const;
     int CharAt(const QPoint& Point) const;
+    void UpdateLineColours();
+
+    QTextDocument* FOwnText;  // LoadText's document
+    QTextDocument* FBlank;    // what ShowEmpty shows
+    std::map<int, QColor> FLineColours;
     void SelectWordAt(int Pos);
 };
 

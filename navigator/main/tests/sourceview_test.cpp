@@ -8,6 +8,7 @@
 
 #include "main1.h"
 #include "posstore.h"
+#include "unittexts.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
 #include "windowtest.h"
@@ -158,6 +159,23 @@ TEST_F(ShowUnitTest, TheShownUnitIsNotReloadedAndKeepsItsRedLines) {
     W.ShowUnit(Mine, 5, false);
     W.ShowUnit(Mine, 5000, false);
     EXPECT_EQ(W.Memo->CursorLinePos(), 5);
+}
+
+TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
+    Start(SampleDatabaseCopy());
+    TClassNav& W = Nav();
+    const int Forms = Db().CurrentUnitID;
+    const int Mine = AddUnit("Mine");
+    W.ShowUnit(Mine, 0, true);
+    const int Reads = W.UnitTexts->Reads();
+    W.ShowUnit(Forms, 0, true);
+    W.ShowUnit(Mine, 0, true);
+    EXPECT_EQ(W.UnitTexts->Reads(), Reads) << "unchanged: the text kept from before";
+    std::ofstream(TempDir() + "/Mine.pas", std::ios::app) << "{ changed since }\n";
+    W.ShowUnit(Forms, 0, true);
+    W.ShowUnit(Mine, 0, true);
+    EXPECT_EQ(W.UnitTexts->Reads(), Reads + 1);
+    EXPECT_TRUE(W.Memo->toPlainText().endsWith("{ changed since }\n"));
 }
 
 TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {

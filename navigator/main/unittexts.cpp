@@ -1,0 +1,74 @@
+// Reading units into documents and keeping the recent ones.
+#include "unittexts.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextDocument>
+#include <algorithm>
+#include <filesystem>
+
+#include "errors.h"
+#include "paths.h"
+#include "sourcetext.h"
+
+namespace qm {
+namespace {
+
+// Text with CR LF, LF or CR line ends as a document of one block per line.
+QTextDocument* NewDocument(const QString& Text, QObject* Owner) {
+    auto* Document = new QTextDocument(Owner);
+    Document->setUndoRedoEnabled(false);
+    QString Plain = Text;
+    Plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // The text goes in before the layout is attached: a layout would follow every block inserted.
+    Document->setPlainText(Plain);
+    Document->setDocumentLayout(new QPlainTextDocumentLayout(Document));
+    return Document;
+}
+
+}  // namespace
+
+TUnitTexts::TUnitTexts(QObject* Parent, int MaxDocuments, int64_t MaxCharacters)
+    : QObject(Parent), FMaxDocuments(MaxDocuments), FMaxCharacters(MaxCharacters) {}
+
+QTextDocument* TUnitTexts::Document(const std::string& Path, const std::string& DiskPath, const QTextDocument* Shown) {
+    namespace fs = std::filesystem;
+    std::error_code Error;
+    const int64_t Size = static_cast<int64_t>(fs::file_size(DiskPath, Error));
+    if (Error) throw EFOpenError(Path);
+    const int64_t Modified = fs::last_write_time(DiskPath, Error).time_since_epoch().count();
+    auto Entry = std::find_if(FEntries.begin(), FEntries.end(), [&](const TEntry& E) { return E.Path == Path; });
+    if (Entry != FEntries.end() && Entry->Size == Size && Entry->Modified == Modified) {
+        Entry->LastUse = ++FUses;
+        return Entry->Document;
+    }
+    QTextDocument* Document = NewDocument(SourceText(ReadFileBytes(Path)), this);
+    ++FReads;
+    if (Entry != FEntries.end()) {
+        if (Entry->Document != Shown) delete Entry->Document;
+        FEntries.erase(Entry);
+    }
+    FEntries.push_back({Path, Size, Modified, Document, ++FUses});
+    Trim(Document, Shown);
+    return Document;
+}
+
+// Drops the least recently used documents over the bounds, never the new one nor the one in view.
+void TUnitTexts::Trim(const QTextDocument* New, const QTextDocument* Shown) {
+    auto Characters = [this] {
+        int64_t Total = 0;
+        for (const TEntry& E : FEntries) Total += E.Document->characterCount();
+        return Total;
+    };
+    auto Kept = [New, Shown](const TEntry& E) { return E.Document == New || E.Document == Shown; };
+    while (static_cast<int>(FEntries.size()) > FMaxDocuments || Characters() > FMaxCharacters) {
+        auto Oldest = FEntries.end();
+        for (auto E = FEntries.begin(); E != FEntries.end(); ++E)
+            if (!Kept(*E) && (Oldest == FEntries.end() || E->LastUse < Oldest->LastUse)) Oldest = E;
+        if (Oldest == FEntries.end()) break;
+        delete Oldest->Document;
+        FEntries.erase(Oldest);
+    }
+}
+
+}  // namespace qm
