@@ -2,11 +2,10 @@
 // whose home, user settings and system settings folders lie in a temporary directory.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "dblocation.h"
+#include "testhome.h"
 
 #ifdef QM_WIDGET_TESTS
 #include <QApplication>
@@ -18,17 +17,10 @@ using TTestApplication = QCoreApplication;
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    if (!home.isValid()) return 2;
-    const QByteArray path = QFile::encodeName(home.path());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(name, path);
-    const QString system = home.filePath("system");
-    QDir().mkpath(system);
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(system));
 #ifdef QM_WIDGET_TESTS
-    qunsetenv("QT_QPA_PLATFORMTHEME");
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    if (!qm::PrepareTestHome(home, true)) return 2;
+#else
+    if (!qm::PrepareTestHome(home, false)) return 2;
 #endif
     TTestApplication app(argc, argv);
     TTestApplication::setApplicationName(qm::DefaultApplicationName);

@@ -1,18 +1,15 @@
-// Test main for the Qt printer tests: an offscreen QGuiApplication whose home, settings and
-// documents folders lie in a temporary directory, never the user's own.
+// Test main for the Qt printer tests: an offscreen QGuiApplication in a temporary home, so that
+// settings and documents never touch the user's own.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "testhome.h"
+
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    if (!home.isValid()) return 2;
-    const QByteArray path = home.path().toLocal8Bit();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(name, path);
-    qputenv("XDG_RUNTIME_DIR", path);
+    if (!qm::PrepareTestHome(home, false)) return 2;
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
