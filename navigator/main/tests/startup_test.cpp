@@ -163,6 +163,25 @@ TEST_F(Startup, PlacementIsStoredAtCloseAndRestored) {
     EXPECT_EQ(Nav().geometry(), QRect(40, 50, 700, 520));
 }
 
+TEST_F(Startup, ConfigurationOkSetsLinesPerPageCancelKeepsIt) {
+    Start(SampleDatabase());
+    const auto Answer = [this](const char* Lines, int Result) {
+        Prompts.OnModal = [Lines, Result](QDialog& Dialog) {
+            static_cast<TConfigDlg&>(Dialog).LinesPerPageEdit->setText(Lines);
+            return Result;
+        };
+        Nav().Item("ConfigurationItem")->trigger();
+    };
+    Answer("50", QDialog::Accepted);
+    EXPECT_EQ(Nav().LinesPerPage, 50);
+    Answer("0", QDialog::Rejected);
+    EXPECT_EQ(Nav().LinesPerPage, 50) << "Cancel leaves the page size";
+    EXPECT_EQ(Windows().ConfigDlg->LinesPerPageEdit->text(), "0") << "but the dialog keeps the entry";
+    Answer("0", QDialog::Accepted);
+    RunIdle();
+    EXPECT_EQ(Nav().StatusText(2), "") << "0 turns the page display off";
+}
+
 struct TExpectedItem {
     const char* Name;
     const char* Caption;
