@@ -44,6 +44,15 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     Memo = FUi->Memo;
     ClassListView = FUi->ClassListView;
 
+    // Where "Courier New" and "MS Sans Serif" are missing, the nearest fixed-pitch and sans-serif
+    // fonts stand in (fontconfig's metric twins where installed).
+    QFont Source = Memo->font();
+    Source.setStyleHint(QFont::TypeWriter);
+    Source.setFixedPitch(true);
+    Memo->setFont(Source);
+    QFont Window = font();
+    Window.setStyleHint(QFont::SansSerif);
+    setFont(Window);
     const int Widths[4] = {180, 100, 100, 50};
     for (int i = 0; i < 4; ++i) {
         auto* Panel = new QLabel(this);

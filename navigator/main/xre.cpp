@@ -127,6 +127,8 @@ void TXRichEdit::UpdateLineColours() {
 void TXRichEdit::ShowDocument(QTextDocument* Document) {
     FLineColours.clear();
     setExtraSelections({});
+    // A document made elsewhere has the application's font until it is given the view's.
+    Document->setDefaultFont(font());
     if (document() != Document) setDocument(Document);
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

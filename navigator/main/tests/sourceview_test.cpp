@@ -171,6 +171,7 @@ TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
     EXPECT_EQ(W.UnitTexts->Reads(), Reads) << "unchanged: the text kept from before";
+    EXPECT_EQ(W.Memo->document()->defaultFont(), W.Memo->font()) << "a kept text is shown in the view's font";
     std::ofstream(TempDir() + "/Mine.pas", std::ios::app) << "{ changed since }\n";
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
