@@ -12,7 +12,7 @@ std::string TFormatArg::Text() const {
 
 namespace {
 
-struct TSpec {
+struct TConversion {
     std::string Flags;
     std::string Width;
     std::string Precision;  // with its "."
@@ -21,28 +21,28 @@ struct TSpec {
 };
 
 // The placeholder at Fmt[At] (a "%"); Conversion 0 when it is none.
-TSpec ParseSpec(std::string_view Fmt, size_t At) {
-    TSpec spec;
+TConversion ParseConversion(std::string_view Fmt, size_t At) {
+    TConversion conv;
     size_t i = At + 1;
-    while (i < Fmt.size() && std::string_view("-+ #0").find(Fmt[i]) != std::string_view::npos) spec.Flags += Fmt[i++];
-    while (i < Fmt.size() && Fmt[i] >= '0' && Fmt[i] <= '9' && spec.Width.size() < 4) spec.Width += Fmt[i++];
+    while (i < Fmt.size() && std::string_view("-+ #0").find(Fmt[i]) != std::string_view::npos) conv.Flags += Fmt[i++];
+    while (i < Fmt.size() && Fmt[i] >= '0' && Fmt[i] <= '9' && conv.Width.size() < 4) conv.Width += Fmt[i++];
     if (i < Fmt.size() && Fmt[i] == '.') {
-        spec.Precision.push_back('.');
+        conv.Precision.push_back('.');
         ++i;
-        while (i < Fmt.size() && Fmt[i] >= '0' && Fmt[i] <= '9' && spec.Precision.size() < 5) spec.Precision += Fmt[i++];
+        while (i < Fmt.size() && Fmt[i] >= '0' && Fmt[i] <= '9' && conv.Precision.size() < 5) conv.Precision += Fmt[i++];
     }
     if (i < Fmt.size() && std::string_view("sdiuxXo").find(Fmt[i]) != std::string_view::npos) {
-        spec.Conversion = Fmt[i];
-        spec.Length = i + 1 - At;
+        conv.Conversion = Fmt[i];
+        conv.Length = i + 1 - At;
     }
-    return spec;
+    return conv;
 }
 
-std::string Convert(const TSpec& Spec, const TFormatArg& Arg) {
-    if (Arg.IsNumber() && Spec.Conversion != 's') {
-        const bool isSigned = Spec.Conversion == 'd' || Spec.Conversion == 'i';
+std::string Convert(const TConversion& Conv, const TFormatArg& Arg) {
+    if (Arg.IsNumber() && Conv.Conversion != 's') {
+        const bool isSigned = Conv.Conversion == 'd' || Conv.Conversion == 'i';
         std::string fmt(1, '%');
-        fmt.append(Spec.Flags).append(Spec.Width).append(Spec.Precision).append("ll").push_back(Spec.Conversion);
+        fmt.append(Conv.Flags).append(Conv.Width).append(Conv.Precision).append("ll").push_back(Conv.Conversion);
         char buffer[64];
         const int n = isSigned ? std::snprintf(buffer, sizeof buffer, fmt.c_str(), static_cast<long long>(Arg.Number()))
                                : std::snprintf(buffer, sizeof buffer, fmt.c_str(),
@@ -50,11 +50,11 @@ std::string Convert(const TSpec& Spec, const TFormatArg& Arg) {
         return n < 0 ? Arg.Text() : std::string(buffer, std::min(size_t(n), sizeof buffer - 1));
     }
     std::string text = Arg.Text();
-    if (Spec.Conversion == 's' && Spec.Precision.size() > 1) text.resize(std::min(text.size(), size_t(std::stoi(Spec.Precision.substr(1)))));
-    const size_t width = Spec.Width.empty() ? 0 : size_t(std::stoi(Spec.Width));
+    if (Conv.Conversion == 's' && Conv.Precision.size() > 1) text.resize(std::min(text.size(), size_t(std::stoi(Conv.Precision.substr(1)))));
+    const size_t width = Conv.Width.empty() ? 0 : size_t(std::stoi(Conv.Width));
     if (text.size() < width) {
         const std::string pad(width - text.size(), ' ');
-        text = Spec.Flags.find('-') != std::string::npos ? text + pad : pad + text;
+        text = Conv.Flags.find('-') != std::string::npos ? text + pad : pad + text;
     }
     return text;
 }
@@ -76,13 +76,13 @@ std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args)
             ++i;
             continue;
         }
-        const TSpec spec = ParseSpec(Fmt, i);
-        if (spec.Conversion == 0 || next == Args.end()) {
+        const TConversion conv = ParseConversion(Fmt, i);
+        if (conv.Conversion == 0 || next == Args.end()) {
             out += c;
             continue;
         }
-        out += Convert(spec, *next++);
-        i += spec.Length - 1;
+        out += Convert(conv, *next++);
+        i += conv.Length - 1;
     }
     return out;
 }
