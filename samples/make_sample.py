@@ -65,7 +65,7 @@ class Member:
         self.params = ''        # parameter list without parentheses
         self.is_class = False
         self.directive = ''     # virtual; override; dynamic; abstract ...
-        self.spec = ''          # property specifiers after the type
+        self.specifiers = ''          # property specifiers after the type
         self.index = ''         # array property index list
         self.default = None     # property default value
         self.readonly = False
@@ -341,7 +341,7 @@ def add_storage(table, c):
         field = 'F' + p.name
         if p.name.startswith('On'):
             field = add(field, 'private', 'field', 'store', p.type, p).name
-            p.spec = 'read %s write %s' % (field, field)
+            p.specifiers = 'read %s write %s' % (field, field)
             p.field = field
             if p.type == 'TNotifyEvent':
                 d = add('Signal' + p.name[2:], 'protected', 'method', 'signal', target=p)
@@ -349,25 +349,25 @@ def add_storage(table, c):
             continue
         if p.index:
             p.field = add(field, 'private', 'field', 'slots', 'array[0..%d] of %s' % (SLOTS, p.type), p).name
-            p.spec = 'read ' + add('Get' + p.name, 'private', 'method', 'slotget', p.type, p, 'function', p.index).name
+            p.specifiers = 'read ' + add('Get' + p.name, 'private', 'method', 'slotget', p.type, p, 'function', p.index).name
             if not p.readonly:
-                p.spec += ' write ' + add('Set' + p.name, 'private', 'method', 'slotset', None, p, 'procedure',
+                p.specifiers += ' write ' + add('Set' + p.name, 'private', 'method', 'slotset', None, p, 'procedure',
                                           p.index + '; const Value: ' + p.type).name
                 needs_notify = True
             continue
         p.field = add(field, 'private', 'field', 'store', p.type, p).name
         if p.vis == 'published':
-            p.spec = 'read ' + p.field
+            p.specifiers = 'read ' + p.field
         else:
-            p.spec = 'read ' + add('Get' + p.name, 'private', 'method', 'getter', p.type, p, 'function').name
+            p.specifiers = 'read ' + add('Get' + p.name, 'private', 'method', 'getter', p.type, p, 'function').name
         if not p.readonly:
-            p.spec += ' write ' + add('Set' + p.name, 'private', 'method', 'setter', None, p, 'procedure',
+            p.specifiers += ' write ' + add('Set' + p.name, 'private', 'method', 'setter', None, p, 'procedure',
                                       'const Value: ' + p.type).name
             needs_notify = True
         if p.stored:
-            p.spec += ' stored ' + add('Is%sStored' % p.name, 'private', 'method', 'stored', 'Boolean', p, 'function').name
+            p.specifiers += ' stored ' + add('Is%sStored' % p.name, 'private', 'method', 'stored', 'Boolean', p, 'function').name
         if p.default is not None:
-            p.spec += ' default ' + p.default
+            p.specifiers += ' default ' + p.default
     for constant, handler in c.messages:
         m = add(handler, 'private', 'method', 'message', params='var Msg: TMessage')
         m.message = constant
@@ -426,7 +426,7 @@ def declaration(m):
     if m.kind == 'method':
         return heading(m) + (' ' + m.directive if m.directive else '')
     index = '[%s]' % m.index if m.index else ''
-    text = 'property %s%s: %s %s;' % (m.name, index, m.type, m.spec)
+    text = 'property %s%s: %s %s;' % (m.name, index, m.type, m.specifiers)
     return text + (' default;' if m.default == 'array' else '')
 
 
