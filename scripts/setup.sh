@@ -17,6 +17,10 @@ packages=(
   fonts-liberation2 xvfb xauth poppler-utils time
   # the desktop entry's check, and the icon's PNG made from its SVG (scripts/make-icon.sh)
   desktop-file-utils librsvg2-bin
+  # the sample installation's generator and its check
+  python3
+  # screenshots of the real windows under Xvfb (xwd, convert)
+  x11-apps imagemagick
   # real Pascal code for the parser's corpus run
   fpc-source lazarus-src
 )
