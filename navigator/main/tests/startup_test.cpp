@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeView>
+#include <fstream>
 #include <QTextBlock>
 #include <QStatusBar>
 
@@ -73,6 +74,18 @@ TEST_F(Startup, FirstRunStoresTheLocatedHelpPathsAtClose) {
     Stop();
     EXPECT_EQ(ReadSetting("DelphiHelpDir", "?"), "/opt/delphi/HELP/");
     EXPECT_EQ(ReadSetting("DelphiHelpIndex", "?"), SampleRoot() + "\\BIN\\DELPHI.HDX");
+}
+
+TEST_F(Startup, AFirstIdleThatFailsIsReportedOnceAndTheWindowStays) {
+    const std::string Foreign = TempDir() + "/foreign.db";
+    std::ofstream(Foreign) << "not a database at all, but long enough to be looked at by the engine\n";
+    Start(Foreign);
+    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_TRUE(Prompts.Texts("error")[0].endsWith(".")) << Prompts.Texts("error")[0].toStdString();
+    RunIdle();
+    EXPECT_EQ(Prompts.Texts("error").size(), 1u) << "the first-time work is not retried";
+    EXPECT_TRUE(Nav().isVisible());
+    EXPECT_TRUE(Prompts.ModalDialogs.empty());
 }
 
 TEST_F(Startup, StatusBarFollowsTheCaretAndTheClassInfoRow) {
