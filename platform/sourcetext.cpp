@@ -17,4 +17,10 @@ std::string SourceBytes(const QString& Text) {
     return bytes.toStdString();
 }
 
+QString WithLineFeeds(QString Text) {
+    Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Text;
+}
+
 }  // namespace qm

@@ -11,5 +11,7 @@ namespace qm {
 
 QString SourceText(std::string_view Bytes);
 std::string SourceBytes(const QString& Text);
+// Text with its CR LF and lone CR line ends made LF, as Qt's text views and message boxes expect.
+QString WithLineFeeds(QString Text);
 
 }  // namespace qm

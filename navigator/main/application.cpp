@@ -28,9 +28,7 @@ QString ErrorReportText(const std::exception& E) {
                                  : QStringLiteral("Internal error #%1 during unit parsing"))
                    .arg(N);
     }
-    Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return Text;
+    return WithLineFeeds(Text);
 }
 
 void SetErrorReport(TErrorReport NewReport) {

@@ -206,13 +206,16 @@ bool TClassNav::eventFilter(QObject* Watched, QEvent* Event) {
     }
     if (Event->type() == QEvent::ShortcutOverride) {
         const auto* Key = static_cast<QKeyEvent*>(Event);
-        const QKeySequence Pressed(Key->keyCombination());
-        for (const TMenuEntry& Entry : MenuTable()) {
-            if (Entry.Shortcut.empty()) continue;
-            if (QKeySequence(QString::fromStdString(Entry.Shortcut), QKeySequence::PortableText) == Pressed) {
-                Event->ignore();
-                return true;
-            }
+        static const QList<QKeySequence> Shortcuts = [] {
+            QList<QKeySequence> Keys;
+            for (const TMenuEntry& Entry : MenuTable())
+                if (!Entry.Shortcut.empty())
+                    Keys << QKeySequence(QString::fromStdString(Entry.Shortcut), QKeySequence::PortableText);
+            return Keys;
+        }();
+        if (Shortcuts.contains(QKeySequence(Key->keyCombination()))) {
+            Event->ignore();
+            return true;
         }
     }
     return QMainWindow::eventFilter(Watched, Event);

@@ -17,11 +17,8 @@ namespace {
 QTextDocument* NewDocument(const QString& Text, QObject* Owner) {
     auto* Document = new QTextDocument(Owner);
     Document->setUndoRedoEnabled(false);
-    QString Plain = Text;
-    Plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // The text goes in before the layout is attached: a layout would follow every block inserted.
-    Document->setPlainText(Plain);
+    Document->setPlainText(WithLineFeeds(Text));
     Document->setDocumentLayout(new QPlainTextDocumentLayout(Document));
     return Document;
 }

@@ -1,5 +1,5 @@
-// The source view on Qt's plain-text view: no wrap, read-only, black text with red bookmark lines
-// kept as character formats, so they stay with the text until it is reloaded.
+// The source view on Qt's plain-text view: no wrap, read-only, black text; bookmarked lines are
+// drawn red by extra selections that belong to the view, not to the document shown.
 #include "xre.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <chrono>
+
+#include "sourcetext.h"
 
 namespace qm {
 
@@ -189,11 +191,8 @@ QString TXRichEdit::CursorWord() {
 }
 
 void TXRichEdit::LoadText(const QString& Text) {
-    QString Plain = Text;
-    Plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     ShowDocument(FOwnText);
-    setPlainText(Plain);
+    setPlainText(WithLineFeeds(Text));
 }
 
 void TXRichEdit::mousePressEvent(QMouseEvent* Event) {
