@@ -15,6 +15,10 @@ const TClassRow& TVCLDB::ClassRow(int ClassID) {
 }
 
 void TVCLDB::LocateClass(int ClassID) { ClassRow(ClassID); }
+bool TVCLDB::ClassExists(int ClassID) {
+    TCall call(*this);
+    return !ClassesQuery.Open({ClassID, {}}).empty();
+}
 std::string TVCLDB::GetClassName(int ClassID) { return ClassRow(ClassID).Name; }
 int TVCLDB::GetClassUnitID(int ClassID) { return ClassRow(ClassID).UnitID; }
 int TVCLDB::GetClassLine(int ClassID) { return ClassRow(ClassID).IntLN; }
@@ -31,6 +35,10 @@ const TUnitRow& TVCLDB::UnitRow(int UnitID) {
 }
 
 void TVCLDB::LocateUnit(int UnitID) { UnitRow(UnitID); }
+bool TVCLDB::UnitExists(int UnitID) {
+    TCall call(*this);
+    return !UnitsQuery.Open({UnitID, {}}).empty();
+}
 std::string TVCLDB::GetUnitName(int UnitID) { return UnitRow(UnitID).Name; }
 std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
 

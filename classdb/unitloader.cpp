@@ -51,6 +51,13 @@ private:
     int InsertUnit();
     void InsertClasses(int UnitID);
     void InsertMembers(int UnitID);
+    // Writing the rows of a large unit takes a while too: OnProgress every RowsPerProgress rows,
+    // so a window can repaint and stop the load then (small units see no extra calls).
+    void RowWritten() {
+        if (++FRowsWritten % RowsPerProgress == 0) FOwner.OnProgress(FOwner);
+    }
+    static constexpr int RowsPerProgress = 1024;
+    int FRowsWritten = 0;
 
     TVCLDB& FOwner;
     SQLite::Database& FDb;
@@ -208,6 +215,7 @@ void TUnitLoader::InsertClasses(int UnitID) {
             insert.exec();
             def.ID = int(FDb.getLastInsertRowid());
             inserted = true;
+            RowWritten();
         }
         if (!ResolveLocalAncestors()) return;
         if (!inserted) CheckForCycle();
@@ -225,6 +233,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
         insert.bind(4, member.IntLN);
         insert.bind(5, member.ImpLN);
         insert.bind(6, UnitID);
+        RowWritten();
         // A member refused for its key undoes only itself; it is skipped and the load goes on.
         // Any other failure (a full disk...) ends the load: a member must not vanish unreported.
         if (insert.tryExecuteStep() == SQLITE_DONE) continue;

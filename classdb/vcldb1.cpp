@@ -94,12 +94,20 @@ void TVCLDB::CheckDataVersion() {
     });
     if (version == FDataVersion) return;
     if (FDataVersion != -1) {
+        ++FOtherCommits;
         CloseLookups();
         // The units collected for removal may have gained dependants meanwhile.
         if (!FDependants.empty()) FDependantsStale = true;
         FDependants.clear();
     }
     FDataVersion = version;
+}
+
+bool TVCLDB::ChangedByOthers() {
+    if (FCallDepth == 0) CheckDataVersion();
+    const bool Changed = FOtherCommits != FOtherCommitsTold;
+    FOtherCommitsTold = FOtherCommits;
+    return Changed;
 }
 
 TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db), FLevel(Db.FBatchDepth + 1) {

@@ -45,6 +45,9 @@ public:
     void OpenDatabase(const std::string& FileName);
     bool IsOpen() const { return FDatabase != nullptr; }
     bool IsReadOnly() const { return FReadOnly; }
+    // True when another program committed to the database since the last call (never on the
+    // first call after opening); asks PRAGMA data_version, and drops the cached answers when so.
+    bool ChangedByOthers();
     // Removes every row of the three tables and drops every cached answer.
     void EmptyDatabase();
     int UnitCount();
@@ -79,6 +82,9 @@ public:
 
     // --- lookups by id ------------------------------------------------------------------------
     void LocateClass(int ClassID);
+    // Whether the database holds the class or unit; ids of removed rows answer false.
+    bool ClassExists(int ClassID);
+    bool UnitExists(int UnitID);
     std::string GetClassName(int ClassID);
     int GetClassUnitID(int ClassID);
     int GetClassLine(int ClassID);
@@ -216,6 +222,8 @@ private:
     bool FDependantsStale = false;  // another program changed the database since
     std::unique_ptr<SQLite::Statement> FDataVersionQuery;
     int FDataVersion = -1;
+    int FOtherCommits = 0;      // versions seen that another connection made
+    int FOtherCommitsTold = 0;  // as many as ChangedByOthers has reported
     int FCallDepth = 0;
     bool FReadOnly = false;
     int FBatchDepth = 0;

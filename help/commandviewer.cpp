@@ -6,6 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+
+#include "format.h"
+#include "helperror.h"
 
 #include "paths.h"
 
@@ -63,23 +67,25 @@ std::vector<std::string> ViewerArguments(std::string_view Command, std::string_v
 }
 
 // The viewer is started from a short-lived child that exits as soon as the viewer runs, so the
-// viewer belongs to no one who waits for it and the window never waits for the viewer.
-bool StartProgram(const std::vector<std::string>& Args) {
-    if (Args.empty() || Args[0].empty()) return false;
+// viewer belongs to no one who waits for it and the window never waits for the viewer. The child's
+// exit status carries the error number of a failed start.
+int StartProgram(const std::vector<std::string>& Args) {
+    if (Args.empty() || Args[0].empty()) return ENOENT;
     std::vector<char*> argv;
     for (const std::string& arg : Args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     const pid_t child = fork();
-    if (child < 0) return false;
+    if (child < 0) return errno;
     if (child == 0) {
         pid_t viewer;
-        _exit(posix_spawnp(&viewer, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? 0 : 1);
+        const int error = posix_spawnp(&viewer, argv[0], nullptr, nullptr, argv.data(), environ);
+        _exit(error > 0 && error < 256 ? error : error == 0 ? 0 : EINVAL);
     }
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) return false;
+        if (errno != EINTR) return errno;
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : ECHILD;
 }
 
 bool TCommandHelpViewer::JumpToTopic(const std::string& HelpFile, const std::string& TopicID) {
@@ -87,7 +93,10 @@ bool TCommandHelpViewer::JumpToTopic(const std::string& HelpFile, const std::str
     // A topic id standing alone as a word must not pass for one of the viewer's options.
     if (!TopicID.empty() && TopicID[0] == '-') return false;
     std::vector<std::string> args = ViewerArguments(command, ResolvePath(HelpFile), TopicID);
-    return StartProgram(args);
+    if (args.empty()) return false;
+    if (const int error = StartProgram(args); error != 0)
+        throw EHelpViewerError(Format("Unable to start the help viewer \"%s\": %s", {command, std::strerror(error)}));
+    return true;
 }
 
 }  // namespace qm

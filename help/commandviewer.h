@@ -18,7 +18,8 @@ public:
     // Nothing: the command is given the file together with the topic, so one run serves both.
     void ShowContents(const std::string&) override {}
     // Starts the configured command and leaves it running; the topic counts as reached when the
-    // viewer started. No command configured: nothing runs and the answer is false.
+    // viewer started. No command configured: nothing runs and the answer is false. A command that
+    // cannot be started raises EHelpViewerError naming it and the reason.
     bool JumpToTopic(const std::string& HelpFile, const std::string& TopicID) override;
 
 private:
@@ -32,7 +33,7 @@ std::vector<std::string> ViewerArguments(std::string_view Command, std::string_v
                                          std::string_view TopicID);
 
 // Starts Args[0], found through PATH, with the other words as arguments and without a shell, and
-// does not wait for it; true when it started.
-bool StartProgram(const std::vector<std::string>& Args);
+// does not wait for it; 0 when it started, else the error number of the failure.
+int StartProgram(const std::vector<std::string>& Args);
 
 }  // namespace qm

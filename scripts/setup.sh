@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-14-dev
   # window system and printing
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # real keyboard and mouse input for the window tests on the X display (XTEST)
+  libx11-dev libxtst-dev
   # class database
   libsqlite3-dev libsqlitecpp-dev sqlite3
   # tests and benchmarks

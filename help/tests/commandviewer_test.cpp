@@ -7,10 +7,13 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include <fstream>
 #include <sstream>
 
 #include "commandviewer.h"
+#include "helperror.h"
 #include "helptestutil.h"
 
 namespace qm::test {
@@ -40,11 +43,12 @@ TEST(ViewerArguments, SplitsTheCommandThenFillsPlaceholders) {
         EXPECT_EQ(ViewerArguments(c.Command, "/h/d.hlp", c.Topic), c.Expected) << c.Command;
 }
 
-TEST(StartProgram, TrueWhenTheProgramStarted) {
-    EXPECT_TRUE(StartProgram({"true"}));
-    EXPECT_TRUE(StartProgram({"false"})) << "started; how it ends is the viewer's affair";
-    EXPECT_FALSE(StartProgram({"/nonexistent/viewer"}));
-    EXPECT_FALSE(StartProgram({}));
+TEST(StartProgram, ZeroWhenTheProgramStartedElseTheReason) {
+    EXPECT_EQ(StartProgram({"true"}), 0);
+    EXPECT_EQ(StartProgram({"false"}), 0) << "started; how it ends is the viewer's affair";
+    EXPECT_EQ(StartProgram({"/nonexistent/viewer"}), ENOENT);
+    EXPECT_EQ(StartProgram({"no-such-viewer-anywhere"}), ENOENT);
+    EXPECT_EQ(StartProgram({}), ENOENT);
 }
 
 TEST_F(CommandViewer, RunsTheConfiguredCommandWithTheFileAndTopic) {
@@ -78,6 +82,15 @@ TEST_F(CommandViewer, RunsTheConfiguredCommandWithTheFileAndTopic) {
     setting = "";  // the setting is read at each request
     EXPECT_FALSE(viewer.JumpToTopic(helpFile, "T"));
     EXPECT_FALSE(std::filesystem::exists(Dir / "args.txt"));
+
+    // A command naming a program that is not there says so, naming the command and the reason.
+    setting = "no-such-viewer-anywhere %f %t";
+    try {
+        viewer.JumpToTopic(helpFile, "T");
+        ADD_FAILURE() << "no error for a missing viewer";
+    } catch (const EHelpViewerError& e) {
+        EXPECT_EQ(e.Message(), "Unable to start the help viewer \"no-such-viewer-anywhere %f %t\": No such file or directory");
+    }
 }
 
 TEST(JumpMacro, QuotesOnlyPlainTopicIDs) {

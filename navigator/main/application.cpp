@@ -14,6 +14,10 @@ TErrorReport& Report() {
     return Installed;
 }
 
+// True while the report shows an error: its box runs an event loop of its own, in which idle work
+// and timers may fail again; those errors must not open a box over the box.
+bool Reporting = false;
+
 }  // namespace
 
 QString ErrorReportText(const std::exception& E) {
@@ -35,14 +39,21 @@ void SetErrorReport(TErrorReport NewReport) {
     Report() = std::move(NewReport);
 }
 
+bool ErrorReportOpen() {
+    return Reporting;
+}
+
 void ReportError(const std::exception& E) noexcept {
     if (dynamic_cast<const EAbort*>(&E)) return;
-    try {
-        if (Report()) {
+    if (Report() && !Reporting) {
+        Reporting = true;
+        try {
             Report()(E);
+            Reporting = false;
             return;
+        } catch (...) {
         }
-    } catch (...) {
+        Reporting = false;
     }
     std::fprintf(stderr, "%s\n", E.what());
 }

@@ -17,8 +17,11 @@ QString ErrorReportText(const std::exception& E);
 // The error report in use; the main window installs its AppException.
 using TErrorReport = std::function<void(const std::exception&)>;
 void SetErrorReport(TErrorReport Report);
-// Hands E to the error report (a silent abort is dropped); never throws.
+// Hands E to the error report (a silent abort is dropped); never throws. An error raised while the
+// report shows another one goes to stderr only: there is never a second box over the first.
 void ReportError(const std::exception& E) noexcept;
+// True while the error report shows an error.
+bool ErrorReportOpen();
 // Runs Command; whatever it raises goes to ReportError.
 void RunReported(const std::function<void()>& Command) noexcept;
 

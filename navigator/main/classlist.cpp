@@ -59,7 +59,10 @@ QVariant TClassListModel::headerData(int Section, Qt::Orientation Orientation, i
     return QAbstractTableModel::headerData(Section, Orientation, Role);
 }
 
-TClassListSorter::TClassListSorter(QObject* Parent) : QSortFilterProxyModel(Parent) {
+// Dictionary order of English, whatever the process locale: under a "C" locale a collator of the
+// system's locale compares code points, which puts every capital before every small letter.
+TClassListSorter::TClassListSorter(QObject* Parent)
+    : QSortFilterProxyModel(Parent), FCollator(QLocale(QLocale::English, QLocale::UnitedStates)) {
     FCollator.setCaseSensitivity(Qt::CaseSensitive);
     setDynamicSortFilter(false);
 }

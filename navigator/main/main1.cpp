@@ -19,6 +19,7 @@
 
 #include "appwindows.h"
 #include "classlist.h"
+#include "classlistview.h"
 #include "delphihelp.h"
 #include "menutable.h"
 #include "pglayout.h"
@@ -174,10 +175,8 @@ void TClassNav::ConnectControls() {
     connect(Memo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& Pos) { MemoPopup->popup(Memo->viewport()->mapToGlobal(Pos)); });
     connect(ClassListView->header(), &QHeaderView::sectionClicked, this,
-            [this](int Column) {
-                if (!FLoading) ReportErrors([this, Column] { ClassListViewColumnClick(Column); });
-            });
-    connect(ClassListView, &QAbstractItemView::doubleClicked, this, Guarded([this] { ClassListViewDblClick(); }));
+            [this](int Column) { RunCommand([this, Column] { ClassListViewColumnClick(Column); }); });
+    connect(FUi->ClassListView, &TClassListView::DblClick, this, Guarded([this] { ClassListViewDblClick(); }));
     connect(UnitsCB, &QComboBox::activated, this, Guarded([this] { UnitsCBChange(); }));
     connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
     connect(TextSearchEdit, &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
@@ -185,7 +184,7 @@ void TClassNav::ConnectControls() {
     Memo->DblClick = TEvent<TXRichEdit&>{
         [](void* Data, TXRichEdit&) {
             auto* Window = static_cast<TClassNav*>(Data);
-            if (!Window->Loading()) Window->ReportErrors([Window] { Window->MemoDblClick(); });
+            Window->RunCommand([Window] { Window->MemoDblClick(); });
         },
         this};
     // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
@@ -197,13 +196,6 @@ void TClassNav::ConnectControls() {
 }
 
 bool TClassNav::eventFilter(QObject* Watched, QEvent* Event) {
-    if (Event->type() == QEvent::KeyPress && Watched == ClassesCB->lineEdit()) {
-        const int Key = static_cast<QKeyEvent*>(Event)->key();
-        if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
-            if (!FLoading) ReportErrors([this] { ClassSearch(); });
-            return true;
-        }
-    }
     if (Event->type() == QEvent::ShortcutOverride) {
         const auto* Key = static_cast<QKeyEvent*>(Event);
         static const QList<QKeySequence> Shortcuts = [] {

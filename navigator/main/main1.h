@@ -3,6 +3,7 @@
 // Class Info, selectors, navigation, unit commands).
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -100,6 +101,8 @@ public:
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
     void ReportErrors(const std::function<void()>& Command);
+    // Runs a command the user gave: none starts while a load runs; its errors go to the report.
+    void RunCommand(const std::function<void()>& Command);
     void FormShow();
     void AppIdle();
     void FirstIdleWork();
@@ -166,12 +169,21 @@ public:
     void PurgenonVCLItemClick();
     void PrintItemClick();
     void LoadProgress(TVCLDB& Db);
+    // After a load that did not finish: TApplication when the database still holds it, else the
+    // lists of what it holds (and a word in the status bar when that is nothing).
+    void ShowRemainingLibrary();
     // True while a load runs: commands wait, a close request stops the load and then the program.
     bool Loading() const { return FLoading; }
     // Ends the program after a fatal error.
     void TerminateProgram();
-    bool UnitExists(int UnitID);
     void ForgetRemovedUnits();
+    // After another program committed: the lists follow, and what the window shows that has gone
+    // is let go of with one message.
+    void FollowOtherPrograms();
+    // Both selectors filled again from the database, keeping what they show.
+    void RefillSelectors();
+    // Both selectors emptied; not a choice of the user's, so no search starts.
+    void ClearSelectors();
     void AfterRemoval();
     void ClearStatusBar();
 
@@ -196,18 +208,22 @@ private:
     // Commands do not start while a load runs.
     template <class F>
     auto Guarded(F Command) {
-        return [this, Command](auto&&...) {
-            if (!FLoading) ReportErrors(Command);
-        };
+        return [this, Command](auto&&...) { RunCommand(Command); };
     }
     void ClearWindow();
+    void FillSelectors(const std::string& ClassName, const std::string& UnitName);
 
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
     bool FShown = false;
     bool FLoading = false;
     bool FCloseRequested = false;
+    QElapsedTimer FEventsClock;  // since a load last let events through
+    static constexpr int EventsInterval = 15;  // milliseconds
     bool FViewerHintGiven = false;
+    bool FOthersCommitted = false;  // another program committed; the window has not followed yet
+    bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
+    std::string FShownUnitName;     // the name of the unit the source view shows
     class TLoadScope;
 };
 

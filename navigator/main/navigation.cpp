@@ -29,6 +29,8 @@ void TClassNav::MemoDblClick() {
     TVCLDB& Db = VCLDB();
     const int L = Memo->CursorLinePos() + 1;
     const std::string W = ClickedWord(Memo->textCursor().selectedText());
+    // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
+    if (W.empty() || Db.CurrentUnitID == 0) return;
     int Unit = 0, Line = 0;
     bool Target = false;
     if (W == "INHERITED" || W == "OVERRIDE") {
@@ -72,6 +74,7 @@ void TClassNav::MemoDblClick() {
 
 void TClassNav::InheritedItemClick() {
     TVCLDB& Db = VCLDB();
+    if (Db.CurrentUnitID == 0) return Prompts().Beep();
     TLineInfoRec Info;
     Db.GetLineInfo(Memo->CursorLinePos() + 1, Info);
     const int A = Db.GetAncestorID(Info.ClassID);
@@ -82,6 +85,7 @@ void TClassNav::InheritedItemClick() {
 }
 
 void TClassNav::ClassInfoItemClick() {
+    if (VCLDB().CurrentUnitID == 0) return Prompts().Beep();
     TLineInfoRec Info;
     VCLDB().GetLineInfo(Memo->CursorLinePos() + 1, Info);
     ClassListModel->Clear();

@@ -40,14 +40,37 @@ void UnknownIdentifier(const std::string& ClassName, const std::string& MemberNa
 
 void TClassNav::ShowClass(const std::string& UnitName, const std::string& ClassName) {
     TVCLDB& Db = VCLDB();
+    FillSelectors(ClassName, UnitName);
+    const int X = Db.ClassesIDByNameIndex(ClassName, 0);
+    ShowUnit(Db.GetClassUnitID(X), Db.GetClassLine(X) - 1, true);
+    FillClassList(X);
+}
+
+void TClassNav::FillSelectors(const std::string& ClassName, const std::string& UnitName) {
+    TVCLDB& Db = VCLDB();
     std::vector<std::string> Names;
     Db.ListClassNames(Names);
     Fill(ClassesCB, Names, ClassName);
     Db.ListUnitNames(Names);
     Fill(UnitsCB, Names, UnitName);
-    const int X = Db.ClassesIDByNameIndex(ClassName, 0);
-    ShowUnit(Db.GetClassUnitID(X), Db.GetClassLine(X) - 1, true);
-    FillClassList(X);
+}
+
+// What the user typed stays as typed, caret and all; a choice that has gone shows nothing.
+void TClassNav::RefillSelectors() {
+    const QString Typed = ClassesCB->currentText();
+    const int Caret = ClassesCB->lineEdit()->cursorPosition();
+    FillSelectors(SourceBytes(Typed), SourceBytes(UnitsCB->currentText()));
+    const QSignalBlocker Quiet(ClassesCB);
+    ClassesCB->setEditText(Typed);
+    ClassesCB->lineEdit()->setCursorPosition(Caret);
+}
+
+void TClassNav::ClearSelectors() {
+    for (QComboBox* Box : {ClassesCB, UnitsCB}) {
+        const QSignalBlocker Quiet(Box);
+        Box->clear();
+    }
+    ClassesDroppedDown = false;
 }
 
 void TClassNav::ConnectClassesCB() {
@@ -61,7 +84,7 @@ void TClassNav::ConnectClassesCB() {
     });
     connect(Box, &QComboBox::editTextChanged, this, Change);
     connect(Box, &QComboBox::activated, this, Change);
-    // Enter is taken before the combo box sees it (see eventFilter): it searches and is consumed.
+    connect(Box, &TDropDownComboBox::EnterPressed, this, Guarded([this] { ClassSearch(); }));
     Box->setCompleter(nullptr);
 }
 

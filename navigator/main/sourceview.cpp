@@ -38,6 +38,12 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
     TVCLDB& Db = VCLDB();
     const int OldLine = Memo->CursorLinePos();
     const int OldUnit = Db.CurrentUnitID;
+    if (UnitID != OldUnit && !Db.UnitExists(UnitID)) {
+        // Another program removed the unit after this place was recorded.
+        ForgetRemovedUnits();
+        Prompts().ShowMessage(QStringLiteral("That unit is no longer in the class database"));
+        return;
+    }
     if (RecordHistory) History->Add(OldUnit, OldLine);
     SelectPage(SourceTabSheet);
     {
@@ -60,6 +66,7 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
             // Anything else that keeps the file from being read (no permission, a folder) is an error.
             if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
             Memo->ShowDocument(UnitTexts->Document(Path, OnDisk.string(), Memo->document()));
+            FShownUnitName = Db.GetUnitName(UnitID);
             for (int n = 0; n < TBookMark::Count; ++n)
                 if (BookMarks->GetUnitID(n) == UnitID) Memo->ColorLine(BookMarks->GetLineNumber(n) - 1, BookmarkRed);
         }
@@ -84,6 +91,7 @@ void TClassNav::BackItemClick() {
 void TClassNav::AddBookmark(int N) {
     TVCLDB& Db = VCLDB();
     const int U = Db.CurrentUnitID;
+    if (U == 0) return Prompts().Beep();
     const int L = Memo->CursorLinePos() + 1;
     if (BookMarks->GetUnitID(N) != 0 && BookMarks->GetUnitID(N) == U)
         Memo->ColorLine(BookMarks->GetLineNumber(N) - 1, Qt::black);

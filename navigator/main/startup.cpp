@@ -1,8 +1,11 @@
 // The main window's life: shown, the first idle event's work, the idle status refresh, the error
 // report, the help file prompts, closing.
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <cstdlib>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,14 +38,23 @@ void TClassNav::ReportErrors(const std::function<void()>& Command) {
     RunReported(Command);
 }
 
+void TClassNav::RunCommand(const std::function<void()>& Command) {
+    if (FLoading) return;
+    FIdleFailed = false;
+    RunReported(Command);
+}
+
 void TClassNav::FormShow() {
     LinesPerPage = 72;
     SortColumn = 1;
     SortDirection = 1;
     SelectPage(SourceTabSheet);
     // The idle handler: the moment the event loop is about to wait for more events.
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            [this] { RunReported([this] { AppIdle(); }); });
+    // Idle work waits while a modal box runs its own loop: above all the error report's, where a
+    // failing refresh would report again and again.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (!ErrorReportOpen() && !QApplication::activeModalWidget()) RunReported([this] { AppIdle(); });
+    });
     BookMarks = std::make_unique<TBookMark>();
     History = std::make_unique<THistory>();
     HelpViewer = CreateHelpViewer(reinterpret_cast<void*>(winId()),
@@ -66,7 +78,19 @@ void TClassNav::AppIdle() {
         // Work that may open windows runs from the queue, never inside the dispatcher's signal.
         QTimer::singleShot(0, this, [this] { RunReported([this] { FirstIdleWork(); }); });
     }
+    if (FLoading) return;
+    if (VCLDB().IsOpen() && VCLDB().ChangedByOthers()) FOthersCommitted = true;
+    // Not while a selector's list is dropped down: it would change under the user's hand.
+    if (FOthersCommitted && !ClassesCB->view()->isVisible() && !UnitsCB->view()->isVisible()) {
+        FOthersCommitted = false;
+        FollowOtherPrograms();
+    }
+    // A refresh that failed is not tried again until the user does something: a failure that
+    // stays would otherwise be reported at every idle moment.
+    if (FIdleFailed) return;
+    FIdleFailed = true;
     RefreshStatusBar();
+    FIdleFailed = false;
 }
 
 void TClassNav::FirstIdleWork() {

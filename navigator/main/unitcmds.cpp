@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "application.h"
 #include "appwindows.h"
 #include "cfgdlg1.h"
 #include "classlist.h"
@@ -41,6 +42,36 @@ std::string FileNamePart(const std::string& Path) {
     return Last == std::string::npos ? Path : Path.substr(Last + 1);
 }
 
+// Holds back the keyboard and the mouse while a load runs. The load lets every other event through:
+// a window manager's close request counts as user input to the event loop's own filter, which
+// would keep it waiting until the load is over.
+class TInputHold : public QObject {
+public:
+    TInputHold() { qApp->installEventFilter(this); }
+    ~TInputHold() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override {
+        switch (Event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 }  // namespace
 
 // While a load runs the window repaints and takes a close request, but starts no other command.
@@ -48,6 +79,8 @@ class TClassNav::TLoadScope {
 public:
     explicit TLoadScope(TClassNav& Window) : FWindow(Window) {
         FWindow.FLoading = true;
+        FWindow.LastProgressName.clear();
+        FWindow.FEventsClock.start();
         FWindow.VCLDB().OnProgress = TEvent<TVCLDB&>::Of<&TClassNav::LoadProgress>(&FWindow);
     }
     ~TLoadScope() {
@@ -62,21 +95,29 @@ public:
 
 private:
     TClassNav& FWindow;
+    TInputHold FInputHold;
 };
 
+// Called at every class and method a load meets, so also all through one large unit.
 void TClassNav::LoadProgress(TVCLDB& Db) {
     const std::string Name = FileNamePart(Db.LoadingFile);
-    if (Name == LastProgressName) return;
-    if (RemainingUnits != 0) {
-        SetStatusText(2, QString::number(RemainingUnits));
-        --RemainingUnits;
-        ProgressBar->setValue(ProgressBar->maximum() - RemainingUnits);
+    const bool NewFile = Name != LastProgressName;
+    if (NewFile) {
+        if (RemainingUnits != 0) {
+            SetStatusText(2, QString::number(RemainingUnits));
+            --RemainingUnits;
+            ProgressBar->setValue(ProgressBar->maximum() - RemainingUnits);
+        }
+        LastProgressName = Name;
+        SetStatusText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
     }
-    LastProgressName = Name;
-    SetStatusText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
-    // Repaints and a close request get through; clicks and keys wait until the load is over.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    // Stopping rolls back the unit being written; everything stored before it stays.
+    // Repaints and a close request get through at each file and every few milliseconds within
+    // one; clicks and keys are held back (TInputHold).
+    if (NewFile || FEventsClock.elapsed() >= EventsInterval) {
+        QApplication::processEvents();
+        FEventsClock.start();
+    }
+    // Stopping rolls back the load; everything stored before it stays.
     if (FCloseRequested) throw EAbort();
 }
 
@@ -89,8 +130,7 @@ void TClassNav::ClearWindow() {
     VCLDB().CurrentUnitID = 0;
     ClassListModel->Clear();
     CurrentClassID = 0;
-    UnitsCB->clear();
-    ClassesCB->clear();
+    ClearSelectors();
     ClearStatusBar();
 }
 
@@ -133,7 +173,7 @@ void TClassNav::InitializeCommand(bool Ask) {
     ProgressBar->setValue(0);
     ProgressBar->show();
     bool Loaded = false;
-    {
+    try {
         const TLoadScope Loading(*this);
         for (int Retries = 0; !Loaded;) {
             try {
@@ -154,13 +194,27 @@ void TClassNav::InitializeCommand(bool Ask) {
                 Db.VCLSourcePath = SourceFolderOf(SourceBytes(Located));
             }
         }
+    } catch (...) {
+        // A failed initialization changed nothing: the library it leaves is there to browse.
+        if (!FCloseRequested) RunReported([this] { ShowRemainingLibrary(); });
+        throw;
     }
     if (Loaded) {
         ForgetRemovedUnits();
         ShowClass("Forms", "TApplication");
-    } else if (Db.UnitCount() >= 49) {
-        // A cancelled initialization changed nothing: the library is still there to browse.
+    } else {
+        ShowRemainingLibrary();
+    }
+}
+
+void TClassNav::ShowRemainingLibrary() {
+    TVCLDB& Db = VCLDB();
+    ClearStatusBar();
+    if (Db.ClassCountByName("TApplication") > 0) {
         ShowClass("Forms", "TApplication");
+    } else {
+        FillSelectors("", "");
+        if (Db.UnitCount() == 0) SetStatusText(3, QStringLiteral("The class database is empty"));
     }
 }
 
@@ -182,7 +236,7 @@ void TClassNav::PurgenonVCLItemClick() {
 
 void TClassNav::AfterRemoval() {
     TVCLDB& Db = VCLDB();
-    if (Db.CurrentUnitID != 0 && !UnitExists(Db.CurrentUnitID)) {
+    if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) {
         Memo->ShowEmpty();
         Db.CurrentUnitID = 0;
     }
@@ -190,21 +244,12 @@ void TClassNav::AfterRemoval() {
     ShowClass("Forms", "TApplication");
 }
 
-bool TClassNav::UnitExists(int UnitID) {
-    try {
-        VCLDB().LocateUnit(UnitID);
-        return true;
-    } catch (const EVCLDBError& E) {
-        if (E.HelpContext() != dbeUnknownUnitID) throw;
-        return false;
-    }
-}
-
 // Back and the bookmarks never lead into a unit that is gone.
 void TClassNav::ForgetRemovedUnits() {
-    History->Keep([this](int UnitID) { return UnitExists(UnitID); });
+    TVCLDB& Db = VCLDB();
+    History->Keep([&Db](int UnitID) { return Db.UnitExists(UnitID); });
     for (int n = 0; n < TBookMark::Count; ++n) {
-        if (BookMarks->GetUnitID(n) == 0 || UnitExists(BookMarks->GetUnitID(n))) continue;
+        if (BookMarks->GetUnitID(n) == 0 || Db.UnitExists(BookMarks->GetUnitID(n))) continue;
         BookMarks->SetBookMark(n, 0, 0);
         Item(QStringLiteral("AddBookmark%1").arg(n))->setText(QString::number(n));
         Item(QStringLiteral("GoBookmark%1").arg(n))->setText(QString::number(n));

@@ -11,7 +11,8 @@ namespace qm {
 bool PrepareTestHome(const QTemporaryDir& Home, bool Widgets) {
     if (!Home.isValid()) return false;
     const QByteArray Path = QFile::encodeName(Home.path());
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, unless the test runs on a real X display on purpose.
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const char* Name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(Name, Path);
     const QString System = Home.filePath(QStringLiteral("system"));

@@ -1,5 +1,6 @@
 // Test programs that start Qt keep the user's folders out of reach: home, settings, data, cache
-// and Delphi's installation entry all lie in one temporary directory, and windows are offscreen.
+// and Delphi's installation entry all lie in one temporary directory, and windows are offscreen
+// (unless QT_QPA_PLATFORM asks for xcb: the suite that runs on a real X display).
 #pragma once
 
 class QTemporaryDir;

@@ -2,6 +2,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QHeaderView>
+#include <QLocale>
 #include <QTest>
 #include <QTreeView>
 
@@ -89,6 +90,22 @@ TEST(CompareRows, TextTellsCaseApartLevelIsANumber) {
     EXPECT_GT(Sorter.CompareRows(A, B, 5), 0);
 }
 
+TEST(CompareRows, NamesInDictionaryOrderWhateverTheProcessLocale) {
+    // Containers and minimal installs run under the C locale, where a locale's collator compares
+    // code points: every capital before every small letter.
+    const QLocale Was;
+    QLocale::setDefault(QLocale::c());
+    TClassListSorter Sorter;
+    QLocale::setDefault(Was);
+    const QString Order[] = {"FIcon", "FieldAddress", "FindComponent", "FMainForm", "Free", "FShowHint"};
+    TClassInfoRow A, B;
+    for (size_t i = 1; i < std::size(Order); ++i) {
+        A.Texts[0] = Order[i - 1];
+        B.Texts[0] = Order[i];
+        EXPECT_LT(Sorter.CompareRows(A, B, 1), 0) << Order[i - 1].toStdString() << " before " << Order[i].toStdString();
+    }
+}
+
 TEST_F(ClassInfo, FiltersRemoveAndRestoreRowsOfTheSameClass) {
     TClassNav& W = Nav();
     auto Methods = [&] {
@@ -125,6 +142,28 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.ClassID));
     EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.ClassID, R.Texts[0].toStdString()));
     EXPECT_EQ(W.History->Count(), History);
+}
+
+TEST_F(ClassInfo, TheBlankBelowTheRowsKeepsTheRowAndADoubleClickThereOpensIt) {
+    TClassNav& W = Nav();
+    W.Item("MethodItem")->trigger();
+    W.Item("FieldItem")->trigger();
+    W.FillClassList(Db().ClassesIDByNameIndex("Exception", 0));
+    ASSERT_GE(Rows(), 2);
+    QWidget* Viewport = W.ClassListView->viewport();
+    const QRect Second = W.ClassListView->visualRect(W.ClassListSorter->index(1, 0));
+    Click(Viewport, Second.center());
+    const QPoint Blank(Second.center().x(), Viewport->height() - 3);
+    ASSERT_FALSE(W.ClassListView->indexAt(Blank).isValid());
+    Click(Viewport, Blank);
+    RunIdle();
+    EXPECT_EQ(W.FocusedClassRow(), Source(1)) << "a click on the blank keeps the focused row";
+    EXPECT_FALSE(W.StatusText(0).isEmpty());
+    const TClassInfoRow& R = W.ClassListModel->Row(Source(1));
+    QTest::mouseDClick(Viewport, Qt::LeftButton, {}, Blank);
+    EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.ClassID));
+    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.ClassID, R.Texts[0].toStdString()));
 }
 
 }  // namespace

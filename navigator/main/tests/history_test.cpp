@@ -66,9 +66,7 @@ protected:
         Nav().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Nav()));
     }
-    void Key(int Key, Qt::KeyboardModifiers Modifiers) {
-        QTest::keyClick(Nav().Memo, static_cast<Qt::Key>(Key), Modifiers);
-    }
+    void Key(int Key, Qt::KeyboardModifiers Modifiers) { Press(static_cast<Qt::Key>(Key), Modifiers); }
     int Forms = 0, Classes = 0;
 };
 

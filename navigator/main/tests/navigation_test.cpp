@@ -11,12 +11,14 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
+#include <QWheelEvent>
 
 #include "cfgdlg1.h"
 #include "classlist.h"
 #include "delphihelp.h"
 #include "main1.h"
 #include "posstore.h"
+#include "settings.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
 #include "windowtest.h"
@@ -62,11 +64,6 @@ protected:
     int Unit(const char* Name) { return Db().UnitsIDByNameIndex(Name, 0); }
     int Line() const { return Nav().Memo->CursorLinePos() + 1; }
     int ClassLine(const char* Name, int Index = 0) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, Index)); }
-    void Search(const QString& Text) {
-        Nav().ClassesCB->setFocus();
-        Nav().ClassesCB->setEditText(Text);
-        QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_Return);
-    }
     int Forms = 0;
 };
 
@@ -209,30 +206,37 @@ TEST_F(Navigation, ClassSearchOnClassInfoSelectsTheMemberRow) {
 
 TEST_F(Navigation, AChoiceFromTheDroppedListSearchesTypingWaitsForEnter) {
     QComboBox* Box = Nav().ClassesCB;
-    Box->setFocus();
-    Box->lineEdit()->selectAll();
-    QTest::keyClicks(Box->lineEdit(), "TFor");
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Type("TFor");
     EXPECT_EQ(Nav().History->Count(), 0) << "typing alone searches nothing";
-    Box->showPopup();
-    Box->hidePopup();  // dropped down without a choice: the next change searches
-    QTest::keyClick(Box->lineEdit(), Qt::Key_M);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(Box->view()->isVisible());
+    Press(Qt::Key_Escape);  // dropped down without a choice: the next change searches
+    ASSERT_FALSE(Box->view()->isVisible());
+    Type("m");
     EXPECT_EQ(Line(), ClassLine("TForm"));
-    Box->showPopup();
+    EXPECT_EQ(KeyTarget(), Nav().Memo) << "the search took the focus to the source";
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(Box->view()->isVisible());
     const int Index = Box->findText("TControl");
-    QTest::keyClick(Box->view(), Qt::Key_Home);
-    Box->view()->setCurrentIndex(Box->model()->index(Index, 0));
-    QTest::keyClick(Box->view(), Qt::Key_Return);
+    Box->view()->setCurrentIndex(Box->model()->index(Index - 1, 0));
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
     EXPECT_EQ(Line(), ClassLine("TControl"));
 }
 
 TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
     const int Shapes1 = Unit("Shapes1");
     Nav().ShowUnit(Shapes1, 0, false);
-    Nav().TextSearchEdit->setText("TSHARED");
-    QTest::keyClick(Nav().TextSearchEdit, Qt::Key_Return);
+    Press(Qt::Key_F, Qt::ControlModifier);
+    Type("TSHARED");
+    Press(Qt::Key_Return);
     const int First = Nav().Memo->CursorCharPos();
     EXPECT_EQ(Nav().Memo->textCursor().selectedText(), "TShared");
-    QTest::keyClick(Nav().Memo, Qt::Key_F3);
+    EXPECT_EQ(KeyTarget(), Nav().Memo) << "a match takes the focus to the source";
+    Press(Qt::Key_F3);
     EXPECT_GT(Nav().Memo->CursorCharPos(), First);
     const int Last = Nav().Memo->CursorCharPos();
     Nav().TextSearchGoSBClick();
@@ -255,9 +259,11 @@ TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
     Nav().TextSearchGoSBClick();
     EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), Row);
 
-    // Ctrl+F selects the whole search text.
-    QTest::keyClick(Nav().Memo, Qt::Key_F, Qt::ControlModifier);
+    // Ctrl+F selects the whole search text: typing replaces it.
+    Press(Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(Nav().TextSearchEdit->selectedText(), "ca");
+    Type("x");
+    EXPECT_EQ(Nav().TextSearchEdit->text(), "x");
 }
 
 TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
@@ -269,11 +275,11 @@ TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     Nav().Item("CopyItem")->trigger();
     EXPECT_EQ(Clipboard->text(), C.selectedText());
 
-    Nav().ClassesCB->setFocus();
-    QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_C, Qt::ControlModifier);
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clipboard->text(), "TApplication") << "the selector's whole text";
     Clipboard->setText("TButton");
-    QTest::keyClick(Nav().ClassesCB->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
     EXPECT_EQ(Nav().History->Count(), 0) << "pasting searches nothing";
 
@@ -288,6 +294,64 @@ TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     Nav().TextSearchEdit->selectAll();
     Nav().Item("CopyItem")->trigger();
     EXPECT_EQ(Clipboard->text(), "abc");
+}
+
+TEST_F(Navigation, TheWheelMovesASelectorOnlyWhileItHasTheFocus) {
+    auto Wheel = [](QComboBox* Box) {
+        const QPointF At = QPointF(Box->rect().center());
+        QWheelEvent Notch(At, Box->mapToGlobal(At), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Box, &Notch);
+    };
+    Click(Nav().Memo->viewport());
+    ASSERT_EQ(KeyTarget(), Nav().Memo);
+    const int Shown = Db().CurrentUnitID;
+    const QString Unit = Nav().UnitsCB->currentText(), Class = Nav().ClassesCB->currentText();
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    Press(Qt::Key_Escape);  // dropped without a choice: the next change of the text would search
+    Click(Nav().Memo->viewport());
+    for (QComboBox* Box : {Nav().UnitsCB, Nav().ClassesCB}) Wheel(Box);
+    EXPECT_EQ(Nav().UnitsCB->currentText(), Unit);
+    EXPECT_EQ(Nav().ClassesCB->currentText(), Class);
+    EXPECT_EQ(Db().CurrentUnitID, Shown);
+    EXPECT_EQ(Nav().History->Count(), 0);
+    // With the focus the wheel chooses, as any choice of the user's does.
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(KeyTarget(), Nav().UnitsCB);
+    Wheel(Nav().UnitsCB);
+    EXPECT_NE(Nav().UnitsCB->currentText(), Unit);
+    EXPECT_NE(Db().CurrentUnitID, Shown);
+}
+
+TEST_F(Navigation, ADoubleClickOnBlankIndentationAsksNothing) {
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
+    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    const int Users = Unit("Users");
+    const int Indented = FindLine(Users, "inherited Outline");
+    TXRichEdit& View = *Nav().Memo;
+    const QTextBlock Block = View.document()->findBlockByNumber(Indented);
+    ASSERT_TRUE(Block.text().startsWith("  "));
+    QTextCursor At(Block);
+    At.setPosition(Block.position() + 1);
+    QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+    EXPECT_TRUE(Prompts.Calls.empty());
+    EXPECT_TRUE(Nav().DelphiHelp->LastTopic().empty()) << "no help was looked up";
+    EXPECT_EQ(Db().CurrentUnitID, Users);
+}
+
+TEST_F(Navigation, AViewerThatCannotStartIsNamedInOneMessage) {
+    WriteSetting("HelpViewerCommand", "no-such-viewer-anywhere %f --topic %t");
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
+    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    Search("BeginDesig");  // no class, no member; a keyword of the help index begins with it
+    EXPECT_EQ(Prompts.Texts("error"),
+              std::vector<QString>{"Unable to start the help viewer \"no-such-viewer-anywhere %f --topic %t\": "
+                                   "No such file or directory."});
+    EXPECT_TRUE(Prompts.Texts("information").empty()) << "the word is known to help: no Unknown identifier";
 }
 
 }  // namespace

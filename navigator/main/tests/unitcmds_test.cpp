@@ -2,6 +2,7 @@
 // Remove Unit, Remove Non-VCL Units, a close during a load, and printing the Class Info list.
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
@@ -33,6 +34,15 @@ protected:
         for (const char* Unit : {"UserA.pas", "UserB.pas", "UserC.pas"}) Db().LoadUnit(Fixture(Unit));
     }
     int Units() { return Db().UnitCount(); }
+    // A copy of the sample installation whose Grids unit cannot be parsed.
+    std::string BrokenInstallation() {
+        const fs::path Root = TempDir() + "/Delphi";
+        fs::copy(SampleRoot(), Root, fs::copy_options::recursive);
+        QFile Grids(QString::fromStdString((Root / "SOURCE/VCL/Grids.pas").string()));
+        EXPECT_TRUE(Grids.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        Grids.write("unit Grids;\ninterface\ntype\n  TBroken = class(TObject\n    procedure X;\n  end;\nimplementation\nend.\n");
+        return Root.string();
+    }
 };
 
 TEST_F(UnitCommands, InitializeAnsweredNoChangesNothing) {
@@ -206,6 +216,42 @@ TEST_F(UnitCommands, PrintWritesTheRowsAsShownToAPdfWithoutAPrinter) {
               std::vector<QString>{QStringLiteral("No printer is installed: the list was saved as %1").arg(Pdf)});
     EXPECT_TRUE(QFile::exists(Pdf));
     EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+TEST_F(UnitCommands, ClearingTheSelectorsForInitializeStartsNoSearch) {
+    Start(SampleDatabaseCopy());
+    SetDelphiRoot(SampleRoot());
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    Press(Qt::Key_Escape);  // dropped down and closed without a choice
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("confirm").size(), 1u) << "the Initialize question and nothing else";
+    EXPECT_TRUE(Prompts.Texts("information").empty());
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+}
+
+TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
+    StartWithUserUnits();
+    SetDelphiRoot(BrokenInstallation());
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_EQ(Units(), 52) << "nothing lost";
+    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_GE(Nav().ClassesCB->count(), 400);
+    EXPECT_GE(Nav().UnitsCB->count(), 52);
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TApplication", 0)));
+    RunIdle();
+    EXPECT_EQ(Nav().StatusText(0).toUpper(), "UNIT: FORMS") << "not the load's progress";
+}
+
+TEST_F(UnitCommands, AFailedFirstInitializeSaysTheDatabaseIsEmpty) {
+    SetDelphiRoot(BrokenInstallation());
+    Start(TempDir() + "/new.db");
+    EXPECT_EQ(Units(), 0);
+    EXPECT_EQ(Nav().StatusText(3), "The class database is empty");
+    EXPECT_EQ(Nav().ClassesCB->count(), 0);
 }
 
 }  // namespace

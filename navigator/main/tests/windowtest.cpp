@@ -1,11 +1,14 @@
 // The window tests' prompts and fixture.
 #include "windowtest.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
 
@@ -41,6 +44,29 @@ std::vector<QString> TTestPrompts::Texts(const std::string& Kind) const {
     for (const TPromptCall& Call : Calls)
         if (Call.Kind == Kind) Result.push_back(Call.Text);
     return Result;
+}
+
+TBoxCloser::TBoxCloser() {
+    connect(&FTimer, &QTimer::timeout, this, &TBoxCloser::Tick);
+    FTimer.start(10);
+}
+
+void TBoxCloser::Tick() {
+    QWidget* Modal = QApplication::activeModalWidget();
+    if (Modal != FOpen) {
+        FOpen = Modal;
+        FTicks = 0;
+        if (!Modal) return;
+        const auto* Box = qobject_cast<QMessageBox*>(Modal);
+        Texts.push_back(Box ? Box->text() : Modal->windowTitle());
+        return;
+    }
+    if (Modal && ++FTicks == 5)
+        if (auto* Dialog = qobject_cast<QDialog*>(Modal)) {
+            Dialog->reject();
+            // As a window manager does: the window the box stood over becomes active again.
+            if (QWidget* Parent = Dialog->parentWidget()) Parent->window()->activateWindow();
+        }
 }
 
 namespace {
@@ -108,16 +134,48 @@ void WindowTest::SetDelphiRoot(const std::string& Root) {
 
 void WindowTest::Start(const std::string& DatabaseFile) {
     FProgram = std::make_unique<TNavigatorProgram>(DatabaseFile, false);
-    FProgram->Windows().ClassNav->show();
+    TClassNav& Window = *FProgram->Windows().ClassNav;
+    Window.show();
+    Window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window));
     RunIdle();
 }
 
+QWidget* WindowTest::KeyTarget() {
+    if (QWidget* Popup = QApplication::activePopupWidget()) return Popup->focusWidget() ? Popup->focusWidget() : Popup;
+    QWidget* Focus = QApplication::focusWidget();
+    EXPECT_NE(Focus, nullptr) << "a key pressed where no widget has the focus goes nowhere";
+    return Focus;
+}
+
+void WindowTest::Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers) {
+    if (QWidget* Target = KeyTarget()) QTest::keyClick(Target, Key, Modifiers);
+}
+
+void WindowTest::Type(const QString& Text) {
+    for (const QChar C : Text)
+        if (QWidget* Target = KeyTarget()) QTest::keyClick(Target, C.toLatin1());
+}
+
+void WindowTest::Search(const QString& Text) {
+    Press(Qt::Key_S, Qt::ControlModifier);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Type(Text);
+    Press(Qt::Key_Return);
+}
+
+void WindowTest::Click(QWidget* Widget, QPoint Pos) {
+    QTest::mouseClick(Widget, Qt::LeftButton, {}, Pos.isNull() ? Widget->rect().center() : Pos);
+}
+
 void WindowTest::RunIdle() {
-    for (int i = 0; i < 3; ++i) {
-        QEventLoop Loop;
-        QTimer::singleShot(20, &Loop, &QEventLoop::quit);
-        Loop.exec();
-    }
+    for (int i = 0; i < 3; ++i) RunFor(20);
+}
+
+void WindowTest::RunFor(int Ms) {
+    QEventLoop Loop;
+    QTimer::singleShot(Ms, &Loop, &QEventLoop::quit);
+    Loop.exec();
 }
 
 TClassNav& WindowTest::Nav() const {

@@ -4,15 +4,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QTimer>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "appwindows.h"
 #include "userprompts.h"
+
+// Texts in test failures, as text.
+inline void PrintTo(const QString& Text, std::ostream* Out) {
+    *Out << '"' << Text.toStdString() << '"';
+}
 
 namespace qm {
 
@@ -45,6 +56,20 @@ public:
     std::function<int(QDialog&)> OnModal;  // default: accepted
 };
 
+// Closes each modal box a moment after it opened and keeps its text: the error report and the
+// messages run their real modal loops, with idle work and timers going on inside them.
+class TBoxCloser : public QObject {
+public:
+    TBoxCloser();
+    QStringList Texts;  // every box that opened, in order
+
+private:
+    void Tick();
+    QTimer FTimer;
+    QPointer<QWidget> FOpen;
+    int FTicks = 0;
+};
+
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -64,6 +89,18 @@ protected:
     void Start(const std::string& DatabaseFile);
     // Lets the event loop run until it has waited for events a few times (idle events included).
     static void RunIdle();
+    // Runs the event loop for Ms milliseconds, waiting for events as the program does (so idle
+    // work runs; QTest::qWait never waits in the event loop and so never idles).
+    static void RunFor(int Ms);
+    // Input as a person gives it: keys go where the window system sends them, to the open popup's
+    // focus widget or else to QApplication::focusWidget(), never to a widget the test picks; a
+    // click goes through the application, so it moves the focus as a real click does.
+    static QWidget* KeyTarget();
+    static void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
+    static void Type(const QString& Text);
+    static void Click(QWidget* Widget, QPoint Pos = {});
+    // A class search as a person types it: Ctrl+S, the selector's whole text replaced, Enter.
+    static void Search(const QString& Text);
     TClassNav& Nav() const;
     TVCLDB& Db() const;
     TNavigatorWindows& Windows() const { return FProgram->Windows(); }

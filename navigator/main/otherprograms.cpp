@@ -1,0 +1,38 @@
+// The window beside other programs on the same class database: when another program has
+// committed, the selectors follow, and a unit or class the window shows that has gone is let go
+// of with one message while the window goes on working.
+#include <QComboBox>
+#include <QStringList>
+
+#include "classlist.h"
+#include "main1.h"
+#include "sourcetext.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+void TClassNav::FollowOtherPrograms() {
+    TVCLDB& Db = VCLDB();
+    QStringList Gone;
+    if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) {
+        Gone << QStringLiteral("the unit %1").arg(SourceText(FShownUnitName));
+        // The text stays to be read; the next navigation loads whatever it asks for.
+        Db.CurrentUnitID = 0;
+        if (SourcePageActive()) ClearStatusBar();
+    }
+    if (CurrentClassID != 0 && !Db.ClassExists(CurrentClassID)) {
+        Gone << QStringLiteral("the class %1").arg(SourceText(CurrentClassName));
+        ClassListModel->Clear();
+        CurrentClassID = 0;
+        CurrentClassName.clear();
+        if (!SourcePageActive()) ClearStatusBar();
+    }
+    ForgetRemovedUnits();
+    RefillSelectors();
+    if (!Gone.isEmpty())
+        Prompts().ShowMessage(
+            QStringLiteral("Another program has removed %1 from the class database").arg(Gone.join(QStringLiteral(" and "))));
+}
+
+}  // namespace qm

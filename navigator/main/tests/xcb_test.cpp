@@ -1,0 +1,228 @@
+// The window under real input on an X display (Xvfb): keys, clicks and wheel notches made by the
+// X server through XTEST reach the window the way a person's do, through the focus chain, the
+// window's shortcuts and the widgets' own handling.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTreeView>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "classlist.h"
+#include "main1.h"
+#include "posstore.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "windowtest.h"
+#include "xinput.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+class RealInput : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(X.Open()) << "no X display";
+        ASSERT_EQ(QApplication::platformName(), "xcb");
+    }
+    // Runs the event loop until Done holds, for at most Ms milliseconds; whether it held.
+    static bool WaitFor(const std::function<bool()>& Done, int Ms = 3000) {
+        for (int Waited = 0; Waited < Ms; Waited += 10) {
+            if (Done()) return true;
+            RunFor(10);
+        }
+        return Done();
+    }
+    QPoint Global(QWidget* Widget, QPoint At) const { return Widget->mapToGlobal(At); }
+    // The screen point of the Offset-th character of Text on line Line of the source.
+    QPoint SourcePoint(int Line, const QString& Text, int Offset = 1) const {
+        TXRichEdit& View = *Nav().Memo;
+        const QTextBlock Block = View.document()->findBlockByNumber(Line);
+        QTextCursor At(Block);
+        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Text)) + Offset);
+        return Global(View.viewport(), View.cursorRect(At).center());
+    }
+    int LineOf(const QString& Text) const {
+        for (QTextBlock B = Nav().Memo->document()->begin(); B.isValid(); B = B.next())
+            if (B.text().contains(Text)) return B.blockNumber();
+        return -1;
+    }
+    int ClassLine(const char* Name) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, 0)); }
+    int CaretLine() const { return Nav().Memo->CursorLinePos() + 1; }
+    // Ctrl+S, the selector's whole text replaced by typing, Enter.
+    void SearchByKeys(const QString& Text) {
+        X.Key("s", true);
+        X.Key("a", true);
+        X.Type(Text);
+        X.Key("Return");
+    }
+
+    TXInput X;
+};
+
+TEST_F(RealInput, EnterInClassSearchGoesToTheMember) {
+    Start(SampleDatabase());
+    X.Key("s", true);
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().ClassesCB; }));
+    X.Key("a", true);
+    X.Type("TButton.Click");
+    X.Key("Return");
+    const int Button = Db().ClassesIDByNameIndex("TButton", 0);
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == Db().GetMemberTargetLine(Button, "Click"); }));
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetMemberUnitID(Button, "Click"));
+    EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
+}
+
+TEST_F(RealInput, ADoubleClickInTheSourceGoesToTheAncestor) {
+    Start(SampleDatabase());
+    const int Line = LineOf("TForm = class(TCustomForm)");
+    ASSERT_GE(Line, 0);
+    Nav().ShowUnit(Db().CurrentUnitID, Line, false);
+    RunFor(50);
+    X.MoveTo(SourcePoint(Line, "TCustomForm", 3));
+    X.DoubleClick();
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TCustomForm"); }));
+    EXPECT_EQ(Nav().History->Count(), 1);
+}
+
+TEST_F(RealInput, BookmarksBySetAndGoShortcuts) {
+    Start(SampleDatabase());
+    const int Unit = Db().CurrentUnitID;
+    const int Line = CaretLine();
+    X.Key("3", true, true);  // Ctrl+Shift+3
+    ASSERT_TRUE(WaitFor([&] { return Nav().BookMarks->GetUnitID(3) == Unit; }));
+    EXPECT_EQ(Nav().BookMarks->GetLineNumber(3), Line);
+    SearchByKeys("TControl");
+    ASSERT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TControl"); }));
+    X.Key("3", true);  // Ctrl+3
+    EXPECT_TRUE(WaitFor([&] { return Db().CurrentUnitID == Unit && CaretLine() == Line; }));
+}
+
+TEST_F(RealInput, TheWheelOverAnUnfocusedSelectorChangesNothing) {
+    Start(SampleDatabase());
+    X.MoveTo(SourcePoint(CaretLine() - 1, "", 0) + QPoint(40, 0));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().Memo; }));
+    const int Unit = Db().CurrentUnitID;
+    const QString Units = Nav().UnitsCB->currentText(), Classes = Nav().ClassesCB->currentText();
+    for (QComboBox* Box : {Nav().UnitsCB, Nav().ClassesCB}) {
+        X.MoveTo(Global(Box, Box->rect().center()));
+        X.Wheel(-3);
+        RunFor(200);
+    }
+    EXPECT_EQ(Nav().UnitsCB->currentText(), Units);
+    EXPECT_EQ(Nav().ClassesCB->currentText(), Classes);
+    EXPECT_EQ(Db().CurrentUnitID, Unit);
+    EXPECT_EQ(Nav().History->Count(), 0);
+}
+
+TEST_F(RealInput, AClickOnAColumnHeadingSorts) {
+    Start(SampleDatabase());
+    QTabBar* Tabs = Nav().PageControl->tabBar();
+    X.MoveTo(Global(Tabs, Tabs->tabRect(1).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl->currentWidget() == Nav().ClassInfoTabSheet; }));
+    EXPECT_FALSE(Nav().UnitsCB->isEnabled());
+    QHeaderView* Header = Nav().ClassListView->header();
+    X.MoveTo(Global(Header->viewport(), QPoint(Header->sectionViewportPosition(0) + 20, Header->height() / 2)));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return Nav().SortDirection == -1; })) << "Member again: descending";
+    const auto Name = [&](int Row) { return Nav().ClassListSorter->index(Row, 0).data().toString(); };
+    for (int Row = 1; Row < Nav().ClassListSorter->rowCount(); ++Row)
+        ASSERT_GE(Nav().ClassListSorter->CompareRows(Nav().ClassListModel->Row(Nav().ClassListSorter->mapToSource(
+                                                         Nav().ClassListSorter->index(Row - 1, 0)).row()),
+                                                     Nav().ClassListModel->Row(Nav().ClassListSorter->mapToSource(
+                                                         Nav().ClassListSorter->index(Row, 0)).row()),
+                                                     1),
+                  0)
+            << Name(Row - 1).toStdString() << " / " << Name(Row).toStdString();
+}
+
+// A copy of the sample installation whose Grids unit declares Extra classes more: a load that
+// takes a while.
+std::string LargeInstallation(const std::string& Folder, int Extra) {
+    const std::filesystem::path Root = Folder + "/Delphi";
+    std::filesystem::copy(QM_SOURCE_DIR "/samples/delphi2", Root, std::filesystem::copy_options::recursive);
+    QFile Grids(QString::fromStdString((Root / "SOURCE/VCL/Grids.pas").string()));
+    Grids.open(QIODevice::ReadOnly);
+    QByteArray Text = Grids.readAll();
+    Grids.close();
+    QByteArray Classes;
+    for (int i = 0; i < Extra; ++i)
+        Classes += QStringLiteral("  TExtra%1 = class(TObject)\n    procedure Step%1;\n  end;\n").arg(i).toLatin1();
+    Text.insert(Text.indexOf("\ntype\n") + 6, Classes);
+    Grids.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    Grids.write(Text);
+    return Root.string();
+}
+
+// The window manager's close request (as a close button sends it) stops a load at once: what the
+// load wrote is rolled back, everything from before stays, and the window closes.
+TEST_F(RealInput, ACloseRequestStopsInitializeAndKeepsEverything) {
+    SetDelphiRoot(LargeInstallation(TempDir(), 60000));
+    Start(SampleDatabaseCopy());
+    Db().LoadUnit(QM_TESTDATA_DIR "/navigator/Shapes1.pas");
+    Prompts.ConfirmAnswers = {true};
+    QTimer::singleShot(300, [&] { X.CloseRequest(Nav().winId()); });
+    Nav().Item("LoadVCL1")->trigger();
+    EXPECT_EQ(Db().UnitCount(), 50);
+    EXPECT_EQ(Db().UnitCountByName("Shapes1"), 1) << "the user's unit is still there";
+    EXPECT_EQ(Db().ClassCountByName("TExtra1"), 0);
+    EXPECT_TRUE(WaitFor([&] { return !Nav().isVisible(); })) << "the window closes once the load has stopped";
+}
+
+TEST_F(RealInput, ACloseRequestStopsAddingALargeUnit) {
+    Start(SampleDatabaseCopy());
+    const std::string Root = LargeInstallation(TempDir(), 60000);
+    QFile::copy(QString::fromStdString(Root + "/SOURCE/VCL/Grids.pas"), QString::fromStdString(TempDir() + "/Big.pas"));
+    Prompts.FileAnswers = {QString::fromStdString(TempDir() + "/Big.pas")};
+    QTimer::singleShot(300, [&] { X.CloseRequest(Nav().winId()); });
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Db().UnitCount(), 49);
+    EXPECT_TRUE(WaitFor([&] { return !Nav().isVisible(); }));
+}
+
+// Another program on the same database: the command-line tool in a process of its own.
+class BesideTheTool : public RealInput {
+protected:
+    int Tool(const QStringList& Arguments) {
+        QProcess Run;
+        Run.start(QStringLiteral(QM_CLI), QStringList{"--db", QString::fromStdString(File)} + Arguments);
+        EXPECT_TRUE(Run.waitForFinished(30000));
+        return Run.exitCode();
+    }
+    std::string File;
+};
+
+TEST_F(BesideTheTool, WhatTheToolAddsAndRemovesTheWindowFollows) {
+    File = SampleDatabaseCopy();
+    Start(File);
+    TQtPrompts Real;
+    SetPrompts(&Real);
+    TBoxCloser Boxes;
+    ASSERT_EQ(Tool({"add", QM_TESTDATA_DIR "/navigator/Shapes1.pas"}), 0);
+    const auto Listed = [&](QComboBox* Box, const char* Name) { return Box->findText(Name) >= 0; };
+    EXPECT_TRUE(WaitFor([&] { return Listed(Nav().UnitsCB, "Shapes1") && Listed(Nav().ClassesCB, "TShared"); }));
+    SearchByKeys("TShared");
+    ASSERT_TRUE(WaitFor([&] { return Db().CurrentUnitID == Db().UnitsIDByNameIndex("Shapes1", 0); }));
+    ASSERT_EQ(Tool({"remove", "--force", "Shapes1"}), 0);
+    X.MoveTo(Global(Nav().Memo->viewport(), QPoint(50, 50)));  // a person moves the mouse
+    EXPECT_TRUE(WaitFor([&] { return Boxes.Texts.size() == 1; }));
+    RunFor(300);
+    EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
+    EXPECT_FALSE(Listed(Nav().UnitsCB, "Shapes1"));
+    SearchByKeys("TForm");
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TForm"); })) << "browsing goes on";
+}
+
+}  // namespace
+}  // namespace qm
