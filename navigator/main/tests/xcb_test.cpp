@@ -10,6 +10,8 @@
 #include <QTextBlock>
 #include <QTreeView>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QProcess>
 #include <QTimer>
 #include <filesystem>
@@ -58,6 +60,12 @@ protected:
     }
     int ClassLine(const char* Name) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, 0)); }
     int CaretLine() const { return Nav().Memo->CursorLinePos() + 1; }
+    // With QM_WINDOW_SHOTS set to a folder, the whole screen is saved there as NAME.png.
+    static void Shot(const char* Name) {
+        const QString Folder = qEnvironmentVariable("QM_WINDOW_SHOTS");
+        if (!Folder.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(Folder + QLatin1Char('/') + QLatin1String(Name) + ".png");
+    }
     // Ctrl+S, the selector's whole text replaced by typing, Enter.
     void SearchByKeys(const QString& Text) {
         X.Key("s", true);
@@ -78,6 +86,7 @@ TEST_F(RealInput, EnterInClassSearchGoesToTheMember) {
     X.Key("Return");
     const int Button = Db().ClassesIDByNameIndex("TButton", 0);
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == Db().GetMemberTargetLine(Button, "Click"); }));
+    Shot("xcb-class-search");
     EXPECT_EQ(Db().CurrentUnitID, Db().GetMemberUnitID(Button, "Click"));
     EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
 }
@@ -217,6 +226,7 @@ TEST_F(BesideTheTool, WhatTheToolAddsAndRemovesTheWindowFollows) {
     ASSERT_EQ(Tool({"remove", "--force", "Shapes1"}), 0);
     X.MoveTo(Global(Nav().Memo->viewport(), QPoint(50, 50)));  // a person moves the mouse
     EXPECT_TRUE(WaitFor([&] { return Boxes.Texts.size() == 1; }));
+    Shot("xcb-removed-elsewhere");
     RunFor(300);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
     EXPECT_FALSE(Listed(Nav().UnitsCB, "Shapes1"));
