@@ -1,5 +1,6 @@
 // A registry key on QSettings: the Windows registry itself, a settings file elsewhere. Sub-keys are
 // QSettings groups; values are strings or byte blocks, and a value of the other type is an error.
+// In an INI file the sub-key General is the section [General] that people write by hand.
 #pragma once
 
 #include <QByteArray>
@@ -46,9 +47,16 @@ public:
 private:
     QVariant Read(const std::string& SubKey, const std::string& Name) const;
     void Write(const std::string& SubKey, const std::string& Name, const QVariant& Value);
+    bool GroupHasKeys(const QString& Group) const;
+    bool IsIniGeneral(const std::string& SubKey) const;
+    // The key under which Qt keeps the value.
+    QString ValueKey(const std::string& SubKey, const std::string& Name) const;
+    // What earlier versions wrote as [%General] goes into [General].
+    void MoveFormerGeneralValues();
 
     std::unique_ptr<QSettings> FSettings;
     std::string FKeyPath;
+    bool FIniFile;
 };
 
 }  // namespace qm

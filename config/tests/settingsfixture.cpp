@@ -36,4 +36,9 @@ void SettingsTest::WriteFile(const QString& Path, const QByteArray& Text) {
     ASSERT_TRUE(file.setFileTime(QDateTime::fromSecsSinceEpoch(++stamp), QFileDevice::FileModificationTime));
 }
 
+QByteArray SettingsTest::FileText(const QString& Path) {
+    QFile file(Path);
+    return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace qm

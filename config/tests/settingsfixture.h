@@ -21,6 +21,8 @@ protected:
     // Qt re-reads a settings file only when its size or time changed: each file written here gets a
     // modification time of its own.
     static void WriteFile(const QString& Path, const QByteArray& Text);
+    // The file's bytes as a text editor would show them; empty when it cannot be read.
+    static QByteArray FileText(const QString& Path);
 };
 
 // Action must raise TError with Message.
