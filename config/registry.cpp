@@ -62,13 +62,16 @@ bool TRegistry::KeyExists(const std::string& SubKey) const {
     return GroupHasKeys(SettingsText(SubKey));
 }
 
+bool TRegistry::Readable() const { return FSettings->status() != QSettings::AccessError; }
+
+std::string TRegistry::Location() const { return SettingsBytes(FSettings->fileName()); }
+
 QVariant TRegistry::Read(const std::string& SubKey, const std::string& Name) const {
     QVariant value = FSettings->value(ValueKey(SubKey, Name));
     if (!value.isValid() && IsIniGeneral(SubKey)) value = FSettings->value(GeneralSubKey + '/' + SettingsText(Name));
     // A file that is malformed in places still gives the values Qt could parse; only a store that
     // cannot be read at all fails.
-    if (FSettings->status() == QSettings::AccessError)
-        throw ERegistryException(Format("Failed to get data for '%s'", {Name}));
+    if (!Readable()) throw ERegistryException(Format("Failed to get data for '%s'", {Name}));
     return value;
 }
 

@@ -32,6 +32,10 @@ public:
 
     // Whether the sub-key ("" for this key) holds anything; a store that cannot be read holds nothing.
     bool KeyExists(const std::string& SubKey) const;
+    // False for a store Qt cannot read at all (a folder where the file belongs, no permission).
+    bool Readable() const;
+    // Where the store lives, for messages: the settings file, or the registry key on Windows.
+    std::string Location() const;
 
     // Default when the sub-key or the value is missing; the text ends at its first zero character.
     std::string ReadString(const std::string& SubKey, const std::string& Name,

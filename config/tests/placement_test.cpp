@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "placement.h"
-#include "registry.h"
 #include "settingsfixture.h"
 #include "windowplacement.h"
 
@@ -109,15 +108,18 @@ TEST_F(ConfigPlacement, WithoutAUsablePlacementTheWindowStaysWhereItIs) {
     EXPECT_FALSE(RestorePlacement(*window));
 }
 
-TEST_F(ConfigPlacement, APlacementOfAnotherTypeOrTooLongIsAnError) {
-    const QVariant values[] = {Record(44, 1, 2, 300, 400) + "xxxx", QString("100,120,500,420")};
+TEST_F(ConfigPlacement, APlacementOfAnotherTypeOrTooLongIsNotUsedAndTold) {
+    const QVariant values[] = {Record(44, 1, 2, 300, 400) + "xxxx", QString("100 120 500 420")};
     for (const QVariant& value : values) {
         SCOPED_TRACE(value.typeName());
+        SetUp();
         StorePlacement(value);
         auto window = Window();
-        ExpectRaises<ERegistryException>([&] { RestorePlacement(*window); },
-                                         "Invalid data type for 'Placement'");
+        EXPECT_FALSE(RestorePlacement(*window));
         EXPECT_EQ(window->geometry(), QRect(100, 120, 400, 300));
+        EXPECT_EQ(Notices(), std::vector<std::string>{"The setting Placement in section ClassNav of " +
+                                                      UserSettingsFile().toStdString() +
+                                                      " is not used: it is not a window placement"});
     }
 }
 

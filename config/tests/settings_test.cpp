@@ -1,6 +1,5 @@
-// The settings key's name, the "General" settings, and damaged or unusable stores.
+// The settings key's name, and the "General" settings as the program and people write them.
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <functional>
@@ -135,30 +134,10 @@ TEST_F(ConfigSettings, AHierarchicalStoreKeepsASubKeyGeneral) {
     EXPECT_EQ(stored.value("General/DelphiHelpIndex"), "/opt/DELPHI.HDX");
 }
 
-TEST_F(ConfigSettings, AValueOfAnotherTypeIsAnError) {
-    const char* values[] = {R"(@ByteArray(C:\\DELPHI))", R"(@Variant(\0\0\0\x2\0\0\0\x5))", "a,b",
-                            "@Point(1 2)"};
-    for (const char* value : values) {
-        SCOPED_TRACE(value);
-        WriteFile(UserSettingsFile(), QByteArray("[%General]\nVCLSourcePath=") + value + "\n");
-        ExpectRaises<ERegistryException>([] { ReadSetting("VCLSourcePath", ""); },
-                                         "Invalid data type for 'VCLSourcePath'");
-    }
-}
-
 TEST_F(ConfigSettings, MalformedLinesDoNotHideTheReadableValues) {
     WriteFile(UserSettingsFile(), "[%General\n\x01\x02 junk\n=\n[%General]\nDelphiHelpDir=C:\\\\HELP\n[x]]\n");
     EXPECT_EQ(ReadSetting("DelphiHelpDir", ""), "C:\\HELP");
     EXPECT_EQ(ReadSetting("VCLSourcePath", "none"), "none");
-}
-
-TEST_F(ConfigSettings, AStoreThatCannotBeReadOrWrittenRaises) {
-    // A folder where the settings file should be: Qt can neither read nor write it.
-    ASSERT_TRUE(QDir().mkpath(UserSettingsFile()));
-    ExpectRaises<ERegistryException>([] { ReadSetting("VCLSourcePath", ""); },
-                                     "Failed to get data for 'VCLSourcePath'");
-    ExpectRaises<ERegistryException>([] { WriteSetting("VCLSourcePath", "x"); },
-                                     "Failed to create key \\Software\\Brindlewood\\Quillmap 2");
 }
 
 }  // namespace
