@@ -87,6 +87,10 @@ TEST_F(ConfigSettings, AHandWrittenGeneralSectionIsRead) {
         EXPECT_EQ(ReadSetting("VCLSourcePath", "none"), "none");
         EXPECT_EQ(FileText(UserSettingsFile()), text);
     }
+    // Without the quotes Qt reads a list.
+    WriteFile(UserSettingsFile(), "[General]\nHelpViewerCommand=\"myviewer --size 800,600 %f\"\n");
+    EXPECT_EQ(ReadSetting("HelpViewerCommand", ""), "myviewer --size 800,600 %f");
+    EXPECT_TRUE(Notices().empty());
 }
 
 // Any write rewrites what earlier versions kept as [%General] in the section [General].
