@@ -38,7 +38,11 @@ void TConfigFiler::LoadConfig(QWidget& Form) {
     ForEachConfigComponent(Form, [this](QObject& Component, const std::string& Name, const TConfigProp& Prop) {
         switch (Prop.Kind) {
         case TConfigPropKind::Integer:
-            Prop.SetInt(Component, ReadInt(Name, Prop.GetInt(Component)));
+            // A text that is no number leaves the value as it is, as a foreign enumeration text does.
+            try {
+                Prop.SetInt(Component, ReadInt(Name, Prop.GetInt(Component)));
+            } catch (const EConvertError&) {
+            }
             break;
         case TConfigPropKind::Enumeration:
         case TConfigPropKind::String:
@@ -70,11 +74,11 @@ TConfigRegistryFiler::TConfigRegistryFiler(TRegistry& Registry, std::string Sect
     : FRegistry(Registry), FSection(std::move(Section)) {}
 
 std::string TConfigRegistryFiler::ReadStr(const std::string& Name, const std::string& Default) {
-    return FRegistry.ReadString(FSection, Name, Default);
+    return ReadSettingText(FRegistry, FSection, Name, Default);
 }
 
 void TConfigRegistryFiler::WriteStr(const std::string& Name, const std::string& Value) {
-    FRegistry.WriteString(FSection, Name, Value);
+    WriteSettingText(FRegistry, FSection, Name, Value);
 }
 
 void LoadFormConfig(QWidget& Form) {

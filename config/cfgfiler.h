@@ -27,7 +27,7 @@ public:
     bool FindConfigProp(const QObject& Component, TConfigProp& Prop) const;
     // Every named widget below the form (Qt's inner parts, named "qt_...", excepted), in Qt's child
     // order depth first: its registered property takes the stored value (an enumeration text that
-    // names no value leaves it as it is) ...
+    // names no value, or an integer's text that is no number, leaves it as it is) ...
     void LoadConfig(QWidget& Form);
     // ... or is stored.
     void SaveConfig(QWidget& Form);
@@ -39,7 +39,8 @@ private:
 
 class TConfigRegistryFiler : public TConfigFiler {
 public:
-    // Registry stays the caller's; Section is the sub-key below its key that holds the values.
+    // Registry stays the caller's; Section is the sub-key below its key that holds the values. A value
+    // that cannot be used reads as the default, as ReadSettingText says.
     TConfigRegistryFiler(TRegistry& Registry, std::string Section);
     std::string ReadStr(const std::string& Name, const std::string& Default) override;
     void WriteStr(const std::string& Name, const std::string& Value) override;

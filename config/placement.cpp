@@ -4,6 +4,7 @@
 
 #include "registry.h"
 #include "settings.h"
+#include "settingsnotice.h"
 #include "windowplacement.h"
 
 namespace qm {
@@ -20,15 +21,20 @@ std::string PlacementKey(const QWidget& Window) {
 
 void SavePlacement(const QWidget& Window) {
     TRegistry registry = OpenSettingsKey();
-    registry.WriteBinaryData(SettingsBytes(Window.objectName()), PlacementValue,
-                             EncodePlacement(GetWindowPlacement(Window)));
+    WriteUsableSetting(registry, [&] {
+        registry.WriteBinaryData(SettingsBytes(Window.objectName()), PlacementValue,
+                                 EncodePlacement(GetWindowPlacement(Window)));
+    });
 }
 
 bool RestorePlacement(QWidget& Window) {
     const TRegistry registry = OpenSettingsKey();
     const std::string section = SettingsBytes(Window.objectName());
     if (!registry.KeyExists(section)) return false;
-    const std::optional<QByteArray> data = registry.ReadBinaryData(section, PlacementValue, PlacementSize);
+    std::optional<QByteArray> data;
+    if (!ReadUsableSetting(registry, section, PlacementValue, "a window placement",
+                           [&] { data = registry.ReadBinaryData(section, PlacementValue, PlacementSize); }))
+        return false;
     if (!data || data->size() < PlacementSize) return false;
     return SetWindowPlacement(Window, DecodePlacement(*data));
 }

@@ -9,8 +9,19 @@ namespace qm {
 
 namespace {
 
-QString ValueKey(const std::string& SubKey, const std::string& Name) {
-    return SubKey.empty() ? SettingsText(Name) : SettingsText(SubKey) + '/' + SettingsText(Name);
+// Qt's INI format reads a section [General] as the keys of no group and writes a group named General
+// as [%General]. So in an INI file the sub-key General lives in the keys of no group, where a person
+// who opens the file finds it as [General]; what earlier versions kept in [%General] is read where
+// [General] lacks the value and moved into [General] at the next write.
+const QString GeneralSubKey = QStringLiteral("General");
+
+bool IsIniFile(const QSettings& Settings) {
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    constexpr bool NativeIsIni = false;  // the registry, property lists
+#else
+    constexpr bool NativeIsIni = true;
+#endif
+    return Settings.format() == QSettings::IniFormat || (NativeIsIni && Settings.format() == QSettings::NativeFormat);
 }
 
 ERegistryException InvalidDataType(const std::string& Name) {
@@ -26,23 +37,41 @@ QString SettingsText(std::string_view Bytes) {
 std::string SettingsBytes(const QString& Text) { return QFile::encodeName(Text).toStdString(); }
 
 TRegistry::TRegistry(std::unique_ptr<QSettings> Settings, std::string KeyPath)
-    : FSettings(std::move(Settings)), FKeyPath(std::move(KeyPath)) {}
+    : FSettings(std::move(Settings)), FKeyPath(std::move(KeyPath)), FIniFile(IsIniFile(*FSettings)) {}
 
 TRegistry::~TRegistry() = default;
 
-bool TRegistry::KeyExists(const std::string& SubKey) const {
-    FSettings->beginGroup(SettingsText(SubKey));
-    const bool exists = !FSettings->childKeys().isEmpty() || !FSettings->childGroups().isEmpty();
-    FSettings->endGroup();
-    return exists;
+bool TRegistry::IsIniGeneral(const std::string& SubKey) const {
+    return FIniFile && SettingsText(SubKey) == GeneralSubKey;
 }
+
+QString TRegistry::ValueKey(const std::string& SubKey, const std::string& Name) const {
+    if (SubKey.empty() || IsIniGeneral(SubKey)) return SettingsText(Name);
+    return SettingsText(SubKey) + '/' + SettingsText(Name);
+}
+
+bool TRegistry::GroupHasKeys(const QString& Group) const {
+    FSettings->beginGroup(Group);
+    const bool has = !FSettings->childKeys().isEmpty() || !FSettings->childGroups().isEmpty();
+    FSettings->endGroup();
+    return has;
+}
+
+bool TRegistry::KeyExists(const std::string& SubKey) const {
+    if (IsIniGeneral(SubKey)) return !FSettings->childKeys().isEmpty() || GroupHasKeys(GeneralSubKey);
+    return GroupHasKeys(SettingsText(SubKey));
+}
+
+bool TRegistry::Readable() const { return FSettings->status() != QSettings::AccessError; }
+
+std::string TRegistry::Location() const { return SettingsBytes(FSettings->fileName()); }
 
 QVariant TRegistry::Read(const std::string& SubKey, const std::string& Name) const {
     QVariant value = FSettings->value(ValueKey(SubKey, Name));
+    if (!value.isValid() && IsIniGeneral(SubKey)) value = FSettings->value(GeneralSubKey + '/' + SettingsText(Name));
     // A file that is malformed in places still gives the values Qt could parse; only a store that
     // cannot be read at all fails.
-    if (FSettings->status() == QSettings::AccessError)
-        throw ERegistryException(Format("Failed to get data for '%s'", {Name}));
+    if (!Readable()) throw ERegistryException(Format("Failed to get data for '%s'", {Name}));
     return value;
 }
 
@@ -70,9 +99,23 @@ void TRegistry::Write(const std::string& SubKey, const std::string& Name, const 
     // Asking whether the store is writable creates its folder or registry key when missing.
     if (!FSettings->isWritable()) throw ERegistryException(Format("Failed to create key %s", {FKeyPath}));
     FSettings->setValue(ValueKey(SubKey, Name), Value);
+    MoveFormerGeneralValues();
     FSettings->sync();
     if (FSettings->status() == QSettings::AccessError)
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
+}
+
+void TRegistry::MoveFormerGeneralValues() {
+    if (!FIniFile) return;
+    FSettings->beginGroup(GeneralSubKey);
+    const QStringList former = FSettings->childKeys();
+    FSettings->endGroup();
+    // A value in [General] was written later than, or by hand over, the one in [%General].
+    for (const QString& name : former) {
+        const QString key = GeneralSubKey + '/' + name;
+        if (!FSettings->contains(name)) FSettings->setValue(name, FSettings->value(key));
+        FSettings->remove(key);
+    }
 }
 
 void TRegistry::WriteString(const std::string& SubKey, const std::string& Name, const std::string& Value) {

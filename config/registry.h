@@ -1,5 +1,6 @@
 // A registry key on QSettings: the Windows registry itself, a settings file elsewhere. Sub-keys are
 // QSettings groups; values are strings or byte blocks, and a value of the other type is an error.
+// In an INI file the sub-key General is the section [General] that people write by hand.
 #pragma once
 
 #include <QByteArray>
@@ -31,6 +32,10 @@ public:
 
     // Whether the sub-key ("" for this key) holds anything; a store that cannot be read holds nothing.
     bool KeyExists(const std::string& SubKey) const;
+    // False for a store Qt cannot read at all (a folder where the file belongs, no permission).
+    bool Readable() const;
+    // Where the store lives, for messages: the settings file, or the registry key on Windows.
+    std::string Location() const;
 
     // Default when the sub-key or the value is missing; the text ends at its first zero character.
     std::string ReadString(const std::string& SubKey, const std::string& Name,
@@ -46,9 +51,16 @@ public:
 private:
     QVariant Read(const std::string& SubKey, const std::string& Name) const;
     void Write(const std::string& SubKey, const std::string& Name, const QVariant& Value);
+    bool GroupHasKeys(const QString& Group) const;
+    bool IsIniGeneral(const std::string& SubKey) const;
+    // The key under which Qt keeps the value.
+    QString ValueKey(const std::string& SubKey, const std::string& Name) const;
+    // What earlier versions wrote as [%General] goes into [General].
+    void MoveFormerGeneralValues();
 
     std::unique_ptr<QSettings> FSettings;
     std::string FKeyPath;
+    bool FIniFile;
 };
 
 }  // namespace qm

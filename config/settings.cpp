@@ -6,6 +6,7 @@
 
 #include "dblocation.h"
 #include "format.h"
+#include "settingsnotice.h"
 
 namespace qm {
 
@@ -36,12 +37,26 @@ TRegistry OpenSettingsKey() {
         SettingsKey());
 }
 
+std::string ReadSettingText(const TRegistry& Registry, const std::string& Section, const std::string& Name,
+                            const std::string& Default) {
+    std::string value = Default;
+    ReadUsableSetting(Registry, Section, Name, "a text (a text with a comma belongs in double quotes)",
+                      [&] { value = Registry.ReadString(Section, Name, Default); });
+    return value;
+}
+
+void WriteSettingText(TRegistry& Registry, const std::string& Section, const std::string& Name,
+                      const std::string& Value) {
+    WriteUsableSetting(Registry, [&] { Registry.WriteString(Section, Name, Value); });
+}
+
 std::string ReadSetting(const std::string& Name, const std::string& Default) {
-    return OpenSettingsKey().ReadString(GeneralSection, Name, Default);
+    return ReadSettingText(OpenSettingsKey(), GeneralSection, Name, Default);
 }
 
 void WriteSetting(const std::string& Name, const std::string& Value) {
-    OpenSettingsKey().WriteString(GeneralSection, Name, Value);
+    TRegistry registry = OpenSettingsKey();
+    WriteSettingText(registry, GeneralSection, Name, Value);
 }
 
 std::string TRegistrySettings::ReadSetting(const std::string& Name, const std::string& Default) {

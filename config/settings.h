@@ -20,7 +20,15 @@ std::string SettingsKey();
 // The current user's store under SettingsKey(). Opening creates nothing; the first write does.
 TRegistry OpenSettingsKey();
 
-// Section "General": Default when the value is missing; reading never creates the section.
+// Value Name of sub-key Section: Default when it is missing or cannot be used (a value that is not a
+// text, a store that cannot be read; told once, see settingsnotice.h). Reading creates nothing.
+std::string ReadSettingText(const TRegistry& Registry, const std::string& Section, const std::string& Name,
+                            const std::string& Default);
+// Creates the sub-key when missing and writes the value, unless the store cannot be read.
+void WriteSettingText(TRegistry& Registry, const std::string& Section, const std::string& Name,
+                      const std::string& Value);
+
+// The same in section "General".
 std::string ReadSetting(const std::string& Name, const std::string& Default);
 void WriteSetting(const std::string& Name, const std::string& Value);
 

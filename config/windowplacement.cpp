@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QRegion>
 #include <QWidget>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace qm {
 
@@ -31,15 +34,68 @@ bool Minimized(int32_t ShowCmd) {
     return ShowCmd == ShowMinimized || ShowCmd == Minimize || ShowCmd == ShowMinNoActive;
 }
 
-QRect OnScreen(const QRect& Rect) {
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(Rect)) return Rect;
+// The stored normal rectangle in 64 bits: 32-bit coordinates may lie anywhere, and their
+// differences overflow 32 bits. Right and bottom are exclusive.
+struct TBounds {
+    int64_t Left, Top, Right, Bottom;
+    int64_t Width() const { return Right - Left; }
+    int64_t Height() const { return Bottom - Top; }
+};
+
+TBounds BoundsOf(const QRect& Rect) {
+    return {Rect.left(), Rect.top(), int64_t(Rect.left()) + Rect.width(), int64_t(Rect.top()) + Rect.height()};
+}
+
+bool Contains(const TBounds& Outer, const TBounds& Inner) {
+    return Inner.Left >= Outer.Left && Inner.Top >= Outer.Top && Inner.Right <= Outer.Right &&
+           Inner.Bottom <= Outer.Bottom;
+}
+
+// The area the rectangle shares with a screen (no larger than the screen's, so the product fits).
+int64_t Overlap(const TBounds& Bounds, const TBounds& Screen) {
+    const int64_t width = std::min(Bounds.Right, Screen.Right) - std::max(Bounds.Left, Screen.Left);
+    const int64_t height = std::min(Bounds.Bottom, Screen.Bottom) - std::max(Bounds.Top, Screen.Top);
+    return width > 0 && height > 0 ? width * height : 0;
+}
+
+// Whether the screens' working areas together show the whole rectangle (it may span several).
+bool FitsOnScreens(const TBounds& Bounds, const QList<QScreen*>& Screens) {
+    QRegion shown;
+    for (const QScreen* screen : Screens) shown += screen->availableGeometry();
+    if (!Contains(BoundsOf(shown.boundingRect()), Bounds)) return false;
+    const QRect rect(int(Bounds.Left), int(Bounds.Top), int(Bounds.Width()), int(Bounds.Height()));
+    return QRegion(rect).subtracted(shown).isEmpty();
+}
+
+// The rectangle as stored when the screens show all of it. Otherwise no larger than the working area
+// of the screen that shows most of it, and moved just onto that area; when no screen shows any of it
+// (a monitor since removed), in the middle of the primary screen. Nothing without a screen.
+std::optional<QRect> OnScreen(const TBounds& Bounds) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
     const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary) return Rect;
-    const QRect area = primary->availableGeometry();
-    QRect moved(QPoint(0, 0), Rect.size().boundedTo(area.size()));
-    moved.moveCenter(area.center());
-    return moved;
+    if (screens.isEmpty() || !primary) return std::nullopt;
+    if (FitsOnScreens(Bounds, screens))
+        return QRect(int(Bounds.Left), int(Bounds.Top), int(Bounds.Width()), int(Bounds.Height()));
+    const QScreen* best = nullptr;
+    int64_t most = 0;
+    for (const QScreen* screen : screens) {
+        const int64_t overlap = Overlap(Bounds, BoundsOf(screen->availableGeometry()));
+        if (overlap > most) {
+            most = overlap;
+            best = screen;
+        }
+    }
+    const QRect area = (best ? best : primary)->availableGeometry();
+    QRect placed(0, 0, int(std::min<int64_t>(Bounds.Width(), area.width())),
+                 int(std::min<int64_t>(Bounds.Height(), area.height())));
+    if (!best) {
+        placed.moveCenter(area.center());
+        return placed;
+    }
+    const TBounds room = BoundsOf(area);
+    placed.moveTo(int(std::clamp<int64_t>(Bounds.Left, room.Left, room.Right - placed.width())),
+                  int(std::clamp<int64_t>(Bounds.Top, room.Top, room.Bottom - placed.height())));
+    return placed;
 }
 
 }  // namespace
@@ -84,17 +140,15 @@ TWindowPlacement GetWindowPlacement(const QWidget& Window) {
 }
 
 bool SetWindowPlacement(QWidget& Window, const TWindowPlacement& Placement) {
-    const int64_t width = int64_t(Placement.Right) - Placement.Left;
-    const int64_t height = int64_t(Placement.Bottom) - Placement.Top;
-    const auto sane = [](int64_t Value) { return Value > -QWIDGETSIZE_MAX && Value < QWIDGETSIZE_MAX; };
-    if (Placement.Length != PlacementSize || width <= 0 || height <= 0) return false;
-    if (!sane(Placement.Left) || !sane(Placement.Top) || !sane(Placement.Right) || !sane(Placement.Bottom))
-        return false;
+    const TBounds bounds{Placement.Left, Placement.Top, Placement.Right, Placement.Bottom};
+    if (Placement.Length != PlacementSize || bounds.Width() <= 0 || bounds.Height() <= 0) return false;
+    const std::optional<QRect> normal = OnScreen(bounds);
+    if (!normal) return false;
     const bool maximized = Placement.ShowCmd == ShowMaximized ||
                            (Minimized(Placement.ShowCmd) && (Placement.Flags & RestoreToMaximized));
     constexpr Qt::WindowStates NotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
     Window.setWindowState(Window.windowState() & ~NotNormal);
-    Window.setGeometry(OnScreen(QRect(Placement.Left, Placement.Top, int(width), int(height))));
+    Window.setGeometry(*normal);
     if (maximized) Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
     return true;
 }

@@ -29,8 +29,9 @@ TWindowPlacement DecodePlacement(const QByteArray& Data);
 // The rectangle is Qt's normal geometry of the window.
 TWindowPlacement GetWindowPlacement(const QWidget& Window);
 // False, leaving the window alone, when the record cannot be applied: a length field other than 44,
-// an empty normal rectangle or coordinates beyond any screen. A rectangle entirely off the screens
-// is moved to the middle of the primary screen; a minimised window comes back as it was before.
+// an empty normal rectangle, no screen. A rectangle the screens do not show whole is made no larger
+// than the working area of the screen that shows most of it and moved onto it; one entirely off the
+// screens goes to the middle of the primary screen. A minimised window comes back as it was before.
 bool SetWindowPlacement(QWidget& Window, const TWindowPlacement& Placement);
 
 }  // namespace qm

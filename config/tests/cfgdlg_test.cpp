@@ -2,6 +2,7 @@
 // stored on OK, on Cancel and when it is destroyed.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,6 +172,28 @@ TEST_F(ConfigDialog, AStoredPageLengthThatIsNoNumberReadsAs72) {
         EXPECT_EQ(dlg->LinesPerPageEdit->text(), c.Shown) << c.Stored.toStdString();
         EXPECT_FALSE(dlg->DelphiHelpCB->isChecked());
         EXPECT_NO_THROW(dlg->LinesPerPageValue());
+    }
+}
+
+// Damaged settings never stop the dialog, and so the program, from being made.
+TEST_F(ConfigDialog, DamagedStoredValuesGiveTheDesignValues) {
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"a list", "LinesPerPageEdit=1,2\n"},
+        {"a list for the box", "DelphiHelpCB=a,b\n"},
+        {"a byte block", "LinesPerPageEdit=@ByteArray(\\x00)\n"},
+        {"a folder where the file belongs", {}},
+    };
+    for (const auto& [what, stored] : cases) {
+        SCOPED_TRACE(what);
+        SetUp();
+        if (stored.isEmpty()) ASSERT_TRUE(QDir().mkpath(UserSettingsFile()));
+        else Store(stored);
+        std::unique_ptr<TConfigDlg> dlg;
+        ASSERT_NO_THROW(dlg = std::make_unique<TConfigDlg>());
+        EXPECT_EQ(dlg->LinesPerPageEdit->text(), "72");
+        EXPECT_EQ(dlg->DelphiHelpCB->checkState(), Qt::Checked);
+        EXPECT_EQ(dlg->LinesPerPageValue(), 72);
+        EXPECT_EQ(Notices().size(), 1u);
     }
 }
 

@@ -3,11 +3,16 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <ostream>
 
 #include "placement.h"
-#include "registry.h"
 #include "settingsfixture.h"
 #include "windowplacement.h"
+
+// Rectangles in failure messages as numbers.
+inline void PrintTo(const QRect& Rect, std::ostream* Out) {
+    *Out << Rect.x() << ',' << Rect.y() << ' ' << Rect.width() << 'x' << Rect.height();
+}
 
 namespace qm {
 
@@ -88,13 +93,44 @@ TEST_F(ConfigPlacement, AWindowOffEveryScreenMovesToThePrimaryOne) {
     EXPECT_EQ(window->geometry().center(), screen.center());
 }
 
+// A stored rectangle the screen cannot show is made no larger than the screen's working area and moved
+// onto it; one on no screen at all (a monitor since removed) comes to the middle of the primary screen.
+TEST_F(ConfigPlacement, APlacementThatDoesNotFitComesBackOnTheScreen) {
+    const QRect a = QGuiApplication::primaryScreen()->availableGeometry();
+    const int32_t right = a.left() + a.width(), bottom = a.top() + a.height();  // exclusive, as stored
+    QRect middle(0, 0, 300, 200);
+    middle.moveCenter(a.center());
+    struct TCase {
+        const char* What;
+        QByteArray Stored;
+        QRect Expected;
+    };
+    const TCase cases[] = {
+        {"millions of pixels each way", Record(44, -16000000, -16000000, 16000000, 16000000), a},
+        {"the whole 32-bit range", Record(44, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX), a},
+        {"larger than the screen", Record(44, a.left(), a.top(), right + 500, bottom + 300), a},
+        {"over the left edge", Record(44, a.left() - 100, a.top() + 50, a.left() + 300, a.top() + 350),
+         QRect(a.left(), a.top() + 50, 400, 300)},
+        {"over the bottom edge", Record(44, a.left() + 10, bottom - 100, a.left() + 410, bottom + 200),
+         QRect(a.left() + 10, bottom - 300, 400, 300)},
+        {"on a monitor left of this one", Record(44, a.left() - 3000, a.top() + 40, a.left() - 2700, a.top() + 240),
+         middle},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        StorePlacement(c.Stored);
+        auto window = Window();
+        EXPECT_TRUE(RestorePlacement(*window));
+        EXPECT_EQ(window->geometry(), c.Expected);
+    }
+}
+
 TEST_F(ConfigPlacement, WithoutAUsablePlacementTheWindowStaysWhereItIs) {
     const std::pair<const char*, QVariant> cases[] = {
         {"no key", QVariant()},
         {"short", Record(44, 1, 2, 300, 400).left(40)},
         {"length field", Record(40, 1, 2, 300, 400)},
         {"inverted", Record(44, 300, 400, 1, 2)},
-        {"far away", Record(44, -2000000000, 0, 2000000000, 400)},
     };
     for (const auto& [what, value] : cases) {
         SetUp();
@@ -109,15 +145,18 @@ TEST_F(ConfigPlacement, WithoutAUsablePlacementTheWindowStaysWhereItIs) {
     EXPECT_FALSE(RestorePlacement(*window));
 }
 
-TEST_F(ConfigPlacement, APlacementOfAnotherTypeOrTooLongIsAnError) {
-    const QVariant values[] = {Record(44, 1, 2, 300, 400) + "xxxx", QString("100,120,500,420")};
+TEST_F(ConfigPlacement, APlacementOfAnotherTypeOrTooLongIsNotUsedAndTold) {
+    const QVariant values[] = {Record(44, 1, 2, 300, 400) + "xxxx", QString("100 120 500 420")};
     for (const QVariant& value : values) {
         SCOPED_TRACE(value.typeName());
+        SetUp();
         StorePlacement(value);
         auto window = Window();
-        ExpectRaises<ERegistryException>([&] { RestorePlacement(*window); },
-                                         "Invalid data type for 'Placement'");
+        EXPECT_FALSE(RestorePlacement(*window));
         EXPECT_EQ(window->geometry(), QRect(100, 120, 400, 300));
+        EXPECT_EQ(Notices(), std::vector<std::string>{"The setting Placement in section ClassNav of " +
+                                                      UserSettingsFile().toStdString() +
+                                                      " is not used: it is not a window placement"});
     }
 }
 

@@ -9,6 +9,7 @@
 #include "dblocation.h"
 #include "registry.h"
 #include "settings.h"
+#include "settingsnotice.h"
 
 namespace qm {
 
@@ -20,7 +21,18 @@ QSettings UserSettings() {
 
 }  // namespace
 
-void SettingsTest::SetUp() { QDir(QFileInfo(UserSettingsFile()).path()).removeRecursively(); }
+void SettingsTest::SetUp() {
+    QDir(QFileInfo(UserSettingsFile()).path()).removeRecursively();
+    Notices().clear();
+    SetSettingsNotice([](const std::string& Text) { Notices().push_back(Text); });
+}
+
+void SettingsTest::TearDown() { SetSettingsNotice({}); }
+
+std::vector<std::string>& SettingsTest::Notices() {
+    static std::vector<std::string> notices;
+    return notices;
+}
 
 QString SettingsTest::UserSettingsFile() { return UserSettings().fileName(); }
 
@@ -34,6 +46,11 @@ void SettingsTest::WriteFile(const QString& Path, const QByteArray& Text) {
     file.write(Text);
     file.flush();
     ASSERT_TRUE(file.setFileTime(QDateTime::fromSecsSinceEpoch(++stamp), QFileDevice::FileModificationTime));
+}
+
+QByteArray SettingsTest::FileText(const QString& Path) {
+    QFile file(Path);
+    return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace qm

@@ -2,13 +2,17 @@
 #include "appwindows.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <vector>
 
+#include "application.h"
 #include "cfgdlg1.h"
 #include "clsdlg1.h"
 #include "main1.h"
 #include "marlsfrm.h"
 #include "mpfdlg1.h"
 #include "rudlg.h"
+#include "settingsnotice.h"
 #include "splash.h"
 #include "ucmdlg.h"
 #include "udlg1.h"
@@ -16,6 +20,33 @@
 #include "vcldb1.h"
 
 namespace qm {
+
+// Collects the settings problems told while events run and hands them to the error report together,
+// from the event loop, never from inside the reading that met them.
+class TSettingsReport : public QObject {
+public:
+    TSettingsReport() {
+        SetSettingsNotice([this](const std::string& Text) { Add(Text); });
+    }
+    ~TSettingsReport() override {
+        SetSettingsNotice({});
+    }
+
+private:
+    void Add(const std::string& Text) {
+        if (FLines.empty()) QTimer::singleShot(0, this, [this] { Report(); });
+        FLines.push_back(Text);
+    }
+    // One line each; the report ends the last with its period.
+    void Report() {
+        std::string Text;
+        for (const std::string& Line : FLines) Text += (Text.empty() ? "" : ".\r") + Line;
+        FLines.clear();
+        ReportError(Exception(Text));
+    }
+
+    std::vector<std::string> FLines;
+};
 
 std::string InstallationRoot(TDelphiInstallation& Installation) {
     try {
@@ -26,7 +57,7 @@ std::string InstallationRoot(TDelphiInstallation& Installation) {
 }
 
 TNavigatorProgram::TNavigatorProgram(std::string DatabaseFile, bool ShowSplash, std::string SampleRoot)
-    : FInstallation(FEntry, std::move(SampleRoot)) {
+    : FSettingsReport(std::make_unique<TSettingsReport>()), FInstallation(FEntry, std::move(SampleRoot)) {
     FWindows.DatabaseFile = std::move(DatabaseFile);
     FWindows.Settings = &FSettings;
     FWindows.Installation = &FInstallation;

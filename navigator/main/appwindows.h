@@ -22,6 +22,7 @@ class TClassMemberDlg;
 class TConfigDlg;
 class TUnitsDlg;
 class TRemoveUnitDlg;
+class TSettingsReport;
 
 struct TNavigatorWindows {
     TSplashScreen* SplashScreen = nullptr;
@@ -48,11 +49,14 @@ class TNavigatorProgram {
 public:
     // Creates the splash (shown and painted at once when ShowSplash) and then the other windows.
     // SampleRoot, when not empty, stands in for a Delphi installation where none is configured.
+    // While the program lives, the settings problems it meets go to the error report, several at a
+    // time in one box, once the events that met them are done.
     explicit TNavigatorProgram(std::string DatabaseFile, bool ShowSplash = true, std::string SampleRoot = {});
     ~TNavigatorProgram();
     TNavigatorWindows& Windows() { return FWindows; }
 
 private:
+    std::unique_ptr<TSettingsReport> FSettingsReport;  // first made, last gone
     TRegistrySettings FSettings;
     TRegistryInstallation FEntry;
     TInstallationOrSample FInstallation;
