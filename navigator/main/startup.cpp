@@ -45,6 +45,8 @@ void TClassNav::RunCommand(const std::function<void()>& Command) {
 }
 
 void TClassNav::FormShow() {
+    // First, so that whatever fails from here on reaches the user.
+    SetErrorReport([this](const std::exception& E) { AppException(E); });
     LinesPerPage = 72;
     SortColumn = 1;
     SortDirection = 1;
@@ -69,7 +71,6 @@ void TClassNav::FormShow() {
         const QRect Screen = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
         move(Screen.left() + (Screen.width() - width()) / 2, Screen.top() + (Screen.height() - height()) / 2);
     }
-    SetErrorReport([this](const std::exception& E) { AppException(E); });
 }
 
 void TClassNav::AppIdle() {

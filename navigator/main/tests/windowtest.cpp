@@ -61,7 +61,7 @@ void TBoxCloser::Tick() {
         Texts.push_back(Box ? Box->text() : Modal->windowTitle());
         return;
     }
-    if (Modal && ++FTicks == 5)
+    if (Modal && ++FTicks == 20)
         if (auto* Dialog = qobject_cast<QDialog*>(Modal)) {
             Dialog->reject();
             // As a window manager does: the window the box stood over becomes active again.

@@ -226,6 +226,7 @@ TEST_F(BesideTheTool, WhatTheToolAddsAndRemovesTheWindowFollows) {
     ASSERT_EQ(Tool({"remove", "--force", "Shapes1"}), 0);
     X.MoveTo(Global(Nav().Memo->viewport(), QPoint(50, 50)));  // a person moves the mouse
     EXPECT_TRUE(WaitFor([&] { return Boxes.Texts.size() == 1; }));
+    RunFor(100);  // painted
     Shot("xcb-removed-elsewhere");
     RunFor(300);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
