@@ -99,6 +99,8 @@ TEST_F(DbTest, RefusedLoadsWriteNothing) {
     EXPECT_THROW(Db.LoadUnit(broken), EUnitParserError);
     std::string open = Write("open.pas", "unit Open;\ntype TA = class(TObject) end;\n{ never closed");
     EXPECT_THROW(Db.LoadUnit(open), EReadError);
+    std::string huge = Write("huge.pas", "unit Huge;\ntype\n  T" + std::string(200'000, 'x') + " = class(TObject) end;\nend.\n");
+    EXPECT_THROW(Db.LoadUnit(huge), EUnitParserError);
     EXPECT_EQ(Count("select count(*) from UNITS"), units);
     EXPECT_EQ(Count("select count(*) from CLASSES where UnitID > (select max(ID) from UNITS)"), 0);
 }

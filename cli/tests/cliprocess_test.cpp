@@ -96,12 +96,13 @@ protected:
         SQLite::Database db(Db, SQLite::OPEN_READONLY);
         return db.execAndGet("select ifnull(group_concat(Path, ';'), '') from (select Path from UNITS order by ID)").getString();
     }
-    // A unit declaring one class derived from TObject.
-    std::string SmallUnit(const std::string& Name) {
-        std::string path = (Dir / (Name + ".pas")).string();
-        std::ofstream(path) << "unit " << Name << ";\ntype\n  T" << Name << " = class(TObject)\n    F: Integer;\n  end;\nend.\n";
+    // A unit in the test's folder declaring one class derived from TObject.
+    std::string WriteUnit(const std::string& FileName, const std::string& ClassName) {
+        std::string path = (Dir / FileName).string();
+        std::ofstream(path) << "unit U;\ntype\n  " << ClassName << " = class(TObject)\n    F: Integer;\n  end;\nend.\n";
         return path;
     }
+    std::string SmallUnit(const std::string& Name) { return WriteUnit(Name + ".pas", "T" + Name); }
     // Fills the file system of File up to Room bytes.
     static void Fill(const fs::path& File, size_t Room) {
         {
@@ -278,6 +279,20 @@ TEST_F(CliProcess, MessagesNameWhatFailed) {
     EXPECT_EQ(locked.Status, 1);
     EXPECT_EQ(locked.Err, fs::canonical(Db).string() + ": database is locked\n");
     locker.exec("ROLLBACK");
+}
+
+// A name too long for any lookup refuses its unit whole, with the line it stands on.
+TEST_F(CliProcess, AnOverlongNameRefusesItsUnit) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string big = WriteUnit("Big.pas", "T" + std::string(200'000, 'x'));
+    const std::string error = "Internal Error: Identifier longer than 1024 characters - Line 3, U\n";
+    TResult add = Run({"--db", Db, "add", big});
+    EXPECT_EQ(add.Status, 1);
+    EXPECT_EQ(add.Err, error);
+    EXPECT_EQ(UnitPaths(), Unit("System.pas"));
+    TResult parse = Run({"parse", big});
+    EXPECT_EQ(parse.Status, 1);
+    EXPECT_EQ(parse.Err, error);
 }
 
 }  // namespace qm
