@@ -281,6 +281,34 @@ TEST_F(CliProcess, MessagesNameWhatFailed) {
     locker.exec("ROLLBACK");
 }
 
+// Control characters in a file name (and so in the unit's name) are escaped in every record, so
+// that each record stays one line of TAB-separated fields. ("\" separates paths, so it cannot
+// stand in a file name.)
+TEST_F(CliProcess, RecordsStayOnOneLine) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string odd = WriteUnit("new\nline\ttab\x1b.pas", "TOdd");
+    const std::string escaped = (Dir / "new\\nline\\ttab\\x1B.pas").string();
+    const std::string record = "2\tnew\\nline\\ttab\\x1B\t" + escaped + "\n";
+    EXPECT_EQ(Run({"--db", Db, "add", odd}).Out, record);
+    EXPECT_EQ(Run({"--db", Db, "units"}).Out, record + "1\tSystem\t" + Unit("System.pas") + "\n");
+    EXPECT_EQ(Run({"--db", Db, "dependants", "2"}).Out, "2\t" + escaped + "\n");
+    EXPECT_EQ(Run({"--db", Db, "search", "F"}).Out, "2\t.../" + Dir.filename().string() + "/new\\nline\\ttab\\x1B.TOdd.F\n");
+    const std::string missing = (Dir / "gone\r.pas").string(), missingEscaped = (Dir / "gone\\r.pas").string();
+    TResult parse = Run({"parse", odd, missing});
+    EXPECT_EQ(parse.Status, 1);
+    EXPECT_EQ(parse.Out, "file\t" + escaped + "\nclass\tTOdd\tTObject\t3\nfield\tF\t16\t4\nfile\t" + missingEscaped +
+                             "\nerror\tCannot open file " + missingEscaped + "\n");
+    EXPECT_EQ(Run({"--db", Db, "remove", "2"}).Out, "2\t" + escaped + "\n");
+}
+
+// A list file that is missing is a failed file, named, not a usage error.
+TEST_F(CliProcess, AMissingListFileIsNamed) {
+    const std::string missing = (Dir / "nonexistent").string();
+    TResult r = Run({"parse", "--list", missing});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "Cannot open file " + missing + "\n");
+}
+
 // A name too long for any lookup refuses its unit whole, with the line it stands on.
 TEST_F(CliProcess, AnOverlongNameRefusesItsUnit) {
     ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
