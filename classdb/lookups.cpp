@@ -1,5 +1,6 @@
 // TVCLDB's cached lookups by id, by name and by line, and the numbered errors of a failed one.
 #include "format.h"
+#include "paths.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -33,6 +34,10 @@ const TUnitRow& TVCLDB::UnitRow(int UnitID) {
 void TVCLDB::LocateUnit(int UnitID) { UnitRow(UnitID); }
 std::string TVCLDB::GetUnitName(int UnitID) { return UnitRow(UnitID).Name; }
 std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
+
+std::string TVCLDB::GetUnitDiskPath(int UnitID) {
+    return ResolvePath(GetUnitPath(UnitID), FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
+}
 
 // A path ending in \VCL\FORMS.PAS gives ...\VCL\FORMS. Both "\" and "/" separate.
 std::string ShortUnitName(const std::string& Path) {

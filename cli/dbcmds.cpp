@@ -271,6 +271,8 @@ int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, co
         TContext context{db, Args, Out, Err};
         db.OpenDatabase(DbPath);
         Commands().at(Command)(context);
+        // A command that only read worked on a file it may not change: say so once it is done.
+        if (!db.OpenNotice().empty()) Err << db.OpenNotice() << '\n';
         return 0;
     } catch (const EUsage& e) {
         Err << e.Message() << '\n';

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "dbopen.h"
 #include "vcldb1.h"
 
 namespace fs = std::filesystem;
@@ -279,6 +280,50 @@ TEST_F(CliProcess, MessagesNameWhatFailed) {
     EXPECT_EQ(locked.Status, 1);
     EXPECT_EQ(locked.Err, fs::canonical(Db).string() + ": database is locked\n");
     locker.exec("ROLLBACK");
+}
+
+// A database of a newer version of the program: commands that read work and say what the file
+// is; a command that would write fails naming the file, and the file stays exactly as it was.
+TEST_F(CliProcess, ANewerVersionsDatabaseIsOnlyRead) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const int newer = ClassDatabaseSchemaVersion + 1;
+    { SQLite::Database(Db, SQLite::OPEN_READWRITE).exec("PRAGMA user_version = " + std::to_string(newer)); }
+    const std::string before = Slurp(Db);
+    const std::string file = fs::canonical(Db).string();
+    const std::string refused = file + " was made by a newer version of Quillmap 2 and cannot be changed by this version\n";
+    for (const std::vector<std::string>& write :
+         {std::vector<std::string>{"add", Unit("Classes.pas")}, {"init", QM_SOURCE_DIR "/samples/delphi2"}, {"remove", "System"}}) {
+        SCOPED_TRACE(write[0]);
+        std::vector<std::string> args{"--db", Db};
+        args.insert(args.end(), write.begin(), write.end());
+        TResult r = Run(args);
+        EXPECT_EQ(r.Status, 1);
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(r.Err, refused);
+    }
+    TResult units = Run({"--db", Db, "units"});
+    EXPECT_EQ(units.Status, 0);
+    EXPECT_EQ(units.Out, "1\tSystem\t" + Unit("System.pas") + "\n");
+    EXPECT_EQ(units.Err, file + " was made by a newer version of Quillmap 2 and is opened for reading only\n");
+    EXPECT_EQ(Slurp(Db), before);
+    EXPECT_EQ(SQLite::Database(Db).execAndGet("PRAGMA user_version").getInt(), newer);
+}
+
+// Where letter case tells files apart, CaseA.pas and casea.pas are two units, each stored with
+// its own path; the same file is refused again however it is spelled.
+TEST_F(CliProcess, FilesDifferingInLetterCaseAreTwoUnits) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string upper = WriteUnit("CaseA.pas", "TUpper"), lower = WriteUnit("casea.pas", "TLower");
+    TResult r = Run({"--db", Db, "add", upper});
+    EXPECT_EQ(r.Out, "2\tCaseA\t" + upper + "\n");
+    r = Run({"--db", Db, "add", lower});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "3\tcasea\t" + lower + "\n");
+    EXPECT_EQ(Run({"--db", Db, "classes", "TLower"}).Out, "3\tTLower\t3\t3\t1\n");
+    r = Run({"--db", Db, "add", (Dir / "CASEA.PAS").string()});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "The Unit \"" + (Dir / "CASEA.PAS").string() + "\" has already been added\n");
+    EXPECT_EQ(UnitPaths(), Unit("System.pas") + ";" + upper + ";" + lower);
 }
 
 // Control characters in a file name (and so in the unit's name) are escaped in every record, so
