@@ -53,7 +53,13 @@ std::string ShortUnitName(const std::string& Path) {
     return "..." + name;
 }
 
-std::string TVCLDB::GetShortUnitName(int UnitID) { return ShortUnitName(GetUnitPath(UnitID)); }
+// The path's folders with the unit's name: a file found in another letter case than it was asked
+// for (STDCTRLS.PAS of the VCL's list as StdCtrls.pas) is listed under the name it was loaded as.
+std::string TVCLDB::GetShortUnitName(int UnitID) {
+    const TUnitRow& row = UnitRow(UnitID);
+    const size_t slash = row.Path.find_last_of("\\/");
+    return ShortUnitName((slash == std::string::npos ? std::string() : row.Path.substr(0, slash + 1)) + row.Name);
+}
 
 // --- by class id and member name -------------------------------------------------------------
 

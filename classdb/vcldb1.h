@@ -95,6 +95,7 @@ public:
     void LocateUnit(int UnitID);
     std::string GetUnitName(int UnitID);
     std::string GetUnitPath(int UnitID);
+    // ShortUnitName of the unit's path with the unit's name in place of the file's.
     std::string GetShortUnitName(int UnitID);
     // The path to ask the file system for the unit's file: its stored path, letter case counting
     // (on POSIX with "\" read as "/"). A file that has gone is missing there; no other file of a

@@ -193,6 +193,7 @@ TEST_F(DbTest, FilesDifferingInLetterCaseAreTwoUnits) {
     const int other = Db.LoadUnit((Dir / "OTHER.PAS").string());
     EXPECT_EQ(Db.GetUnitName(other), "OTHER");
     EXPECT_EQ(Db.GetUnitPath(other), (Dir / "Other.pas").string());
+    EXPECT_EQ(Db.GetShortUnitName(other), ".../" + Dir.filename().string() + "/OTHER");  // as lists show it
 
     std::filesystem::rename(upper, Dir / "moved.pas");
     EXPECT_EQ(Db.GetUnitDiskPath(a), upper);
