@@ -1,7 +1,8 @@
 // A class database is marked with our application id and schema version. Only a new, empty file
 // is given the schema; an existing file is checked table by table and column by column (rows are
 // read by column position) and refused, untouched, when it is anything else. Files made before
-// the mark existed are recognised by their tables and marked when they can be written.
+// the mark existed are recognised by their tables; they and files of an older version are brought
+// up to date when they can be written. A file of a newer version is only ever read.
 #include "dbopen.h"
 
 #include <SQLiteCpp/Database.h>
@@ -16,7 +17,9 @@
 #include <unistd.h>
 #endif
 
+#include "dbengine.h"
 #include "format.h"
+#include "paths.h"
 #include "schema.h"
 #include "vcldberror.h"
 
@@ -43,6 +46,8 @@ const std::vector<TTableColumns>& ExpectedTables() {
 }
 
 class ENotOurs : public std::exception {};
+// Ours, from a newer version whose tables this version cannot read.
+class ENewerUnreadable : public std::exception {};
 
 int PragmaInt(SQLite::Database& Db, const char* Name) {
     return Db.execAndGet(std::string("PRAGMA ") + Name).getInt();
@@ -96,34 +101,79 @@ void CreateSchema(SQLite::Database& Db) {
     }
 }
 
-// Checks (and, for a new file, creates) the schema; ENotOurs for a file of another kind.
-void Adopt(SQLite::Database& Db, bool ReadOnly) {
-    const int application = PragmaInt(Db, "application_id");
-    const std::set<std::string> tables = TableNames(Db);
-    if (application == 0 && tables.empty() && PragmaInt(Db, "user_version") == 0) {
-        if (ReadOnly) throw ENotOurs();
-        CreateSchema(Db);
-        return;
+// Version 2 keeps each unit's path as its file was found on disk, where older files kept the
+// path as given to the load: a given path that finds its file only by ignoring letter case takes
+// the file's own spelling. A path whose file has gone stays as it is.
+void StorePathsAsFound(SQLite::Database& Db) {
+    std::vector<std::pair<int, std::string>> found;
+    SQLite::Statement units(Db, "select * from UNITS");
+    while (units.executeStep()) {
+        const TUnitRow row = ReadUnitRow(units);
+        if (!FileExists(row.Path)) continue;
+        std::string path = ResolvePath(row.Path);
+        if (path != row.Path) found.emplace_back(row.ID, std::move(path));
     }
-    if (application == ClassDatabaseApplicationID) {
-        if (!SchemaIsOurs(Db)) throw ENotOurs();
-        return;
+    SQLite::Statement update(Db, "update UNITS set Path = ? where ID = ?");
+    for (const auto& [id, path] : found) {
+        update.reset();
+        update.bind(1, path);
+        update.bind(2, id);
+        update.exec();
     }
-    if (application != 0) throw ENotOurs();
-    // Unmarked: ours only with our three tables and nothing but the engine's own beside them.
-    for (const std::string& table : tables)
-        if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
-    if (!SchemaIsOurs(Db)) throw ENotOurs();
-    if (ReadOnly) return;
+}
+
+// Brings a file of ours from an older version, or from before the mark, up to the current one,
+// unless another program did so meanwhile. Returns the file's version then.
+int Upgrade(SQLite::Database& Db) {
     Db.exec("BEGIN IMMEDIATE");
     try {
-        Db.exec(ClassDatabaseSchema);  // the indexes an older file may lack
-        Mark(Db);
+        int version = PragmaInt(Db, "user_version");
+        if (PragmaInt(Db, "application_id") != ClassDatabaseApplicationID || version < ClassDatabaseSchemaVersion) {
+            Db.exec(ClassDatabaseSchema);  // the indexes an older file may lack
+            StorePathsAsFound(Db);
+            Mark(Db);
+            version = ClassDatabaseSchemaVersion;
+        }
         Db.exec("COMMIT");
+        return version;
     } catch (...) {
         Db.tryExec("ROLLBACK");
         throw;
     }
+}
+
+// Checks (and, for a new or an older file, creates or updates) the schema; ENotOurs for a file
+// of another kind.
+void Adopt(SQLite::Database& Db, TOpenedDatabase& Opened) {
+    const int application = PragmaInt(Db, "application_id");
+    const int version = PragmaInt(Db, "user_version");
+    const std::set<std::string> tables = TableNames(Db);
+    if (application == 0 && tables.empty() && version == 0) {
+        if (Opened.ReadOnly) throw ENotOurs();
+        CreateSchema(Db);
+        return;
+    }
+    if (application == ClassDatabaseApplicationID) {
+        if (version > ClassDatabaseSchemaVersion) {
+            if (!SchemaIsOurs(Db)) throw ENewerUnreadable();
+            Opened.Newer = true;
+            return;
+        }
+        if (!SchemaIsOurs(Db)) throw ENotOurs();
+        if (version == ClassDatabaseSchemaVersion) return;
+    } else {
+        if (application != 0) throw ENotOurs();
+        // Unmarked: ours only with our three tables and nothing but the engine's own beside them.
+        for (const std::string& table : tables)
+            if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
+        if (!SchemaIsOurs(Db)) throw ENotOurs();
+    }
+    if (Opened.ReadOnly) {
+        Opened.PathsAsGiven = true;
+        return;
+    }
+    // A newer version may have taken the file while this one waited for the lock.
+    Opened.Newer = Upgrade(Db) > ClassDatabaseSchemaVersion;
 }
 
 // Whether the file (when it exists) and its folder, where the engine keeps its write-ahead log,
@@ -177,20 +227,30 @@ std::unique_ptr<SQLite::Database> OpenReadOnly(const std::string& FileName) {
 
 }  // namespace
 
-std::unique_ptr<SQLite::Database> OpenClassDatabase(const std::string& FileName, bool& ReadOnly) {
-    ReadOnly = !Writable(FileName);
-    std::unique_ptr<SQLite::Database> db;
+TOpenedDatabase OpenClassDatabase(const std::string& FileName) {
+    TOpenedDatabase opened;
+    opened.ReadOnly = !Writable(FileName);
     try {
-        if (ReadOnly) {
-            db = OpenReadOnly(FileName);
+        if (opened.ReadOnly) {
+            opened.Db = OpenReadOnly(FileName);
         } else {
-            db = std::make_unique<SQLite::Database>(
+            opened.Db = std::make_unique<SQLite::Database>(
                 FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX, BusyTimeoutMs);
         }
-        Adopt(*db, ReadOnly);
-        Tune(*db);
-        return db;
+        Adopt(*opened.Db, opened);
+        if (opened.Newer && !opened.ReadOnly) {
+            // Not even the engine's checkpoint at closing may write into the newer program's file.
+            sqlite3_db_config(opened.Db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+            opened.Db.reset();
+            opened.Db = OpenReadOnly(FileName);
+            opened.ReadOnly = true;
+        }
+        Tune(*opened.Db);
+        return opened;
     } catch (const ENotOurs&) {
+    } catch (const ENewerUnreadable&) {
+        throw EDatabaseError(
+            Format("%s was made by a newer version of Quillmap 2 and cannot be read by this version", {FileName}));
     } catch (const SQLite::Exception& e) {
         const int code = e.getErrorCode() & 0xff;
         if (code != SQLITE_NOTADB)

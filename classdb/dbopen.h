@@ -1,5 +1,6 @@
 // Opening a class database file: a new file gets our schema and mark, an existing one must be
-// ours; a file that cannot be written opens read-only.
+// ours; a file that cannot be written, or that a newer version of the program made, opens
+// read-only.
 #pragma once
 
 #include <memory>
@@ -11,12 +12,23 @@ class Database;
 
 namespace qm {
 
-// "Qm02" in PRAGMA application_id, and the schema's version in PRAGMA user_version.
+// "Qm02" in PRAGMA application_id, and the schema's version in PRAGMA user_version:
+// 1 each unit's path as given to its load; 2 each unit's path as its file was found on disk.
 inline constexpr int ClassDatabaseApplicationID = 0x516D3032;
-inline constexpr int ClassDatabaseSchemaVersion = 1;
+inline constexpr int ClassDatabaseSchemaVersion = 2;
 
-// Opens FileName; ReadOnly tells whether writes are possible. Raises EDatabaseError naming the
-// file when it cannot be opened or is not a class database; such a file is left unchanged.
-std::unique_ptr<SQLite::Database> OpenClassDatabase(const std::string& FileName, bool& ReadOnly);
+struct TOpenedDatabase {
+    std::unique_ptr<SQLite::Database> Db;
+    bool ReadOnly = false;  // writes are impossible: the file, its folder or its medium refuse them
+    bool Newer = false;     // a newer version of the program made it: opened read-only, never written
+    // The units' paths are as given to their loads (an older file that could not be brought up
+    // to date because it cannot be written): their letter case may differ from the files'.
+    bool PathsAsGiven = false;
+};
+
+// Opens FileName. An older file of ours that can be written is brought up to the current version
+// first. Raises EDatabaseError naming the file when it cannot be opened or is not a class
+// database; such a file is left unchanged.
+TOpenedDatabase OpenClassDatabase(const std::string& FileName);
 
 }  // namespace qm

@@ -4,11 +4,15 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include "paths.h"
+
 namespace qm {
 
 struct TLoadStatements {
     explicit TLoadStatements(SQLite::Database& Db)
-        : DuplicatePath(Db, "select 1 from UNITS where upper(Path) = ?"),
+        // Paths compare as the file system compares them.
+        : DuplicatePath(Db, PathsIgnoreCase ? "select 1 from UNITS where upper(Path) = ?"
+                                            : "select 1 from UNITS where Path = ?"),
           UnitsByName(Db, "select * from UNITS where upper(Name) = ? order by ID"),
           ParsingQuery(Db, "select * from CLASSES where upper(Name) = ? order by ID"),
           InsertUnit(Db, "insert into UNITS(Name, Path) values(?, ?)"),

@@ -1,5 +1,6 @@
 // TVCLDB's cached lookups by id, by name and by line, and the numbered errors of a failed one.
 #include "format.h"
+#include "paths.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -42,6 +43,10 @@ bool TVCLDB::UnitExists(int UnitID) {
 std::string TVCLDB::GetUnitName(int UnitID) { return UnitRow(UnitID).Name; }
 std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
 
+std::string TVCLDB::GetUnitDiskPath(int UnitID) {
+    return ResolvePath(GetUnitPath(UnitID), FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
+}
+
 // A path ending in \VCL\FORMS.PAS gives ...\VCL\FORMS. Both "\" and "/" separate.
 std::string ShortUnitName(const std::string& Path) {
     std::string name = Path;
@@ -56,7 +61,13 @@ std::string ShortUnitName(const std::string& Path) {
     return "..." + name;
 }
 
-std::string TVCLDB::GetShortUnitName(int UnitID) { return ShortUnitName(GetUnitPath(UnitID)); }
+// The path's folders with the unit's name: a file found in another letter case than it was asked
+// for (STDCTRLS.PAS of the VCL's list as StdCtrls.pas) is listed under the name it was loaded as.
+std::string TVCLDB::GetShortUnitName(int UnitID) {
+    const TUnitRow& row = UnitRow(UnitID);
+    const size_t slash = row.Path.find_last_of("\\/");
+    return ShortUnitName((slash == std::string::npos ? std::string() : row.Path.substr(0, slash + 1)) + row.Name);
+}
 
 // --- by class id and member name -------------------------------------------------------------
 

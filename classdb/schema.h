@@ -1,5 +1,6 @@
 // The class database's tables and indexes. Every lookup the program makes has an index:
-// names are compared upper-cased, classes are read per unit in line order. A member's UnitID
+// names are compared upper-cased, paths as the file system compares them (exactly, or upper-cased
+// on Windows), classes are read per unit in line order. A member's UnitID
 // is always its class's, so a unit's members are reached through its classes: one index fewer
 // to keep up while loading.
 #pragma once
@@ -27,6 +28,7 @@ CREATE TABLE IF NOT EXISTS MV(
     UNIQUE(ClassID, Name));
 CREATE INDEX IF NOT EXISTS UnitsByName ON UNITS(upper(Name));
 CREATE INDEX IF NOT EXISTS UnitsByPath ON UNITS(upper(Path));
+CREATE INDEX IF NOT EXISTS UnitsByExactPath ON UNITS(Path);
 CREATE INDEX IF NOT EXISTS ClassesByName ON CLASSES(upper(Name));
 CREATE INDEX IF NOT EXISTS ClassesByUnitLine ON CLASSES(UnitID, IntLN);
 CREATE INDEX IF NOT EXISTS ClassesByAncestor ON CLASSES(AncestorID);

@@ -1,5 +1,6 @@
 // LoadUnit: parse a unit, collect its classes and members in memory, resolve every ancestor,
 // then write the unit, its classes in dependency order and its members in one transaction.
+// The unit's path is stored as its file was found, so that the path names that one file.
 #include <SQLiteCpp/Database.h>
 #include <sqlite3.h>
 
@@ -33,7 +34,8 @@ struct TMVDefObj {
 // The transient state of one load.
 class TUnitLoader {
 public:
-    TUnitLoader(TVCLDB& Owner, const std::string& FileName);
+    // FileName as given to the load (for the unit's name and for messages); DiskPath as found.
+    TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::string& DiskPath);
     int Run();
 
 private:
@@ -62,6 +64,7 @@ private:
     TVCLDB& FOwner;
     SQLite::Database& FDb;
     std::string FFileName;
+    std::string FDiskPath;
     TUnitParser Parser;
     std::vector<TStringItem> UsesList;
     std::vector<TClassDefObj> ClassDefs;
@@ -75,10 +78,11 @@ private:
     TLoadStatements& FSql;
 };
 
-TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName)
+TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::string& DiskPath)
     : FOwner(Owner),
       FDb(Owner.Database()),
       FFileName(FileName),
+      FDiskPath(DiskPath),
       FSql(Owner.LoadStatements()) {
     using E = TUnitParser::TParserEvent;
     Parser.OnUses = E::Of<&TUnitLoader::OnUses>(this);
@@ -196,7 +200,7 @@ int TUnitLoader::InsertUnit() {
     SQLite::Statement& insert = FSql.InsertUnit;
     insert.tryReset();
     insert.bind(1, name);
-    insert.bind(2, FFileName);
+    insert.bind(2, FDiskPath);
     insert.exec();
     return int(FDb.getLastInsertRowid());
 }
@@ -243,7 +247,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
 }
 
 int TUnitLoader::Run() {
-    Parser.Parse(FFileName);
+    Parser.Parse(FDiskPath);
     if (ClassDefs.empty())
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
     ResolveLocalAncestors();
@@ -267,13 +271,14 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
     TCall call(*this);
     if (!FileExists(FileName))
         throw EVCLDBError(Format("Unable to locate unit: %s", {FileName}), dbeUnitNotFound);
+    const std::string diskPath = ResolvePath(FileName);
     // On its own a load is a batch of one: the unit is stored whole, or nothing is.
     std::optional<TBatch> own;
     if (FBatchDepth == 0) own.emplace(*this);
     const int unitID = Engine(FDatabase.get(), [&] {
         SQLite::Statement& duplicate = LoadStatements().DuplicatePath;
         duplicate.tryReset();
-        duplicate.bind(1, UpperCase(FileName));
+        duplicate.bind(1, PathsIgnoreCase ? UpperCase(diskPath) : diskPath);
         const bool loaded = duplicate.executeStep();
         duplicate.tryReset();
         if (loaded)
@@ -283,7 +288,7 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
             std::string& File;
             ~TLoading() { File.clear(); }
         } loading{LoadingFile = FileName};
-        return TUnitLoader(*this, FileName).Run();
+        return TUnitLoader(*this, FileName, diskPath).Run();
     });
     if (own) own->Commit();
     // New rows change the answers of the name lookups.

@@ -46,7 +46,8 @@ void TVCLDB::CloseDatabase() {
     FLoadStatements.reset();
     FDataVersionQuery.reset();
     FDataVersion = -1;
-    FReadOnly = false;
+    FReadOnly = FNewer = FPathsAsGiven = false;
+    FOpenNotice.clear();
     FDatabase.reset();
 }
 
@@ -68,11 +69,16 @@ TLoadStatements& TVCLDB::LoadStatements() {
 
 void TVCLDB::OpenDatabase(const std::string& FileName) {
     CloseDatabase();
-    bool readOnly = false;
-    auto db = OpenClassDatabase(FileName, readOnly);
-    VCLLoaded = Engine(db.get(), [&] { return db->execAndGet("select count(*) from UNITS").getInt() >= 49; });
-    FDatabase = std::move(db);
-    FReadOnly = readOnly;
+    TOpenedDatabase opened = OpenClassDatabase(FileName);
+    SQLite::Database& db = *opened.Db;
+    VCLLoaded = Engine(&db, [&] { return db.execAndGet("select count(*) from UNITS").getInt() >= 49; });
+    FDatabase = std::move(opened.Db);
+    FReadOnly = opened.ReadOnly;
+    FNewer = opened.Newer;
+    FPathsAsGiven = opened.PathsAsGiven;
+    if (FNewer)
+        FOpenNotice = Format("%s was made by a newer version of Quillmap 2 and is opened for reading only",
+                             {DatabaseFileName(*FDatabase)});
     AttachLookups(FDatabase.get());
 }
 
@@ -112,6 +118,10 @@ bool TVCLDB::ChangedByOthers() {
 
 TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db), FLevel(Db.FBatchDepth + 1) {
     SQLite::Database& db = FDb.Database();
+    // Every write runs in a batch: this is where a newer program's file is refused.
+    if (FDb.FNewer)
+        throw EDatabaseError(Format("%s was made by a newer version of Quillmap 2 and cannot be changed by this version",
+                                    {DatabaseFileName(db)}));
     // IMMEDIATE takes the write lock now, waiting for another writer under the busy timeout; a
     // deferred transaction that read first could not wait when it later needs to write.
     Engine(&db, [&] { db.exec(FLevel == 1 ? std::string("BEGIN IMMEDIATE") : Format("SAVEPOINT batch%d", {FLevel})); });

@@ -41,19 +41,27 @@ public:
     // database (marked as ours); an existing file must be one of ours with the columns we read,
     // else EDatabaseError "%s is not a Quillmap class database" and nothing in it is changed.
     // A file that cannot be written (read-only file, folder or medium) opens for browsing:
-    // reads work, writes fail with an EDatabaseError naming the file.
+    // reads work, writes fail with an EDatabaseError naming the file. So does a file made by a
+    // newer version of the program, which is never written; OpenNotice then says so. An older
+    // file of ours is brought up to date when it can be written.
     void OpenDatabase(const std::string& FileName);
     bool IsOpen() const { return FDatabase != nullptr; }
     bool IsReadOnly() const { return FReadOnly; }
     // True when another program committed to the database since the last call (never on the
     // first call after opening); asks PRAGMA data_version, and drops the cached answers when so.
     bool ChangedByOthers();
+    // What the user should be told about the open file, or empty: that a newer version of the
+    // program made it and that it opened for reading only.
+    const std::string& OpenNotice() const { return FOpenNotice; }
     // Removes every row of the three tables and drops every cached answer.
     void EmptyDatabase();
     int UnitCount();
 
     // --- loading ------------------------------------------------------------------------------
-    // Adds a unit file with its classes and members, all or nothing; returns its id.
+    // Adds a unit file with its classes and members, all or nothing; returns its id. FileName is
+    // a spelled name (on POSIX letter case is matched where it does not exist as spelled); the
+    // unit's path is stored as the file was found. A file whose stored path is already there is
+    // refused; on POSIX that comparison counts letter case, as the file system does.
     int LoadUnit(const std::string& FileName);
 
     // One write transaction around many loads (or removals): each unit still goes in whole or
@@ -93,7 +101,13 @@ public:
     void LocateUnit(int UnitID);
     std::string GetUnitName(int UnitID);
     std::string GetUnitPath(int UnitID);
+    // ShortUnitName of the unit's path with the unit's name in place of the file's.
     std::string GetShortUnitName(int UnitID);
+    // The path to ask the file system for the unit's file: its stored path, letter case counting
+    // (on POSIX with "\" read as "/"). A file that has gone is missing there; no other file of a
+    // similar name is taken instead. Only the paths of an older file that could not be brought up
+    // to date (it is read-only) have their letter case matched, as they were stored as given.
+    std::string GetUnitDiskPath(int UnitID);
 
     // --- lookups by class id and member name (case-insensitive) ---------------------------------
     void LocateMember(int ClassID, const std::string& Name);
@@ -226,6 +240,9 @@ private:
     int FOtherCommitsTold = 0;  // as many as ChangedByOthers has reported
     int FCallDepth = 0;
     bool FReadOnly = false;
+    bool FNewer = false;         // made by a newer version of the program: never written
+    bool FPathsAsGiven = false;  // see GetUnitDiskPath
+    std::string FOpenNotice;
     int FBatchDepth = 0;
     std::string FBatchFailure;  // a unit could not be taken out again: the batch must roll back
     std::string FStoredSourcePath;  // VCLSourcePath as the settings gave it; written back only if changed

@@ -26,7 +26,8 @@ inline constexpr char PathDelim = '/';
 std::string VCLUnitPath(const std::string& VCLSourcePath, const TVCLUnitName& Unit);
 // REPORT's folder is written with a leading separator, so its path holds a doubled one after
 // VCLSourcePath (for example ...SOURCE//VCL/REPORT.PAS). The file system reads it as one; the
-// text as made here is what is stored and compared by the duplicate check.
+// load stores the path as the file was found, which keeps the doubled separator only where
+// every component exists as spelled.
 std::string VCLReportPath(const std::string& VCLSourcePath);
 
 }  // namespace qm

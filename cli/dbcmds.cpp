@@ -5,11 +5,11 @@
 #include <functional>
 #include <map>
 #include <ostream>
-#include <sstream>
 
 #include "asciitext.h"
 #include "format.h"
 #include "paths.h"
+#include "recordtext.h"
 #include "vcldb1.h"
 #include "vclunits.h"
 
@@ -72,13 +72,15 @@ void Need(const TContext& C, size_t Min, size_t Max, const char* Usage) {
     if (C.Args.size() < Min || C.Args.size() > Max) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + Usage);
 }
 
+using std::to_string;
+
 void PrintItems(std::ostream& Out, const TStringItems& Items) {
-    for (const TStringItem& i : Items) Out << i.ID << '\t' << i.Text << '\n';
+    for (const TStringItem& i : Items) Out << Record({to_string(i.ID), i.Text});
 }
 
 void PrintLineInfo(std::ostream& Out, const TLineInfoRec& I) {
-    Out << int(I.Kind) << '\t' << I.ClassName << '\t' << I.MemberName << '\t' << I.LineNumber << '\t' << I.ClassID
-        << '\t' << I.UnitID << '\t' << I.Found << '\t' << I.Ambiguous << '\n';
+    Out << Record({to_string(int(I.Kind)), I.ClassName, I.MemberName, to_string(I.LineNumber), to_string(I.ClassID),
+                   to_string(I.UnitID), to_string(int(I.Found)), to_string(int(I.Ambiguous))});
 }
 
 // Messages may hold CR line breaks meant for a message box; a terminal wants LF.
@@ -101,7 +103,7 @@ void Init(TContext& C) {
         C.Db.VCLSourcePath = previous;
         throw;
     }
-    C.Out << C.Db.UnitCount() << '\t' << C.Db.VCLSourcePath << '\n';
+    C.Out << Record({to_string(C.Db.UnitCount()), C.Db.VCLSourcePath});
 }
 
 // Units that cannot be loaded are reported one by one and the others are stored; a failure of the
@@ -110,14 +112,14 @@ void Init(TContext& C) {
 void Add(TContext& C) {
     Need(C, 1, SIZE_MAX, "add FILE...");
     bool failed = false;
-    std::ostringstream records;
+    std::string records;
     TVCLDB::TBatch batch(C.Db);
     for (const std::string& arg : C.Args) {
         // Absolute and clean: one file is one stored path, valid from any folder.
         const std::string file = AbsolutePath(arg);
         try {
             int id = C.Db.LoadUnit(file);
-            records << id << '\t' << C.Db.GetUnitName(id) << '\t' << file << '\n';
+            AppendRecord(records, {to_string(id), C.Db.GetUnitName(id), C.Db.GetUnitPath(id)});
         } catch (const EDatabaseError&) {
             throw;
         } catch (const EAbort&) {
@@ -128,7 +130,7 @@ void Add(TContext& C) {
         }
     }
     batch.Commit();
-    C.Out << records.str();
+    C.Out << records;
     if (failed) throw EAbort();
 }
 
@@ -139,7 +141,7 @@ void Units(TContext& C) {
     for (const std::string& name : names)
         for (int i = 0, n = C.Db.UnitCountByName(name); i < n; ++i) {
             int id = C.Db.UnitsIDByNameIndex(name, i);
-            C.Out << id << '\t' << C.Db.GetUnitName(id) << '\t' << C.Db.GetUnitPath(id) << '\n';
+            C.Out << Record({to_string(id), C.Db.GetUnitName(id), C.Db.GetUnitPath(id)});
         }
 }
 
@@ -151,8 +153,8 @@ void Classes(TContext& C) {
     for (const std::string& name : names)
         for (int i = 0, n = C.Db.ClassCountByName(name); i < n; ++i) {
             int id = C.Db.ClassesIDByNameIndex(name, i);
-            C.Out << id << '\t' << C.Db.GetClassName(id) << '\t' << C.Db.GetClassUnitID(id) << '\t'
-                  << C.Db.GetClassLine(id) << '\t' << C.Db.GetAncestorID(id) << '\n';
+            C.Out << Record({to_string(id), C.Db.GetClassName(id), to_string(C.Db.GetClassUnitID(id)),
+                             to_string(C.Db.GetClassLine(id)), to_string(C.Db.GetAncestorID(id))});
         }
 }
 
@@ -178,8 +180,7 @@ void Members(TContext& C) {
     TMemberItems items;
     C.Db.ListClassMembers(ClassArg(C.Db, cls), items, filter);
     for (const TMemberItem& i : items)
-        C.Out << i.Caption << '\t' << i.ClassID << '\t' << i.SubItems[0] << '\t' << i.SubItems[1] << '\t'
-              << i.SubItems[2] << '\t' << i.SubItems[3] << '\n';
+        C.Out << Record({i.Caption, to_string(i.ClassID), i.SubItems[0], i.SubItems[1], i.SubItems[2], i.SubItems[3]});
 }
 
 void Search(TContext& C) {
@@ -270,6 +271,8 @@ int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, co
         TContext context{db, Args, Out, Err};
         db.OpenDatabase(DbPath);
         Commands().at(Command)(context);
+        // A command that only read worked on a file it may not change: say so once it is done.
+        if (!db.OpenNotice().empty()) Err << db.OpenNotice() << '\n';
         return 0;
     } catch (const EUsage& e) {
         Err << e.Message() << '\n';

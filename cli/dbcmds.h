@@ -14,8 +14,9 @@ class TSettingsStore;
 class TDelphiInstallation;
 
 // Runs Command on the database file DbPath. Settings and Installation (may be null) give the
-// stored VCL source path and Delphi's entry. Returns the exit status: 0 done, 1 an error was
-// reported on Err, 2 a usage error.
+// stored VCL source path and Delphi's entry. Records go to Out, one a line (recordtext.h).
+// Returns the exit status: 0 done, 1 an error was reported on Err, 2 a usage error. A command
+// that worked on a file made by a newer version of the program still says so on Err.
 int RunDatabaseCommand(const std::string& DbPath, const std::string& Command, const std::vector<std::string>& Args,
                        std::ostream& Out, std::ostream& Err, TSettingsStore* Settings = nullptr,
                        TDelphiInstallation* Installation = nullptr);

@@ -8,6 +8,7 @@
 
 #include "eventlog.h"
 #include "paths.h"
+#include "recordtext.h"
 #include "unitparser.h"
 
 namespace qm {
@@ -63,7 +64,7 @@ void PrintSummary(const TTotals& Totals, double Seconds, std::ostream& Out) {
     std::vector<std::pair<std::string, size_t>> failures(Totals.Failures.begin(), Totals.Failures.end());
     std::stable_sort(failures.begin(), failures.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
-    for (const auto& [message, count] : failures) Out << "failed\t" << count << '\t' << message << '\n';
+    for (const auto& [message, count] : failures) Out << Record({"failed", std::to_string(count), message});
 }
 
 }  // namespace
@@ -78,11 +79,12 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
                 Err << "parse: --list needs a file\n";
                 return 2;
             }
+            // A list that cannot be read is a failed file, not a wrong command line.
             try {
                 ReadList(Args[i], opt.Files);
             } catch (const Exception& e) {
                 Err << e.Message() << '\n';
-                return 2;
+                return 1;
             }
             opt.Listed = true;
         } else {
@@ -111,11 +113,11 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
         else ++totals.Failures[grouped];
         if (opt.Summary) continue;
 
-        if (!single) Out << "file\t" << file << '\n';
+        if (!single) Out << Record({"file", file});
         Out << log.Text;
         if (error.empty()) continue;
         if (single) Err << error << '\n';
-        else Out << "error\t" << error << '\n';
+        else Out << Record({"error", error});
     }
     if (opt.Summary) {
         std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;

@@ -1,5 +1,7 @@
 #include "eventlog.h"
 
+#include "recordtext.h"
+
 namespace qm {
 
 TEventLog::TEventLog(TUnitParser& Parser, bool KeepText) : FKeepText(KeepText) {
@@ -14,14 +16,7 @@ TEventLog::TEventLog(TUnitParser& Parser, bool KeepText) : FKeepText(KeepText) {
 
 void TEventLog::Add(std::initializer_list<std::string_view> Fields) {
     ++Count;
-    if (!FKeepText) return;
-    bool first = true;
-    for (std::string_view f : Fields) {
-        if (!first) Text += '\t';
-        Text += f;
-        first = false;
-    }
-    Text += '\n';
+    if (FKeepText) AppendRecord(Text, Fields);
 }
 
 void TEventLog::AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender) {

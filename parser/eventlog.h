@@ -2,7 +2,7 @@
 // fields separated by one TAB:
 //   uses NAME | class NAME ANCESTOR LINE | method NAME VIS LINE | property NAME VIS LINE |
 //   field NAME VIS LINE | implementation CLASS METHOD LINE
-// Names are kept byte for byte as the parser reports them.
+// Names are kept as the parser reports them, control characters escaped (recordtext.h).
 #pragma once
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 // It recognises a handful of keyword patterns and skips everything else; it is not a compiler.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,6 +21,11 @@ enum : int {
     VisPrivate = 128,
     VisAutomated = 256,
 };
+
+// The longest identifier a unit may hold. Pascal compilers read far fewer characters of a name;
+// a longer one is damage or a generated file, and would be a name that nothing can look up.
+inline constexpr size_t MaxIdentifierLength = 1024;
+inline constexpr const char* IdentifierTooLong = "Identifier longer than 1024 characters";
 
 // Help-context numbers of EUnitParserError.
 enum : int {

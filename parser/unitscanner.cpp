@@ -159,6 +159,8 @@ std::string_view TUnitParser::ScanIdent() {
     const char* p = start + 1;
     while (p < FEnd && IsIdentCont(*p)) ++p;
     FPos = p;
+    if (size_t(p - start) > MaxIdentifierLength) [[unlikely]]
+        SyntaxError(IdentifierTooLong);
     if (p >= FEnd) EndOfStream();  // the peek after the last byte
     return {start, size_t(p - start)};
 }

@@ -49,12 +49,14 @@ void Append(std::string& Dir, std::string_view Name) {
 
 }  // namespace
 
-std::string ResolvePath(std::string_view Path) {
+std::string ResolvePath(std::string_view Path, TPathMatch Match) {
 #ifdef _WIN32
+    (void)Match;
     return std::string(Path);
 #else
     std::string text(Path);
     std::replace(text.begin(), text.end(), '\\', '/');
+    if (Match == TPathMatch::Exact) return text;
     // No file system opens a path this long or a component this long, so neither is searched
     // for: the work stays linear in the length of the text, however long a stored path is.
     if (text.empty() || text.size() >= PATH_MAX || Exists(text)) return text;
@@ -85,13 +87,13 @@ std::string ResolvePath(std::string_view Path) {
 #endif
 }
 
-bool FileExists(std::string_view Path) {
+bool FileExists(std::string_view Path, TPathMatch Match) {
     std::error_code ec;
-    return fs::is_regular_file(fs::path(ResolvePath(Path)), ec);
+    return fs::is_regular_file(fs::path(ResolvePath(Path, Match)), ec);
 }
 
-std::FILE* OpenRegularFile(std::string_view Path) {
-    const std::string resolved = ResolvePath(Path);
+std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match) {
+    const std::string resolved = ResolvePath(Path, Match);
 #ifdef _WIN32
     std::error_code ec;
     if (!fs::is_regular_file(fs::path(resolved), ec)) return nullptr;
@@ -112,9 +114,9 @@ std::FILE* OpenRegularFile(std::string_view Path) {
 #endif
 }
 
-std::string ReadFileBytes(std::string_view Path) {
+std::string ReadFileBytes(std::string_view Path, TPathMatch Match) {
     std::string name(Path);
-    std::FILE* f = OpenRegularFile(Path);
+    std::FILE* f = OpenRegularFile(Path, Match);
     if (!f) throw EFOpenError(name);
     std::string data;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;

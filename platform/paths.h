@@ -1,7 +1,8 @@
 // File access for source trees copied from Windows: both "\" and "/" separate path
-// components everywhere, and on POSIX a component that does not exist as spelled is
-// matched without regard to letter case. Stored paths keep the caller's text; only the
-// file system sees the resolved form.
+// components everywhere, and on POSIX a name spelled by a person or a list (a unit file given
+// to a load, the VCL's unit files) is matched without regard to letter case where it does not
+// exist as spelled. A path stored once its file was found is asked for exactly: on a file
+// system that tells letter case apart it names that one file, or none once it has gone.
 #pragma once
 
 #include <cstdio>
@@ -10,20 +11,33 @@
 
 namespace qm {
 
-// The path the file system should be asked for. On Windows the text is returned as is.
-// Elsewhere "\" becomes "/"; a path that then exists is returned unchanged, otherwise each
-// missing component is replaced by the first directory entry (in name order) that equals it
-// ignoring ASCII case, and components after one that cannot be found are kept as spelled.
-std::string ResolvePath(std::string_view Path);
+// How a path's components are matched against the folders' entries on POSIX.
+enum class TPathMatch {
+    AnyCase,  // a spelled name: a component missing as spelled takes an entry equal ignoring case
+    Exact,    // a stored path: letter case counts
+};
 
-bool FileExists(std::string_view Path);
+// Windows tells no letter case apart in paths: the same path in another case is the same file.
+#ifdef _WIN32
+inline constexpr bool PathsIgnoreCase = true;
+#else
+inline constexpr bool PathsIgnoreCase = false;
+#endif
+
+// The path the file system should be asked for. On Windows the text is returned as is.
+// Elsewhere "\" becomes "/"; with AnyCase a path that then does not exist has each missing
+// component replaced by the first directory entry (in name order) that equals it ignoring ASCII
+// case, and components after one that cannot be found are kept as spelled.
+std::string ResolvePath(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
+
+bool FileExists(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
 
 // The file opened for reading in binary mode, or null when it cannot be opened or is not a
 // regular file (a folder, a FIFO, a device): such paths never block or read endlessly.
-std::FILE* OpenRegularFile(std::string_view Path);
+std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
 
 // The whole file as bytes; EFOpenError when it cannot be opened or read, or is not a regular file.
-std::string ReadFileBytes(std::string_view Path);
+std::string ReadFileBytes(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
 
 // Path made absolute against the current folder and cleaned: one separator between components
 // ("/" on POSIX, where "\" counts as one too), no "." and no ".." (taken off by their text, as a

@@ -8,12 +8,51 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "dbfixture.h"
+#include "dbopen.h"
 #include "descramble.h"
 
 namespace qm {
+
+namespace {
+
+// A folder that can be made read-only: a tmpfs remounted read-only when the test runs as root
+// (who writes anywhere else), else a folder without write access.
+class TReadOnlyMedia {
+public:
+    explicit TReadOnlyMedia(std::filesystem::path Folder) : FFolder(std::move(Folder)) {
+        std::filesystem::create_directories(FFolder);
+        FMounted = FRoot && mount("tmpfs", FFolder.c_str(), "tmpfs", 0, "size=4m") == 0;
+    }
+    ~TReadOnlyMedia() {
+        if (FMounted) umount2(FFolder.c_str(), MNT_DETACH);
+        else std::filesystem::permissions(FFolder, std::filesystem::perms::owner_all);
+    }
+    TReadOnlyMedia(const TReadOnlyMedia&) = delete;
+    TReadOnlyMedia& operator=(const TReadOnlyMedia&) = delete;
+
+    bool Usable() const { return FMounted || !FRoot; }
+    std::string File(const std::string& Name) const { return (FFolder / Name).string(); }
+    void MakeReadOnly() {
+        if (FMounted) ASSERT_EQ(mount(nullptr, FFolder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        else std::filesystem::permissions(FFolder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    }
+
+private:
+    std::filesystem::path FFolder;
+    bool FRoot = geteuid() == 0;
+    bool FMounted = false;
+};
+
+std::string Bytes(const std::string& Path) {
+    std::ifstream in(Path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
 
 TEST_F(DbTest, EmptyDatabaseDropsRowsAndCachedAnswers) {
     LoadLibrary();
@@ -48,12 +87,7 @@ TEST_F(DbTest, BadDatabaseFilesGiveClearMessages) {
     // Not a database.
     std::string junk = Write("junk.db", std::string(4096, 'j'));
     TVCLDB other;
-    try {
-        other.OpenDatabase(junk);
-        ADD_FAILURE() << "opened";
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), junk + " is not a Quillmap class database");
-    }
+    EXPECT_EQ(DatabaseErrorOf([&] { other.OpenDatabase(junk); }), junk + " is not a Quillmap class database");
     EXPECT_FALSE(other.IsOpen());
     EXPECT_THROW(other.GetClassName(1), EDatabaseError);
 
@@ -86,10 +120,6 @@ TEST_F(DbTest, BadDatabaseFilesGiveClearMessages) {
 // Another application's SQLite file, or one with our table names but other columns, is refused
 // and left exactly as it was; a database of ours made before the mark existed is taken.
 TEST_F(DbTest, ForeignAndDamagedFilesAreRefusedUntouched) {
-    auto bytes = [](const std::string& Path) {
-        std::ifstream in(Path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
     struct TCase {
         const char* Name;
         const char* Sql;
@@ -101,16 +131,11 @@ TEST_F(DbTest, ForeignAndDamagedFilesAreRefusedUntouched) {
         SCOPED_TRACE(c.Name);
         const std::string path = (Dir / c.Name).string();
         { SQLite::Database(path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(c.Sql); }
-        const std::string before = bytes(path);
+        const std::string before = Bytes(path);
         TVCLDB other;
-        try {
-            other.OpenDatabase(path);
-            ADD_FAILURE() << "opened";
-        } catch (const EDatabaseError& e) {
-            EXPECT_EQ(e.Message(), path + " is not a Quillmap class database");
-        }
+        EXPECT_EQ(DatabaseErrorOf([&] { other.OpenDatabase(path); }), path + " is not a Quillmap class database");
         EXPECT_FALSE(other.IsOpen());
-        EXPECT_EQ(bytes(path), before);
+        EXPECT_EQ(Bytes(path), before);
         EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
         EXPECT_EQ(SQLite::Database(path).execAndGet("PRAGMA journal_mode").getString(), "delete");
     }
@@ -131,30 +156,19 @@ TEST_F(DbTest, ForeignAndDamagedFilesAreRefusedUntouched) {
     EXPECT_EQ(SQLite::Database(DbPath).execAndGet("PRAGMA application_id").getInt(), 0x516D3032);
 }
 
-// A database on a read-only medium (a tmpfs mounted read-only, or a folder without write access
-// when the test does not run as root) opens for browsing; a write says which file refused it.
+
+// A database on a read-only medium opens for browsing; a write says which file refused it.
 TEST_F(DbTest, ReadOnlyMediaOpenForBrowsing) {
-    const std::filesystem::path media = Dir / "media";
-    std::filesystem::create_directories(media);
-    const bool root = geteuid() == 0;
-    if (root && mount("tmpfs", media.c_str(), "tmpfs", 0, "size=4m") != 0) GTEST_SKIP() << "cannot mount a tmpfs";
-    struct TUnmount {
-        std::filesystem::path Media;
-        bool Root;
-        ~TUnmount() {
-            if (Root) umount2(Media.c_str(), MNT_DETACH);
-            else std::filesystem::permissions(Media, std::filesystem::perms::owner_all);
-        }
-    } unmount{media, root};
-    const std::string path = (media / "classes.db").string();
+    TReadOnlyMedia media(Dir / "media");
+    if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
+    const std::string path = media.File("classes.db");
     {
         TVCLDB writer;
         writer.OpenDatabase(path);
         writer.LoadUnit(Fixture("System.pas"));
         writer.LoadUnit(Fixture("Classes.pas"));
     }
-    if (root) ASSERT_EQ(mount(nullptr, media.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
-    else std::filesystem::permissions(media, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    media.MakeReadOnly();
     {
         TVCLDB reader;
         reader.OpenDatabase(path);
@@ -172,6 +186,88 @@ TEST_F(DbTest, ReadOnlyMediaOpenForBrowsing) {
         }
         EXPECT_EQ(reader.UnitCount(), 2);
     }
+}
+
+// A file of a newer version of the program is read and never written: the opening says so, every
+// write fails naming the file, and not a byte of the file changes. One whose tables this version
+// cannot read is refused.
+TEST_F(DbTest, ANewerVersionsFileIsOnlyRead) {
+    LoadLibrary();
+    const int newer = ClassDatabaseSchemaVersion + 1;
+    { SQLite::Database(DbPath, SQLite::OPEN_READWRITE).exec("PRAGMA user_version = " + std::to_string(newer)); }
+    Db.OpenDatabase(Write("other.db", ""));  // the file is the other program's alone now
+    const std::string before = Bytes(DbPath);
+    {
+        TVCLDB reader;
+        reader.OpenDatabase(DbPath);
+        EXPECT_TRUE(reader.IsReadOnly());
+        EXPECT_EQ(reader.OpenNotice(), DbPath + " was made by a newer version of Quillmap 2 and is opened for reading only");
+        EXPECT_EQ(reader.ClassCountByName("TForm"), 1);
+        reader.VCLSourcePath = QM_SOURCE_DIR "/samples/delphi2/SOURCE/";
+        const std::function<void()> writes[] = {
+            [&] { reader.LoadUnit(Fixture("UserA.pas")); },
+            [&] { reader.EmptyDatabase(); },
+            [&] { reader.InitializeVCL(); },
+            [&] {
+                TStringItems units;
+                reader.CollectDependants(reader.UnitsIDByNameIndex("Forms", 0), units);
+                reader.DeleteDependants();
+            },
+        };
+        for (const auto& write : writes)
+            EXPECT_EQ(DatabaseErrorOf(write),
+                      DbPath + " was made by a newer version of Quillmap 2 and cannot be changed by this version");
+        EXPECT_EQ(reader.UnitCount(), 4);
+    }
+    EXPECT_EQ(Bytes(DbPath), before);
+    EXPECT_EQ(Count("PRAGMA user_version"), newer);
+
+    const std::string changed = (Dir / "changed.db").string();
+    {
+        SQLite::Database db(changed, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("PRAGMA application_id = " + std::to_string(ClassDatabaseApplicationID) + "; PRAGMA user_version = " +
+                std::to_string(newer) + "; create table UNITS(ID, Name, Path, Hash)");
+    }
+    TVCLDB other;
+    EXPECT_EQ(DatabaseErrorOf([&] { other.OpenDatabase(changed); }),
+              changed + " was made by a newer version of Quillmap 2 and cannot be read by this version");
+}
+
+// Files of version 1 kept each unit's path as given to its load. Brought up to date, a path that
+// finds its file only by ignoring letter case takes the file's spelling; a path whose file has
+// gone stays. A read-only one keeps its paths and has their letter case matched, as before.
+TEST_F(DbTest, AnOlderFilesPathsBecomeTheFilesOwn) {
+    TReadOnlyMedia media(Dir / "media");
+    const std::string found = Write("Found.pas", ""), spelled = (Dir / "FOUND.PAS").string();
+    const std::string gone = (Dir / "Gone.pas").string(), exact = Fixture("System.pas");
+    auto makeOlder = [&](const std::string& Path) {
+        { TVCLDB().OpenDatabase(Path); }
+        SQLite::Database db(Path, SQLite::OPEN_READWRITE);
+        db.exec("insert into UNITS(Name, Path) values('FOUND', '" + spelled + "'), ('Gone', '" + gone + "'), ('System', '" +
+                exact + "'); PRAGMA user_version = 1");
+    };
+    const std::string writable = (Dir / "older.db").string();
+    makeOlder(writable);
+    TVCLDB upgraded;
+    upgraded.OpenDatabase(writable);
+    EXPECT_FALSE(upgraded.IsReadOnly());
+    EXPECT_EQ(upgraded.GetUnitPath(1), found);
+    EXPECT_EQ(upgraded.GetUnitPath(2), gone);
+    EXPECT_EQ(upgraded.GetUnitPath(3), exact);
+    EXPECT_EQ(upgraded.GetUnitDiskPath(1), found);
+    EXPECT_EQ(SQLite::Database(writable).execAndGet("PRAGMA user_version").getInt(), ClassDatabaseSchemaVersion);
+
+    if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
+    const std::string readOnly = media.File("older.db");
+    makeOlder(readOnly);
+    media.MakeReadOnly();
+    TVCLDB reader;
+    reader.OpenDatabase(readOnly);
+    EXPECT_TRUE(reader.IsReadOnly());
+    EXPECT_EQ(reader.OpenNotice(), "");
+    EXPECT_EQ(reader.GetUnitPath(1), spelled);
+    EXPECT_EQ(reader.GetUnitDiskPath(1), found);
+    EXPECT_EQ(reader.GetUnitDiskPath(3), exact);
 }
 
 // A hand-edited ancestor cycle: every walk up the chain stops with an error naming the class.

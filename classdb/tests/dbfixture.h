@@ -56,4 +56,15 @@ std::string VCLDBErrorOf(F&& Action) {
     return "no error";
 }
 
+// Runs Action and returns the message of the EDatabaseError it raises.
+template <class F>
+std::string DatabaseErrorOf(F&& Action) {
+    try {
+        Action();
+    } catch (const EDatabaseError& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+
 }  // namespace qm

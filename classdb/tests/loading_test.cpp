@@ -99,6 +99,8 @@ TEST_F(DbTest, RefusedLoadsWriteNothing) {
     EXPECT_THROW(Db.LoadUnit(broken), EUnitParserError);
     std::string open = Write("open.pas", "unit Open;\ntype TA = class(TObject) end;\n{ never closed");
     EXPECT_THROW(Db.LoadUnit(open), EReadError);
+    std::string huge = Write("huge.pas", "unit Huge;\ntype\n  T" + std::string(200'000, 'x') + " = class(TObject) end;\nend.\n");
+    EXPECT_THROW(Db.LoadUnit(huge), EUnitParserError);
     EXPECT_EQ(Count("select count(*) from UNITS"), units);
     EXPECT_EQ(Count("select count(*) from CLASSES where UnitID > (select max(ID) from UNITS)"), 0);
 }
@@ -171,5 +173,33 @@ TEST_F(DbTest, OddNamesRoundTrip) {
     EXPECT_EQ(Db.GetMemberName(ClassID(longName), "fapfel"), "FApfel");
     EXPECT_EQ(VCLDBErrorOf([&] { Db.LoadUnit(unit); }), "0: The Unit \"" + unit + "\" has already been added");
 }
+
+#ifndef _WIN32
+// Where letter case tells files apart, CaseA.pas and casea.pas are two units. A spelled name
+// still finds its file in any case and stores the file's own spelling; a stored path names its
+// own file, and none once that has gone.
+TEST_F(DbTest, FilesDifferingInLetterCaseAreTwoUnits) {
+    Load("System.pas");
+    const std::string upper = Write("CaseA.pas", "unit CaseA;\ntype\n  TUpper = class(TObject) end;\nend.\n");
+    const std::string lower = Write("casea.pas", "unit casea;\ntype\n  TLower = class(TObject) end;\nend.\n");
+    const int a = Db.LoadUnit(upper), b = Db.LoadUnit(lower);
+    EXPECT_EQ(Db.GetUnitPath(a), upper);
+    EXPECT_EQ(Db.GetUnitPath(b), lower);
+    EXPECT_EQ(Db.GetClassUnitID(ClassID("TLower")), b);
+    const std::string again = (Dir / "CASEA.pas").string();  // finds CaseA.pas, first in name order
+    EXPECT_EQ(VCLDBErrorOf([&] { Db.LoadUnit(again); }), "0: The Unit \"" + again + "\" has already been added");
+
+    Write("Other.pas", "unit Other;\ntype\n  TOther = class(TObject) end;\nend.\n");
+    const int other = Db.LoadUnit((Dir / "OTHER.PAS").string());
+    EXPECT_EQ(Db.GetUnitName(other), "OTHER");
+    EXPECT_EQ(Db.GetUnitPath(other), (Dir / "Other.pas").string());
+    EXPECT_EQ(Db.GetShortUnitName(other), ".../" + Dir.filename().string() + "/OTHER");  // as lists show it
+
+    std::filesystem::rename(upper, Dir / "moved.pas");
+    EXPECT_EQ(Db.GetUnitDiskPath(a), upper);
+    EXPECT_FALSE(std::filesystem::exists(Db.GetUnitDiskPath(a)));
+    EXPECT_EQ(Db.GetUnitDiskPath(b), lower);
+}
+#endif
 
 }  // namespace qm

@@ -104,6 +104,7 @@ TEST_F(DbTest, LookupStatementsUseIndexes) {
         "select * from UNITS where upper(Name) = 'X' order by ID",
         "select * from CLASSES where upper(Name) = 'X' order by ID",
         "select 1 from UNITS where upper(Path) = 'X'",
+        "select 1 from UNITS where Path = 'x'",
         "select * from MV where upper(Name) = 'X' order by ClassID, rowid",
         "select * from MV where ClassID = 1 order by rowid",
         "select * from CLASSES where AncestorID = 1",

@@ -101,8 +101,11 @@ TEST_F(VCLInit, InitializeLoadsTheFortyNineUnitsInOrder) {
         db.OpenDatabase(DbPath);
         EXPECT_FALSE(db.VCLLoaded);
         db.InitializeVCL();
-        EXPECT_EQ(db.GetUnitPath(db.UnitsIDByNameIndex("report", 0)),
-                  Installation.Root + "/SOURCE//VCL/REPORT.PAS");  // the doubled separator is kept
+        // Names as the list spells them, paths as the files were found.
+        const int report = db.UnitsIDByNameIndex("report", 0);
+        EXPECT_EQ(db.GetUnitName(report), "REPORT");
+        EXPECT_EQ(db.GetUnitPath(report), Installation.Root + "/Source/VCL/Report.pas");
+        EXPECT_EQ(db.GetUnitPath(db.UnitsIDByNameIndex("SysUtils", 0)), Installation.Root + "/Source/RTL/SYS/SySuTiLs.pas");
         EXPECT_EQ(db.FirstNonVCLUnitID(), NoImpLN);
     }
     EXPECT_EQ(Count("select count(*) from UNITS"), 49);

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "dbopen.h"
 #include "vcldb1.h"
 
 namespace fs = std::filesystem;
@@ -96,12 +97,13 @@ protected:
         SQLite::Database db(Db, SQLite::OPEN_READONLY);
         return db.execAndGet("select ifnull(group_concat(Path, ';'), '') from (select Path from UNITS order by ID)").getString();
     }
-    // A unit declaring one class derived from TObject.
-    std::string SmallUnit(const std::string& Name) {
-        std::string path = (Dir / (Name + ".pas")).string();
-        std::ofstream(path) << "unit " << Name << ";\ntype\n  T" << Name << " = class(TObject)\n    F: Integer;\n  end;\nend.\n";
+    // A unit in the test's folder declaring one class derived from TObject.
+    std::string WriteUnit(const std::string& FileName, const std::string& ClassName) {
+        std::string path = (Dir / FileName).string();
+        std::ofstream(path) << "unit U;\ntype\n  " << ClassName << " = class(TObject)\n    F: Integer;\n  end;\nend.\n";
         return path;
     }
+    std::string SmallUnit(const std::string& Name) { return WriteUnit(Name + ".pas", "T" + Name); }
     // Fills the file system of File up to Room bytes.
     static void Fill(const fs::path& File, size_t Room) {
         {
@@ -278,6 +280,92 @@ TEST_F(CliProcess, MessagesNameWhatFailed) {
     EXPECT_EQ(locked.Status, 1);
     EXPECT_EQ(locked.Err, fs::canonical(Db).string() + ": database is locked\n");
     locker.exec("ROLLBACK");
+}
+
+// A database of a newer version of the program: commands that read work and say what the file
+// is; a command that would write fails naming the file, and the file stays exactly as it was.
+TEST_F(CliProcess, ANewerVersionsDatabaseIsOnlyRead) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const int newer = ClassDatabaseSchemaVersion + 1;
+    { SQLite::Database(Db, SQLite::OPEN_READWRITE).exec("PRAGMA user_version = " + std::to_string(newer)); }
+    const std::string before = Slurp(Db);
+    const std::string file = fs::canonical(Db).string();
+    const std::string refused = file + " was made by a newer version of Quillmap 2 and cannot be changed by this version\n";
+    for (const std::vector<std::string>& write :
+         {std::vector<std::string>{"add", Unit("Classes.pas")}, {"init", QM_SOURCE_DIR "/samples/delphi2"}, {"remove", "System"}}) {
+        SCOPED_TRACE(write[0]);
+        std::vector<std::string> args{"--db", Db};
+        args.insert(args.end(), write.begin(), write.end());
+        TResult r = Run(args);
+        EXPECT_EQ(r.Status, 1);
+        EXPECT_EQ(r.Out, "");
+        EXPECT_EQ(r.Err, refused);
+    }
+    TResult units = Run({"--db", Db, "units"});
+    EXPECT_EQ(units.Status, 0);
+    EXPECT_EQ(units.Out, "1\tSystem\t" + Unit("System.pas") + "\n");
+    EXPECT_EQ(units.Err, file + " was made by a newer version of Quillmap 2 and is opened for reading only\n");
+    EXPECT_EQ(Slurp(Db), before);
+    EXPECT_EQ(SQLite::Database(Db).execAndGet("PRAGMA user_version").getInt(), newer);
+}
+
+// Where letter case tells files apart, CaseA.pas and casea.pas are two units, each stored with
+// its own path; the same file is refused again however it is spelled.
+TEST_F(CliProcess, FilesDifferingInLetterCaseAreTwoUnits) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string upper = WriteUnit("CaseA.pas", "TUpper"), lower = WriteUnit("casea.pas", "TLower");
+    TResult r = Run({"--db", Db, "add", upper});
+    EXPECT_EQ(r.Out, "2\tCaseA\t" + upper + "\n");
+    r = Run({"--db", Db, "add", lower});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "3\tcasea\t" + lower + "\n");
+    EXPECT_EQ(Run({"--db", Db, "classes", "TLower"}).Out, "3\tTLower\t3\t3\t1\n");
+    r = Run({"--db", Db, "add", (Dir / "CASEA.PAS").string()});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "The Unit \"" + (Dir / "CASEA.PAS").string() + "\" has already been added\n");
+    EXPECT_EQ(UnitPaths(), Unit("System.pas") + ";" + upper + ";" + lower);
+}
+
+// Control characters in a file name (and so in the unit's name) are escaped in every record, so
+// that each record stays one line of TAB-separated fields. ("\" separates paths, so it cannot
+// stand in a file name.)
+TEST_F(CliProcess, RecordsStayOnOneLine) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string odd = WriteUnit("new\nline\ttab\x1b.pas", "TOdd");
+    const std::string escaped = (Dir / "new\\nline\\ttab\\x1B.pas").string();
+    const std::string record = "2\tnew\\nline\\ttab\\x1B\t" + escaped + "\n";
+    EXPECT_EQ(Run({"--db", Db, "add", odd}).Out, record);
+    EXPECT_EQ(Run({"--db", Db, "units"}).Out, record + "1\tSystem\t" + Unit("System.pas") + "\n");
+    EXPECT_EQ(Run({"--db", Db, "dependants", "2"}).Out, "2\t" + escaped + "\n");
+    EXPECT_EQ(Run({"--db", Db, "search", "F"}).Out, "2\t.../" + Dir.filename().string() + "/new\\nline\\ttab\\x1B.TOdd.F\n");
+    const std::string missing = (Dir / "gone\r.pas").string(), missingEscaped = (Dir / "gone\\r.pas").string();
+    TResult parse = Run({"parse", odd, missing});
+    EXPECT_EQ(parse.Status, 1);
+    EXPECT_EQ(parse.Out, "file\t" + escaped + "\nclass\tTOdd\tTObject\t3\nfield\tF\t16\t4\nfile\t" + missingEscaped +
+                             "\nerror\tCannot open file " + missingEscaped + "\n");
+    EXPECT_EQ(Run({"--db", Db, "remove", "2"}).Out, "2\t" + escaped + "\n");
+}
+
+// A list file that is missing is a failed file, named, not a usage error.
+TEST_F(CliProcess, AMissingListFileIsNamed) {
+    const std::string missing = (Dir / "nonexistent").string();
+    TResult r = Run({"parse", "--list", missing});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "Cannot open file " + missing + "\n");
+}
+
+// A name too long for any lookup refuses its unit whole, with the line it stands on.
+TEST_F(CliProcess, AnOverlongNameRefusesItsUnit) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string big = WriteUnit("Big.pas", "T" + std::string(200'000, 'x'));
+    const std::string error = "Internal Error: Identifier longer than 1024 characters - Line 3, U\n";
+    TResult add = Run({"--db", Db, "add", big});
+    EXPECT_EQ(add.Status, 1);
+    EXPECT_EQ(add.Err, error);
+    EXPECT_EQ(UnitPaths(), Unit("System.pas"));
+    TResult parse = Run({"parse", big});
+    EXPECT_EQ(parse.Status, 1);
+    EXPECT_EQ(parse.Err, error);
 }
 
 }  // namespace qm

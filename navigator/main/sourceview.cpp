@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "main1.h"
-#include "paths.h"
 #include "posstore.h"
 #include "sourcetext.h"
 #include "unittexts.h"
@@ -52,7 +51,8 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
             Db.CurrentUnitID = UnitID;
             Memo->ShowEmpty();
             const std::string Path = Db.GetUnitPath(UnitID);
-            const std::filesystem::path OnDisk(ResolvePath(Path));
+            // The stored file itself: one whose name differs only in letter case is another file.
+            const std::filesystem::path OnDisk(Db.GetUnitDiskPath(UnitID));
             std::error_code Error;
             if (!std::filesystem::exists(OnDisk, Error)) {
                 Prompts().ShowMessage(QStringLiteral("The file %1 does not exist").arg(SourceText(Path)));

@@ -97,10 +97,17 @@ void TClassNav::AppIdle() {
 void TClassNav::FirstIdleWork() {
     TVCLDB& Db = VCLDB();
     Db.OpenDatabase(FWindows->DatabaseFile);
+    if (!Db.OpenNotice().empty()) Prompts().ShowMessage(SourceText(Db.OpenNotice()));
     LinesPerPage = FWindows->ConfigDlg->LinesPerPageValue();
     if (Db.VCLLoaded) {
         ShowClass("Forms", "TApplication");
         FWindows->SplashScreen->hide();
+        return;
+    }
+    if (Db.IsReadOnly()) {
+        // Nothing can be built in a database this program may only read: it is browsed as it is.
+        FWindows->SplashScreen->hide();
+        ShowRemainingLibrary();
         return;
     }
     FWindows->SplashScreen->hide();

@@ -39,7 +39,15 @@ QTextDocument* TUnitTexts::Document(const std::string& Path, const std::string& 
         Entry->LastUse = ++FUses;
         return Entry->Document;
     }
-    QTextDocument* Document = NewDocument(SourceText(ReadFileBytes(Path)), this);
+    // Read where the size was taken, exactly: the file asked for, or none (never one whose name
+    // differs only in letter case).
+    std::string Bytes;
+    try {
+        Bytes = ReadFileBytes(DiskPath, TPathMatch::Exact);
+    } catch (const EFOpenError&) {
+        throw EFOpenError(Path);
+    }
+    QTextDocument* Document = NewDocument(SourceText(Bytes), this);
     ++FReads;
     if (Entry != FEntries.end()) {
         if (Entry->Document != Shown) delete Entry->Document;

@@ -17,8 +17,8 @@ public:
     // At most MaxDocuments documents and MaxCharacters characters are kept.
     explicit TUnitTexts(QObject* Parent = nullptr, int MaxDocuments = 8, int64_t MaxCharacters = 8'000'000);
     // The document of the file at Path (the stored path; DiskPath is what the file system is
-    // asked for). Shown, the document in view, is never dropped. EFOpenError when the file cannot
-    // be read.
+    // asked for, exactly as given: TVCLDB::GetUnitDiskPath). Shown, the document in view, is
+    // never dropped. EFOpenError naming Path when the file cannot be read.
     QTextDocument* Document(const std::string& Path, const std::string& DiskPath, const QTextDocument* Shown);
     // How many times a file was read, for tests.
     int Reads() const { return FReads; }

@@ -132,6 +132,33 @@ TEST(UnitParser, SyntaxErrorsKeepTheEventsFiredBeforeThem) {
     }
 }
 
+// A name longer than 1024 characters refuses the unit wherever it stands, even where the parser
+// announces nothing; one of exactly 1024 is read.
+TEST(UnitParser, OverlongIdentifiersAreSyntaxErrors) {
+    const std::string longest(1024, 'N'), tooLong = "T" + std::string(200'000, 'x');
+    EXPECT_EQ(ParseEvents(InUnit("TA = class(TB)\n  " + longest + ": Integer;\nend;")).Events,
+              "class\tTA\tTB\t3\nfield\t" + longest + "\t16\t4\n");
+    struct TCase {
+        const char* Where;
+        std::string Text;
+        int Line;
+    };
+    for (const TCase& c : {TCase{"class name", InUnit(tooLong + " = class(TObject) end;"), 3},
+                           TCase{"field name", InUnit("TA = class(TB)\n  " + longest + "M: Integer;\nend;"), 4},
+                           TCase{"in a routine's body", "unit U;\nimplementation\nbegin\n  " + tooLong + ";\nend.", 4},
+                           TCase{"last in the file", "unit U;\n" + tooLong, 2}}) {
+        SCOPED_TRACE(c.Where);
+        TUnitParser p;
+        try {
+            p.ParseText("test.pas", c.Text);
+            ADD_FAILURE() << "no error";
+        } catch (const EUnitParserError& e) {
+            EXPECT_EQ(e.Message(), "Internal Error: Identifier longer than 1024 characters - Line " + std::to_string(c.Line) + ", U");
+            EXPECT_EQ(e.HelpContext(), ParserSyntaxError);
+        }
+    }
+}
+
 TEST(UnitParser, HowAParseEnds) {
     struct Case {
         const char* Name;

@@ -3,6 +3,7 @@
 #include "asciitext.h"
 #include "errors.h"
 #include "format.h"
+#include "recordtext.h"
 
 namespace qm {
 
@@ -48,6 +49,18 @@ TEST(AsciiText, FoldsOnlyAsciiLetters) {
     EXPECT_TRUE(StartsText("Caption", "capt"));
     EXPECT_FALSE(StartsText("Cap", "capt"));
     EXPECT_EQ(UpperCase("tApplication\xE4"), "TAPPLICATION\xE4");
+}
+
+// Every byte that could split a record or a field, and the escape character itself, is written
+// as an escape; the rest, bytes above 127 too, as it is.
+TEST(Record, EscapesControlCharactersInItsFields) {
+    EXPECT_EQ(Record({"7", "new\nline.pas", "a\tb\rc"}), "7\tnew\\nline.pas\ta\\tb\\rc\n");
+    EXPECT_EQ(Record({"C:\\VCL\\", std::string_view("\0\x1b\x7f\x1f", 4), " ~\x80\xe9"}),
+              "C:\\\\VCL\\\\\t\\x00\\x1B\\x7F\\x1F\t ~\x80\xe9\n");
+    EXPECT_EQ(Record({"", ""}), "\t\n");
+    std::string text = "uses\tA\n";
+    AppendRecord(text, {"uses", "B"});
+    EXPECT_EQ(text, "uses\tA\nuses\tB\n");
 }
 
 }  // namespace qm

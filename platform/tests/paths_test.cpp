@@ -50,6 +50,21 @@ TEST_F(PathsTest, MissingFilesAndDirectoriesAreNotFiles) {
     }
 }
 
+#ifndef _WIN32
+// A stored path names its own file: the same name in another letter case is another file, or none.
+TEST_F(PathsTest, ExactPathsTellLetterCaseApart) {
+    EXPECT_TRUE(FileExists(At("\\Source\\Vcl\\Forms.pas"), TPathMatch::Exact));
+    EXPECT_EQ(ReadFileBytes(At("/Source/Vcl/Forms.pas"), TPathMatch::Exact), "unit Forms;\r\n");
+    for (const char* other : {"/Source/Vcl/FORMS.PAS", "/source/Vcl/Forms.pas"}) {
+        SCOPED_TRACE(other);
+        EXPECT_EQ(ResolvePath(At(other), TPathMatch::Exact), At(other));
+        EXPECT_FALSE(FileExists(At(other), TPathMatch::Exact));
+        EXPECT_THROW(ReadFileBytes(At(other), TPathMatch::Exact), EFOpenError);
+        EXPECT_TRUE(FileExists(At(other)));  // a spelled name still finds it
+    }
+}
+#endif
+
 // However long a stored path is (a damaged setting, a generated file), resolving it takes time
 // in proportion to its length: ten megabytes of components are handed back as they are.
 TEST_F(PathsTest, VeryLongPathsAreNotSearched) {

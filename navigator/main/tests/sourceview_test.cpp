@@ -195,6 +195,21 @@ TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {
     EXPECT_TRUE(Prompts.Texts("error").empty());
 }
 
+TEST_F(ShowUnitTest, AFileThatHasGoneIsNotReplacedByOneNamedInOtherLetterCase) {
+    Start(SampleDatabaseCopy());
+    const int Forms = Db().CurrentUnitID;
+    const int Upper = AddUnit("CaseA");
+    const int Lower = AddUnit("casea");
+    ASSERT_NE(Upper, Lower) << "two files, two units";
+    std::filesystem::rename(TempDir() + "/CaseA.pas", TempDir() + "/moved.pas");
+    Nav().ShowUnit(Upper, 0, true);
+    EXPECT_EQ(Prompts.Texts("message"),
+              std::vector<QString>{QStringLiteral("The file %1 does not exist").arg(SourceText(Db().GetUnitPath(Upper)))});
+    EXPECT_EQ(Db().CurrentUnitID, Forms);
+    Nav().ShowUnit(Lower, 0, true);
+    EXPECT_TRUE(Nav().Memo->toPlainText().startsWith("unit casea;"));
+}
+
 TEST_F(ShowUnitTest, AnUnreadableFileGoesToTheErrorReport) {
     Start(SampleDatabaseCopy());
     TClassNav& W = Nav();
