@@ -2,9 +2,10 @@
 #include "helplookupcmd.h"
 
 #include <ostream>
-#include <sstream>
+#include <string>
 
 #include "delphihelp.h"
+#include "recordtext.h"
 
 namespace qm {
 
@@ -47,11 +48,10 @@ int RunHelpLookupCommand(const std::vector<std::string>& Args, const std::string
             Err << word << ": not in the help index\n";
             return HelpLookupNotFound;
         }
-        // The whole record or nothing: the help file name may still fail.
-        std::ostringstream record;
-        record << help.LastTopic() << '\t' << help.TopicID() << '\t' << help.HelpFileName() << '\t'
-               << help.LastBlock() << '\n';
-        Out << record.str();
+        // The whole record or nothing: the help file name may still fail. An index is untrusted:
+        // its texts are escaped like every other record's.
+        const std::string block = std::to_string(help.LastBlock());
+        Out << Record({help.LastTopic(), help.TopicID(), help.HelpFileName(), block});
         return 0;
     } catch (const Exception& e) {
         // "Cannot open file" names the file already; the index's other errors do not.

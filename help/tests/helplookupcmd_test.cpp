@@ -33,12 +33,15 @@ TEST_F(HelpLookupCommand, PrintsTheEntryFoundOrNothing) {
     layout.HelpFileNames = {"delphi.hlp", "vcl.hlp"};
     layout.EntriesPerBlock = 1;
     std::vector<THdxKeyword> words = {{"Canvas", "TForm_Canvas", "", 0},
-                                      {"Caption", "TControl_Caption", "", 1}};
+                                      {"Caption", "TControl_Caption", "", 1},
+                                      {"Odd", "Tab\there\nand line", "", 0}};
     std::string index = Write("Delphi/BIN/DELPHI.HDX", BuildHdx(words, layout));
     TRun found = Run({"capt", "--index", index});
     EXPECT_EQ(found.Status, 0);
     EXPECT_EQ(found.Out, "Caption\tTControl_Caption\tvcl.hlp\t1\n");
     EXPECT_EQ(Run({"--index", index, "canv"}).Out, "Canvas\tTForm_Canvas\tdelphi.hlp\t0\n");
+    EXPECT_EQ(Run({"odd", "--index", index}).Out, "Odd\tTab\\there\\nand line\tdelphi.hlp\t2\n")
+        << "an index's texts are escaped: one record, one line";
     EXPECT_EQ(Run({"canv"}, (Dir / "Delphi").string()).Status, 0);  // the installation's index
     EXPECT_EQ(Run({"canv"}, "", index).Status, 0);                    // the stored one
 
