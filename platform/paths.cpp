@@ -131,6 +131,16 @@ std::string ReadFileBytes(std::string_view Path, TPathMatch Match) {
     return data;
 }
 
+std::string FolderPart(std::string_view Path) {
+    const size_t Last = Path.find_last_of("\\/:");
+    return Last == std::string_view::npos ? std::string() : std::string(Path.substr(0, Last + 1));
+}
+
+std::string FileNamePart(std::string_view Path) {
+    const size_t Last = Path.find_last_of("\\/:");
+    return std::string(Last == std::string_view::npos ? Path : Path.substr(Last + 1));
+}
+
 std::string AbsolutePath(std::string_view Path) {
 #ifdef _WIN32
     std::error_code ec;

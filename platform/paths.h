@@ -39,6 +39,11 @@ std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match = TPathMatch:
 // The whole file as bytes; EFOpenError when it cannot be opened or read, or is not a regular file.
 std::string ReadFileBytes(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
 
+// The parts of a path before and after its last separator ("\", "/", or a drive's ":"):
+// FolderPart("C:\D\X.PAS") is "C:\D\" (empty when there is no separator), FileNamePart "X.PAS".
+std::string FolderPart(std::string_view Path);
+std::string FileNamePart(std::string_view Path);
+
 // Path made absolute against the current folder and cleaned: one separator between components
 // ("/" on POSIX, where "\" counts as one too), no "." and no ".." (taken off by their text, as a
 // user reads the path). Loads store such paths, so that one file is one path, valid from any folder.

@@ -59,7 +59,6 @@ std::string InstallationRoot(TDelphiInstallation& Installation) {
 TNavigatorProgram::TNavigatorProgram(std::string DatabaseFile, bool ShowSplash, std::string SampleRoot)
     : FSettingsReport(std::make_unique<TSettingsReport>()), FInstallation(FEntry, std::move(SampleRoot)) {
     FWindows.DatabaseFile = std::move(DatabaseFile);
-    FWindows.Settings = &FSettings;
     FWindows.Installation = &FInstallation;
     FSplashScreen = std::make_unique<TSplashScreen>();
     FWindows.SplashScreen = FSplashScreen.get();

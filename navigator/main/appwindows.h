@@ -35,7 +35,6 @@ struct TNavigatorWindows {
     TConfigDlg* ConfigDlg = nullptr;
     TUnitsDlg* UnitsDlg = nullptr;
     TRemoveUnitDlg* RemoveUnitDlg = nullptr;
-    TSettingsStore* Settings = nullptr;
     TDelphiInstallation* Installation = nullptr;
     // The class database file the first idle event opens.
     std::string DatabaseFile;

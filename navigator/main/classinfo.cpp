@@ -10,16 +10,25 @@
 #include "vcldb1.h"
 
 namespace qm {
+namespace {
+
+// The Filters menu's seven check items and the part of the filter each one sets.
+struct TFilterItem {
+    const char* Name;
+    bool TMemberFilter::*Show;
+};
+constexpr TFilterItem FilterItems[] = {
+    {"PrivateItem", &TMemberFilter::ShowPrivate},   {"ProtectedItem", &TMemberFilter::ShowProtected},
+    {"PublicItem", &TMemberFilter::ShowPublic},     {"PublishedItem", &TMemberFilter::ShowPublished},
+    {"MethodItem", &TMemberFilter::ShowMethods},    {"PropertyItem", &TMemberFilter::ShowProperties},
+    {"FieldItem", &TMemberFilter::ShowFields},
+};
+
+}  // namespace
 
 void TClassNav::FillClassList(int ClassID) {
     TMemberFilter Filter;
-    Filter.ShowProperties = Item(QStringLiteral("PropertyItem"))->isChecked();
-    Filter.ShowMethods = Item(QStringLiteral("MethodItem"))->isChecked();
-    Filter.ShowFields = Item(QStringLiteral("FieldItem"))->isChecked();
-    Filter.ShowPrivate = Item(QStringLiteral("PrivateItem"))->isChecked();
-    Filter.ShowProtected = Item(QStringLiteral("ProtectedItem"))->isChecked();
-    Filter.ShowPublic = Item(QStringLiteral("PublicItem"))->isChecked();
-    Filter.ShowPublished = Item(QStringLiteral("PublishedItem"))->isChecked();
+    for (const TFilterItem& F : FilterItems) Filter.*F.Show = Item(QString::fromLatin1(F.Name))->isChecked();
     TVCLDB& Db = VCLDB();
     CurrentClassName = Db.GetClassName(ClassID);
     CurrentClassID = ClassID;
@@ -66,6 +75,10 @@ void TClassNav::ClassListViewDblClick() {
     TVCLDB& Db = VCLDB();
     const std::string Member = SourceBytes(Row.Texts[0]);
     ShowUnit(Db.GetClassUnitID(Row.ClassID), Db.GetMemberTargetLine(Row.ClassID, Member) - 1, false);
+}
+
+void TClassNav::FiltersItemClick() {
+    for (const TFilterItem& F : FilterItems) Item(QString::fromLatin1(F.Name))->setEnabled(!SourcePageActive());
 }
 
 // The item's check mark has already changed (Qt toggles a check item before it reports the click).

@@ -181,12 +181,7 @@ void TClassNav::ConnectControls() {
     connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
     connect(TextSearchEdit, &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
     ConnectClassesCB();
-    Memo->DblClick = TEvent<TXRichEdit&>{
-        [](void* Data, TXRichEdit&) {
-            auto* Window = static_cast<TClassNav*>(Data);
-            Window->RunCommand([Window] { Window->MemoDblClick(); });
-        },
-        this};
+    connect(Memo, &TXRichEdit::DblClick, this, Guarded([this] { MemoDblClick(); }));
     // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
     // ones, so that Copy on a selector takes its whole text.
     for (QWidget* Control : {static_cast<QWidget*>(Memo), static_cast<QWidget*>(TextSearchEdit),
@@ -256,12 +251,6 @@ bool TClassNav::SourcePageActive() const {
 
 void TClassNav::EditItemClick() {
     Item(QStringLiteral("CopyItem"))->setEnabled(SourcePageActive());
-}
-
-void TClassNav::FiltersItemClick() {
-    for (const char* Name : {"PrivateItem", "ProtectedItem", "PublicItem", "PublishedItem", "MethodItem",
-                             "PropertyItem", "FieldItem"})
-        Item(QString::fromLatin1(Name))->setEnabled(!SourcePageActive());
 }
 
 }  // namespace qm

@@ -1,6 +1,8 @@
-// TClassNav: the main window. It owns the controls, the menus and the stores of places; the
-// commands live in small files of their own (status bar, source view, history and bookmarks,
-// Class Info, selectors, navigation, unit commands).
+// TClassNav: the main window. It owns the controls, the menus and the stores of places; its
+// handlers live in files of their own: startup (show, idle work, status bar, error report, help
+// file prompts, close), sourceview (ShowUnit, Back, bookmarks), classinfo, selectors (the top
+// panel, searches, Copy and Paste), navigation (double-click and the popup's class commands),
+// helpcmds, unitcmds (loads and removals), otherprograms, printcmd; main1.cpp builds the window.
 #pragma once
 
 #include <QElapsedTimer>
@@ -43,9 +45,6 @@ class PrinterDevice;
 class TPageLayout;
 struct TNavigatorWindows;
 struct TMenuEntry;
-
-// True until the first idle event takes it away.
-extern bool FirstIdle;
 
 class TClassNav : public QMainWindow {
     Q_OBJECT
@@ -216,6 +215,7 @@ private:
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
     bool FShown = false;
+    bool FFirstIdle = true;  // until the first idle event takes it away
     bool FLoading = false;
     bool FCloseRequested = false;
     QElapsedTimer FEventsClock;  // since a load last let events through

@@ -16,12 +16,6 @@ void Run(TClassNav& Window, QAction&) {
     (Window.*Handler)();
 }
 
-void SetBookmarkFromShortcut(TClassNav& Window, QAction& Item) {
-    // The shortcut item stands for the Add Bookmark submenu item of the same number.
-    const QAction* Target = Window.Item(QStringLiteral("AddBookmark%1").arg(Item.property("Tag").toInt()));
-    Window.AddBookmark(Target ? Target->property("Tag").toInt() : Item.property("Tag").toInt());
-}
-
 void AddBookmarkItem(TClassNav& Window, QAction& Item) {
     Window.AddBookmark(Item.property("Tag").toInt());
 }
@@ -51,7 +45,7 @@ std::vector<TMenuEntry> BuildTable() {
     };
     for (int n = 0; n <= 9; ++n)
         T.push_back({"SBM" + std::to_string(n) + "SC", "x", "Ctrl+Shift+" + std::to_string(n), P::Hidden, n, 0,
-                     SetBookmarkFromShortcut});
+                     AddBookmarkItem});
     for (int n = 0; n <= 9; ++n)
         T.push_back({"GBM" + std::to_string(n) + "SC", "y", "Ctrl+" + std::to_string(n), P::Hidden, n, 0, GoBookmarkItem});
     const std::vector<TMenuEntry> Rest = {

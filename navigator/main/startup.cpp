@@ -7,20 +7,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 
 #include "application.h"
 #include "appwindows.h"
 #include "cfgdlg1.h"
+#include "centrewindow.h"
 #include "classlist.h"
 #include "delphihelp.h"
 #include "main1.h"
 #include "marlsfrm.h"
+#include "paths.h"
 #include "placement.h"
 #include "posstore.h"
 #include "settings.h"
@@ -31,8 +31,6 @@
 #include "xre.h"
 
 namespace qm {
-
-bool FirstIdle = true;
 
 void TClassNav::ReportErrors(const std::function<void()>& Command) {
     RunReported(Command);
@@ -67,15 +65,12 @@ void TClassNav::FormShow() {
     if (!Index.empty()) DelphiHelp->SetIndexFile(Index);
     const std::string Dir = ReadSetting("DelphiHelpDir", "");
     if (!Dir.empty()) DelphiHelp->SetHelpDir(Dir);
-    if (!RestorePlacement(*this)) {
-        const QRect Screen = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
-        move(Screen.left() + (Screen.width() - width()) / 2, Screen.top() + (Screen.height() - height()) / 2);
-    }
+    if (!RestorePlacement(*this)) CentreOnScreen(*this);
 }
 
 void TClassNav::AppIdle() {
-    if (FirstIdle) {
-        FirstIdle = false;
+    if (FFirstIdle) {
+        FFirstIdle = false;
         // Work that may open windows runs from the queue, never inside the dispatcher's signal.
         QTimer::singleShot(0, this, [this] { RunReported([this] { FirstIdleWork(); }); });
     }
@@ -167,10 +162,7 @@ void TClassNav::LocateHelpFile() {
                                     "Would you like to locate it?",
                                     "Please Locate the Delphi Help File DELPHI.HLP", "Help Files|*.hlp");
     if (File.isEmpty()) return;
-    // The directory up to and including the last separator.
-    const std::string Path = SourceBytes(File);
-    const size_t Cut = Path.find_last_of("\\/:");
-    DelphiHelp->SetHelpDir(Cut == std::string::npos ? std::string() : Path.substr(0, Cut + 1));
+    DelphiHelp->SetHelpDir(FolderPart(SourceBytes(File)));
 }
 
 QString TClassNav::PageText(int Line, int PerPage) {

@@ -14,6 +14,7 @@
 #include "cfgdlg1.h"
 #include "classlist.h"
 #include "main1.h"
+#include "paths.h"
 #include "posstore.h"
 #include "rudlg.h"
 #include "sourcetext.h"
@@ -30,16 +31,8 @@ const char* const MenusOfInitialize[] = {"FileItem", "EditItem", "FiltersItem", 
 // The folder above the one holding a located unit, with its final separator:
 // C:\DELPHI 2.0\SOURCE\VCL\BUTTONS.PAS gives C:\DELPHI 2.0\SOURCE\.
 std::string SourceFolderOf(const std::string& UnitFile) {
-    const size_t Last = UnitFile.find_last_of("\\/:");
-    std::string Dir = Last == std::string::npos ? std::string() : UnitFile.substr(0, Last + 1);
-    if (Dir.size() <= 1) return Dir;
-    const size_t Up = Dir.find_last_of("\\/", Dir.size() - 2);
-    return Up == std::string::npos ? std::string() : Dir.substr(0, Up + 1);
-}
-
-std::string FileNamePart(const std::string& Path) {
-    const size_t Last = Path.find_last_of("\\/:");
-    return Last == std::string::npos ? Path : Path.substr(Last + 1);
+    const std::string Dir = FolderPart(UnitFile);
+    return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
 }
 
 // Holds back the keyboard and the mouse while a load runs. The load lets every other event through:

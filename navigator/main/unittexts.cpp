@@ -11,10 +11,8 @@
 #include "sourcetext.h"
 
 namespace qm {
-namespace {
 
-// Text with CR LF, LF or CR line ends as a document of one block per line.
-QTextDocument* NewDocument(const QString& Text, QObject* Owner) {
+QTextDocument* NewSourceDocument(const QString& Text, QObject* Owner) {
     auto* Document = new QTextDocument(Owner);
     Document->setUndoRedoEnabled(false);
     // The text goes in before the layout is attached: a layout would follow every block inserted.
@@ -22,8 +20,6 @@ QTextDocument* NewDocument(const QString& Text, QObject* Owner) {
     Document->setDocumentLayout(new QPlainTextDocumentLayout(Document));
     return Document;
 }
-
-}  // namespace
 
 TUnitTexts::TUnitTexts(QObject* Parent, int MaxDocuments, int64_t MaxCharacters)
     : QObject(Parent), FMaxDocuments(MaxDocuments), FMaxCharacters(MaxCharacters) {}
@@ -47,7 +43,7 @@ QTextDocument* TUnitTexts::Document(const std::string& Path, const std::string& 
     } catch (const EFOpenError&) {
         throw EFOpenError(Path);
     }
-    QTextDocument* Document = NewDocument(SourceText(Bytes), this);
+    QTextDocument* Document = NewSourceDocument(SourceText(Bytes), this);
     ++FReads;
     if (Entry != FEntries.end()) {
         if (Entry->Document != Shown) delete Entry->Document;

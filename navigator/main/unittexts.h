@@ -12,6 +12,9 @@ class QTextDocument;
 
 namespace qm {
 
+// Text with CR LF, LF or CR line ends as a read-only document of one block per line, owned by Owner.
+QTextDocument* NewSourceDocument(const QString& Text, QObject* Owner);
+
 class TUnitTexts : public QObject {
 public:
     // At most MaxDocuments documents and MaxCharacters characters are kept.

@@ -9,11 +9,9 @@
 #include <QTextBlock>
 #include <chrono>
 
-#include "sourcetext.h"
 
 namespace qm {
 
-uint32_t LastDblClickTick = 0;
 
 namespace {
 
@@ -43,7 +41,7 @@ uint32_t TickCount() {
     return Ticks()();
 }
 
-TXRichEdit::TXRichEdit(QWidget* Parent) : QPlainTextEdit(Parent), FOwnText(document()) {
+TXRichEdit::TXRichEdit(QWidget* Parent) : QPlainTextEdit(Parent) {
     FBlank = new QTextDocument(this);
     FBlank->setDocumentLayout(new QPlainTextDocumentLayout(FBlank));
     setReadOnly(true);
@@ -190,13 +188,8 @@ QString TXRichEdit::CursorWord() {
     return {};
 }
 
-void TXRichEdit::LoadText(const QString& Text) {
-    ShowDocument(FOwnText);
-    setPlainText(WithLineFeeds(Text));
-}
-
 void TXRichEdit::mousePressEvent(QMouseEvent* Event) {
-    if (Event->button() == Qt::LeftButton && TickCount() - LastDblClickTick < DblClickWindow) {
+    if (Event->button() == Qt::LeftButton && TickCount() - FLastDblClickTick < DblClickWindow) {
         Event->accept();
         return;
     }
@@ -209,12 +202,12 @@ void TXRichEdit::mouseDoubleClickEvent(QMouseEvent* Event) {
         return;
     }
     const uint32_t Now = TickCount();
-    const bool TooSoon = Now - LastDblClickTick < DblClickWindow;
-    LastDblClickTick = Now;
+    const bool TooSoon = Now - FLastDblClickTick < DblClickWindow;
+    FLastDblClickTick = Now;
     Event->accept();
     if (TooSoon) return;
     SelectWordAt(CharAt(Event->position().toPoint()));
-    DblClick(*this);
+    emit DblClick();
 }
 
 // The character under a point: the caret position nearest to it, or the one before when the

@@ -1,5 +1,5 @@
 // TXRichEdit: the read-only source view. Lines and characters are addressed by 0-based index;
-// double-clicks pass a 500 ms filter before they select a word and raise DblClick.
+// double-clicks pass a 500 ms filter before they select a word and emit DblClick.
 #pragma once
 
 #include <QColor>
@@ -8,7 +8,6 @@
 #include <functional>
 #include <map>
 
-#include "events.h"
 
 namespace qm {
 
@@ -17,15 +16,11 @@ namespace qm {
 using TTickSource = std::function<uint32_t()>;
 void SetTickSource(TTickSource Source);
 uint32_t TickCount();
-// The tick of the last double-click the view took, 0 at start.
-extern uint32_t LastDblClickTick;
 
 class TXRichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TXRichEdit(QWidget* Parent = nullptr);
-
-    TEvent<TXRichEdit&> DblClick;
 
     int CursorLinePos() const;
     // Moves the caret to the start of Line with an empty selection; nothing when there is no such line.
@@ -42,8 +37,6 @@ public:
     QColor LineColor(int Line) const;
     // The identifier at the caret (see the .cpp), possibly followed by blanks; empty when none.
     QString CursorWord();
-    // Replaces the text with Text (line ends CR LF, LF or CR), all black, caret at the start.
-    void LoadText(const QString& Text);
     // Shows Document (which stays its owner's), all black, caret at the start.
     void ShowDocument(QTextDocument* Document);
     // Shows no text.
@@ -52,6 +45,10 @@ public:
     // An identifier is letters, digits and underscores; the word steps and the double-click
     // selection use these classes.
     static bool IsWordChar(QChar C);
+
+signals:
+    // A double-click that passed the filter; the word under it is selected.
+    void DblClick();
 
 protected:
     void mousePressEvent(QMouseEvent* Event) override;
@@ -63,8 +60,8 @@ private:
     int CharAt(const QPoint& Point) const;
     void UpdateLineColours();
 
-    QTextDocument* FOwnText;  // LoadText's document
-    QTextDocument* FBlank;    // what ShowEmpty shows
+    QTextDocument* FBlank;  // what ShowEmpty shows
+    uint32_t FLastDblClickTick = 0;  // the tick of the last double-click the view took
     std::map<int, QColor> FLineColours;
     void SelectWordAt(int Pos);
 };

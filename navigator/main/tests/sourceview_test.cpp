@@ -23,13 +23,14 @@ class SourceView : public testing::Test {
 protected:
     void SetUp() override {
         FakeNow = 100000;
-        LastDblClickTick = 0;
         SetTickSource([] { return FakeNow; });
         View.resize(600, 300);
-        View.LoadText("unit Shapes;\r\ntype\r\n  TBox = class(TShape)\r\n    procedure Paint; override;\r\n"
-                      "  end;\r\nimplementation\r\nprocedure TBox.Paint;\r\nbegin\r\n  Canvas.Rect(0, 12, Self.Width);\r\nend;\r\n");
+        View.ShowDocument(NewSourceDocument("unit Shapes;\r\ntype\r\n  TBox = class(TShape)\r\n    procedure Paint; override;\r\n"
+                                            "  end;\r\nimplementation\r\nprocedure TBox.Paint;\r\nbegin\r\n"
+                                            "  Canvas.Rect(0, 12, Self.Width);\r\nend;\r\n",
+                                            &View));
         View.show();
-        View.DblClick = {[](void* Count, TXRichEdit&) { ++*static_cast<int*>(Count); }, &DblClicks};
+        QObject::connect(&View, &TXRichEdit::DblClick, [this] { ++DblClicks; });
     }
     void TearDown() override { SetTickSource({}); }
     // A double-click at the middle of the first character of Word on Line.
@@ -118,7 +119,7 @@ TEST_F(SourceView, LinesAndColours) {
 TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
     for (const char* Text : {"a\r\nb\r\nc", "a\nb\nc", "a\rb\rc"}) {
         TXRichEdit View;
-        View.LoadText(Text);
+        View.ShowDocument(NewSourceDocument(Text, &View));
         EXPECT_EQ(View.document()->blockCount(), 3) << Text;
         EXPECT_EQ(View.document()->findBlockByNumber(2).text(), "c");
     }

@@ -171,7 +171,6 @@ TEST_F(Startup, PlacementIsStoredAtCloseAndRestored) {
     EXPECT_EQ(Nav().x(), (Screen.width() - Nav().width()) / 2) << "centred without a stored placement";
     Nav().setGeometry(40, 50, 700, 520);
     Stop();
-    FirstIdle = true;
     Start(SampleDatabase());
     EXPECT_EQ(Nav().geometry(), QRect(40, 50, 700, 520));
 }

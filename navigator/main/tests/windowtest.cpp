@@ -79,8 +79,6 @@ QString Home() {
 
 void WindowTest::SetUp() {
     SetPrompts(&Prompts);
-    FirstIdle = true;
-    LastDblClickTick = 0;
     // Each test starts from empty user settings and no Delphi installation.
     QDir(Home() + QStringLiteral("/Brindlewood")).removeRecursively();
     SetDelphiRoot("");
