@@ -82,12 +82,15 @@ struct TMemberFilter {
     bool ShowPublished = true;
 };
 
-// One row of the Class Info list: the member's name, the id of the class that declares it,
-// and the sub-texts of the columns "Class", "Level", "Visibility", "Type".
+// One row of a class's member listing: the member as stored, the class that declares it and
+// the level of that class (1 for the class listed, 2 for its ancestor...). Flags gives the
+// visibility and the kind (VisibilityName and KindName in memberlist.h name them).
 struct TMemberItem {
-    std::string Caption;
+    std::string Name;
     int ClassID = 0;
-    std::array<std::string, 4> SubItems;
+    std::string ClassName;
+    int Level = 0;
+    int Flags = 0;
 };
 using TMemberItems = std::vector<TMemberItem>;
 

@@ -26,6 +26,10 @@ const char* KindName(int Flags) {
     return "Field";
 }
 
+std::array<std::string, 5> MemberColumns(const TMemberItem& Item) {
+    return {Item.Name, Item.ClassName, std::to_string(Item.Level), VisibilityName(Item.Flags), KindName(Item.Flags)};
+}
+
 namespace {
 
 bool Admits(const TMemberFilter& Filter, int Flags) {
@@ -63,13 +67,12 @@ void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFil
         for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
             CheckAncestorLevel(level, ClassID);
             const std::string className = GetClassName(current);
-            const std::string levelText = std::to_string(level);
             members.reset();
             members.bind(1, current);
             while (members.executeStep()) {
                 TMemberRow row = ReadMemberRow(members);
                 if (!Admits(Filter, row.Flags)) continue;
-                Items.push_back({row.Name, current, {className, levelText, VisibilityName(row.Flags), KindName(row.Flags)}});
+                Items.push_back({row.Name, current, className, level, row.Flags});
             }
         }
     });

@@ -1,5 +1,8 @@
-// The names the program shows for a member's visibility and kind.
+// The names the program shows for a member's visibility and kind, and a listed member's columns.
 #pragma once
+
+#include <array>
+#include <string>
 
 namespace qm {
 
@@ -7,5 +10,9 @@ namespace qm {
 const char* VisibilityName(int Flags);
 // "Method", "Property", or "Field" when neither bit is set.
 const char* KindName(int Flags);
+
+struct TMemberItem;
+// The texts of a listed member's columns "Member", "Class", "Level", "Visibility", "Type".
+std::array<std::string, 5> MemberColumns(const TMemberItem& Item);
 
 }  // namespace qm

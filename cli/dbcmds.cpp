@@ -8,6 +8,7 @@
 
 #include "asciitext.h"
 #include "format.h"
+#include "memberlist.h"
 #include "paths.h"
 #include "recordtext.h"
 #include "vcldb1.h"
@@ -179,8 +180,10 @@ void Members(TContext& C) {
     if (cls.empty()) Need(C, 0, 0, usage);
     TMemberItems items;
     C.Db.ListClassMembers(ClassArg(C.Db, cls), items, filter);
-    for (const TMemberItem& i : items)
-        C.Out << Record({i.Caption, to_string(i.ClassID), i.SubItems[0], i.SubItems[1], i.SubItems[2], i.SubItems[3]});
+    for (const TMemberItem& i : items) {
+        const auto columns = MemberColumns(i);
+        C.Out << Record({columns[0], to_string(i.ClassID), columns[1], columns[2], columns[3], columns[4]});
+    }
 }
 
 void Search(TContext& C) {

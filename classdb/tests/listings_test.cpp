@@ -9,8 +9,10 @@ namespace {
 // "Name Class Level Visibility Type" per row.
 std::vector<std::string> Rows(const TMemberItems& Items) {
     std::vector<std::string> rows;
-    for (const TMemberItem& i : Items)
-        rows.push_back(i.Caption + " " + i.SubItems[0] + " " + i.SubItems[1] + " " + i.SubItems[2] + " " + i.SubItems[3]);
+    for (const TMemberItem& i : Items) {
+        const auto c = MemberColumns(i);
+        rows.push_back(c[0] + " " + c[1] + " " + c[2] + " " + c[3] + " " + c[4]);
+    }
     return rows;
 }
 
@@ -38,7 +40,7 @@ TEST_F(DbTest, ListClassMembersLevelByLevel) {
     items.clear();
     Db.ListClassMembers(ClassID("TObject"), items, TMemberFilter());
     EXPECT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].SubItems[1], "1");
+    EXPECT_EQ(items[0].Level, 1);
     Db.ListClassMembers(0, items, TMemberFilter());
     EXPECT_EQ(items.size(), 3u);
 }

@@ -6,7 +6,6 @@
 
 #include "classlist.h"
 #include "main1.h"
-#include "sourcetext.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -73,8 +72,8 @@ void TClassNav::ClassListViewDblClick() {
     if (!Index.isValid()) return;
     const TClassInfoRow& Row = ClassListModel->Row(ClassListSorter->mapToSource(Index).row());
     TVCLDB& Db = VCLDB();
-    const std::string Member = SourceBytes(Row.Texts[0]);
-    ShowUnit(Db.GetClassUnitID(Row.ClassID), Db.GetMemberTargetLine(Row.ClassID, Member) - 1, false);
+    const TMemberItem& M = Row.Member;
+    ShowUnit(Db.GetClassUnitID(M.ClassID), Db.GetMemberTargetLine(M.ClassID, M.Name) - 1, false);
 }
 
 void TClassNav::FiltersItemClick() {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "memberlist.h"
 #include "sourcetext.h"
 
 namespace qm {
@@ -16,10 +17,9 @@ void TClassListModel::SetRows(const TMemberItems& Items) {
     FRows.reserve(Items.size());
     for (const TMemberItem& Item : Items) {
         TClassInfoRow Row;
-        Row.Texts[0] = SourceText(Item.Caption);
-        for (size_t i = 0; i < Item.SubItems.size(); ++i) Row.Texts[i + 1] = SourceText(Item.SubItems[i]);
-        Row.ClassID = Item.ClassID;
-        Row.Level = std::atoi(Item.SubItems[1].c_str());
+        Row.Member = Item;
+        const auto Columns = MemberColumns(Item);
+        for (size_t i = 0; i < Columns.size(); ++i) Row.Texts[i] = SourceText(Columns[i]);
         FRows.push_back(std::move(Row));
     }
     endResetModel();
@@ -47,7 +47,7 @@ QVariant TClassListModel::data(const QModelIndex& Index, int Role) const {
     case Qt::AccessibleTextRole:
         return R.Texts[static_cast<size_t>(Index.column())];
     case Qt::UserRole:
-        return R.ClassID;
+        return R.Member.ClassID;
     default:
         return {};
     }
@@ -80,7 +80,7 @@ int TClassListSorter::CompareRows(const TClassInfoRow& A, const TClassInfoRow& B
     const int K = std::abs(Key);
     int Result;
     if (K == 3)
-        Result = A.Level - B.Level;
+        Result = A.Member.Level - B.Member.Level;
     else if (K >= 1 && K <= 5)
         Result = FCollator.compare(A.Texts[static_cast<size_t>(K - 1)], B.Texts[static_cast<size_t>(K - 1)]);
     else

@@ -13,11 +13,11 @@
 
 namespace qm {
 
-// One row as shown: "Member", "Class", "Level", "Visibility", "Type".
+// One row: the member as the class database listed it, and the texts of its columns "Member",
+// "Class", "Level", "Visibility", "Type" as shown (made once, for display and the column sort).
 struct TClassInfoRow {
+    TMemberItem Member;
     std::array<QString, 5> Texts;
-    int ClassID = 0;  // the class that declares the member
-    int Level = 0;
 };
 
 class TClassListModel : public QAbstractTableModel {

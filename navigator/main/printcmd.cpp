@@ -4,9 +4,9 @@
 #include "classlistprint.h"
 #include "main1.h"
 #include "mainlayout.h"
+#include "memberlist.h"
 #include "pglayout.h"
 #include "qtprinterdevice.h"
-#include "sourcetext.h"
 #include "userprompts.h"
 
 namespace qm {
@@ -16,10 +16,8 @@ void TClassNav::PrintItemClick() {
     Rows.reserve(static_cast<size_t>(ClassListSorter->rowCount()));
     for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row) {
         const TClassInfoRow& Shown = ClassListModel->Row(ClassListSorter->mapToSource(ClassListSorter->index(Row, 0)).row());
-        TClassListRow Printed;
-        Printed.Caption = SourceBytes(Shown.Texts[0]);
-        for (size_t i = 0; i < Printed.SubItems.size(); ++i) Printed.SubItems[i] = SourceBytes(Shown.Texts[i + 1]);
-        Rows.push_back(std::move(Printed));
+        const auto Columns = MemberColumns(Shown.Member);
+        Rows.push_back({Columns[0], {Columns[1], Columns[2], Columns[3], Columns[4]}});
     }
     if (!Printer) {
         Printer = MakePrinter ? MakePrinter() : TQtPrinterDevice::ForDefaultPrinter();

@@ -195,9 +195,8 @@ void TClassNav::RefreshStatusBar() {
     } else if (const int Row = FocusedClassRow(); Row >= 0) {
         TVCLDB& Db = VCLDB();
         const TClassInfoRow& R = ClassListModel->Row(Row);
-        const std::string Member = SourceBytes(R.Texts[0]);
-        const int L = Db.GetMemberTargetLine(R.ClassID, Member);
-        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.ClassID)));
+        const int L = Db.GetMemberTargetLine(R.Member.ClassID, R.Member.Name);
+        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.Member.ClassID)));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
         Texts[2] = PageText(L, LinesPerPage);
         Texts[3] = QStringLiteral("Class: ") + SourceText(CurrentClassName);

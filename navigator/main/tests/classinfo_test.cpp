@@ -80,8 +80,8 @@ TEST(CompareRows, TextTellsCaseApartLevelIsANumber) {
     TClassInfoRow A, B;
     A.Texts = {"caption", "TA", "9", "Public", "Method"};
     B.Texts = {"Caption", "TB", "10", "Public", "Field"};
-    A.Level = 9;
-    B.Level = 10;
+    A.Member.Level = 9;
+    B.Member.Level = 10;
     EXPECT_NE(Sorter.CompareRows(A, B, 1), 0);
     EXPECT_LT(Sorter.CompareRows(A, B, 3), 0);
     EXPECT_GT(Sorter.CompareRows(A, B, -3), 0);
@@ -139,8 +139,8 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
     QTest::mouseDClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0)).center());
     (void)Rect;
     EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
-    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.ClassID));
-    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.ClassID, R.Texts[0].toStdString()));
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
+    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
     EXPECT_EQ(W.History->Count(), History);
 }
 
@@ -162,8 +162,8 @@ TEST_F(ClassInfo, TheBlankBelowTheRowsKeepsTheRowAndADoubleClickThereOpensIt) {
     const TClassInfoRow& R = W.ClassListModel->Row(Source(1));
     QTest::mouseDClick(Viewport, Qt::LeftButton, {}, Blank);
     EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
-    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.ClassID));
-    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.ClassID, R.Texts[0].toStdString()));
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
+    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
 }
 
 }  // namespace
