@@ -28,6 +28,7 @@
 #include "appwindows.h"
 #include "classlist.h"
 #include "dblocation.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -86,7 +87,7 @@ std::string WriteUnit(const std::string& Name, int Members, int Kilobytes) {
 std::unique_ptr<qm::TNavigatorProgram> StartWindow() {
     auto Program = std::make_unique<qm::TNavigatorProgram>(SampleDb, false);
     Program->Windows().ClassNav->show();
-    while (Program->Windows().ClassNav->CurrentClassName != "TApplication") Settle();
+    while (Program->Windows().ClassNav->ClassInfo().ClassName() != "TApplication") Settle();
     return Program;
 }
 
@@ -144,7 +145,7 @@ void FillAndSort500Rows(benchmark::State& State) {
         W.ClassListViewColumnClick(0);
         W.ClassListView->repaint();
     }
-    State.counters["rows"] = W.ClassListModel->rowCount();
+    State.counters["rows"] = W.ClassInfo().Model().rowCount();
     Program->Windows().ClassNav->close();
 }
 

@@ -18,7 +18,7 @@
 #include <QTreeView>
 
 #include "appwindows.h"
-#include "classlist.h"
+#include "classinfopage.h"
 #include "classlistview.h"
 #include "delphihelp.h"
 #include "menutable.h"
@@ -77,15 +77,7 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     StatusPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
 
     UnitTexts = new TUnitTexts(this);
-    ClassListModel = new TClassListModel(this);
-    ClassListSorter = new TClassListSorter(this);
-    ClassListSorter->setSourceModel(ClassListModel);
-    ClassListView->setModel(ClassListSorter);
-    const int ColumnWidths[5] = {200, 200, 60, 80, 80};
-    for (int i = 0; i < 5; ++i) ClassListView->header()->resizeSection(i, ColumnWidths[i]);
-    ClassListView->header()->setSectionsClickable(true);
-    ClassListView->header()->setSortIndicatorShown(false);
-    ClassListView->header()->setStretchLastSection(false);
+    FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);
 
     UnitsCB->setItemDelegate(new TUnitsCBDelegate(UnitsCB));
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -97,6 +89,7 @@ TClassNav::~TClassNav() = default;
 
 void TClassNav::Attach(TNavigatorWindows& Windows) {
     FWindows = &Windows;
+    FClassInfo->Attach(*Windows.VCLDB);
 }
 
 TVCLDB& TClassNav::VCLDB() const {

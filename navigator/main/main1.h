@@ -36,8 +36,7 @@ class TBookMark;
 class THistory;
 class TDelphiHelp;
 class THelpViewer;
-class TClassListModel;
-class TClassListSorter;
+class TClassInfoPage;
 class TUnitTexts;
 class TVCLDB;
 class TConfigDlg;
@@ -56,19 +55,15 @@ public:
 
     // --- fields ---------------------------------------------------------------------------------
     int LinesPerPage = 72;
-    int SortColumn = 1;
-    int SortDirection = 1;
     std::unique_ptr<TBookMark> BookMarks;
     std::unique_ptr<THistory> History;
     std::unique_ptr<THelpViewer> HelpViewer;
     std::unique_ptr<TDelphiHelp> DelphiHelp;
-    std::string CurrentClassName;
     // The printer and the main window's page layout, made at the first print; MakePrinter, when
     // set, makes the printer instead of the default one (tests print to PDF files).
     std::function<std::unique_ptr<PrinterDevice>()> MakePrinter;
     std::unique_ptr<PrinterDevice> Printer;
     std::unique_ptr<TPageLayout> PageLayout;
-    int CurrentClassID = 0;  // the class the Class Info page shows, for re-filtering
     bool ClassesDroppedDown = false;
     int BackFailures = 0;
     int RemainingUnits = 0;        // units still to come during Initialize
@@ -87,8 +82,6 @@ public:
     std::array<QLabel*, 4> StatusPanels{};
     QMenu* MemoPopup = nullptr;
     QProgressBar* ProgressBar = nullptr;  // in the status bar while Initialize runs
-    TClassListModel* ClassListModel = nullptr;
-    TClassListSorter* ClassListSorter = nullptr;
     TUnitTexts* UnitTexts = nullptr;  // the texts of recently shown units
 
     // The menu item or hidden shortcut item of that objectName; null when there is none.
@@ -96,6 +89,8 @@ public:
     QMenu* Menu(const QString& Name) const;
     TVCLDB& VCLDB() const;
     TNavigatorWindows& Windows() const { return *FWindows; }
+    // The parts of the window that own their state.
+    TClassInfoPage& ClassInfo() const { return *FClassInfo; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
@@ -129,9 +124,6 @@ public:
     void ClassListViewColumnClick(int Column);
     void ClassListViewDblClick();
     void FieldItemClick(QAction& Item);
-    // The row shown at Row (0-based, in the present order) is made the focused and selected row.
-    void FocusClassRow(int Row);
-    int FocusedClassRow() const;
 
     // --- selectors and search ----------------------------------------------------------------------
     void ShowClass(const std::string& UnitName, const std::string& ClassName);
@@ -214,6 +206,7 @@ private:
 
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
+    TClassInfoPage* FClassInfo = nullptr;
     bool FShown = false;
     bool FFirstIdle = true;  // until the first idle event takes it away
     bool FLoading = false;

@@ -2,7 +2,7 @@
 // cursor line: "Inherited Class" and "Class Info".
 #include "appwindows.h"
 #include "asciitext.h"
-#include "classlist.h"
+#include "classinfopage.h"
 #include "clsdlg1.h"
 #include "main1.h"
 #include "sourcetext.h"
@@ -88,7 +88,7 @@ void TClassNav::ClassInfoItemClick() {
     if (VCLDB().CurrentUnitID == 0) return Prompts().Beep();
     TLineInfoRec Info;
     VCLDB().GetLineInfo(Memo->CursorLinePos() + 1, Info);
-    ClassListModel->Clear();
+    FClassInfo->Clear();
     SelectPage(ClassInfoTabSheet);
     FillClassList(Info.ClassID);
 }

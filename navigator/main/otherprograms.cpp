@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QStringList>
 
-#include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "sourcetext.h"
 #include "userprompts.h"
@@ -21,11 +21,9 @@ void TClassNav::FollowOtherPrograms() {
         Db.CurrentUnitID = 0;
         if (SourcePageActive()) ClearStatusBar();
     }
-    if (CurrentClassID != 0 && !Db.ClassExists(CurrentClassID)) {
-        Gone << QStringLiteral("the class %1").arg(SourceText(CurrentClassName));
-        ClassListModel->Clear();
-        CurrentClassID = 0;
-        CurrentClassName.clear();
+    if (FClassInfo->ClassID() != 0 && !Db.ClassExists(FClassInfo->ClassID())) {
+        Gone << QStringLiteral("the class %1").arg(SourceText(FClassInfo->ClassName()));
+        FClassInfo->Clear();
         if (!SourcePageActive()) ClearStatusBar();
     }
     ForgetRemovedUnits();

@@ -1,5 +1,6 @@
 // "Print...": the Class Info rows as shown (filters and sort applied) on the default printer, or
 // in a PDF file when no printer is installed.
+#include "classinfopage.h"
 #include "classlist.h"
 #include "classlistprint.h"
 #include "main1.h"
@@ -13,10 +14,8 @@ namespace qm {
 
 void TClassNav::PrintItemClick() {
     std::vector<TClassListRow> Rows;
-    Rows.reserve(static_cast<size_t>(ClassListSorter->rowCount()));
-    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row) {
-        const TClassInfoRow& Shown = ClassListModel->Row(ClassListSorter->mapToSource(ClassListSorter->index(Row, 0)).row());
-        const auto Columns = MemberColumns(Shown.Member);
+    for (const TClassInfoRow* Shown : FClassInfo->RowsShown()) {
+        const auto Columns = MemberColumns(Shown->Member);
         Rows.push_back({Columns[0], {Columns[1], Columns[2], Columns[3], Columns[4]}});
     }
     if (!Printer) {
@@ -24,7 +23,7 @@ void TClassNav::PrintItemClick() {
         PageLayout = std::make_unique<TPageLayout>(*Printer);
         ConfigureMainPageLayout(*PageLayout);
     }
-    const TPrintTarget Target = qm::PrintItemClick(*PageLayout, Rows, CurrentClassName, "Quillmap 2");
+    const TPrintTarget Target = qm::PrintItemClick(*PageLayout, Rows, FClassInfo->ClassName(), "Quillmap 2");
     if (Target.IsFile)
         Prompts().ShowMessage(QStringLiteral("No printer is installed: the list was saved as %1").arg(QString::fromLocal8Bit(Target.Name.c_str())));
 }

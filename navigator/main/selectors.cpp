@@ -7,7 +7,7 @@
 #include <QTreeView>
 
 #include "appwindows.h"
-#include "classlist.h"
+#include "classinfopage.h"
 #include "clsdlg1.h"
 #include "dropcombo.h"
 #include "main1.h"
@@ -133,12 +133,7 @@ void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, int Uni
         return;
     }
     FillClassList(ClassID);
-    const QString Name = SourceText(Member);
-    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row)
-        if (ClassListSorter->index(Row, 0).data().toString().compare(Name, Qt::CaseInsensitive) == 0) {
-            FocusClassRow(Row);
-            break;
-        }
+    FClassInfo->FocusMember(SourceText(Member));
 }
 
 void TClassNav::UnitsCBChange() {
@@ -159,12 +154,10 @@ void TClassNav::TextSearchGoSBClick() {
         Memo->setFocus();
         return;
     }
-    for (int Row = 0; Row < ClassListSorter->rowCount(); ++Row)
-        if (ClassListSorter->index(Row, 0).data().toString().startsWith(S, Qt::CaseInsensitive)) {
-            FocusClassRow(Row);
-            ClassListView->setFocus();
-            return;
-        }
+    if (FClassInfo->FocusPrefix(S)) {
+        ClassListView->setFocus();
+        return;
+    }
     Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
 }
 

@@ -16,6 +16,7 @@
 #include "appwindows.h"
 #include "cfgdlg1.h"
 #include "centrewindow.h"
+#include "classinfopage.h"
 #include "classlist.h"
 #include "delphihelp.h"
 #include "main1.h"
@@ -46,8 +47,7 @@ void TClassNav::FormShow() {
     // First, so that whatever fails from here on reaches the user.
     SetErrorReport([this](const std::exception& E) { AppException(E); });
     LinesPerPage = 72;
-    SortColumn = 1;
-    SortDirection = 1;
+    FClassInfo->ResetSort();
     SelectPage(SourceTabSheet);
     // The idle handler: the moment the event loop is about to wait for more events.
     // Idle work waits while a modal box runs its own loop: above all the error report's, where a
@@ -192,14 +192,14 @@ void TClassNav::RefreshStatusBar() {
         Texts[1] = QStringLiteral("Line: %1").arg(L);
         Texts[2] = PageText(L, LinesPerPage);
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
-    } else if (const int Row = FocusedClassRow(); Row >= 0) {
+    } else if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
         TVCLDB& Db = VCLDB();
-        const TClassInfoRow& R = ClassListModel->Row(Row);
+        const TClassInfoRow& R = *Row;
         const int L = Db.GetMemberTargetLine(R.Member.ClassID, R.Member.Name);
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.Member.ClassID)));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
         Texts[2] = PageText(L, LinesPerPage);
-        Texts[3] = QStringLiteral("Class: ") + SourceText(CurrentClassName);
+        Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);
 }

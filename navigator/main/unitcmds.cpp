@@ -12,7 +12,7 @@
 #include "application.h"
 #include "appwindows.h"
 #include "cfgdlg1.h"
-#include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "paths.h"
 #include "posstore.h"
@@ -121,8 +121,7 @@ void TClassNav::ClearStatusBar() {
 void TClassNav::ClearWindow() {
     Memo->ShowEmpty();
     VCLDB().CurrentUnitID = 0;
-    ClassListModel->Clear();
-    CurrentClassID = 0;
+    FClassInfo->Clear();
     ClearSelectors();
     ClearStatusBar();
 }

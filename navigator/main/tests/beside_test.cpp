@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "dbrows.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "posstore.h"
 #include "userprompts.h"
@@ -95,12 +96,12 @@ TEST_F(Beside, AClassShownOnClassInfoRemovedElsewhere) {
     Search("TShared");
     Nav().SelectPage(Nav().ClassInfoTabSheet);
     Search("TShared");
-    ASSERT_EQ(Nav().CurrentClassName, "TShared");
+    ASSERT_EQ(Nav().ClassInfo().ClassName(), "TShared");
     OtherRemoves("Shapes1");
     RunFor(500);
     EXPECT_EQ(Boxes.Texts,
               QStringList{"Another program has removed the unit Shapes1 and the class TShared from the class database"});
-    EXPECT_EQ(Nav().CurrentClassName, "");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "");
     EXPECT_TRUE(StatusEmpty());
 }
 

@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 #include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "posstore.h"
 #include "vcldb1.h"
@@ -23,8 +24,8 @@ protected:
         Start(SampleDatabase());
         Nav().SelectPage(Nav().ClassInfoTabSheet);
     }
-    QString Cell(int Row, int Column) const { return Nav().ClassListSorter->index(Row, Column).data().toString(); }
-    int Rows() const { return Nav().ClassListSorter->rowCount(); }
+    QString Cell(int Row, int Column) const { return Nav().ClassInfo().Sorter().index(Row, Column).data().toString(); }
+    int Rows() const { return Nav().ClassInfo().Sorter().rowCount(); }
     void ClickHeader(int Column) {
         QHeaderView* Header = Nav().ClassListView->header();
         QTest::mouseClick(Header->viewport(), Qt::LeftButton, {},
@@ -33,17 +34,17 @@ protected:
     // Every pair of neighbouring rows is in Column's order (Sign +1 ascending, -1 descending).
     bool Ordered(int Column, int Sign) const {
         for (int r = 1; r < Rows(); ++r) {
-            const int C = Nav().ClassListSorter->CompareRows(Nav().ClassListModel->Row(Source(r - 1)),
-                                                             Nav().ClassListModel->Row(Source(r)), Column + 1);
+            const int C = Nav().ClassInfo().Sorter().CompareRows(Nav().ClassInfo().Model().Row(Source(r - 1)),
+                                                             Nav().ClassInfo().Model().Row(Source(r)), Column + 1);
             if (C * Sign > 0) return false;
         }
         return true;
     }
-    int Source(int Row) const { return Nav().ClassListSorter->mapToSource(Nav().ClassListSorter->index(Row, 0)).row(); }
+    int Source(int Row) const { return Nav().ClassInfo().Sorter().mapToSource(Nav().ClassInfo().Sorter().index(Row, 0)).row(); }
 };
 
 TEST_F(ClassInfo, ModelIsConsistent) {
-    QAbstractItemModelTester Tester(Nav().ClassListSorter, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester Tester(&Nav().ClassInfo().Sorter(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     Nav().FillClassList(Db().ClassesIDByNameIndex("TComponent", 0));
     ClickHeader(2);
 }
@@ -52,14 +53,14 @@ TEST_F(ClassInfo, ColumnClicksSortAndCarryTheDirection) {
     TClassNav& W = Nav();
     EXPECT_EQ(Cell(0, 2), "1");
     ClickHeader(0);  // Member again after start: descending
-    EXPECT_EQ(W.SortDirection, -1);
+    EXPECT_EQ(W.ClassInfo().SortDirection(), -1);
     EXPECT_TRUE(Ordered(0, -1));
     ClickHeader(0);
     EXPECT_TRUE(Ordered(0, +1));
     ClickHeader(0);
     ClickHeader(1);  // Class takes the descending direction along
-    EXPECT_EQ(W.SortColumn, 2);
-    EXPECT_EQ(W.SortDirection, -1);
+    EXPECT_EQ(W.ClassInfo().SortColumn(), 2);
+    EXPECT_EQ(W.ClassInfo().SortDirection(), -1);
     EXPECT_TRUE(Ordered(1, -1));
     ClickHeader(2);  // Level: numeric
     EXPECT_TRUE(Ordered(2, -1));
@@ -117,7 +118,7 @@ TEST_F(ClassInfo, FiltersRemoveAndRestoreRowsOfTheSameClass) {
     ASSERT_GT(Methods(), 0);
     W.Item("MethodItem")->trigger();
     EXPECT_EQ(Methods(), 0);
-    EXPECT_EQ(W.CurrentClassName, "TApplication");
+    EXPECT_EQ(W.ClassInfo().ClassName(), "TApplication");
     EXPECT_LT(Rows(), All);
     W.Item("MethodItem")->trigger();
     EXPECT_EQ(Rows(), All);
@@ -132,11 +133,11 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
         if (Cell(r, 4) == "Property" && Cell(r, 2) != "1") Row = r;
     ASSERT_GE(Row, 0);
     const int History = W.History->Count();
-    const TClassInfoRow& R = W.ClassListModel->Row(Source(Row));
-    const QRect Rect = W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0));
-    W.ClassListView->scrollTo(W.ClassListSorter->index(Row, 0));
-    QTest::mouseClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0)).center());
-    QTest::mouseDClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassListSorter->index(Row, 0)).center());
+    const TClassInfoRow& R = W.ClassInfo().Model().Row(Source(Row));
+    const QRect Rect = W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0));
+    W.ClassListView->scrollTo(W.ClassInfo().Sorter().index(Row, 0));
+    QTest::mouseClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
+    QTest::mouseDClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
     (void)Rect;
     EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
@@ -151,15 +152,15 @@ TEST_F(ClassInfo, TheBlankBelowTheRowsKeepsTheRowAndADoubleClickThereOpensIt) {
     W.FillClassList(Db().ClassesIDByNameIndex("Exception", 0));
     ASSERT_GE(Rows(), 2);
     QWidget* Viewport = W.ClassListView->viewport();
-    const QRect Second = W.ClassListView->visualRect(W.ClassListSorter->index(1, 0));
+    const QRect Second = W.ClassListView->visualRect(W.ClassInfo().Sorter().index(1, 0));
     Click(Viewport, Second.center());
     const QPoint Blank(Second.center().x(), Viewport->height() - 3);
     ASSERT_FALSE(W.ClassListView->indexAt(Blank).isValid());
     Click(Viewport, Blank);
     RunIdle();
-    EXPECT_EQ(W.FocusedClassRow(), Source(1)) << "a click on the blank keeps the focused row";
+    EXPECT_EQ(W.ClassInfo().SelectedRow(), &W.ClassInfo().Model().Row(Source(1))) << "a click on the blank keeps the focused row";
     EXPECT_FALSE(W.StatusText(0).isEmpty());
-    const TClassInfoRow& R = W.ClassListModel->Row(Source(1));
+    const TClassInfoRow& R = W.ClassInfo().Model().Row(Source(1));
     QTest::mouseDClick(Viewport, Qt::LeftButton, {}, Blank);
     EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));

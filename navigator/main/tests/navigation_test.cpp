@@ -16,6 +16,7 @@
 #include "cfgdlg1.h"
 #include "classlist.h"
 #include "delphihelp.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "posstore.h"
 #include "settings.h"
@@ -156,7 +157,7 @@ TEST_F(Navigation, InheritedClassAndClassInfoFromThePopup) {
     Nav().ShowUnit(Users, FindLine(Users, "TUser = class"), true);
     Nav().Item("ClassInfoItem")->trigger();
     EXPECT_EQ(Nav().PageControl->currentWidget(), Nav().ClassInfoTabSheet);
-    EXPECT_EQ(Nav().CurrentClassName, "TUser");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TUser");
     const int TObjectUnit = Db().GetClassUnitID(Db().ClassesIDByNameIndex("TObject", 0));
     Nav().ShowUnit(TObjectUnit, ClassLine("TObject") - 1, true);
     Nav().Item("InheritedItem")->trigger();
@@ -199,7 +200,7 @@ TEST_F(Navigation, ClassSearchOnClassInfoSelectsTheMemberRow) {
     Nav().SelectPage(Nav().ClassInfoTabSheet);
     const int Shown = Db().CurrentUnitID;
     Search("TForm.caption");
-    EXPECT_EQ(Nav().CurrentClassName, Db().GetClassName(Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption")));
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), Db().GetClassName(Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption")));
     EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), "Caption");
     EXPECT_EQ(Db().CurrentUnitID, Shown) << "the source does not move";
 }

@@ -20,6 +20,7 @@
 #include "application.h"
 #include "cfgdlg1.h"
 #include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "marlsfrm.h"
 #include "sourcetext.h"
@@ -41,8 +42,8 @@ TEST_F(Startup, ShowsTApplicationOfFormsWithItsMembers) {
     EXPECT_EQ(W.Memo->CursorLinePos(), Db().GetClassLine(X) - 1);
     EXPECT_EQ(W.Memo->FirstVisibleLine(), Db().GetClassLine(X) - 1);
     EXPECT_TRUE(W.Memo->document()->findBlockByNumber(W.Memo->CursorLinePos()).text().contains("TApplication"));
-    EXPECT_GE(W.ClassListModel->rowCount(), 150);
-    EXPECT_EQ(W.CurrentClassName, "TApplication");
+    EXPECT_GE(W.ClassInfo().Model().rowCount(), 150);
+    EXPECT_EQ(W.ClassInfo().ClassName(), "TApplication");
     EXPECT_EQ(W.ClassesCB->currentText(), "TApplication");
     EXPECT_EQ(W.UnitsCB->currentText().toUpper(), "FORMS");
     EXPECT_GE(W.ClassesCB->count(), 450);
@@ -55,7 +56,7 @@ TEST_F(Startup, FirstRunBuildsTheDatabaseAndAsksOnlyForMissingHelpPaths) {
     Start(TempDir() + "/new.db");
     EXPECT_EQ(Prompts.ModalDialogs, std::vector<const QDialog*>{static_cast<const QDialog*>(Windows().IntroForm)});
     EXPECT_EQ(Db().UnitCount(), 49);
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     // The index was found through the installation; only the help file is asked for, and the No
     // answer turns help off again.
     EXPECT_EQ(Prompts.Texts("confirm"),

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "posstore.h"
 #include "qtprinterdevice.h"
@@ -65,7 +66,7 @@ TEST_F(UnitCommands, InitializeReloadsTheVclAndCountsTheUnitsDown) {
     EXPECT_EQ(Nav().RemainingUnits, 0) << "every unit was announced once";
     EXPECT_FALSE(Nav().ProgressBar->isVisible());
     EXPECT_TRUE(Nav().Menu("FileItem")->isEnabled());
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     EXPECT_TRUE(Prompts.Texts("error").empty());
 }
 
@@ -77,7 +78,7 @@ TEST_F(UnitCommands, WithoutADelphiEntryTheUserLocatesButtons) {
     EXPECT_EQ(Prompts.Texts("open"), std::vector<QString>{"Please Locate the VCL Source Unit BUTTONS.PAS"});
     EXPECT_EQ(Units(), 49);
     EXPECT_EQ(Db().VCLSourcePath, SampleRoot() + "/SOURCE/");
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
 }
 
 TEST_F(UnitCommands, ACancelledLocateKeepsTheDatabaseAsItWas) {
@@ -86,7 +87,7 @@ TEST_F(UnitCommands, ACancelledLocateKeepsTheDatabaseAsItWas) {
     Nav().Item("LoadVCL1")->trigger();
     EXPECT_EQ(Prompts.Texts("open").size(), 1u);
     EXPECT_EQ(Units(), 52);
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication") << "the library is shown again";
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication") << "the library is shown again";
 }
 
 TEST_F(UnitCommands, AUnitMissingAfterSomeLoadedIsFatalAndLosesNothing) {
@@ -118,7 +119,7 @@ TEST_F(UnitCommands, AddUnitCancelledOrAdded) {
     Nav().Item("LoadUnit1")->trigger();
     EXPECT_EQ(Units(), 51);
     EXPECT_EQ(Db().GetUnitName(Db().CurrentUnitID), "UserB");
-    EXPECT_EQ(Nav().CurrentClassName, "TMyDerived") << "the new unit's first class";
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TMyDerived") << "the new unit's first class";
     EXPECT_EQ(Nav().Memo->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TMyDerived", 0)));
     EXPECT_EQ(Nav().StatusText(3), "Loading Unit UserB.pas") << "the last progress text stays until idle";
 }
@@ -145,7 +146,7 @@ TEST_F(UnitCommands, RemoveUnitWithItsDependants) {
     ASSERT_EQ(Shown[1].size(), 3);
     EXPECT_TRUE(Shown[1][0].contains("UserA") && Shown[1][1].contains("UserB") && Shown[1][2].contains("UserC"));
     EXPECT_EQ(Units(), 49);
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     EXPECT_EQ(Nav().Item("GoBookmark2")->text(), "2") << "a bookmark in a removed unit is cleared";
     EXPECT_EQ(Nav().BookMarks->GetUnitID(2), 0);
     while (Nav().History->Count() > 0) {
@@ -175,7 +176,7 @@ TEST_F(UnitCommands, RemoveNonVclUnitsAsksFirst) {
     EXPECT_EQ(Units(), 49);
     Nav().Item("PurgenonVCLItem")->trigger();  // none left: nothing changes, the view is refreshed
     EXPECT_EQ(Units(), 49);
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
 }
 
 TEST_F(UnitCommands, ClosingDuringALoadStopsItAndKeepsWhatWasStored) {
@@ -228,7 +229,7 @@ TEST_F(UnitCommands, ClearingTheSelectorsForInitializeStartsNoSearch) {
     Nav().Item("LoadVCL1")->trigger();
     EXPECT_EQ(Prompts.Texts("confirm").size(), 1u) << "the Initialize question and nothing else";
     EXPECT_TRUE(Prompts.Texts("information").empty());
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
 }
 
 TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
@@ -238,7 +239,7 @@ TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
     Nav().Item("LoadVCL1")->trigger();
     EXPECT_EQ(Prompts.Texts("error").size(), 1u);
     EXPECT_EQ(Units(), 52) << "nothing lost";
-    EXPECT_EQ(Nav().CurrentClassName, "TApplication");
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     EXPECT_GE(Nav().ClassesCB->count(), 400);
     EXPECT_GE(Nav().UnitsCB->count(), 52);
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TApplication", 0)));

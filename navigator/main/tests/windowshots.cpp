@@ -26,6 +26,7 @@
 #include "application.h"
 #include "appwindows.h"
 #include "dblocation.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     OnModal.push_back([](QWidget& M) { Shot("first-run"); Accept(M); });
     OnModal.push_back([](QWidget& M) { Press(M, QMessageBox::No); });
     W.show();
-    WaitFor([&] { return W.CurrentClassName == "TApplication" && OnModal.empty(); });
+    WaitFor([&] { return W.ClassInfo().ClassName() == "TApplication" && OnModal.empty(); });
     Wait(300);
 
     // A red bookmark line three lines below the class heading.
@@ -190,7 +191,7 @@ int main(int argc, char** argv) {
         });
         W.LoadUnit1Click();
     }
-    std::cout << "after Add Unit: " << Db.UnitCount() << " units, showing " << W.CurrentClassName << "\n";
+    std::cout << "after Add Unit: " << Db.UnitCount() << " units, showing " << W.ClassInfo().ClassName() << "\n";
     OnModal.push_back([](QWidget& M) {
         auto* List = M.findChild<QListWidget*>();
         for (int i = 0; i < List->count(); ++i)

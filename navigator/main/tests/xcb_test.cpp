@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "classlist.h"
+#include "classinfopage.h"
 #include "main1.h"
 #include "posstore.h"
 #include "userprompts.h"
@@ -144,13 +145,13 @@ TEST_F(RealInput, AClickOnAColumnHeadingSorts) {
     QHeaderView* Header = Nav().ClassListView->header();
     X.MoveTo(Global(Header->viewport(), QPoint(Header->sectionViewportPosition(0) + 20, Header->height() / 2)));
     X.Click();
-    ASSERT_TRUE(WaitFor([&] { return Nav().SortDirection == -1; })) << "Member again: descending";
-    const auto Name = [&](int Row) { return Nav().ClassListSorter->index(Row, 0).data().toString(); };
-    for (int Row = 1; Row < Nav().ClassListSorter->rowCount(); ++Row)
-        ASSERT_GE(Nav().ClassListSorter->CompareRows(Nav().ClassListModel->Row(Nav().ClassListSorter->mapToSource(
-                                                         Nav().ClassListSorter->index(Row - 1, 0)).row()),
-                                                     Nav().ClassListModel->Row(Nav().ClassListSorter->mapToSource(
-                                                         Nav().ClassListSorter->index(Row, 0)).row()),
+    ASSERT_TRUE(WaitFor([&] { return Nav().ClassInfo().SortDirection() == -1; })) << "Member again: descending";
+    const auto Name = [&](int Row) { return Nav().ClassInfo().Sorter().index(Row, 0).data().toString(); };
+    for (int Row = 1; Row < Nav().ClassInfo().Sorter().rowCount(); ++Row)
+        ASSERT_GE(Nav().ClassInfo().Sorter().CompareRows(Nav().ClassInfo().Model().Row(Nav().ClassInfo().Sorter().mapToSource(
+                                                         Nav().ClassInfo().Sorter().index(Row - 1, 0)).row()),
+                                                     Nav().ClassInfo().Model().Row(Nav().ClassInfo().Sorter().mapToSource(
+                                                         Nav().ClassInfo().Sorter().index(Row, 0)).row()),
                                                      1),
                   0)
             << Name(Row - 1).toStdString() << " / " << Name(Row).toStdString();
