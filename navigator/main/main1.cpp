@@ -8,10 +8,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -25,6 +23,7 @@
 #include "pglayout.h"
 #include "posstore.h"
 #include "printerdevice.h"
+#include "statuspanels.h"
 #include "ui_main1.h"
 #include "unittexts.h"
 #include "unitsdraw.h"
@@ -54,27 +53,7 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     QFont Window = font();
     Window.setStyleHint(QFont::SansSerif);
     setFont(Window);
-    const int Widths[4] = {180, 100, 100, 50};
-    for (int i = 0; i < 4; ++i) {
-        auto* Panel = new QLabel(this);
-        Panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        Panel->setFixedWidth(Widths[i]);
-        Panel->setFrameShape(QFrame::StyledPanel);
-        Panel->setFrameShadow(QFrame::Sunken);
-        Panel->setTextFormat(Qt::PlainText);
-        static const char* const Roles[4] = {"Unit", "Line", "Page", "Class and member"};
-        Panel->setAccessibleDescription(QString::fromLatin1(Roles[i]));
-        statusBar()->addWidget(Panel, i == 3 ? 1 : 0);
-        StatusPanels[static_cast<size_t>(i)] = Panel;
-    }
-    StatusPanels[3]->setMinimumWidth(Widths[3]);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setAccessibleName(QStringLiteral("Loading units"));
-    ProgressBar->setMaximumWidth(160);
-    ProgressBar->hide();
-    statusBar()->addPermanentWidget(ProgressBar);
-    StatusPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
+    FStatus = std::make_unique<TStatusPanels>(*statusBar());
 
     UnitTexts = new TUnitTexts(this);
     FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);

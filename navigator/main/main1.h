@@ -37,6 +37,7 @@ class THistory;
 class TDelphiHelp;
 class THelpViewer;
 class TClassInfoPage;
+class TStatusPanels;
 class TUnitTexts;
 class TVCLDB;
 class TConfigDlg;
@@ -79,9 +80,7 @@ public:
     QWidget* ClassInfoTabSheet = nullptr;
     TXRichEdit* Memo = nullptr;
     QTreeView* ClassListView = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};
     QMenu* MemoPopup = nullptr;
-    QProgressBar* ProgressBar = nullptr;  // in the status bar while Initialize runs
     TUnitTexts* UnitTexts = nullptr;  // the texts of recently shown units
 
     // The menu item or hidden shortcut item of that objectName; null when there is none.
@@ -91,6 +90,7 @@ public:
     TNavigatorWindows& Windows() const { return *FWindows; }
     // The parts of the window that own their state.
     TClassInfoPage& ClassInfo() const { return *FClassInfo; }
+    TStatusPanels& Status() const { return *FStatus; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
@@ -110,8 +110,6 @@ public:
     void RefreshStatusBar();
     void SetStatusText(int Panel, const QString& Text);
     QString StatusText(int Panel) const;
-    // The page a 1-based line falls on with LinesPerPage lines a page, "%5.1f".
-    static QString PageText(int Line, int LinesPerPage);
 
     // --- source view (history, bookmarks) ---------------------------------------------------------
     void ShowUnit(int UnitID, int Line, bool RecordHistory);
@@ -207,6 +205,7 @@ private:
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
     TClassInfoPage* FClassInfo = nullptr;
+    std::unique_ptr<TStatusPanels> FStatus;
     bool FShown = false;
     bool FFirstIdle = true;  // until the first idle event takes it away
     bool FLoading = false;

@@ -2,12 +2,10 @@
 // report, the help file prompts, closing.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <cstdlib>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -27,6 +25,7 @@
 #include "settings.h"
 #include "sourcetext.h"
 #include "splash.h"
+#include "statuspanels.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -165,19 +164,12 @@ void TClassNav::LocateHelpFile() {
     DelphiHelp->SetHelpDir(FolderPart(SourceBytes(File)));
 }
 
-QString TClassNav::PageText(int Line, int PerPage) {
-    if (PerPage == 0) return {};
-    const double Page = static_cast<double>(static_cast<long long>(static_cast<double>(Line) / std::abs(PerPage) * 10)) * 0.1 + 1;
-    return QString::asprintf("Page: %5.1f", Page);
-}
-
 void TClassNav::SetStatusText(int Panel, const QString& Text) {
-    QLabel* Label = StatusPanels[static_cast<size_t>(Panel)];
-    if (Label->text() != Text) Label->setText(Text);
+    FStatus->SetText(Panel, Text);
 }
 
 QString TClassNav::StatusText(int Panel) const {
-    return StatusPanels[static_cast<size_t>(Panel)]->text();
+    return FStatus->Text(Panel);
 }
 
 void TClassNav::RefreshStatusBar() {
@@ -190,7 +182,7 @@ void TClassNav::RefreshStatusBar() {
         Db.GetLineInfo(L, Info);
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.CurrentUnitID));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = PageText(L, LinesPerPage);
+        Texts[2] = TStatusPanels::PageText(L, LinesPerPage);
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
     } else if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
         TVCLDB& Db = VCLDB();
@@ -198,7 +190,7 @@ void TClassNav::RefreshStatusBar() {
         const int L = Db.GetMemberTargetLine(R.Member.ClassID, R.Member.Name);
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.Member.ClassID)));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = PageText(L, LinesPerPage);
+        Texts[2] = TStatusPanels::PageText(L, LinesPerPage);
         Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);

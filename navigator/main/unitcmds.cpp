@@ -18,6 +18,7 @@
 #include "posstore.h"
 #include "rudlg.h"
 #include "sourcetext.h"
+#include "statuspanels.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "vcldberror.h"
@@ -79,7 +80,7 @@ public:
     ~TLoadScope() {
         FWindow.VCLDB().OnProgress = {};
         FWindow.FLoading = false;
-        FWindow.ProgressBar->hide();
+        FWindow.FStatus->Progress().hide();
         // A close asked for during the load ends the program now that the load is over.
         if (FWindow.FCloseRequested) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
     }
@@ -99,7 +100,7 @@ void TClassNav::LoadProgress(TVCLDB& Db) {
         if (RemainingUnits != 0) {
             SetStatusText(2, QString::number(RemainingUnits));
             --RemainingUnits;
-            ProgressBar->setValue(ProgressBar->maximum() - RemainingUnits);
+            FStatus->Progress().setValue(FStatus->Progress().maximum() - RemainingUnits);
         }
         LastProgressName = Name;
         SetStatusText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
@@ -115,7 +116,7 @@ void TClassNav::LoadProgress(TVCLDB& Db) {
 }
 
 void TClassNav::ClearStatusBar() {
-    for (int i = 0; i < 4; ++i) SetStatusText(i, QString());
+    FStatus->Clear();
 }
 
 void TClassNav::ClearWindow() {
@@ -161,9 +162,10 @@ void TClassNav::InitializeCommand(bool Ask) {
         }
     } MenusBack{*this};
     RemainingUnits = 49;
-    ProgressBar->setRange(0, 49);
-    ProgressBar->setValue(0);
-    ProgressBar->show();
+    QProgressBar& Progress = FStatus->Progress();
+    Progress.setRange(0, 49);
+    Progress.setValue(0);
+    Progress.show();
     bool Loaded = false;
     try {
         const TLoadScope Loading(*this);

@@ -22,6 +22,7 @@
 #include "classlist.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "statuspanels.h"
 #include "marlsfrm.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
@@ -96,7 +97,7 @@ TEST_F(Startup, StatusBarFollowsTheCaretAndTheClassInfoRow) {
     const int Heading = Db().GetClassLine(X);
     EXPECT_EQ(W.StatusText(0).toUpper(), "UNIT: FORMS");
     EXPECT_EQ(W.StatusText(1), QStringLiteral("Line: %1").arg(Heading));
-    EXPECT_EQ(W.StatusText(2), TClassNav::PageText(Heading, 72));
+    EXPECT_EQ(W.StatusText(2), TStatusPanels::PageText(Heading, 72));
     EXPECT_EQ(W.StatusText(3), "TApplication.");
 
     // Into the body of a method with an implementation.
@@ -129,7 +130,7 @@ TEST(PageText, OneDecimalInFiveCharacters) {
         {1, 72, "Page:   1.0"}, {100, 72, "Page:   2.3"}, {72, 72, "Page:   2.0"},
         {5000, 10, "Page: 501.0"}, {30, -10, "Page:   4.0"}, {5, 0, ""},
     };
-    for (const auto& C : Cases) EXPECT_EQ(TClassNav::PageText(C.Line, C.PerPage), C.Text) << C.Line;
+    for (const auto& C : Cases) EXPECT_EQ(TStatusPanels::PageText(C.Line, C.PerPage), C.Text) << C.Line;
 }
 
 TEST(ErrorReport, InternalErrorsByNumberOthersWithAPeriod) {

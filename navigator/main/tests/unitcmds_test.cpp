@@ -14,6 +14,7 @@
 #include "classlist.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "statuspanels.h"
 #include "posstore.h"
 #include "qtprinterdevice.h"
 #include "rudlg.h"
@@ -64,7 +65,7 @@ TEST_F(UnitCommands, InitializeReloadsTheVclAndCountsTheUnitsDown) {
     Nav().Item("LoadVCL1")->trigger();
     EXPECT_EQ(Units(), 49);
     EXPECT_EQ(Nav().RemainingUnits, 0) << "every unit was announced once";
-    EXPECT_FALSE(Nav().ProgressBar->isVisible());
+    EXPECT_FALSE(Nav().Status().Progress().isVisible());
     EXPECT_TRUE(Nav().Menu("FileItem")->isEnabled());
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     EXPECT_TRUE(Prompts.Texts("error").empty());

@@ -28,6 +28,7 @@
 #include "dblocation.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "statuspanels.h"
 #include "vcldb1.h"
 #include "xre.h"
 
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     qm::TClassNav& W = *Program.Windows().ClassNav;
     qm::TVCLDB& Db = *Program.Windows().VCLDB;
     bool ProgressShot = false;
-    QObject::connect(W.ProgressBar, &QProgressBar::valueChanged, [&](int Value) {
+    QObject::connect(&W.Status().Progress(), &QProgressBar::valueChanged, [&](int Value) {
         if (Value == 25 && !ProgressShot) {
             ProgressShot = true;
             Shot("initialize-progress");

@@ -1,0 +1,57 @@
+// The status bar's panels and the load's progress bar.
+#include "statuspanels.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <cstdlib>
+
+namespace qm {
+
+TStatusPanels::TStatusPanels(QStatusBar& Bar) {
+    const int Widths[4] = {180, 100, 100, 50};
+    static const char* const Roles[4] = {"Unit", "Line", "Page", "Class and member"};
+    for (int i = 0; i < 4; ++i) {
+        auto* Panel = new QLabel(&Bar);
+        Panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        Panel->setFixedWidth(Widths[i]);
+        Panel->setFrameShape(QFrame::StyledPanel);
+        Panel->setFrameShadow(QFrame::Sunken);
+        Panel->setTextFormat(Qt::PlainText);
+        Panel->setAccessibleDescription(QString::fromLatin1(Roles[i]));
+        Bar.addWidget(Panel, i == 3 ? 1 : 0);
+        FPanels[static_cast<size_t>(i)] = Panel;
+    }
+    // The last panel takes the room that is left.
+    FPanels[3]->setMinimumWidth(Widths[3]);
+    FPanels[3]->setMaximumWidth(QWIDGETSIZE_MAX);
+    FProgress = new QProgressBar(&Bar);
+    FProgress->setObjectName(QStringLiteral("ProgressBar"));
+    FProgress->setAccessibleName(QStringLiteral("Loading units"));
+    FProgress->setMaximumWidth(160);
+    FProgress->hide();
+    Bar.addPermanentWidget(FProgress);
+}
+
+void TStatusPanels::SetText(int Panel, const QString& Text) {
+    QLabel* Label = FPanels[static_cast<size_t>(Panel)];
+    if (Label->text() != Text) Label->setText(Text);
+}
+
+QString TStatusPanels::Text(int Panel) const {
+    return FPanels[static_cast<size_t>(Panel)]->text();
+}
+
+void TStatusPanels::Clear() {
+    for (int i = 0; i < 4; ++i) SetText(i, QString());
+}
+
+// truncate(L / |LinesPerPage| * 10) * 0.1 + 1: line 1 is page 1.0, line 72 of 72 is 2.0.
+QString TStatusPanels::PageText(int Line, int LinesPerPage) {
+    if (LinesPerPage == 0) return {};
+    const double Page =
+        static_cast<double>(static_cast<long long>(static_cast<double>(Line) / std::abs(LinesPerPage) * 10)) * 0.1 + 1;
+    return QString::asprintf("Page: %5.1f", Page);
+}
+
+}  // namespace qm

@@ -1,0 +1,32 @@
+// The status bar's four panels (unit, line, page, class and member) and the progress bar that
+// stands beside them while units load.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+
+namespace qm {
+
+class TStatusPanels {
+public:
+    explicit TStatusPanels(QStatusBar& Bar);
+
+    // A panel's text is set only when it differs, so an idle moment that changes nothing
+    // repaints nothing.
+    void SetText(int Panel, const QString& Text);
+    QString Text(int Panel) const;
+    void Clear();
+    // "Page: %5.1f" of a 1-based line with LinesPerPage lines a page; empty when LinesPerPage is 0.
+    static QString PageText(int Line, int LinesPerPage);
+    QProgressBar& Progress() const { return *FProgress; }
+
+private:
+    std::array<QLabel*, 4> FPanels{};
+    QProgressBar* FProgress;
+};
+
+}  // namespace qm
