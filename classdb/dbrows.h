@@ -82,6 +82,14 @@ struct TMemberFilter {
     bool ShowPublished = true;
 };
 
+// A place in the sources: a unit and a line of it, counted from 1 as everywhere the user sees
+// lines. (An included file joins it when units may span several files.)
+struct TPlace {
+    int UnitID = 0;
+    int Line = 1;
+    bool operator==(const TPlace&) const = default;
+};
+
 // One row of a class's member listing: the member as stored, the class that declares it and
 // the level of that class (1 for the class listed, 2 for its ancestor...). Flags gives the
 // visibility and the kind (VisibilityName and KindName in memberlist.h name them).

@@ -16,6 +16,16 @@ const TClassRow& TVCLDB::ClassRow(int ClassID) {
 }
 
 void TVCLDB::LocateClass(int ClassID) { ClassRow(ClassID); }
+TPlace TVCLDB::ClassPlace(int ClassID) {
+    const TClassRow& row = ClassRow(ClassID);
+    return {row.UnitID, row.IntLN};
+}
+
+TPlace TVCLDB::MemberPlace(int ClassID, const std::string& Name) {
+    const TMemberRow& row = MemberRow(ClassID, Name);
+    return {row.UnitID, row.ImpLN == NoImpLN ? row.IntLN : row.ImpLN};
+}
+
 bool TVCLDB::ClassExists(int ClassID) {
     TCall call(*this);
     return !ClassesQuery.Open({ClassID, {}}).empty();

@@ -90,6 +90,10 @@ public:
 
     // --- lookups by id ------------------------------------------------------------------------
     void LocateClass(int ClassID);
+    // Where a class is declared; where a member of a class (or of its own ancestors, as the
+    // member lookups find it) is implemented, or declared when it has no implementation.
+    TPlace ClassPlace(int ClassID);
+    TPlace MemberPlace(int ClassID, const std::string& Name);
     // Whether the database holds the class or unit; ids of removed rows answer false.
     bool ClassExists(int ClassID);
     bool UnitExists(int UnitID);

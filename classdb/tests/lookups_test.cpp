@@ -35,6 +35,18 @@ TEST_F(DbTest, LookupsRunTheirStatementOncePerKey) {
     EXPECT_EQ(Db.MVQuery.RunCount(), runs + 3);
 }
 
+// A class's place is its declaration; a member's is its implementation, else its declaration
+// (the lines of the Controls fixture: Click is implemented at 23, Caption only declared at 16).
+TEST_F(DbTest, PlacesOfClassesAndMembers) {
+    LoadLibrary();
+    const int control = ClassID("TControl");
+    const int controls = Db.GetClassUnitID(control);
+    EXPECT_EQ(Db.ClassPlace(control), (TPlace{controls, 8}));
+    EXPECT_EQ(Db.MemberPlace(control, "Click"), (TPlace{controls, 23}));
+    EXPECT_EQ(Db.MemberPlace(control, "caption"), (TPlace{controls, 16}));
+    EXPECT_THROW(Db.MemberPlace(control, "Nothing"), EVCLDBError);
+}
+
 TEST_F(DbTest, FailedLookupsRaiseTheirNumbers) {
     LoadLibrary();
     std::string errors[] = {

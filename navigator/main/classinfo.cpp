@@ -19,9 +19,7 @@ void TClassNav::ClassListViewColumnClick(int Column) {
 void TClassNav::ClassListViewDblClick() {
     const TClassInfoRow* Row = FClassInfo->FocusedRow();
     if (!Row) return;
-    TVCLDB& Db = VCLDB();
-    const TMemberItem& M = Row->Member;
-    ShowUnit(Db.GetClassUnitID(M.ClassID), Db.GetMemberTargetLine(M.ClassID, M.Name) - 1, false);
+    GoTo(VCLDB().MemberPlace(Row->Member.ClassID, Row->Member.Name), false);
 }
 
 void TClassNav::FiltersItemClick() {

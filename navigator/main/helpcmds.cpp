@@ -75,8 +75,7 @@ void TClassNav::LastMemberSearch() {
     const int K = Dialog.SelectLastResults();
     if (K <= 0) return;
     const std::string Member = Dialog.LastMemberName();
-    TVCLDB& Db = VCLDB();
-    GoToSearchTarget(K, Member, Db.GetMemberUnitID(K, Member), Db.GetMemberTargetLine(K, Member));
+    GoToSearchTarget(K, Member, VCLDB().MemberPlace(K, Member));
 }
 
 }  // namespace qm

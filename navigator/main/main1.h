@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "dbrows.h"
 #include "events.h"
 
 class QAction;
@@ -112,7 +113,10 @@ public:
     QString StatusText(int Panel) const;
 
     // --- source view (history, bookmarks) ---------------------------------------------------------
+    // Where every navigation ends: Line is 0-based, as the source view counts.
     void ShowUnit(int UnitID, int Line, bool RecordHistory);
+    // The one way to a place of the class database (lines from 1).
+    void GoTo(const TPlace& Place, bool RecordHistory);
     void BackItemClick();
     void AddBookmark(int N);
     void GotoBookmark(int N);
@@ -128,7 +132,7 @@ public:
     void UnitsCBChange();
     void ConnectClassesCB();
     void ClassSearch();
-    void GoToSearchTarget(int ClassID, const std::string& Member, int UnitID, int Line);
+    void GoToSearchTarget(int ClassID, const std::string& Member, const TPlace& Target);
     void TextSearchGoSBClick();
     void CTRLFClick();
     void SearchSCClick();

@@ -31,45 +31,26 @@ void TClassNav::MemoDblClick() {
     const std::string W = ClickedWord(Memo->textCursor().selectedText());
     // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
     if (W.empty() || Db.CurrentUnitID == 0) return;
-    int Unit = 0, Line = 0;
-    bool Target = false;
     if (W == "INHERITED" || W == "OVERRIDE") {
         TLineInfoRec Info;
         Db.GetLineInfo(L, Info);
         const int A = Info.ClassID ? Db.GetAncestorID(Info.ClassID) : 0;
         if (A == 0) return;
-        if (W == "INHERITED") {
-            Unit = Db.GetClassUnitID(A);
-            Line = Db.GetClassLine(A);
-        } else {
-            const int K = Db.FindMemberClass(A, Info.MemberName);
-            if (K == 0) {
-                Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
-                return;
-            }
-            Unit = Db.GetClassUnitID(K);
-            Line = Db.GetMemberTargetLine(K, Info.MemberName);
-        }
-        Target = true;
-    } else {
-        TLineInfoRec Info;
-        Db.ResolveIdentifier(W, L, Info);
-        if (Info.Ambiguous) {
-            const int K = Windows().ClassDlg->SelectClass(W);
-            if (K <= 0) return;
-            Unit = Db.GetClassUnitID(K);
-            Line = Db.GetClassLine(K);
-            Target = true;
-        } else if (Info.Found) {
-            Unit = Info.UnitID;
-            Line = Info.LineNumber;
-            Target = true;
-        }
+        if (W == "INHERITED") return GoTo(Db.ClassPlace(A), true);
+        const int K = Db.FindMemberClass(A, Info.MemberName);
+        if (K == 0) return Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
+        return GoTo(Db.MemberPlace(K, Info.MemberName), true);
     }
-    if (Target)
-        ShowUnit(Unit, Line - 1, true);
-    else
+    TLineInfoRec Info;
+    Db.ResolveIdentifier(W, L, Info);
+    if (Info.Ambiguous) {
+        const int K = Windows().ClassDlg->SelectClass(W);
+        if (K > 0) GoTo(Db.ClassPlace(K), true);
+    } else if (Info.Found) {
+        GoTo({Info.UnitID, Info.LineNumber}, true);
+    } else {
         HelpForWord(W);
+    }
 }
 
 void TClassNav::InheritedItemClick() {
@@ -79,7 +60,7 @@ void TClassNav::InheritedItemClick() {
     Db.GetLineInfo(Memo->CursorLinePos() + 1, Info);
     const int A = Db.GetAncestorID(Info.ClassID);
     if (A != 0)
-        ShowUnit(Db.GetClassUnitID(A), Db.GetClassLine(A) - 1, true);
+        GoTo(Db.ClassPlace(A), true);
     else
         Prompts().ShowInformation(QStringLiteral("This Class has no Ancestor"));
 }

@@ -42,7 +42,7 @@ void TClassNav::ShowClass(const std::string& UnitName, const std::string& ClassN
     TVCLDB& Db = VCLDB();
     FillSelectors(ClassName, UnitName);
     const int X = Db.ClassesIDByNameIndex(ClassName, 0);
-    ShowUnit(Db.GetClassUnitID(X), Db.GetClassLine(X) - 1, true);
+    GoTo(Db.ClassPlace(X), true);
     FillClassList(X);
 }
 
@@ -97,19 +97,18 @@ void TClassNav::ClassSearch() {
         if (const size_t Second = M.find('.'); Second != std::string::npos) M.resize(Second);
         T.resize(Dot);
     }
-    int K, Line, Unit;
+    int K;
+    TPlace Target;
     if (!M.empty()) {
         if (Db.ClassCountByName(T) < 1) return UnknownIdentifier(T, M);
         K = Windows().ClassMemberDlg->SelectClassMember(T, M);
         if (K == 0) return;
         if (K == -1) return UnknownIdentifier(T, M);
-        Line = Db.GetMemberTargetLine(K, M);
-        Unit = Db.GetMemberUnitID(K, M);
+        Target = Db.MemberPlace(K, M);
     } else if (Db.ClassCountByName(T) >= 1) {
         K = Windows().ClassDlg->SelectClass(T);
         if (K == 0) return;
-        Line = Db.GetClassLine(K);
-        Unit = Db.GetClassUnitID(K);
+        Target = Db.ClassPlace(K);
     } else {
         K = Windows().MPFDlg->SelectMember(T);
         if (K == 0) return;
@@ -119,17 +118,16 @@ void TClassNav::ClassSearch() {
             return;
         }
         M = T;
-        Line = Db.GetMemberTargetLine(K, T);
-        Unit = Db.GetMemberUnitID(K, T);
+        Target = Db.MemberPlace(K, T);
     }
-    GoToSearchTarget(K, M, Unit, Line);
+    GoToSearchTarget(K, M, Target);
 }
 
-void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, int UnitID, int Line) {
+void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, const TPlace& Target) {
     if (SourcePageActive()) {
         const QSignalBlocker Quiet(ClassesCB);
         ClassesCB->setCurrentIndex(ClassesCB->findText(SourceText(VCLDB().GetClassName(ClassID)), Qt::MatchFixedString));
-        ShowUnit(UnitID, Line - 1, true);
+        GoTo(Target, true);
         return;
     }
     FillClassList(ClassID);
@@ -138,7 +136,7 @@ void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, int Uni
 
 void TClassNav::UnitsCBChange() {
     const int U = Windows().UnitsDlg->SelectUnit(SourceBytes(UnitsCB->currentText()));
-    if (U > 0) ShowUnit(U, 0, true);
+    if (U > 0) GoTo({U, 1}, true);
 }
 
 void TClassNav::TextSearchGoSBClick() {

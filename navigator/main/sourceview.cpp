@@ -76,6 +76,10 @@ void TClassNav::ShowUnit(int UnitID, int Line, bool RecordHistory) {
     Memo->setFocus();
 }
 
+void TClassNav::GoTo(const TPlace& Place, bool RecordHistory) {
+    ShowUnit(Place.UnitID, Place.Line - 1, RecordHistory);
+}
+
 void TClassNav::BackItemClick() {
     int U = 0, L = 0;
     if (History->GoBack(U, L)) {
@@ -108,7 +112,7 @@ void TClassNav::AddBookmark(int N) {
 }
 
 void TClassNav::GotoBookmark(int N) {
-    if (BookMarks->GetUnitID(N) != 0) ShowUnit(BookMarks->GetUnitID(N), BookMarks->GetLineNumber(N) - 1, true);
+    if (BookMarks->GetUnitID(N) != 0) GoTo({BookMarks->GetUnitID(N), BookMarks->GetLineNumber(N)}, true);
 }
 
 }  // namespace qm

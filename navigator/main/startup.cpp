@@ -187,8 +187,9 @@ void TClassNav::RefreshStatusBar() {
     } else if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
         TVCLDB& Db = VCLDB();
         const TClassInfoRow& R = *Row;
-        const int L = Db.GetMemberTargetLine(R.Member.ClassID, R.Member.Name);
-        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.GetClassUnitID(R.Member.ClassID)));
+        const TPlace Target = Db.MemberPlace(R.Member.ClassID, R.Member.Name);
+        const int L = Target.Line;
+        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Target.UnitID));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
         Texts[2] = TStatusPanels::PageText(L, LinesPerPage);
         Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());

@@ -136,7 +136,7 @@ void TClassNav::LoadUnit1Click() {
         const TLoadScope Loading(*this);
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
-    ShowUnit(UnitID, 0, false);
+    GoTo({UnitID, 1}, false);
     TLineInfoRec Info;
     VCLDB().GetLineInfo(1, Info);
     ShowClass(VCLDB().GetUnitName(UnitID), Info.ClassName);
