@@ -69,6 +69,9 @@ struct TLineInfoRec {
     int UnitID = 0;
     bool Found = false;
     bool Ambiguous = false;
+    // The word was INHERITED or OVERRIDE, which lead up the ancestors and never to help. Not
+    // found with a ClassID: OVERRIDE, and no ancestor (ClassID, the first one) has the member.
+    bool Keyword = false;
 };
 
 // The Filters menu's seven check marks.

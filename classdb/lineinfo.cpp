@@ -67,6 +67,7 @@ void TVCLDB::GetLineInfo(int Line, TLineInfoRec& Info) {
 void TVCLDB::ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& Info) {
     TCall call(*this);
     GetLineInfo(Line, Info);
+    if (Word == "INHERITED" || Word == "OVERRIDE") return ResolveKeyword(Word, Info);
     const int count = ClassCountByName(Word);
 
     auto targetClass = [&](int X) {
@@ -111,6 +112,32 @@ void TVCLDB::ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& 
     Info.MemberName.clear();
     Info.ClassID = 0;
     Info.Ambiguous = true;
+}
+
+void TVCLDB::ResolveKeyword(const std::string& Word, TLineInfoRec& Info) {
+    Info.Keyword = true;
+    const int ancestor = Info.ClassID ? GetAncestorID(Info.ClassID) : 0;
+    Info.ClassID = ancestor;
+    if (ancestor == 0) return;
+    Info.ClassName = GetClassName(ancestor);
+    if (Word == "INHERITED") {
+        Info.Kind = TLineInfoRec::ClassHeading;
+        Info.MemberName.clear();
+        const TPlace place = ClassPlace(ancestor);
+        Info.UnitID = place.UnitID;
+        Info.LineNumber = place.Line;
+        Info.Found = true;
+        return;
+    }
+    const int declaring = FindMemberClass(ancestor, Info.MemberName);
+    if (declaring == 0) return;
+    const TPlace place = MemberPlace(declaring, Info.MemberName);
+    Info.ClassID = declaring;
+    Info.ClassName = GetClassName(declaring);
+    Info.MemberName = GetMemberName(declaring, Info.MemberName);
+    Info.UnitID = place.UnitID;
+    Info.LineNumber = place.Line;
+    Info.Found = true;
 }
 
 }  // namespace qm

@@ -136,6 +136,9 @@ public:
 
     // --- line context and identifier resolution in the unit CurrentUnitID ----------------------
     void GetLineInfo(int Line, TLineInfoRec& Info);
+    // Word in upper case. INHERITED leads to the ancestor of the class around the line, OVERRIDE
+    // to the member of the line's name in the nearest ancestor that has one (its implementation,
+    // else its declaration); any other word to the class or member it names (see lineinfo.cpp).
     void ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& Info);
 
     // --- listings -------------------------------------------------------------------------------
@@ -213,6 +216,8 @@ private:
         TVCLDB& FDb;
     };
     void CheckDataVersion();
+    // ResolveIdentifier's INHERITED and OVERRIDE, from the line context in Info.
+    void ResolveKeyword(const std::string& Word, TLineInfoRec& Info);
     void DeleteAllRows();
     // Every walk up an ancestor chain calls this at each class it reaches (Level 1 for StartID
     // itself): EVCLDBError dbeDamaged when the walk passes MaxAncestorDepth, which only a cycle

@@ -71,14 +71,20 @@ TEST_F(DbTest, ResolveIdentifierOrderOfPreference) {
         {"Forms", 22, "TSHARED", "ambiguous"},
         {"Picker", 8, "TSHARED", "Shared 8 TShared."},          // the ancestor of the class around
         {"Shared2", 8, "TSHARED", "Shared 8 TShared."},         // the class around: the first of the name
+        {"Forms", 22, "INHERITED", "Controls 8 TControl."},     // the ancestor of the class around
+        {"Forms", 10, "OVERRIDE", "Controls 23 TControl.Click"},  // the overridden member's implementation
+        {"Forms", 22, "OVERRIDE", "Controls 23 TControl.Click"},
+        {"Controls", 12, "OVERRIDE", "none above TComponent"},  // no ancestor has the member
+        {"System", 6, "INHERITED", "nothing"},                   // TObject has no ancestor
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.Unit) + " " + std::to_string(c.Line) + " " + c.Word);
         Db.CurrentUnitID = Db.UnitsIDByNameIndex(c.Unit, 0);
         TLineInfoRec info;
         Db.ResolveIdentifier(c.Word, c.Line, info);
-        std::string target = info.Ambiguous ? "ambiguous"
-                             : !info.Found  ? "nothing"
+        std::string target = info.Ambiguous                     ? "ambiguous"
+                             : !info.Found && info.Keyword && info.ClassID ? "none above " + info.ClassName
+                             : !info.Found                                 ? "nothing"
                                             : Db.GetUnitName(info.UnitID) + " " + std::to_string(info.LineNumber) +
                                                  " " + info.ClassName + "." + info.MemberName;
         EXPECT_EQ(target, c.Target);

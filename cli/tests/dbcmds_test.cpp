@@ -49,6 +49,9 @@ TEST_F(DbCommands, EveryCommandPrintsItsRecords) {
     // On an implementation heading a method leads to its declaration.
     EXPECT_EQ(Run("resolve", {"3", "14", " loaded "}), "0|1\tTComponent\tLoaded\t20\t3\t2\t1\t0\n|");
     EXPECT_EQ(Run("resolve", {"3", "15", "Loaded"}), "0|2\tTComponent\tLoaded\t39\t3\t2\t1\t0\n|");
+    // INHERITED and OVERRIDE climb as a double-click does: the ancestor, or nothing above to override.
+    EXPECT_EQ(Run("resolve", {"3", "15", "inherited"}), "0|0\tTComponent\t\t15\t3\t2\t1\t0\n|");
+    EXPECT_EQ(Run("resolve", {"3", "14", "Override"}), "0|1\tTComponent\tWork\t0\t3\t3\t0\t0\n|");
     EXPECT_EQ(Run("dependants", {"usera"}), "0|3\t" + a + "\n4\t" + b + "\n|");
     EXPECT_EQ(Run("remove", {"UserA"}), "0|3\t" + a + "\n4\t" + b + "\n|");
     EXPECT_EQ(Run("remove-non-vcl", {}), "0||");  // no REPORT unit: everything counts as VCL

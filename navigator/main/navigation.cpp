@@ -31,16 +31,6 @@ void TClassNav::MemoDblClick() {
     const std::string W = ClickedWord(Memo->textCursor().selectedText());
     // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
     if (W.empty() || Db.CurrentUnitID == 0) return;
-    if (W == "INHERITED" || W == "OVERRIDE") {
-        TLineInfoRec Info;
-        Db.GetLineInfo(L, Info);
-        const int A = Info.ClassID ? Db.GetAncestorID(Info.ClassID) : 0;
-        if (A == 0) return;
-        if (W == "INHERITED") return GoTo(Db.ClassPlace(A), true);
-        const int K = Db.FindMemberClass(A, Info.MemberName);
-        if (K == 0) return Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
-        return GoTo(Db.MemberPlace(K, Info.MemberName), true);
-    }
     TLineInfoRec Info;
     Db.ResolveIdentifier(W, L, Info);
     if (Info.Ambiguous) {
@@ -48,8 +38,10 @@ void TClassNav::MemoDblClick() {
         if (K > 0) GoTo(Db.ClassPlace(K), true);
     } else if (Info.Found) {
         GoTo({Info.UnitID, Info.LineNumber}, true);
-    } else {
+    } else if (!Info.Keyword) {
         HelpForWord(W);
+    } else if (Info.ClassID != 0) {
+        Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
     }
 }
 
