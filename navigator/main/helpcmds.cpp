@@ -12,6 +12,7 @@
 #include "mpfdlg1.h"
 #include "posstore.h"
 #include "settings.h"
+#include "sourceplace.h"
 #include "userprompts.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
@@ -61,7 +62,7 @@ void TClassNav::DelphiHelpIndexItemClick() {
 
 void TClassNav::MemoPopupPopup() {
     Item(QStringLiteral("SearchResultsItem"))->setEnabled(Windows().MPFDlg->HasResults());
-    Item(QStringLiteral("BackItem"))->setEnabled(History->Count() > 0);
+    Item(QStringLiteral("BackItem"))->setEnabled(FSource->History().Count() > 0);
     const bool Help = HelpEnabled();
     Item(QStringLiteral("DelphiHelpItem"))->setEnabled(Help);
     Item(QStringLiteral("DelphiHelpIndexItem"))->setEnabled(Help);

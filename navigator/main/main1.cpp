@@ -21,11 +21,10 @@
 #include "delphihelp.h"
 #include "menutable.h"
 #include "pglayout.h"
-#include "posstore.h"
 #include "printerdevice.h"
+#include "sourceplace.h"
 #include "statuspanels.h"
 #include "ui_main1.h"
-#include "unittexts.h"
 #include "unitsdraw.h"
 #include "xre.h"
 
@@ -55,7 +54,8 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     setFont(Window);
     FStatus = std::make_unique<TStatusPanels>(*statusBar());
 
-    UnitTexts = new TUnitTexts(this);
+    FSource = new TSourcePlace(*Memo, [this](const QString& Name) { return Item(Name); },
+                               [this] { SelectPage(SourceTabSheet); }, this);
     FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);
 
     UnitsCB->setItemDelegate(new TUnitsCBDelegate(UnitsCB));
@@ -69,6 +69,7 @@ TClassNav::~TClassNav() = default;
 void TClassNav::Attach(TNavigatorWindows& Windows) {
     FWindows = &Windows;
     FClassInfo->Attach(*Windows.VCLDB);
+    FSource->Attach(*Windows.VCLDB);
 }
 
 TVCLDB& TClassNav::VCLDB() const {

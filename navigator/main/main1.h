@@ -33,13 +33,11 @@ class ClassNav;
 namespace qm {
 
 class TXRichEdit;
-class TBookMark;
-class THistory;
 class TDelphiHelp;
 class THelpViewer;
 class TClassInfoPage;
+class TSourcePlace;
 class TStatusPanels;
-class TUnitTexts;
 class TVCLDB;
 class TConfigDlg;
 class PrinterDevice;
@@ -57,8 +55,6 @@ public:
 
     // --- fields ---------------------------------------------------------------------------------
     int LinesPerPage = 72;
-    std::unique_ptr<TBookMark> BookMarks;
-    std::unique_ptr<THistory> History;
     std::unique_ptr<THelpViewer> HelpViewer;
     std::unique_ptr<TDelphiHelp> DelphiHelp;
     // The printer and the main window's page layout, made at the first print; MakePrinter, when
@@ -67,7 +63,6 @@ public:
     std::unique_ptr<PrinterDevice> Printer;
     std::unique_ptr<TPageLayout> PageLayout;
     bool ClassesDroppedDown = false;
-    int BackFailures = 0;
     int RemainingUnits = 0;        // units still to come during Initialize
     std::string LastProgressName;  // the file name the progress display shows last
 
@@ -82,7 +77,6 @@ public:
     TXRichEdit* Memo = nullptr;
     QTreeView* ClassListView = nullptr;
     QMenu* MemoPopup = nullptr;
-    TUnitTexts* UnitTexts = nullptr;  // the texts of recently shown units
 
     // The menu item or hidden shortcut item of that objectName; null when there is none.
     QAction* Item(const QString& Name) const;
@@ -92,6 +86,7 @@ public:
     // The parts of the window that own their state.
     TClassInfoPage& ClassInfo() const { return *FClassInfo; }
     TStatusPanels& Status() const { return *FStatus; }
+    TSourcePlace& Source() const { return *FSource; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
@@ -210,6 +205,7 @@ private:
     TNavigatorWindows* FWindows = nullptr;
     TClassInfoPage* FClassInfo = nullptr;
     std::unique_ptr<TStatusPanels> FStatus;
+    TSourcePlace* FSource = nullptr;
     bool FShown = false;
     bool FFirstIdle = true;  // until the first idle event takes it away
     bool FLoading = false;
@@ -219,7 +215,6 @@ private:
     bool FViewerHintGiven = false;
     bool FOthersCommitted = false;  // another program committed; the window has not followed yet
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
-    std::string FShownUnitName;     // the name of the unit the source view shows
     class TLoadScope;
 };
 

@@ -6,6 +6,7 @@
 
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "sourcetext.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -16,9 +17,9 @@ void TClassNav::FollowOtherPrograms() {
     TVCLDB& Db = VCLDB();
     QStringList Gone;
     if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) {
-        Gone << QStringLiteral("the unit %1").arg(SourceText(FShownUnitName));
+        Gone << QStringLiteral("the unit %1").arg(SourceText(FSource->ShownUnitName()));
         // The text stays to be read; the next navigation loads whatever it asks for.
-        Db.CurrentUnitID = 0;
+        FSource->ForgetShownUnit(false);
         if (SourcePageActive()) ClearStatusBar();
     }
     if (FClassInfo->ClassID() != 0 && !Db.ClassExists(FClassInfo->ClassID())) {

@@ -21,7 +21,6 @@
 #include "marlsfrm.h"
 #include "paths.h"
 #include "placement.h"
-#include "posstore.h"
 #include "settings.h"
 #include "sourcetext.h"
 #include "splash.h"
@@ -54,8 +53,6 @@ void TClassNav::FormShow() {
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
         if (!ErrorReportOpen() && !QApplication::activeModalWidget()) RunReported([this] { AppIdle(); });
     });
-    BookMarks = std::make_unique<TBookMark>();
-    History = std::make_unique<THistory>();
     HelpViewer = CreateHelpViewer(reinterpret_cast<void*>(winId()),
                                   [] { return ReadSetting("HelpViewerCommand", ""); });
     DelphiHelp = std::make_unique<TDelphiHelp>(FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "",

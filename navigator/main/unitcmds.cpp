@@ -15,8 +15,8 @@
 #include "classinfopage.h"
 #include "main1.h"
 #include "paths.h"
-#include "posstore.h"
 #include "rudlg.h"
+#include "sourceplace.h"
 #include "sourcetext.h"
 #include "statuspanels.h"
 #include "userprompts.h"
@@ -120,8 +120,7 @@ void TClassNav::ClearStatusBar() {
 }
 
 void TClassNav::ClearWindow() {
-    Memo->ShowEmpty();
-    VCLDB().CurrentUnitID = 0;
+    FSource->ForgetShownUnit(true);
     FClassInfo->Clear();
     ClearSelectors();
     ClearStatusBar();
@@ -230,24 +229,9 @@ void TClassNav::PurgenonVCLItemClick() {
 
 void TClassNav::AfterRemoval() {
     TVCLDB& Db = VCLDB();
-    if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) {
-        Memo->ShowEmpty();
-        Db.CurrentUnitID = 0;
-    }
+    if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) FSource->ForgetShownUnit(true);
     ForgetRemovedUnits();
     ShowClass("Forms", "TApplication");
-}
-
-// Back and the bookmarks never lead into a unit that is gone.
-void TClassNav::ForgetRemovedUnits() {
-    TVCLDB& Db = VCLDB();
-    History->Keep([&Db](int UnitID) { return Db.UnitExists(UnitID); });
-    for (int n = 0; n < TBookMark::Count; ++n) {
-        if (BookMarks->GetUnitID(n) == 0 || Db.UnitExists(BookMarks->GetUnitID(n))) continue;
-        BookMarks->SetBookMark(n, 0, 0);
-        Item(QStringLiteral("AddBookmark%1").arg(n))->setText(QString::number(n));
-        Item(QStringLiteral("GoBookmark%1").arg(n))->setText(QString::number(n));
-    }
 }
 
 }  // namespace qm

@@ -12,6 +12,7 @@
 #include "dbrows.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -74,14 +75,14 @@ TEST_F(Beside, TheShownUnitRemovedElsewhereIsSaidOnceAndBrowsingGoesOn) {
     const int Users = Db().LoadUnit(Fixture("Shapes1.pas"));
     Nav().ShowUnit(Users, 3, true);
     Press(Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_EQ(Nav().BookMarks->GetUnitID(1), Users);
+    ASSERT_EQ(Nav().Source().BookMarks().GetUnitID(1), Users);
     const QString Text = Nav().Memo->toPlainText();
     OtherRemoves("Shapes1");
     RunFor(500);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
     EXPECT_TRUE(StatusEmpty());
     EXPECT_EQ(Nav().Memo->toPlainText(), Text) << "the text stays to be read";
-    EXPECT_EQ(Nav().BookMarks->GetUnitID(1), 0);
+    EXPECT_EQ(Nav().Source().BookMarks().GetUnitID(1), 0);
     EXPECT_FALSE(Entries(Nav().UnitsCB).contains("Shapes1"));
     EXPECT_FALSE(Entries(Nav().ClassesCB).contains("TShared"));
     Search("TForm");

@@ -9,6 +9,7 @@
 #include "classlist.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "vcldb1.h"
 #include "windowtest.h"
@@ -132,7 +133,7 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
     for (int r = 0; r < Rows() && Row < 0; ++r)
         if (Cell(r, 4) == "Property" && Cell(r, 2) != "1") Row = r;
     ASSERT_GE(Row, 0);
-    const int History = W.History->Count();
+    const int History = W.Source().History().Count();
     const TClassInfoRow& R = W.ClassInfo().Model().Row(Source(Row));
     const QRect Rect = W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0));
     W.ClassListView->scrollTo(W.ClassInfo().Sorter().index(Row, 0));
@@ -142,7 +143,7 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
     EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
     EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
-    EXPECT_EQ(W.History->Count(), History);
+    EXPECT_EQ(W.Source().History().Count(), History);
 }
 
 TEST_F(ClassInfo, TheBlankBelowTheRowsKeepsTheRowAndADoubleClickThereOpensIt) {

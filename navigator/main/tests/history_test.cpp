@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "vcldb1.h"
 #include "windowtest.h"
@@ -94,7 +95,7 @@ TEST_F(Places, SeventeenJumpsLeaveFifteenStepsBack) {
     TClassNav& W = Nav();
     for (int i = 1; i <= 17; ++i) W.ShowUnit(i % 2 ? Classes : Forms, i, true);
     int Steps = 0;
-    while (W.History->Count() > 0) {
+    while (W.Source().History().Count() > 0) {
         W.BackItemClick();
         ++Steps;
     }

@@ -18,6 +18,7 @@
 #include "delphihelp.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "settings.h"
 #include "sourcetext.h"
@@ -97,7 +98,7 @@ TEST_F(Navigation, APropertyInABodyLeadsUpTheChainToItsDeclaration) {
     const int Declaring = Db().FindMemberClass(Db().ClassesIDByNameIndex("TCustomForm", 0), "Caption");
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Declaring));
     EXPECT_EQ(Line(), Db().GetMemberIntLN(Declaring, "Caption"));
-    EXPECT_EQ(Nav().History->Count(), 1);
+    EXPECT_EQ(Nav().Source().History().Count(), 1);
 }
 
 TEST_F(Navigation, ASharedClassNameChoosesByTheAncestorOrAsks) {
@@ -168,7 +169,7 @@ TEST_F(Navigation, ClassSearchFindsClassesMembersAndNothing) {
     Search("tform");
     EXPECT_EQ(Line(), ClassLine("TForm"));
     EXPECT_EQ(Nav().ClassesCB->currentText(), "TForm");
-    EXPECT_EQ(Nav().History->Count(), 1);
+    EXPECT_EQ(Nav().Source().History().Count(), 1);
 
     Search("TForm.Caption");
     const int Declaring = Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption");
@@ -210,7 +211,7 @@ TEST_F(Navigation, AChoiceFromTheDroppedListSearchesTypingWaitsForEnter) {
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_A, Qt::ControlModifier);
     Type("TFor");
-    EXPECT_EQ(Nav().History->Count(), 0) << "typing alone searches nothing";
+    EXPECT_EQ(Nav().Source().History().Count(), 0) << "typing alone searches nothing";
     Press(Qt::Key_Down, Qt::AltModifier);
     ASSERT_TRUE(Box->view()->isVisible());
     Press(Qt::Key_Escape);  // dropped down without a choice: the next change searches
@@ -282,7 +283,7 @@ TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     Clipboard->setText("TButton");
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
-    EXPECT_EQ(Nav().History->Count(), 0) << "pasting searches nothing";
+    EXPECT_EQ(Nav().Source().History().Count(), 0) << "pasting searches nothing";
 
     Nav().UnitsCB->setFocus();
     Clipboard->setText("nounit");
@@ -316,7 +317,7 @@ TEST_F(Navigation, TheWheelMovesASelectorOnlyWhileItHasTheFocus) {
     EXPECT_EQ(Nav().UnitsCB->currentText(), Unit);
     EXPECT_EQ(Nav().ClassesCB->currentText(), Class);
     EXPECT_EQ(Db().CurrentUnitID, Shown);
-    EXPECT_EQ(Nav().History->Count(), 0);
+    EXPECT_EQ(Nav().Source().History().Count(), 0);
     // With the focus the wheel chooses, as any choice of the user's does.
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_Tab);

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "unittexts.h"
 #include "sourcetext.h"
@@ -168,15 +169,15 @@ TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
     const int Forms = Db().CurrentUnitID;
     const int Mine = AddUnit("Mine");
     W.ShowUnit(Mine, 0, true);
-    const int Reads = W.UnitTexts->Reads();
+    const int Reads = W.Source().Texts().Reads();
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
-    EXPECT_EQ(W.UnitTexts->Reads(), Reads) << "unchanged: the text kept from before";
+    EXPECT_EQ(W.Source().Texts().Reads(), Reads) << "unchanged: the text kept from before";
     EXPECT_EQ(W.Memo->document()->defaultFont(), W.Memo->font()) << "a kept text is shown in the view's font";
     std::ofstream(TempDir() + "/Mine.pas", std::ios::app) << "{ changed since }\n";
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
-    EXPECT_EQ(W.UnitTexts->Reads(), Reads + 1);
+    EXPECT_EQ(W.Source().Texts().Reads(), Reads + 1);
     EXPECT_TRUE(W.Memo->toPlainText().endsWith("{ changed since }\n"));
 }
 

@@ -14,6 +14,7 @@
 #include "classlist.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "statuspanels.h"
 #include "posstore.h"
 #include "qtprinterdevice.h"
@@ -149,8 +150,8 @@ TEST_F(UnitCommands, RemoveUnitWithItsDependants) {
     EXPECT_EQ(Units(), 49);
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
     EXPECT_EQ(Nav().Item("GoBookmark2")->text(), "2") << "a bookmark in a removed unit is cleared";
-    EXPECT_EQ(Nav().BookMarks->GetUnitID(2), 0);
-    while (Nav().History->Count() > 0) {
+    EXPECT_EQ(Nav().Source().BookMarks().GetUnitID(2), 0);
+    while (Nav().Source().History().Count() > 0) {
         Nav().BackItemClick();
         EXPECT_TRUE(Prompts.Texts("error").empty());
     }
@@ -194,7 +195,7 @@ TEST_F(UnitCommands, ClosingDuringALoadStopsItAndKeepsWhatWasStored) {
 
 TEST_F(UnitCommands, NoCommandRunsDuringALoad) {
     Start(SampleDatabaseCopy());
-    const int History = Nav().History->Count();
+    const int History = Nav().Source().History().Count();
     Nav().ShowUnit(Db().CurrentUnitID, 3, true);
     Prompts.FileAnswers = {QString::fromStdString(Fixture("UserA.pas"))};
     // Commands asked for while the unit loads: Back and another Add Unit.
@@ -202,7 +203,7 @@ TEST_F(UnitCommands, NoCommandRunsDuringALoad) {
     QMetaObject::invokeMethod(Nav().Item("LoadUnit1"), "trigger", Qt::QueuedConnection);
     Nav().Item("LoadUnit1")->trigger();
     EXPECT_EQ(Units(), 50);
-    EXPECT_EQ(Nav().History->Count(), History + 1 + 1) << "Back did not run inside the load";
+    EXPECT_EQ(Nav().Source().History().Count(), History + 1 + 1) << "Back did not run inside the load";
     EXPECT_EQ(Prompts.Texts("open").size(), 1u) << "no second Add Unit inside the first";
 }
 

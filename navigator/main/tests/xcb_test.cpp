@@ -20,6 +20,7 @@
 #include "classlist.h"
 #include "classinfopage.h"
 #include "main1.h"
+#include "sourceplace.h"
 #include "posstore.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -101,7 +102,7 @@ TEST_F(RealInput, ADoubleClickInTheSourceGoesToTheAncestor) {
     X.MoveTo(SourcePoint(Line, "TCustomForm", 3));
     X.DoubleClick();
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TCustomForm"); }));
-    EXPECT_EQ(Nav().History->Count(), 1);
+    EXPECT_EQ(Nav().Source().History().Count(), 1);
 }
 
 TEST_F(RealInput, BookmarksBySetAndGoShortcuts) {
@@ -109,8 +110,8 @@ TEST_F(RealInput, BookmarksBySetAndGoShortcuts) {
     const int Unit = Db().CurrentUnitID;
     const int Line = CaretLine();
     X.Key("3", true, true);  // Ctrl+Shift+3
-    ASSERT_TRUE(WaitFor([&] { return Nav().BookMarks->GetUnitID(3) == Unit; }));
-    EXPECT_EQ(Nav().BookMarks->GetLineNumber(3), Line);
+    ASSERT_TRUE(WaitFor([&] { return Nav().Source().BookMarks().GetUnitID(3) == Unit; }));
+    EXPECT_EQ(Nav().Source().BookMarks().GetLineNumber(3), Line);
     SearchByKeys("TControl");
     ASSERT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TControl"); }));
     X.Key("3", true);  // Ctrl+3
@@ -132,7 +133,7 @@ TEST_F(RealInput, TheWheelOverAnUnfocusedSelectorChangesNothing) {
     EXPECT_EQ(Nav().UnitsCB->currentText(), Units);
     EXPECT_EQ(Nav().ClassesCB->currentText(), Classes);
     EXPECT_EQ(Db().CurrentUnitID, Unit);
-    EXPECT_EQ(Nav().History->Count(), 0);
+    EXPECT_EQ(Nav().Source().History().Count(), 0);
 }
 
 TEST_F(RealInput, AClickOnAColumnHeadingSorts) {

@@ -1,0 +1,146 @@
+// The source place: ShowUnit, where every navigation ends, Back and the bookmarks.
+#include "sourceplace.h"
+
+#include <QAction>
+#include <QColor>
+#include <filesystem>
+
+#include "posstore.h"
+#include "sourcetext.h"
+#include "unittexts.h"
+#include "userprompts.h"
+#include "vcldb1.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+const QColor BookmarkRed(255, 0, 0);
+
+// Repainting of a widget held off for one operation.
+class TNoRepaint {
+public:
+    explicit TNoRepaint(QWidget* Widget) : FWidget(Widget), FWas(Widget->updatesEnabled()) {
+        FWidget->setUpdatesEnabled(false);
+    }
+    ~TNoRepaint() { FWidget->setUpdatesEnabled(FWas); }
+    TNoRepaint(const TNoRepaint&) = delete;
+    TNoRepaint& operator=(const TNoRepaint&) = delete;
+
+private:
+    QWidget* FWidget;
+    bool FWas;
+};
+
+}  // namespace
+
+TSourcePlace::TSourcePlace(TXRichEdit& View, std::function<QAction*(const QString&)> Item,
+                           std::function<void()> ShowPage, QObject* Parent)
+    : QObject(Parent), FView(View), FItem(std::move(Item)), FShowPage(std::move(ShowPage)),
+      FHistory(std::make_unique<THistory>()), FBookMarks(std::make_unique<TBookMark>()),
+      FTexts(new TUnitTexts(this)) {}
+
+TSourcePlace::~TSourcePlace() = default;
+
+void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory) {
+    TVCLDB& Db = *FDb;
+    const int OldLine = FView.CursorLinePos();
+    const int OldUnit = Db.CurrentUnitID;
+    if (UnitID != OldUnit && !Db.UnitExists(UnitID)) {
+        // Another program removed the unit after this place was recorded.
+        ForgetRemovedUnits();
+        Prompts().ShowMessage(QStringLiteral("That unit is no longer in the class database"));
+        return;
+    }
+    if (RecordHistory) FHistory->Add(OldUnit, OldLine);
+    FShowPage();
+    {
+        const TNoRepaint Quiet(&FView);
+        if (UnitID != OldUnit) {
+            Db.CurrentUnitID = UnitID;
+            FView.ShowEmpty();
+            const std::string Path = Db.GetUnitPath(UnitID);
+            // The stored file itself: one whose name differs only in letter case is another file.
+            const std::filesystem::path OnDisk(Db.GetUnitDiskPath(UnitID));
+            std::error_code Error;
+            if (!std::filesystem::exists(OnDisk, Error)) {
+                Prompts().ShowMessage(QStringLiteral("The file %1 does not exist").arg(SourceText(Path)));
+                if (OldUnit != 0) {
+                    ShowUnit(OldUnit, OldLine, false);
+                } else {
+                    Db.CurrentUnitID = 0;
+                }
+                return;
+            }
+            // Anything else that keeps the file from being read (no permission, a folder) is an error.
+            if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
+            FView.ShowDocument(FTexts->Document(Path, OnDisk.string(), FView.document()));
+            FShownUnitName = Db.GetUnitName(UnitID);
+            for (int n = 0; n < TBookMark::Count; ++n)
+                if (FBookMarks->GetUnitID(n) == UnitID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);
+        }
+        FView.SetFirstVisibleLine(Line);
+        FView.SetCursorLinePos(Line);
+    }
+    FView.setFocus();
+}
+
+void TSourcePlace::GoTo(const TPlace& Place, bool RecordHistory) {
+    ShowUnit(Place.UnitID, Place.Line - 1, RecordHistory);
+}
+
+void TSourcePlace::Back() {
+    int U = 0, L = 0;
+    if (FHistory->GoBack(U, L)) {
+        ShowUnit(U, L, false);
+        FBackFailures = 0;
+        return;
+    }
+    Prompts().Beep();
+    ++FBackFailures;
+    if (FBackFailures > 1) Prompts().ShowError(QStringLiteral("Unable to move back any further"));
+}
+
+void TSourcePlace::SetBookmarkCaptions(int N, const QString& Caption) {
+    FItem(QStringLiteral("AddBookmark%1").arg(N))->setText(Caption);
+    FItem(QStringLiteral("GoBookmark%1").arg(N))->setText(Caption);
+}
+
+void TSourcePlace::AddBookmark(int N) {
+    TVCLDB& Db = *FDb;
+    const int U = Db.CurrentUnitID;
+    if (U == 0) return Prompts().Beep();
+    const int L = FView.CursorLinePos() + 1;
+    if (FBookMarks->GetUnitID(N) != 0 && FBookMarks->GetUnitID(N) == U)
+        FView.ColorLine(FBookMarks->GetLineNumber(N) - 1, Qt::black);
+    FBookMarks->SetBookMark(N, U, L);
+    FView.ColorLine(L - 1, BookmarkRed);
+    TLineInfoRec Info;
+    Db.GetLineInfo(L, Info);
+    SetBookmarkCaptions(N, QStringLiteral("%1 - %2 - %3.%4")
+                               .arg(N)
+                               .arg(SourceText(Db.GetUnitName(U)), SourceText(Info.ClassName),
+                                    SourceText(Info.MemberName)));
+}
+
+void TSourcePlace::GotoBookmark(int N) {
+    if (FBookMarks->GetUnitID(N) != 0) GoTo({FBookMarks->GetUnitID(N), FBookMarks->GetLineNumber(N)}, true);
+}
+
+// Back and the bookmarks never lead into a unit that is gone.
+void TSourcePlace::ForgetRemovedUnits() {
+    TVCLDB& Db = *FDb;
+    FHistory->Keep([&Db](int UnitID) { return Db.UnitExists(UnitID); });
+    for (int n = 0; n < TBookMark::Count; ++n) {
+        if (FBookMarks->GetUnitID(n) == 0 || Db.UnitExists(FBookMarks->GetUnitID(n))) continue;
+        FBookMarks->SetBookMark(n, 0, 0);
+        SetBookmarkCaptions(n, QString::number(n));
+    }
+}
+
+void TSourcePlace::ForgetShownUnit(bool Blank) {
+    if (Blank) FView.ShowEmpty();
+    FDb->CurrentUnitID = 0;
+}
+
+}  // namespace qm
