@@ -22,6 +22,7 @@
 #include "menutable.h"
 #include "pglayout.h"
 #include "printerdevice.h"
+#include "selectorpanel.h"
 #include "sourceplace.h"
 #include "statuspanels.h"
 #include "ui_main1.h"
@@ -56,6 +57,7 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
 
     FSource = new TSourcePlace(*Memo, [this](const QString& Name) { return Item(Name); },
                                [this] { SelectPage(SourceTabSheet); }, this);
+    FSelectors = new TSelectorPanel(*FUi->ClassesCB, *FUi->UnitsCB, this);
     FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);
 
     UnitsCB->setItemDelegate(new TUnitsCBDelegate(UnitsCB));
@@ -70,6 +72,7 @@ void TClassNav::Attach(TNavigatorWindows& Windows) {
     FWindows = &Windows;
     FClassInfo->Attach(*Windows.VCLDB);
     FSource->Attach(*Windows.VCLDB);
+    FSelectors->Attach(*Windows.VCLDB);
 }
 
 TVCLDB& TClassNav::VCLDB() const {
@@ -150,10 +153,10 @@ void TClassNav::ConnectControls() {
     connect(ClassListView->header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { RunCommand([this, Column] { ClassListViewColumnClick(Column); }); });
     connect(FUi->ClassListView, &TClassListView::DblClick, this, Guarded([this] { ClassListViewDblClick(); }));
-    connect(UnitsCB, &QComboBox::activated, this, Guarded([this] { UnitsCBChange(); }));
+    connect(FSelectors, &TSelectorPanel::UnitChosen, this, Guarded([this] { UnitsCBChange(); }));
+    connect(FSelectors, &TSelectorPanel::SearchRequested, this, Guarded([this] { ClassSearch(); }));
     connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
     connect(TextSearchEdit, &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
-    ConnectClassesCB();
     connect(Memo, &TXRichEdit::DblClick, this, Guarded([this] { MemoDblClick(); }));
     // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
     // ones, so that Copy on a selector takes its whole text.

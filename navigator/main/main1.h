@@ -36,6 +36,7 @@ class TXRichEdit;
 class TDelphiHelp;
 class THelpViewer;
 class TClassInfoPage;
+class TSelectorPanel;
 class TSourcePlace;
 class TStatusPanels;
 class TVCLDB;
@@ -62,7 +63,6 @@ public:
     std::function<std::unique_ptr<PrinterDevice>()> MakePrinter;
     std::unique_ptr<PrinterDevice> Printer;
     std::unique_ptr<TPageLayout> PageLayout;
-    bool ClassesDroppedDown = false;
     int RemainingUnits = 0;        // units still to come during Initialize
     std::string LastProgressName;  // the file name the progress display shows last
 
@@ -87,6 +87,7 @@ public:
     TClassInfoPage& ClassInfo() const { return *FClassInfo; }
     TStatusPanels& Status() const { return *FStatus; }
     TSourcePlace& Source() const { return *FSource; }
+    TSelectorPanel& Selectors() const { return *FSelectors; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
@@ -125,7 +126,6 @@ public:
     // --- selectors and search ----------------------------------------------------------------------
     void ShowClass(const std::string& UnitName, const std::string& ClassName);
     void UnitsCBChange();
-    void ConnectClassesCB();
     void ClassSearch();
     void GoToSearchTarget(int ClassID, const std::string& Member, const TPlace& Target);
     void TextSearchGoSBClick();
@@ -168,10 +168,7 @@ public:
     // After another program committed: the lists follow, and what the window shows that has gone
     // is let go of with one message.
     void FollowOtherPrograms();
-    // Both selectors filled again from the database, keeping what they show.
-    void RefillSelectors();
-    // Both selectors emptied; not a choice of the user's, so no search starts.
-    void ClearSelectors();
+
     void AfterRemoval();
     void ClearStatusBar();
 
@@ -199,13 +196,13 @@ private:
         return [this, Command](auto&&...) { RunCommand(Command); };
     }
     void ClearWindow();
-    void FillSelectors(const std::string& ClassName, const std::string& UnitName);
 
     std::unique_ptr<Ui::ClassNav> FUi;
     TNavigatorWindows* FWindows = nullptr;
     TClassInfoPage* FClassInfo = nullptr;
     std::unique_ptr<TStatusPanels> FStatus;
     TSourcePlace* FSource = nullptr;
+    TSelectorPanel* FSelectors = nullptr;
     bool FShown = false;
     bool FFirstIdle = true;  // until the first idle event takes it away
     bool FLoading = false;

@@ -6,6 +6,7 @@
 
 #include "classinfopage.h"
 #include "main1.h"
+#include "selectorpanel.h"
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "userprompts.h"
@@ -28,7 +29,7 @@ void TClassNav::FollowOtherPrograms() {
         if (!SourcePageActive()) ClearStatusBar();
     }
     ForgetRemovedUnits();
-    RefillSelectors();
+    FSelectors->Refill();
     if (!Gone.isEmpty())
         Prompts().ShowMessage(
             QStringLiteral("Another program has removed %1 from the class database").arg(Gone.join(QStringLiteral(" and "))));

@@ -9,9 +9,9 @@
 #include "appwindows.h"
 #include "classinfopage.h"
 #include "clsdlg1.h"
-#include "dropcombo.h"
 #include "main1.h"
 #include "mpfdlg1.h"
+#include "selectorpanel.h"
 #include "sourcetext.h"
 #include "ucmdlg.h"
 #include "udlg1.h"
@@ -22,16 +22,6 @@
 namespace qm {
 namespace {
 
-void Fill(QComboBox* Box, const std::vector<std::string>& Names, const std::string& Selected) {
-    const QSignalBlocker Quiet(Box);
-    QStringList Items;
-    Items.reserve(static_cast<qsizetype>(Names.size()));
-    for (const std::string& Name : Names) Items << SourceText(Name);
-    Box->clear();
-    Box->addItems(Items);
-    Box->setCurrentIndex(Box->findText(SourceText(Selected), Qt::MatchFixedString));
-}
-
 void UnknownIdentifier(const std::string& ClassName, const std::string& MemberName) {
     Prompts().ShowInformation(QStringLiteral("Unknown identifier %1.%2").arg(SourceText(ClassName), SourceText(MemberName)));
 }
@@ -40,57 +30,15 @@ void UnknownIdentifier(const std::string& ClassName, const std::string& MemberNa
 
 void TClassNav::ShowClass(const std::string& UnitName, const std::string& ClassName) {
     TVCLDB& Db = VCLDB();
-    FillSelectors(ClassName, UnitName);
+    FSelectors->Fill(ClassName, UnitName);
     const int X = Db.ClassesIDByNameIndex(ClassName, 0);
     GoTo(Db.ClassPlace(X), true);
     FillClassList(X);
 }
 
-void TClassNav::FillSelectors(const std::string& ClassName, const std::string& UnitName) {
-    TVCLDB& Db = VCLDB();
-    std::vector<std::string> Names;
-    Db.ListClassNames(Names);
-    Fill(ClassesCB, Names, ClassName);
-    Db.ListUnitNames(Names);
-    Fill(UnitsCB, Names, UnitName);
-}
-
-// What the user typed stays as typed, caret and all; a choice that has gone shows nothing.
-void TClassNav::RefillSelectors() {
-    const QString Typed = ClassesCB->currentText();
-    const int Caret = ClassesCB->lineEdit()->cursorPosition();
-    FillSelectors(SourceBytes(Typed), SourceBytes(UnitsCB->currentText()));
-    const QSignalBlocker Quiet(ClassesCB);
-    ClassesCB->setEditText(Typed);
-    ClassesCB->lineEdit()->setCursorPosition(Caret);
-}
-
-void TClassNav::ClearSelectors() {
-    for (QComboBox* Box : {ClassesCB, UnitsCB}) {
-        const QSignalBlocker Quiet(Box);
-        Box->clear();
-    }
-    ClassesDroppedDown = false;
-}
-
-void TClassNav::ConnectClassesCB() {
-    auto* Box = static_cast<TDropDownComboBox*>(ClassesCB);
-    connect(Box, &TDropDownComboBox::DroppedDown, this, [this] { ClassesDroppedDown = true; });
-    // A choice from the dropped-down list searches at once; typed text waits for Enter.
-    auto Change = Guarded([this] {
-        if (!ClassesDroppedDown) return;
-        ClassesDroppedDown = false;
-        ClassSearch();
-    });
-    connect(Box, &QComboBox::editTextChanged, this, Change);
-    connect(Box, &QComboBox::activated, this, Change);
-    connect(Box, &TDropDownComboBox::EnterPressed, this, Guarded([this] { ClassSearch(); }));
-    Box->setCompleter(nullptr);
-}
-
 void TClassNav::ClassSearch() {
     TVCLDB& Db = VCLDB();
-    std::string T = SourceBytes(ClassesCB->currentText());
+    std::string T = FSelectors->ClassText();
     std::string M;
     if (const size_t Dot = T.find('.'); Dot != std::string::npos) {
         M = T.substr(Dot + 1);
@@ -125,8 +73,7 @@ void TClassNav::ClassSearch() {
 
 void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, const TPlace& Target) {
     if (SourcePageActive()) {
-        const QSignalBlocker Quiet(ClassesCB);
-        ClassesCB->setCurrentIndex(ClassesCB->findText(SourceText(VCLDB().GetClassName(ClassID)), Qt::MatchFixedString));
+        FSelectors->ShowClassName(VCLDB().GetClassName(ClassID));
         GoTo(Target, true);
         return;
     }
@@ -135,7 +82,7 @@ void TClassNav::GoToSearchTarget(int ClassID, const std::string& Member, const T
 }
 
 void TClassNav::UnitsCBChange() {
-    const int U = Windows().UnitsDlg->SelectUnit(SourceBytes(UnitsCB->currentText()));
+    const int U = Windows().UnitsDlg->SelectUnit(FSelectors->UnitText());
     if (U > 0) GoTo({U, 1}, true);
 }
 

@@ -16,6 +16,7 @@
 #include "main1.h"
 #include "paths.h"
 #include "rudlg.h"
+#include "selectorpanel.h"
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "statuspanels.h"
@@ -122,7 +123,7 @@ void TClassNav::ClearStatusBar() {
 void TClassNav::ClearWindow() {
     FSource->ForgetShownUnit(true);
     FClassInfo->Clear();
-    ClearSelectors();
+    FSelectors->Clear();
     ClearStatusBar();
 }
 
@@ -206,7 +207,7 @@ void TClassNav::ShowRemainingLibrary() {
     if (Db.ClassCountByName("TApplication") > 0) {
         ShowClass("Forms", "TApplication");
     } else {
-        FillSelectors("", "");
+        FSelectors->Fill("", "");
         if (Db.UnitCount() == 0) SetStatusText(3, QStringLiteral("The class database is empty"));
     }
 }
