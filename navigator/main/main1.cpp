@@ -22,6 +22,7 @@
 #include "menutable.h"
 #include "pglayout.h"
 #include "printerdevice.h"
+#include "loadprogress.h"
 #include "selectorpanel.h"
 #include "sourceplace.h"
 #include "statuspanels.h"
@@ -54,6 +55,7 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
     Window.setStyleHint(QFont::SansSerif);
     setFont(Window);
     FStatus = std::make_unique<TStatusPanels>(*statusBar());
+    FLoad = std::make_unique<TLoadProgress>(*FStatus);
 
     FSource = new TSourcePlace(*Memo, [this](const QString& Name) { return Item(Name); },
                                [this] { SelectPage(SourceTabSheet); }, this);
@@ -193,10 +195,10 @@ void TClassNav::showEvent(QShowEvent* Event) {
 }
 
 void TClassNav::closeEvent(QCloseEvent* Event) {
-    if (FLoading) {
+    if (FLoad->Loading()) {
         // The load stops at its next step, rolling back the unit being written; the window
         // closes when it has.
-        FCloseRequested = true;
+        FLoad->RequestStop();
         Event->ignore();
         return;
     }

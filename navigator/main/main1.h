@@ -5,7 +5,6 @@
 // helpcmds, unitcmds (loads and removals), otherprograms, printcmd; main1.cpp builds the window.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -36,6 +35,7 @@ class TXRichEdit;
 class TDelphiHelp;
 class THelpViewer;
 class TClassInfoPage;
+class TLoadProgress;
 class TSelectorPanel;
 class TSourcePlace;
 class TStatusPanels;
@@ -63,8 +63,6 @@ public:
     std::function<std::unique_ptr<PrinterDevice>()> MakePrinter;
     std::unique_ptr<PrinterDevice> Printer;
     std::unique_ptr<TPageLayout> PageLayout;
-    int RemainingUnits = 0;        // units still to come during Initialize
-    std::string LastProgressName;  // the file name the progress display shows last
 
     // --- controls ---------------------------------------------------------------------------------
     QComboBox* ClassesCB = nullptr;
@@ -88,6 +86,7 @@ public:
     TStatusPanels& Status() const { return *FStatus; }
     TSourcePlace& Source() const { return *FSource; }
     TSelectorPanel& Selectors() const { return *FSelectors; }
+    TLoadProgress& Load() const { return *FLoad; }
 
     // --- start, idle, close, errors ---------------------------------------------------------------
     // Runs Command with every error it raises going to the error report.
@@ -156,12 +155,11 @@ public:
     void RemoveUnitItemClick();
     void PurgenonVCLItemClick();
     void PrintItemClick();
-    void LoadProgress(TVCLDB& Db);
     // After a load that did not finish: TApplication when the database still holds it, else the
     // lists of what it holds (and a word in the status bar when that is nothing).
     void ShowRemainingLibrary();
     // True while a load runs: commands wait, a close request stops the load and then the program.
-    bool Loading() const { return FLoading; }
+    bool Loading() const;
     // Ends the program after a fatal error.
     void TerminateProgram();
     void ForgetRemovedUnits();
@@ -203,12 +201,9 @@ private:
     std::unique_ptr<TStatusPanels> FStatus;
     TSourcePlace* FSource = nullptr;
     TSelectorPanel* FSelectors = nullptr;
+    std::unique_ptr<TLoadProgress> FLoad;
     bool FShown = false;
     bool FFirstIdle = true;  // until the first idle event takes it away
-    bool FLoading = false;
-    bool FCloseRequested = false;
-    QElapsedTimer FEventsClock;  // since a load last let events through
-    static constexpr int EventsInterval = 15;  // milliseconds
     bool FViewerHintGiven = false;
     bool FOthersCommitted = false;  // another program committed; the window has not followed yet
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command

@@ -18,6 +18,7 @@
 #include "classlist.h"
 #include "delphihelp.h"
 #include "main1.h"
+#include "loadprogress.h"
 #include "marlsfrm.h"
 #include "paths.h"
 #include "placement.h"
@@ -36,7 +37,7 @@ void TClassNav::ReportErrors(const std::function<void()>& Command) {
 }
 
 void TClassNav::RunCommand(const std::function<void()>& Command) {
-    if (FLoading) return;
+    if (FLoad->Loading()) return;
     FIdleFailed = false;
     RunReported(Command);
 }
@@ -70,7 +71,7 @@ void TClassNav::AppIdle() {
         // Work that may open windows runs from the queue, never inside the dispatcher's signal.
         QTimer::singleShot(0, this, [this] { RunReported([this] { FirstIdleWork(); }); });
     }
-    if (FLoading) return;
+    if (FLoad->Loading()) return;
     if (VCLDB().IsOpen() && VCLDB().ChangedByOthers()) FOthersCommitted = true;
     // Not while a selector's list is dropped down: it would change under the user's hand.
     if (FOthersCommitted && !ClassesCB->view()->isVisible() && !UnitsCB->view()->isVisible()) {

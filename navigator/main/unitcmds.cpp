@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QProgressBar>
 #include <QTimer>
 
 #include "application.h"
 #include "appwindows.h"
+#include "loadprogress.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"
 #include "main1.h"
@@ -37,83 +37,26 @@ std::string SourceFolderOf(const std::string& UnitFile) {
     return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
 }
 
-// Holds back the keyboard and the mouse while a load runs. The load lets every other event through:
-// a window manager's close request counts as user input to the event loop's own filter, which
-// would keep it waiting until the load is over.
-class TInputHold : public QObject {
-public:
-    TInputHold() { qApp->installEventFilter(this); }
-    ~TInputHold() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* Event) override {
-        switch (Event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return true;
-        default:
-            return false;
-        }
-    }
-};
-
 }  // namespace
 
 // While a load runs the window repaints and takes a close request, but starts no other command.
 class TClassNav::TLoadScope {
 public:
-    explicit TLoadScope(TClassNav& Window) : FWindow(Window) {
-        FWindow.FLoading = true;
-        FWindow.LastProgressName.clear();
-        FWindow.FEventsClock.start();
-        FWindow.VCLDB().OnProgress = TEvent<TVCLDB&>::Of<&TClassNav::LoadProgress>(&FWindow);
-    }
+    TLoadScope(TClassNav& Window, int Units) : FWindow(Window) { FWindow.FLoad->Begin(FWindow.VCLDB(), Units); }
     ~TLoadScope() {
-        FWindow.VCLDB().OnProgress = {};
-        FWindow.FLoading = false;
-        FWindow.FStatus->Progress().hide();
+        FWindow.FLoad->End();
         // A close asked for during the load ends the program now that the load is over.
-        if (FWindow.FCloseRequested) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
+        if (FWindow.FLoad->StopRequested()) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
     }
     TLoadScope(const TLoadScope&) = delete;
     TLoadScope& operator=(const TLoadScope&) = delete;
 
 private:
     TClassNav& FWindow;
-    TInputHold FInputHold;
 };
 
-// Called at every class and method a load meets, so also all through one large unit.
-void TClassNav::LoadProgress(TVCLDB& Db) {
-    const std::string Name = FileNamePart(Db.LoadingFile);
-    const bool NewFile = Name != LastProgressName;
-    if (NewFile) {
-        if (RemainingUnits != 0) {
-            SetStatusText(2, QString::number(RemainingUnits));
-            --RemainingUnits;
-            FStatus->Progress().setValue(FStatus->Progress().maximum() - RemainingUnits);
-        }
-        LastProgressName = Name;
-        SetStatusText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
-    }
-    // Repaints and a close request get through at each file and every few milliseconds within
-    // one; clicks and keys are held back (TInputHold).
-    if (NewFile || FEventsClock.elapsed() >= EventsInterval) {
-        QApplication::processEvents();
-        FEventsClock.start();
-    }
-    // Stopping rolls back the load; everything stored before it stays.
-    if (FCloseRequested) throw EAbort();
+bool TClassNav::Loading() const {
+    return FLoad->Loading();
 }
 
 void TClassNav::ClearStatusBar() {
@@ -133,7 +76,7 @@ void TClassNav::LoadUnit1Click() {
     ClearStatusBar();
     int UnitID;
     {
-        const TLoadScope Loading(*this);
+        const TLoadScope Loading(*this, 0);
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
     GoTo({UnitID, 1}, false);
@@ -161,14 +104,9 @@ void TClassNav::InitializeCommand(bool Ask) {
             for (const char* Name : MenusOfInitialize) W.Menu(QString::fromLatin1(Name))->setEnabled(true);
         }
     } MenusBack{*this};
-    RemainingUnits = 49;
-    QProgressBar& Progress = FStatus->Progress();
-    Progress.setRange(0, 49);
-    Progress.setValue(0);
-    Progress.show();
     bool Loaded = false;
     try {
-        const TLoadScope Loading(*this);
+        const TLoadScope Loading(*this, 49);
         for (int Retries = 0; !Loaded;) {
             try {
                 Db.InitializeVCL();
@@ -190,7 +128,7 @@ void TClassNav::InitializeCommand(bool Ask) {
         }
     } catch (...) {
         // A failed initialization changed nothing: the library it leaves is there to browse.
-        if (!FCloseRequested) RunReported([this] { ShowRemainingLibrary(); });
+        if (!FLoad->StopRequested()) RunReported([this] { ShowRemainingLibrary(); });
         throw;
     }
     if (Loaded) {

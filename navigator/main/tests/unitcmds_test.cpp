@@ -13,6 +13,7 @@
 
 #include "classlist.h"
 #include "classinfopage.h"
+#include "loadprogress.h"
 #include "main1.h"
 #include "sourceplace.h"
 #include "statuspanels.h"
@@ -65,7 +66,7 @@ TEST_F(UnitCommands, InitializeReloadsTheVclAndCountsTheUnitsDown) {
     Prompts.ConfirmAnswers = {true};
     Nav().Item("LoadVCL1")->trigger();
     EXPECT_EQ(Units(), 49);
-    EXPECT_EQ(Nav().RemainingUnits, 0) << "every unit was announced once";
+    EXPECT_EQ(Nav().Load().RemainingUnits(), 0) << "every unit was announced once";
     EXPECT_FALSE(Nav().Status().Progress().isVisible());
     EXPECT_TRUE(Nav().Menu("FileItem")->isEnabled());
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");

@@ -1,0 +1,44 @@
+// The progress of a load (Add Unit, Initialize): the status bar's count and unit name, the
+// events that get through while it runs, and the stop a close request asks for.
+#pragma once
+
+#include <QElapsedTimer>
+#include <memory>
+#include <string>
+
+namespace qm {
+
+class TStatusPanels;
+class TVCLDB;
+
+class TLoadProgress {
+public:
+    explicit TLoadProgress(TStatusPanels& Status);
+    ~TLoadProgress();
+
+    // A load of Db starts: its progress is shown from now on, counting down from Units when Units
+    // is not 0. Keys and clicks are held back until End; repaints and a close request get through.
+    void Begin(TVCLDB& Db, int Units);
+    void End();
+    bool Loading() const { return FDb != nullptr; }
+    // The load stops at its next step (its writes are rolled back); asked by a close request.
+    void RequestStop() { FStopRequested = true; }
+    bool StopRequested() const { return FStopRequested; }
+    // The units Initialize has still to announce.
+    int RemainingUnits() const { return FRemainingUnits; }
+
+private:
+    void Step();
+
+    TStatusPanels& FStatus;
+    TVCLDB* FDb = nullptr;
+    class TInputHold;
+    std::unique_ptr<TInputHold> FInputHold;
+    QElapsedTimer FClock;           // since events last got through
+    int FRemainingUnits = 0;
+    std::string FLastName;          // the file name shown last
+    bool FStopRequested = false;
+    static constexpr int EventsInterval = 15;  // milliseconds
+};
+
+}  // namespace qm
