@@ -215,6 +215,19 @@ private:
     private:
         TVCLDB& FDb;
     };
+
+public:
+    // Questions asked together: the data version is looked at once, as the outermost burst (or
+    // lookup) begins, instead of at each question.
+    class TBurst {
+    public:
+        explicit TBurst(TVCLDB& Db) : FCall(Db) {}
+
+    private:
+        TCall FCall;
+    };
+
+private:
     void CheckDataVersion();
     // ResolveIdentifier's INHERITED and OVERRIDE, from the line context in Info.
     void ResolveKeyword(const std::string& Word, TLineInfoRec& Info);

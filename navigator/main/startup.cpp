@@ -72,18 +72,27 @@ void TClassNav::AppIdle() {
         QTimer::singleShot(0, this, [this] { RunReported([this] { FirstIdleWork(); }); });
     }
     if (FLoad->Loading()) return;
-    if (VCLDB().IsOpen() && VCLDB().ChangedByOthers()) FOthersCommitted = true;
-    // Not while a selector's list is dropped down: it would change under the user's hand.
-    if (FOthersCommitted && !ClassesCB->view()->isVisible() && !UnitsCB->view()->isVisible()) {
+    TVCLDB& Db = VCLDB();
+    bool Follow;
+    {
+        // One look at the data version serves every question of this idle moment.
+        const TVCLDB::TBurst Once(Db);
+        if (Db.IsOpen() && Db.ChangedByOthers()) FOthersCommitted = true;
+        // Not while a selector's list is dropped down: it would change under the user's hand.
+        Follow = FOthersCommitted && !ClassesCB->view()->isVisible() && !UnitsCB->view()->isVisible();
+        // A refresh that failed is not tried again until the user does something: a failure that
+        // stays would otherwise be reported at every idle moment.
+        if (!Follow && !FIdleFailed) {
+            FIdleFailed = true;
+            RefreshStatusBar();
+            FIdleFailed = false;
+        }
+    }
+    // Outside the burst: its message box runs an event loop of its own.
+    if (Follow) {
         FOthersCommitted = false;
         FollowOtherPrograms();
     }
-    // A refresh that failed is not tried again until the user does something: a failure that
-    // stays would otherwise be reported at every idle moment.
-    if (FIdleFailed) return;
-    FIdleFailed = true;
-    RefreshStatusBar();
-    FIdleFailed = false;
 }
 
 void TClassNav::FirstIdleWork() {

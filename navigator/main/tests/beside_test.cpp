@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <memory>
 
@@ -138,6 +139,30 @@ TEST_F(Beside, WhatAnotherProgramAddsShowsUpKeepingTheUsersPlace) {
     Press(Qt::Key_Return);
     EXPECT_EQ(Db().GetUnitName(Db().CurrentUnitID), "Shapes1");
     EXPECT_TRUE(Boxes.Texts.empty());
+}
+
+// Initialize while another program holds the write lock: it says so, loses nothing, and the
+// window shows the library it still has.
+TEST_F(Beside, AnInitializeThatCannotWriteShowsTheLibraryItKept) {
+    SetDelphiRoot(SampleRoot());
+    QProcess Holder;
+    Holder.start(QStringLiteral("sqlite3"), {QString::fromStdString(File)});
+    ASSERT_TRUE(Holder.waitForStarted());
+    Holder.write("BEGIN IMMEDIATE;\nSELECT 'held';\n");
+    ASSERT_TRUE(Holder.waitForReadyRead(5000)) << "the other program holds the lock";
+    SetPrompts(&Prompts);  // the question answered Yes, the error kept to be read
+    Prompts.ConfirmAnswers = {true};
+    Nav().Item("LoadVCL1")->trigger();
+    Holder.write("ROLLBACK;\n.quit\n");
+    Holder.closeWriteChannel();
+    Holder.waitForFinished();
+    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_TRUE(Prompts.Texts("error")[0].contains(QStringLiteral("locked"))) << Prompts.Texts("error")[0].toStdString();
+    EXPECT_EQ(Db().UnitCount(), 49);
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
+    EXPECT_GE(Nav().UnitsCB->count(), 49);
+    RunIdle();
+    EXPECT_EQ(Nav().StatusText(0).toUpper(), "UNIT: FORMS");
 }
 
 }  // namespace
