@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeView>
@@ -165,6 +166,18 @@ TEST_F(Startup, ErrorsLeavingAnEventHandlerReachTheErrorReport) {
     QCoreApplication::postEvent(&Failing, new QEvent(static_cast<QEvent::Type>(QEvent::User + 1)));
     RunIdle();
     EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Internal error #2 during database reference"});
+}
+
+// A database a newer version made is browsed as it is, never written, and said so once.
+TEST_F(Startup, ADatabaseOfANewerVersionIsBrowsedAndSaidToBeOnlyRead) {
+    const std::string File = SampleDatabaseCopy();
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"), {QString::fromStdString(File), "PRAGMA user_version = 3"}), 0);
+    Start(File);
+    EXPECT_EQ(Prompts.Texts("message"),
+              std::vector<QString>{QString::fromStdString(File) +
+                                   " was made by a newer version of Quillmap 2 and is opened for reading only"});
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
+    EXPECT_TRUE(Prompts.ModalDialogs.empty()) << "no first-run window";
 }
 
 TEST_F(Startup, PlacementIsStoredAtCloseAndRestored) {
