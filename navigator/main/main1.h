@@ -206,6 +206,7 @@ private:
     bool FFirstIdle = true;  // until the first idle event takes it away
     bool FViewerHintGiven = false;
     bool FOthersCommitted = false;  // another program committed; the window has not followed yet
+    bool FFollowPosted = false;     // following is queued
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
     class TLoadScope;
 };

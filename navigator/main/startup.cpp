@@ -79,19 +79,25 @@ void TClassNav::AppIdle() {
         const TVCLDB::TBurst Once(Db);
         if (Db.IsOpen() && Db.ChangedByOthers()) FOthersCommitted = true;
         // Not while a selector's list is dropped down: it would change under the user's hand.
-        Follow = FOthersCommitted && !ClassesCB->view()->isVisible() && !UnitsCB->view()->isVisible();
+        Follow = FOthersCommitted && !FFollowPosted && !ClassesCB->view()->isVisible() &&
+                 !UnitsCB->view()->isVisible();
         // A refresh that failed is not tried again until the user does something: a failure that
         // stays would otherwise be reported at every idle moment.
-        if (!Follow && !FIdleFailed) {
+        if (!Follow && !FFollowPosted && !FIdleFailed) {
             FIdleFailed = true;
             RefreshStatusBar();
             FIdleFailed = false;
         }
     }
-    // Outside the burst: its message box runs an event loop of its own.
+    // Following may show a message: like the first idle work it runs from the queue, never inside
+    // the dispatcher's signal.
     if (Follow) {
-        FOthersCommitted = false;
-        FollowOtherPrograms();
+        FFollowPosted = true;
+        QTimer::singleShot(0, this, [this] {
+            FFollowPosted = false;
+            FOthersCommitted = false;
+            RunReported([this] { FollowOtherPrograms(); });
+        });
     }
 }
 
