@@ -121,10 +121,10 @@ void ShowUnitOf1MB(benchmark::State& State, bool FirstTime) {
             State.ResumeTiming();
         }
         W.ShowUnit(Big, 20000, false);
-        W.Memo->repaint();
+        W.Memo()->repaint();
         State.PauseTiming();
         W.ShowUnit(Forms, 0, false);
-        W.Memo->repaint();
+        W.Memo()->repaint();
         State.ResumeTiming();
     }
     Program->Windows().ClassNav->close();
@@ -139,11 +139,11 @@ void FillAndSort500Rows(benchmark::State& State) {
         Db.LoadUnit(WriteUnit("Wide", 470, 64));
         Wide = Db.ClassesIDByNameIndex("TWide", 0);
     }
-    W.SelectPage(W.ClassInfoTabSheet);
+    W.SelectPage(W.ClassInfoTabSheet());
     for (auto _ : State) {
         W.FillClassList(Wide);
         W.ClassListViewColumnClick(0);
-        W.ClassListView->repaint();
+        W.ClassListView()->repaint();
     }
     State.counters["rows"] = W.ClassInfo().Model().rowCount();
     Program->Windows().ClassNav->close();
@@ -193,16 +193,16 @@ void DoubleClickUpTenLevels(benchmark::State& State, bool FirstTime) {
     for (auto _ : State) {
         State.PauseTiming();
         W.ShowUnit(Chain.Leaf, Chain.UseLine, false);
-        W.Memo->repaint();
-        const QTextBlock Block = W.Memo->document()->findBlockByNumber(Chain.UseLine);
+        W.Memo()->repaint();
+        const QTextBlock Block = W.Memo()->document()->findBlockByNumber(Chain.UseLine);
         QTextCursor At(Block);
         At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf("Step0")) + 1);
-        const QPoint Where = W.Memo->cursorRect(At).center();
+        const QPoint Where = W.Memo()->cursorRect(At).center();
         Now += 1000;
         if (FirstTime) Touch(WorkDir + "/Level0.pas");
         State.ResumeTiming();
-        QTest::mouseDClick(W.Memo->viewport(), Qt::LeftButton, {}, Where);
-        W.Memo->repaint();
+        QTest::mouseDClick(W.Memo()->viewport(), Qt::LeftButton, {}, Where);
+        W.Memo()->repaint();
     }
     if (Db.GetUnitName(Db.CurrentUnitID) != "Level0") State.SkipWithError("the double-click did not reach Level0");
     qm::SetTickSource({});
@@ -225,8 +225,8 @@ void ClassMemberSearch20(benchmark::State& State) {
             Db.LoadUnit(WorkDir + "/" + Name + ".pas");
         }
     }
-    W.SelectPage(W.ClassInfoTabSheet);  // the source view stays; the search itself is measured
-    W.ClassesCB->setEditText("TTwin.Shared");
+    W.SelectPage(W.ClassInfoTabSheet());  // the source view stays; the search itself is measured
+    W.ClassesCB()->setEditText("TTwin.Shared");
     for (auto _ : State) W.ClassSearch();
     Program->Windows().ClassNav->close();
 }

@@ -21,8 +21,22 @@ struct TLookupKey {
     bool operator==(const TLookupKey&) const = default;
 };
 
+// What every cached lookup offers whatever its row type.
+class TCachedQueryBase {
+public:
+    virtual ~TCachedQueryBase() = default;
+    // Attaches the query to a database (or to none); the statement is prepared at its first use.
+    virtual void Attach(SQLite::Database* Database) = 0;
+    // Drops the current result: the next Open runs the statement whatever its key.
+    virtual void Close() = 0;
+    int RunCount() const { return FRunCount; }
+
+protected:
+    int FRunCount = 0;
+};
+
 template <class TRow>
-class TCachedQuery {
+class TCachedQuery final : public TCachedQueryBase {
 public:
     using TReader = TRow (*)(SQLite::Statement&);
     enum : int { BindID = 1, BindName = 2 };
@@ -30,8 +44,7 @@ public:
     TCachedQuery(std::string Sql, int Binds, TReader Reader)
         : FSql(std::move(Sql)), FBinds(Binds), FReader(Reader) {}
 
-    // Attaches the query to a database; the statement is prepared at its first use.
-    void Attach(SQLite::Database* Database) {
+    void Attach(SQLite::Database* Database) override {
         Close();
         FStatement.reset();
         FDatabase = Database;
@@ -56,16 +69,13 @@ public:
         return FRows;
     }
 
-    // Drops the current result: the next Open runs the statement whatever its key.
-    void Close() {
+    void Close() override {
         FKey.reset();
         FRows.clear();
     }
 
     bool IsOpen() const { return FKey.has_value(); }
     const std::vector<TRow>& Rows() const { return FRows; }
-    int RunCount() const { return FRunCount; }
-
 private:
     std::string FSql;
     int FBinds;
@@ -74,7 +84,6 @@ private:
     std::unique_ptr<SQLite::Statement> FStatement;
     std::optional<TLookupKey> FKey;
     std::vector<TRow> FRows;
-    int FRunCount = 0;
 };
 
 }  // namespace qm

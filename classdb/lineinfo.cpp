@@ -2,6 +2,7 @@
 // resolution of a double-clicked word into a class or member declaration.
 #include <algorithm>
 
+#include "asciitext.h"
 #include "vcldb1.h"
 
 namespace qm {

@@ -9,6 +9,7 @@
 #include "memberlist.h"
 #include "unitparser.h"
 #include "vcldb1.h"
+#include "vcldbstore.h"
 
 namespace qm {
 
@@ -62,7 +63,7 @@ void SortedUniqueNames(SQLite::Statement& Names, std::vector<std::string>& Strin
 
 void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFilter& Filter) {
     TCall call(*this);
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement members(Database(), "select * from MV where ClassID = ? order by rowid");
         for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
             CheckAncestorLevel(level, ClassID);
@@ -79,14 +80,14 @@ void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFil
 }
 
 void TVCLDB::ListClassNames(std::vector<std::string>& Strings) {
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement names(Database(), "select Name from CLASSES order by ID");
         SortedUniqueNames(names, Strings);
     });
 }
 
 void TVCLDB::ListUnitNames(std::vector<std::string>& Strings) {
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement names(Database(), "select Name from UNITS order by ID");
         SortedUniqueNames(names, Strings);
     });
@@ -96,7 +97,7 @@ void TVCLDB::SearchMembers(const std::string& Name, TStringItems& Strings) {
     TCall call(*this);
     Strings.clear();
     std::vector<TMemberRow> rows;
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement search(Database(), "select * from MV where upper(Name) = ? order by ClassID, rowid");
         search.bind(1, UpperCase(Name));
         while (search.executeStep()) rows.push_back(ReadMemberRow(search));

@@ -2,6 +2,7 @@
 #include "format.h"
 #include "paths.h"
 #include "vcldb1.h"
+#include "vcldbstore.h"
 
 namespace qm {
 
@@ -9,7 +10,7 @@ namespace qm {
 
 const TClassRow& TVCLDB::ClassRow(int ClassID) {
     TCall call(*this);
-    const auto& rows = ClassesQuery.Open({ClassID, {}});
+    const auto& rows = FStore->ClassesQuery.Open({ClassID, {}});
     if (rows.empty())
         throw EVCLDBError(Format("Internal Error: Unknown ClassID %d", {ClassID}), dbeUnknownClassID);
     return rows.front();
@@ -28,7 +29,7 @@ TPlace TVCLDB::MemberPlace(int ClassID, const std::string& Name) {
 
 bool TVCLDB::ClassExists(int ClassID) {
     TCall call(*this);
-    return !ClassesQuery.Open({ClassID, {}}).empty();
+    return !FStore->ClassesQuery.Open({ClassID, {}}).empty();
 }
 std::string TVCLDB::GetClassName(int ClassID) { return ClassRow(ClassID).Name; }
 int TVCLDB::GetClassUnitID(int ClassID) { return ClassRow(ClassID).UnitID; }
@@ -39,7 +40,7 @@ int TVCLDB::GetAncestorID(int ClassID) { return ClassRow(ClassID).AncestorID; }
 
 const TUnitRow& TVCLDB::UnitRow(int UnitID) {
     TCall call(*this);
-    const auto& rows = UnitsQuery.Open({UnitID, {}});
+    const auto& rows = FStore->UnitsQuery.Open({UnitID, {}});
     if (rows.empty())
         throw EVCLDBError(Format("Internal Error: Unknown UnitID %d", {UnitID}), dbeUnknownUnitID);
     return rows.front();
@@ -48,7 +49,7 @@ const TUnitRow& TVCLDB::UnitRow(int UnitID) {
 void TVCLDB::LocateUnit(int UnitID) { UnitRow(UnitID); }
 bool TVCLDB::UnitExists(int UnitID) {
     TCall call(*this);
-    return !UnitsQuery.Open({UnitID, {}}).empty();
+    return !FStore->UnitsQuery.Open({UnitID, {}}).empty();
 }
 std::string TVCLDB::GetUnitName(int UnitID) { return UnitRow(UnitID).Name; }
 std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
@@ -83,9 +84,9 @@ std::string TVCLDB::GetShortUnitName(int UnitID) {
 
 const TMemberRow* TVCLDB::FindMemberRow(int ClassID, const std::string& Name) {
     TCall call(*this);
-    const auto& rows = MVQuery.Open({ClassID, UpperCase(Name)});
+    const auto& rows = FStore->MVQuery.Open({ClassID, UpperCase(Name)});
     if (!rows.empty()) return &rows.front();
-    MVQuery.Close();  // so that the next request asks again
+    FStore->MVQuery.Close();  // so that the next request asks again
     return nullptr;
 }
 
@@ -126,35 +127,35 @@ void TVCLDB::CheckAncestorLevel(int Level, int StartID) {
 
 int TVCLDB::UnitCountByName(const std::string& Name) {
     TCall call(*this);
-    return int(UnitsNameQuery.Open({0, UpperCase(Name)}).size());
+    return int(FStore->UnitsNameQuery.Open({0, UpperCase(Name)}).size());
 }
 
 int TVCLDB::UnitsIDByNameIndex(const std::string& Name, int Index) {
     if (Index < 0 || Index >= UnitCountByName(Name))
         throw EVCLDBError(Format("Internal Error: Invalid Index %d to UnitsIDByNameIndex", {Index}),
                           dbeUnitNameIndex);
-    return UnitsNameQuery.Rows()[size_t(Index)].ID;
+    return FStore->UnitsNameQuery.Rows()[size_t(Index)].ID;
 }
 
 int TVCLDB::ClassCountByName(const std::string& Name) {
     TCall call(*this);
-    return int(ClassesNameQuery.Open({0, UpperCase(Name)}).size());
+    return int(FStore->ClassesNameQuery.Open({0, UpperCase(Name)}).size());
 }
 
 int TVCLDB::ClassesIDByNameIndex(const std::string& Name, int Index) {
     if (Index < 0 || Index >= ClassCountByName(Name))
         throw EVCLDBError(Format("Internal Error: Invalid Index %d to ClassesIDByNameIndex", {Index}),
                           dbeClassNameIndex);
-    return ClassesNameQuery.Rows()[size_t(Index)].ID;
+    return FStore->ClassesNameQuery.Rows()[size_t(Index)].ID;
 }
 
 // --- by line ---------------------------------------------------------------------------------------
 
 const std::vector<TClassRow>& TVCLDB::OpenUnitClassesByLine(int UnitID) {
     TCall call(*this);
-    const auto& rows = ClassesLNQuery.Open({UnitID, {}});
+    const auto& rows = FStore->ClassesLNQuery.Open({UnitID, {}});
     if (rows.empty()) {
-        ClassesLNQuery.Close();
+        FStore->ClassesLNQuery.Close();
         throw EVCLDBError(Format("Internal Error: Unknown UnitID %d", {UnitID}), dbeUnitWithoutClasses);
     }
     return rows;
@@ -162,12 +163,12 @@ const std::vector<TClassRow>& TVCLDB::OpenUnitClassesByLine(int UnitID) {
 
 const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByIntLN(int UnitID) {
     TCall call(*this);
-    return IntLNQuery.Open({UnitID, {}});
+    return FStore->IntLNQuery.Open({UnitID, {}});
 }
 
 const std::vector<TMemberRow>& TVCLDB::OpenUnitMembersByImpLN(int UnitID) {
     TCall call(*this);
-    return ImpLNQuery.Open({UnitID, {}});
+    return FStore->ImpLNQuery.Open({UnitID, {}});
 }
 
 }  // namespace qm

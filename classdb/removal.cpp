@@ -5,11 +5,12 @@
 
 #include "format.h"
 #include "vcldb1.h"
+#include "vcldbstore.h"
 
 namespace qm {
 
 int TVCLDB::FirstNonVCLUnitID() {
-    return Engine(FDatabase.get(), [&] {
+    return Engine(Connection(), [&] {
         SQLite::Statement first(Database(),
                                 "select ID from UNITS where ID > (select min(ID) from UNITS "
                                 "where upper(Name) = 'REPORT') order by ID limit 1");
@@ -20,7 +21,7 @@ int TVCLDB::FirstNonVCLUnitID() {
 void TVCLDB::RemoveNonVCLUnits() {
     const int first = FirstNonVCLUnitID();
     if (first == NoImpLN) return;
-    const int last = Engine(FDatabase.get(), [&] { return Database().execAndGet("select max(ID) from UNITS").getInt(); });
+    const int last = Engine(Connection(), [&] { return Database().execAndGet("select max(ID) from UNITS").getInt(); });
     DeleteUnitRange(first, last);
 }
 
@@ -31,7 +32,7 @@ void TVCLDB::DeleteUnitRange(int FirstID, int LastID) {
 void TVCLDB::ListNonVCLUnits(TStringItems& Strings) {
     const int first = FirstNonVCLUnitID();
     if (first == NoImpLN) return;
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement units(Database(), "select ID, Path from UNITS where ID >= ? order by ID");
         units.bind(1, first);
         while (units.executeStep()) Strings.push_back({units.getColumn(1).getString(), units.getColumn(0).getInt()});
@@ -49,7 +50,7 @@ void TVCLDB::DropTempTables() {
 void TVCLDB::CollectDependants(int UnitID, TStringItems& Strings) {
     TCall call(*this);
     DropTempTables();
-    Engine(FDatabase.get(), [&] {
+    Engine(Connection(), [&] {
         SQLite::Statement closure(Database(), R"sql(
             with recursive Dependants(ID) as (
                 select ID from UNITS where ID = ?
@@ -74,7 +75,7 @@ void TVCLDB::DeleteDependants() {
                           dbeLoad);
     std::vector<std::pair<int, int>> units;
     for (int unit : FDependants) units.emplace_back(unit, unit);
-    Engine(FDatabase.get(), [&] { DeleteUnitRows(units); });
+    Engine(Connection(), [&] { DeleteUnitRows(units); });
     batch.Commit();
     CloseLookups();
     FDependants.clear();
@@ -84,7 +85,7 @@ void TVCLDB::DeleteDependants() {
 // transaction.
 void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
     TBatch batch(*this);
-    Engine(FDatabase.get(), [&] { DeleteUnitRows(Ranges); });
+    Engine(Connection(), [&] { DeleteUnitRows(Ranges); });
     batch.Commit();
     CloseLookups();
 }

@@ -12,6 +12,7 @@
 #include "paths.h"
 #include "unitparser.h"
 #include "vcldb1.h"
+#include "vcldbstore.h"
 
 namespace qm {
 
@@ -275,7 +276,7 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
     // On its own a load is a batch of one: the unit is stored whole, or nothing is.
     std::optional<TBatch> own;
     if (FBatchDepth == 0) own.emplace(*this);
-    const int unitID = Engine(FDatabase.get(), [&] {
+    const int unitID = Engine(Connection(), [&] {
         SQLite::Statement& duplicate = LoadStatements().DuplicatePath;
         duplicate.tryReset();
         duplicate.bind(1, PathsIgnoreCase ? UpperCase(diskPath) : diskPath);
@@ -292,8 +293,8 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
     });
     if (own) own->Commit();
     // New rows change the answers of the name lookups.
-    UnitsNameQuery.Close();
-    ClassesNameQuery.Close();
+    FStore->UnitsNameQuery.Close();
+    FStore->ClassesNameQuery.Close();
     return unitID;
 }
 

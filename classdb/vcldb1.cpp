@@ -10,12 +10,12 @@
 
 #include "dbopen.h"
 #include "format.h"
-#include "loadstatements.h"
 #include "schema.h"
+#include "vcldbstore.h"
 
 namespace qm {
 
-TVCLDB::TVCLDB(TSettingsStore* Settings, TDelphiInstallation* Installation)
+TVCLDB::TStore::TStore()
     : ClassesQuery("select * from CLASSES where ID = ?", TCachedQuery<TClassRow>::BindID, ReadClassRow),
       UnitsQuery("select * from UNITS where ID = ?", TCachedQuery<TUnitRow>::BindID, ReadUnitRow),
       MVQuery("select * from MV where ClassID = ? and upper(Name) = ? order by rowid",
@@ -31,7 +31,36 @@ TVCLDB::TVCLDB(TSettingsStore* Settings, TDelphiInstallation* Installation)
       UnitsNameQuery("select * from UNITS where upper(Name) = ? order by ID",
                      TCachedQuery<TUnitRow>::BindName, ReadUnitRow),
       ClassesNameQuery("select * from CLASSES where upper(Name) = ? order by ID",
-                       TCachedQuery<TClassRow>::BindName, ReadClassRow) {
+                       TCachedQuery<TClassRow>::BindName, ReadClassRow) {}
+
+const TCachedQueryBase& TVCLDB::TStore::Lookup(TLookup Which) const {
+    switch (Which) {
+    case TLookup::Classes: return ClassesQuery;
+    case TLookup::Units: return UnitsQuery;
+    case TLookup::Members: return MVQuery;
+    case TLookup::ClassesByLine: return ClassesLNQuery;
+    case TLookup::MembersByIntLN: return IntLNQuery;
+    case TLookup::MembersByImpLN: return ImpLNQuery;
+    case TLookup::UnitsByName: return UnitsNameQuery;
+    case TLookup::ClassesByName: break;
+    }
+    return ClassesNameQuery;
+}
+
+std::array<TCachedQueryBase*, 8> TVCLDB::TStore::Lookups() {
+    return {&ClassesQuery, &UnitsQuery,     &MVQuery,        &ClassesLNQuery,
+            &IntLNQuery,   &ImpLNQuery,     &UnitsNameQuery, &ClassesNameQuery};
+}
+
+void TVCLDB::TStore::AttachLookups(SQLite::Database* Db) {
+    for (TCachedQueryBase* q : Lookups()) q->Attach(Db);
+}
+
+void TVCLDB::TStore::CloseLookups() {
+    for (TCachedQueryBase* q : Lookups()) q->Close();
+}
+
+TVCLDB::TVCLDB(TSettingsStore* Settings, TDelphiInstallation* Installation) : FStore(std::make_unique<TStore>()) {
     VCLDBCreate(Settings, Installation);
 }
 
@@ -40,31 +69,31 @@ TVCLDB::~TVCLDB() {
     CloseDatabase();
 }
 
+int TVCLDB::LookupRunCount(TLookup Which) const { return FStore->Lookup(Which).RunCount(); }
+
+bool TVCLDB::IsOpen() const { return FStore->Database != nullptr; }
+
+SQLite::Database* TVCLDB::Connection() const { return FStore->Database.get(); }
+
 // Statements must be gone before their connection closes.
 void TVCLDB::CloseDatabase() {
-    AttachLookups(nullptr);
-    FLoadStatements.reset();
-    FDataVersionQuery.reset();
+    FStore->AttachLookups(nullptr);
+    FStore->LoadStatements.reset();
+    FStore->DataVersionQuery.reset();
     FDataVersion = -1;
     FReadOnly = FNewer = FPathsAsGiven = false;
     FOpenNotice.clear();
-    FDatabase.reset();
-}
-
-void TVCLDB::AttachLookups(SQLite::Database* Db) {
-    for (auto* q : {&ClassesQuery, &ClassesLNQuery, &ClassesNameQuery}) q->Attach(Db);
-    for (auto* q : {&UnitsQuery, &UnitsNameQuery}) q->Attach(Db);
-    for (auto* q : {&MVQuery, &IntLNQuery, &ImpLNQuery}) q->Attach(Db);
+    FStore->Database.reset();
 }
 
 SQLite::Database& TVCLDB::Database() {
-    if (!FDatabase) DatabaseNotOpen();
-    return *FDatabase;
+    if (!FStore->Database) DatabaseNotOpen();
+    return *FStore->Database;
 }
 
 TLoadStatements& TVCLDB::LoadStatements() {
-    if (!FLoadStatements) FLoadStatements = std::make_unique<TLoadStatements>(Database());
-    return *FLoadStatements;
+    if (!FStore->LoadStatements) FStore->LoadStatements = std::make_unique<TLoadStatements>(Database());
+    return *FStore->LoadStatements;
 }
 
 void TVCLDB::OpenDatabase(const std::string& FileName) {
@@ -72,14 +101,14 @@ void TVCLDB::OpenDatabase(const std::string& FileName) {
     TOpenedDatabase opened = OpenClassDatabase(FileName);
     SQLite::Database& db = *opened.Db;
     VCLLoaded = Engine(&db, [&] { return db.execAndGet("select count(*) from UNITS").getInt() >= 49; });
-    FDatabase = std::move(opened.Db);
+    FStore->Database = std::move(opened.Db);
     FReadOnly = opened.ReadOnly;
     FNewer = opened.Newer;
     FPathsAsGiven = opened.PathsAsGiven;
     if (FNewer)
         FOpenNotice = Format("%s was made by a newer version of Quillmap 2 and is opened for reading only",
-                             {DatabaseFileName(*FDatabase)});
-    AttachLookups(FDatabase.get());
+                             {DatabaseFileName(db)});
+    FStore->AttachLookups(&db);
 }
 
 TVCLDB::TCall::TCall(TVCLDB& Db) : FDb(Db) {
@@ -89,13 +118,15 @@ TVCLDB::TCall::TCall(TVCLDB& Db) : FDb(Db) {
 
 // data_version changes when another connection commits; this connection's own commits leave it.
 void TVCLDB::CheckDataVersion() {
-    if (!FDatabase) return;
-    const int version = Engine(FDatabase.get(), [&] {
-        if (!FDataVersionQuery) FDataVersionQuery = std::make_unique<SQLite::Statement>(*FDatabase, "PRAGMA data_version");
-        FDataVersionQuery->reset();
-        FDataVersionQuery->executeStep();
-        const int v = FDataVersionQuery->getColumn(0).getInt();
-        FDataVersionQuery->reset();
+    SQLite::Database* db = Connection();
+    if (!db) return;
+    const int version = Engine(db, [&] {
+        auto& query = FStore->DataVersionQuery;
+        if (!query) query = std::make_unique<SQLite::Statement>(*db, "PRAGMA data_version");
+        query->reset();
+        query->executeStep();
+        const int v = query->getColumn(0).getInt();
+        query->reset();
         return v;
     });
     if (version == FDataVersion) return;
@@ -139,8 +170,8 @@ TVCLDB::TBatch::~TBatch() {
 void TVCLDB::TBatch::Rollback() noexcept {
     FDone = true;
     --FDb.FBatchDepth;
-    if (!FDb.FDatabase) return;
-    SQLite::Database& db = *FDb.FDatabase;
+    if (!FDb.Connection()) return;
+    SQLite::Database& db = *FDb.Connection();
     if (FLevel == 1) {
         db.tryExec("ROLLBACK");
         FDb.FBatchFailure.clear();
@@ -180,7 +211,7 @@ void TVCLDB::TBatch::Commit() {
 
 int TVCLDB::UnitCount() {
     TCall call(*this);
-    return Engine(FDatabase.get(), [&] { return Database().execAndGet("select count(*) from UNITS").getInt(); });
+    return Engine(Connection(), [&] { return Database().execAndGet("select count(*) from UNITS").getInt(); });
 }
 
 void TVCLDB::EmptyDatabase() {
@@ -191,17 +222,13 @@ void TVCLDB::EmptyDatabase() {
 }
 
 void TVCLDB::DeleteAllRows() {
-    Engine(FDatabase.get(), [&] { Database().exec("delete from MV; delete from CLASSES; delete from UNITS;"); });
+    Engine(Connection(), [&] { Database().exec("delete from MV; delete from CLASSES; delete from UNITS;"); });
     CloseLookups();
     FDependants.clear();
 }
 
 // Cached answers are dropped whenever rows go away, so no lookup can answer from rows that
 // no longer exist.
-void TVCLDB::CloseLookups() {
-    for (auto* q : {&ClassesQuery, &ClassesLNQuery, &ClassesNameQuery}) q->Close();
-    for (auto* q : {&UnitsQuery, &UnitsNameQuery}) q->Close();
-    for (auto* q : {&MVQuery, &IntLNQuery, &ImpLNQuery}) q->Close();
-}
+void TVCLDB::CloseLookups() { FStore->CloseLookups(); }
 
 }  // namespace qm

@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "cachedquery.h"
 #include "dbrows.h"
 #include "events.h"
 #include "vcldberror.h"
 
 namespace SQLite {
 class Database;
-class Statement;
 }  // namespace SQLite
 
 namespace qm {
@@ -45,7 +43,7 @@ public:
     // newer version of the program, which is never written; OpenNotice then says so. An older
     // file of ours is brought up to date when it can be written.
     void OpenDatabase(const std::string& FileName);
-    bool IsOpen() const { return FDatabase != nullptr; }
+    bool IsOpen() const;
     bool IsReadOnly() const { return FReadOnly; }
     // True when another program committed to the database since the last call (never on the
     // first call after opening); asks PRAGMA data_version, and drops the cached answers when so.
@@ -188,18 +186,14 @@ public:
     // A message for the user (a member refused for a duplicate name); the load goes on.
     TEvent<TVCLDB&, const std::string&> OnMessage;
 
-    // The cached lookups; their RunCount tells how often each statement really ran. Another
-    // program may change the database meanwhile: once per top-level call of this class (a
-    // lookup, GetLineInfo, a listing...) PRAGMA data_version is asked, one cheap step of a
-    // prepared statement, and every cached answer is dropped when another connection committed.
-    TCachedQuery<TClassRow> ClassesQuery;
-    TCachedQuery<TUnitRow> UnitsQuery;
-    TCachedQuery<TMemberRow> MVQuery;
-    TCachedQuery<TClassRow> ClassesLNQuery;
-    TCachedQuery<TMemberRow> IntLNQuery;
-    TCachedQuery<TMemberRow> ImpLNQuery;
-    TCachedQuery<TUnitRow> UnitsNameQuery;
-    TCachedQuery<TClassRow> ClassesNameQuery;
+    // The cached lookups. Another program may change the database meanwhile: once per top-level
+    // call of this class (a lookup, GetLineInfo, a listing...) PRAGMA data_version is asked, one
+    // cheap step of a prepared statement, and every cached answer is dropped when another
+    // connection committed. LookupRunCount tells how often a lookup's statement really ran.
+    enum class TLookup {
+        Classes, Units, Members, ClassesByLine, MembersByIntLN, MembersByImpLN, UnitsByName, ClassesByName
+    };
+    int LookupRunCount(TLookup Which) const;
 
 private:
     friend class TUnitLoader;
@@ -239,10 +233,11 @@ private:
 
     void VCLDBCreate(TSettingsStore* Settings, TDelphiInstallation* Installation);
     void VCLDBDestroy() noexcept;
+    // The open connection; Connection is null when none is open, Database raises then.
+    SQLite::Database* Connection() const;
     SQLite::Database& Database();
     TLoadStatements& LoadStatements();
     void CloseDatabase();
-    void AttachLookups(SQLite::Database* Db);
     void CloseLookups();
     const TClassRow& ClassRow(int ClassID);
     const TUnitRow& UnitRow(int UnitID);
@@ -252,11 +247,10 @@ private:
     void DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges);
     void UndoUnitRows(int UnitID) noexcept;
 
-    std::unique_ptr<SQLite::Database> FDatabase;
-    std::unique_ptr<TLoadStatements> FLoadStatements;
+    struct TStore;  // the SQLite connection, statements and cached lookups (vcldbstore.h)
+    std::unique_ptr<TStore> FStore;
     std::vector<int> FDependants;  // units found by the last CollectDependants
     bool FDependantsStale = false;  // another program changed the database since
-    std::unique_ptr<SQLite::Statement> FDataVersionQuery;
     int FDataVersion = -1;
     int FOtherCommits = 0;      // versions seen that another connection made
     int FOtherCommitsTold = 0;  // as many as ChangedByOthers has reported

@@ -10,29 +10,29 @@ namespace qm {
 TEST_F(DbTest, LookupsRunTheirStatementOncePerKey) {
     LoadLibrary();
     int form = ClassID("TForm"), control = ClassID("TControl");
-    int runs = Db.ClassesQuery.RunCount();
+    int runs = Db.LookupRunCount(TVCLDB::TLookup::Classes);
     Db.GetClassName(form);
     Db.GetAncestorID(form);
     Db.GetClassLine(form);
-    EXPECT_EQ(Db.ClassesQuery.RunCount(), runs + 1);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::Classes), runs + 1);
     Db.GetClassName(control);
-    EXPECT_EQ(Db.ClassesQuery.RunCount(), runs + 2);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::Classes), runs + 2);
 
     // Names compare without regard to case, for the cache as for the answer.
-    runs = Db.ClassesNameQuery.RunCount();
+    runs = Db.LookupRunCount(TVCLDB::TLookup::ClassesByName);
     EXPECT_EQ(Db.ClassCountByName("tform"), 1);
     EXPECT_EQ(Db.ClassCountByName("TFORM"), 1);
-    EXPECT_EQ(Db.ClassesNameQuery.RunCount(), runs + 1);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::ClassesByName), runs + 1);
 
-    runs = Db.MVQuery.RunCount();
+    runs = Db.LookupRunCount(TVCLDB::TLookup::Members);
     EXPECT_EQ(Db.GetMemberName(control, "caption"), "Caption");
     EXPECT_EQ(Db.GetMemberFlags(control, "CAPTION"), 18);
-    EXPECT_EQ(Db.MVQuery.RunCount(), runs + 1);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::Members), runs + 1);
     // A missing member closes the query, so asking again runs it again.
     EXPECT_EQ(VCLDBErrorOf([&] { Db.LocateMember(control, "Nope"); }),
               "3: Internal Error: Unknown ClassID or MVName " + std::to_string(control) + ", Nope");
     EXPECT_THROW(Db.LocateMember(control, "Nope"), EVCLDBError);
-    EXPECT_EQ(Db.MVQuery.RunCount(), runs + 3);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::Members), runs + 3);
 }
 
 // A class's place is its declaration; a member's is its implementation, else its declaration
@@ -74,9 +74,9 @@ TEST_F(DbTest, FindMemberClassClimbsTheAncestors) {
     EXPECT_EQ(Db.FindMemberClass(form, "Name"), ClassID("TComponent"));
     EXPECT_EQ(Db.FindMemberClass(form, "Free"), ClassID("TObject"));
     EXPECT_EQ(Db.FindMemberClass(form, "Nobody"), 0);
-    int runs = Db.ClassesQuery.RunCount() + Db.MVQuery.RunCount();
+    int runs = Db.LookupRunCount(TVCLDB::TLookup::Classes) + Db.LookupRunCount(TVCLDB::TLookup::Members);
     EXPECT_EQ(Db.FindMemberClass(0, "Free"), 0);
-    EXPECT_EQ(Db.ClassesQuery.RunCount() + Db.MVQuery.RunCount(), runs);
+    EXPECT_EQ(Db.LookupRunCount(TVCLDB::TLookup::Classes) + Db.LookupRunCount(TVCLDB::TLookup::Members), runs);
 }
 
 TEST_F(DbTest, NameLookupsListSameNamedRowsInLoadOrder) {

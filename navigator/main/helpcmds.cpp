@@ -6,16 +6,15 @@
 #include "appwindows.h"
 #include "cfgdlg1.h"
 #include "delphihelp.h"
-#include "helperror.h"
 #include "helpindexdlg.h"
 #include "main1.h"
 #include "mpfdlg1.h"
 #include "posstore.h"
-#include "settings.h"
 #include "sourceplace.h"
 #include "userprompts.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
+#include "windowhelp.h"
 #include "xre.h"
 
 namespace qm {
@@ -25,39 +24,31 @@ bool TClassNav::HelpEnabled() const {
 }
 
 void TClassNav::HelpForWord(const std::string& Word) {
-    DelphiHelp->SetShown(false);
+    FHelp->Delphi().SetShown(false);
     if (!HelpEnabled()) return;
-    try {
-        DelphiHelp->Lookup(Word);
-    } catch (const EDelphiHelpError&) {
-        if (DelphiHelp->IndexFile().empty()) LocateHelpIndex();
-        if (DelphiHelp->HelpDir().empty()) LocateHelpFile();
+    if (!FHelp->Lookup(Word)) {
+        AskForMissingHelpFiles();
         return;
     }
-#ifndef _WIN32
     // Where no viewer command is set a found topic cannot be shown: say once how to set one.
-    if (!DelphiHelp->Shown() && !DelphiHelp->LastTopic().empty() && !FViewerHintGiven &&
-        ReadSetting("HelpViewerCommand", "").empty()) {
-        FViewerHintGiven = true;
+    if (FHelp->TakeViewerHint())
         Prompts().ShowMessage(QStringLiteral(
             "Delphi help has no viewer on this system. To show help topics, set \"HelpViewerCommand\" in "
             "section General of the settings to a program that shows a help file's topic: %f stands for the "
             "help file and %t for the topic id, for example: myhelpviewer %f --topic %t"));
-    }
-#endif
 }
 
 bool TClassNav::DelphiHelpShown() const {
-    return DelphiHelp && DelphiHelp->Shown();
+    return FHelp->Shown();
 }
 
 void TClassNav::DelphiHelpItemClick() {
-    const std::string Word = SourceBytes(Memo->CursorWord().trimmed());
+    const std::string Word = SourceBytes(Memo()->CursorWord().trimmed());
     if (!Word.empty()) HelpForWord(Word);
 }
 
 void TClassNav::DelphiHelpIndexItemClick() {
-    ShowHelpIndex(this, *DelphiHelp, "delphi.hlp", "delphi.hdx");
+    ShowHelpIndex(this, FHelp->Delphi(), "delphi.hlp", "delphi.hdx");
 }
 
 void TClassNav::MemoPopupPopup() {

@@ -18,16 +18,15 @@
 #include "appwindows.h"
 #include "classinfopage.h"
 #include "classlistview.h"
-#include "delphihelp.h"
 #include "menutable.h"
-#include "pglayout.h"
-#include "printerdevice.h"
 #include "loadprogress.h"
 #include "selectorpanel.h"
 #include "sourceplace.h"
 #include "statuspanels.h"
 #include "ui_main1.h"
 #include "unitsdraw.h"
+#include "windowhelp.h"
+#include "windowprint.h"
 #include "xre.h"
 
 namespace qm {
@@ -35,40 +34,42 @@ namespace qm {
 TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_unique<Ui::ClassNav>()) {
     FUi->setupUi(this);
     setObjectName(QStringLiteral("ClassNav"));
-    ClassesCB = FUi->ClassesCB;
-    UnitsCB = FUi->UnitsCB;
-    TextSearchEdit = FUi->TextSearchEdit;
-    TextSearchGoSB = FUi->TextSearchGoSB;
-    PageControl = FUi->PageControl;
-    SourceTabSheet = FUi->SourceTabSheet;
-    ClassInfoTabSheet = FUi->ClassInfoTabSheet;
-    Memo = FUi->Memo;
-    ClassListView = FUi->ClassListView;
 
     // Where "Courier New" and "MS Sans Serif" are missing, the nearest fixed-pitch and sans-serif
     // fonts stand in (fontconfig's metric twins where installed).
-    QFont Source = Memo->font();
+    QFont Source = Memo()->font();
     Source.setStyleHint(QFont::TypeWriter);
     Source.setFixedPitch(true);
-    Memo->setFont(Source);
+    Memo()->setFont(Source);
     QFont Window = font();
     Window.setStyleHint(QFont::SansSerif);
     setFont(Window);
     FStatus = std::make_unique<TStatusPanels>(*statusBar());
     FLoad = std::make_unique<TLoadProgress>(*FStatus);
+    FHelp = std::make_unique<TWindowHelp>();
+    FPrinting = std::make_unique<TWindowPrinting>();
 
-    FSource = new TSourcePlace(*Memo, [this](const QString& Name) { return Item(Name); },
-                               [this] { SelectPage(SourceTabSheet); }, this);
+    FSource = new TSourcePlace(*Memo(), [this](const QString& Name) { return Item(Name); },
+                               [this] { SelectPage(SourceTabSheet()); }, this);
     FSelectors = new TSelectorPanel(*FUi->ClassesCB, *FUi->UnitsCB, this);
     FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);
 
-    UnitsCB->setItemDelegate(new TUnitsCBDelegate(UnitsCB));
-    Memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    UnitsCB()->setItemDelegate(new TUnitsCBDelegate(UnitsCB()));
+    Memo()->setContextMenuPolicy(Qt::CustomContextMenu);
     CreateMenus();
     ConnectControls();
 }
 
 TClassNav::~TClassNav() = default;
+
+QComboBox* TClassNav::ClassesCB() const { return FUi->ClassesCB; }
+QComboBox* TClassNav::UnitsCB() const { return FUi->UnitsCB; }
+QLineEdit* TClassNav::TextSearchEdit() const { return FUi->TextSearchEdit; }
+QTabWidget* TClassNav::PageControl() const { return FUi->PageControl; }
+QWidget* TClassNav::SourceTabSheet() const { return FUi->SourceTabSheet; }
+QWidget* TClassNav::ClassInfoTabSheet() const { return FUi->ClassInfoTabSheet; }
+TXRichEdit* TClassNav::Memo() const { return FUi->Memo; }
+QTreeView* TClassNav::ClassListView() const { return FUi->ClassListView; }
 
 void TClassNav::Attach(TNavigatorWindows& Windows) {
     FWindows = &Windows;
@@ -90,12 +91,12 @@ QMenu* TClassNav::Menu(const QString& Name) const {
 }
 
 void TClassNav::CreateMenus() {
-    MemoPopup = new QMenu(this);
-    MemoPopup->setObjectName(QStringLiteral("MemoPopup"));
+    FMemoPopup = new QMenu(this);
+    MemoPopup()->setObjectName(QStringLiteral("MemoPopup"));
     for (const TMenuEntry& Entry : MenuTable()) AddMenuEntry(Entry);
     connect(Menu(QStringLiteral("EditItem")), &QMenu::aboutToShow, this, Guarded([this] { EditItemClick(); }));
     connect(Menu(QStringLiteral("FiltersItem")), &QMenu::aboutToShow, this, Guarded([this] { FiltersItemClick(); }));
-    connect(MemoPopup, &QMenu::aboutToShow, this, Guarded([this] { MemoPopupPopup(); }));
+    connect(MemoPopup(), &QMenu::aboutToShow, this, Guarded([this] { MemoPopupPopup(); }));
 }
 
 void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
@@ -108,7 +109,7 @@ void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
         case TMenuPlace::Edit: return Menu(QStringLiteral("EditItem"));
         case TMenuPlace::Filters: return Menu(QStringLiteral("FiltersItem"));
         case TMenuPlace::Help: return Menu(QStringLiteral("HelpItem"));
-        case TMenuPlace::Popup: return MemoPopup;
+        case TMenuPlace::Popup: return MemoPopup();
         case TMenuPlace::AddBookmark: return Menu(QStringLiteral("AddBookmarkItem"));
         case TMenuPlace::GoBookmark: return Menu(QStringLiteral("GoBookmarkItem"));
         case TMenuPlace::Hidden: return this;
@@ -149,23 +150,23 @@ void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
 }
 
 void TClassNav::ConnectControls() {
-    connect(PageControl, &QTabWidget::currentChanged, this, Guarded([this] { PageControlChange(); }));
-    connect(Memo, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& Pos) { MemoPopup->popup(Memo->viewport()->mapToGlobal(Pos)); });
-    connect(ClassListView->header(), &QHeaderView::sectionClicked, this,
+    connect(PageControl(), &QTabWidget::currentChanged, this, Guarded([this] { PageControlChange(); }));
+    connect(Memo(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& Pos) { MemoPopup()->popup(Memo()->viewport()->mapToGlobal(Pos)); });
+    connect(ClassListView()->header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { RunCommand([this, Column] { ClassListViewColumnClick(Column); }); });
     connect(FUi->ClassListView, &TClassListView::DblClick, this, Guarded([this] { ClassListViewDblClick(); }));
     connect(FSelectors, &TSelectorPanel::UnitChosen, this, Guarded([this] { UnitsCBChange(); }));
     connect(FSelectors, &TSelectorPanel::SearchRequested, this, Guarded([this] { ClassSearch(); }));
-    connect(TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
-    connect(TextSearchEdit, &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
-    connect(Memo, &TXRichEdit::DblClick, this, Guarded([this] { MemoDblClick(); }));
+    connect(FUi->TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
+    connect(TextSearchEdit(), &QLineEdit::returnPressed, this, Guarded([this] { TextSearchGoSBClick(); }));
+    connect(Memo(), &TXRichEdit::DblClick, this, Guarded([this] { MemoDblClick(); }));
     // The window's own Copy and Paste items (and the other shortcuts) win over the controls' built-in
     // ones, so that Copy on a selector takes its whole text.
-    for (QWidget* Control : {static_cast<QWidget*>(Memo), static_cast<QWidget*>(TextSearchEdit),
-                             static_cast<QWidget*>(ClassesCB), static_cast<QWidget*>(UnitsCB)})
+    for (QWidget* Control : {static_cast<QWidget*>(Memo()), static_cast<QWidget*>(TextSearchEdit()),
+                             static_cast<QWidget*>(ClassesCB()), static_cast<QWidget*>(UnitsCB())})
         Control->installEventFilter(this);
-    if (ClassesCB->lineEdit()) ClassesCB->lineEdit()->installEventFilter(this);
+    if (ClassesCB()->lineEdit()) ClassesCB()->lineEdit()->installEventFilter(this);
 }
 
 bool TClassNav::eventFilter(QObject* Watched, QEvent* Event) {
@@ -213,18 +214,18 @@ void TClassNav::Exit1Click() {
 }
 
 void TClassNav::SelectPage(QWidget* Page) {
-    if (PageControl->currentWidget() == Page) return;
-    const QSignalBlocker Quiet(PageControl);
-    PageControl->setCurrentWidget(Page);
+    if (PageControl()->currentWidget() == Page) return;
+    const QSignalBlocker Quiet(PageControl());
+    PageControl()->setCurrentWidget(Page);
     PageControlChange();
 }
 
 void TClassNav::PageControlChange() {
-    UnitsCB->setEnabled(PageControl->currentWidget() != ClassInfoTabSheet);
+    UnitsCB()->setEnabled(PageControl()->currentWidget() != ClassInfoTabSheet());
 }
 
 bool TClassNav::SourcePageActive() const {
-    return PageControl->currentWidget() == SourceTabSheet;
+    return PageControl()->currentWidget() == SourceTabSheet();
 }
 
 void TClassNav::EditItemClick() {

@@ -27,8 +27,8 @@ std::string ClickedWord(const QString& Selection) {
 
 void TClassNav::MemoDblClick() {
     TVCLDB& Db = VCLDB();
-    const int L = Memo->CursorLinePos() + 1;
-    const std::string W = ClickedWord(Memo->textCursor().selectedText());
+    const int L = Memo()->CursorLinePos() + 1;
+    const std::string W = ClickedWord(Memo()->textCursor().selectedText());
     // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
     if (W.empty() || Db.CurrentUnitID == 0) return;
     TLineInfoRec Info;
@@ -49,7 +49,7 @@ void TClassNav::InheritedItemClick() {
     TVCLDB& Db = VCLDB();
     if (Db.CurrentUnitID == 0) return Prompts().Beep();
     TLineInfoRec Info;
-    Db.GetLineInfo(Memo->CursorLinePos() + 1, Info);
+    Db.GetLineInfo(Memo()->CursorLinePos() + 1, Info);
     const int A = Db.GetAncestorID(Info.ClassID);
     if (A != 0)
         GoTo(Db.ClassPlace(A), true);
@@ -60,9 +60,9 @@ void TClassNav::InheritedItemClick() {
 void TClassNav::ClassInfoItemClick() {
     if (VCLDB().CurrentUnitID == 0) return Prompts().Beep();
     TLineInfoRec Info;
-    VCLDB().GetLineInfo(Memo->CursorLinePos() + 1, Info);
+    VCLDB().GetLineInfo(Memo()->CursorLinePos() + 1, Info);
     FClassInfo->Clear();
-    SelectPage(ClassInfoTabSheet);
+    SelectPage(ClassInfoTabSheet());
     FillClassList(Info.ClassID);
 }
 

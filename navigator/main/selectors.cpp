@@ -87,32 +87,32 @@ void TClassNav::UnitsCBChange() {
 }
 
 void TClassNav::TextSearchGoSBClick() {
-    const QString S = TextSearchEdit->text();
+    const QString S = TextSearchEdit()->text();
     if (S.isEmpty()) return;
     if (SourcePageActive()) {
-        const QTextCursor Found = Memo->document()->find(S, Memo->CursorCharPos() + 1);
+        const QTextCursor Found = Memo()->document()->find(S, Memo()->CursorCharPos() + 1);
         if (Found.isNull()) {
             Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
             return;
         }
-        Memo->setTextCursor(Found);
-        Memo->setFocus();
+        Memo()->setTextCursor(Found);
+        Memo()->setFocus();
         return;
     }
     if (FClassInfo->FocusPrefix(S)) {
-        ClassListView->setFocus();
+        ClassListView()->setFocus();
         return;
     }
     Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
 }
 
 void TClassNav::CTRLFClick() {
-    TextSearchEdit->setFocus();
-    TextSearchEdit->selectAll();
+    TextSearchEdit()->setFocus();
+    TextSearchEdit()->selectAll();
 }
 
 void TClassNav::SearchSCClick() {
-    ClassesCB->setFocus();
+    ClassesCB()->setFocus();
 }
 
 namespace {
@@ -128,12 +128,12 @@ QComboBox* SelectorOf(QWidget* Focus, QComboBox* Classes, QComboBox* Units) {
 
 void TClassNav::CopyItemClick() {
     QWidget* Focus = focusWidget();
-    if (Focus == Memo) {
-        Memo->copy();
-    } else if (QComboBox* Box = SelectorOf(Focus, ClassesCB, UnitsCB)) {
+    if (Focus == Memo()) {
+        Memo()->copy();
+    } else if (QComboBox* Box = SelectorOf(Focus, ClassesCB(), UnitsCB())) {
         QApplication::clipboard()->setText(Box->currentText());
-    } else if (Focus == TextSearchEdit) {
-        TextSearchEdit->copy();
+    } else if (Focus == TextSearchEdit()) {
+        TextSearchEdit()->copy();
     }
 }
 
@@ -142,17 +142,17 @@ void TClassNav::CopyItemClick() {
 void TClassNav::PasteItemClick() {
     QWidget* Focus = focusWidget();
     const QString Text = QApplication::clipboard()->text();
-    if (QComboBox* Box = SelectorOf(Focus, ClassesCB, UnitsCB)) {
+    if (QComboBox* Box = SelectorOf(Focus, ClassesCB(), UnitsCB())) {
         const QSignalBlocker Quiet(Box);
-        if (Box == ClassesCB) {
+        if (Box == ClassesCB()) {
             Box->setEditText(Text);
         } else if (const int Index = Box->findText(Text.trimmed(), Qt::MatchFixedString); Index >= 0) {
             Box->setCurrentIndex(Index);
         } else {
             Prompts().Beep();
         }
-    } else if (Focus == TextSearchEdit) {
-        TextSearchEdit->paste();
+    } else if (Focus == TextSearchEdit()) {
+        TextSearchEdit()->paste();
     }
 }
 

@@ -17,6 +17,7 @@
 #include "classinfopage.h"
 #include "classlist.h"
 #include "delphihelp.h"
+#include "windowhelp.h"
 #include "main1.h"
 #include "loadprogress.h"
 #include "marlsfrm.h"
@@ -45,23 +46,17 @@ void TClassNav::RunCommand(const std::function<void()>& Command) {
 void TClassNav::FormShow() {
     // First, so that whatever fails from here on reaches the user.
     SetErrorReport([this](const std::exception& E) { AppException(E); });
-    LinesPerPage = 72;
+    FStatus->SetLinesPerPage(72);
     FClassInfo->ResetSort();
-    SelectPage(SourceTabSheet);
+    SelectPage(SourceTabSheet());
     // The idle handler: the moment the event loop is about to wait for more events.
     // Idle work waits while a modal box runs its own loop: above all the error report's, where a
     // failing refresh would report again and again.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
         if (!ErrorReportOpen() && !QApplication::activeModalWidget()) RunReported([this] { AppIdle(); });
     });
-    HelpViewer = CreateHelpViewer(reinterpret_cast<void*>(winId()),
-                                  [] { return ReadSetting("HelpViewerCommand", ""); });
-    DelphiHelp = std::make_unique<TDelphiHelp>(FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "",
-                                               *HelpViewer);
-    const std::string Index = ReadSetting("DelphiHelpIndex", "");
-    if (!Index.empty()) DelphiHelp->SetIndexFile(Index);
-    const std::string Dir = ReadSetting("DelphiHelpDir", "");
-    if (!Dir.empty()) DelphiHelp->SetHelpDir(Dir);
+    FHelp->Start(reinterpret_cast<void*>(winId()),
+                 FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "");
     if (!RestorePlacement(*this)) CentreOnScreen(*this);
 }
 
@@ -79,8 +74,8 @@ void TClassNav::AppIdle() {
         const TVCLDB::TBurst Once(Db);
         if (Db.IsOpen() && Db.ChangedByOthers()) FOthersCommitted = true;
         // Not while a selector's list is dropped down: it would change under the user's hand.
-        Follow = FOthersCommitted && !FFollowPosted && !ClassesCB->view()->isVisible() &&
-                 !UnitsCB->view()->isVisible();
+        Follow = FOthersCommitted && !FFollowPosted && !ClassesCB()->view()->isVisible() &&
+                 !UnitsCB()->view()->isVisible();
         // A refresh that failed is not tried again until the user does something: a failure that
         // stays would otherwise be reported at every idle moment.
         if (!Follow && !FFollowPosted && !FIdleFailed) {
@@ -105,7 +100,7 @@ void TClassNav::FirstIdleWork() {
     TVCLDB& Db = VCLDB();
     Db.OpenDatabase(FWindows->DatabaseFile);
     if (!Db.OpenNotice().empty()) Prompts().ShowMessage(SourceText(Db.OpenNotice()));
-    LinesPerPage = FWindows->ConfigDlg->LinesPerPageValue();
+    FStatus->SetLinesPerPage(FWindows->ConfigDlg->LinesPerPageValue());
     if (Db.VCLLoaded) {
         ShowClass("Forms", "TApplication");
         FWindows->SplashScreen->hide();
@@ -121,16 +116,12 @@ void TClassNav::FirstIdleWork() {
     Prompts().RunModal(*FWindows->IntroForm);
     InitializeCommand(false);
     FWindows->ConfigDlg->DelphiHelpCB->setChecked(true);
-    if (DelphiHelp->IndexFile().empty()) LocateHelpIndex();
-    if (DelphiHelp->HelpDir().empty()) LocateHelpFile();
+    AskForMissingHelpFiles();
 }
 
 bool TClassNav::FormCloseQuery() {
     SavePlacement(*this);
-    if (DelphiHelp) {
-        WriteSetting("DelphiHelpIndex", DelphiHelp->IndexFile());
-        WriteSetting("DelphiHelpDir", DelphiHelp->HelpDir());
-    }
+    FHelp->Save();
     return true;
 }
 
@@ -144,7 +135,7 @@ void TClassNav::About1Click() {
 
 void TClassNav::ConfigurationItemClick() {
     if (Prompts().RunModal(*FWindows->ConfigDlg) == QDialog::Accepted)
-        LinesPerPage = FWindows->ConfigDlg->LinesPerPageValue();
+        FStatus->SetLinesPerPage(FWindows->ConfigDlg->LinesPerPageValue());
 }
 
 namespace {
@@ -160,12 +151,17 @@ QString LocateFile(TClassNav& Window, const char* Question, const char* Title, c
 
 }  // namespace
 
+void TClassNav::AskForMissingHelpFiles() {
+    if (FHelp->Delphi().IndexFile().empty()) LocateHelpIndex();
+    if (FHelp->Delphi().HelpDir().empty()) LocateHelpFile();
+}
+
 void TClassNav::LocateHelpIndex() {
     const QString File = LocateFile(*this,
                                     "The Delphi Help Index File DELPHI.HDX is not in the expected location\n"
                                     "Would you like to locate it?",
                                     "Please Locate the Delphi Help Index File DELPHI.HDX", "Help Index Files|*.hdx");
-    if (!File.isEmpty()) DelphiHelp->SetIndexFile(SourceBytes(File));
+    if (!File.isEmpty()) FHelp->Delphi().SetIndexFile(SourceBytes(File));
 }
 
 void TClassNav::LocateHelpFile() {
@@ -174,7 +170,7 @@ void TClassNav::LocateHelpFile() {
                                     "Would you like to locate it?",
                                     "Please Locate the Delphi Help File DELPHI.HLP", "Help Files|*.hlp");
     if (File.isEmpty()) return;
-    DelphiHelp->SetHelpDir(FolderPart(SourceBytes(File)));
+    FHelp->Delphi().SetHelpDir(FolderPart(SourceBytes(File)));
 }
 
 void TClassNav::SetStatusText(int Panel, const QString& Text) {
@@ -190,12 +186,12 @@ void TClassNav::RefreshStatusBar() {
     if (SourcePageActive()) {
         TVCLDB& Db = VCLDB();
         if (Db.CurrentUnitID == 0) return;
-        const int L = Memo->CursorLinePos() + 1;
+        const int L = Memo()->CursorLinePos() + 1;
         TLineInfoRec Info;
         Db.GetLineInfo(L, Info);
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.CurrentUnitID));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = TStatusPanels::PageText(L, LinesPerPage);
+        Texts[2] = FStatus->PageText(L);
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
     } else if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
         TVCLDB& Db = VCLDB();
@@ -204,7 +200,7 @@ void TClassNav::RefreshStatusBar() {
         const int L = Target.Line;
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Target.UnitID));
         Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = TStatusPanels::PageText(L, LinesPerPage);
+        Texts[2] = FStatus->PageText(L);
         Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);

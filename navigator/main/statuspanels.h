@@ -22,11 +22,16 @@ public:
     void Clear();
     // "Page: %5.1f" of a 1-based line with LinesPerPage lines a page; empty when LinesPerPage is 0.
     static QString PageText(int Line, int LinesPerPage);
+    // The page of a 1-based line with the page size the configuration gives (72 until it is read).
+    QString PageText(int Line) const { return PageText(Line, FLinesPerPage); }
+    void SetLinesPerPage(int Lines) { FLinesPerPage = Lines; }
+    int LinesPerPage() const { return FLinesPerPage; }
     QProgressBar& Progress() const { return *FProgress; }
 
 private:
     std::array<QLabel*, 4> FPanels{};
     QProgressBar* FProgress;
+    int FLinesPerPage = 72;
 };
 
 }  // namespace qm

@@ -6,39 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 
 namespace qm::test {
-
-bool TTestPrompts::Confirm(const QString& Text) {
-    ADD_FAILURE() << "unexpected question: " << Text.toStdString();
-    return false;
-}
-
-QString TTestPrompts::OpenFile(QWidget*, const QString& Title, const QString&) {
-    ADD_FAILURE() << "unexpected file dialog: " << Title.toStdString();
-    return {};
-}
-
-int TTestPrompts::RunModal(QDialog& Dialog) {
-    ++Modals;
-    if (Answers.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << Dialog.windowTitle().toStdString();
-        return QDialog::Rejected;
-    }
-    TAnswer answer = std::move(Answers.front());
-    Answers.pop_front();
-    QTimer::singleShot(0, &Dialog, [&Dialog, answer] {
-        EXPECT_EQ(QApplication::activeModalWidget(), &Dialog);
-        answer(Dialog);
-        if (Dialog.isVisible()) {
-            ADD_FAILURE() << "the answer left the dialog open: " << Dialog.windowTitle().toStdString();
-            Dialog.reject();
-        }
-    });
-    return Dialog.exec();
-}
 
 QListWidget& ListOf(QDialog& Dialog) {
     auto* list = Dialog.findChild<QListWidget*>();
@@ -97,6 +67,7 @@ void DialogTest::SetUp() {
     std::filesystem::remove_all(Dir);
     std::filesystem::create_directories(Dir);
     Db.OpenDatabase((Dir / "classes.db").string());
+    Prompts.Strict = true;
     SetPrompts(&Prompts);
 }
 

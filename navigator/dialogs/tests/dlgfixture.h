@@ -7,13 +7,12 @@
 
 #include <QString>
 #include <QStringList>
-#include <deque>
 #include <ostream>
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include "userprompts.h"
+#include "testprompts.h"
 #include "vcldb1.h"
 
 class QDialog;
@@ -23,25 +22,6 @@ class QListWidget;
 inline void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
 
 namespace qm::test {
-
-using TAnswer = std::function<void(QDialog&)>;
-
-class TTestPrompts : public TUserPrompts {
-public:
-    void ShowError(const QString& Text) override { Messages << "error: " + Text; }
-    void ShowMessage(const QString& Text) override { Messages << "message: " + Text; }
-    void ShowInformation(const QString& Text) override { Messages << "information: " + Text; }
-    bool Confirm(const QString& Text) override;
-    QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
-    void Beep() override { ++Beeps; }
-    // Runs the dialog's real modal loop; the next answer runs inside it and must close it.
-    int RunModal(QDialog& Dialog) override;
-
-    std::deque<TAnswer> Answers;
-    QStringList Messages;
-    int Modals = 0;
-    int Beeps = 0;
-};
 
 // Answers as the user would, with real mouse and key events.
 enum class TUserAction { Cancel, ClickOK, PressEnter, DoubleClickSecond };

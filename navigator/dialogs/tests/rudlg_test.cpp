@@ -116,12 +116,12 @@ TEST_F(RemoveUnit, DependantsAreConfirmedBeforeAnythingGoes) {
     EXPECT_TRUE(dlg.SelectUnitToRemove());
     for (const char* unit : {"UserA", "UserB", "UserC"}) EXPECT_FALSE(Present(unit)) << unit;
     EXPECT_TRUE(Present("Report"));
-    EXPECT_EQ(Prompts.Modals, 6);
+    EXPECT_EQ(Prompts.Modals(), 6);
 
     // Nothing left after the VCL.
     EXPECT_FALSE(dlg.SelectUnitToRemove());
-    EXPECT_EQ(Prompts.Messages, QStringList({"message: There are no non-VCL units to remove"}));
-    EXPECT_EQ(Prompts.Modals, 6);
+    EXPECT_EQ(Prompts.Messages(), QStringList({"message: There are no non-VCL units to remove"}));
+    EXPECT_EQ(Prompts.Modals(), 6);
 }
 
 TEST_F(RemoveUnit, LabelIsBlueBoldAndCentred) {

@@ -75,7 +75,7 @@ TEST_F(SelectionDialogs, NoDialogForNoneOrOneCandidate) {
         {"search run", [&] { return searchDlg.SelectMember("run"); }, ClassID("TApplication")},
     };
     for (const auto& c : cases) EXPECT_EQ(c.Select(), c.Expected) << c.What;
-    EXPECT_EQ(Prompts.Modals, 0);
+    EXPECT_EQ(Prompts.Modals(), 0);
 }
 
 TEST_F(SelectionDialogs, SameNamedClassesStandLastFirstAndTheAnswerDecides) {
@@ -100,7 +100,7 @@ TEST_F(SelectionDialogs, SameNamedClassesStandLastFirstAndTheAnswerDecides) {
         EXPECT_TRUE(seen.ListFocused);
         EXPECT_TRUE(seen.OKDefault);
     }
-    EXPECT_EQ(Prompts.Modals, 4);
+    EXPECT_EQ(Prompts.Modals(), 4);
     EXPECT_EQ(ListOf(dlg).font().bold(), true);
 }
 
@@ -181,7 +181,7 @@ TEST_F(SelectionDialogs, MemberSearchListsEveryDeclaringClassAndKeepsItsResults)
     Db.DeleteUnitRange(zulu, zulu);
     EXPECT_EQ(dlg.SelectLastResults(), 0);
     EXPECT_FALSE(dlg.HasResults());
-    EXPECT_EQ(Prompts.Modals, 3);
+    EXPECT_EQ(Prompts.Modals(), 3);
 }
 
 TEST_F(SelectionDialogs, SameNamedClassesDifferInTheirUnitPart) {

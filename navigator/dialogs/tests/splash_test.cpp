@@ -74,7 +74,7 @@ TEST_F(Windows, SplashIgnoresClicksDuringStartUpAndClosesAsAboutBox) {
     Prompts.Answers.push_back([&](QDialog& Dialog) { QTest::keyClick(&Dialog, Qt::Key_Escape); });
     later.ShowAbout();
     EXPECT_EQ(later.result(), QDialog::Accepted);
-    EXPECT_EQ(Prompts.Modals, 2);
+    EXPECT_EQ(Prompts.Modals(), 2);
 }
 
 TEST_F(Windows, FirstRunNoticeSaysWhatWillHappen) {

@@ -66,7 +66,7 @@ TEST_F(Beside, AnErrorInIdleWorkIsReportedOnceAndTheWindowGoesOn) {
     RunFor(1000);
     EXPECT_EQ(Boxes.Texts, QStringList{"Internal error #4 during database reference"}) << "one box, not a pile";
     Search("TButton");
-    EXPECT_EQ(Nav().Memo->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TButton", 0)));
+    EXPECT_EQ(Nav().Memo()->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TButton", 0)));
     RunIdle();
     EXPECT_EQ(Nav().StatusText(3), "TButton.") << "the refresh runs again after a command";
     EXPECT_EQ(Boxes.Texts.size(), 1u);
@@ -77,17 +77,17 @@ TEST_F(Beside, TheShownUnitRemovedElsewhereIsSaidOnceAndBrowsingGoesOn) {
     Nav().ShowUnit(Users, 3, true);
     Press(Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(Nav().Source().BookMarks().GetUnitID(1), Users);
-    const QString Text = Nav().Memo->toPlainText();
+    const QString Text = Nav().Memo()->toPlainText();
     OtherRemoves("Shapes1");
     RunFor(500);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
     EXPECT_TRUE(StatusEmpty());
-    EXPECT_EQ(Nav().Memo->toPlainText(), Text) << "the text stays to be read";
+    EXPECT_EQ(Nav().Memo()->toPlainText(), Text) << "the text stays to be read";
     EXPECT_EQ(Nav().Source().BookMarks().GetUnitID(1), 0);
-    EXPECT_FALSE(Entries(Nav().UnitsCB).contains("Shapes1"));
-    EXPECT_FALSE(Entries(Nav().ClassesCB).contains("TShared"));
+    EXPECT_FALSE(Entries(Nav().UnitsCB()).contains("Shapes1"));
+    EXPECT_FALSE(Entries(Nav().ClassesCB()).contains("TShared"));
     Search("TForm");
-    EXPECT_EQ(Nav().Memo->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TForm", 0)));
+    EXPECT_EQ(Nav().Memo()->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TForm", 0)));
     RunIdle();
     EXPECT_FALSE(StatusEmpty());
     EXPECT_EQ(Boxes.Texts.size(), 1u);
@@ -96,7 +96,7 @@ TEST_F(Beside, TheShownUnitRemovedElsewhereIsSaidOnceAndBrowsingGoesOn) {
 TEST_F(Beside, AClassShownOnClassInfoRemovedElsewhere) {
     Db().LoadUnit(Fixture("Shapes1.pas"));
     Search("TShared");
-    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    Nav().SelectPage(Nav().ClassInfoTabSheet());
     Search("TShared");
     ASSERT_EQ(Nav().ClassInfo().ClassName(), "TShared");
     OtherRemoves("Shapes1");
@@ -126,15 +126,15 @@ TEST_F(Beside, WhatAnotherProgramAddsShowsUpKeepingTheUsersPlace) {
     Press(Qt::Key_A, Qt::ControlModifier);
     Type("TSha");
     const int Unit = Db().CurrentUnitID;
-    const int Line = Nav().Memo->CursorLinePos();
+    const int Line = Nav().Memo()->CursorLinePos();
     Other->LoadUnit(Fixture("Shapes1.pas"));
     RunIdle();
-    EXPECT_TRUE(Entries(Nav().UnitsCB).contains("Shapes1"));
-    EXPECT_TRUE(Entries(Nav().ClassesCB).contains("TShared"));
-    EXPECT_EQ(Nav().ClassesCB->currentText(), "TSha") << "what the user typed stays";
-    EXPECT_EQ(Nav().ClassesCB->lineEdit()->cursorPosition(), 4);
+    EXPECT_TRUE(Entries(Nav().UnitsCB()).contains("Shapes1"));
+    EXPECT_TRUE(Entries(Nav().ClassesCB()).contains("TShared"));
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), "TSha") << "what the user typed stays";
+    EXPECT_EQ(Nav().ClassesCB()->lineEdit()->cursorPosition(), 4);
     EXPECT_EQ(Db().CurrentUnitID, Unit);
-    EXPECT_EQ(Nav().Memo->CursorLinePos(), Line);
+    EXPECT_EQ(Nav().Memo()->CursorLinePos(), Line);
     Type("red");
     Press(Qt::Key_Return);
     EXPECT_EQ(Db().GetUnitName(Db().CurrentUnitID), "Shapes1");
@@ -160,7 +160,7 @@ TEST_F(Beside, AnInitializeThatCannotWriteShowsTheLibraryItKept) {
     EXPECT_TRUE(Prompts.Texts("error")[0].contains(QStringLiteral("locked"))) << Prompts.Texts("error")[0].toStdString();
     EXPECT_EQ(Db().UnitCount(), 49);
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
-    EXPECT_GE(Nav().UnitsCB->count(), 49);
+    EXPECT_GE(Nav().UnitsCB()->count(), 49);
     RunIdle();
     EXPECT_EQ(Nav().StatusText(0).toUpper(), "UNIT: FORMS");
 }

@@ -23,12 +23,12 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         Start(SampleDatabase());
-        Nav().SelectPage(Nav().ClassInfoTabSheet);
+        Nav().SelectPage(Nav().ClassInfoTabSheet());
     }
     QString Cell(int Row, int Column) const { return Nav().ClassInfo().Sorter().index(Row, Column).data().toString(); }
     int Rows() const { return Nav().ClassInfo().Sorter().rowCount(); }
     void ClickHeader(int Column) {
-        QHeaderView* Header = Nav().ClassListView->header();
+        QHeaderView* Header = Nav().ClassListView()->header();
         QTest::mouseClick(Header->viewport(), Qt::LeftButton, {},
                           QPoint(Header->sectionViewportPosition(Column) + 5, Header->height() / 2));
     }
@@ -135,14 +135,14 @@ TEST_F(ClassInfo, DoubleClickOnARowOpensItsSourceWithoutHistory) {
     ASSERT_GE(Row, 0);
     const int History = W.Source().History().Count();
     const TClassInfoRow& R = W.ClassInfo().Model().Row(Source(Row));
-    const QRect Rect = W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0));
-    W.ClassListView->scrollTo(W.ClassInfo().Sorter().index(Row, 0));
-    QTest::mouseClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
-    QTest::mouseDClick(W.ClassListView->viewport(), Qt::LeftButton, {}, W.ClassListView->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
+    const QRect Rect = W.ClassListView()->visualRect(W.ClassInfo().Sorter().index(Row, 0));
+    W.ClassListView()->scrollTo(W.ClassInfo().Sorter().index(Row, 0));
+    QTest::mouseClick(W.ClassListView()->viewport(), Qt::LeftButton, {}, W.ClassListView()->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
+    QTest::mouseDClick(W.ClassListView()->viewport(), Qt::LeftButton, {}, W.ClassListView()->visualRect(W.ClassInfo().Sorter().index(Row, 0)).center());
     (void)Rect;
-    EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
+    EXPECT_EQ(W.PageControl()->currentWidget(), W.SourceTabSheet());
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
-    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
+    EXPECT_EQ(W.Memo()->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
     EXPECT_EQ(W.Source().History().Count(), History);
 }
 
@@ -152,20 +152,20 @@ TEST_F(ClassInfo, TheBlankBelowTheRowsKeepsTheRowAndADoubleClickThereOpensIt) {
     W.Item("FieldItem")->trigger();
     W.FillClassList(Db().ClassesIDByNameIndex("Exception", 0));
     ASSERT_GE(Rows(), 2);
-    QWidget* Viewport = W.ClassListView->viewport();
-    const QRect Second = W.ClassListView->visualRect(W.ClassInfo().Sorter().index(1, 0));
+    QWidget* Viewport = W.ClassListView()->viewport();
+    const QRect Second = W.ClassListView()->visualRect(W.ClassInfo().Sorter().index(1, 0));
     Click(Viewport, Second.center());
     const QPoint Blank(Second.center().x(), Viewport->height() - 3);
-    ASSERT_FALSE(W.ClassListView->indexAt(Blank).isValid());
+    ASSERT_FALSE(W.ClassListView()->indexAt(Blank).isValid());
     Click(Viewport, Blank);
     RunIdle();
     EXPECT_EQ(W.ClassInfo().SelectedRow(), &W.ClassInfo().Model().Row(Source(1))) << "a click on the blank keeps the focused row";
     EXPECT_FALSE(W.StatusText(0).isEmpty());
     const TClassInfoRow& R = W.ClassInfo().Model().Row(Source(1));
     QTest::mouseDClick(Viewport, Qt::LeftButton, {}, Blank);
-    EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
+    EXPECT_EQ(W.PageControl()->currentWidget(), W.SourceTabSheet());
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(R.Member.ClassID));
-    EXPECT_EQ(W.Memo->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
+    EXPECT_EQ(W.Memo()->CursorLinePos() + 1, Db().GetMemberTargetLine(R.Member.ClassID, R.Member.Name));
 }
 
 }  // namespace

@@ -78,11 +78,11 @@ TEST_F(Places, BackReturnsToEachRecordedPlaceThenBeepsThenSays) {
     W.ShowUnit(Forms, 70, true);
     Key(Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(Db().CurrentUnitID, Classes);
-    EXPECT_EQ(W.Memo->CursorLinePos(), 50);
-    EXPECT_EQ(W.Memo->FirstVisibleLine(), 50);
+    EXPECT_EQ(W.Memo()->CursorLinePos(), 50);
+    EXPECT_EQ(W.Memo()->FirstVisibleLine(), 50);
     W.BackItemClick();
     EXPECT_EQ(Db().CurrentUnitID, Forms);
-    EXPECT_EQ(W.Memo->CursorLinePos(), 30);
+    EXPECT_EQ(W.Memo()->CursorLinePos(), 30);
     W.BackItemClick();
     EXPECT_EQ(Prompts.Beeps, 1);
     EXPECT_TRUE(Prompts.Texts("error").empty());
@@ -105,26 +105,26 @@ TEST_F(Places, SeventeenJumpsLeaveFifteenStepsBack) {
 TEST_F(Places, BookmarksByShortcutNameTheirPlaceAndColourIt) {
     TClassNav& W = Nav();
     const int Heading = Db().GetClassLine(Db().ClassesIDByNameIndex("TApplication", 0));
-    ASSERT_EQ(W.Memo->CursorLinePos(), Heading - 1);
+    ASSERT_EQ(W.Memo()->CursorLinePos(), Heading - 1);
     Key(Qt::Key_5, Qt::ControlModifier | Qt::ShiftModifier);
     const QString Caption = QStringLiteral("5 - %1 - TApplication.").arg(QString::fromStdString(Db().GetUnitName(Forms)));
     EXPECT_EQ(W.Item("AddBookmark5")->text(), Caption);
     EXPECT_EQ(W.Item("GoBookmark5")->text(), Caption);
-    EXPECT_EQ(W.Memo->LineColor(Heading - 1), QColor(255, 0, 0));
+    EXPECT_EQ(W.Memo()->LineColor(Heading - 1), QColor(255, 0, 0));
 
     // Moving it within the unit turns the old line black again.
-    W.Memo->SetCursorLinePos(Heading + 2);
+    W.Memo()->SetCursorLinePos(Heading + 2);
     W.AddBookmark(5);
-    EXPECT_EQ(W.Memo->LineColor(Heading - 1), QColor(Qt::black));
-    EXPECT_EQ(W.Memo->LineColor(Heading + 2), QColor(255, 0, 0));
+    EXPECT_EQ(W.Memo()->LineColor(Heading - 1), QColor(Qt::black));
+    EXPECT_EQ(W.Memo()->LineColor(Heading + 2), QColor(255, 0, 0));
 
     W.ShowUnit(Classes, 0, true);
     Key(Qt::Key_7, Qt::ControlModifier);  // unset: nothing
     EXPECT_EQ(Db().CurrentUnitID, Classes);
     Key(Qt::Key_5, Qt::ControlModifier);
     EXPECT_EQ(Db().CurrentUnitID, Forms);
-    EXPECT_EQ(W.Memo->CursorLinePos(), Heading + 2);
-    EXPECT_EQ(W.Memo->LineColor(Heading + 2), QColor(255, 0, 0));
+    EXPECT_EQ(W.Memo()->CursorLinePos(), Heading + 2);
+    EXPECT_EQ(W.Memo()->LineColor(Heading + 2), QColor(255, 0, 0));
     W.BackItemClick();
     EXPECT_EQ(Db().CurrentUnitID, Classes) << "going to a bookmark is recorded";
 }

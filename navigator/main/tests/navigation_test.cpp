@@ -23,6 +23,7 @@
 #include "settings.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
+#include "windowhelp.h"
 #include "windowtest.h"
 #include "xre.h"
 
@@ -49,14 +50,14 @@ protected:
     // The 0-based line of the first line of the unit at or after From that contains Text.
     int FindLine(int Unit, const QString& Text, int From = 0) {
         Nav().ShowUnit(Unit, 0, false);
-        for (QTextBlock B = Nav().Memo->document()->findBlockByNumber(From); B.isValid(); B = B.next())
+        for (QTextBlock B = Nav().Memo()->document()->findBlockByNumber(From); B.isValid(); B = B.next())
             if (B.text().contains(Text)) return B.blockNumber();
         ADD_FAILURE() << "no line with " << Text.toStdString();
         return 0;
     }
     // Shows Line at the top and double-clicks the first Word on it with the mouse.
     void DoubleClick(int Unit, int Line, const QString& Word) {
-        TXRichEdit& View = *Nav().Memo;
+        TXRichEdit& View = *Nav().Memo();
         Nav().ShowUnit(Unit, Line, false);
         const QTextBlock Block = View.document()->findBlockByNumber(Line);
         QTextCursor At(Block);
@@ -64,7 +65,7 @@ protected:
         QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
     }
     int Unit(const char* Name) { return Db().UnitsIDByNameIndex(Name, 0); }
-    int Line() const { return Nav().Memo->CursorLinePos() + 1; }
+    int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
     int ClassLine(const char* Name, int Index = 0) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, Index)); }
     int Forms = 0;
 };
@@ -122,7 +123,7 @@ TEST_F(Navigation, ASharedClassNameChoosesByTheAncestorOrAsks) {
     Prompts.OnModal = [](QDialog&) { return int(QDialog::Accepted); };
     DoubleClick(Users, FindLine(Users, "neither TShared"), "TShared");
     EXPECT_NE(Db().CurrentUnitID, Users);
-    EXPECT_EQ(Nav().Memo->document()->findBlockByNumber(Nav().Memo->CursorLinePos()).text().trimmed(),
+    EXPECT_EQ(Nav().Memo()->document()->findBlockByNumber(Nav().Memo()->CursorLinePos()).text().trimmed(),
               "TShared = class(TComponent)");
 }
 
@@ -131,18 +132,18 @@ TEST_F(Navigation, AWordThatNamesNothingGoesToHelpOnlyWhenItIsOn) {
     const int Line0 = FindLine(Forms, "begin");
     DoubleClick(Forms, Line0, "begin");
     EXPECT_TRUE(Prompts.Calls.empty());
-    EXPECT_EQ(Nav().Memo->CursorLinePos(), Line0);
+    EXPECT_EQ(Nav().Memo()->CursorLinePos(), Line0);
     // With help on: no help file is known here, so the user is asked for it.
     Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
-    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().Help().Delphi().SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
     DoubleClick(Forms, Line0, "begin");
     EXPECT_EQ(Prompts.Texts("confirm"), std::vector<QString>{"The Delphi Help File DELPHI.HLP is not in the expected location\n"
                                                              "Would you like to locate it?"});
 }
 
 TEST_F(Navigation, FoundHelpWithoutAViewerSaysOnceHowToSetOne) {
-    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
-    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    Nav().Help().Delphi().SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().Help().Delphi().SetHelpDir(TempDir() + "/");
     Nav().HelpForWord("TAPPLICATION");
     Nav().HelpForWord("TAPPLICATION");
     ASSERT_EQ(Prompts.Texts("message").size(), 1u);
@@ -157,7 +158,7 @@ TEST_F(Navigation, InheritedClassAndClassInfoFromThePopup) {
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TComponent", 0)));
     Nav().ShowUnit(Users, FindLine(Users, "TUser = class"), true);
     Nav().Item("ClassInfoItem")->trigger();
-    EXPECT_EQ(Nav().PageControl->currentWidget(), Nav().ClassInfoTabSheet);
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().ClassInfoTabSheet());
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TUser");
     const int TObjectUnit = Db().GetClassUnitID(Db().ClassesIDByNameIndex("TObject", 0));
     Nav().ShowUnit(TObjectUnit, ClassLine("TObject") - 1, true);
@@ -168,12 +169,12 @@ TEST_F(Navigation, InheritedClassAndClassInfoFromThePopup) {
 TEST_F(Navigation, ClassSearchFindsClassesMembersAndNothing) {
     Search("tform");
     EXPECT_EQ(Line(), ClassLine("TForm"));
-    EXPECT_EQ(Nav().ClassesCB->currentText(), "TForm");
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), "TForm");
     EXPECT_EQ(Nav().Source().History().Count(), 1);
 
     Search("TForm.Caption");
     const int Declaring = Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption");
-    EXPECT_EQ(Nav().ClassesCB->currentText(), QString::fromStdString(Db().GetClassName(Declaring)));
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), QString::fromStdString(Db().GetClassName(Declaring)));
     EXPECT_EQ(Line(), Db().GetMemberTargetLine(Declaring, "Caption"));
 
     Search("Fill");  // one class declares it: no dialog
@@ -185,7 +186,7 @@ TEST_F(Navigation, ClassSearchFindsClassesMembersAndNothing) {
     Prompts.ModalDialogs.clear();
     Nav().Item("SRSC")->trigger();  // Ctrl+L: the last results again
     EXPECT_EQ(Prompts.ModalDialogs.size(), 1u);
-    emit Nav().MemoPopup->aboutToShow();
+    emit Nav().MemoPopup()->aboutToShow();
     EXPECT_TRUE(Nav().Item("SearchResultsItem")->isEnabled());
 
     Windows().ConfigDlg->DelphiHelpCB->setChecked(false);
@@ -198,16 +199,16 @@ TEST_F(Navigation, ClassSearchFindsClassesMembersAndNothing) {
 }
 
 TEST_F(Navigation, ClassSearchOnClassInfoSelectsTheMemberRow) {
-    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    Nav().SelectPage(Nav().ClassInfoTabSheet());
     const int Shown = Db().CurrentUnitID;
     Search("TForm.caption");
     EXPECT_EQ(Nav().ClassInfo().ClassName(), Db().GetClassName(Db().FindMemberClass(Db().ClassesIDByNameIndex("TForm", 0), "Caption")));
-    EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), "Caption");
+    EXPECT_EQ(Nav().ClassListView()->currentIndex().data().toString(), "Caption");
     EXPECT_EQ(Db().CurrentUnitID, Shown) << "the source does not move";
 }
 
 TEST_F(Navigation, AChoiceFromTheDroppedListSearchesTypingWaitsForEnter) {
-    QComboBox* Box = Nav().ClassesCB;
+    QComboBox* Box = Nav().ClassesCB();
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_A, Qt::ControlModifier);
     Type("TFor");
@@ -218,7 +219,7 @@ TEST_F(Navigation, AChoiceFromTheDroppedListSearchesTypingWaitsForEnter) {
     ASSERT_FALSE(Box->view()->isVisible());
     Type("m");
     EXPECT_EQ(Line(), ClassLine("TForm"));
-    EXPECT_EQ(KeyTarget(), Nav().Memo) << "the search took the focus to the source";
+    EXPECT_EQ(KeyTarget(), Nav().Memo()) << "the search took the focus to the source";
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_Down, Qt::AltModifier);
     ASSERT_TRUE(Box->view()->isVisible());
@@ -235,45 +236,45 @@ TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
     Press(Qt::Key_F, Qt::ControlModifier);
     Type("TSHARED");
     Press(Qt::Key_Return);
-    const int First = Nav().Memo->CursorCharPos();
-    EXPECT_EQ(Nav().Memo->textCursor().selectedText(), "TShared");
-    EXPECT_EQ(KeyTarget(), Nav().Memo) << "a match takes the focus to the source";
+    const int First = Nav().Memo()->CursorCharPos();
+    EXPECT_EQ(Nav().Memo()->textCursor().selectedText(), "TShared");
+    EXPECT_EQ(KeyTarget(), Nav().Memo()) << "a match takes the focus to the source";
     Press(Qt::Key_F3);
-    EXPECT_GT(Nav().Memo->CursorCharPos(), First);
-    const int Last = Nav().Memo->CursorCharPos();
+    EXPECT_GT(Nav().Memo()->CursorCharPos(), First);
+    const int Last = Nav().Memo()->CursorCharPos();
     Nav().TextSearchGoSBClick();
     EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Unable to find the text \"TSHARED\""});
-    EXPECT_EQ(Nav().Memo->CursorCharPos(), Last) << "the last match stays selected";
+    EXPECT_EQ(Nav().Memo()->CursorCharPos(), Last) << "the last match stays selected";
 
     // A match right at the caret is skipped: "unit" at the very start is not found from there.
     Nav().ShowUnit(Unit("Shapes2"), 0, false);
-    Nav().TextSearchEdit->setText("unit");
+    Nav().TextSearchEdit()->setText("unit");
     Nav().TextSearchGoSBClick();
     EXPECT_EQ(Prompts.Texts("error").back(), "Unable to find the text \"unit\"");
-    EXPECT_EQ(Nav().Memo->CursorCharPos(), 0);
+    EXPECT_EQ(Nav().Memo()->CursorCharPos(), 0);
 
     // On Class Info: the first row whose name begins with the text, again and again.
-    Nav().SelectPage(Nav().ClassInfoTabSheet);
-    Nav().TextSearchEdit->setText("ca");
+    Nav().SelectPage(Nav().ClassInfoTabSheet());
+    Nav().TextSearchEdit()->setText("ca");
     Nav().TextSearchGoSBClick();
-    const QString Row = Nav().ClassListView->currentIndex().data().toString();
+    const QString Row = Nav().ClassListView()->currentIndex().data().toString();
     EXPECT_TRUE(Row.startsWith("ca", Qt::CaseInsensitive)) << Row.toStdString();
     Nav().TextSearchGoSBClick();
-    EXPECT_EQ(Nav().ClassListView->currentIndex().data().toString(), Row);
+    EXPECT_EQ(Nav().ClassListView()->currentIndex().data().toString(), Row);
 
     // Ctrl+F selects the whole search text: typing replaces it.
     Press(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(Nav().TextSearchEdit->selectedText(), "ca");
+    EXPECT_EQ(Nav().TextSearchEdit()->selectedText(), "ca");
     Type("x");
-    EXPECT_EQ(Nav().TextSearchEdit->text(), "x");
+    EXPECT_EQ(Nav().TextSearchEdit()->text(), "x");
 }
 
 TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     QClipboard* Clipboard = QApplication::clipboard();
-    Nav().Memo->setFocus();
-    QTextCursor C = Nav().Memo->textCursor();
+    Nav().Memo()->setFocus();
+    QTextCursor C = Nav().Memo()->textCursor();
     C.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 5);
-    Nav().Memo->setTextCursor(C);
+    Nav().Memo()->setTextCursor(C);
     Nav().Item("CopyItem")->trigger();
     EXPECT_EQ(Clipboard->text(), C.selectedText());
 
@@ -282,18 +283,18 @@ TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     EXPECT_EQ(Clipboard->text(), "TApplication") << "the selector's whole text";
     Clipboard->setText("TButton");
     Press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), "TButton");
     EXPECT_EQ(Nav().Source().History().Count(), 0) << "pasting searches nothing";
 
-    Nav().UnitsCB->setFocus();
+    Nav().UnitsCB()->setFocus();
     Clipboard->setText("nounit");
     Nav().Item("PasteItem")->trigger();
-    EXPECT_EQ(Nav().UnitsCB->currentText().toUpper(), "FORMS") << "text naming no unit changes nothing";
+    EXPECT_EQ(Nav().UnitsCB()->currentText().toUpper(), "FORMS") << "text naming no unit changes nothing";
     EXPECT_EQ(Prompts.Beeps, 1);
 
-    Nav().TextSearchEdit->setFocus();
-    Nav().TextSearchEdit->setText("abc");
-    Nav().TextSearchEdit->selectAll();
+    Nav().TextSearchEdit()->setFocus();
+    Nav().TextSearchEdit()->setText("abc");
+    Nav().TextSearchEdit()->selectAll();
     Nav().Item("CopyItem")->trigger();
     EXPECT_EQ(Clipboard->text(), "abc");
 }
@@ -305,50 +306,50 @@ TEST_F(Navigation, TheWheelMovesASelectorOnlyWhileItHasTheFocus) {
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(Box, &Notch);
     };
-    Click(Nav().Memo->viewport());
-    ASSERT_EQ(KeyTarget(), Nav().Memo);
+    Click(Nav().Memo()->viewport());
+    ASSERT_EQ(KeyTarget(), Nav().Memo());
     const int Shown = Db().CurrentUnitID;
-    const QString Unit = Nav().UnitsCB->currentText(), Class = Nav().ClassesCB->currentText();
+    const QString Unit = Nav().UnitsCB()->currentText(), Class = Nav().ClassesCB()->currentText();
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_Down, Qt::AltModifier);
     Press(Qt::Key_Escape);  // dropped without a choice: the next change of the text would search
-    Click(Nav().Memo->viewport());
-    for (QComboBox* Box : {Nav().UnitsCB, Nav().ClassesCB}) Wheel(Box);
-    EXPECT_EQ(Nav().UnitsCB->currentText(), Unit);
-    EXPECT_EQ(Nav().ClassesCB->currentText(), Class);
+    Click(Nav().Memo()->viewport());
+    for (QComboBox* Box : {Nav().UnitsCB(), Nav().ClassesCB()}) Wheel(Box);
+    EXPECT_EQ(Nav().UnitsCB()->currentText(), Unit);
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), Class);
     EXPECT_EQ(Db().CurrentUnitID, Shown);
     EXPECT_EQ(Nav().Source().History().Count(), 0);
     // With the focus the wheel chooses, as any choice of the user's does.
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_Tab);
-    ASSERT_EQ(KeyTarget(), Nav().UnitsCB);
-    Wheel(Nav().UnitsCB);
-    EXPECT_NE(Nav().UnitsCB->currentText(), Unit);
+    ASSERT_EQ(KeyTarget(), Nav().UnitsCB());
+    Wheel(Nav().UnitsCB());
+    EXPECT_NE(Nav().UnitsCB()->currentText(), Unit);
     EXPECT_NE(Db().CurrentUnitID, Shown);
 }
 
 TEST_F(Navigation, ADoubleClickOnBlankIndentationAsksNothing) {
     Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
-    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
-    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    Nav().Help().Delphi().SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().Help().Delphi().SetHelpDir(TempDir() + "/");
     const int Users = Unit("Users");
     const int Indented = FindLine(Users, "inherited Outline");
-    TXRichEdit& View = *Nav().Memo;
+    TXRichEdit& View = *Nav().Memo();
     const QTextBlock Block = View.document()->findBlockByNumber(Indented);
     ASSERT_TRUE(Block.text().startsWith("  "));
     QTextCursor At(Block);
     At.setPosition(Block.position() + 1);
     QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
     EXPECT_TRUE(Prompts.Calls.empty());
-    EXPECT_TRUE(Nav().DelphiHelp->LastTopic().empty()) << "no help was looked up";
+    EXPECT_TRUE(Nav().Help().Delphi().LastTopic().empty()) << "no help was looked up";
     EXPECT_EQ(Db().CurrentUnitID, Users);
 }
 
 TEST_F(Navigation, AViewerThatCannotStartIsNamedInOneMessage) {
     WriteSetting("HelpViewerCommand", "no-such-viewer-anywhere %f --topic %t");
     Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
-    Nav().DelphiHelp->SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
-    Nav().DelphiHelp->SetHelpDir(TempDir() + "/");
+    Nav().Help().Delphi().SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
+    Nav().Help().Delphi().SetHelpDir(TempDir() + "/");
     Search("BeginDesig");  // no class, no member; a keyword of the help index begins with it
     EXPECT_EQ(Prompts.Texts("error"),
               std::vector<QString>{"Unable to start the help viewer \"no-such-viewer-anywhere %f --topic %t\": "

@@ -142,25 +142,25 @@ TEST_F(ShowUnitTest, TheShownUnitIsNotReloadedAndKeepsItsRedLines) {
     Start(SampleDatabaseCopy());
     TClassNav& W = Nav();
     const int Forms = Db().CurrentUnitID;
-    const int Line = W.Memo->CursorLinePos();  // the class heading, never empty
+    const int Line = W.Memo()->CursorLinePos();  // the class heading, never empty
     W.AddBookmark(1);
-    QTextDocument* Before = W.Memo->document();
+    QTextDocument* Before = W.Memo()->document();
     const int Revision = Before->revision();
     W.ShowUnit(Forms, 40, true);
-    EXPECT_EQ(W.Memo->document()->revision(), Revision) << "nothing reloaded";
-    EXPECT_EQ(W.Memo->LineColor(Line), QColor(255, 0, 0));
-    EXPECT_EQ(W.Memo->CursorLinePos(), 40);
-    EXPECT_EQ(W.Memo->FirstVisibleLine(), 40);
+    EXPECT_EQ(W.Memo()->document()->revision(), Revision) << "nothing reloaded";
+    EXPECT_EQ(W.Memo()->LineColor(Line), QColor(255, 0, 0));
+    EXPECT_EQ(W.Memo()->CursorLinePos(), 40);
+    EXPECT_EQ(W.Memo()->FirstVisibleLine(), 40);
 
     const int Mine = AddUnit("Mine");
     W.ShowUnit(Mine, 0, true);
-    EXPECT_EQ(W.Memo->LineColor(Line), QColor(Qt::black)) << "another unit: only its own bookmarks";
+    EXPECT_EQ(W.Memo()->LineColor(Line), QColor(Qt::black)) << "another unit: only its own bookmarks";
     W.ShowUnit(Forms, 0, true);
-    EXPECT_EQ(W.Memo->LineColor(Line), QColor(255, 0, 0)) << "reloaded with its bookmarks";
+    EXPECT_EQ(W.Memo()->LineColor(Line), QColor(255, 0, 0)) << "reloaded with its bookmarks";
     // A line past the end scrolls as far as the text goes and leaves the caret alone.
     W.ShowUnit(Mine, 5, false);
     W.ShowUnit(Mine, 5000, false);
-    EXPECT_EQ(W.Memo->CursorLinePos(), 5);
+    EXPECT_EQ(W.Memo()->CursorLinePos(), 5);
 }
 
 TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
@@ -173,12 +173,12 @@ TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
     EXPECT_EQ(W.Source().Texts().Reads(), Reads) << "unchanged: the text kept from before";
-    EXPECT_EQ(W.Memo->document()->defaultFont(), W.Memo->font()) << "a kept text is shown in the view's font";
+    EXPECT_EQ(W.Memo()->document()->defaultFont(), W.Memo()->font()) << "a kept text is shown in the view's font";
     std::ofstream(TempDir() + "/Mine.pas", std::ios::app) << "{ changed since }\n";
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
     EXPECT_EQ(W.Source().Texts().Reads(), Reads + 1);
-    EXPECT_TRUE(W.Memo->toPlainText().endsWith("{ changed since }\n"));
+    EXPECT_TRUE(W.Memo()->toPlainText().endsWith("{ changed since }\n"));
 }
 
 TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {
@@ -192,8 +192,8 @@ TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {
     EXPECT_EQ(Prompts.Texts("message"),
               std::vector<QString>{QStringLiteral("The file %1 does not exist").arg(SourceText(Db().GetUnitPath(Gone)))});
     EXPECT_EQ(Db().CurrentUnitID, Forms);
-    EXPECT_EQ(W.Memo->CursorLinePos(), 25);
-    EXPECT_GT(W.Memo->document()->blockCount(), 100);
+    EXPECT_EQ(W.Memo()->CursorLinePos(), 25);
+    EXPECT_GT(W.Memo()->document()->blockCount(), 100);
     EXPECT_TRUE(Prompts.Texts("error").empty());
 }
 
@@ -209,7 +209,7 @@ TEST_F(ShowUnitTest, AFileThatHasGoneIsNotReplacedByOneNamedInOtherLetterCase) {
               std::vector<QString>{QStringLiteral("The file %1 does not exist").arg(SourceText(Db().GetUnitPath(Upper)))});
     EXPECT_EQ(Db().CurrentUnitID, Forms);
     Nav().ShowUnit(Lower, 0, true);
-    EXPECT_TRUE(Nav().Memo->toPlainText().startsWith("unit casea;"));
+    EXPECT_TRUE(Nav().Memo()->toPlainText().startsWith("unit casea;"));
 }
 
 TEST_F(ShowUnitTest, AnUnreadableFileGoesToTheErrorReport) {

@@ -40,16 +40,16 @@ TEST_F(Startup, ShowsTApplicationOfFormsWithItsMembers) {
     TClassNav& W = Nav();
     const int X = Db().ClassesIDByNameIndex("TApplication", 0);
     EXPECT_TRUE(Prompts.ModalDialogs.empty()) << "no first-run window";
-    EXPECT_EQ(W.PageControl->currentWidget(), W.SourceTabSheet);
-    EXPECT_EQ(W.Memo->CursorLinePos(), Db().GetClassLine(X) - 1);
-    EXPECT_EQ(W.Memo->FirstVisibleLine(), Db().GetClassLine(X) - 1);
-    EXPECT_TRUE(W.Memo->document()->findBlockByNumber(W.Memo->CursorLinePos()).text().contains("TApplication"));
+    EXPECT_EQ(W.PageControl()->currentWidget(), W.SourceTabSheet());
+    EXPECT_EQ(W.Memo()->CursorLinePos(), Db().GetClassLine(X) - 1);
+    EXPECT_EQ(W.Memo()->FirstVisibleLine(), Db().GetClassLine(X) - 1);
+    EXPECT_TRUE(W.Memo()->document()->findBlockByNumber(W.Memo()->CursorLinePos()).text().contains("TApplication"));
     EXPECT_GE(W.ClassInfo().Model().rowCount(), 150);
     EXPECT_EQ(W.ClassInfo().ClassName(), "TApplication");
-    EXPECT_EQ(W.ClassesCB->currentText(), "TApplication");
-    EXPECT_EQ(W.UnitsCB->currentText().toUpper(), "FORMS");
-    EXPECT_GE(W.ClassesCB->count(), 450);
-    EXPECT_EQ(W.UnitsCB->count(), 49);
+    EXPECT_EQ(W.ClassesCB()->currentText(), "TApplication");
+    EXPECT_EQ(W.UnitsCB()->currentText().toUpper(), "FORMS");
+    EXPECT_GE(W.ClassesCB()->count(), 450);
+    EXPECT_EQ(W.UnitsCB()->count(), 49);
 }
 
 TEST_F(Startup, FirstRunBuildsTheDatabaseAndAsksOnlyForMissingHelpPaths) {
@@ -111,16 +111,16 @@ TEST_F(Startup, StatusBarFollowsTheCaretAndTheClassInfoRow) {
             break;
         }
     ASSERT_GT(Body, 0);
-    W.Memo->SetCursorLinePos(Body - 1);
+    W.Memo()->SetCursorLinePos(Body - 1);
     RunIdle();
     EXPECT_EQ(W.StatusText(1), QStringLiteral("Line: %1").arg(Body));
     EXPECT_EQ(W.StatusText(3), QStringLiteral("TApplication.") + SourceText(Method));
 
-    W.LinesPerPage = 0;
+    W.Status().SetLinesPerPage(0);
     RunIdle();
     EXPECT_EQ(W.StatusText(2), "");
 
-    W.SelectPage(W.ClassInfoTabSheet);
+    W.SelectPage(W.ClassInfoTabSheet());
     RunIdle();
     EXPECT_EQ(W.StatusText(3), "Class: TApplication");
     EXPECT_TRUE(W.StatusText(0).startsWith("Unit: "));
@@ -200,9 +200,9 @@ TEST_F(Startup, ConfigurationOkSetsLinesPerPageCancelKeepsIt) {
         Nav().Item("ConfigurationItem")->trigger();
     };
     Answer("50", QDialog::Accepted);
-    EXPECT_EQ(Nav().LinesPerPage, 50);
+    EXPECT_EQ(Nav().Status().LinesPerPage(), 50);
     Answer("0", QDialog::Rejected);
-    EXPECT_EQ(Nav().LinesPerPage, 50) << "Cancel leaves the page size";
+    EXPECT_EQ(Nav().Status().LinesPerPage(), 50) << "Cancel leaves the page size";
     EXPECT_EQ(Windows().ConfigDlg->LinesPerPageEdit->text(), "0") << "but the dialog keeps the entry";
     Answer("0", QDialog::Accepted);
     RunIdle();
@@ -255,7 +255,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     };
     EXPECT_EQ(Layout(Nav().Menu("FileItem")),
               "&Add Unit...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|-|&Initialize...|-|E&xit");
-    EXPECT_EQ(Layout(Nav().MemoPopup), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
+    EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field");
 }
@@ -263,34 +263,34 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
 TEST_F(Startup, MenusEnableTheirItemsWhenTheyOpen) {
     Start(SampleDatabase());
     TClassNav& W = Nav();
-    W.SelectPage(W.ClassInfoTabSheet);
+    W.SelectPage(W.ClassInfoTabSheet());
     emit W.Menu("EditItem")->aboutToShow();
     emit W.Menu("FiltersItem")->aboutToShow();
     EXPECT_FALSE(W.Item("CopyItem")->isEnabled());
     EXPECT_TRUE(W.Item("MethodItem")->isEnabled());
-    EXPECT_FALSE(W.UnitsCB->isEnabled());
-    W.SelectPage(W.SourceTabSheet);
+    EXPECT_FALSE(W.UnitsCB()->isEnabled());
+    W.SelectPage(W.SourceTabSheet());
     emit W.Menu("EditItem")->aboutToShow();
     emit W.Menu("FiltersItem")->aboutToShow();
     EXPECT_TRUE(W.Item("CopyItem")->isEnabled());
-    EXPECT_TRUE(W.UnitsCB->isEnabled());
+    EXPECT_TRUE(W.UnitsCB()->isEnabled());
     for (const char* Name : {"PrivateItem", "ProtectedItem", "PublicItem", "PublishedItem", "MethodItem",
                              "PropertyItem", "FieldItem"})
         EXPECT_FALSE(W.Item(Name)->isEnabled()) << Name;
 
     // The popup: Back with history, the help items with "Enable Delphi Help".
-    emit W.MemoPopup->aboutToShow();
+    emit W.MemoPopup()->aboutToShow();
     EXPECT_FALSE(W.Item("BackItem")->isEnabled()) << "the start shows TApplication from no unit: nothing to go back to";
     W.ShowUnit(Db().CurrentUnitID, 0, true);
-    emit W.MemoPopup->aboutToShow();
+    emit W.MemoPopup()->aboutToShow();
     EXPECT_TRUE(W.Item("BackItem")->isEnabled());
     EXPECT_FALSE(W.Item("SearchResultsItem")->isEnabled());
     Windows().ConfigDlg->DelphiHelpCB->setChecked(false);
-    emit W.MemoPopup->aboutToShow();
+    emit W.MemoPopup()->aboutToShow();
     EXPECT_FALSE(W.Item("DelphiHelpItem")->isEnabled());
     EXPECT_FALSE(W.Item("DelphiHelpIndexItem")->isEnabled());
     Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
-    emit W.MemoPopup->aboutToShow();
+    emit W.MemoPopup()->aboutToShow();
     EXPECT_TRUE(W.Item("DelphiHelpItem")->isEnabled());
 }
 
@@ -305,7 +305,7 @@ TEST_F(Startup, ScreenReadersReadTheStatusPanelsAndTheCaretLine) {
     EXPECT_TRUE(Read.contains(QStringLiteral("Line: %1").arg(Db().GetClassLine(X)))) << Read.join('|').toStdString();
     EXPECT_TRUE(Read.contains("TApplication."));
 
-    QAccessibleInterface* View = QAccessible::queryAccessibleInterface(W.Memo);
+    QAccessibleInterface* View = QAccessible::queryAccessibleInterface(W.Memo());
     ASSERT_NE(View, nullptr);
     ASSERT_NE(View->textInterface(), nullptr);
     QAccessibleTextInterface* Text = View->textInterface();
@@ -314,8 +314,8 @@ TEST_F(Startup, ScreenReadersReadTheStatusPanelsAndTheCaretLine) {
     EXPECT_TRUE(Line.contains("TApplication")) << Line.toStdString();
     EXPECT_EQ(View->text(QAccessible::Name), "Source");
 
-    for (QWidget* Control : {static_cast<QWidget*>(W.ClassesCB), static_cast<QWidget*>(W.UnitsCB),
-                             static_cast<QWidget*>(W.TextSearchEdit), static_cast<QWidget*>(W.ClassListView)})
+    for (QWidget* Control : {static_cast<QWidget*>(W.ClassesCB()), static_cast<QWidget*>(W.UnitsCB()),
+                             static_cast<QWidget*>(W.TextSearchEdit()), static_cast<QWidget*>(W.ClassListView())})
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(Control)->text(QAccessible::Name).isEmpty())
             << Control->objectName().toStdString();
 }

@@ -21,6 +21,7 @@
 #include "qtprinterdevice.h"
 #include "rudlg.h"
 #include "vcldb1.h"
+#include "windowprint.h"
 #include "windowtest.h"
 #include "xre.h"
 
@@ -123,7 +124,7 @@ TEST_F(UnitCommands, AddUnitCancelledOrAdded) {
     EXPECT_EQ(Units(), 51);
     EXPECT_EQ(Db().GetUnitName(Db().CurrentUnitID), "UserB");
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TMyDerived") << "the new unit's first class";
-    EXPECT_EQ(Nav().Memo->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TMyDerived", 0)));
+    EXPECT_EQ(Nav().Memo()->CursorLinePos() + 1, Db().GetClassLine(Db().ClassesIDByNameIndex("TMyDerived", 0)));
     EXPECT_EQ(Nav().StatusText(3), "Loading Unit UserB.pas") << "the last progress text stays until idle";
 }
 
@@ -211,8 +212,8 @@ TEST_F(UnitCommands, NoCommandRunsDuringALoad) {
 TEST_F(UnitCommands, PrintWritesTheRowsAsShownToAPdfWithoutAPrinter) {
     Start(SampleDatabase());
     const std::string Folder = TempDir();
-    Nav().MakePrinter = [Folder] { return std::make_unique<TQtPrinterDevice>(QPrinterInfo(), Folder); };
-    Nav().SelectPage(Nav().ClassInfoTabSheet);
+    Nav().Printing().SetPrinterFactory([Folder] { return std::make_unique<TQtPrinterDevice>(QPrinterInfo(), Folder); });
+    Nav().SelectPage(Nav().ClassInfoTabSheet());
     Nav().ClassListViewColumnClick(0);  // descending by member
     Nav().Item("PrintItem")->trigger();
     const QString Pdf = QString::fromStdString(Folder + "/TApplication.pdf");
@@ -243,8 +244,8 @@ TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
     EXPECT_EQ(Prompts.Texts("error").size(), 1u);
     EXPECT_EQ(Units(), 52) << "nothing lost";
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
-    EXPECT_GE(Nav().ClassesCB->count(), 400);
-    EXPECT_GE(Nav().UnitsCB->count(), 52);
+    EXPECT_GE(Nav().ClassesCB()->count(), 400);
+    EXPECT_GE(Nav().UnitsCB()->count(), 52);
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TApplication", 0)));
     RunIdle();
     EXPECT_EQ(Nav().StatusText(0).toUpper(), "UNIT: FORMS") << "not the load's progress";
@@ -255,7 +256,7 @@ TEST_F(UnitCommands, AFailedFirstInitializeSaysTheDatabaseIsEmpty) {
     Start(TempDir() + "/new.db");
     EXPECT_EQ(Units(), 0);
     EXPECT_EQ(Nav().StatusText(3), "The class database is empty");
-    EXPECT_EQ(Nav().ClassesCB->count(), 0);
+    EXPECT_EQ(Nav().ClassesCB()->count(), 0);
 }
 
 }  // namespace

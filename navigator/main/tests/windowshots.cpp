@@ -86,14 +86,14 @@ void WaitFor(const std::function<bool()>& Done) {
 
 void DoubleClickWord(qm::TClassNav& W, int Line, const QString& Word) {
     W.ShowUnit(W.Windows().VCLDB->CurrentUnitID, Line, false);
-    const QTextBlock Block = W.Memo->document()->findBlockByNumber(Line);
+    const QTextBlock Block = W.Memo()->document()->findBlockByNumber(Line);
     QTextCursor At(Block);
     At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
-    QTest::mouseDClick(W.Memo->viewport(), Qt::LeftButton, {}, W.Memo->cursorRect(At).center());
+    QTest::mouseDClick(W.Memo()->viewport(), Qt::LeftButton, {}, W.Memo()->cursorRect(At).center());
 }
 
 int FindLine(qm::TClassNav& W, const QString& Text) {
-    for (QTextBlock B = W.Memo->document()->begin(); B.isValid(); B = B.next())
+    for (QTextBlock B = W.Memo()->document()->begin(); B.isValid(); B = B.next())
         if (B.text().contains(Text)) return B.blockNumber();
     return 0;
 }
@@ -133,17 +133,17 @@ int main(int argc, char** argv) {
     Wait(300);
 
     // A red bookmark line three lines below the class heading.
-    W.Memo->SetCursorLinePos(W.Memo->CursorLinePos() + 3);
+    W.Memo()->SetCursorLinePos(W.Memo()->CursorLinePos() + 3);
     W.AddBookmark(1);
-    W.Memo->SetCursorLinePos(W.Memo->CursorLinePos() - 3);
+    W.Memo()->SetCursorLinePos(W.Memo()->CursorLinePos() - 3);
     Wait(100);
     Shot("source-bookmark");
 
-    W.SelectPage(W.ClassInfoTabSheet);
+    W.SelectPage(W.ClassInfoTabSheet());
     W.ClassListViewColumnClick(2);
     Wait(100);
     Shot("classinfo-by-level");
-    W.SelectPage(W.SourceTabSheet);
+    W.SelectPage(W.SourceTabSheet());
 
     OnModal.push_back([](QWidget& M) { Shot("configuration"); qobject_cast<QDialog*>(&M)->reject(); });
     W.ConfigurationItemClick();
@@ -160,17 +160,17 @@ int main(int argc, char** argv) {
     DoubleClickWord(W, FindLine(W, "Caption :="), "Caption");
     Wait(100);
     Shot("jump-to-caption");
-    std::cout << "after the double-click: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo->CursorLinePos() + 1 << "\n";
+    std::cout << "after the double-click: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo()->CursorLinePos() + 1 << "\n";
     W.BackItemClick();
-    std::cout << "after Back: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo->CursorLinePos() + 1 << "\n";
+    std::cout << "after Back: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo()->CursorLinePos() + 1 << "\n";
     W.InheritedItemClick();
-    std::cout << "after Inherited Class: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo->CursorLinePos() + 1 << "\n";
-    W.ClassesCB->setEditText("TButton.Click");
+    std::cout << "after Inherited Class: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo()->CursorLinePos() + 1 << "\n";
+    W.ClassesCB()->setEditText("TButton.Click");
     W.ClassSearch();
-    std::cout << "after TButton.Click: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo->CursorLinePos() + 1 << "\n";
-    W.TextSearchEdit->setText("inherited");
+    std::cout << "after TButton.Click: " << Db.GetUnitName(Db.CurrentUnitID) << " line " << W.Memo()->CursorLinePos() + 1 << "\n";
+    W.TextSearchEdit()->setText("inherited");
     W.TextSearchGoSBClick();
-    std::cout << "after the text search: line " << W.Memo->CursorLinePos() + 1 << "\n";
+    std::cout << "after the text search: line " << W.Memo()->CursorLinePos() + 1 << "\n";
 
     for (const char* Unit : {"Shapes1.pas", "Shapes2.pas", "Users.pas"})
         Db.LoadUnit(TestData + "/navigator/" + Unit);
@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
     W.LoadVCL1Click();
     std::cout << "after Initialize: " << Db.UnitCount() << " units\n";
 
-    W.SelectPage(W.ClassInfoTabSheet);
+    W.SelectPage(W.ClassInfoTabSheet());
     OnModal.push_back([](QWidget& M) {
         std::cout << "print: " << qobject_cast<QMessageBox*>(&M)->text().toStdString() << "\n";
         Accept(M);

@@ -18,34 +18,6 @@
 
 namespace qm {
 
-bool TTestPrompts::Confirm(const QString& Text) {
-    Calls.push_back({"confirm", Text});
-    if (ConfirmAnswers.empty()) return false;
-    const bool Answer = ConfirmAnswers.front();
-    ConfirmAnswers.pop_front();
-    return Answer;
-}
-
-QString TTestPrompts::OpenFile(QWidget*, const QString& Title, const QString&) {
-    Calls.push_back({"open", Title});
-    if (FileAnswers.empty()) return {};
-    QString Answer = FileAnswers.front();
-    FileAnswers.pop_front();
-    return Answer;
-}
-
-int TTestPrompts::RunModal(QDialog& Dialog) {
-    ModalDialogs.push_back(&Dialog);
-    return OnModal ? OnModal(Dialog) : QDialog::Accepted;
-}
-
-std::vector<QString> TTestPrompts::Texts(const std::string& Kind) const {
-    std::vector<QString> Result;
-    for (const TPromptCall& Call : Calls)
-        if (Call.Kind == Kind) Result.push_back(Call.Text);
-    return Result;
-}
-
 TBoxCloser::TBoxCloser() {
     connect(&FTimer, &QTimer::timeout, this, &TBoxCloser::Tick);
     FTimer.start(10);

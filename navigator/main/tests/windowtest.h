@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QString>
 #include <QStringList>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -18,7 +17,7 @@
 #include <vector>
 
 #include "appwindows.h"
-#include "userprompts.h"
+#include "testprompts.h"
 
 // Texts in test failures, as text.
 inline void PrintTo(const QString& Text, std::ostream* Out) {
@@ -29,32 +28,6 @@ namespace qm {
 
 class TClassNav;
 class TVCLDB;
-
-struct TPromptCall {
-    std::string Kind;  // "error", "message", "information", "confirm", "open"
-    QString Text;
-};
-
-class TTestPrompts : public TUserPrompts {
-public:
-    void ShowError(const QString& Text) override { Calls.push_back({"error", Text}); }
-    void ShowMessage(const QString& Text) override { Calls.push_back({"message", Text}); }
-    void ShowInformation(const QString& Text) override { Calls.push_back({"information", Text}); }
-    bool Confirm(const QString& Text) override;
-    QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
-    void Beep() override { ++Beeps; }
-    int RunModal(QDialog& Dialog) override;
-
-    // The calls of one kind, in order.
-    std::vector<QString> Texts(const std::string& Kind) const;
-
-    std::vector<TPromptCall> Calls;
-    int Beeps = 0;
-    std::deque<bool> ConfirmAnswers;     // default: No
-    std::deque<QString> FileAnswers;     // default: cancelled
-    std::vector<const QDialog*> ModalDialogs;  // the dialogs run, in order
-    std::function<int(QDialog&)> OnModal;  // default: accepted
-};
 
 // Closes each modal box a moment after it opened and keeps its text: the error report and the
 // messages run their real modal loops, with idle work and timers going on inside them.

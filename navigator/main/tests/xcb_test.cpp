@@ -50,19 +50,19 @@ protected:
     QPoint Global(QWidget* Widget, QPoint At) const { return Widget->mapToGlobal(At); }
     // The screen point of the Offset-th character of Text on line Line of the source.
     QPoint SourcePoint(int Line, const QString& Text, int Offset = 1) const {
-        TXRichEdit& View = *Nav().Memo;
+        TXRichEdit& View = *Nav().Memo();
         const QTextBlock Block = View.document()->findBlockByNumber(Line);
         QTextCursor At(Block);
         At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Text)) + Offset);
         return Global(View.viewport(), View.cursorRect(At).center());
     }
     int LineOf(const QString& Text) const {
-        for (QTextBlock B = Nav().Memo->document()->begin(); B.isValid(); B = B.next())
+        for (QTextBlock B = Nav().Memo()->document()->begin(); B.isValid(); B = B.next())
             if (B.text().contains(Text)) return B.blockNumber();
         return -1;
     }
     int ClassLine(const char* Name) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, 0)); }
-    int CaretLine() const { return Nav().Memo->CursorLinePos() + 1; }
+    int CaretLine() const { return Nav().Memo()->CursorLinePos() + 1; }
     // Runs the menu item's command with the window manager's close request coming 300 ms into it.
     // Not a check (speed is the benchmarks' affair): how long the stop took is recorded.
     void RunWithCloseRequest(const char* Item) {
@@ -94,7 +94,7 @@ protected:
 TEST_F(RealInput, EnterInClassSearchGoesToTheMember) {
     Start(SampleDatabase());
     X.Key("s", true);
-    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().ClassesCB; }));
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().ClassesCB(); }));
     X.Key("a", true);
     X.Type("TButton.Click");
     X.Key("Return");
@@ -102,7 +102,7 @@ TEST_F(RealInput, EnterInClassSearchGoesToTheMember) {
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == Db().GetMemberTargetLine(Button, "Click"); }));
     Shot("xcb-class-search");
     EXPECT_EQ(Db().CurrentUnitID, Db().GetMemberUnitID(Button, "Click"));
-    EXPECT_EQ(Nav().ClassesCB->currentText(), "TButton");
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), "TButton");
 }
 
 TEST_F(RealInput, ADoubleClickInTheSourceGoesToTheAncestor) {
@@ -134,28 +134,28 @@ TEST_F(RealInput, TheWheelOverAnUnfocusedSelectorChangesNothing) {
     Start(SampleDatabase());
     X.MoveTo(SourcePoint(CaretLine() - 1, "", 0) + QPoint(40, 0));
     X.Click();
-    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().Memo; }));
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().Memo(); }));
     const int Unit = Db().CurrentUnitID;
-    const QString Units = Nav().UnitsCB->currentText(), Classes = Nav().ClassesCB->currentText();
-    for (QComboBox* Box : {Nav().UnitsCB, Nav().ClassesCB}) {
+    const QString Units = Nav().UnitsCB()->currentText(), Classes = Nav().ClassesCB()->currentText();
+    for (QComboBox* Box : {Nav().UnitsCB(), Nav().ClassesCB()}) {
         X.MoveTo(Global(Box, Box->rect().center()));
         X.Wheel(-3);
         RunFor(200);
     }
-    EXPECT_EQ(Nav().UnitsCB->currentText(), Units);
-    EXPECT_EQ(Nav().ClassesCB->currentText(), Classes);
+    EXPECT_EQ(Nav().UnitsCB()->currentText(), Units);
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), Classes);
     EXPECT_EQ(Db().CurrentUnitID, Unit);
     EXPECT_EQ(Nav().Source().History().Count(), 0);
 }
 
 TEST_F(RealInput, AClickOnAColumnHeadingSorts) {
     Start(SampleDatabase());
-    QTabBar* Tabs = Nav().PageControl->tabBar();
+    QTabBar* Tabs = Nav().PageControl()->tabBar();
     X.MoveTo(Global(Tabs, Tabs->tabRect(1).center()));
     X.Click();
-    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl->currentWidget() == Nav().ClassInfoTabSheet; }));
-    EXPECT_FALSE(Nav().UnitsCB->isEnabled());
-    QHeaderView* Header = Nav().ClassListView->header();
+    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl()->currentWidget() == Nav().ClassInfoTabSheet(); }));
+    EXPECT_FALSE(Nav().UnitsCB()->isEnabled());
+    QHeaderView* Header = Nav().ClassListView()->header();
     X.MoveTo(Global(Header->viewport(), QPoint(Header->sectionViewportPosition(0) + 20, Header->height() / 2)));
     X.Click();
     ASSERT_TRUE(WaitFor([&] { return Nav().ClassInfo().SortDirection() == -1; })) << "Member again: descending";
@@ -232,17 +232,17 @@ TEST_F(BesideTheTool, WhatTheToolAddsAndRemovesTheWindowFollows) {
     TBoxCloser Boxes;
     ASSERT_EQ(Tool({"add", QM_TESTDATA_DIR "/navigator/Shapes1.pas"}), 0);
     const auto Listed = [&](QComboBox* Box, const char* Name) { return Box->findText(Name) >= 0; };
-    EXPECT_TRUE(WaitFor([&] { return Listed(Nav().UnitsCB, "Shapes1") && Listed(Nav().ClassesCB, "TShared"); }));
+    EXPECT_TRUE(WaitFor([&] { return Listed(Nav().UnitsCB(), "Shapes1") && Listed(Nav().ClassesCB(), "TShared"); }));
     SearchByKeys("TShared");
     ASSERT_TRUE(WaitFor([&] { return Db().CurrentUnitID == Db().UnitsIDByNameIndex("Shapes1", 0); }));
     ASSERT_EQ(Tool({"remove", "--force", "Shapes1"}), 0);
-    X.MoveTo(Global(Nav().Memo->viewport(), QPoint(50, 50)));  // a person moves the mouse
+    X.MoveTo(Global(Nav().Memo()->viewport(), QPoint(50, 50)));  // a person moves the mouse
     EXPECT_TRUE(WaitFor([&] { return Boxes.Texts.size() == 1; }));
     RunFor(100);  // painted
     Shot("xcb-removed-elsewhere");
     RunFor(300);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
-    EXPECT_FALSE(Listed(Nav().UnitsCB, "Shapes1"));
+    EXPECT_FALSE(Listed(Nav().UnitsCB(), "Shapes1"));
     SearchByKeys("TForm");
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TForm"); })) << "browsing goes on";
 }

@@ -1,0 +1,71 @@
+#include "testprompts.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace qm {
+
+namespace {
+
+// The front of Queue, or Default when it is empty.
+template <class T>
+T Next(std::deque<T>& Queue, T Default) {
+    if (Queue.empty()) return Default;
+    T Answer = std::move(Queue.front());
+    Queue.pop_front();
+    return Answer;
+}
+
+}  // namespace
+
+bool TTestPrompts::Confirm(const QString& Text) {
+    Calls.push_back({"confirm", Text});
+    if (Strict && ConfirmAnswers.empty()) ADD_FAILURE() << "unexpected question: " << Text.toStdString();
+    return Next(ConfirmAnswers, false);
+}
+
+QString TTestPrompts::OpenFile(QWidget*, const QString& Title, const QString&) {
+    Calls.push_back({"open", Title});
+    if (Strict && FileAnswers.empty()) ADD_FAILURE() << "unexpected file dialog: " << Title.toStdString();
+    return Next(FileAnswers, QString());
+}
+
+int TTestPrompts::RunModal(QDialog& Dialog) {
+    ModalDialogs.push_back(&Dialog);
+    if (Answers.empty()) {
+        if (OnModal) return OnModal(Dialog);
+        if (!Strict) return QDialog::Accepted;
+        ADD_FAILURE() << "unexpected dialog: " << Dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    TAnswer Answer = Next(Answers, TAnswer());
+    QTimer::singleShot(0, &Dialog, [&Dialog, Answer] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &Dialog);
+        Answer(Dialog);
+        if (Dialog.isVisible()) {
+            ADD_FAILURE() << "the answer left the dialog open: " << Dialog.windowTitle().toStdString();
+            Dialog.reject();
+        }
+    });
+    return Dialog.exec();
+}
+
+std::vector<QString> TTestPrompts::Texts(const std::string& Kind) const {
+    std::vector<QString> Result;
+    for (const TPromptCall& Call : Calls)
+        if (Call.Kind == Kind) Result.push_back(Call.Text);
+    return Result;
+}
+
+QStringList TTestPrompts::Messages() const {
+    QStringList Result;
+    for (const TPromptCall& Call : Calls)
+        if (Call.Kind == "error" || Call.Kind == "message" || Call.Kind == "information")
+            Result << QString::fromStdString(Call.Kind) + ": " + Call.Text;
+    return Result;
+}
+
+}  // namespace qm
