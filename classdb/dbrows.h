@@ -93,6 +93,11 @@ struct TPlace {
     bool operator==(const TPlace&) const = default;
 };
 
+// Where a member leads: its implementation, else its declaration.
+inline TPlace TargetPlace(const TMemberRow& Row) {
+    return {Row.UnitID, Row.ImpLN == NoImpLN ? Row.IntLN : Row.ImpLN};
+}
+
 // One row of a class's member listing: the member as stored, the class that declares it and
 // the level of that class (1 for the class listed, 2 for its ancestor...). Flags gives the
 // visibility and the kind (VisibilityName and KindName in memberlist.h name them).
@@ -104,5 +109,27 @@ struct TMemberItem {
     int Flags = 0;
 };
 using TMemberItems = std::vector<TMemberItem>;
+
+// One class of a descendants tree, listed depth first: Depth 0 is the class asked about, its
+// direct descendants are at 1. Descendants counts every class below this one, directly or not.
+struct TDescendant {
+    int ClassID = 0;
+    std::string Name;
+    int UnitID = 0;
+    std::string UnitName;
+    int Depth = 0;
+    int Descendants = 0;
+};
+using TDescendants = std::vector<TDescendant>;
+
+// A descendant class that declares a member of the name asked for, and where its
+// implementation is (its declaration when it has none).
+struct TOverride {
+    int ClassID = 0;
+    std::string ClassName;
+    std::string UnitName;
+    TPlace Place;
+};
+using TOverrides = std::vector<TOverride>;
 
 }  // namespace qm

@@ -23,8 +23,7 @@ TPlace TVCLDB::ClassPlace(int ClassID) {
 }
 
 TPlace TVCLDB::MemberPlace(int ClassID, const std::string& Name) {
-    const TMemberRow& row = MemberRow(ClassID, Name);
-    return {row.UnitID, row.ImpLN == NoImpLN ? row.IntLN : row.ImpLN};
+    return TargetPlace(MemberRow(ClassID, Name));
 }
 
 bool TVCLDB::ClassExists(int ClassID) {
@@ -103,8 +102,7 @@ int TVCLDB::GetMemberIntLN(int ClassID, const std::string& Name) { return Member
 int TVCLDB::GetMemberUnitID(int ClassID, const std::string& Name) { return MemberRow(ClassID, Name).UnitID; }
 
 int TVCLDB::GetMemberTargetLine(int ClassID, const std::string& Name) {
-    const TMemberRow& row = MemberRow(ClassID, Name);
-    return row.ImpLN == NoImpLN ? row.IntLN : row.ImpLN;
+    return TargetPlace(MemberRow(ClassID, Name)).Line;
 }
 
 int TVCLDB::FindMemberClass(int ClassID, const std::string& Name) {

@@ -148,6 +148,15 @@ public:
     // Clears Strings, then one entry "unit.class.member" per class that declares Name.
     void SearchMembers(const std::string& Name, TStringItems& Strings);
 
+    // --- looking down the tree (hierarchy.cpp) --------------------------------------------------
+    // The class and every class that derives from it, directly or not, depth first with the
+    // classes of each level sorted by name (ignoring case, then by id); none below MaxDepth when
+    // MaxDepth >= 0. Empty when the class does not exist.
+    void ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth = -1);
+    // The descendants of ClassID (not the class itself) that declare a member Name, in the order
+    // of the descendants tree.
+    void ListOverrides(int ClassID, const std::string& Name, TOverrides& Found);
+
     // --- the VCL ----------------------------------------------------------------------------------
     // VCLSourcePath from Delphi's installation entry: its RootDir and "SOURCE"; empty when the
     // entry cannot be read.

@@ -224,6 +224,30 @@ void Dependants(TContext& C) {
     PrintItems(C.Out, units);
 }
 
+// The class first, then every class below it depth first, each name indented two spaces a level.
+void Descendants(TContext& C) {
+    const char* usage = "descendants CLASS [--depth N]";
+    Need(C, 1, 3, usage);
+    int depth = -1;
+    if (C.Args.size() == 3 && C.Args[1] == "--depth") depth = ToInt(C.Args[2], "N");
+    else if (C.Args.size() != 1) Need(C, 0, 0, usage);
+    TDescendants tree;
+    C.Db.ListDescendants(ClassArg(C.Db, C.Args[0]), tree, depth);
+    for (const TDescendant& d : tree)
+        C.Out << Record({to_string(d.ClassID), std::string(size_t(d.Depth) * 2, ' ') + d.Name, d.UnitName});
+}
+
+void Overrides(TContext& C) {
+    Need(C, 1, 1, "overrides CLASS.METHOD");
+    const std::string& arg = C.Args[0];
+    const size_t dot = arg.rfind('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == arg.size()) Need(C, 0, 0, "overrides CLASS.METHOD");
+    TOverrides found;
+    C.Db.ListOverrides(ClassArg(C.Db, arg.substr(0, dot)), arg.substr(dot + 1), found);
+    for (const TOverride& o : found)
+        C.Out << Record({to_string(o.ClassID), o.ClassName, o.UnitName, to_string(o.Place.Line)});
+}
+
 // A unit of the VCL takes every unit derived from it along, which is most of the library: that
 // needs --force.
 void Remove(TContext& C) {
@@ -255,7 +279,7 @@ const std::map<std::string, TCommand>& Commands() {
     static const std::map<std::string, TCommand> commands = {
         {"init", Init},     {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
-        {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL},
+        {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
     };
     return commands;
 }

@@ -31,6 +31,10 @@ int Usage() {
                  "  remove [--force] UNIT                         remove UNIT with its dependants (--force for a\n"
                  "                                                unit of the VCL)\n"
                  "  remove-non-vcl                                remove every unit added after the VCL\n"
+                 "  descendants CLASS [--depth N]                 CLASS and every class below it: id, name\n"
+                 "                                                indented two spaces a level, unit\n"
+                 "  overrides CLASS.METHOD                        the classes below CLASS that declare METHOD:\n"
+                 "                                                id, name, unit, line\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;

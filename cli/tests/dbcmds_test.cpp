@@ -52,6 +52,16 @@ TEST_F(DbCommands, EveryCommandPrintsItsRecords) {
     // INHERITED and OVERRIDE climb as a double-click does: the ancestor, or nothing above to override.
     EXPECT_EQ(Run("resolve", {"3", "15", "inherited"}), "0|0\tTComponent\t\t15\t3\t2\t1\t0\n|");
     EXPECT_EQ(Run("resolve", {"3", "14", "Override"}), "0|1\tTComponent\tWork\t0\t3\t3\t0\t0\n|");
+    // Looking down: the tree indented by level, and who declares a name below a class.
+    EXPECT_EQ(Run("descendants", {"TPersistent"}),
+              "0|2\tTPersistent\tClasses\n3\t  TComponent\tClasses\n4\t    TMyBase\tUserA\n5\t      TMyDerived\tUserB\n|");
+    EXPECT_EQ(Run("descendants", {"2", "--depth", "1"}), "0|2\tTPersistent\tClasses\n3\t  TComponent\tClasses\n|");
+    EXPECT_EQ(Run("overrides", {"TComponent.work"}), "0|4\tTMyBase\tUserA\t14\n|");
+    EXPECT_EQ(Run("overrides", {"TMyBase.Work"}), "0||");
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"Work"}, {"TMyBase."}, {"TPersistent", "--depth"}, {"TPersistent", "--deep", "1"}})
+        EXPECT_EQ(Run(bad.size() == 1 ? "overrides" : "descendants", bad).substr(0, 2), "2|") << bad[0];
+    EXPECT_EQ(Run("descendants", {"TNobody"}), "1||no class TNobody\n");
     EXPECT_EQ(Run("dependants", {"usera"}), "0|3\t" + a + "\n4\t" + b + "\n|");
     EXPECT_EQ(Run("remove", {"UserA"}), "0|3\t" + a + "\n4\t" + b + "\n|");
     EXPECT_EQ(Run("remove-non-vcl", {}), "0||");  // no REPORT unit: everything counts as VCL

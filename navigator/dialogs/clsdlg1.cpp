@@ -21,4 +21,9 @@ int TClassDlg::SelectClass(const std::string& Name) {
         [&](int ID) { return FDb.GetShortUnitName(FDb.GetClassUnitID(ID)) + "." + FDb.GetClassName(ID); });
 }
 
+int TClassDlg::ChooseClass(const TStringItems& Entries) {
+    FillList(*FUi->ListBox1, Entries, false);
+    return ChooseEntry(*this, *FUi->ListBox1);
+}
+
 }  // namespace qm

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "dbrows.h"
+
 namespace Ui {
 class ClassDlg;
 }
@@ -23,6 +25,9 @@ public:
     // The chosen class's id; 0 when the user cancelled; -1 when no class has that name. A single
     // class of that name is returned without asking.
     int SelectClass(const std::string& Name);
+    // One of the classes Entries lists (id and text), in their order: the chosen id, 0 when the
+    // user cancelled. The first entry is selected.
+    int ChooseClass(const TStringItems& Entries);
 
 private:
     TVCLDB& FDb;

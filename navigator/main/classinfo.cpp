@@ -1,14 +1,18 @@
-// The Class Info page's handlers: each hands the work to the page, and a double-click on a row
-// opens the member's source.
+// The Class Info and Descendants pages' handlers: each hands the work to the page, and a
+// double-click on a row opens the member's or the class's source.
 #include "classinfopage.h"
 #include "classlist.h"
+#include "descendantspage.h"
 #include "main1.h"
+#include "selectorpanel.h"
 #include "vcldb1.h"
 
 namespace qm {
 
+// The Descendants page follows the class Class Info shows.
 void TClassNav::FillClassList(int ClassID) {
     FClassInfo->Fill(ClassID);
+    FDescendants->SetClass(ClassID);
 }
 
 void TClassNav::ClassListViewColumnClick(int Column) {
@@ -23,12 +27,17 @@ void TClassNav::ClassListViewDblClick() {
 }
 
 void TClassNav::FiltersItemClick() {
-    FClassInfo->EnableFilters(!SourcePageActive());
+    FClassInfo->EnableFilters(PageActive(ClassInfoTabSheet()));
 }
 
 // The item's check mark has already changed (Qt toggles a check item before it reports the click).
 void TClassNav::FieldItemClick(QAction&) {
     FClassInfo->Refill();
+}
+
+void TClassNav::DescendantChosen(int ClassID) {
+    FSelectors->ShowClassName(VCLDB().GetClassName(ClassID));
+    GoTo(VCLDB().ClassPlace(ClassID), true);
 }
 
 }  // namespace qm

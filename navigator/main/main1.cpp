@@ -14,10 +14,12 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include "appwindows.h"
 #include "classinfopage.h"
 #include "classlistview.h"
+#include "descendantspage.h"
 #include "menutable.h"
 #include "loadprogress.h"
 #include "selectorpanel.h"
@@ -53,9 +55,20 @@ TClassNav::TClassNav(QWidget* Parent) : QMainWindow(Parent), FUi(std::make_uniqu
                                [this] { SelectPage(SourceTabSheet()); }, this);
     FSelectors = new TSelectorPanel(*FUi->ClassesCB, *FUi->UnitsCB, this);
     FClassInfo = new TClassInfoPage(*FUi->ClassListView, [this](const QString& Name) { return Item(Name); }, this);
+    FDescendantsTab = new QWidget(PageControl());
+    FDescendantsTab->setObjectName(QStringLiteral("DescendantsTabSheet"));
+    auto* DescendantsView = new QTreeView(FDescendantsTab);
+    DescendantsView->setObjectName(QStringLiteral("DescendantsView"));
+    DescendantsView->setAccessibleName(QStringLiteral("Descendants"));
+    auto* DescendantsLayout = new QVBoxLayout(FDescendantsTab);
+    DescendantsLayout->setContentsMargins(0, 0, 0, 0);
+    DescendantsLayout->addWidget(DescendantsView);
+    PageControl()->addTab(FDescendantsTab, QStringLiteral("Descendants"));
+    FDescendants = new TDescendantsPage(*DescendantsView, this);
 
     UnitsCB()->setItemDelegate(new TUnitsCBDelegate(UnitsCB()));
     Memo()->setContextMenuPolicy(Qt::CustomContextMenu);
+    ClassListView()->setContextMenuPolicy(Qt::CustomContextMenu);
     CreateMenus();
     ConnectControls();
 }
@@ -74,6 +87,7 @@ QTreeView* TClassNav::ClassListView() const { return FUi->ClassListView; }
 void TClassNav::Attach(TNavigatorWindows& Windows) {
     FWindows = &Windows;
     FClassInfo->Attach(*Windows.VCLDB);
+    FDescendants->Attach(*Windows.VCLDB);
     FSource->Attach(*Windows.VCLDB);
     FSelectors->Attach(*Windows.VCLDB);
 }
@@ -93,10 +107,13 @@ QMenu* TClassNav::Menu(const QString& Name) const {
 void TClassNav::CreateMenus() {
     FMemoPopup = new QMenu(this);
     MemoPopup()->setObjectName(QStringLiteral("MemoPopup"));
+    FClassInfoPopup = new QMenu(this);
+    FClassInfoPopup->setObjectName(QStringLiteral("ClassInfoPopup"));
     for (const TMenuEntry& Entry : MenuTable()) AddMenuEntry(Entry);
     connect(Menu(QStringLiteral("EditItem")), &QMenu::aboutToShow, this, Guarded([this] { EditItemClick(); }));
     connect(Menu(QStringLiteral("FiltersItem")), &QMenu::aboutToShow, this, Guarded([this] { FiltersItemClick(); }));
     connect(MemoPopup(), &QMenu::aboutToShow, this, Guarded([this] { MemoPopupPopup(); }));
+    connect(FClassInfoPopup, &QMenu::aboutToShow, this, Guarded([this] { ClassInfoPopupPopup(); }));
 }
 
 void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
@@ -110,6 +127,7 @@ void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
         case TMenuPlace::Filters: return Menu(QStringLiteral("FiltersItem"));
         case TMenuPlace::Help: return Menu(QStringLiteral("HelpItem"));
         case TMenuPlace::Popup: return MemoPopup();
+        case TMenuPlace::ClassInfoPopup: return FClassInfoPopup;
         case TMenuPlace::AddBookmark: return Menu(QStringLiteral("AddBookmarkItem"));
         case TMenuPlace::GoBookmark: return Menu(QStringLiteral("GoBookmarkItem"));
         case TMenuPlace::Hidden: return this;
@@ -153,9 +171,14 @@ void TClassNav::ConnectControls() {
     connect(PageControl(), &QTabWidget::currentChanged, this, Guarded([this] { PageControlChange(); }));
     connect(Memo(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& Pos) { MemoPopup()->popup(Memo()->viewport()->mapToGlobal(Pos)); });
+    connect(ClassListView(), &QWidget::customContextMenuRequested, this, [this](const QPoint& Pos) {
+        FClassInfoPopup->popup(ClassListView()->viewport()->mapToGlobal(Pos));
+    });
     connect(ClassListView()->header(), &QHeaderView::sectionClicked, this,
             [this](int Column) { RunCommand([this, Column] { ClassListViewColumnClick(Column); }); });
     connect(FUi->ClassListView, &TClassListView::DblClick, this, Guarded([this] { ClassListViewDblClick(); }));
+    connect(FDescendants, &TDescendantsPage::ClassChosen, this,
+            [this](int ClassID) { RunCommand([this, ClassID] { DescendantChosen(ClassID); }); });
     connect(FSelectors, &TSelectorPanel::UnitChosen, this, Guarded([this] { UnitsCBChange(); }));
     connect(FSelectors, &TSelectorPanel::SearchRequested, this, Guarded([this] { ClassSearch(); }));
     connect(FUi->TextSearchGoSB, &QToolButton::clicked, this, Guarded([this] { TextSearchGoSBClick(); }));
@@ -221,11 +244,17 @@ void TClassNav::SelectPage(QWidget* Page) {
 }
 
 void TClassNav::PageControlChange() {
-    UnitsCB()->setEnabled(PageControl()->currentWidget() != ClassInfoTabSheet());
+    // The unit selector belongs to the Source page: the other pages follow a class.
+    UnitsCB()->setEnabled(SourcePageActive());
+    FDescendants->SetInView(PageActive(FDescendantsTab));
+}
+
+bool TClassNav::PageActive(const QWidget* Page) const {
+    return PageControl()->currentWidget() == Page;
 }
 
 bool TClassNav::SourcePageActive() const {
-    return PageControl()->currentWidget() == SourceTabSheet();
+    return PageActive(SourceTabSheet());
 }
 
 void TClassNav::EditItemClick() {

@@ -1,5 +1,5 @@
 // TClassNav: the main window, a coordinator of parts that own their state: the source place
-// (shown unit, history, bookmarks), the Class Info page, the selectors, the status panels, the
+// (shown unit, history, bookmarks), the Class Info and Descendants pages, the selectors, the status panels, the
 // load progress, the help and the printing. It owns the controls and the menus made from the menu
 // table, whose commands are the handlers below; they live in files of their own: startup (show,
 // idle work, status bar, error report, help file prompts, close), sourceview, classinfo,
@@ -34,6 +34,7 @@ namespace qm {
 
 class TXRichEdit;
 class TClassInfoPage;
+class TDescendantsPage;
 class TLoadProgress;
 class TSelectorPanel;
 class TSourcePlace;
@@ -60,9 +61,11 @@ public:
     QTabWidget* PageControl() const;
     QWidget* SourceTabSheet() const;
     QWidget* ClassInfoTabSheet() const;
+    QWidget* DescendantsTabSheet() const { return FDescendantsTab; }
     TXRichEdit* Memo() const;
     QTreeView* ClassListView() const;
     QMenu* MemoPopup() const { return FMemoPopup; }
+    QMenu* ClassInfoPopup() const { return FClassInfoPopup; }
 
     // The menu item or hidden shortcut item of that objectName; null when there is none.
     QAction* Item(const QString& Name) const;
@@ -70,6 +73,7 @@ public:
     TNavigatorWindows& Windows() const { return *FWindows; }
     // The parts of the window that own their state.
     TClassInfoPage& ClassInfo() const { return *FClassInfo; }
+    TDescendantsPage& Descendants() const { return *FDescendants; }
     TStatusPanels& Status() const { return *FStatus; }
     TSourcePlace& Source() const { return *FSource; }
     TSelectorPanel& Selectors() const { return *FSelectors; }
@@ -108,6 +112,10 @@ public:
     // --- navigation from the cursor line ----------------------------------------------------------
     void InheritedItemClick();
     void ClassInfoItemClick();
+    // The descendants that declare the member under the caret (else the member around it), or
+    // the member of the Class Info row, to choose one and go to it.
+    void OverridesItemClick();
+    void MemberOverridesItemClick();
 
     // --- searches and help ------------------------------------------------------------------------
     void LastMemberSearch();
@@ -146,6 +154,11 @@ private:
     void AppException(const std::exception& E);
     void PageControlChange();
     bool SourcePageActive() const;
+    bool PageActive(const QWidget* Page) const;
+    // The Descendants page's class opened on the Source page.
+    void DescendantChosen(int ClassID);
+    void ShowOverrides(int ClassID, const std::string& Member);
+    void ClassInfoPopupPopup();
     // Asks for the keyword index and the help file where they are not known.
     void AskForMissingHelpFiles();
     void LocateHelpIndex();
@@ -190,8 +203,11 @@ private:
 
     std::unique_ptr<Ui::ClassNav> FUi;
     QMenu* FMemoPopup = nullptr;
+    QMenu* FClassInfoPopup = nullptr;
     TNavigatorWindows* FWindows = nullptr;
     TClassInfoPage* FClassInfo = nullptr;
+    TDescendantsPage* FDescendants = nullptr;
+    QWidget* FDescendantsTab = nullptr;
     std::unique_ptr<TStatusPanels> FStatus;
     TSourcePlace* FSource = nullptr;
     TSelectorPanel* FSelectors = nullptr;

@@ -30,6 +30,7 @@ void FilterItem(TClassNav& Window, QAction& Item) {
 
 std::vector<TMenuEntry> BuildTable() {
     std::vector<TMenuEntry> T = {
+        {"MemberOverridesItem", "Overrides...", "", P::ClassInfoPopup, 0, 0, Run<&TClassNav::MemberOverridesItemClick>},
         {"FileItem", "&File", "", P::Bar, 0, Submenu},
         {"LoadUnit1", "&Add Unit...", "", P::File, 0, 0, Run<&TClassNav::LoadUnit1Click>},
         {"RemoveUnitItem", "&Remove Unit...", "", P::File, 0, 0, Run<&TClassNav::RemoveUnitItemClick>},
@@ -69,6 +70,7 @@ std::vector<TMenuEntry> BuildTable() {
         {"DelphiHelpIndexItem", "Delphi Help Index", "", P::Popup, 0, 0, Run<&TClassNav::DelphiHelpIndexItemClick>},
         {"InheritedItem", "Inherited Class", "", P::Popup, 0, 0, Run<&TClassNav::InheritedItemClick>},
         {"ClassInfoItem", "Class Info", "", P::Popup, 0, 0, Run<&TClassNav::ClassInfoItemClick>},
+        {"OverridesItem", "Overrides...", "", P::Popup, 0, 0, Run<&TClassNav::OverridesItemClick>},
         {"SearchResultsItem", "Last Member Search", "", P::Popup, 0, Disabled | SeparatorAfter,
          Run<&TClassNav::LastMemberSearch>},
         {"AddBookmarkItem", "Add Bookmark", "", P::Popup, 0, Submenu},

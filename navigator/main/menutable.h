@@ -11,7 +11,7 @@ namespace qm {
 
 class TClassNav;
 
-enum class TMenuPlace { Bar, File, Edit, Hidden, Filters, Help, Popup, AddBookmark, GoBookmark };
+enum class TMenuPlace { Bar, File, Edit, Hidden, Filters, Help, Popup, AddBookmark, GoBookmark, ClassInfoPopup };
 
 enum TMenuFlag : unsigned {
     SeparatorAfter = 1,

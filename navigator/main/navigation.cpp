@@ -1,10 +1,12 @@
 // Going where a double-clicked word is declared, and the popup commands that start from the
-// cursor line: "Inherited Class" and "Class Info".
+// cursor line: "Inherited Class", "Class Info" and "Overrides...".
 #include "appwindows.h"
 #include "asciitext.h"
 #include "classinfopage.h"
 #include "clsdlg1.h"
+#include "classlist.h"
 #include "main1.h"
+#include "selectorpanel.h"
 #include "sourcetext.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -55,6 +57,55 @@ void TClassNav::InheritedItemClick() {
         GoTo(Db.ClassPlace(A), true);
     else
         Prompts().ShowInformation(QStringLiteral("This Class has no Ancestor"));
+}
+
+void TClassNav::OverridesItemClick() {
+    TVCLDB& Db = VCLDB();
+    if (Db.CurrentUnitID == 0) return Prompts().Beep();
+    const int L = Memo()->CursorLinePos() + 1;
+    TLineInfoRec Info;
+    // The member the word under the caret names, else the member whose line the caret is on.
+    const std::string W = ClickedWord(Memo()->CursorWord());
+    if (!W.empty()) Db.ResolveIdentifier(W, L, Info);
+    if (!Info.Found || Info.Ambiguous || Info.MemberName.empty()) {
+        Info = {};
+        Db.GetLineInfo(L, Info);
+    }
+    if (Info.ClassID == 0 || Info.MemberName.empty()) return Prompts().Beep();
+    ShowOverrides(Info.ClassID, Info.MemberName);
+}
+
+void TClassNav::MemberOverridesItemClick() {
+    const TClassInfoRow* Row = FClassInfo->FocusedRow();
+    if (!Row) return Prompts().Beep();
+    ShowOverrides(Row->Member.ClassID, Row->Member.Name);
+}
+
+void TClassNav::ShowOverrides(int ClassID, const std::string& Member) {
+    TVCLDB& Db = VCLDB();
+    TOverrides Found;
+    Db.ListOverrides(ClassID, Member, Found);
+    if (Found.empty()) {
+        Prompts().ShowInformation(QStringLiteral("No class derived from %1 declares %2")
+                                      .arg(SourceText(Db.GetClassName(ClassID)), SourceText(Member)));
+        return;
+    }
+    TStringItems Entries;
+    for (const TOverride& O : Found)
+        Entries.push_back({Db.GetShortUnitName(O.Place.UnitID) + "." + O.ClassName + "." + Member + ", line " +
+                               std::to_string(O.Place.Line),
+                           O.ClassID});
+    const int K = Windows().ClassDlg->ChooseClass(Entries);
+    for (const TOverride& O : Found)
+        if (O.ClassID == K) {
+            FSelectors->ShowClassName(O.ClassName);
+            GoTo(O.Place, true);
+        }
+}
+
+void TClassNav::ClassInfoPopupPopup() {
+    const TClassInfoRow* Row = FClassInfo->FocusedRow();
+    Item(QStringLiteral("MemberOverridesItem"))->setEnabled(Row && (Row->Member.Flags & KindMethod));
 }
 
 void TClassNav::ClassInfoItemClick() {

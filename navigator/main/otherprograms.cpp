@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "classinfopage.h"
+#include "descendantspage.h"
 #include "main1.h"
 #include "selectorpanel.h"
 #include "sourceplace.h"
@@ -26,8 +27,9 @@ void TClassNav::FollowOtherPrograms() {
     if (FClassInfo->ClassID() != 0 && !Db.ClassExists(FClassInfo->ClassID())) {
         Gone << QStringLiteral("the class %1").arg(SourceText(FClassInfo->ClassName()));
         FClassInfo->Clear();
-        if (!SourcePageActive()) ClearStatusBar();
+        if (PageActive(ClassInfoTabSheet())) ClearStatusBar();
     }
+    FDescendants->Invalidate();
     ForgetRemovedUnits();
     FSelectors->Refill();
     if (!Gone.isEmpty())

@@ -9,6 +9,7 @@
 #include "appwindows.h"
 #include "classinfopage.h"
 #include "clsdlg1.h"
+#include "descendantspage.h"
 #include "main1.h"
 #include "mpfdlg1.h"
 #include "selectorpanel.h"
@@ -99,8 +100,12 @@ void TClassNav::TextSearchGoSBClick() {
         Memo()->setFocus();
         return;
     }
-    if (FClassInfo->FocusPrefix(S)) {
+    if (PageActive(ClassInfoTabSheet()) && FClassInfo->FocusPrefix(S)) {
         ClassListView()->setFocus();
+        return;
+    }
+    if (PageActive(FDescendantsTab) && FDescendants->FocusPrefix(S)) {
+        FDescendants->View().setFocus();
         return;
     }
     Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));

@@ -17,6 +17,7 @@
 #include "classinfopage.h"
 #include "classlist.h"
 #include "delphihelp.h"
+#include "descendantspage.h"
 #include "windowhelp.h"
 #include "main1.h"
 #include "loadprogress.h"
@@ -183,25 +184,30 @@ QString TClassNav::StatusText(int Panel) const {
 
 void TClassNav::RefreshStatusBar() {
     QString Texts[4];
+    TVCLDB& Db = VCLDB();
+    // The unit, line and page of a place.
+    auto ShowPlace = [&](int UnitID, int Line) {
+        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(UnitID));
+        Texts[1] = QStringLiteral("Line: %1").arg(Line);
+        Texts[2] = FStatus->PageText(Line);
+    };
     if (SourcePageActive()) {
-        TVCLDB& Db = VCLDB();
         if (Db.CurrentUnitID == 0) return;
         const int L = Memo()->CursorLinePos() + 1;
         TLineInfoRec Info;
         Db.GetLineInfo(L, Info);
-        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Db.CurrentUnitID));
-        Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = FStatus->PageText(L);
+        ShowPlace(Db.CurrentUnitID, L);
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
-    } else if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
-        TVCLDB& Db = VCLDB();
-        const TClassInfoRow& R = *Row;
-        const TPlace Target = Db.MemberPlace(R.Member.ClassID, R.Member.Name);
-        const int L = Target.Line;
-        Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(Target.UnitID));
-        Texts[1] = QStringLiteral("Line: %1").arg(L);
-        Texts[2] = FStatus->PageText(L);
-        Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
+    } else if (PageActive(ClassInfoTabSheet())) {
+        if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
+            const TPlace Target = Db.MemberPlace(Row->Member.ClassID, Row->Member.Name);
+            ShowPlace(Target.UnitID, Target.Line);
+            Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
+        }
+    } else if (const int K = FDescendants->CurrentClass(); K != 0 && Db.ClassExists(K)) {
+        const TPlace Target = Db.ClassPlace(K);
+        ShowPlace(Target.UnitID, Target.Line);
+        Texts[3] = QStringLiteral("Class: ") + SourceText(Db.GetClassName(K));
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);
 }

@@ -13,6 +13,7 @@
 #include "loadprogress.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"
+#include "descendantspage.h"
 #include "main1.h"
 #include "paths.h"
 #include "rudlg.h"
@@ -45,6 +46,8 @@ public:
     TLoadScope(TClassNav& Window, int Units) : FWindow(Window) { FWindow.FLoad->Begin(FWindow.VCLDB(), Units); }
     ~TLoadScope() {
         FWindow.FLoad->End();
+        // New units may have brought new descendants.
+        FWindow.FDescendants->Invalidate();
         // A close asked for during the load ends the program now that the load is over.
         if (FWindow.FLoad->StopRequested()) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
     }
@@ -66,6 +69,7 @@ void TClassNav::ClearStatusBar() {
 void TClassNav::ClearWindow() {
     FSource->ForgetShownUnit(true);
     FClassInfo->Clear();
+    FDescendants->SetClass(0);
     FSelectors->Clear();
     ClearStatusBar();
 }
@@ -170,6 +174,7 @@ void TClassNav::AfterRemoval() {
     TVCLDB& Db = VCLDB();
     if (Db.CurrentUnitID != 0 && !Db.UnitExists(Db.CurrentUnitID)) FSource->ForgetShownUnit(true);
     ForgetRemovedUnits();
+    FDescendants->Invalidate();
     ShowClass("Forms", "TApplication");
 }
 

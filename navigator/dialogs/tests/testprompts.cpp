@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QTimer>
 
 namespace qm {
@@ -50,7 +52,15 @@ int TTestPrompts::RunModal(QDialog& Dialog) {
             Dialog.reject();
         }
     });
-    return Dialog.exec();
+    const QPointer<QWidget> Before = QApplication::activeWindow();
+    const int Result = Dialog.exec();
+    // Where a window manager runs, it gives the activation back to the window below a closed
+    // dialog; the offscreen platform has none, so do what it does.
+    if (Before && Before != &Dialog && Before->isVisible() && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        Before->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    return Result;
 }
 
 std::vector<QString> TTestPrompts::Texts(const std::string& Kind) const {

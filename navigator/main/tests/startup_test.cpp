@@ -229,7 +229,8 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         {"MethodItem", "&Method", ""}, {"PropertyItem", "Pr&operty", ""}, {"FieldItem", "&Field", ""},
         {"About1", "&About...", ""}, {"BackItem", "Back", ""}, {"DelphiHelpItem", "Delphi Help", ""},
         {"DelphiHelpIndexItem", "Delphi Help Index", ""}, {"InheritedItem", "Inherited Class", ""},
-        {"ClassInfoItem", "Class Info", ""}, {"SearchResultsItem", "Last Member Search", ""},
+        {"ClassInfoItem", "Class Info", ""}, {"OverridesItem", "Overrides...", ""},
+        {"MemberOverridesItem", "Overrides...", ""}, {"SearchResultsItem", "Last Member Search", ""},
         {"AddBookmark3", "3", ""}, {"GoBookmark7", "7", ""},
     };
     for (const TExpectedItem& E : Items) {
@@ -256,7 +257,8 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     EXPECT_EQ(Layout(Nav().Menu("FileItem")),
               "&Add Unit...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|-|&Initialize...|-|E&xit");
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
-                                       "Last Member Search|-|Add Bookmark|Move to Bookmark");
+                                       "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
+    EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");
     EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field");
 }
 

@@ -1,0 +1,101 @@
+// Looking down the class tree: every class derived from a class, and which of them declare a
+// member of a given name. One recursive query over the classes-by-ancestor index gathers the
+// whole subtree; the tree is ordered and counted in memory.
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <algorithm>
+#include <map>
+
+#include "asciitext.h"
+#include "vcldb1.h"
+#include "vcldbstore.h"
+
+namespace qm {
+
+namespace {
+
+struct TNode {
+    TDescendant Row;
+    std::string Key;  // the name in upper case, for sorting
+    std::vector<size_t> Children;
+};
+
+}  // namespace
+
+void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
+    TCall call(*this);
+    Tree.clear();
+    std::vector<TNode> nodes;
+    std::map<int, size_t> index;  // class id -> node
+    std::vector<std::pair<int, int>> links;  // (ancestor, class)
+    Engine(Connection(), [&] {
+        // UNION, not UNION ALL: a cycle of ancestors in a damaged file ends the walk instead of
+        // running on.
+        SQLite::Statement q(Database(),
+                            "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
+                            "join Tree on C.AncestorID = Tree.ID) "
+                            "select C.ID, C.Name, C.UnitID, coalesce(U.Name, ''), C.AncestorID from Tree "
+                            "join CLASSES C on C.ID = Tree.ID left join UNITS U on U.ID = C.UnitID");
+        q.bind(1, ClassID);
+        while (q.executeStep()) {
+            TNode node;
+            node.Row.ClassID = q.getColumn(0).getInt();
+            node.Row.Name = q.getColumn(1).getString();
+            node.Row.UnitID = q.getColumn(2).getInt();
+            node.Row.UnitName = q.getColumn(3).getString();
+            node.Key = UpperCase(node.Row.Name);
+            index[node.Row.ClassID] = nodes.size();
+            links.emplace_back(q.getColumn(4).getInt(), node.Row.ClassID);
+            nodes.push_back(std::move(node));
+        }
+    });
+    const auto root = index.find(ClassID);
+    if (root == index.end()) return;
+    // Every class but the one asked about hangs below its ancestor (that class's own ancestor may
+    // be among its descendants only in a damaged file: it stays the root).
+    for (const auto& [ancestor, cls] : links) {
+        const auto parent = index.find(ancestor);
+        if (cls != ClassID && parent != index.end()) nodes[parent->second].Children.push_back(index[cls]);
+    }
+    for (TNode& node : nodes)
+        std::sort(node.Children.begin(), node.Children.end(), [&](size_t a, size_t b) {
+            return nodes[a].Key != nodes[b].Key ? nodes[a].Key < nodes[b].Key
+                                                : nodes[a].Row.ClassID < nodes[b].Row.ClassID;
+        });
+    // Depth first without recursion: a deep tree needs no deep stack.
+    std::vector<std::pair<size_t, int>> stack{{root->second, 0}};
+    std::vector<size_t> order;
+    while (!stack.empty()) {
+        const auto [at, depth] = stack.back();
+        stack.pop_back();
+        nodes[at].Row.Depth = depth;
+        order.push_back(at);
+        const auto& children = nodes[at].Children;
+        for (auto child = children.rbegin(); child != children.rend(); ++child) stack.emplace_back(*child, depth + 1);
+    }
+    // Counts from the end: a class's subtree follows it in depth-first order.
+    std::vector<int> below(nodes.size(), 0);
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        for (size_t child : nodes[*it].Children) below[*it] += below[child] + 1;
+    for (size_t at : order) {
+        if (MaxDepth >= 0 && nodes[at].Row.Depth > MaxDepth) continue;
+        nodes[at].Row.Descendants = below[at];
+        Tree.push_back(std::move(nodes[at].Row));
+    }
+}
+
+void TVCLDB::ListOverrides(int ClassID, const std::string& Name, TOverrides& Found) {
+    TCall call(*this);
+    Found.clear();
+    TDescendants tree;
+    ListDescendants(ClassID, tree);
+    for (const TDescendant& d : tree) {
+        if (d.Depth == 0) continue;
+        const TMemberRow* row = FindMemberRow(d.ClassID, Name);
+        if (!row) continue;
+        Found.push_back({d.ClassID, d.Name, d.UnitName, TargetPlace(*row)});
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,111 @@
+#include "descendantspage.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <vector>
+
+#include "dbrows.h"
+#include "sourcetext.h"
+#include "vcldb1.h"
+
+namespace qm {
+
+namespace {
+
+constexpr int ClassIDRole = Qt::UserRole + 1;
+
+}  // namespace
+
+TDescendantsPage::TDescendantsPage(QTreeView& View, QObject* Parent)
+    : QObject(Parent), FView(View), FModel(new QStandardItemModel(this)) {
+    FModel->setHorizontalHeaderLabels({QStringLiteral("Class"), QStringLiteral("Unit"), QStringLiteral("Descendants")});
+    FView.setModel(FModel);
+    FView.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FView.setSelectionBehavior(QAbstractItemView::SelectRows);
+    FView.setUniformRowHeights(true);
+    // A double-click opens the class; the branch opens with the arrow keys or its expander.
+    FView.setExpandsOnDoubleClick(false);
+    FView.header()->setStretchLastSection(false);
+    // Enter and a double-click both activate (a single click does not, on every style we use).
+    connect(&FView, &QTreeView::activated, this, &TDescendantsPage::Chosen);
+}
+
+void TDescendantsPage::SetClass(int ClassID) {
+    if (ClassID == FClassID && !FStale) return;
+    FClassID = ClassID;
+    FStale = true;
+    if (FInView) Fill();
+}
+
+void TDescendantsPage::SetInView(bool InView) {
+    FInView = InView;
+    if (FInView && FStale) Fill();
+}
+
+void TDescendantsPage::Invalidate() {
+    FStale = true;
+    if (FInView) Fill();
+}
+
+void TDescendantsPage::Fill() {
+    FStale = false;
+    FModel->removeRows(0, FModel->rowCount());
+    if (FClassID == 0 || !FDb) return;
+    TDescendants Tree;
+    FDb->ListDescendants(FClassID, Tree);
+    if (Tree.empty()) {
+        FClassID = 0;  // gone from the database
+        return;
+    }
+    // The parents of the row being added, one a level: Tree comes depth first.
+    std::vector<QStandardItem*> Parents;
+    for (const TDescendant& D : Tree) {
+        auto* Name = new QStandardItem(SourceText(D.Name));
+        Name->setData(D.ClassID, ClassIDRole);
+        auto* Unit = new QStandardItem(SourceText(D.UnitName));
+        auto* Count = new QStandardItem(QString::number(D.Descendants));
+        Count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Parents.resize(size_t(D.Depth));
+        QStandardItem* Parent = Parents.empty() ? FModel->invisibleRootItem() : Parents.back();
+        Parent->appendRow({Name, Unit, Count});
+        Parents.push_back(Name);
+    }
+    // The class and its direct descendants in view; deeper branches open on request.
+    const QModelIndex Root = FModel->index(0, 0);
+    FView.expand(Root);
+    FView.setCurrentIndex(Root);
+    FView.resizeColumnToContents(0);
+    FView.resizeColumnToContents(1);
+}
+
+int TDescendantsPage::CurrentClass() const {
+    const QModelIndex Current = FView.currentIndex();
+    if (!Current.isValid()) return 0;
+    return Current.siblingAtColumn(0).data(ClassIDRole).toInt();
+}
+
+bool TDescendantsPage::FocusPrefix(const QString& Prefix) {
+    // Depth first, as shown when every branch is open.
+    std::vector<QModelIndex> Stack{FModel->index(0, 0)};
+    while (!Stack.empty()) {
+        const QModelIndex At = Stack.back();
+        Stack.pop_back();
+        if (!At.isValid()) continue;
+        if (At.data().toString().startsWith(Prefix, Qt::CaseInsensitive)) {
+            for (QModelIndex Up = At.parent(); Up.isValid(); Up = Up.parent()) FView.expand(Up);
+            FView.setCurrentIndex(At);
+            FView.scrollTo(At);
+            return true;
+        }
+        for (int Row = FModel->rowCount(At) - 1; Row >= 0; --Row) Stack.push_back(FModel->index(Row, 0, At));
+    }
+    return false;
+}
+
+void TDescendantsPage::Chosen(const QModelIndex& Index) {
+    const int ClassID = Index.siblingAtColumn(0).data(ClassIDRole).toInt();
+    if (ClassID != 0) emit ClassChosen(ClassID);
+}
+
+}  // namespace qm

@@ -1,0 +1,160 @@
+// The Descendants page as a person uses it: it follows the class of a Class Search, shows the tree
+// sorted with its counts, and the keyboard and a double-click open a class's declaration.
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "classlist.h"
+#include "classinfopage.h"
+#include "descendantspage.h"
+#include "main1.h"
+#include "posstore.h"
+#include "sourceplace.h"
+#include "statuspanels.h"
+#include "vcldb1.h"
+#include "windowtest.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+class Descendants : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Start(SampleDatabase());
+        QTabBar* Tabs = Nav().PageControl()->tabBar();
+        ASSERT_EQ(Tabs->tabText(2), "Descendants");
+        Click(Tabs, Tabs->tabRect(2).center());
+        ASSERT_EQ(Nav().PageControl()->currentWidget(), Nav().DescendantsTabSheet());
+    }
+    QTreeView& View() const { return Nav().Descendants().View(); }
+    QString Cell(const QModelIndex& Index, int Column) const { return Index.siblingAtColumn(Column).data().toString(); }
+    QString Current(int Column = 0) const { return Cell(View().currentIndex(), Column); }
+    int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
+    // A click on the row of Index, as a person aims at its text.
+    void ClickRow(const QModelIndex& Index) { Click(View().viewport(), View().visualRect(Index).center()); }
+};
+
+TEST_F(Descendants, TheTreeFollowsTheSearchedClassSortedWithItsCounts) {
+    EXPECT_EQ(Current(), "TApplication") << "the class the window started with";
+    Search("TControl");
+    const QModelIndex Root = View().model()->index(0, 0);
+    TDescendants Tree;
+    Db().ListDescendants(Db().ClassesIDByNameIndex("TControl", 0), Tree);
+    EXPECT_EQ(Cell(Root, 0), "TControl");
+    EXPECT_EQ(Cell(Root, 1), "CONTROLS") << "unit names as the library spells them";
+    EXPECT_EQ(Cell(Root, 2), QString::number(Tree.size() - 1));
+    ASSERT_TRUE(View().isExpanded(Root));
+    // The direct descendants in name order, each with its own count.
+    const int Children = View().model()->rowCount(Root);
+    ASSERT_GT(Children, 1);
+    for (int Row = 1; Row < Children; ++Row)
+        EXPECT_LE(Cell(View().model()->index(Row - 1, 0, Root), 0).toUpper(), Cell(View().model()->index(Row, 0, Root), 0).toUpper());
+    EXPECT_EQ(Cell(View().model()->index(0, 0, Root), 0), QString::fromStdString(Tree[1].Name));
+
+    // The status bar tells where the class under the cursor is declared.
+    RunIdle();
+    EXPECT_EQ(Nav().StatusText(0), "Unit: CONTROLS");
+    EXPECT_EQ(Nav().StatusText(3), "Class: TControl");
+    // The unit selector belongs to the Source page.
+    EXPECT_FALSE(Nav().UnitsCB()->isEnabled());
+}
+
+TEST_F(Descendants, KeysWalkTheTreeAndEnterOpensTheDeclarationWithHistory) {
+    Search("TWinControl");
+    ClickRow(View().model()->index(0, 0));
+    ASSERT_EQ(QApplication::focusWidget(), &View());
+    Press(Qt::Key_Down);
+    const QString First = Current();
+    ASSERT_FALSE(First.isEmpty());
+    EXPECT_NE(First, "TWinControl");
+    // Right opens a branch that has descendants, Left closes it again.
+    while (View().model()->rowCount(View().currentIndex()) == 0) Press(Qt::Key_Down);
+    Press(Qt::Key_Right);
+    EXPECT_TRUE(View().isExpanded(View().currentIndex()));
+    Press(Qt::Key_Left);
+    EXPECT_FALSE(View().isExpanded(View().currentIndex()));
+
+    const std::string Chosen = Current().toStdString();
+    const int History = Nav().Source().History().Count();
+    Press(Qt::Key_Return);
+    const int K = Db().ClassesIDByNameIndex(Chosen, 0);
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(K));
+    EXPECT_EQ(Line(), Db().GetClassLine(K));
+    EXPECT_EQ(Nav().Source().History().Count(), History + 1);
+    EXPECT_EQ(Nav().ClassesCB()->currentText().toStdString(), Chosen);
+}
+
+TEST_F(Descendants, ADoubleClickOpensTheDeclarationAndTextSearchFindsAClass) {
+    Search("TCustomEdit");
+    Click(Nav().TextSearchEdit());
+    Type("tcustommem");
+    Press(Qt::Key_Return);
+    ASSERT_EQ(Current(), "TCustomMemo") << "found below, its branch opened";
+    const QModelIndex Found = View().currentIndex();
+    // As the window system delivers it: a click, then the second press as a double-click.
+    const QPoint At = View().visualRect(Found).center();
+    QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, At);
+    QTest::mouseDClick(View().viewport(), Qt::LeftButton, {}, At);
+    const int K = Db().ClassesIDByNameIndex("TCustomMemo", 0);
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
+    EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(K));
+    EXPECT_EQ(Line(), Db().GetClassLine(K));
+}
+
+// Answers the selection dialog as a person does: looks at the entries, goes down one and presses
+// Enter, inside the dialog's own modal loop.
+TAnswer SecondEntry(QStringList& Seen) {
+    return [&Seen](QDialog& Dialog) {
+        auto* List = Dialog.findChild<QListWidget*>();
+        ASSERT_NE(List, nullptr);
+        for (int i = 0; i < List->count(); ++i) Seen << List->item(i)->text();
+        QTest::keyClick(List, Qt::Key_Down);
+        QTest::keyClick(List, Qt::Key_Return);
+    };
+}
+
+TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
+    Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
+    Search("TPersistent.Assign");
+    const int Persistent = Db().ClassesIDByNameIndex("TPersistent", 0);
+    TOverrides Expected;
+    Db().ListOverrides(Persistent, "Assign", Expected);
+    ASSERT_GT(Expected.size(), 2u);
+    QStringList Seen;
+    Prompts.Answers.push_back(SecondEntry(Seen));
+    Nav().Item("OverridesItem")->trigger();
+    ASSERT_EQ(Seen.size(), int(Expected.size()));
+    EXPECT_TRUE(Seen[1].endsWith("." + QString::fromStdString(Expected[1].ClassName) + ".Assign, line " +
+                                 QString::number(Expected[1].Place.Line)))
+        << Seen[1].toStdString();
+    EXPECT_EQ(Db().CurrentUnitID, Expected[1].Place.UnitID);
+    EXPECT_EQ(Line(), Expected[1].Place.Line);
+
+    // On Class Info the popup offers it for a method row only.
+    Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(1).center());
+    Search("TPersistent.Assign");
+    emit Nav().ClassInfoPopup()->aboutToShow();
+    ASSERT_NE(Nav().ClassInfo().FocusedRow(), nullptr);
+    EXPECT_EQ(Nav().ClassInfo().FocusedRow()->Member.Name, "Assign");
+    ASSERT_TRUE(Nav().Item("MemberOverridesItem")->isEnabled());
+    Seen.clear();
+    Prompts.Answers.push_back(SecondEntry(Seen));
+    Nav().Item("MemberOverridesItem")->trigger();
+    EXPECT_EQ(Seen.size(), int(Expected.size()));
+    EXPECT_EQ(Db().CurrentUnitID, Expected[1].Place.UnitID);
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
+    EXPECT_EQ(Prompts.Modals(), 2);
+}
+
+}  // namespace
+}  // namespace qm
