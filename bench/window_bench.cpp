@@ -50,6 +50,7 @@ public:
     void ShowInformation(const QString&) override {}
     bool Confirm(const QString&) override { return true; }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void Beep() override {}
     int RunModal(QDialog&) override { return QDialog::Accepted; }
 } AnswerAll;

@@ -85,6 +85,26 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     }
 }
 
+void TVCLDB::ListHierarchy(int ClassID, TDescendants& Tree) {
+    TCall call(*this);
+    ListDescendants(ClassID, Tree);
+    if (Tree.empty()) return;
+    TDescendants chain;
+    int level = 1;
+    for (int a = GetAncestorID(ClassID); a != 0; a = GetAncestorID(a)) {
+        CheckAncestorLevel(++level, ClassID);
+        const int unit = GetClassUnitID(a);
+        chain.push_back({a, GetClassName(a), unit, UnitExists(unit) ? GetUnitName(unit) : "", 0, 0});
+    }
+    std::reverse(chain.begin(), chain.end());
+    for (size_t i = 0; i < chain.size(); ++i) {
+        chain[i].Depth = int(i);
+        chain[i].Descendants = int(chain.size() - i - 1 + Tree.size());
+    }
+    for (TDescendant& d : Tree) d.Depth += int(chain.size());
+    Tree.insert(Tree.begin(), chain.begin(), chain.end());
+}
+
 void TVCLDB::ListOverrides(int ClassID, const std::string& Name, TOverrides& Found) {
     TCall call(*this);
     Found.clear();

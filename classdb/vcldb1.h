@@ -156,6 +156,9 @@ public:
     // The descendants of ClassID (not the class itself) that declare a member Name, in the order
     // of the descendants tree.
     void ListOverrides(int ClassID, const std::string& Name, TOverrides& Found);
+    // The class's ancestors from the top one down (Depth 0, 1...), then the class and its
+    // descendants as ListDescendants gives them, one level below its nearest ancestor.
+    void ListHierarchy(int ClassID, TDescendants& Tree);
 
     // --- the VCL ----------------------------------------------------------------------------------
     // VCLSourcePath from Delphi's installation entry: its RootDir and "SOURCE"; empty when the

@@ -1,12 +1,15 @@
 // quillmap2-cli: works on Pascal units and the class database without the window.
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "dbcmds.h"
 #include "dblocation.h"
+#include "hierarchycmd.h"
 #include "helplookupcmd.h"
 #include "installation.h"
 #include "settings.h"
@@ -35,6 +38,7 @@ int Usage() {
                  "                                                indented two spaces a level, unit\n"
                  "  overrides CLASS.METHOD                        the classes below CLASS that declare METHOD:\n"
                  "                                                id, name, unit, line\n"
+                 "  hierarchy CLASS --svg FILE | --pdf FILE       a picture of CLASS's ancestors and descendants\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;
@@ -68,8 +72,23 @@ std::string StoredHelpIndex(qm::TSettingsStore& Settings) {
     }
 }
 
+// The command word: the first argument that is not a --db option.
+std::string CommandOf(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string ignored;
+    return TakeDatabaseOption(args, 0, ignored) && !args.empty() ? args[0] : std::string();
+}
+
 int Run(int argc, char** argv) {
-    QCoreApplication app(argc, argv);  // the folder of the program, for the default database
+    // The folder of the program, for the default database. Pictures are drawn with Qt's fonts,
+    // which need a GUI application: one without a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (CommandOf(argc, argv) == "hierarchy") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // The settings are the window's: the same maker and application title.
     QCoreApplication::setOrganizationName(qm::OrganizationName);
     QCoreApplication::setApplicationName(qm::DefaultApplicationName);
@@ -86,6 +105,8 @@ int Run(int argc, char** argv) {
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
     else if (command == "help-lookup")
         status = qm::RunHelpLookupCommand(args, RootDirOf(installation), StoredHelpIndex(settings), std::cout, std::cerr);
+    else if (command == "hierarchy")
+        status = qm::RunHierarchyCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, args, std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
         status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout,
                                         std::cerr, &settings, &installation);

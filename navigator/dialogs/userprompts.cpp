@@ -46,6 +46,21 @@ QString TQtPrompts::OpenFile(QWidget* Parent, const QString& Title, const QStrin
     return Dialog.selectedFiles().constFirst();
 }
 
+QString TQtPrompts::SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) {
+    QFileDialog Dialog(Parent, Title, Name, QtFileFilter(Filter));
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setFileMode(QFileDialog::AnyFile);
+    // The extension of the filter chosen, for a name typed without one.
+    const auto Suffix = [&Dialog](const QString& NameFilter) {
+        const qsizetype Star = NameFilter.indexOf(QLatin1String("*."));
+        Dialog.setDefaultSuffix(Star < 0 ? QString() : NameFilter.mid(Star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0));
+    };
+    QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, Suffix);
+    Suffix(Dialog.selectedNameFilter());
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return {};
+    return Dialog.selectedFiles().constFirst();
+}
+
 void TQtPrompts::Beep() {
     QApplication::beep();
 }

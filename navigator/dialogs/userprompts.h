@@ -23,6 +23,9 @@ public:
     // The open-file dialog; Filter in the form "Pascal Files|*.pas". Empty when cancelled,
     // otherwise the chosen file's absolute path.
     virtual QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) = 0;
+    // The save-file dialog, proposing Name; empty when cancelled, otherwise the absolute path to
+    // write, with the extension of the chosen filter when the user typed none.
+    virtual QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) = 0;
     // The system's default beep.
     virtual void Beep() = 0;
     // Shows Dialog modally; its result (QDialog::Accepted or Rejected).
@@ -36,6 +39,7 @@ public:
     void ShowInformation(const QString& Text) override;
     bool Confirm(const QString& Text) override;
     QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
+    QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) override;
     void Beep() override;
     int RunModal(QDialog& Dialog) override;
 };

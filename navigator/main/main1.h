@@ -132,6 +132,8 @@ public:
     void RemoveUnitItemClick();
     void PurgenonVCLItemClick();
     void PrintItemClick();
+    // The current class's ancestors and descendants as a picture, SVG or PDF.
+    void ExportHierarchyItemClick();
 
     // --- menu openings --------------------------------------------------------------------------------
     void ConfigurationItemClick();

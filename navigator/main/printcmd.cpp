@@ -1,10 +1,14 @@
 // "Print...": the Class Info rows as shown (filters and sort applied) on the default printer, or
-// in a PDF file when no printer is installed.
+// in a PDF file when no printer is installed; "Export Hierarchy...": the current class's family
+// tree as a picture.
 #include "classinfopage.h"
 #include "classlist.h"
 #include "classlistprint.h"
+#include "hierarchypdf.h"
 #include "main1.h"
 #include "memberlist.h"
+#include "sourcetext.h"
+#include "vcldb1.h"
 #include "userprompts.h"
 #include "windowprint.h"
 
@@ -19,6 +23,22 @@ void TClassNav::PrintItemClick() {
     const TPrintTarget Target = qm::PrintItemClick(FPrinting->Layout(), Rows, FClassInfo->ClassName(), "Quillmap 2");
     if (Target.IsFile)
         Prompts().ShowMessage(QStringLiteral("No printer is installed: the list was saved as %1").arg(QString::fromLocal8Bit(Target.Name.c_str())));
+}
+
+void TClassNav::ExportHierarchyItemClick() {
+    TVCLDB& Db = VCLDB();
+    const int K = FClassInfo->ClassID();
+    if (K == 0 || !Db.ClassExists(K)) return Prompts().Beep();
+    const std::string Name = Db.GetClassName(K);
+    QString File = Prompts().SaveFile(this, QStringLiteral("Export Hierarchy"),
+                                      QStringLiteral("SVG Pictures|*.svg|PDF Files|*.pdf"), SourceText(Name) + ".svg");
+    if (File.isEmpty()) return;
+    TDescendants Tree;
+    Db.ListHierarchy(K, Tree);
+    std::vector<THierarchyNode> Nodes;
+    for (const TDescendant& D : Tree) Nodes.push_back({D.Name, D.UnitName, D.Depth});
+    const bool Pdf = File.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    WriteHierarchy(Nodes, File.toLocal8Bit().toStdString(), Pdf ? THierarchyFormat::Pdf : THierarchyFormat::Svg, Name);
 }
 
 }  // namespace qm

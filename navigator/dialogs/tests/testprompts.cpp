@@ -29,10 +29,18 @@ bool TTestPrompts::Confirm(const QString& Text) {
     return Next(ConfirmAnswers, false);
 }
 
-QString TTestPrompts::OpenFile(QWidget*, const QString& Title, const QString&) {
-    Calls.push_back({"open", Title});
+QString TTestPrompts::FileAnswer(const char* Kind, const QString& Title) {
+    Calls.push_back({Kind, Title});
     if (Strict && FileAnswers.empty()) ADD_FAILURE() << "unexpected file dialog: " << Title.toStdString();
     return Next(FileAnswers, QString());
+}
+
+QString TTestPrompts::OpenFile(QWidget*, const QString& Title, const QString&) {
+    return FileAnswer("open", Title);
+}
+
+QString TTestPrompts::SaveFile(QWidget*, const QString& Title, const QString&, const QString&) {
+    return FileAnswer("save", Title);
 }
 
 int TTestPrompts::RunModal(QDialog& Dialog) {

@@ -14,7 +14,7 @@
 namespace qm {
 
 struct TPromptCall {
-    std::string Kind;  // "error", "message", "information", "confirm", "open"
+    std::string Kind;  // "error", "message", "information", "confirm", "open", "save"
     QString Text;
 };
 
@@ -28,6 +28,8 @@ public:
     void ShowInformation(const QString& Text) override { Calls.push_back({"information", Text}); }
     bool Confirm(const QString& Text) override;
     QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
+    // Recorded as "save"; answered from FileAnswers as the open-file dialog.
+    QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) override;
     void Beep() override { ++Beeps; }
     // With an answer queued, runs the dialog's real modal loop and the answer inside it; else
     // OnModal decides, else the dialog counts as accepted without being run.
@@ -49,6 +51,9 @@ public:
     // A question, file dialog or modal dialog that finds no answer queued fails the test
     // (instead of No, cancelled and accepted).
     bool Strict = false;
+
+private:
+    QString FileAnswer(const char* Kind, const QString& Title);
 };
 
 }  // namespace qm

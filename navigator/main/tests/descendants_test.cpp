@@ -2,6 +2,7 @@
 // sorted with its counts, and the keyboard and a double-click open a class's declaration.
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -154,6 +155,32 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     EXPECT_EQ(Db().CurrentUnitID, Expected[1].Place.UnitID);
     EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
     EXPECT_EQ(Prompts.Modals(), 2);
+}
+
+TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
+    Search("TWinControl");
+    const QString Svg = QString::fromStdString(TempDir()) + "/tree.svg";
+    Prompts.FileAnswers.push_back(Svg);
+    Nav().Item("ExportHierarchyItem")->trigger();
+    ASSERT_EQ(Prompts.Texts("save"), std::vector<QString>{"Export Hierarchy"});
+    QFile File(Svg);
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    const QString Text = QString::fromLatin1(File.readAll());
+    TDescendants Tree;
+    Db().ListHierarchy(Db().ClassesIDByNameIndex("TWinControl", 0), Tree);
+    EXPECT_EQ(Text.count("<g id="), int(Tree.size()));
+    EXPECT_EQ(Text.count("class=\"edge\""), int(Tree.size()) - 1) << "one line to each class but the top one";
+    EXPECT_TRUE(Text.contains(">TObject<")) << "the ancestors above it";
+
+    // A PDF where the name asks for one; a file that cannot be written is an error the user sees.
+    const QString Pdf = QString::fromStdString(TempDir()) + "/tree.pdf";
+    Prompts.FileAnswers.push_back(Pdf);
+    Nav().Item("ExportHierarchyItem")->trigger();
+    EXPECT_TRUE(QFile(Pdf).size() > 1000);
+    Prompts.FileAnswers.push_back(QString::fromStdString(TempDir()) + "/no/such/folder/tree.svg");
+    Nav().Item("ExportHierarchyItem")->trigger();
+    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_TRUE(Prompts.Texts("error")[0].contains("tree.svg"));
 }
 
 }  // namespace

@@ -220,6 +220,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     const TExpectedItem Items[] = {
         {"LoadUnit1", "&Add Unit...", ""}, {"RemoveUnitItem", "&Remove Unit...", ""},
         {"PurgenonVCLItem", "Remove &Non-VCL Units...", ""}, {"PrintItem", "&Print...", ""},
+        {"ExportHierarchyItem", "Export &Hierarchy...", ""},
         {"LoadVCL1", "&Initialize...", ""}, {"Exit1", "E&xit", ""}, {"CopyItem", "&Copy", "Ctrl+C"},
         {"PasteItem", "&Paste", "Ctrl+V"}, {"ConfigurationItem", "Con&figuration...", ""},
         {"SBM0SC", "x", "Ctrl+Shift+0"}, {"SBM9SC", "x", "Ctrl+Shift+9"}, {"GBM0SC", "y", "Ctrl+0"},
@@ -255,7 +256,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         return Texts.join('|');
     };
     EXPECT_EQ(Layout(Nav().Menu("FileItem")),
-              "&Add Unit...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|-|&Initialize...|-|E&xit");
+              "&Add Unit...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|Export &Hierarchy...|-|&Initialize...|-|E&xit");
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");
