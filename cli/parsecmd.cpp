@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "eventlog.h"
+#include "includetree.h"
 #include "paths.h"
 #include "recordtext.h"
 #include "unitparser.h"
@@ -19,6 +20,9 @@ struct TOptions {
     std::vector<std::string> Files;
     bool Summary = false;
     bool Listed = false;  // --list was given
+    TDialect Dialect = TDialect::Delphi2;
+    TIncludeTree Includes;  // --include-tree folders
+    bool HasIncludeTrees = false;
 };
 
 struct TTotals {
@@ -74,6 +78,15 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
     for (size_t i = 0; i < Args.size(); ++i) {
         if (Args[i] == "--summary") {
             opt.Summary = true;
+        } else if (Args[i] == "--modern") {
+            opt.Dialect = TDialect::Modern;
+        } else if (Args[i] == "--include-tree") {
+            if (++i == Args.size()) {
+                Err << "parse: --include-tree needs a folder\n";
+                return 2;
+            }
+            opt.Includes.AddTree(Args[i]);
+            opt.HasIncludeTrees = true;
         } else if (Args[i] == "--list") {
             if (++i == Args.size()) {
                 Err << "parse: --list needs a file\n";
@@ -92,7 +105,7 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
         }
     }
     if (opt.Files.empty() && !opt.Listed) {
-        Err << "usage: quillmap2-cli parse [--summary] [--list LISTFILE] FILE...\n";
+        Err << "usage: quillmap2-cli parse [--modern [--include-tree DIR]...] [--summary] [--list LISTFILE] FILE...\n";
         return 2;
     }
     const bool single = opt.Files.size() == 1 && !opt.Listed;
@@ -101,6 +114,11 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
     auto start = std::chrono::steady_clock::now();
     for (const std::string& file : opt.Files) {
         TUnitParser parser;
+        parser.Dialect = opt.Dialect;
+        if (opt.HasIncludeTrees)
+            parser.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+                return opt.Includes.Read(Path, Found, Text);
+            };
         TEventLog log(parser, !opt.Summary);
         size_t bytes = 0;
         std::string grouped;
