@@ -85,8 +85,8 @@ void TUnitParser::ParseModernImplementation() {
 }
 
 // At "<": whether type arguments follow, closed by ">" and then one of Followers. Only names,
-// blanks, "," , "." and ":" may stand between, so that comparisons in statements are not taken
-// for type arguments.
+// blanks, ",", ".", ":" and ";" (of constraints) may stand between, so that comparisons in
+// statements, which hold ":=" or parentheses, are not taken for type arguments.
 bool TUnitParser::LooksLikeTypeArgs(std::string_view Followers) const {
     int depth = 0;
     const char* end = FEnd - FPos > 4096 ? FPos + 4096 : FEnd;
@@ -100,7 +100,7 @@ bool TUnitParser::LooksLikeTypeArgs(std::string_view Followers) const {
             }
             return p < end && Followers.find(*p) != std::string_view::npos;
         } else if (!IsIdentCont(c) && c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ',' && c != '.' &&
-                   c != ':' && c != '&') {
+                   c != ':' && c != ';' && c != '&') {
             return false;
         }
     }
