@@ -31,6 +31,7 @@ struct TTotals {
     size_t Events = 0;
     size_t Parsed = 0;
     std::map<std::string, size_t> Failures;  // by message
+    size_t ModernReads = 0;                  // failures that the modern dialect reads
 };
 
 // EFOpenError when the list is not a regular file that can be read.
@@ -43,8 +44,9 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
 }
 
 // Parses one file into Log; returns the failure message, empty on success. Parser errors
-// are grouped by their description in the totals, so Grouped gets that.
-std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped) {
+// are grouped by their description in the totals, so Grouped gets that. Modern is set when a
+// default-dialect parse failed on a unit that the modern dialect reads.
+std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped, bool& Modern) {
     try {
         std::string text = ReadFileBytes(File);
         Bytes = text.size();
@@ -52,6 +54,7 @@ std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();
+        Modern = Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(File, ReadFileBytes(File));
         return e.Message();
     } catch (const Exception& e) {
         Grouped = e.Message();
@@ -69,6 +72,7 @@ void PrintSummary(const TTotals& Totals, double Seconds, std::ostream& Out) {
     std::stable_sort(failures.begin(), failures.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     for (const auto& [message, count] : failures) Out << Record({"failed", std::to_string(count), message});
+    if (Totals.ModernReads) Out << Record({"modern", std::to_string(Totals.ModernReads), ModernDialectHint});
 }
 
 }  // namespace
@@ -104,6 +108,10 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
             opt.Files.push_back(Args[i]);
         }
     }
+    if (opt.HasIncludeTrees && opt.Dialect != TDialect::Modern) {
+        Err << "parse: --include-tree needs --modern\n";
+        return 2;
+    }
     if (opt.Files.empty() && !opt.Listed) {
         Err << "usage: quillmap2-cli parse [--modern [--include-tree DIR]...] [--summary] [--list LISTFILE] FILE...\n";
         return 2;
@@ -122,20 +130,27 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
         TEventLog log(parser, !opt.Summary);
         size_t bytes = 0;
         std::string grouped;
-        std::string error = ParseOne(file, parser, bytes, grouped);
+        bool modern = false;
+        std::string error = ParseOne(file, parser, bytes, grouped, modern);
 
         ++totals.Files;
         totals.Bytes += bytes;
         totals.Events += log.Count;
         if (error.empty()) ++totals.Parsed;
         else ++totals.Failures[grouped];
+        totals.ModernReads += modern;
         if (opt.Summary) continue;
 
         if (!single) Out << Record({"file", file});
         Out << log.Text;
         if (error.empty()) continue;
-        if (single) Err << error << '\n';
-        else Out << Record({"error", error});
+        if (single) {
+            Err << error << '\n';
+            if (modern) Err << ModernDialectHint << '\n';
+        } else {
+            Out << Record({"error", error});
+            if (modern) Out << Record({"hint", ModernDialectHint});
+        }
     }
     if (opt.Summary) {
         std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
