@@ -1,6 +1,7 @@
 // A class declaration in the modern dialect: the heading with its modifiers, heritage list or
 // helped type, and the body's sections, members and nested types.
 #include <array>
+#include <utility>
 
 #include "keywords.h"
 #include "unitparser.h"
@@ -105,7 +106,9 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
     Visibility = VisPublished;
     Strict = false;
     std::vector<TDeferredEvent> nested;
+    bool sectionStart = false;  // the word before opened a section: "type public" keeps it
     for (;;) {
+        const bool afterSection = std::exchange(sectionStart, false);
         const char c = PeekSym();
         if (c != 0) {
             ++FPos;
@@ -117,11 +120,11 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
         if (IsKeyword(word, "END")) break;
         MarkName();  // a field's line: where its name ends
         const char after = PeekSym();
-        if (after != ':' && after != ',') {  // else a field or constant of that name
+        if (after != ':' && after != ',' && after != '=') {  // else a field, constant or type of that name
             if (int vis = VisibilityOf(word)) {
                 Visibility = vis;
                 Strict = false;
-                section = TSection::Fields;
+                if (!afterSection) section = TSection::Fields;
                 continue;
             }
             if (IsKeyword(word, "STRICT")) {
@@ -129,7 +132,7 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
                 Visibility = VisibilityOf(which);
                 if (Visibility != VisPrivate && Visibility != VisProtected) SyntaxError("Unable to find identifier");
                 Strict = true;
-                section = TSection::Fields;
+                if (!afterSection) section = TSection::Fields;
                 continue;
             }
             if (IsKeyword(word, "CLASS") || IsKeyword(word, "GENERIC")) continue;  // a class member or a generic method follows
@@ -145,18 +148,25 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
             }
             if (IsKeyword(word, "VAR") || IsKeyword(word, "THREADVAR")) {
                 section = TSection::Fields;
+                sectionStart = true;
                 continue;
             }
             if (IsKeyword(word, "CONST") || IsKeyword(word, "RESOURCESTRING")) {
                 section = TSection::Constants;
+                sectionStart = true;
                 continue;
             }
             if (IsKeyword(word, "TYPE")) {
                 section = TSection::Types;
+                sectionStart = true;
                 continue;
             }
-            if (after == ';' && IsMethodDirective(word)) {  // "static;" after a field, a hint after a property
-                ++FPos;
+            // Directives after a field or property: "static;", "deprecated;", "external name 'x';";
+            // and "final class var".
+            if (IsMethodDirective(word)) {
+                if (TakesArgument(word)) SkipDeclaration();
+                else if (after == ';') ++FPos;
+                else if (!IsKeyword(word, "FINAL")) SyntaxError("Unable to find : in field definition");
                 continue;
             }
         }

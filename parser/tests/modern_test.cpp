@@ -100,6 +100,10 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "  private\n    Later: Integer;"),
          ClassTA + "field\tCount\t32\t5\t\t\nfield\tName\t32\t6\t\t\nfield\tLater\t128\t18\t\t\n"
                    "class\tTInner\tTBase\t10\t\t\nfield\tX\t16\t11\t\t\n"},
+        {"directives after fields, names like keywords, a visibility right after a section keyword",
+         InClass("  public\n    final class var\n      FIn: TStream; external name 'in';\n    const\n      required = 1;\n"
+                 "      &FINAL = 16;\n  type public\n    TItem = record V: Integer; end;\n  public\n    X: Integer;"),
+         ClassTA + "field\tFIn\t32\t6\t\t\nfield\tX\t32\t13\t\t\n"},
         {"helpers and class modifiers",
          "unit U;\ntype\n  TH = class helper for TStrings\n    procedure P;\n  end;\n"
          "  TR = record helper for TPoint\n    function L: Double;\n  end;\n"
