@@ -143,12 +143,16 @@ public:
     // the OnClass of their class; a nested class is announced with its members after the END of
     // the class that holds it, so a handler may still attach each member to the class announced
     // last). Every OnClass, member and OnImplementation event sets ItemFile beside ItemLine.
-    // {$I+}, {$I-} and {$I %DATE%}-style directives are not includes. A missing include file, a
-    // file that includes itself (directly or through others) and more than MaxIncludes inclusions
-    // in one parse are syntax errors (the first two only outside {$IF...} blocks: a directive in a
-    // conditional block may never be compiled, and is passed over when it cannot be followed) (IncludeNotFound, IncludeCycle, TooManyIncludes followed by
-    // the name as written), raised at the line of the directive. A syntax error inside an include
-    // file names that file: "Internal Error: %s - Line %d of %s, %s".
+    // Records, objects and interfaces are not announced (their methods' implementation headings
+    // are, like every Class.Method heading); nor are operators named by a symbol ("operator +")
+    // or interface method maps ("procedure IFoo.Bar = Baz;").
+    // Include files: {$I+}, {$I-} and {$I %DATE%}-style directives are not includes. A missing
+    // include file (IncludeNotFound) and a file that includes itself, directly or through others
+    // (IncludeCycle), are syntax errors raised at the line of the directive, followed by the name
+    // as written; inside an {$IF...} block, which may never be compiled, such a directive is
+    // passed over instead. More than MaxIncludes inclusions in one parse are an error too
+    // (TooManyIncludes). A syntax error inside an include file names that file:
+    // "Internal Error: %s - Line %d of %s, %s".
     void ParseText(const std::string& AFileName, std::string Text);
 
     // Scanner. Each operation raises EUnitParserError 21 when no stream is open.
