@@ -104,6 +104,11 @@ TEST(ModernDialect, EventsOfEachConstruct) {
          InClass("  public\n    final class var\n      FIn: TStream; external name 'in';\n    const\n      required = 1;\n"
                  "      &FINAL = 16;\n  type public\n    TItem = record V: Integer; end;\n  public\n    X: Integer;"),
          ClassTA + "field\tFIn\t32\t6\t\t\nfield\tX\t32\t13\t\t\n"},
+        {"a class nested two deep: each after the class that holds it",
+         InClass("    type\n      TN1 = class\n        type TN2 = class(TX) Y: Integer; end;\n        var Z: Integer;\n"
+                 "      end;\n    var W: Integer;"),
+         ClassTA + "field\tW\t16\t9\t\t\nclass\tTN1\tTObject\t5\t\t\nfield\tZ\t16\t7\t\t\n"
+                   "class\tTN2\tTX\t6\t\t\nfield\tY\t16\t6\t\t\n"},
         {"helpers and class modifiers",
          "unit U;\ntype\n  TH = class helper for TStrings\n    procedure P;\n  end;\n"
          "  TR = record helper for TPoint\n    function L: Double;\n  end;\n"
