@@ -1,6 +1,7 @@
 // Parser throughput: TUnitParser over a list of real units and over the generated library,
 // from files (as loading does) and from memory, beside a bare identifier-counting scan of the
 // same bytes for scale.
+// The modern dialect over the same units, with their include files read from disk.
 //   parser_bench --corpus=LISTFILE --library=DIR [Google Benchmark flags]
 #include <benchmark/benchmark.h>
 
@@ -22,10 +23,12 @@ struct TFileSet {
     size_t Bytes = 0;
 };
 
-TFileSet Corpus, Library;
+TFileSet Corpus, Library, ModernCorpus;
 
-size_t CountingParse(const std::string& Path, const std::string* Text) {
+size_t CountingParse(const std::string& Path, const std::string* Text,
+                     qm::TDialect Dialect = qm::TDialect::Delphi2) {
     qm::TUnitParser p;
+    p.Dialect = Dialect;
     size_t events = 0;
     qm::TUnitParser::TParserEvent count{[](void* n, qm::TUnitParser&) { ++*static_cast<size_t*>(n); },
                                         &events};
@@ -36,11 +39,11 @@ size_t CountingParse(const std::string& Path, const std::string* Text) {
 }
 
 // Keeps the files that parse without an error, so every byte counted is really scanned.
-void Load(TFileSet& Set, std::vector<std::string> Paths) {
+void Load(TFileSet& Set, std::vector<std::string> Paths, qm::TDialect Dialect = qm::TDialect::Delphi2) {
     size_t failed = 0;
     for (std::string& path : Paths) {
         try {
-            CountingParse(path, nullptr);
+            CountingParse(path, nullptr, Dialect);
         } catch (const qm::Exception&) {
             ++failed;
             continue;
@@ -62,9 +65,10 @@ void ParseFiles(benchmark::State& State, const TFileSet* Set) {
 }
 
 void ParseMemory(benchmark::State& State, const TFileSet* Set) {
+    const qm::TDialect dialect = Set == &ModernCorpus ? qm::TDialect::Modern : qm::TDialect::Delphi2;
     size_t events = 0;
     for (auto _ : State)
-        for (size_t i = 0; i < Set->Paths.size(); ++i) events += CountingParse(Set->Paths[i], &Set->Texts[i]);
+        for (size_t i = 0; i < Set->Paths.size(); ++i) events += CountingParse(Set->Paths[i], &Set->Texts[i], dialect);
     benchmark::DoNotOptimize(events);
     State.SetBytesProcessed(int64_t(State.iterations()) * int64_t(Set->Bytes));
 }
@@ -123,7 +127,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg.rfind("--corpus=", 0) == 0) Load(Corpus, ReadList(arg.substr(9)));
+        if (arg.rfind("--corpus=", 0) == 0) {
+            Load(Corpus, ReadList(arg.substr(9)));
+            Load(ModernCorpus, ReadList(arg.substr(9)), qm::TDialect::Modern);
+        }
         else if (arg.rfind("--library=", 0) == 0) Load(Library, UnitsIn(arg.substr(10)));
         else {
             std::cerr << "unknown argument " << arg << '\n';
@@ -132,6 +139,8 @@ int main(int argc, char** argv) {
     }
     Register("corpus", &Corpus);
     Register("library", &Library);
+    if (!ModernCorpus.Paths.empty())
+        benchmark::RegisterBenchmark("ParseMemoryModern/corpus", ParseMemory, &ModernCorpus)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -21,6 +21,8 @@ int Usage() {
     std::cerr << "usage: quillmap2-cli [--db PATH] COMMAND [--db PATH] [ARGS]\n"
                  "commands:\n"
                  "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n"
+                 "        [--modern [--include-tree DIR]...]      in modern Object Pascal, include files also\n"
+                 "                                                found anywhere under DIR\n"
                  "  init [ROOT]                                   rebuild the database from the VCL of a Delphi\n"
                  "                                                installation (ROOT, else Delphi's entry)\n"
                  "  add FILE...                                   load units into the class database\n"

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "eventlog.h"
+#include "includetree.h"
 #include "paths.h"
 #include "recordtext.h"
 #include "unitparser.h"
@@ -19,6 +20,9 @@ struct TOptions {
     std::vector<std::string> Files;
     bool Summary = false;
     bool Listed = false;  // --list was given
+    TDialect Dialect = TDialect::Delphi2;
+    TIncludeTree Includes;  // --include-tree folders
+    bool HasIncludeTrees = false;
 };
 
 struct TTotals {
@@ -27,6 +31,7 @@ struct TTotals {
     size_t Events = 0;
     size_t Parsed = 0;
     std::map<std::string, size_t> Failures;  // by message
+    size_t ModernReads = 0;                  // failures that the modern dialect reads
 };
 
 // EFOpenError when the list is not a regular file that can be read.
@@ -39,8 +44,9 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
 }
 
 // Parses one file into Log; returns the failure message, empty on success. Parser errors
-// are grouped by their description in the totals, so Grouped gets that.
-std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped) {
+// are grouped by their description in the totals, so Grouped gets that. Modern is set when a
+// default-dialect parse failed on a unit that the modern dialect reads.
+std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped, bool& Modern) {
     try {
         std::string text = ReadFileBytes(File);
         Bytes = text.size();
@@ -48,6 +54,7 @@ std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();
+        Modern = Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(File, ReadFileBytes(File));
         return e.Message();
     } catch (const Exception& e) {
         Grouped = e.Message();
@@ -65,6 +72,7 @@ void PrintSummary(const TTotals& Totals, double Seconds, std::ostream& Out) {
     std::stable_sort(failures.begin(), failures.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     for (const auto& [message, count] : failures) Out << Record({"failed", std::to_string(count), message});
+    if (Totals.ModernReads) Out << Record({"modern", std::to_string(Totals.ModernReads), ModernDialectHint});
 }
 
 }  // namespace
@@ -74,6 +82,15 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
     for (size_t i = 0; i < Args.size(); ++i) {
         if (Args[i] == "--summary") {
             opt.Summary = true;
+        } else if (Args[i] == "--modern") {
+            opt.Dialect = TDialect::Modern;
+        } else if (Args[i] == "--include-tree") {
+            if (++i == Args.size()) {
+                Err << "parse: --include-tree needs a folder\n";
+                return 2;
+            }
+            opt.Includes.AddTree(Args[i]);
+            opt.HasIncludeTrees = true;
         } else if (Args[i] == "--list") {
             if (++i == Args.size()) {
                 Err << "parse: --list needs a file\n";
@@ -91,8 +108,12 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
             opt.Files.push_back(Args[i]);
         }
     }
+    if (opt.HasIncludeTrees && opt.Dialect != TDialect::Modern) {
+        Err << "parse: --include-tree needs --modern\n";
+        return 2;
+    }
     if (opt.Files.empty() && !opt.Listed) {
-        Err << "usage: quillmap2-cli parse [--summary] [--list LISTFILE] FILE...\n";
+        Err << "usage: quillmap2-cli parse [--modern [--include-tree DIR]...] [--summary] [--list LISTFILE] FILE...\n";
         return 2;
     }
     const bool single = opt.Files.size() == 1 && !opt.Listed;
@@ -101,23 +122,35 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
     auto start = std::chrono::steady_clock::now();
     for (const std::string& file : opt.Files) {
         TUnitParser parser;
+        parser.Dialect = opt.Dialect;
+        if (opt.HasIncludeTrees)
+            parser.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+                return opt.Includes.Read(Path, Found, Text);
+            };
         TEventLog log(parser, !opt.Summary);
         size_t bytes = 0;
         std::string grouped;
-        std::string error = ParseOne(file, parser, bytes, grouped);
+        bool modern = false;
+        std::string error = ParseOne(file, parser, bytes, grouped, modern);
 
         ++totals.Files;
         totals.Bytes += bytes;
         totals.Events += log.Count;
         if (error.empty()) ++totals.Parsed;
         else ++totals.Failures[grouped];
+        totals.ModernReads += modern;
         if (opt.Summary) continue;
 
         if (!single) Out << Record({"file", file});
         Out << log.Text;
         if (error.empty()) continue;
-        if (single) Err << error << '\n';
-        else Out << Record({"error", error});
+        if (single) {
+            Err << error << '\n';
+            if (modern) Err << ModernDialectHint << '\n';
+        } else {
+            Out << Record({"error", error});
+            if (modern) Out << Record({"hint", ModernDialectHint});
+        }
     }
     if (opt.Summary) {
         std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;

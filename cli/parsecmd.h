@@ -8,7 +8,11 @@
 namespace qm {
 
 // Args are the words after "parse". Returns the exit status: 0 when every file parsed,
-// 1 when any failed, 2 on a usage error.
+// 1 when any failed, 2 on a usage error. With --modern the parser reads modern Object Pascal
+// and its events carry more fields (eventlog.h); --include-tree DIR lets include files be found
+// anywhere under DIR too. In the default dialect a file that fails but that the modern dialect
+// reads gets ModernDialectHint after its error (a "hint" record, or a "modern" count in the
+// summary).
 int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err);
 
 }  // namespace qm

@@ -19,14 +19,32 @@ void TEventLog::Add(std::initializer_list<std::string_view> Fields) {
     if (FKeepText) AppendRecord(Text, Fields);
 }
 
+namespace {
+
+bool IsModern(const TUnitParser& Sender) { return Sender.Dialect == TDialect::Modern; }
+
+std::string Joined(const std::vector<std::string>& Names) {
+    std::string text;
+    for (const std::string& name : Names) text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+}  // namespace
+
 void TEventLog::AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender) {
-    Add({Kind, Name, std::to_string(Sender.Visibility), std::to_string(Sender.ItemLine)});
+    const std::string vis = std::to_string(Sender.Visibility), line = std::to_string(Sender.ItemLine);
+    if (!IsModern(Sender)) return Add({Kind, Name, vis, line});
+    const char* strict = Sender.Strict ? "strict" : "";
+    if (Kind[0] == 'm') Add({Kind, Name, vis, line, Sender.ItemFile, strict, Sender.MethodParams});
+    else Add({Kind, Name, vis, line, Sender.ItemFile, strict});
 }
 
 void TEventLog::Uses(TUnitParser& Sender) { Add({"uses", Sender.UsesUnit}); }
 
 void TEventLog::Class(TUnitParser& Sender) {
-    Add({"class", Sender.TypeName, Sender.AncestorName, std::to_string(Sender.ItemLine)});
+    const std::string line = std::to_string(Sender.ItemLine);
+    if (!IsModern(Sender)) return Add({"class", Sender.TypeName, Sender.AncestorName, line});
+    Add({"class", Sender.TypeName, Sender.AncestorName, line, Sender.ItemFile, Joined(Sender.Interfaces)});
 }
 
 void TEventLog::Method(TUnitParser& Sender) { AddMember("method", Sender.MethodName, Sender); }
@@ -34,7 +52,9 @@ void TEventLog::Property(TUnitParser& Sender) { AddMember("property", Sender.Pro
 void TEventLog::Field(TUnitParser& Sender) { AddMember("field", Sender.FieldName, Sender); }
 
 void TEventLog::Implementation(TUnitParser& Sender) {
-    Add({"implementation", Sender.TypeName, Sender.MethodName, std::to_string(Sender.ItemLine)});
+    const std::string line = std::to_string(Sender.ItemLine);
+    if (!IsModern(Sender)) return Add({"implementation", Sender.TypeName, Sender.MethodName, line});
+    Add({"implementation", Sender.TypeName, Sender.MethodName, line, Sender.ItemFile, Sender.MethodParams});
 }
 
 }  // namespace qm

@@ -2,6 +2,12 @@
 // fields separated by one TAB:
 //   uses NAME | class NAME ANCESTOR LINE | method NAME VIS LINE | property NAME VIS LINE |
 //   field NAME VIS LINE | implementation CLASS METHOD LINE
+// A parser in the modern dialect adds fields after these, always all of them (empty when there
+// is nothing to say): FILE is the include file the item was read from, empty for the unit's own;
+// STRICT is "strict" for strict private and strict protected members; INTERFACES are the
+// heritage list's names after the ancestor, separated by ","; PARAMS as in MethodParams.
+//   class ... FILE INTERFACES | method ... FILE STRICT PARAMS | property ... FILE STRICT |
+//   field ... FILE STRICT | implementation ... FILE PARAMS
 // Names are kept as the parser reports them, control characters escaped (recordtext.h).
 #pragma once
 

@@ -4,49 +4,44 @@
 
 #include <cstring>
 
-#include "charclasses.h"
+#include "keywords.h"
 
 #include "format.h"
 #include "paths.h"
 
 namespace qm {
 
-using scanner::IsKeyword;
+using namespace keywords;
 
 namespace {
-
-// Exact comparison with a keyword or symbol literal; the constant length lets the compiler
-// compare inline, which matters on the main loop's path taken for every identifier.
-template <size_t N>
-inline bool Is(std::string_view Word, const char (&Literal)[N]) {
-    return Word.size() == N - 1 && std::memcmp(Word.data(), Literal, N - 1) == 0;
-}
-
-bool IsRoutineKeyword(std::string_view Word) {
-    return IsKeyword(Word, "PROCEDURE") || IsKeyword(Word, "FUNCTION") || IsKeyword(Word, "CONSTRUCTOR") ||
-           IsKeyword(Word, "DESTRUCTOR");
-}
 
 bool IsCallingDirective(std::string_view Word) {
     return IsKeyword(Word, "VIRTUAL") || IsKeyword(Word, "DYNAMIC") || IsKeyword(Word, "OVERRIDE") || IsKeyword(Word, "REGISTER") ||
            IsKeyword(Word, "PASCAL") || IsKeyword(Word, "CDECL") || IsKeyword(Word, "STDCALL") || IsKeyword(Word, "ABSTRACT");
 }
 
-// The visibility a section keyword sets, or 0 for any other word.
-int VisibilityOf(std::string_view Word) {
-    if (IsKeyword(Word, "PUBLISHED")) return VisPublished;
-    if (IsKeyword(Word, "PUBLIC")) return VisPublic;
-    if (IsKeyword(Word, "PROTECTED")) return VisProtected;
-    if (IsKeyword(Word, "PRIVATE")) return VisPrivate;
-    if (IsKeyword(Word, "AUTOMATED")) return VisAutomated;
-    return 0;
-}
-
 }  // namespace
 
-void TUnitParser::SyntaxError(const char* Reason) const {
-    throw EUnitParserError(Format("Internal Error: %s - Line %d, %s", {Reason, Line, UnitName}),
-                           ParserSyntaxError, Reason);
+void TUnitParser::SyntaxError(const char* Reason) const { SyntaxError(std::string(Reason)); }
+
+void TUnitParser::SyntaxError(const std::string& Reason) const {
+    if (FFiles.size() > 1)  // in an include file: its line, so its name too
+        throw EUnitParserError(
+            Format("Internal Error: %s - Line %d of %s, %s", {Reason, Line, FFiles.back().Path, UnitName}),
+            ParserSyntaxError, Reason);
+    throw EUnitParserError(Format("Internal Error: %s - Line %d, %s", {Reason, Line, UnitName}), ParserSyntaxError,
+                           Reason);
+}
+
+bool ModernDialectReads(const std::string& FileName, const std::string& Text) {
+    TUnitParser parser;
+    parser.Dialect = TDialect::Modern;
+    try {
+        parser.ParseText(FileName, Text);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, ReadFileBytes(AFileName)); }
@@ -58,6 +53,18 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
         TUnitParser& Parser;
         ~StreamCloser() { Parser.CloseStream(); }
     } closer{*this};
+
+    FModern = Dialect == TDialect::Modern;
+    if (FModern) {
+        FIncludeCount = 0;
+        FFiles.push_back({FileName, AbsolutePath(FileName), nullptr, nullptr, 0});
+        try {
+            ParseModernUnit();
+        } catch (const EEndOfStream&) {
+            // the end of the file: the parse is complete
+        }
+        return;
+    }
 
     bool headingSeen = false;
     try {

@@ -1,12 +1,16 @@
 // TUnitParser: reads one Pascal unit in a single forward pass and announces its used units,
 // class declarations, class members and method implementation headings through six events.
 // It recognises a handful of keyword patterns and skips everything else; it is not a compiler.
+// Two dialects: the exact Delphi 2.0 rules (the default) and modern Object Pascal (below).
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "errors.h"
 #include "events.h"
@@ -52,12 +56,48 @@ public:
     EEndOfStream() : EAbort("End of stream") {}
 };
 
+// The rules a parse follows.
+//  Delphi2  the Delphi 2.0 rules, exactly: every event and every error as they have always been.
+//  Modern   also reads what Free Pascal, Lazarus and later Delphi versions write: method directives
+//           with or without ";" before them; heritage lists with interfaces, unit-qualified and
+//           generic names; strict visibility; generic classes and methods (under their bare
+//           names); class var, var, const and nested type sections (nested classes are announced
+//           as classes of the unit, after the class that holds them); class, record and type
+//           helpers; abstract, sealed and external classes; fields of anonymous types; properties
+//           with any specifiers; "&" names; of {$IFDEF}/{$ELSE} inside a class only the first
+//           branch; and include files ({$I name}, {$INCLUDE name}).
+enum class TDialect { Delphi2, Modern };
+
+// Text a caller adds to a default-dialect parse error when ModernDialectReads says the modern
+// dialect reads the unit.
+inline constexpr const char* ModernDialectHint =
+    "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern";
+
+// Reads an include file for the modern dialect: true with the text and the path the file was
+// found under when a file exists at Path, false when none does. The parser asks for each name
+// it tries in turn (see IncludeReader).
+using TIncludeReader = std::function<bool(const std::string& Path, std::string& FoundPath, std::string& Text)>;
+
+// The include reader on the file system: a name missing as spelled is matched without regard to
+// letter case (platform/paths.h), and FoundPath is the path so matched.
+bool ReadIncludeFile(const std::string& Path, std::string& FoundPath, std::string& Text);
+
 class TUnitParser {
 public:
     using TParserEvent = TEvent<TUnitParser&>;
 
+    TDialect Dialect = TDialect::Delphi2;
+    // Where include files come from; ReadIncludeFile unless the caller sets another (tests and
+    // the fuzzer keep files in memory). The candidates asked for, in order, are the folder of the
+    // including file (FolderPart) followed by the name as written, then by the name with ".inc",
+    // ".pp" and ".pas" added.
+    TIncludeReader IncludeReader = ReadIncludeFile;
+
     int Line = 0;
     int ItemLine = 0;
+    // The file ItemLine counts in: empty for the unit's own file, else the include file's path as
+    // the include reader found it. Always empty in the Delphi2 dialect.
+    std::string ItemFile;
     std::unique_ptr<std::string> Stream;  // the file's bytes while a parse runs
     int Visibility = 0;
     std::string FileName;
@@ -69,6 +109,23 @@ public:
     std::string PropertyName;
     std::string FieldName;
 
+    // Modern dialect only (left empty or false in the Delphi2 dialect):
+    // OnClass: the names after the ancestor in the heritage list, in order. Like AncestorName, each
+    // is the last part of its name without type arguments ("Classes.IFoo<T>" gives "IFoo").
+    std::vector<std::string> Interfaces;
+    // OnMethod, OnProperty, OnField: the visibility in force was declared "strict private" or
+    // "strict protected" (Visibility holds VisPrivate or VisProtected).
+    bool Strict = false;
+    // OnMethod, OnImplementation: the parameter list, normalised so that a declaration and its
+    // implementation heading give the same text: "(" the parameter types in order, separated by
+    // ";", ")". Each name of a group counts once ("A, B: Integer" is "INTEGER;INTEGER"); names,
+    // passing modes and default values are dropped; an untyped parameter counts as its passing
+    // mode ("var X" is "VAR"). A type is upper-cased, without unit qualifiers or "specialize",
+    // blanks and comments dropped but one blank between two words: "array of const" is
+    // "ARRAY OF CONST", "Generics.TList<Classes.TStrings>" is "TLIST<TSTRINGS>". A heading without
+    // a parameter list, or with an empty one, gives "()".
+    std::string MethodParams;
+
     TParserEvent OnUses;
     TParserEvent OnClass;
     TParserEvent OnMethod;
@@ -79,7 +136,23 @@ public:
     // Parses the whole file. Raises EUnitParserError on a syntax error; file errors,
     // "Stream read error" and whatever a handler raises pass through.
     void Parse(const std::string& AFileName);
-    // Parse on contents already in memory; AFileName is only recorded.
+    // Parse on contents already in memory; AFileName is recorded and, in the modern dialect,
+    // include files are looked for in its folder.
+    //
+    // Modern dialect: events keep the order and contract of the default dialect (members follow
+    // the OnClass of their class; a nested class is announced with its members after the END of
+    // the class that holds it, so a handler may still attach each member to the class announced
+    // last). Every OnClass, member and OnImplementation event sets ItemFile beside ItemLine.
+    // Records, objects and interfaces are not announced (their methods' implementation headings
+    // are, like every Class.Method heading); nor are operators named by a symbol ("operator +")
+    // or interface method maps ("procedure IFoo.Bar = Baz;").
+    // Include files: {$I+}, {$I-} and {$I %DATE%}-style directives are not includes. A missing
+    // include file (IncludeNotFound) and a file that includes itself, directly or through others
+    // (IncludeCycle), are syntax errors raised at the line of the directive, followed by the name
+    // as written; inside an {$IF...} block, which may never be compiled, such a directive is
+    // passed over instead. More than MaxIncludes inclusions in one parse are an error too
+    // (TooManyIncludes). A syntax error inside an include file names that file:
+    // "Internal Error: %s - Line %d of %s, %s".
     void ParseText(const std::string& AFileName, std::string Text);
 
     // Scanner. Each operation raises EUnitParserError 21 when no stream is open.
@@ -102,9 +175,60 @@ public:
     const std::string& TokenUpper() const;
 
 private:
+    // A class's events held back while the class around it is read (nested classes).
+    struct TDeferredEvent {
+        TParserEvent TUnitParser::*Event;
+        std::string TypeName, AncestorName, MethodName, PropertyName, FieldName, ItemFile, MethodParams;
+        std::vector<std::string> Interfaces;
+        int Visibility, ItemLine;
+        bool Strict;
+    };
+    // A file being read: the unit's own file first, then each include file open in it.
+    struct TSourceFile {
+        std::string Path;        // as found; the unit's own file as given to the parse
+        std::string Key;         // Path made absolute and clean, for recognising a cycle
+        const char* ResumePos;   // where the including file goes on
+        const char* ResumeEnd;
+        int ResumeLine;
+    };
+    // How a class heading ended: at the END of a body, after "of" of a class reference, or
+    // after the ";" of a forward declaration or a class without body.
+    enum class THeading { Body, Reference, Done };
+
     void ParseUses();
     void ParseClass();
     [[noreturn]] void SyntaxError(const char* Reason) const;
+    [[noreturn]] void SyntaxError(const std::string& Reason) const;
+
+    // Modern dialect (modernparser.cpp, modernclass.cpp)
+    void ParseModernUnit();
+    void ParseModernImplementation();
+    bool LooksLikeTypeArgs(std::string_view Followers) const;
+    THeading ParseModernClass(std::vector<TDeferredEvent>* Sink);
+    void ReadHeritage();
+    std::string_view ReadQualifiedName();
+    void ParseModernMethod(std::string_view Keyword, std::vector<TDeferredEvent>* Sink);
+    void ParseModernProperty(std::vector<TDeferredEvent>* Sink);
+    void ParseModernField(std::string_view Name, std::vector<TDeferredEvent>* Sink);
+    void ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Sink);
+    void Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink);
+    void Replay(std::vector<TDeferredEvent>& Events, std::vector<TDeferredEvent>* Sink);
+    void MarkItem();
+    void MarkName();
+    void Unread(std::string_view Name) { FPendingName = Name; }
+    char PeekSym();
+    bool Accept(char C);
+    std::string_view ReadName();
+    void SkipTypeArgs();
+    void SkipDeclaration(int Blocks = 0);
+    std::string ReadParams();
+
+    // Directives of the modern dialect (directives.cpp)
+    void ReadDirective();
+    void OpenInclude(std::string_view Name);
+    bool CloseInclude();
+    void SkipElseBranch();
+    void EndOfData();
 
     void CheckStream() const {
         if (!Stream) [[unlikely]]
@@ -128,6 +252,30 @@ private:
     mutable std::string FTokenUpperText;
     mutable bool FTokenMade = true;
     mutable bool FTokenUpperMade = true;
+
+    bool FModern = false;                     // Dialect, fixed for the parse
+    int FClassDepth = 0;                      // class declarations being read (modern)
+    std::vector<TSourceFile> FFiles;          // modern: the unit's file and the open include files
+    std::map<std::string, std::string> FIncludeTexts;  // by path as found; tokens point into them
+    int FIncludeCount = 0;
+    int FConditionDepth = 0;                  // {$IF...} blocks open (modern)
+    // The modern reader's one name of lookahead: a name read and handed back is read again by
+    // the next ReadName, without moving back in the text (an include file may have ended since).
+    std::string_view FPendingName;
+    int FNameLine = 0;                        // where the last name read ends
+    std::string FNameFile;
 };
+
+// The most include directives one parse follows: a guard against files that include each other
+// over and over without a cycle.
+inline constexpr int MaxIncludes = 10000;
+inline constexpr const char* IncludeNotFound = "Include file not found: ";
+inline constexpr const char* IncludeCycle = "Include file includes itself: ";
+inline constexpr const char* TooManyIncludes = "Too many include files: ";
+
+// True when a parse of Text in the modern dialect, with include files looked for beside
+// FileName on the file system, ends without an error. Callers of the default dialect use it to
+// add ModernDialectHint to a parse error.
+bool ModernDialectReads(const std::string& FileName, const std::string& Text);
 
 }  // namespace qm

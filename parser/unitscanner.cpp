@@ -36,17 +36,35 @@ void TUnitParser::CloseStream() {
     FToken = FTokenText;
     Stream.reset();
     FPos = FEnd = nullptr;
+    FFiles.clear();
+    FIncludeTexts.clear();
+    FClassDepth = 0;
+    FConditionDepth = 0;
+    FPendingName = {};
+}
+
+// The end of the bytes being read: the end of the stream, unless an include file ends there and
+// its including file goes on (then the caller stops at the end of the include file's bytes, and
+// the next SkipBlanks returns to the including file).
+void TUnitParser::EndOfData() {
+    if (FFiles.size() < 2) EndOfStream();
 }
 
 char TUnitParser::PeekChar() {
     CheckStream();
-    if (FPos >= FEnd) EndOfStream();
+    if (FPos >= FEnd) {
+        EndOfData();
+        return 0;
+    }
     return *FPos == '\n' ? '\r' : *FPos;
 }
 
 char TUnitParser::PeekNextChar() {
     CheckStream();
-    if (FEnd - FPos < 2) EndOfStream();
+    if (FEnd - FPos < 2) {
+        EndOfData();
+        return 0;
+    }
     return FPos[1] == '\n' && FPos[0] != '\r' ? '\r' : FPos[1];
 }
 
@@ -56,7 +74,10 @@ char TUnitParser::ReadChar() {
     char c = *FPos++;
     if (c == '\r' || c == '\n') {
         ++Line;
-        if (FPos >= FEnd) EndOfStream();  // the lookahead for the LF of a pair
+        if (FPos >= FEnd) {  // the lookahead for the LF of a pair
+            EndOfData();
+            return '\r';
+        }
         if (c == '\r' && *FPos == '\n') ++FPos;
         c = '\r';
     }
@@ -90,9 +111,9 @@ void TUnitParser::ReadCharsUntil(char Stop) {
 void TUnitParser::SkipLineComment() {
     const char* p = FPos;
     while (p < FEnd && *p != '\r' && *p != '\n') ++p;
-    if (p == FEnd) EndOfStream();
     FPos = p;
-    ReadChar();
+    if (p == FEnd) EndOfData();
+    else ReadChar();
 }
 
 void TUnitParser::SkipBlanks() {
@@ -103,7 +124,10 @@ void TUnitParser::SkipBlanks() {
 // Blanks and line ends are handled here; comments and literals in SkipComment.
 inline void TUnitParser::SkipBlanksUnchecked() {
     for (;;) {
-        if (FPos >= FEnd) EndOfStream();
+        if (FPos >= FEnd) {
+            if (!CloseInclude()) EndOfStream();
+            continue;
+        }
         const unsigned char kind = ClassOf(*FPos);
         if (kind & Blank) {
             ++FPos;
@@ -123,6 +147,10 @@ bool TUnitParser::SkipComment(char C) {
             ReadCharsUntil('\'');
             return true;
         case '{':
+            if (FModern && FEnd - FPos > 1 && FPos[1] == '$') {
+                ReadDirective();
+                return true;
+            }
             ++FPos;
             ReadCharsUntil('}');
             return true;
@@ -161,7 +189,7 @@ std::string_view TUnitParser::ScanIdent() {
     FPos = p;
     if (size_t(p - start) > MaxIdentifierLength) [[unlikely]]
         SyntaxError(IdentifierTooLong);
-    if (p >= FEnd) EndOfStream();  // the peek after the last byte
+    if (p >= FEnd) EndOfData();  // the peek after the last byte
     return {start, size_t(p - start)};
 }
 

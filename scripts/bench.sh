@@ -4,9 +4,12 @@
 #    generated 50 MB library, the corpus outcome counts and the parser's peak memory;
 #  - the class database: loading a generated 2,000-unit library, member listing, lookups and
 #    the line context on it;
+#  - the parser's modern dialect on the same sources (part "modern"): the files that parse, the
+#    reasons of the rest and each file that fails, with include files found beside each unit and
+#    anywhere in the two trees, beside the default dialect's count;
 #  - help lookup on a 100,000-keyword index;
 #  - the window, offscreen: start-up, ShowUnit, the Class Info list, the idle refresh, peak memory.
-# Run one part with an argument: parser, classdb, help or window. Extra arguments go to Google Benchmark.
+# Run one part with an argument: parser, modern, classdb, help or window. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
@@ -24,6 +27,22 @@ if [ "$part" = all ] || [ "$part" = parser ]; then
   largest=$(xargs -d '\n' -a "$out/corpus.txt" stat -c %s | sort -n | tail -1)
   echo "largest file $((largest / 1024)) KB"
   "$out/bench/parser_bench" --corpus="$out/corpus.txt" --library="$out/genlib-50mb" --benchmark_min_time=2 "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = modern ]; then
+  find /usr/share/fpcsrc /usr/lib/lazarus -type f \( -name '*.pas' -o -name '*.pp' \) 2>/dev/null | sort > "$out/corpus.txt"
+  cli="$out/cli/quillmap2-cli"
+  echo "== parser, modern Object Pascal: corpus of $(wc -l < "$out/corpus.txt") files"
+  echo "-- default dialect"
+  "$cli" parse --summary --list "$out/corpus.txt" | grep -v '^failed' || true
+  echo "-- modern dialect, include files beside each unit"
+  "$cli" parse --modern --summary --list "$out/corpus.txt" | grep -v '^failed' || true
+  echo "-- modern dialect, include files anywhere under /usr/share/fpcsrc and /usr/lib/lazarus"
+  trees=(--include-tree /usr/share/fpcsrc --include-tree /usr/lib/lazarus)
+  "$cli" parse --modern "${trees[@]}" --summary --list "$out/corpus.txt" || true
+  echo "-- the files that fail"
+  "$cli" parse --modern "${trees[@]}" --list "$out/corpus.txt" |
+    awk -F'\t' '$1 == "file" { file = $2 } $1 == "error" { print file "\t" $2 }' || true
 fi
 
 if [ "$part" = all ] || [ "$part" = classdb ]; then

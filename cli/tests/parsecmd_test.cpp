@@ -115,6 +115,51 @@ TEST_F(ParseCommand, OnlyRegularFilesAreRead) {
 TEST_F(ParseCommand, UsageErrors) {
     EXPECT_EQ(RunParse({}).Status, 2);
     EXPECT_EQ(RunParse({"--list"}).Status, 2);
+    EXPECT_EQ(RunParse({"--modern", "--include-tree"}).Status, 2);
+    EXPECT_EQ(RunParse({"--include-tree", Dir.string(), Shapes}).Status, 2);  // only the modern dialect includes
+}
+
+// --modern: the events carry the include file they come from, strict visibility, interfaces and
+// parameter types; include files are found beside the unit, or under an --include-tree folder.
+TEST_F(ParseCommand, ModernDialectOutput) {
+    fs::create_directories(Dir / "unit" );
+    fs::create_directories(Dir / "tree" / "inc");
+    const std::string unit = (Dir / "unit" / "m.pas").string();
+    const std::string beside = (Dir / "unit" / "fields.inc").string(), far = (Dir / "tree" / "inc" / "far.inc").string();
+    std::ofstream(unit, std::ios::binary) << "unit M;\ntype\n  TM = class(TB, IX)\n  strict private\n{$I fields}\n"
+                                             "    procedure P(A: Integer); overload;\n  end;\n{$I far.inc}\nend.\n";
+    std::ofstream(beside, std::ios::binary) << "    F: Integer;\n";
+    std::ofstream(far, std::ios::binary) << "\nprocedure TM.P(A: Integer);\nbegin end;\n";
+
+    TRun r = RunParse({"--modern", unit});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, "class\tTM\tTB\t3\t\tIX\nfield\tF\t128\t1\t" + beside + "\tstrict\n"
+                     "method\tP\t128\t6\t\tstrict\t(INTEGER)\n");
+    EXPECT_EQ(r.Err, "Internal Error: Include file not found: far.inc - Line 8, M\n");
+
+    r = RunParse({"--modern", "--include-tree", (Dir / "tree").string(), unit});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_NE(r.Out.find("\nimplementation\tTM\tP\t2\t" + far + "\t(INTEGER)\n"), std::string::npos) << r.Out;
+    EXPECT_EQ(r.Err, "");
+}
+
+// A unit that fails in the default dialect but that the modern one reads says so, in each form
+// of output; a unit that neither reads gets no hint.
+TEST_F(ParseCommand, DefaultDialectHintsAtModern) {
+    const std::string modern = (Dir / "modern.pas").string();
+    std::ofstream(modern, std::ios::binary) << "unit Modern;\ntype TA = class(TB)\n  procedure P; overload;\nend;\nend.\n";
+    const std::string hint =
+        "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern";
+
+    TRun r = RunParse({modern});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Err, "Internal Error: Unable to find : in field definition - Line 4, Modern\n" + hint + "\n");
+    r = RunParse({modern, Bad});
+    EXPECT_NE(r.Out.find("- Line 4, Modern\nhint\t" + hint + "\nfile\t"), std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.find("Line 3, Bad\nhint"), std::string::npos) << r.Out;
+    r = RunParse({"--summary", modern, Bad, Shapes});
+    EXPECT_NE(r.Out.find("\nmodern\t1\t" + hint + "\n"), std::string::npos) << r.Out;
+    EXPECT_EQ(RunParse({"--modern", modern}).Status, 0);
 }
 
 }  // namespace qm

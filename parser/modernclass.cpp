@@ -1,0 +1,331 @@
+// A class declaration in the modern dialect: the heading with its modifiers, heritage list or
+// helped type, and the body's sections, members and nested types.
+#include <array>
+#include <utility>
+
+#include "keywords.h"
+#include "unitparser.h"
+
+namespace qm {
+
+using namespace keywords;
+
+namespace {
+
+// The directives a method heading may carry, as Free Pascal, Lazarus and Delphi write them.
+constexpr std::array<std::string_view, 58> MethodDirectives = {
+    "ABSTRACT",      "ASSEMBLER",    "CBLOCK",         "CDECL",           "COMPILERPROC",   "CPPDECL",
+    "DEPRECATED",    "DISPID",       "DYNAMIC",        "ENUMERATOR",      "EXPERIMENTAL",   "EXPORT",
+    "EXTERNAL",      "FAR",          "FAR16",          "FINAL",           "FORWARD",        "HARDFLOAT",
+    "INLINE",        "INTERNCONST",  "INTERNPROC",     "INTERRUPT",       "IOCHECK",        "LIBRARY",
+    "LOCAL",         "MESSAGE",      "MS_ABI_CDECL",   "MS_ABI_DEFAULT",  "MWPASCAL",       "NEAR",
+    "NODEFAULT",     "NORETURN",     "NOSTACKFRAME",   "OLDFPCCALL",      "OPTIONAL",       "OVERLOAD",
+    "OVERRIDE",      "PASCAL",       "PLATFORM",       "REGISTER",        "REINTRODUCE",    "REQUIRED",
+    "RTLPROC",       "SAFECALL",     "SAVEREGISTERS",  "SOFTFLOAT",       "STATIC",         "STDCALL",
+    "SYSCALL",       "SYSV_ABI_CDECL", "SYSV_ABI_DEFAULT", "UNIMPLEMENTED", "VARARGS",      "VECTORCALL",
+    "VIRTUAL",       "WINAPI",       "WEAKEXTERNAL",   "DISCARDRESULT",
+};
+
+bool IsMethodDirective(std::string_view Word) {
+    if (Word.empty() || Word.size() > 16) return false;
+    char upper[16];
+    for (size_t i = 0; i < Word.size(); ++i) upper[i] = scanner::UpperCaseOf[static_cast<unsigned char>(Word[i])];
+    const std::string_view key(upper, Word.size());
+    for (std::string_view d : MethodDirectives)
+        if (d == key) return true;
+    return false;
+}
+
+// Directives followed by an argument up to their ";": "message WM_PAINT", "dispid 201",
+// "external 'lib' name 'x'", "enumerator MoveNext".
+bool TakesArgument(std::string_view Word) {
+    return IsKeyword(Word, "MESSAGE") || IsKeyword(Word, "DISPID") || IsKeyword(Word, "EXTERNAL") ||
+           IsKeyword(Word, "ENUMERATOR") || IsKeyword(Word, "WEAKEXTERNAL");
+}
+
+}  // namespace
+
+// Entered after CLASS (or in front of HELPER after RECORD or TYPE) with TypeName, ItemLine and
+// ItemFile set. Announces the class and its members into Sink, or at once when Sink is null.
+TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>* Sink) {
+    ++FClassDepth;
+    struct TDepth {
+        int& Depth;
+        ~TDepth() { --Depth; }
+    } depth{FClassDepth};
+    const int classLine = ItemLine;
+    const std::string classFile = ItemFile;
+    AncestorName = "TObject";
+    Interfaces.clear();
+    bool heritage = false, helper = false, external = false, first = true;
+    for (;; first = false) {
+        const char c = PeekSym();
+        if (c == '(') {
+            ++FPos;
+            ReadHeritage();
+            heritage = true;
+            continue;
+        }
+        if (c == ';' && !helper) {
+            ++FPos;
+            if (!heritage) return THeading::Done;  // forward declaration
+            ItemLine = classLine;
+            ItemFile = classFile;
+            Announce(&TUnitParser::OnClass, Sink);
+            return THeading::Done;  // a class without body
+        }
+        if (c != 0) break;
+        const std::string_view word = ReadName();
+        if (first && IsKeyword(word, "OF")) return THeading::Reference;
+        const char after = PeekSym();
+        if (after != ':' && after != ',') {  // else a field of that name begins the body
+            if (IsKeyword(word, "ABSTRACT") || IsKeyword(word, "SEALED")) continue;
+            if (IsKeyword(word, "EXTERNAL")) {
+                external = true;
+                continue;
+            }
+            if (IsKeyword(word, "HELPER")) {
+                helper = true;
+                continue;
+            }
+            if (external && IsKeyword(word, "NAME")) continue;
+            if (helper && IsKeyword(word, "FOR")) {
+                ReadQualifiedName();
+                continue;
+            }
+        }
+        Unread(word);  // the first word of the body
+        break;
+    }
+    ItemLine = classLine;
+    ItemFile = classFile;
+    Announce(&TUnitParser::OnClass, Sink);
+
+    enum class TSection { Fields, Constants, Types };
+    TSection section = TSection::Fields;
+    Visibility = VisPublished;
+    Strict = false;
+    std::vector<TDeferredEvent> nested;
+    bool sectionStart = false;  // the word before opened a section: "type public" keeps it
+    for (;;) {
+        const bool afterSection = std::exchange(sectionStart, false);
+        const char c = PeekSym();
+        if (c != 0) {
+            ++FPos;
+            if (c == '[') SkipBalanced('[', ']');  // an attribute
+            else if (c != ';') SyntaxError("Unable to find identifier");
+            continue;
+        }
+        const std::string_view word = ReadName();
+        if (IsKeyword(word, "END")) break;
+        MarkName();  // a field's line: where its name ends
+        const char after = PeekSym();
+        if (after != ':' && after != ',' && after != '=') {  // else a field, constant or type of that name
+            if (int vis = VisibilityOf(word)) {
+                Visibility = vis;
+                Strict = false;
+                if (!afterSection) section = TSection::Fields;
+                continue;
+            }
+            if (IsKeyword(word, "STRICT")) {
+                const std::string_view which = ReadName();
+                Visibility = VisibilityOf(which);
+                if (Visibility != VisPrivate && Visibility != VisProtected) SyntaxError("Unable to find identifier");
+                Strict = true;
+                if (!afterSection) section = TSection::Fields;
+                continue;
+            }
+            if (IsKeyword(word, "CLASS") || IsKeyword(word, "GENERIC")) continue;  // a class member or a generic method follows
+            if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
+                ParseModernMethod(word, Sink);
+                section = TSection::Fields;
+                continue;
+            }
+            if (IsKeyword(word, "PROPERTY")) {
+                ParseModernProperty(Sink);
+                section = TSection::Fields;
+                continue;
+            }
+            if (IsKeyword(word, "VAR") || IsKeyword(word, "THREADVAR")) {
+                section = TSection::Fields;
+                sectionStart = true;
+                continue;
+            }
+            if (IsKeyword(word, "CONST") || IsKeyword(word, "RESOURCESTRING")) {
+                section = TSection::Constants;
+                sectionStart = true;
+                continue;
+            }
+            if (IsKeyword(word, "TYPE")) {
+                section = TSection::Types;
+                sectionStart = true;
+                continue;
+            }
+            // Directives after a field or property: "static;", "deprecated;", "external name 'x';";
+            // and "final class var".
+            if (IsMethodDirective(word)) {
+                if (TakesArgument(word)) SkipDeclaration();
+                else if (after == ';') ++FPos;
+                else if (!IsKeyword(word, "FINAL")) SyntaxError("Unable to find : in field definition");
+                continue;
+            }
+        }
+        switch (section) {
+            case TSection::Fields: ParseModernField(word, Sink); break;
+            case TSection::Constants: SkipDeclaration(); break;
+            case TSection::Types: ParseNestedType(word, &nested); break;
+        }
+    }
+    Replay(nested, Sink);
+    return THeading::Body;
+}
+
+// After "(" of a heritage list: the ancestor, then the interfaces, up to ")". "()" keeps TObject.
+void TUnitParser::ReadHeritage() {
+    if (Accept(')')) return;
+    for (bool first = true;; first = false) {
+        const std::string_view name = Bare(ReadQualifiedName());
+        if (name.empty()) SyntaxError("Class heritage missing )");
+        if (first) AncestorName.assign(name);
+        else Interfaces.emplace_back(name);
+        if (Accept(',')) continue;
+        if (Accept(')')) return;
+        SyntaxError("Class heritage missing )");
+    }
+}
+
+// A type name such as "specialize Generics.TList<T>": returns its last part ("TList").
+std::string_view TUnitParser::ReadQualifiedName() {
+    std::string_view name = ReadName();
+    if (IsKeyword(name, "SPECIALIZE")) name = ReadName();
+    for (;;) {
+        if (Accept('<')) SkipTypeArgs();
+        if (name.empty() || PeekSym() != '.') return name;
+        ++FPos;
+        const std::string_view next = ReadName();
+        if (next.empty()) return name;
+        name = next;
+    }
+}
+
+// After PROCEDURE, FUNCTION, CONSTRUCTOR, DESTRUCTOR or OPERATOR in a class body.
+void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDeferredEvent>* Sink) {
+    const std::string_view name = ReadName();
+    bool bare = true;  // nothing but the name so far
+    if (name.empty()) {
+        if (!IsKeyword(Keyword, "OPERATOR")) SyntaxError("Unable to find identifier");
+        // an operator named by its symbol ("class operator +"): read, not announced
+        for (char c; (c = PeekSym()) != '(' && c != ';';) {
+            if (c == 0) ReadName();
+            else ++FPos;
+        }
+    } else {
+        MarkName();
+        if (PeekSym() == '.') {  // "procedure IFoo.Bar = Baz;" maps an interface's method: no member
+            SkipDeclaration();
+            return;
+        }
+        if (Accept('<')) SkipTypeArgs();
+    }
+    MethodParams = "()";
+    if (Accept('(')) {
+        MethodParams = ReadParams();
+        bare = false;
+    }
+    if (Accept(':')) {
+        ReadQualifiedName();  // the result type
+        bare = false;
+    }
+    if (!name.empty()) {
+        MethodName.assign(Bare(name));
+        Announce(&TUnitParser::OnMethod, Sink);
+    }
+    bool ended = Accept(';');
+    while (PeekSym() == 0) {
+        const std::string_view word = ReadName();
+        const char after = PeekSym();
+        if (!IsMethodDirective(word) || after == ':' || after == ',') {
+            Unread(word);  // the next member
+            break;
+        }
+        if (TakesArgument(word)) {
+            SkipDeclaration();
+            ended = true;
+        } else {
+            ended = Accept(';');
+        }
+    }
+    if (!ended)
+        SyntaxError(bare && PeekSym() == 0 ? "Unable to find ; in method definition heading"
+                                           : "Unable to find ; following method definition heading");
+}
+
+// After PROPERTY: announced when it has a type; the specifiers, whatever they are, are skipped
+// to the ";", and a following "default;" of an array property with them.
+void TUnitParser::ParseModernProperty(std::vector<TDeferredEvent>* Sink) {
+    const std::string_view name = ReadName();
+    if (name.empty()) SyntaxError("Unable to find identifier");
+    PropertyName.assign(Bare(name));
+    if (Accept('[')) SkipBalanced('[', ']');
+    const char c = PeekSym();
+    if (c == ':') {
+        ++FPos;
+        PeekSym();
+        MarkItem();  // the line where the type begins
+        Announce(&TUnitParser::OnProperty, Sink);
+    } else if (c != ';' && c != 0) {
+        SyntaxError("Unable to find : in property interface");
+    }
+    SkipDeclaration();
+    const std::string_view next = ReadName();
+    if (IsKeyword(next, "DEFAULT") && Accept(';')) return;
+    if (!next.empty()) Unread(next);
+}
+
+// A field list from its first name (whose line is marked): each name announced, the type skipped.
+void TUnitParser::ParseModernField(std::string_view Name, std::vector<TDeferredEvent>* Sink) {
+    for (;;) {
+        FieldName.assign(Bare(Name));
+        Announce(&TUnitParser::OnField, Sink);
+        if (!Accept(',')) break;
+        Name = ReadName();
+        if (Name.empty()) SyntaxError("Unable to find identifier");
+        MarkName();
+    }
+    if (!Accept(':')) SyntaxError("Unable to find : in field definition");
+    SkipDeclaration();
+}
+
+// A declaration of a nested type section from its name. A nested class is announced with its
+// members into Nested, after the class that holds it; other types are skipped.
+void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Nested) {
+    if (Accept('<')) SkipTypeArgs();
+    if (!Accept('=')) SyntaxError("Unable to find = in type definition");
+    PeekSym();
+    MarkItem();
+    std::string_view kind = ReadName();
+    if (IsKeyword(kind, "PACKED")) kind = ReadName();
+    if (IsKeyword(kind, "CLASS")) {
+        // The holding class's state goes on after the nested class.
+        const std::string typeName = std::move(TypeName), ancestorName = std::move(AncestorName);
+        std::vector<std::string> interfaces = std::move(Interfaces);
+        const int visibility = Visibility;
+        const bool strict = Strict;
+        TypeName.assign(Bare(Name));
+        const THeading heading = ParseModernClass(Nested);
+        TypeName = typeName;
+        AncestorName = ancestorName;
+        Interfaces = std::move(interfaces);
+        Visibility = visibility;
+        Strict = strict;
+        if (heading != THeading::Done) SkipDeclaration();  // "of TFoo;", or what follows END
+    } else if (IsKeyword(kind, "RECORD") || IsKeyword(kind, "OBJECT") || IsKeyword(kind, "INTERFACE") ||
+               IsKeyword(kind, "DISPINTERFACE") || IsKeyword(kind, "OBJCCLASS") || IsKeyword(kind, "OBJCPROTOCOL") ||
+               IsKeyword(kind, "CPPCLASS")) {
+        if (!Accept(';')) SkipDeclaration(1);  // a forward declaration ends at once
+    } else {
+        SkipDeclaration();
+    }
+}
+
+}  // namespace qm

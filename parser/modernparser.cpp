@@ -1,0 +1,292 @@
+// The modern dialect's main loop and the reading steps its class declarations share: one symbol
+// at a time, names with "&", type arguments, declarations skipped to their ";", parameter lists
+// normalised, and events announced at once or held back for a nested class.
+#include <algorithm>
+
+#include "keywords.h"
+#include "unitparser.h"
+
+namespace qm {
+
+using namespace keywords;
+using scanner::IsIdentCont;
+using scanner::IsIdentStart;
+using scanner::UpperCaseOf;
+
+namespace {
+
+void AppendUpper(std::string& Out, std::string_view Word) {
+    for (char c : Word) Out += UpperCaseOf[static_cast<unsigned char>(c)];
+}
+
+}  // namespace
+
+void TUnitParser::ParseModernUnit() {
+    bool headingSeen = false;
+    for (;;) {
+        NextIdentToken();
+        const std::string_view word = FToken;
+        if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
+            ParseModernImplementation();
+            continue;
+        }
+        if (PeekSym() == '<' && LooksLikeTypeArgs("=")) {  // a generic type: TList<T> = class
+            ++FPos;
+            SkipTypeArgs();
+        }
+        std::string_view s = ReadSymbols();
+        if (Is(s, "=")) {
+            TypeName.assign(word);
+            MarkItem();
+            std::string_view kind = ReadName();
+            if (IsKeyword(kind, "PACKED")) kind = ReadName();
+            if (IsKeyword(kind, "CLASS")) {
+                ParseModernClass(nullptr);
+            } else if ((IsKeyword(kind, "RECORD") || IsKeyword(kind, "TYPE"))) {
+                const std::string_view next = ReadName();  // any other word means nothing to this loop
+                if (IsKeyword(next, "HELPER")) {
+                    Unread(next);
+                    ParseModernClass(nullptr);
+                }
+            }
+            FPendingName = {};
+        } else if (IsKeyword(word, "USES")) {
+            if (!Is(s, ";")) ParseUses();
+        } else if (!headingSeen && (IsKeyword(word, "UNIT") || IsKeyword(word, "LIBRARY")) && s.empty()) {
+            UnitName.assign(ScanIdent());
+            ReadSymbols();
+            headingSeen = true;
+        }
+    }
+}
+
+// After PROCEDURE, FUNCTION, CONSTRUCTOR, DESTRUCTOR or OPERATOR outside a class declaration:
+// Class.Method, Outer.Inner.Method and Generic<T>.Method<U> are implementation headings of the
+// last class named.
+void TUnitParser::ParseModernImplementation() {
+    std::string_view qualifier, method = ReadName();
+    if (method.empty()) return;
+    for (;;) {
+        MarkName();  // the line on which the method name ends
+        if (PeekSym() == '<' && LooksLikeTypeArgs(".(:;")) {
+            ++FPos;
+            SkipTypeArgs();
+        }
+        if (!Accept('.')) break;
+        qualifier = method;
+        method = ReadName();
+        if (method.empty()) return;
+    }
+    if (qualifier.empty()) return;  // a routine of the unit, or a forward declaration
+    TypeName.assign(Bare(qualifier));
+    MethodName.assign(Bare(method));
+    MethodParams = Accept('(') ? ReadParams() : "()";
+    OnImplementation(*this);
+}
+
+// At "<": whether type arguments follow, closed by ">" and then one of Followers. Only names,
+// blanks, ",", ".", ":" and ";" (of constraints) may stand between, so that comparisons in
+// statements, which hold ":=" or parentheses, are not taken for type arguments.
+bool TUnitParser::LooksLikeTypeArgs(std::string_view Followers) const {
+    int depth = 0;
+    const char* end = FEnd - FPos > 4096 ? FPos + 4096 : FEnd;
+    for (const char* p = FPos; p < end; ++p) {
+        const char c = *p;
+        if (c == '<') {
+            ++depth;
+        } else if (c == '>') {
+            if (--depth > 0) continue;
+            for (++p; p < end && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n'); ++p) {
+            }
+            return p < end && Followers.find(*p) != std::string_view::npos;
+        } else if (!IsIdentCont(c) && c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ',' && c != '.' &&
+                   c != ':' && c != ';' && c != '&') {
+            return false;
+        }
+    }
+    return false;
+}
+
+// The item is where the reading stands.
+void TUnitParser::MarkItem() {
+    ItemLine = Line;
+    if (FFiles.size() > 1) ItemFile = FFiles.back().Path;
+    else ItemFile.clear();
+}
+
+// The item is where the last name read ends.
+void TUnitParser::MarkName() {
+    ItemLine = FNameLine;
+    ItemFile = FNameFile;
+}
+
+// The next symbol after blanks and comments, or 0 when a name comes next ("&" and a name too).
+char TUnitParser::PeekSym() {
+    if (!FPendingName.empty()) return 0;
+    SkipBlanks();
+    const char c = *FPos;
+    if (IsIdentStart(c) || (c == '&' && FEnd - FPos > 1 && IsIdentStart(FPos[1]))) return 0;
+    return c;
+}
+
+bool TUnitParser::Accept(char C) {
+    if (PeekSym() != C) return false;
+    ++FPos;  // never a line end: the blanks before were skipped
+    return true;
+}
+
+// The next name, "&" included so that "&End" is no keyword; empty when a symbol comes next.
+// Unread hands a name back to be read again.
+std::string_view TUnitParser::ReadName() {
+    if (!FPendingName.empty()) {
+        const std::string_view name = FPendingName;  // its line and file are still the last ones
+        FPendingName = {};
+        return name;
+    }
+    if (PeekSym() != 0) return {};
+    const char* start = FPos;
+    if (*FPos == '&') ++FPos;
+    const std::string_view name = ScanIdent();
+    FNameLine = Line;
+    if (FFiles.size() > 1) FNameFile = FFiles.back().Path;
+    else FNameFile.clear();
+    return {start, size_t(name.data() + name.size() - start)};
+}
+
+// After "<": skips to the matching ">".
+void TUnitParser::SkipTypeArgs() {
+    for (int depth = 1; depth > 0;) {
+        const char c = PeekSym();
+        if (c == 0) {
+            ReadName();
+            continue;
+        }
+        ++FPos;
+        if (c == '<') ++depth;
+        else if (c == '>') --depth;
+    }
+}
+
+// Skips the rest of a declaration up to and including its ";", over brackets, parentheses and
+// record or object types (Blocks of them already open); stops in front of an END that closes
+// the class, which needs no ";" before it.
+void TUnitParser::SkipDeclaration(int Blocks) {
+    int depth = 0;
+    bool afterOf = false;  // "procedure of object" opens no block
+    for (;;) {
+        const char c = PeekSym();
+        if (c == 0) {
+            const std::string_view word = ReadName();
+            if (IsKeyword(word, "END")) {
+                if (Blocks == 0) {
+                    Unread(word);
+                    return;
+                }
+                --Blocks;
+            } else if (IsKeyword(word, "RECORD") || (IsKeyword(word, "OBJECT") && !afterOf)) {
+                ++Blocks;
+            }
+            afterOf = IsKeyword(word, "OF");
+            continue;
+        }
+        ++FPos;
+        afterOf = false;
+        if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        else if (c == ';' && depth == 0 && Blocks == 0) return;
+    }
+}
+
+// After "(" of a parameter list: the normalised list (see MethodParams), up to and including ")".
+std::string TUnitParser::ReadParams() {
+    enum class TPart { Names, Type, Default };
+    std::string out = "(", type, mode;
+    int names = 0, depth = 0;
+    TPart part = TPart::Names;
+    auto endGroup = [&] {
+        if (names > 0 || !type.empty()) {
+            if (type.empty()) type = mode;  // untyped: its passing mode
+            for (int i = 0; i < std::max(names, 1); ++i) {
+                if (out.size() > 1) out += ';';
+                out += type;
+            }
+        }
+        type.clear();
+        mode.clear();
+        names = 0;
+        part = TPart::Names;
+    };
+    for (;;) {
+        const char c = PeekSym();
+        if (c == 0) {
+            const std::string_view word = ReadName();
+            if (part == TPart::Names) {
+                if (names == 0 && mode.empty() &&
+                    (IsKeyword(word, "CONST") || IsKeyword(word, "VAR") || IsKeyword(word, "OUT") || IsKeyword(word, "CONSTREF")))
+                    AppendUpper(mode, word);
+                else ++names;
+            } else if (part == TPart::Type && !IsKeyword(word, "SPECIALIZE")) {
+                if (!type.empty() && IsIdentCont(type.back())) type += ' ';
+                AppendUpper(type, Bare(word));
+            }
+            continue;
+        }
+        ++FPos;
+        if (part == TPart::Names) {
+            if (c == '[') SkipBalanced('[', ']');  // an attribute such as [ref]
+            else if (c == ':') part = TPart::Type;
+            else if (c == ';' || c == ')') endGroup();
+            if (c == ')') break;
+            continue;
+        }
+        if (depth == 0 && (c == ';' || c == ')')) {
+            endGroup();
+            if (c == ')') break;
+            continue;
+        }
+        if (depth == 0 && c == '=') part = TPart::Default;
+        if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        if (part != TPart::Type) continue;
+        if (c == '.') {  // a unit qualifier: only the name after it counts
+            while (!type.empty() && IsIdentCont(type.back())) type.pop_back();
+        } else {
+            type += c;
+        }
+    }
+    out += ')';
+    return out;
+}
+
+void TUnitParser::Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink) {
+    if (!Sink) {
+        (this->*Event)(*this);
+        return;
+    }
+    Sink->push_back({Event, TypeName, AncestorName, MethodName, PropertyName, FieldName, ItemFile, MethodParams,
+                     Interfaces, Visibility, ItemLine, Strict});
+}
+
+// A class's held-back events: into the class around it, or announced now.
+void TUnitParser::Replay(std::vector<TDeferredEvent>& Events, std::vector<TDeferredEvent>* Sink) {
+    if (Sink) {
+        std::move(Events.begin(), Events.end(), std::back_inserter(*Sink));
+        return;
+    }
+    for (TDeferredEvent& e : Events) {
+        TypeName = std::move(e.TypeName);
+        AncestorName = std::move(e.AncestorName);
+        MethodName = std::move(e.MethodName);
+        PropertyName = std::move(e.PropertyName);
+        FieldName = std::move(e.FieldName);
+        ItemFile = std::move(e.ItemFile);
+        MethodParams = std::move(e.MethodParams);
+        Interfaces = std::move(e.Interfaces);
+        Visibility = e.Visibility;
+        ItemLine = e.ItemLine;
+        Strict = e.Strict;
+        (this->*e.Event)(*this);
+    }
+}
+
+}  // namespace qm

@@ -1,0 +1,319 @@
+// The modern dialect on small units: the events of each construct, include files, overloads'
+// parameter lists, and the hint for users of the default dialect.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "eventlog.h"
+#include "includetree.h"
+#include "unitparser.h"
+
+namespace qm {
+
+namespace {
+
+using TFiles = std::map<std::string, std::string>;
+
+struct TResult {
+    std::string Events;
+    std::string Error;   // empty when the parse ended normally
+    std::string Reason;  // EUnitParserError's description
+};
+
+// Parses Text as "dir/u.pas" in the modern dialect; include files come from Files.
+TResult ParseModern(const std::string& Text, const TFiles& Files = {}) {
+    TUnitParser p;
+    p.Dialect = TDialect::Modern;
+    p.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Contents) {
+        auto it = Files.find(Path);
+        if (it == Files.end()) return false;
+        Found = Path;
+        Contents = it->second;
+        return true;
+    };
+    TEventLog log(p);
+    TResult r;
+    try {
+        p.ParseText("dir/u.pas", Text);
+    } catch (const EUnitParserError& e) {
+        r.Error = e.Message();
+        r.Reason = e.Reason();
+    } catch (const Exception& e) {
+        r.Error = e.Message();
+    }
+    r.Events = log.Text;
+    EXPECT_EQ(p.Stream, nullptr);
+    return r;
+}
+
+// A class TA(TB) around Body: the class is on line 3, the body starts on line 4.
+std::string InClass(const std::string& Body) {
+    return "unit U;\ntype\n  TA = class(TB)\n" + Body + "\n  end;\nimplementation\nend.\n";
+}
+
+const std::string ClassTA = "class\tTA\tTB\t3\t\t\n";
+
+}  // namespace
+
+TEST(ModernDialect, EventsOfEachConstruct) {
+    struct Case {
+        const char* Name;
+        std::string Text;
+        std::string Events;
+    } cases[] = {
+        {"directives with and without ; before them",
+         InClass("    procedure A; overload; virtual; abstract;\n"
+                 "    procedure B(X: Integer) reintroduce; overload;\n"
+                 "    function C: Integer; inline; static; final; deprecated 'use D'; platform; experimental;\n"
+                 "    procedure E; message WM_USER + 1;\n"
+                 "    procedure F; dispid 201; cdecl; stdcall; safecall; noreturn;\n"
+                 "    procedure G; virtual abstract;\n"
+                 "    Static: Boolean;"),
+         ClassTA + "method\tA\t16\t4\t\t\t()\nmethod\tB\t16\t5\t\t\t(INTEGER)\nmethod\tC\t16\t6\t\t\t()\n"
+                   "method\tE\t16\t7\t\t\t()\nmethod\tF\t16\t8\t\t\t()\nmethod\tG\t16\t9\t\t\t()\n"
+                   "field\tStatic\t16\t10\t\t\n"},
+        {"heritage lists",
+         "unit U;\ntype\n  TA = class(TB, IX, Sys.IY<T>);\n  TC = class(Base.TD);\n  TE = class(specialize TList<TFoo>)\n  end;\n"
+         "  TF = class()\n  end;\n  TG = class(TList<TPair<A, B>>, IZ) end;\n",
+         "class\tTA\tTB\t3\t\tIX,IY\nclass\tTC\tTD\t4\t\t\nclass\tTE\tTList\t5\t\t\nclass\tTF\tTObject\t7\t\t\n"
+         "class\tTG\tTList\t9\t\tIZ\n"},
+        {"strict visibility",
+         InClass("  strict private\n    FA: Integer;\n  private\n    FB: Integer;\n  strict protected\n"
+                 "    procedure P;\n  public\n    property Q: Integer read FB;"),
+         ClassTA + "field\tFA\t128\t5\t\tstrict\nfield\tFB\t128\t7\t\t\nmethod\tP\t64\t9\t\tstrict\t()\n"
+                   "property\tQ\t32\t11\t\t\n"},
+        {"generic classes and methods under their bare names",
+         "unit U;\ntype\n  generic TG<T> = class(TObject)\n    procedure M<U>(A: U);\n  end;\n"
+         "  TH<T: class; U> = class(specialize TG<T>) end;\nimplementation\n"
+         "procedure TG<T>.M<U>(A: U);\nbegin\n  if A < B then C := D > E;\nend;\nend.\n",
+         "class\tTG\tTObject\t3\t\t\nmethod\tM\t16\t4\t\t\t(U)\nclass\tTH\tTG\t6\t\t\n"
+         "implementation\tTG\tM\t8\t\t(U)\n"},
+        {"sections: class var and var are fields, constants skipped, nested classes follow their holder",
+         InClass("  public\n    class var Count: Integer;\n    var Name: string;\n"
+                 "    const Max = 10; Names: array[0..1] of string = ('a', 'b');\n"
+                 "    class const Min = 1;\n"
+                 "    type\n      TInner = class(TBase)\n        X: Integer;\n      end;\n"
+                 "      TRec = record A, B: Integer; end;\n      TKind = (kA, kB);\n      TRef = class of TInner;\n"
+                 "      TProc = procedure(S: string; N: Integer) of object;\n"
+                 "  private\n    Later: Integer;"),
+         ClassTA + "field\tCount\t32\t5\t\t\nfield\tName\t32\t6\t\t\nfield\tLater\t128\t18\t\t\n"
+                   "class\tTInner\tTBase\t10\t\t\nfield\tX\t16\t11\t\t\n"},
+        {"directives after fields, names like keywords, a visibility right after a section keyword",
+         InClass("  public\n    final class var\n      FIn: TStream; external name 'in';\n    const\n      required = 1;\n"
+                 "      &FINAL = 16;\n  type public\n    TItem = record V: Integer; end;\n  public\n    X: Integer;"),
+         ClassTA + "field\tFIn\t32\t6\t\t\nfield\tX\t32\t13\t\t\n"},
+        {"a class nested two deep: each after the class that holds it",
+         InClass("    type\n      TN1 = class\n        type TN2 = class(TX) Y: Integer; end;\n        var Z: Integer;\n"
+                 "      end;\n    var W: Integer;"),
+         ClassTA + "field\tW\t16\t9\t\t\nclass\tTN1\tTObject\t5\t\t\nfield\tZ\t16\t7\t\t\n"
+                   "class\tTN2\tTX\t6\t\t\nfield\tY\t16\t6\t\t\n"},
+        {"helpers and class modifiers",
+         "unit U;\ntype\n  TH = class helper for TStrings\n    procedure P;\n  end;\n"
+         "  TR = record helper for TPoint\n    function L: Double;\n  end;\n"
+         "  TS = type helper(TBaseHelper) for string end;\n"
+         "  TAb = class abstract(TB) end;\n  TSe = class sealed end;\n"
+         "  JObject = class external 'java.lang' name 'Object' (JBase) end;\n",
+         "class\tTH\tTObject\t3\t\t\nmethod\tP\t16\t4\t\t\t()\nclass\tTR\tTObject\t6\t\t\nmethod\tL\t16\t7\t\t\t()\n"
+         "class\tTS\tTBaseHelper\t9\t\t\nclass\tTAb\tTB\t10\t\t\nclass\tTSe\tTObject\t11\t\t\n"
+         "class\tJObject\tJBase\t12\t\t\n"},
+        {"fields of anonymous types",
+         InClass("    P: ^TNode;\n    K: (kOne, kTwo);\n    R: 0..255;\n    Inline: record A: Integer; case B: Byte of 0: (C: Word); end;\n"
+                 "    Handler: procedure(A: Integer; B: string) of object;\n    Last: Integer"),
+         ClassTA + "field\tP\t16\t4\t\t\nfield\tK\t16\t5\t\t\nfield\tR\t16\t6\t\t\nfield\tInline\t16\t7\t\t\n"
+                   "field\tHandler\t16\t8\t\t\nfield\tLast\t16\t9\t\t\n"},
+        {"properties with expressions or no specifiers",
+         InClass("    property A: Integer read FRec.X write SetA default Ord(High(Byte)) - 1;\n"
+                 "    property Items[I: Integer]: TItem read GetItem; default;\n"
+                 "    property B: TList<Integer>;\n    property C;\n    property D: Integer read FD; deprecated;\n"
+                 "    property E: Integer index 1 read GetE implements IE stored False nodefault;"),
+         ClassTA + "property\tA\t16\t4\t\t\nproperty\tItems\t16\t5\t\t\nproperty\tB\t16\t6\t\t\nproperty\tD\t16\t8\t\t\n"
+                   "property\tE\t16\t9\t\t\n"},
+        {"&-escaped names",
+         InClass("    &End: Integer;\n    procedure &Type(&Begin: Integer);\n    property &Class: Integer read FC;"),
+         ClassTA + "field\tEnd\t16\t4\t\t\nmethod\tType\t16\t5\t\t\t(INTEGER)\nproperty\tClass\t16\t6\t\t\n"},
+        {"first branch of a conditional inside a class, every branch outside",
+         "unit U;\ntype\n  TA = class{$IFDEF X}(TB){$ELSE}(TC){$ENDIF}\n  {$IFDEF Y}\n    A: Integer;\n"
+         "  {$IFNDEF Z} B: Integer; {$ELSE} B: Word; {$ENDIF}\n  {$ELSEIF W}\n    A: Word;\n  {$ELSE}\n    A: Byte;\n"
+         "  {$ENDIF}\n    C: Integer;\n  end;\n"
+         "{$IFDEF X}\n  TD = class(TB) end;\n{$ELSE}\n  TD = class(TC) end;\n{$ENDIF}\n",
+         "class\tTA\tTB\t3\t\t\nfield\tA\t16\t5\t\t\nfield\tB\t16\t6\t\t\nfield\tC\t16\t12\t\t\n"
+         "class\tTD\tTB\t15\t\t\nclass\tTD\tTC\t17\t\t\n"},
+        {"class methods, constructors, operators, interface method maps, attributes",
+         InClass("    class function Make: TA;\n    class procedure Reset; static;\n"
+                 "    class constructor Init;\n    destructor Destroy; override;\n"
+                 "    class operator Implicit(const S: string): TA;\n    class operator +(A, B: TA): TA;\n"
+                 "    procedure IX.Run = RunX;\n    [Weak] FRef: TA;\n    generic procedure G<T>;"),
+         ClassTA + "method\tMake\t16\t4\t\t\t()\nmethod\tReset\t16\t5\t\t\t()\nmethod\tInit\t16\t6\t\t\t()\n"
+                   "method\tDestroy\t16\t7\t\t\t()\nmethod\tImplicit\t16\t8\t\t\t(STRING)\nfield\tFRef\t16\t11\t\t\n"
+                   "method\tG\t16\t12\t\t\t()\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TResult r = ParseModern(c.Text);
+        EXPECT_EQ(r.Error, "");
+        EXPECT_EQ(r.Events, c.Events);
+    }
+}
+
+// Each overload is announced with its parameter types, and so is each implementation heading,
+// normalised so that the two give the same text.
+TEST(ModernDialect, OverloadsCarryTheirParameterTypes) {
+    const std::string text =
+        "unit U;\ntype\n  TA = class(TB)\n"
+        "    procedure Add(A, B: Integer; const S: string = 'x;)'); overload;\n"
+        "    procedure Add(var X; out Y; Z: array of const); overload;\n"
+        "    function Add(L: specialize TList<Classes.TStrings>; P: System.PChar): Boolean; overload;\n"
+        "    procedure Add(const [ref] R: TRect; F: TFunc = nil); overload;\n"
+        "    procedure Add; overload;\n"
+        "  end;\nimplementation\n"
+        "procedure TA.Add(A, B: Integer; const S: string);\nbegin end;\n"
+        "procedure TA.Add(var X; out Y; Z: Array Of Const);\nbegin end;\n"
+        "function TA.Add(L: TList<TStrings>; P: PChar): Boolean;\nbegin end;\n"
+        "procedure TA.Add(const R: TRect; F: TFunc);\nbegin end;\n"
+        "procedure TA.Add();\nbegin end;\n"
+        "procedure TOuter.TInner.Run;\nbegin end;\nend.\n";
+    const char* params[] = {"(INTEGER;INTEGER;STRING)", "(VAR;OUT;ARRAY OF CONST)", "(TLIST<TSTRINGS>;PCHAR)",
+                            "(TRECT;TFUNC)", "()"};
+    std::string expected = "class\tTA\tTB\t3\t\t\n";
+    for (int i = 0; i < 5; ++i) expected += "method\tAdd\t16\t" + std::to_string(4 + i) + "\t\t\t" + params[i] + "\n";
+    for (int i = 0; i < 5; ++i)
+        expected += "implementation\tTA\tAdd\t" + std::to_string(11 + 2 * i) + "\t\t" + params[i] + "\n";
+    expected += "implementation\tTInner\tRun\t21\t\t()\n";
+    TResult r = ParseModern(text);
+    EXPECT_EQ(r.Error, "");
+    EXPECT_EQ(r.Events, expected);
+}
+
+TEST(ModernDialect, IncludeFilesGiveTheirFileAndLines) {
+    const TFiles files = {
+        {"dir/classesh.inc", "  TC = class(TA)\n{$I members}\n  end;\n"},
+        {"dir/members.inc", "\n    Field: Integer;\n    procedure P;\n"},
+        {"dir/sub/impl.pp", "procedure TC.P;\nbegin end;\n"},
+    };
+    const std::string text = "unit U;\n{$I+}{$I-}{$I %DATE%}\ntype\n  TA = class\n  end;\n{$I classesh}\n"
+                              "  TD = class(TC)\n    X: Integer;\n  end;\nimplementation\n{$INCLUDE 'sub/impl.pp'}\n"
+                              "procedure TD.Q;\nbegin end;\nend.\n";
+    TResult r = ParseModern(text, files);
+    EXPECT_EQ(r.Error, "");
+    EXPECT_EQ(r.Events,
+              "class\tTA\tTObject\t4\t\t\n"
+              "class\tTC\tTA\t1\tdir/classesh.inc\t\n"
+              "field\tField\t16\t2\tdir/members.inc\t\n"
+              "method\tP\t16\t3\tdir/members.inc\t\t()\n"
+              "class\tTD\tTC\t7\t\t\nfield\tX\t16\t8\t\t\n"
+              "implementation\tTC\tP\t1\tdir/sub/impl.pp\t()\n"
+              "implementation\tTD\tQ\t12\t\t()\n");
+}
+
+TEST(ModernDialect, IncludeErrorsNameTheFile) {
+    struct Case {
+        const char* Name;
+        std::string Text;
+        TFiles Files;
+        std::string Error;
+        std::string Events;
+    } cases[] = {
+        {"missing", "unit U;\n\n{$I missing.inc}\ntype TA = class end;\n", {},
+         "Internal Error: Include file not found: missing.inc - Line 3, U", ""},
+        {"missing in a conditional block: passed over", "unit U;\n{$IFDEF KYLIX}{$I missing.inc}{$ENDIF}\ntype TA = class end;\n",
+         {}, "", "class\tTA\tTObject\t3\t\t\n"},
+        {"a file that includes itself", "unit U;\n{$I a.inc}\n", {{"dir/a.inc", "\n{$I a.inc}\n"}},
+         "Internal Error: Include file includes itself: a.inc - Line 2 of dir/a.inc, U", ""},
+        {"a cycle through two files", "unit U;\n{$I a.inc}\n",
+         {{"dir/a.inc", "{$I b.inc}"}, {"dir/b.inc", "type TB = class end;\n{$I a.inc}"}},
+         "Internal Error: Include file includes itself: a.inc - Line 2 of dir/b.inc, U", "class\tTB\tTObject\t1\tdir/b.inc\t\n"},
+        {"a syntax error in an include file", "unit U;\ntype\n{$I a.inc}\n", {{"dir/a.inc", "TA = class\n  F = 1;\nend;"}},
+         "Internal Error: Unable to find : in field definition - Line 2 of dir/a.inc, U", "class\tTA\tTObject\t1\tdir/a.inc\t\nfield\tF\t16\t2\tdir/a.inc\t\n"},
+        {"an unclosed comment in an include file", "unit U;\n{$I a.inc}\n", {{"dir/a.inc", "{ open"}}, "Stream read error", ""},
+        {"a file included over and over", "unit U;\n{$I a.inc}\n",
+         {{"dir/a.inc", "{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}{$I b.inc}"},
+          {"dir/b.inc", "{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}{$I c.inc}"},
+          {"dir/c.inc", "{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}{$I d.inc}"},
+          {"dir/d.inc", "{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}{$I e.inc}"},
+          {"dir/e.inc", " "}},
+         "Internal Error: Too many include files: b.inc - Line 1 of dir/a.inc, U", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TResult r = ParseModern(c.Text, c.Files);
+        EXPECT_EQ(r.Error, c.Error);
+        EXPECT_EQ(r.Events, c.Events);
+    }
+}
+
+// On disk: the include file beside the unit in another letter case, else one found in an
+// indexed tree, the one nearest the including file.
+TEST(ModernDialect, IncludeFilesOnDisk) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / "qm_modern_includes";
+    fs::remove_all(root);
+    fs::create_directories(root / "rtl" / "unix");
+    fs::create_directories(root / "rtl" / "inc");
+    fs::create_directories(root / "other" / "inc");
+    auto write = [](const fs::path& Path, const std::string& Text) { std::ofstream(Path, std::ios::binary) << Text; };
+    write(root / "rtl" / "unix" / "Defs.INC", "type TDefs = class end;\n");
+    write(root / "rtl" / "inc" / "classesh.inc", "type TComponent = class end;\n");
+    write(root / "other" / "inc" / "classesh.inc", "type TWrong = class end;\n");
+    const std::string unit = (root / "rtl" / "unix" / "classes.pp").string();
+    write(unit, "unit Classes;\n{$I defs}\n{$I classesh.inc}\nend.\n");
+
+    TUnitParser p;
+    p.Dialect = TDialect::Modern;
+    TEventLog log(p);
+    EXPECT_THROW(p.Parse(unit), EUnitParserError);  // classesh.inc is not beside the unit
+    EXPECT_EQ(log.Text, "class\tTDefs\tTObject\t1\t" + (root / "rtl" / "unix" / "Defs.INC").string() + "\t\n");
+
+    TIncludeTree tree;
+    tree.AddTree(root.string());
+    p.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        return tree.Read(Path, Found, Text);
+    };
+    log.Text.clear();
+    p.Parse(unit);
+    EXPECT_EQ(log.Text, "class\tTDefs\tTObject\t1\t" + (root / "rtl" / "unix" / "Defs.INC").string() +
+                            "\t\nclass\tTComponent\tTObject\t1\t" + (root / "rtl" / "inc" / "classesh.inc").string() + "\t\n");
+    fs::remove_all(root);
+}
+
+TEST(ModernDialect, SyntaxErrorsStillRaised) {
+    struct Case {
+        std::string Body;
+        std::string Reason;
+    } cases[] = {
+        {"    procedure Paint Now;", "Unable to find ; in method definition heading"},
+        {"    procedure Paint(X: Integer) Now;", "Unable to find ; following method definition heading"},
+        {"    F = 3;", "Unable to find : in field definition"},
+        {"    property P = 3;", "Unable to find : in property interface"},
+        {"    strict public X: Integer;", "Unable to find identifier"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Body);
+        EXPECT_EQ(ParseModern(InClass(c.Body)).Reason, c.Reason);
+    }
+    EXPECT_EQ(ParseModern("unit U;\ntype TA = class(TB; end;\n").Reason, "Class heritage missing )");
+}
+
+// A default-dialect user learns when the modern dialect reads a unit that fails for them.
+TEST(ModernDialect, HintForTheDefaultDialect) {
+    EXPECT_TRUE(ModernDialectReads("u.pas", InClass("    procedure A; overload;")));
+    EXPECT_TRUE(ModernDialectReads("u.pas", "unit U;\ntype TA = class(TB, IX) end;\n"));
+    EXPECT_FALSE(ModernDialectReads("u.pas", InClass("    procedure A B;")));
+    EXPECT_FALSE(ModernDialectReads("/nonexistent/u.pas", "unit U;\n{$I nothing.inc}\n"));
+    EXPECT_EQ(std::string(ModernDialectHint),
+              "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern");
+}
+
+// The default dialect announces nothing of what the modern one adds.
+TEST(ModernDialect, DefaultDialectIgnoresIncludes) {
+    TUnitParser p;
+    bool asked = false;
+    p.IncludeReader = [&](const std::string&, std::string&, std::string&) { return asked = true; };
+    TEventLog log(p);
+    p.ParseText("u.pas", "unit U;\n{$I a.inc}\ntype TA = class(TB)\n  F: Integer;\nend;\n");
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(log.Text, "class\tTA\tTB\t3\nfield\tF\t16\t4\n");
+}
+
+}  // namespace qm
