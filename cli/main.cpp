@@ -8,6 +8,7 @@
 #include "dbcmds.h"
 #include "dblocation.h"
 #include "helplookupcmd.h"
+#include "helptopiccmd.h"
 #include "installation.h"
 #include "settings.h"
 #include "parsecmd.h"
@@ -32,6 +33,7 @@ int Usage() {
                  "                                                unit of the VCL)\n"
                  "  remove-non-vcl                                remove every unit added after the VCL\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
+                 "  help-topic FILE TOPICID                       a help file's topic as plain text\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;
 }
@@ -82,6 +84,7 @@ int Run(int argc, char** argv) {
     if (command == "parse") status = qm::RunParseCommand(args, std::cout, std::cerr);
     else if (command == "help-lookup")
         status = qm::RunHelpLookupCommand(args, RootDirOf(installation), StoredHelpIndex(settings), std::cout, std::cerr);
+    else if (command == "help-topic") status = qm::RunHelpTopicCommand(args, std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
         status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout,
                                         std::cerr, &settings, &installation);
