@@ -1,11 +1,12 @@
 // Record sizes do not depend on where records land, but their links (topic positions of the
 // records before and after, of the next topic) and the topic offsets do; so the layout is
-// repeated with the positions of the last round until it no longer changes. Packed blocks are
+// repeated with the positions of the round before until its own bytes fit. Packed blocks are
 // filled with as many whole records as pack into a block, with a little room to spare for
 // the links that change between rounds.
 #include "hlptopicwriter.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "errors.h"
 #include "hlpbytes.h"
@@ -121,13 +122,14 @@ public:
     THlpTopicImage Build() {
         TLayout layout;
         layout.Pos.assign(FRecords.size(), 0);
-        for (int round = 0;; ++round) {
-            if (round == 8) throw Exception("The help topics could not be laid out in blocks");
-            TLayout next = Lay(layout);
-            if (next == layout) break;
-            layout = std::move(next);
+        // Once the links come from a layout (the second round on), a layout whose own bytes
+        // pack into the blocks is taken; it need not be the same as the round before.
+        for (int round = 0; round < 8; ++round) {
+            layout = Lay(layout);
+            if (round == 0) continue;
+            if (auto image = Emit(layout)) return std::move(*image);
         }
-        return Emit(layout);
+        throw Exception("The help topics could not be laid out in blocks");
     }
 
 private:
@@ -217,7 +219,7 @@ private:
         return out + r.Stored;
     }
 
-    THlpTopicImage Emit(const TLayout& L) const {
+    std::optional<THlpTopicImage> Emit(const TLayout& L) const {
         THlpTopicImage image;
         const std::vector<uint32_t> offsets = TopicOffsets(L);
         image.TopicOffsets.assign(offsets.begin(), offsets.end() - 1);  // less the closing header's
@@ -234,7 +236,7 @@ private:
             std::string data;
             if (FCompress) {
                 if (LzPack(raw, 0, raw.size(), 4096 - HlpTopicBlockHeaderSize, data) != raw.size())
-                    throw Exception("The help topics could not be laid out in blocks");
+                    return std::nullopt;
             } else {
                 data = raw;
             }
