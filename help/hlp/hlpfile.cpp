@@ -119,7 +119,7 @@ size_t THlpFile::DataIndex(uint32_t TopicPos) const {
     return index;
 }
 
-THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos) const {
+THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
     size_t at = DataIndex(TopicPos);
     THlpBytes in(std::string_view(FTopicData).substr(at));
     uint32_t size = in.U32();
@@ -134,10 +134,10 @@ THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos) const {
     std::string_view record = in.Take(size);
     link.Data1 = record.substr(HlpTopicLinkHeaderSize, size1 - HlpTopicLinkHeaderSize);
     std::string_view stored = record.substr(size1);
-    if (stored.size() == size2) link.Data2 = std::string(stored);
-    else if (stored.size() < size2 && FPhrases.Scheme() != THlpPhrases::TScheme::None)
-        link.Data2 = FPhrases.Expand(stored, size2);
-    else Damaged();
+    // A record's text is at most what its 15-bit length can count, however its phrases expand.
+    if (stored.size() > size2 || (stored.size() < size2 && (size2 > 0xFFFF || FPhrases.Scheme() == THlpPhrases::TScheme::None)))
+        Damaged();
+    if (Text) link.Data2 = stored.size() == size2 ? std::string(stored) : FPhrases.Expand(stored, size2);
     if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord) link.TextLength = ParagraphTextLength(link.Data1);
     return link;
 }
@@ -147,13 +147,14 @@ void THlpFile::IndexTopics(uint32_t First) {
     std::vector<uint32_t> counted(FBlockStart.size(), 0);
     uint32_t pos = First;
     while (pos != 0xFFFFFFFF) {
-        TLink link = ReadLink(pos);
+        TLink link = ReadLink(pos, false);
         size_t block = pos / HlpTopicPosBlock;
         if (link.Type == HlpTopicHeaderRecord) {
             TTopicEntry entry;
             entry.Pos = pos;
             entry.Offset = uint32_t(block) * HlpTopicOffsetBlock + counted[block];
-            entry.Title = link.Data2.substr(0, link.Data2.find('\0'));
+            std::string text = ReadLink(pos, true).Data2;
+            entry.Title = text.substr(0, text.find('\0'));
             FTopics.push_back(std::move(entry));
         } else {
             counted[block] += link.TextLength;
@@ -163,7 +164,7 @@ void THlpFile::IndexTopics(uint32_t First) {
         pos = link.Next;
     }
     // Compilers end the chain with an empty topic header that no context string names.
-    if (!FTopics.empty() && FTopics.back().Title.empty() && ReadLink(FTopics.back().Pos).Next == 0xFFFFFFFF)
+    if (!FTopics.empty() && FTopics.back().Title.empty() && ReadLink(FTopics.back().Pos, false).Next == 0xFFFFFFFF)
         FTopics.pop_back();
     for (size_t i = 0; i < FTopics.size(); ++i) FByOffset.emplace_back(FTopics[i].Offset, i);
     std::stable_sort(FByOffset.begin(), FByOffset.end(),
@@ -175,9 +176,9 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     THlpTopic topic;
     topic.Title = entry.Title;
     try {
-        uint32_t pos = ReadLink(entry.Pos).Next;
+        uint32_t pos = ReadLink(entry.Pos, false).Next;
         while (pos != 0xFFFFFFFF) {
-            TLink link = ReadLink(pos);
+            TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
                 ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFontAttributes, topic.Paragraphs);

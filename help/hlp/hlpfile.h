@@ -67,7 +67,8 @@ private:
     void ReadTopicBlocks(std::string_view Topic);
     void IndexTopics(uint32_t First);
     size_t DataIndex(uint32_t TopicPos) const;
-    TLink ReadLink(uint32_t TopicPos) const;
+    // Text: expand the record's text (Data2); without it only the header and Data1 are read.
+    TLink ReadLink(uint32_t TopicPos, bool Text) const;
     void ReadParagraphs(const TLink& Link, THlpTopic& Topic) const;
 
     std::string FFileName;

@@ -78,7 +78,6 @@ std::string_view THlpPhrases::Phrase(size_t Index) const {
 
 std::string THlpPhrases::Expand(std::string_view Stored, size_t Size) const {
     std::string out;
-    out.reserve(Size);
     THlpBytes in(Stored);
     auto append = [&](std::string_view Text) { out.append(Text.substr(0, Size - out.size())); };
     while (!in.AtEnd() && out.size() < Size) {
