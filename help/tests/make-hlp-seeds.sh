@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Rewrites help/tests/hlpseeds, the help file fuzzer's seeds: small help files of every packing
-# and phrase scheme, written by qm_hlpgen from a three-class slice of the sample. Needs a build.
+# and phrase scheme, written by qm_hlpgen from a small unit of two classes (found-*.hlp are the
+# fuzzer's findings, kept as they were). Needs a build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 gen=build/help/qm_hlpgen hdxgen=build/help/qm_hdxgen
