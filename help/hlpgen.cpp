@@ -1,7 +1,8 @@
 // qm_hlpgen: writes the help file of a Delphi source tree: one topic per entry of its help
 // keyword index, named by the entry's topic id ("TClass" for a class, "TClass_Member" for a
-// member), with the declaration read from the units, the class, its ancestor chain and its
-// unit, and jumps to the class and ancestor topics; a contents topic listing the classes first.
+// member), titled by what it names ("TClass class", "TClass.Member"), with the declaration read
+// from the units, the class, its ancestor chain and its unit, and jumps to the class and ancestor
+// topics; a contents topic listing the classes comes first.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -148,7 +149,6 @@ public:
             m = &it->second;
         }
         t.Title = m ? c->Name + "." + m->Name : c->Name + " class";
-        t.Paragraphs.push_back({{THlpRun{t.Title, true}}});
         t.Paragraphs.push_back({{Label("Declaration")}});
         t.Paragraphs.push_back({{THlpRun{m ? m->Declaration : c->Declaration, false, true}}});
         if (m) t.Paragraphs.push_back({{Plain(std::string(VisibilityName(m->Visibility)) + " " + m->Kind + " of "), ClassRef(c->Name)}});
