@@ -13,7 +13,7 @@
 
 namespace {
 
-const std::string SampleHelp = std::string(QM_SOURCE_DIR) + "/samples/delphi2/HELP/DELPHI.HLP";
+const std::string SampleHelp = std::string(QM_SOURCE_DIR) + "/samples/delphi2/BIN/DELPHI.HLP";
 
 void BM_ShowTopicInNewWindow(benchmark::State& State) {
     for (auto _ : State) {

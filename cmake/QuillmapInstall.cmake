@@ -16,7 +16,7 @@ install(FILES desktop/quillmap2.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/app
 install(FILES desktop/quillmap2.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES desktop/quillmap2.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 # Only the installation itself: the generator and its table stay in the source tree.
-install(DIRECTORY samples/delphi2/SOURCE samples/delphi2/BIN samples/delphi2/HELP DESTINATION ${QM_INSTALLED_SAMPLE})
+install(DIRECTORY samples/delphi2/SOURCE samples/delphi2/BIN DESTINATION ${QM_INSTALLED_SAMPLE})
 
 # The desktop entry passes desktop-file-validate without errors, warnings or hints.
 find_program(QM_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)

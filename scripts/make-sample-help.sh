@@ -2,7 +2,7 @@
 # Rebuilds samples/delphi2/BIN/DELPHI.HDX, the sample installation's help keyword index: one
 # keyword for every class of the sample library (topic "TClass") and for every member name
 # (topic "TClass_Member" of the first class, in load order, that declares it), then
-# samples/delphi2/HELP/DELPHI.HLP, its help file, with one topic per keyword. Needs a build.
+# samples/delphi2/BIN/DELPHI.HLP, its help file, with one topic per keyword. Needs a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=build/cli/quillmap2-cli
@@ -23,5 +23,4 @@ rm -f "$db" "$db"-wal "$db"-shm
 mkdir -p samples/delphi2/BIN
 "$gen" "$list" samples/delphi2/BIN/DELPHI.HDX
 echo "$(wc -l < "$list") keywords in samples/delphi2/BIN/DELPHI.HDX"
-mkdir -p samples/delphi2/HELP
-"$hlpgen" samples/delphi2/BIN/DELPHI.HDX samples/delphi2/SOURCE samples/delphi2/HELP/DELPHI.HLP
+"$hlpgen" samples/delphi2/BIN/DELPHI.HDX samples/delphi2/SOURCE samples/delphi2/BIN/DELPHI.HLP

@@ -16,7 +16,7 @@ namespace qm::test {
 
 namespace {
 
-const std::string SampleHelp = std::string(QM_SOURCE_DIR) + "/samples/delphi2/HELP/DELPHI.HLP";
+const std::string SampleHelp = std::string(QM_SOURCE_DIR) + "/samples/delphi2/BIN/DELPHI.HLP";
 
 class HelpTopicWindow : public TScratchTest {
 protected:

@@ -16,7 +16,7 @@ TEST(SampleHelpFile, EveryIndexEntryOpensItsTopicWithItsDeclaration) {
     TRecordingViewer viewer;
     TDelphiHelp index("", viewer);
     index.SetIndexFile(SampleRoot + "/BIN/DELPHI.HDX");
-    THlpFile help(SampleRoot + "/HELP/DELPHI.HLP");
+    THlpFile help(SampleRoot + "/BIN/DELPHI.HLP");
     EXPECT_TRUE(help.Compressed());
     EXPECT_EQ(help.PhraseScheme(), THlpPhrases::TScheme::Phrases);
     EXPECT_EQ(help.TopicTitle(0), "Delphi Help");
@@ -38,7 +38,7 @@ TEST(SampleHelpFile, EveryIndexEntryOpensItsTopicWithItsDeclaration) {
 }
 
 TEST(SampleHelpFile, EveryJumpLandsOnTheTopicOfTheClassItNames) {
-    THlpFile help(SampleRoot + "/HELP/DELPHI.HLP");
+    THlpFile help(SampleRoot + "/BIN/DELPHI.HLP");
     size_t jumps = 0;
     for (size_t i = 0; i < help.TopicCount(); ++i)
         for (const THlpParagraph& p : help.Topic(i).Paragraphs)
