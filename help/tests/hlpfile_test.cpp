@@ -46,9 +46,10 @@ TEST_P(HlpKindTest, EveryTopicReadsBackAsWritten) {
         int index = help.FindTopic(topics[i].ContextId);
         ASSERT_EQ(index, int(i)) << topics[i].ContextId;
         EXPECT_EQ(help.TopicTitle(i), topics[i].Topic.Title);
-        ASSERT_EQ(help.Topic(i), topics[i].Topic) << topics[i].ContextId;
+        const THlpTopic topic = help.Topic(i);
+        ASSERT_EQ(topic, topics[i].Topic) << topics[i].ContextId;
         // The jump lands on the next topic.
-        const THlpRun& jump = help.Topic(i).Paragraphs[2].Runs[1];
+        const THlpRun& jump = topic.Paragraphs[2].Runs[1];
         EXPECT_EQ(help.FindTopicByHash(jump.JumpHash), int((i + 1) % topics.size()));
     }
     EXPECT_EQ(help.FindTopic("NoSuchTopic"), -1);
