@@ -11,6 +11,7 @@
 #include "dblocation.h"
 #include "hierarchycmd.h"
 #include "helplookupcmd.h"
+#include "helptopiccmd.h"
 #include "installation.h"
 #include "settings.h"
 #include "parsecmd.h"
@@ -42,6 +43,7 @@ int Usage() {
                  "                                                id, name, unit, line\n"
                  "  hierarchy CLASS --svg FILE | --pdf FILE       a picture of CLASS's ancestors and descendants\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
+                 "  help-topic FILE TOPICID                       a help file's topic as plain text\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;
 }
@@ -109,6 +111,7 @@ int Run(int argc, char** argv) {
         status = qm::RunHelpLookupCommand(args, RootDirOf(installation), StoredHelpIndex(settings), std::cout, std::cerr);
     else if (command == "hierarchy")
         status = qm::RunHierarchyCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, args, std::cout, std::cerr);
+    else if (command == "help-topic") status = qm::RunHelpTopicCommand(args, std::cout, std::cerr);
     else if (qm::IsDatabaseCommand(command))
         status = qm::RunDatabaseCommand(dbPath.empty() ? qm::ClassDatabasePath() : dbPath, command, args, std::cout,
                                         std::cerr, &settings, &installation);

@@ -131,13 +131,20 @@ const std::string& TDelphiHelp::HelpFileName() const {
 }
 
 std::vector<std::string> TDelphiHelp::Keywords() {
-    LoadIndex();
     std::vector<std::string> keywords;
+    for (THdxKeyword& e : Entries()) keywords.push_back(std::move(e.Keyword));
+    return keywords;
+}
+
+std::vector<THdxKeyword> TDelphiHelp::Entries() {
+    LoadIndex();
+    std::vector<THdxKeyword> entries;
     for (size_t block = 0; block < FBlockKeys.size(); ++block) {
         THdxBlockReader reader(ReadBlock(block));
-        for (THdxEntry entry; reader.Next(entry);) keywords.emplace_back(entry.Keyword);
+        for (THdxEntry e; reader.Next(e);)
+            entries.push_back({std::string(e.Keyword), std::string(e.TopicID), std::string(e.Third), e.FileIndex});
     }
-    return keywords;
+    return entries;
 }
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "filestream.h"
+#include "hdxwriter.h"
 #include "helperror.h"
 #include "helpviewer.h"
 
@@ -30,6 +31,8 @@ public:
     void ShowTopic();
     // Every keyword of the index, all blocks in file order.
     std::vector<std::string> Keywords();
+    // Every entry of the index, all blocks in file order.
+    std::vector<THdxKeyword> Entries();
     // The help file name of the last entry read; EListIndexError when the index has no such name.
     const std::string& HelpFileName() const;
 

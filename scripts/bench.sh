@@ -8,15 +8,17 @@
 #    reasons of the rest and each file that fails, with include files found beside each unit and
 #    anywhere in the two trees, beside the default dialect's count;
 #  - help lookup on a 100,000-keyword index;
+#  - the help file (helpfile): a topic of the sample's DELPHI.HLP from a double-click to its text
+#    shown in the topic window, and every topic of the file read;
 #  - the window, offscreen: start-up, ShowUnit, the Class Info list, the idle refresh, peak memory.
-# Run one part with an argument: parser, modern, classdb, help or window. Extra arguments go to Google Benchmark.
+# Run one part with an argument: parser, modern, classdb, help, helpfile or window. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
 [ $# -gt 0 ] && shift
 scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench window_bench quillmap2 >/dev/null
+cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench helpfile_bench window_bench quillmap2 >/dev/null
 out=build-release
 
 if [ "$part" = all ] || [ "$part" = parser ]; then
@@ -57,6 +59,11 @@ fi
 if [ "$part" = all ] || [ "$part" = help ]; then
   echo "== help lookup"
   "$out/bench/help_bench" "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = helpfile ]; then
+  echo "== help file"
+  "$out/bench/helpfile_bench" "$@" 2>&1 | grep -v propagateSizeHints
 fi
 
 if [ "$part" = all ] || [ "$part" = window ]; then

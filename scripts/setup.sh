@@ -25,6 +25,8 @@ packages=(
   x11-apps imagemagick
   # real Pascal code for the parser's corpus run
   fpc-source lazarus-src
+  # help files of an independent writer for the help file reader's test
+  halibut
 )
 
 missing=()

@@ -229,6 +229,27 @@ TEST_F(CliProcess, DamagedSettingsAreIgnored) {
     EXPECT_EQ(Run({"--db", Db, "units"}).Status, 0);
 }
 
+// help-lookup and help-topic together answer what a double-click on a word shows: the entry's
+// topic id, then that topic of the sample's help file.
+TEST_F(CliProcess, HelpLookupAndHelpTopicShowTheTopicOfAWord) {
+    const std::string sample = std::string(QM_SOURCE_DIR) + "/samples/delphi2/BIN/";
+    TResult found = Run({"help-lookup", "TApplication", "--index", sample + "DELPHI.HDX"});
+    ASSERT_EQ(found.Status, 0) << found.Err;
+    std::istringstream fields(found.Out);  // keyword, topic id, help file, block
+    std::string keyword, topicId;
+    std::getline(std::getline(fields, keyword, '\t'), topicId, '\t');
+    TResult topic = Run({"help-topic", sample + "DELPHI.HLP", topicId});
+    ASSERT_EQ(topic.Status, 0) << topic.Err;
+    EXPECT_EQ(topic.Out.substr(0, topic.Out.find('\n')), "TApplication class");
+    EXPECT_NE(topic.Out.find("\nTApplication = class(TComponent)\n"), std::string::npos) << topic.Out;
+    TResult missing = Run({"help-topic", sample + "DELPHI.HLP", "NoSuchTopic"});
+    EXPECT_EQ(missing.Status, 3);
+    EXPECT_EQ(missing.Err, "NoSuchTopic: no such topic in " + sample + "DELPHI.HLP\n");
+    TResult damaged = Run({"help-topic", sample + "DELPHI.HDX", "TApplication"});
+    EXPECT_EQ(damaged.Status, 1);
+    EXPECT_EQ(damaged.Err, "Invalid help file " + sample + "DELPHI.HDX\n");
+}
+
 // Commands that only read leave the user's settings alone; init without ROOT asks Delphi's entry
 // each time; a ROOT that fails is not stored.
 TEST_F(CliProcess, SettingsAreWrittenOnlyForAnInitThatWorked) {

@@ -18,7 +18,7 @@ for program in quillmap2 quillmap2-cli; do
 done
 for file in applications/quillmap2.desktop icons/hicolor/scalable/apps/quillmap2.svg \
             icons/hicolor/256x256/apps/quillmap2.png quillmap2/delphi2/SOURCE/VCL/Forms.pas \
-            quillmap2/delphi2/BIN/DELPHI.HDX; do
+            quillmap2/delphi2/BIN/DELPHI.HDX quillmap2/delphi2/BIN/DELPHI.HLP; do
   [ -s "$prefix/$datadir/$file" ] || fail "$datadir/$file is not installed"
 done
 # The PNG's header: width and height, 4 bytes each, big-endian.

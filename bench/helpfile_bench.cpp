@@ -1,0 +1,67 @@
+// Help file speed on the sample installation's DELPHI.HLP: a topic from a double-click to its
+// text shown (open the file, find the topic, read it, render it, lay it out in the window), a
+// topic read and rendered with the file already open, and every topic of the file read.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTextBrowser>
+
+#include <string>
+
+#include "helptopicwin.h"
+#include "hlpfile.h"
+
+namespace {
+
+const std::string SampleHelp = std::string(QM_SOURCE_DIR) + "/samples/delphi2/BIN/DELPHI.HLP";
+
+void BM_ShowTopicInNewWindow(benchmark::State& State) {
+    for (auto _ : State) {
+        qm::THelpTopicWindow window;
+        if (!window.ShowTopic(SampleHelp, "TMenuItem_Click")) State.SkipWithError("no topic");
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.findChild<QTextBrowser*>("TopicBrowser")->document()->pageCount());
+    }
+}
+BENCHMARK(BM_ShowTopicInNewWindow)->Unit(benchmark::kMillisecond);
+
+void BM_OpenFileAndRenderTopic(benchmark::State& State) {
+    for (auto _ : State) {
+        qm::THlpFile help(SampleHelp);
+        QString html = qm::TopicHtml(help.Topic(size_t(help.FindTopic("TMenuItem_Click"))));
+        benchmark::DoNotOptimize(html.size());
+    }
+}
+BENCHMARK(BM_OpenFileAndRenderTopic)->Unit(benchmark::kMillisecond);
+
+void BM_RenderTopicOfOpenFile(benchmark::State& State) {
+    qm::THlpFile help(SampleHelp);
+    size_t topic = size_t(help.FindTopic("TApplication"));
+    for (auto _ : State) benchmark::DoNotOptimize(qm::TopicHtml(help.Topic(topic)).size());
+}
+BENCHMARK(BM_RenderTopicOfOpenFile)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadAllTopics(benchmark::State& State) {
+    qm::THlpFile help(SampleHelp);
+    size_t paragraphs = 0;
+    for (auto _ : State) {
+        for (size_t i = 0; i < help.TopicCount(); ++i) paragraphs += help.Topic(i).Paragraphs.size();
+    }
+    State.counters["topics"] = double(help.TopicCount());
+    State.counters["topics/s"] = benchmark::Counter(double(help.TopicCount()) * double(State.iterations()),
+                                                    benchmark::Counter::kIsRate);
+    benchmark::DoNotOptimize(paragraphs);
+}
+BENCHMARK(BM_ReadAllTopics)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

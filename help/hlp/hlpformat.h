@@ -1,0 +1,53 @@
+// The layout facts of WinHelp files (.HLP) that the reader and the writer share: magic numbers,
+// internal file names, record and command codes, and the hash of a topic's context string.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace qm {
+
+inline constexpr uint32_t HlpMagic = 0x00035F3F;
+inline constexpr uint16_t HlpBtreeMagic = 0x293B;
+inline constexpr uint16_t HlpSystemMagic = 0x036C;
+inline constexpr size_t HlpFileHeaderSize = 9;    // reserved, used, flags
+inline constexpr size_t HlpBtreeHeaderSize = 38;
+inline constexpr size_t HlpLeafHeaderSize = 8;    // free bytes, entries, previous, next page
+inline constexpr size_t HlpIndexHeaderSize = 6;   // free bytes, entries, first child page
+
+// |SYSTEM: files after version 1.15 carry records; Flags 4 and 8 say the topic blocks are
+// LZ77-compressed (8: blocks of 2 KB).
+inline constexpr uint16_t HlpMinorWithRecords = 17;
+inline constexpr uint16_t HlpSystemTitleRecord = 1;
+inline constexpr uint16_t HlpFlagsCompressed4K = 4;
+inline constexpr uint16_t HlpFlagsCompressed2K = 8;
+
+// |TOPIC: blocks of a block header and data; a topic position counts 16 KB per block and the
+// data's bytes from the block header on; a topic offset counts 32 K per block and characters.
+inline constexpr size_t HlpTopicBlockHeaderSize = 12;
+inline constexpr uint32_t HlpTopicPosBlock = 0x4000;
+inline constexpr uint32_t HlpTopicOffsetBlock = 0x8000;
+// The most data one block holds, so that every position in it has its own topic position.
+inline constexpr size_t HlpMaxBlockData = HlpTopicPosBlock - HlpTopicBlockHeaderSize;
+inline constexpr size_t HlpTopicLinkHeaderSize = 21;
+
+enum : uint8_t { HlpTopicHeaderRecord = 0x02, HlpDisplayRecord = 0x20, HlpTableRecord = 0x23 };
+
+// Paragraph commands that follow the paragraph's attributes, one per string of its text.
+enum : uint8_t {
+    HlpCmdFont = 0x80,
+    HlpCmdLineBreak = 0x81,
+    HlpCmdParagraphEnd = 0x82,
+    HlpCmdTab = 0x83,
+    HlpCmdHotspotEnd = 0x89,
+    HlpCmdJump = 0xE3,
+    HlpCmdEnd = 0xFF,
+};
+
+// Font attribute bits of a font descriptor.
+enum : uint8_t { HlpFontBold = 1, HlpFontItalic = 2, HlpFontUnderline = 4 };
+
+// The number WinHelp files a context string under: letters ignore case.
+uint32_t ContextHash(std::string_view ContextId);
+
+}  // namespace qm

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Rewrites help/tests/hlpseeds, the help file fuzzer's seeds: small help files of every packing
+# and phrase scheme, written by qm_hlpgen from a small unit of two classes (found-*.hlp are the
+# fuzzer's findings, kept as they were). Needs a build.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+gen=build/help/qm_hlpgen hdxgen=build/help/qm_hdxgen
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/src" help/tests/hlpseeds
+printf 'unit Tiny;\ninterface\ntype\n  TBase = class(TObject)\n  public\n    procedure Run;\n    property Name: string read FName;\n  end;\n  TChild = class(TBase)\n  published\n    property Caption: string read FCaption write FCaption;\n  end;\nimplementation\nend.\n' > "$work/src/Tiny.pas"
+printf 'TBase\tTBase\nTChild\tTChild\nRun\tTBase_Run\nName\tTBase_Name\nCaption\tTChild_Caption\n' > "$work/list.txt"
+"$hdxgen" "$work/list.txt" "$work/tiny.hdx"
+"$gen" "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-phrases.hlp
+"$gen" --no-compress "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/phrases.hlp
+"$gen" --no-compress --no-phrases "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/plain.hlp
+"$gen" --hall "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall.hlp
+ls -l help/tests/hlpseeds
