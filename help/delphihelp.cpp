@@ -33,9 +33,13 @@ TDelphiHelp::TDelphiHelp(const std::string& RootDir, THelpViewer& Viewer) : FVie
     // directory at the file system's root.
     if (RootDir.empty()) return;
     FIndexFile = RootDir + "\\BIN\\DELPHI.HDX";
-    FHelpDir = RootDir + "\\HELP\\";
     if (!FileExists(FIndexFile)) FIndexFile.clear();
-    if (!FileExists(FHelpDir + "delphi.hlp")) FHelpDir.clear();
+    // Delphi keeps its help files in HELP; an installation may keep them beside the index.
+    for (const char* Dir : {"\\HELP\\", "\\BIN\\"}) {
+        FHelpDir = RootDir + Dir;
+        if (FileExists(FHelpDir + "delphi.hlp")) return;
+    }
+    FHelpDir.clear();
 }
 
 void TDelphiHelp::LoadIndex() {

@@ -30,12 +30,6 @@ void TClassNav::HelpForWord(const std::string& Word) {
         AskForMissingHelpFiles();
         return;
     }
-    // Where no viewer command is set a found topic cannot be shown: say once how to set one.
-    if (FHelp->TakeViewerHint())
-        Prompts().ShowMessage(QStringLiteral(
-            "Delphi help has no viewer on this system. To show help topics, set \"HelpViewerCommand\" in "
-            "section General of the settings to a program that shows a help file's topic: %f stands for the "
-            "help file and %t for the topic id, for example: myhelpviewer %f --topic %t"));
 }
 
 bool TClassNav::DelphiHelpShown() const {

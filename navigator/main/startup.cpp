@@ -56,8 +56,8 @@ void TClassNav::FormShow() {
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
         if (!ErrorReportOpen() && !QApplication::activeModalWidget()) RunReported([this] { AppIdle(); });
     });
-    FHelp->Start(reinterpret_cast<void*>(winId()),
-                 FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "");
+    FHelp->Start(reinterpret_cast<void*>(winId()), FWindows->Installation ? InstallationRoot(*FWindows->Installation) : "",
+                 [this] { RunCommand([this] { DelphiHelpIndexItemClick(); }); });
     if (!RestorePlacement(*this)) CentreOnScreen(*this);
 }
 
@@ -122,7 +122,7 @@ void TClassNav::FirstIdleWork() {
 
 bool TClassNav::FormCloseQuery() {
     SavePlacement(*this);
-    FHelp->Save();
+    FHelp->Close();
     return true;
 }
 

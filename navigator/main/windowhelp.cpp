@@ -1,5 +1,6 @@
 #include "windowhelp.h"
 
+#include "builtinviewer.h"
 #include "delphihelp.h"
 #include "helperror.h"
 #include "helpviewer.h"
@@ -10,8 +11,11 @@ namespace qm {
 TWindowHelp::TWindowHelp() = default;
 TWindowHelp::~TWindowHelp() = default;
 
-void TWindowHelp::Start(void* WindowId, const std::string& InstallRoot) {
-    FViewer = CreateHelpViewer(WindowId, [] { return ReadSetting("HelpViewerCommand", ""); });
+void TWindowHelp::Start(void* WindowId, const std::string& InstallRoot, std::function<void()> ShowIndex) {
+    const TSettingReader Command = [] { return ReadSetting("HelpViewerCommand", ""); };
+    FExternal = CreateHelpViewer(WindowId, Command);
+    FBuiltIn = std::make_unique<TBuiltInHelpViewer>(std::move(ShowIndex));
+    FViewer = std::make_unique<TPreferredHelpViewer>(Command, *FExternal, *FBuiltIn);
     FDelphiHelp = std::make_unique<TDelphiHelp>(InstallRoot, *FViewer);
     const std::string Index = ReadSetting("DelphiHelpIndex", "");
     if (!Index.empty()) FDelphiHelp->SetIndexFile(Index);
@@ -19,8 +23,9 @@ void TWindowHelp::Start(void* WindowId, const std::string& InstallRoot) {
     if (!Dir.empty()) FDelphiHelp->SetHelpDir(Dir);
 }
 
-void TWindowHelp::Save() const {
+void TWindowHelp::Close() const {
     if (!FDelphiHelp) return;
+    FBuiltIn->Close();
     WriteSetting("DelphiHelpIndex", FDelphiHelp->IndexFile());
     WriteSetting("DelphiHelpDir", FDelphiHelp->HelpDir());
 }
@@ -29,7 +34,9 @@ bool TWindowHelp::Lookup(const std::string& Word) {
     try {
         FDelphiHelp->Lookup(Word);
     } catch (const EDelphiHelpError&) {
-        return false;
+        // A damaged index or help file is an error the user sees; a missing one is asked for.
+        if (FDelphiHelp->IndexFile().empty() || FDelphiHelp->HelpDir().empty()) return false;
+        throw;
     }
     return true;
 }
@@ -38,16 +45,8 @@ bool TWindowHelp::Shown() const {
     return FDelphiHelp && FDelphiHelp->Shown();
 }
 
-bool TWindowHelp::TakeViewerHint() {
-#ifdef _WIN32
-    return false;
-#else
-    if (FViewerHintGiven || FDelphiHelp->Shown() || FDelphiHelp->LastTopic().empty() ||
-        !ReadSetting("HelpViewerCommand", "").empty())
-        return false;
-    FViewerHintGiven = true;
-    return true;
-#endif
+THelpTopicWindow* TWindowHelp::TopicWindow() const {
+    return FBuiltIn ? FBuiltIn->Window() : nullptr;
 }
 
 }  // namespace qm

@@ -1,14 +1,17 @@
-// TWindowHelp: the window's Delphi help. It owns the help viewer and the keyword index lookup,
-// reads where the index and the help file are from the settings and writes them back, and knows
-// when the user has been told that no viewer can show a topic.
+// TWindowHelp: the window's Delphi help. It owns the help viewers (the built-in topic window, and
+// the external one a viewer command names, which wins when set) and the keyword index lookup, and
+// reads where the index and the help file are from the settings and writes them back.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace qm {
 
+class TBuiltInHelpViewer;
 class TDelphiHelp;
+class THelpTopicWindow;
 class THelpViewer;
 
 class TWindowHelp {
@@ -18,26 +21,27 @@ public:
     TWindowHelp(const TWindowHelp&) = delete;
     TWindowHelp& operator=(const TWindowHelp&) = delete;
 
-    // Makes the viewer for the window WindowId and the lookup in the installation InstallRoot,
-    // with the index and help file locations the settings keep.
-    void Start(void* WindowId, const std::string& InstallRoot);
+    // Makes the viewers for the window WindowId and the lookup in the installation InstallRoot,
+    // with the index and help file locations the settings keep. ShowIndex runs when the topic
+    // window's Index button is pressed.
+    void Start(void* WindowId, const std::string& InstallRoot, std::function<void()> ShowIndex);
     bool Started() const { return FDelphiHelp != nullptr; }
-    // Writes the locations back to the settings; nothing before Start.
-    void Save() const;
+    // Writes the locations back to the settings and closes the topic window; nothing before Start.
+    void Close() const;
 
     TDelphiHelp& Delphi() const { return *FDelphiHelp; }
     // Looks Word up and shows its topic. False when the keyword index or the help file is
     // missing: the caller asks the user for what is missing.
     bool Lookup(const std::string& Word);
     bool Shown() const;
-    // True the first time a topic was found that nothing could show because no viewer command
-    // is set (never on Windows, where the system shows help).
-    bool TakeViewerHint();
+    // The built-in viewer's window once it showed a topic; null before.
+    THelpTopicWindow* TopicWindow() const;
 
 private:
-    std::unique_ptr<THelpViewer> FViewer;
+    std::unique_ptr<THelpViewer> FExternal;
+    std::unique_ptr<TBuiltInHelpViewer> FBuiltIn;
+    std::unique_ptr<THelpViewer> FViewer;  // the one of the two the settings choose
     std::unique_ptr<TDelphiHelp> FDelphiHelp;
-    bool FViewerHintGiven = false;
 };
 
 }  // namespace qm

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
@@ -23,6 +24,7 @@
 #include "settings.h"
 #include "sourcetext.h"
 #include "vcldb1.h"
+#include "helptopicwin.h"
 #include "windowhelp.h"
 #include "windowtest.h"
 #include "xre.h"
@@ -141,14 +143,30 @@ TEST_F(Navigation, AWordThatNamesNothingGoesToHelpOnlyWhenItIsOn) {
                                                              "Would you like to locate it?"});
 }
 
-TEST_F(Navigation, FoundHelpWithoutAViewerSaysOnceHowToSetOne) {
+// Without a viewer command the built-in viewer shows the topic, and Back in it returns to the
+// topic shown before.
+TEST_F(Navigation, FoundHelpShowsInTheBuiltInViewerWithBack) {
+    Windows().ConfigDlg->DelphiHelpCB->setChecked(true);
     Nav().Help().Delphi().SetIndexFile(SampleRoot() + "/BIN/DELPHI.HDX");
-    Nav().Help().Delphi().SetHelpDir(TempDir() + "/");
-    Nav().HelpForWord("TAPPLICATION");
-    Nav().HelpForWord("TAPPLICATION");
-    ASSERT_EQ(Prompts.Texts("message").size(), 1u);
-    EXPECT_TRUE(Prompts.Texts("message")[0].contains("HelpViewerCommand"));
-    EXPECT_FALSE(Nav().DelphiHelpShown());
+    Nav().Help().Delphi().SetHelpDir(SampleRoot() + "/BIN/");
+    Search("BeginDesig");  // no class, no member here; the help index has BeginDesign
+    EXPECT_TRUE(Prompts.Calls.empty());
+    EXPECT_TRUE(Nav().DelphiHelpShown());
+    THelpTopicWindow* Topics = Nav().Help().TopicWindow();
+    ASSERT_NE(Topics, nullptr);
+    EXPECT_TRUE(Topics->isVisible());
+    EXPECT_EQ(Topics->CurrentTitle(), "TDataSetDesigner.BeginDesign");
+    Activate(Nav());
+    Search("TSpeedButto");  // the class is TSpeedButton: only help knows a word that begins so
+    EXPECT_EQ(Topics->CurrentTitle(), "TSpeedButton class");
+    Click(Topics->findChild<QPushButton*>("BackButton"));
+    EXPECT_EQ(Topics->CurrentTitle(), "TDataSetDesigner.BeginDesign");
+    // The external viewer wins when one is set.
+    WriteSetting("HelpViewerCommand", "no-such-viewer-anywhere %f --topic %t");
+    Activate(Nav());
+    Search("TSpeedButto");  // the class is TSpeedButton: only help knows a word that begins so
+    EXPECT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_EQ(Topics->CurrentTitle(), "TDataSetDesigner.BeginDesign");
 }
 
 TEST_F(Navigation, InheritedClassAndClassInfoFromThePopup) {

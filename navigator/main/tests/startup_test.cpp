@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeView>
+#include <filesystem>
 #include <fstream>
 #include <QTextBlock>
 #include <QStatusBar>
@@ -52,15 +53,38 @@ TEST_F(Startup, ShowsTApplicationOfFormsWithItsMembers) {
     EXPECT_EQ(W.UnitsCB()->count(), 49);
 }
 
-TEST_F(Startup, FirstRunBuildsTheDatabaseAndAsksOnlyForMissingHelpPaths) {
-    SetDelphiRoot(SampleRoot());  // the sample has an index but no help file
-    Prompts.ConfirmAnswers = {false};
+// The sample installation has its own help file beside its index: nothing is asked about help.
+TEST_F(Startup, FirstRunOnTheSampleAsksNothingAboutHelp) {
+    SetDelphiRoot(SampleRoot());
     Start(TempDir() + "/new.db");
     EXPECT_EQ(Prompts.ModalDialogs, std::vector<const QDialog*>{static_cast<const QDialog*>(Windows().IntroForm)});
     EXPECT_EQ(Db().UnitCount(), 49);
     EXPECT_EQ(Nav().ClassInfo().ClassName(), "TApplication");
-    // The index was found through the installation; only the help file is asked for, and the No
-    // answer turns help off again.
+    EXPECT_TRUE(Prompts.Calls.empty());
+    EXPECT_TRUE(Windows().ConfigDlg->DelphiHelpCB->isChecked());
+    Stop();
+    EXPECT_EQ(ReadSetting("DelphiHelpDir", "?"), SampleRoot() + "\\BIN\\");
+    EXPECT_EQ(ReadSetting("DelphiHelpIndex", "?"), SampleRoot() + "\\BIN\\DELPHI.HDX");
+}
+
+class FirstRunWithoutHelpFile : public WindowTest {
+protected:
+    // An installation of the sample's sources and help index, without its help file.
+    void SetUp() override {
+        WindowTest::SetUp();
+        Root = TempDir() + "/delphi";
+        std::filesystem::create_directories(Root + "/BIN");
+        std::filesystem::copy_file(SampleRoot() + "/BIN/DELPHI.HDX", Root + "/BIN/DELPHI.HDX");
+        std::filesystem::create_directory_symlink(SampleRoot() + "/SOURCE", Root + "/SOURCE");
+        SetDelphiRoot(Root);
+    }
+    std::string Root;
+};
+
+TEST_F(FirstRunWithoutHelpFile, OnlyTheMissingHelpFileIsAskedForAndNoTurnsHelpOff) {
+    Prompts.ConfirmAnswers = {false};
+    Start(TempDir() + "/new.db");
+    EXPECT_EQ(Db().UnitCount(), 49);
     EXPECT_EQ(Prompts.Texts("confirm"),
               std::vector<QString>{"The Delphi Help File DELPHI.HLP is not in the expected location\n"
                                    "Would you like to locate it?"});
@@ -68,15 +92,14 @@ TEST_F(Startup, FirstRunBuildsTheDatabaseAndAsksOnlyForMissingHelpPaths) {
     EXPECT_FALSE(Windows().ConfigDlg->DelphiHelpCB->isChecked());
 }
 
-TEST_F(Startup, FirstRunStoresTheLocatedHelpPathsAtClose) {
-    SetDelphiRoot(SampleRoot());
+TEST_F(FirstRunWithoutHelpFile, TheLocatedHelpFileIsStoredAtClose) {
     Prompts.ConfirmAnswers = {true};
     Prompts.FileAnswers = {"/opt/delphi/HELP/DELPHI.HLP"};
     Start(TempDir() + "/new.db");
     EXPECT_TRUE(Windows().ConfigDlg->DelphiHelpCB->isChecked());
     Stop();
     EXPECT_EQ(ReadSetting("DelphiHelpDir", "?"), "/opt/delphi/HELP/");
-    EXPECT_EQ(ReadSetting("DelphiHelpIndex", "?"), SampleRoot() + "\\BIN\\DELPHI.HDX");
+    EXPECT_EQ(ReadSetting("DelphiHelpIndex", "?"), Root + "\\BIN\\DELPHI.HDX");
 }
 
 TEST_F(Startup, AFirstIdleThatFailsIsReportedOnceAndTheWindowStays) {

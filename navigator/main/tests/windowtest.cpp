@@ -106,9 +106,13 @@ void WindowTest::Start(const std::string& DatabaseFile) {
     FProgram = std::make_unique<TNavigatorProgram>(DatabaseFile, false);
     TClassNav& Window = *FProgram->Windows().ClassNav;
     Window.show();
+    Activate(Window);
+    RunIdle();
+}
+
+void WindowTest::Activate(QWidget& Window) {
     Window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&Window));
-    RunIdle();
 }
 
 QWidget* WindowTest::KeyTarget() {

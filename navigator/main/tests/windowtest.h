@@ -69,6 +69,8 @@ protected:
     // focus widget or else to QApplication::focusWidget(), never to a widget the test picks; a
     // click goes through the application, so it moves the focus as a real click does.
     static QWidget* KeyTarget();
+    // The person brings Window to the front again (another window of the program took it).
+    static void Activate(QWidget& Window);
     static void Press(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
     static void Type(const QString& Text);
     static void Click(QWidget* Widget, QPoint Pos = {});
