@@ -1,6 +1,7 @@
 // Class database figures on a generated library: whole-load throughput in members per second,
-// ListClassMembers for the deepest class, cached and uncached lookups, and GetLineInfo on the
-// unit with the most members.
+// ListClassMembers for the deepest class, cached and uncached lookups, GetLineInfo on the unit
+// with the most members, the descendants of the top class and the overrides of the method most
+// often declared again.
 //   classdb_bench --library=DIR --db=FILE [--vcl-root=DIR]... [Google Benchmark flags]
 // The library is loaded once into FILE (a new file) in one batch (QM_NO_BATCH=1: a commit per
 // unit), then the query benchmarks run on it. Each --vcl-root is a Delphi installation whose 49
@@ -26,6 +27,9 @@ namespace {
 qm::TVCLDB Db;
 std::string DbPath;
 int DeepestClass = 0, DeepestLevels = 0, LargestUnit = 0, LargestUnitLines = 0, ClassCount = 0;
+// The class with the most descendants, and the method most often declared again below its class.
+int RootClass = 0, OverriddenClass = 0;
+std::string OverriddenName;
 
 void LoadLibrary(const std::string& Dir) {
     std::vector<std::string> units;
@@ -63,6 +67,14 @@ void LoadLibrary(const std::string& Dir) {
     while (largest.executeStep()) {
         LargestUnit = largest.getColumn(0).getInt();
         LargestUnitLines = std::max(LargestUnitLines, largest.getColumn(1).getInt());
+    }
+    RootClass = db.execAndGet("select ID from CLASSES where AncestorID = 0 order by ID limit 1").getInt();
+    SQLite::Statement most(db, "select C.AncestorID, M.Name from MV M join CLASSES C on C.ID = M.ClassID "
+                               "join MV A on A.ClassID = C.AncestorID and upper(A.Name) = upper(M.Name) "
+                               "where M.Flags & 1 group by 1, upper(2) order by count(*) desc limit 1");
+    if (most.executeStep()) {
+        OverriddenClass = most.getColumn(0).getInt();
+        OverriddenName = most.getColumn(1).getString();
     }
     std::cout << "deepest class " << DeepestClass << ": " << DeepestLevels << " levels; largest unit " << LargestUnit
               << ": " << LargestUnitLines << " lines\n";
@@ -108,6 +120,19 @@ void LineInfoOnLargestUnit(benchmark::State& State) {
         line += 7;
     }
     State.SetItemsProcessed(State.iterations());
+}
+
+// The whole tree under the top class: the query, the ordering and the counts.
+void DescendantsOfTheRoot(benchmark::State& State) {
+    qm::TDescendants tree;
+    for (auto _ : State) Db.ListDescendants(RootClass, tree);
+    State.counters["classes"] = double(tree.size());
+}
+
+void OverridesOfTheMostOverridden(benchmark::State& State) {
+    qm::TOverrides found;
+    for (auto _ : State) Db.ListOverrides(OverriddenClass, OverriddenName, found);
+    State.counters["found"] = double(found.size());
 }
 
 // Rebuilding a database from the VCL of an installation, as the Initialize command does.
@@ -163,6 +188,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Lookup/new-key", UncachedLookup)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("FindMemberClass/deepest", MemberLookupUpTheChain)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("GetLineInfo/largest-unit", LineInfoOnLargestUnit)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ListDescendants/top-class", DescendantsOfTheRoot)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ListOverrides/most-overridden", OverridesOfTheMostOverridden)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

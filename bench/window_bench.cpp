@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QComboBox>
@@ -29,6 +30,7 @@
 #include "classlist.h"
 #include "dblocation.h"
 #include "classinfopage.h"
+#include "descendantspage.h"
 #include "main1.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -147,6 +149,22 @@ void FillAndSort500Rows(benchmark::State& State) {
         W.ClassListView()->repaint();
     }
     State.counters["rows"] = W.ClassInfo().Model().rowCount();
+    Program->Windows().ClassNav->close();
+}
+
+// The Descendants page of TObject: every class of the sample, queried, ordered and put in the
+// tree, the top level open and painted.
+void DescendantsOfTObject(benchmark::State& State) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    W.SelectPage(W.DescendantsTabSheet());
+    W.FillClassList(Db.ClassesIDByNameIndex("TObject", 0));
+    for (auto _ : State) {
+        W.Descendants().Invalidate();
+        W.Descendants().View().repaint();
+    }
+    State.counters["classes"] = W.Descendants().Model().item(0, 2)->text().toInt() + 1;
     Program->Windows().ClassNav->close();
 }
 
@@ -292,6 +310,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ShowUnitOf1MB/Again", ShowUnitOf1MB, false)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FillAndSort500Rows", FillAndSort500Rows)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IdleStatusRefresh", IdleStatusRefresh)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("DescendantsPageOfTObject", DescendantsOfTObject)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/FirstTime", DoubleClickUpTenLevels, true)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/Again", DoubleClickUpTenLevels, false)

@@ -1,5 +1,6 @@
 // The Descendants page as a person uses it: it follows the class of a Class Search, shows the tree
 // sorted with its counts, and the keyboard and a double-click open a class's declaration.
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -155,6 +156,26 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     EXPECT_EQ(Db().CurrentUnitID, Expected[1].Place.UnitID);
     EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
     EXPECT_EQ(Prompts.Modals(), 2);
+}
+
+// What a screen reader is given: a tree whose cells name the classes in the order shown, with
+// their expanded and collapsed states.
+TEST_F(Descendants, AScreenReaderReadsTheTree) {
+    Search("TWinControl");
+    QAccessibleInterface* Tree = QAccessible::queryAccessibleInterface(&View());
+    ASSERT_NE(Tree, nullptr);
+    EXPECT_EQ(Tree->role(), QAccessible::Tree);
+    EXPECT_EQ(Tree->text(QAccessible::Name), "Descendants");
+    QAccessibleTableInterface* Table = Tree->tableInterface();
+    ASSERT_NE(Table, nullptr);
+    EXPECT_EQ(Table->columnCount(), 3);
+    QAccessibleInterface* Root = Table->cellAt(0, 0);
+    ASSERT_NE(Root, nullptr);
+    EXPECT_EQ(Root->text(QAccessible::Name), "TWinControl");
+    EXPECT_TRUE(Root->state().expanded);
+    const QModelIndex First = View().model()->index(0, 0, View().model()->index(0, 0));
+    EXPECT_EQ(Table->cellAt(1, 0)->text(QAccessible::Name), Cell(First, 0));
+    EXPECT_EQ(Table->cellAt(1, 1)->text(QAccessible::Name), Cell(First, 1)) << "its unit beside it";
 }
 
 TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {

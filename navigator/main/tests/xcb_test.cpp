@@ -20,11 +20,14 @@
 
 #include "classlist.h"
 #include "classinfopage.h"
+#include "descendantspage.h"
+#include "helptopicwin.h"
 #include "main1.h"
 #include "sourceplace.h"
 #include "posstore.h"
 #include "userprompts.h"
 #include "vcldb1.h"
+#include "windowhelp.h"
 #include "windowtest.h"
 #include "xinput.h"
 #include "xre.h"
@@ -115,6 +118,54 @@ TEST_F(RealInput, ADoubleClickInTheSourceGoesToTheAncestor) {
     X.DoubleClick();
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TCustomForm"); }));
     EXPECT_EQ(Nav().Source().History().Count(), 1);
+}
+
+TEST_F(RealInput, TheDescendantsPageByClickKeysAndDoubleClick) {
+    Start(SampleDatabase());
+    QTabBar* Tabs = Nav().PageControl()->tabBar();
+    X.MoveTo(Global(Tabs, Tabs->tabRect(2).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl()->currentWidget() == Nav().DescendantsTabSheet(); }));
+    SearchByKeys("TWinControl");
+    QTreeView& Tree = Nav().Descendants().View();
+    const auto Current = [&Tree] { return Tree.currentIndex().siblingAtColumn(0).data().toString(); };
+    ASSERT_TRUE(WaitFor([&] { return Current() == "TWinControl"; }));
+    X.MoveTo(Global(Tree.viewport(), Tree.visualRect(Tree.currentIndex()).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == &Tree; }));
+    X.Key("Down");
+    ASSERT_TRUE(WaitFor([&] { return Current() != "TWinControl"; }));
+    const std::string Chosen = Current().toStdString();
+    X.Key("Return");
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine(Chosen.c_str()); }));
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
+
+    // Back to the tree, and a double-click on the next class down.
+    X.MoveTo(Global(Tabs, Tabs->tabRect(2).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl()->currentWidget() == Nav().DescendantsTabSheet(); }));
+    const QModelIndex Next = Tree.indexBelow(Tree.currentIndex());
+    const std::string Other = Next.data().toString().toStdString();
+    X.MoveTo(Global(Tree.viewport(), Tree.visualRect(Next).center()));
+    X.DoubleClick();
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine(Other.c_str()); }));
+    Shot("xcb-descendants");
+}
+
+// A fresh machine with the sample installation: the first run asks nothing about help, and a
+// double-click on a word that names no class or member shows its help topic in our own viewer.
+TEST_F(RealInput, ADoubleClickOnAWordShowsItsHelpTopic) {
+    SetDelphiRoot(SampleRoot());
+    Start(TempDir() + "/new.db");
+    EXPECT_TRUE(Prompts.Calls.empty());
+    const int Line = LineOf("FExeName: string;");
+    ASSERT_GE(Line, 0);
+    X.MoveTo(SourcePoint(Line, "string", 2));
+    X.DoubleClick();
+    ASSERT_TRUE(WaitFor([&] { return Nav().Help().TopicWindow() && Nav().Help().TopicWindow()->isVisible(); }));
+    EXPECT_EQ(Nav().Help().TopicWindow()->CurrentTitle(), "TStrings.Strings");
+    EXPECT_EQ(Db().CurrentUnitID, Db().UnitsIDByNameIndex("Forms", 0)) << "the source stays where it was";
+    Shot("xcb-help-topic");
 }
 
 TEST_F(RealInput, BookmarksBySetAndGoShortcuts) {
