@@ -61,6 +61,7 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
     FUi->setupUi(this);
     LinesPerPageEdit = FUi->LinesPerPageEdit;
     DelphiHelpCB = FUi->DelphiHelpCB;
+    ModernPascalCB = FUi->ModernPascalCB;
     setFont(DialogFont());
     CentreOnShow(*this);
     // Pasted text must obey the digits-only rule that typing follows.

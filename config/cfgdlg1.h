@@ -1,5 +1,5 @@
-// TConfigDlg, "Configuration": the program's two user settings, the lines of a printed source page
-// and whether Delphi help is enabled. The controls are the settings: other code reads them directly,
+// TConfigDlg, "Configuration": the program's user settings, the lines of a printed source page,
+// whether Delphi help is enabled and whether units added are read as modern Object Pascal. The controls are the settings: other code reads them directly,
 // and their values are kept under the section "ConfigDlg".
 #pragma once
 
@@ -27,6 +27,8 @@ public:
 
     QLineEdit* LinesPerPageEdit;
     QCheckBox* DelphiHelpCB;
+    // Add Unit and Add Folder read units in the modern Object Pascal dialect (off at first).
+    QCheckBox* ModernPascalCB;
 
     // The integer value of the "Lines / Page:" text; EConvertError when it is not a number.
     int LinesPerPageValue() const;

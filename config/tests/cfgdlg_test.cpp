@@ -45,6 +45,7 @@ TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
     EXPECT_EQ(dlg->LinesPerPageEdit->text(), "72");
     EXPECT_EQ(dlg->LinesPerPageEdit->maxLength(), 3);
     EXPECT_EQ(dlg->DelphiHelpCB->checkState(), Qt::Checked);
+    EXPECT_EQ(dlg->ModernPascalCB->checkState(), Qt::Unchecked);
     EXPECT_TRUE(Button(*dlg, "Button1")->isDefault());
     struct {
         const char* Name;
@@ -58,6 +59,9 @@ TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
         {"Label2", {8, 64, 400, 13}, "number display or enter zero to disable it."},
         {"Panel2", {8, 128, 409, 65}, nullptr},
         {"DelphiHelpCB", {16, 16, 200, 17}, "Enable Delphi Help"},
+        {"Panel3", {8, 200, 409, 52}, nullptr},
+        {"ModernPascalCB", {16, 8, 385, 36},
+         "Read modern Object Pascal: overloads, generics,\nstrict visibility, helpers, include files"},
         {"Button1", {119, 264, 75, 25}, "OK"},
         {"Button2", {231, 264, 75, 25}, "Cancel"},
     };
@@ -72,6 +76,8 @@ TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
     }
     EXPECT_EQ(dlg->findChild<QWidget*>("Label3")->parentWidget()->objectName(), "Panel1");
     EXPECT_EQ(dlg->DelphiHelpCB->parentWidget()->objectName(), "Panel2");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dlg->ModernPascalCB)->text(QAccessible::Name),
+              "Read modern Object Pascal: overloads, generics, strict visibility, helpers, include files");
     for (QWidget* control : {static_cast<QWidget*>(dlg->LinesPerPageEdit), static_cast<QWidget*>(dlg->DelphiHelpCB),
                              static_cast<QWidget*>(Button(*dlg, "Button1")), static_cast<QWidget*>(Button(*dlg, "Button2"))})
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
@@ -129,12 +135,14 @@ TEST_F(ConfigDialog, OKStoresButNotWithoutAValue) {
 
     QTest::keyClicks(edit, "60");
     QTest::mouseClick(dlg->DelphiHelpCB, Qt::LeftButton);
+    QTest::mouseClick(dlg->ModernPascalCB, Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_Return);  // the default button
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_EQ(dlg->LinesPerPageValue(), 60);
     EXPECT_EQ(StoredValue("ConfigDlg/LinesPerPageEdit"), "60");
     EXPECT_EQ(StoredValue("ConfigDlg/DelphiHelpCB"), "cbUnchecked");
+    EXPECT_EQ(StoredValue("ConfigDlg/ModernPascalCB"), "cbChecked");
     EXPECT_EQ(Beeps, 1);
 }
 
