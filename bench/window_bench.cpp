@@ -53,6 +53,7 @@ public:
     bool Confirm(const QString&) override { return true; }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
     void Beep() override {}
     int RunModal(QDialog&) override { return QDialog::Accepted; }
 } AnswerAll;

@@ -61,6 +61,14 @@ QString TQtPrompts::SaveFile(QWidget* Parent, const QString& Title, const QStrin
     return Dialog.selectedFiles().constFirst();
 }
 
+QString TQtPrompts::ChooseFolder(QWidget* Parent, const QString& Title) {
+    QFileDialog Dialog(Parent, Title);
+    Dialog.setFileMode(QFileDialog::Directory);
+    Dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return {};
+    return Dialog.selectedFiles().constFirst();
+}
+
 void TQtPrompts::Beep() {
     QApplication::beep();
 }

@@ -26,6 +26,8 @@ public:
     // The save-file dialog, proposing Name; empty when cancelled, otherwise the absolute path to
     // write, with the extension of the chosen filter when the user typed none.
     virtual QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) = 0;
+    // The folder dialog; empty when cancelled, otherwise the chosen folder's absolute path.
+    virtual QString ChooseFolder(QWidget* Parent, const QString& Title) = 0;
     // The system's default beep.
     virtual void Beep() = 0;
     // Shows Dialog modally; its result (QDialog::Accepted or Rejected).
@@ -40,6 +42,7 @@ public:
     bool Confirm(const QString& Text) override;
     QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
     QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) override;
+    QString ChooseFolder(QWidget* Parent, const QString& Title) override;
     void Beep() override;
     int RunModal(QDialog& Dialog) override;
 };

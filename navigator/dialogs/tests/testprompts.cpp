@@ -43,6 +43,10 @@ QString TTestPrompts::SaveFile(QWidget*, const QString& Title, const QString&, c
     return FileAnswer("save", Title);
 }
 
+QString TTestPrompts::ChooseFolder(QWidget*, const QString& Title) {
+    return FileAnswer("folder", Title);
+}
+
 int TTestPrompts::RunModal(QDialog& Dialog) {
     ModalDialogs.push_back(&Dialog);
     if (Answers.empty()) {

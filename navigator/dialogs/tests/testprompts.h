@@ -14,7 +14,7 @@
 namespace qm {
 
 struct TPromptCall {
-    std::string Kind;  // "error", "message", "information", "confirm", "open", "save"
+    std::string Kind;  // "error", "message", "information", "confirm", "open", "save", "folder"
     QString Text;
 };
 
@@ -30,6 +30,8 @@ public:
     QString OpenFile(QWidget* Parent, const QString& Title, const QString& Filter) override;
     // Recorded as "save"; answered from FileAnswers as the open-file dialog.
     QString SaveFile(QWidget* Parent, const QString& Title, const QString& Filter, const QString& Name) override;
+    // Recorded as "folder"; answered from FileAnswers too.
+    QString ChooseFolder(QWidget* Parent, const QString& Title) override;
     void Beep() override { ++Beeps; }
     // With an answer queued, runs the dialog's real modal loop and the answer inside it; else
     // OnModal decides, else the dialog counts as accepted without being run.

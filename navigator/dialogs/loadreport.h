@@ -1,0 +1,31 @@
+// TLoadReportDlg, "Add Folder": what a load of many units left out, one line a unit with the
+// reason, in a text the user can select and copy whole.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace qm {
+
+class TLoadReportDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TLoadReportDlg(QWidget* Parent = nullptr);
+
+    // Loaded units counted, Failed one line each ("FILE: reason").
+    void SetReport(int Loaded, const QStringList& Failed, bool Cancelled);
+    // The lines as shown.
+    QString Text() const;
+
+private:
+    void CopyText();
+
+    QLabel* FSummary;
+    QPlainTextEdit* FLines;
+};
+
+}  // namespace qm
