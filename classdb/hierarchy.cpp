@@ -108,14 +108,30 @@ void TVCLDB::ListHierarchy(int ClassID, TDescendants& Tree) {
 void TVCLDB::ListOverrides(int ClassID, const std::string& Name, TOverrides& Found) {
     TCall call(*this);
     Found.clear();
-    TDescendants tree;
-    ListDescendants(ClassID, tree);
-    for (const TDescendant& d : tree) {
-        if (d.Depth == 0) continue;
-        const TMemberRow* row = FindMemberRow(d.ClassID, Name);
-        if (!row) continue;
-        Found.push_back({d.ClassID, d.Name, d.UnitName, TargetPlace(*row)});
-    }
+    // One query: the subtree, joined with the members of the name (the member key's index).
+    Engine(Connection(), [&] {
+        SQLite::Statement q(Database(),
+                            "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
+                            "join Tree on C.AncestorID = Tree.ID) "
+                            "select C.ID, C.Name, coalesce(U.Name, ''), MV.UnitID, MV.IntLN, MV.ImpLN from Tree "
+                            "join CLASSES C on C.ID = Tree.ID join MV on MV.ClassID = C.ID and upper(MV.Name) = ?2 "
+                            "left join UNITS U on U.ID = C.UnitID where C.ID <> ?1 order by MV.ClassID, MV.rowid");
+        q.bind(1, ClassID);
+        q.bind(2, UpperCase(Name));
+        while (q.executeStep()) {
+            const int cls = q.getColumn(0).getInt();
+            if (!Found.empty() && Found.back().ClassID == cls) continue;  // the first row of a class, as lookups answer
+            TMemberRow row;
+            row.UnitID = q.getColumn(3).getInt();
+            row.IntLN = q.getColumn(4).getInt();
+            row.ImpLN = q.getColumn(5).getInt();
+            Found.push_back({cls, q.getColumn(1).getString(), q.getColumn(2).getString(), TargetPlace(row)});
+        }
+    });
+    // By class name (ignoring case), same names in load order.
+    std::stable_sort(Found.begin(), Found.end(), [](const TOverride& A, const TOverride& B) {
+        return UpperCase(A.ClassName) < UpperCase(B.ClassName);
+    });
 }
 
 }  // namespace qm

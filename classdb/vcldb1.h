@@ -153,8 +153,8 @@ public:
     // classes of each level sorted by name (ignoring case, then by id); none below MaxDepth when
     // MaxDepth >= 0. Empty when the class does not exist.
     void ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth = -1);
-    // The descendants of ClassID (not the class itself) that declare a member Name, in the order
-    // of the descendants tree.
+    // The descendants of ClassID (not the class itself) that declare a member Name (ignoring
+    // case), sorted by class name (ignoring case; same names in load order).
     void ListOverrides(int ClassID, const std::string& Name, TOverrides& Found);
     // The class's ancestors from the top one down (Depth 0, 1...), then the class and its
     // descendants as ListDescendants gives them, one level below its nearest ancestor.

@@ -79,7 +79,7 @@ TEST_F(Hierarchy, OverridesAreTheDescendantsThatDeclareTheName) {
         seen.push_back(o.ClassName + " " + o.UnitName + " " + Db.GetUnitName(o.Place.UnitID) + ":" +
                        std::to_string(o.Place.Line));
     // TBox is implemented in Left, the others only declared; the unrelated TBox is not a descendant.
-    EXPECT_EQ(seen, (std::vector<std::string>{"TBox Left Left:16", "TRoundBox Both Both:9", "TCircle Other Other:9"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"TBox Left Left:16", "TCircle Other Other:9", "TRoundBox Both Both:9"}));
     Db.ListOverrides(ClassID("TBox"), "Paint", found);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].ClassName, "TRoundBox");
