@@ -248,7 +248,14 @@ void TUnitLoader::InsertMembers(int UnitID) {
 }
 
 int TUnitLoader::Run() {
-    Parser.Parse(FDiskPath);
+    try {
+        Parser.Parse(FDiskPath);
+    } catch (const EUnitParserError& e) {
+        // A unit of today's Object Pascal: say where the rules that read it are turned on.
+        if (Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(FDiskPath, ReadFileBytes(FDiskPath)))
+            throw EUnitParserError(e.Message() + "\r" + ModernDialectHint, e.HelpContext(), e.Reason());
+        throw;
+    }
     if (ClassDefs.empty())
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
     ResolveLocalAncestors();

@@ -105,6 +105,30 @@ TEST_F(DbTest, RefusedLoadsWriteNothing) {
     EXPECT_EQ(Count("select count(*) from CLASSES where UnitID > (select max(ID) from UNITS)"), 0);
 }
 
+// A unit that only the modern dialect reads is refused by the Delphi 2.0 rules with the parser's
+// message and the way to read it; a unit broken for both gets the parser's message alone.
+TEST_F(DbTest, AUnitOfModernObjectPascalSaysWhereToTurnItsRulesOn) {
+    LoadLibrary();
+    const std::string modern = Write("modern.pas", "unit Modern;\ntype\n  TA = class(TObject)\n"
+                                                   "    procedure P(X: Integer); overload;\n"
+                                                   "    procedure P(S: string); overload;\n  end;\nimplementation\nend.\n");
+    try {
+        Db.LoadUnit(modern);
+        ADD_FAILURE() << "loaded";
+    } catch (const EUnitParserError& e) {
+        EXPECT_NE(e.Message().find(e.Reason()), std::string::npos);
+        EXPECT_TRUE(e.Message().ends_with(std::string("\r") + ModernDialectHint)) << e.Message();
+    }
+    const std::string broken = Write("broken.pas", "unit Broken;\ntype\n  TA = class(TObject)\n  procedure P Q;\nend;\nend.\n");
+    try {
+        Db.LoadUnit(broken);
+        ADD_FAILURE() << "loaded";
+    } catch (const EUnitParserError& e) {
+        EXPECT_EQ(e.Message().find(ModernDialectHint), std::string::npos) << e.Message();
+    }
+    EXPECT_EQ(Count("select count(*) from UNITS where Name in ('Modern', 'Broken')"), 0);
+}
+
 TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {
     LoadLibrary();
     {
