@@ -161,6 +161,13 @@ TEST_F(Navigation, FoundHelpShowsInTheBuiltInViewerWithBack) {
     EXPECT_EQ(Topics->CurrentTitle(), "TSpeedButton class");
     Click(Topics->findChild<QPushButton*>("BackButton"));
     EXPECT_EQ(Topics->CurrentTitle(), "TDataSetDesigner.BeginDesign");
+    // Its Index button opens the keyword index window, a real modal loop closed by the box closer.
+    {
+        TBoxCloser Closer;
+        Click(Topics->findChild<QPushButton*>("IndexButton"));
+        ASSERT_EQ(Closer.Texts.size(), 1);
+        EXPECT_EQ(Closer.Texts[0], "Help Topics: delphi.hlp");
+    }
     // The external viewer wins when one is set.
     WriteSetting("HelpViewerCommand", "no-such-viewer-anywhere %f --topic %t");
     Activate(Nav());
