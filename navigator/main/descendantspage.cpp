@@ -63,6 +63,9 @@ void TDescendantsPage::Fill() {
     for (const TDescendant& D : Tree) {
         auto* Name = new QStandardItem(SourceText(D.Name));
         Name->setData(D.ClassID, ClassIDRole);
+        // What a screen reader adds to the name: where in the tree the class stands.
+        Name->setData(QStringLiteral("level %1, %2 descendants").arg(D.Depth + 1).arg(D.Descendants),
+                      Qt::AccessibleDescriptionRole);
         auto* Unit = new QStandardItem(SourceText(D.UnitName));
         auto* Count = new QStandardItem(QString::number(D.Descendants));
         Count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

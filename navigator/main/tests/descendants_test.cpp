@@ -158,8 +158,8 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     EXPECT_EQ(Prompts.Modals(), 2);
 }
 
-// What a screen reader is given: a tree whose cells name the classes in the order shown, with
-// their expanded and collapsed states.
+// What a screen reader is given: a tree whose cells name the classes in the order shown, each
+// with its level and count, and their expanded and collapsed states.
 TEST_F(Descendants, AScreenReaderReadsTheTree) {
     Search("TWinControl");
     QAccessibleInterface* Tree = QAccessible::queryAccessibleInterface(&View());
@@ -172,9 +172,12 @@ TEST_F(Descendants, AScreenReaderReadsTheTree) {
     QAccessibleInterface* Root = Table->cellAt(0, 0);
     ASSERT_NE(Root, nullptr);
     EXPECT_EQ(Root->text(QAccessible::Name), "TWinControl");
+    EXPECT_EQ(Root->text(QAccessible::Description),
+              QStringLiteral("level 1, %1 descendants").arg(Cell(View().model()->index(0, 0), 2)));
     EXPECT_TRUE(Root->state().expanded);
     const QModelIndex First = View().model()->index(0, 0, View().model()->index(0, 0));
     EXPECT_EQ(Table->cellAt(1, 0)->text(QAccessible::Name), Cell(First, 0));
+    EXPECT_TRUE(Table->cellAt(1, 0)->text(QAccessible::Description).startsWith("level 2, ")) << "its level";
     EXPECT_EQ(Table->cellAt(1, 1)->text(QAccessible::Name), Cell(First, 1)) << "its unit beside it";
 }
 
