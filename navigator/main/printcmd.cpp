@@ -11,6 +11,7 @@
 #include "vcldb1.h"
 #include "userprompts.h"
 #include "windowprint.h"
+#include "xre.h"
 
 namespace qm {
 
@@ -27,7 +28,13 @@ void TClassNav::PrintItemClick() {
 
 void TClassNav::ExportHierarchyItemClick() {
     TVCLDB& Db = VCLDB();
-    const int K = FClassInfo->ClassID();
+    // The class around the caret on the Source page; elsewhere the class the pages show.
+    int K = FClassInfo->ClassID();
+    if (SourcePageActive() && Db.CurrentUnitID != 0) {
+        TLineInfoRec Info;
+        Db.GetLineInfo(Memo()->CursorLinePos() + 1, Info);
+        if (Info.ClassID != 0) K = Info.ClassID;
+    }
     if (K == 0 || !Db.ClassExists(K)) return Prompts().Beep();
     const std::string Name = Db.GetClassName(K);
     QString File = Prompts().SaveFile(this, QStringLiteral("Export Hierarchy"),

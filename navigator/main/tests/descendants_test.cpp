@@ -201,6 +201,17 @@ TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
     Prompts.FileAnswers.push_back(Pdf);
     Nav().Item("ExportHierarchyItem")->trigger();
     EXPECT_TRUE(QFile(Pdf).size() > 1000);
+    // On the Source page, the class around the caret.
+    Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
+    Search("TCustomEdit");
+    const QString Caret = QString::fromStdString(TempDir()) + "/caret.svg";
+    Prompts.FileAnswers.push_back(Caret);
+    Nav().Item("ExportHierarchyItem")->trigger();
+    QFile CaretFile(Caret);
+    ASSERT_TRUE(CaretFile.open(QIODevice::ReadOnly));
+    Db().ListHierarchy(Db().ClassesIDByNameIndex("TCustomEdit", 0), Tree);
+    EXPECT_EQ(QString::fromLatin1(CaretFile.readAll()).count("<g id="), int(Tree.size()));
+
     Prompts.FileAnswers.push_back(QString::fromStdString(TempDir()) + "/no/such/folder/tree.svg");
     Nav().Item("ExportHierarchyItem")->trigger();
     ASSERT_EQ(Prompts.Texts("error").size(), 1u);
