@@ -157,15 +157,23 @@ TEST(PdfPrintFullDisk, IsAnErrorAndLeavesNoFile) {
     QDir().mkpath(folder);
     std::vector<TClassListRow> rows;
     for (int i = 0; i < 20; ++i) rows.push_back({"Member" + std::to_string(i), {"TBig", "0", "Public", "Method"}});
-    auto printOnAFullDisk = [&] {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{16 * 1024, 16 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    auto print = [&] {
         TQtPrinterDevice printer(QPrinterInfo(), folder.toStdString());
         TPageLayout layout(printer);
         ConfigureMainPageLayout(layout);
+        return PrintItemClick(layout, rows, "TBig", "Quillmap 2");
+    };
+    // The limit cuts the file in half, whatever size the fonts at hand give it.
+    const QString written = QString::fromStdString(print().Name);
+    const qint64 size = QFileInfo(written).size();
+    ASSERT_GT(size, 2048);
+    QFile::remove(written);
+    auto printOnAFullDisk = [&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(size / 2), rlim_t(size / 2)};
+        setrlimit(RLIMIT_FSIZE, &limit);
         try {
-            PrintItemClick(layout, rows, "TBig", "Quillmap 2");
+            print();
         } catch (const EPrinter& e) {
             std::fprintf(stderr, "%s\n", e.Message().c_str());
             std::_Exit(3);
