@@ -1,6 +1,7 @@
 // A class database in a temporary folder, with the fixture units of testdata/classdb at hand.
 #pragma once
 
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,7 +16,7 @@ class DbTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Dir = std::filesystem::temp_directory_path() /
-              ("qm_classdb_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ScratchDirName("qm_classdb_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(Dir);
         std::filesystem::create_directories(Dir);
         DbPath = (Dir / "classes.db").string();

@@ -1,6 +1,7 @@
 // quillmap2-cli as a user runs it: real processes with their settings and data folders in a
 // temporary directory, a full disk through a file size limit, two programs writing one
 // database at once, damaged settings.
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 
 #include <SQLiteCpp/Database.h>
@@ -33,7 +34,7 @@ class CliProcess : public ::testing::Test {
 protected:
     void SetUp() override {
         Dir = fs::temp_directory_path() /
-              ("qm_cliprocess_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ScratchDirName("qm_cliprocess_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(Dir);
         for (const char* sub : {"home", "config", "data", "system"}) fs::create_directories(Dir / sub);
         Db = (Dir / "q.db").string();

@@ -1,4 +1,5 @@
 // The class database commands end to end on a fresh database: output records and exit codes.
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         // ctest runs the cases side by side: each needs a folder of its own.
         Dir = fs::temp_directory_path() /
-              ("qm_dbcmds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ScratchDirName("qm_dbcmds_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(Dir);
         fs::create_directories(Dir);
     }

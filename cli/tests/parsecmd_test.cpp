@@ -1,4 +1,5 @@
 // The parse command's output formats: one file, several files, a list file, the summary.
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -38,7 +39,7 @@ class ParseCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         Dir = fs::temp_directory_path() /
-              ("qm_parsecmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ScratchDirName("qm_parsecmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(Dir);
         Bad = (Dir / "bad.pas").string();
         std::ofstream(Bad, std::ios::binary) << "unit Bad;\ntype TA = class(TB)\n  procedure P Q;\nend;\nend.\n";

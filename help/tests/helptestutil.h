@@ -2,6 +2,7 @@
 // viewer that records what it was asked.
 #pragma once
 
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,7 +48,7 @@ protected:
         std::string name = std::string(info->test_suite_name()) + "_" + info->name();
         for (char& c : name)
             if (c == '/') c = '_';
-        Dir = std::filesystem::temp_directory_path() / ("qm_help_" + name);
+        Dir = std::filesystem::temp_directory_path() / ScratchDirName("qm_help_" + name);
         std::filesystem::remove_all(Dir);
         std::filesystem::create_directories(Dir);
     }

@@ -1,5 +1,6 @@
 // The modern dialect on small units: the events of each construct, include files, overloads'
 // parameter lists, and the hint for users of the default dialect.
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -247,7 +248,7 @@ TEST(ModernDialect, IncludeErrorsNameTheFile) {
 // indexed tree, the one nearest the including file.
 TEST(ModernDialect, IncludeFilesOnDisk) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "qm_modern_includes";
+    const fs::path root = fs::temp_directory_path() / ScratchDirName("qm_modern_includes");
     fs::remove_all(root);
     fs::create_directories(root / "rtl" / "unix");
     fs::create_directories(root / "rtl" / "inc");

@@ -1,5 +1,6 @@
 // The Qt printer device writing PDF files, as it does when no printer is installed; the text
 // of each file is read back with poppler's pdftotext.
+#include "scratchdir.h"
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -152,7 +153,7 @@ TEST_F(PdfPrint, UnwritableFolderIsReportedAndNothingStaysOpen) {
 // trailer: the printout is an error, not a success, and the broken file is removed.
 TEST(PdfPrintFullDisk, IsAnErrorAndLeavesNoFile) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const QString folder = QDir::temp().filePath(QStringLiteral("qm_pdf_full_disk"));
+    const QString folder = QDir::temp().filePath(QString::fromStdString(ScratchDirName("qm_pdf_full_disk")));
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     std::vector<TClassListRow> rows;

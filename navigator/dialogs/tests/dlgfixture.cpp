@@ -1,3 +1,4 @@
+#include "scratchdir.h"
 #include "dlgfixture.h"
 
 #include <QApplication>
@@ -63,7 +64,7 @@ void Snapshot(QWidget& Window, const QString& Name) {
 
 void DialogTest::SetUp() {
     Dir = std::filesystem::temp_directory_path() /
-          ("qm_dialogs_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ScratchDirName("qm_dialogs_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(Dir);
     std::filesystem::create_directories(Dir);
     Db.OpenDatabase((Dir / "classes.db").string());
