@@ -30,12 +30,13 @@ TUnitRow ReadUnitRow(SQLite::Statement& S) {
 
 TClassRow ReadClassRow(SQLite::Statement& S) {
     return {S.getColumn(0).getInt(), Text(S, 1), S.getColumn(2).getInt(), S.getColumn(3).getInt(),
-            S.getColumn(4).getInt()};
+            S.getColumn(4).getInt(), S.getColumn(5).getInt()};
 }
 
 TMemberRow ReadMemberRow(SQLite::Statement& S) {
     return {S.getColumn(0).getInt(), Text(S, 1),           S.getColumn(2).getInt(),
-            S.getColumn(3).getInt(), S.getColumn(4).getInt(), S.getColumn(5).getInt()};
+            S.getColumn(3).getInt(), S.getColumn(4).getInt(), S.getColumn(5).getInt(),
+            S.getColumn(6).getInt(), S.getColumn(7).getInt(), Text(S, 8)};
 }
 
 }  // namespace qm

@@ -36,14 +36,24 @@ struct TTableColumns {
     std::vector<std::string> Columns;
 };
 
-const std::vector<TTableColumns>& ExpectedTables() {
+// The tables of a file of the current version, and of one from before version 3.
+const std::vector<TTableColumns>& ExpectedTables(bool Older = false) {
     static const std::vector<TTableColumns> tables = {
+        {"UNITS", {"ID", "Name", "Path"}},
+        {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID", "FileID"}},
+        {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID", "IntFileID", "ImpFileID", "Params"}},
+        {"FILES", {"ID", "UnitID", "Path"}},
+    };
+    static const std::vector<TTableColumns> older = {
         {"UNITS", {"ID", "Name", "Path"}},
         {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID"}},
         {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID"}},
     };
-    return tables;
+    return Older ? older : tables;
 }
+
+// Version 3 added the include files and the overloads' parameters.
+constexpr int FirstVersionWithFiles = 3;
 
 class ENotOurs : public std::exception {};
 // Ours, from a newer version whose tables this version cannot read.
@@ -70,8 +80,8 @@ std::set<std::string> TableNames(SQLite::Database& Db) {
     return names;
 }
 
-bool SchemaIsOurs(SQLite::Database& Db) {
-    for (const TTableColumns& table : ExpectedTables())
+bool SchemaIsOurs(SQLite::Database& Db, bool Older = false) {
+    for (const TTableColumns& table : ExpectedTables(Older))
         if (!ColumnsMatch(Db, table)) return false;
     return true;
 }
@@ -129,7 +139,8 @@ int Upgrade(SQLite::Database& Db) {
     try {
         int version = PragmaInt(Db, "user_version");
         if (PragmaInt(Db, "application_id") != ClassDatabaseApplicationID || version < ClassDatabaseSchemaVersion) {
-            Db.exec(ClassDatabaseSchema);  // the indexes an older file may lack
+            if (version < FirstVersionWithFiles) Db.exec(ClassDatabaseUpgradeTo3);
+            Db.exec(ClassDatabaseSchema);  // FILES, and the indexes an older file may lack
             StorePathsAsFound(Db);
             Mark(Db);
             version = ClassDatabaseSchemaVersion;
@@ -159,17 +170,18 @@ void Adopt(SQLite::Database& Db, TOpenedDatabase& Opened) {
             Opened.Newer = true;
             return;
         }
-        if (!SchemaIsOurs(Db)) throw ENotOurs();
+        if (!SchemaIsOurs(Db, version < FirstVersionWithFiles)) throw ENotOurs();
         if (version == ClassDatabaseSchemaVersion) return;
     } else {
         if (application != 0) throw ENotOurs();
         // Unmarked: ours only with our three tables and nothing but the engine's own beside them.
         for (const std::string& table : tables)
             if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
-        if (!SchemaIsOurs(Db)) throw ENotOurs();
+        if (!SchemaIsOurs(Db, true)) throw ENotOurs();
     }
     if (Opened.ReadOnly) {
         Opened.PathsAsGiven = true;
+        Opened.OlderTables = version < FirstVersionWithFiles;
         return;
     }
     // A newer version may have taken the file while this one waited for the lock.
@@ -246,6 +258,8 @@ TOpenedDatabase OpenClassDatabase(const std::string& FileName) {
             opened.ReadOnly = true;
         }
         Tune(*opened.Db);
+        // After the tuning: a new temp_store setting drops the temporary schema.
+        if (opened.OlderTables) opened.Db->exec(ClassDatabaseOlderViews);
         return opened;
     } catch (const ENotOurs&) {
     } catch (const ENewerUnreadable&) {

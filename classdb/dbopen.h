@@ -13,9 +13,10 @@ class Database;
 namespace qm {
 
 // "Qm02" in PRAGMA application_id, and the schema's version in PRAGMA user_version:
-// 1 each unit's path as given to its load; 2 each unit's path as its file was found on disk.
+// 1 each unit's path as given to its load; 2 each unit's path as its file was found on disk;
+// 3 include files (FILES and the file of each line) and overloads (MV's Params).
 inline constexpr int ClassDatabaseApplicationID = 0x516D3032;
-inline constexpr int ClassDatabaseSchemaVersion = 2;
+inline constexpr int ClassDatabaseSchemaVersion = 3;
 
 struct TOpenedDatabase {
     std::unique_ptr<SQLite::Database> Db;
@@ -24,6 +25,8 @@ struct TOpenedDatabase {
     // The units' paths are as given to their loads (an older file that could not be brought up
     // to date because it cannot be written): their letter case may differ from the files'.
     bool PathsAsGiven = false;
+    // Such a file's tables are from before version 3: temporary views give them today's columns.
+    bool OlderTables = false;
 };
 
 // Opens FileName. An older file of ours that can be written is brought up to the current version

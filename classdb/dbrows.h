@@ -27,12 +27,15 @@ struct TUnitRow {
     std::string Path;
 };
 
+// FileID, IntFileID and ImpFileID name the file a line counts in: 0 for the unit's own file,
+// else one of the unit's include files (GetFilePath).
 struct TClassRow {
     int ID = 0;
     std::string Name;
     int UnitID = 0;
     int IntLN = 0;
     int AncestorID = 0;
+    int FileID = 0;
 };
 
 struct TMemberRow {
@@ -42,6 +45,11 @@ struct TMemberRow {
     int IntLN = 0;
     int ImpLN = NoImpLN;
     int UnitID = 0;
+    int IntFileID = 0;
+    int ImpFileID = 0;
+    // The parameter types of a method of modern Object Pascal as the parser normalises them
+    // ("(INTEGER;VAR)"), which tell overloads apart; empty for every other member.
+    std::string Params;
 };
 
 // A text with an id attached, as lists of units, classes and search results carry them.
@@ -67,6 +75,12 @@ struct TLineInfoRec {
     int LineNumber = 0;
     int ClassID = 0;
     int UnitID = 0;
+    int FileID = 0;  // the file LineNumber counts in (see TClassRow)
+    // The line context: the parameters of the member on the line (an overload's own).
+    std::string MemberParams;
+    // Found: the member has this many overloads (rows of its name) in its class, and the line did
+    // not tell which one is meant; the place is the first one's.
+    int Overloads = 0;
     bool Found = false;
     bool Ambiguous = false;
     // The word was INHERITED or OVERRIDE, which lead up the ancestors and never to help. Not
@@ -86,16 +100,18 @@ struct TMemberFilter {
 };
 
 // A place in the sources: a unit and a line of it, counted from 1 as everywhere the user sees
-// lines. (An included file joins it when units may span several files.)
+// lines, in the unit's own file (FileID 0) or in one of its include files.
 struct TPlace {
     int UnitID = 0;
     int Line = 1;
+    int FileID = 0;
     bool operator==(const TPlace&) const = default;
 };
 
 // Where a member leads: its implementation, else its declaration.
 inline TPlace TargetPlace(const TMemberRow& Row) {
-    return {Row.UnitID, Row.ImpLN == NoImpLN ? Row.IntLN : Row.ImpLN};
+    if (Row.ImpLN == NoImpLN) return {Row.UnitID, Row.IntLN, Row.IntFileID};
+    return {Row.UnitID, Row.ImpLN, Row.ImpFileID};
 }
 
 // One row of a class's member listing: the member as stored, the class that declares it and
@@ -107,6 +123,7 @@ struct TMemberItem {
     std::string ClassName;
     int Level = 0;
     int Flags = 0;
+    TPlace Place;  // where the row leads (TargetPlace): each overload to its own lines
 };
 using TMemberItems = std::vector<TMemberItem>;
 

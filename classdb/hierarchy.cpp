@@ -113,7 +113,8 @@ void TVCLDB::ListOverrides(int ClassID, const std::string& Name, TOverrides& Fou
         SQLite::Statement q(Database(),
                             "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
                             "join Tree on C.AncestorID = Tree.ID) "
-                            "select C.ID, C.Name, coalesce(U.Name, ''), MV.UnitID, MV.IntLN, MV.ImpLN from Tree "
+                            "select C.ID, C.Name, coalesce(U.Name, ''), MV.UnitID, MV.IntLN, MV.ImpLN, MV.IntFileID, "
+                            "MV.ImpFileID from Tree "
                             "join CLASSES C on C.ID = Tree.ID join MV on MV.ClassID = C.ID and upper(MV.Name) = ?2 "
                             "left join UNITS U on U.ID = C.UnitID where C.ID <> ?1 order by MV.ClassID, MV.rowid");
         q.bind(1, ClassID);
@@ -125,6 +126,8 @@ void TVCLDB::ListOverrides(int ClassID, const std::string& Name, TOverrides& Fou
             row.UnitID = q.getColumn(3).getInt();
             row.IntLN = q.getColumn(4).getInt();
             row.ImpLN = q.getColumn(5).getInt();
+            row.IntFileID = q.getColumn(6).getInt();
+            row.ImpFileID = q.getColumn(7).getInt();
             Found.push_back({cls, q.getColumn(1).getString(), q.getColumn(2).getString(), TargetPlace(row)});
         }
     });

@@ -1,6 +1,7 @@
 // The line context of a line of the shown unit (which class and member enclose it) and the
 // resolution of a double-clicked word into a class or member declaration.
 #include <algorithm>
+#include <climits>
 
 #include "asciitext.h"
 #include "vcldb1.h"
@@ -9,13 +10,15 @@ namespace qm {
 
 namespace {
 
-// Rows are sorted by a line, highest first. The row the scan stops on: the first whose line is
-// at or above L, else the last row (then RanPast is set).
+// Rows are sorted by a line, highest first; only the rows whose line counts in the file File
+// take part. The row the scan stops on: the first whose line is at or above L; null when none.
 template <class TRow, class TLineOf>
-const TRow& ScanToLine(const std::vector<TRow>& Rows, int L, TLineOf LineOf, bool* RanPast = nullptr) {
-    auto it = std::find_if(Rows.begin(), Rows.end(), [&](const TRow& r) { return LineOf(r) <= L; });
-    if (RanPast) *RanPast = it == Rows.end();
-    return it == Rows.end() ? Rows.back() : *it;
+const TRow* ScanToLine(const std::vector<TRow>& Rows, int L, int File, TLineOf LineOf) {
+    auto it = std::find_if(Rows.begin(), Rows.end(), [&](const TRow& r) {
+        const auto [line, file] = LineOf(r);
+        return file == File && line <= L;
+    });
+    return it == Rows.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -24,42 +27,53 @@ void TVCLDB::GetLineInfo(int Line, TLineInfoRec& Info) {
     TCall call(*this);
     Info = TLineInfoRec();
     Info.UnitID = CurrentUnitID;
+    Info.FileID = CurrentFileID;
+    const int file = CurrentFileID;
 
-    bool ranPast = false;
-    const TClassRow& cls = ScanToLine(OpenUnitClassesByLine(CurrentUnitID), Line,
-                                      [](const TClassRow& r) { return r.IntLN; }, &ranPast);
-    Info.Kind = TLineInfoRec::ClassHeading;
-    Info.ClassName = cls.Name;
-    Info.ClassID = cls.ID;
-    if (cls.IntLN == Line) return;
-    Info.Kind = TLineInfoRec::Unknown;
-    if (ranPast) return;
-    const int distanceToClass = Line - cls.IntLN;
+    const auto& classes = OpenUnitClassesByLine(CurrentUnitID);
+    const TClassRow* cls = ScanToLine(classes, Line, file, [](const TClassRow& r) { return std::pair(r.IntLN, r.FileID); });
+    // Above the file's first class: that class is named, nothing more is known.
+    if (!cls) {
+        for (auto it = classes.rbegin(); it != classes.rend() && !cls; ++it)
+            if (it->FileID == file) cls = &*it;
+    }
+    // An include file may hold only implementations: they alone tell the context there.
+    long long distanceToClass = LLONG_MAX;
+    if (cls) {
+        Info.Kind = TLineInfoRec::ClassHeading;
+        Info.ClassName = cls->Name;
+        Info.ClassID = cls->ID;
+        if (cls->IntLN == Line) return;
+        Info.Kind = TLineInfoRec::Unknown;
+        if (cls->IntLN > Line) return;
+        distanceToClass = Line - cls->IntLN;
+    }
 
     auto setMember = [&](const TMemberRow& m) {
         Info.ClassID = m.ClassID;
         Info.ClassName = GetClassName(m.ClassID);
         Info.MemberName = m.Name;
+        Info.MemberParams = m.Params;
     };
-    const auto& byIntLN = OpenUnitMembersByIntLN(CurrentUnitID);
-    if (!byIntLN.empty()) {
-        const TMemberRow& m = ScanToLine(byIntLN, Line, [](const TMemberRow& r) { return r.IntLN; });
-        if (m.IntLN == Line) {
-            setMember(m);
-            Info.Kind = TLineInfoRec::MemberDeclaration;
-            return;
-        }
+    const TMemberRow* declared = ScanToLine(OpenUnitMembersByIntLN(CurrentUnitID), Line, file,
+                                            [](const TMemberRow& r) { return std::pair(r.IntLN, r.IntFileID); });
+    if (declared && declared->IntLN == Line) {
+        setMember(*declared);
+        Info.Kind = TLineInfoRec::MemberDeclaration;
+        return;
     }
     const auto& byImpLN = OpenUnitMembersByImpLN(CurrentUnitID);
     if (byImpLN.empty()) return;
-    const TMemberRow& m = ScanToLine(byImpLN, Line, [](const TMemberRow& r) { return r.ImpLN; });
-    const long long distanceToHeading = (long long)Line - m.ImpLN;
+    const TMemberRow* implemented = ScanToLine(byImpLN, Line, file,
+                                               [](const TMemberRow& r) { return std::pair(r.ImpLN, r.ImpFileID); });
+    if (!cls && !implemented) return;
+    const long long distanceToHeading = implemented ? (long long)Line - implemented->ImpLN : -1;
     if (distanceToHeading < 0 || distanceToHeading >= distanceToClass) {
         Info.Kind = TLineInfoRec::InsideClass;
         return;
     }
     Info.Kind = distanceToHeading == 0 ? TLineInfoRec::ImplementationHeading : TLineInfoRec::InsideImplementation;
-    setMember(m);
+    setMember(*implemented);
 }
 
 // Order of preference: a class name beats a member name; a unique class name, or the name of
@@ -76,24 +90,29 @@ void TVCLDB::ResolveIdentifier(const std::string& Word, int Line, TLineInfoRec& 
         Info.ClassID = X;
         Info.ClassName = GetClassName(X);
         Info.MemberName.clear();
-        Info.LineNumber = GetClassLine(X);
-        Info.UnitID = GetClassUnitID(X);
+        SetPlace(Info, ClassPlace(X));
         Info.Found = true;
     };
 
     if (count == 0) {
         for (int level = 1, x = Info.ClassID; x != 0; ++level, x = GetAncestorID(x)) {
             CheckAncestorLevel(level, Info.ClassID);
-            const TMemberRow* member = FindMemberRow(x, Word);
-            if (!member) continue;
+            if (!FindMemberRow(x, Word)) continue;
+            // Of overloads, the one on the line at hand (its declaration or its heading);
+            // else the first, and the caller asks which one is meant.
+            const std::vector<TMemberRow> overloads = MemberOverloads(x, Word);
+            const TMemberRow* member = &overloads.front();
+            const bool atHand = x == Info.ClassID && SameText(Word, Info.MemberName) &&
+                                (Info.Kind == TLineInfoRec::MemberDeclaration ||
+                                 Info.Kind == TLineInfoRec::ImplementationHeading);
+            for (const TMemberRow& row : overloads)
+                if (atHand && row.Params == Info.MemberParams) member = &row;
             const bool declaration = !(member->Flags & KindMethod) || Info.Kind == TLineInfoRec::ImplementationHeading;
-            const int line = declaration ? member->IntLN : GetMemberTargetLine(x, Word);
-            const std::string memberName = member->Name;
-            const int unitID = member->UnitID;
+            SetPlace(Info, declaration ? TPlace{member->UnitID, member->IntLN, member->IntFileID} : TargetPlace(*member));
             Info.ClassName = GetClassName(x);
-            Info.MemberName = memberName;
-            Info.UnitID = unitID;
-            Info.LineNumber = line;
+            Info.MemberName = member->Name;
+            Info.MemberParams = member->Params;
+            Info.Overloads = overloads.size() > 1 && !atHand ? int(overloads.size()) : 0;
             Info.ClassID = x;
             Info.Found = true;
             return;
@@ -124,21 +143,29 @@ void TVCLDB::ResolveKeyword(const std::string& Word, TLineInfoRec& Info) {
     if (Word == "INHERITED") {
         Info.Kind = TLineInfoRec::ClassHeading;
         Info.MemberName.clear();
-        const TPlace place = ClassPlace(ancestor);
-        Info.UnitID = place.UnitID;
-        Info.LineNumber = place.Line;
+        SetPlace(Info, ClassPlace(ancestor));
         Info.Found = true;
         return;
     }
     const int declaring = FindMemberClass(ancestor, Info.MemberName);
     if (declaring == 0) return;
-    const TPlace place = MemberPlace(declaring, Info.MemberName);
+    // The overload of the same parameters, else the first of the name.
+    const std::vector<TMemberRow> overloads = MemberOverloads(declaring, Info.MemberName);
+    const TMemberRow* member = &overloads.front();
+    for (const TMemberRow& row : overloads)
+        if (row.Params == Info.MemberParams) member = &row;
     Info.ClassID = declaring;
     Info.ClassName = GetClassName(declaring);
-    Info.MemberName = GetMemberName(declaring, Info.MemberName);
-    Info.UnitID = place.UnitID;
-    Info.LineNumber = place.Line;
+    Info.MemberName = member->Name;
+    Info.MemberParams = member->Params;
+    SetPlace(Info, TargetPlace(*member));
     Info.Found = true;
+}
+
+void TVCLDB::SetPlace(TLineInfoRec& Info, const TPlace& Place) {
+    Info.UnitID = Place.UnitID;
+    Info.LineNumber = Place.Line;
+    Info.FileID = Place.FileID;
 }
 
 }  // namespace qm

@@ -73,7 +73,7 @@ void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFil
             while (members.executeStep()) {
                 TMemberRow row = ReadMemberRow(members);
                 if (!Admits(Filter, row.Flags)) continue;
-                Items.push_back({row.Name, current, className, level, row.Flags});
+                Items.push_back({row.Name, current, className, level, row.Flags, TargetPlace(row)});
             }
         }
     });
@@ -103,6 +103,8 @@ void TVCLDB::SearchMembers(const std::string& Name, TStringItems& Strings) {
         while (search.executeStep()) rows.push_back(ReadMemberRow(search));
     });
     for (const TMemberRow& row : rows) {
+        // One entry a class, however many overloads it has.
+        if (&row != &rows.front() && (&row)[-1].ClassID == row.ClassID) continue;
         // Every entry shows the spelling of the first row found.
         Strings.push_back({Format("%s.%s.%s", {GetShortUnitName(GetClassUnitID(row.ClassID)),
                                                GetClassName(row.ClassID), rows.front().Name}),

@@ -16,8 +16,10 @@ struct TLoadStatements {
           UnitsByName(Db, "select * from UNITS where upper(Name) = ? order by ID"),
           ParsingQuery(Db, "select * from CLASSES where upper(Name) = ? order by ID"),
           InsertUnit(Db, "insert into UNITS(Name, Path) values(?, ?)"),
-          InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID) values(?, ?, ?, ?)"),
-          InsertMember(Db, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID) values(?, ?, ?, ?, ?, ?)") {}
+          InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID, FileID) values(?, ?, ?, ?, ?)"),
+          InsertMember(Db, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID, IntFileID, ImpFileID, Params) "
+                           "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          InsertFile(Db, "insert into FILES(UnitID, Path) values(?, ?)") {}
 
     SQLite::Statement DuplicatePath;
     SQLite::Statement UnitsByName;
@@ -25,6 +27,7 @@ struct TLoadStatements {
     SQLite::Statement InsertUnit;
     SQLite::Statement InsertClass;
     SQLite::Statement InsertMember;
+    SQLite::Statement InsertFile;
 };
 
 }  // namespace qm

@@ -19,7 +19,7 @@ const TClassRow& TVCLDB::ClassRow(int ClassID) {
 void TVCLDB::LocateClass(int ClassID) { ClassRow(ClassID); }
 TPlace TVCLDB::ClassPlace(int ClassID) {
     const TClassRow& row = ClassRow(ClassID);
-    return {row.UnitID, row.IntLN};
+    return {row.UnitID, row.IntLN, row.FileID};
 }
 
 TPlace TVCLDB::MemberPlace(int ClassID, const std::string& Name) {
@@ -55,6 +55,23 @@ std::string TVCLDB::GetUnitPath(int UnitID) { return UnitRow(UnitID).Path; }
 
 std::string TVCLDB::GetUnitDiskPath(int UnitID) {
     return ResolvePath(GetUnitPath(UnitID), FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
+}
+
+std::string TVCLDB::PlacePath(const TPlace& Place) {
+    if (Place.FileID == 0) return GetUnitPath(Place.UnitID);
+    TCall call(*this);
+    return Engine(Connection(), [&] {
+        SQLite::Statement file(Database(), "select Path from FILES where ID = ?");
+        file.bind(1, Place.FileID);
+        if (!file.executeStep())
+            throw EVCLDBError(Format("Internal Error: Unknown FileID %d", {Place.FileID}), dbeUnknownUnitID);
+        return file.getColumn(0).getString();
+    });
+}
+
+std::string TVCLDB::PlaceDiskPath(const TPlace& Place) {
+    if (Place.FileID == 0) return GetUnitDiskPath(Place.UnitID);
+    return ResolvePath(PlacePath(Place), FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
 }
 
 // A path ending in \VCL\FORMS.PAS gives ...\VCL\FORMS. Both "\" and "/" separate.
@@ -93,6 +110,11 @@ const TMemberRow& TVCLDB::MemberRow(int ClassID, const std::string& Name) {
     if (const TMemberRow* row = FindMemberRow(ClassID, Name)) return *row;
     throw EVCLDBError(Format("Internal Error: Unknown ClassID or MVName %d, %s", {ClassID, Name}),
                       dbeUnknownMember);
+}
+
+std::vector<TMemberRow> TVCLDB::MemberOverloads(int ClassID, const std::string& Name) {
+    MemberRow(ClassID, Name);
+    return FStore->MVQuery.Rows();
 }
 
 void TVCLDB::LocateMember(int ClassID, const std::string& Name) { MemberRow(ClassID, Name); }

@@ -95,8 +95,9 @@ void TVCLDB::DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges) {
                                           "(select ID from CLASSES where UnitID between ? and ?)");
     SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
     SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
+    SQLite::Statement files(Database(), "delete from FILES where UnitID between ? and ?");
     for (auto [first, last] : Ranges) {
-        for (SQLite::Statement* remove : {&members, &classes, &units}) {
+        for (SQLite::Statement* remove : {&members, &classes, &units, &files}) {
             remove->reset();
             remove->bind(1, first);
             remove->bind(2, last);

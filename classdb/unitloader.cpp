@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Database.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
 
@@ -22,6 +23,9 @@ struct TClassDefObj {
     std::string AncestorName;  // empty for TObject
     int IntLN = 0;
     int AncestorID = -1;  // -1 while unresolved or while the ancestor is not yet inserted
+    int File = 0;         // index into the load's include files, 0 for the unit's own
+    bool Local = false;   // declared in the implementation section (modern dialect)
+    bool Skipped = false;
 };
 
 struct TMVDefObj {
@@ -30,6 +34,9 @@ struct TMVDefObj {
     int ImpLN = NoImpLN;
     int Flags = 0;
     int ClassIndex = 0;
+    int IntFile = 0;
+    int ImpFile = 0;
+    std::string Params;  // methods of the modern dialect only
 };
 
 // The transient state of one load.
@@ -46,9 +53,19 @@ private:
     void OnProperty(TUnitParser& Sender) { AddMember(Sender.PropertyName, Sender, KindProperty); }
     void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }
     void OnImplementation(TUnitParser& Sender);
+    void OnTypeAlias(TUnitParser& Sender);
+    // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
+    // none (or none the uses lists choose).
+    int StoredClass(const std::string& Name);
     void AddMember(const std::string& Name, const TUnitParser& Sender, int Kind);
+    // The index of the file the parser's item comes from (0: the unit's own).
+    int ItemFile(const TUnitParser& Sender);
+    // Which of the class's members of the heading's name the implementation belongs to; -1 none.
+    int ImplementedMember(int ClassIndex, const TUnitParser& Sender) const;
+    void InsertFiles(int UnitID);
 
     bool ResolveLocalAncestors();
+    void PassOverLocalOrphans();
     [[noreturn]] void AncestorMissing(const TClassDefObj& Class);
     void CheckForCycle();
     int InsertUnit();
@@ -76,6 +93,12 @@ private:
     std::unordered_map<std::string, std::vector<int>> FClassesByName;        // exact name
     std::unordered_map<std::string, int> FFirstClassByUpperName;             // for ancestors
     std::vector<std::unordered_map<std::string, int>> FFirstMemberOfClass;   // exact name
+    std::vector<std::unordered_multimap<std::string, int>> FOverloadsOfClass;  // exact name, load order
+    bool FModern = false;
+    std::vector<std::string> FFiles{std::string()};   // include files as found; [0] the unit's own
+    std::unordered_map<std::string, int> FFileIndex;
+    std::vector<int> FFileIDs;                        // their ids once written
+    std::vector<std::string> FPassedOver;             // told once the unit has loaded
     TLoadStatements& FSql;
 };
 
@@ -92,6 +115,17 @@ TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::
     Parser.OnProperty = E::Of<&TUnitLoader::OnProperty>(this);
     Parser.OnField = E::Of<&TUnitLoader::OnField>(this);
     Parser.OnImplementation = E::Of<&TUnitLoader::OnImplementation>(this);
+    Parser.OnTypeAlias = E::Of<&TUnitLoader::OnTypeAlias>(this);
+    Parser.Dialect = Owner.Dialect;
+    if (Owner.IncludeReader) Parser.IncludeReader = Owner.IncludeReader;
+    FModern = Owner.Dialect == TDialect::Modern;
+}
+
+int TUnitLoader::ItemFile(const TUnitParser& Sender) {
+    if (Sender.ItemFile.empty()) return 0;
+    auto [at, added] = FFileIndex.emplace(Sender.ItemFile, int(FFiles.size()));
+    if (added) FFiles.push_back(Sender.ItemFile);
+    return at->second;
 }
 
 void TUnitLoader::OnUses(TUnitParser& Sender) {
@@ -106,41 +140,85 @@ void TUnitLoader::OnUses(TUnitParser& Sender) {
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
+    // Modern sources declare a class once per {$IFDEF} branch, and every branch outside a class
+    // is read: the first declaration stands, the others and their members are passed over.
+    if (FModern && FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) {
+        CurrentClassIndex = -1;
+        return;
+    }
     TClassDefObj def;
     def.Name = Sender.TypeName;
     def.IntLN = Sender.ItemLine;
+    def.File = ItemFile(Sender);
+    def.Local = Sender.InImplementation;
     if (def.Name == "TObject") {
         def.AncestorID = 0;
     } else {
         def.AncestorName = Sender.AncestorName;
-        FSql.ParsingQuery.tryReset();
-        FSql.ParsingQuery.bind(1, UpperCase(def.AncestorName));
-        std::vector<TClassRow> rows;
-        while (FSql.ParsingQuery.executeStep()) rows.push_back(ReadClassRow(FSql.ParsingQuery));
-        if (rows.size() == 1) {
-            def.AncestorID = rows.front().ID;
-        } else if (rows.size() > 1) {
-            for (auto used = UsesList.rbegin(); used != UsesList.rend() && def.AncestorID < 0; ++used)
-                for (const TClassRow& row : rows)
-                    if (row.UnitID == used->ID) {
-                        def.AncestorID = row.ID;
-                        break;
-                    }
-        }
+        def.AncestorID = StoredClass(def.AncestorName);
     }
     CurrentClassIndex = int(ClassDefs.size());
     FClassesByName[def.Name].push_back(CurrentClassIndex);
     FFirstClassByUpperName.emplace(UpperCase(def.Name), CurrentClassIndex);
     FFirstMemberOfClass.emplace_back();
+    FOverloadsOfClass.emplace_back();
     ClassDefs.push_back(std::move(def));
     FOwner.OnProgress(FOwner);
+}
+
+int TUnitLoader::StoredClass(const std::string& Name) {
+    FSql.ParsingQuery.tryReset();
+    FSql.ParsingQuery.bind(1, UpperCase(Name));
+    std::vector<TClassRow> rows;
+    while (FSql.ParsingQuery.executeStep()) rows.push_back(ReadClassRow(FSql.ParsingQuery));
+    if (rows.size() == 1) return rows.front().ID;
+    for (auto used = UsesList.rbegin(); used != UsesList.rend(); ++used)
+        for (const TClassRow& row : rows)
+            if (row.UnitID == used->ID) return row.ID;
+    return -1;
+}
+
+// "TAlias = TSomeClass;" makes TAlias a class of its own, derived from the other without members
+// of its own, so that classes derived from the alias find their chain. A name of anything but a
+// class known here is no class and is let be.
+void TUnitLoader::OnTypeAlias(TUnitParser& Sender) {
+    if (FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) return;
+    if (!FFirstClassByUpperName.count(UpperCase(Sender.AncestorName)) && StoredClass(Sender.AncestorName) < 0) return;
+    OnClass(Sender);
+    CurrentClassIndex = -1;  // members that follow belong to no class
 }
 
 void TUnitLoader::AddMember(const std::string& Name, const TUnitParser& Sender, int Kind) {
     // A member before any class cannot be announced by the parser; guard all the same.
     if (CurrentClassIndex < 0) return;
-    FFirstMemberOfClass[size_t(CurrentClassIndex)].emplace(Name, int(MVDefs.size()));
-    MVDefs.push_back({Name, Sender.ItemLine, NoImpLN, Sender.Visibility + Kind, CurrentClassIndex});
+    const int index = int(MVDefs.size());
+    FFirstMemberOfClass[size_t(CurrentClassIndex)].emplace(Name, index);
+    TMVDefObj def{Name, Sender.ItemLine, NoImpLN, Sender.Visibility + Kind, CurrentClassIndex, ItemFile(Sender), 0, {}};
+    if (FModern && Kind == KindMethod) {
+        def.Params = Sender.MethodParams;
+        FOverloadsOfClass[size_t(CurrentClassIndex)].emplace(Name, index);
+    }
+    MVDefs.push_back(std::move(def));
+}
+
+// In the Delphi 2.0 rules the first member of the name. Of overloads, the one whose parameter
+// types the heading repeats; else (a heading may leave its parameters out) the first one still
+// without an implementation, in declaration order; else the first.
+int TUnitLoader::ImplementedMember(int ClassIndex, const TUnitParser& Sender) const {
+    const auto& members = FFirstMemberOfClass[size_t(ClassIndex)];
+    auto first = members.find(Sender.MethodName);
+    if (first == members.end()) return -1;
+    if (!FModern) return first->second;
+    auto [from, to] = FOverloadsOfClass[size_t(ClassIndex)].equal_range(Sender.MethodName);
+    std::vector<int> overloads;
+    for (auto it = from; it != to; ++it) overloads.push_back(it->second);
+    if (overloads.size() < 2) return first->second;
+    std::sort(overloads.begin(), overloads.end());
+    for (int i : overloads)
+        if (MVDefs[size_t(i)].Params == Sender.MethodParams) return i;
+    for (int i : overloads)
+        if (MVDefs[size_t(i)].ImpLN == NoImpLN) return i;
+    return first->second;
 }
 
 // The first class of that exact name that declares a member of that exact name gets the line;
@@ -149,10 +227,10 @@ void TUnitLoader::OnImplementation(TUnitParser& Sender) {
     auto classes = FClassesByName.find(Sender.TypeName);
     if (classes == FClassesByName.end()) return;
     for (int classIndex : classes->second) {
-        const auto& members = FFirstMemberOfClass[size_t(classIndex)];
-        auto member = members.find(Sender.MethodName);
-        if (member == members.end()) continue;
-        MVDefs[size_t(member->second)].ImpLN = Sender.ItemLine;
+        const int member = ImplementedMember(classIndex, Sender);
+        if (member < 0) continue;
+        MVDefs[size_t(member)].ImpLN = Sender.ItemLine;
+        MVDefs[size_t(member)].ImpFile = ItemFile(Sender);
         FOwner.OnProgress(FOwner);
         return;
     }
@@ -165,10 +243,29 @@ void TUnitLoader::AncestorMissing(const TClassDefObj& Class) {
                       dbeLoad);
 }
 
+// A class of the implementation section whose ancestor is nowhere to be found (it comes from a
+// unit that only this unit's implementation uses, which may in turn use this one) is passed over
+// with a message, and so are the unit's classes derived from it; the rest of the unit loads.
+// Modern dialect only: in the Delphi 2.0 rules the load fails as ever.
+void TUnitLoader::PassOverLocalOrphans() {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (TClassDefObj& def : ClassDefs) {
+            if (def.AncestorID >= 0 || def.Skipped || !def.Local) continue;
+            auto ancestor = FFirstClassByUpperName.find(UpperCase(def.AncestorName));
+            if (ancestor != FFirstClassByUpperName.end() && !ClassDefs[size_t(ancestor->second)].Skipped) continue;
+            def.Skipped = changed = true;
+            FPassedOver.push_back(Format("Class %s in the implementation of %s is passed over: its ancestor %s "
+                                            "is not loaded",
+                                            {def.Name, FFileName, def.AncestorName}));
+        }
+    }
+}
+
 bool TUnitLoader::ResolveLocalAncestors() {
     bool changed = false;
     for (TClassDefObj& def : ClassDefs) {
-        if (def.AncestorID >= 0) continue;
+        if (def.AncestorID >= 0 || def.Skipped) continue;
         auto ancestor = FFirstClassByUpperName.find(UpperCase(def.AncestorName));
         if (ancestor == FFirstClassByUpperName.end()) AncestorMissing(def);
         def.AncestorID = ClassDefs[size_t(ancestor->second)].ID;
@@ -184,7 +281,7 @@ void TUnitLoader::CheckForCycle() {
         return size_t(FFirstClassByUpperName.at(UpperCase(ClassDefs[i].AncestorName)));
     };
     for (size_t start = 0; start < ClassDefs.size(); ++start) {
-        if (ClassDefs[start].ID >= 0) continue;
+        if (ClassDefs[start].ID >= 0 || ClassDefs[start].Skipped) continue;
         size_t at = start;
         for (size_t steps = 0; steps <= ClassDefs.size(); ++steps) {
             at = ancestorOf(at);
@@ -206,17 +303,29 @@ int TUnitLoader::InsertUnit() {
     return int(FDb.getLastInsertRowid());
 }
 
+void TUnitLoader::InsertFiles(int UnitID) {
+    FFileIDs.assign(1, 0);
+    for (size_t i = 1; i < FFiles.size(); ++i) {
+        FSql.InsertFile.tryReset();
+        FSql.InsertFile.bind(1, UnitID);
+        FSql.InsertFile.bind(2, FFiles[i]);
+        FSql.InsertFile.exec();
+        FFileIDs.push_back(int(FDb.getLastInsertRowid()));
+    }
+}
+
 void TUnitLoader::InsertClasses(int UnitID) {
     SQLite::Statement& insert = FSql.InsertClass;
     for (;;) {
         bool inserted = false;
         for (TClassDefObj& def : ClassDefs) {
-            if (def.ID != -1 || def.AncestorID < 0) continue;
+            if (def.ID != -1 || def.AncestorID < 0 || def.Skipped) continue;
             insert.tryReset();
             insert.bindNoCopy(1, def.Name);
             insert.bind(2, UnitID);
             insert.bind(3, def.IntLN);
             insert.bind(4, def.AncestorID);
+            insert.bind(5, FFileIDs[size_t(def.File)]);
             insert.exec();
             def.ID = int(FDb.getLastInsertRowid());
             inserted = true;
@@ -231,6 +340,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
     SQLite::Statement& insert = FSql.InsertMember;
     for (const TMVDefObj& member : MVDefs) {
         const TClassDefObj& owner = ClassDefs[size_t(member.ClassIndex)];
+        if (owner.Skipped) continue;
         insert.tryReset();  // a refused insert leaves its error in the statement until reset
         insert.bind(1, owner.ID);
         insert.bindNoCopy(2, member.Name);  // the text outlives the step
@@ -238,6 +348,9 @@ void TUnitLoader::InsertMembers(int UnitID) {
         insert.bind(4, member.IntLN);
         insert.bind(5, member.ImpLN);
         insert.bind(6, UnitID);
+        insert.bind(7, FFileIDs[size_t(member.IntFile)]);
+        insert.bind(8, FFileIDs[size_t(member.ImpFile)]);
+        insert.bindNoCopy(9, member.Params);
         RowWritten();
         // A member refused for its key undoes only itself; it is skipped and the load goes on.
         // Any other failure (a full disk...) ends the load: a member must not vanish unreported.
@@ -258,6 +371,7 @@ int TUnitLoader::Run() {
     }
     if (ClassDefs.empty())
         throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
+    if (FModern) PassOverLocalOrphans();
     ResolveLocalAncestors();
 
     // Inside a batch, a unit that fails while being written is taken out again (journaling every
@@ -266,8 +380,10 @@ int TUnitLoader::Run() {
     int unitID = 0;
     try {
         unitID = InsertUnit();
+        InsertFiles(unitID);
         InsertClasses(unitID);
         InsertMembers(unitID);
+        for (const std::string& message : FPassedOver) FOwner.OnMessage(FOwner, message);
         return unitID;
     } catch (...) {
         if (unitID != 0) FOwner.UndoUnitRows(unitID);

@@ -3,6 +3,7 @@
 // resolution; member listing; removal of units with their dependants; member search.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class Database;
 namespace qm {
 
 class TUnitLoader;
+enum class TDialect;  // unitparser.h
 struct TLoadStatements;
 class TSettingsStore;
 class TDelphiInstallation;
@@ -110,6 +112,11 @@ public:
     // similar name is taken instead. Only the paths of an older file that could not be brought up
     // to date (it is read-only) have their letter case matched, as they were stored as given.
     std::string GetUnitDiskPath(int UnitID);
+    // The path of a place's file: the unit's (FileID 0) or the include file's, as it was found
+    // when the unit loaded. PlaceDiskPath is what to ask the file system for (GetUnitDiskPath).
+    // EVCLDBError dbeUnknownUnitID for an unknown file.
+    std::string PlacePath(const TPlace& Place);
+    std::string PlaceDiskPath(const TPlace& Place);
 
     // --- lookups by class id and member name (case-insensitive) ---------------------------------
     void LocateMember(int ClassID, const std::string& Name);
@@ -120,6 +127,9 @@ public:
     int GetMemberUnitID(int ClassID, const std::string& Name);
     // The nearest class from ClassID up its ancestors that declares Name; 0 when none.
     int FindMemberClass(int ClassID, const std::string& Name);
+    // Every member of the name in the class (overloads in modern Object Pascal), in load order;
+    // EVCLDBError dbeUnknownMember when there is none.
+    std::vector<TMemberRow> MemberOverloads(int ClassID, const std::string& Name);
 
     // --- lookups by name (case-insensitive; same-named rows in ascending id) --------------------
     int UnitCountByName(const std::string& Name);
@@ -189,6 +199,15 @@ public:
     bool VCLLoaded = false;
     std::string VCLSourcePath;
     int CurrentUnitID = 0;
+    // The file of CurrentUnitID that GetLineInfo's lines count in: 0 for the unit's own file,
+    // else one of its include files (TPlace::FileID).
+    int CurrentFileID = 0;
+
+    // How LoadUnit reads units: the Delphi 2.0 rules (the default), or modern Object Pascal with
+    // overloads and include files. InitializeVCL always reads the VCL with the Delphi 2.0 rules.
+    TDialect Dialect{};
+    // Where the modern dialect's include files come from; the parser's own reader when empty.
+    std::function<bool(const std::string& Path, std::string& FoundPath, std::string& Text)> IncludeReader;
     // Fired during loads. The handler may process pending window events; to stop the load it
     // raises EAbort (or any error): the unit, or the batch or initialization around it, is
     // rolled back and everything stored before stays.
@@ -237,6 +256,7 @@ private:
     void CheckDataVersion();
     // ResolveIdentifier's INHERITED and OVERRIDE, from the line context in Info.
     void ResolveKeyword(const std::string& Word, TLineInfoRec& Info);
+    static void SetPlace(TLineInfoRec& Info, const TPlace& Place);
     void DeleteAllRows();
     // Every walk up an ancestor chain calls this at each class it reaches (Level 1 for StartID
     // itself): EVCLDBError dbeDamaged when the walk passes MaxAncestorDepth, which only a cycle

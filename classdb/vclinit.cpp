@@ -1,6 +1,7 @@
 // The VCL source path (kept in the settings, found through Delphi's installation entry) and the
 // initialization that rebuilds the class database from the 49 VCL units.
 #include "settingsstore.h"
+#include "unitparser.h"
 #include "vcldb1.h"
 #include "vclunits.h"
 
@@ -46,6 +47,13 @@ void TVCLDB::InitializeVCL() {
     TCall call(*this);
     InitializeLoadedUnits = 0;
     TBatch batch(*this);
+    // The VCL is Delphi 2.0's own code: read by its rules, whatever the user chose for others.
+    struct TDialectScope {
+        TDialect& Dialect;
+        TDialect Saved = Dialect;
+        ~TDialectScope() { Dialect = Saved; }
+    } dialect{Dialect};
+    Dialect = TDialect::Delphi2;
     DeleteAllRows();
     for (const TVCLUnitName& unit : VCLUnitNames) {
         LoadUnit(VCLUnitPath(VCLSourcePath, unit));

@@ -8,9 +8,12 @@
 
 #include "asciitext.h"
 #include "format.h"
+#include "includetree.h"
 #include "memberlist.h"
 #include "paths.h"
 #include "recordtext.h"
+#include "treeload.h"
+#include "unitparser.h"
 #include "vcldb1.h"
 #include "vclunits.h"
 
@@ -110,8 +113,37 @@ void Init(TContext& C) {
 // Units that cannot be loaded are reported one by one and the others are stored; a failure of the
 // database itself ends the command with nothing stored, reported once. The records are printed
 // once the units are really stored.
+void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursive,
+             const std::vector<std::string>& IncludeFolders);
+
 void Add(TContext& C) {
-    Need(C, 1, SIZE_MAX, "add FILE...");
+    const char* usage = "add [--modern [--include-tree DIR]...] [--recursive] FILE-OR-FOLDER...";
+    bool recursive = false;
+    std::vector<std::string> includeFolders, paths;
+    for (size_t i = 0; i < C.Args.size(); ++i) {
+        const std::string& arg = C.Args[i];
+        if (arg == "--modern") {
+            C.Db.Dialect = TDialect::Modern;
+        } else if (arg == "--recursive") {
+            recursive = true;
+        } else if (arg == "--include-tree") {
+            if (++i == C.Args.size()) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
+            includeFolders.push_back(AbsolutePath(C.Args[i]));
+        } else {
+            paths.push_back(arg);
+        }
+    }
+    if (!includeFolders.empty() && C.Db.Dialect != TDialect::Modern)
+        throw EUsage("quillmap2-cli: --include-tree needs --modern");
+    C.Args = paths;
+    Need(C, 1, SIZE_MAX, usage);
+    if (recursive) return AddTree(C, paths, true, includeFolders);
+    TIncludeTree includes;
+    for (const std::string& folder : includeFolders) includes.AddTree(folder);
+    if (!includeFolders.empty())
+        C.Db.IncludeReader = [&includes](const std::string& Path, std::string& Found, std::string& Text) {
+            return includes.Read(Path, Found, Text);
+        };
     bool failed = false;
     std::string records;
     TVCLDB::TBatch batch(C.Db);
@@ -133,6 +165,23 @@ void Add(TContext& C) {
     batch.Commit();
     C.Out << records;
     if (failed) throw EAbort();
+}
+
+// Every unit under the folders, ancestors first; one summary record, and each unit that did not
+// load on the error stream with the reason. Include files are also found anywhere under the
+// folders and the --include-tree folders.
+void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursive,
+             const std::vector<std::string>& IncludeFolders) {
+    std::vector<std::string> folders;
+    for (const std::string& folder : Folders) folders.push_back(AbsolutePath(folder));
+    std::vector<std::string> includeFolders = folders;
+    includeFolders.insert(includeFolders.end(), IncludeFolders.begin(), IncludeFolders.end());
+    TTreeLoader loader(C.Db);
+    const TTreeLoadReport report = loader.Load(FindUnitFiles(folders, Recursive), includeFolders);
+    for (const TTreeLoadReport::TFailure& f : report.Failures) C.Err << f.File << ": " << f.Reason << '\n';
+    C.Out << Record({to_string(report.Loaded), to_string(report.AlreadyLoaded), to_string(report.WithoutClasses),
+                     to_string(report.Skipped), to_string(report.Failures.size()), report.Summary()});
+    if (!report.Failures.empty()) throw EAbort();
 }
 
 void Units(TContext& C) {

@@ -1,5 +1,6 @@
-// Compiler directives that the modern dialect acts on: include files, and inside a class
-// declaration the branches after {$ELSE}. Every other directive stays a comment.
+// Compiler directives that the modern dialect acts on: include files, {$DEFINE} and {$UNDEF}, and
+// inside a class declaration the branches after {$ELSE} and those a known symbol rules out.
+// Every other directive stays a comment.
 #include <cstring>
 
 #include "asciitext.h"
@@ -17,6 +18,14 @@ std::string DirectiveName(const char* P, const char* End) {
     for (P += 2; P < End && ((*P >= 'A' && *P <= 'Z') || (*P >= 'a' && *P <= 'z')); ++P)
         name += scanner::UpperCaseOf[static_cast<unsigned char>(*P)];
     return name;
+}
+
+// The first word of a directive's argument: "{$IFDEF Name comment}" gives "Name".
+std::string_view FirstWord(const char* From, const char* End) {
+    while (From < End && static_cast<unsigned char>(*From) <= ' ') ++From;
+    const char* to = From;
+    while (to < End && scanner::IsIdentCont(*to)) ++to;
+    return {From, size_t(to - From)};
 }
 
 std::string_view Trimmed(std::string_view Text) {
@@ -50,8 +59,17 @@ void TUnitParser::ReadDirective() {
         if (FConditionDepth > 0) --FConditionDepth;
     } else if (name.compare(0, 2, "IF") == 0) {
         ++FConditionDepth;
+        // A symbol the source itself defined or undefined is known: inside a class a branch it
+        // rules out is passed over.
+        if (FClassDepth > 0 && (name == "IFDEF" || name == "IFNDEF") && close) {
+            auto known = FDefines.find(UpperCase(std::string(FirstWord(afterName, close))));
+            if (known != FDefines.end() && known->second != (name == "IFDEF")) SkipBranch(true);
+        }
     } else if (FClassDepth > 0 && (name == "ELSE" || name == "ELSEIF")) {
-        SkipElseBranch();
+        SkipBranch(false);
+    } else if ((name == "DEFINE" || name == "UNDEF") && close) {
+        const std::string_view symbol = FirstWord(afterName, close);
+        if (!symbol.empty()) FDefines[UpperCase(std::string(symbol))] = name == "DEFINE";
     }
 }
 
@@ -98,8 +116,10 @@ bool TUnitParser::CloseInclude() {
 
 // After {$ELSE} or {$ELSEIF} inside a class declaration: skips to the matching {$ENDIF} (or
 // {$IFEND}), over nested conditionals, comments and string literals, so that only the first
-// branch is read. At the end of the bytes it stops; the caller's next read decides what follows.
-void TUnitParser::SkipElseBranch() {
+// branch is read. With ToElse, after an {$IFDEF} whose symbol rules its branch out: skips to the
+// matching {$ELSE} (whose branch is then read) or {$ENDIF}. At the end of the bytes it stops; the
+// caller's next read decides what follows.
+void TUnitParser::SkipBranch(bool ToElse) {
     int depth = 1;
     while (FPos < FEnd) {
         const char c = *FPos;
@@ -108,6 +128,11 @@ void TUnitParser::SkipElseBranch() {
             if (next == '$') {
                 const std::string name = DirectiveName(FPos, FEnd);
                 const bool closes = name == "ENDIF" || name == "IFEND";
+                if (ToElse && depth == 1 && name == "ELSE") {
+                    ++FPos;
+                    ReadCharsUntil('}');
+                    return;
+                }
                 if (closes) --depth;
                 else if (name.compare(0, 2, "IF") == 0) ++depth;
                 ++FPos;

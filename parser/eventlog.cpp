@@ -12,6 +12,7 @@ TEventLog::TEventLog(TUnitParser& Parser, bool KeepText) : FKeepText(KeepText) {
     Parser.OnProperty = E::Of<&TEventLog::Property>(this);
     Parser.OnField = E::Of<&TEventLog::Field>(this);
     Parser.OnImplementation = E::Of<&TEventLog::Implementation>(this);
+    Parser.OnTypeAlias = E::Of<&TEventLog::TypeAlias>(this);
 }
 
 void TEventLog::Add(std::initializer_list<std::string_view> Fields) {
@@ -55,6 +56,10 @@ void TEventLog::Implementation(TUnitParser& Sender) {
     const std::string line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({"implementation", Sender.TypeName, Sender.MethodName, line});
     Add({"implementation", Sender.TypeName, Sender.MethodName, line, Sender.ItemFile, Sender.MethodParams});
+}
+
+void TEventLog::TypeAlias(TUnitParser& Sender) {
+    Add({"alias", Sender.TypeName, Sender.AncestorName, std::to_string(Sender.ItemLine), Sender.ItemFile});
 }
 
 }  // namespace qm

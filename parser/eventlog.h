@@ -33,6 +33,7 @@ private:
     void Property(TUnitParser& Sender);
     void Field(TUnitParser& Sender);
     void Implementation(TUnitParser& Sender);
+    void TypeAlias(TUnitParser& Sender);  // modern dialect only
     void Add(std::initializer_list<std::string_view> Fields);
     void AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender);
 

@@ -23,10 +23,13 @@ void AppendUpper(std::string& Out, std::string_view Word) {
 
 void TUnitParser::ParseModernUnit() {
     bool headingSeen = false;
+    bool typeSection = false;  // where "Name = Other;" names a type, not a constant or a comparison
+    InImplementation = false;
     for (;;) {
         NextIdentToken();
         const std::string_view word = FToken;
         if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
+            typeSection = false;
             ParseModernImplementation();
             continue;
         }
@@ -48,8 +51,19 @@ void TUnitParser::ParseModernUnit() {
                     Unread(next);
                     ParseModernClass(nullptr);
                 }
+            } else if (!kind.empty() && typeSection) {
+                ParseTypeAlias(kind);
             }
             FPendingName = {};
+        } else if (IsKeyword(word, "IMPLEMENTATION") && s.empty()) {
+            InImplementation = true;
+            typeSection = false;
+        } else if (IsKeyword(word, "TYPE") && s.empty()) {
+            typeSection = true;
+        } else if (s.empty() && (IsKeyword(word, "VAR") || IsKeyword(word, "CONST") || IsKeyword(word, "BEGIN") ||
+                                 IsKeyword(word, "RESOURCESTRING") || IsKeyword(word, "THREADVAR") ||
+                                 IsKeyword(word, "INITIALIZATION") || IsKeyword(word, "LABEL"))) {
+            typeSection = false;
         } else if (IsKeyword(word, "USES")) {
             if (!Is(s, ";")) ParseUses();
         } else if (!headingSeen && (IsKeyword(word, "UNIT") || IsKeyword(word, "LIBRARY")) && s.empty()) {
@@ -94,6 +108,11 @@ bool TUnitParser::LooksLikeTypeArgs(std::string_view Followers) const {
         const char c = *p;
         if (c == '<') {
             ++depth;
+        } else if (c == '/' && p + 1 < end && p[1] == '/') {  // comments between the arguments
+            while (p + 1 < end && p[1] != '\n') ++p;
+        } else if (c == '{') {
+            while (p + 1 < end && p[1] != '}') ++p;
+            ++p;
         } else if (c == '>') {
             if (--depth > 0) continue;
             for (++p; p < end && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n'); ++p) {
@@ -137,6 +156,37 @@ bool TUnitParser::Accept(char C) {
 
 // The next name, "&" included so that "&End" is no keyword; empty when a symbol comes next.
 // Unread hands a name back to be read again.
+// After "Name =" and a word that is no CLASS: "Name = Other;", "Name = Unit.Other;",
+// "Name = specialize Generic<...>;" and "Name = Generic<...>;" name another type, perhaps a
+// class. OnTypeAlias is told of each, with AncestorName the last part of the other's name,
+// without type arguments; whether that is a class the listener decides.
+void TUnitParser::ParseTypeAlias(std::string_view Word) {
+    if (IsKeyword(Word, "SPECIALIZE")) Word = ReadName();
+    if (IsKeyword(Word, "REFERENCE")) {  // reference to procedure (...)
+        ReadName();
+        Word = ReadName();
+    }
+    if (IsRoutineKeyword(Word)) {
+        // A procedural type: its parameters' "const" and "var" must not end the type section.
+        if (Accept('(')) ReadParams();
+        return;
+    }
+    if (Word.empty()) return;
+    while (PeekSym() == '.') {
+        ++FPos;
+        const std::string_view part = ReadName();
+        if (part.empty()) return;
+        Word = part;
+    }
+    if (PeekSym() == '<' && LooksLikeTypeArgs(";")) {
+        ++FPos;
+        SkipTypeArgs();
+    }
+    if (PeekSym() != ';') return;
+    AncestorName.assign(Bare(Word));
+    OnTypeAlias(*this);
+}
+
 std::string_view TUnitParser::ReadName() {
     if (!FPendingName.empty()) {
         const std::string_view name = FPendingName;  // its line and file are still the last ones

@@ -65,7 +65,8 @@ public:
 //           as classes of the unit, after the class that holds them); class, record and type
 //           helpers; abstract, sealed and external classes; fields of anonymous types; properties
 //           with any specifiers; "&" names; of {$IFDEF}/{$ELSE} inside a class only the first
-//           branch; and include files ({$I name}, {$INCLUDE name}).
+//           branch, unless the source's own {$DEFINE} or {$UNDEF} rules it out; types named
+//           after other types (OnTypeAlias); and include files ({$I name}, {$INCLUDE name}).
 enum class TDialect { Delphi2, Modern };
 
 // Text a caller adds to a default-dialect parse error when ModernDialectReads says the modern
@@ -125,6 +126,9 @@ public:
     // "ARRAY OF CONST", "Generics.TList<Classes.TStrings>" is "TLIST<TSTRINGS>". A heading without
     // a parameter list, or with an empty one, gives "()".
     std::string MethodParams;
+    // OnClass: the class is declared in the implementation section, where only its own unit sees
+    // it. Always false in the Delphi2 dialect.
+    bool InImplementation = false;
 
     TParserEvent OnUses;
     TParserEvent OnClass;
@@ -132,6 +136,9 @@ public:
     TParserEvent OnProperty;
     TParserEvent OnField;
     TParserEvent OnImplementation;
+    // Modern dialect only: "TypeName = AncestorName;", a type named after another (which may be
+    // a class); ItemLine and ItemFile tell where.
+    TParserEvent OnTypeAlias;
 
     // Parses the whole file. Raises EUnitParserError on a syntax error; file errors,
     // "Stream read error" and whatever a handler raises pass through.
@@ -203,6 +210,7 @@ private:
     // Modern dialect (modernparser.cpp, modernclass.cpp)
     void ParseModernUnit();
     void ParseModernImplementation();
+    void ParseTypeAlias(std::string_view Word);
     bool LooksLikeTypeArgs(std::string_view Followers) const;
     THeading ParseModernClass(std::vector<TDeferredEvent>* Sink);
     void ReadHeritage();
@@ -227,7 +235,7 @@ private:
     void ReadDirective();
     void OpenInclude(std::string_view Name);
     bool CloseInclude();
-    void SkipElseBranch();
+    void SkipBranch(bool ToElse);
     void EndOfData();
 
     void CheckStream() const {
@@ -258,6 +266,7 @@ private:
     std::vector<TSourceFile> FFiles;          // modern: the unit's file and the open include files
     std::map<std::string, std::string> FIncludeTexts;  // by path as found; tokens point into them
     int FIncludeCount = 0;
+    std::map<std::string, bool> FDefines;      // symbols the source defined (true) or undefined (modern)
     int FConditionDepth = 0;                  // {$IF...} blocks open (modern)
     // The modern reader's one name of lookahead: a name read and handed back is read again by
     // the next ReadName, without moving back in the text (an include file may have ended since).

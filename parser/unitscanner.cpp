@@ -40,6 +40,7 @@ void TUnitParser::CloseStream() {
     FIncludeTexts.clear();
     FClassDepth = 0;
     FConditionDepth = 0;
+    FDefines.clear();
     FPendingName = {};
 }
 

@@ -233,6 +233,71 @@ TEST_F(DbTest, ANewerVersionsFileIsOnlyRead) {
               changed + " was made by a newer version of Quillmap 2 and cannot be read by this version");
 }
 
+// Makes a file on the media with Make, turns the media read-only and opens the file there.
+template <class F>
+std::unique_ptr<TVCLDB> OpenOnReadOnlyMedia(TReadOnlyMedia& Media, const std::string& Name, F&& Make) {
+    const std::string file = Media.File(Name);
+    Make(file);
+    Media.MakeReadOnly();
+    auto db = std::make_unique<TVCLDB>();
+    db->OpenDatabase(file);
+    EXPECT_TRUE(db->IsReadOnly());
+    return db;
+}
+
+// The tables as versions 1 and 2 of the program made them: no include files, one member a name.
+constexpr const char* OlderSchema = R"sql(
+    PRAGMA application_id = 1366110258;
+    CREATE TABLE UNITS(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, Path TEXT NOT NULL);
+    CREATE TABLE CLASSES(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, UnitID INTEGER NOT NULL,
+                         IntLN INTEGER NOT NULL, AncestorID INTEGER NOT NULL);
+    CREATE TABLE MV(ClassID INTEGER NOT NULL, Name TEXT NOT NULL, Flags INTEGER NOT NULL, IntLN INTEGER NOT NULL,
+                    ImpLN INTEGER NOT NULL, UnitID INTEGER NOT NULL, UNIQUE(ClassID, Name));
+    CREATE INDEX MembersByName ON MV(upper(Name));
+)sql";
+
+// A file of version 2 comes up to date in place: every row stays, in its order, in its own file,
+// and members of one name may then be overloads. Read-only, it is read as it is.
+TEST_F(DbTest, AVersion2FileKeepsEveryRowAndTakesOverloads) {
+    TReadOnlyMedia media(Dir / "media");
+    const std::string unit = Fixture("System.pas");
+    auto makeVersion2 = [&](const std::string& Path) {
+        SQLite::Database db(Path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec(OlderSchema);
+        db.exec("insert into UNITS(Name, Path) values('System', '" + unit + "');"
+                "insert into CLASSES(Name, UnitID, IntLN, AncestorID) values('TObject', 1, 3, 0), ('TBase', 1, 9, 1);"
+                "insert into MV values(2, 'Zeta', 1, 10, 20, 1), (2, 'Alpha', 1, 11, 2147483647, 1);"
+                "PRAGMA user_version = 2");
+    };
+    auto expectRows = [&](TVCLDB& Db) {
+        TMemberItems items;
+        Db.ListClassMembers(2, items, {});
+        ASSERT_EQ(items.size(), 2u);
+        EXPECT_EQ(items[0].Name, "Zeta");  // load order survives
+        EXPECT_EQ(items[0].Place, (TPlace{1, 20, 0}));
+        EXPECT_EQ(items[1].Place, (TPlace{1, 11, 0}));
+        EXPECT_EQ(Db.ClassPlace(2), (TPlace{1, 9, 0}));
+        EXPECT_EQ(Db.PlaceDiskPath(Db.ClassPlace(2)), unit);
+    };
+    const std::string writable = (Dir / "version2.db").string();
+    makeVersion2(writable);
+    {
+        TVCLDB upgraded;
+        upgraded.OpenDatabase(writable);
+        expectRows(upgraded);
+    }
+    SQLite::Database db(writable, SQLite::OPEN_READWRITE);
+    EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), ClassDatabaseSchemaVersion);
+    db.exec("insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID, Params) values(2, 'Zeta', 1, 12, 30, 1, '(INTEGER)')");
+    EXPECT_EQ(db.execAndGet("select count(*) from MV where Name = 'Zeta'").getInt(), 2);
+    EXPECT_THROW(db.exec("insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID) values(2, 'Alpha', 1, 1, 1, 1)"),
+                 SQLite::Exception);
+
+    if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
+    auto reader = OpenOnReadOnlyMedia(media, "version2.db", makeVersion2);
+    expectRows(*reader);
+}
+
 // Files of version 1 kept each unit's path as given to its load. Brought up to date, a path that
 // finds its file only by ignoring letter case takes the file's spelling; a path whose file has
 // gone stays. A read-only one keeps its paths and has their letter case matched, as before.
@@ -241,8 +306,8 @@ TEST_F(DbTest, AnOlderFilesPathsBecomeTheFilesOwn) {
     const std::string found = Write("Found.pas", ""), spelled = (Dir / "FOUND.PAS").string();
     const std::string gone = (Dir / "Gone.pas").string(), exact = Fixture("System.pas");
     auto makeOlder = [&](const std::string& Path) {
-        { TVCLDB().OpenDatabase(Path); }
-        SQLite::Database db(Path, SQLite::OPEN_READWRITE);
+        SQLite::Database db(Path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec(OlderSchema);
         db.exec("insert into UNITS(Name, Path) values('FOUND', '" + spelled + "'), ('Gone', '" + gone + "'), ('System', '" +
                 exact + "'); PRAGMA user_version = 1");
     };
@@ -258,12 +323,8 @@ TEST_F(DbTest, AnOlderFilesPathsBecomeTheFilesOwn) {
     EXPECT_EQ(SQLite::Database(writable).execAndGet("PRAGMA user_version").getInt(), ClassDatabaseSchemaVersion);
 
     if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
-    const std::string readOnly = media.File("older.db");
-    makeOlder(readOnly);
-    media.MakeReadOnly();
-    TVCLDB reader;
-    reader.OpenDatabase(readOnly);
-    EXPECT_TRUE(reader.IsReadOnly());
+    auto owned = OpenOnReadOnlyMedia(media, "older.db", makeOlder);
+    TVCLDB& reader = *owned;
     EXPECT_EQ(reader.OpenNotice(), "");
     EXPECT_EQ(reader.GetUnitPath(1), spelled);
     EXPECT_EQ(reader.GetUnitDiskPath(1), found);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "dbcmds.h"
@@ -98,6 +99,34 @@ TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
     std::ostringstream out, err;
     EXPECT_EQ(RunDatabaseCommand((Dir / "no" / "such" / "dir.db").string(), "units", {}, out, err), 1);
     EXPECT_NE(err.str().find("Unable to open the class database"), std::string::npos) << err.str();
+}
+
+}  // namespace qm
+
+// A folder tree in modern Object Pascal: one summary record, each unit that did not load on the
+// error stream; include files are found anywhere in the tree.
+namespace qm {
+
+TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
+    fs::create_directories(Dir / "tree" / "inc");
+    auto write = [&](const std::string& Name, const std::string& Text) {
+        std::ofstream(Dir / "tree" / Name, std::ios::binary) << Text;
+    };
+    write("inc/decl.inc", "  TBase = class(TObject)\n    procedure Go; overload;\n    procedure Go(X: Integer); overload;\n  end;\n");
+    write("b.pas", "unit B;\ninterface\ntype\n{$I decl.inc}\nimplementation\nend.\n");
+    write("a.pas", "unit A;\ninterface\nuses B;\ntype\n  TA = class(TBase)\n  end;\nimplementation\nend.\n");
+    write("c.pas", "unit C;\ninterface\ntype\n  TC = class(TMissing)\n  end;\nimplementation\nend.\n");
+    const std::string tree = (Dir / "tree").string();
+    EXPECT_EQ(Run("add", {Unit("System.pas")}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("add", {"--modern", "--recursive", tree}),
+              "1|2\t0\t0\t0\t1\t2 units loaded, 1 did not load\n|" + tree + "/c.pas: Unable to locate ancestor class "
+              "TMISSING. The Unit which defines this class must be loaded first.\n");
+    EXPECT_EQ(Run("members", {"TA", "--no-fields"}),
+              "0|Go\t2\tTBase\t2\tPublished\tMethod\nGo\t2\tTBase\t2\tPublished\tMethod\n"
+              "Create\t1\tTObject\t3\tPublished\tMethod\nFree\t1\tTObject\t3\tPublished\tMethod\n"
+              "ClassName\t1\tTObject\t3\tPublished\tMethod\n|");
+    EXPECT_EQ(Run("add", {"--include-tree", tree, (Dir / "tree" / "a.pas").string()}),
+              "2||quillmap2-cli: --include-tree needs --modern\n");
 }
 
 }  // namespace qm

@@ -141,6 +141,17 @@ TEST(ModernDialect, EventsOfEachConstruct) {
          "{$IFDEF X}\n  TD = class(TB) end;\n{$ELSE}\n  TD = class(TC) end;\n{$ENDIF}\n",
          "class\tTA\tTB\t3\t\t\nfield\tA\t16\t5\t\t\nfield\tB\t16\t6\t\t\nfield\tC\t16\t12\t\t\n"
          "class\tTD\tTB\t15\t\t\nclass\tTD\tTC\t17\t\t\n"},
+        {"inside a class, a symbol the source defined or undefined rules its branches",
+         "unit U;\n{$DEFINE ON}{$UNDEF OFF}\ntype\n  TA = class(TB)\n  {$IFDEF OFF}\n    A: Integer;\n"
+         "  {$ELSE}\n    B: Integer;\n  {$ENDIF}\n  {$IFNDEF ON} C: Integer; {$ENDIF}\n"
+         "  {$IFDEF ON} D: Integer; {$ELSE} E: Integer; {$ENDIF}\n    F: Integer;\n  end;\n",
+         "class\tTA\tTB\t4\t\t\nfield\tB\t16\t8\t\t\nfield\tD\t16\t11\t\t\nfield\tF\t16\t12\t\t\n"},
+        {"types named after other types; procedural types and comparisons are none",
+         "unit U;\ntype\n  TA = TB;\n  TC = Sys.TD;\n  TE = specialize TList<Integer>;\n  TF = TDict<A, // key\n B>;\n"
+         "  TP = procedure(const A: Integer; var B);\n  TG = TH;\n  TI = (x, y);\nconst\n  K = TB;\n"
+         "implementation\nprocedure P;\nbegin\n  X := A = B;\nend;\nend.\n",
+         "alias\tTA\tTB\t3\t\nalias\tTC\tTD\t4\t\nalias\tTE\tTList\t5\t\nalias\tTF\tTDict\t6\t\n"
+         "alias\tTG\tTH\t9\t\n"},
         {"class methods, constructors, operators, interface method maps, attributes",
          InClass("    class function Make: TA;\n    class procedure Reset; static;\n"
                  "    class constructor Init;\n    destructor Destroy; override;\n"

@@ -194,7 +194,7 @@ TEST_F(Startup, ErrorsLeavingAnEventHandlerReachTheErrorReport) {
 // A database a newer version made is browsed as it is, never written, and said so once.
 TEST_F(Startup, ADatabaseOfANewerVersionIsBrowsedAndSaidToBeOnlyRead) {
     const std::string File = SampleDatabaseCopy();
-    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"), {QString::fromStdString(File), "PRAGMA user_version = 3"}), 0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"), {QString::fromStdString(File), "PRAGMA user_version = 99"}), 0);
     Start(File);
     EXPECT_EQ(Prompts.Texts("message"),
               std::vector<QString>{QString::fromStdString(File) +

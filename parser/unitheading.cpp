@@ -1,0 +1,86 @@
+// The scan keeps to the lexical rules that matter for finding words: braces, (* *) and //
+// comments, quoted strings (with '' inside), and identifiers with dots between their parts.
+#include "unitheading.h"
+
+#include "asciitext.h"
+
+namespace qm {
+
+namespace {
+
+bool IdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_' || C == '&'; }
+bool IdentChar(char C) { return IdentStart(C) || (C >= '0' && C <= '9'); }
+
+class TWords {
+public:
+    explicit TWords(std::string_view Text) : FText(Text) {}
+
+    // The next identifier or punctuation character; empty at the end of the text.
+    std::string_view Next() {
+        for (;;) {
+            SkipBlanks();
+            if (FAt >= FText.size()) return {};
+            const char c = FText[FAt];
+            if (c == '{') {
+                Skip("}", 1);
+            } else if (c == '(' && Peek(1) == '*') {
+                Skip("*)", 2);
+            } else if (c == '/' && Peek(1) == '/') {
+                Skip("\n", 2);
+            } else if (c == '\'') {
+                do Skip("'", 1);  // '' inside a string starts the next part of it
+                while (FAt < FText.size() && FText[FAt] == '\'');
+                return "'";
+            } else if (IdentStart(c)) {
+                const size_t from = FAt;
+                while (FAt < FText.size() && (IdentChar(FText[FAt]) || (FText[FAt] == '.' && IdentStart(Peek(1))))) ++FAt;
+                return FText.substr(from, FAt - from);
+            } else {
+                return FText.substr(FAt++, 1);
+            }
+        }
+    }
+
+private:
+    char Peek(size_t Ahead) const { return FAt + Ahead < FText.size() ? FText[FAt + Ahead] : '\0'; }
+    void SkipBlanks() {
+        while (FAt < FText.size() && static_cast<unsigned char>(FText[FAt]) <= ' ') ++FAt;
+    }
+    // Past the opening of Open characters and up to and past End (or to the end of the text).
+    void Skip(std::string_view End, size_t Open) {
+        const size_t close = FText.find(End, FAt + Open);
+        FAt = close == std::string_view::npos ? FText.size() : close + End.size();
+    }
+
+    std::string_view FText;
+    size_t FAt = 0;
+};
+
+}  // namespace
+
+TUnitHeading ReadUnitHeading(std::string_view Text) {
+    TUnitHeading heading;
+    TWords words(Text);
+    std::string_view word = words.Next();
+    if (word.empty() || !IdentStart(word.front())) return heading;
+    heading.Kind = UpperCase(std::string(word));
+    word = words.Next();
+    if (!word.empty() && IdentStart(word.front())) heading.Name = std::string(word);
+    for (; !word.empty(); word = words.Next()) {
+        if (!IdentStart(word.front()) || UpperCase(std::string(word)) != "USES") continue;
+        // Names up to the ";", each possibly followed by "in 'file'".
+        bool expectName = true;
+        for (word = words.Next(); !word.empty() && word != ";"; word = words.Next()) {
+            if (word == ",") {
+                expectName = true;
+            } else if (expectName && IdentStart(word.front())) {
+                heading.Uses.push_back(UpperCase(std::string(word)));
+                expectName = false;
+            }
+        }
+        if (word.empty()) break;
+    }
+    return heading;
+}
+
+}  // namespace qm
