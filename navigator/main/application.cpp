@@ -31,6 +31,9 @@ QString ErrorReportText(const std::exception& E) {
         Text = (N >= 1 && N <= 9 ? QStringLiteral("Internal error #%1 during database reference")
                                  : QStringLiteral("Internal error #%1 during unit parsing"))
                    .arg(N);
+        // Lines after the first are advice for the user (where to turn modern Object Pascal on).
+        if (const size_t Break = Message.find('\r'); Break != std::string::npos)
+            Text += QLatin1Char('\r') + SourceText(Message.substr(Break + 1));
     }
     return WithLineFeeds(Text);
 }

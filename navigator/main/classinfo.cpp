@@ -23,7 +23,7 @@ void TClassNav::ClassListViewColumnClick(int Column) {
 void TClassNav::ClassListViewDblClick() {
     const TClassInfoRow* Row = FClassInfo->FocusedRow();
     if (!Row) return;
-    GoTo(VCLDB().MemberPlace(Row->Member.ClassID, Row->Member.Name), false);
+    GoTo(Row->Member.Place, false);  // each overload's own
 }
 
 void TClassNav::FiltersItemClick() {

@@ -2,7 +2,10 @@
 #include "loadprogress.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QProgressBar>
+#include <QPushButton>
+#include <functional>
 
 #include "errors.h"
 #include "paths.h"
@@ -17,11 +20,24 @@ namespace qm {
 // would keep it waiting until the load is over.
 class TLoadProgress::TInputHold : public QObject {
 public:
-    TInputHold() { qApp->installEventFilter(this); }
+    // Clicks on Cancel (when not null) and the Escape key go to OnCancel.
+    TInputHold(QWidget* Cancel, std::function<void()> OnCancel) : FCancel(Cancel), FOnCancel(std::move(OnCancel)) {
+        qApp->installEventFilter(this);
+    }
     ~TInputHold() override { qApp->removeEventFilter(this); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* Event) override {
+    bool eventFilter(QObject* Receiver, QEvent* Event) override {
+        if (FCancel) {
+            if (Receiver == FCancel && (Event->type() == QEvent::MouseButtonPress ||
+                                        Event->type() == QEvent::MouseButtonRelease || Event->type() == QEvent::Enter ||
+                                        Event->type() == QEvent::Leave))
+                return false;
+            if (Event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape) {
+                FOnCancel();
+                return true;
+            }
+        }
         switch (Event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -40,15 +56,25 @@ protected:
             return false;
         }
     }
+
+private:
+    QWidget* FCancel;
+    std::function<void()> FOnCancel;
 };
 
 TLoadProgress::TLoadProgress(TStatusPanels& Status) : FStatus(Status) {}
 
 TLoadProgress::~TLoadProgress() = default;
 
-void TLoadProgress::Begin(TVCLDB& Db, int Units) {
+void TLoadProgress::Begin(TVCLDB& Db, int Units, bool Cancellable) {
     FDb = &Db;
-    FInputHold = std::make_unique<TInputHold>();
+    FCancelRequested = false;
+    QPushButton& Cancel = FStatus.Cancel();
+    FInputHold = std::make_unique<TInputHold>(Cancellable ? &Cancel : nullptr, [this] { RequestCancel(); });
+    if (Cancellable) {
+        FCancelConnection = QObject::connect(&Cancel, &QPushButton::clicked, [this] { RequestCancel(); });
+        Cancel.show();
+    }
     FRemainingUnits = Units;
     FLastName.clear();
     FClock.start();
@@ -65,7 +91,24 @@ void TLoadProgress::End() {
     if (FDb) FDb->OnProgress = {};
     FDb = nullptr;
     FInputHold.reset();
+    QObject::disconnect(FCancelConnection);
+    FStatus.Cancel().hide();
     FStatus.Progress().hide();
+}
+
+void TLoadProgress::ShowCount(int Done, int Total) {
+    QProgressBar& Bar = FStatus.Progress();
+    Bar.setRange(0, Total);
+    Bar.setValue(Done);
+    Bar.show();
+    FStatus.SetText(2, QStringLiteral("%1 of %2").arg(Done).arg(Total));
+    QApplication::processEvents();
+    FClock.start();
+    CheckStop();
+}
+
+void TLoadProgress::CheckStop() const {
+    if (FStopRequested || FCancelRequested) throw EAbort();
 }
 
 // Called at every class and method a load meets, so also all through one large unit.
@@ -87,7 +130,7 @@ void TLoadProgress::Step() {
         FClock.start();
     }
     // Stopping rolls back the load; everything stored before it stays.
-    if (FStopRequested) throw EAbort();
+    CheckStop();
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMetaObject>
 #include <memory>
 #include <string>
 
@@ -17,18 +18,26 @@ public:
     ~TLoadProgress();
 
     // A load of Db starts: its progress is shown from now on, counting down from Units when Units
-    // is not 0. Keys and clicks are held back until End; repaints and a close request get through.
-    void Begin(TVCLDB& Db, int Units);
+    // is not 0. Keys and clicks are held back until End; repaints and a close request get through,
+    // and when Cancellable the Cancel button beside the progress bar and the Escape key too.
+    void Begin(TVCLDB& Db, int Units, bool Cancellable = false);
     void End();
     bool Loading() const { return FDb != nullptr; }
     // The load stops at its next step (its writes are rolled back); asked by a close request.
     void RequestStop() { FStopRequested = true; }
     bool StopRequested() const { return FStopRequested; }
+    // The load stops at its next step, asked by the Cancel button or Escape; what it has stored
+    // so far is the caller's to keep.
+    void RequestCancel() { FCancelRequested = true; }
+    // A load of many units: Done of Total, on the progress bar. EAbort when a stop or a cancel
+    // was asked for.
+    void ShowCount(int Done, int Total);
     // The units Initialize has still to announce.
     int RemainingUnits() const { return FRemainingUnits; }
 
 private:
     void Step();
+    void CheckStop() const;
 
     TStatusPanels& FStatus;
     TVCLDB* FDb = nullptr;
@@ -38,6 +47,8 @@ private:
     int FRemainingUnits = 0;
     std::string FLastName;          // the file name shown last
     bool FStopRequested = false;
+    bool FCancelRequested = false;
+    QMetaObject::Connection FCancelConnection;
     static constexpr int EventsInterval = 15;  // milliseconds
 };
 

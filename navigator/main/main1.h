@@ -126,6 +126,7 @@ public:
 
     // --- unit commands and printing ------------------------------------------------------------------
     void LoadUnit1Click();
+    void AddFolderItemClick();
     void LoadVCL1Click();
     // The Initialize command; Ask is false when the first run starts it.
     void InitializeCommand(bool Ask);
@@ -160,6 +161,7 @@ private:
     // The Descendants page's class opened on the Source page.
     void DescendantChosen(int ClassID);
     void ShowOverrides(int ClassID, const std::string& Member);
+    void GoToOverload(int ClassID, const std::string& Member, bool Declarations);
     void ClassInfoPopupPopup();
     // Asks for the keyword index and the help file where they are not known.
     void AskForMissingHelpFiles();
@@ -180,6 +182,8 @@ private:
     void ShowRemainingLibrary();
     // True while a load runs: commands wait, a close request stops the load and then the program.
     bool Loading() const;
+    // Add Unit and Add Folder read modern Object Pascal (the configuration's check box).
+    bool ModernPascal() const;
     // Ends the program after a fatal error.
     void TerminateProgram();
     void ForgetRemovedUnits();

@@ -38,13 +38,33 @@ void TClassNav::MemoDblClick() {
     if (Info.Ambiguous) {
         const int K = Windows().ClassDlg->SelectClass(W);
         if (K > 0) GoTo(Db.ClassPlace(K), true);
+    } else if (Info.Found && Info.Overloads > 1) {
+        GoToOverload(Info.ClassID, Info.MemberName, Info.Kind == TLineInfoRec::ImplementationHeading);
     } else if (Info.Found) {
-        GoTo({Info.UnitID, Info.LineNumber}, true);
+        GoTo({Info.UnitID, Info.LineNumber, Info.FileID}, true);
     } else if (!Info.Keyword) {
         HelpForWord(W);
     } else if (Info.ClassID != 0) {
         Prompts().ShowInformation(QStringLiteral("Internal Error: Unable to find OVERRIDDEN method"));
     }
+}
+
+// Which overload a name means, asked with each one's parameters and line: the declaration when
+// Declarations, else the implementation where there is one.
+void TClassNav::GoToOverload(int ClassID, const std::string& Member, bool Declarations) {
+    TVCLDB& Db = VCLDB();
+    const std::vector<TMemberRow> Overloads = Db.MemberOverloads(ClassID, Member);
+    std::vector<TPlace> Places;
+    TStringItems Entries;
+    for (const TMemberRow& Row : Overloads) {
+        const TPlace Place = Declarations ? TPlace{Row.UnitID, Row.IntLN, Row.IntFileID} : TargetPlace(Row);
+        Places.push_back(Place);
+        Entries.push_back({Db.GetShortUnitName(Row.UnitID) + "." + Db.GetClassName(ClassID) + "." + Row.Name +
+                               Row.Params + ", line " + std::to_string(Place.Line),
+                           int(Places.size())});
+    }
+    const int K = Windows().ClassDlg->ChooseClass(Entries);
+    if (K > 0) GoTo(Places[size_t(K - 1)], true);
 }
 
 void TClassNav::InheritedItemClick() {

@@ -52,37 +52,46 @@ void TStack::DropBottom() {
 THistory::THistory() {
     FUnitID.SetMaxDepth(15);
     FLineNumber.SetMaxDepth(15);
+    FFileID.SetMaxDepth(15);
 }
 
-void THistory::Add(int UnitID, int LineNumber) {
+void THistory::Add(int UnitID, int LineNumber, int FileID) {
     if (UnitID == 0) return;
-    if (Count() == 0 || UnitID != FUnitID.Peek() || LineNumber != FLineNumber.Peek()) {
+    if (Count() == 0 || UnitID != FUnitID.Peek() || LineNumber != FLineNumber.Peek() || FileID != FFileID.Peek()) {
         FUnitID.Push(UnitID);
         FLineNumber.Push(LineNumber);
+        FFileID.Push(FileID);
     }
 }
 
 bool THistory::GoBack(int& UnitID, int& LineNumber) {
+    int FileID = 0;
+    return GoBack(UnitID, LineNumber, FileID);
+}
+
+bool THistory::GoBack(int& UnitID, int& LineNumber, int& FileID) {
     if (Count() <= 0) return false;
     UnitID = static_cast<int>(FUnitID.Pop());
     LineNumber = static_cast<int>(FLineNumber.Pop());
+    FileID = static_cast<int>(FFileID.Pop());
     return true;
 }
 
 void THistory::Keep(const std::function<bool(int UnitID)>& Exists) {
-    std::vector<std::pair<int, int>> Kept;
-    int U = 0, L = 0;
-    while (GoBack(U, L))
-        if (Exists(U)) Kept.emplace_back(U, L);
-    for (auto Entry = Kept.rbegin(); Entry != Kept.rend(); ++Entry) {
-        FUnitID.Push(Entry->first);
-        FLineNumber.Push(Entry->second);
-    }
+    struct TEntry {
+        int U, L, F;
+    };
+    std::vector<TEntry> Kept;
+    int U = 0, L = 0, F = 0;
+    while (GoBack(U, L, F))
+        if (Exists(U)) Kept.push_back({U, L, F});
+    for (auto Entry = Kept.rbegin(); Entry != Kept.rend(); ++Entry) Add(Entry->U, Entry->L, Entry->F);
 }
 
-void TBookMark::SetBookMark(int N, int UnitID, int LineNumber) {
+void TBookMark::SetBookMark(int N, int UnitID, int LineNumber, int FileID) {
     UnitIDs.at(N) = UnitID;
     LineNumbers.at(N) = LineNumber;
+    FileIDs.at(N) = FileID;
 }
 
 }  // namespace qm

@@ -45,14 +45,16 @@ private:
     bool Destroying = false;
 };
 
-// Where the Source page was before each recorded jump, the 15 most recent first out.
+// Where the Source page was before each recorded jump, the 15 most recent first out: a unit, a
+// line and the file of the unit the line counts in (0 for the unit's own, else an include file).
 class THistory {
 public:
     THistory();
     // Ignores unit 0 and a repeat of the most recent position.
-    void Add(int UnitID, int LineNumber);
+    void Add(int UnitID, int LineNumber, int FileID = 0);
     // The most recent position, taken off the history; false, changing nothing, when empty.
     bool GoBack(int& UnitID, int& LineNumber);
+    bool GoBack(int& UnitID, int& LineNumber, int& FileID);
     int Count() const { return FUnitID.Count(); }
     // Drops the positions whose unit Exists says is gone, keeping the others in their order.
     void Keep(const std::function<bool(int UnitID)>& Exists);
@@ -60,19 +62,22 @@ public:
 private:
     TStack FUnitID;
     TStack FLineNumber;  // 0-based caret lines
+    TStack FFileID;
 };
 
-// Bookmarks 0 to 9: a unit (0 when unset) and a 1-based line each.
+// Bookmarks 0 to 9: a unit (0 when unset), a 1-based line and the file it counts in each.
 class TBookMark {
 public:
     static constexpr int Count = 10;
     int GetUnitID(int N) const { return UnitIDs.at(N); }
     int GetLineNumber(int N) const { return LineNumbers.at(N); }
-    void SetBookMark(int N, int UnitID, int LineNumber);
+    int GetFileID(int N) const { return FileIDs.at(N); }
+    void SetBookMark(int N, int UnitID, int LineNumber, int FileID = 0);
 
 private:
     std::array<int, Count> UnitIDs{};
     std::array<int, Count> LineNumbers{};
+    std::array<int, Count> FileIDs{};
 };
 
 }  // namespace qm

@@ -42,33 +42,38 @@ TSourcePlace::TSourcePlace(TXRichEdit& View, std::function<QAction*(const QStrin
 
 TSourcePlace::~TSourcePlace() = default;
 
-void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory) {
+void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID) {
     TVCLDB& Db = *FDb;
     const int OldLine = FView.CursorLinePos();
     const int OldUnit = Db.CurrentUnitID;
+    const int OldFile = Db.CurrentFileID;
     if (UnitID != OldUnit && !Db.UnitExists(UnitID)) {
         // Another program removed the unit after this place was recorded.
         ForgetRemovedUnits();
         Prompts().ShowMessage(QStringLiteral("That unit is no longer in the class database"));
         return;
     }
-    if (RecordHistory) FHistory->Add(OldUnit, OldLine);
+    if (RecordHistory) FHistory->Add(OldUnit, OldLine, OldFile);
     FShowPage();
     {
         const TNoRepaint Quiet(&FView);
-        if (UnitID != OldUnit) {
+        if (UnitID != OldUnit || FileID != OldFile) {
             Db.CurrentUnitID = UnitID;
+            Db.CurrentFileID = FileID;
             FView.ShowEmpty();
-            const std::string Path = Db.GetUnitPath(UnitID);
+            // The unit's own file, or one of its include files.
+            const TPlace File{UnitID, 1, FileID};
+            const std::string Path = Db.PlacePath(File);
             // The stored file itself: one whose name differs only in letter case is another file.
-            const std::filesystem::path OnDisk(Db.GetUnitDiskPath(UnitID));
+            const std::filesystem::path OnDisk(Db.PlaceDiskPath(File));
             std::error_code Error;
             if (!std::filesystem::exists(OnDisk, Error)) {
                 Prompts().ShowMessage(QStringLiteral("The file %1 does not exist").arg(SourceText(Path)));
                 if (OldUnit != 0) {
-                    ShowUnit(OldUnit, OldLine, false);
+                    ShowUnit(OldUnit, OldLine, false, OldFile);
                 } else {
                     Db.CurrentUnitID = 0;
+                    Db.CurrentFileID = 0;
                 }
                 return;
             }
@@ -77,7 +82,7 @@ void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory) {
             FView.ShowDocument(FTexts->Document(Path, OnDisk.string(), FView.document()));
             FShownUnitName = Db.GetUnitName(UnitID);
             for (int n = 0; n < TBookMark::Count; ++n)
-                if (FBookMarks->GetUnitID(n) == UnitID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);
+                if (FBookMarks->GetUnitID(n) == UnitID && FBookMarks->GetFileID(n) == FileID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);
         }
         FView.SetFirstVisibleLine(Line);
         FView.SetCursorLinePos(Line);
@@ -86,13 +91,13 @@ void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory) {
 }
 
 void TSourcePlace::GoTo(const TPlace& Place, bool RecordHistory) {
-    ShowUnit(Place.UnitID, Place.Line - 1, RecordHistory);
+    ShowUnit(Place.UnitID, Place.Line - 1, RecordHistory, Place.FileID);
 }
 
 void TSourcePlace::Back() {
-    int U = 0, L = 0;
-    if (FHistory->GoBack(U, L)) {
-        ShowUnit(U, L, false);
+    int U = 0, L = 0, F = 0;
+    if (FHistory->GoBack(U, L, F)) {
+        ShowUnit(U, L, false, F);
         FBackFailures = 0;
         return;
     }
@@ -111,9 +116,9 @@ void TSourcePlace::AddBookmark(int N) {
     const int U = Db.CurrentUnitID;
     if (U == 0) return Prompts().Beep();
     const int L = FView.CursorLinePos() + 1;
-    if (FBookMarks->GetUnitID(N) != 0 && FBookMarks->GetUnitID(N) == U)
+    if (FBookMarks->GetUnitID(N) != 0 && FBookMarks->GetUnitID(N) == U && FBookMarks->GetFileID(N) == Db.CurrentFileID)
         FView.ColorLine(FBookMarks->GetLineNumber(N) - 1, Qt::black);
-    FBookMarks->SetBookMark(N, U, L);
+    FBookMarks->SetBookMark(N, U, L, Db.CurrentFileID);
     FView.ColorLine(L - 1, BookmarkRed);
     TLineInfoRec Info;
     Db.GetLineInfo(L, Info);
@@ -124,7 +129,8 @@ void TSourcePlace::AddBookmark(int N) {
 }
 
 void TSourcePlace::GotoBookmark(int N) {
-    if (FBookMarks->GetUnitID(N) != 0) GoTo({FBookMarks->GetUnitID(N), FBookMarks->GetLineNumber(N)}, true);
+    if (FBookMarks->GetUnitID(N) != 0)
+        GoTo({FBookMarks->GetUnitID(N), FBookMarks->GetLineNumber(N), FBookMarks->GetFileID(N)}, true);
 }
 
 // Back and the bookmarks never lead into a unit that is gone.
@@ -141,6 +147,7 @@ void TSourcePlace::ForgetRemovedUnits() {
 void TSourcePlace::ForgetShownUnit(bool Blank) {
     if (Blank) FView.ShowEmpty();
     FDb->CurrentUnitID = 0;
+    FDb->CurrentFileID = 0;
 }
 
 }  // namespace qm

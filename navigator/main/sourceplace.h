@@ -32,8 +32,9 @@ public:
 
     // Shows the unit with the 0-based Line at the top and the caret on it, recording the place it
     // leaves in the history when RecordHistory. A unit whose file has gone is said so, and the
-    // unit shown before stays; a unit that has gone from the database is said so too.
-    void ShowUnit(int UnitID, int Line, bool RecordHistory);
+    // unit shown before stays; a unit that has gone from the database is said so too. FileID
+    // names one of the unit's include files to show instead of its own file.
+    void ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID = 0);
     // The same for a place of the class database (lines from 1).
     void GoTo(const TPlace& Place, bool RecordHistory);
     // The most recent place of the history; a beep when there is none, and a message the second

@@ -186,8 +186,10 @@ void TClassNav::RefreshStatusBar() {
     QString Texts[4];
     TVCLDB& Db = VCLDB();
     // The unit, line and page of a place.
-    auto ShowPlace = [&](int UnitID, int Line) {
+    auto ShowPlace = [&](int UnitID, int Line, int FileID) {
         Texts[0] = QStringLiteral("Unit: ") + SourceText(Db.GetUnitName(UnitID));
+        // A line of an include file: the file is named too.
+        if (FileID != 0) Texts[0] += QStringLiteral(" - ") + SourceText(FileNamePart(Db.PlacePath({UnitID, Line, FileID})));
         Texts[1] = QStringLiteral("Line: %1").arg(Line);
         Texts[2] = FStatus->PageText(Line);
     };
@@ -196,17 +198,17 @@ void TClassNav::RefreshStatusBar() {
         const int L = Memo()->CursorLinePos() + 1;
         TLineInfoRec Info;
         Db.GetLineInfo(L, Info);
-        ShowPlace(Db.CurrentUnitID, L);
+        ShowPlace(Db.CurrentUnitID, L, Db.CurrentFileID);
         Texts[3] = SourceText(Info.ClassName) + QLatin1Char('.') + SourceText(Info.MemberName);
     } else if (PageActive(ClassInfoTabSheet())) {
         if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
-            const TPlace Target = Db.MemberPlace(Row->Member.ClassID, Row->Member.Name);
-            ShowPlace(Target.UnitID, Target.Line);
+            const TPlace& Target = Row->Member.Place;
+            ShowPlace(Target.UnitID, Target.Line, Target.FileID);
             Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
         }
     } else if (const int K = FDescendants->CurrentClass(); K != 0 && Db.ClassExists(K)) {
         const TPlace Target = Db.ClassPlace(K);
-        ShowPlace(Target.UnitID, Target.Line);
+        ShowPlace(Target.UnitID, Target.Line, Target.FileID);
         Texts[3] = QStringLiteral("Class: ") + SourceText(Db.GetClassName(K));
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);

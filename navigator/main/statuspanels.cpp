@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <cstdlib>
 
@@ -31,6 +32,10 @@ TStatusPanels::TStatusPanels(QStatusBar& Bar) {
     FProgress->setMaximumWidth(160);
     FProgress->hide();
     Bar.addPermanentWidget(FProgress);
+    FCancel = new QPushButton(QStringLiteral("Cancel"), &Bar);
+    FCancel->setObjectName(QStringLiteral("CancelLoadButton"));
+    FCancel->hide();
+    Bar.addPermanentWidget(FCancel);
 }
 
 void TStatusPanels::SetText(int Panel, const QString& Text) {

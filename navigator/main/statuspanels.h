@@ -1,5 +1,5 @@
 // The status bar's four panels (unit, line, page, class and member) and the progress bar that
-// stands beside them while units load.
+// stands beside them while units load, with a Cancel button when the load may be cancelled.
 #pragma once
 
 #include <QString>
@@ -7,6 +7,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QStatusBar;
 
 namespace qm {
@@ -27,10 +28,13 @@ public:
     void SetLinesPerPage(int Lines) { FLinesPerPage = Lines; }
     int LinesPerPage() const { return FLinesPerPage; }
     QProgressBar& Progress() const { return *FProgress; }
+    // Beside the progress bar while a load that may be cancelled runs.
+    QPushButton& Cancel() const { return *FCancel; }
 
 private:
     std::array<QLabel*, 4> FPanels{};
     QProgressBar* FProgress;
+    QPushButton* FCancel;
     int FLinesPerPage = 72;
 };
 

@@ -11,6 +11,7 @@
 #include "application.h"
 #include "appwindows.h"
 #include "loadprogress.h"
+#include "loadreport.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"
 #include "descendantspage.h"
@@ -21,6 +22,8 @@
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "statuspanels.h"
+#include "treeload.h"
+#include "unitparser.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "vcldberror.h"
@@ -38,12 +41,27 @@ std::string SourceFolderOf(const std::string& UnitFile) {
     return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
 }
 
+// The rules Add Unit and Add Folder read units by: modern Object Pascal when the configuration
+// says so. The class database goes back to the Delphi 2.0 rules afterwards.
+class TDialectChoice {
+public:
+    TDialectChoice(TVCLDB& Db, bool Modern) : FDb(Db) { FDb.Dialect = Modern ? TDialect::Modern : TDialect::Delphi2; }
+    ~TDialectChoice() { FDb.Dialect = TDialect::Delphi2; }
+    TDialectChoice(const TDialectChoice&) = delete;
+    TDialectChoice& operator=(const TDialectChoice&) = delete;
+
+private:
+    TVCLDB& FDb;
+};
+
 }  // namespace
 
 // While a load runs the window repaints and takes a close request, but starts no other command.
 class TClassNav::TLoadScope {
 public:
-    TLoadScope(TClassNav& Window, int Units) : FWindow(Window) { FWindow.FLoad->Begin(FWindow.VCLDB(), Units); }
+    TLoadScope(TClassNav& Window, int Units, bool Cancellable = false) : FWindow(Window) {
+        FWindow.FLoad->Begin(FWindow.VCLDB(), Units, Cancellable);
+    }
     ~TLoadScope() {
         FWindow.FLoad->End();
         // New units may have brought new descendants.
@@ -74,19 +92,53 @@ void TClassNav::ClearWindow() {
     ClearStatusBar();
 }
 
+bool TClassNav::ModernPascal() const {
+    return Windows().ConfigDlg->ModernPascalCB->isChecked();
+}
+
 void TClassNav::LoadUnit1Click() {
-    const QString File = Prompts().OpenFile(this, QStringLiteral("Select Unit to Load"), QStringLiteral("Pascal Files|*.pas"));
+    // Free Pascal's units often end in .pp.
+    const QString File = Prompts().OpenFile(this, QStringLiteral("Select Unit to Load"),
+                                            ModernPascal() ? QStringLiteral("Pascal Files|*.pas;*.pp")
+                                                           : QStringLiteral("Pascal Files|*.pas"));
     if (File.isEmpty()) return;
     ClearStatusBar();
     int UnitID;
     {
         const TLoadScope Loading(*this, 0);
+        const TDialectChoice Dialect(VCLDB(), ModernPascal());
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
     GoTo({UnitID, 1}, false);
     TLineInfoRec Info;
     VCLDB().GetLineInfo(1, Info);
     ShowClass(VCLDB().GetUnitName(UnitID), Info.ClassName);
+}
+
+// Every unit under a folder, ancestors first, with a Cancel that keeps what has loaded; one report
+// at the end of what did not load.
+void TClassNav::AddFolderItemClick() {
+    const QString Folder = Prompts().ChooseFolder(this, QStringLiteral("Select Folder to Add"));
+    if (Folder.isEmpty()) return;
+    ClearStatusBar();
+    const std::string Dir = SourceBytes(Folder);
+    TTreeLoadReport Report;
+    {
+        const TLoadScope Loading(*this, 0, true);
+        const TDialectChoice Dialect(VCLDB(), ModernPascal());
+        TTreeLoader Loader(VCLDB());
+        Loader.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
+        Report = Loader.Load(FindUnitFiles({Dir}, true), {Dir});
+    }
+    if (FLoad->StopRequested()) return;  // the window closes
+    ClearStatusBar();
+    FSelectors->Refill();  // the new classes and units in the lists, what they show kept
+    QStringList Failed;
+    for (const TTreeLoadReport::TFailure& F : Report.Failures)
+        Failed << SourceText(F.File) + QStringLiteral(": ") + SourceText(F.Reason);
+    TLoadReportDlg Dialog(this);
+    Dialog.SetReport(Report.Loaded, Failed, Report.Cancelled);
+    Prompts().RunModal(Dialog);
 }
 
 void TClassNav::LoadVCL1Click() {

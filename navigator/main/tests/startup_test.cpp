@@ -164,6 +164,7 @@ TEST(ErrorReport, InternalErrorsByNumberOthersWithAPeriod) {
         {"Internal Error: x", 0, "Internal error #0 during unit parsing"},
         {"Internal Error: x", 10, "Internal error #10 during unit parsing"},
         {"Internal Error: x - Line 3, y", 20, "Internal error #20 during unit parsing"},
+        {"Internal Error: x - Line 3, y\rTurn this on", 20, "Internal error #20 during unit parsing\nTurn this on"},
         {"The Unit \"A.PAS\" has already been added", 0, "The Unit \"A.PAS\" has already been added."},
         {"Ends in one.", 0, "Ends in one.."},
         {"Two\rlines", 0, "Two\nlines."},
@@ -279,7 +280,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         return Texts.join('|');
     };
     EXPECT_EQ(Layout(Nav().Menu("FileItem")),
-              "&Add Unit...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|Export &Hierarchy...|-|&Initialize...|-|E&xit");
+              "&Add Unit...|Add &Folder...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|Export &Hierarchy...|-|&Initialize...|-|E&xit");
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");

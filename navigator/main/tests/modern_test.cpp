@@ -1,0 +1,216 @@
+// Modern Object Pascal in the window: Add Folder with its report, Add Unit by the configuration's
+// rules, a class declared in an include file opened there with Back and bookmarks, and the
+// choice among overloads on a double-click.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <filesystem>
+#include <fstream>
+
+#include "cfgdlg1.h"
+#include "classinfopage.h"
+#include "loadreport.h"
+#include "main1.h"
+#include "posstore.h"
+#include "sourceplace.h"
+#include "unitparser.h"
+#include "vcldb1.h"
+#include "windowtest.h"
+#include "xre.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+
+uint32_t Clock = 0;
+
+class ModernWindow : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        SetTickSource([] { return Clock += 1000; });
+        Start(SampleDatabaseCopy());
+        Nav().activateWindow();
+        Tree = TempDir() + "/tree";
+        fs::create_directories(Tree + "/inc");
+        // Line numbers in the comments.
+        Write("inc/shapes.inc",
+              "  TFigure = class(TObject)\n"                     // 1
+              "  public\n"                                      // 2
+              "    procedure Draw; overload;\n"                 // 3
+              "    procedure Draw(Scale: Integer); overload;\n"  // 4
+              "  end;\n");                                      // 5
+        Write("Shapes.pas",
+              "unit Shapes;\n"                           // 1
+              "interface\n"                              // 2
+              "type\n"                                   // 3
+              "{$I shapes.inc}\n"                        // 4
+              "implementation\n"                         // 5
+              "procedure TFigure.Draw;\n"                 // 6
+              "begin\n"                                  // 7
+              "  Draw(1);\n"                             // 8
+              "end;\n"                                   // 9
+              "procedure TFigure.Draw(Scale: Integer);\n"  // 10
+              "begin\n"                                  // 11
+              "end;\n"                                   // 12
+              "end.\n");
+        Write("Broken.pas", "unit Broken;\ninterface\ntype\n  TBroken = class(TObject)\n    A B C;\n  end;\n");
+        Write("Ring.pas", "unit Ring;\ninterface\nuses Shapes;\ntype\n  TRing = class(TFigure)\n  end;\nimplementation\nend.\n");
+    }
+    void TearDown() override {
+        SetTickSource({});
+        WindowTest::TearDown();
+    }
+    void Write(const std::string& Name, const std::string& Text) {
+        std::ofstream(Tree + "/" + Name, std::ios::binary) << Text;
+    }
+    void SetModern(bool On) { Windows().ConfigDlg->ModernPascalCB->setChecked(On); }
+    // Adds the tree through File > Add Folder; the report's summary and lines.
+    QString AddTree() {
+        QString Report;
+        Prompts.FileAnswers = {QString::fromStdString(Tree)};
+        Prompts.Answers.push_back([&Report](QDialog& Dialog) {
+            Report = Dialog.findChild<QLabel*>(QStringLiteral("Summary"))->text() + "\n" +
+                     static_cast<TLoadReportDlg&>(Dialog).Text();
+            Dialog.accept();
+        });
+        Nav().Item("AddFolderItem")->trigger();
+        return Report;
+    }
+    // Shows the 1-based Line at the top and double-clicks the first Word on it with the mouse.
+    void DoubleClick(const TPlace& Place, const QString& Word) {
+        TXRichEdit& View = *Nav().Memo();
+        Nav().Source().GoTo(Place, false);
+        const QTextBlock Block = View.document()->findBlockByNumber(Place.Line - 1);
+        QTextCursor At(Block);
+        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
+        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+    }
+    int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
+    QString ShownFile() const { return Nav().Memo()->document()->firstBlock().text(); }
+    std::string Tree;
+};
+
+TEST_F(ModernWindow, AddFolderLoadsTheTreeAncestorsFirstAndReportsWhatDidNot) {
+    SetModern(true);
+    const int Before = Db().UnitCount();
+    const QString Report = AddTree();
+    EXPECT_EQ(Prompts.Texts("folder"), std::vector<QString>{"Select Folder to Add"});
+    EXPECT_EQ(Db().UnitCount(), Before + 2) << "Ring after Shapes, whatever the names' order";
+    EXPECT_EQ(Report, "2 units were added. 1 units did not load:\n" + QString::fromStdString(Tree) +
+                          "/Broken.pas: Internal Error: Unable to find : in field definition - Line 5, Broken");
+    EXPECT_EQ(Db().Dialect, TDialect::Delphi2) << "the rules go back to the default after the load";
+    EXPECT_GE(Nav().ClassesCB()->findText(QStringLiteral("TRing")), 0) << "the lists know the new classes";
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+TEST_F(ModernWindow, AddUnitReadsModernPascalWhenTheConfigurationSaysSo) {
+    Write("single.pas", "unit Single;\ninterface\ntype\n  TSingle = class(TObject)\n    procedure A; overload;\n"
+                        "    procedure A(X: Integer); overload;\n  end;\nimplementation\nend.\n");
+    // In the Delphi 2.0 rules the overloads refuse the unit, and the message says what to do.
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/single.pas")};
+    Nav().Item("LoadUnit1")->trigger();
+    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_EQ(Prompts.Texts("error")[0],
+              "Internal error #20 during unit parsing\n" + QString::fromLatin1(ModernDialectHint));
+    EXPECT_EQ(Db().ClassCountByName("TSingle"), 0);
+    Prompts.Calls.clear();
+
+    SetModern(true);
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/single.pas")};
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Prompts.Calls.front().Kind, "open");
+    ASSERT_EQ(Db().ClassCountByName("TSingle"), 1);
+    EXPECT_EQ(Db().MemberOverloads(Db().ClassesIDByNameIndex("TSingle", 0), "A").size(), 2u);
+    EXPECT_EQ(Nav().ClassInfo().ClassName(), "TSingle");
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+// A class declared in an include file opens there, at its own line; Back and the bookmarks
+// remember the file.
+TEST_F(ModernWindow, AClassOfAnIncludeFileOpensThereWithBackAndBookmarks) {
+    SetModern(true);
+    AddTree();
+    const int Shapes = Db().UnitsIDByNameIndex("Shapes", 0);
+    Nav().Source().GoTo({Shapes, 8}, false);
+    Search("TFigure");
+    EXPECT_EQ(Db().CurrentUnitID, Shapes);
+    EXPECT_EQ(ShownFile(), "  TFigure = class(TObject)") << "the include file, not the unit";
+    EXPECT_EQ(Line(), 1);
+    RunIdle();
+    EXPECT_EQ(Nav().StatusText(0), "Unit: Shapes - shapes.inc");
+    Nav().Memo()->SetCursorLinePos(3);
+    Nav().Item("AddBookmark2")->trigger();
+    EXPECT_EQ(Nav().Memo()->LineColor(3), QColor(255, 0, 0));
+
+    Nav().Item("BackSC")->trigger();
+    EXPECT_EQ(ShownFile(), "unit Shapes;");
+    EXPECT_EQ(Line(), 8);
+    EXPECT_EQ(Nav().Memo()->LineColor(3), QColor(Qt::black)) << "the bookmark's colour is its file's";
+    Nav().Item("GoBookmark2")->trigger();
+    EXPECT_EQ(ShownFile(), "  TFigure = class(TObject)");
+    EXPECT_EQ(Line(), 4);
+    Nav().Item("BackSC")->trigger();
+    EXPECT_EQ(ShownFile(), "unit Shapes;");
+}
+
+// A double-click on an overloaded name asks which one is meant, with each one's parameters and
+// line; on a declaration of one of them it goes straight to that one's implementation.
+TEST_F(ModernWindow, ADoubleClickOnAnOverloadedNameAsksWhichOne) {
+    SetModern(true);
+    AddTree();
+    const int Shapes = Db().UnitsIDByNameIndex("Shapes", 0);
+    QStringList Seen;
+    Prompts.Answers.push_back([&Seen](QDialog& Dialog) {
+        auto* List = Dialog.findChild<QListWidget*>();
+        ASSERT_NE(List, nullptr);
+        for (int i = 0; i < List->count(); ++i) Seen << List->item(i)->text();
+        QTest::keyClick(List, Qt::Key_Down);
+        QTest::keyClick(List, Qt::Key_Return);
+    });
+    DoubleClick({Shapes, 8}, QStringLiteral("Draw"));
+    ASSERT_EQ(Seen.size(), 2);
+    EXPECT_TRUE(Seen[0].endsWith("Shapes.TFigure.Draw(), line 6")) << Seen[0].toStdString();
+    EXPECT_TRUE(Seen[1].endsWith("Shapes.TFigure.Draw(INTEGER), line 10")) << Seen[1].toStdString();
+    EXPECT_EQ(ShownFile(), "unit Shapes;");
+    EXPECT_EQ(Line(), 10);
+
+    const TPlace Declared = Db().ClassPlace(Db().ClassesIDByNameIndex("TFigure", 0));
+    const int Asked = Prompts.Modals();
+    DoubleClick({Shapes, 4, Declared.FileID}, QStringLiteral("Draw"));
+    EXPECT_EQ(Prompts.Modals(), Asked) << "no question on a declaration";
+    EXPECT_EQ(ShownFile(), "unit Shapes;");
+    EXPECT_EQ(Line(), 10);
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+// Escape while a folder loads cancels it, as the Cancel button beside the progress bar does; the
+// report says so and nothing fails.
+TEST_F(ModernWindow, EscapeCancelsAFolderLoad) {
+    SetModern(true);
+    QWidget* Focus = QApplication::focusWidget() ? QApplication::focusWidget() : Nav().Memo();
+    QCoreApplication::postEvent(Focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    const QString Report = AddTree();
+    EXPECT_TRUE(Report.startsWith("0 units were added. The load was cancelled; the units added before stay."))
+        << Report.toStdString();
+    EXPECT_EQ(Db().ClassCountByName("TRing"), 0);
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+    EXPECT_FALSE(Nav().findChild<QPushButton*>(QStringLiteral("CancelLoadButton"))->isVisible());
+}
+
+}  // namespace
+}  // namespace qm
