@@ -127,6 +127,10 @@ std::vector<std::string> TTreeLoader::UsesOrder(const std::vector<std::string>& 
     return order;
 }
 
+void TTreeLoader::Note(const std::string& Message) {
+    FReport->Notes.push_back({FDb.LoadingFile, OneLine(Message)});
+}
+
 TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const std::vector<std::string>& IncludeFolders) {
     TTreeLoadReport report;
     std::vector<std::string> pending = UsesOrder(Files, report);
@@ -139,13 +143,19 @@ TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const s
             return includes.Read(Path, Found, Text);
         };
     }
+    // The database's messages go into the report while the load runs.
+    FReport = &report;
+    const auto messages = FDb.OnMessage;
+    FDb.OnMessage = {[](void* Self, TVCLDB&, const std::string& M) { static_cast<TTreeLoader*>(Self)->Note(M); }, this};
     struct TRestore {
         TVCLDB& Db;
         bool Own;
+        TEvent<TVCLDB&, const std::string&> Messages;
         ~TRestore() {
             if (Own) Db.IncludeReader = nullptr;
+            Db.OnMessage = Messages;
         }
-    } restore{FDb, ownIncludes};
+    } restore{FDb, ownIncludes, messages};
 
     const int total = int(pending.size());
     int done = 0;

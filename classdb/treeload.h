@@ -24,6 +24,9 @@ struct TTreeLoadReport {
     int WithoutClasses = 0;  // units that declare no class: nothing to load
     int Skipped = 0;        // programs, libraries, packages and files that are no unit
     std::vector<TFailure> Failures;
+    // What loaded units left out (a member refused for its name, a class passed over), with the
+    // unit's file; the class database's own messages.
+    std::vector<TFailure> Notes;
     bool Cancelled = false;  // EAbort stopped it; what loaded before stays
     // "%d units loaded", then the other counts that are not 0.
     std::string Summary() const;
@@ -43,7 +46,9 @@ public:
 
 private:
     std::vector<std::string> UsesOrder(const std::vector<std::string>& Files, TTreeLoadReport& Report);
+    void Note(const std::string& Message);
     TVCLDB& FDb;
+    TTreeLoadReport* FReport = nullptr;  // of the load in progress
 };
 
 }  // namespace qm

@@ -178,7 +178,8 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
     includeFolders.insert(includeFolders.end(), IncludeFolders.begin(), IncludeFolders.end());
     TTreeLoader loader(C.Db);
     const TTreeLoadReport report = loader.Load(FindUnitFiles(folders, Recursive), includeFolders);
-    for (const TTreeLoadReport::TFailure& f : report.Failures) C.Err << f.File << ": " << f.Reason << '\n';
+    for (const auto* list : {&report.Failures, &report.Notes})
+        for (const TTreeLoadReport::TFailure& f : *list) C.Err << f.File << ": " << f.Reason << '\n';
     C.Out << Record({to_string(report.Loaded), to_string(report.AlreadyLoaded), to_string(report.WithoutClasses),
                      to_string(report.Skipped), to_string(report.Failures.size()), report.Summary()});
     if (!report.Failures.empty()) throw EAbort();

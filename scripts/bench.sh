@@ -11,7 +11,8 @@
 #  - the help file (helpfile): a topic of the sample's DELPHI.HLP from a double-click to its text
 #    shown in the topic window, and every topic of the file read;
 #  - the window, offscreen: start-up, ShowUnit, the Class Info list, the idle refresh, peak memory.
-# Run one part with an argument: parser, modern, classdb, help, helpfile or window. Extra arguments go to Google Benchmark.
+#  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once.
+# Run one part with an argument: parser, modern, tree, classdb, help, helpfile or window. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
@@ -45,6 +46,25 @@ if [ "$part" = all ] || [ "$part" = modern ]; then
   echo "-- the files that fail"
   "$cli" parse --modern "${trees[@]}" --list "$out/corpus.txt" |
     awk -F'\t' '$1 == "file" { file = $2 } $1 == "error" { print file "\t" $2 }' || true
+fi
+
+if [ "$part" = all ] || [ "$part" = tree ]; then
+  # The Lazarus LCL with the parts of Free Pascal's RTL and FCL it needs, loaded at once in the
+  # modern dialect into a new database: the counts, the time, and TForm's chain to TObject.
+  fpc=$(ls -d /usr/share/fpcsrc/*/ | sort | tail -1); laz=$(ls -d /usr/lib/lazarus/*/ | sort | tail -1)
+  folders=("$fpc"rtl/{linux,unix,objpas,inc,x86_64} "$fpc"packages/{rtl-objpas,rtl-extra,rtl-generics,fcl-base,fcl-process,fcl-res,fcl-image,fcl-xml,fcl-json,fcl-fpcunit,fcl-db,paszlib,hash} "$laz"components/lazutils "$laz"lcl)
+  db="$out/bench-tree.db"
+  rm -f "$db" "$db-wal" "$db-shm"
+  echo "== a whole tree in modern Object Pascal: the LCL with the RTL and FCL it needs"
+  start=$(date +%s%N)
+  "$out/cli/quillmap2-cli" --db "$db" add --modern --recursive "${folders[@]}" --include-tree "$fpc"rtl \
+    2> "$out/bench-tree.err" | awk -F'\t' '{ print "loaded", $1, "- already there", $2, "- without classes", $3, "- skipped", $4, "- failed", $5 }' || true
+  echo "milliseconds $((($(date +%s%N) - start) / 1000000))"
+  echo "units, classes, members, include files: $(sqlite3 "$db" "select (select count(*) from UNITS), (select count(*) from CLASSES), (select count(*) from MV), (select count(*) from FILES)")"
+  echo "-- units that did not load"
+  grep -v 'is passed over\|Key Violation' "$out/bench-tree.err" || true
+  echo "-- TForm's chain: levels and their members"
+  "$out/cli/quillmap2-cli" --db "$db" members TForm | awk -F'\t' '{ n[$4] = $3; c[$4]++ } END { for (l in n) print l, n[l], c[l] }' | sort -n
 fi
 
 if [ "$part" = all ] || [ "$part" = classdb ]; then

@@ -36,13 +36,18 @@ TLoadReportDlg::TLoadReportDlg(QWidget* Parent)
     CentreOnShow(*this);
 }
 
-void TLoadReportDlg::SetReport(int Loaded, const QStringList& Failed, bool Cancelled) {
+void TLoadReportDlg::SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& LeftOut) {
     QString Summary = QStringLiteral("%1 units were added.").arg(Loaded);
     if (Cancelled) Summary += QStringLiteral(" The load was cancelled; the units added before stay.");
-    if (!Failed.isEmpty()) Summary += QStringLiteral(" %1 units did not load:").arg(Failed.size());
+    if (!Failed.isEmpty()) Summary += QStringLiteral(" %1 units did not load").arg(Failed.size());
+    if (!LeftOut.isEmpty())
+        Summary += Failed.isEmpty() ? QStringLiteral(" Parts of added units were left out")
+                                    : QStringLiteral(", and parts of added units were left out");
+    if (!Failed.isEmpty() || !LeftOut.isEmpty()) Summary += QLatin1Char(':');
     FSummary->setText(Summary);
-    FLines->setPlainText(Failed.join(QLatin1Char('\n')));
-    FLines->setVisible(!Failed.isEmpty());
+    const QStringList Lines = Failed + LeftOut;
+    FLines->setPlainText(Lines.join(QLatin1Char('\n')));
+    FLines->setVisible(!Lines.isEmpty());
 }
 
 QString TLoadReportDlg::Text() const {

@@ -16,8 +16,9 @@ class TLoadReportDlg : public QDialog {
 public:
     explicit TLoadReportDlg(QWidget* Parent = nullptr);
 
-    // Loaded units counted, Failed one line each ("FILE: reason").
-    void SetReport(int Loaded, const QStringList& Failed, bool Cancelled);
+    // Loaded units counted, Failed one line each ("FILE: reason"), then LeftOut: what added units
+    // left out, one line each.
+    void SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& LeftOut = {});
     // The lines as shown.
     QString Text() const;
 

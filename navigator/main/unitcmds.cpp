@@ -133,11 +133,13 @@ void TClassNav::AddFolderItemClick() {
     if (FLoad->StopRequested()) return;  // the window closes
     ClearStatusBar();
     FSelectors->Refill();  // the new classes and units in the lists, what they show kept
-    QStringList Failed;
-    for (const TTreeLoadReport::TFailure& F : Report.Failures)
-        Failed << SourceText(F.File) + QStringLiteral(": ") + SourceText(F.Reason);
+    auto Lines = [](const std::vector<TTreeLoadReport::TFailure>& List) {
+        QStringList Text;
+        for (const TTreeLoadReport::TFailure& F : List) Text << SourceText(F.File) + QStringLiteral(": ") + SourceText(F.Reason);
+        return Text;
+    };
     TLoadReportDlg Dialog(this);
-    Dialog.SetReport(Report.Loaded, Failed, Report.Cancelled);
+    Dialog.SetReport(Report.Loaded, Lines(Report.Failures), Report.Cancelled, Lines(Report.Notes));
     Prompts().RunModal(Dialog);
 }
 

@@ -64,7 +64,8 @@ protected:
               "end;\n"                                   // 12
               "end.\n");
         Write("Broken.pas", "unit Broken;\ninterface\ntype\n  TBroken = class(TObject)\n    A B C;\n  end;\n");
-        Write("Ring.pas", "unit Ring;\ninterface\nuses Shapes;\ntype\n  TRing = class(TFigure)\n  end;\nimplementation\nend.\n");
+        Write("Ring.pas", "unit Ring;\ninterface\nuses Shapes;\ntype\n  TRing = class(TFigure)\n  end;\nimplementation\n"
+                          "type\n  TLocal = class(TNowhere)\n  end;\nend.\n");
     }
     void TearDown() override {
         SetTickSource({});
@@ -106,8 +107,12 @@ TEST_F(ModernWindow, AddFolderLoadsTheTreeAncestorsFirstAndReportsWhatDidNot) {
     const QString Report = AddTree();
     EXPECT_EQ(Prompts.Texts("folder"), std::vector<QString>{"Select Folder to Add"});
     EXPECT_EQ(Db().UnitCount(), Before + 2) << "Ring after Shapes, whatever the names' order";
-    EXPECT_EQ(Report, "2 units were added. 1 units did not load:\n" + QString::fromStdString(Tree) +
-                          "/Broken.pas: Internal Error: Unable to find : in field definition - Line 5, Broken");
+    const QString Ring = QString::fromStdString(Tree + "/Ring.pas");
+    EXPECT_EQ(Report, "2 units were added. 1 units did not load, and parts of added units were left out:\n" +
+                          QString::fromStdString(Tree) +
+                          "/Broken.pas: Internal Error: Unable to find : in field definition - Line 5, Broken\n" + Ring +
+                          ": Class TLocal in the implementation of " + Ring +
+                          " is passed over: its ancestor TNowhere is not loaded");
     EXPECT_EQ(Db().Dialect, TDialect::Delphi2) << "the rules go back to the default after the load";
     EXPECT_GE(Nav().ClassesCB()->findText(QStringLiteral("TRing")), 0) << "the lists know the new classes";
     EXPECT_TRUE(Prompts.Texts("error").empty());
