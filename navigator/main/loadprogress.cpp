@@ -85,10 +85,16 @@ void TLoadProgress::Begin(TVCLDB& Db, int Units, bool Cancellable) {
         Bar.show();
     }
     Db.OnProgress = {[](void* Self, TVCLDB&) { static_cast<TLoadProgress*>(Self)->Step(); }, this};
+    FMessages.clear();
+    Db.OnMessage = {[](void* Self, TVCLDB&, const std::string& Message) {
+                        static_cast<TLoadProgress*>(Self)->FMessages << WithLineFeeds(SourceText(Message));
+                    },
+                    this};
 }
 
 void TLoadProgress::End() {
     if (FDb) FDb->OnProgress = {};
+    if (FDb) FDb->OnMessage = {};
     FDb = nullptr;
     FInputHold.reset();
     QObject::disconnect(FCancelConnection);

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QMetaObject>
+#include <QStringList>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,9 @@ public:
     // A load of many units: Done of Total, on the progress bar. EAbort when a stop or a cancel
     // was asked for.
     void ShowCount(int Done, int Total);
+    // What the class database told during the last load (members refused for a name taken,
+    // classes passed over), one line each; kept until the next load begins.
+    const QStringList& Messages() const { return FMessages; }
     // The units Initialize has still to announce.
     int RemainingUnits() const { return FRemainingUnits; }
 
@@ -48,6 +52,7 @@ private:
     std::string FLastName;          // the file name shown last
     bool FStopRequested = false;
     bool FCancelRequested = false;
+    QStringList FMessages;
     QMetaObject::Connection FCancelConnection;
     static constexpr int EventsInterval = 15;  // milliseconds
 };

@@ -184,6 +184,7 @@ private:
     bool Loading() const;
     // Add Unit and Add Folder read modern Object Pascal (the configuration's check box).
     bool ModernPascal() const;
+    void ShowLoadMessages();
     // Ends the program after a fatal error.
     void TerminateProgram();
     void ForgetRemovedUnits();

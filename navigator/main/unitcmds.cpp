@@ -109,6 +109,7 @@ void TClassNav::LoadUnit1Click() {
         const TDialectChoice Dialect(VCLDB(), ModernPascal());
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
+    ShowLoadMessages();
     GoTo({UnitID, 1}, false);
     TLineInfoRec Info;
     VCLDB().GetLineInfo(1, Info);
@@ -141,6 +142,11 @@ void TClassNav::AddFolderItemClick() {
     TLoadReportDlg Dialog(this);
     Dialog.SetReport(Report.Loaded, Lines(Report.Failures), Report.Cancelled, Lines(Report.Notes));
     Prompts().RunModal(Dialog);
+}
+
+// What the class database told during the load, in one box.
+void TClassNav::ShowLoadMessages() {
+    if (!FLoad->Messages().isEmpty()) Prompts().ShowMessage(FLoad->Messages().join(QLatin1Char('\n')));
 }
 
 void TClassNav::LoadVCL1Click() {
@@ -190,6 +196,7 @@ void TClassNav::InitializeCommand(bool Ask) {
         throw;
     }
     if (Loaded) {
+        ShowLoadMessages();
         ForgetRemovedUnits();
         ShowClass("Forms", "TApplication");
     } else {

@@ -121,6 +121,17 @@ TEST_F(ModernWindow, AddFolderLoadsTheTreeAncestorsFirstAndReportsWhatDidNot) {
 TEST_F(ModernWindow, AddUnitReadsModernPascalWhenTheConfigurationSaysSo) {
     Write("single.pas", "unit Single;\ninterface\ntype\n  TSingle = class(TObject)\n    procedure A; overload;\n"
                         "    procedure A(X: Integer); overload;\n  end;\nimplementation\nend.\n");
+    // A member refused for its name is told, once the load is over, in one box.
+    Write("twice.pas", "unit Twice;\ninterface\ntype\n  TTwice = class(TObject)\n    A: Integer;\n    A: Integer;\n"
+                       "    B: Integer;\n    B: Integer;\n  end;\nimplementation\nend.\n");
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/twice.pas")};
+    Nav().Item("LoadUnit1")->trigger();
+    const int Twice = Db().ClassesIDByNameIndex("TTwice", 0);
+    EXPECT_EQ(Prompts.Texts("message"),
+              std::vector<QString>{QStringLiteral("Internal Error: Key Violation on %1, A\nInternal Error: Key Violation on %1, B")
+                                       .arg(Twice)});
+    Prompts.Calls.clear();
+
     // In the Delphi 2.0 rules the overloads refuse the unit, and the message says what to do.
     Prompts.FileAnswers = {QString::fromStdString(Tree + "/single.pas")};
     Nav().Item("LoadUnit1")->trigger();
