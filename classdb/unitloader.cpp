@@ -54,6 +54,7 @@ private:
     void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }
     void OnImplementation(TUnitParser& Sender);
     void OnTypeAlias(TUnitParser& Sender);
+    void OnWarning(TUnitParser& Sender) { FPassedOver.push_back(Sender.Warning); }
     // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
     // none (or none the uses lists choose).
     int StoredClass(const std::string& Name);
@@ -116,6 +117,7 @@ TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::
     Parser.OnField = E::Of<&TUnitLoader::OnField>(this);
     Parser.OnImplementation = E::Of<&TUnitLoader::OnImplementation>(this);
     Parser.OnTypeAlias = E::Of<&TUnitLoader::OnTypeAlias>(this);
+    Parser.OnWarning = E::Of<&TUnitLoader::OnWarning>(this);
     Parser.Dialect = Owner.Dialect;
     if (Owner.IncludeReader) Parser.IncludeReader = Owner.IncludeReader;
     FModern = Owner.Dialect == TDialect::Modern;

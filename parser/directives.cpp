@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "asciitext.h"
+#include "format.h"
 #include "charclasses.h"
 #include "paths.h"
 #include "unitparser.h"
@@ -86,7 +87,13 @@ void TUnitParser::OpenInclude(std::string_view Name) {
         }
     if (!have) {
         if (FConditionDepth > 0) return;
-        SyntaxError(IncludeNotFound + name);
+        // Outside a class declaration a file the build makes or the distribution leaves out
+        // (data, build settings) costs no class: the parse goes on, and OnWarning names it.
+        if (FClassDepth > 0) SyntaxError(IncludeNotFound + name);
+        Warning = IncludeNotFound + name + Format(" - Line %d", {Line}) +
+                  (FFiles.size() > 1 ? " of " + FFiles.back().Path : std::string()) + ", " + UnitName;
+        OnWarning(*this);
+        return;
     }
     std::string key = AbsolutePath(found);
     for (const TSourceFile& open : FFiles)

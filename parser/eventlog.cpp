@@ -13,6 +13,7 @@ TEventLog::TEventLog(TUnitParser& Parser, bool KeepText) : FKeepText(KeepText) {
     Parser.OnField = E::Of<&TEventLog::Field>(this);
     Parser.OnImplementation = E::Of<&TEventLog::Implementation>(this);
     Parser.OnTypeAlias = E::Of<&TEventLog::TypeAlias>(this);
+    Parser.OnWarning = E::Of<&TEventLog::Warning>(this);
 }
 
 void TEventLog::Add(std::initializer_list<std::string_view> Fields) {
@@ -57,6 +58,8 @@ void TEventLog::Implementation(TUnitParser& Sender) {
     if (!IsModern(Sender)) return Add({"implementation", Sender.TypeName, Sender.MethodName, line});
     Add({"implementation", Sender.TypeName, Sender.MethodName, line, Sender.ItemFile, Sender.MethodParams});
 }
+
+void TEventLog::Warning(TUnitParser& Sender) { Add({"warning", Sender.Warning}); }
 
 void TEventLog::TypeAlias(TUnitParser& Sender) {
     Add({"alias", Sender.TypeName, Sender.AncestorName, std::to_string(Sender.ItemLine), Sender.ItemFile});

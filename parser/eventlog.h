@@ -34,6 +34,7 @@ private:
     void Field(TUnitParser& Sender);
     void Implementation(TUnitParser& Sender);
     void TypeAlias(TUnitParser& Sender);  // modern dialect only
+    void Warning(TUnitParser& Sender);    // modern dialect only
     void Add(std::initializer_list<std::string_view> Fields);
     void AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender);
 

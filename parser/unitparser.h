@@ -139,6 +139,10 @@ public:
     // Modern dialect only: "TypeName = AncestorName;", a type named after another (which may be
     // a class); ItemLine and ItemFile tell where.
     TParserEvent OnTypeAlias;
+    // Modern dialect only: something the parse passed over that the user should know of, in
+    // Warning (an include file not found outside a class declaration).
+    TParserEvent OnWarning;
+    std::string Warning;
 
     // Parses the whole file. Raises EUnitParserError on a syntax error; file errors,
     // "Stream read error" and whatever a handler raises pass through.
@@ -154,7 +158,8 @@ public:
     // are, like every Class.Method heading); nor are operators named by a symbol ("operator +")
     // or interface method maps ("procedure IFoo.Bar = Baz;").
     // Include files: {$I+}, {$I-} and {$I %DATE%}-style directives are not includes. A missing
-    // include file (IncludeNotFound) and a file that includes itself, directly or through others
+    // include file (IncludeNotFound) outside a class declaration is passed over with OnWarning;
+    // one inside a class declaration and a file that includes itself, directly or through others
     // (IncludeCycle), are syntax errors raised at the line of the directive, followed by the name
     // as written; inside an {$IF...} block, which may never be compiled, such a directive is
     // passed over instead. More than MaxIncludes inclusions in one parse are an error too

@@ -227,8 +227,12 @@ TEST(ModernDialect, IncludeErrorsNameTheFile) {
         std::string Error;
         std::string Events;
     } cases[] = {
-        {"missing", "unit U;\n\n{$I missing.inc}\ntype TA = class end;\n", {},
-         "Internal Error: Include file not found: missing.inc - Line 3, U", ""},
+        {"missing: passed over with a warning", "unit U;\n\n{$I missing.inc}\ntype TA = class end;\n", {}, "",
+         "warning\tInclude file not found: missing.inc - Line 3, U\nclass\tTA\tTObject\t4\t\t\n"},
+        {"missing in an include file", "unit U;\n{$I a.inc}\n", {{"dir/a.inc", "\n{$I gone.inc}"}}, "",
+         "warning\tInclude file not found: gone.inc - Line 2 of dir/a.inc, U\n"},
+        {"missing inside a class declaration", "unit U;\ntype TA = class\n{$I members.inc}\nend;\n", {},
+         "Internal Error: Include file not found: members.inc - Line 3, U", ""},
         {"missing in a conditional block: passed over", "unit U;\n{$IFDEF KYLIX}{$I missing.inc}{$ENDIF}\ntype TA = class end;\n",
          {}, "", "class\tTA\tTObject\t3\t\t\n"},
         {"a file that includes itself", "unit U;\n{$I a.inc}\n", {{"dir/a.inc", "\n{$I a.inc}\n"}},
@@ -274,8 +278,9 @@ TEST(ModernDialect, IncludeFilesOnDisk) {
     TUnitParser p;
     p.Dialect = TDialect::Modern;
     TEventLog log(p);
-    EXPECT_THROW(p.Parse(unit), EUnitParserError);  // classesh.inc is not beside the unit
-    EXPECT_EQ(log.Text, "class\tTDefs\tTObject\t1\t" + (root / "rtl" / "unix" / "Defs.INC").string() + "\t\n");
+    p.Parse(unit);  // classesh.inc is not beside the unit
+    EXPECT_EQ(log.Text, "class\tTDefs\tTObject\t1\t" + (root / "rtl" / "unix" / "Defs.INC").string() +
+                            "\t\nwarning\tInclude file not found: classesh.inc - Line 3, Classes\n");
 
     TIncludeTree tree;
     tree.AddTree(root.string());
@@ -312,7 +317,7 @@ TEST(ModernDialect, HintForTheDefaultDialect) {
     EXPECT_TRUE(ModernDialectReads("u.pas", InClass("    procedure A; overload;")));
     EXPECT_TRUE(ModernDialectReads("u.pas", "unit U;\ntype TA = class(TB, IX) end;\n"));
     EXPECT_FALSE(ModernDialectReads("u.pas", InClass("    procedure A B;")));
-    EXPECT_FALSE(ModernDialectReads("/nonexistent/u.pas", "unit U;\n{$I nothing.inc}\n"));
+    EXPECT_FALSE(ModernDialectReads("/nonexistent/u.pas", InClass("{$I nothing.inc}")));
     EXPECT_EQ(std::string(ModernDialectHint),
               "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern");
 }
