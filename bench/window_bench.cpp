@@ -16,7 +16,6 @@
 #include <QTreeView>
 #include <QComboBox>
 #include <QTest>
-#include <QTextBlock>
 #include <vector>
 #include <chrono>
 #include <filesystem>
@@ -214,10 +213,9 @@ void DoubleClickUpTenLevels(benchmark::State& State, bool FirstTime) {
         State.PauseTiming();
         W.ShowUnit(Chain.Leaf, Chain.UseLine, false);
         W.Memo()->repaint();
-        const QTextBlock Block = W.Memo()->document()->findBlockByNumber(Chain.UseLine);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf("Step0")) + 1);
-        const QPoint Where = W.Memo()->cursorRect(At).center();
+        const int At = W.Memo()->LineIndex(Chain.UseLine) +
+                       static_cast<int>(W.Memo()->Lines().Line(Chain.UseLine).indexOf(u"Step0")) + 1;
+        const QPoint Where = W.Memo()->CursorRect(At).center();
         Now += 1000;
         if (FirstTime) Touch(WorkDir + "/Level0.pas");
         State.ResumeTiming();

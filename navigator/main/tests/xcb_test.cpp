@@ -54,14 +54,13 @@ protected:
     // The screen point of the Offset-th character of Text on line Line of the source.
     QPoint SourcePoint(int Line, const QString& Text, int Offset = 1) const {
         TXRichEdit& View = *Nav().Memo();
-        const QTextBlock Block = View.document()->findBlockByNumber(Line);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Text)) + Offset);
-        return Global(View.viewport(), View.cursorRect(At).center());
+        const int At = View.LineIndex(Line) + static_cast<int>(View.Lines().Line(Line).indexOf(Text)) + Offset;
+        return Global(View.viewport(), View.CursorRect(At).center());
     }
     int LineOf(const QString& Text) const {
-        for (QTextBlock B = Nav().Memo()->document()->begin(); B.isValid(); B = B.next())
-            if (B.text().contains(Text)) return B.blockNumber();
+        const TSourceLines& Lines = Nav().Memo()->Lines();
+        for (int L = 0; L < Lines.LineCount(); ++L)
+            if (Lines.Line(L).contains(Text)) return L;
         return -1;
     }
     int ClassLine(const char* Name) { return Db().GetClassLine(Db().ClassesIDByNameIndex(Name, 0)); }
