@@ -8,6 +8,8 @@
 namespace qm {
 
 TSourceLines::TSourceLines(const QString& Text) : FText(WithLineFeeds(Text)) {
+    // A decoder leaves room for more than it wrote; a kept text holds only its characters.
+    FText.squeeze();
     FStarts.reserve(static_cast<size_t>(FText.size() / 32 + 1));
     FStarts.push_back(0);
     const QChar* Chars = FText.constData();
@@ -24,6 +26,7 @@ TSourceLines::TSourceLines(const QString& Text) : FText(WithLineFeeds(Text)) {
             FStarts.push_back(i + 1);
         }
     }
+    FStarts.shrink_to_fit();
     FLongest = std::max(FLongest, Size - FStarts.back());
     FMostTabs = std::max(FMostTabs, Tabs);
 }

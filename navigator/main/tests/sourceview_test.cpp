@@ -244,6 +244,25 @@ TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
     }
 }
 
+TEST(SourceText, LinesAndFindAtTheEdges) {
+    const TSourceLines Empty(QString{});
+    EXPECT_EQ(Empty.LineCount(), 1);
+    EXPECT_EQ(Empty.LineEnd(0), 0);
+    EXPECT_EQ(Empty.LineOf(5), 0);
+    const TSourceLines Lines(QStringLiteral("Begin\r\n  x := 1;\r\nEND\r\n"));
+    const struct { int Line, Start, End; } Spans[] = {{0, 0, 5}, {1, 6, 15}, {2, 16, 19}, {3, 20, 20}, {4, -1, -1}, {-1, -1, -1}};
+    for (const auto& S : Spans) {
+        EXPECT_EQ(Lines.LineStart(S.Line), S.Start) << S.Line;
+        EXPECT_EQ(Lines.LineEnd(S.Line), S.End) << S.Line;
+    }
+    EXPECT_EQ(Lines.LineOf(5), 0) << "a line feed belongs to its line";
+    EXPECT_EQ(Lines.LineOf(6), 1);
+    EXPECT_EQ(Lines.LineOf(99), 3);
+    const struct { const char* What; int From, Found; } Finds[] = {
+        {"end", 0, 16}, {"BEGIN", 0, 0}, {"begin", 1, -1}, {"x := 1;\nend", 0, 8}, {"", 0, -1}, {"end", 40, -1}};
+    for (const auto& F : Finds) EXPECT_EQ(Lines.Find(F.What, F.From), F.Found) << F.What << " from " << F.From;
+}
+
 // ShowUnit on the sample library plus a unit of the test's own.
 class ShowUnitTest : public WindowTest {
 protected:
