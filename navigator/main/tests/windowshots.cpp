@@ -17,7 +17,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 #include <deque>
 #include <functional>
