@@ -1,8 +1,11 @@
-// The window's figures, offscreen: start to TApplication shown, ShowUnit of a 1 MB unit, filling
-// and sorting a 500-row Class Info list, one idle status refresh, a double-click resolved up a
-// 10-level chain into a 1 MB unit, a class.member search filling a 20-entry dialog, and the
-// Initialize command on each installation given.
-//   window_bench --sample=DIR [--vcl-root=DIR]... [Google Benchmark flags]
+// The window's figures, offscreen: start to TApplication shown, ShowUnit of a 1 MB unit and the
+// heap its first show takes, filling and sorting a 500-row Class Info list, filling the largest
+// class of the sample, one idle status refresh, a double-click resolved up a 10-level chain into
+// a 1 MB unit, a class.member search filling a 20-entry dialog, and the Initialize command on
+// each installation given. With --session=ROUNDS it runs only a long session instead (every
+// unit of the sample shown, Class Info of the largest classes, Back, a 1 MB unit read again,
+// ROUNDS times) and prints the process's peak memory.
+//   window_bench --sample=DIR [--vcl-root=DIR]... [--session=ROUNDS] [Google Benchmark flags]
 // DIR is a Delphi installation (samples/delphi2); the benchmark works in a temporary folder.
 // Dialogs and questions are answered at once with OK and Yes.
 #include <benchmark/benchmark.h>
@@ -16,10 +19,12 @@
 #include <QTreeView>
 #include <QComboBox>
 #include <QTest>
-#include <QTextBlock>
+#include <malloc.h>
+#include <sys/resource.h>
 #include <vector>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -118,6 +123,14 @@ void ShowUnitOf1MB(benchmark::State& State, bool FirstTime) {
     static int Big = 0;
     if (!Big) Big = Db.LoadUnit(WriteUnit("Big", 200, 1024));
     const int Forms = Db.CurrentUnitID;
+    // The heap the first show of the unit takes in this window, its text included.
+    Touch(Db.GetUnitPath(Big));
+    const size_t Before = mallinfo2().uordblks;
+    W.ShowUnit(Big, 20000, false);
+    W.Memo()->repaint();
+    State.counters["heap_MB"] = static_cast<double>(mallinfo2().uordblks - Before) / 1e6;
+    State.counters["text_MB"] = static_cast<double>(W.Memo()->Lines().Size()) * sizeof(QChar) / 1e6;
+    W.ShowUnit(Forms, 0, false);
     for (auto _ : State) {
         if (FirstTime) {
             State.PauseTiming();
@@ -150,6 +163,88 @@ void FillAndSort500Rows(benchmark::State& State) {
         W.ClassListView()->repaint();
     }
     State.counters["rows"] = W.ClassInfo().Model().rowCount();
+    Program->Windows().ClassNav->close();
+}
+
+// The ids that Exists holds, counted up from 1 until a hundred in a row are missing.
+std::vector<int> ExistingIDs(const std::function<bool(int)>& Exists) {
+    std::vector<int> IDs;
+    for (int ID = 1, Misses = 0; Misses < 100; ++ID) {
+        if (Exists(ID)) {
+            IDs.push_back(ID);
+            Misses = 0;
+        } else {
+            ++Misses;
+        }
+    }
+    return IDs;
+}
+
+// The class of the sample with the most Class Info rows, inherited members included; the units
+// that other benchmarks add do not count.
+int LargestClass(qm::TClassNav& W, qm::TVCLDB& Db) {
+    int Largest = 0, Rows = -1;
+    for (int ID : ExistingIDs([&Db](int ID) { return Db.ClassExists(ID); })) {
+        if (Db.GetUnitPath(Db.GetClassUnitID(ID)).rfind(SampleRoot, 0) != 0) continue;
+        W.FillClassList(ID);
+        if (W.ClassInfo().Model().rowCount() > Rows) {
+            Rows = W.ClassInfo().Model().rowCount();
+            Largest = ID;
+        }
+    }
+    return Largest;
+}
+
+void ClassInfoOfTheLargestClass(benchmark::State& State) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    W.SelectPage(W.ClassInfoTabSheet());
+    const int Largest = LargestClass(W, Db);
+    for (auto _ : State) {
+        W.FillClassList(Largest);
+        W.ClassListView()->repaint();
+    }
+    State.SetLabel(Db.GetClassName(Largest));
+    State.counters["rows"] = W.ClassInfo().Model().rowCount();
+    Program->Windows().ClassNav->close();
+}
+
+// Rounds of browsing: every unit shown at a few lines, Back, the Class Info of the largest
+// classes, and a 1 MB unit whose file changed read again. Prints the peak memory.
+void LongSession(int Rounds) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    const int Big = Db.LoadUnit(WriteUnit("SessionBig", 200, 1024));
+    const std::vector<int> Units = ExistingIDs([&Db](int ID) { return Db.UnitExists(ID); });
+    const std::vector<std::string> Classes = {"TForm", "TApplication", "TStringGrid", "TDBGrid", "TButton", "TMemo"};
+    for (int Round = 0; Round < Rounds; ++Round) {
+        W.SelectPage(W.SourceTabSheet());
+        for (int Unit : Units)
+            for (int Line : {0, 400, 2000}) {
+                W.ShowUnit(Unit, Line, true);
+                W.Memo()->repaint();
+            }
+        for (int i = 0; i < 5; ++i) W.BackItemClick();
+        W.SelectPage(W.ClassInfoTabSheet());
+        for (const std::string& Name : Classes) {
+            const int ID = Db.ClassesIDByNameIndex(Name, 0);
+            if (ID == 0) continue;
+            W.FillClassList(ID);
+            W.ClassListView()->repaint();
+        }
+        W.SelectPage(W.SourceTabSheet());
+        Touch(Db.GetUnitPath(Big));
+        W.ShowUnit(Big, 20000, true);
+        W.Memo()->repaint();
+        Settle();
+    }
+    rusage Usage{};
+    getrusage(RUSAGE_SELF, &Usage);
+    std::cout << "long session, " << Rounds << " rounds of " << Units.size() + 1
+              << " units shown, Back, Class Info and a 1 MB unit read again: peak memory " << Usage.ru_maxrss / 1024
+              << " MB\n";
     Program->Windows().ClassNav->close();
 }
 
@@ -214,10 +309,9 @@ void DoubleClickUpTenLevels(benchmark::State& State, bool FirstTime) {
         State.PauseTiming();
         W.ShowUnit(Chain.Leaf, Chain.UseLine, false);
         W.Memo()->repaint();
-        const QTextBlock Block = W.Memo()->document()->findBlockByNumber(Chain.UseLine);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf("Step0")) + 1);
-        const QPoint Where = W.Memo()->cursorRect(At).center();
+        const int At = W.Memo()->LineIndex(Chain.UseLine) +
+                       static_cast<int>(W.Memo()->Lines().Line(Chain.UseLine).indexOf(u"Step0")) + 1;
+        const QPoint Where = W.Memo()->CursorRect(At).center();
         Now += 1000;
         if (FirstTime) Touch(WorkDir + "/Level0.pas");
         State.ResumeTiming();
@@ -270,7 +364,9 @@ void InitializeCommand(benchmark::State& State, std::string Root) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::vector<std::string> VclRoots;
+    int SessionRounds = 0;
     for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]).rfind("--session=", 0) == 0) SessionRounds = std::stoi(argv[i] + 10);
         if (std::string(argv[i]).rfind("--sample=", 0) == 0) SampleRoot = argv[i] + 9;
         if (std::string(argv[i]).rfind("--vcl-root=", 0) == 0) VclRoots.push_back(argv[i] + 11);
     }
@@ -296,6 +392,10 @@ int main(int argc, char** argv) {
         Db.VCLSourcePath = SampleRoot + "/SOURCE/";
         Db.InitializeVCL();
     }
+    if (SessionRounds > 0) {
+        LongSession(SessionRounds);
+        return 0;
+    }
     {
         // The first start in this process, the application object included: what a user waits for.
         const auto Start = std::chrono::steady_clock::now();
@@ -310,6 +410,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ShowUnitOf1MB/FirstTime", ShowUnitOf1MB, true)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ShowUnitOf1MB/Again", ShowUnitOf1MB, false)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FillAndSort500Rows", FillAndSort500Rows)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ClassInfoOfTheLargestClass", ClassInfoOfTheLargestClass)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IdleStatusRefresh", IdleStatusRefresh)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("DescendantsPageOfTObject", DescendantsOfTObject)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/FirstTime", DoubleClickUpTenLevels, true)

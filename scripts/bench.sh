@@ -10,7 +10,8 @@
 #  - help lookup on a 100,000-keyword index;
 #  - the help file (helpfile): a topic of the sample's DELPHI.HLP from a double-click to its text
 #    shown in the topic window, and every topic of the file read;
-#  - the window, offscreen: start-up, ShowUnit, the Class Info list, the idle refresh, peak memory.
+#  - the window, offscreen: start-up, ShowUnit and its heap, the Class Info list, the idle refresh,
+#    peak memory of the program and of a 30-round session;
 #  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once.
 # Run one part with an argument: parser, modern, tree, classdb, help, helpfile or window. Extra arguments go to Google Benchmark.
 set -euo pipefail
@@ -92,6 +93,8 @@ if [ "$part" = all ] || [ "$part" = window ]; then
   echo "== window (offscreen)"
   "$out/bench/window_bench" --sample=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@" 2>&1 |
     grep -v propagateSizeHints
+  echo "== window: a long session (offscreen)"
+  "$out/bench/window_bench" --sample=samples/delphi2 --session=30 2>&1 | grep -v propagateSizeHints
   # Peak memory of the running program on the sample library: a home of its own, the database
   # built once, then the window left running for three seconds.
   home=$(mktemp -d)

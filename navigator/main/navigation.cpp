@@ -30,7 +30,7 @@ std::string ClickedWord(const QString& Selection) {
 void TClassNav::MemoDblClick() {
     TVCLDB& Db = VCLDB();
     const int L = Memo()->CursorLinePos() + 1;
-    const std::string W = ClickedWord(Memo()->textCursor().selectedText());
+    const std::string W = ClickedWord(Memo()->SelectedText());
     // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
     if (W.empty() || Db.CurrentUnitID == 0) return;
     TLineInfoRec Info;

@@ -91,12 +91,12 @@ void TClassNav::TextSearchGoSBClick() {
     const QString S = TextSearchEdit()->text();
     if (S.isEmpty()) return;
     if (SourcePageActive()) {
-        const QTextCursor Found = Memo()->document()->find(S, Memo()->CursorCharPos() + 1);
-        if (Found.isNull()) {
+        const int Found = Memo()->Lines().Find(S, Memo()->CursorCharPos() + 1);
+        if (Found < 0) {
             Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
             return;
         }
-        Memo()->setTextCursor(Found);
+        Memo()->SetSelection(Found, Found + static_cast<int>(S.size()));
         Memo()->setFocus();
         return;
     }

@@ -79,7 +79,7 @@ void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID
             }
             // Anything else that keeps the file from being read (no permission, a folder) is an error.
             if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
-            FView.ShowDocument(FTexts->Document(Path, OnDisk.string(), FView.document()));
+            FView.ShowText(FTexts->Text(Path, OnDisk.string(), &FView.Lines()));
             FShownUnitName = Db.GetUnitName(UnitID);
             for (int n = 0; n < TBookMark::Count; ++n)
                 if (FBookMarks->GetUnitID(n) == UnitID && FBookMarks->GetFileID(n) == FileID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);

@@ -1,13 +1,19 @@
 // TXRichEdit: the read-only source view. Lines and characters are addressed by 0-based index;
-// double-clicks pass a 500 ms filter before they select a word and emit DblClick.
+// double-clicks pass a 500 ms filter before they select a word and emit DblClick. The view paints
+// only the lines in sight from one string and its line index (TSourceLines), so showing a text
+// costs nothing for the lines out of sight.
 #pragma once
 
+#include <QAbstractScrollArea>
 #include <QColor>
-#include <QPlainTextEdit>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 
+#include "sourcelines.h"
+
+class QTextLayout;
 
 namespace qm {
 
@@ -17,10 +23,11 @@ using TTickSource = std::function<uint32_t()>;
 void SetTickSource(TTickSource Source);
 uint32_t TickCount();
 
-class TXRichEdit : public QPlainTextEdit {
+class TXRichEdit : public QAbstractScrollArea {
     Q_OBJECT
 public:
     explicit TXRichEdit(QWidget* Parent = nullptr);
+    ~TXRichEdit() override;
 
     int CursorLinePos() const;
     // Moves the caret to the start of Line with an empty selection; nothing when there is no such line.
@@ -31,16 +38,34 @@ public:
     void SetFirstVisibleLine(int Line);
     // The character index where Line starts; -1 when there is no such line.
     int LineIndex(int Line) const;
-    // Line drawn in Color (black is the text's own colour), until another document is shown.
+    // Line drawn in Color (black is the text's own colour), until another text is shown.
     void ColorLine(int Line, const QColor& Color);
     // The colour ColorLine gave Line; black for every other line.
     QColor LineColor(int Line) const;
     // The identifier at the caret (see the .cpp), possibly followed by blanks; empty when none.
     QString CursorWord();
-    // Shows Document (which stays its owner's), all black, caret at the start.
-    void ShowDocument(QTextDocument* Document);
+    // Shows Text (shared with whoever keeps it), all black, caret at the start.
+    void ShowText(std::shared_ptr<const TSourceLines> Text);
     // Shows no text.
     void ShowEmpty();
+
+    const TSourceLines& Lines() const { return *FLines; }
+    const std::shared_ptr<const TSourceLines>& SharedLines() const { return FLines; }
+    QString Text() const { return FLines->Text(); }
+    // The selection runs from Anchor to the caret; line breaks in it read as line feeds.
+    int Anchor() const { return FAnchor; }
+    int Caret() const { return FCaret; }
+    bool HasSelection() const { return FAnchor != FCaret; }
+    QString SelectedText() const;
+    // Selects Anchor up to Caret (clamped to the text), the caret brought into sight.
+    void SetSelection(int Anchor, int Caret);
+    // The selection to the clipboard; nothing when there is none.
+    void copy() const;
+    // The caret's rectangle at character Pos, in the viewport's coordinates.
+    QRect CursorRect(int Pos) const;
+    // The character position nearest to Point in the viewport.
+    int PositionAt(const QPoint& Point) const;
+    int LineHeight() const;
 
     // An identifier is letters, digits and underscores; the word steps and the double-click
     // selection use these classes.
@@ -51,19 +76,42 @@ signals:
     void DblClick();
 
 protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+    void timerEvent(QTimerEvent* Event) override;
+    void scrollContentsBy(int Dx, int Dy) override;
 
 private:
     int WordRight(int Pos) const;
     int WordLeft(int Pos) const;
     int CharAt(const QPoint& Point) const;
-    void UpdateLineColours();
+    void SelectWordAt(int Pos);
+    // Moves the caret to Pos, keeping the anchor when Extend; Column is kept for Up and Down.
+    void MoveCaret(int Pos, bool Extend, bool KeepColumn = false);
+    void EnsureCaretVisible();
+    void UpdateScrollBars();
+    int VisibleLines() const;
+    int LeftMargin() const;
+    void LayOut(QTextLayout& Layout, int Line) const;
+    int XOf(int Pos) const;
+    void StartBlink();
+    void Notify();
 
-    QTextDocument* FBlank;  // what ShowEmpty shows
+    std::shared_ptr<const TSourceLines> FLines;
+    int FAnchor = 0;
+    int FCaret = 0;
+    int FColumnX = -1;  // the x that Up and Down keep; -1 when the caret's own
+    bool FCaretShown = true;
+    int FBlinkTimer = 0;
     uint32_t FLastDblClickTick = 0;  // the tick of the last double-click the view took
     std::map<int, QColor> FLineColours;
-    void SelectWordAt(int Pos);
 };
 
 }  // namespace qm

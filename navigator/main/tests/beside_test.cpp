@@ -77,12 +77,12 @@ TEST_F(Beside, TheShownUnitRemovedElsewhereIsSaidOnceAndBrowsingGoesOn) {
     Nav().ShowUnit(Users, 3, true);
     Press(Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(Nav().Source().BookMarks().GetUnitID(1), Users);
-    const QString Text = Nav().Memo()->toPlainText();
+    const QString Text = Nav().Memo()->Text();
     OtherRemoves("Shapes1");
     RunFor(500);
     EXPECT_EQ(Boxes.Texts, QStringList{"Another program has removed the unit Shapes1 from the class database"});
     EXPECT_TRUE(StatusEmpty());
-    EXPECT_EQ(Nav().Memo()->toPlainText(), Text) << "the text stays to be read";
+    EXPECT_EQ(Nav().Memo()->Text(), Text) << "the text stays to be read";
     EXPECT_EQ(Nav().Source().BookMarks().GetUnitID(1), 0);
     EXPECT_FALSE(Entries(Nav().UnitsCB()).contains("Shapes1"));
     EXPECT_FALSE(Entries(Nav().ClassesCB()).contains("TShared"));

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 #include <filesystem>
 #include <fstream>
 
@@ -91,13 +89,12 @@ protected:
     void DoubleClick(const TPlace& Place, const QString& Word) {
         TXRichEdit& View = *Nav().Memo();
         Nav().Source().GoTo(Place, false);
-        const QTextBlock Block = View.document()->findBlockByNumber(Place.Line - 1);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
-        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+        const int Line = Place.Line - 1;
+        const int At = View.LineIndex(Line) + static_cast<int>(View.Lines().Line(Line).indexOf(Word)) + 1;
+        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.CursorRect(At).center());
     }
     int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
-    QString ShownFile() const { return Nav().Memo()->document()->firstBlock().text(); }
+    QString ShownFile() const { return Nav().Memo()->Lines().Line(0).toString(); }
     std::string Tree;
 };
 

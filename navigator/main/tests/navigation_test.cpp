@@ -52,8 +52,9 @@ protected:
     // The 0-based line of the first line of the unit at or after From that contains Text.
     int FindLine(int Unit, const QString& Text, int From = 0) {
         Nav().ShowUnit(Unit, 0, false);
-        for (QTextBlock B = Nav().Memo()->document()->findBlockByNumber(From); B.isValid(); B = B.next())
-            if (B.text().contains(Text)) return B.blockNumber();
+        const TSourceLines& Lines = Nav().Memo()->Lines();
+        for (int L = std::max(From, 0); L < Lines.LineCount(); ++L)
+            if (Lines.Line(L).contains(Text)) return L;
         ADD_FAILURE() << "no line with " << Text.toStdString();
         return 0;
     }
@@ -61,10 +62,8 @@ protected:
     void DoubleClick(int Unit, int Line, const QString& Word) {
         TXRichEdit& View = *Nav().Memo();
         Nav().ShowUnit(Unit, Line, false);
-        const QTextBlock Block = View.document()->findBlockByNumber(Line);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
-        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+        const int At = View.LineIndex(Line) + static_cast<int>(View.Lines().Line(Line).indexOf(Word)) + 1;
+        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.CursorRect(At).center());
     }
     int Unit(const char* Name) { return Db().UnitsIDByNameIndex(Name, 0); }
     int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
@@ -125,7 +124,7 @@ TEST_F(Navigation, ASharedClassNameChoosesByTheAncestorOrAsks) {
     Prompts.OnModal = [](QDialog&) { return int(QDialog::Accepted); };
     DoubleClick(Users, FindLine(Users, "neither TShared"), "TShared");
     EXPECT_NE(Db().CurrentUnitID, Users);
-    EXPECT_EQ(Nav().Memo()->document()->findBlockByNumber(Nav().Memo()->CursorLinePos()).text().trimmed(),
+    EXPECT_EQ(Nav().Memo()->Lines().Line(Nav().Memo()->CursorLinePos()).toString().trimmed(),
               "TShared = class(TComponent)");
 }
 
@@ -262,7 +261,7 @@ TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
     Type("TSHARED");
     Press(Qt::Key_Return);
     const int First = Nav().Memo()->CursorCharPos();
-    EXPECT_EQ(Nav().Memo()->textCursor().selectedText(), "TShared");
+    EXPECT_EQ(Nav().Memo()->SelectedText(), "TShared");
     EXPECT_EQ(KeyTarget(), Nav().Memo()) << "a match takes the focus to the source";
     Press(Qt::Key_F3);
     EXPECT_GT(Nav().Memo()->CursorCharPos(), First);
@@ -297,11 +296,9 @@ TEST_F(Navigation, TextSearchGoesForwardWithoutWrapping) {
 TEST_F(Navigation, CopyAndPasteByTheFocusedControl) {
     QClipboard* Clipboard = QApplication::clipboard();
     Nav().Memo()->setFocus();
-    QTextCursor C = Nav().Memo()->textCursor();
-    C.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 5);
-    Nav().Memo()->setTextCursor(C);
+    Nav().Memo()->SetSelection(Nav().Memo()->Anchor(), Nav().Memo()->Caret() + 5);
     Nav().Item("CopyItem")->trigger();
-    EXPECT_EQ(Clipboard->text(), C.selectedText());
+    EXPECT_EQ(Clipboard->text(), Nav().Memo()->SelectedText());
 
     Press(Qt::Key_S, Qt::ControlModifier);
     Press(Qt::Key_C, Qt::ControlModifier);
@@ -360,11 +357,8 @@ TEST_F(Navigation, ADoubleClickOnBlankIndentationAsksNothing) {
     const int Users = Unit("Users");
     const int Indented = FindLine(Users, "inherited Outline");
     TXRichEdit& View = *Nav().Memo();
-    const QTextBlock Block = View.document()->findBlockByNumber(Indented);
-    ASSERT_TRUE(Block.text().startsWith("  "));
-    QTextCursor At(Block);
-    At.setPosition(Block.position() + 1);
-    QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.cursorRect(At).center());
+    ASSERT_TRUE(View.Lines().Line(Indented).startsWith(u"  "));
+    QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, View.CursorRect(View.LineIndex(Indented) + 1).center());
     EXPECT_TRUE(Prompts.Calls.empty());
     EXPECT_TRUE(Nav().Help().Delphi().LastTopic().empty()) << "no help was looked up";
     EXPECT_EQ(Db().CurrentUnitID, Users);

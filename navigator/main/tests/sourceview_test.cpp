@@ -1,8 +1,10 @@
-// The source view: the double-click filter, the word at the caret, line colours, and ShowUnit's
-// loading, keeping and failing.
+// The source view: the double-click filter, the word at the caret, line colours, keys, the mouse,
+// copying, tabs, what a screen reader reads, and ShowUnit's loading, keeping and failing.
 #include <QApplication>
 #include <QTest>
-#include <QTextBlock>
+#include <QAccessible>
+#include <QClipboard>
+#include <QScrollBar>
 #include <filesystem>
 #include <fstream>
 
@@ -26,20 +28,16 @@ protected:
         FakeNow = 100000;
         SetTickSource([] { return FakeNow; });
         View.resize(600, 300);
-        View.ShowDocument(NewSourceDocument("unit Shapes;\r\ntype\r\n  TBox = class(TShape)\r\n    procedure Paint; override;\r\n"
+        View.ShowText(std::make_shared<const TSourceLines>("unit Shapes;\r\ntype\r\n  TBox = class(TShape)\r\n    procedure Paint; override;\r\n"
                                             "  end;\r\nimplementation\r\nprocedure TBox.Paint;\r\nbegin\r\n"
-                                            "  Canvas.Rect(0, 12, Self.Width);\r\nend;\r\n",
-                                            &View));
+                                            "  Canvas.Rect(0, 12, Self.Width);\r\nend;\r\n"));
         View.show();
         QObject::connect(&View, &TXRichEdit::DblClick, [this] { ++DblClicks; });
     }
     void TearDown() override { SetTickSource({}); }
     // A double-click at the middle of the first character of Word on Line.
     void DoubleClickAt(int Line, const QString& Word) {
-        const QTextBlock Block = View.document()->findBlockByNumber(Line);
-        QTextCursor At(Block);
-        At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)));
-        const QRect R = View.cursorRect(At);
+        const QRect R = View.CursorRect(View.LineIndex(Line) + static_cast<int>(View.Lines().Line(Line).indexOf(Word)));
         QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, R.center() + QPoint(3, 0));
     }
 
@@ -55,7 +53,7 @@ TEST_F(SourceView, DoubleClicksCloserThan500msAreDropped) {
         DoubleClickAt(8, "Canvas");
         EXPECT_EQ(DblClicks, S.Total) << "after " << S.After;
     }
-    EXPECT_EQ(View.textCursor().selectedText(), "Canvas");
+    EXPECT_EQ(View.SelectedText(), "Canvas");
 }
 
 TEST_F(SourceView, AClickRightAfterADoubleClickDoesNotMoveTheCaret) {
@@ -75,7 +73,7 @@ TEST_F(SourceView, DoubleClickSelectsOneIdentifier) {
     for (const auto& C : Cases) {
         FakeNow += 1000;
         DoubleClickAt(C.Line, C.Word);
-        EXPECT_EQ(View.textCursor().selectedText(), C.Selected);
+        EXPECT_EQ(View.SelectedText(), C.Selected);
     }
 }
 
@@ -89,12 +87,11 @@ TEST_F(SourceView, CursorWordIsTheIdentifierAtTheCaretWithItsBlanks) {
     };
     for (const auto& C : Cases) {
         View.SetCursorLinePos(C.Line);
-        QTextCursor Caret = View.textCursor();
-        Caret.setPosition(View.LineIndex(C.Line) + C.Column);
-        View.setTextCursor(Caret);
+        const int Caret = View.LineIndex(C.Line) + C.Column;
+        View.SetSelection(Caret, Caret);
         EXPECT_EQ(View.CursorWord(), C.Word) << C.Line << ":" << C.Column;
         if (C.CaretStays) {
-            EXPECT_FALSE(View.textCursor().hasSelection());
+            EXPECT_FALSE(View.HasSelection());
             EXPECT_EQ(View.CursorCharPos(), View.LineIndex(C.Line) + C.Column);
         }
     }
@@ -106,24 +103,164 @@ TEST_F(SourceView, LinesAndColours) {
     View.SetCursorLinePos(99);  // no such line: nothing moves
     EXPECT_EQ(View.CursorLinePos(), 0);
     View.SetCursorLinePos(4);
-    QTextCursor Selection = View.textCursor();
-    Selection.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 3);
-    View.setTextCursor(Selection);
+    View.SetSelection(View.CursorCharPos(), View.CursorCharPos() + 3);
     View.ColorLine(6, QColor(255, 0, 0));
     EXPECT_EQ(View.LineColor(6), QColor(255, 0, 0));
     EXPECT_EQ(View.LineColor(5), QColor(Qt::black));
-    EXPECT_EQ(View.textCursor().selectedText().size(), 3) << "the selection is left as it was";
+    EXPECT_EQ(View.SelectedText().size(), 3) << "the selection is left as it was";
     View.ColorLine(6, Qt::black);
     EXPECT_EQ(View.LineColor(6), QColor(Qt::black));
+}
+
+// Keys reach the view as a person sends them: to the focused widget.
+class SourceKeys : public SourceView {
+protected:
+    void SetUp() override {
+        SourceView::SetUp();
+        View.activateWindow();
+        View.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&View));
+    }
+    void Press(int Key, Qt::KeyboardModifiers Modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(Key), Modifiers);
+    }
+    void PlaceCaret(int Line, int Column) { View.SetSelection(View.LineIndex(Line) + Column, View.LineIndex(Line) + Column); }
+};
+
+TEST_F(SourceKeys, KeysMoveTheCaretAndShiftExtendsTheSelection) {
+    const Qt::KeyboardModifiers Ctrl = Qt::ControlModifier, Shift = Qt::ShiftModifier;
+    const struct { int Line, Column; int Key; Qt::KeyboardModifiers Modifiers; int ToLine, ToColumn; const char* Selected; } Cases[] = {
+        {0, 0, Qt::Key_Right, {}, 0, 1, ""},
+        {0, 5, Qt::Key_Left, {}, 0, 4, ""},
+        {0, 0, Qt::Key_Right, Ctrl, 0, 5, ""},    // "unit " to "Shapes"
+        {0, 5, Qt::Key_Right, Ctrl, 0, 11, ""},   // to the ";"
+        {1, 0, Qt::Key_Left, Ctrl, 0, 11, ""},    // back over the line end to the ";"
+        {2, 5, Qt::Key_Home, {}, 2, 0, ""},
+        {2, 5, Qt::Key_End, {}, 2, 22, ""},
+        {0, 3, Qt::Key_Down, {}, 1, 3, ""},
+        {3, 10, Qt::Key_Down, {}, 4, 6, ""},      // a shorter line: its end
+        {1, 2, Qt::Key_Up, {}, 0, 2, ""},
+        {5, 2, Qt::Key_Home, Ctrl, 0, 0, ""},
+        {5, 2, Qt::Key_End, Ctrl, 10, 0, ""},
+        {2, 0, Qt::Key_PageDown, {}, 10, 0, ""},  // the whole text is in sight: to the last line
+        {0, 0, Qt::Key_Right, Shift, 0, 1, "u"},
+        {6, 10, Qt::Key_End, Shift, 6, 21, "TBox.Paint;"},
+        {0, 0, Qt::Key_Down, Shift, 1, 0, "unit Shapes;\n"},
+        {0, 5, Qt::Key_Right, Ctrl | Shift, 0, 11, "Shapes"},
+        {1, 0, Qt::Key_Home, Ctrl | Shift, 0, 0, "unit Shapes;\n"},
+    };
+    for (const auto& C : Cases) {
+        PlaceCaret(C.Line, C.Column);
+        Press(C.Key, C.Modifiers);
+        EXPECT_EQ(View.Caret(), View.LineIndex(C.ToLine) + C.ToColumn) << C.Line << ":" << C.Column << " key " << C.Key;
+        EXPECT_EQ(View.SelectedText(), C.Selected) << C.Line << ":" << C.Column << " key " << C.Key;
+    }
+}
+
+TEST_F(SourceKeys, UpAndDownKeepTheColumnPastAShortLine) {
+    QFont Fixed(QStringLiteral("Courier New"));
+    Fixed.setStyleHint(QFont::TypeWriter);
+    Fixed.setFixedPitch(true);
+    View.setFont(Fixed);
+    PlaceCaret(3, 12);
+    Press(Qt::Key_Down);  // "  end;" is shorter
+    Press(Qt::Key_Down);
+    EXPECT_EQ(View.Caret(), View.LineIndex(5) + 12);
+}
+
+TEST_F(SourceKeys, CopyTakesTheSelectionWithLineFeeds) {
+    QApplication::clipboard()->clear();
+    PlaceCaret(0, 5);
+    Press(Qt::Key_C, Qt::ControlModifier);  // nothing selected: nothing copied
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+    Press(Qt::Key_Down, Qt::ShiftModifier);
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "Shapes;\ntype");
+}
+
+TEST_F(SourceView, TheMouseSelectsByDraggingAndShiftClick) {
+    const QPoint From = View.CursorRect(View.LineIndex(2) + 2).center();
+    const QPoint To = View.CursorRect(View.LineIndex(2) + 6).center();
+    QTest::mousePress(View.viewport(), Qt::LeftButton, {}, From);
+    QTest::mouseMove(View.viewport(), To);
+    QTest::mouseRelease(View.viewport(), Qt::LeftButton, {}, To);
+    EXPECT_EQ(View.SelectedText(), "TBox");
+    FakeNow += 1000;
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, Qt::ShiftModifier, View.CursorRect(View.LineIndex(3) + 4).center());
+    EXPECT_EQ(View.SelectedText(), "TBox = class(TShape)\n    ");
+}
+
+TEST(SourceViewText, TabsStopEvery80PixelsAndLongLinesScroll) {
+    TXRichEdit View;
+    View.resize(300, 200);
+    View.ShowText(std::make_shared<const TSourceLines>("\tX\n" + QString(500, QLatin1Char('a'))));
+    View.show();
+    EXPECT_EQ(View.CursorRect(1).left() - View.CursorRect(0).left(), 80);
+    EXPECT_GT(View.horizontalScrollBar()->maximum(), 0);
+    View.SetSelection(View.Lines().Size(), View.Lines().Size());
+    EXPECT_GT(View.horizontalScrollBar()->value(), 0) << "the caret at the end of the long line is in sight";
+    EXPECT_GE(View.CursorRect(View.Caret()).left(), 0);
+    EXPECT_LE(View.CursorRect(View.Caret()).left(), View.viewport()->width());
+}
+
+TEST_F(SourceView, ScreenReadersReadLinesTheCaretAndTheSelection) {
+    QAccessibleInterface* Reader = QAccessible::queryAccessibleInterface(&View);
+    ASSERT_NE(Reader, nullptr);
+    QAccessibleTextInterface* Text = Reader->textInterface();
+    ASSERT_NE(Text, nullptr);
+    EXPECT_TRUE(Reader->state().readOnly);
+    EXPECT_TRUE(Reader->state().multiLine);
+    EXPECT_EQ(Text->characterCount(), View.Text().size());
+    View.SetCursorLinePos(2);
+    EXPECT_EQ(Text->cursorPosition(), View.LineIndex(2));
+    const struct { QAccessible::TextBoundaryType Boundary; const char* At; const char* Before; const char* After; } Cases[] = {
+        {QAccessible::LineBoundary, "  TBox = class(TShape)\n", "type\n", "    procedure Paint; override;\n"},
+        {QAccessible::CharBoundary, " ", "\n", " "},
+    };
+    int Start = 0, End = 0;
+    for (const auto& C : Cases) {
+        EXPECT_EQ(Text->textAtOffset(Text->cursorPosition(), C.Boundary, &Start, &End), C.At);
+        EXPECT_EQ(Start, View.LineIndex(2));
+        EXPECT_EQ(Text->textBeforeOffset(Text->cursorPosition(), C.Boundary, &Start, &End), C.Before);
+        EXPECT_EQ(Text->textAfterOffset(Text->cursorPosition(), C.Boundary, &Start, &End), C.After);
+    }
+    View.SetSelection(View.LineIndex(2) + 2, View.LineIndex(2) + 6);
+    ASSERT_EQ(Text->selectionCount(), 1);
+    Text->selection(0, &Start, &End);
+    EXPECT_EQ(Text->text(Start, End), "TBox");
+    Text->setCursorPosition(View.LineIndex(6));
+    EXPECT_EQ(View.CursorLinePos(), 6);
+    EXPECT_EQ(Text->selectionCount(), 0);
+    const QPoint OnLine6 = View.viewport()->mapToGlobal(View.CursorRect(View.LineIndex(6) + 3).center());
+    EXPECT_EQ(Text->offsetAtPoint(OnLine6), View.LineIndex(6) + 3);
 }
 
 TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
     for (const char* Text : {"a\r\nb\r\nc", "a\nb\nc", "a\rb\rc"}) {
         TXRichEdit View;
-        View.ShowDocument(NewSourceDocument(Text, &View));
-        EXPECT_EQ(View.document()->blockCount(), 3) << Text;
-        EXPECT_EQ(View.document()->findBlockByNumber(2).text(), "c");
+        View.ShowText(std::make_shared<const TSourceLines>(Text));
+        EXPECT_EQ(View.Lines().LineCount(), 3) << Text;
+        EXPECT_EQ(View.Lines().Line(2), u"c");
     }
+}
+
+TEST(SourceText, LinesAndFindAtTheEdges) {
+    const TSourceLines Empty(QString{});
+    EXPECT_EQ(Empty.LineCount(), 1);
+    EXPECT_EQ(Empty.LineEnd(0), 0);
+    EXPECT_EQ(Empty.LineOf(5), 0);
+    const TSourceLines Lines(QStringLiteral("Begin\r\n  x := 1;\r\nEND\r\n"));
+    const struct { int Line, Start, End; } Spans[] = {{0, 0, 5}, {1, 6, 15}, {2, 16, 19}, {3, 20, 20}, {4, -1, -1}, {-1, -1, -1}};
+    for (const auto& S : Spans) {
+        EXPECT_EQ(Lines.LineStart(S.Line), S.Start) << S.Line;
+        EXPECT_EQ(Lines.LineEnd(S.Line), S.End) << S.Line;
+    }
+    EXPECT_EQ(Lines.LineOf(5), 0) << "a line feed belongs to its line";
+    EXPECT_EQ(Lines.LineOf(6), 1);
+    EXPECT_EQ(Lines.LineOf(99), 3);
+    const struct { const char* What; int From, Found; } Finds[] = {
+        {"end", 0, 16}, {"BEGIN", 0, 0}, {"begin", 1, -1}, {"x := 1;\nend", 0, 8}, {"", 0, -1}, {"end", 40, -1}};
+    for (const auto& F : Finds) EXPECT_EQ(Lines.Find(F.What, F.From), F.Found) << F.What << " from " << F.From;
 }
 
 // ShowUnit on the sample library plus a unit of the test's own.
@@ -144,10 +281,11 @@ TEST_F(ShowUnitTest, TheShownUnitIsNotReloadedAndKeepsItsRedLines) {
     const int Forms = Db().CurrentUnitID;
     const int Line = W.Memo()->CursorLinePos();  // the class heading, never empty
     W.AddBookmark(1);
-    QTextDocument* Before = W.Memo()->document();
-    const int Revision = Before->revision();
+    const TSourceLines* Before = &W.Memo()->Lines();
+    const int Reads = W.Source().Texts().Reads();
     W.ShowUnit(Forms, 40, true);
-    EXPECT_EQ(W.Memo()->document()->revision(), Revision) << "nothing reloaded";
+    EXPECT_EQ(&W.Memo()->Lines(), Before) << "nothing reloaded";
+    EXPECT_EQ(W.Source().Texts().Reads(), Reads);
     EXPECT_EQ(W.Memo()->LineColor(Line), QColor(255, 0, 0));
     EXPECT_EQ(W.Memo()->CursorLinePos(), 40);
     EXPECT_EQ(W.Memo()->FirstVisibleLine(), 40);
@@ -173,12 +311,12 @@ TEST_F(ShowUnitTest, AUnitShownAgainIsReadAgainOnlyWhenItsFileChanged) {
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
     EXPECT_EQ(W.Source().Texts().Reads(), Reads) << "unchanged: the text kept from before";
-    EXPECT_EQ(W.Memo()->document()->defaultFont(), W.Memo()->font()) << "a kept text is shown in the view's font";
+    EXPECT_EQ(W.Memo()->LineHeight(), QFontMetrics(W.Memo()->font()).height()) << "a kept text is shown in the view's font";
     std::ofstream(TempDir() + "/Mine.pas", std::ios::app) << "{ changed since }\n";
     W.ShowUnit(Forms, 0, true);
     W.ShowUnit(Mine, 0, true);
     EXPECT_EQ(W.Source().Texts().Reads(), Reads + 1);
-    EXPECT_TRUE(W.Memo()->toPlainText().endsWith("{ changed since }\n"));
+    EXPECT_TRUE(W.Memo()->Text().endsWith("{ changed since }\n"));
 }
 
 TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {
@@ -193,7 +331,7 @@ TEST_F(ShowUnitTest, AMissingFileIsReportedAndThePreviousUnitStays) {
               std::vector<QString>{QStringLiteral("The file %1 does not exist").arg(SourceText(Db().GetUnitPath(Gone)))});
     EXPECT_EQ(Db().CurrentUnitID, Forms);
     EXPECT_EQ(W.Memo()->CursorLinePos(), 25);
-    EXPECT_GT(W.Memo()->document()->blockCount(), 100);
+    EXPECT_GT(W.Memo()->Lines().LineCount(), 100);
     EXPECT_TRUE(Prompts.Texts("error").empty());
 }
 
@@ -209,7 +347,7 @@ TEST_F(ShowUnitTest, AFileThatHasGoneIsNotReplacedByOneNamedInOtherLetterCase) {
               std::vector<QString>{QStringLiteral("The file %1 does not exist").arg(SourceText(Db().GetUnitPath(Upper)))});
     EXPECT_EQ(Db().CurrentUnitID, Forms);
     Nav().ShowUnit(Lower, 0, true);
-    EXPECT_TRUE(Nav().Memo()->toPlainText().startsWith("unit casea;"));
+    EXPECT_TRUE(Nav().Memo()->Text().startsWith("unit casea;"));
 }
 
 TEST_F(ShowUnitTest, AnUnreadableFileGoesToTheErrorReport) {

@@ -44,7 +44,7 @@ TEST_F(Startup, ShowsTApplicationOfFormsWithItsMembers) {
     EXPECT_EQ(W.PageControl()->currentWidget(), W.SourceTabSheet());
     EXPECT_EQ(W.Memo()->CursorLinePos(), Db().GetClassLine(X) - 1);
     EXPECT_EQ(W.Memo()->FirstVisibleLine(), Db().GetClassLine(X) - 1);
-    EXPECT_TRUE(W.Memo()->document()->findBlockByNumber(W.Memo()->CursorLinePos()).text().contains("TApplication"));
+    EXPECT_TRUE(W.Memo()->Lines().Line(W.Memo()->CursorLinePos()).contains(u"TApplication"));
     EXPECT_GE(W.ClassInfo().Model().rowCount(), 150);
     EXPECT_EQ(W.ClassInfo().ClassName(), "TApplication");
     EXPECT_EQ(W.ClassesCB()->currentText(), "TApplication");

@@ -17,7 +17,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -86,15 +85,14 @@ void WaitFor(const std::function<bool()>& Done) {
 
 void DoubleClickWord(qm::TClassNav& W, int Line, const QString& Word) {
     W.ShowUnit(W.Windows().VCLDB->CurrentUnitID, Line, false);
-    const QTextBlock Block = W.Memo()->document()->findBlockByNumber(Line);
-    QTextCursor At(Block);
-    At.setPosition(Block.position() + static_cast<int>(Block.text().indexOf(Word)) + 1);
-    QTest::mouseDClick(W.Memo()->viewport(), Qt::LeftButton, {}, W.Memo()->cursorRect(At).center());
+    const int At = W.Memo()->LineIndex(Line) + static_cast<int>(W.Memo()->Lines().Line(Line).indexOf(Word)) + 1;
+    QTest::mouseDClick(W.Memo()->viewport(), Qt::LeftButton, {}, W.Memo()->CursorRect(At).center());
 }
 
 int FindLine(qm::TClassNav& W, const QString& Text) {
-    for (QTextBlock B = W.Memo()->document()->begin(); B.isValid(); B = B.next())
-        if (B.text().contains(Text)) return B.blockNumber();
+    const qm::TSourceLines& Lines = W.Memo()->Lines();
+    for (int L = 0; L < Lines.LineCount(); ++L)
+        if (Lines.Line(L).contains(Text)) return L;
     return 0;
 }
 

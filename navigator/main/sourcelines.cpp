@@ -1,0 +1,64 @@
+// The line index: one pass over the text when it is read.
+#include "sourcelines.h"
+
+#include <algorithm>
+
+#include "sourcetext.h"
+
+namespace qm {
+
+TSourceLines::TSourceLines(const QString& Text) : FText(WithLineFeeds(Text)) {
+    // A decoder leaves room for more than it wrote; a kept text holds only its characters.
+    FText.squeeze();
+    FStarts.reserve(static_cast<size_t>(FText.size() / 32 + 1));
+    FStarts.push_back(0);
+    const QChar* Chars = FText.constData();
+    const int Size = static_cast<int>(FText.size());
+    int Tabs = 0;
+    for (int i = 0; i < Size; ++i) {
+        const char16_t C = Chars[i].unicode();
+        if (C == u'\t') {
+            ++Tabs;
+        } else if (C == u'\n') {
+            FLongest = std::max(FLongest, i - FStarts.back());
+            FMostTabs = std::max(FMostTabs, Tabs);
+            Tabs = 0;
+            FStarts.push_back(i + 1);
+        }
+    }
+    FStarts.shrink_to_fit();
+    FLongest = std::max(FLongest, Size - FStarts.back());
+    FMostTabs = std::max(FMostTabs, Tabs);
+}
+
+int TSourceLines::LineStart(int Line) const {
+    return Line >= 0 && Line < LineCount() ? FStarts[static_cast<size_t>(Line)] : -1;
+}
+
+int TSourceLines::LineEnd(int Line) const {
+    if (Line < 0 || Line >= LineCount()) return -1;
+    return Line + 1 < LineCount() ? FStarts[static_cast<size_t>(Line) + 1] - 1 : Size();
+}
+
+int TSourceLines::LineOf(int Pos) const {
+    const auto After = std::upper_bound(FStarts.begin(), FStarts.end(), Pos);
+    return std::max(0, static_cast<int>(After - FStarts.begin()) - 1);
+}
+
+QStringView TSourceLines::Line(int Line) const {
+    const int Start = LineStart(Line);
+    if (Start < 0) return {};
+    return QStringView(FText).mid(Start, LineEnd(Line) - Start);
+}
+
+// An upper bound that needs no measuring: every tab taken at its full width.
+int TSourceLines::MaxColumns(int TabColumns) const {
+    return FLongest + FMostTabs * std::max(0, TabColumns - 1);
+}
+
+int TSourceLines::Find(const QString& What, int From) const {
+    if (What.isEmpty() || From > Size()) return -1;
+    return static_cast<int>(FText.indexOf(What, std::max(0, From), Qt::CaseInsensitive));
+}
+
+}  // namespace qm

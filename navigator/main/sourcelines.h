@@ -1,0 +1,38 @@
+// A unit's text as the source view shows it: one string with line feeds and the index of where
+// each line starts. Nothing is laid out here; the view measures only the lines it paints.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace qm {
+
+class TSourceLines {
+public:
+    // Text with CR LF, LF or CR line ends; a text of N line ends has N + 1 lines.
+    explicit TSourceLines(const QString& Text = {});
+
+    const QString& Text() const { return FText; }
+    int Size() const { return static_cast<int>(FText.size()); }
+    int LineCount() const { return static_cast<int>(FStarts.size()); }
+    // The character index where Line starts; -1 when there is no such line.
+    int LineStart(int Line) const;
+    // The index just past Line's last character (its line feed is not part of it).
+    int LineEnd(int Line) const;
+    // The line holding the character index Pos (clamped to the text).
+    int LineOf(int Pos) const;
+    QStringView Line(int Line) const;
+    // The most columns of any line, a tab counting as TabColumns.
+    int MaxColumns(int TabColumns) const;
+    // The first match of What (letter case ignored) starting at From or after; -1 when none.
+    int Find(const QString& What, int From) const;
+
+private:
+    QString FText;
+    std::vector<int> FStarts;
+    int FLongest = 0;      // characters of the longest line
+    int FMostTabs = 0;     // tabs of the line with the most
+};
+
+}  // namespace qm
