@@ -351,5 +351,59 @@ TEST_F(BesideTheTool, WhatTheToolAddsAndRemovesTheWindowFollows) {
     EXPECT_TRUE(WaitFor([&] { return CaretLine() == ClassLine("TForm"); })) << "browsing goes on";
 }
 
+// A tree of modern Object Pascal the tool adds: the window follows, opens a class in the include
+// file that declares it, asks which overload a double-click means, and goes Back by its key.
+TEST_F(BesideTheTool, ATreeOfModernUnitsFromTheToolByKeysAndDoubleClicks) {
+    File = SampleDatabaseCopy();
+    const std::filesystem::path Tree = TempDir() + "/modern";
+    std::filesystem::create_directories(Tree / "inc");
+    auto Write = [&](const char* Name, const char* Text) { QFile F(QString::fromStdString((Tree / Name).string())); F.open(QIODevice::WriteOnly); F.write(Text); };
+    Write("inc/figure.inc", "  TFigure = class(TObject)\n    procedure Draw; overload;\n    procedure Draw(Scale: Integer); overload;\n  end;\n");
+    Write("Figures.pas", "unit Figures;\ninterface\ntype\n{$I figure.inc}\nimplementation\nprocedure TFigure.Draw;\nbegin\n"
+                         "  Draw(2);\nend;\nprocedure TFigure.Draw(Scale: Integer);\nbegin\nend;\nend.\n");
+    Start(File);
+    TQtPrompts Real;
+    SetPrompts(&Real);
+    ASSERT_EQ(Tool({"add", "--modern", "--recursive", QString::fromStdString(Tree.string())}), 0);
+    X.MoveTo(Global(Nav().Memo()->viewport(), QPoint(50, 50)));
+    ASSERT_TRUE(WaitFor([&] { return Nav().ClassesCB()->findText("TFigure") >= 0; }));
+    const int Before = Db().CurrentUnitID;
+    SearchByKeys("TFigure");
+    ASSERT_TRUE(WaitFor([&] { return Nav().Memo()->Lines().Line(0).toString() == "  TFigure = class(TObject)"; }));
+    const int Figures = Db().UnitsIDByNameIndex("Figures", 0);
+    EXPECT_EQ(Db().CurrentUnitID, Figures);
+    Nav().ShowUnit(Figures, 7, true);  // "  Draw(2);" of the unit's own file at the top, from the include file
+    RunFor(50);
+    // The question runs its own modal loop inside the double-click: it is answered from there, by
+    // keys, once it shows.
+    bool Asked = false;
+    QTimer Answer;
+    QObject::connect(&Answer, &QTimer::timeout, [&] {
+        if (!QApplication::activeModalWidget() || Asked) return;
+        Asked = true;
+        RunFor(100);
+        Shot("xcb-which-overload");
+        X.Key("Down");
+        X.Key("Return");
+    });
+    Answer.start(20);
+    X.MoveTo(SourcePoint(7, "Draw", 2));
+    X.DoubleClick();
+    EXPECT_TRUE(WaitFor([&] { return Asked && QApplication::activeModalWidget() == nullptr && CaretLine() == 10; }, 10000));
+    Answer.stop();
+    // Without a window manager the keyboard stays where the question was: a click on the source
+    // hands it back, as a person would do.
+    X.MoveTo(Global(Nav().Memo()->viewport(), QPoint(200, 200)));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Nav().Memo(); }));
+    X.Key("b", true);
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == 8; })) << "Back by Ctrl+B";
+    X.Key("b", true);
+    EXPECT_TRUE(WaitFor([&] { return Nav().Memo()->Lines().Line(0).toString() == "  TFigure = class(TObject)"; }))
+        << "and again into the include file";
+    X.Key("b", true);
+    EXPECT_TRUE(WaitFor([&] { return Db().CurrentUnitID == Before; }));
+}
+
 }  // namespace
 }  // namespace qm
