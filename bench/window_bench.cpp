@@ -5,7 +5,9 @@
 // each installation given. With --session=ROUNDS it runs only a long session instead (every
 // unit of the sample shown, Class Info of the largest classes, Back, a 1 MB unit read again,
 // ROUNDS times) and prints the process's peak memory.
-//   window_bench --sample=DIR [--vcl-root=DIR]... [--session=ROUNDS] [Google Benchmark flags]
+// With --library-db=FILE (a large library's class database, e.g. the LCL that scripts/bench.sh
+// tree builds) it also fills TForm's Class Info there, and the session browses that library.
+//   window_bench --sample=DIR [--vcl-root=DIR]... [--library-db=FILE] [--session=ROUNDS] [Google Benchmark flags]
 // DIR is a Delphi installation (samples/delphi2); the benchmark works in a temporary folder.
 // Dialogs and questions are answered at once with OK and Yes.
 #include <benchmark/benchmark.h>
@@ -44,6 +46,7 @@
 namespace {
 
 std::string SampleRoot, WorkDir, SampleDb;
+std::string LibraryDb;  // --library-db: a copy of a large library's database (the LCL and Free Pascal)
 
 // Every question answered Yes, every dialog OK, no file chosen.
 class TAnswerAll : public qm::TUserPrompts {
@@ -93,8 +96,8 @@ std::string WriteUnit(const std::string& Name, int Members, int Kilobytes) {
     return Path;
 }
 
-std::unique_ptr<qm::TNavigatorProgram> StartWindow() {
-    auto Program = std::make_unique<qm::TNavigatorProgram>(SampleDb, false);
+std::unique_ptr<qm::TNavigatorProgram> StartWindow(const std::string& Database = SampleDb) {
+    auto Program = std::make_unique<qm::TNavigatorProgram>(Database, false);
     Program->Windows().ClassNav->show();
     while (Program->Windows().ClassNav->ClassInfo().ClassName() != "TApplication") Settle();
     return Program;
@@ -248,6 +251,52 @@ void LongSession(int Rounds) {
     Program->Windows().ClassNav->close();
 }
 
+// TForm's Class Info on the large library: every level down to TObject filled and painted.
+void ClassInfoOfTFormInTheLibrary(benchmark::State& State) {
+    auto Program = StartWindow(LibraryDb);
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    W.SelectPage(W.ClassInfoTabSheet());
+    const int Form = Db.ClassesIDByNameIndex("TForm", 0);
+    for (auto _ : State) {
+        W.FillClassList(Form);
+        W.ClassListView()->repaint();
+    }
+    State.counters["rows"] = W.ClassInfo().Model().rowCount();
+    Program->Windows().ClassNav->close();
+}
+
+// Rounds of browsing the large library: every unit shown at a few lines, Back, and the
+// Class Info of its biggest classes. Prints the peak memory.
+void LibrarySession(int Rounds) {
+    auto Program = StartWindow(LibraryDb);
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    const std::vector<int> Units = ExistingIDs([&Db](int ID) { return Db.UnitExists(ID); });
+    const std::vector<std::string> Classes = {"TForm", "TControl", "TWinControl", "TCustomGrid", "TStringGrid", "TListView"};
+    for (int Round = 0; Round < Rounds; ++Round) {
+        W.SelectPage(W.SourceTabSheet());
+        for (int Unit : Units)
+            for (int Line : {0, 400, 2000}) {
+                W.ShowUnit(Unit, Line, true);
+                W.Memo()->repaint();
+            }
+        for (int i = 0; i < 5; ++i) W.BackItemClick();
+        W.SelectPage(W.ClassInfoTabSheet());
+        for (const std::string& Name : Classes) {
+            if (Db.ClassCountByName(Name) == 0) continue;
+            W.FillClassList(Db.ClassesIDByNameIndex(Name, 0));
+            W.ClassListView()->repaint();
+        }
+        Settle();
+    }
+    rusage Usage{};
+    getrusage(RUSAGE_SELF, &Usage);
+    std::cout << "library session, " << Rounds << " rounds of " << Units.size()
+              << " units shown, Back and Class Info: peak memory " << Usage.ru_maxrss / 1024 << " MB\n";
+    Program->Windows().ClassNav->close();
+}
+
 // The Descendants page of TObject: every class of the sample, queried, ordered and put in the
 // tree, the top level open and painted.
 void DescendantsOfTObject(benchmark::State& State) {
@@ -369,6 +418,7 @@ int main(int argc, char** argv) {
         if (std::string(argv[i]).rfind("--session=", 0) == 0) SessionRounds = std::stoi(argv[i] + 10);
         if (std::string(argv[i]).rfind("--sample=", 0) == 0) SampleRoot = argv[i] + 9;
         if (std::string(argv[i]).rfind("--vcl-root=", 0) == 0) VclRoots.push_back(argv[i] + 11);
+        if (std::string(argv[i]).rfind("--library-db=", 0) == 0) LibraryDb = argv[i] + 13;
     }
     if (SampleRoot.empty()) {
         std::cerr << "usage: window_bench --sample=DIR [benchmark flags]\n";
@@ -392,8 +442,15 @@ int main(int argc, char** argv) {
         Db.VCLSourcePath = SampleRoot + "/SOURCE/";
         Db.InitializeVCL();
     }
+    if (!LibraryDb.empty()) {
+        // A copy: the window may bring an older file up to date or store its settings beside it.
+        const std::string Copy = WorkDir + "/library.db";
+        std::filesystem::copy_file(LibraryDb, Copy);
+        LibraryDb = Copy;
+    }
     if (SessionRounds > 0) {
-        LongSession(SessionRounds);
+        if (LibraryDb.empty()) LongSession(SessionRounds);
+        else LibrarySession(SessionRounds);
         return 0;
     }
     {
@@ -411,6 +468,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ShowUnitOf1MB/Again", ShowUnitOf1MB, false)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FillAndSort500Rows", FillAndSort500Rows)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ClassInfoOfTheLargestClass", ClassInfoOfTheLargestClass)->Unit(benchmark::kMillisecond);
+    if (!LibraryDb.empty())
+        benchmark::RegisterBenchmark("ClassInfoOfTFormInTheLibrary", ClassInfoOfTFormInTheLibrary)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IdleStatusRefresh", IdleStatusRefresh)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("DescendantsPageOfTObject", DescendantsOfTObject)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/FirstTime", DoubleClickUpTenLevels, true)

@@ -90,11 +90,18 @@ fi
 if [ "$part" = all ] || [ "$part" = window ]; then
   cmake --build build-release --target window_bench quillmap2 >/dev/null
   [ -d "$out/genlib-vcl/SOURCE" ] || "$out/bench/quillmap2-genlib" "$out/genlib-vcl" --delphi-tree --unit-kb 62 --seed 1
+  # The large library, when the tree part has built its database.
+  library=()
+  [ -f "$out/bench-tree.db" ] && library=(--library-db="$out/bench-tree.db")
   echo "== window (offscreen)"
-  "$out/bench/window_bench" --sample=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@" 2>&1 |
+  "$out/bench/window_bench" --sample=samples/delphi2 --vcl-root="$out/genlib-vcl" "${library[@]}" --benchmark_min_time=1 "$@" 2>&1 |
     grep -v propagateSizeHints
   echo "== window: a long session (offscreen)"
   "$out/bench/window_bench" --sample=samples/delphi2 --session=30 2>&1 | grep -v propagateSizeHints
+  if [ ${#library[@]} -gt 0 ]; then
+    echo "== window: a session on the LCL with the RTL and FCL (offscreen)"
+    "$out/bench/window_bench" --sample=samples/delphi2 "${library[@]}" --session=3 2>&1 | grep -v propagateSizeHints
+  fi
   # Peak memory of the running program on the sample library: a home of its own, the database
   # built once, then the window left running for three seconds.
   home=$(mktemp -d)
