@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringView>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -12,6 +14,8 @@ class TSourceLines {
 public:
     // Text with CR LF, LF or CR line ends; a text of N line ends has N + 1 lines.
     explicit TSourceLines(const QString& Text = {});
+    // A file's bytes (Windows-1252), decoded with its line ends made line feeds in one pass.
+    static std::shared_ptr<const TSourceLines> FromBytes(std::string_view Bytes);
 
     const QString& Text() const { return FText; }
     int Size() const { return static_cast<int>(FText.size()); }
@@ -29,6 +33,11 @@ public:
     int Find(const QString& What, int From) const;
 
 private:
+    struct TDecoded {};
+    // Text whose line ends are line feeds already, kept as it is.
+    TSourceLines(QString Text, TDecoded);
+    void Index();
+
     QString FText;
     std::vector<int> FStarts;
     int FLongest = 0;      // characters of the longest line

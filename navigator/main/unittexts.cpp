@@ -33,7 +33,7 @@ std::shared_ptr<const TSourceLines> TUnitTexts::Text(const std::string& Path, co
     } catch (const EFOpenError&) {
         throw EFOpenError(Path);
     }
-    auto Text = std::make_shared<const TSourceLines>(SourceText(Bytes));
+    auto Text = TSourceLines::FromBytes(Bytes);
     ++FReads;
     // The view keeps its own share of a text it shows: one dropped here lives on while in view.
     if (Entry != FEntries.end()) FEntries.erase(Entry);

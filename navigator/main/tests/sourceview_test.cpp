@@ -244,6 +244,17 @@ TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
     }
 }
 
+// A file's bytes read in one pass give what the decoder and the line-end rule give: every byte
+// value, and every kind of line end, at the start, in the middle and at the end.
+TEST(SourceText, BytesDecodedInOnePassAsTheDecoderDoes) {
+    std::string Every;
+    for (int C = 0; C < 256; ++C) Every += static_cast<char>(C);
+    for (const std::string& Bytes : {Every, std::string("\r\nx\r\r\ny\n\rz\r"), std::string(), std::string("\r")}) {
+        EXPECT_EQ(TSourceLines::FromBytes(Bytes)->Text(), WithLineFeeds(SourceText(Bytes)));
+        EXPECT_EQ(TSourceLines::FromBytes(Bytes)->LineCount(), TSourceLines(SourceText(Bytes)).LineCount());
+    }
+}
+
 TEST(SourceText, LinesAndFindAtTheEdges) {
     const TSourceLines Empty(QString{});
     EXPECT_EQ(Empty.LineCount(), 1);
