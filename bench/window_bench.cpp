@@ -213,41 +213,50 @@ void ClassInfoOfTheLargestClass(benchmark::State& State) {
     Program->Windows().ClassNav->close();
 }
 
-// Rounds of browsing: every unit shown at a few lines, Back, the Class Info of the largest
-// classes, and a 1 MB unit whose file changed read again. Prints the peak memory.
+// One round of browsing: every unit shown at a few lines, Back, and the Class Info of Classes
+// (those the database holds).
+void BrowseRound(qm::TClassNav& W, qm::TVCLDB& Db, const std::vector<int>& Units,
+                 const std::vector<std::string>& Classes) {
+    W.SelectPage(W.SourceTabSheet());
+    for (int Unit : Units)
+        for (int Line : {0, 400, 2000}) {
+            W.ShowUnit(Unit, Line, true);
+            W.Memo()->repaint();
+        }
+    for (int i = 0; i < 5; ++i) W.BackItemClick();
+    W.SelectPage(W.ClassInfoTabSheet());
+    for (const std::string& Name : Classes) {
+        if (Db.ClassCountByName(Name) == 0) continue;
+        W.FillClassList(Db.ClassesIDByNameIndex(Name, 0));
+        W.ClassListView()->repaint();
+    }
+}
+
+// The process's peak memory, in MB.
+long PeakMemoryMB() {
+    rusage Usage{};
+    getrusage(RUSAGE_SELF, &Usage);
+    return Usage.ru_maxrss / 1024;
+}
+
+// Rounds of browsing the sample, each also reading a 1 MB unit whose file changed again. Prints
+// the peak memory.
 void LongSession(int Rounds) {
     auto Program = StartWindow();
     qm::TClassNav& W = *Program->Windows().ClassNav;
     qm::TVCLDB& Db = *Program->Windows().VCLDB;
     const int Big = Db.LoadUnit(WriteUnit("SessionBig", 200, 1024));
     const std::vector<int> Units = ExistingIDs([&Db](int ID) { return Db.UnitExists(ID); });
-    const std::vector<std::string> Classes = {"TForm", "TApplication", "TStringGrid", "TDBGrid", "TButton", "TMemo"};
     for (int Round = 0; Round < Rounds; ++Round) {
-        W.SelectPage(W.SourceTabSheet());
-        for (int Unit : Units)
-            for (int Line : {0, 400, 2000}) {
-                W.ShowUnit(Unit, Line, true);
-                W.Memo()->repaint();
-            }
-        for (int i = 0; i < 5; ++i) W.BackItemClick();
-        W.SelectPage(W.ClassInfoTabSheet());
-        for (const std::string& Name : Classes) {
-            const int ID = Db.ClassesIDByNameIndex(Name, 0);
-            if (ID == 0) continue;
-            W.FillClassList(ID);
-            W.ClassListView()->repaint();
-        }
+        BrowseRound(W, Db, Units, {"TForm", "TApplication", "TStringGrid", "TDBGrid", "TButton", "TMemo"});
         W.SelectPage(W.SourceTabSheet());
         Touch(Db.GetUnitPath(Big));
         W.ShowUnit(Big, 20000, true);
         W.Memo()->repaint();
         Settle();
     }
-    rusage Usage{};
-    getrusage(RUSAGE_SELF, &Usage);
     std::cout << "long session, " << Rounds << " rounds of " << Units.size() + 1
-              << " units shown, Back, Class Info and a 1 MB unit read again: peak memory " << Usage.ru_maxrss / 1024
-              << " MB\n";
+              << " units shown, Back, Class Info and a 1 MB unit read again: peak memory " << PeakMemoryMB() << " MB\n";
     Program->Windows().ClassNav->close();
 }
 
@@ -266,34 +275,19 @@ void ClassInfoOfTFormInTheLibrary(benchmark::State& State) {
     Program->Windows().ClassNav->close();
 }
 
-// Rounds of browsing the large library: every unit shown at a few lines, Back, and the
-// Class Info of its biggest classes. Prints the peak memory.
+// Rounds of browsing the large library: every unit and the Class Info of its biggest classes.
+// Prints the peak memory.
 void LibrarySession(int Rounds) {
     auto Program = StartWindow(LibraryDb);
     qm::TClassNav& W = *Program->Windows().ClassNav;
     qm::TVCLDB& Db = *Program->Windows().VCLDB;
     const std::vector<int> Units = ExistingIDs([&Db](int ID) { return Db.UnitExists(ID); });
-    const std::vector<std::string> Classes = {"TForm", "TControl", "TWinControl", "TCustomGrid", "TStringGrid", "TListView"};
     for (int Round = 0; Round < Rounds; ++Round) {
-        W.SelectPage(W.SourceTabSheet());
-        for (int Unit : Units)
-            for (int Line : {0, 400, 2000}) {
-                W.ShowUnit(Unit, Line, true);
-                W.Memo()->repaint();
-            }
-        for (int i = 0; i < 5; ++i) W.BackItemClick();
-        W.SelectPage(W.ClassInfoTabSheet());
-        for (const std::string& Name : Classes) {
-            if (Db.ClassCountByName(Name) == 0) continue;
-            W.FillClassList(Db.ClassesIDByNameIndex(Name, 0));
-            W.ClassListView()->repaint();
-        }
+        BrowseRound(W, Db, Units, {"TForm", "TControl", "TWinControl", "TCustomGrid", "TStringGrid", "TListView"});
         Settle();
     }
-    rusage Usage{};
-    getrusage(RUSAGE_SELF, &Usage);
     std::cout << "library session, " << Rounds << " rounds of " << Units.size()
-              << " units shown, Back and Class Info: peak memory " << Usage.ru_maxrss / 1024 << " MB\n";
+              << " units shown, Back and Class Info: peak memory " << PeakMemoryMB() << " MB\n";
     Program->Windows().ClassNav->close();
 }
 

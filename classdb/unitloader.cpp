@@ -54,6 +54,7 @@ private:
     void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }
     void OnImplementation(TUnitParser& Sender);
     void OnTypeAlias(TUnitParser& Sender);
+    void AddClass(const TUnitParser& Sender, int AncestorID);
     void OnWarning(TUnitParser& Sender) { FPassedOver.push_back(Sender.Warning); }
     // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
     // none (or none the uses lists choose).
@@ -142,6 +143,12 @@ void TUnitLoader::OnUses(TUnitParser& Sender) {
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
+    AddClass(Sender, Sender.TypeName == "TObject" ? 0 : StoredClass(Sender.AncestorName));
+}
+
+// AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found
+// among the unit's own classes.
+void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
     // Modern sources declare a class once per {$IFDEF} branch, and every branch outside a class
     // is read: the first declaration stands, the others and their members are passed over.
     if (FModern && FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) {
@@ -153,12 +160,8 @@ void TUnitLoader::OnClass(TUnitParser& Sender) {
     def.IntLN = Sender.ItemLine;
     def.File = ItemFile(Sender);
     def.Local = Sender.InImplementation;
-    if (def.Name == "TObject") {
-        def.AncestorID = 0;
-    } else {
-        def.AncestorName = Sender.AncestorName;
-        def.AncestorID = StoredClass(def.AncestorName);
-    }
+    if (def.Name != "TObject") def.AncestorName = Sender.AncestorName;
+    def.AncestorID = AncestorID;
     CurrentClassIndex = int(ClassDefs.size());
     FClassesByName[def.Name].push_back(CurrentClassIndex);
     FFirstClassByUpperName.emplace(UpperCase(def.Name), CurrentClassIndex);
@@ -185,8 +188,9 @@ int TUnitLoader::StoredClass(const std::string& Name) {
 // class known here is no class and is let be.
 void TUnitLoader::OnTypeAlias(TUnitParser& Sender) {
     if (FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) return;
-    if (!FFirstClassByUpperName.count(UpperCase(Sender.AncestorName)) && StoredClass(Sender.AncestorName) < 0) return;
-    OnClass(Sender);
+    const int stored = StoredClass(Sender.AncestorName);
+    if (stored < 0 && !FFirstClassByUpperName.count(UpperCase(Sender.AncestorName))) return;
+    AddClass(Sender, stored);
     CurrentClassIndex = -1;  // members that follow belong to no class
 }
 

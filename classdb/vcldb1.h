@@ -206,6 +206,18 @@ public:
     // How LoadUnit reads units: the Delphi 2.0 rules (the default), or modern Object Pascal with
     // overloads and include files. InitializeVCL always reads the VCL with the Delphi 2.0 rules.
     TDialect Dialect{};
+    // Loads read by Dialect while it lives, then by the rules in force before.
+    class TUseDialect {
+    public:
+        TUseDialect(TVCLDB& Db, TDialect Dialect) : FDb(Db), FSaved(Db.Dialect) { FDb.Dialect = Dialect; }
+        ~TUseDialect() { FDb.Dialect = FSaved; }
+        TUseDialect(const TUseDialect&) = delete;
+        TUseDialect& operator=(const TUseDialect&) = delete;
+
+    private:
+        TVCLDB& FDb;
+        TDialect FSaved;
+    };
     // Where the modern dialect's include files come from; the parser's own reader when empty.
     std::function<bool(const std::string& Path, std::string& FoundPath, std::string& Text)> IncludeReader;
     // Fired during loads. The handler may process pending window events; to stop the load it

@@ -48,12 +48,7 @@ void TVCLDB::InitializeVCL() {
     InitializeLoadedUnits = 0;
     TBatch batch(*this);
     // The VCL is Delphi 2.0's own code: read by its rules, whatever the user chose for others.
-    struct TDialectScope {
-        TDialect& Dialect;
-        TDialect Saved = Dialect;
-        ~TDialectScope() { Dialect = Saved; }
-    } dialect{Dialect};
-    Dialect = TDialect::Delphi2;
+    const TUseDialect dialect(*this, TDialect::Delphi2);
     DeleteAllRows();
     for (const TVCLUnitName& unit : VCLUnitNames) {
         LoadUnit(VCLUnitPath(VCLSourcePath, unit));

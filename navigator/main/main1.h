@@ -182,7 +182,8 @@ private:
     void ShowRemainingLibrary();
     // True while a load runs: commands wait, a close request stops the load and then the program.
     bool Loading() const;
-    // Add Unit and Add Folder read modern Object Pascal (the configuration's check box).
+    // Add Unit and Add Folder read modern Object Pascal (the configuration's check box); the
+    // class database goes back to the Delphi 2.0 rules after each.
     bool ModernPascal() const;
     void ShowLoadMessages();
     // Ends the program after a fatal error.

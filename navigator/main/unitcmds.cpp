@@ -41,19 +41,6 @@ std::string SourceFolderOf(const std::string& UnitFile) {
     return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
 }
 
-// The rules Add Unit and Add Folder read units by: modern Object Pascal when the configuration
-// says so. The class database goes back to the Delphi 2.0 rules afterwards.
-class TDialectChoice {
-public:
-    TDialectChoice(TVCLDB& Db, bool Modern) : FDb(Db) { FDb.Dialect = Modern ? TDialect::Modern : TDialect::Delphi2; }
-    ~TDialectChoice() { FDb.Dialect = TDialect::Delphi2; }
-    TDialectChoice(const TDialectChoice&) = delete;
-    TDialectChoice& operator=(const TDialectChoice&) = delete;
-
-private:
-    TVCLDB& FDb;
-};
-
 }  // namespace
 
 // While a load runs the window repaints and takes a close request, but starts no other command.
@@ -106,7 +93,7 @@ void TClassNav::LoadUnit1Click() {
     int UnitID;
     {
         const TLoadScope Loading(*this, 0);
-        const TDialectChoice Dialect(VCLDB(), ModernPascal());
+        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2);
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
     ShowLoadMessages();
@@ -126,7 +113,7 @@ void TClassNav::AddFolderItemClick() {
     TTreeLoadReport Report;
     {
         const TLoadScope Loading(*this, 0, true);
-        const TDialectChoice Dialect(VCLDB(), ModernPascal());
+        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2);
         TTreeLoader Loader(VCLDB());
         Loader.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
         Report = Loader.Load(FindUnitFiles({Dir}, true), {Dir});
