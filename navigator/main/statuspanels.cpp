@@ -30,6 +30,9 @@ TStatusPanels::TStatusPanels(QStatusBar& Bar) {
     FProgress->setObjectName(QStringLiteral("ProgressBar"));
     FProgress->setAccessibleName(QStringLiteral("Loading units"));
     FProgress->setMaximumWidth(160);
+    // Narrower than it would be by itself, so that it and the Cancel button fit beside the panels
+    // of a window at its first width: the window must not grow when a load begins.
+    FProgress->setMinimumWidth(60);
     FProgress->hide();
     Bar.addPermanentWidget(FProgress);
     FCancel = new QPushButton(QStringLiteral("Cancel"), &Bar);
