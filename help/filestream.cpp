@@ -46,4 +46,16 @@ void TReadOnlyFileStream::Seek(uint64_t Offset) {
     if (!ok) throw EReadError();
 }
 
+uint64_t TReadOnlyFileStream::Size() {
+#ifdef _WIN32
+    const bool ok = _fseeki64(FFile, 0, SEEK_END) == 0;
+    const __int64 size = ok ? _ftelli64(FFile) : -1;
+#else
+    const bool ok = fseeko(FFile, 0, SEEK_END) == 0;
+    const off_t size = ok ? ftello(FFile) : -1;
+#endif
+    if (size < 0) throw EReadError();
+    return static_cast<uint64_t>(size);
+}
+
 }  // namespace qm

@@ -22,6 +22,8 @@ public:
     uint16_t ReadWord();  // little-endian
     // A position beyond the end is allowed; the next read then fails.
     void Seek(uint64_t Offset);
+    // The file's size in bytes; the position afterwards is undefined.
+    uint64_t Size();
 
 private:
     std::FILE* FFile;

@@ -1,45 +1,56 @@
-// Reading checks each internal file's header against the image; writing puts the files first
-// and the directory last, with no free list.
+// Reading checks each internal file's header against the file's size; writing puts the files
+// first and the directory last, with no free list.
 #include "hlpcontainer.h"
 
 #include <algorithm>
 
+#include "filestream.h"
 #include "hlpbtree.h"
 #include "hlpbytes.h"
 #include "hlpformat.h"
 
 namespace qm {
 
-namespace {
-
-// The used bytes of the internal file whose header lies at Offset.
-std::string_view InternalFile(std::string_view Image, uint32_t Offset) {
-    if (Offset < 16 || Offset > Image.size()) Damaged();
-    THlpBytes in(Image.substr(Offset));
-    in.U32();  // reserved space
-    uint32_t used = in.U32();
-    in.U8();  // flags
-    if (used > in.Remaining()) Damaged();
-    return in.Take(used);
-}
-
-}  // namespace
-
-THlpContainer::THlpContainer(std::string_view Image) {
-    THlpBytes in(Image);
+THlpContainer::THlpContainer(TReadOnlyFileStream& File) : FFile(File), FSize(File.Size()) {
+    if (FSize < 16) Damaged();
+    std::string header(16, '\0');
+    FFile.Seek(0);
+    FFile.ReadBuffer(header.data(), header.size());
+    THlpBytes in(header);
     if (in.U32() != HlpMagic) Damaged();
-    uint32_t directory = in.U32();
-    ReadBtreeLeaves(InternalFile(Image, directory), [&](THlpBytes& Page) {
+    const std::string directory = Read(Locate(in.U32()));
+    ReadBtreeLeaves(directory, [&](THlpBytes& Page) {
         std::string name(Page.CString());
-        uint32_t offset = Page.U32();
-        FFiles[name] = InternalFile(Image, offset);
+        FFiles[name] = Locate(Page.U32());
     });
 }
 
-std::optional<std::string_view> THlpContainer::File(std::string_view Name) const {
+// Where the bytes of the internal file whose header lies at HeaderOffset are.
+THlpContainer::TPlace THlpContainer::Locate(uint64_t HeaderOffset) const {
+    if (HeaderOffset < 16 || HeaderOffset + HlpFileHeaderSize > FSize) Damaged();
+    std::string header(HlpFileHeaderSize, '\0');
+    FFile.Seek(HeaderOffset);
+    FFile.ReadBuffer(header.data(), header.size());
+    THlpBytes in(header);
+    in.U32();  // reserved space
+    const uint32_t used = in.U32();
+    const uint64_t offset = HeaderOffset + HlpFileHeaderSize;
+    if (used > FSize - offset) Damaged();
+    return {offset, used};
+}
+
+std::string THlpContainer::Read(const TPlace& Place) const {
+    if (Place.Used > MaxInternalFile) Damaged();
+    std::string bytes(Place.Used, '\0');
+    FFile.Seek(Place.Offset);
+    FFile.ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+std::optional<std::string> THlpContainer::File(std::string_view Name) const {
     auto it = FFiles.find(Name);
     if (it == FFiles.end()) return std::nullopt;
-    return it->second;
+    return Read(it->second);
 }
 
 std::string BuildHlpContainer(std::vector<std::pair<std::string, std::string>> Files) {

@@ -1,7 +1,9 @@
 // The container of a help file: a header, internal files each behind a file header, and an
-// internal directory (a B+ tree of names and offsets) that finds them.
+// internal directory (a B+ tree of names and offsets) that finds them. Only the directory is read
+// at once; an internal file is read when it is asked for, so the file's size costs nothing.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -11,18 +13,32 @@
 
 namespace qm {
 
+class TReadOnlyFileStream;
+
 class THlpContainer {
 public:
-    // Image is the whole file and must outlive the object. Raises THlpDamage when the header,
-    // the directory or any file it names does not fit the image.
-    explicit THlpContainer(std::string_view Image);
+    // File must outlive the object. Raises THlpDamage when the header, the directory or the header
+    // of any file it names does not fit the file.
+    explicit THlpContainer(TReadOnlyFileStream& File);
 
-    // The used bytes of the internal file Name; none when the directory does not name it.
-    std::optional<std::string_view> File(std::string_view Name) const;
-    const std::map<std::string, std::string_view, std::less<>>& Files() const { return FFiles; }
+    // The used bytes of the internal file Name; none when the directory does not name it. Raises
+    // THlpDamage when the file is larger than any help file's part can be.
+    std::optional<std::string> File(std::string_view Name) const;
+
+    // No part of a real help file comes near this; a larger one is damage, not something to read.
+    static constexpr uint32_t MaxInternalFile = 256u << 20;
 
 private:
-    std::map<std::string, std::string_view, std::less<>> FFiles;
+    struct TPlace {
+        uint64_t Offset;  // of its bytes, after the file header
+        uint32_t Used;
+    };
+    TPlace Locate(uint64_t HeaderOffset) const;
+    std::string Read(const TPlace& Place) const;
+
+    TReadOnlyFileStream& FFile;
+    uint64_t FSize;
+    std::map<std::string, TPlace, std::less<>> FFiles;
 };
 
 // A whole help file holding Files (name, bytes), the directory sorted by name.

@@ -1,10 +1,12 @@
-// Opening reads the container, |SYSTEM, |FONT, the phrase table and every |TOPIC block, walks
+// Opening reads the container's directory, |SYSTEM, |FONT, the phrase table and every |TOPIC block, walks
 // the chain of topic records once to find the topics and their offsets, and reads |CONTEXT and
 // |TTLBTREE whole, so that a look-up by hash depends on no order of the tree's keys.
 #include "hlpfile.h"
 
 #include <algorithm>
 
+#include "errors.h"
+#include "filestream.h"
 #include "format.h"
 #include "helperror.h"
 #include "hlpbtree.h"
@@ -17,10 +19,14 @@
 
 namespace qm {
 
-THlpFile::THlpFile(const std::string& FileName) : FFileName(FileName), FImage(ReadFileBytes(FileName)) {
+THlpFile::THlpFile(const std::string& FileName) : FFileName(FileName) {
+    TReadOnlyFileStream file(FileName);
     try {
-        Load();
+        Load(THlpContainer(file));
     } catch (const THlpDamage&) {
+        Invalid();
+    } catch (const EReadError&) {
+        // Shorter than its own directory says (cut off, or cut while being read).
         Invalid();
     }
 }
@@ -29,27 +35,26 @@ THlpFile::~THlpFile() = default;
 
 void THlpFile::Invalid() const { throw EDelphiHelpError(Format("Invalid help file %s", {FFileName})); }
 
-void THlpFile::Load() {
-    FContainer = std::make_unique<THlpContainer>(FImage);
+void THlpFile::Load(const THlpContainer& Container) {
     auto required = [&](std::string_view Name) {
-        auto file = FContainer->File(Name);
+        auto file = Container.File(Name);
         if (!file) Damaged();
-        return *file;
+        return std::move(*file);
     };
     ReadSystem(required("|SYSTEM"));
-    if (auto font = FContainer->File("|FONT")) ReadFonts(*font);
-    auto index = FContainer->File("|PhrIndex"), image = FContainer->File("|PhrImage");
+    if (auto font = Container.File("|FONT")) ReadFonts(*font);
+    auto index = Container.File("|PhrIndex"), image = Container.File("|PhrImage");
     if (index && image) FPhrases.LoadHall(*index, *image);
-    else if (auto phrases = FContainer->File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
+    else if (auto phrases = Container.File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
     ReadTopicBlocks(required("|TOPIC"));
 
-    if (auto context = FContainer->File("|CONTEXT")) {
+    if (auto context = Container.File("|CONTEXT")) {
         ReadBtreeLeaves(*context, [&](THlpBytes& Page) {
             uint32_t hash = Page.U32();
             FContext.emplace(hash, Page.U32());
         });
     }
-    if (auto titles = FContainer->File("|TTLBTREE")) {
+    if (auto titles = Container.File("|TTLBTREE")) {
         std::map<uint32_t, std::string> byOffset;
         ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
             uint32_t offset = Page.U32();

@@ -1,4 +1,4 @@
-// THlpFile: a WinHelp help file (.HLP) read whole and indexed: its title and version, the topics
+// THlpFile: a WinHelp help file (.HLP) read through its directory and indexed: its title and version, the topics
 // in file order with their titles, and the topics' text with formats and jumps. Files of help
 // compiler version 3.1 on are read (|SYSTEM minor version 17 and later).
 #pragma once
@@ -20,7 +20,7 @@ class THlpContainer;
 
 class THlpFile {
 public:
-    // Reads FileName whole. The runtime's file error when it cannot be read; EDelphiHelpError
+    // Reads the parts of FileName it needs, never the whole file. The runtime's file error when it cannot be read; EDelphiHelpError
     // "Invalid help file %s" (the name as given) when its structures do not fit together.
     explicit THlpFile(const std::string& FileName);
     ~THlpFile();
@@ -61,7 +61,7 @@ private:
     };
 
     [[noreturn]] void Invalid() const;
-    void Load();
+    void Load(const THlpContainer& Container);
     void ReadSystem(std::string_view System);
     void ReadFonts(std::string_view Font);
     void ReadTopicBlocks(std::string_view Topic);
@@ -72,8 +72,6 @@ private:
     void ReadParagraphs(const TLink& Link, THlpTopic& Topic) const;
 
     std::string FFileName;
-    std::string FImage;
-    std::unique_ptr<THlpContainer> FContainer;
     std::string FTitle;
     uint16_t FMajor = 0, FMinor = 0, FFlags = 0;
     size_t FBlockSize = 4096;

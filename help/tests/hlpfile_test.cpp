@@ -177,6 +177,31 @@ TEST_F(HlpDamageTest, DamageInsideTopicRecordsIsFoundWhenTheTopicIsRead) {
             << at;
 }
 
+// Only the directory and the parts it names are read: a huge file (sparse here, so it costs no
+// disk) opens at once when its parts are sound, and is refused at once when its header is not.
+TEST_F(HlpDamageTest, AHugeFileIsReadThroughItsDirectory) {
+    const uint64_t huge = uint64_t(30) << 30;
+    std::string image = BuildHlp(SampleTopics(20), {"Huge", true, TScheme::Hall});
+    const std::string sound = Write("huge.hlp", image);
+    std::filesystem::resize_file(sound, huge);
+    THlpFile help(sound);
+    EXPECT_EQ(help.Title(), "Huge");
+    ASSERT_EQ(help.TopicCount(), 20u);
+    EXPECT_EQ(help.Topic(19).Title, "Topic 19");
+
+    image[0] = 'X';
+    const std::string bad = Write("bad.hlp", image);
+    std::filesystem::resize_file(bad, huge);
+    EXPECT_EQ(ErrorMessage([&] { THlpFile{bad}; }), Expected());
+
+    // A part that claims gigabytes is damage, not something to read.
+    image[0] = '?';
+    Put16(image, FileAt(image, "|TOPIC") + 6, 0x7FFF);
+    const std::string claims = Write("bad.hlp", image);
+    std::filesystem::resize_file(claims, huge);
+    EXPECT_EQ(ErrorMessage([&] { THlpFile{claims}; }), Expected());
+}
+
 TEST_F(HlpDamageTest, MissingFileIsAFileError) {
     std::string message = ErrorMessage([&] { THlpFile((Dir / "none.hlp").string()); });
     EXPECT_NE(message, "");
