@@ -12,6 +12,9 @@
 #include "centrewindow.h"
 #include "cfgfiler.h"
 #include "converterror.h"
+#include "registry.h"
+#include "settings.h"
+#include "settingsnotice.h"
 #include "ui_cfgdlg1.h"
 
 namespace qm {
@@ -72,7 +75,11 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
 
     LoadFormConfig(*this);
     // An empty or foreign value would fail the status bar's page display at every start.
-    if (!IsPageLength(LinesPerPageEdit->text())) LinesPerPageEdit->setText(DefaultLinesPerPage);
+    if (!IsPageLength(LinesPerPageEdit->text())) {
+        TellValueNotUsed(OpenSettingsKey(), SettingsBytes(objectName()), SettingsBytes(LinesPerPageEdit->objectName()),
+                         SettingsBytes(LinesPerPageEdit->text()), "a number of lines of one to three digits");
+        LinesPerPageEdit->setText(DefaultLinesPerPage);
+    }
 }
 
 TConfigDlg::~TConfigDlg() {

@@ -5,6 +5,7 @@
 #include "converterror.h"
 #include "registry.h"
 #include "settings.h"
+#include "settingsnotice.h"
 
 namespace qm {
 
@@ -34,17 +35,36 @@ void TConfigFiler::ForEachConfigComponent(QWidget& Form, const TVisit& Visit) co
     }
 }
 
+void TConfigFiler::ValueNotUsed(const std::string&, const std::string&, const std::string&) {}
+
+namespace {
+
+std::string OneOf(const std::vector<std::string>& Identifiers) {
+    std::string list;
+    for (const std::string& identifier : Identifiers) list += (list.empty() ? "" : ", ") + identifier;
+    return "one of " + list;
+}
+
+}  // namespace
+
 void TConfigFiler::LoadConfig(QWidget& Form) {
     ForEachConfigComponent(Form, [this](QObject& Component, const std::string& Name, const TConfigProp& Prop) {
         switch (Prop.Kind) {
-        case TConfigPropKind::Integer:
+        case TConfigPropKind::Integer: {
             // A text that is no number leaves the value as it is, as a foreign enumeration text does.
+            const std::string text = ReadStr(Name, std::to_string(Prop.GetInt(Component)));
             try {
-                Prop.SetInt(Component, ReadInt(Name, Prop.GetInt(Component)));
+                Prop.SetInt(Component, StrToInt(text));
             } catch (const EConvertError&) {
+                ValueNotUsed(Name, text, "a whole number");
             }
             break;
-        case TConfigPropKind::Enumeration:
+        }
+        case TConfigPropKind::Enumeration: {
+            const std::string text = ReadStr(Name, Prop.GetText(Component));
+            if (!Prop.SetText(Component, text)) ValueNotUsed(Name, text, OneOf(Prop.Identifiers));
+            break;
+        }
         case TConfigPropKind::String:
             Prop.SetText(Component, ReadStr(Name, Prop.GetText(Component)));
             break;
@@ -75,6 +95,10 @@ TConfigRegistryFiler::TConfigRegistryFiler(TRegistry& Registry, std::string Sect
 
 std::string TConfigRegistryFiler::ReadStr(const std::string& Name, const std::string& Default) {
     return ReadSettingText(FRegistry, FSection, Name, Default);
+}
+
+void TConfigRegistryFiler::ValueNotUsed(const std::string& Name, const std::string& Value, const std::string& What) {
+    TellValueNotUsed(FRegistry, FSection, Name, Value, What);
 }
 
 void TConfigRegistryFiler::WriteStr(const std::string& Name, const std::string& Value) {

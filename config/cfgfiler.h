@@ -27,10 +27,15 @@ public:
     bool FindConfigProp(const QObject& Component, TConfigProp& Prop) const;
     // Every named widget below the form (Qt's inner parts, named "qt_...", excepted), in Qt's child
     // order depth first: its registered property takes the stored value (an enumeration text that
-    // names no value, or an integer's text that is no number, leaves it as it is) ...
+    // names no value, or an integer's text that is no number, leaves it as it is and goes to
+    // ValueNotUsed) ...
     void LoadConfig(QWidget& Form);
     // ... or is stored.
     void SaveConfig(QWidget& Form);
+
+protected:
+    // The stored Value of Name could not be used because it is not What; nothing by default.
+    virtual void ValueNotUsed(const std::string& Name, const std::string& Value, const std::string& What);
 
 private:
     using TVisit = std::function<void(QObject& Component, const std::string& Name, const TConfigProp& Prop)>;
@@ -44,6 +49,10 @@ public:
     TConfigRegistryFiler(TRegistry& Registry, std::string Section);
     std::string ReadStr(const std::string& Name, const std::string& Default) override;
     void WriteStr(const std::string& Name, const std::string& Value) override;
+
+protected:
+    // Told once through the settings notice.
+    void ValueNotUsed(const std::string& Name, const std::string& Value, const std::string& What) override;
 
 private:
     TRegistry& FRegistry;

@@ -33,6 +33,7 @@ TConfigProp EnumProp(std::vector<std::string> Identifiers, std::function<int(con
                      std::function<void(QObject&, int)> SetOrd) {
     TConfigProp prop;
     prop.Kind = TConfigPropKind::Enumeration;
+    prop.Identifiers = Identifiers;
     prop.GetText = [Identifiers, GetOrd](const QObject& Component) {
         const int ord = GetOrd(Component);
         return ord >= 0 && size_t(ord) < Identifiers.size() ? Identifiers[size_t(ord)] : std::string();

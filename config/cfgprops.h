@@ -38,6 +38,7 @@ struct TConfigProp {
     std::function<void(QObject&, int)> SetInt;
     std::function<std::string(const QObject&)> GetText;
     std::function<bool(QObject&, const std::string&)> SetText;
+    std::vector<std::string> Identifiers;  // an enumeration's values, in order
 };
 
 // The component's property of that name. Stored is false when Qt's property is declared not stored

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "format.h"
+#include "recordtext.h"
 #include "registry.h"
 
 namespace qm {
@@ -50,6 +51,14 @@ bool ReadUsableSetting(const TRegistry& Registry, const std::string& Section, co
                     {Name, Section, Registry.Location(), What}));
         return false;
     }
+}
+
+void TellValueNotUsed(const TRegistry& Registry, const std::string& Section, const std::string& Name,
+                      const std::string& Value, const std::string& What) {
+    std::string quoted = Record({Shortened(Value)});
+    quoted.pop_back();  // the record's line end
+    Tell(Format("The setting %s in section %s of %s is not used: \"%s\" is not %s",
+                {Name, Section, Registry.Location(), quoted, What}));
 }
 
 void WriteUsableSetting(const TRegistry& Registry, const std::function<void()>& Write) {

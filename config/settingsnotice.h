@@ -18,6 +18,10 @@ void SetSettingsNotice(TSettingsNotice Notice);
 // the problem is told once. What says what the value must be ("a text").
 bool ReadUsableSetting(const TRegistry& Registry, const std::string& Section, const std::string& Name,
                        const std::string& What, const std::function<void()>& Read);
+// Tells once that value Name of sub-key Section holds Value, which is not What ("one of A, B"): the
+// caller keeps its default. The value is quoted shortened, its control bytes escaped.
+void TellValueNotUsed(const TRegistry& Registry, const std::string& Section, const std::string& Name,
+                      const std::string& Value, const std::string& What);
 // Runs Write unless the store cannot be read: what such a store holds was never seen and is not
 // overwritten (the person has been told that settings are not kept).
 void WriteUsableSetting(const TRegistry& Registry, const std::function<void()>& Write);

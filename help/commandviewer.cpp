@@ -95,7 +95,8 @@ bool TCommandHelpViewer::JumpToTopic(const std::string& HelpFile, const std::str
     std::vector<std::string> args = ViewerArguments(command, ResolvePath(HelpFile), TopicID);
     if (args.empty()) return false;
     if (const int error = StartProgram(args); error != 0)
-        throw EHelpViewerError(Format("Unable to start the help viewer \"%s\": %s", {command, std::strerror(error)}));
+        throw EHelpViewerError(
+            Format("Unable to start the help viewer \"%s\": %s", {Shortened(command), std::strerror(error)}));
     return true;
 }
 

@@ -87,4 +87,14 @@ std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args)
     return out;
 }
 
+std::string Shortened(std::string_view Text, size_t Limit) {
+    size_t cut = 0;
+    for (size_t characters = 0; cut < Text.size(); ++characters) {
+        if (characters == Limit) return std::string(Text.substr(0, cut)) + "...";
+        ++cut;
+        while (cut < Text.size() && (uint8_t(Text[cut]) & 0xC0) == 0x80) ++cut;
+    }
+    return std::string(Text);
+}
+
 }  // namespace qm

@@ -35,4 +35,10 @@ private:
 // written, so a short list never loses text.
 std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args);
 
+// Text a person gave (a command, a setting's value, a search text) as a message quotes it: the
+// first Limit characters and "..." when it is longer, so that a message box never has to lay out
+// megabytes. A character of several UTF-8 bytes is not cut in two.
+inline constexpr size_t QuotedTextLimit = 200;
+std::string Shortened(std::string_view Text, size_t Limit = QuotedTextLimit);
+
 }  // namespace qm

@@ -166,20 +166,32 @@ TEST_F(ConfigDialog, CancelKeepsTheEntriesWhichAreStoredAtTheEnd) {
     EXPECT_FALSE(again->DelphiHelpCB->isChecked());
 }
 
-TEST_F(ConfigDialog, AStoredPageLengthThatIsNoNumberReadsAs72) {
+TEST_F(ConfigDialog, AStoredValueThatCannotBeUsedReadsAsItsDesignValueAndIsNamed) {
     struct {
         QByteArray Stored;
         const char* Shown;
+        const char* Named;  // the value named in the one notice, if any
     } cases[] = {
-        {"LinesPerPageEdit=\n", "72"},   {"LinesPerPageEdit=abc\n", "72"}, {"LinesPerPageEdit=-5\n", "72"},
-        {"LinesPerPageEdit=0\n", "0"},   {"LinesPerPageEdit=150\n", "150"},
+        {"LinesPerPageEdit=\n", "72", ""},      {"LinesPerPageEdit=abc\n", "72", "abc"},
+        {"LinesPerPageEdit=-5\n", "72", "-5"},  {"LinesPerPageEdit=0\n", "0", nullptr},
+        {"LinesPerPageEdit=150\n", "150", nullptr},
     };
     for (const auto& c : cases) {
-        Store(c.Stored + "DelphiHelpCB=cbUnchecked\n");
+        SCOPED_TRACE(c.Stored.toStdString());
+        SetUp();
+        Store(c.Stored + "DelphiHelpCB=cbUnchecked\nModernPascalCB=cbMaybe\n");
         auto dlg = std::make_unique<TConfigDlg>();
-        EXPECT_EQ(dlg->LinesPerPageEdit->text(), c.Shown) << c.Stored.toStdString();
+        EXPECT_EQ(dlg->LinesPerPageEdit->text(), c.Shown);
         EXPECT_FALSE(dlg->DelphiHelpCB->isChecked());
+        EXPECT_FALSE(dlg->ModernPascalCB->isChecked());
         EXPECT_NO_THROW(dlg->LinesPerPageValue());
+        const std::string in = " in section ConfigDlg of " + UserSettingsFile().toStdString() + " is not used: \"";
+        std::vector<std::string> told = {"The setting ModernPascalCB" + in +
+                                         "cbMaybe\" is not one of cbUnchecked, cbChecked, cbGrayed"};
+        if (c.Named)
+            told.push_back("The setting LinesPerPageEdit" + in + c.Named +
+                           "\" is not a number of lines of one to three digits");
+        EXPECT_EQ(Notices(), told);
     }
 }
 

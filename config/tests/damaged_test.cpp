@@ -106,6 +106,36 @@ TEST_F(ConfigDamagedSettings, AValueThatCannotBeUsedReadsAsItsDefaultAndIsToldOn
     }
 }
 
+// A text that names no state of a check box: the box keeps its state and the value is named once,
+// quoted, its control bytes escaped, shortened when long.
+TEST_F(ConfigDamagedSettings, AStateThatIsNoStateReadsAsItsDefaultAndIsNamedOnce) {
+    struct TCase {
+        const char* What;
+        QByteArray Value;  // as a person types it
+        std::string Named;
+    };
+    const TCase cases[] = {
+        {"a word of no state", "cbMaybe", "cbMaybe"},
+        {"a state cut short", "cbCheck", "cbCheck"},
+        {"control bytes", "cb\x01\x1B", "cb\\x01\\x1B"},
+        {"an unclosed quote", "\"cbChecked", "cbChecked\\n[ClassNav]\\n"},
+        {"a long text", QByteArray(5000, 'x'), std::string(200, 'x') + "..."},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        SetUp();
+        WriteFile(UserSettingsFile(), "[ConfigDlg]\nLinesPerPageEdit=60\nDelphiHelpCB=" + c.Value + "\n[ClassNav]\n");
+        TReaders readers;
+        LoadFormConfig(readers.Form);
+        LoadFormConfig(readers.Form);
+        EXPECT_EQ(readers.Lines->text(), "60");
+        EXPECT_EQ(readers.Help->checkState(), Qt::Checked);
+        EXPECT_EQ(Notices(), std::vector<std::string>{"The setting DelphiHelpCB in section ConfigDlg of " +
+                                                      UserSettingsFile().toStdString() + " is not used: \"" +
+                                                      c.Named + "\" is not one of cbUnchecked, cbChecked, cbGrayed"});
+    }
+}
+
 TEST_F(ConfigDamagedSettings, AFolderWhereTheFileBelongsGivesTheDefaultsAndIsLeftAlone) {
     ASSERT_TRUE(QDir().mkpath(UserSettingsFile()));
     ExpectUnreadableStoreLeftAlone(UserSettingsFile());

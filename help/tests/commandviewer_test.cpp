@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fstream>
 #include <sstream>
@@ -90,6 +91,15 @@ TEST_F(CommandViewer, RunsTheConfiguredCommandWithTheFileAndTopic) {
         ADD_FAILURE() << "no error for a missing viewer";
     } catch (const EHelpViewerError& e) {
         EXPECT_EQ(e.Message(), "Unable to start the help viewer \"no-such-viewer-anywhere %f %t\": No such file or directory");
+    }
+    // A command of megabytes cannot start; the message quotes its beginning, not all of it.
+    setting = "/bin/echo " + std::string(3 << 20, 'x');
+    try {
+        viewer.JumpToTopic(helpFile, "T");
+        ADD_FAILURE() << "no error for an argument list too long";
+    } catch (const EHelpViewerError& e) {
+        EXPECT_EQ(e.Message(), "Unable to start the help viewer \"/bin/echo " + std::string(190, 'x') + "...\": " +
+                                   std::strerror(E2BIG));
     }
 }
 

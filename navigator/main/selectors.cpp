@@ -10,6 +10,7 @@
 #include "classinfopage.h"
 #include "clsdlg1.h"
 #include "descendantspage.h"
+#include "format.h"
 #include "main1.h"
 #include "mpfdlg1.h"
 #include "selectorpanel.h"
@@ -22,6 +23,10 @@
 
 namespace qm {
 namespace {
+
+void TextNotFound(const QString& Text) {
+    Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(QString::fromStdString(Shortened(Text.toStdString()))));
+}
 
 void UnknownIdentifier(const std::string& ClassName, const std::string& MemberName) {
     Prompts().ShowInformation(QStringLiteral("Unknown identifier %1.%2").arg(SourceText(ClassName), SourceText(MemberName)));
@@ -93,7 +98,7 @@ void TClassNav::TextSearchGoSBClick() {
     if (SourcePageActive()) {
         const int Found = Memo()->Lines().Find(S, Memo()->CursorCharPos() + 1);
         if (Found < 0) {
-            Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
+            TextNotFound(S);
             return;
         }
         Memo()->SetSelection(Found, Found + static_cast<int>(S.size()));
@@ -108,7 +113,7 @@ void TClassNav::TextSearchGoSBClick() {
         FDescendants->View().setFocus();
         return;
     }
-    Prompts().ShowError(QStringLiteral("Unable to find the text \"%1\"").arg(S));
+    TextNotFound(S);
 }
 
 void TClassNav::CTRLFClick() {

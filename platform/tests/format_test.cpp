@@ -32,6 +32,15 @@ TEST(Format, KnowsThePrintfIntegerConversions) {
     EXPECT_EQ(Format("%05d", {-42}), "-0042");
 }
 
+TEST(Format, ShortensQuotedTextByCharacters) {
+    EXPECT_EQ(Shortened(std::string(200, 'a')), std::string(200, 'a'));
+    EXPECT_EQ(Shortened(std::string(3 << 20, 'a')), std::string(200, 'a') + "...");
+    EXPECT_EQ(Shortened("abcdef", 3), "abc...");
+    // "\xC3\xA9" is one character: it is kept whole or left out whole.
+    EXPECT_EQ(Shortened("ab\xC3\xA9" "cd", 3), "ab\xC3\xA9...");
+    EXPECT_EQ(Shortened("ab\xC3\xA9", 3), "ab\xC3\xA9");
+}
+
 TEST(Errors, CarryMessageAndHelpContext) {
     EXPECT_STREQ(EReadError().what(), "Stream read error");
     EXPECT_EQ(EFOpenError("a.pas").Message(), "Cannot open file a.pas");
