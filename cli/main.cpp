@@ -24,6 +24,8 @@ int Usage() {
                  "  parse [--summary] [--list LISTFILE] FILE...   print the parser's events\n"
                  "        [--modern [--include-tree DIR]...]      in modern Object Pascal, include files also\n"
                  "                                                found anywhere under DIR\n"
+                 "        [--target TARGET] [--define NAME]...    read for TARGET (delphi-win32, delphi-win64,\n"
+                 "                                                fpc-linux64, fpc-win64) with NAME defined\n"
                  "  init [ROOT]                                   rebuild the database from the VCL of a Delphi\n"
                  "                                                installation (ROOT, else Delphi's entry)\n"
                  "  add FILE...                                   load units into the class database\n"

@@ -6,6 +6,7 @@
 #include <map>
 #include <ostream>
 
+#include "defineopts.h"
 #include "eventlog.h"
 #include "includetree.h"
 #include "paths.h"
@@ -23,6 +24,7 @@ struct TOptions {
     TDialect Dialect = TDialect::Delphi2;
     TIncludeTree Includes;  // --include-tree folders
     bool HasIncludeTrees = false;
+    TDefineOptions Defines;
 };
 
 struct TTotals {
@@ -80,7 +82,9 @@ void PrintSummary(const TTotals& Totals, double Seconds, std::ostream& Out) {
 int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
     TOptions opt;
     for (size_t i = 0; i < Args.size(); ++i) {
-        if (Args[i] == "--summary") {
+        if (const int taken = opt.Defines.Take(Args, i, "parse", Err)) {
+            if (taken == 2) return 2;
+        } else if (Args[i] == "--summary") {
             opt.Summary = true;
         } else if (Args[i] == "--modern") {
             opt.Dialect = TDialect::Modern;
@@ -112,17 +116,24 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
         Err << "parse: --include-tree needs --modern\n";
         return 2;
     }
+    if (opt.Defines.Given() && opt.Dialect != TDialect::Modern) {
+        Err << "parse: --target and --define need --modern\n";
+        return 2;
+    }
     if (opt.Files.empty() && !opt.Listed) {
-        Err << "usage: quillmap2-cli parse [--modern [--include-tree DIR]...] [--summary] [--list LISTFILE] FILE...\n";
+        Err << "usage: quillmap2-cli parse [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] "
+               "[--summary] [--list LISTFILE] FILE...\n";
         return 2;
     }
     const bool single = opt.Files.size() == 1 && !opt.Listed;
 
     TTotals totals;
     auto start = std::chrono::steady_clock::now();
+    const std::shared_ptr<const TDefineSet> defines = opt.Defines.Set();
     for (const std::string& file : opt.Files) {
         TUnitParser parser;
         parser.Dialect = opt.Dialect;
+        parser.Defines = defines;
         if (opt.HasIncludeTrees)
             parser.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
                 return opt.Includes.Read(Path, Found, Text);

@@ -1,12 +1,15 @@
-// Compiler directives that the modern dialect acts on: include files, {$DEFINE} and {$UNDEF}, and
-// inside a class declaration the branches after {$ELSE} and those a known symbol rules out.
-// Every other directive stays a comment.
+// Compiler directives that the modern dialect acts on: include files, conditional compilation,
+// {$DEFINE} and {$UNDEF} with Free Pascal's macros, {$MODE} and single-letter switches. Every other
+// directive stays a comment.
+#include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "asciitext.h"
 #include "format.h"
 #include "charclasses.h"
 #include "paths.h"
+#include "targets.h"
 #include "unitparser.h"
 
 namespace qm {
@@ -49,84 +52,128 @@ void TUnitParser::ReadDirective() {
     const std::string name = DirectiveName(FPos, FEnd);
     const char* afterName = FPos + 2 + name.size();
     const char* close = static_cast<const char*>(std::memchr(FPos, '}', size_t(FEnd - FPos)));
+    const char* start = FPos;
     ++FPos;
     ReadCharsUntil('}');  // the whole directive, as any brace comment
+    // A macro's text may hold directives of its own: it ends at the brace that closes its "{".
+    if (name == "DEFINE" && close && std::string_view(afterName, size_t(close - afterName)).find(":=") != std::string_view::npos) {
+        for (int open = int(std::count(start + 1, FPos - 1, '{')); open > 0; --open) {
+            const char* from = FPos;
+            ReadCharsUntil('}');
+            open += int(std::count(from, FPos - 1, '{'));
+        }
+        close = FPos - 1;
+    }
+    const std::string_view argument = close && afterName < close ? std::string_view(afterName, size_t(close - afterName))
+                                                                 : std::string_view();
     // "{$I+}" and "{$I-}" switch I/O checks; only a name after a blank is an include file.
-    if ((name == "I" || name == "INCLUDE") && close && afterName < close && (*afterName == ' ' || *afterName == '\t')) {
-        std::string_view file = Trimmed(std::string_view(afterName, size_t(close - afterName)));
+    if ((name == "I" || name == "INCLUDE") && !argument.empty() && (argument[0] == ' ' || argument[0] == '\t')) {
+        std::string_view file = Trimmed(argument);
         if (file.size() >= 2 && file.front() == '\'' && file.back() == '\'') file = file.substr(1, file.size() - 2);
         if (!file.empty() && file.front() != '%') OpenInclude(file);  // %DATE% and the like are texts
+    } else if (name.size() == 1 && !argument.empty() && (argument[0] == '+' || argument[0] == '-')) {
+        FSwitches[name[0]] = argument[0] == '+';
+    } else if (name == "IFDEF" || name == "IFNDEF" || name == "IF" || name == "IFOPT") {
+        const bool read = Condition(name, argument) != TTruth::False;
+        FConditions.push_back({read});
+        if (!read) SkipToBranch();
+    } else if (name == "ELSE" || name == "ELSEIF") {
+        // The branch before was read: the others of the block are not.
+        if (!FConditions.empty()) SkipToBranch();
     } else if (name == "ENDIF" || name == "IFEND") {
-        if (FConditionDepth > 0) --FConditionDepth;
-    } else if (name.compare(0, 2, "IF") == 0) {
-        ++FConditionDepth;
-        // A symbol the source itself defined or undefined is known: inside a class a branch it
-        // rules out is passed over.
-        if (FClassDepth > 0 && (name == "IFDEF" || name == "IFNDEF") && close) {
-            auto known = FDefines.find(UpperCase(std::string(FirstWord(afterName, close))));
-            if (known != FDefines.end() && known->second != (name == "IFDEF")) SkipBranch(true);
-        }
-    } else if (FClassDepth > 0 && (name == "ELSE" || name == "ELSEIF")) {
-        SkipBranch(false);
-    } else if ((name == "DEFINE" || name == "UNDEF") && close) {
-        const std::string_view symbol = FirstWord(afterName, close);
-        if (!symbol.empty()) FDefines[UpperCase(std::string(symbol))] = name == "DEFINE";
+        if (!FConditions.empty()) FConditions.pop_back();
+    } else if (name == "DEFINE" || name == "UNDEF") {
+        DefineSymbol(name == "DEFINE", argument);
+    } else if (name == "MODE" && !(Defines && Defines->Target())) {
+        FModeTarget = &DefaultTarget(true);
+        const std::string_view mode = FirstWord(argument.data(), argument.data() + argument.size());
+        if (!mode.empty()) FDefines["FPC_" + UpperCase(std::string(mode))] = TSymbolState{};
+    } else if (name == "MACRO") {
+        FMacrosOn = UpperCase(std::string(FirstWord(argument.data(), argument.data() + argument.size()))) == "ON" ||
+                    Trimmed(argument) == "+";
     }
 }
 
-void TUnitParser::OpenInclude(std::string_view Name) {
-    const std::string name(Name);
-    if (++FIncludeCount > MaxIncludes) SyntaxError(TooManyIncludes + name);
-    const std::string folder = FolderPart(FFiles.back().Path);
-    std::string found, text;
-    bool have = false;
-    for (const char* extension : {"", ".inc", ".pp", ".pas"})
-        if (IncludeReader && IncludeReader(folder + name + extension, found, text)) {
-            have = true;
-            break;
-        }
-    if (!have) {
-        if (FConditionDepth > 0) return;
-        // Outside a class declaration a file the build makes or the distribution leaves out
-        // (data, build settings) costs no class: the parse goes on, and OnWarning names it.
-        if (FClassDepth > 0) SyntaxError(IncludeNotFound + name);
-        Warning = IncludeNotFound + name + Format(" - Line %d", {Line}) +
-                  (FFiles.size() > 1 ? " of " + FFiles.back().Path : std::string()) + ", " + UnitName;
-        OnWarning(*this);
-        return;
+// {$DEFINE NAME}, {$DEFINE NAME:=TEXT} (a macro), {$UNDEF NAME}.
+void TUnitParser::DefineSymbol(bool Define, std::string_view Argument) {
+    const char* end = Argument.data() + Argument.size();
+    const std::string_view symbol = FirstWord(Argument.data(), end);
+    if (symbol.empty()) return;
+    const std::string key = UpperCase(std::string(symbol));
+    TSymbolState state{Define, std::nullopt};
+    const std::string_view rest = Trimmed(std::string_view(symbol.data() + symbol.size(), size_t(end - symbol.data() - symbol.size())));
+    if (Define && rest.substr(0, 2) == ":=") state.Macro = std::string(Trimmed(rest.substr(2)));
+    auto [it, added] = FDefines.insert_or_assign(key, std::move(state));
+    (void)added;
+    FMacroCount = 0;
+    for (const auto& [name, defined] : FDefines) FMacroCount += defined.Defined && defined.Macro.has_value();
+}
+
+const TTarget& TUnitParser::Target() const {
+    if (Defines && Defines->Target()) return *Defines->Target();
+    return FModeTarget ? *FModeTarget : DefaultTarget(false);
+}
+
+const TSymbolState* TUnitParser::Symbol(std::string_view UpperName) const {
+    const auto own = FDefines.find(UpperName);
+    if (own != FDefines.end()) return &own->second;
+    if (Defines) return Defines->Find(UpperName, Target());
+    static const TSymbolState predefined;
+    return Target().Predefines(UpperName) ? &predefined : nullptr;
+}
+
+namespace {
+
+// The switches whose state every target starts with; others are not known.
+std::optional<bool> DefaultSwitch(char Letter) {
+    switch (Letter) {
+        case 'R': case 'Q': case 'B': case 'T': return false;
+        case 'I': case 'X': case 'H': return true;
+        default: return std::nullopt;
     }
-    std::string key = AbsolutePath(found);
-    for (const TSourceFile& open : FFiles)
-        if (open.Key == key) {
-            if (FConditionDepth > 0) return;
-            SyntaxError(IncludeCycle + name);
-        }
-    // A file included again is read from its first text: tokens read before may point into it.
-    const std::string& bytes = FIncludeTexts.try_emplace(found, std::move(text)).first->second;
-    FFiles.push_back({std::move(found), std::move(key), FPos, FEnd, Line});
-    FPos = bytes.data();
-    FEnd = FPos + bytes.size();
-    Line = 1;
 }
 
-// At the end of an include file's bytes: back to where the including file goes on. False when
-// no include file is open.
-bool TUnitParser::CloseInclude() {
-    if (FFiles.size() < 2) return false;
-    const TSourceFile& done = FFiles.back();
-    FPos = done.ResumePos;
-    FEnd = done.ResumeEnd;
-    Line = done.ResumeLine;
-    FFiles.pop_back();
-    return true;
+class TParserScope : public TConditionScope {
+public:
+    TParserScope(std::function<const TSymbolState*(std::string_view)> Symbol, const TTarget& Target)
+        : FSymbol(std::move(Symbol)), FTarget(Target) {}
+    const TSymbolState* Symbol(std::string_view UpperName) const override { return FSymbol(UpperName); }
+    std::optional<double> Constant(std::string_view UpperName) const override { return FTarget.Constant(UpperName); }
+    int PointerSize() const override { return FTarget.PointerSize; }
+
+private:
+    std::function<const TSymbolState*(std::string_view)> FSymbol;
+    const TTarget& FTarget;
+};
+
+}  // namespace
+
+// Whether the branch after {$IFDEF}, {$IFNDEF}, {$IF}, {$ELSEIF} or {$IFOPT} Argument is read.
+TTruth TUnitParser::Condition(const std::string& Name, std::string_view Argument) const {
+    const char* end = Argument.data() + Argument.size();
+    if (Name == "IFDEF" || Name == "IFNDEF") {
+        const TSymbolState* symbol = Symbol(UpperCase(std::string(FirstWord(Argument.data(), end))));
+        return (symbol && symbol->Defined) == (Name == "IFDEF") ? TTruth::True : TTruth::False;
+    }
+    if (Name == "IFOPT") {
+        const std::string_view option = Trimmed(Argument);
+        if (option.size() != 2 || (option[1] != '+' && option[1] != '-')) return TTruth::Unknown;
+        const char letter = scanner::UpperCaseOf[static_cast<unsigned char>(option[0])];
+        const auto set = FSwitches.find(letter);
+        const std::optional<bool> on = set != FSwitches.end() ? std::optional<bool>(set->second) : DefaultSwitch(letter);
+        if (!on) return TTruth::Unknown;
+        return *on == (option[1] == '+') ? TTruth::True : TTruth::False;
+    }
+    const TParserScope scope([this](std::string_view Upper) { return Symbol(Upper); }, Target());
+    return EvaluateCondition(Argument, scope);
 }
 
-// After {$ELSE} or {$ELSEIF} inside a class declaration: skips to the matching {$ENDIF} (or
-// {$IFEND}), over nested conditionals, comments and string literals, so that only the first
-// branch is read. With ToElse, after an {$IFDEF} whose symbol rules its branch out: skips to the
-// matching {$ELSE} (whose branch is then read) or {$ENDIF}. At the end of the bytes it stops; the
+// After a branch that is not read: passes over text to the branch of the innermost {$IF...}
+// block that is to be read ({$ELSEIF} whose condition holds or {$ELSE}, while none of the
+// block's branches has been read) or past the block's {$ENDIF} or {$IFEND}. Nested blocks,
+// comments and string literals are passed over whole. At the end of the bytes it stops; the
 // caller's next read decides what follows.
-void TUnitParser::SkipBranch(bool ToElse) {
+void TUnitParser::SkipToBranch() {
     int depth = 1;
     while (FPos < FEnd) {
         const char c = *FPos;
@@ -134,19 +181,24 @@ void TUnitParser::SkipBranch(bool ToElse) {
         if (c == '{') {
             if (next == '$') {
                 const std::string name = DirectiveName(FPos, FEnd);
-                const bool closes = name == "ENDIF" || name == "IFEND";
-                if (ToElse && depth == 1 && name == "ELSE") {
-                    ++FPos;
-                    ReadCharsUntil('}');
-                    return;
-                }
-                if (closes) --depth;
-                else if (name.compare(0, 2, "IF") == 0) ++depth;
+                const char* afterName = FPos + 2 + name.size();
+                const char* close = static_cast<const char*>(std::memchr(FPos, '}', size_t(FEnd - FPos)));
                 ++FPos;
                 ReadCharsUntil('}');
-                if (closes && depth == 0) {
-                    if (FConditionDepth > 0) --FConditionDepth;  // the block the {$ELSE} was in
+                if (name == "ENDIF" || name == "IFEND") {
+                    if (--depth > 0) continue;
+                    FConditions.pop_back();
                     return;
+                }
+                if (name.compare(0, 2, "IF") == 0) {
+                    ++depth;
+                } else if (depth == 1 && !FConditions.back().Taken && (name == "ELSE" || name == "ELSEIF")) {
+                    const std::string_view argument =
+                        close && afterName < close ? std::string_view(afterName, size_t(close - afterName)) : std::string_view();
+                    if (name == "ELSE" || Condition("IF", argument) != TTruth::False) {
+                        FConditions.back().Taken = true;
+                        return;
+                    }
                 }
             } else {
                 ++FPos;
@@ -169,6 +221,76 @@ void TUnitParser::SkipBranch(bool ToElse) {
             ++FPos;
         }
     }
+}
+
+// At a name under {$MACRO ON}: when a macro of the source has that name, its text is read in its
+// place (the line stays the name's) and true is returned.
+bool TUnitParser::ExpandMacro(std::string_view Name) {
+    const TSymbolState* symbol = Symbol(UpperCase(std::string(Name)));
+    if (!symbol || !symbol->Defined || !symbol->Macro) return false;
+    const std::string key = UpperCase(std::string(Name));
+    for (const TSourceFile& open : FFiles)
+        if (open.Macro && open.Key == key) return false;  // a macro naming itself stands for its name
+    if (++FIncludeCount > MaxIncludes) SyntaxError(TooManyIncludes + std::string(Name));
+    FExpansions.push_back(std::make_unique<std::string>(*symbol->Macro + ' '));
+    const std::string& text = *FExpansions.back();
+    FFiles.push_back({ReadingFile().Path, key, FPos, FEnd, Line, true});
+    FPos = text.data();
+    FEnd = FPos + text.size();
+    return true;
+}
+
+const TUnitParser::TSourceFile& TUnitParser::ReadingFile() const {
+    for (auto it = FFiles.rbegin(); it != FFiles.rend(); ++it)
+        if (!it->Macro) return *it;
+    return FFiles.front();
+}
+
+void TUnitParser::OpenInclude(std::string_view Name) {
+    const std::string name(Name);
+    if (++FIncludeCount > MaxIncludes) SyntaxError(TooManyIncludes + name);
+    const std::string folder = FolderPart(ReadingFile().Path);
+    std::string found, text;
+    bool have = false;
+    for (const char* extension : {"", ".inc", ".pp", ".pas"})
+        if (IncludeReader && IncludeReader(folder + name + extension, found, text)) {
+            have = true;
+            break;
+        }
+    if (!have) {
+        if (!FConditions.empty()) return;
+        // Outside a class declaration a file the build makes or the distribution leaves out
+        // (data, build settings) costs no class: the parse goes on, and OnWarning names it.
+        if (FClassDepth > 0) SyntaxError(IncludeNotFound + name);
+        Warning = IncludeNotFound + name + Format(" - Line %d", {Line}) +
+                  (InIncludeFile() ? " of " + ReadingFile().Path : std::string()) + ", " + UnitName;
+        OnWarning(*this);
+        return;
+    }
+    std::string key = AbsolutePath(found);
+    for (const TSourceFile& open : FFiles)
+        if (!open.Macro && open.Key == key) {
+            if (!FConditions.empty()) return;
+            SyntaxError(IncludeCycle + name);
+        }
+    // A file included again is read from its first text: tokens read before may point into it.
+    const std::string& bytes = FIncludeTexts.try_emplace(found, std::move(text)).first->second;
+    FFiles.push_back({std::move(found), std::move(key), FPos, FEnd, Line});
+    FPos = bytes.data();
+    FEnd = FPos + bytes.size();
+    Line = 1;
+}
+
+// At the end of an include file's bytes: back to where the including file goes on. False when
+// no include file is open.
+bool TUnitParser::CloseInclude() {
+    if (FFiles.size() < 2) return false;
+    const TSourceFile& done = FFiles.back();
+    FPos = done.ResumePos;
+    FEnd = done.ResumeEnd;
+    Line = done.ResumeLine;
+    FFiles.pop_back();
+    return true;
 }
 
 }  // namespace qm

@@ -129,7 +129,7 @@ bool TUnitParser::LooksLikeTypeArgs(std::string_view Followers) const {
 // The item is where the reading stands.
 void TUnitParser::MarkItem() {
     ItemLine = Line;
-    if (FFiles.size() > 1) ItemFile = FFiles.back().Path;
+    if (InIncludeFile()) ItemFile = ReadingFile().Path;
     else ItemFile.clear();
 }
 
@@ -195,12 +195,15 @@ std::string_view TUnitParser::ReadName() {
     }
     if (PeekSym() != 0) return {};
     const char* start = FPos;
-    if (*FPos == '&') ++FPos;
+    const bool escaped = *FPos == '&';
+    if (escaped) ++FPos;
     const std::string_view name = ScanIdent();
     FNameLine = Line;
-    if (FFiles.size() > 1) FNameFile = FFiles.back().Path;
+    if (InIncludeFile()) FNameFile = ReadingFile().Path;
     else FNameFile.clear();
-    return {start, size_t(name.data() + name.size() - start)};
+    // A macro's name gives the macro's first name, which lies in the macro's text.
+    if (escaped && name.data() == start + 1) return {start, name.size() + 1};
+    return name;
 }
 
 // After "<": skips to the matching ">".

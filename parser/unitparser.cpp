@@ -25,9 +25,9 @@ bool IsCallingDirective(std::string_view Word) {
 void TUnitParser::SyntaxError(const char* Reason) const { SyntaxError(std::string(Reason)); }
 
 void TUnitParser::SyntaxError(const std::string& Reason) const {
-    if (FFiles.size() > 1)  // in an include file: its line, so its name too
+    if (InIncludeFile())  // in an include file: its line, so its name too
         throw EUnitParserError(
-            Format("Internal Error: %s - Line %d of %s, %s", {Reason, Line, FFiles.back().Path, UnitName}),
+            Format("Internal Error: %s - Line %d of %s, %s", {Reason, Line, ReadingFile().Path, UnitName}),
             ParserSyntaxError, Reason);
     throw EUnitParserError(Format("Internal Error: %s - Line %d, %s", {Reason, Line, UnitName}), ParserSyntaxError,
                            Reason);
@@ -57,7 +57,7 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     FModern = Dialect == TDialect::Modern;
     if (FModern) {
         FIncludeCount = 0;
-        FFiles.push_back({FileName, AbsolutePath(FileName), nullptr, nullptr, 0});
+        FFiles.push_back({FileName, AbsolutePath(FileName), nullptr, nullptr, 0, false});
         try {
             ParseModernUnit();
         } catch (const EEndOfStream&) {

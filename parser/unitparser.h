@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "conditionals.h"
 #include "errors.h"
 #include "events.h"
 
@@ -64,9 +65,9 @@ public:
 //           names); class var, var, const and nested type sections (nested classes are announced
 //           as classes of the unit, after the class that holds them); class, record and type
 //           helpers; abstract, sealed and external classes; fields of anonymous types; properties
-//           with any specifiers; "&" names; of {$IFDEF}/{$ELSE} inside a class only the first
-//           branch, unless the source's own {$DEFINE} or {$UNDEF} rules it out; types named
-//           after other types (OnTypeAlias); and include files ({$I name}, {$INCLUDE name}).
+//           with any specifiers; "&" names; conditional compilation as a compiler of the target
+//           follows it (see Defines); types named after other types (OnTypeAlias); and include
+//           files ({$I name}, {$INCLUDE name}).
 enum class TDialect { Delphi2, Modern };
 
 // Text a caller adds to a default-dialect parse error when ModernDialectReads says the modern
@@ -93,6 +94,14 @@ public:
     // including file (FolderPart) followed by the name as written, then by the name with ".inc",
     // ".pp" and ".pas" added.
     TIncludeReader IncludeReader = ReadIncludeFile;
+    // Modern dialect: the symbols the unit is read with. Of {$IFDEF}, {$IFNDEF}, {$IF} and
+    // {$ELSEIF} (EvaluateCondition), {$IFOPT}, {$ELSE}, {$ENDIF} and {$IFEND} only the branches a
+    // compiler would read are read; {$DEFINE}, {$UNDEF} and {$I} count only there. A condition the
+    // reading cannot decide takes its branch. The source's own {$DEFINE}s and {$UNDEF}s hold for
+    // this parse only; {$DEFINE NAME:=TEXT} under {$MACRO ON} makes NAME stand for TEXT wherever it
+    // is read as a name. Without a target in the set (or without a set) the unit is read for
+    // DefaultTarget(false), and for DefaultTarget(true) from a {$MODE ...} directive on.
+    std::shared_ptr<const TDefineSet> Defines;
 
     int Line = 0;
     int ItemLine = 0;
@@ -202,6 +211,11 @@ private:
         const char* ResumePos;   // where the including file goes on
         const char* ResumeEnd;
         int ResumeLine;
+        bool Macro = false;      // a macro's text, read where its name stood (Key: the macro's name)
+    };
+    // An {$IF...} block open: whether one of its branches has been read.
+    struct TCondition {
+        bool Taken;
     };
     // How a class heading ended: at the END of a body, after "of" of a class reference, or
     // after the ";" of a forward declaration or a class without body.
@@ -240,7 +254,15 @@ private:
     void ReadDirective();
     void OpenInclude(std::string_view Name);
     bool CloseInclude();
-    void SkipBranch(bool ToElse);
+    void SkipToBranch();
+    TTruth Condition(const std::string& Name, std::string_view Argument) const;
+    const TSymbolState* Symbol(std::string_view UpperName) const;
+    const TTarget& Target() const;
+    void DefineSymbol(bool Define, std::string_view Argument);
+    bool ExpandMacro(std::string_view Name);
+    // The unit's file or the include file being read (a macro's text belongs to where it stood).
+    const TSourceFile& ReadingFile() const;
+    bool InIncludeFile() const { return FFiles.size() > 1 && &ReadingFile() != &FFiles.front(); }
     void EndOfData();
 
     void CheckStream() const {
@@ -271,8 +293,13 @@ private:
     std::vector<TSourceFile> FFiles;          // modern: the unit's file and the open include files
     std::map<std::string, std::string> FIncludeTexts;  // by path as found; tokens point into them
     int FIncludeCount = 0;
-    std::map<std::string, bool> FDefines;      // symbols the source defined (true) or undefined (modern)
-    int FConditionDepth = 0;                  // {$IF...} blocks open (modern)
+    std::map<std::string, TSymbolState, std::less<>> FDefines;  // what the source defined or undefined (modern)
+    std::vector<TCondition> FConditions;      // {$IF...} blocks open (modern)
+    const TTarget* FModeTarget = nullptr;     // chosen by {$MODE} when the defines name no target
+    std::map<char, bool> FSwitches;           // {$R+}-style switches the source set
+    bool FMacrosOn = false;
+    int FMacroCount = 0;                      // macros the source defined
+    std::vector<std::unique_ptr<std::string>> FExpansions;  // macro texts read; tokens point into them
     // The modern reader's one name of lookahead: a name read and handed back is read again by
     // the next ReadName, without moving back in the text (an include file may have ended since).
     std::string_view FPendingName;

@@ -39,8 +39,13 @@ void TUnitParser::CloseStream() {
     FFiles.clear();
     FIncludeTexts.clear();
     FClassDepth = 0;
-    FConditionDepth = 0;
+    FConditions.clear();
     FDefines.clear();
+    FModeTarget = nullptr;
+    FSwitches.clear();
+    FMacrosOn = false;
+    FMacroCount = 0;
+    FExpansions.clear();
     FPendingName = {};
 }
 
@@ -190,6 +195,8 @@ std::string_view TUnitParser::ScanIdent() {
     FPos = p;
     if (size_t(p - start) > MaxIdentifierLength) [[unlikely]]
         SyntaxError(IdentifierTooLong);
+    if (FMacroCount > 0 && FMacrosOn) [[unlikely]]
+        if (ExpandMacro({start, size_t(p - start)})) return ScanIdent();
     if (p >= FEnd) EndOfData();  // the peek after the last byte
     return {start, size_t(p - start)};
 }

@@ -118,6 +118,21 @@ TEST_F(ParseCommand, UsageErrors) {
     EXPECT_EQ(RunParse({"--list"}).Status, 2);
     EXPECT_EQ(RunParse({"--modern", "--include-tree"}).Status, 2);
     EXPECT_EQ(RunParse({"--include-tree", Dir.string(), Shapes}).Status, 2);  // only the modern dialect includes
+    EXPECT_EQ(RunParse({"--target", "fpc-linux64", Shapes}).Status, 2);      // only the modern dialect has targets
+    EXPECT_EQ(RunParse({"--modern", "--define"}).Status, 2);
+    const TRun unknown = RunParse({"--modern", "--target", "turbo-dos", Shapes});
+    EXPECT_EQ(unknown.Status, 2);
+    EXPECT_EQ(unknown.Err, "parse: no target turbo-dos (the targets: delphi-win32, delphi-win64, fpc-linux64, fpc-win64)\n");
+}
+
+// --target and --define decide which branches of the unit's conditionals are read.
+TEST_F(ParseCommand, TargetAndDefinesChooseTheBranches) {
+    const std::string unit = (Dir / "c.pas").string();
+    std::ofstream(unit, std::ios::binary) << "unit C;\ntype\n{$IFDEF FPC}\n  TF = class end;\n{$ELSE}\n"
+                                             "  TD = class end;\n{$ENDIF}\n{$IFDEF EXTRA}\n  TX = class end;\n{$ENDIF}\n";
+    EXPECT_EQ(RunParse({"--modern", unit}).Out, "class\tTD\tTObject\t6\t\t\n");
+    EXPECT_EQ(RunParse({"--modern", "--target", "FPC-Linux64", "--define", "Extra", unit}).Out,
+              "class\tTF\tTObject\t4\t\t\nclass\tTX\tTObject\t9\t\t\n");
 }
 
 // --modern: the events carry the include file they come from, strict visibility, interfaces and
