@@ -84,10 +84,19 @@ void TUnitParser::ReadDirective() {
         if (!FConditions.empty()) FConditions.pop_back();
     } else if (name == "DEFINE" || name == "UNDEF") {
         DefineSymbol(name == "DEFINE", argument);
-    } else if (name == "MODE" && !(Defines && Defines->Target())) {
+    } else if (name == "MODE") {
+        const std::string mode = UpperCase(std::string(FirstWord(argument.data(), argument.data() + argument.size())));
+        FNestedComments = mode == "FPC" || mode == "OBJFPC";
+        if (Defines && Defines->Target()) return;
         FModeTarget = &DefaultTarget(true);
-        const std::string_view mode = FirstWord(argument.data(), argument.data() + argument.size());
-        if (!mode.empty()) FDefines["FPC_" + UpperCase(std::string(mode))] = TSymbolState{};
+        if (!mode.empty()) FDefines["FPC_" + mode] = TSymbolState{};
+    } else if (name == "MODESWITCH") {
+        const std::string_view which = FirstWord(argument.data(), argument.data() + argument.size());
+        if (UpperCase(std::string(which)) == "NESTEDCOMMENTS") {
+            const std::string_view rest = Trimmed(std::string_view(which.data() + which.size(),
+                                                                   size_t(argument.data() + argument.size() - which.data() - which.size())));
+            FNestedComments = rest.empty() || rest == "+" || UpperCase(std::string(rest)) == "ON";
+        }
     } else if (name == "MACRO") {
         FMacrosOn = UpperCase(std::string(FirstWord(argument.data(), argument.data() + argument.size()))) == "ON" ||
                     Trimmed(argument) == "+";
@@ -201,8 +210,7 @@ void TUnitParser::SkipToBranch() {
                     }
                 }
             } else {
-                ++FPos;
-                ReadCharsUntil('}');
+                SkipBraceComment();
             }
         } else if (c == '(' && next == '*') {
             FPos += 2;

@@ -33,9 +33,10 @@ inline int VisibilityOf(std::string_view Word) {
     return 0;
 }
 
-// A name without the "&" that lets it be spelled like a keyword.
+// A name without the "&" (or "&&") that lets it be spelled like a keyword.
 inline std::string_view Bare(std::string_view Name) {
-    return !Name.empty() && Name[0] == '&' ? Name.substr(1) : Name;
+    while (!Name.empty() && Name[0] == '&') Name.remove_prefix(1);
+    return Name;
 }
 
 }  // namespace qm::keywords

@@ -13,7 +13,7 @@ using namespace keywords;
 namespace {
 
 // The directives a method heading may carry, as Free Pascal, Lazarus and Delphi write them.
-constexpr std::array<std::string_view, 58> MethodDirectives = {
+constexpr std::array<std::string_view, 60> MethodDirectives = {
     "ABSTRACT",      "ASSEMBLER",    "CBLOCK",         "CDECL",           "COMPILERPROC",   "CPPDECL",
     "DEPRECATED",    "DISPID",       "DYNAMIC",        "ENUMERATOR",      "EXPERIMENTAL",   "EXPORT",
     "EXTERNAL",      "FAR",          "FAR16",          "FINAL",           "FORWARD",        "HARDFLOAT",
@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 58> MethodDirectives = {
     "OVERRIDE",      "PASCAL",       "PLATFORM",       "REGISTER",        "REINTRODUCE",    "REQUIRED",
     "RTLPROC",       "SAFECALL",     "SAVEREGISTERS",  "SOFTFLOAT",       "STATIC",         "STDCALL",
     "SYSCALL",       "SYSV_ABI_CDECL", "SYSV_ABI_DEFAULT", "UNIMPLEMENTED", "VARARGS",      "VECTORCALL",
-    "VIRTUAL",       "WINAPI",       "WEAKEXTERNAL",   "DISCARDRESULT",
+    "VIRTUAL",       "WINAPI",       "WEAKEXTERNAL",   "DISCARDRESULT",   "UNSAFE",         "DELAYED",
 };
 
 bool IsMethodDirective(std::string_view Word) {
@@ -163,10 +163,11 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
             }
             // Directives after a field or property: "static;", "deprecated;", "external name 'x';";
             // and "final class var".
+            // A procedural field's calling convention may stand without ";": "cdecl varargs;".
             if (IsMethodDirective(word)) {
                 if (TakesArgument(word)) SkipDeclaration();
                 else if (after == ';') ++FPos;
-                else if (!IsKeyword(word, "FINAL")) SyntaxError("Unable to find : in field definition");
+                else if (after != 0) SyntaxError("Unable to find : in field definition");
                 continue;
             }
         }
@@ -221,11 +222,13 @@ void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDefer
         }
     } else {
         MarkName();
-        if (PeekSym() == '.') {  // "procedure IFoo.Bar = Baz;" maps an interface's method: no member
+        if (Accept('<')) SkipTypeArgs();
+        // "procedure IFoo.Bar = Baz;" and "function IEnum<T>.Get = GetT;" map an interface's
+        // method: no member.
+        if (PeekSym() == '.') {
             SkipDeclaration();
             return;
         }
-        if (Accept('<')) SkipTypeArgs();
     }
     MethodParams = "()";
     if (Accept('(')) {

@@ -144,8 +144,16 @@ char TUnitParser::PeekSym() {
     if (!FPendingName.empty()) return 0;
     SkipBlanks();
     const char c = *FPos;
-    if (IsIdentStart(c) || (c == '&' && FEnd - FPos > 1 && IsIdentStart(FPos[1]))) return 0;
+    if (IsIdentStart(c) || EscapedNameLength() > 0) return 0;
     return c;
+}
+
+// The "&" or "&&" in front of a name spelled like a keyword ("&End", "&&op_Equality"); 0 when
+// no such name comes next.
+size_t TUnitParser::EscapedNameLength() const {
+    size_t n = 0;
+    while (n < 2 && FEnd - FPos > ptrdiff_t(n) && FPos[n] == '&') ++n;
+    return n > 0 && FEnd - FPos > ptrdiff_t(n) && IsIdentStart(FPos[n]) ? n : 0;
 }
 
 bool TUnitParser::Accept(char C) {
@@ -195,14 +203,14 @@ std::string_view TUnitParser::ReadName() {
     }
     if (PeekSym() != 0) return {};
     const char* start = FPos;
-    const bool escaped = *FPos == '&';
-    if (escaped) ++FPos;
+    const size_t escapes = EscapedNameLength();
+    FPos += escapes;
     const std::string_view name = ScanIdent();
     FNameLine = Line;
     if (InIncludeFile()) FNameFile = ReadingFile().Path;
     else FNameFile.clear();
     // A macro's name gives the macro's first name, which lies in the macro's text.
-    if (escaped && name.data() == start + 1) return {start, name.size() + 1};
+    if (escapes > 0 && name.data() == start + escapes) return {start, name.size() + escapes};
     return name;
 }
 

@@ -8,6 +8,7 @@
 
 #include "format.h"
 #include "paths.h"
+#include "targets.h"
 
 namespace qm {
 
@@ -57,6 +58,8 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     FModern = Dialect == TDialect::Modern;
     if (FModern) {
         FIncludeCount = 0;
+        // Free Pascal's own mode, where no {$MODE} says otherwise, nests comments.
+        FNestedComments = Defines && Defines->Target() && Defines->Target()->FreePascal;
         FFiles.push_back({FileName, AbsolutePath(FileName), nullptr, nullptr, 0, false});
         try {
             ParseModernUnit();

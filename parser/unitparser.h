@@ -244,6 +244,7 @@ private:
     void MarkName();
     void Unread(std::string_view Name) { FPendingName = Name; }
     char PeekSym();
+    size_t EscapedNameLength() const;
     bool Accept(char C);
     std::string_view ReadName();
     void SkipTypeArgs();
@@ -273,6 +274,7 @@ private:
     [[noreturn]] static void EndOfStream();
     void SkipBlanksUnchecked();
     bool SkipComment(char C);
+    void SkipBraceComment();
     void SkipLineComment();
     std::string_view ScanIdent();
     void SetToken(std::string_view Ident);
@@ -298,6 +300,7 @@ private:
     const TTarget* FModeTarget = nullptr;     // chosen by {$MODE} when the defines name no target
     std::map<char, bool> FSwitches;           // {$R+}-style switches the source set
     bool FMacrosOn = false;
+    bool FNestedComments = false;             // Free Pascal's modes FPC and ObjFPC nest { } comments
     int FMacroCount = 0;                      // macros the source defined
     std::vector<std::unique_ptr<std::string>> FExpansions;  // macro texts read; tokens point into them
     // The modern reader's one name of lookahead: a name read and handed back is read again by

@@ -44,6 +44,7 @@ void TUnitParser::CloseStream() {
     FModeTarget = nullptr;
     FSwitches.clear();
     FMacrosOn = false;
+    FNestedComments = false;
     FMacroCount = 0;
     FExpansions.clear();
     FPendingName = {};
@@ -157,8 +158,7 @@ bool TUnitParser::SkipComment(char C) {
                 ReadDirective();
                 return true;
             }
-            ++FPos;
-            ReadCharsUntil('}');
+            SkipBraceComment();
             return true;
         case '(':
             if (PeekNextChar() != '*') return false;
@@ -173,6 +173,20 @@ bool TUnitParser::SkipComment(char C) {
             return true;
         default:
             return false;
+    }
+}
+
+// At "{": to the "}" that closes it, or, where comments nest, the one that closes them all.
+void TUnitParser::SkipBraceComment() {
+    ++FPos;
+    if (!FNestedComments) {
+        ReadCharsUntil('}');
+        return;
+    }
+    for (int depth = 1; depth > 0;) {
+        const char c = ReadChar();
+        if (c == '{') ++depth;
+        else if (c == '}') --depth;
     }
 }
 

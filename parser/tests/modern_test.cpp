@@ -158,6 +158,47 @@ TEST(ModernDialect, EventsOfEachConstruct) {
 
 // Each overload is announced with its parameter types, and so is each implementation heading,
 // normalised so that the two give the same text.
+// Constructs compilers accept that the reading once refused.
+TEST(ModernDialect, ValidCodeIsRead) {
+    struct Case {
+        const char* Name;
+        std::string Text;
+        std::string Events;
+    } cases[] = {
+        {"method resolution clauses, a generic interface's too",
+         InClass("    function IEnumerator<T>.GetCurrent = GetCurrentGen;\n    procedure IFoo.Bar = Baz;\n"
+                 "    function GetCurrentGen: T;"),
+         ClassTA + "method\tGetCurrentGen\t16\t6\t\t\t()\n"},
+        {"newer method directives",
+         InClass("    procedure P; unsafe;\n    procedure Q; winapi;\n    procedure R; external 'lib' delayed;\n"
+                 "    X: Integer;"),
+         ClassTA + "method\tP\t16\t4\t\t\t()\nmethod\tQ\t16\t5\t\t\t()\nmethod\tR\t16\t6\t\t\t()\n"
+                   "field\tX\t16\t7\t\t\n"},
+        {"names escaped with &&",
+         InClass("    class function &&op_Implicit(A: Integer): TA;\n    &&op_Data: Integer;"),
+         ClassTA + "method\top_Implicit\t16\t4\t\t\t(INTEGER)\nfield\top_Data\t16\t5\t\t\n"},
+        {"procedural fields with calling conventions after them",
+         InClass("    F: procedure(A: Integer); cdecl varargs;\n    G: function(Fmt: PChar): Integer; cdecl; varargs;\n"
+                 "    X: Integer;"),
+         ClassTA + "field\tF\t16\t4\t\t\nfield\tG\t16\t5\t\t\nfield\tX\t16\t6\t\t\n"},
+        {"nested comments in Free Pascal's ObjFPC mode",
+         "unit U;\n{$mode objfpc}\ntype\n  TA = class\n    { outer { inner } X: Integer; }\n    Y: Integer;\n  end;\n",
+         "class\tTA\tTObject\t4\t\t\nfield\tY\t16\t6\t\t\n"},
+        {"comments that do not nest in Delphi mode",
+         "unit U;\n{$mode delphi}\ntype\n  TA = class\n    { outer { inner } X: Integer; { }\n    Y: Integer;\n  end;\n",
+         "class\tTA\tTObject\t4\t\t\nfield\tX\t16\t5\t\t\nfield\tY\t16\t6\t\t\n"},
+        {"nested comments by mode switch",
+         "unit U;\n{$mode delphi}{$modeswitch nestedcomments}\ntype\n  TA = class\n    { { } X: Integer; }\n"
+         "    Y: Integer;\n  end;\n",
+         "class\tTA\tTObject\t4\t\t\nfield\tY\t16\t6\t\t\n"},
+    };
+    for (const Case& c : cases) {
+        const TResult r = ParseModern(c.Text);
+        EXPECT_EQ(r.Error, "") << c.Name;
+        EXPECT_EQ(r.Events, c.Events) << c.Name;
+    }
+}
+
 TEST(ModernDialect, OverloadsCarryTheirParameterTypes) {
     const std::string text =
         "unit U;\ntype\n  TA = class(TB)\n"
