@@ -1,11 +1,14 @@
 // The unit commands through the window: Initialize with its retry and fatal path, Add Unit,
 // Remove Unit, Remove Non-VCL Units, a close during a load, and printing the Class Info list.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
 #include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
@@ -254,11 +257,15 @@ TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
 
 // A load's progress in a panel too narrow for all of it: the words go first, then the unit's name
 // is shortened in its middle; the count stays, and the whole text is the panel's tooltip.
-TEST_F(UnitCommands, TheProgressTextGivesWayInANarrowPanel) {
-    Start(SampleDatabase());
-    auto* Panel = Nav().findChild<QLabel*>(QStringLiteral("StatusPanel3"));
+// The panels on a status bar of their own: the window's idle refresh would write over them.
+TEST(StatusPanels, TheProgressTextGivesWayInANarrowPanel) {
+    QStatusBar Bar;
+    TStatusPanels Status(Bar);
+    Bar.resize(1000, 30);
+    Bar.show();
+    auto* Panel = Bar.findChild<QLabel*>(QStringLiteral("StatusPanel3"));
     const QString Whole = QStringLiteral("12 of 3456: Loading Unit LongUnitNameOfALibrary.pas");
-    Nav().Status().SetText(3, QStringLiteral("12 of 3456"), QStringLiteral("Loading Unit "),
+    Status.SetText(3, QStringLiteral("12 of 3456"), QStringLiteral("Loading Unit "),
                            QStringLiteral("LongUnitNameOfALibrary.pas"));
     const QFontMetrics Metrics(Panel->font());
     // The panel's frame and QLabel's indent beside it, and a pixel to spare.
@@ -274,7 +281,8 @@ TEST_F(UnitCommands, TheProgressTextGivesWayInANarrowPanel) {
     };
     for (const auto& Case : Cases) {
         Panel->setFixedWidth(Metrics.horizontalAdvance(Case.Room) + Edges);
-        RunFor(20);
+        Bar.layout()->activate();
+        QApplication::processEvents();
         if (Case.Shown.isEmpty()) {
             EXPECT_TRUE(Panel->text().startsWith("12 of 3456: Lo")) << Panel->text().toStdString();
             EXPECT_TRUE(Panel->text().contains(QChar(0x2026)) && Panel->text().endsWith(".pas")) << Panel->text().toStdString();
@@ -283,9 +291,9 @@ TEST_F(UnitCommands, TheProgressTextGivesWayInANarrowPanel) {
         }
         EXPECT_LE(Metrics.horizontalAdvance(Panel->text()), Panel->contentsRect().width());
         EXPECT_EQ(Panel->toolTip(), Panel->text() == Whole ? QString() : Whole);
-        EXPECT_EQ(Nav().StatusText(3), Whole);
+        EXPECT_EQ(Status.Text(3), Whole);
     }
-    Nav().Status().SetText(3, QStringLiteral("Class: TApplication"));
+    Status.SetText(3, QStringLiteral("Class: TApplication"));
     EXPECT_EQ(Panel->text(), "Class: TApplication");
     EXPECT_TRUE(Panel->toolTip().isEmpty());
 }
