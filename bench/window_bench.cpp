@@ -7,20 +7,28 @@
 // ROUNDS times) and prints the process's peak memory.
 // With --library-db=FILE (a large library's class database, e.g. the LCL that scripts/bench.sh
 // tree builds) it also fills TForm's Class Info there, and the session browses that library.
+// With --add-folder=TREE --cli=TOOL it only loads the folder TREE in modern Object Pascal into a
+// copy of the sample's database, in turns through the window's Add Folder command and with the
+// command-line tool's add --modern --recursive, and prints both times.
 //   window_bench --sample=DIR [--vcl-root=DIR]... [--library-db=FILE] [--session=ROUNDS] [Google Benchmark flags]
+//   window_bench --sample=DIR --add-folder=TREE --cli=TOOL [--rounds=N]
 // DIR is a Delphi installation (samples/delphi2); the benchmark works in a temporary folder.
 // Dialogs and questions are answered at once with OK and Yes.
 #include <benchmark/benchmark.h>
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QComboBox>
 #include <QTest>
+#include <algorithm>
 #include <malloc.h>
 #include <sys/resource.h>
 #include <vector>
@@ -34,6 +42,7 @@
 
 #include "application.h"
 #include "appwindows.h"
+#include "cfgdlg1.h"
 #include "classlist.h"
 #include "dblocation.h"
 #include "classinfopage.h"
@@ -61,7 +70,8 @@ public:
     bool Confirm(const QString&) override { return true; }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return Folder; }
+    QString Folder;  // the answer to Add Folder's question
     void Beep() override {}
     int RunModal(QDialog&) override { return QDialog::Accepted; }
 } AnswerAll;
@@ -388,6 +398,67 @@ void ClassMemberSearch20(benchmark::State& State) {
     Program->Windows().ClassNav->close();
 }
 
+// A copy of the sample's database, named Name in the work folder.
+std::string SampleCopy(const std::string& Name) {
+    const std::string Copy = WorkDir + "/" + Name;
+    std::filesystem::remove(Copy);
+    std::filesystem::copy_file(SampleDb, Copy);
+    return Copy;
+}
+
+// Milliseconds of the tool's add --modern --recursive of Tree into a copy of the sample's database,
+// the process's start and end included, as a person at a terminal waits for it.
+double ToolAddsTree(const std::string& Cli, const std::string& Tree, int& Units) {
+    const std::string Db = SampleCopy("tool.db");
+    QProcess Tool;
+    QElapsedTimer Clock;
+    Clock.start();
+    Tool.start(QString::fromStdString(Cli), {"--db", QString::fromStdString(Db), "add", "--modern", "--recursive",
+                                            QString::fromStdString(Tree)});
+    Tool.waitForFinished(-1);
+    const double Elapsed = static_cast<double>(Clock.nsecsElapsed()) / 1e6;
+    Units = QString::fromUtf8(Tool.readAllStandardOutput()).section(QLatin1Char('\t'), 0, 0).toInt();
+    return Elapsed;
+}
+
+// Milliseconds of File > Add Folder on Tree in the window, modern Object Pascal turned on, from the
+// command to its report (answered at once), the selectors refilled.
+double WindowAddsTree(const std::string& Tree, int& Units) {
+    auto Program = StartWindow(SampleCopy("window.db"));
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    Program->Windows().ConfigDlg->ModernPascalCB->setChecked(true);
+    AnswerAll.Folder = QString::fromStdString(Tree);
+    const int Before = Program->Windows().VCLDB->UnitCount();
+    QElapsedTimer Clock;
+    Clock.start();
+    W.Item("AddFolderItem")->trigger();
+    const double Elapsed = static_cast<double>(Clock.nsecsElapsed()) / 1e6;
+    Units = Program->Windows().VCLDB->UnitCount() - Before;
+    AnswerAll.Folder.clear();
+    W.close();
+    return Elapsed;
+}
+
+// Turns of the tool and the window on the same tree; the median of each.
+void AddFolderAgainstTool(const std::string& Tree, const std::string& Cli, int Rounds) {
+    std::vector<double> Tool, Window;
+    int ToolUnits = 0, WindowUnits = 0;
+    for (int Round = 0; Round < Rounds; ++Round) {
+        Tool.push_back(ToolAddsTree(Cli, Tree, ToolUnits));
+        Window.push_back(WindowAddsTree(Tree, WindowUnits));
+        std::cout << "round " << Round + 1 << ": tool " << static_cast<int>(Tool.back()) << " ms, window "
+                  << static_cast<int>(Window.back()) << " ms\n";
+    }
+    const auto Median = [](std::vector<double> Times) {
+        std::sort(Times.begin(), Times.end());
+        return Times[Times.size() / 2];
+    };
+    const double T = Median(Tool), Wn = Median(Window);
+    std::cout << "add a folder of " << ToolUnits << " units (window: " << WindowUnits << "), median of " << Rounds
+              << ": tool " << static_cast<int>(T) << " ms, window's Add Folder " << static_cast<int>(Wn) << " ms, "
+              << Wn / T << " times the tool\n";
+}
+
 // The Initialize command through the window, progress shown, on the installation Root.
 void InitializeCommand(benchmark::State& State, std::string Root) {
     auto Program = std::make_unique<qm::TNavigatorProgram>(WorkDir + "/init.db", false, Root);
@@ -407,8 +478,12 @@ void InitializeCommand(benchmark::State& State, std::string Root) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::vector<std::string> VclRoots;
-    int SessionRounds = 0;
+    int SessionRounds = 0, AddRounds = 3;
+    std::string AddFolder, Cli;
     for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]).rfind("--add-folder=", 0) == 0) AddFolder = argv[i] + 13;
+        if (std::string(argv[i]).rfind("--cli=", 0) == 0) Cli = argv[i] + 6;
+        if (std::string(argv[i]).rfind("--rounds=", 0) == 0) AddRounds = std::stoi(argv[i] + 9);
         if (std::string(argv[i]).rfind("--session=", 0) == 0) SessionRounds = std::stoi(argv[i] + 10);
         if (std::string(argv[i]).rfind("--sample=", 0) == 0) SampleRoot = argv[i] + 9;
         if (std::string(argv[i]).rfind("--vcl-root=", 0) == 0) VclRoots.push_back(argv[i] + 11);
@@ -441,6 +516,14 @@ int main(int argc, char** argv) {
         const std::string Copy = WorkDir + "/library.db";
         std::filesystem::copy_file(LibraryDb, Copy);
         LibraryDb = Copy;
+    }
+    if (!AddFolder.empty()) {
+        if (Cli.empty()) {
+            std::cerr << "usage: window_bench --sample=DIR --add-folder=TREE --cli=TOOL [--rounds=N]\n";
+            return 2;
+        }
+        AddFolderAgainstTool(AddFolder, Cli, AddRounds);
+        return 0;
     }
     if (SessionRounds > 0) {
         if (LibraryDb.empty()) LongSession(SessionRounds);

@@ -12,8 +12,10 @@
 #    shown in the topic window, and every topic of the file read;
 #  - the window, offscreen: start-up, ShowUnit and its heap, the Class Info list, the idle refresh,
 #    peak memory of the program and of a 30-round session;
-#  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once.
-# Run one part with an argument: parser, modern, tree, classdb, help, helpfile or window. Extra arguments go to Google Benchmark.
+#  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once;
+#  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
+#    Folder command offscreen against the tool's add --modern --recursive of the same tree.
+# Run one part with an argument: parser, modern, tree, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
@@ -111,4 +113,11 @@ if [ "$part" = all ] || [ "$part" = window ]; then
     /usr/bin/time -f "window peak memory %M KB" timeout -s INT 3 "$out/navigator/main/quillmap2" 2>&1 |
     grep -v propagateSizeHints || true
   rm -rf "$home"
+fi
+
+if [ "$part" = all ] || [ "$part" = window ] || [ "$part" = addfolder ]; then
+  [ -f "$out/genlib-10000/Gen9999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-10000" --units 10000 --unit-kb 1 --seed 1
+  echo "== window: Add Folder of 10,000 small units against the tool (offscreen)"
+  "$out/bench/window_bench" --sample=samples/delphi2 --add-folder="$out/genlib-10000" --cli="$out/cli/quillmap2-cli" 2>&1 |
+    grep -v propagateSizeHints
 fi

@@ -1,3 +1,6 @@
+// The report after a load of many units, sized to what it says: a line of summary alone is a small
+// box, a list of failures as wide as its longest line and as tall as its lines, both within the
+// screen.
 #include "loadreport.h"
 
 #include <QApplication>
@@ -6,11 +9,24 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "centrewindow.h"
+#include "unitparser.h"
 
 namespace qm {
+
+// Where the check box is, by the captions of the menu item and of the box in the configuration
+// dialog.
+QString WindowAdvice(const QString& Message) {
+    QString Text = Message;
+    return Text.replace(QString::fromLatin1(ModernDialectHint),
+                        QStringLiteral("This unit uses modern Object Pascal: in Edit > Configuration, tick \"Read modern "
+                                       "Object Pascal: overloads, generics, strict visibility, helpers, include files\""));
+}
 
 TLoadReportDlg::TLoadReportDlg(QWidget* Parent)
     : QDialog(Parent), FSummary(new QLabel(this)), FLines(new QPlainTextEdit(this)) {
@@ -32,7 +48,6 @@ TLoadReportDlg::TLoadReportDlg(QWidget* Parent)
     Layout->addWidget(FSummary);
     Layout->addWidget(FLines, 1);
     Layout->addWidget(Buttons);
-    resize(640, 360);
     CentreOnShow(*this);
 }
 
@@ -45,9 +60,42 @@ void TLoadReportDlg::SetReport(int Loaded, const QStringList& Failed, bool Cance
                                     : QStringLiteral(", and parts of added units were left out");
     if (!Failed.isEmpty() || !LeftOut.isEmpty()) Summary += QLatin1Char(':');
     FSummary->setText(Summary);
-    const QStringList Lines = Failed + LeftOut;
+    QStringList Lines;
+    for (const QString& Line : Failed + LeftOut) Lines << WindowAdvice(Line);
     FLines->setPlainText(Lines.join(QLatin1Char('\n')));
     FLines->setVisible(!Lines.isEmpty());
+    FitToText(Lines);
+}
+
+// The summary on one line when the screen allows; the lines without scrolling up to two thirds of
+// the screen, scroll bars beyond.
+void TLoadReportDlg::FitToText(const QStringList& Lines) {
+    const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
+    // As adjustSize allows a window at most.
+    const QSize Room = Screen->availableGeometry().size() * 2 / 3;
+    const int Chrome = width() - contentsRect().width() + layout()->contentsMargins().left() +
+                       layout()->contentsMargins().right();
+    const QFontMetrics SummaryMetrics(FSummary->font());
+    FSummary->setMinimumWidth(std::min(SummaryMetrics.horizontalAdvance(FSummary->text()) + 1, Room.width() - Chrome));
+    FLines->setMinimumSize(0, 0);
+    if (!Lines.isEmpty()) {
+        const QFontMetrics Metrics(FLines->font());
+        int Longest = 0;
+        for (const QString& Line : Lines) Longest = std::max(Longest, Metrics.horizontalAdvance(Line));
+        // The frame and the document's margin on both sides, and a character's room to spare for
+        // the cursor and the layout's rounding.
+        const int Edges = 2 * FLines->frameWidth() + 2 * static_cast<int>(FLines->document()->documentMargin()) +
+                          2 * Metrics.averageCharWidth();
+        const int Tall = (static_cast<int>(Lines.size()) + 1) * Metrics.lineSpacing() + Edges;
+        const int MaxHeight = Room.height() - FSummary->sizeHint().height() - 80;
+        const int Scroll = FLines->verticalScrollBar()->sizeHint().width();
+        const int TextWidth = std::min(Longest + Edges + (Tall > MaxHeight ? Scroll : 0), Room.width() - Chrome);
+        const int TextHeight = std::min(Tall + (TextWidth < Longest + Edges ? Scroll : 0), MaxHeight);
+        FLines->setMinimumSize(TextWidth, TextHeight);
+    }
+    // The text's size stays the box's minimum: it is laid out again at each show.
+    adjustSize();
+    resize(minimumSizeHint());
 }
 
 QString TLoadReportDlg::Text() const {

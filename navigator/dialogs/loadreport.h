@@ -1,5 +1,5 @@
 // TLoadReportDlg, "Add Folder": what a load of many units left out, one line a unit with the
-// reason, in a text the user can select and copy whole.
+// reason, in a text the user can select and copy whole; the box takes the size its text needs.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,10 @@ class QLabel;
 class QPlainTextEdit;
 
 namespace qm {
+
+// A load's message as the window tells it: the advice to use the command-line tool's option for
+// modern Object Pascal becomes where the window's own setting is.
+QString WindowAdvice(const QString& Message);
 
 class TLoadReportDlg : public QDialog {
     Q_OBJECT
@@ -24,6 +28,7 @@ public:
 
 private:
     void CopyText();
+    void FitToText(const QStringList& Lines);
 
     QLabel* FSummary;
     QPlainTextEdit* FLines;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "errors.h"
+#include "loadreport.h"
 #include "sourcetext.h"
 
 namespace qm {
@@ -31,11 +32,12 @@ QString ErrorReportText(const std::exception& E) {
         Text = (N >= 1 && N <= 9 ? QStringLiteral("Internal error #%1 during database reference")
                                  : QStringLiteral("Internal error #%1 during unit parsing"))
                    .arg(N);
-        // Lines after the first are advice for the user (where to turn modern Object Pascal on).
+        // Lines after the first are advice for the user (where to turn modern Object Pascal on, as
+        // the window says it).
         if (const size_t Break = Message.find('\r'); Break != std::string::npos)
             Text += QLatin1Char('\r') + SourceText(Message.substr(Break + 1));
     }
-    return WithLineFeeds(Text);
+    return WithLineFeeds(WindowAdvice(Text));
 }
 
 void SetErrorReport(TErrorReport NewReport) {

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QWindow>
 #include <functional>
 
 #include "errors.h"
@@ -21,7 +23,7 @@ namespace qm {
 class TLoadProgress::TInputHold : public QObject {
 public:
     // Clicks on Cancel (when not null) and the Escape key go to OnCancel.
-    TInputHold(QWidget* Cancel, std::function<void()> OnCancel) : FCancel(Cancel), FOnCancel(std::move(OnCancel)) {
+    TInputHold(QPushButton* Cancel, std::function<void()> OnCancel) : FCancel(Cancel), FOnCancel(std::move(OnCancel)) {
         qApp->installEventFilter(this);
     }
     ~TInputHold() override { qApp->removeEventFilter(this); }
@@ -29,10 +31,7 @@ public:
 protected:
     bool eventFilter(QObject* Receiver, QEvent* Event) override {
         if (FCancel) {
-            if (Receiver == FCancel && (Event->type() == QEvent::MouseButtonPress ||
-                                        Event->type() == QEvent::MouseButtonRelease || Event->type() == QEvent::Enter ||
-                                        Event->type() == QEvent::Leave))
-                return false;
+            if (ForCancel(Receiver, Event)) return false;
             if (Event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Escape) {
                 FOnCancel();
                 return true;
@@ -58,7 +57,22 @@ protected:
     }
 
 private:
-    QWidget* FCancel;
+    // A button of the mouse on Cancel. The window system hands it to the top-level window first,
+    // which passes it on to the widget under the pointer; a release goes to the widget that took
+    // the press, wherever the pointer is by then.
+    bool ForCancel(QObject* Receiver, QEvent* Event) const {
+        const QEvent::Type Type = Event->type();
+        if (Type != QEvent::MouseButtonPress && Type != QEvent::MouseButtonRelease && Type != QEvent::MouseButtonDblClick)
+            return false;
+        if (Receiver == FCancel) return true;
+        QWidget* Top = FCancel->window();
+        if (!Receiver->isWindowType() || Receiver != Top->windowHandle()) return false;
+        if (Type == QEvent::MouseButtonRelease && FCancel->isDown()) return true;
+        const QPoint At = Top->mapFromGlobal(static_cast<QMouseEvent*>(Event)->globalPosition().toPoint());
+        return Top->childAt(At) == FCancel;
+    }
+
+    QPushButton* FCancel;
     std::function<void()> FOnCancel;
 };
 
@@ -75,9 +89,12 @@ void TLoadProgress::Begin(TVCLDB& Db, int Units, bool Cancellable) {
         FCancelConnection = QObject::connect(&Cancel, &QPushButton::clicked, [this] { RequestCancel(); });
         Cancel.show();
     }
-    FRemainingUnits = Units;
-    FLastName.clear();
-    FClock.start();
+    FRemainingUnits = FUnits = Units;
+    FDone = FTotal = 0;
+    FLastFile.clear();
+    // The first step shows the progress and lets events through at once.
+    FEventsClock.invalidate();
+    FShowClock.invalidate();
     QProgressBar& Bar = FStatus.Progress();
     if (Units != 0) {
         Bar.setRange(0, Units);
@@ -93,8 +110,11 @@ void TLoadProgress::Begin(TVCLDB& Db, int Units, bool Cancellable) {
 }
 
 void TLoadProgress::End() {
-    if (FDb) FDb->OnProgress = {};
-    if (FDb) FDb->OnMessage = {};
+    if (FDb) {
+        Show();
+        FDb->OnProgress = {};
+        FDb->OnMessage = {};
+    }
     FDb = nullptr;
     FInputHold.reset();
     QObject::disconnect(FCancelConnection);
@@ -103,13 +123,9 @@ void TLoadProgress::End() {
 }
 
 void TLoadProgress::ShowCount(int Done, int Total) {
-    QProgressBar& Bar = FStatus.Progress();
-    Bar.setRange(0, Total);
-    Bar.setValue(Done);
-    Bar.show();
-    FStatus.SetText(2, QStringLiteral("%1 of %2").arg(Done).arg(Total));
-    QApplication::processEvents();
-    FClock.start();
+    FDone = Done;
+    FTotal = Total;
+    Tick();
     CheckStop();
 }
 
@@ -119,24 +135,44 @@ void TLoadProgress::CheckStop() const {
 
 // Called at every class and method a load meets, so also all through one large unit.
 void TLoadProgress::Step() {
-    const std::string Name = FileNamePart(FDb->LoadingFile);
-    const bool NewFile = Name != FLastName;
-    if (NewFile) {
-        if (FRemainingUnits != 0) {
-            FStatus.SetText(2, QString::number(FRemainingUnits));
-            --FRemainingUnits;
-            FStatus.Progress().setValue(FStatus.Progress().maximum() - FRemainingUnits);
-        }
-        FLastName = Name;
-        FStatus.SetText(3, QStringLiteral("Loading Unit %1").arg(SourceText(Name)));
+    if (FDb->LoadingFile != FLastFile) {
+        FLastFile = FDb->LoadingFile;
+        if (FRemainingUnits != 0) --FRemainingUnits;
     }
-    // Repaints and a close request get through at each file and every few milliseconds within one.
-    if (NewFile || FClock.elapsed() >= EventsInterval) {
-        QApplication::processEvents();
-        FClock.start();
-    }
+    Tick();
     // Stopping rolls back the load; everything stored before it stays.
     CheckStop();
+}
+
+// Events get through every few milliseconds (a close request, Cancel, repaints), and the status bar
+// shows the progress a few times a second.
+void TLoadProgress::Tick() {
+    if (FEventsClock.isValid() && FEventsClock.elapsed() < EventsInterval) return;
+    if (!FShowClock.isValid() || FShowClock.elapsed() >= ShowInterval) {
+        Show();
+        FShowClock.start();
+    }
+    QApplication::processEvents();
+    FEventsClock.start();
+}
+
+// The count in panel 2 (Initialize: the units still to come, the one loading included) or with
+// the unit's name in panel 3 (a load of many units: "n of N"), and the progress bar.
+void TLoadProgress::Show() {
+    QProgressBar& Bar = FStatus.Progress();
+    if (FTotal != 0) {
+        if (Bar.maximum() != FTotal) Bar.setRange(0, FTotal);
+        Bar.setValue(FDone);
+        if (!Bar.isVisible()) Bar.show();
+    } else if (FUnits != 0 && FRemainingUnits != FUnits) {
+        FStatus.SetText(2, QString::number(FRemainingUnits + 1));
+        Bar.setValue(FUnits - FRemainingUnits);
+    }
+    const QString Count = FTotal != 0 ? QStringLiteral("%1 of %2").arg(FDone).arg(FTotal) : QString();
+    if (!FLastFile.empty())
+        FStatus.SetText(3, Count, QStringLiteral("Loading Unit "), SourceText(FileNamePart(FLastFile)));
+    else if (!Count.isEmpty())
+        FStatus.SetText(3, Count, {}, {});
 }
 
 }  // namespace qm

@@ -9,11 +9,71 @@
 
 namespace qm {
 
+// A panel keeps the whole of its text; one set in parts is laid out again to the room it has
+// whenever its width changes.
+class TPanelLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void SetWhole(const QString& Text) {
+        FParts = false;
+        FWhole = Text;
+        Show(Text);
+        if (!toolTip().isEmpty()) setToolTip(QString());
+    }
+    void SetParts(const QString& Lead, const QString& Words, const QString& Name) {
+        FParts = true;
+        FLead = Lead;
+        FWords = Words;
+        FName = Name;
+        FWhole = Joined(Words + Name);
+        Fit();
+    }
+    const QString& Whole() const { return FWhole; }
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override {
+        QLabel::resizeEvent(Event);
+        if (FParts) Fit();
+    }
+
+private:
+    QString Joined(const QString& Rest) const {
+        if (FLead.isEmpty()) return Rest;
+        return Rest.isEmpty() ? FLead : FLead + QStringLiteral(": ") + Rest;
+    }
+    void Fit() {
+        const QFontMetrics Metrics(font());
+        // QLabel's own indent beside a frame is half an "x".
+        const int Indent = indent() >= 0 ? indent() : (frameWidth() > 0 ? Metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0);
+        const int Room = contentsRect().width() - 2 * margin() - Indent;
+        const auto Fits = [&](const QString& Text) { return Metrics.horizontalAdvance(Text) <= Room; };
+        QString Shown = FWhole;
+        if (!Fits(Shown)) Shown = Joined(FName);
+        if (!Fits(Shown)) {
+            const QString Lead = Joined(QString());
+            const int Separator = FLead.isEmpty() ? 0 : Metrics.horizontalAdvance(QStringLiteral(": "));
+            const QString Name =
+                Metrics.elidedText(FName, Qt::ElideMiddle, Room - Metrics.horizontalAdvance(Lead) - Separator);
+            // A name cut down to its ellipsis says nothing.
+            Shown = Name.size() > 1 ? Joined(Name) : Lead;
+        }
+        Show(Shown);
+        setToolTip(Shown == FWhole ? QString() : FWhole);
+    }
+    void Show(const QString& Text) {
+        if (text() != Text) setText(Text);
+    }
+
+    bool FParts = false;
+    QString FWhole, FLead, FWords, FName;
+};
+
 TStatusPanels::TStatusPanels(QStatusBar& Bar) {
     const int Widths[4] = {180, 100, 100, 50};
     static const char* const Roles[4] = {"Unit", "Line", "Page", "Class and member"};
     for (int i = 0; i < 4; ++i) {
-        auto* Panel = new QLabel(&Bar);
+        auto* Panel = new TPanelLabel(&Bar);
         Panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         Panel->setFixedWidth(Widths[i]);
         Panel->setFrameShape(QFrame::StyledPanel);
@@ -42,12 +102,15 @@ TStatusPanels::TStatusPanels(QStatusBar& Bar) {
 }
 
 void TStatusPanels::SetText(int Panel, const QString& Text) {
-    QLabel* Label = FPanels[static_cast<size_t>(Panel)];
-    if (Label->text() != Text) Label->setText(Text);
+    FPanels[static_cast<size_t>(Panel)]->SetWhole(Text);
+}
+
+void TStatusPanels::SetText(int Panel, const QString& Lead, const QString& Words, const QString& Name) {
+    FPanels[static_cast<size_t>(Panel)]->SetParts(Lead, Words, Name);
 }
 
 QString TStatusPanels::Text(int Panel) const {
-    return FPanels[static_cast<size_t>(Panel)]->text();
+    return FPanels[static_cast<size_t>(Panel)]->Whole();
 }
 
 void TStatusPanels::Clear() {

@@ -5,12 +5,13 @@
 #include <QString>
 #include <array>
 
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
 
 namespace qm {
+
+class TPanelLabel;
 
 class TStatusPanels {
 public:
@@ -19,6 +20,11 @@ public:
     // A panel's text is set only when it differs, so an idle moment that changes nothing
     // repaints nothing.
     void SetText(int Panel, const QString& Text);
+    // "Lead: Words Name" (just "Words Name" without a Lead) in a panel that may be too narrow for
+    // it: Words give way first, then Name is shortened in its middle; Lead stays. The whole text
+    // is the panel's tooltip when it does not fit.
+    void SetText(int Panel, const QString& Lead, const QString& Words, const QString& Name);
+    // The whole text, as set.
     QString Text(int Panel) const;
     void Clear();
     // "Page: %5.1f" of a 1-based line with LinesPerPage lines a page; empty when LinesPerPage is 0.
@@ -32,7 +38,7 @@ public:
     QPushButton& Cancel() const { return *FCancel; }
 
 private:
-    std::array<QLabel*, 4> FPanels{};
+    std::array<TPanelLabel*, 4> FPanels{};
     QProgressBar* FProgress;
     QPushButton* FCancel;
     int FLinesPerPage = 72;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QListWidget>
+#include <QMenu>
 #include <filesystem>
 #include <fstream>
 
@@ -129,12 +130,17 @@ TEST_F(ModernWindow, AddUnitReadsModernPascalWhenTheConfigurationSaysSo) {
                                        .arg(Twice)});
     Prompts.Calls.clear();
 
-    // In the Delphi 2.0 rules the overloads refuse the unit, and the message says what to do.
+    // In the Delphi 2.0 rules the overloads refuse the unit, and the message says what to do: in
+    // the window, where the setting is, by the captions a person sees.
     Prompts.FileAnswers = {QString::fromStdString(Tree + "/single.pas")};
     Nav().Item("LoadUnit1")->trigger();
     ASSERT_EQ(Prompts.Texts("error").size(), 1u);
-    EXPECT_EQ(Prompts.Texts("error")[0],
-              "Internal error #20 during unit parsing\n" + QString::fromLatin1(ModernDialectHint));
+    const QString Error = Prompts.Texts("error")[0];
+    EXPECT_EQ(Error, "Internal error #20 during unit parsing\n" + WindowAdvice(QString::fromLatin1(ModernDialectHint)));
+    EXPECT_FALSE(Error.contains("--modern"));
+    EXPECT_TRUE(Error.contains(Windows().ConfigDlg->ModernPascalCB->text().replace('\n', ' ')));
+    EXPECT_TRUE(Error.contains(Nav().Menu("EditItem")->title().remove('&') + " > " +
+                               Nav().Item("ConfigurationItem")->text().remove('&').remove("...")));
     EXPECT_EQ(Db().ClassCountByName("TSingle"), 0);
     Prompts.Calls.clear();
 

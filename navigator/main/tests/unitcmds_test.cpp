@@ -1,10 +1,14 @@
 // The unit commands through the window: Initialize with its retry and fatal path, Add Unit,
 // Remove Unit, Remove Non-VCL Units, a close during a load, and printing the Class Info list.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
 #include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
@@ -249,6 +253,49 @@ TEST_F(UnitCommands, AFailedInitializeShowsTheLibraryItKept) {
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(Db().ClassesIDByNameIndex("TApplication", 0)));
     RunIdle();
     EXPECT_EQ(Nav().StatusText(0).toUpper(), "UNIT: FORMS") << "not the load's progress";
+}
+
+// A load's progress in a panel too narrow for all of it: the words go first, then the unit's name
+// is shortened in its middle; the count stays, and the whole text is the panel's tooltip.
+// The panels on a status bar of their own: the window's idle refresh would write over them.
+TEST(StatusPanels, TheProgressTextGivesWayInANarrowPanel) {
+    QStatusBar Bar;
+    TStatusPanels Status(Bar);
+    Bar.resize(1000, 30);
+    Bar.show();
+    auto* Panel = Bar.findChild<QLabel*>(QStringLiteral("StatusPanel3"));
+    const QString Whole = QStringLiteral("12 of 3456: Loading Unit LongUnitNameOfALibrary.pas");
+    Status.SetText(3, QStringLiteral("12 of 3456"), QStringLiteral("Loading Unit "),
+                           QStringLiteral("LongUnitNameOfALibrary.pas"));
+    const QFontMetrics Metrics(Panel->font());
+    // The panel's frame and QLabel's indent beside it, and a pixel to spare.
+    const int Edges = Panel->width() - Panel->contentsRect().width() + Metrics.horizontalAdvance(QLatin1Char('x')) / 2 + 1;
+    const struct {
+        QString Room;  // the panel just wide enough for this text
+        QString Shown;
+    } Cases[] = {
+        {Whole, Whole},
+        {"12 of 3456: LongUnitNameOfALibrary.pas", "12 of 3456: LongUnitNameOfALibrary.pas"},
+        {"12 of 3456: LongUnitName", ""},  // shortened in the middle
+        {"12 of 3456", "12 of 3456"},
+    };
+    for (const auto& Case : Cases) {
+        Panel->setFixedWidth(Metrics.horizontalAdvance(Case.Room) + Edges);
+        Bar.layout()->activate();
+        QApplication::processEvents();
+        if (Case.Shown.isEmpty()) {
+            EXPECT_TRUE(Panel->text().startsWith("12 of 3456: Lo")) << Panel->text().toStdString();
+            EXPECT_TRUE(Panel->text().contains(QChar(0x2026)) && Panel->text().endsWith(".pas")) << Panel->text().toStdString();
+        } else {
+            EXPECT_EQ(Panel->text(), Case.Shown);
+        }
+        EXPECT_LE(Metrics.horizontalAdvance(Panel->text()), Panel->contentsRect().width());
+        EXPECT_EQ(Panel->toolTip(), Panel->text() == Whole ? QString() : Whole);
+        EXPECT_EQ(Status.Text(3), Whole);
+    }
+    Status.SetText(3, QStringLiteral("Class: TApplication"));
+    EXPECT_EQ(Panel->text(), "Class: TApplication");
+    EXPECT_TRUE(Panel->toolTip().isEmpty());
 }
 
 TEST_F(UnitCommands, AFailedFirstInitializeSaysTheDatabaseIsEmpty) {

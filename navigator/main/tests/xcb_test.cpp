@@ -4,7 +4,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
@@ -13,8 +16,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 
@@ -260,6 +265,71 @@ TEST_F(RealInput, ACloseRequestStopsAddingALargeUnit) {
     RunWithCloseRequest("LoadUnit1");
     EXPECT_EQ(Db().UnitCount(), 49);
     EXPECT_TRUE(WaitFor([&] { return !Nav().isVisible(); }));
+}
+
+// A folder of Units generated units of a few classes each: a load that takes a while.
+std::string UnitTree(const std::string& Folder, int Units) {
+    const std::filesystem::path Tree = Folder + "/tree";
+    std::filesystem::create_directories(Tree);
+    for (int U = 0; U < Units; ++U) {
+        const std::string Name = "Part" + std::to_string(U);
+        std::ofstream Out(Tree / (Name + ".pas"), std::ios::binary);
+        Out << "unit " << Name << ";\ninterface\ntype\n";
+        for (int C = 0; C < 8; ++C)
+            Out << "  T" << Name << "x" << C << " = class(TObject)\n    procedure Run;\n    Tag: Integer;\n  end;\n";
+        Out << "implementation\n";
+        for (int C = 0; C < 8; ++C) Out << "procedure T" << Name << "x" << C << ".Run;\nbegin\nend;\n";
+        Out << "end.\n";
+    }
+    return Tree.string();
+}
+
+// Clicks on the screen while a folder loads: one on the Class Info tab, which does nothing, then
+// one on Cancel beside the progress bar, which stops the load and keeps what it added.
+TEST_F(RealInput, AClickOnCancelStopsAFolderLoadAndNothingElseTakesClicks) {
+    Start(SampleDatabaseCopy());
+    const int Units = 4000;
+    const std::string Tree = UnitTree(TempDir(), Units);
+    auto* Cancel = Nav().findChild<QPushButton*>(QStringLiteral("CancelLoadButton"));
+    QTabBar* Tabs = Nav().PageControl()->tabBar();
+    QWidget* const Page = Nav().PageControl()->currentWidget();
+    // Timers run inside the load, as the load lets events through.
+    int Ticks = 0;
+    QWidget* PageBeforeCancel = nullptr;
+    QString Progress;
+    QTimer Clicks;
+    QObject::connect(&Clicks, &QTimer::timeout, [&] {
+        if (!Cancel->isVisible()) return;
+        ++Ticks;
+        if (Ticks == 1) {
+            X.MoveTo(Global(Tabs, Tabs->tabRect(1).center()));
+            X.Click();
+        } else if (Ticks == 8) {
+            PageBeforeCancel = Nav().PageControl()->currentWidget();
+            Progress = Nav().findChild<QLabel*>(QStringLiteral("StatusPanel3"))->text();
+            Shot("xcb-folder-load");
+            X.MoveTo(Global(Cancel, Cancel->rect().center()));
+            X.Click();
+        }
+    });
+    Clicks.start(25);
+    QString Report;
+    Prompts.FileAnswers = {QString::fromStdString(Tree)};
+    Prompts.Answers.push_back([&Report](QDialog& Dialog) {
+        Report = Dialog.findChild<QLabel*>(QStringLiteral("Summary"))->text();
+        Dialog.accept();
+    });
+    Nav().Item("AddFolderItem")->trigger();
+    Clicks.stop();
+    ASSERT_GE(Ticks, 8) << "the load ended before the clicks";
+    EXPECT_EQ(PageBeforeCancel, Page) << "the click on the tab did nothing during the load";
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ of %1").arg(Units)).match(Progress).hasMatch())
+        << Progress.toStdString();
+    EXPECT_TRUE(Report.contains(QStringLiteral("The load was cancelled"))) << Report.toStdString();
+    const int Added = Db().UnitCount() - 49;
+    EXPECT_LT(Added, Units);
+    EXPECT_TRUE(Report.startsWith(QStringLiteral("%1 units were added.").arg(Added))) << Report.toStdString();
+    EXPECT_FALSE(Cancel->isVisible());
 }
 
 // Times the view's paints: each one is run from here, so that its end is known.
