@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,8 +15,10 @@
 #include <QTreeView>
 
 #include "classlist.h"
+#include "clsdlg1.h"
 #include "classinfopage.h"
 #include "descendantspage.h"
+#include "filesizelimit.h"
 #include "main1.h"
 #include "posstore.h"
 #include "sourceplace.h"
@@ -87,13 +90,39 @@ TEST_F(Descendants, KeysWalkTheTreeAndEnterOpensTheDeclarationWithHistory) {
 
     const std::string Chosen = Current().toStdString();
     const int History = Nav().Source().History().Count();
+    const QString Units = Nav().UnitsCB()->currentText(), Classes = Nav().ClassesCB()->currentText();
     Press(Qt::Key_Return);
     const int K = Db().ClassesIDByNameIndex(Chosen, 0);
     EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(K));
     EXPECT_EQ(Line(), Db().GetClassLine(K));
     EXPECT_EQ(Nav().Source().History().Count(), History + 1);
-    EXPECT_EQ(Nav().ClassesCB()->currentText().toStdString(), Chosen);
+    // A jump as every other: the selectors keep what the user chose in them last.
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), Classes);
+    EXPECT_EQ(Nav().UnitsCB()->currentText(), Units);
+}
+
+// Every branch opened by keys, as a person reads the whole tree: the Class column grows with the
+// deeper rows, so that no name is cut.
+TEST_F(Descendants, TheClassColumnWidensAsBranchesOpen) {
+    Search("TControl");
+    ClickRow(View().model()->index(0, 0));
+    ASSERT_EQ(QApplication::focusWidget(), &View());
+    int Opened = 0;
+    for (QModelIndex Before; View().currentIndex() != Before;) {
+        Before = View().currentIndex();
+        if (View().model()->rowCount(Before) > 0 && !View().isExpanded(Before)) {
+            Press(Qt::Key_Right);
+            ++Opened;
+        }
+        Press(Qt::Key_Down);
+    }
+    ASSERT_GT(Opened, 2);
+    // Where each name shown ends, from the column's left edge (no horizontal scrolling here).
+    int Widest = 0;
+    for (QModelIndex At = View().model()->index(0, 0); At.isValid(); At = View().indexBelow(At))
+        Widest = std::max(Widest, View().visualRect(At).left() + View().fontMetrics().horizontalAdvance(At.data().toString()));
+    EXPECT_GE(View().columnWidth(0), Widest);
 }
 
 TEST_F(Descendants, ADoubleClickOpensTheDeclarationAndTextSearchFindsAClass) {
@@ -136,6 +165,7 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     Prompts.Answers.push_back(SecondEntry(Seen));
     Nav().Item("OverridesItem")->trigger();
     ASSERT_EQ(Seen.size(), int(Expected.size()));
+    EXPECT_EQ(Windows().ClassDlg->windowTitle(), "Overrides of TPersistent.Assign");
     EXPECT_TRUE(Seen[1].endsWith("." + QString::fromStdString(Expected[1].ClassName) + ".Assign, line " +
                                  QString::number(Expected[1].Place.Line)))
         << Seen[1].toStdString();
@@ -179,6 +209,22 @@ TEST_F(Descendants, AScreenReaderReadsTheTree) {
     EXPECT_EQ(Table->cellAt(1, 0)->text(QAccessible::Name), Cell(First, 0));
     EXPECT_TRUE(Table->cellAt(1, 0)->text(QAccessible::Description).startsWith("level 2, ")) << "its level";
     EXPECT_EQ(Table->cellAt(1, 1)->text(QAccessible::Name), Cell(First, 1)) << "its unit beside it";
+    // Counted in words as a person says them: "1 descendant", "0 descendants".
+    QStringList Counts;
+    std::vector<QModelIndex> Rows{View().model()->index(0, 0)};
+    while (!Rows.empty()) {
+        const QModelIndex At = Rows.back();
+        Rows.pop_back();
+        const QString Count = Cell(At, 2), Description = At.data(Qt::AccessibleDescriptionRole).toString();
+        if (!Counts.contains(Count) && Count.toInt() < 3) {
+            Counts << Count;
+            EXPECT_TRUE(Description.endsWith(", " + Count + (Count == "1" ? " descendant" : " descendants")))
+                << Description.toStdString();
+        }
+        for (int Row = 0; Row < View().model()->rowCount(At); ++Row) Rows.push_back(View().model()->index(Row, 0, At));
+    }
+    Counts.sort();
+    EXPECT_EQ(Counts, QStringList({"0", "1", "2"}));
 }
 
 TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
@@ -216,6 +262,43 @@ TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
     Nav().Item("ExportHierarchyItem")->trigger();
     ASSERT_EQ(Prompts.Texts("error").size(), 1u);
     EXPECT_TRUE(Prompts.Texts("error")[0].contains("tree.svg"));
+}
+
+// The picture names what it shows and marks the class it was made for; a picture the disk cannot
+// take is an error the user sees, and the picture written before is kept whole.
+TEST_F(Descendants, ExportHierarchyTitlesThePictureAndReportsAFullDisk) {
+    Search("TWinControl");
+    const QString Svg = QString::fromStdString(TempDir()) + "/tree.svg";
+    Prompts.FileAnswers.push_back(Svg);
+    Nav().Item("ExportHierarchyItem")->trigger();
+    QFile File(Svg);
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    const QByteArray Picture = File.readAll();
+    File.close();
+    EXPECT_TRUE(Picture.contains("<title>Hierarchy of TWinControl</title>"));
+    EXPECT_EQ(Picture.count("class=\"exported\""), 1);
+    EXPECT_TRUE(Picture.contains("<rect class=\"exported\"") &&
+                Picture.indexOf(">TWinControl<") > Picture.indexOf("<rect class=\"exported\""));
+
+    const struct {
+        QString File;
+        rlim_t Limit;
+        QString Reason;
+    } Cases[] = {{"/dev/full", RLIM_INFINITY, "No space left on device"},
+                 {Svg, 1024, "File too large"},
+                 {QString::fromStdString(TempDir()) + "/tree.pdf", 1024, "File too large"}};
+    for (const auto& C : Cases) {
+        Prompts.Calls.clear();
+        Prompts.FileAnswers.push_back(C.File);
+        {
+            const TFileSizeLimit Limit(C.Limit);
+            Nav().Item("ExportHierarchyItem")->trigger();
+        }
+        EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Cannot write " + C.File + ": " + C.Reason + "."});
+    }
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    EXPECT_EQ(File.readAll(), Picture) << "the picture before is kept";
+    EXPECT_EQ(QDir(QString::fromStdString(TempDir())).entryList({"tree*"}, QDir::Files), QStringList{"tree.svg"});
 }
 
 }  // namespace
