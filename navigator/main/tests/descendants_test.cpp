@@ -188,6 +188,19 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     EXPECT_EQ(Prompts.Modals(), 2);
 }
 
+// One class below overrides the method: it is opened at once, with no list of one to choose from.
+TEST_F(Descendants, ASingleOverrideOpensWithoutAList) {
+    Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
+    Search("TStrings.AddStrings");
+    TOverrides Expected;
+    Db().ListOverrides(Db().ClassesIDByNameIndex("TStrings", 0), "AddStrings", Expected);
+    ASSERT_EQ(Expected.size(), 1u);
+    Nav().Item("OverridesItem")->trigger();
+    EXPECT_EQ(Prompts.Modals(), 0);
+    EXPECT_EQ(Db().CurrentUnitID, Expected[0].Place.UnitID);
+    EXPECT_EQ(Line(), Expected[0].Place.Line);
+}
+
 // What a screen reader is given: a tree whose cells name the classes in the order shown, each
 // with its level and count, and their expanded and collapsed states.
 TEST_F(Descendants, AScreenReaderReadsTheTree) {
