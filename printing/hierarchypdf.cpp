@@ -40,11 +40,11 @@ std::vector<TPage> SplitIntoPages(const THierarchyLayout& Layout, int RowsPerPag
         TPage Page;
         Page.First = First;
         if (First > 0)
-            for (int A = Layout.Boxes[size_t(First)].Parent; A >= 0; A = Layout.Boxes[size_t(A)].Parent)
-                Page.Ancestors.insert(Page.Ancestors.begin(), A);
-        const size_t Repeated = std::min(Page.Ancestors.size(), size_t(RowsPerPage / 3));
-        Page.Ancestors.erase(Page.Ancestors.begin(), Page.Ancestors.end() - std::ptrdiff_t(Repeated));
-        Page.Last = std::min(Rows, First + RowsPerPage - int(Repeated));
+            for (int A = Layout.Boxes[size_t(First)].Parent; A >= 0 && int(Page.Ancestors.size()) < RowsPerPage / 3;
+                 A = Layout.Boxes[size_t(A)].Parent)
+                Page.Ancestors.push_back(A);
+        std::reverse(Page.Ancestors.begin(), Page.Ancestors.end());
+        Page.Last = std::min(Rows, First + RowsPerPage - int(Page.Ancestors.size()));
         First = Page.Last;
         Pages.push_back(std::move(Page));
     } while (First < Rows);
@@ -80,6 +80,12 @@ public:
             return At == Page.Ancestors.end() ? -1 : int(At - Page.Ancestors.begin());
         };
         const auto Top = [&](int Slot) { return FLayout.Top + Slot * FLayout.RowHeight; };
+        // A page of a chain deeper than the page is wide starts at its own shallowest class.
+        double Left = Page.Ancestors.empty() ? FLayout.Boxes[size_t(Page.First)].X
+                                              : FLayout.Boxes[size_t(Page.Ancestors.front())].X;
+        for (int i = Page.First; i < Page.Last; ++i) Left = std::min(Left, FLayout.Boxes[size_t(i)].X);
+        FPainter.save();
+        FPainter.translate(L::Margin - Left, 0);
         FPainter.setPen(QPen(QColor(0x66, 0x66, 0x66), 0.8));
         FPainter.setBrush(Qt::NoBrush);
         for (int i = Page.First; i < Page.Last; ++i) {
@@ -97,6 +103,7 @@ public:
         }
         for (int i : Page.Ancestors) DrawBox(i, Top(SlotOf(i)), true);
         for (int i = Page.First; i < Page.Last; ++i) DrawBox(i, Top(SlotOf(i)), false);
+        FPainter.restore();
     }
 
 private:

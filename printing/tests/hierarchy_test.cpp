@@ -174,6 +174,31 @@ TEST(HierarchyPicture, AWideTreeLiesOnALandscapePageAcrossItsWidth) {
     EXPECT_TRUE(Rows(Read[0].Text).back().startsWith("TLevel11WithAQuiteLongClassName Unit"));
 }
 
+// A chain deeper than a page is long: each continued page repeats only the nearest ancestors, so
+// that it still has room for classes of its own, and every class is on some page.
+TEST(HierarchyPicture, AChainDeeperThanAPageRepeatsItsNearestAncestors) {
+    std::vector<THierarchyNode> Nodes;
+    for (int d = 0; d < 300; ++d) Nodes.push_back({"T" + std::to_string(d), "U", d});
+    QTemporaryDir Folder;
+    const std::string File = Folder.filePath("deep.pdf").toStdString();
+    const int Pages = WriteHierarchy(Nodes, File, THierarchyFormat::Pdf, "T0");
+    const QList<TPdfPage> Read = ReadPdf(File);
+    ASSERT_EQ(Read.size(), Pages);
+    int Seen = 0;
+    for (int P = 1; P < Pages; ++P) {
+        const QStringList R = Rows(Read[P].Text);
+        const int Repeated = int(std::count_if(R.begin(), R.end(), [](const QString& Row) { return Row.endsWith("(continued)"); }));
+        EXPECT_GT(Repeated, 0);
+        if (P < Pages - 1) EXPECT_LT(Repeated, (R.size() - 1) / 2) << "most of the page is its own";
+        // The nearest ancestor of the page's first class stands right above it.
+        const int First = R[Repeated + 1].section(' ', 0, 0).mid(1).toInt();
+        EXPECT_EQ(R[Repeated], QStringLiteral("T%1 U (continued)").arg(First - 1));
+        EXPECT_GT(First, Seen) << "the pages go on down the chain";
+        Seen = First;
+    }
+    EXPECT_GT(Seen, 250);
+}
+
 // A full disk (a file size limit) or a device that takes nothing: the error names the file and
 // the reason, and the picture written before stays as it was.
 TEST(HierarchyPicture, AFileThatCannotBeWrittenIsAnErrorAndKeepsTheOldPicture) {
