@@ -44,6 +44,13 @@ protected:
     QString Cell(const QModelIndex& Index, int Column) const { return Index.siblingAtColumn(Column).data().toString(); }
     QString Current(int Column = 0) const { return Cell(View().currentIndex(), Column); }
     int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
+    // Export Hierarchy into File, as the file dialog answers; what the file then holds.
+    QByteArray Export(const QString& File) {
+        Prompts.FileAnswers.push_back(File);
+        Nav().Item("ExportHierarchyItem")->trigger();
+        QFile Written(File);
+        return Written.open(QIODevice::ReadOnly) ? Written.readAll() : QByteArray();
+    }
     // A click on the row of Index, as a person aims at its text.
     void ClickRow(const QModelIndex& Index) { Click(View().viewport(), View().visualRect(Index).center()); }
 };
@@ -263,13 +270,9 @@ TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
     // On the Source page, the class around the caret.
     Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
     Search("TCustomEdit");
-    const QString Caret = QString::fromStdString(TempDir()) + "/caret.svg";
-    Prompts.FileAnswers.push_back(Caret);
-    Nav().Item("ExportHierarchyItem")->trigger();
-    QFile CaretFile(Caret);
-    ASSERT_TRUE(CaretFile.open(QIODevice::ReadOnly));
+    const QByteArray Caret = Export(QString::fromStdString(TempDir()) + "/caret.svg");
     Db().ListHierarchy(Db().ClassesIDByNameIndex("TCustomEdit", 0), Tree);
-    EXPECT_EQ(QString::fromLatin1(CaretFile.readAll()).count("<g id="), int(Tree.size()));
+    EXPECT_EQ(Caret.count("<g id="), int(Tree.size()));
 
     Prompts.FileAnswers.push_back(QString::fromStdString(TempDir()) + "/no/such/folder/tree.svg");
     Nav().Item("ExportHierarchyItem")->trigger();
@@ -282,12 +285,7 @@ TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
 TEST_F(Descendants, ExportHierarchyTitlesThePictureAndReportsAFullDisk) {
     Search("TWinControl");
     const QString Svg = QString::fromStdString(TempDir()) + "/tree.svg";
-    Prompts.FileAnswers.push_back(Svg);
-    Nav().Item("ExportHierarchyItem")->trigger();
-    QFile File(Svg);
-    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
-    const QByteArray Picture = File.readAll();
-    File.close();
+    const QByteArray Picture = Export(Svg);
     EXPECT_TRUE(Picture.contains("<title>Hierarchy of TWinControl</title>"));
     EXPECT_EQ(Picture.count("class=\"exported\""), 1);
     EXPECT_TRUE(Picture.contains("<rect class=\"exported\"") &&
@@ -309,6 +307,7 @@ TEST_F(Descendants, ExportHierarchyTitlesThePictureAndReportsAFullDisk) {
         }
         EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Cannot write " + C.File + ": " + C.Reason + "."});
     }
+    QFile File(Svg);
     ASSERT_TRUE(File.open(QIODevice::ReadOnly));
     EXPECT_EQ(File.readAll(), Picture) << "the picture before is kept";
     EXPECT_EQ(QDir(QString::fromStdString(TempDir())).entryList({"tree*"}, QDir::Files), QStringList{"tree.svg"});
