@@ -152,6 +152,8 @@ void TQtPrinterDevice::DoBeginDoc(const std::string& Title) {
     FPendingPages = 0;
     FPrinter.setDocName(SourceText(Title));
     if (!FToFile) return;
+    // The printer only measures (it keeps its PDF format with a file name); the document is
+    // written to the file at its end.
     FPdfPath = PdfPathFor(Title);
     FPrinter.setOutputFileName(QFile::decodeName(FPdfPath.c_str()));
 }
