@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "hierarchypdf.h"
+#include "recordtext.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -21,12 +22,11 @@ int RunHierarchyCommand(const std::string& DbPath, const std::vector<std::string
         if (ClassID == 0) throw Exception("no class " + Args[0]);
         TDescendants Tree;
         Db.ListHierarchy(ClassID, Tree);
-        std::vector<THierarchyNode> Nodes;
-        for (const TDescendant& D : Tree) Nodes.push_back({D.Name, D.UnitName, D.Depth});
-        const int Pages = WriteHierarchy(Nodes, File, Args[1] == "--pdf" ? THierarchyFormat::Pdf : THierarchyFormat::Svg,
+        const int Pages = WriteHierarchy(HierarchyNodes(Tree, ClassID), File,
+                                         Args[1] == "--pdf" ? THierarchyFormat::Pdf : THierarchyFormat::Svg,
                                          Db.GetClassName(ClassID));
         // Classes, pages, file.
-        Out << Nodes.size() << '\t' << Pages << '\t' << File << '\n';
+        Out << Record({std::to_string(Tree.size()), std::to_string(Pages), File});
         return 0;
     } catch (const std::exception& E) {
         Err << E.what() << '\n';

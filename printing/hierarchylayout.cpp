@@ -9,10 +9,8 @@ namespace qm {
 
 namespace {
 
-constexpr double BoxHeight = THierarchyLayout::FontSize + 3;
-constexpr double RowGap = 2;
-constexpr double Indent = 24;  // from a box's left edge to its descendants' column
-constexpr double Padding = THierarchyLayout::Padding;
+using L = THierarchyLayout;
+constexpr double RowGap = 0.4 * L::FontSize;
 
 std::string Number(double Value) {
     char Text[32];
@@ -39,9 +37,14 @@ std::string Escaped(const std::string& Text) {
 
 }  // namespace
 
-THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes) {
-    THierarchyLayout L;
-    L.RowHeight = BoxHeight + RowGap;
+std::string HierarchyTitle(const std::string& ClassName) {
+    return "Hierarchy of " + ClassName;
+}
+
+THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes, const std::string& Title) {
+    THierarchyLayout Layout;
+    Layout.RowHeight = L::BoxHeight + RowGap;
+    Layout.Top = L::TitleBaseline() + L::TitleSize;
     // Every box of a column is as wide as the widest text in it, so the columns line up.
     std::vector<double> ColumnWidth;
     for (size_t i = 0; i < Nodes.size(); ++i) {
@@ -50,56 +53,62 @@ THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes) {
         if (Depth < 0 || Depth > Before + 1 || (i == 0 && Depth != 0))
             throw Exception("The classes are not a tree: " + Nodes[i].Name + " is out of place");
         if (ColumnWidth.size() <= size_t(Depth)) ColumnWidth.resize(size_t(Depth) + 1, 0);
-        const double Width = L.UnitOffset(Nodes[i]) + double(Nodes[i].Unit.size()) * L.CharWidth + Padding;
+        const double Width = L::UnitOffset(Nodes[i]) + double(Nodes[i].Unit.size()) * L::CharWidth + L::Padding;
         ColumnWidth[size_t(Depth)] = std::max(ColumnWidth[size_t(Depth)], Width);
     }
-    // A column starts Indent after the one before, or after its widest box when that is narrow.
-    std::vector<double> ColumnX(ColumnWidth.size(), L.Margin);
-    for (size_t d = 1; d < ColumnX.size(); ++d) ColumnX[d] = ColumnX[d - 1] + Indent;
     std::vector<int> Open;  // the last box seen at each depth
     for (size_t i = 0; i < Nodes.size(); ++i) {
         const size_t Depth = size_t(Nodes[i].Depth);
         Open.resize(Depth);
         THierarchyBox Box;
-        Box.X = ColumnX[Depth];
-        Box.Y = L.Margin + double(i) * L.RowHeight;
+        Box.X = L::Margin + double(Depth) * L::Indent;
+        Box.Y = Layout.Top + double(i) * Layout.RowHeight;
         Box.Width = ColumnWidth[Depth];
-        Box.Height = BoxHeight;
+        Box.Height = L::BoxHeight;
         Box.Parent = Open.empty() ? -1 : Open.back();
         Open.push_back(int(i));
-        L.Boxes.push_back(Box);
-        L.Width = std::max(L.Width, Box.X + Box.Width + L.Margin);
+        Layout.Boxes.push_back(Box);
+        Layout.Width = std::max(Layout.Width, Box.X + Box.Width + L::Margin);
     }
-    L.Height = Nodes.empty() ? 2 * L.Margin : L.Boxes.back().Y + BoxHeight + L.Margin;
-    return L;
+    // A bold proportional title is narrower than this, whatever font stands in.
+    Layout.Width = std::max(Layout.Width, 2 * L::Margin + double(Title.size()) * 0.6 * L::TitleSize);
+    Layout.Height = (Nodes.empty() ? Layout.Top : Layout.Boxes.back().Y + L::BoxHeight) + L::Margin;
+    return Layout;
 }
 
-std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes) {
-    const THierarchyLayout L = LayOutHierarchy(Nodes);
+std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes, const std::string& Title) {
+    const THierarchyLayout Layout = LayOutHierarchy(Nodes, Title);
     std::string S = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(L.Width) + "pt\" height=\"" +
-                    Number(L.Height) + "pt\" viewBox=\"0 0 " + Number(L.Width) + " " + Number(L.Height) + "\">\n"
-                    "<style>rect{fill:#fffff0;stroke:#333;stroke-width:0.8} .edge{fill:none;stroke:#666;stroke-width:0.8} "
-                    "text{font-family:'Liberation Mono','Courier New',monospace;font-size:" + Number(L.FontSize) +
-                    "px} .unit{fill:#555}</style>\n";
-    for (size_t i = 0; i < L.Boxes.size(); ++i) {
-        const THierarchyBox& B = L.Boxes[i];
+                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(Layout.Width) + "pt\" height=\"" +
+                    Number(Layout.Height) + "pt\" viewBox=\"0 0 " + Number(Layout.Width) + " " +
+                    Number(Layout.Height) + "\">\n<title>" + Escaped(Title) + "</title>\n"
+                    "<style>rect{fill:#fffff0;stroke:#333;stroke-width:0.8} rect.exported{stroke:#000;stroke-width:2.4} "
+                    ".edge{fill:none;stroke:#666;stroke-width:0.8} "
+                    "text{font-family:'Liberation Mono','Courier New',monospace;font-size:" + Number(L::FontSize) +
+                    "px} .exported+.name{font-weight:bold} .unit{fill:#555} "
+                    "text.title{font-family:'Liberation Sans',Arial,sans-serif;font-weight:bold;font-size:" +
+                    Number(L::TitleSize) + "px}</style>\n"
+                    "<text class=\"title\" x=\"" + Number(L::Margin) + "\" y=\"" + Number(L::TitleBaseline()) + "\">" +
+                    Escaped(Title) + "</text>\n";
+    for (size_t i = 0; i < Layout.Boxes.size(); ++i) {
+        const THierarchyBox& B = Layout.Boxes[i];
         if (B.Parent < 0) continue;
-        const THierarchyBox& P = L.Boxes[size_t(B.Parent)];
+        const THierarchyBox& P = Layout.Boxes[size_t(B.Parent)];
         // Down from under the ancestor's box, then across to the middle of the class's left edge.
-        const double Down = P.X + Indent / 2;
+        const double Down = P.X + L::Indent / 2;
         S += "<path class=\"edge\" data-from=\"class-" + std::to_string(B.Parent) + "\" data-to=\"class-" +
              std::to_string(i) + "\" d=\"M" + Number(Down) + " " + Number(P.Y + P.Height) + " V" +
              Number(B.Y + B.Height / 2) + " H" + Number(B.X) + "\"/>\n";
     }
-    for (size_t i = 0; i < L.Boxes.size(); ++i) {
-        const THierarchyBox& B = L.Boxes[i];
-        const double Baseline = B.Y + B.Height - 3;
-        S += "<g id=\"class-" + std::to_string(i) + "\"><rect x=\"" + Number(B.X) + "\" y=\"" + Number(B.Y) +
-             "\" width=\"" + Number(B.Width) + "\" height=\"" + Number(B.Height) + "\"/><text class=\"name\" x=\"" +
-             Number(B.X + Padding) + "\" y=\"" + Number(Baseline) + "\">" + Escaped(Nodes[i].Name) +
-             "</text><text class=\"unit\" x=\"" + Number(B.X + L.UnitOffset(Nodes[i])) + "\" y=\"" + Number(Baseline) +
-             "\">" + Escaped(Nodes[i].Unit) + "</text></g>\n";
+    for (size_t i = 0; i < Layout.Boxes.size(); ++i) {
+        const THierarchyBox& B = Layout.Boxes[i];
+        const double Baseline = L::Baseline(B.Y);
+        S += "<g id=\"class-" + std::to_string(i) + "\"><rect" + (Nodes[i].Exported ? " class=\"exported\"" : "") +
+             " x=\"" + Number(B.X) + "\" y=\"" + Number(B.Y) + "\" width=\"" + Number(B.Width) + "\" height=\"" +
+             Number(B.Height) + "\"/><text class=\"name\" x=\"" + Number(B.X + L::Padding) + "\" y=\"" +
+             Number(Baseline) + "\">" + Escaped(Nodes[i].Name) + "</text><text class=\"unit\" x=\"" +
+             Number(B.X + L::UnitOffset(Nodes[i])) + "\" y=\"" + Number(Baseline) + "\">" + Escaped(Nodes[i].Unit) +
+             "</text></g>\n";
     }
     S += "</svg>\n";
     return S;

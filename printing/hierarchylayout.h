@@ -1,7 +1,7 @@
-// The picture of a class hierarchy: a tree drawn left to right, one class a row in depth-first
-// order, each class a box with its name and then its unit on one line, joined to its ancestor by
-// an elbow line. The
-// layout is plain arithmetic in points, shared by the SVG text and the PDF pages.
+// The picture of a class hierarchy: a title, then a tree drawn left to right, one class a row in
+// depth-first order, each class a box with its name and then its unit on one line, joined to its
+// ancestor by an elbow line; the class the picture is made for has a bold box. The layout is
+// plain arithmetic in points, shared by the SVG text and the PDF pages.
 #pragma once
 
 #include <string>
@@ -10,12 +10,22 @@
 namespace qm {
 
 // One class of the tree, in depth-first order: Depth 0 is the top, a class's descendants follow
-// it one level deeper.
+// it one level deeper. Exported marks the class the picture is made for.
 struct THierarchyNode {
     std::string Name;
     std::string Unit;
     int Depth = 0;
+    bool Exported = false;
 };
+
+// The nodes of a depth-first list of classes (rows with ClassID, Name, UnitName and Depth, as the
+// class database lists a hierarchy), the class ExportedID marked.
+template <class TRows>
+std::vector<THierarchyNode> HierarchyNodes(const TRows& Rows, int ExportedID) {
+    std::vector<THierarchyNode> Nodes;
+    for (const auto& Row : Rows) Nodes.push_back({Row.Name, Row.UnitName, Row.Depth, Row.ClassID == ExportedID});
+    return Nodes;
+}
 
 struct THierarchyBox {
     double X = 0, Y = 0, Width = 0, Height = 0;
@@ -23,23 +33,37 @@ struct THierarchyBox {
 };
 
 struct THierarchyLayout {
+    static constexpr double FontSize = 10;  // points, a fixed-pitch font
+    static constexpr double CharWidth = 0.6 * FontSize;
+    static constexpr double Padding = 4;
+    static constexpr double Margin = 12;
+    static constexpr double TitleSize = 1.4 * FontSize;
+    // From a box's left edge to its descendants' column; the ancestor's line runs down half way.
+    static constexpr double Indent = 4 * CharWidth;
+    static constexpr double BoxHeight = 1.6 * FontSize;
+
     // Where the unit's text starts in a box, from the box's left edge.
-    double UnitOffset(const THierarchyNode& Node) const { return Padding + double(Node.Name.size() + 2) * CharWidth; }
-    static constexpr double Padding = 3;
+    static double UnitOffset(const THierarchyNode& Node) { return Padding + double(Node.Name.size() + 2) * CharWidth; }
+    // The text's baseline in a box whose top is at Top.
+    static double Baseline(double Top) { return Top + (BoxHeight + 0.7 * FontSize) / 2; }
+    // The title's baseline: the title stands above the first row.
+    static double TitleBaseline() { return Margin + TitleSize; }
+
     std::vector<THierarchyBox> Boxes;  // one per node, in the nodes' order
     double Width = 0, Height = 0;
-    double RowHeight = 0;               // the rows are RowHeight apart, the first at Margin
-    static constexpr double FontSize = 8;        // points, a fixed-pitch font
-    static constexpr double CharWidth = 0.6 * FontSize;
-    static constexpr double Margin = 12;
+    double Top = 0;        // the first row's top, below the title
+    double RowHeight = 0;  // the rows are RowHeight apart
 };
 
+// "Hierarchy of NAME", the picture's title.
+std::string HierarchyTitle(const std::string& ClassName);
 // Raises Exception when a node's depth is more than one below the one before it or below 0
 // (the nodes are not a depth-first tree).
-THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes);
-// The picture as an SVG document. Each class is a group with the id "class-N" (N its index)
-// holding its box and texts; each line is a path of class "edge" naming the two groups in
-// data-from (the ancestor) and data-to.
-std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes);
+THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes, const std::string& Title);
+// The picture as an SVG document with Title above the tree (and as its <title>). Each class is a
+// group with the id "class-N" (N its index) holding its box and texts, the exported class's box
+// of class "exported"; each line is a path of class "edge" naming the two groups in data-from
+// (the ancestor) and data-to.
+std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes, const std::string& Title);
 
 }  // namespace qm

@@ -1,6 +1,6 @@
 #include "hierarchypdf.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -9,95 +9,167 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 
 #include "errors.h"
+#include "savefile.h"
 #include "sourcetext.h"
 
 namespace qm {
 
 namespace {
 
-// Below this the names would be too small to read on paper: the tree is then split across pages
-// by rows and cut at the right edge (deep trees are rare; the SVG has all of it).
-constexpr double MinimumScale = 0.55;
+using L = THierarchyLayout;
 
-}  // namespace
+// The layout's 10 points are printed between 9 and 12 points: as wide as the page allows.
+constexpr double MinimumScale = 0.9;
+constexpr double MaximumScale = 1.2;
 
-int WriteHierarchyPdf(const std::vector<THierarchyNode>& Nodes, const std::string& FileName, const std::string& Title) {
-    const THierarchyLayout L = LayOutHierarchy(Nodes);
-    const QString File = QString::fromLocal8Bit(FileName.c_str());
-    {
-        // QPdfWriter says nothing of a file it cannot open: ask first.
-        QFile Probe(File);
-        if (!Probe.open(QIODevice::WriteOnly)) throw Exception("Cannot write " + FileName + ": " + Probe.errorString().toStdString());
-    }
-    QPdfWriter Writer(File);
-    Writer.setTitle(SourceText(Title));
-    Writer.setCreator(QStringLiteral("Quillmap 2"));
-    Writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    Writer.setResolution(72);  // one unit a point, as the layout counts
-    QPainter Painter;
-    if (!Painter.begin(&Writer)) throw Exception("Cannot write " + FileName);
-    const QRectF Page = Writer.pageLayout().paintRect(QPageLayout::Point);
-    // The whole tree on one page where that keeps it readable.
-    const double Scale = std::max(MinimumScale, std::min({1.0, Page.width() / L.Width, Page.height() / L.Height}));
-    // The last row of a page needs no gap below it.
-    const double Gap = L.Boxes.empty() ? 0 : L.RowHeight - L.Boxes.front().Height;
-    const int RowsPerPage = std::max(1, int(std::floor((Page.height() / Scale - 2 * L.Margin + Gap) / L.RowHeight + 1e-9)));
-    const int Rows = int(L.Boxes.size());
-    const int Pages = std::max(1, (Rows + RowsPerPage - 1) / RowsPerPage);
-    QFont Font(QStringLiteral("Liberation Mono"));
-    Font.setStyleHint(QFont::TypeWriter);
-    Font.setPointSizeF(L.FontSize);
-    Painter.setFont(Font);
-    for (int P = 0; P < Pages; ++P) {
-        if (P > 0) Writer.newPage();
-        const int First = P * RowsPerPage, Last = std::min(Rows, First + RowsPerPage);
-        Painter.save();
-        Painter.scale(Scale, Scale);
-        // This page's rows at its top; lines from ancestors on earlier pages come in from above.
-        Painter.translate(0, -(L.Margin + First * L.RowHeight) + L.Margin);
-        Painter.setClipRect(QRectF(0, L.Margin + First * L.RowHeight - L.Margin, Page.width() / Scale,
-                                   (Last - First) * L.RowHeight + L.Margin));
-        Painter.setPen(QPen(QColor(0x66, 0x66, 0x66), 0.8));
-        for (int i = First; i < Last; ++i) {
-            const THierarchyBox& B = L.Boxes[size_t(i)];
-            if (B.Parent < 0) continue;
-            const THierarchyBox& A = L.Boxes[size_t(B.Parent)];
-            const double Down = (A.X + B.X) / 2;
-            QPainterPath Edge(QPointF(Down, A.Y + A.Height));
-            Edge.lineTo(Down, B.Y + B.Height / 2);
-            Edge.lineTo(B.X, B.Y + B.Height / 2);
-            Painter.drawPath(Edge);
-        }
-        for (int i = First; i < Last; ++i) {
-            const THierarchyBox& B = L.Boxes[size_t(i)];
-            const QRectF Box(B.X, B.Y, B.Width, B.Height);
-            Painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 0.8));
-            Painter.setBrush(QColor(0xff, 0xff, 0xf0));
-            Painter.drawRect(Box);
-            Painter.setPen(Qt::black);
-            const THierarchyNode& N = Nodes[size_t(i)];
-            const double Baseline = B.Y + B.Height - 3;
-            Painter.drawText(QPointF(B.X + L.Padding, Baseline), SourceText(N.Name));
-            Painter.setPen(QColor(0x55, 0x55, 0x55));
-            Painter.drawText(QPointF(B.X + L.UnitOffset(N), Baseline), SourceText(N.Unit));
-        }
-        Painter.restore();
-    }
-    if (!Painter.end()) throw Exception("Cannot write " + FileName);
+// The rows of one page: the ancestors repeated at its top, then the classes First to Last - 1.
+struct TPage {
+    std::vector<int> Ancestors;
+    int First = 0, Last = 0;
+};
+
+// Each page after the first repeats the ancestors of its first class (at most a third of a
+// page of them, the nearest ones), so that no line comes from nowhere.
+std::vector<TPage> SplitIntoPages(const THierarchyLayout& Layout, int RowsPerPage) {
+    std::vector<TPage> Pages;
+    const int Rows = int(Layout.Boxes.size());
+    int First = 0;
+    do {
+        TPage Page;
+        Page.First = First;
+        if (First > 0)
+            for (int A = Layout.Boxes[size_t(First)].Parent; A >= 0 && int(Page.Ancestors.size()) < RowsPerPage / 3;
+                 A = Layout.Boxes[size_t(A)].Parent)
+                Page.Ancestors.push_back(A);
+        std::reverse(Page.Ancestors.begin(), Page.Ancestors.end());
+        Page.Last = std::min(Rows, First + RowsPerPage - int(Page.Ancestors.size()));
+        First = Page.Last;
+        Pages.push_back(std::move(Page));
+    } while (First < Rows);
     return Pages;
 }
 
+class TPagePainter {
+public:
+    TPagePainter(QPainter& Painter, const std::vector<THierarchyNode>& Nodes, const THierarchyLayout& Layout)
+        : FPainter(Painter), FNodes(Nodes), FLayout(Layout) {
+        FFont.setFamily(QStringLiteral("Liberation Mono"));
+        FFont.setStyleHint(QFont::TypeWriter);
+        FFont.setPointSizeF(L::FontSize);
+        FTitleFont.setFamily(QStringLiteral("Liberation Sans"));
+        FTitleFont.setStyleHint(QFont::SansSerif);
+        FTitleFont.setPointSizeF(L::TitleSize);
+        FTitleFont.setBold(true);
+    }
+
+    void Draw(const TPage& Page, const QString& Title, const QString& PageNumber, double Right) {
+        FPainter.setFont(FTitleFont);
+        FPainter.setPen(Qt::black);
+        FPainter.drawText(QPointF(L::Margin, L::TitleBaseline()), Title);
+        if (!PageNumber.isEmpty()) {
+            FPainter.setFont(FFont);
+            FPainter.drawText(QRectF(L::Margin, L::Margin, Right - 2 * L::Margin, L::TitleSize + 2),
+                              Qt::AlignRight | Qt::AlignBottom, PageNumber);
+        }
+        // The slot of each class on the page: the repeated ancestors first.
+        const auto SlotOf = [&](int Index) -> int {
+            if (Index >= Page.First && Index < Page.Last) return int(Page.Ancestors.size()) + Index - Page.First;
+            const auto At = std::find(Page.Ancestors.begin(), Page.Ancestors.end(), Index);
+            return At == Page.Ancestors.end() ? -1 : int(At - Page.Ancestors.begin());
+        };
+        const auto Top = [&](int Slot) { return FLayout.Top + Slot * FLayout.RowHeight; };
+        // A page of a chain deeper than the page is wide starts at its own shallowest class.
+        double Left = Page.Ancestors.empty() ? FLayout.Boxes[size_t(Page.First)].X
+                                              : FLayout.Boxes[size_t(Page.Ancestors.front())].X;
+        for (int i = Page.First; i < Page.Last; ++i) Left = std::min(Left, FLayout.Boxes[size_t(i)].X);
+        FPainter.save();
+        FPainter.translate(L::Margin - Left, 0);
+        FPainter.setPen(QPen(QColor(0x66, 0x66, 0x66), 0.8));
+        FPainter.setBrush(Qt::NoBrush);
+        for (int i = Page.First; i < Page.Last; ++i) {
+            const THierarchyBox& B = FLayout.Boxes[size_t(i)];
+            if (B.Parent < 0) continue;
+            const THierarchyBox& A = FLayout.Boxes[size_t(B.Parent)];
+            const int From = SlotOf(B.Parent);
+            // An ancestor left off the page: the line comes in from above the rows.
+            const double Start = From < 0 ? FLayout.Top - (FLayout.RowHeight - L::BoxHeight) : Top(From) + A.Height;
+            const double Down = A.X + L::Indent / 2, Middle = Top(SlotOf(i)) + B.Height / 2;
+            QPainterPath Edge(QPointF(Down, Start));
+            Edge.lineTo(Down, Middle);
+            Edge.lineTo(B.X, Middle);
+            FPainter.drawPath(Edge);
+        }
+        for (int i : Page.Ancestors) DrawBox(i, Top(SlotOf(i)), true);
+        for (int i = Page.First; i < Page.Last; ++i) DrawBox(i, Top(SlotOf(i)), false);
+        FPainter.restore();
+    }
+
+private:
+    void DrawBox(int Index, double Y, bool Repeated) {
+        const THierarchyBox& B = FLayout.Boxes[size_t(Index)];
+        const THierarchyNode& N = FNodes[size_t(Index)];
+        QPen Outline(N.Exported ? Qt::black : QColor(0x33, 0x33, 0x33), N.Exported ? 2.4 : 0.8);
+        if (Repeated) Outline.setStyle(Qt::DashLine);
+        FPainter.setPen(Outline);
+        FPainter.setBrush(QColor(0xff, 0xff, 0xf0));
+        FPainter.drawRect(QRectF(B.X, Y, B.Width, B.Height));
+        const double Baseline = L::Baseline(Y);
+        QFont Name = FFont;
+        Name.setBold(N.Exported);
+        FPainter.setFont(Name);
+        FPainter.setPen(Qt::black);
+        FPainter.drawText(QPointF(B.X + L::Padding, Baseline), SourceText(N.Name));
+        FPainter.setFont(FFont);
+        FPainter.setPen(QColor(0x55, 0x55, 0x55));
+        FPainter.drawText(QPointF(B.X + L::UnitOffset(N), Baseline), SourceText(N.Unit));
+        if (Repeated) FPainter.drawText(QPointF(B.X + B.Width + L::Padding, Baseline), QStringLiteral("(continued)"));
+    }
+
+    QPainter& FPainter;
+    const std::vector<THierarchyNode>& FNodes;
+    const THierarchyLayout& FLayout;
+    QFont FFont, FTitleFont;
+};
+
+int WriteHierarchyPdf(const std::vector<THierarchyNode>& Nodes, const std::string& FileName, const std::string& Title) {
+    const THierarchyLayout Layout = LayOutHierarchy(Nodes, Title);
+    QBuffer Bytes;
+    Bytes.open(QIODevice::WriteOnly);
+    QPdfWriter Writer(&Bytes);
+    Writer.setTitle(SourceText(Title));
+    Writer.setCreator(QStringLiteral("Quillmap 2"));
+    const auto Orientation = Layout.Width > Layout.Height ? QPageLayout::Landscape : QPageLayout::Portrait;
+    Writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), Orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    Writer.setResolution(72);  // one unit a point, as the layout counts
+    const QRectF Paper = Writer.pageLayout().paintRect(QPageLayout::Point);
+    const double Scale = std::clamp(Paper.width() / Layout.Width, MinimumScale, MaximumScale);
+    // The last row of a page needs no gap below it.
+    const double Room = Paper.height() / Scale - Layout.Top - L::Margin + (Layout.RowHeight - L::BoxHeight);
+    const int RowsPerPage = std::max(3, int(std::floor(Room / Layout.RowHeight + 1e-9)));
+    const std::vector<TPage> Pages = SplitIntoPages(Layout, RowsPerPage);
+    QPainter Painter;
+    if (!Painter.begin(&Writer)) throw Exception("Cannot write " + FileName + ": the PDF could not be started");
+    Painter.scale(Scale, Scale);
+    TPagePainter Page(Painter, Nodes, Layout);
+    for (size_t P = 0; P < Pages.size(); ++P) {
+        if (P > 0) Writer.newPage();
+        const QString Number = Pages.size() > 1 ? QStringLiteral("page %1 of %2").arg(P + 1).arg(Pages.size()) : QString();
+        Page.Draw(Pages[P], SourceText(Title), Number, Paper.width() / Scale);
+    }
+    Painter.end();
+    WriteFileWhole(FileName, Bytes.data());
+    return int(Pages.size());
+}
+
+}  // namespace
+
 int WriteHierarchy(const std::vector<THierarchyNode>& Nodes, const std::string& FileName, THierarchyFormat Format,
-                   const std::string& Title) {
+                   const std::string& ClassName) {
+    const std::string Title = HierarchyTitle(ClassName);
     if (Format == THierarchyFormat::Pdf) return WriteHierarchyPdf(Nodes, FileName, Title);
-    const std::string Svg = HierarchySvg(Nodes);
-    std::ofstream File(FileName, std::ios::binary);
-    File << Svg;
-    File.close();
-    if (!File) throw Exception("Cannot write " + FileName);
+    WriteFileWhole(FileName, QByteArray::fromStdString(HierarchySvg(Nodes, Title)));
     return 1;
 }
 

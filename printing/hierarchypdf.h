@@ -1,5 +1,6 @@
-// The class hierarchy picture in a file: SVG, or PDF of A4 pages with the tree scaled to fit a
-// page (never below a readable size) and split into pages by rows where it is longer than that.
+// The class hierarchy picture in a file: SVG, or PDF of A4 pages (landscape for a tree wider than
+// tall) with the text at a readable size, split into pages by rows; a continued page repeats the
+// ancestors of its first class at its top.
 #pragma once
 
 #include <string>
@@ -9,13 +10,11 @@
 
 namespace qm {
 
-// Raises Exception naming the file when it cannot be written. Returns the number of pages.
-int WriteHierarchyPdf(const std::vector<THierarchyNode>& Nodes, const std::string& FileName, const std::string& Title);
-
 enum class THierarchyFormat { Svg, Pdf };
-// The picture in the file, as SVG (one page) or PDF; the number of pages. Raises Exception naming
-// the file when it cannot be written.
+// The picture of ClassName's hierarchy in the file, as SVG (one page) or PDF; the number of
+// pages. The file is replaced whole or not at all: raises Exception "Cannot write FILE: reason"
+// when it cannot be written.
 int WriteHierarchy(const std::vector<THierarchyNode>& Nodes, const std::string& FileName, THierarchyFormat Format,
-                   const std::string& Title);
+                   const std::string& ClassName);
 
 }  // namespace qm

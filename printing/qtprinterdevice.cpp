@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "format.h"
+#include "savefile.h"
 #include "sourcetext.h"
 
 namespace qm {
@@ -86,16 +87,25 @@ TSize TQtPrinterDevice::TextExtent(std::string_view Text) {
 }
 
 void TQtPrinterDevice::Fail() const {
-    if (FToFile) throw EPrinter(Format(FPainter.isActive() ? "Cannot write file %s" : "Cannot create file %s", {FPdfPath}));
+    if (FToFile) throw EPrinter("Cannot write " + FPdfPath + ": the PDF document could not be made");
     throw EPrinter(Format("Cannot print on %s", {FileSystemName(FPrinter.printerName())}));
 }
 
 QPainter& TQtPrinterDevice::Surface() {
     CheckPrinting();
     if (FPainter.isActive()) return FPainter;
-    if (!FPainter.begin(&FPrinter)) Fail();
+    if (FToFile) {
+        FPdfBytes = std::make_unique<QBuffer>();
+        FPdfBytes->open(QIODevice::WriteOnly);
+        FPdf = std::make_unique<QPdfWriter>(FPdfBytes.get());
+        FPdf->setPageLayout(FPrinter.pageLayout());
+        FPdf->setResolution(PdfResolution);
+        FPdf->setTitle(FPrinter.docName());
+        FPdf->setCreator(FPrinter.creator());
+    }
+    if (!FPainter.begin(FToFile ? static_cast<QPaintDevice*>(FPdf.get()) : &FPrinter)) Fail();
     for (; FPendingPages > 0; --FPendingPages)
-        if (!FPrinter.newPage()) Fail();
+        if (!NewSheet()) Fail();
     FPainter.setFont(FQFont);
     return FPainter;
 }
@@ -142,47 +152,52 @@ void TQtPrinterDevice::DoBeginDoc(const std::string& Title) {
     FPendingPages = 0;
     FPrinter.setDocName(SourceText(Title));
     if (!FToFile) return;
+    // The printer only measures (it keeps its PDF format with a file name); the document is
+    // written to the file at its end.
     FPdfPath = PdfPathFor(Title);
     FPrinter.setOutputFileName(QFile::decodeName(FPdfPath.c_str()));
+}
+
+bool TQtPrinterDevice::NewSheet() {
+    return FToFile ? FPdf->newPage() : FPrinter.newPage();
 }
 
 void TQtPrinterDevice::DoNewPage() {
     if (!FPainter.isActive())
         ++FPendingPages;
-    else if (!FPrinter.newPage())
+    else if (!NewSheet())
         Fail();
 }
 
-// Qt's PDF engine reports no failed write, not even of the file's trailer: a file counts as
-// written when it ends with its end-of-file marker. A broken file is removed.
+// Qt's PDF engine reports no failed write: the document is made in memory and written whole
+// by the one file writer, which says why a write failed and leaves no broken file behind.
 TPrintTarget TQtPrinterDevice::DoEndDoc() {
     Surface();  // a document of blank pages only begins here
     const bool ended = FPainter.end();
     if (FToFile) {
-        if (ended && PdfComplete()) return {true, FPdfPath};
-        QFile::remove(QFile::decodeName(FPdfPath.c_str()));
-        throw EPrinter(Format("Cannot write file %s", {FPdfPath}));
+        const std::unique_ptr<QPdfWriter> pdf = std::move(FPdf);
+        const std::unique_ptr<QBuffer> bytes = std::move(FPdfBytes);
+        if (!ended) Fail();
+        try {
+            WriteFileWhole(FPdfPath, bytes->data());
+        } catch (const Exception& e) {
+            throw EPrinter(e.Message());
+        }
+        return {true, FPdfPath};
     }
     if (!ended || FPrinter.printerState() == QPrinter::Error) Fail();
     return {false, FileSystemName(FPrinter.printerName())};
 }
 
-bool TQtPrinterDevice::PdfComplete() const {
-    QFile file(QFile::decodeName(FPdfPath.c_str()));
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 6) return false;
-    const qint64 tail = std::min<qint64>(file.size(), 64);
-    if (!file.seek(file.size() - tail)) return false;
-    return file.read(tail).trimmed().endsWith("%%EOF");
-}
-
-// Qt's PDF and CUPS engines cannot abort a job once drawing began: the PDF file is removed;
-// a printer gets what was drawn so far.
+// Qt's CUPS engine cannot abort a job once drawing began: a printer gets what was drawn so far.
+// A PDF document is dropped before it reaches the disk.
 void TQtPrinterDevice::DoAbort() {
     FPendingPages = 0;
     if (!FPainter.isActive()) return;  // nothing reached the printer or the file yet
-    FPrinter.abort();
+    if (!FToFile) FPrinter.abort();
     FPainter.end();
-    if (FToFile) QFile::remove(QFile::decodeName(FPdfPath.c_str()));
+    FPdf.reset();
+    FPdfBytes.reset();
 }
 
 }  // namespace qm

@@ -1,9 +1,11 @@
 // TQtPrinterDevice: prints through Qt on the default printer or, when none is installed, into
-// a PDF file at 300 dots per inch named after the job.
+// a PDF file at 300 dots per inch named after the job, written whole at the end of the job.
 #pragma once
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPoint>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -46,10 +48,15 @@ private:
     // The painter, begun at the first drawing of a document.
     QPainter& Surface();
     [[noreturn]] void Fail() const;
+    // The next page of the printer or of the PDF document; false when it failed.
+    bool NewSheet();
     std::string PdfPathFor(const std::string& Title) const;
-    bool PdfComplete() const;
 
+    // The printer, or for PDF files the page geometry and font metrics of the document.
     QPrinter FPrinter;
+    // The PDF document being made, in memory until it is written whole.
+    std::unique_ptr<QBuffer> FPdfBytes;
+    std::unique_ptr<QPdfWriter> FPdf;
     QPainter FPainter;
     bool FToFile;
     std::string FPdfFolder;

@@ -368,6 +368,47 @@ TEST_F(CliProcess, RecordsStayOnOneLine) {
     EXPECT_EQ(Run({"--db", Db, "remove", "2"}).Out, "2\t" + escaped + "\n");
 }
 
+// A picture is written whole or not at all: a full disk (a device that takes nothing, a file size
+// limit) is an error that names the file and keeps the picture written before; a file name with
+// a line end stays inside its field of the record.
+TEST_F(CliProcess, AHierarchyPictureIsWrittenWholeOrReportedAndRecordedOnOneLine) {
+    ASSERT_EQ(Run({"--db", Db, "init", QM_SOURCE_DIR "/samples/delphi2"}).Status, 0);
+    const std::string old = (Dir / "old.pdf").string();
+    ASSERT_EQ(Run({"--db", Db, "hierarchy", "TObject", "--pdf", old}).Status, 0);
+    const std::string before = Slurp(old);
+    // Room for the database engine's shared memory, not for a picture of the whole library.
+    const rlim_t room = 40 * 1024;
+    ASSERT_GT(before.size(), room + 4096);
+    const struct {
+        std::string File, Format;
+        rlim_t Limit;
+        std::string Reason;
+    } cases[] = {{"/dev/full", "--pdf", 0, "No space left on device"},
+                 {"/dev/full", "--svg", 0, "No space left on device"},
+                 {old, "--pdf", room, "File too large"},
+                 {old, "--svg", room, "File too large"}};
+    for (const auto& c : cases) {
+        TResult r = Run({"--db", Db, "hierarchy", "TObject", c.Format, c.File}, c.Limit);
+        EXPECT_EQ(r.Status, 1) << c.File << c.Format;
+        EXPECT_EQ(r.Out, "");
+        // (After whatever Qt says of the environment.)
+        EXPECT_TRUE(r.Err.ends_with("\nCannot write " + c.File + ": " + c.Reason + "\n") ||
+                    r.Err == "Cannot write " + c.File + ": " + c.Reason + "\n")
+            << r.Err;
+    }
+    EXPECT_EQ(Slurp(old), before);
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(Dir))
+        if (entry.is_regular_file() && entry.path().filename().string().rfind("old", 0) == 0) files.push_back(entry.path().string());
+    EXPECT_EQ(files, std::vector<std::string>{old}) << "no temporary file left";
+
+    const std::string odd = (Dir / "two\nlines\t.svg").string();
+    TResult r = Run({"--db", Db, "hierarchy", "TObject", "--svg", odd});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out.find('\n'), r.Out.size() - 1) << "one record, one line: " << r.Out;
+    EXPECT_TRUE(r.Out.ends_with("\t1\t" + (Dir / "two\\nlines\\t.svg").string() + "\n")) << r.Out;
+}
+
 // A list file that is missing is a failed file, named, not a usage error.
 TEST_F(CliProcess, AMissingListFileIsNamed) {
     const std::string missing = (Dir / "nonexistent").string();

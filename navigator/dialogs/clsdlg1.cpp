@@ -15,15 +15,23 @@ TClassDlg::TClassDlg(TVCLDB& Db, QWidget* Parent) : QDialog(Parent), FDb(Db), FU
 
 TClassDlg::~TClassDlg() = default;
 
+// The list names what it holds, for a screen reader as on the caption.
+void TClassDlg::SetCaption(const QString& Title) {
+    setWindowTitle(Title);
+    FUi->ListBox1->setAccessibleName(Title);
+}
+
 int TClassDlg::SelectClass(const std::string& Name) {
+    SetCaption(QStringLiteral("Select Unit . Class"));
     return SelectByName(
         *this, *FUi->ListBox1, FDb.ClassCountByName(Name), [&](int Index) { return FDb.ClassesIDByNameIndex(Name, Index); },
         [&](int ID) { return FDb.GetShortUnitName(FDb.GetClassUnitID(ID)) + "." + FDb.GetClassName(ID); });
 }
 
-int TClassDlg::ChooseClass(const TStringItems& Entries) {
+int TClassDlg::ChooseClass(const TStringItems& Entries, const QString& Title) {
+    SetCaption(Title);
     FillList(*FUi->ListBox1, Entries, false);
-    return ChooseEntry(*this, *FUi->ListBox1);
+    return ChooseOne(*this, *FUi->ListBox1);
 }
 
 }  // namespace qm

@@ -1,4 +1,5 @@
-// TClassDlg, "Select Unit . Class": the user picks one of several classes of the same name.
+// TClassDlg, "Select Unit . Class": the user picks one of several classes of the same name, or
+// one class of a list the window makes (overrides, overloads) under a caption of its own.
 #pragma once
 
 #include <QDialog>
@@ -25,11 +26,14 @@ public:
     // The chosen class's id; 0 when the user cancelled; -1 when no class has that name. A single
     // class of that name is returned without asking.
     int SelectClass(const std::string& Name);
-    // One of the classes Entries lists (id and text), in their order: the chosen id, 0 when the
-    // user cancelled. The first entry is selected.
-    int ChooseClass(const TStringItems& Entries);
+    // One of the classes Entries lists (id and text), in their order, under the caption Title:
+    // the chosen id, 0 when the user cancelled, -1 when there is none. The first entry is
+    // selected; a single entry is returned without asking.
+    int ChooseClass(const TStringItems& Entries, const QString& Title);
 
 private:
+    void SetCaption(const QString& Title);
+
     TVCLDB& FDb;
     std::unique_ptr<Ui::ClassDlg> FUi;
 };

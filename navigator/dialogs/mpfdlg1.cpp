@@ -32,8 +32,7 @@ int TMPFDlg::SelectMember(const std::string& Name) {
     if (!Search(Name)) return -1;
     FHasResults = true;
     FLastMemberName = Name;
-    if (FUi->ListBox1->count() == 1) return EntryID(FUi->ListBox1->item(0));
-    return ChooseEntry(*this, *FUi->ListBox1);
+    return ChooseOne(*this, *FUi->ListBox1);
 }
 
 int TMPFDlg::SelectLastResults() {

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLayout>
 #include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
@@ -47,23 +50,46 @@ int EntryID(const QListWidgetItem* Item) {
     return Item ? Item->data(Qt::UserRole).toInt() : 0;
 }
 
+namespace {
+
+// As wide as the longest entry needs, never narrower than the form was drawn, never wider than
+// the screen's free area.
+void FitToEntries(QDialog& Dialog, QListWidget& List) {
+    static const char* const DrawnWidth = "qmDrawnWidth";
+    if (!Dialog.property(DrawnWidth).isValid()) Dialog.setProperty(DrawnWidth, Dialog.width());
+    Dialog.ensurePolished();
+    const QMargins Margins = Dialog.layout() ? Dialog.layout()->contentsMargins() : QMargins();
+    const int Around = Margins.left() + Margins.right() + 2 * List.frameWidth() + List.verticalScrollBar()->sizeHint().width();
+    int Wanted = std::max(Dialog.property(DrawnWidth).toInt(), List.sizeHintForColumn(0) + Around);
+    if (const QScreen* Screen = Dialog.screen() ? Dialog.screen() : QGuiApplication::primaryScreen())
+        Wanted = std::min(Wanted, Screen->availableGeometry().width() - (Dialog.frameGeometry().width() - Dialog.width()));
+    Dialog.resize(Wanted, Dialog.height());
+}
+
+}  // namespace
+
 int ChooseEntry(QDialog& Dialog, QListWidget& List) {
     List.setCurrentRow(0);
     List.setFocus();
+    FitToEntries(Dialog, List);
     if (Prompts().RunModal(Dialog) != QDialog::Accepted) return 0;
     return EntryID(List.currentItem());
+}
+
+int ChooseOne(QDialog& Dialog, QListWidget& List) {
+    if (List.count() == 0) return -1;
+    if (List.count() == 1) return EntryID(List.item(0));
+    return ChooseEntry(Dialog, List);
 }
 
 int SelectByName(QDialog& Dialog, QListWidget& List, int Count, const std::function<int(int Index)>& IDAt,
                  const std::function<std::string(int ID)>& TextOf) {
     List.clear();
-    if (Count < 1) return -1;
-    if (Count == 1) return IDAt(0);
     for (int i = Count - 1; i >= 0; --i) {
         const int id = IDAt(i);
         AddEntry(List, EntryText(TextOf(id)), id);
     }
-    return ChooseEntry(Dialog, List);
+    return ChooseOne(Dialog, List);
 }
 
 void AcceptOnDoubleClick(QDialog& Dialog, QListWidget& List, std::function<bool()> Enabled) {

@@ -24,11 +24,15 @@ void SortEntries(QListWidget& List);
 // The id an entry carries; 0 for none.
 int EntryID(const QListWidgetItem* Item);
 
-// Selects the first entry, gives List the focus and shows Dialog modally (through the prompts):
-// the id of the entry selected when the user chose OK, otherwise 0.
+// Selects the first entry, gives List the focus, widens Dialog to show the longest entry whole
+// (up to the screen's width) and shows it modally (through the prompts): the id of the entry
+// selected when the user chose OK, otherwise 0.
 int ChooseEntry(QDialog& Dialog, QListWidget& List);
-// One of Count same-named candidates, IDAt(index) each: -1 when there is none, the only one without
-// asking, otherwise ChooseEntry among entries TextOf(id) listed from the last index to the first.
+// The selection dialogs' contract over the entries List holds: -1 when there is none, the only
+// one without showing Dialog, otherwise ChooseEntry.
+int ChooseOne(QDialog& Dialog, QListWidget& List);
+// One of Count same-named candidates, IDAt(index) each: ChooseOne among entries TextOf(id) listed
+// from the last index to the first.
 int SelectByName(QDialog& Dialog, QListWidget& List, int Count, const std::function<int(int Index)>& IDAt,
                  const std::function<std::string(int ID)>& TextOf);
 // A double-click on an entry closes Dialog with OK, while Enabled (when given) says so.

@@ -31,10 +31,8 @@ int TClassMemberDlg::SelectClassMember(const std::string& ClassName, const std::
                            "." + FDb.GetMemberName(declaring, MemberName)),
                  declaring);
     }
-    if (list.count() == 0) return -1;
-    if (list.count() == 1) return EntryID(list.item(0));
     SortEntries(list);
-    return ChooseEntry(*this, list);
+    return ChooseOne(*this, list);
 }
 
 }  // namespace qm

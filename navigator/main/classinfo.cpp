@@ -4,7 +4,6 @@
 #include "classlist.h"
 #include "descendantspage.h"
 #include "main1.h"
-#include "selectorpanel.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -35,8 +34,8 @@ void TClassNav::FieldItemClick(QAction&) {
     FClassInfo->Refill();
 }
 
+// A jump as any other: the selectors keep what the user last chose in them.
 void TClassNav::DescendantChosen(int ClassID) {
-    FSelectors->ShowClassName(VCLDB().GetClassName(ClassID));
     GoTo(VCLDB().ClassPlace(ClassID), true);
 }
 

@@ -29,6 +29,8 @@ TDescendantsPage::TDescendantsPage(QTreeView& View, QObject* Parent)
     FView.header()->setStretchLastSection(false);
     // Enter and a double-click both activate (a single click does not, on every style we use).
     connect(&FView, &QTreeView::activated, this, &TDescendantsPage::Chosen);
+    // An opened branch shows its names whole: deeper rows stand further right.
+    connect(&FView, &QTreeView::expanded, this, [this] { FView.resizeColumnToContents(0); });
 }
 
 void TDescendantsPage::SetClass(int ClassID) {
@@ -64,7 +66,10 @@ void TDescendantsPage::Fill() {
         auto* Name = new QStandardItem(SourceText(D.Name));
         Name->setData(D.ClassID, ClassIDRole);
         // What a screen reader adds to the name: where in the tree the class stands.
-        Name->setData(QStringLiteral("level %1, %2 descendants").arg(D.Depth + 1).arg(D.Descendants),
+        Name->setData(QStringLiteral("level %1, %2 %3")
+                          .arg(D.Depth + 1)
+                          .arg(D.Descendants)
+                          .arg(D.Descendants == 1 ? QStringLiteral("descendant") : QStringLiteral("descendants")),
                       Qt::AccessibleDescriptionRole);
         auto* Unit = new QStandardItem(SourceText(D.UnitName));
         auto* Count = new QStandardItem(QString::number(D.Descendants));

@@ -6,7 +6,6 @@
 #include "clsdlg1.h"
 #include "classlist.h"
 #include "main1.h"
-#include "selectorpanel.h"
 #include "sourcetext.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -63,7 +62,8 @@ void TClassNav::GoToOverload(int ClassID, const std::string& Member, bool Declar
                                Row.Params + ", line " + std::to_string(Place.Line),
                            int(Places.size())});
     }
-    const int K = Windows().ClassDlg->ChooseClass(Entries);
+    const int K = Windows().ClassDlg->ChooseClass(
+        Entries, QStringLiteral("Overloads of %1.%2").arg(SourceText(Db.GetClassName(ClassID)), SourceText(Member)));
     if (K > 0) GoTo(Places[size_t(K - 1)], true);
 }
 
@@ -115,12 +115,11 @@ void TClassNav::ShowOverrides(int ClassID, const std::string& Member) {
         Entries.push_back({Db.GetShortUnitName(O.Place.UnitID) + "." + O.ClassName + "." + Member + ", line " +
                                std::to_string(O.Place.Line),
                            O.ClassID});
-    const int K = Windows().ClassDlg->ChooseClass(Entries);
+    // A jump as any other: the selectors keep what the user last chose in them.
+    const int K = Windows().ClassDlg->ChooseClass(
+        Entries, QStringLiteral("Overrides of %1.%2").arg(SourceText(Db.GetClassName(ClassID)), SourceText(Member)));
     for (const TOverride& O : Found)
-        if (O.ClassID == K) {
-            FSelectors->ShowClassName(O.ClassName);
-            GoTo(O.Place, true);
-        }
+        if (O.ClassID == K) GoTo(O.Place, true);
 }
 
 void TClassNav::ClassInfoPopupPopup() {

@@ -1,6 +1,8 @@
 // "Print...": the Class Info rows as shown (filters and sort applied) on the default printer, or
 // in a PDF file when no printer is installed; "Export Hierarchy...": the current class's family
 // tree as a picture.
+#include <QFile>
+
 #include "classinfopage.h"
 #include "classlist.h"
 #include "classlistprint.h"
@@ -42,10 +44,10 @@ void TClassNav::ExportHierarchyItemClick() {
     if (File.isEmpty()) return;
     TDescendants Tree;
     Db.ListHierarchy(K, Tree);
-    std::vector<THierarchyNode> Nodes;
-    for (const TDescendant& D : Tree) Nodes.push_back({D.Name, D.UnitName, D.Depth});
     const bool Pdf = File.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
-    WriteHierarchy(Nodes, File.toLocal8Bit().toStdString(), Pdf ? THierarchyFormat::Pdf : THierarchyFormat::Svg, Name);
+    // A file that cannot be written raises "Cannot write FILE: reason" for the error report.
+    WriteHierarchy(HierarchyNodes(Tree, K), QFile::encodeName(File).toStdString(),
+                   Pdf ? THierarchyFormat::Pdf : THierarchyFormat::Svg, Name);
 }
 
 }  // namespace qm

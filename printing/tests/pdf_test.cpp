@@ -143,14 +143,14 @@ TEST_F(PdfPrint, UnwritableFolderIsReportedAndNothingStaysOpen) {
         PrintItemClick(layout, rows, "TForm", "Quillmap 2");
         ADD_FAILURE() << "no error";
     } catch (const EPrinter& e) {
-        EXPECT_EQ(e.Message(), "Cannot create file " + folder + "/TForm.pdf");
+        EXPECT_EQ(e.Message(), "Cannot write " + folder + "/TForm.pdf: Not a directory");
     }
     EXPECT_FALSE(printer.Printing());
 }
 
 }  // namespace
-// On a full disk (a file size limit in a child process) a one-page PDF file cannot get its
-// trailer: the printout is an error, not a success, and the broken file is removed.
+// On a full disk (a file size limit in a child process) a one-page PDF file cannot be written
+// whole: the printout is an error naming the reason, not a success, and no file is left.
 TEST(PdfPrintFullDisk, IsAnErrorAndLeavesNoFile) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString folder = QDir::temp().filePath(QString::fromStdString(ScratchDirName("qm_pdf_full_disk")));
@@ -182,7 +182,7 @@ TEST(PdfPrintFullDisk, IsAnErrorAndLeavesNoFile) {
         std::_Exit(0);
     };
     EXPECT_EXIT(printOnAFullDisk(),
-                testing::ExitedWithCode(3), "Cannot write file .*TBig.pdf");
+                testing::ExitedWithCode(3), "Cannot write .*TBig.pdf: File too large");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList());
     QDir(folder).removeRecursively();
 }

@@ -1,6 +1,7 @@
 // The selection dialogs' shared contract (the chosen id, 0 cancelled, -1 nothing of that name, no
 // dialog for one candidate, double-click as OK) and each dialog's entries and their order.
 #include <QListWidget>
+#include <QScreen>
 #include <QPushButton>
 
 #include "clsdlg1.h"
@@ -182,6 +183,45 @@ TEST_F(SelectionDialogs, MemberSearchListsEveryDeclaringClassAndKeepsItsResults)
     EXPECT_EQ(dlg.SelectLastResults(), 0);
     EXPECT_FALSE(dlg.HasResults());
     EXPECT_EQ(Prompts.Modals(), 3);
+}
+
+// A list the window makes (overrides, overloads): its own caption, the contract of every selection
+// dialog, and a dialog as wide as its longest entry, up to the screen's width; the same dialog
+// asked by name afterwards has its own caption back.
+TEST_F(SelectionDialogs, AChoiceAmongListedClassesHasItsCaptionAndShowsEntriesWhole) {
+    TClassDlg dlg(Db);
+    const QString Title = QStringLiteral("Overrides of TPersistent.Assign");
+    EXPECT_EQ(dlg.ChooseClass({}, Title), -1);
+    EXPECT_EQ(dlg.ChooseClass({{"Classes.TComponent.Assign, line 12", 7}}, Title), 7) << "one entry: no dialog";
+    EXPECT_EQ(Prompts.Modals(), 0);
+
+    const std::string Long = "LongUnitName.TAVeryLongClassNameOfSomeLengthIndeed.Assign, line 12345";
+    const struct {
+        std::string Entry;
+        bool Whole;  // fits on the screen
+    } Cases[] = {{Long, true}, {std::string(2000, 'W'), false}};
+    for (const auto& C : Cases) {
+        TSeen Seen;
+        int ListWidth = 0, EntryWidth = 0, DialogWidth = 0;
+        Prompts.Answers.push_back([&](QDialog& Dialog) {
+            QListWidget& List = ListOf(Dialog);
+            ListWidth = List.viewport()->width();
+            EntryWidth = List.fontMetrics().horizontalAdvance(List.item(1)->text());
+            DialogWidth = Dialog.width();
+            SeeThen(Seen, TUserAction::DoubleClickSecond, "overridesdlg")(Dialog);
+        });
+        EXPECT_EQ(dlg.ChooseClass({{"Classes.TComponent.Assign, line 12", 7}, {C.Entry, 9}}, Title), 9);
+        EXPECT_EQ(Seen.Caption, Title);
+        EXPECT_EQ(ListOf(dlg).accessibleName(), Title);
+        if (C.Whole)
+            EXPECT_GE(ListWidth, EntryWidth) << "the longest entry whole";
+        else
+            EXPECT_LE(DialogWidth, dlg.screen()->availableGeometry().width()) << "no wider than the screen";
+    }
+    TSeen Seen;
+    Prompts.Answers.push_back(SeeThen(Seen, TUserAction::Cancel));
+    EXPECT_EQ(dlg.SelectClass("TShared"), 0);
+    EXPECT_EQ(Seen.Caption, "Select Unit . Class");
 }
 
 TEST_F(SelectionDialogs, SameNamedClassesDifferInTheirUnitPart) {

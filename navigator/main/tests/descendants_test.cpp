@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,8 +15,10 @@
 #include <QTreeView>
 
 #include "classlist.h"
+#include "clsdlg1.h"
 #include "classinfopage.h"
 #include "descendantspage.h"
+#include "filesizelimit.h"
 #include "main1.h"
 #include "posstore.h"
 #include "sourceplace.h"
@@ -41,6 +44,13 @@ protected:
     QString Cell(const QModelIndex& Index, int Column) const { return Index.siblingAtColumn(Column).data().toString(); }
     QString Current(int Column = 0) const { return Cell(View().currentIndex(), Column); }
     int Line() const { return Nav().Memo()->CursorLinePos() + 1; }
+    // Export Hierarchy into File, as the file dialog answers; what the file then holds.
+    QByteArray Export(const QString& File) {
+        Prompts.FileAnswers.push_back(File);
+        Nav().Item("ExportHierarchyItem")->trigger();
+        QFile Written(File);
+        return Written.open(QIODevice::ReadOnly) ? Written.readAll() : QByteArray();
+    }
     // A click on the row of Index, as a person aims at its text.
     void ClickRow(const QModelIndex& Index) { Click(View().viewport(), View().visualRect(Index).center()); }
 };
@@ -87,13 +97,39 @@ TEST_F(Descendants, KeysWalkTheTreeAndEnterOpensTheDeclarationWithHistory) {
 
     const std::string Chosen = Current().toStdString();
     const int History = Nav().Source().History().Count();
+    const QString Units = Nav().UnitsCB()->currentText(), Classes = Nav().ClassesCB()->currentText();
     Press(Qt::Key_Return);
     const int K = Db().ClassesIDByNameIndex(Chosen, 0);
     EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
     EXPECT_EQ(Db().CurrentUnitID, Db().GetClassUnitID(K));
     EXPECT_EQ(Line(), Db().GetClassLine(K));
     EXPECT_EQ(Nav().Source().History().Count(), History + 1);
-    EXPECT_EQ(Nav().ClassesCB()->currentText().toStdString(), Chosen);
+    // A jump as every other: the selectors keep what the user chose in them last.
+    EXPECT_EQ(Nav().ClassesCB()->currentText(), Classes);
+    EXPECT_EQ(Nav().UnitsCB()->currentText(), Units);
+}
+
+// Every branch opened by keys, as a person reads the whole tree: the Class column grows with the
+// deeper rows, so that no name is cut.
+TEST_F(Descendants, TheClassColumnWidensAsBranchesOpen) {
+    Search("TControl");
+    ClickRow(View().model()->index(0, 0));
+    ASSERT_EQ(QApplication::focusWidget(), &View());
+    int Opened = 0;
+    for (QModelIndex Before; View().currentIndex() != Before;) {
+        Before = View().currentIndex();
+        if (View().model()->rowCount(Before) > 0 && !View().isExpanded(Before)) {
+            Press(Qt::Key_Right);
+            ++Opened;
+        }
+        Press(Qt::Key_Down);
+    }
+    ASSERT_GT(Opened, 2);
+    // Where each name shown ends, from the column's left edge (no horizontal scrolling here).
+    int Widest = 0;
+    for (QModelIndex At = View().model()->index(0, 0); At.isValid(); At = View().indexBelow(At))
+        Widest = std::max(Widest, View().visualRect(At).left() + View().fontMetrics().horizontalAdvance(At.data().toString()));
+    EXPECT_GE(View().columnWidth(0), Widest);
 }
 
 TEST_F(Descendants, ADoubleClickOpensTheDeclarationAndTextSearchFindsAClass) {
@@ -136,6 +172,7 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     Prompts.Answers.push_back(SecondEntry(Seen));
     Nav().Item("OverridesItem")->trigger();
     ASSERT_EQ(Seen.size(), int(Expected.size()));
+    EXPECT_EQ(Windows().ClassDlg->windowTitle(), "Overrides of TPersistent.Assign");
     EXPECT_TRUE(Seen[1].endsWith("." + QString::fromStdString(Expected[1].ClassName) + ".Assign, line " +
                                  QString::number(Expected[1].Place.Line)))
         << Seen[1].toStdString();
@@ -156,6 +193,19 @@ TEST_F(Descendants, OverridesFromTheSourcePopupAndFromAClassInfoRow) {
     EXPECT_EQ(Db().CurrentUnitID, Expected[1].Place.UnitID);
     EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
     EXPECT_EQ(Prompts.Modals(), 2);
+}
+
+// One class below overrides the method: it is opened at once, with no list of one to choose from.
+TEST_F(Descendants, ASingleOverrideOpensWithoutAList) {
+    Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
+    Search("TStrings.AddStrings");
+    TOverrides Expected;
+    Db().ListOverrides(Db().ClassesIDByNameIndex("TStrings", 0), "AddStrings", Expected);
+    ASSERT_EQ(Expected.size(), 1u);
+    Nav().Item("OverridesItem")->trigger();
+    EXPECT_EQ(Prompts.Modals(), 0);
+    EXPECT_EQ(Db().CurrentUnitID, Expected[0].Place.UnitID);
+    EXPECT_EQ(Line(), Expected[0].Place.Line);
 }
 
 // What a screen reader is given: a tree whose cells name the classes in the order shown, each
@@ -179,6 +229,22 @@ TEST_F(Descendants, AScreenReaderReadsTheTree) {
     EXPECT_EQ(Table->cellAt(1, 0)->text(QAccessible::Name), Cell(First, 0));
     EXPECT_TRUE(Table->cellAt(1, 0)->text(QAccessible::Description).startsWith("level 2, ")) << "its level";
     EXPECT_EQ(Table->cellAt(1, 1)->text(QAccessible::Name), Cell(First, 1)) << "its unit beside it";
+    // Counted in words as a person says them: "1 descendant", "0 descendants".
+    QStringList Counts;
+    std::vector<QModelIndex> Rows{View().model()->index(0, 0)};
+    while (!Rows.empty()) {
+        const QModelIndex At = Rows.back();
+        Rows.pop_back();
+        const QString Count = Cell(At, 2), Description = At.data(Qt::AccessibleDescriptionRole).toString();
+        if (!Counts.contains(Count) && Count.toInt() < 3) {
+            Counts << Count;
+            EXPECT_TRUE(Description.endsWith(", " + Count + (Count == "1" ? " descendant" : " descendants")))
+                << Description.toStdString();
+        }
+        for (int Row = 0; Row < View().model()->rowCount(At); ++Row) Rows.push_back(View().model()->index(Row, 0, At));
+    }
+    Counts.sort();
+    EXPECT_EQ(Counts, QStringList({"0", "1", "2"}));
 }
 
 TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
@@ -204,18 +270,47 @@ TEST_F(Descendants, ExportHierarchyWritesThePictureOfTheCurrentClass) {
     // On the Source page, the class around the caret.
     Click(Nav().PageControl()->tabBar(), Nav().PageControl()->tabBar()->tabRect(0).center());
     Search("TCustomEdit");
-    const QString Caret = QString::fromStdString(TempDir()) + "/caret.svg";
-    Prompts.FileAnswers.push_back(Caret);
-    Nav().Item("ExportHierarchyItem")->trigger();
-    QFile CaretFile(Caret);
-    ASSERT_TRUE(CaretFile.open(QIODevice::ReadOnly));
+    const QByteArray Caret = Export(QString::fromStdString(TempDir()) + "/caret.svg");
     Db().ListHierarchy(Db().ClassesIDByNameIndex("TCustomEdit", 0), Tree);
-    EXPECT_EQ(QString::fromLatin1(CaretFile.readAll()).count("<g id="), int(Tree.size()));
+    EXPECT_EQ(Caret.count("<g id="), int(Tree.size()));
 
     Prompts.FileAnswers.push_back(QString::fromStdString(TempDir()) + "/no/such/folder/tree.svg");
     Nav().Item("ExportHierarchyItem")->trigger();
     ASSERT_EQ(Prompts.Texts("error").size(), 1u);
     EXPECT_TRUE(Prompts.Texts("error")[0].contains("tree.svg"));
+}
+
+// The picture names what it shows and marks the class it was made for; a picture the disk cannot
+// take is an error the user sees, and the picture written before is kept whole.
+TEST_F(Descendants, ExportHierarchyTitlesThePictureAndReportsAFullDisk) {
+    Search("TWinControl");
+    const QString Svg = QString::fromStdString(TempDir()) + "/tree.svg";
+    const QByteArray Picture = Export(Svg);
+    EXPECT_TRUE(Picture.contains("<title>Hierarchy of TWinControl</title>"));
+    EXPECT_EQ(Picture.count("class=\"exported\""), 1);
+    EXPECT_TRUE(Picture.contains("<rect class=\"exported\"") &&
+                Picture.indexOf(">TWinControl<") > Picture.indexOf("<rect class=\"exported\""));
+
+    const struct {
+        QString File;
+        rlim_t Limit;
+        QString Reason;
+    } Cases[] = {{"/dev/full", RLIM_INFINITY, "No space left on device"},
+                 {Svg, 1024, "File too large"},
+                 {QString::fromStdString(TempDir()) + "/tree.pdf", 1024, "File too large"}};
+    for (const auto& C : Cases) {
+        Prompts.Calls.clear();
+        Prompts.FileAnswers.push_back(C.File);
+        {
+            const TFileSizeLimit Limit(C.Limit);
+            Nav().Item("ExportHierarchyItem")->trigger();
+        }
+        EXPECT_EQ(Prompts.Texts("error"), std::vector<QString>{"Cannot write " + C.File + ": " + C.Reason + "."});
+    }
+    QFile File(Svg);
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    EXPECT_EQ(File.readAll(), Picture) << "the picture before is kept";
+    EXPECT_EQ(QDir(QString::fromStdString(TempDir())).entryList({"tree*"}, QDir::Files), QStringList{"tree.svg"});
 }
 
 }  // namespace
