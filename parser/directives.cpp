@@ -284,8 +284,9 @@ void TUnitParser::OpenInclude(std::string_view Name) {
     // A file included again is read from its first text: tokens read before may point into it.
     const std::string& bytes = FIncludeTexts.try_emplace(found, std::move(text)).first->second;
     FFiles.push_back({std::move(found), std::move(key), FPos, FEnd, Line});
-    FPos = bytes.data();
-    FEnd = FPos + bytes.size();
+    const std::string_view contents = WithoutByteOrderMark(bytes);
+    FPos = contents.data();
+    FEnd = FPos + contents.size();
     Line = 1;
 }
 

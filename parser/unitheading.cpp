@@ -60,7 +60,7 @@ private:
 
 TUnitHeading ReadUnitHeading(std::string_view Text) {
     TUnitHeading heading;
-    TWords words(Text);
+    TWords words(WithoutByteOrderMark(Text));
     std::string_view word = words.Next();
     if (word.empty() || !IdentStart(word.front())) return heading;
     heading.Kind = UpperCase(std::string(word));

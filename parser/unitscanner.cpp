@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "asciitext.h"
 #include "charclasses.h"
 #include "unitparser.h"
 
@@ -24,8 +25,9 @@ void TUnitParser::EndOfStream() { throw EEndOfStream(); }
 // on such an LF, and any LF found at the position is a lone one.
 void TUnitParser::OpenStream(std::string Text) {
     Stream = std::make_unique<std::string>(std::move(Text));
-    FPos = Stream->data();
-    FEnd = FPos + Stream->size();
+    const std::string_view bytes = WithoutByteOrderMark(*Stream);
+    FPos = bytes.data();
+    FEnd = FPos + bytes.size();
     Line = 1;
 }
 

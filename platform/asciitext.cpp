@@ -33,4 +33,19 @@ bool StartsText(std::string_view Text, std::string_view Prefix) {
     return Text.size() >= Prefix.size() && SameText(Text.substr(0, Prefix.size()), Prefix);
 }
 
+bool IsUtf8Source(std::string_view Bytes) {
+    if (Bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) return true;
+    const std::string head = UpperCase(std::string(Bytes.substr(0, 4096)));
+    for (size_t at = head.find("{$CODEPAGE"); at != std::string::npos; at = head.find("{$CODEPAGE", at + 1)) {
+        size_t i = at + 10;
+        while (i < head.size() && (head[i] == ' ' || head[i] == '\t')) ++i;
+        if (head.compare(i, 4, "UTF8") == 0 || head.compare(i, 5, "UTF-8") == 0) return true;
+    }
+    return false;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view Bytes) {
+    return Bytes.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark ? Bytes.substr(Utf8ByteOrderMark.size()) : Bytes;
+}
+
 }  // namespace qm

@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "asciitext.h"
+
 namespace qm {
 
 QString SourceText(std::string_view Bytes) {
@@ -35,6 +37,10 @@ constexpr char16_t Windows1252High[32] = {
 }  // namespace
 
 QString SourceTextWithLineFeeds(std::string_view Bytes) {
+    if (IsUtf8Source(Bytes)) {
+        const std::string_view text = WithoutByteOrderMark(Bytes);
+        return WithLineFeeds(QString::fromUtf8(QByteArrayView(text.data(), qsizetype(text.size()))));
+    }
     QString Text(static_cast<qsizetype>(Bytes.size()), Qt::Uninitialized);
     char16_t* Out = reinterpret_cast<char16_t*>(Text.data());
     const size_t Size = Bytes.size();

@@ -10,6 +10,7 @@
 #include "eventlog.h"
 #include "includetree.h"
 #include "memoryfiles.h"
+#include "unitheading.h"
 #include "unitparser.h"
 
 namespace qm {
@@ -197,6 +198,25 @@ TEST(ModernDialect, ValidCodeIsRead) {
         EXPECT_EQ(r.Error, "") << c.Name;
         EXPECT_EQ(r.Events, c.Events) << c.Name;
     }
+}
+
+// A byte order mark in front of a unit or an include file is no part of its text, in either reading.
+TEST(ModernDialect, AByteOrderMarkIsPassedOver) {
+    const std::string unit = "\xEF\xBB\xBFunit U;\ntype\n  TA = class\n{$I a.inc}\n  end;\n";
+    const TFiles files = {{"dir/a.inc", "\xEF\xBB\xBF    X: Integer;\n"}};
+    const TResult r = ParseModern(unit, files);
+    EXPECT_EQ(r.Error, "");
+    EXPECT_EQ(r.Events, "class\tTA\tTObject\t3\t\t\nfield\tX\t16\t1\tdir/a.inc\t\n");
+
+    TUnitParser delphi2;
+    TEventLog log(delphi2);
+    delphi2.ParseText("u.pas", "\xEF\xBB\xBFunit U;\ninterface\ntype\n  TA = class\n    X: Integer;\n  end;\nimplementation\nend.\n");
+    EXPECT_EQ(log.Text, "class\tTA\tTObject\t4\nfield\tX\t16\t5\n");
+
+    const TUnitHeading heading = ReadUnitHeading("\xEF\xBB\xBFunit Lib.Alpha;\ninterface\nuses Lib.Beta;\n");
+    EXPECT_EQ(heading.Kind, "UNIT");
+    EXPECT_EQ(heading.Name, "Lib.Alpha");
+    EXPECT_EQ(heading.Uses, std::vector<std::string>{"LIB.BETA"});
 }
 
 TEST(ModernDialect, OverloadsCarryTheirParameterTypes) {
