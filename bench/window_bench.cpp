@@ -46,6 +46,7 @@
 #include "classlist.h"
 #include "dblocation.h"
 #include "classinfopage.h"
+#include "descendantsmodel.h"
 #include "descendantspage.h"
 #include "main1.h"
 #include "userprompts.h"
@@ -313,7 +314,7 @@ void DescendantsOfTObject(benchmark::State& State) {
         W.Descendants().Invalidate();
         W.Descendants().View().repaint();
     }
-    State.counters["classes"] = W.Descendants().Model().item(0, 2)->text().toInt() + 1;
+    State.counters["classes"] = W.Descendants().Model().Tree().front().Descendants + 1;
     Program->Windows().ClassNav->close();
 }
 

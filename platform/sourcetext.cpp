@@ -1,17 +1,10 @@
 #include "sourcetext.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "asciitext.h"
 
 namespace qm {
-
-QString SourceText(std::string_view Bytes) {
-    const QByteArrayView bytes(Bytes.data(), qsizetype(Bytes.size()));
-    QStringDecoder decoder("Windows-1252");
-    return decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes);
-}
 
 std::string SourceBytes(const QString& Text) {
     QStringEncoder encoder("Windows-1252");
@@ -34,7 +27,17 @@ constexpr char16_t Windows1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+char16_t Windows1252(unsigned char C) { return C >= 0x80 && C < 0xA0 ? Windows1252High[C - 0x80] : char16_t(C); }
+
 }  // namespace
+
+// By the table, not by a decoder made for each of the thousands of names a page shows.
+QString SourceText(std::string_view Bytes) {
+    QString Text(static_cast<qsizetype>(Bytes.size()), Qt::Uninitialized);
+    char16_t* Out = reinterpret_cast<char16_t*>(Text.data());
+    for (const char C : Bytes) *Out++ = Windows1252(static_cast<unsigned char>(C));
+    return Text;
+}
 
 QString SourceTextWithLineFeeds(std::string_view Bytes) {
     if (IsUtf8Source(Bytes)) {
@@ -51,7 +54,7 @@ QString SourceTextWithLineFeeds(std::string_view Bytes) {
             Out[N++] = u'\n';
             if (i + 1 < Size && Bytes[i + 1] == '\n') ++i;
         } else {
-            Out[N++] = C >= 0x80 && C < 0xA0 ? Windows1252High[C - 0x80] : char16_t(C);
+            Out[N++] = Windows1252(C);
         }
     }
     Text.truncate(static_cast<qsizetype>(N));

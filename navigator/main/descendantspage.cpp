@@ -1,25 +1,16 @@
 #include "descendantspage.h"
 
 #include <QHeaderView>
-#include <QStandardItemModel>
 #include <QTreeView>
 #include <vector>
 
-#include "dbrows.h"
-#include "sourcetext.h"
+#include "descendantsmodel.h"
 #include "vcldb1.h"
 
 namespace qm {
 
-namespace {
-
-constexpr int ClassIDRole = Qt::UserRole + 1;
-
-}  // namespace
-
 TDescendantsPage::TDescendantsPage(QTreeView& View, QObject* Parent)
-    : QObject(Parent), FView(View), FModel(new QStandardItemModel(this)) {
-    FModel->setHorizontalHeaderLabels({QStringLiteral("Class"), QStringLiteral("Unit"), QStringLiteral("Descendants")});
+    : QObject(Parent), FView(View), FModel(new TDescendantsModel(this)) {
     FView.setModel(FModel);
     FView.setEditTriggers(QAbstractItemView::NoEditTriggers);
     FView.setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -52,34 +43,13 @@ void TDescendantsPage::Invalidate() {
 
 void TDescendantsPage::Fill() {
     FStale = false;
-    FModel->removeRows(0, FModel->rowCount());
-    if (FClassID == 0 || !FDb) return;
     TDescendants Tree;
-    FDb->ListDescendants(FClassID, Tree);
-    if (Tree.empty()) {
-        FClassID = 0;  // gone from the database
-        return;
-    }
-    // The parents of the row being added, one a level: Tree comes depth first.
-    std::vector<QStandardItem*> Parents;
-    for (const TDescendant& D : Tree) {
-        auto* Name = new QStandardItem(SourceText(D.Name));
-        Name->setData(D.ClassID, ClassIDRole);
-        // What a screen reader adds to the name: where in the tree the class stands.
-        Name->setData(QStringLiteral("level %1, %2 %3")
-                          .arg(D.Depth + 1)
-                          .arg(D.Descendants)
-                          .arg(D.Descendants == 1 ? QStringLiteral("descendant") : QStringLiteral("descendants")),
-                      Qt::AccessibleDescriptionRole);
-        auto* Unit = new QStandardItem(SourceText(D.UnitName));
-        auto* Count = new QStandardItem(QString::number(D.Descendants));
-        Count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Parents.resize(size_t(D.Depth));
-        QStandardItem* Parent = Parents.empty() ? FModel->invisibleRootItem() : Parents.back();
-        Parent->appendRow({Name, Unit, Count});
-        Parents.push_back(Name);
-    }
-    // The class and its direct descendants in view; deeper branches open on request.
+    if (FClassID != 0 && FDb) FDb->ListDescendants(FClassID, Tree);
+    if (Tree.empty()) FClassID = 0;  // gone from the database
+    FModel->SetTree(std::move(Tree));
+    if (FClassID == 0) return;
+    // The class and its direct descendants in view; deeper branches open on request. The columns
+    // are sized to the rows shown, not to every class of the tree.
     const QModelIndex Root = FModel->index(0, 0);
     FView.expand(Root);
     FView.setCurrentIndex(Root);
@@ -90,7 +60,7 @@ void TDescendantsPage::Fill() {
 int TDescendantsPage::CurrentClass() const {
     const QModelIndex Current = FView.currentIndex();
     if (!Current.isValid()) return 0;
-    return Current.siblingAtColumn(0).data(ClassIDRole).toInt();
+    return Current.siblingAtColumn(0).data(TDescendantsModel::ClassIDRole).toInt();
 }
 
 bool TDescendantsPage::FocusPrefix(const QString& Prefix) {
@@ -112,7 +82,7 @@ bool TDescendantsPage::FocusPrefix(const QString& Prefix) {
 }
 
 void TDescendantsPage::Chosen(const QModelIndex& Index) {
-    const int ClassID = Index.siblingAtColumn(0).data(ClassIDRole).toInt();
+    const int ClassID = Index.siblingAtColumn(0).data(TDescendantsModel::ClassIDRole).toInt();
     if (ClassID != 0) emit ClassChosen(ClassID);
 }
 

@@ -7,12 +7,12 @@
 #include <QObject>
 #include <QString>
 
-class QStandardItemModel;
 class QTreeView;
 class QModelIndex;
 
 namespace qm {
 
+class TDescendantsModel;
 class TVCLDB;
 
 class TDescendantsPage : public QObject {
@@ -36,7 +36,7 @@ public:
     // case), opening the branches above it; false when none does.
     bool FocusPrefix(const QString& Prefix);
     QTreeView& View() const { return FView; }
-    QStandardItemModel& Model() const { return *FModel; }
+    TDescendantsModel& Model() const { return *FModel; }
 
 signals:
     // A class was chosen with a double-click or Enter.
@@ -47,7 +47,7 @@ private:
     void Chosen(const QModelIndex& Index);
 
     QTreeView& FView;
-    QStandardItemModel* FModel;
+    TDescendantsModel* FModel;
     TVCLDB* FDb = nullptr;
     int FClassID = 0;
     bool FInView = false;

@@ -1,6 +1,8 @@
 // How a source file's bytes become the text shown: Windows-1252, or UTF-8 where the file says so.
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+
 #include "sourcetext.h"
 
 namespace qm {
@@ -17,6 +19,15 @@ TEST(SourceEncoding, Utf8WhereTheFileSaysSoElseWindows1252) {
         {"another code page", "{$codepage cp1252}caf\xE9", QString::fromUtf8("{$codepage cp1252}caf\xC3\xA9")},
     };
     for (const auto& c : cases) EXPECT_EQ(SourceTextWithLineFeeds(c.Bytes), c.Shown) << c.What;
+}
+
+// Names are decoded by a table; every byte as Qt's own Windows-1252 decoder has it.
+TEST(SourceEncoding, EveryByteAsTheDecoderHasIt) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) bytes += char(b);
+    QStringDecoder decoder("Windows-1252");
+    ASSERT_TRUE(decoder.isValid());
+    EXPECT_EQ(SourceText(bytes), QString(decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())))));
 }
 
 }  // namespace qm

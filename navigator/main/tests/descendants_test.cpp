@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QStandardItemModel>
+#include <QAbstractItemModelTester>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -57,6 +57,8 @@ protected:
 
 TEST_F(Descendants, TheTreeFollowsTheSearchedClassSortedWithItsCounts) {
     EXPECT_EQ(Current(), "TApplication") << "the class the window started with";
+    // The model keeps Qt's rules for models through every refill.
+    QAbstractItemModelTester Tester(View().model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     Search("TControl");
     const QModelIndex Root = View().model()->index(0, 0);
     TDescendants Tree;
