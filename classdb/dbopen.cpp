@@ -9,7 +9,9 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 #include <set>
 #include <vector>
 
@@ -179,27 +181,39 @@ void Adopt(SQLite::Database& Db, TOpenedDatabase& Opened) {
             if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
         if (!SchemaIsOurs(Db, true)) throw ENotOurs();
     }
-    if (Opened.ReadOnly) {
+    auto readAsItIs = [&] {
         Opened.PathsAsGiven = true;
         Opened.OlderTables = version < FirstVersionWithFiles;
-        return;
-    }
+    };
+    if (Opened.ReadOnly) return readAsItIs();
     // A newer version may have taken the file while this one waited for the lock.
-    Opened.Newer = Upgrade(Db) > ClassDatabaseSchemaVersion;
+    try {
+        Opened.Newer = Upgrade(Db) > ClassDatabaseSchemaVersion;
+    } catch (const SQLite::Exception& e) {
+        // The file is ours and unchanged (the upgrade rolled back): it is read as it is.
+        readAsItIs();
+        Opened.NotUpgraded = true;
+        Opened.ReadOnlyReason = Format("it is of an older version and could not be brought up to date (%s)", {e.what()});
+    }
 }
 
-// Whether the file (when it exists) and its folder, where the engine keeps its write-ahead log,
-// can be written.
-bool Writable(const std::string& FileName) {
+// Why the file (when it exists) or its folder, where the engine keeps its write-ahead log, cannot
+// be written; empty when both can.
+std::string WhyNotWritable(const std::string& FileName) {
+    std::error_code ec;
 #ifdef _WIN32
-    std::error_code ec;
-    return !fs::exists(FileName, ec) || (fs::status(FileName, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+    if (fs::exists(FileName, ec) && (fs::status(FileName, ec).permissions() & fs::perms::owner_write) == fs::perms::none)
+        return "the file is read-only";
+    return {};
 #else
-    std::error_code ec;
     fs::path dir = fs::path(FileName).parent_path();
     if (dir.empty()) dir = ".";
-    if (!fs::exists(FileName, ec)) return true;  // a missing folder or file fails at the open
-    return access(FileName.c_str(), W_OK) == 0 && access(dir.c_str(), W_OK) == 0;
+    if (!fs::exists(FileName, ec)) return {};  // a missing folder or file fails at the open
+    if (access(FileName.c_str(), W_OK) != 0)
+        return Format("the file cannot be written (%s)", {std::generic_category().message(errno)});
+    if (access(dir.c_str(), W_OK) != 0)
+        return Format("its folder cannot be written (%s)", {std::generic_category().message(errno)});
+    return {};
 #endif
 }
 
@@ -241,7 +255,8 @@ std::unique_ptr<SQLite::Database> OpenReadOnly(const std::string& FileName) {
 
 TOpenedDatabase OpenClassDatabase(const std::string& FileName) {
     TOpenedDatabase opened;
-    opened.ReadOnly = !Writable(FileName);
+    opened.ReadOnlyReason = WhyNotWritable(FileName);
+    opened.ReadOnly = !opened.ReadOnlyReason.empty();
     try {
         if (opened.ReadOnly) {
             opened.Db = OpenReadOnly(FileName);
@@ -250,8 +265,8 @@ TOpenedDatabase OpenClassDatabase(const std::string& FileName) {
                 FileName, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX, BusyTimeoutMs);
         }
         Adopt(*opened.Db, opened);
-        if (opened.Newer && !opened.ReadOnly) {
-            // Not even the engine's checkpoint at closing may write into the newer program's file.
+        if ((opened.Newer || opened.NotUpgraded) && !opened.ReadOnly) {
+            // Not even the engine's checkpoint at closing may write into such a file.
             sqlite3_db_config(opened.Db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
             opened.Db.reset();
             opened.Db = OpenReadOnly(FileName);

@@ -22,6 +22,10 @@ struct TOpenedDatabase {
     std::unique_ptr<SQLite::Database> Db;
     bool ReadOnly = false;  // writes are impossible: the file, its folder or its medium refuse them
     bool Newer = false;     // a newer version of the program made it: opened read-only, never written
+    // An older file that could not be brought up to date (a full disk, a lock held too long):
+    // opened read-only and read as it is.
+    bool NotUpgraded = false;
+    std::string ReadOnlyReason;  // why writes are impossible, when ReadOnly
     // The units' paths are as given to their loads (an older file that could not be brought up
     // to date because it cannot be written): their letter case may differ from the files'.
     bool PathsAsGiven = false;
@@ -30,7 +34,7 @@ struct TOpenedDatabase {
 };
 
 // Opens FileName. An older file of ours that can be written is brought up to the current version
-// first. Raises EDatabaseError naming the file when it cannot be opened or is not a class
+// first; when that fails, it is read as it is. Raises EDatabaseError naming the file when it cannot be opened or is not a class
 // database; such a file is left unchanged.
 TOpenedDatabase OpenClassDatabase(const std::string& FileName);
 

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <optional>
+#include <system_error>
 #include <unordered_map>
 
 #include "asciitext.h"
@@ -26,8 +28,6 @@ namespace {
 // Units loaded in one transaction: a crash or a full disk costs at most these.
 constexpr int UnitsPerCommit = 200;
 
-bool StartsWith(const std::string& Text, std::string_view Start) { return Text.compare(0, Start.size(), Start) == 0; }
-
 std::string OneLine(std::string Text) {
     for (char& c : Text)
         if (c == '\r' || c == '\n') c = ' ';
@@ -36,30 +36,59 @@ std::string OneLine(std::string Text) {
 
 std::string Stem(const std::string& Path) { return UpperCase(fs::path(Path).stem().string()); }
 
+bool IsUnitFile(const fs::path& Path) {
+    const std::string ext = UpperCase(Path.extension().string());
+    return ext == ".PAS" || ext == ".PP";
+}
+
+TTreeLoadReport::TFailure NotReadFailure(const std::string& Path, const std::string& Why) {
+    return {Path, "not read: " + Why};
+}
+
+// Folder's unit files into Found, and with Recursive those of its subfolders (links to folders
+// are not followed: a link may lead back up the tree).
+void CollectUnitFiles(const fs::path& Folder, bool Recursive, TUnitFiles& Found) {
+    std::vector<fs::path> folders{Folder};
+    while (!folders.empty()) {
+        const fs::path folder = std::move(folders.back());
+        folders.pop_back();
+        std::error_code ec;
+        fs::directory_iterator it(folder, ec);
+        for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeError;
+            if (Recursive && fs::is_directory(it->symlink_status(typeError))) folders.push_back(it->path());
+            else if (it->is_regular_file(typeError) && IsUnitFile(it->path())) Found.Files.push_back(it->path().string());
+        }
+        if (ec) Found.NotRead.push_back(NotReadFailure(folder.string(), ec.message()));
+    }
+}
+
 }  // namespace
 
-std::vector<std::string> FindUnitFiles(const std::vector<std::string>& Folders, bool Recursive) {
-    std::vector<std::string> files;
-    auto take = [&](const fs::directory_entry& Entry) {
+std::string TTreeLoadReport::TFailure::Text() const {
+    return Reason.find(File) != std::string::npos ? Reason : File + ": " + Reason;
+}
+
+TUnitFiles FindUnitFiles(const std::vector<std::string>& Paths, bool Recursive) {
+    TUnitFiles found;
+    for (const std::string& given : Paths) {
+        const fs::path path(ResolvePath(given));
         std::error_code ec;
-        if (!Entry.is_regular_file(ec)) return;
-        const std::string ext = UpperCase(Entry.path().extension().string());
-        if (ext == ".PAS" || ext == ".PP") files.push_back(Entry.path().string());
-    };
-    for (const std::string& folder : Folders) {
-        std::error_code ec;
-        const fs::path dir(ResolvePath(folder));
-        if (Recursive) {
-            for (fs::recursive_directory_iterator it(dir, fs::directory_options::skip_permission_denied, ec), end;
-                 !ec && it != end; it.increment(ec))
-                take(*it);
+        const fs::file_status status = fs::status(path, ec);
+        if (!fs::exists(status)) {
+            const std::error_code why = ec && status.type() != fs::file_type::not_found
+                                            ? ec
+                                            : std::make_error_code(std::errc::no_such_file_or_directory);
+            found.NotRead.push_back(NotReadFailure(path.string(), why.message()));
+        } else if (fs::is_directory(status)) {
+            CollectUnitFiles(path, Recursive, found);
         } else {
-            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) take(*it);
+            found.Files.push_back(path.string());  // named by the user: a unit, whatever its name
         }
     }
-    std::sort(files.begin(), files.end());
-    files.erase(std::unique(files.begin(), files.end()), files.end());
-    return files;
+    std::sort(found.Files.begin(), found.Files.end());
+    found.Files.erase(std::unique(found.Files.begin(), found.Files.end()), found.Files.end());
+    return found;
 }
 
 std::string TTreeLoadReport::Summary() const {
@@ -67,7 +96,8 @@ std::string TTreeLoadReport::Summary() const {
     if (AlreadyLoaded) text += Format(", %d already loaded", {AlreadyLoaded});
     if (WithoutClasses) text += Format(", %d without classes", {WithoutClasses});
     if (Skipped) text += Format(", %d programs or other files skipped", {Skipped});
-    if (!Failures.empty()) text += Format(", %d did not load", {int(Failures.size())});
+    if (int(Failures.size()) > NotRead) text += Format(", %d did not load", {int(Failures.size()) - NotRead});
+    if (NotRead) text += Format(", %d not read", {NotRead});
     if (Cancelled) text += ", cancelled";
     return text;
 }
@@ -78,7 +108,11 @@ std::vector<std::string> TTreeLoader::UsesOrder(const std::vector<std::string>& 
     for (const std::string& file : Files) {
         std::string text;
         try {
-            text = ReadFileBytes(file);
+            text = ReadSourceFile(file);
+        } catch (const EFOpenError& e) {
+            Report.Failures.push_back(NotReadFailure(file, e.Reason().empty() ? e.Message() : e.Reason()));
+            ++Report.NotRead;
+            continue;
         } catch (const Exception& e) {
             Report.Failures.push_back({file, OneLine(e.Message())});
             continue;
@@ -131,14 +165,23 @@ void TTreeLoader::Note(const std::string& Message) {
     FReport->Notes.push_back({FDb.LoadingFile, OneLine(Message)});
 }
 
-TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const std::vector<std::string>& IncludeFolders) {
-    TTreeLoadReport report;
-    std::vector<std::string> pending = UsesOrder(Files, report);
+TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const std::vector<std::string>& Folders) {
+    return Load(TUnitFiles{Files, {}}, Folders);
+}
 
+TTreeLoadReport TTreeLoader::Load(const TUnitFiles& Found, const std::vector<std::string>& Folders) {
+    FDb.CheckWritable();
+    TTreeLoadReport report;
+    report.Failures = Found.NotRead;
+    report.NotRead = int(Found.NotRead.size());
+    std::vector<std::string> pending = UsesOrder(Found.Files, report);
+
+    std::vector<std::string> folders;
+    for (const std::string& folder : Folders) folders.push_back(ResolvePath(folder));
     TIncludeTree includes;
-    const bool ownIncludes = FDb.Dialect == TDialect::Modern && !FDb.IncludeReader && !IncludeFolders.empty();
+    const bool ownIncludes = FDb.Dialect == TDialect::Modern && !FDb.IncludeReader && !folders.empty();
     if (ownIncludes) {
-        for (const std::string& folder : IncludeFolders) includes.AddTree(ResolvePath(folder));
+        for (const std::string& folder : folders) includes.AddTree(folder);
         FDb.IncludeReader = [&includes](const std::string& Path, std::string& Found, std::string& Text) {
             return includes.Read(Path, Found, Text);
         };
@@ -151,13 +194,23 @@ TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const s
         TVCLDB& Db;
         bool Own;
         TEvent<TVCLDB&, const std::string&> Messages;
+        TReadContext Context;
         ~TRestore() {
             if (Own) Db.IncludeReader = nullptr;
             Db.OnMessage = Messages;
+            Db.ReadContext = std::move(Context);
         }
-    } restore{FDb, ownIncludes, messages};
+    } restore{FDb, ownIncludes, messages, FDb.ReadContext};
+    FDb.ReadContext.SearchPath = folders;
 
-    const int total = int(pending.size());
+    LoadInOrder(std::move(pending), report);
+    std::stable_sort(report.Failures.begin(), report.Failures.end(),
+                     [](const auto& A, const auto& B) { return A.File < B.File; });
+    return report;
+}
+
+void TTreeLoader::LoadInOrder(std::vector<std::string> Pending, TTreeLoadReport& Report) {
+    const int total = int(Pending.size());
     int done = 0;
     std::optional<TVCLDB::TBatch> batch;
     int inBatch = 0;
@@ -165,32 +218,31 @@ TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const s
         for (;;) {
             std::vector<std::string> retry;
             std::vector<TTreeLoadReport::TFailure> missing;
-            for (const std::string& file : pending) {
+            for (const std::string& file : Pending) {
                 if (OnUnit) OnUnit(done, total);
                 if (!batch) batch.emplace(FDb);
+                ++done;
+                // Every failure of the unit itself is the unit's; the database's own and a stop
+                // pass through.
                 try {
                     FDb.LoadUnit(file);
-                    ++report.Loaded;
-                    ++done;
-                } catch (const EVCLDBError& e) {
-                    if (StartsWith(e.Message(), "Unable to locate ancestor class")) {
-                        retry.push_back(file);
-                        missing.push_back({file, OneLine(e.Message())});
-                    } else {
-                        ++done;
-                        if (e.Message().find("has already been added") != std::string::npos)
-                            ++report.AlreadyLoaded;
-                        else if (e.Message().find("has no class definitions") != std::string::npos)
-                            ++report.WithoutClasses;
-                        else
-                            report.Failures.push_back({file, OneLine(e.Message())});
-                    }
-                } catch (const EUnitParserError& e) {
-                    ++done;
-                    report.Failures.push_back({file, OneLine(e.Message())});
-                } catch (const EFOpenError& e) {
-                    ++done;
-                    report.Failures.push_back({file, OneLine(e.Message())});
+                    ++Report.Loaded;
+                } catch (const EAncestorMissing& e) {
+                    --done;
+                    retry.push_back(file);
+                    missing.push_back({file, OneLine(e.Message())});
+                } catch (const EUnitAlreadyLoaded&) {
+                    ++Report.AlreadyLoaded;
+                } catch (const EUnitWithoutClasses&) {
+                    ++Report.WithoutClasses;
+                } catch (const EDatabaseError&) {
+                    throw;
+                } catch (const EAbort&) {
+                    throw;
+                } catch (const Exception& e) {
+                    Report.Failures.push_back({file, OneLine(e.Message())});
+                } catch (const std::bad_alloc&) {
+                    Report.Failures.push_back({file, "not enough memory to read it"});
                 }
                 if (++inBatch == UnitsPerCommit) {
                     batch->Commit();
@@ -198,21 +250,18 @@ TTreeLoadReport TTreeLoader::Load(const std::vector<std::string>& Files, const s
                     inBatch = 0;
                 }
             }
-            if (retry.empty() || retry.size() == pending.size()) {
-                report.Failures.insert(report.Failures.end(), missing.begin(), missing.end());
+            if (retry.empty() || retry.size() == Pending.size()) {
+                Report.Failures.insert(Report.Failures.end(), missing.begin(), missing.end());
                 break;
             }
-            pending = std::move(retry);
+            Pending = std::move(retry);
         }
         if (batch) batch->Commit();
     } catch (const EAbort&) {
         // The unit in progress was taken out again: what loaded before it is kept.
         if (batch) batch->Commit();
-        report.Cancelled = true;
+        Report.Cancelled = true;
     }
-    std::sort(report.Failures.begin(), report.Failures.end(),
-              [](const auto& A, const auto& B) { return A.File < B.File; });
-    return report;
 }
 
 }  // namespace qm

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 #include "format.h"
@@ -13,6 +14,7 @@
 #include "paths.h"
 #include "unitparser.h"
 #include "vcldb1.h"
+#include "vclunits.h"
 #include "vcldbstore.h"
 
 namespace qm {
@@ -48,6 +50,7 @@ public:
 
 private:
     void OnUses(TUnitParser& Sender);
+    const TUnitRow& UnitOnSearchPath(const std::vector<TUnitRow>& Rows) const;
     void OnClass(TUnitParser& Sender);
     void OnMethod(TUnitParser& Sender) { AddMember(Sender.MethodName, Sender, KindMethod); }
     void OnProperty(TUnitParser& Sender) { AddMember(Sender.PropertyName, Sender, KindProperty); }
@@ -55,7 +58,7 @@ private:
     void OnImplementation(TUnitParser& Sender);
     void OnTypeAlias(TUnitParser& Sender);
     void AddClass(const TUnitParser& Sender, int AncestorID);
-    void OnWarning(TUnitParser& Sender) { FPassedOver.push_back(Sender.Warning); }
+    void OnWarning(TUnitParser& Sender) { FToTell.push_back(Sender.Warning); }
     // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
     // none (or none the uses lists choose).
     int StoredClass(const std::string& Name);
@@ -100,7 +103,7 @@ private:
     std::vector<std::string> FFiles{std::string()};   // include files as found; [0] the unit's own
     std::unordered_map<std::string, int> FFileIndex;
     std::vector<int> FFileIDs;                        // their ids once written
-    std::vector<std::string> FPassedOver;             // told once the unit has loaded
+    std::vector<std::string> FToTell;                 // told once the unit has loaded
     TLoadStatements& FSql;
 };
 
@@ -131,13 +134,46 @@ int TUnitLoader::ItemFile(const TUnitParser& Sender) {
     return at->second;
 }
 
+// A name the database holds more than once stands for one of those units, as for a compiler;
+// the choice is told once the unit has loaded.
 void TUnitLoader::OnUses(TUnitParser& Sender) {
     FSql.UnitsByName.tryReset();
     FSql.UnitsByName.bind(1, Sender.UsesUnit);
-    while (FSql.UnitsByName.executeStep()) {
-        TUnitRow row = ReadUnitRow(FSql.UnitsByName);
-        UsesList.push_back({row.Name, row.ID});
-    }
+    std::vector<TUnitRow> rows;
+    while (FSql.UnitsByName.executeStep()) rows.push_back(ReadUnitRow(FSql.UnitsByName));
+    if (rows.empty()) return;
+    const TUnitRow& used = rows.size() == 1 ? rows.front() : UnitOnSearchPath(rows);
+    for (const TStringItem& known : UsesList)
+        if (known.ID == used.ID) return;  // named again (in the implementation's uses clause)
+    UsesList.push_back({used.Name, used.ID});
+    if (rows.size() > 1)
+        FToTell.push_back(Format("%d units share the name %s: %s uses %s", {int(rows.size()), used.Name, FFileName, used.Path}));
+}
+
+namespace {
+
+// A folder as compared on this system, with its final separator.
+std::string FolderKey(std::string Folder) {
+    if (Folder.empty() || (Folder.back() != '/' && Folder.back() != '\\')) Folder += PathDelim;
+    return PathsIgnoreCase ? UpperCase(Folder) : Folder;
+}
+
+}  // namespace
+
+// The unit of this unit's folder; else the one of the first search-path folder that holds one;
+// else the one whose folder shares the longest beginning with this unit's; the last loaded of equals.
+const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows) const {
+    const std::string own = FolderKey(FolderPart(FDiskPath));
+    std::vector<std::string> search;
+    for (const std::string& folder : FOwner.ReadContext.SearchPath) search.push_back(FolderKey(folder));
+    auto rank = [&](const TUnitRow& Row) {
+        const std::string folder = FolderKey(FolderPart(Row.Path));
+        size_t place = 0;
+        while (place < search.size() && folder.compare(0, search[place].size(), search[place]) != 0) ++place;
+        const auto shared = std::mismatch(own.begin(), own.end(), folder.begin(), folder.end()).first - own.begin();
+        return std::make_tuple(folder != own, place, -shared, -Row.ID);
+    };
+    return *std::min_element(Rows.begin(), Rows.end(), [&](const TUnitRow& A, const TUnitRow& B) { return rank(A) < rank(B); });
 }
 
 // A class found in the database wins over one of the unit being loaded; among several, the
@@ -243,10 +279,9 @@ void TUnitLoader::OnImplementation(TUnitParser& Sender) {
 }
 
 void TUnitLoader::AncestorMissing(const TClassDefObj& Class) {
-    throw EVCLDBError(Format("Unable to locate ancestor class %s.\rThe Unit which defines this class "
-                             "must be loaded first.",
-                             {UpperCase(Class.AncestorName)}),
-                      dbeLoad);
+    throw EAncestorMissing(Format("Unable to locate ancestor class %s.\rThe Unit which defines this class "
+                                  "must be loaded first.",
+                                  {UpperCase(Class.AncestorName)}));
 }
 
 // A class of the implementation section whose ancestor is nowhere to be found (it comes from a
@@ -261,9 +296,9 @@ void TUnitLoader::PassOverLocalOrphans() {
             auto ancestor = FFirstClassByUpperName.find(UpperCase(def.AncestorName));
             if (ancestor != FFirstClassByUpperName.end() && !ClassDefs[size_t(ancestor->second)].Skipped) continue;
             def.Skipped = changed = true;
-            FPassedOver.push_back(Format("Class %s in the implementation of %s is passed over: its ancestor %s "
-                                            "is not loaded",
-                                            {def.Name, FFileName, def.AncestorName}));
+            FToTell.push_back(Format("Class %s in the implementation of %s is passed over: its ancestor %s "
+                                     "is not loaded",
+                                     {def.Name, FFileName, def.AncestorName}));
         }
     }
 }
@@ -371,12 +406,12 @@ int TUnitLoader::Run() {
         Parser.Parse(FDiskPath);
     } catch (const EUnitParserError& e) {
         // A unit of today's Object Pascal: say where the rules that read it are turned on.
-        if (Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(FDiskPath, ReadFileBytes(FDiskPath)))
+        if (Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(FDiskPath, ReadSourceFile(FDiskPath)))
             throw EUnitParserError(e.Message() + "\r" + ModernDialectHint, e.HelpContext(), e.Reason());
         throw;
     }
     if (ClassDefs.empty())
-        throw EVCLDBError(Format("%s has no class definitions and will not be loaded", {FFileName}), dbeLoad);
+        throw EUnitWithoutClasses(Format("%s has no class definitions and will not be loaded", {FFileName}));
     if (FModern) PassOverLocalOrphans();
     ResolveLocalAncestors();
 
@@ -389,7 +424,7 @@ int TUnitLoader::Run() {
         InsertFiles(unitID);
         InsertClasses(unitID);
         InsertMembers(unitID);
-        for (const std::string& message : FPassedOver) FOwner.OnMessage(FOwner, message);
+        for (const std::string& message : FToTell) FOwner.OnMessage(FOwner, message);
         return unitID;
     } catch (...) {
         if (unitID != 0) FOwner.UndoUnitRows(unitID);
@@ -412,7 +447,7 @@ int TVCLDB::LoadUnit(const std::string& FileName) {
         const bool loaded = duplicate.executeStep();
         duplicate.tryReset();
         if (loaded)
-            throw EVCLDBError(Format("The Unit \"%s\" has already been added", {FileName}), dbeLoad);
+            throw EUnitAlreadyLoaded(Format("The Unit \"%s\" has already been added", {FileName}));
         // The progress handler reads which file is being loaded.
         struct TLoading {
             std::string& File;

@@ -82,6 +82,7 @@ void TVCLDB::CloseDatabase() {
     FStore->DataVersionQuery.reset();
     FDataVersion = -1;
     FReadOnly = FNewer = FPathsAsGiven = false;
+    FReadOnlyReason.clear();
     FOpenNotice.clear();
     FStore->Database.reset();
 }
@@ -105,9 +106,12 @@ void TVCLDB::OpenDatabase(const std::string& FileName) {
     FReadOnly = opened.ReadOnly;
     FNewer = opened.Newer;
     FPathsAsGiven = opened.PathsAsGiven;
+    FReadOnlyReason = opened.ReadOnlyReason;
     if (FNewer)
         FOpenNotice = Format("%s was made by a newer version of Quillmap 2 and is opened for reading only",
                              {DatabaseFileName(db)});
+    else if (opened.NotUpgraded)
+        FOpenNotice = Format("%s is opened for reading only: %s", {DatabaseFileName(db), FReadOnlyReason});
     FStore->AttachLookups(&db);
 }
 
@@ -147,12 +151,20 @@ bool TVCLDB::ChangedByOthers() {
     return Changed;
 }
 
-TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db), FLevel(Db.FBatchDepth + 1) {
-    SQLite::Database& db = FDb.Database();
-    // Every write runs in a batch: this is where a newer program's file is refused.
-    if (FDb.FNewer)
+void TVCLDB::CheckWritable() {
+    SQLite::Database& db = Database();
+    if (FNewer)
         throw EDatabaseError(Format("%s was made by a newer version of Quillmap 2 and cannot be changed by this version",
                                     {DatabaseFileName(db)}));
+    if (FReadOnly)
+        throw EDatabaseError(Format("%s can only be read: %s",
+                                    {DatabaseFileName(db), FReadOnlyReason.empty() ? "it opened for reading only" : FReadOnlyReason}));
+}
+
+TVCLDB::TBatch::TBatch(TVCLDB& Db) : FDb(Db), FLevel(Db.FBatchDepth + 1) {
+    SQLite::Database& db = FDb.Database();
+    // Every write runs in a batch: this is where a file that can only be read is refused.
+    FDb.CheckWritable();
     // IMMEDIATE takes the write lock now, waiting for another writer under the busy timeout; a
     // deferred transaction that read first could not wait when it later needs to write.
     Engine(&db, [&] { db.exec(FLevel == 1 ? std::string("BEGIN IMMEDIATE") : Format("SAVEPOINT batch%d", {FLevel})); });

@@ -10,6 +10,7 @@
 
 #include "dbrows.h"
 #include "events.h"
+#include "readcontext.h"
 #include "vcldberror.h"
 
 namespace SQLite {
@@ -47,11 +48,16 @@ public:
     void OpenDatabase(const std::string& FileName);
     bool IsOpen() const;
     bool IsReadOnly() const { return FReadOnly; }
+    // EDatabaseError when the file cannot be written: "FILE can only be read: why", or that a
+    // newer version of the program made it. Every write (TBatch) begins with it; a command that
+    // reads much before it writes (a tree load) asks first, so that it fails before any work.
+    void CheckWritable();
     // True when another program committed to the database since the last call (never on the
     // first call after opening); asks PRAGMA data_version, and drops the cached answers when so.
     bool ChangedByOthers();
     // What the user should be told about the open file, or empty: that a newer version of the
-    // program made it and that it opened for reading only.
+    // program made it, or that an older file could not be brought up to date, and that it opened
+    // for reading only.
     const std::string& OpenNotice() const { return FOpenNotice; }
     // Removes every row of the three tables and drops every cached answer.
     void EmptyDatabase();
@@ -220,6 +226,8 @@ public:
     };
     // Where the modern dialect's include files come from; the parser's own reader when empty.
     std::function<bool(const std::string& Path, std::string& FoundPath, std::string& Text)> IncludeReader;
+    // The folders a load was given (a tree load sets them while it runs).
+    TReadContext ReadContext;
     // Fired during loads. The handler may process pending window events; to stop the load it
     // raises EAbort (or any error): the unit, or the batch or initialization around it, is
     // rolled back and everything stored before stays.
@@ -301,6 +309,7 @@ private:
     int FCallDepth = 0;
     bool FReadOnly = false;
     bool FNewer = false;         // made by a newer version of the program: never written
+    std::string FReadOnlyReason;  // why the file cannot be written
     bool FPathsAsGiven = false;  // see GetUnitDiskPath
     std::string FOpenNotice;
     int FBatchDepth = 0;

@@ -24,6 +24,22 @@ public:
     using Exception::Exception;
 };
 
+// The refused loads of number dbeLoad, each a kind of its own, so that a caller that treats them
+// apart (a tree load counts units already there, tries a unit again once its ancestor loaded)
+// catches the kind instead of reading the message.
+class EUnitAlreadyLoaded : public EVCLDBError {
+public:
+    explicit EUnitAlreadyLoaded(std::string Message) : EVCLDBError(std::move(Message), dbeLoad) {}
+};
+class EUnitWithoutClasses : public EVCLDBError {
+public:
+    explicit EUnitWithoutClasses(std::string Message) : EVCLDBError(std::move(Message), dbeLoad) {}
+};
+class EAncestorMissing : public EVCLDBError {
+public:
+    explicit EAncestorMissing(std::string Message) : EVCLDBError(std::move(Message), dbeLoad) {}
+};
+
 // The database engine failed (cannot open, not a class database, locked, read-only, disk
 // full...). The message names the database file; the help context holds the engine's result code
 // when the engine gave one.

@@ -137,6 +137,8 @@ void Add(TContext& C) {
         throw EUsage("quillmap2-cli: --include-tree needs --modern");
     C.Args = paths;
     Need(C, 1, SIZE_MAX, usage);
+    // A file that can only be read is refused before any unit is read.
+    C.Db.CheckWritable();
     if (recursive) return AddTree(C, paths, true, includeFolders);
     TIncludeTree includes;
     for (const std::string& folder : includeFolders) includes.AddTree(folder);
@@ -158,7 +160,8 @@ void Add(TContext& C) {
         } catch (const EAbort&) {
             throw;
         } catch (const Exception& e) {
-            C.Err << ForTerminal(e.Message()) << '\n';
+            // Every message names the unit's file.
+            C.Err << ForTerminal(TTreeLoadReport::TFailure{file, e.Message()}.Text()) << '\n';
             failed = true;
         }
     }
@@ -167,9 +170,9 @@ void Add(TContext& C) {
     if (failed) throw EAbort();
 }
 
-// Every unit under the folders, ancestors first; one summary record, and each unit that did not
-// load on the error stream with the reason. Include files are also found anywhere under the
-// folders and the --include-tree folders.
+// Every unit under the folders (a file given is a unit), ancestors first; one summary record, and
+// each unit that did not load and each path that could not be read on the error stream with the
+// reason. Include files are also found anywhere under the folders and the --include-tree folders.
 void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursive,
              const std::vector<std::string>& IncludeFolders) {
     std::vector<std::string> folders;
@@ -179,7 +182,7 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
     TTreeLoader loader(C.Db);
     const TTreeLoadReport report = loader.Load(FindUnitFiles(folders, Recursive), includeFolders);
     for (const auto* list : {&report.Failures, &report.Notes})
-        for (const TTreeLoadReport::TFailure& f : *list) C.Err << f.File << ": " << f.Reason << '\n';
+        for (const TTreeLoadReport::TFailure& f : *list) C.Err << f.Text() << '\n';
     C.Out << Record({to_string(report.Loaded), to_string(report.AlreadyLoaded), to_string(report.WithoutClasses),
                      to_string(report.Skipped), to_string(report.Failures.size()), report.Summary()});
     if (!report.Failures.empty()) throw EAbort();
@@ -306,6 +309,7 @@ void Remove(TContext& C) {
     const bool force = C.Args[0] == "--force";
     if (force != (C.Args.size() == 2)) Need(C, 0, 0, usage);
     const std::string& name = C.Args.back();
+    C.Db.CheckWritable();
     const int unit = UnitArg(C.Db, name);
     if (!force && C.Db.UnitCountByName("REPORT") > 0 && unit < C.Db.FirstNonVCLUnitID())
         throw Exception(Format("%s is a unit of the VCL: removing it removes every unit derived from it. "
@@ -319,6 +323,7 @@ void Remove(TContext& C) {
 
 void RemoveNonVCL(TContext& C) {
     Need(C, 0, 0, "remove-non-vcl");
+    C.Db.CheckWritable();
     TStringItems units;
     C.Db.ListNonVCLUnits(units);
     C.Db.RemoveNonVCLUnits();

@@ -50,13 +50,13 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
 // default-dialect parse failed on a unit that the modern dialect reads.
 std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped, bool& Modern) {
     try {
-        std::string text = ReadFileBytes(File);
+        std::string text = ReadSourceFile(File);
         Bytes = text.size();
         Parser.ParseText(File, std::move(text));
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();
-        Modern = Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(File, ReadFileBytes(File));
+        Modern = Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(File, ReadSourceFile(File));
         return e.Message();
     } catch (const Exception& e) {
         Grouped = e.Message();

@@ -43,7 +43,7 @@ std::string_view Trimmed(std::string_view Text) {
 bool ReadIncludeFile(const std::string& Path, std::string& FoundPath, std::string& Text) {
     if (!FileExists(Path)) return false;
     FoundPath = ResolvePath(Path);
-    Text = ReadFileBytes(FoundPath, TPathMatch::Exact);
+    Text = ReadSourceFile(FoundPath, TPathMatch::Exact);
     return true;
 }
 

@@ -36,7 +36,7 @@ bool TIncludeTree::Read(const std::string& Path, std::string& FoundPath, std::st
     for (const std::string& candidate : hit->second)
         if (shared(candidate) > shared(*best)) best = &candidate;
     FoundPath = *best;
-    Text = ReadFileBytes(FoundPath, TPathMatch::Exact);
+    Text = ReadSourceFile(FoundPath, TPathMatch::Exact);
     return true;
 }
 

@@ -45,7 +45,11 @@ bool ModernDialectReads(const std::string& FileName, const std::string& Text) {
     }
 }
 
-void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, ReadFileBytes(AFileName)); }
+std::string ReadSourceFile(const std::string& Path, TPathMatch Match) {
+    return ReadFileBytes(Path, Match, MaxSourceFileSize, SourceTooLarge);
+}
+
+void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, ReadSourceFile(AFileName)); }
 
 void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     OpenStream(std::move(Text));

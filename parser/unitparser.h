@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "conditionals.h"
 #include "errors.h"
 #include "events.h"
+#include "paths.h"
 
 namespace qm {
 
@@ -74,6 +76,16 @@ enum class TDialect { Delphi2, Modern };
 // dialect reads the unit.
 inline constexpr const char* ModernDialectHint =
     "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern";
+
+// The largest unit or include file read: far above any real Pascal source (the largest known is
+// under 3 MB). A larger file is damage or no source at all, and reading it would cost its size.
+inline constexpr uintmax_t MaxSourceFileSize = uintmax_t(64) << 20;
+inline constexpr const char* SourceTooLarge = "%s is too large (%d MB) to be a Pascal unit";
+
+// The bytes of a unit or include file (ReadFileBytes, platform/paths.h): EFOpenError when it
+// cannot be read; EStreamError SourceTooLarge, before a byte is read, when it holds more than
+// MaxSourceFileSize bytes.
+std::string ReadSourceFile(const std::string& Path, TPathMatch Match = TPathMatch::AnyCase);
 
 // Reads an include file for the modern dialect: true with the text and the path the file was
 // found under when a file exists at Path, false when none does. The parser asks for each name

@@ -5,7 +5,7 @@
 
 namespace qm {
 
-EFOpenError::EFOpenError(const std::string& FileName)
-    : EStreamError(Format("Cannot open file %s", {FileName})) {}
+EFOpenError::EFOpenError(const std::string& FileName, std::string Reason)
+    : EStreamError(Format("Cannot open file %s", {FileName})), FReason(std::move(Reason)) {}
 
 }  // namespace qm

@@ -38,10 +38,15 @@ public:
     EReadError() : EStreamError("Stream read error") {}
 };
 
-// A file that cannot be opened for reading.
+// A file that cannot be opened for reading. Reason says why, as the system put it ("Permission
+// denied"), where it is known; the message stays "Cannot open file FILE".
 class EFOpenError : public EStreamError {
 public:
-    explicit EFOpenError(const std::string& FileName);
+    explicit EFOpenError(const std::string& FileName, std::string Reason = {});
+    const std::string& Reason() const noexcept { return FReason; }
+
+private:
+    std::string FReason;
 };
 
 }  // namespace qm

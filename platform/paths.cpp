@@ -1,6 +1,8 @@
 #include "paths.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -15,6 +17,7 @@
 
 #include "asciitext.h"
 #include "errors.h"
+#include "format.h"
 
 namespace fs = std::filesystem;
 
@@ -92,42 +95,76 @@ bool FileExists(std::string_view Path, TPathMatch Match) {
     return fs::is_regular_file(fs::path(ResolvePath(Path, Match)), ec);
 }
 
-std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match) {
+namespace {
+
+// OpenRegularFile, with why it failed in Reason.
+std::FILE* OpenRegular(std::string_view Path, TPathMatch Match, std::string& Reason) {
     const std::string resolved = ResolvePath(Path, Match);
+    const char* notRegular = "not a regular file";
 #ifdef _WIN32
     std::error_code ec;
-    if (!fs::is_regular_file(fs::path(resolved), ec)) return nullptr;
-    return std::fopen(resolved.c_str(), "rb");
+    if (!fs::is_regular_file(fs::path(resolved), ec)) {
+        Reason = ec ? ec.message() : notRegular;
+        return nullptr;
+    }
+    std::FILE* f = std::fopen(resolved.c_str(), "rb");
+    if (!f) Reason = std::generic_category().message(errno);
+    return f;
 #else
     // Opened without waiting, so that a FIFO without a writer cannot block; anything but a
     // regular file (a folder, a device, a FIFO) is refused before a byte is read.
     int fd = ::open(resolved.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        Reason = std::generic_category().message(errno);
+        return nullptr;
+    }
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
+    const bool stated = ::fstat(fd, &st) == 0;
+    if (!stated || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
+        Reason = stated && !S_ISREG(st.st_mode) ? notRegular : std::generic_category().message(errno);
         ::close(fd);
         return nullptr;
     }
     std::FILE* f = ::fdopen(fd, "rb");
-    if (!f) ::close(fd);
+    if (!f) {
+        Reason = std::generic_category().message(errno);
+        ::close(fd);
+    }
     return f;
 #endif
 }
 
+}  // namespace
+
+std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match) {
+    std::string reason;
+    return OpenRegular(Path, Match, reason);
+}
+
 std::string ReadFileBytes(std::string_view Path, TPathMatch Match) {
-    std::string name(Path);
-    std::FILE* f = OpenRegularFile(Path, Match);
-    if (!f) throw EFOpenError(name);
+    return ReadFileBytes(Path, Match, UINTMAX_MAX, nullptr);
+}
+
+std::string ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge) {
+    std::string name(Path), reason;
+    std::FILE* f = OpenRegular(Path, Match, reason);
+    if (!f) throw EFOpenError(name, reason);
     std::string data;
     bool ok = std::fseek(f, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(f) : -1;
     ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok && uintmax_t(size) > MaxBytes) {
+        std::fclose(f);
+        constexpr uintmax_t MB = 1 << 20;
+        throw EStreamError(Format(TooLarge, {name, int64_t((uintmax_t(size) + MB - 1) / MB)}));
+    }
     if (ok) {
         data.resize(size_t(size));
         ok = std::fread(data.data(), 1, data.size(), f) == data.size();
     }
+    if (!ok) reason = std::generic_category().message(errno);
     std::fclose(f);
-    if (!ok) throw EFOpenError(name);
+    if (!ok) throw EFOpenError(name, reason);
     return data;
 }
 

@@ -5,6 +5,7 @@
 // system that tells letter case apart it names that one file, or none once it has gone.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match = TPathMatch:
 
 // The whole file as bytes; EFOpenError when it cannot be opened or read, or is not a regular file.
 std::string ReadFileBytes(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
+// The same for a reader that takes files up to MaxBytes: a larger file is refused before a byte of
+// it is read, with EStreamError Format(TooLarge, {path, size in MB rounded up}).
+std::string ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge);
 
 // The parts of a path before and after its last separator ("\", "/", or a drive's ":"):
 // FolderPart("C:\D\X.PAS") is "C:\D\" (empty when there is no separator), FileNamePart "X.PAS".

@@ -14,6 +14,7 @@
 #include "dbfixture.h"
 #include "dbopen.h"
 #include "descramble.h"
+#include "treeload.h"
 
 namespace qm {
 
@@ -50,6 +51,31 @@ private:
 std::string Bytes(const std::string& Path) {
     std::ifstream in(Path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs every kind of write on Db (a load, emptying, initialization, a removal, a tree load) and
+// returns the error message of each; UnitsRead counts the units the tree load began.
+std::vector<std::string> ErrorsOfEveryWrite(TVCLDB& Db, int& UnitsRead) {
+    Db.VCLSourcePath = QM_SOURCE_DIR "/samples/delphi2/SOURCE/";
+    const std::string unit = QM_TESTDATA_DIR "/classdb/Classes.pas";
+    const std::function<void()> writes[] = {
+        [&] { Db.LoadUnit(unit); },
+        [&] { Db.EmptyDatabase(); },
+        [&] { Db.InitializeVCL(); },
+        [&] {
+            TStringItems units;
+            Db.CollectDependants(1, units);
+            Db.DeleteDependants();
+        },
+        [&] {
+            TTreeLoader loader(Db);
+            loader.OnUnit = [&](int, int) { ++UnitsRead; };
+            loader.Load({unit, QM_TESTDATA_DIR "/classdb/Controls.pas"});
+        },
+    };
+    std::vector<std::string> errors;
+    for (const auto& write : writes) errors.push_back(DatabaseErrorOf(write));
+    return errors;
 }
 
 }  // namespace
@@ -157,7 +183,8 @@ TEST_F(DbTest, ForeignAndDamagedFilesAreRefusedUntouched) {
 }
 
 
-// A database on a read-only medium opens for browsing; a write says which file refused it.
+// A database on a read-only medium opens for browsing; a write says which file refuses it, before
+// any work.
 TEST_F(DbTest, ReadOnlyMediaOpenForBrowsing) {
     TReadOnlyMedia media(Dir / "media");
     if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
@@ -181,8 +208,8 @@ TEST_F(DbTest, ReadOnlyMediaOpenForBrowsing) {
             reader.LoadUnit(Fixture("UserA.pas"));
             ADD_FAILURE() << "written";
         } catch (const EDatabaseError& e) {
-            EXPECT_EQ(e.Message().substr(0, path.size() + 2), path + ": ");
-            EXPECT_NE(e.Message().find("readonly"), std::string::npos) << e.Message();
+            const std::string refused = path + " can only be read: ";
+            EXPECT_EQ(e.Message().substr(0, refused.size()), refused);
         }
         EXPECT_EQ(reader.UnitCount(), 2);
     }
@@ -203,20 +230,10 @@ TEST_F(DbTest, ANewerVersionsFileIsOnlyRead) {
         EXPECT_TRUE(reader.IsReadOnly());
         EXPECT_EQ(reader.OpenNotice(), DbPath + " was made by a newer version of Quillmap 2 and is opened for reading only");
         EXPECT_EQ(reader.ClassCountByName("TForm"), 1);
-        reader.VCLSourcePath = QM_SOURCE_DIR "/samples/delphi2/SOURCE/";
-        const std::function<void()> writes[] = {
-            [&] { reader.LoadUnit(Fixture("UserA.pas")); },
-            [&] { reader.EmptyDatabase(); },
-            [&] { reader.InitializeVCL(); },
-            [&] {
-                TStringItems units;
-                reader.CollectDependants(reader.UnitsIDByNameIndex("Forms", 0), units);
-                reader.DeleteDependants();
-            },
-        };
-        for (const auto& write : writes)
-            EXPECT_EQ(DatabaseErrorOf(write),
-                      DbPath + " was made by a newer version of Quillmap 2 and cannot be changed by this version");
+        int unitsRead = 0;
+        for (const std::string& error : ErrorsOfEveryWrite(reader, unitsRead))
+            EXPECT_EQ(error, DbPath + " was made by a newer version of Quillmap 2 and cannot be changed by this version");
+        EXPECT_EQ(unitsRead, 0);
         EXPECT_EQ(reader.UnitCount(), 4);
     }
     EXPECT_EQ(Bytes(DbPath), before);
@@ -348,6 +365,25 @@ TEST_F(DbTest, AnAncestorCycleEndsEveryWalk) {
     Db.GetLineInfo(Db.GetClassLine(form) + 1, info);
     EXPECT_EQ(info.ClassID, form);
     EXPECT_EQ(VCLDBErrorOf([&] { Db.ResolveIdentifier("NOTHING", Db.GetClassLine(form) + 1, info); }), error);
+}
+
+// A file that can only be read (here an older one, read through views) refuses every write before
+// any work, naming the file and why; a tree load on it reads no unit.
+TEST_F(DbTest, AFileThatCanOnlyBeReadSaysSoBeforeAnyWork) {
+    TReadOnlyMedia media(Dir / "media");
+    if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
+    auto owned = OpenOnReadOnlyMedia(media, "older.db", [&](const std::string& Path) {
+        SQLite::Database db(Path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec(OlderSchema);
+        db.exec("insert into UNITS(Name, Path) values('System', '" + Fixture("System.pas") + "');"
+                "insert into CLASSES(Name, UnitID, IntLN, AncestorID) values('TObject', 1, 3, 0); PRAGMA user_version = 2");
+    });
+    int unitsRead = 0;
+    const std::string refused = media.File("older.db") + " can only be read: ";
+    for (const std::string& error : ErrorsOfEveryWrite(*owned, unitsRead))
+        EXPECT_EQ(error.substr(0, refused.size()), refused) << error;
+    EXPECT_EQ(unitsRead, 0);
+    EXPECT_EQ(owned->UnitCount(), 1);
 }
 
 TEST(Descramble, FollowsTheRunningKey) {

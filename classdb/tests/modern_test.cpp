@@ -148,9 +148,9 @@ TEST_F(Modern, ATreeLoadsAncestorsFirstAndReportsTheRest) {
     Write("tree/orphan.pas", "unit Orphan;\ninterface\ntype\n  TOrphan = class(TNowhere)\n  end;\nimplementation\nend.\n");
     Write("tree/broken.pas", "unit Broken;\ninterface\ntype\n  TBroken = class(TObject)\n    A B C;\n  end;\n");
     Write("tree/notes.txt", "unit Notes;");
-    const std::vector<std::string> files = FindUnitFiles({(Dir / "tree").string()}, true);
+    const std::vector<std::string> files = FindUnitFiles({(Dir / "tree").string()}, true).Files;
     EXPECT_EQ(files.size(), 7u);
-    EXPECT_EQ(FindUnitFiles({(Dir / "tree").string()}, false).size(), 6u);
+    EXPECT_EQ(FindUnitFiles({(Dir / "tree").string()}, false).Files.size(), 6u);
 
     TTreeLoader loader(Db);
     TTreeLoadReport report = loader.Load(files, {(Dir / "tree").string()});

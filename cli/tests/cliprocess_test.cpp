@@ -424,11 +424,113 @@ TEST_F(CliProcess, AnOverlongNameRefusesItsUnit) {
     const std::string error = "Internal Error: Identifier longer than 1024 characters - Line 3, U\n";
     TResult add = Run({"--db", Db, "add", big});
     EXPECT_EQ(add.Status, 1);
-    EXPECT_EQ(add.Err, error);
+    EXPECT_EQ(add.Err, big + ": " + error);
     EXPECT_EQ(UnitPaths(), Unit("System.pas"));
     TResult parse = Run({"parse", big});
     EXPECT_EQ(parse.Status, 1);
     EXPECT_EQ(parse.Err, error);
+}
+
+// A unit cut off inside a comment stops neither a tree load nor a plain add: it is named with its
+// reason, every other unit is stored, and the status says that something failed.
+TEST_F(CliProcess, ABadUnitIsNamedAndTheLoadGoesOn) {
+    fs::create_directories(Dir / "tree");
+    const std::string a1 = WriteUnit("tree/A1.pas", "TA1"), c1 = WriteUnit("tree/C1.pas", "TC1");
+    const std::string trunc = (Dir / "tree" / "Trunc.pas").string();
+    std::ofstream(trunc, std::ios::binary) << "unit Trunc;\ninterface\n{ cut off";
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    TResult tree = Run({"--db", Db, "add", "--modern", "--recursive", (Dir / "tree").string()});
+    EXPECT_EQ(tree.Status, 1);
+    EXPECT_EQ(tree.Out, "2\t0\t0\t0\t1\t2 units loaded, 1 did not load\n");
+    EXPECT_EQ(tree.Err, trunc + ": Stream read error\n");
+    EXPECT_EQ(UnitPaths(), Unit("System.pas") + ";" + a1 + ";" + c1);
+
+    Db = (Dir / "plain.db").string();
+    TResult plain = Run({"--db", Db, "add", Unit("System.pas"), a1, trunc, c1});
+    EXPECT_EQ(plain.Status, 1);
+    EXPECT_EQ(plain.Err, trunc + ": Stream read error\n");
+    EXPECT_EQ(UnitPaths(), Unit("System.pas") + ";" + a1 + ";" + c1);
+}
+
+// A path that names nothing, or nothing that can be read, is an error naming it; a file given to
+// --recursive is a unit to load; folders and files inside a tree that cannot be read are listed.
+TEST_F(CliProcess, PathsThatCannotBeReadAreNamed) {
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string missing = (Dir / "nowhere").string();
+    TResult typo = Run({"--db", Db, "add", "--recursive", missing});
+    EXPECT_EQ(typo.Status, 1);
+    EXPECT_EQ(typo.Out, "0\t0\t0\t0\t1\t0 units loaded, 1 not read\n");
+    EXPECT_EQ(typo.Err, missing + ": not read: No such file or directory\n");
+    const std::string single = WriteUnit("Single.inc", "TSingle");
+    TResult file = Run({"--db", Db, "add", "--recursive", single});
+    EXPECT_EQ(file.Status, 0) << file.Err;
+    EXPECT_EQ(file.Out, "1\t0\t0\t0\t0\t1 units loaded\n");
+
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every folder and file";
+    fs::create_directories(Dir / "tree" / "locked");
+    const std::string ok = WriteUnit("tree/Ok.pas", "TOk"), secret = WriteUnit("tree/Secret.pas", "TSecret");
+    const std::string locked = (Dir / "tree" / "locked").string();
+    fs::permissions(locked, fs::perms::none);
+    fs::permissions(secret, fs::perms::none);
+    TResult tree = Run({"--db", Db, "add", "--recursive", (Dir / "tree").string()});
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_EQ(tree.Status, 1);
+    EXPECT_EQ(tree.Out, "1\t0\t0\t0\t2\t1 units loaded, 2 not read\n");
+    EXPECT_EQ(tree.Err, secret + ": not read: Permission denied\n" + locked + ": not read: Permission denied\n");
+    fs::permissions(locked, fs::perms::none);
+    TResult folder = Run({"--db", Db, "add", "--recursive", locked});
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_EQ(folder.Status, 1);
+    EXPECT_EQ(folder.Err, locked + ": not read: Permission denied\n");
+}
+
+// A file far larger than any Pascal source (sparse: it costs no disk) is refused by its size,
+// before it is read; the rest of the tree loads.
+TEST_F(CliProcess, AFileTooLargeToBeAUnitIsRefused) {
+    fs::create_directories(Dir / "tree");
+    const std::string a1 = WriteUnit("tree/A1.pas", "TA1"), huge = (Dir / "tree" / "Huge.pas").string();
+    std::ofstream(huge) << "unit Huge;\n";
+    fs::resize_file(huge, uintmax_t(30) << 30);
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    const std::string refused = huge + " is too large (30720 MB) to be a Pascal unit\n";
+    TResult tree = Run({"--db", Db, "add", "--recursive", (Dir / "tree").string()});
+    EXPECT_EQ(tree.Status, 1);
+    EXPECT_EQ(tree.Out, "1\t0\t0\t0\t1\t1 units loaded, 1 did not load\n");
+    EXPECT_EQ(tree.Err, refused);
+    TResult parse = Run({"parse", huge});
+    EXPECT_EQ(parse.Status, 1);
+    EXPECT_EQ(parse.Err, refused);
+}
+
+// A database of an older version on a disk that takes no more bytes: it cannot be brought up to
+// date, yet it is read as it is, and a command that would write says so before it reads a unit.
+TEST_F(CliProcess, AnOlderDatabaseThatCannotBeUpgradedIsRead) {
+    {
+        SQLite::Database db(Db, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec("CREATE TABLE UNITS(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, Path TEXT NOT NULL);"
+                "CREATE TABLE CLASSES(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, UnitID INTEGER NOT NULL,"
+                " IntLN INTEGER NOT NULL, AncestorID INTEGER NOT NULL);"
+                "CREATE TABLE MV(ClassID INTEGER NOT NULL, Name TEXT NOT NULL, Flags INTEGER NOT NULL, IntLN INTEGER "
+                "NOT NULL, ImpLN INTEGER NOT NULL, UnitID INTEGER NOT NULL, UNIQUE(ClassID, Name));"
+                "INSERT INTO UNITS(Name, Path) VALUES('System', '" + Unit("System.pas") + "');"
+                "INSERT INTO CLASSES(Name, UnitID, IntLN, AncestorID) VALUES('TObject', 1, 3, 0);"
+                "PRAGMA application_id = 1366110258; PRAGMA user_version = 2");
+    }
+    const std::string before = Slurp(Db);
+    const rlim_t full = rlim_t(before.size());
+    TResult classes = Run({"--db", Db, "classes"}, full);
+    EXPECT_EQ(classes.Status, 0) << classes.Err;
+    EXPECT_EQ(classes.Out, "1\tTObject\t1\t3\t0\n");
+    const std::string file = fs::canonical(Db).string();
+    EXPECT_EQ(classes.Err.substr(0, file.size()), file);
+    fs::create_directories(Dir / "tree");
+    WriteUnit("tree/A1.pas", "TA1");
+    TResult add = Run({"--db", Db, "add", "--recursive", (Dir / "tree").string()}, full);
+    EXPECT_EQ(add.Status, 1);
+    EXPECT_EQ(add.Out, "");
+    const std::string refused = file + " can only be read: ";
+    EXPECT_EQ(add.Err.substr(0, refused.size()), refused) << add.Err;
+    EXPECT_EQ(Slurp(Db), before);
 }
 
 }  // namespace qm

@@ -87,8 +87,10 @@ TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
     EXPECT_EQ(Run("add", {sys, missing, sys}),
               "1|1\tSystem\t" + sys + "\n|Unable to locate unit: " + missing + "\nThe Unit \"" + sys +
                   "\" has already been added\n");
+    // Each message names the unit's file, where it does not already.
     EXPECT_EQ(Run("add", {Unit("UserA.pas")}),
-              "1||Unable to locate ancestor class TCOMPONENT.\nThe Unit which defines this class must be loaded first.\n");
+              "1||" + Unit("UserA.pas") +
+                  ": Unable to locate ancestor class TCOMPONENT.\nThe Unit which defines this class must be loaded first.\n");
     EXPECT_EQ(Run("members", {"TNothing"}), "1||no class TNothing\n");
     EXPECT_EQ(Run("lineinfo", {"99", "1"}), "1||no unit 99\n");
     EXPECT_EQ(Run("members", {"12345"}), "1||no class 12345\n");

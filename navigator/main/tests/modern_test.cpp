@@ -116,6 +116,26 @@ TEST_F(ModernWindow, AddFolderLoadsTheTreeAncestorsFirstAndReportsWhatDidNot) {
     EXPECT_TRUE(Prompts.Texts("error").empty());
 }
 
+// A unit cut off inside a comment is one line of the report; the rest of the tree is stored, no
+// error box stops the load, and the status bar names no unit while the report is open.
+TEST_F(ModernWindow, AddFolderReportsAUnitThatCannotBeReadAndGoesOn) {
+    SetModern(true);
+    Write("Trunc.pas", "unit Trunc;\ninterface\n{ cut off");
+    const int Before = Db().UnitCount();
+    QString Report, Status = QStringLiteral("no report");
+    Prompts.FileAnswers = {QString::fromStdString(Tree)};
+    Prompts.Answers.push_back([this, &Report, &Status](QDialog& Dialog) {
+        Report = static_cast<TLoadReportDlg&>(Dialog).Text();
+        Status = Nav().StatusText(3);
+        Dialog.accept();
+    });
+    Nav().Item("AddFolderItem")->trigger();
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+    EXPECT_EQ(Db().UnitCount(), Before + 2);
+    EXPECT_TRUE(Report.contains(QString::fromStdString(Tree) + "/Trunc.pas: Stream read error\n")) << Report.toStdString();
+    EXPECT_EQ(Status, "");
+}
+
 TEST_F(ModernWindow, AddUnitReadsModernPascalWhenTheConfigurationSaysSo) {
     Write("single.pas", "unit Single;\ninterface\ntype\n  TSingle = class(TObject)\n    procedure A; overload;\n"
                         "    procedure A(X: Integer); overload;\n  end;\nimplementation\nend.\n");
