@@ -123,6 +123,7 @@ TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::
     Parser.OnTypeAlias = E::Of<&TUnitLoader::OnTypeAlias>(this);
     Parser.OnWarning = E::Of<&TUnitLoader::OnWarning>(this);
     Parser.Dialect = Owner.Dialect;
+    Parser.Defines = Owner.ReadContext.Defines;
     if (Owner.IncludeReader) Parser.IncludeReader = Owner.IncludeReader;
     FModern = Owner.Dialect == TDialect::Modern;
 }

@@ -5,8 +5,10 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sstream>
 
 #include "asciitext.h"
+#include "defineopts.h"
 #include "format.h"
 #include "includetree.h"
 #include "memberlist.h"
@@ -117,10 +119,17 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
              const std::vector<std::string>& IncludeFolders);
 
 void Add(TContext& C) {
-    const char* usage = "add [--modern [--include-tree DIR]...] [--recursive] FILE-OR-FOLDER...";
+    const char* usage =
+        "add [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] [--recursive] FILE-OR-FOLDER...";
     bool recursive = false;
     std::vector<std::string> includeFolders, paths;
+    TDefineOptions defines;
     for (size_t i = 0; i < C.Args.size(); ++i) {
+        std::ostringstream fault;
+        if (const int taken = defines.Take(C.Args, i, "quillmap2-cli add", fault)) {
+            if (taken == 2) throw EUsage(fault.str().substr(0, fault.str().size() - 1));
+            continue;
+        }
         const std::string& arg = C.Args[i];
         if (arg == "--modern") {
             C.Db.Dialect = TDialect::Modern;
@@ -135,6 +144,9 @@ void Add(TContext& C) {
     }
     if (!includeFolders.empty() && C.Db.Dialect != TDialect::Modern)
         throw EUsage("quillmap2-cli: --include-tree needs --modern");
+    if (defines.Given() && C.Db.Dialect != TDialect::Modern)
+        throw EUsage("quillmap2-cli: --target and --define need --modern");
+    C.Db.ReadContext.Defines = defines.Set();
     C.Args = paths;
     Need(C, 1, SIZE_MAX, usage);
     // A file that can only be read is refused before any unit is read.

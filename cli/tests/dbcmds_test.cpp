@@ -132,3 +132,23 @@ TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
 }
 
 }  // namespace qm
+
+namespace qm {
+
+// The target and the user's symbols decide which branch of a conditional declares the class.
+TEST_F(DbCommands, AddReadsConditionalsForTheTargetAndSymbolsGiven) {
+    const std::string unit = (Dir / "cond.pas").string();
+    std::ofstream(unit, std::ios::binary) << "unit Cond;\ninterface\ntype\n{$IFDEF FPC}\n  TF = class(TObject) end;\n"
+                                             "{$ELSE}\n  TD = class(TObject) end;\n{$ENDIF}\n"
+                                             "{$IFDEF EXTRA}\n  TX = class(TObject) end;\n{$ENDIF}\nimplementation\nend.\n";
+    EXPECT_EQ(Run("add", {Unit("System.pas")}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("add", {"--modern", "--target", "fpc-linux64", "--define", "extra", unit}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("classes", {"TF"}).substr(0, 4), "0|2\t");
+    EXPECT_EQ(Run("classes", {"TX"}).substr(0, 4), "0|3\t");
+    EXPECT_EQ(Run("classes", {"TD"}), "0||");
+    EXPECT_EQ(Run("add", {"--target", "fpc-linux64", unit}), "2||quillmap2-cli: --target and --define need --modern\n");
+    EXPECT_EQ(Run("add", {"--modern", "--target", "tp7", unit}),
+              "2||quillmap2-cli add: no target tp7 (the targets: delphi-win32, delphi-win64, fpc-linux64, fpc-win64)\n");
+}
+
+}  // namespace qm

@@ -51,17 +51,18 @@ TLoadReportDlg::TLoadReportDlg(QWidget* Parent)
     CentreOnShow(*this);
 }
 
-void TLoadReportDlg::SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& LeftOut) {
-    QString Summary = QStringLiteral("%1 units were added.").arg(Loaded);
+void TLoadReportDlg::SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& Notes) {
+    QString Summary = Loaded == 1 ? QStringLiteral("1 unit was added.") : QStringLiteral("%1 units were added.").arg(Loaded);
     if (Cancelled) Summary += QStringLiteral(" The load was cancelled; the units added before stay.");
-    if (!Failed.isEmpty()) Summary += QStringLiteral(" %1 units did not load").arg(Failed.size());
-    if (!LeftOut.isEmpty())
-        Summary += Failed.isEmpty() ? QStringLiteral(" Parts of added units were left out")
-                                    : QStringLiteral(", and parts of added units were left out");
-    if (!Failed.isEmpty() || !LeftOut.isEmpty()) Summary += QLatin1Char(':');
+    if (!Failed.isEmpty())
+        Summary += Failed.size() == 1 ? QStringLiteral(" 1 unit did not load")
+                                      : QStringLiteral(" %1 units did not load").arg(Failed.size());
+    if (!Notes.isEmpty())
+        Summary += Failed.isEmpty() ? QStringLiteral(" Notes on the units added") : QStringLiteral(", and notes on the units added");
+    if (!Failed.isEmpty() || !Notes.isEmpty()) Summary += QLatin1Char(':');
     FSummary->setText(Summary);
     QStringList Lines;
-    for (const QString& Line : Failed + LeftOut) Lines << WindowAdvice(Line);
+    for (const QString& Line : Failed + Notes) Lines << WindowAdvice(Line);
     FLines->setPlainText(Lines.join(QLatin1Char('\n')));
     FLines->setVisible(!Lines.isEmpty());
     FitToText(Lines);

@@ -20,9 +20,9 @@ class TLoadReportDlg : public QDialog {
 public:
     explicit TLoadReportDlg(QWidget* Parent = nullptr);
 
-    // Loaded units counted, Failed one line each ("FILE: reason"), then LeftOut: what added units
-    // left out, one line each.
-    void SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& LeftOut = {});
+    // Loaded units counted, Failed one line each ("FILE: reason"), then Notes: what added units
+    // left out and which of several units of one name they use, one line each.
+    void SetReport(int Loaded, const QStringList& Failed, bool Cancelled, const QStringList& Notes = {});
     // The lines as shown.
     QString Text() const;
 

@@ -123,7 +123,7 @@ void TClassNav::AddFolderItemClick() {
     FSelectors->Refill();  // the new classes and units in the lists, what they show kept
     auto Lines = [](const std::vector<TTreeLoadReport::TFailure>& List) {
         QStringList Text;
-        for (const TTreeLoadReport::TFailure& F : List) Text << SourceText(F.File) + QStringLiteral(": ") + SourceText(F.Reason);
+        for (const TTreeLoadReport::TFailure& F : List) Text << SourceText(F.Text());
         return Text;
     };
     TLoadReportDlg Dialog(this);

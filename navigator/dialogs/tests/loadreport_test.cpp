@@ -32,6 +32,10 @@ TEST(LoadReport, ListsWhatDidNotLoadAndCopiesItWhole) {
     EXPECT_EQ(Dialog.findChild<QLabel*>("Summary")->text(),
               "3 units were added. The load was cancelled; the units added before stay.");
     EXPECT_FALSE(Dialog.findChild<QPlainTextEdit*>("Lines")->isVisibleTo(&Dialog));
+    // One of each is said in the singular; notes are named as notes.
+    Dialog.SetReport(1, {Failed[0]}, false, {"/src/c.pas uses /src/Base.pas"});
+    EXPECT_EQ(Dialog.findChild<QLabel*>("Summary")->text(),
+              "1 unit was added. 1 unit did not load, and notes on the units added:");
 }
 
 // A summary alone is a box of one line of text and the buttons; lines of failures are shown whole,

@@ -106,10 +106,10 @@ TEST_F(ModernWindow, AddFolderLoadsTheTreeAncestorsFirstAndReportsWhatDidNot) {
     EXPECT_EQ(Prompts.Texts("folder"), std::vector<QString>{"Select Folder to Add"});
     EXPECT_EQ(Db().UnitCount(), Before + 2) << "Ring after Shapes, whatever the names' order";
     const QString Ring = QString::fromStdString(Tree + "/Ring.pas");
-    EXPECT_EQ(Report, "2 units were added. 1 units did not load, and parts of added units were left out:\n" +
+    EXPECT_EQ(Report, "2 units were added. 1 unit did not load, and notes on the units added:\n" +
                           QString::fromStdString(Tree) +
-                          "/Broken.pas: Internal Error: Unable to find : in field definition - Line 5, Broken\n" + Ring +
-                          ": Class TLocal in the implementation of " + Ring +
+                          "/Broken.pas: Internal Error: Unable to find : in field definition - Line 5, Broken\n"
+                          "Class TLocal in the implementation of " + Ring +
                           " is passed over: its ancestor TNowhere is not loaded");
     EXPECT_EQ(Db().Dialect, TDialect::Delphi2) << "the rules go back to the default after the load";
     EXPECT_GE(Nav().ClassesCB()->findText(QStringLiteral("TRing")), 0) << "the lists know the new classes";
