@@ -28,21 +28,21 @@ void TSourceLines::Index() {
     FStarts.push_back(0);
     const QChar* Chars = FText.constData();
     const int Size = static_cast<int>(FText.size());
-    int Tabs = 0;
+    int Column = 0;
     for (int i = 0; i < Size; ++i) {
         const char16_t C = Chars[i].unicode();
         if (C == u'\t') {
-            ++Tabs;
+            Column = (Column / TabColumns + 1) * TabColumns;
         } else if (C == u'\n') {
-            FLongest = std::max(FLongest, i - FStarts.back());
-            FMostTabs = std::max(FMostTabs, Tabs);
-            Tabs = 0;
+            FWidest = std::max(FWidest, Column);
+            Column = 0;
             FStarts.push_back(i + 1);
+        } else {
+            ++Column;
         }
     }
     FStarts.shrink_to_fit();
-    FLongest = std::max(FLongest, Size - FStarts.back());
-    FMostTabs = std::max(FMostTabs, Tabs);
+    FWidest = std::max(FWidest, Column);
 }
 
 int TSourceLines::LineStart(int Line) const {
@@ -63,11 +63,6 @@ QStringView TSourceLines::Line(int Line) const {
     const int Start = LineStart(Line);
     if (Start < 0) return {};
     return QStringView(FText).mid(Start, LineEnd(Line) - Start);
-}
-
-// An upper bound that needs no measuring: every tab taken at its full width.
-int TSourceLines::MaxColumns(int TabColumns) const {
-    return FLongest + FMostTabs * std::max(0, TabColumns - 1);
 }
 
 int TSourceLines::Find(const QString& What, int From) const {
