@@ -28,21 +28,29 @@ void TSourceLines::Index() {
     FStarts.push_back(0);
     const QChar* Chars = FText.constData();
     const int Size = static_cast<int>(FText.size());
-    int Column = 0;
+    int Tabs = 0;
+    // A line without tabs is as wide as it is long; only a line with tabs is walked again.
+    const auto EndLine = [&](int End) {
+        FWidest = std::max(FWidest, Tabs ? Columns(FStarts.back(), End) : End - FStarts.back());
+        Tabs = 0;
+    };
     for (int i = 0; i < Size; ++i) {
         const char16_t C = Chars[i].unicode();
         if (C == u'\t') {
-            Column = (Column / TabColumns + 1) * TabColumns;
+            ++Tabs;
         } else if (C == u'\n') {
-            FWidest = std::max(FWidest, Column);
-            Column = 0;
+            EndLine(i);
             FStarts.push_back(i + 1);
-        } else {
-            ++Column;
         }
     }
     FStarts.shrink_to_fit();
-    FWidest = std::max(FWidest, Column);
+    EndLine(Size);
+}
+
+int TSourceLines::Columns(int From, int To) const {
+    int Column = 0;
+    for (int i = From; i < To; ++i) Column = FText[i] == u'\t' ? (Column / TabColumns + 1) * TabColumns : Column + 1;
+    return Column;
 }
 
 int TSourceLines::LineStart(int Line) const {

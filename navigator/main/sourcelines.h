@@ -39,6 +39,8 @@ private:
     // Text whose line ends are line feeds already, kept as it is.
     TSourceLines(QString Text, TDecoded);
     void Index();
+    // The columns of the characters From up to To, each tab reaching to its stop.
+    int Columns(int From, int To) const;
 
     QString FText;
     std::vector<int> FStarts;

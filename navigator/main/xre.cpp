@@ -36,7 +36,7 @@ constexpr uint32_t DblClickWindow = 500;
 constexpr int Margin = 4;              // between the frame and the text, on every side
 constexpr qreal Unbounded = 1'000'000;  // the width a line never reaches: no wrapping
 constexpr int AutoScrollMs = 50;         // a drag outside the view scrolls this often
-constexpr int MostAutoScrollSteps = 40;
+constexpr int MostAutoScrollSteps = 40;  // lines (or characters sideways) a step scrolls at the most
 
 // 0 blanks and line ends, 1 identifier characters, 2 anything else.
 int CharClass(QChar C) {

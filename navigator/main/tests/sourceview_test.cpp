@@ -469,6 +469,10 @@ TEST(SourceText, LinesAndFindAtTheEdges) {
     const struct { const char* What; int From, Found; } Finds[] = {
         {"end", 0, 16}, {"BEGIN", 0, 0}, {"begin", 1, -1}, {"x := 1;\nend", 0, 8}, {"", 0, -1}, {"end", 40, -1}};
     for (const auto& F : Finds) EXPECT_EQ(Lines.Find(F.What, F.From), F.Found) << F.What << " from " << F.From;
+    // The widest line in columns, each tab reaching to its stop.
+    const struct { const char* Text; int Columns; } Widths[] = {
+        {"", 0}, {"a\tb", 9}, {"abcdefgh\t", 16}, {"abcdefg\t", 8}, {"\t\t\n1234567890123456789", 19}, {"x\r\n\t\tx", 17}};
+    for (const auto& W : Widths) EXPECT_EQ(TSourceLines(QString::fromLatin1(W.Text)).MaxColumns(), W.Columns) << W.Text;
 }
 
 // ShowUnit on the sample library plus a unit of the test's own.
