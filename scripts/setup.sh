@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # real keyboard and mouse input for the window tests on the X display (XTEST)
   libx11-dev libxtst-dev
+  # the accessibility bus and a screen reader's listener for the window tests under it
+  at-spi2-core dbus python3-pyatspi
   # class database
   libsqlite3-dev libsqlitecpp-dev sqlite3
   # tests and benchmarks

@@ -29,20 +29,28 @@ void TSourceLines::Index() {
     const QChar* Chars = FText.constData();
     const int Size = static_cast<int>(FText.size());
     int Tabs = 0;
+    // A line without tabs is as wide as it is long; only a line with tabs is walked again.
+    const auto EndLine = [&](int End) {
+        FWidest = std::max(FWidest, Tabs ? Columns(FStarts.back(), End) : End - FStarts.back());
+        Tabs = 0;
+    };
     for (int i = 0; i < Size; ++i) {
         const char16_t C = Chars[i].unicode();
         if (C == u'\t') {
             ++Tabs;
         } else if (C == u'\n') {
-            FLongest = std::max(FLongest, i - FStarts.back());
-            FMostTabs = std::max(FMostTabs, Tabs);
-            Tabs = 0;
+            EndLine(i);
             FStarts.push_back(i + 1);
         }
     }
     FStarts.shrink_to_fit();
-    FLongest = std::max(FLongest, Size - FStarts.back());
-    FMostTabs = std::max(FMostTabs, Tabs);
+    EndLine(Size);
+}
+
+int TSourceLines::Columns(int From, int To) const {
+    int Column = 0;
+    for (int i = From; i < To; ++i) Column = FText[i] == u'\t' ? (Column / TabColumns + 1) * TabColumns : Column + 1;
+    return Column;
 }
 
 int TSourceLines::LineStart(int Line) const {
@@ -63,11 +71,6 @@ QStringView TSourceLines::Line(int Line) const {
     const int Start = LineStart(Line);
     if (Start < 0) return {};
     return QStringView(FText).mid(Start, LineEnd(Line) - Start);
-}
-
-// An upper bound that needs no measuring: every tab taken at its full width.
-int TSourceLines::MaxColumns(int TabColumns) const {
-    return FLongest + FMostTabs * std::max(0, TabColumns - 1);
 }
 
 int TSourceLines::Find(const QString& What, int From) const {

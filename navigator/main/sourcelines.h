@@ -27,8 +27,10 @@ public:
     // The line holding the character index Pos (clamped to the text).
     int LineOf(int Pos) const;
     QStringView Line(int Line) const;
-    // The most columns of any line, a tab counting as TabColumns.
-    int MaxColumns(int TabColumns) const;
+    // Tab stops stand on every TabColumns-th column.
+    static constexpr int TabColumns = 8;
+    // The most columns of any line, each tab reaching to its stop.
+    int MaxColumns() const { return FWidest; }
     // The first match of What (letter case ignored) starting at From or after; -1 when none.
     int Find(const QString& What, int From) const;
 
@@ -37,11 +39,12 @@ private:
     // Text whose line ends are line feeds already, kept as it is.
     TSourceLines(QString Text, TDecoded);
     void Index();
+    // The columns of the characters From up to To, each tab reaching to its stop.
+    int Columns(int From, int To) const;
 
     QString FText;
     std::vector<int> FStarts;
-    int FLongest = 0;      // characters of the longest line
-    int FMostTabs = 0;     // tabs of the line with the most
+    int FWidest = 0;  // columns of the widest line
 };
 
 }  // namespace qm

@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +16,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "xreaccess.h"
 
@@ -31,13 +34,21 @@ TTickSource& Ticks() {
 
 constexpr uint32_t DblClickWindow = 500;
 constexpr int Margin = 4;              // between the frame and the text, on every side
-constexpr qreal TabStop = 80;          // pixels from one tab stop to the next
 constexpr qreal Unbounded = 1'000'000;  // the width a line never reaches: no wrapping
+constexpr int AutoScrollMs = 50;         // a drag outside the view scrolls this often
+constexpr int MostAutoScrollSteps = 40;  // lines (or characters sideways) a step scrolls at the most
 
 // 0 blanks and line ends, 1 identifier characters, 2 anything else.
 int CharClass(QChar C) {
     if (TXRichEdit::IsWordChar(C)) return 1;
     return C.isSpace() ? 0 : 2;
+}
+
+// The text is fixed-pitch, so one advance measures every column. Where no fixed-pitch font is
+// found, a wide letter's advance keeps every line's end inside the range.
+qreal ColumnAdvance(const QFont& Font) {
+    const QFontMetricsF Metrics(Font);
+    return std::max<qreal>(1, Metrics.horizontalAdvance(QFontInfo(Font).fixedPitch() ? QLatin1Char(' ') : QLatin1Char('M')));
 }
 
 std::shared_ptr<const TSourceLines> NoText() {
@@ -71,6 +82,7 @@ TXRichEdit::TXRichEdit(QWidget* Parent) : QAbstractScrollArea(Parent), FLines(No
                     Colors.color(QPalette::Active, QPalette::HighlightedText));
     Colors.setColor(QPalette::Text, Qt::black);
     setPalette(Colors);
+    FAdvance = ColumnAdvance(font());
     UpdateScrollBars();
 }
 
@@ -120,16 +132,21 @@ QColor TXRichEdit::LineColor(int Line) const {
 }
 
 void TXRichEdit::ShowText(std::shared_ptr<const TSourceLines> Text) {
+    const std::shared_ptr<const TSourceLines> Old = std::move(FLines);
     FLines = Text ? std::move(Text) : NoText();
     FLineColours.clear();
     FAnchor = FCaret = 0;
     FColumnX = -1;
+    FScrollTimer.stop();
+    ForgetLayout();
     UpdateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent Changed(this, QAccessible::TextUpdated);
+    // The AT-SPI bridge reads a text event as the class of its kind: one text replaced by another.
+    if (QAccessible::isActive() && (Old->Size() > 0 || FLines->Size() > 0)) {
+        QAccessibleTextUpdateEvent Changed(this, 0, Old->Text(), FLines->Text());
+        Changed.setCursorPosition(0);
         QAccessible::updateAccessibility(&Changed);
     }
 }
@@ -144,12 +161,16 @@ QString TXRichEdit::SelectedText() const {
 }
 
 void TXRichEdit::SetSelection(int Anchor, int Caret) {
-    FAnchor = std::clamp(Anchor, 0, FLines->Size());
-    MoveCaret(Caret, true);
+    Select(Anchor, Caret);
 }
 
 void TXRichEdit::copy() const {
     if (HasSelection()) QApplication::clipboard()->setText(SelectedText());
+}
+
+void TXRichEdit::OfferSelection() const {
+    QClipboard* Clipboard = QApplication::clipboard();
+    if (HasSelection() && Clipboard->supportsSelection()) Clipboard->setText(SelectedText(), QClipboard::Selection);
 }
 
 int TXRichEdit::LineHeight() const {
@@ -165,9 +186,10 @@ int TXRichEdit::LeftMargin() const {
 }
 
 void TXRichEdit::LayOut(QTextLayout& Layout, int Line) const {
+    ++FLayouts;
     QTextOption Option(Qt::AlignLeft | Qt::AlignAbsolute);
     Option.setWrapMode(QTextOption::NoWrap);
-    Option.setTabStopDistance(TabStop);
+    Option.setTabStopDistance(TSourceLines::TabColumns * FAdvance);
     Layout.setText(FLines->Line(Line).toString());
     Layout.setFont(font());
     Layout.setTextOption(Option);
@@ -178,11 +200,23 @@ void TXRichEdit::LayOut(QTextLayout& Layout, int Line) const {
     Layout.endLayout();
 }
 
+const QTextLayout& TXRichEdit::KeptLayout(int Line) const {
+    if (!FKept || FKeptLine != Line) {
+        FKept = std::make_unique<QTextLayout>();
+        LayOut(*FKept, Line);
+        FKeptLine = Line;
+    }
+    return *FKept;
+}
+
+void TXRichEdit::ForgetLayout() {
+    FKept.reset();
+    FKeptLine = -1;
+}
+
 int TXRichEdit::XOf(int Pos) const {
     const int Line = FLines->LineOf(Pos);
-    QTextLayout Layout;
-    LayOut(Layout, Line);
-    return qRound(Layout.lineAt(0).cursorToX(Pos - FLines->LineStart(Line)));
+    return qRound(KeptLayout(Line).lineAt(0).cursorToX(Pos - FLines->LineStart(Line)));
 }
 
 QRect TXRichEdit::CursorRect(int Pos) const {
@@ -195,9 +229,7 @@ QRect TXRichEdit::CursorRect(int Pos) const {
 int TXRichEdit::PositionAt(const QPoint& Point) const {
     const int Row = Point.y() < Margin ? -1 : (Point.y() - Margin) / LineHeight();
     const int Line = std::clamp(FirstVisibleLine() + Row, 0, FLines->LineCount() - 1);
-    QTextLayout Layout;
-    LayOut(Layout, Line);
-    return FLines->LineStart(Line) + Layout.lineAt(0).xToCursor(Point.x() - LeftMargin());
+    return FLines->LineStart(Line) + KeptLayout(Line).lineAt(0).xToCursor(Point.x() - LeftMargin());
 }
 
 void TXRichEdit::UpdateScrollBars() {
@@ -205,11 +237,10 @@ void TXRichEdit::UpdateScrollBars() {
     Vertical->setSingleStep(1);
     Vertical->setPageStep(VisibleLines());
     Vertical->setRange(0, std::max(0, FLines->LineCount() - VisibleLines()));
-    const int CharWidth = std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
-    const int TabColumns = static_cast<int>(TabStop) / CharWidth + 1;
-    const int Width = FLines->MaxColumns(TabColumns) * CharWidth + 2 * Margin + 1;
+    // The widest line's columns at the font's own advance, and room for the caret after it.
+    const int Width = static_cast<int>(std::ceil(FLines->MaxColumns() * FAdvance)) + 2 * Margin + 1;
     QScrollBar* Horizontal = horizontalScrollBar();
-    Horizontal->setSingleStep(CharWidth);
+    Horizontal->setSingleStep(std::max(1, static_cast<int>(std::ceil(FAdvance))));
     Horizontal->setPageStep(viewport()->width());
     Horizontal->setRange(0, std::max(0, Width - viewport()->width()));
 }
@@ -222,6 +253,8 @@ void TXRichEdit::resizeEvent(QResizeEvent* Event) {
 void TXRichEdit::changeEvent(QEvent* Event) {
     QAbstractScrollArea::changeEvent(Event);
     if (Event->type() == QEvent::FontChange) {
+        FAdvance = ColumnAdvance(font());
+        ForgetLayout();
         UpdateScrollBars();
         viewport()->update();
     }
@@ -242,11 +275,15 @@ void TXRichEdit::paintEvent(QPaintEvent* Event) {
     Selected.setBackground(Colors.brush(QPalette::Highlight));
     Selected.setForeground(Colors.brush(QPalette::HighlightedText));
     const bool ShowCaret = FCaretShown && hasFocus();
+    const int CaretLine = FLines->LineOf(FCaret);
     for (int Line = First; Line <= Last; ++Line) {
         const QPointF At(LeftMargin(), Margin + (Line - First) * Height);
         if (!Event->rect().intersects(QRect(0, static_cast<int>(At.y()), viewport()->width(), Height))) continue;
-        QTextLayout Layout;
-        LayOut(Layout, Line);
+        // The caret's line keeps its layout, so that a blink costs no layout; the others are
+        // laid out for this paint only.
+        QTextLayout Own;
+        if (Line != CaretLine) LayOut(Own, Line);
+        const QTextLayout& Layout = Line == CaretLine ? KeptLayout(Line) : Own;
         const int Start = FLines->LineStart(Line), End = FLines->LineEnd(Line);
         QList<QTextLayout::FormatRange> Selections;
         if (SelStart < SelEnd && SelStart <= End && SelEnd > Start) {
@@ -281,26 +318,35 @@ void TXRichEdit::EnsureCaretVisible() {
         Horizontal->setValue(X - Width);
 }
 
-void TXRichEdit::MoveCaret(int Pos, bool Extend, bool KeepColumn) {
-    Pos = std::clamp(Pos, 0, FLines->Size());
-    if (!Extend) FAnchor = Pos;
-    FCaret = Pos;
+void TXRichEdit::Select(int Anchor, int Caret, bool KeepColumn) {
+    const int OldAnchor = FAnchor, OldCaret = FCaret;
+    FAnchor = std::clamp(Anchor, 0, FLines->Size());
+    FCaret = std::clamp(Caret, 0, FLines->Size());
     if (!KeepColumn) FColumnX = -1;
     EnsureCaretVisible();
     StartBlink();
     viewport()->update();
-    Notify();
+    Notify(OldAnchor, OldCaret);
 }
 
-void TXRichEdit::Notify() {
+void TXRichEdit::MoveCaret(int Pos, bool Extend, bool KeepColumn) {
+    Select(Extend ? FAnchor : Pos, Pos, KeepColumn);
+}
+
+// As Qt's own text views do: a changed selection (also one that became empty) and a moved caret
+// are each told, with the event class of their kind.
+void TXRichEdit::Notify(int OldAnchor, int OldCaret) {
     if (!QAccessible::isActive()) return;
-    if (HasSelection()) {
-        QAccessibleTextSelectionEvent Selection(this, std::min(FAnchor, FCaret), std::max(FAnchor, FCaret));
+    const int Start = std::min(FAnchor, FCaret), End = std::max(FAnchor, FCaret);
+    const int OldStart = std::min(OldAnchor, OldCaret), OldEnd = std::max(OldAnchor, OldCaret);
+    if ((Start != End || OldStart != OldEnd) && (Start != OldStart || End != OldEnd)) {
+        QAccessibleTextSelectionEvent Selection(this, Start, End);
         Selection.setCursorPosition(FCaret);
         QAccessible::updateAccessibility(&Selection);
-    } else {
-        QAccessibleTextCursorEvent Caret(this, FCaret);
-        QAccessible::updateAccessibility(&Caret);
+    }
+    if (FCaret != OldCaret) {
+        QAccessibleTextCursorEvent Moved(this, FCaret);
+        QAccessible::updateAccessibility(&Moved);
     }
 }
 
@@ -313,6 +359,7 @@ void TXRichEdit::StartBlink() {
 }
 
 void TXRichEdit::timerEvent(QTimerEvent* Event) {
+    if (Event->timerId() == FScrollTimer.timerId()) return AutoScroll();
     if (Event->timerId() != FBlinkTimer) return QAbstractScrollArea::timerEvent(Event);
     FCaretShown = !FCaretShown;
     viewport()->update(CursorRect(FCaret).adjusted(-1, 0, 1, 0));
@@ -339,16 +386,17 @@ void TXRichEdit::keyPressEvent(QKeyEvent* Event) {
         if (FColumnX < 0) FColumnX = XOf(FCaret);
         const int Target = std::clamp(Line + Lines, 0, FLines->LineCount() - 1);
         if (Scroll) verticalScrollBar()->setValue(verticalScrollBar()->value() + Lines);
-        QTextLayout Layout;
-        LayOut(Layout, Target);
-        MoveCaret(FLines->LineStart(Target) + Layout.lineAt(0).xToCursor(FColumnX), Extend, true);
+        MoveCaret(FLines->LineStart(Target) + KeptLayout(Target).lineAt(0).xToCursor(FColumnX), Extend, true);
     };
     const struct {
         K::StandardKey Move, Select;
         std::function<void(bool)> Go;
     } Moves[] = {
-        {K::MoveToNextChar, K::SelectNextChar, [&](bool E) { MoveCaret(FCaret + 1, E); }},
-        {K::MoveToPreviousChar, K::SelectPreviousChar, [&](bool E) { MoveCaret(FCaret - 1, E); }},
+        // A selection collapses to its end or start.
+        {K::MoveToNextChar, K::SelectNextChar,
+         [&](bool E) { MoveCaret(!E && HasSelection() ? std::max(FAnchor, FCaret) : FCaret + 1, E); }},
+        {K::MoveToPreviousChar, K::SelectPreviousChar,
+         [&](bool E) { MoveCaret(!E && HasSelection() ? std::min(FAnchor, FCaret) : FCaret - 1, E); }},
         {K::MoveToNextWord, K::SelectNextWord, [&](bool E) { MoveCaret(WordRight(FCaret), E); }},
         {K::MoveToPreviousWord, K::SelectPreviousWord, [&](bool E) { MoveCaret(WordLeft(FCaret), E); }},
         {K::MoveToNextLine, K::SelectNextLine, [&](bool E) { Vertical(1, E, false); }},
@@ -362,12 +410,15 @@ void TXRichEdit::keyPressEvent(QKeyEvent* Event) {
     };
     for (const auto& M : Moves) {
         if (Event->matches(M.Move) || Event->matches(M.Select)) {
-            M.Go(Event->matches(M.Select));
+            const bool Extend = Event->matches(M.Select);
+            M.Go(Extend);
+            if (Extend) OfferSelection();
             return Event->accept();
         }
     }
     if (Event->matches(K::SelectAll)) {
         SetSelection(0, FLines->Size());
+        OfferSelection();
     } else if (Event->matches(K::Copy)) {
         copy();
     } else if (Event->modifiers() == Qt::ControlModifier &&
@@ -432,7 +483,49 @@ void TXRichEdit::mousePressEvent(QMouseEvent* Event) {
 void TXRichEdit::mouseMoveEvent(QMouseEvent* Event) {
     if (!(Event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(Event);
     Event->accept();
-    MoveCaret(PositionAt(Event->position().toPoint()), true);
+    DragTo(Event->position().toPoint());
+}
+
+void TXRichEdit::mouseReleaseEvent(QMouseEvent* Event) {
+    if (Event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(Event);
+    Event->accept();
+    FScrollTimer.stop();
+    OfferSelection();
+}
+
+// The caret follows the pointer inside the text area; outside it, the caret stays on the edge
+// line and the timer scrolls.
+QPoint TXRichEdit::InsideText(QPoint Point) const {
+    const int Right = std::max(Margin, viewport()->width() - Margin);
+    const int Bottom = Margin + VisibleLines() * LineHeight() - 1;
+    return {std::clamp(Point.x(), Margin, Right), std::clamp(Point.y(), Margin, std::max(Margin, Bottom))};
+}
+
+void TXRichEdit::DragTo(QPoint Point) {
+    FDragPoint = Point;
+    MoveCaret(PositionAt(InsideText(Point)), true);
+    if (viewport()->rect().contains(Point))
+        FScrollTimer.stop();
+    else if (!FScrollTimer.isActive())
+        FScrollTimer.start(AutoScrollMs, this);
+}
+
+// One step of a drag held outside the view: towards each edge the pointer is past, by more the
+// farther it is (a line, or a character's width sideways, for each line height of distance).
+void TXRichEdit::AutoScroll() {
+    const QRect Area = viewport()->rect();
+    const auto Steps = [this](int Beyond) {
+        if (Beyond == 0) return 0;
+        const int N = std::min(MostAutoScrollSteps, 1 + std::abs(Beyond) / LineHeight());
+        return Beyond > 0 ? N : -N;
+    };
+    const auto Beyond = [](int V, int Low, int High) { return V < Low ? V - Low : V > High ? V - High : 0; };
+    QScrollBar* Vertical = verticalScrollBar();
+    QScrollBar* Horizontal = horizontalScrollBar();
+    Vertical->setValue(Vertical->value() + Steps(Beyond(FDragPoint.y(), Area.top(), Area.bottom())));
+    Horizontal->setValue(Horizontal->value() +
+                         Steps(Beyond(FDragPoint.x(), Area.left(), Area.right())) * Horizontal->singleStep());
+    MoveCaret(PositionAt(InsideText(FDragPoint)), true);
 }
 
 void TXRichEdit::mouseDoubleClickEvent(QMouseEvent* Event) {
@@ -442,7 +535,14 @@ void TXRichEdit::mouseDoubleClickEvent(QMouseEvent* Event) {
     FLastDblClickTick = Now;
     Event->accept();
     if (TooSoon) return;
-    SelectWordAt(CharAt(Event->position().toPoint()));
+    // Past a line's end there is no word: the caret goes to the end, and nothing is selected.
+    const QPoint Point = Event->position().toPoint();
+    const int Pos = PositionAt(Point);
+    if (Pos == FLines->LineEnd(FLines->LineOf(Pos)) && Point.x() >= CursorRect(Pos).left())
+        SetSelection(Pos, Pos);
+    else
+        SelectWordAt(CharAt(Point));
+    OfferSelection();
     emit DblClick();
 }
 

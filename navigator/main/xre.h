@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
 #include <QColor>
 #include <cstdint>
 #include <functional>
@@ -66,6 +67,8 @@ public:
     // The character position nearest to Point in the viewport.
     int PositionAt(const QPoint& Point) const;
     int LineHeight() const;
+    // Lines laid out since the view was made: what a repaint or a caret move cost.
+    int LayoutCount() const { return FLayouts; }
 
     // An identifier is letters, digits and underscores; the word steps and the double-click
     // selection use these classes.
@@ -81,6 +84,7 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
@@ -93,16 +97,29 @@ private:
     int WordLeft(int Pos) const;
     int CharAt(const QPoint& Point) const;
     void SelectWordAt(int Pos);
-    // Moves the caret to Pos, keeping the anchor when Extend; Column is kept for Up and Down.
+    // The one way the selection changes: Anchor up to Caret (clamped), the caret brought into
+    // sight and blinking, and the accessibility layer told what changed. Column is kept for Up
+    // and Down when KeepColumn.
+    void Select(int Anchor, int Caret, bool KeepColumn = false);
+    // Moves the caret to Pos, keeping the anchor when Extend.
     void MoveCaret(int Pos, bool Extend, bool KeepColumn = false);
     void EnsureCaretVisible();
     void UpdateScrollBars();
     int VisibleLines() const;
     int LeftMargin() const;
     void LayOut(QTextLayout& Layout, int Line) const;
+    // The layout of Line, kept while the caret's line stays the same, the text and the font too.
+    const QTextLayout& KeptLayout(int Line) const;
+    void ForgetLayout();
     int XOf(int Pos) const;
     void StartBlink();
-    void Notify();
+    void Notify(int OldAnchor, int OldCaret);
+    // A selection the user made goes to the X primary selection where the platform has one.
+    void OfferSelection() const;
+    // The drag's point brought inside the text area, where the caret follows it.
+    QPoint InsideText(QPoint Point) const;
+    void DragTo(QPoint Point);
+    void AutoScroll();
 
     std::shared_ptr<const TSourceLines> FLines;
     int FAnchor = 0;
@@ -112,6 +129,12 @@ private:
     int FBlinkTimer = 0;
     uint32_t FLastDblClickTick = 0;  // the tick of the last double-click the view took
     std::map<int, QColor> FLineColours;
+    mutable int FLayouts = 0;
+    mutable std::unique_ptr<QTextLayout> FKept;
+    mutable int FKeptLine = -1;
+    qreal FAdvance = 1;  // the font's advance: the text is fixed-pitch
+    QBasicTimer FScrollTimer;  // runs while a drag holds the pointer outside the view
+    QPoint FDragPoint;
 };
 
 }  // namespace qm

@@ -34,9 +34,16 @@ public:
         *End = std::max(View()->Anchor(), View()->Caret());
     }
     int selectionCount() const override { return View()->HasSelection() ? 1 : 0; }
-    void addSelection(int Start, int End) override { setSelection(0, Start, End); }
-    void removeSelection(int) override { View()->SetSelection(View()->Caret(), View()->Caret()); }
-    void setSelection(int, int Start, int End) override { View()->SetSelection(Start, End); }
+    // There is one selection: index 0.
+    void addSelection(int Start, int End) override {
+        if (!View()->HasSelection()) setSelection(0, Start, End);
+    }
+    void removeSelection(int Index) override {
+        if (Index == 0) View()->SetSelection(View()->Caret(), View()->Caret());
+    }
+    void setSelection(int Index, int Start, int End) override {
+        if (Index == 0) View()->SetSelection(Start, End);
+    }
     int cursorPosition() const override { return View()->Caret(); }
     void setCursorPosition(int Position) override { View()->SetSelection(Position, Position); }
     QString text(int Start, int End) const override {
@@ -47,20 +54,26 @@ public:
     }
     QString text(QAccessible::Text Kind) const override { return QAccessibleWidget::text(Kind); }
     int characterCount() const override { return View()->Lines().Size(); }
+    // Offsets and points outside the text have no place: an empty rectangle, offset -1.
     QRect characterRect(int Offset) const override {
+        if (Offset < 0 || Offset >= characterCount()) return {};
         QRect R = View()->CursorRect(Offset);
         R.setRight(View()->CursorRect(std::min(Offset + 1, characterCount())).left());
         if (R.width() < 1) R.setWidth(View()->fontMetrics().averageCharWidth());
         return QRect(View()->viewport()->mapToGlobal(R.topLeft()), R.size());
     }
     int offsetAtPoint(const QPoint& Point) const override {
-        return View()->PositionAt(View()->viewport()->mapFromGlobal(Point));
+        const QPoint Local = View()->viewport()->mapFromGlobal(Point);
+        return View()->viewport()->rect().contains(Local) ? View()->PositionAt(Local) : -1;
     }
     void scrollToSubstring(int Start, int) override {
         View()->SetFirstVisibleLine(View()->Lines().LineOf(Start));
     }
+    // The text has no attributes: one run over all of it.
     QString attributes(int Offset, int* Start, int* End) const override {
-        *Start = *End = Offset;
+        const bool Inside = Offset >= 0 && Offset <= characterCount();
+        *Start = Inside ? 0 : -1;
+        *End = Inside ? characterCount() : -1;
         return {};
     }
 

@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QScrollBar>
+#include <QFontMetricsF>
+#include <functional>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 
@@ -190,15 +193,69 @@ TEST_F(SourceView, TheMouseSelectsByDraggingAndShiftClick) {
     EXPECT_EQ(View.SelectedText(), "TBox = class(TShape)\n    ");
 }
 
-TEST(SourceViewText, TabsStopEvery80PixelsAndLongLinesScroll) {
+// The window's source font (Courier New or its fixed-pitch stand-in) at a size whose advance
+// is not a whole number of pixels where the font engine allows it.
+QFont SourceFont() {
+    QFont Fixed(QStringLiteral("Courier New"));
+    Fixed.setStyleHint(QFont::TypeWriter);
+    Fixed.setFixedPitch(true);
+    Fixed.setPixelSize(13);
+    return Fixed;
+}
+
+qreal Advance(const TXRichEdit& View) {
+    return QFontMetricsF(View.font()).horizontalAdvance(QLatin1Char(' '));
+}
+
+TEST(SourceViewText, TabsStopOnWholeColumns) {
+    TXRichEdit View;
+    View.setFont(SourceFont());
+    View.resize(600, 200);
+    const struct { const char* Line; int Before, Column; } Cases[] = {
+        {"\tX", 1, 8}, {"ab\tX", 3, 8}, {"abcdefg\tX", 8, 8}, {"abcdefgh\tX", 9, 16}, {"\t\tX", 2, 16}, {"a\tb\tX", 4, 16},
+    };
+    for (const auto& C : Cases) {
+        View.ShowText(std::make_shared<const TSourceLines>(QString::fromLatin1(C.Line)));
+        View.show();
+        const int X = View.CursorRect(C.Before).left() - View.CursorRect(0).left();
+        EXPECT_NEAR(X, C.Column * Advance(View), 1) << C.Line;
+        // The selection's geometry is the caret's: the text after the tab sits on the grid too.
+        EXPECT_NEAR(View.CursorRect(C.Before + 1).left() - View.CursorRect(0).left(), (C.Column + 1) * Advance(View), 1) << C.Line;
+    }
+}
+
+// The horizontal range ends where the longest line ends: at the range's end that line's last
+// character stands at the right edge, neither cut off nor followed by blank room.
+TEST(SourceViewText, TheHorizontalRangeEndsWithTheLongestLine) {
+    const struct { QString Text; const char* Name; } Cases[] = {
+        {QString(3207, QLatin1Char('a')), "3,207 letters"},
+        {QStringLiteral("short\n") + QString(5, QLatin1Char('\t')) + QString(300, QLatin1Char('b')), "tabs then letters"},
+        {QStringLiteral("x\ty").repeated(400), "tabs between letters"},
+    };
+    for (const auto& C : Cases) {
+        TXRichEdit View;
+        View.setFont(SourceFont());
+        View.resize(300, 200);
+        View.ShowText(std::make_shared<const TSourceLines>(C.Text));
+        View.show();
+        QScrollBar* Bar = View.horizontalScrollBar();
+        Bar->setValue(Bar->maximum());
+        const TSourceLines& Lines = View.Lines();
+        const int End = Lines.LineEnd(Lines.LineCount() - 1);
+        const int EndX = View.CursorRect(End).left();
+        EXPECT_LE(EndX, View.viewport()->width() - 1) << C.Name << ": the end in sight";
+        EXPECT_GE(EndX, View.viewport()->width() - 2 * Advance(View) - 6) << C.Name << ": no blank room after it";
+    }
+}
+
+TEST(SourceViewText, TheCaretAtTheEndOfALongLineIsInSight) {
     TXRichEdit View;
     View.resize(300, 200);
     View.ShowText(std::make_shared<const TSourceLines>("\tX\n" + QString(500, QLatin1Char('a'))));
     View.show();
-    EXPECT_EQ(View.CursorRect(1).left() - View.CursorRect(0).left(), 80);
     EXPECT_GT(View.horizontalScrollBar()->maximum(), 0);
     View.SetSelection(View.Lines().Size(), View.Lines().Size());
-    EXPECT_GT(View.horizontalScrollBar()->value(), 0) << "the caret at the end of the long line is in sight";
+    EXPECT_GT(View.horizontalScrollBar()->value(), 0);
     EXPECT_GE(View.CursorRect(View.Caret()).left(), 0);
     EXPECT_LE(View.CursorRect(View.Caret()).left(), View.viewport()->width());
 }
@@ -233,6 +290,146 @@ TEST_F(SourceView, ScreenReadersReadLinesTheCaretAndTheSelection) {
     EXPECT_EQ(Text->selectionCount(), 0);
     const QPoint OnLine6 = View.viewport()->mapToGlobal(View.CursorRect(View.LineIndex(6) + 3).center());
     EXPECT_EQ(Text->offsetAtPoint(OnLine6), View.LineIndex(6) + 3);
+}
+
+TEST_F(SourceKeys, LeftAndRightCollapseASelectionToItsStartAndEnd) {
+    const struct { int Anchor, Caret; Qt::Key Key; int To; } Cases[] = {
+        {13, 16, Qt::Key_Right, 16}, {13, 16, Qt::Key_Left, 13},  // forward
+        {16, 13, Qt::Key_Right, 16}, {16, 13, Qt::Key_Left, 13},  // backward
+        {40, 5, Qt::Key_Right, 40},  {5, 40, Qt::Key_Left, 5},    // over line ends
+    };
+    for (const auto& C : Cases) {
+        View.SetSelection(C.Anchor, C.Caret);
+        Press(C.Key);
+        EXPECT_EQ(View.Caret(), C.To) << C.Anchor << ".." << C.Caret << " key " << C.Key;
+        EXPECT_FALSE(View.HasSelection());
+    }
+    PlaceCaret(0, 0);
+    for (int i = 0; i < 3; ++i) Press(Qt::Key_Right, Qt::ShiftModifier);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(View.Caret(), 3) << "three selected, then Right: at the selection's end";
+}
+
+TEST_F(SourceView, ADoubleClickPastALinesEndSelectsNothingBeyondIt) {
+    for (const int Line : {0, 1, 4}) {
+        FakeNow += 1000;
+        const int End = View.Lines().LineEnd(Line);
+        const QPoint Past = View.CursorRect(End).center() + QPoint(40, 0);
+        const int Before = DblClicks;
+        QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, Past);
+        EXPECT_EQ(View.SelectedText(), "") << "line " << Line;
+        EXPECT_EQ(View.Caret(), End) << "line " << Line;
+        EXPECT_EQ(DblClicks, Before + 1) << "the handler runs, and finds no word selected";
+    }
+}
+
+// Offsets and points outside the text, as a screen reader may ask for them, give empty answers.
+TEST_F(SourceView, AScreenReadersQuestionsOutsideTheTextGetEmptyAnswers) {
+    QAccessibleTextInterface* Text = QAccessible::queryAccessibleInterface(&View)->textInterface();
+    const int Count = Text->characterCount();
+    for (const int Offset : {-5, -1, Count + 1, Count + 1000}) {
+        EXPECT_TRUE(Text->characterRect(Offset).isNull()) << Offset;
+        int Start = 0, End = 0;
+        for (auto Boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::LineBoundary}) {
+            EXPECT_EQ(Text->textAtOffset(Offset, Boundary, &Start, &End), "") << Offset;
+            EXPECT_EQ(Text->textBeforeOffset(Offset, Boundary, &Start, &End), "") << Offset;
+            EXPECT_EQ(Text->textAfterOffset(Offset, Boundary, &Start, &End), "") << Offset;
+        }
+        Text->attributes(Offset, &Start, &End);
+        EXPECT_EQ(Start, -1);
+    }
+    EXPECT_FALSE(Text->characterRect(Count - 1).isNull());
+    EXPECT_EQ(Text->text(-10, Count + 10), View.Text());
+    EXPECT_EQ(Text->text(10, 5), "");
+    const QPoint Outside = View.viewport()->mapToGlobal(QPoint(-20, View.viewport()->height() + 30));
+    EXPECT_EQ(Text->offsetAtPoint(Outside), -1);
+    Text->setSelection(0, -5, Count + 50);
+    EXPECT_EQ(View.SelectedText(), View.Text()) << "clamped to the text";
+    Text->setSelection(1, 0, 3);
+    EXPECT_EQ(View.SelectedText(), View.Text()) << "there is one selection only";
+}
+
+// Dragging past an edge and holding still scrolls on the view's timer, towards that edge, by more
+// the farther the pointer is; the caret follows the edge line, and letting go stops it.
+class SourceDrag : public SourceView {
+protected:
+    void SetUp() override {
+        SourceView::SetUp();
+        View.setFont(SourceFont());
+        QString Text;
+        for (int i = 0; i < 300; ++i) Text += QStringLiteral("line %1 ").arg(i, 3) + QString(300, QLatin1Char('x')) + '\n';
+        View.ShowText(std::make_shared<const TSourceLines>(Text));
+    }
+};
+
+TEST_F(SourceDrag, DraggingPastAnEdgeScrollsOnATimerFasterTheFartherItIs) {
+    QWidget* Port = View.viewport();
+    const int W = Port->width(), H = Port->height();
+    const struct { const char* Edge; QPoint Near, Far; bool Vertical; int Sign; } Cases[] = {
+        {"below", {W / 2, H + 3}, {W / 2, H + 150}, true, 1},
+        {"above", {W / 2, -3}, {W / 2, -150}, true, -1},
+        {"right", {W + 3, H / 2}, {W + 150, H / 2}, false, 1},
+        {"left", {-3, H / 2}, {-150, H / 2}, false, -1},
+    };
+    for (const auto& C : Cases) {
+        int Steps[2] = {0, 0};
+        for (int Far = 0; Far < 2; ++Far) {
+            View.SetFirstVisibleLine(100);
+            View.horizontalScrollBar()->setValue(1000);
+            QScrollBar* Bar = C.Vertical ? View.verticalScrollBar() : View.horizontalScrollBar();
+            std::vector<int> Deltas;
+            int Last = Bar->value();
+            const auto Watch = QObject::connect(Bar, &QScrollBar::valueChanged, [&](int Value) {
+                Deltas.push_back(Value - Last);
+                Last = Value;
+            });
+            FakeNow += 1000;
+            QTest::mousePress(Port, Qt::LeftButton, {}, QPoint(W / 2, H / 2));
+            const int Pressed = View.Caret();
+            const QPoint To = Far ? C.Far : C.Near;
+            QTest::mouseMove(Port, To);
+            const size_t AfterMove = Deltas.size();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return Deltas.size() >= AfterMove + 3; }, 10000))
+                << C.Edge << (Far ? " far" : " near") << ": it goes on scrolling while the pointer holds still";
+            QTest::mouseRelease(Port, Qt::LeftButton, {}, To);
+            QObject::disconnect(Watch);
+            ASSERT_GE(Deltas.size(), AfterMove + 3) << C.Edge;
+            for (size_t i = AfterMove; i < Deltas.size(); ++i) EXPECT_EQ(Deltas[i] * C.Sign > 0, true) << C.Edge;
+            for (size_t i = AfterMove; i < Deltas.size(); ++i) Steps[Far] = std::max(Steps[Far], Deltas[i] * C.Sign);
+            EXPECT_NE(View.Caret(), Pressed) << C.Edge << ": the selection follows";
+            EXPECT_TRUE(View.HasSelection());
+            const int Stopped = Bar->value();
+            QTest::qWait(200);
+            EXPECT_EQ(Bar->value(), Stopped) << C.Edge << ": letting go stops it";
+        }
+        EXPECT_GT(Steps[1], Steps[0]) << C.Edge << ": farther is faster";
+    }
+}
+
+// A blink repaints the caret's rectangle only, and lays out nothing again: the caret's line keeps
+// its layout.
+TEST_F(SourceKeys, BlinkingRepaintsOnlyTheCaretFromAKeptLayout) {
+    View.ShowText(std::make_shared<const TSourceLines>("short\n" + QString(20000, QLatin1Char('y')) + "\nend"));
+    View.setFocus();
+    PlaceCaret(1, 50);
+    struct TPaints : QObject {
+        std::vector<QRect> Rects;
+        bool eventFilter(QObject*, QEvent* Event) override {
+            if (Event->type() == QEvent::Paint) Rects.push_back(static_cast<QPaintEvent*>(Event)->rect());
+            return false;
+        }
+    } Paints;
+    View.viewport()->installEventFilter(&Paints);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Paints.Rects.empty(); }, 10000));
+    Paints.Rects.clear();
+    const int Layouts = View.LayoutCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Paints.Rects.size() >= 4; }, 20000)) << "the caret blinks";
+    EXPECT_EQ(View.LayoutCount(), Layouts) << "no line laid out again for a blink";
+    const QRect Caret = View.CursorRect(View.Caret());
+    for (const QRect& R : Paints.Rects) {
+        EXPECT_TRUE(R.intersects(Caret)) << "a blink paints the caret";
+        EXPECT_LE(R.width(), Caret.width() + 4) << "and nothing more of its line";
+    }
 }
 
 TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
@@ -272,6 +469,10 @@ TEST(SourceText, LinesAndFindAtTheEdges) {
     const struct { const char* What; int From, Found; } Finds[] = {
         {"end", 0, 16}, {"BEGIN", 0, 0}, {"begin", 1, -1}, {"x := 1;\nend", 0, 8}, {"", 0, -1}, {"end", 40, -1}};
     for (const auto& F : Finds) EXPECT_EQ(Lines.Find(F.What, F.From), F.Found) << F.What << " from " << F.From;
+    // The widest line in columns, each tab reaching to its stop.
+    const struct { const char* Text; int Columns; } Widths[] = {
+        {"", 0}, {"a\tb", 9}, {"abcdefgh\t", 16}, {"abcdefg\t", 8}, {"\t\t\n1234567890123456789", 19}, {"x\r\n\t\tx", 17}};
+    for (const auto& W : Widths) EXPECT_EQ(TSourceLines(QString::fromLatin1(W.Text)).MaxColumns(), W.Columns) << W.Text;
 }
 
 // ShowUnit on the sample library plus a unit of the test's own.
