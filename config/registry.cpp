@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QSettings>
+#include <optional>
 
 #include "format.h"
+#include "savefile.h"
 
 namespace qm {
 
@@ -22,6 +24,24 @@ bool IsIniFile(const QSettings& Settings) {
     constexpr bool NativeIsIni = true;
 #endif
     return Settings.format() == QSettings::IniFormat || (NativeIsIni && Settings.format() == QSettings::NativeFormat);
+}
+
+// Qt's INI writer puts each key on a line of its own, after the line of its section, and ends the
+// file with a line end. Qt reports a write that a full disk cut short as a success: such a file
+// lacks keys.
+bool HoldsEveryKey(const QByteArray& Bytes, qsizetype Keys) {
+    if (Keys == 0) return true;
+    if (!Bytes.endsWith('\n')) return false;
+    qsizetype lines = 0;
+    for (const QByteArray& line : Bytes.split('\n'))
+        if (!line.isEmpty() && !line.startsWith('[')) ++lines;
+    return lines == Keys;
+}
+
+std::optional<QByteArray> FileBytes(const QString& FileName) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.readAll();
 }
 
 ERegistryException InvalidDataType(const std::string& Name) {
@@ -98,11 +118,21 @@ std::optional<QByteArray> TRegistry::ReadBinaryData(const std::string& SubKey, c
 void TRegistry::Write(const std::string& SubKey, const std::string& Name, const QVariant& Value) {
     // Asking whether the store is writable creates its folder or registry key when missing.
     if (!FSettings->isWritable()) throw ERegistryException(Format("Failed to create key %s", {FKeyPath}));
+    const QString file = FSettings->fileName();
+    const std::optional<QByteArray> before = FIniFile ? FileBytes(file) : std::nullopt;
     FSettings->setValue(ValueKey(SubKey, Name), Value);
     MoveFormerGeneralValues();
     FSettings->sync();
     if (FSettings->status() == QSettings::AccessError)
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
+    if (!FIniFile || HoldsEveryKey(FileBytes(file).value_or(QByteArray()), FSettings->allKeys().size())) return;
+    // The file was cut short: what it held before is put back (whole, or not at all).
+    try {
+        if (before) WriteFileWhole(SettingsBytes(file), *before);
+        else QFile::remove(file);
+    } catch (const Exception&) {
+    }
+    throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
 }
 
 void TRegistry::MoveFormerGeneralValues() {

@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "dblocation.h"
+#include "filesizelimit.h"
+#include "registry.h"
 #include "settings.h"
 #include "settingsfixture.h"
 
@@ -63,6 +65,24 @@ TEST_F(ConfigSettings, ValuesComeBackAsWrittenInSectionGeneral) {
     }
     // The section is what a person opening the file expects to find.
     EXPECT_TRUE(FileText(UserSettingsFile()).startsWith("[General]\n")) << FileText(UserSettingsFile()).toStdString();
+}
+
+// A disk that fills while the file is written: the write fails, and the file keeps what it held.
+TEST_F(ConfigSettings, AWriteCutShortFailsAndKeepsTheFileAsItWas) {
+    WriteSetting("DelphiHelpDir", "/opt/help/");
+    WriteSetting("VCLSourcePath", "/opt/SOURCE/");
+    const QByteArray before = FileText(UserSettingsFile());
+    ASSERT_FALSE(before.isEmpty());
+    {
+        const TFileSizeLimit full(4096);
+        ExpectRaises<ERegistryException>([] { WriteSetting("HelpViewerCommand", std::string(100000, 'x')); },
+                                         "Failed to set data for 'HelpViewerCommand'");
+    }
+    EXPECT_EQ(FileText(UserSettingsFile()), before);
+    EXPECT_EQ(ReadSetting("VCLSourcePath", ""), "/opt/SOURCE/");
+    // With room again, the same write succeeds.
+    WriteSetting("HelpViewerCommand", std::string(100000, 'x'));
+    EXPECT_EQ(ReadSetting("HelpViewerCommand", "").size(), 100000u);
 }
 
 // The file as a person writes it with a text editor; reading it changes nothing in it.
