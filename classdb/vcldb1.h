@@ -212,17 +212,26 @@ public:
     // How LoadUnit reads units: the Delphi 2.0 rules (the default), or modern Object Pascal with
     // overloads and include files. InitializeVCL always reads the VCL with the Delphi 2.0 rules.
     TDialect Dialect{};
-    // Loads read by Dialect while it lives, then by the rules in force before.
+    // Loads read by Dialect (and the modern reading with Defines) while it lives, then by the
+    // rules in force before.
     class TUseDialect {
     public:
-        TUseDialect(TVCLDB& Db, TDialect Dialect) : FDb(Db), FSaved(Db.Dialect) { FDb.Dialect = Dialect; }
-        ~TUseDialect() { FDb.Dialect = FSaved; }
+        TUseDialect(TVCLDB& Db, TDialect Dialect, std::shared_ptr<const TDefineSet> Defines = nullptr)
+            : FDb(Db), FSaved(Db.Dialect), FSavedDefines(std::move(Db.ReadContext.Defines)) {
+            FDb.Dialect = Dialect;
+            FDb.ReadContext.Defines = std::move(Defines);
+        }
+        ~TUseDialect() {
+            FDb.Dialect = FSaved;
+            FDb.ReadContext.Defines = std::move(FSavedDefines);
+        }
         TUseDialect(const TUseDialect&) = delete;
         TUseDialect& operator=(const TUseDialect&) = delete;
 
     private:
         TVCLDB& FDb;
         TDialect FSaved;
+        std::shared_ptr<const TDefineSet> FSavedDefines;
     };
     // Where the modern dialect's include files come from; the parser's own reader when empty.
     std::function<bool(const std::string& Path, std::string& FoundPath, std::string& Text)> IncludeReader;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QtDebug>
 
 #include "centrewindow.h"
+#include "cfgprops.h"
 #include "cfgfiler.h"
 #include "converterror.h"
 #include "registry.h"
@@ -65,6 +67,11 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
     LinesPerPageEdit = FUi->LinesPerPageEdit;
     DelphiHelpCB = FUi->DelphiHelpCB;
     ModernPascalCB = FUi->ModernPascalCB;
+    ModernTargetCB = FUi->ModernTargetCB;
+    ModernDefinesEdit = FUi->ModernDefinesEdit;
+    // The target is kept by its name.
+    if (!RegisteredConfigProperty(ComponentClassName(*ModernTargetCB)))
+        RegisterConfigProperty(ComponentClassName(*ModernTargetCB), "currentText");
     setFont(DialogFont());
     CentreOnShow(*this);
     // Pasted text must obey the digits-only rule that typing follows.

@@ -1,5 +1,5 @@
 // TConfigDlg, "Configuration": the program's user settings, the lines of a printed source page,
-// whether Delphi help is enabled and whether units added are read as modern Object Pascal. The controls are the settings: other code reads them directly,
+// whether Delphi help is enabled and whether (and for which target) units added are read as modern Object Pascal. The controls are the settings: other code reads them directly,
 // and their values are kept under the section "ConfigDlg".
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace Ui {
@@ -27,8 +28,12 @@ public:
 
     QLineEdit* LinesPerPageEdit;
     QCheckBox* DelphiHelpCB;
-    // Add Unit and Add Folder read units in the modern Object Pascal dialect (off at first).
+    // Add Unit and Add Folder read units in the modern Object Pascal dialect (off at first), for
+    // the target named (the first entry: each unit's own) with the symbols listed, separated by
+    // blanks, commas or semicolons.
     QCheckBox* ModernPascalCB;
+    QComboBox* ModernTargetCB;
+    QLineEdit* ModernDefinesEdit;
 
     // The integer value of the "Lines / Page:" text; EConvertError when it is not a number.
     int LinesPerPageValue() const;

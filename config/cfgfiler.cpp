@@ -1,5 +1,6 @@
 #include "cfgfiler.h"
 
+#include <QComboBox>
 #include <QWidget>
 
 #include "converterror.h"
@@ -45,6 +46,14 @@ std::string OneOf(const std::vector<std::string>& Identifiers) {
     return "one of " + list;
 }
 
+std::string Choices(const QObject& Component) {
+    const auto* list = qobject_cast<const QComboBox*>(&Component);
+    if (!list) return "a text this field can hold";
+    std::vector<std::string> entries;
+    for (int i = 0; i < list->count(); ++i) entries.push_back(SettingsBytes(list->itemText(i)));
+    return OneOf(entries);
+}
+
 }  // namespace
 
 void TConfigFiler::LoadConfig(QWidget& Form) {
@@ -65,9 +74,15 @@ void TConfigFiler::LoadConfig(QWidget& Form) {
             if (!Prop.SetText(Component, text)) ValueNotUsed(Name, text, OneOf(Prop.Identifiers));
             break;
         }
-        case TConfigPropKind::String:
-            Prop.SetText(Component, ReadStr(Name, Prop.GetText(Component)));
+        case TConfigPropKind::String: {
+            // A text the component cannot take (no entry of a list has it) leaves it as it was.
+            const std::string before = Prop.GetText(Component), text = ReadStr(Name, before);
+            Prop.SetText(Component, text);
+            if (Prop.GetText(Component) == text) break;
+            Prop.SetText(Component, before);
+            ValueNotUsed(Name, text, Choices(Component));
             break;
+        }
         case TConfigPropKind::Other:
             break;
         }

@@ -1,7 +1,9 @@
 // The configuration dialog: its form, the digits-only page length typed with real keys, and what is
 // stored on OK, on Cancel and when it is destroyed.
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +42,7 @@ protected:
 TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
     auto dlg = Open();
     EXPECT_EQ(dlg->windowTitle(), "Configuration");
-    EXPECT_EQ(dlg->size(), QSize(433, 339));
+    EXPECT_EQ(dlg->size(), QSize(433, 399));
     EXPECT_EQ(dlg->font().pixelSize(), 11);
     EXPECT_EQ(dlg->LinesPerPageEdit->text(), "72");
     EXPECT_EQ(dlg->LinesPerPageEdit->maxLength(), 3);
@@ -59,11 +61,15 @@ TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
         {"Label2", {8, 64, 400, 13}, "number display or enter zero to disable it."},
         {"Panel2", {8, 128, 409, 65}, nullptr},
         {"DelphiHelpCB", {16, 16, 200, 17}, "Enable Delphi Help"},
-        {"Panel3", {8, 200, 409, 52}, nullptr},
+        {"Panel3", {8, 200, 409, 112}, nullptr},
         {"ModernPascalCB", {16, 8, 385, 36},
          "Read modern Object Pascal: overloads, generics,\nstrict visibility, helpers, include files"},
-        {"Button1", {119, 264, 75, 25}, "OK"},
-        {"Button2", {231, 264, 75, 25}, "Cancel"},
+        {"Label4", {16, 54, 64, 13}, "&Target:"},
+        {"ModernTargetCB", {88, 50, 200, 21}, nullptr},
+        {"Label5", {16, 84, 64, 13}, "&Defines:"},
+        {"ModernDefinesEdit", {88, 80, 305, 21}, nullptr},
+        {"Button1", {119, 324, 75, 25}, "OK"},
+        {"Button2", {231, 324, 75, 25}, "Cancel"},
     };
     for (const auto& c : controls) {
         auto* control = dlg->findChild<QWidget*>(c.Name);
@@ -136,14 +142,26 @@ TEST_F(ConfigDialog, OKStoresButNotWithoutAValue) {
     QTest::keyClicks(edit, "60");
     QTest::mouseClick(dlg->DelphiHelpCB, Qt::LeftButton);
     QTest::mouseClick(dlg->ModernPascalCB, Qt::LeftButton);
-    QTest::keyClick(edit, Qt::Key_Return);  // the default button
+    // The target by the arrow keys, the symbols typed, in the active window as a person has it.
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    dlg->ModernTargetCB->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    dlg->ModernDefinesEdit->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "EXTRA, DEBUG");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the default button
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_EQ(dlg->LinesPerPageValue(), 60);
     EXPECT_EQ(StoredValue("ConfigDlg/LinesPerPageEdit"), "60");
     EXPECT_EQ(StoredValue("ConfigDlg/DelphiHelpCB"), "cbUnchecked");
     EXPECT_EQ(StoredValue("ConfigDlg/ModernPascalCB"), "cbChecked");
+    EXPECT_EQ(StoredValue("ConfigDlg/ModernTargetCB"), "fpc-linux64");
+    EXPECT_EQ(StoredValue("ConfigDlg/ModernDefinesEdit"), "EXTRA, DEBUG");
     EXPECT_EQ(Beeps, 1);
+    // Read back by the next dialog.
+    auto again = Open();
+    EXPECT_EQ(again->ModernTargetCB->currentText(), "fpc-linux64");
 }
 
 TEST_F(ConfigDialog, CancelKeepsTheEntriesWhichAreStoredAtTheEnd) {
@@ -179,15 +197,18 @@ TEST_F(ConfigDialog, AStoredValueThatCannotBeUsedReadsAsItsDesignValueAndIsNamed
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Stored.toStdString());
         SetUp();
-        Store(c.Stored + "DelphiHelpCB=cbUnchecked\nModernPascalCB=cbMaybe\n");
+        Store(c.Stored + "DelphiHelpCB=cbUnchecked\nModernPascalCB=cbMaybe\nModernTargetCB=turbo-dos\n");
         auto dlg = std::make_unique<TConfigDlg>();
         EXPECT_EQ(dlg->LinesPerPageEdit->text(), c.Shown);
         EXPECT_FALSE(dlg->DelphiHelpCB->isChecked());
         EXPECT_FALSE(dlg->ModernPascalCB->isChecked());
+        EXPECT_EQ(dlg->ModernTargetCB->currentIndex(), 0);
         EXPECT_NO_THROW(dlg->LinesPerPageValue());
         const std::string in = " in section ConfigDlg of " + UserSettingsFile().toStdString() + " is not used: \"";
-        std::vector<std::string> told = {"The setting ModernPascalCB" + in +
-                                         "cbMaybe\" is not one of cbUnchecked, cbChecked, cbGrayed"};
+        std::vector<std::string> told = {
+            "The setting ModernPascalCB" + in + "cbMaybe\" is not one of cbUnchecked, cbChecked, cbGrayed",
+            "The setting ModernTargetCB" + in +
+                "turbo-dos\" is not one of chosen by each unit, delphi-win32, delphi-win64, fpc-linux64, fpc-win64"};
         if (c.Named)
             told.push_back("The setting LinesPerPageEdit" + in + c.Named +
                            "\" is not a number of lines of one to three digits");

@@ -41,6 +41,7 @@ class TSourcePlace;
 class TStatusPanels;
 class TVCLDB;
 class TConfigDlg;
+class TDefineSet;
 class TWindowHelp;
 class TWindowPrinting;
 struct TNavigatorWindows;
@@ -185,6 +186,8 @@ private:
     // Add Unit and Add Folder read modern Object Pascal (the configuration's check box); the
     // class database goes back to the Delphi 2.0 rules after each.
     bool ModernPascal() const;
+    // The target and symbols Configuration gives the modern reading.
+    std::shared_ptr<const TDefineSet> ModernDefines() const;
     void ShowLoadMessages();
     // Ends the program after a fatal error.
     void TerminateProgram();

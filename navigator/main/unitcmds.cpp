@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "application.h"
@@ -22,6 +24,7 @@
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "statuspanels.h"
+#include "targets.h"
 #include "treeload.h"
 #include "unitparser.h"
 #include "userprompts.h"
@@ -83,6 +86,16 @@ bool TClassNav::ModernPascal() const {
     return Windows().ConfigDlg->ModernPascalCB->isChecked();
 }
 
+std::shared_ptr<const TDefineSet> TClassNav::ModernDefines() const {
+    const TConfigDlg& Config = *Windows().ConfigDlg;
+    // The first entry names no target: each unit's own.
+    auto Defines = std::make_shared<TDefineSet>(FindTarget(SourceBytes(Config.ModernTargetCB->currentText())));
+    static const QRegularExpression Separators(QStringLiteral("[\\s,;]+"));
+    for (const QString& Symbol : Config.ModernDefinesEdit->text().split(Separators, Qt::SkipEmptyParts))
+        Defines->Define(SourceBytes(Symbol));
+    return Defines;
+}
+
 void TClassNav::LoadUnit1Click() {
     // Free Pascal's units often end in .pp.
     const QString File = Prompts().OpenFile(this, QStringLiteral("Select Unit to Load"),
@@ -93,7 +106,7 @@ void TClassNav::LoadUnit1Click() {
     int UnitID;
     {
         const TLoadScope Loading(*this, 0);
-        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2);
+        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
     }
     ShowLoadMessages();
@@ -113,7 +126,7 @@ void TClassNav::AddFolderItemClick() {
     TTreeLoadReport Report;
     {
         const TLoadScope Loading(*this, 0, true);
-        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2);
+        const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
         TTreeLoader Loader(VCLDB());
         Loader.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
         Report = Loader.Load(FindUnitFiles({Dir}, true), {Dir});

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTest>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include "posstore.h"
 #include "sourceplace.h"
 #include "unitparser.h"
+#include "targets.h"
 #include "vcldb1.h"
 #include "windowtest.h"
 #include "xre.h"
@@ -134,6 +136,28 @@ TEST_F(ModernWindow, AddFolderReportsAUnitThatCannotBeReadAndGoesOn) {
     EXPECT_EQ(Db().UnitCount(), Before + 2);
     EXPECT_TRUE(Report.contains(QString::fromStdString(Tree) + "/Trunc.pas: Stream read error\n")) << Report.toStdString();
     EXPECT_EQ(Status, "");
+}
+
+// The target and symbols of Configuration choose the branches read, by Add Unit and Add Folder
+// alike, and the class database reads by its own rules again afterwards.
+TEST_F(ModernWindow, TheConfiguredTargetAndSymbolsChooseTheBranchesRead) {
+    Write("cond.pas", "unit Cond;\ninterface\ntype\n{$IFDEF FPC}\n  TOnFpc = class(TObject) end;\n{$ELSE}\n"
+                      "  TOnDelphi = class(TObject) end;\n{$ENDIF}\n{$IFDEF EXTRA}\n  TExtra = class(TObject) end;\n"
+                      "{$ENDIF}\nimplementation\nend.\n");
+    // The targets offered are the ones the reading knows, after the entry that names none.
+    const QComboBox& Target = *Windows().ConfigDlg->ModernTargetCB;
+    ASSERT_EQ(size_t(Target.count()), Targets().size() + 1);
+    for (size_t i = 0; i < Targets().size(); ++i)
+        EXPECT_EQ(Target.itemText(int(i) + 1).toStdString(), Targets()[i].Name);
+    SetModern(true);
+    Windows().ConfigDlg->ModernTargetCB->setCurrentText("fpc-linux64");
+    Windows().ConfigDlg->ModernDefinesEdit->setText("Extra; Debug");
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/cond.pas")};
+    Nav().Item("LoadUnit1")->trigger();
+    EXPECT_EQ(Db().ClassCountByName("TOnFpc"), 1);
+    EXPECT_EQ(Db().ClassCountByName("TExtra"), 1);
+    EXPECT_EQ(Db().ClassCountByName("TOnDelphi"), 0);
+    EXPECT_EQ(Db().ReadContext.Defines, nullptr);
 }
 
 TEST_F(ModernWindow, AddUnitReadsModernPascalWhenTheConfigurationSaysSo) {
