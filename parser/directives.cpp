@@ -25,17 +25,33 @@ std::string DirectiveName(const char* P, const char* End) {
 }
 
 // The first word of a directive's argument: "{$IFDEF Name comment}" gives "Name".
-std::string_view FirstWord(const char* From, const char* End) {
-    while (From < End && static_cast<unsigned char>(*From) <= ' ') ++From;
-    const char* to = From;
-    while (to < End && scanner::IsIdentCont(*to)) ++to;
-    return {From, size_t(to - From)};
+std::string_view FirstWord(std::string_view Argument) {
+    size_t from = 0;
+    while (from < Argument.size() && static_cast<unsigned char>(Argument[from]) <= ' ') ++from;
+    size_t to = from;
+    while (to < Argument.size() && scanner::IsIdentCont(Argument[to])) ++to;
+    return Argument.substr(from, to - from);
 }
 
 std::string_view Trimmed(std::string_view Text) {
     while (!Text.empty() && static_cast<unsigned char>(Text.front()) <= ' ') Text.remove_prefix(1);
     while (!Text.empty() && static_cast<unsigned char>(Text.back()) <= ' ') Text.remove_suffix(1);
     return Text;
+}
+
+// What follows the first word of Argument, without blanks around it.
+std::string_view AfterFirstWord(std::string_view Argument) {
+    const std::string_view word = FirstWord(Argument);
+    return Trimmed(Argument.substr(size_t(word.data() + word.size() - Argument.data())));
+}
+
+// The text between the directive's name and its "}" (Close: none when the directive is not closed).
+std::string_view DirectiveArgument(const char* AfterName, const char* Close) {
+    return Close && AfterName < Close ? std::string_view(AfterName, size_t(Close - AfterName)) : std::string_view();
+}
+
+bool SaysOn(std::string_view Setting) {
+    return Setting.empty() || Setting == "+" || UpperCase(std::string(Setting)) == "ON";
 }
 
 }  // namespace
@@ -64,8 +80,7 @@ void TUnitParser::ReadDirective() {
         }
         close = FPos - 1;
     }
-    const std::string_view argument = close && afterName < close ? std::string_view(afterName, size_t(close - afterName))
-                                                                 : std::string_view();
+    const std::string_view argument = DirectiveArgument(afterName, close);
     // "{$I+}" and "{$I-}" switch I/O checks; only a name after a blank is an include file.
     if ((name == "I" || name == "INCLUDE") && !argument.empty() && (argument[0] == ' ' || argument[0] == '\t')) {
         std::string_view file = Trimmed(argument);
@@ -85,35 +100,26 @@ void TUnitParser::ReadDirective() {
     } else if (name == "DEFINE" || name == "UNDEF") {
         DefineSymbol(name == "DEFINE", argument);
     } else if (name == "MODE") {
-        const std::string mode = UpperCase(std::string(FirstWord(argument.data(), argument.data() + argument.size())));
+        const std::string mode = UpperCase(std::string(FirstWord(argument)));
         FNestedComments = mode == "FPC" || mode == "OBJFPC";
         if (Defines && Defines->Target()) return;
         FModeTarget = &DefaultTarget(true);
         if (!mode.empty()) FDefines["FPC_" + mode] = TSymbolState{};
     } else if (name == "MODESWITCH") {
-        const std::string_view which = FirstWord(argument.data(), argument.data() + argument.size());
-        if (UpperCase(std::string(which)) == "NESTEDCOMMENTS") {
-            const std::string_view rest = Trimmed(std::string_view(which.data() + which.size(),
-                                                                   size_t(argument.data() + argument.size() - which.data() - which.size())));
-            FNestedComments = rest.empty() || rest == "+" || UpperCase(std::string(rest)) == "ON";
-        }
+        if (UpperCase(std::string(FirstWord(argument))) == "NESTEDCOMMENTS") FNestedComments = SaysOn(AfterFirstWord(argument));
     } else if (name == "MACRO") {
-        FMacrosOn = UpperCase(std::string(FirstWord(argument.data(), argument.data() + argument.size()))) == "ON" ||
-                    Trimmed(argument) == "+";
+        FMacrosOn = Trimmed(argument) == "+" || UpperCase(std::string(FirstWord(argument))) == "ON";
     }
 }
 
 // {$DEFINE NAME}, {$DEFINE NAME:=TEXT} (a macro), {$UNDEF NAME}.
 void TUnitParser::DefineSymbol(bool Define, std::string_view Argument) {
-    const char* end = Argument.data() + Argument.size();
-    const std::string_view symbol = FirstWord(Argument.data(), end);
+    const std::string_view symbol = FirstWord(Argument);
     if (symbol.empty()) return;
-    const std::string key = UpperCase(std::string(symbol));
     TSymbolState state{Define, std::nullopt};
-    const std::string_view rest = Trimmed(std::string_view(symbol.data() + symbol.size(), size_t(end - symbol.data() - symbol.size())));
+    const std::string_view rest = AfterFirstWord(Argument);
     if (Define && rest.substr(0, 2) == ":=") state.Macro = std::string(Trimmed(rest.substr(2)));
-    auto [it, added] = FDefines.insert_or_assign(key, std::move(state));
-    (void)added;
+    FDefines.insert_or_assign(UpperCase(std::string(symbol)), std::move(state));
     FMacroCount = 0;
     for (const auto& [name, defined] : FDefines) FMacroCount += defined.Defined && defined.Macro.has_value();
 }
@@ -126,9 +132,8 @@ const TTarget& TUnitParser::Target() const {
 const TSymbolState* TUnitParser::Symbol(std::string_view UpperName) const {
     const auto own = FDefines.find(UpperName);
     if (own != FDefines.end()) return &own->second;
-    if (Defines) return Defines->Find(UpperName, Target());
-    static const TSymbolState predefined;
-    return Target().Predefines(UpperName) ? &predefined : nullptr;
+    static const TDefineSet none;
+    return (Defines ? *Defines : none).Find(UpperName, Target());
 }
 
 namespace {
@@ -159,9 +164,8 @@ private:
 
 // Whether the branch after {$IFDEF}, {$IFNDEF}, {$IF}, {$ELSEIF} or {$IFOPT} Argument is read.
 TTruth TUnitParser::Condition(const std::string& Name, std::string_view Argument) const {
-    const char* end = Argument.data() + Argument.size();
     if (Name == "IFDEF" || Name == "IFNDEF") {
-        const TSymbolState* symbol = Symbol(UpperCase(std::string(FirstWord(Argument.data(), end))));
+        const TSymbolState* symbol = Symbol(UpperCase(std::string(FirstWord(Argument))));
         return (symbol && symbol->Defined) == (Name == "IFDEF") ? TTruth::True : TTruth::False;
     }
     if (Name == "IFOPT") {
@@ -202,9 +206,7 @@ void TUnitParser::SkipToBranch() {
                 if (name.compare(0, 2, "IF") == 0) {
                     ++depth;
                 } else if (depth == 1 && !FConditions.back().Taken && (name == "ELSE" || name == "ELSEIF")) {
-                    const std::string_view argument =
-                        close && afterName < close ? std::string_view(afterName, size_t(close - afterName)) : std::string_view();
-                    if (name == "ELSE" || Condition("IF", argument) != TTruth::False) {
+                    if (name == "ELSE" || Condition("IF", DirectiveArgument(afterName, close)) != TTruth::False) {
                         FConditions.back().Taken = true;
                         return;
                     }

@@ -33,28 +33,14 @@
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "windowhelp.h"
-#include "windowtest.h"
-#include "xinput.h"
+#include "xcbtest.h"
 #include "xre.h"
 
 namespace qm {
 namespace {
 
-class RealInput : public WindowTest {
+class RealInput : public XcbWindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(X.Open()) << "no X display";
-        ASSERT_EQ(QApplication::platformName(), "xcb");
-    }
-    // Runs the event loop until Done holds, for at most Ms milliseconds; whether it held.
-    static bool WaitFor(const std::function<bool()>& Done, int Ms = 3000) {
-        for (int Waited = 0; Waited < Ms; Waited += 10) {
-            if (Done()) return true;
-            RunFor(10);
-        }
-        return Done();
-    }
     QPoint Global(QWidget* Widget, QPoint At) const { return Widget->mapToGlobal(At); }
     // The screen point of the Offset-th character of Text on line Line of the source.
     QPoint SourcePoint(int Line, const QString& Text, int Offset = 1) const {
@@ -94,8 +80,6 @@ protected:
         X.Type(Text);
         X.Key("Return");
     }
-
-    TXInput X;
 };
 
 TEST_F(RealInput, EnterInClassSearchGoesToTheMember) {
