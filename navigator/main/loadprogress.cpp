@@ -120,6 +120,7 @@ void TLoadProgress::End() {
     QObject::disconnect(FCancelConnection);
     FStatus.Cancel().hide();
     FStatus.Progress().hide();
+    FStatus.GiveRoomToLast(false);
 }
 
 void TLoadProgress::ShowCount(int Done, int Total) {
@@ -161,6 +162,7 @@ void TLoadProgress::Tick() {
 void TLoadProgress::Show() {
     QProgressBar& Bar = FStatus.Progress();
     if (FTotal != 0) {
+        FStatus.GiveRoomToLast(true);
         if (Bar.maximum() != FTotal) Bar.setRange(0, FTotal);
         Bar.setValue(FDone);
         if (!Bar.isVisible()) Bar.show();

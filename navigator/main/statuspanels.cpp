@@ -113,6 +113,10 @@ QString TStatusPanels::Text(int Panel) const {
     return FPanels[static_cast<size_t>(Panel)]->Whole();
 }
 
+void TStatusPanels::GiveRoomToLast(bool On) {
+    for (int i = 0; i < 3; ++i) FPanels[static_cast<size_t>(i)]->setVisible(!On);
+}
+
 void TStatusPanels::Clear() {
     for (int i = 0; i < 4; ++i) SetText(i, QString());
 }

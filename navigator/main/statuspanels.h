@@ -26,6 +26,9 @@ public:
     void SetText(int Panel, const QString& Lead, const QString& Words, const QString& Name);
     // The whole text, as set.
     QString Text(int Panel) const;
+    // While a load of many units runs, the panels it leaves empty (unit, line, page) give their
+    // room to the last one, which tells the load's progress.
+    void GiveRoomToLast(bool On);
     void Clear();
     // "Page: %5.1f" of a 1-based line with LinesPerPage lines a page; empty when LinesPerPage is 0.
     static QString PageText(int Line, int LinesPerPage);

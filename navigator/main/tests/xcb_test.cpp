@@ -281,6 +281,7 @@ TEST_F(RealInput, AClickOnCancelStopsAFolderLoadAndNothingElseTakesClicks) {
     int Ticks = 0;
     QWidget* PageBeforeCancel = nullptr;
     QString Progress;
+    bool ProgressWhole = false;  // the text shown fits its panel: nothing of it is cut off
     QTimer Clicks;
     QObject::connect(&Clicks, &QTimer::timeout, [&] {
         if (!Cancel->isVisible()) return;
@@ -290,7 +291,9 @@ TEST_F(RealInput, AClickOnCancelStopsAFolderLoadAndNothingElseTakesClicks) {
             X.Click();
         } else if (Ticks == 8) {
             PageBeforeCancel = Nav().PageControl()->currentWidget();
-            Progress = Nav().findChild<QLabel*>(QStringLiteral("StatusPanel3"))->text();
+            const QLabel& Panel = *Nav().findChild<QLabel*>(QStringLiteral("StatusPanel3"));
+            Progress = Panel.text();
+            ProgressWhole = Panel.fontMetrics().horizontalAdvance(Progress) <= Panel.contentsRect().width();
             Shot("xcb-folder-load");
             X.MoveTo(Global(Cancel, Cancel->rect().center()));
             X.Click();
@@ -309,6 +312,7 @@ TEST_F(RealInput, AClickOnCancelStopsAFolderLoadAndNothingElseTakesClicks) {
     EXPECT_EQ(PageBeforeCancel, Page) << "the click on the tab did nothing during the load";
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ of %1").arg(Units)).match(Progress).hasMatch())
         << Progress.toStdString();
+    EXPECT_TRUE(ProgressWhole) << Progress.toStdString() << " does not fit the panel";
     EXPECT_TRUE(Report.contains(QStringLiteral("The load was cancelled"))) << Report.toStdString();
     const int Added = Db().UnitCount() - 49;
     EXPECT_LT(Added, Units);
