@@ -25,12 +25,17 @@ std::string EngineMessage(const SQLite::Database* Db, const SQLite::Exception& E
 }
 
 TUnitRow ReadUnitRow(SQLite::Statement& S) {
-    return {S.getColumn(0).getInt(), Text(S, 1), Text(S, 2)};
+    return {S.getColumn(0).getInt(),   Text(S, 1),
+            Text(S, 2),                S.getColumn(3).getInt64(),
+            S.getColumn(4).getInt64(), S.getColumn(5).getInt64(),
+            S.getColumn(6).getInt(),   S.getColumn(7).getInt(),
+            S.getColumn(8).getInt()};
 }
 
 TClassRow ReadClassRow(SQLite::Statement& S) {
     return {S.getColumn(0).getInt(), Text(S, 1), S.getColumn(2).getInt(), S.getColumn(3).getInt(),
-            S.getColumn(4).getInt(), S.getColumn(5).getInt()};
+            S.getColumn(4).getInt(), S.getColumn(5).getInt(), S.getColumn(6).getInt(), S.getColumn(7).getInt(),
+            Text(S, 8),              S.getColumn(9).getInt()};
 }
 
 TMemberRow ReadMemberRow(SQLite::Statement& S) {

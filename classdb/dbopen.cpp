@@ -38,9 +38,23 @@ struct TTableColumns {
     std::vector<std::string> Columns;
 };
 
-// The tables of a file of the current version, and of one from before version 3.
-const std::vector<TTableColumns>& ExpectedTables(bool Older = false) {
+// Version 3 added the include files and the overloads' parameters; version 4 the stamps, the
+// types' identities and the tables of relations, projects and the library path.
+constexpr int FirstVersionWithFiles = 3;
+constexpr int FirstVersionWithStamps = 4;
+
+// The tables of a file of the given version (version 3, or one from before it).
+const std::vector<TTableColumns>& ExpectedTables(int Version = ClassDatabaseSchemaVersion) {
     static const std::vector<TTableColumns> tables = {
+        {"UNITS", {"ID", "Name", "Path", "Size", "MTime", "Hash", "ProjectID", "Dialect", "Generation"}},
+        {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID", "FileID", "Kind", "Arity", "QualifiedName", "Flags"}},
+        {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID", "IntFileID", "ImpFileID", "Params"}},
+        {"FILES", {"ID", "UnitID", "Path", "Size", "MTime", "Hash"}},
+        {"RELATIONS", {"ClassID", "Kind", "Position", "TargetID", "TargetName"}},
+        {"PROJECTS", {"ID", "Name", "Path", "Target", "Defines", "Namespaces"}},
+        {"SEARCHPATH", {"ProjectID", "Position", "Path"}},
+    };
+    static const std::vector<TTableColumns> version3 = {
         {"UNITS", {"ID", "Name", "Path"}},
         {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID", "FileID"}},
         {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID", "IntFileID", "ImpFileID", "Params"}},
@@ -51,11 +65,9 @@ const std::vector<TTableColumns>& ExpectedTables(bool Older = false) {
         {"CLASSES", {"ID", "Name", "UnitID", "IntLN", "AncestorID"}},
         {"MV", {"ClassID", "Name", "Flags", "IntLN", "ImpLN", "UnitID"}},
     };
-    return Older ? older : tables;
+    if (Version < FirstVersionWithFiles) return older;
+    return Version < FirstVersionWithStamps ? version3 : tables;
 }
-
-// Version 3 added the include files and the overloads' parameters.
-constexpr int FirstVersionWithFiles = 3;
 
 class ENotOurs : public std::exception {};
 // Ours, from a newer version whose tables this version cannot read.
@@ -65,12 +77,14 @@ int PragmaInt(SQLite::Database& Db, const char* Name) {
     return Db.execAndGet(std::string("PRAGMA ") + Name).getInt();
 }
 
-bool ColumnsMatch(SQLite::Database& Db, const TTableColumns& Expected) {
+// Rows are read by position: a table may have more columns after ours (a newer version's), never
+// fewer or others.
+bool ColumnsMatch(SQLite::Database& Db, const TTableColumns& Expected, bool Exactly) {
     SQLite::Statement info(Db, std::string("PRAGMA table_info(") + Expected.Table + ")");
     std::vector<std::string> names;
     while (info.executeStep()) names.push_back(info.getColumn(1).getString());
-    if (names.size() != Expected.Columns.size()) return false;
-    for (size_t i = 0; i < names.size(); ++i)
+    if (names.size() < Expected.Columns.size() || (Exactly && names.size() != Expected.Columns.size())) return false;
+    for (size_t i = 0; i < Expected.Columns.size(); ++i)
         if (sqlite3_stricmp(names[i].c_str(), Expected.Columns[i].c_str()) != 0) return false;
     return true;
 }
@@ -82,9 +96,10 @@ std::set<std::string> TableNames(SQLite::Database& Db) {
     return names;
 }
 
-bool SchemaIsOurs(SQLite::Database& Db, bool Older = false) {
-    for (const TTableColumns& table : ExpectedTables(Older))
-        if (!ColumnsMatch(Db, table)) return false;
+// An older file's tables are as that version made them; a newer one's may have grown.
+bool SchemaIsOurs(SQLite::Database& Db, int Version = ClassDatabaseSchemaVersion) {
+    for (const TTableColumns& table : ExpectedTables(Version))
+        if (!ColumnsMatch(Db, table, Version <= ClassDatabaseSchemaVersion)) return false;
     return true;
 }
 
@@ -142,7 +157,9 @@ int Upgrade(SQLite::Database& Db) {
         int version = PragmaInt(Db, "user_version");
         if (PragmaInt(Db, "application_id") != ClassDatabaseApplicationID || version < ClassDatabaseSchemaVersion) {
             if (version < FirstVersionWithFiles) Db.exec(ClassDatabaseUpgradeTo3);
-            Db.exec(ClassDatabaseSchema);  // FILES, and the indexes an older file may lack
+            if (version < FirstVersionWithFiles) Db.exec("CREATE TABLE FILES(ID INTEGER PRIMARY KEY AUTOINCREMENT, UnitID INTEGER NOT NULL, Path TEXT NOT NULL)");
+            if (version < FirstVersionWithStamps) Db.exec(ClassDatabaseUpgradeTo4);
+            Db.exec(ClassDatabaseSchema);  // the new tables, and the indexes an older file may lack
             StorePathsAsFound(Db);
             Mark(Db);
             version = ClassDatabaseSchemaVersion;
@@ -168,22 +185,22 @@ void Adopt(SQLite::Database& Db, TOpenedDatabase& Opened) {
     }
     if (application == ClassDatabaseApplicationID) {
         if (version > ClassDatabaseSchemaVersion) {
-            if (!SchemaIsOurs(Db)) throw ENewerUnreadable();
+            if (!SchemaIsOurs(Db, version)) throw ENewerUnreadable();
             Opened.Newer = true;
             return;
         }
-        if (!SchemaIsOurs(Db, version < FirstVersionWithFiles)) throw ENotOurs();
+        if (!SchemaIsOurs(Db, version)) throw ENotOurs();
         if (version == ClassDatabaseSchemaVersion) return;
     } else {
         if (application != 0) throw ENotOurs();
         // Unmarked: ours only with our three tables and nothing but the engine's own beside them.
         for (const std::string& table : tables)
             if (table != "UNITS" && table != "CLASSES" && table != "MV" && table != "SQLITE_SEQUENCE") throw ENotOurs();
-        if (!SchemaIsOurs(Db, true)) throw ENotOurs();
+        if (!SchemaIsOurs(Db, 0)) throw ENotOurs();
     }
     auto readAsItIs = [&] {
         Opened.PathsAsGiven = true;
-        Opened.OlderTables = version < FirstVersionWithFiles;
+        Opened.OlderVersion = application == 0 ? 1 : version;
     };
     if (Opened.ReadOnly) return readAsItIs();
     // A newer version may have taken the file while this one waited for the lock.
@@ -274,7 +291,11 @@ TOpenedDatabase OpenClassDatabase(const std::string& FileName) {
         }
         Tune(*opened.Db);
         // After the tuning: a new temp_store setting drops the temporary schema.
-        if (opened.OlderTables) opened.Db->exec(ClassDatabaseOlderViews);
+        if (opened.OlderVersion) {
+            opened.Db->exec(ClassDatabaseOlderViews);
+            opened.Db->exec(opened.OlderVersion < FirstVersionWithFiles ? ClassDatabaseVersion2Views
+                                                                         : ClassDatabaseVersion3Views);
+        }
         return opened;
     } catch (const ENotOurs&) {
     } catch (const ENewerUnreadable&) {

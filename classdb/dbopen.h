@@ -14,9 +14,10 @@ namespace qm {
 
 // "Qm02" in PRAGMA application_id, and the schema's version in PRAGMA user_version:
 // 1 each unit's path as given to its load; 2 each unit's path as its file was found on disk;
-// 3 include files (FILES and the file of each line) and overloads (MV's Params).
+// 3 include files (FILES and the file of each line) and overloads (MV's Params); 4 the files'
+// stamps, kinds and identities of types, relations between types, the library path and projects.
 inline constexpr int ClassDatabaseApplicationID = 0x516D3032;
-inline constexpr int ClassDatabaseSchemaVersion = 3;
+inline constexpr int ClassDatabaseSchemaVersion = 4;
 
 struct TOpenedDatabase {
     std::unique_ptr<SQLite::Database> Db;
@@ -29,8 +30,8 @@ struct TOpenedDatabase {
     // The units' paths are as given to their loads (an older file that could not be brought up
     // to date because it cannot be written): their letter case may differ from the files'.
     bool PathsAsGiven = false;
-    // Such a file's tables are from before version 3: temporary views give them today's columns.
-    bool OlderTables = false;
+    // Such a file's version (0 for a current one): temporary views give its tables today's columns.
+    int OlderVersion = 0;
 };
 
 // Opens FileName. An older file of ours that can be written is brought up to the current version

@@ -21,14 +21,26 @@ enum : int {
     KindField = 4,
 };
 
+// The stamp of a file as read (see TFileStamp), the dialect it was read in (TDialect) and how
+// many times it has been re-read.
 struct TUnitRow {
     int ID = 0;
     std::string Name;
     std::string Path;
+    long long Size = 0;
+    long long MTime = 0;
+    long long Hash = 0;
+    int ProjectID = 0;
+    int Dialect = 0;
+    int Generation = 0;
 };
 
 // FileID, IntFileID and ImpFileID name the file a line counts in: 0 for the unit's own file,
 // else one of the unit's include files (GetFilePath).
+// A class compiled with run-time type information ({$M+}), as TPersistent is: members before
+// the first visibility section of it and of every class derived from it are published.
+inline constexpr int ClassFlagTypeInfo = 1;
+
 struct TClassRow {
     int ID = 0;
     std::string Name;
@@ -36,6 +48,12 @@ struct TClassRow {
     int IntLN = 0;
     int AncestorID = 0;
     int FileID = 0;
+    int Kind = 0;  // TTypeKind
+    // Generic parameters: TEvent and TEvent<T> are two types. QualifiedName is the name the unit
+    // knows the type by: outer types before it, its generic parameters after it ("TDict<K,V>.TKeys").
+    int Arity = 0;
+    std::string QualifiedName;
+    int Flags = 0;  // ClassFlag...
 };
 
 struct TMemberRow {

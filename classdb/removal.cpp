@@ -93,11 +93,16 @@ void TVCLDB::DeleteUnits(const std::vector<std::pair<int, int>>& Ranges) {
 void TVCLDB::DeleteUnitRows(const std::vector<std::pair<int, int>>& Ranges) {
     SQLite::Statement members(Database(), "delete from MV where ClassID in "
                                           "(select ID from CLASSES where UnitID between ? and ?)");
+    SQLite::Statement relations(Database(), "delete from RELATIONS where ClassID in "
+                                            "(select ID from CLASSES where UnitID between ? and ?)");
+    // Types of other units keep naming a type that goes; they no longer reach it by id.
+    SQLite::Statement targets(Database(), "update RELATIONS set TargetID = 0 where TargetID in "
+                                          "(select ID from CLASSES where UnitID between ? and ?)");
     SQLite::Statement classes(Database(), "delete from CLASSES where UnitID between ? and ?");
     SQLite::Statement units(Database(), "delete from UNITS where ID between ? and ?");
     SQLite::Statement files(Database(), "delete from FILES where UnitID between ? and ?");
     for (auto [first, last] : Ranges) {
-        for (SQLite::Statement* remove : {&members, &classes, &units, &files}) {
+        for (SQLite::Statement* remove : {&members, &relations, &targets, &classes, &units, &files}) {
             remove->reset();
             remove->bind(1, first);
             remove->bind(2, last);

@@ -341,6 +341,7 @@ int TUnitLoader::InsertUnit() {
     insert.tryReset();
     insert.bind(1, name);
     insert.bind(2, FDiskPath);
+    insert.bind(3, int(FOwner.Dialect));
     insert.exec();
     return int(FDb.getLastInsertRowid());
 }
@@ -368,6 +369,9 @@ void TUnitLoader::InsertClasses(int UnitID) {
             insert.bind(3, def.IntLN);
             insert.bind(4, def.AncestorID);
             insert.bind(5, FFileIDs[size_t(def.File)]);
+            insert.bind(6, 0);
+            insert.bind(7, 0);
+            insert.bindNoCopy(8, def.Name);
             insert.exec();
             def.ID = int(FDb.getLastInsertRowid());
             inserted = true;

@@ -234,7 +234,7 @@ void TVCLDB::EmptyDatabase() {
 }
 
 void TVCLDB::DeleteAllRows() {
-    Engine(Connection(), [&] { Database().exec("delete from MV; delete from CLASSES; delete from UNITS; delete from FILES;"); });
+    Engine(Connection(), [&] { Database().exec("delete from MV; delete from RELATIONS; delete from CLASSES; delete from UNITS; delete from FILES;"); });
     CloseLookups();
     FDependants.clear();
 }

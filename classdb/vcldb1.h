@@ -103,6 +103,9 @@ public:
     // Whether the database holds the class or unit; ids of removed rows answer false.
     bool ClassExists(int ClassID);
     bool UnitExists(int UnitID);
+    // The whole stored row of a class or unit (EVCLDBError for an unknown id).
+    TClassRow ClassRecord(int ClassID) { return ClassRow(ClassID); }
+    TUnitRow UnitRecord(int UnitID) { return UnitRow(UnitID); }
     std::string GetClassName(int ClassID);
     int GetClassUnitID(int ClassID);
     int GetClassLine(int ClassID);

@@ -217,11 +217,15 @@ TEST_F(DbTest, ReadOnlyMediaOpenForBrowsing) {
 
 // A file of a newer version of the program is read and never written: the opening says so, every
 // write fails naming the file, and not a byte of the file changes. One whose tables this version
-// cannot read is refused.
+// cannot read is refused; columns it added after ours are no hindrance.
 TEST_F(DbTest, ANewerVersionsFileIsOnlyRead) {
     LoadLibrary();
     const int newer = ClassDatabaseSchemaVersion + 1;
-    { SQLite::Database(DbPath, SQLite::OPEN_READWRITE).exec("PRAGMA user_version = " + std::to_string(newer)); }
+    {
+        SQLite::Database(DbPath, SQLite::OPEN_READWRITE)
+            .exec("PRAGMA user_version = " + std::to_string(newer) +
+                  "; alter table CLASSES add column Later TEXT; alter table UNITS add column Later TEXT");
+    }
     Db.OpenDatabase(Write("other.db", ""));  // the file is the other program's alone now
     const std::string before = Bytes(DbPath);
     {
@@ -346,6 +350,60 @@ TEST_F(DbTest, AnOlderFilesPathsBecomeTheFilesOwn) {
     EXPECT_EQ(reader.GetUnitPath(1), spelled);
     EXPECT_EQ(reader.GetUnitDiskPath(1), found);
     EXPECT_EQ(reader.GetUnitDiskPath(3), exact);
+}
+
+// The tables as version 3 made them: include files and overloads, no stamps or kinds of type.
+constexpr const char* Version3Schema = R"sql(
+    PRAGMA application_id = 1366110258;
+    CREATE TABLE UNITS(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, Path TEXT NOT NULL);
+    CREATE TABLE CLASSES(ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, UnitID INTEGER NOT NULL,
+                         IntLN INTEGER NOT NULL, AncestorID INTEGER NOT NULL, FileID INTEGER NOT NULL DEFAULT 0);
+    CREATE TABLE MV(ClassID INTEGER NOT NULL, Name TEXT NOT NULL, Flags INTEGER NOT NULL, IntLN INTEGER NOT NULL,
+                    ImpLN INTEGER NOT NULL, UnitID INTEGER NOT NULL, IntFileID INTEGER NOT NULL DEFAULT 0,
+                    ImpFileID INTEGER NOT NULL DEFAULT 0, Params TEXT NOT NULL DEFAULT '', UNIQUE(ClassID, Name, Params));
+    CREATE TABLE FILES(ID INTEGER PRIMARY KEY AUTOINCREMENT, UnitID INTEGER NOT NULL, Path TEXT NOT NULL);
+    PRAGMA user_version = 3;
+)sql";
+
+// A file of version 3 comes up to date in place with every row, each type a class known by its
+// name; read-only, it is read through views with the same answers.
+TEST_F(DbTest, AVersion3FileKeepsEveryRowAndGainsTheNewColumns) {
+    TReadOnlyMedia media(Dir / "media");
+    const std::string unit = Fixture("System.pas");
+    auto makeVersion3 = [&](const std::string& Path) {
+        SQLite::Database db(Path, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db.exec(Version3Schema);
+        db.exec("insert into UNITS(Name, Path) values('System', '" + unit + "');"
+                "insert into FILES(UnitID, Path) values(1, '" + unit + ".inc');"
+                "insert into CLASSES(Name, UnitID, IntLN, AncestorID, FileID) values('TObject', 1, 3, 0, 0), ('TBase', 1, 9, 1, 1);"
+                "insert into MV values(2, 'Run', 1, 10, 20, 1, 1, 0, '(INTEGER)'), (2, 'Run', 1, 11, 30, 1, 1, 0, '()');");
+    };
+    auto expectRows = [&](TVCLDB& Db) {
+        const TClassRow base = Db.ClassRecord(2);
+        EXPECT_EQ(base.QualifiedName, "TBase");
+        EXPECT_EQ(base.Kind, 0);
+        EXPECT_EQ(base.Arity, 0);
+        EXPECT_EQ(base.AncestorID, 1);
+        EXPECT_EQ(Db.PlacePath(Db.ClassPlace(2)), unit + ".inc");
+        EXPECT_EQ(Db.MemberOverloads(2, "Run").size(), 2u);
+        EXPECT_EQ(Db.UnitRecord(1).Generation, 0);
+    };
+    const std::string writable = (Dir / "version3.db").string();
+    makeVersion3(writable);
+    {
+        TVCLDB upgraded;
+        upgraded.OpenDatabase(writable);
+        EXPECT_FALSE(upgraded.IsReadOnly());
+        expectRows(upgraded);
+    }
+    SQLite::Database db(writable, SQLite::OPEN_READWRITE);
+    EXPECT_EQ(db.execAndGet("PRAGMA user_version").getInt(), ClassDatabaseSchemaVersion);
+    EXPECT_EQ(db.execAndGet("select count(*) from RELATIONS").getInt(), 0);
+    EXPECT_EQ(db.execAndGet("select count(*) from SEARCHPATH").getInt(), 0);
+
+    if (!media.Usable()) GTEST_SKIP() << "cannot mount a tmpfs";
+    auto reader = OpenOnReadOnlyMedia(media, "version3.db", makeVersion3);
+    expectRows(*reader);
 }
 
 // A hand-edited ancestor cycle: every walk up the chain stops with an error naming the class.
