@@ -1,0 +1,105 @@
+// The transient state of one unit load (unitloader.cpp): the parse collected in memory, then
+// written in one go. Private to the class database.
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "dbrows.h"
+#include "unitparser.h"
+
+namespace qm {
+
+class TVCLDB;
+struct TLoadStatements;
+
+struct TClassDefObj {
+    std::string Name;
+    int ID = -1;
+    std::string AncestorName;  // empty for TObject
+    int IntLN = 0;
+    int AncestorID = -1;  // -1 while unresolved or while the ancestor is not yet inserted
+    int File = 0;         // index into the load's include files, 0 for the unit's own
+    bool Local = false;   // declared in the implementation section (modern dialect)
+    bool Skipped = false;
+};
+
+struct TMVDefObj {
+    std::string Name;
+    int IntLN = 0;
+    int ImpLN = NoImpLN;
+    int Flags = 0;
+    int ClassIndex = 0;
+    int IntFile = 0;
+    int ImpFile = 0;
+    std::string Params;  // methods of the modern dialect only
+};
+
+// The transient state of one load.
+class TUnitLoader {
+public:
+    // FileName as given to the load (for the unit's name and for messages); DiskPath as found.
+    TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::string& DiskPath);
+    int Run();
+
+private:
+    void OnUses(TUnitParser& Sender);
+    const TUnitRow& UnitOnSearchPath(const std::vector<TUnitRow>& Rows) const;
+    void OnClass(TUnitParser& Sender);
+    void OnMethod(TUnitParser& Sender) { AddMember(Sender.MethodName, Sender, KindMethod); }
+    void OnProperty(TUnitParser& Sender) { AddMember(Sender.PropertyName, Sender, KindProperty); }
+    void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }
+    void OnImplementation(TUnitParser& Sender);
+    void OnTypeAlias(TUnitParser& Sender);
+    void AddClass(const TUnitParser& Sender, int AncestorID);
+    void OnWarning(TUnitParser& Sender) { FToTell.push_back(Sender.Warning); }
+    // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
+    // none (or none the uses lists choose).
+    int StoredClass(const std::string& Name);
+    void AddMember(const std::string& Name, const TUnitParser& Sender, int Kind);
+    // The index of the file the parser's item comes from (0: the unit's own).
+    int ItemFile(const TUnitParser& Sender);
+    // Which of the class's members of the heading's name the implementation belongs to; -1 none.
+    int ImplementedMember(int ClassIndex, const TUnitParser& Sender) const;
+    void InsertFiles(int UnitID);
+
+    bool ResolveLocalAncestors();
+    void PassOverLocalOrphans();
+    [[noreturn]] void AncestorMissing(const TClassDefObj& Class);
+    void CheckForCycle();
+    int InsertUnit();
+    void InsertClasses(int UnitID);
+    void InsertMembers(int UnitID);
+    // Writing the rows of a large unit takes a while too: OnProgress every RowsPerProgress rows,
+    // so a window can repaint and stop the load then (small units see no extra calls).
+    void RowWritten();
+    static constexpr int RowsPerProgress = 1024;
+    int FRowsWritten = 0;
+
+    TVCLDB& FOwner;
+    SQLite::Database& FDb;
+    std::string FFileName;
+    std::string FDiskPath;
+    TUnitParser Parser;
+    std::vector<TStringItem> UsesList;
+    std::vector<TClassDefObj> ClassDefs;
+    std::vector<TMVDefObj> MVDefs;
+    int CurrentClassIndex = -1;
+
+    // Indexes over the collections, so that each event and each resolution step is a lookup.
+    std::unordered_map<std::string, std::vector<int>> FClassesByName;        // exact name
+    std::unordered_map<std::string, int> FFirstClassByUpperName;             // for ancestors
+    std::vector<std::unordered_map<std::string, int>> FFirstMemberOfClass;   // exact name
+    std::vector<std::unordered_multimap<std::string, int>> FOverloadsOfClass;  // exact name, load order
+    bool FModern = false;
+    std::vector<std::string> FFiles{std::string()};   // include files as found; [0] the unit's own
+    std::unordered_map<std::string, int> FFileIndex;
+    std::vector<int> FFileIDs;                        // their ids once written
+    std::vector<std::string> FToTell;                 // told once the unit has loaded
+    TLoadStatements& FSql;
+};
+
+}  // namespace qm
