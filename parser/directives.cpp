@@ -107,6 +107,8 @@ void TUnitParser::ReadDirective() {
         if (!mode.empty()) FDefines["FPC_" + mode] = TSymbolState{};
     } else if (name == "MODESWITCH") {
         if (UpperCase(std::string(FirstWord(argument))) == "NESTEDCOMMENTS") FNestedComments = SaysOn(AfterFirstWord(argument));
+    } else if (name == "TYPEINFO") {
+        FSwitches['M'] = SaysOn(Trimmed(argument));
     } else if (name == "MACRO") {
         FMacrosOn = Trimmed(argument) == "+" || UpperCase(std::string(FirstWord(argument))) == "ON";
     }
@@ -124,9 +126,14 @@ void TUnitParser::DefineSymbol(bool Define, std::string_view Argument) {
     for (const auto& [name, defined] : FDefines) FMacroCount += defined.Defined && defined.Macro.has_value();
 }
 
+bool TUnitParser::TypeInfoOn() const {
+    const auto m = FSwitches.find('M');
+    return m != FSwitches.end() && m->second;
+}
+
 const TTarget& TUnitParser::Target() const {
     if (Defines && Defines->Target()) return *Defines->Target();
-    return FModeTarget ? *FModeTarget : DefaultTarget(false);
+    return FModeTarget ? *FModeTarget : DefaultTarget(FFreePascalTree);
 }
 
 const TSymbolState* TUnitParser::Symbol(std::string_view UpperName) const {

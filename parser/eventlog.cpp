@@ -33,12 +33,22 @@ std::string Joined(const std::vector<std::string>& Names) {
 
 }  // namespace
 
+void TEventLog::Add(std::vector<std::string_view> Fields, std::initializer_list<std::pair<bool, std::string_view>> Notes) {
+    ++Count;
+    if (!FKeepText) return;
+    for (const auto& [applies, note] : Notes)
+        if (applies) Fields.push_back(note);
+    AppendRecord(Text, Fields);
+}
+
 void TEventLog::AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender) {
     const std::string vis = std::to_string(Sender.Visibility), line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({Kind, Name, vis, line});
     const char* strict = Sender.Strict ? "strict" : "";
-    if (Kind[0] == 'm') Add({Kind, Name, vis, line, Sender.ItemFile, strict, Sender.MethodParams});
-    else Add({Kind, Name, vis, line, Sender.ItemFile, strict});
+    std::vector<std::string_view> fields = {Kind, Name, vis, line, Sender.ItemFile, strict};
+    if (Kind[0] == 'm') fields.push_back(Sender.MethodParams);
+    // A method's PARAMS say "class" already.
+    Add(std::move(fields), {{Sender.ClassMember && Kind[0] != 'm', "class"}, {Sender.Redeclared, "redeclared"}});
 }
 
 void TEventLog::Uses(TUnitParser& Sender) { Add({"uses", Sender.UsesUnit}); }
@@ -46,7 +56,13 @@ void TEventLog::Uses(TUnitParser& Sender) { Add({"uses", Sender.UsesUnit}); }
 void TEventLog::Class(TUnitParser& Sender) {
     const std::string line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({"class", Sender.TypeName, Sender.AncestorName, line});
-    Add({"class", Sender.TypeName, Sender.AncestorName, line, Sender.ItemFile, Joined(Sender.Interfaces)});
+    const std::string interfaces = Joined(Sender.Interfaces), qualified = "qualified=" + Sender.QualifiedName,
+                      kind = std::string("kind=") + TypeKindName(Sender.TypeKind), helps = "helps=" + Sender.HelpedType;
+    Add({"class", Sender.TypeName, Sender.AncestorName, line, Sender.ItemFile, interfaces},
+        {{Sender.QualifiedName != Sender.TypeName, qualified},
+         {Sender.TypeKind != TTypeKind::Class, kind},
+         {!Sender.HelpedType.empty(), helps},
+         {Sender.TypeInfo, "typeinfo"}});
 }
 
 void TEventLog::Method(TUnitParser& Sender) { AddMember("method", Sender.MethodName, Sender); }

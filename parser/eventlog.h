@@ -8,11 +8,17 @@
 // heritage list's names after the ancestor, separated by ","; PARAMS as in MethodParams.
 //   class ... FILE INTERFACES | method ... FILE STRICT PARAMS | property ... FILE STRICT |
 //   field ... FILE STRICT | implementation ... FILE PARAMS
+// and then, only where they apply: a class's "qualified=NAME" (a nested or generic type's
+// QualifiedName), "kind=KIND" (TypeKindName, for anything but a class), "helps=TYPE" and
+// "typeinfo" ({$M+}); a property's or field's "class" (a class member) and a property's
+// "redeclared".
 // Names are kept as the parser reports them, control characters escaped (recordtext.h).
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "unitparser.h"
 
@@ -36,6 +42,8 @@ private:
     void TypeAlias(TUnitParser& Sender);  // modern dialect only
     void Warning(TUnitParser& Sender);    // modern dialect only
     void Add(std::initializer_list<std::string_view> Fields);
+    // The fields, then each note that applies.
+    void Add(std::vector<std::string_view> Fields, std::initializer_list<std::pair<bool, std::string_view>> Notes);
     void AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender);
 
     bool FKeepText;

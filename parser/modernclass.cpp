@@ -45,8 +45,9 @@ bool TakesArgument(std::string_view Word) {
 
 }  // namespace
 
-// Entered after CLASS (or in front of HELPER after RECORD or TYPE) with TypeName, ItemLine and
-// ItemFile set. Announces the class and its members into Sink, or at once when Sink is null.
+// Entered after CLASS (or in front of HELPER after RECORD or TYPE, TypeKind telling which) with
+// the type named (NameType), ItemLine and ItemFile set. Announces the class and its members into
+// Sink, or at once when Sink is null.
 TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>* Sink) {
     ++FClassDepth;
     struct TDepth {
@@ -56,6 +57,7 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
     const int classLine = ItemLine;
     const std::string classFile = ItemFile;
     AncestorName = "TObject";
+    AncestorArity = 0;
     Interfaces.clear();
     bool heritage = false, helper = false, external = false, first = true;
     for (;; first = false) {
@@ -86,17 +88,19 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
             }
             if (IsKeyword(word, "HELPER")) {
                 helper = true;
+                if (TypeKind == TTypeKind::Class) TypeKind = TTypeKind::ClassHelper;
                 continue;
             }
             if (external && IsKeyword(word, "NAME")) continue;
             if (helper && IsKeyword(word, "FOR")) {
-                ReadQualifiedName();
+                HelpedType.assign(Bare(ReadQualifiedName()));
                 continue;
             }
         }
         Unread(word);  // the first word of the body
         break;
     }
+    if (helper && !heritage) AncestorName.clear();  // a helper derives from nothing
     ItemLine = classLine;
     ItemFile = classFile;
     Announce(&TUnitParser::OnClass, Sink);
@@ -104,9 +108,12 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
     enum class TSection { Fields, Constants, Types };
     TSection section = TSection::Fields;
     Visibility = VisPublished;
+    DefaultVisibility = true;
     Strict = false;
     std::vector<TDeferredEvent> nested;
     bool sectionStart = false;  // the word before opened a section: "type public" keeps it
+    bool classWord = false;     // "class" came before: a class method, property or var section
+    bool classVars = false;     // in a "class var" section
     for (;;) {
         const bool afterSection = std::exchange(sectionStart, false);
         const char c = PeekSym();
@@ -123,8 +130,8 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
         if (after != ':' && after != ',' && after != '=') {  // else a field, constant or type of that name
             if (int vis = VisibilityOf(word)) {
                 Visibility = vis;
-                Strict = false;
-                if (!afterSection) section = TSection::Fields;
+                DefaultVisibility = Strict = false;
+                if (!afterSection) section = TSection::Fields, classVars = false;
                 continue;
             }
             if (IsKeyword(word, "STRICT")) {
@@ -132,22 +139,31 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
                 Visibility = VisibilityOf(which);
                 if (Visibility != VisPrivate && Visibility != VisProtected) SyntaxError("Unable to find identifier");
                 Strict = true;
-                if (!afterSection) section = TSection::Fields;
+                DefaultVisibility = false;
+                if (!afterSection) section = TSection::Fields, classVars = false;
                 continue;
             }
-            if (IsKeyword(word, "CLASS") || IsKeyword(word, "GENERIC")) continue;  // a class member or a generic method follows
+            if (IsKeyword(word, "CLASS")) {  // a class member follows
+                classWord = true;
+                continue;
+            }
+            if (IsKeyword(word, "GENERIC")) continue;  // a generic method follows
+            const bool classMember = std::exchange(classWord, false);
             if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
-                ParseModernMethod(word, Sink);
+                ParseModernMethod(word, classMember || IsKeyword(word, "OPERATOR"), Sink);
                 section = TSection::Fields;
+                classVars = false;
                 continue;
             }
             if (IsKeyword(word, "PROPERTY")) {
-                ParseModernProperty(Sink);
+                ParseModernProperty(classMember, Sink);
                 section = TSection::Fields;
+                classVars = false;
                 continue;
             }
             if (IsKeyword(word, "VAR") || IsKeyword(word, "THREADVAR")) {
                 section = TSection::Fields;
+                classVars = classMember;
                 sectionStart = true;
                 continue;
             }
@@ -172,7 +188,10 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
             }
         }
         switch (section) {
-            case TSection::Fields: ParseModernField(word, Sink); break;
+            case TSection::Fields:
+                ClassMember = classVars;
+                ParseModernField(word, Sink);
+                break;
             case TSection::Constants: SkipDeclaration(); break;
             case TSection::Types: ParseNestedType(word, &nested); break;
         }
@@ -185,9 +204,10 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
 void TUnitParser::ReadHeritage() {
     if (Accept(')')) return;
     for (bool first = true;; first = false) {
-        const std::string_view name = Bare(ReadQualifiedName());
+        int arity = 0;
+        const std::string_view name = Bare(ReadQualifiedName(&arity));
         if (name.empty()) SyntaxError("Class heritage missing )");
-        if (first) AncestorName.assign(name);
+        if (first) AncestorName.assign(name), AncestorArity = arity;
         else Interfaces.emplace_back(name);
         if (Accept(',')) continue;
         if (Accept(')')) return;
@@ -195,12 +215,14 @@ void TUnitParser::ReadHeritage() {
     }
 }
 
-// A type name such as "specialize Generics.TList<T>": returns its last part ("TList").
-std::string_view TUnitParser::ReadQualifiedName() {
+// A type name such as "specialize Generics.TList<T>": returns its last part ("TList"), and in
+// Arity how many type arguments that part takes.
+std::string_view TUnitParser::ReadQualifiedName(int* Arity) {
     std::string_view name = ReadName();
     if (IsKeyword(name, "SPECIALIZE")) name = ReadName();
     for (;;) {
-        if (Accept('<')) SkipTypeArgs();
+        const int arity = Accept('<') ? SkipTypeArgs() : 0;
+        if (Arity) *Arity = arity;
         if (name.empty() || PeekSym() != '.') return name;
         ++FPos;
         const std::string_view next = ReadName();
@@ -210,9 +232,10 @@ std::string_view TUnitParser::ReadQualifiedName() {
 }
 
 // After PROCEDURE, FUNCTION, CONSTRUCTOR, DESTRUCTOR or OPERATOR in a class body.
-void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDeferredEvent>* Sink) {
+void TUnitParser::ParseModernMethod(std::string_view Keyword, bool ClassMember, std::vector<TDeferredEvent>* Sink) {
     const std::string_view name = ReadName();
     bool bare = true;  // nothing but the name so far
+    int arity = 0;
     if (name.empty()) {
         if (!IsKeyword(Keyword, "OPERATOR")) SyntaxError("Unable to find identifier");
         // an operator named by its symbol ("class operator +"): read, not announced
@@ -222,7 +245,7 @@ void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDefer
         }
     } else {
         MarkName();
-        if (Accept('<')) SkipTypeArgs();
+        if (Accept('<')) arity = SkipTypeArgs();
         // "procedure IFoo.Bar = Baz;" and "function IEnum<T>.Get = GetT;" map an interface's
         // method: no member.
         if (PeekSym() == '.') {
@@ -230,10 +253,13 @@ void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDefer
             return;
         }
     }
-    MethodParams = "()";
+    this->ClassMember = ClassMember;
+    MethodParams = (ClassMember ? "class " : "") + GenericPrefix(arity);
     if (Accept('(')) {
-        MethodParams = ReadParams();
+        MethodParams += ReadParams();
         bare = false;
+    } else {
+        MethodParams += "()";
     }
     if (Accept(':')) {
         ReadQualifiedName();  // the result type
@@ -263,22 +289,28 @@ void TUnitParser::ParseModernMethod(std::string_view Keyword, std::vector<TDefer
                                            : "Unable to find ; following method definition heading");
 }
 
-// After PROPERTY: announced when it has a type; the specifiers, whatever they are, are skipped
-// to the ";", and a following "default;" of an array property with them.
-void TUnitParser::ParseModernProperty(std::vector<TDeferredEvent>* Sink) {
+// After PROPERTY: announced with the line where its type begins, or, named again without a type
+// to change its visibility or specifiers, as Redeclared with the line of its name; the
+// specifiers, whatever they are, are skipped to the ";", and a following "default;" of an array
+// property with them.
+void TUnitParser::ParseModernProperty(bool ClassMember, std::vector<TDeferredEvent>* Sink) {
     const std::string_view name = ReadName();
     if (name.empty()) SyntaxError("Unable to find identifier");
+    MarkName();
     PropertyName.assign(Bare(name));
+    this->ClassMember = ClassMember;
     if (Accept('[')) SkipBalanced('[', ']');
     const char c = PeekSym();
+    Redeclared = c != ':';
     if (c == ':') {
         ++FPos;
         PeekSym();
         MarkItem();  // the line where the type begins
-        Announce(&TUnitParser::OnProperty, Sink);
     } else if (c != ';' && c != 0) {
         SyntaxError("Unable to find : in property interface");
     }
+    Announce(&TUnitParser::OnProperty, Sink);
+    Redeclared = false;
     SkipDeclaration();
     const std::string_view next = ReadName();
     if (IsKeyword(next, "DEFAULT") && Accept(';')) return;
@@ -302,7 +334,8 @@ void TUnitParser::ParseModernField(std::string_view Name, std::vector<TDeferredE
 // A declaration of a nested type section from its name. A nested class is announced with its
 // members into Nested, after the class that holds it; other types are skipped.
 void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Nested) {
-    if (Accept('<')) SkipTypeArgs();
+    std::string params;
+    const int arity = Accept('<') ? SkipTypeArgs(&params) : 0;
     if (!Accept('=')) SyntaxError("Unable to find = in type definition");
     PeekSym();
     MarkItem();
@@ -310,17 +343,29 @@ void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEv
     if (IsKeyword(kind, "PACKED")) kind = ReadName();
     if (IsKeyword(kind, "CLASS")) {
         // The holding class's state goes on after the nested class.
-        const std::string typeName = std::move(TypeName), ancestorName = std::move(AncestorName);
-        std::vector<std::string> interfaces = std::move(Interfaces);
-        const int visibility = Visibility;
-        const bool strict = Strict;
-        TypeName.assign(Bare(Name));
+        struct TOuter {
+            std::string TypeName, AncestorName, QualifiedName, OuterName, HelpedType;
+            std::vector<std::string> Interfaces;
+            int Visibility, TypeArity, AncestorArity;
+            bool Strict, DefaultVisibility, TypeInfo;
+            TTypeKind TypeKind;
+        } outer{std::move(TypeName), std::move(AncestorName), QualifiedName, std::move(OuterName), std::move(HelpedType),
+                std::move(Interfaces), Visibility, TypeArity, AncestorArity, Strict, DefaultVisibility, TypeInfo, TypeKind};
+        NameType(Name, arity, params, outer.QualifiedName);
         const THeading heading = ParseModernClass(Nested);
-        TypeName = typeName;
-        AncestorName = ancestorName;
-        Interfaces = std::move(interfaces);
-        Visibility = visibility;
-        Strict = strict;
+        TypeName = std::move(outer.TypeName);
+        AncestorName = std::move(outer.AncestorName);
+        QualifiedName = std::move(outer.QualifiedName);
+        OuterName = std::move(outer.OuterName);
+        HelpedType = std::move(outer.HelpedType);
+        Interfaces = std::move(outer.Interfaces);
+        Visibility = outer.Visibility;
+        TypeArity = outer.TypeArity;
+        AncestorArity = outer.AncestorArity;
+        Strict = outer.Strict;
+        DefaultVisibility = outer.DefaultVisibility;
+        TypeInfo = outer.TypeInfo;
+        TypeKind = outer.TypeKind;
         if (heading != THeading::Done) SkipDeclaration();  // "of TFoo;", or what follows END
     } else if (IsKeyword(kind, "RECORD") || IsKeyword(kind, "OBJECT") || IsKeyword(kind, "INTERFACE") ||
                IsKeyword(kind, "DISPINTERFACE") || IsKeyword(kind, "OBJCCLASS") || IsKeyword(kind, "OBJCPROTOCOL") ||

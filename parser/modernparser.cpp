@@ -2,6 +2,7 @@
 // at a time, names with "&", type arguments, declarations skipped to their ";", parameter lists
 // normalised, and events announced at once or held back for a nested class.
 #include <algorithm>
+#include <utility>
 
 #include "keywords.h"
 #include "unitparser.h"
@@ -24,22 +25,26 @@ void AppendUpper(std::string& Out, std::string_view Word) {
 void TUnitParser::ParseModernUnit() {
     bool headingSeen = false;
     bool typeSection = false;  // where "Name = Other;" names a type, not a constant or a comparison
+    bool classWord = false;    // the word before was CLASS: "class procedure TFoo.Bar;"
     InImplementation = false;
     for (;;) {
         NextIdentToken();
         const std::string_view word = FToken;
         if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
             typeSection = false;
-            ParseModernImplementation();
+            ParseModernImplementation(std::exchange(classWord, false) || IsKeyword(word, "OPERATOR"));
             continue;
         }
+        int arity = 0;
+        std::string params;
         if (PeekSym() == '<' && LooksLikeTypeArgs("=")) {  // a generic type: TList<T> = class
             ++FPos;
-            SkipTypeArgs();
+            arity = SkipTypeArgs(&params);
         }
         std::string_view s = ReadSymbols();
+        classWord = s.empty() && IsKeyword(word, "CLASS");
         if (Is(s, "=")) {
-            TypeName.assign(word);
+            NameType(word, arity, params, {});
             MarkItem();
             std::string_view kind = ReadName();
             if (IsKeyword(kind, "PACKED")) kind = ReadName();
@@ -48,6 +53,7 @@ void TUnitParser::ParseModernUnit() {
             } else if ((IsKeyword(kind, "RECORD") || IsKeyword(kind, "TYPE"))) {
                 const std::string_view next = ReadName();  // any other word means nothing to this loop
                 if (IsKeyword(next, "HELPER")) {
+                    TypeKind = IsKeyword(kind, "RECORD") ? TTypeKind::RecordHelper : TTypeKind::TypeHelper;
                     Unread(next);
                     ParseModernClass(nullptr);
                 }
@@ -65,26 +71,78 @@ void TUnitParser::ParseModernUnit() {
                                  IsKeyword(word, "INITIALIZATION") || IsKeyword(word, "LABEL"))) {
             typeSection = false;
         } else if (IsKeyword(word, "USES")) {
-            if (!Is(s, ";")) ParseUses();
+            if (!Is(s, ";")) ParseModernUses();
         } else if (!headingSeen && (IsKeyword(word, "UNIT") || IsKeyword(word, "LIBRARY")) && s.empty()) {
-            UnitName.assign(ScanIdent());
+            // A dotted name is one name: "unit Lib.Alpha;".
+            UnitName.assign(ReadName());
+            while (Accept('.')) UnitName.append(".").append(ReadName());
             ReadSymbols();
             headingSeen = true;
         }
     }
 }
 
+// The names of a uses clause, dotted ones whole ("System.Classes"), upper-cased; "in 'file'" is
+// passed over.
+void TUnitParser::ParseModernUses() {
+    for (;;) {
+        std::string_view name = ReadName();
+        if (name.empty()) {
+            const char c = PeekSym();
+            if (c == ';') {
+                ++FPos;
+                return;
+            }
+            ++FPos;
+            if (c == '\'') ReadCharsUntil('\'');  // the file name after IN
+            continue;
+        }
+        if (IsKeyword(name, "IN")) continue;
+        UsesUnit.clear();
+        AppendUpper(UsesUnit, Bare(name));
+        while (Accept('.')) {
+            name = ReadName();
+            if (name.empty()) break;
+            UsesUnit += '.';
+            AppendUpper(UsesUnit, Bare(name));
+        }
+        OnUses(*this);
+    }
+}
+
+// The type being declared: its name, its generic parameters, the type it is nested in.
+void TUnitParser::NameType(std::string_view Name, int Arity, const std::string& Params, const std::string& Outer) {
+    TypeName.assign(Bare(Name));
+    TypeArity = Arity;
+    OuterName = Outer;
+    QualifiedName = Outer.empty() ? std::string() : Outer + ".";
+    QualifiedName += TypeName;
+    if (Arity > 0) QualifiedName += "<" + Params + ">";
+    TypeKind = TTypeKind::Class;
+    HelpedType.clear();
+    AncestorArity = 0;
+    TypeInfo = TypeInfoOn();
+}
+
+// What tells a generic method from one of the same name and parameters: "<>" for one generic
+// parameter, "<,>" for two...
+std::string TUnitParser::GenericPrefix(int Arity) const {
+    return Arity > 0 ? "<" + std::string(size_t(Arity - 1), ',') + ">" : std::string();
+}
+
 // After PROCEDURE, FUNCTION, CONSTRUCTOR, DESTRUCTOR or OPERATOR outside a class declaration:
 // Class.Method, Outer.Inner.Method and Generic<T>.Method<U> are implementation headings of the
 // last class named.
-void TUnitParser::ParseModernImplementation() {
+void TUnitParser::ParseModernImplementation(bool ClassMember) {
     std::string_view qualifier, method = ReadName();
     if (method.empty()) return;
+    int arity = 0;  // the method's own generic parameters
     for (;;) {
         MarkName();  // the line on which the method name ends
+        arity = 0;
         if (PeekSym() == '<' && LooksLikeTypeArgs(".(:;")) {
             ++FPos;
-            SkipTypeArgs();
+            arity = SkipTypeArgs();
         }
         if (!Accept('.')) break;
         qualifier = method;
@@ -94,7 +152,8 @@ void TUnitParser::ParseModernImplementation() {
     if (qualifier.empty()) return;  // a routine of the unit, or a forward declaration
     TypeName.assign(Bare(qualifier));
     MethodName.assign(Bare(method));
-    MethodParams = Accept('(') ? ReadParams() : "()";
+    this->ClassMember = ClassMember;
+    MethodParams = (ClassMember ? "class " : "") + GenericPrefix(arity) + (Accept('(') ? ReadParams() : "()");
     OnImplementation(*this);
 }
 
@@ -214,18 +273,33 @@ std::string_view TUnitParser::ReadName() {
     return name;
 }
 
-// After "<": skips to the matching ">".
-void TUnitParser::SkipTypeArgs() {
+// After "<": skips to the matching ">". Returns how many parameters or arguments stood there,
+// and adds their names to Names, separated by ",": a name counts when it opens a parameter or
+// argument at the outer level (not after "." of a qualified name, not in a constraint after ":",
+// not "specialize").
+int TUnitParser::SkipTypeArgs(std::string* Names) {
+    int arity = 0;
+    bool constraint = false, qualified = false;
     for (int depth = 1; depth > 0;) {
         const char c = PeekSym();
         if (c == 0) {
-            ReadName();
+            const std::string_view name = ReadName();
+            if (depth == 1 && !constraint && !qualified && !IsKeyword(name, "SPECIALIZE")) {
+                ++arity;
+                if (Names && !Names->empty()) *Names += ',';
+                if (Names) Names->append(Bare(name));
+            }
+            qualified = true;  // until a "," or ";" opens the next one
             continue;
         }
         ++FPos;
         if (c == '<') ++depth;
         else if (c == '>') --depth;
+        else if (depth == 1 && c == ':') constraint = true;
+        else if (depth == 1 && c == ';') constraint = qualified = false;
+        else if (depth == 1 && c == ',') qualified = false;
     }
+    return arity;
 }
 
 // Skips the rest of a declaration up to and including its ";", over brackets, parentheses and
@@ -325,7 +399,8 @@ void TUnitParser::Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferr
         return;
     }
     Sink->push_back({Event, TypeName, AncestorName, MethodName, PropertyName, FieldName, ItemFile, MethodParams,
-                     Interfaces, Visibility, ItemLine, Strict});
+                     Interfaces, Visibility, ItemLine, Strict, TypeKind, HelpedType, QualifiedName, OuterName,
+                     TypeArity, AncestorArity, TypeInfo, ClassMember, DefaultVisibility, Redeclared});
 }
 
 // A class's held-back events: into the class around it, or announced now.
@@ -346,6 +421,16 @@ void TUnitParser::Replay(std::vector<TDeferredEvent>& Events, std::vector<TDefer
         Visibility = e.Visibility;
         ItemLine = e.ItemLine;
         Strict = e.Strict;
+        TypeKind = e.TypeKind;
+        HelpedType = std::move(e.HelpedType);
+        QualifiedName = std::move(e.QualifiedName);
+        OuterName = std::move(e.OuterName);
+        TypeArity = e.TypeArity;
+        AncestorArity = e.AncestorArity;
+        TypeInfo = e.TypeInfo;
+        ClassMember = e.ClassMember;
+        DefaultVisibility = e.DefaultVisibility;
+        Redeclared = e.Redeclared;
         (this->*e.Event)(*this);
     }
 }

@@ -3,8 +3,12 @@
 #include "targets.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <mutex>
+#include <unordered_map>
 
 #include "asciitext.h"
+#include "paths.h"
 
 namespace qm {
 
@@ -64,5 +68,30 @@ std::string TargetNames() {
 }
 
 const TTarget& DefaultTarget(bool FreePascal) { return Targets()[FreePascal ? 2 : 0]; }
+
+bool InFreePascalTree(const std::string& Path) {
+    namespace fs = std::filesystem;
+    const fs::path path(Path);
+    const std::string extension = UpperCase(path.extension().string());
+    if (extension == ".PP" || extension == ".LPR") return true;
+    static std::mutex guard;
+    static std::unordered_map<std::string, bool> answers;  // by the unit's folder
+    const fs::path folder = fs::path(AbsolutePath(Path)).parent_path();
+    std::lock_guard<std::mutex> lock(guard);
+    if (auto known = answers.find(folder.string()); known != answers.end()) return known->second;
+    std::error_code ec;
+    auto holds = [&](const fs::path& Root, const char* A, const char* B) {
+        return fs::is_directory(Root / A, ec) && fs::is_directory(Root / B, ec);
+    };
+    bool found = false;
+    fs::path at = folder;
+    for (int depth = 0; depth < 16 && !found && !at.empty(); ++depth) {
+        found = holds(at, "rtl", "packages") || holds(at, "lcl", "components");
+        if (at == at.parent_path()) break;
+        at = at.parent_path();
+    }
+    answers.emplace(folder.string(), found);
+    return found;
+}
 
 }  // namespace qm

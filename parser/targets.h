@@ -30,5 +30,9 @@ std::string TargetNames();
 // What a unit is read for when no target is named: Free Pascal's Linux target for a unit that
 // says {$MODE ...} (or lies in a Free Pascal or Lazarus tree), else Delphi's Win32 target.
 const TTarget& DefaultTarget(bool FreePascal);
+// Whether a unit is Free Pascal's: its name ends in ".pp" or ".lpr", or a folder above it is the
+// root of Free Pascal's sources (it holds "rtl" and "packages") or of Lazarus's ("lcl" and
+// "components"). Folders are looked at once per run.
+bool InFreePascalTree(const std::string& Path);
 
 }  // namespace qm

@@ -62,8 +62,10 @@ void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     FModern = Dialect == TDialect::Modern;
     if (FModern) {
         FIncludeCount = 0;
+        // A unit of a Free Pascal or Lazarus tree is read for Free Pascal unless a target is named.
+        FFreePascalTree = !(Defines && Defines->Target()) && InFreePascalTree(FileName);
         // Free Pascal's own mode, where no {$MODE} says otherwise, nests comments.
-        FNestedComments = Defines && Defines->Target() && Defines->Target()->FreePascal;
+        FNestedComments = Target().FreePascal;
         FFiles.push_back({FileName, AbsolutePath(FileName), nullptr, nullptr, 0, false});
         try {
             ParseModernUnit();

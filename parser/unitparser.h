@@ -17,6 +17,7 @@
 #include "errors.h"
 #include "events.h"
 #include "paths.h"
+#include "typekind.h"
 
 namespace qm {
 
@@ -150,6 +151,32 @@ public:
     // OnClass: the class is declared in the implementation section, where only its own unit sees
     // it. Always false in the Delphi2 dialect.
     bool InImplementation = false;
+    // OnClass: what the type is; a helper's helped type (its last name part, as AncestorName),
+    // and a helper without a heritage list has no AncestorName.
+    TTypeKind TypeKind = TTypeKind::Class;
+    std::string HelpedType;
+    // OnClass: the type's generic parameters (TypeArity: how many) and the name the unit knows it
+    // by: outer types first, generic parameters named ("TDict<K,V>.TKeys"); OuterName is the
+    // outer type's, empty for a type of the unit. AncestorArity: type arguments the ancestor
+    // takes ("TList<Integer>" gives 1).
+    int TypeArity = 0;
+    std::string QualifiedName;
+    std::string OuterName;
+    int AncestorArity = 0;
+    // OnClass: run-time type information was on ({$M+}, {$TYPEINFO ON}) where the type was declared.
+    bool TypeInfo = false;
+    // OnMethod, OnProperty, OnField, OnImplementation: a class (static) member: "class procedure",
+    // "class var", "class property", a class constructor or destructor, a named operator.
+    // MethodParams then begins with "class ", and with "<,>" (a comma fewer than the method's
+    // generic parameters) after that for a generic method: "class <>(INTEGER)".
+    bool ClassMember = false;
+    // OnMethod, OnProperty, OnField: the member stands before any visibility section of its class,
+    // where the compiler makes it published or public by the {$M} state of the class (Visibility
+    // is VisPublished then).
+    bool DefaultVisibility = false;
+    // OnProperty: a property named again without a type ("property Caption;"), to change its
+    // visibility or specifiers.
+    bool Redeclared = false;
 
     TParserEvent OnUses;
     TParserEvent OnClass;
@@ -215,6 +242,10 @@ private:
         std::vector<std::string> Interfaces;
         int Visibility, ItemLine;
         bool Strict;
+        TTypeKind TypeKind;
+        std::string HelpedType, QualifiedName, OuterName;
+        int TypeArity, AncestorArity;
+        bool TypeInfo, ClassMember, DefaultVisibility, Redeclared;
     };
     // A file being read: the unit's own file first, then each include file open in it.
     struct TSourceFile {
@@ -240,14 +271,16 @@ private:
 
     // Modern dialect (modernparser.cpp, modernclass.cpp)
     void ParseModernUnit();
-    void ParseModernImplementation();
+    void ParseModernImplementation(bool ClassMember);
+    void NameType(std::string_view Name, int Arity, const std::string& Params, const std::string& Outer);
+    bool TypeInfoOn() const;
     void ParseTypeAlias(std::string_view Word);
     bool LooksLikeTypeArgs(std::string_view Followers) const;
     THeading ParseModernClass(std::vector<TDeferredEvent>* Sink);
     void ReadHeritage();
-    std::string_view ReadQualifiedName();
-    void ParseModernMethod(std::string_view Keyword, std::vector<TDeferredEvent>* Sink);
-    void ParseModernProperty(std::vector<TDeferredEvent>* Sink);
+    std::string_view ReadQualifiedName(int* Arity = nullptr);
+    void ParseModernMethod(std::string_view Keyword, bool ClassMember, std::vector<TDeferredEvent>* Sink);
+    void ParseModernProperty(bool ClassMember, std::vector<TDeferredEvent>* Sink);
     void ParseModernField(std::string_view Name, std::vector<TDeferredEvent>* Sink);
     void ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Sink);
     void Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink);
@@ -259,7 +292,9 @@ private:
     size_t EscapedNameLength() const;
     bool Accept(char C);
     std::string_view ReadName();
-    void SkipTypeArgs();
+    int SkipTypeArgs(std::string* Names = nullptr);
+    void ParseModernUses();
+    std::string GenericPrefix(int Arity) const;
     void SkipDeclaration(int Blocks = 0);
     std::string ReadParams();
 
@@ -313,6 +348,7 @@ private:
     std::map<char, bool> FSwitches;           // {$R+}-style switches the source set
     bool FMacrosOn = false;
     bool FNestedComments = false;             // Free Pascal's modes FPC and ObjFPC nest { } comments
+    bool FFreePascalTree = false;             // the unit lies in a Free Pascal or Lazarus source tree
     int FMacroCount = 0;                      // macros the source defined
     std::vector<std::unique_ptr<std::string>> FExpansions;  // macro texts read; tokens point into them
     // The modern reader's one name of lookahead: a name read and handed back is read again by

@@ -28,7 +28,10 @@ void AppendField(std::string& Text, std::string_view Field) {
 
 }  // namespace
 
-void AppendRecord(std::string& Text, std::initializer_list<std::string_view> Fields) {
+namespace {
+
+template <class TFields>
+void AppendFields(std::string& Text, const TFields& Fields) {
     bool first = true;
     for (std::string_view field : Fields) {
         if (!first) Text += '\t';
@@ -37,6 +40,11 @@ void AppendRecord(std::string& Text, std::initializer_list<std::string_view> Fie
     }
     Text += '\n';
 }
+
+}  // namespace
+
+void AppendRecord(std::string& Text, std::initializer_list<std::string_view> Fields) { AppendFields(Text, Fields); }
+void AppendRecord(std::string& Text, const std::vector<std::string_view>& Fields) { AppendFields(Text, Fields); }
 
 std::string Record(std::initializer_list<std::string_view> Fields) {
     std::string text;

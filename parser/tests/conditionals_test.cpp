@@ -2,6 +2,8 @@
 // read for each target and with the user's symbols.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "conditionals.h"
@@ -147,6 +149,41 @@ TEST(Conditionals, DirectivesCountOnlyInBranchesRead) {
     for (const auto& c : cases) EXPECT_EQ(Events(c.Text, nullptr, files), c.Events) << c.Name;
     // Named targets are not changed by {$MODE}.
     EXPECT_EQ(Events("unit U;\n{$MODE DELPHI}\ntype\n{$IFDEF FPC} TF = class end; {$ENDIF}\n", For("delphi-win32")), "");
+}
+
+// Without a target named, a unit of a Free Pascal or Lazarus source tree, or one whose name only
+// Free Pascal reads, is read for Free Pascal; any other for Delphi.
+TEST(Conditionals, UnitsOfFreePascalTreesAreReadForFreePascal) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(::testing::TempDir()) / "qm_fpc_trees";
+    fs::remove_all(root);
+    const std::string text = "unit U;\ntype\n{$IFDEF FPC} TF = class end; {$ELSE} TD = class end; {$ENDIF}\n";
+    auto write = [&](const fs::path& Path) {
+        fs::create_directories(Path.parent_path());
+        std::ofstream(Path) << text;
+        return Path.string();
+    };
+    for (const char* folder : {"fpc/rtl", "lazarus/lcl", "lazarus/components", "other/rtl"})
+        fs::create_directories(root / folder);
+    fs::create_directories(root / "fpc/packages");
+    const struct {
+        std::string Path;
+        const char* Class;
+    } cases[] = {
+        {write(root / "fpc/packages/fcl-base/src/u.pas"), "TF"},
+        {write(root / "lazarus/lcl/forms.pas"), "TF"},
+        {write(root / "other/rtl/u.pas"), "TD"},  // an rtl folder alone makes no tree
+        {write(root / "other/u.pp"), "TF"},
+        {write(root / "other/u.pas"), "TD"},
+    };
+    for (const auto& c : cases) {
+        TUnitParser parser;
+        parser.Dialect = TDialect::Modern;
+        TEventLog log(parser);
+        parser.Parse(c.Path);
+        EXPECT_EQ(log.Text, std::string("class\t") + c.Class + "\tTObject\t3\t\t\n") << c.Path;
+    }
+    fs::remove_all(root);
 }
 
 }  // namespace

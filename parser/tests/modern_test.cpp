@@ -83,8 +83,8 @@ TEST(ModernDialect, EventsOfEachConstruct) {
          "unit U;\ntype\n  generic TG<T> = class(TObject)\n    procedure M<U>(A: U);\n  end;\n"
          "  TH<T: class; U> = class(specialize TG<T>) end;\nimplementation\n"
          "procedure TG<T>.M<U>(A: U);\nbegin\n  if A < B then C := D > E;\nend;\nend.\n",
-         "class\tTG\tTObject\t3\t\t\nmethod\tM\t16\t4\t\t\t(U)\nclass\tTH\tTG\t6\t\t\n"
-         "implementation\tTG\tM\t8\t\t(U)\n"},
+         "class\tTG\tTObject\t3\t\t\tqualified=TG<T>\nmethod\tM\t16\t4\t\t\t<>(U)\n"
+         "class\tTH\tTG\t6\t\t\tqualified=TH<T,U>\nimplementation\tTG\tM\t8\t\t<>(U)\n"},
         {"sections: class var and var are fields, constants skipped, nested classes follow their holder",
          InClass("  public\n    class var Count: Integer;\n    var Name: string;\n"
                  "    const Max = 10; Names: array[0..1] of string = ('a', 'b');\n"
@@ -93,25 +93,27 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "      TRec = record A, B: Integer; end;\n      TKind = (kA, kB);\n      TRef = class of TInner;\n"
                  "      TProc = procedure(S: string; N: Integer) of object;\n"
                  "  private\n    Later: Integer;"),
-         ClassTA + "field\tCount\t32\t5\t\t\nfield\tName\t32\t6\t\t\nfield\tLater\t128\t18\t\t\n"
-                   "class\tTInner\tTBase\t10\t\t\nfield\tX\t16\t11\t\t\n"},
+         ClassTA + "field\tCount\t32\t5\t\t\tclass\nfield\tName\t32\t6\t\t\nfield\tLater\t128\t18\t\t\n"
+                   "class\tTInner\tTBase\t10\t\t\tqualified=TA.TInner\nfield\tX\t16\t11\t\t\n"},
         {"directives after fields, names like keywords, a visibility right after a section keyword",
          InClass("  public\n    final class var\n      FIn: TStream; external name 'in';\n    const\n      required = 1;\n"
                  "      &FINAL = 16;\n  type public\n    TItem = record V: Integer; end;\n  public\n    X: Integer;"),
-         ClassTA + "field\tFIn\t32\t6\t\t\nfield\tX\t32\t13\t\t\n"},
+         ClassTA + "field\tFIn\t32\t6\t\t\tclass\nfield\tX\t32\t13\t\t\n"},
         {"a class nested two deep: each after the class that holds it",
          InClass("    type\n      TN1 = class\n        type TN2 = class(TX) Y: Integer; end;\n        var Z: Integer;\n"
                  "      end;\n    var W: Integer;"),
-         ClassTA + "field\tW\t16\t9\t\t\nclass\tTN1\tTObject\t5\t\t\nfield\tZ\t16\t7\t\t\n"
-                   "class\tTN2\tTX\t6\t\t\nfield\tY\t16\t6\t\t\n"},
+         ClassTA + "field\tW\t16\t9\t\t\nclass\tTN1\tTObject\t5\t\t\tqualified=TA.TN1\nfield\tZ\t16\t7\t\t\n"
+                   "class\tTN2\tTX\t6\t\t\tqualified=TA.TN1.TN2\nfield\tY\t16\t6\t\t\n"},
         {"helpers and class modifiers",
          "unit U;\ntype\n  TH = class helper for TStrings\n    procedure P;\n  end;\n"
          "  TR = record helper for TPoint\n    function L: Double;\n  end;\n"
          "  TS = type helper(TBaseHelper) for string end;\n"
          "  TAb = class abstract(TB) end;\n  TSe = class sealed end;\n"
          "  JObject = class external 'java.lang' name 'Object' (JBase) end;\n",
-         "class\tTH\tTObject\t3\t\t\nmethod\tP\t16\t4\t\t\t()\nclass\tTR\tTObject\t6\t\t\nmethod\tL\t16\t7\t\t\t()\n"
-         "class\tTS\tTBaseHelper\t9\t\t\nclass\tTAb\tTB\t10\t\t\nclass\tTSe\tTObject\t11\t\t\n"
+         "class\tTH\t\t3\t\t\tkind=class helper\thelps=TStrings\nmethod\tP\t16\t4\t\t\t()\n"
+         "class\tTR\t\t6\t\t\tkind=record helper\thelps=TPoint\nmethod\tL\t16\t7\t\t\t()\n"
+         "class\tTS\tTBaseHelper\t9\t\t\tkind=type helper\thelps=string\n"
+         "class\tTAb\tTB\t10\t\t\nclass\tTSe\tTObject\t11\t\t\n"
          "class\tJObject\tJBase\t12\t\t\n"},
         {"fields of anonymous types",
          InClass("    P: ^TNode;\n    K: (kOne, kTwo);\n    R: 0..255;\n    Inline: record A: Integer; case B: Byte of 0: (C: Word); end;\n"
@@ -123,7 +125,8 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "    property Items[I: Integer]: TItem read GetItem; default;\n"
                  "    property B: TList<Integer>;\n    property C;\n    property D: Integer read FD; deprecated;\n"
                  "    property E: Integer index 1 read GetE implements IE stored False nodefault;"),
-         ClassTA + "property\tA\t16\t4\t\t\nproperty\tItems\t16\t5\t\t\nproperty\tB\t16\t6\t\t\nproperty\tD\t16\t8\t\t\n"
+         ClassTA + "property\tA\t16\t4\t\t\nproperty\tItems\t16\t5\t\t\nproperty\tB\t16\t6\t\t\n"
+                   "property\tC\t16\t7\t\t\tredeclared\nproperty\tD\t16\t8\t\t\n"
                    "property\tE\t16\t9\t\t\n"},
         {"&-escaped names",
          InClass("    &End: Integer;\n    procedure &Type(&Begin: Integer);\n    property &Class: Integer read FC;"),
@@ -145,9 +148,9 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "    class constructor Init;\n    destructor Destroy; override;\n"
                  "    class operator Implicit(const S: string): TA;\n    class operator +(A, B: TA): TA;\n"
                  "    procedure IX.Run = RunX;\n    [Weak] FRef: TA;\n    generic procedure G<T>;"),
-         ClassTA + "method\tMake\t16\t4\t\t\t()\nmethod\tReset\t16\t5\t\t\t()\nmethod\tInit\t16\t6\t\t\t()\n"
-                   "method\tDestroy\t16\t7\t\t\t()\nmethod\tImplicit\t16\t8\t\t\t(STRING)\nfield\tFRef\t16\t11\t\t\n"
-                   "method\tG\t16\t12\t\t\t()\n"},
+         ClassTA + "method\tMake\t16\t4\t\t\tclass ()\nmethod\tReset\t16\t5\t\t\tclass ()\n"
+                   "method\tInit\t16\t6\t\t\tclass ()\nmethod\tDestroy\t16\t7\t\t\t()\n"
+                   "method\tImplicit\t16\t8\t\t\tclass (STRING)\nfield\tFRef\t16\t11\t\t\nmethod\tG\t16\t12\t\t\t<>()\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -177,7 +180,7 @@ TEST(ModernDialect, ValidCodeIsRead) {
                    "field\tX\t16\t7\t\t\n"},
         {"names escaped with &&",
          InClass("    class function &&op_Implicit(A: Integer): TA;\n    &&op_Data: Integer;"),
-         ClassTA + "method\top_Implicit\t16\t4\t\t\t(INTEGER)\nfield\top_Data\t16\t5\t\t\n"},
+         ClassTA + "method\top_Implicit\t16\t4\t\t\tclass (INTEGER)\nfield\top_Data\t16\t5\t\t\n"},
         {"procedural fields with calling conventions after them",
          InClass("    F: procedure(A: Integer); cdecl varargs;\n    G: function(Fmt: PChar): Integer; cdecl; varargs;\n"
                  "    X: Integer;"),
@@ -188,6 +191,25 @@ TEST(ModernDialect, ValidCodeIsRead) {
         {"comments that do not nest in Delphi mode",
          "unit U;\n{$mode delphi}\ntype\n  TA = class\n    { outer { inner } X: Integer; { }\n    Y: Integer;\n  end;\n",
          "class\tTA\tTObject\t4\t\t\nfield\tX\t16\t5\t\t\nfield\tY\t16\t6\t\t\n"},
+        {"declarations of one name the compiler tells apart: class and instance destructors, generic arity, nested types",
+         "unit U;\ntype\n  TA = class\n    class destructor Destroy;\n    destructor Destroy; override;\n"
+         "    function AsList: TList;\n    function AsList<T>: TList<T>;\n  end;\n"
+         "  TEvent = class end;\n  TEvent<T> = class(TEvent) end;\n"
+         "  TDict<K, V> = class\n  type\n    TKeys = class end;\n  end;\n"
+         "  TSet<T> = class\n  type\n    TKeys = class(TDict<T, Boolean>.TKeys) end;\n  end;\n"
+         "implementation\nclass destructor TA.Destroy;\nbegin\nend;\nfunction TA.AsList<T>: TList<T>;\nbegin\nend;\nend.\n",
+         "class\tTA\tTObject\t3\t\t\nmethod\tDestroy\t16\t4\t\t\tclass ()\nmethod\tDestroy\t16\t5\t\t\t()\n"
+         "method\tAsList\t16\t6\t\t\t()\nmethod\tAsList\t16\t7\t\t\t<>()\n"
+         "class\tTEvent\tTObject\t9\t\t\nclass\tTEvent\tTEvent\t10\t\t\tqualified=TEvent<T>\n"
+         "class\tTDict\tTObject\t11\t\t\tqualified=TDict<K,V>\nclass\tTKeys\tTObject\t13\t\t\tqualified=TDict<K,V>.TKeys\n"
+         "class\tTSet\tTObject\t15\t\t\tqualified=TSet<T>\nclass\tTKeys\tTKeys\t17\t\t\tqualified=TSet<T>.TKeys\n"
+         "implementation\tTA\tDestroy\t20\t\tclass ()\nimplementation\tTA\tAsList\t23\t\t<>()\n"},
+        {"dotted unit names whole, in the heading and in uses clauses",
+         "unit Lib.Alpha.Core;\ninterface\nuses System.Classes, Lib.Beta in 'src/Lib.Beta.pas', Gamma;\n",
+         "uses\tSYSTEM.CLASSES\nuses\tLIB.BETA\nuses\tGAMMA\n"},
+        {"run-time type information where {$M+} or {$TYPEINFO ON} stands",
+         "unit U;\ntype\n{$M+}\n  TP = class end;\n{$M-}\n  TQ = class end;\n{$TYPEINFO ON}\n  TR = class end;\n",
+         "class\tTP\tTObject\t4\t\t\ttypeinfo\nclass\tTQ\tTObject\t6\t\t\nclass\tTR\tTObject\t8\t\t\ttypeinfo\n"},
         {"nested comments by mode switch",
          "unit U;\n{$mode delphi}{$modeswitch nestedcomments}\ntype\n  TA = class\n    { { } X: Integer; }\n"
          "    Y: Integer;\n  end;\n",
