@@ -21,6 +21,20 @@ enum : int {
     KindField = 4,
 };
 
+// More bits of a member's Flags (modern Object Pascal): a class (static) member, and a property
+// named again in a descendant to change its visibility or specifiers.
+enum : int {
+    MemberClass = 512,
+    MemberRedeclared = 1024,
+};
+
+// RELATIONS.Kind: what a type's declaration names besides its ancestor.
+enum : int {
+    RelationImplements = 1,  // an interface of its heritage list (Position: its place there)
+    RelationHelps = 2,       // the type a helper helps
+    RelationNestedIn = 3,    // the type it is declared in (TargetName: that type's QualifiedName)
+};
+
 // The stamp of a file as read (see TFileStamp), the dialect it was read in (TDialect) and how
 // many times it has been re-read.
 struct TUnitRow {
@@ -106,7 +120,7 @@ struct TLineInfoRec {
     bool Keyword = false;
 };
 
-// The Filters menu's seven check marks.
+// The Filters menu's check marks.
 struct TMemberFilter {
     bool ShowProperties = true;
     bool ShowMethods = true;
@@ -115,6 +129,8 @@ struct TMemberFilter {
     bool ShowProtected = true;
     bool ShowPublic = true;
     bool ShowPublished = true;
+    // Properties a class names again to change their visibility (see ListClassMembers).
+    bool ShowRedeclared = true;
 };
 
 // A place in the sources: a unit and a line of it, counted from 1 as everywhere the user sees

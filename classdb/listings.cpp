@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <algorithm>
+#include <set>
 
 #include "format.h"
 #include "memberlist.h"
@@ -22,9 +23,20 @@ const char* VisibilityName(int Flags) {
 }
 
 const char* KindName(int Flags) {
+    if (Flags & MemberClass) {
+        if (Flags & KindMethod) return "class method";
+        if (Flags & KindProperty) return "class property";
+        return "class field";
+    }
     if (Flags & KindMethod) return "Method";
     if (Flags & KindProperty) return "Property";
     return "Field";
+}
+
+std::string MemberSignature(const std::string& Name, const std::string& Params) {
+    constexpr std::string_view classWord = "class ";
+    if (Params.compare(0, classWord.size(), classWord) == 0) return std::string(classWord) + Name + Params.substr(classWord.size());
+    return Name + Params;
 }
 
 std::array<std::string, 5> MemberColumns(const TMemberItem& Item) {
@@ -61,10 +73,14 @@ void SortedUniqueNames(SQLite::Statement& Names, std::vector<std::string>& Strin
 
 }  // namespace
 
+// A property a class names again is listed once, at the level nearest the class asked about
+// that declares or redeclares it, with the visibility given there; without redeclared
+// properties, each is listed where it is declared.
 void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFilter& Filter) {
     TCall call(*this);
     Engine(Connection(), [&] {
         SQLite::Statement members(Database(), "select * from MV where ClassID = ? order by rowid");
+        std::set<std::string> redeclared;  // upper-case names of properties listed already
         for (int level = 1, current = ClassID; current != 0; ++level, current = GetAncestorID(current)) {
             CheckAncestorLevel(level, ClassID);
             const std::string className = GetClassName(current);
@@ -72,6 +88,15 @@ void TVCLDB::ListClassMembers(int ClassID, TMemberItems& Items, const TMemberFil
             members.bind(1, current);
             while (members.executeStep()) {
                 TMemberRow row = ReadMemberRow(members);
+                if (row.Flags & KindProperty) {
+                    const bool again = row.Flags & MemberRedeclared;
+                    if (again && !Filter.ShowRedeclared) continue;
+                    if (Filter.ShowRedeclared) {
+                        const std::string key = UpperCase(row.Name);
+                        if (redeclared.count(key)) continue;
+                        if (again) redeclared.insert(key);
+                    }
+                }
                 if (!Admits(Filter, row.Flags)) continue;
                 Items.push_back({row.Name, current, className, level, row.Flags, TargetPlace(row)});
             }

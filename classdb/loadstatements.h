@@ -16,11 +16,13 @@ struct TLoadStatements {
           UnitsByName(Db, "select * from UNITS where upper(Name) = ? order by ID"),
           ParsingQuery(Db, "select * from CLASSES where upper(Name) = ? order by ID"),
           InsertUnit(Db, "insert into UNITS(Name, Path, Dialect) values(?, ?, ?)"),
-          InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID, FileID, Kind, Arity, QualifiedName) "
-                          "values(?, ?, ?, ?, ?, ?, ?, ?)"),
+          InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID, FileID, Kind, Arity, QualifiedName, Flags) "
+                          "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
           InsertMember(Db, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID, IntFileID, ImpFileID, Params) "
                            "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          InsertFile(Db, "insert into FILES(UnitID, Path) values(?, ?)") {}
+          InsertFile(Db, "insert into FILES(UnitID, Path) values(?, ?)"),
+          InsertRelation(Db, "insert into RELATIONS(ClassID, Kind, Position, TargetID, TargetName) values(?, ?, ?, ?, ?)"),
+          ClassFlags(Db, "select Flags from CLASSES where ID = ?") {}
 
     SQLite::Statement DuplicatePath;
     SQLite::Statement UnitsByName;
@@ -29,6 +31,8 @@ struct TLoadStatements {
     SQLite::Statement InsertClass;
     SQLite::Statement InsertMember;
     SQLite::Statement InsertFile;
+    SQLite::Statement InsertRelation;
+    SQLite::Statement ClassFlags;
 };
 
 }  // namespace qm

@@ -8,8 +8,14 @@ namespace qm {
 
 // "Published", "Public", "Private", "Protected", or "Automated" when none of their bits is set.
 const char* VisibilityName(int Flags);
-// "Method", "Property", or "Field" when neither bit is set.
+// "Method", "Property", or "Field" when neither bit is set; "class method", "class property" or
+// "class field" for a class member.
 const char* KindName(int Flags);
+
+// A member's name (perhaps with its unit and class before it) with its parameters as a person
+// writes them: "Run(INTEGER)", "class Forms.TForm.Create()", "AsList<>()" (Params as stored, see
+// TMemberRow).
+std::string MemberSignature(const std::string& Name, const std::string& Params);
 
 struct TMemberItem;
 // The texts of a listed member's columns "Member", "Class", "Level", "Visibility", "Type".

@@ -97,20 +97,34 @@ const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows)
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
-    AddClass(Sender, Sender.TypeName == "TObject" ? 0 : StoredClass(Sender.AncestorName));
+    // A helper without a heritage list derives from nothing.
+    const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
+    AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity));
 }
 
 // AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found
 // among the unit's own classes.
 void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
-    // Modern sources declare a class once per {$IFDEF} branch, and every branch outside a class
-    // is read: the first declaration stands, the others and their members are passed over.
-    if (FModern && FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) {
-        CurrentClassIndex = -1;
-        return;
-    }
     TClassDefObj def;
     def.Name = Sender.TypeName;
+    def.QualifiedName = Sender.TypeName;
+    if (FModern) {
+        // A type the compiler would refuse as declared twice (both branches of a condition this
+        // reading cannot decide): the first declaration stands, the others and their members are
+        // passed over. Generic arity and the outer type make declarations of one name distinct.
+        if (!Sender.QualifiedName.empty()) def.QualifiedName = Sender.QualifiedName;
+        if (!FIdentities.insert(UpperCase(def.QualifiedName) + '/' + std::to_string(Sender.TypeArity)).second) {
+            CurrentClassIndex = -1;
+            return;
+        }
+        def.Kind = Sender.TypeKind;
+        def.Arity = Sender.TypeArity;
+        def.AncestorArity = Sender.AncestorArity;
+        def.OuterName = Sender.OuterName;
+        def.HelpedType = Sender.HelpedType;
+        def.Interfaces = Sender.Interfaces;
+        def.Flags = Sender.TypeInfo ? ClassFlagTypeInfo : 0;
+    }
     def.IntLN = Sender.ItemLine;
     def.File = ItemFile(Sender);
     def.Local = Sender.InImplementation;
@@ -118,18 +132,21 @@ void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
     def.AncestorID = AncestorID;
     CurrentClassIndex = int(ClassDefs.size());
     FClassesByName[def.Name].push_back(CurrentClassIndex);
-    FFirstClassByUpperName.emplace(UpperCase(def.Name), CurrentClassIndex);
+    FClassesByUpperName[UpperCase(def.Name)].push_back(CurrentClassIndex);
     FFirstMemberOfClass.emplace_back();
     FOverloadsOfClass.emplace_back();
     ClassDefs.push_back(std::move(def));
     FOwner.OnProgress(FOwner);
 }
 
-int TUnitLoader::StoredClass(const std::string& Name) {
+int TUnitLoader::StoredClass(const std::string& Name, int Arity) {
     FSql.ParsingQuery.tryReset();
     FSql.ParsingQuery.bind(1, UpperCase(Name));
     std::vector<TClassRow> rows;
     while (FSql.ParsingQuery.executeStep()) rows.push_back(ReadClassRow(FSql.ParsingQuery));
+    // TEvent and TEvent<T> are two types: the arguments written choose.
+    if (std::any_of(rows.begin(), rows.end(), [&](const TClassRow& Row) { return Row.Arity == Arity; }))
+        std::erase_if(rows, [&](const TClassRow& Row) { return Row.Arity != Arity; });
     if (rows.size() == 1) return rows.front().ID;
     for (auto used = UsesList.rbegin(); used != UsesList.rend(); ++used)
         for (const TClassRow& row : rows)
@@ -141,9 +158,9 @@ int TUnitLoader::StoredClass(const std::string& Name) {
 // of its own, so that classes derived from the alias find their chain. A name of anything but a
 // class known here is no class and is let be.
 void TUnitLoader::OnTypeAlias(TUnitParser& Sender) {
-    if (FFirstClassByUpperName.count(UpperCase(Sender.TypeName))) return;
+    if (FClassesByUpperName.count(UpperCase(Sender.TypeName))) return;
     const int stored = StoredClass(Sender.AncestorName);
-    if (stored < 0 && !FFirstClassByUpperName.count(UpperCase(Sender.AncestorName))) return;
+    if (stored < 0 && !FClassesByUpperName.count(UpperCase(Sender.AncestorName))) return;
     AddClass(Sender, stored);
     CurrentClassIndex = -1;  // members that follow belong to no class
 }
@@ -154,6 +171,11 @@ void TUnitLoader::AddMember(const std::string& Name, const TUnitParser& Sender, 
     const int index = int(MVDefs.size());
     FFirstMemberOfClass[size_t(CurrentClassIndex)].emplace(Name, index);
     TMVDefObj def{Name, Sender.ItemLine, NoImpLN, Sender.Visibility + Kind, CurrentClassIndex, ItemFile(Sender), 0, {}};
+    if (FModern) {
+        if (Sender.ClassMember) def.Flags |= MemberClass;
+        if (Sender.Redeclared) def.Flags |= MemberRedeclared;
+        def.DefaultVisibility = Sender.DefaultVisibility;
+    }
     if (FModern && Kind == KindMethod) {
         def.Params = Sender.MethodParams;
         FOverloadsOfClass[size_t(CurrentClassIndex)].emplace(Name, index);
@@ -206,13 +228,27 @@ void TUnitLoader::AncestorMissing(const TClassDefObj& Class) {
 // unit that only this unit's implementation uses, which may in turn use this one) is passed over
 // with a message, and so are the unit's classes derived from it; the rest of the unit loads.
 // Modern dialect only: in the Delphi 2.0 rules the load fails as ever.
+int TUnitLoader::LocalAncestor(size_t ClassIndex) const {
+    const TClassDefObj& def = ClassDefs[ClassIndex];
+    auto named = FClassesByUpperName.find(UpperCase(def.AncestorName));
+    if (named == FClassesByUpperName.end()) return -1;
+    int found = -1;
+    for (int i : named->second) {
+        if (size_t(i) == ClassIndex) continue;
+        if (ClassDefs[size_t(i)].Arity == def.AncestorArity) return i;
+        if (found < 0) found = i;
+    }
+    return found;
+}
+
 void TUnitLoader::PassOverLocalOrphans() {
     for (bool changed = true; changed;) {
         changed = false;
-        for (TClassDefObj& def : ClassDefs) {
+        for (size_t i = 0; i < ClassDefs.size(); ++i) {
+            TClassDefObj& def = ClassDefs[i];
             if (def.AncestorID >= 0 || def.Skipped || !def.Local) continue;
-            auto ancestor = FFirstClassByUpperName.find(UpperCase(def.AncestorName));
-            if (ancestor != FFirstClassByUpperName.end() && !ClassDefs[size_t(ancestor->second)].Skipped) continue;
+            const int ancestor = LocalAncestor(i);
+            if (ancestor >= 0 && !ClassDefs[size_t(ancestor)].Skipped) continue;
             def.Skipped = changed = true;
             FToTell.push_back(Format("Class %s in the implementation of %s is passed over: its ancestor %s "
                                      "is not loaded",
@@ -223,11 +259,12 @@ void TUnitLoader::PassOverLocalOrphans() {
 
 bool TUnitLoader::ResolveLocalAncestors() {
     bool changed = false;
-    for (TClassDefObj& def : ClassDefs) {
+    for (size_t i = 0; i < ClassDefs.size(); ++i) {
+        TClassDefObj& def = ClassDefs[i];
         if (def.AncestorID >= 0 || def.Skipped) continue;
-        auto ancestor = FFirstClassByUpperName.find(UpperCase(def.AncestorName));
-        if (ancestor == FFirstClassByUpperName.end()) AncestorMissing(def);
-        def.AncestorID = ClassDefs[size_t(ancestor->second)].ID;
+        const int ancestor = LocalAncestor(i);
+        if (ancestor < 0) AncestorMissing(def);
+        def.AncestorID = ClassDefs[size_t(ancestor)].ID;
         changed = true;
     }
     return changed;
@@ -236,9 +273,7 @@ bool TUnitLoader::ResolveLocalAncestors() {
 // Classes that could not be inserted although every pass resolved what it could: their
 // ancestors form a cycle within the unit. The first class that lies on a cycle is named.
 void TUnitLoader::CheckForCycle() {
-    auto ancestorOf = [&](size_t i) {
-        return size_t(FFirstClassByUpperName.at(UpperCase(ClassDefs[i].AncestorName)));
-    };
+    auto ancestorOf = [&](size_t i) { return size_t(LocalAncestor(i)); };
     for (size_t start = 0; start < ClassDefs.size(); ++start) {
         if (ClassDefs[start].ID >= 0 || ClassDefs[start].Skipped) continue;
         size_t at = start;
@@ -253,7 +288,10 @@ void TUnitLoader::CheckForCycle() {
 int TUnitLoader::InsertUnit() {
     std::string name = FFileName;
     if (size_t slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
-    if (size_t dot = name.find('.'); dot != std::string::npos) name.erase(dot);
+    // The Delphi 2.0 rules name a unit after its file, up to the first dot; a modern unit is
+    // named as it declares itself ("unit Lib.Alpha;"), else after its file without the extension.
+    if (size_t dot = FModern ? name.rfind('.') : name.find('.'); dot != std::string::npos) name.erase(dot);
+    if (FModern && !Parser.UnitName.empty()) name = Parser.UnitName;
     SQLite::Statement& insert = FSql.InsertUnit;
     insert.tryReset();
     insert.bind(1, name);
@@ -286,9 +324,12 @@ void TUnitLoader::InsertClasses(int UnitID) {
             insert.bind(3, def.IntLN);
             insert.bind(4, def.AncestorID);
             insert.bind(5, FFileIDs[size_t(def.File)]);
-            insert.bind(6, 0);
-            insert.bind(7, 0);
-            insert.bindNoCopy(8, def.Name);
+            insert.bind(6, int(def.Kind));
+            insert.bind(7, def.Arity);
+            insert.bindNoCopy(8, def.QualifiedName);
+            // Run-time type information is inherited: TPersistent's descendants have it too.
+            if (FModern) def.Flags |= AncestorFlags(def.AncestorID) & ClassFlagTypeInfo;
+            insert.bind(9, def.Flags);
             insert.exec();
             def.ID = int(FDb.getLastInsertRowid());
             inserted = true;
@@ -299,15 +340,52 @@ void TUnitLoader::InsertClasses(int UnitID) {
     }
 }
 
+int TUnitLoader::AncestorFlags(int AncestorID) {
+    if (AncestorID <= 0) return 0;
+    for (const TClassDefObj& def : ClassDefs)
+        if (def.ID == AncestorID) return def.Flags;
+    FSql.ClassFlags.tryReset();
+    FSql.ClassFlags.bind(1, AncestorID);
+    return FSql.ClassFlags.executeStep() ? FSql.ClassFlags.getColumn(0).getInt() : 0;
+}
+
+// The names a type's declaration gives besides its ancestor, each by id where this unit or the
+// database holds the type: its outer type, the type it helps, the interfaces it implements.
+void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
+    auto relate = [&](int Kind, int Position, const std::string& Target) {
+        int id = 0;
+        for (const TClassDefObj& def : ClassDefs)
+            if (def.ID >= 0 && SameText(Kind == RelationNestedIn ? def.QualifiedName : def.Name, Target)) {
+                id = def.ID;
+                break;
+            }
+        if (id == 0 && Kind != RelationNestedIn) id = std::max(StoredClass(Target), 0);
+        FSql.InsertRelation.tryReset();
+        FSql.InsertRelation.bind(1, Class.ID);
+        FSql.InsertRelation.bind(2, Kind);
+        FSql.InsertRelation.bind(3, Position);
+        FSql.InsertRelation.bind(4, id);
+        FSql.InsertRelation.bind(5, Target);
+        FSql.InsertRelation.exec();
+        RowWritten();
+    };
+    if (!Class.OuterName.empty()) relate(RelationNestedIn, 0, Class.OuterName);
+    if (!Class.HelpedType.empty()) relate(RelationHelps, 0, Class.HelpedType);
+    for (size_t i = 0; i < Class.Interfaces.size(); ++i) relate(RelationImplements, int(i), Class.Interfaces[i]);
+}
+
 void TUnitLoader::InsertMembers(int UnitID) {
     SQLite::Statement& insert = FSql.InsertMember;
     for (const TMVDefObj& member : MVDefs) {
         const TClassDefObj& owner = ClassDefs[size_t(member.ClassIndex)];
         if (owner.Skipped) continue;
+        int flags = member.Flags;
+        // Published where the class has run-time type information, else public.
+        if (member.DefaultVisibility && !(owner.Flags & ClassFlagTypeInfo)) flags += VisPublic - VisPublished;
         insert.tryReset();  // a refused insert leaves its error in the statement until reset
         insert.bind(1, owner.ID);
         insert.bindNoCopy(2, member.Name);  // the text outlives the step
-        insert.bind(3, member.Flags);
+        insert.bind(3, flags);
         insert.bind(4, member.IntLN);
         insert.bind(5, member.ImpLN);
         insert.bind(6, UnitID);
@@ -319,7 +397,13 @@ void TUnitLoader::InsertMembers(int UnitID) {
         // Any other failure (a full disk...) ends the load: a member must not vanish unreported.
         if (insert.tryExecuteStep() == SQLITE_DONE) continue;
         if ((insert.getErrorCode() & 0xff) != SQLITE_CONSTRAINT) throw SQLite::Exception(FDb.getHandle(), insert.getErrorCode());
-        FOwner.OnMessage(FOwner, Format("Internal Error: Key Violation on %d, %s", {owner.ID, member.Name}));
+        if (!FModern) {
+            FOwner.OnMessage(FOwner, Format("Internal Error: Key Violation on %d, %s", {owner.ID, member.Name}));
+            continue;
+        }
+        FOwner.OnMessage(FOwner, Format("%s: %s.%s is declared twice with the same parameters; the later declaration is "
+                                        "passed over",
+                                        {FFileName, owner.QualifiedName, member.Name + member.Params}));
     }
 }
 
@@ -345,6 +429,9 @@ int TUnitLoader::Run() {
         unitID = InsertUnit();
         InsertFiles(unitID);
         InsertClasses(unitID);
+        if (FModern)
+            for (const TClassDefObj& def : ClassDefs)
+                if (!def.Skipped) InsertRelations(def);
         InsertMembers(unitID);
         for (const std::string& message : FToTell) FOwner.OnMessage(FOwner, message);
         return unitID;

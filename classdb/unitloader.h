@@ -6,6 +6,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "dbrows.h"
@@ -25,6 +26,15 @@ struct TClassDefObj {
     int File = 0;         // index into the load's include files, 0 for the unit's own
     bool Local = false;   // declared in the implementation section (modern dialect)
     bool Skipped = false;
+    // Modern dialect (see TUnitParser): what the type is and how the unit names it.
+    TTypeKind Kind = TTypeKind::Class;
+    int Arity = 0;
+    int AncestorArity = 0;
+    std::string QualifiedName;  // Name in the Delphi 2.0 rules
+    std::string OuterName;
+    std::string HelpedType;
+    std::vector<std::string> Interfaces;
+    int Flags = 0;  // ClassFlag...: its own {$M+} at first, with its ancestor's once that is known
 };
 
 struct TMVDefObj {
@@ -36,6 +46,8 @@ struct TMVDefObj {
     int IntFile = 0;
     int ImpFile = 0;
     std::string Params;  // methods of the modern dialect only
+    // Before any visibility section: published or public by the class's {$M} state (modern).
+    bool DefaultVisibility = false;
 };
 
 // The transient state of one load.
@@ -49,6 +61,11 @@ private:
     void OnUses(TUnitParser& Sender);
     const TUnitRow& UnitOnSearchPath(const std::vector<TUnitRow>& Rows) const;
     void OnClass(TUnitParser& Sender);
+    // The class of this unit AncestorName names (of the ancestor's arity where several share the
+    // name, never the class itself); -1 when none.
+    int LocalAncestor(size_t ClassIndex) const;
+    void InsertRelations(const TClassDefObj& Class);
+    int AncestorFlags(int AncestorID);
     void OnMethod(TUnitParser& Sender) { AddMember(Sender.MethodName, Sender, KindMethod); }
     void OnProperty(TUnitParser& Sender) { AddMember(Sender.PropertyName, Sender, KindProperty); }
     void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }
@@ -58,7 +75,7 @@ private:
     void OnWarning(TUnitParser& Sender) { FToTell.push_back(Sender.Warning); }
     // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
     // none (or none the uses lists choose).
-    int StoredClass(const std::string& Name);
+    int StoredClass(const std::string& Name, int Arity = 0);
     void AddMember(const std::string& Name, const TUnitParser& Sender, int Kind);
     // The index of the file the parser's item comes from (0: the unit's own).
     int ItemFile(const TUnitParser& Sender);
@@ -91,7 +108,8 @@ private:
 
     // Indexes over the collections, so that each event and each resolution step is a lookup.
     std::unordered_map<std::string, std::vector<int>> FClassesByName;        // exact name
-    std::unordered_map<std::string, int> FFirstClassByUpperName;             // for ancestors
+    std::unordered_map<std::string, std::vector<int>> FClassesByUpperName;  // for ancestors, in load order
+    std::unordered_set<std::string> FIdentities;                            // modern: qualified name and arity
     std::vector<std::unordered_map<std::string, int>> FFirstMemberOfClass;   // exact name
     std::vector<std::unordered_multimap<std::string, int>> FOverloadsOfClass;  // exact name, load order
     bool FModern = false;

@@ -227,14 +227,14 @@ void Classes(TContext& C) {
 void Members(TContext& C) {
     const char* usage =
         "members CLASS [--no-properties] [--no-methods] [--no-fields] [--no-private] [--no-protected] "
-        "[--no-public] [--no-published]";
-    Need(C, 1, 8, usage);
+        "[--no-public] [--no-published] [--no-redeclared]";
+    Need(C, 1, 9, usage);
     TMemberFilter filter;
     const std::map<std::string, bool TMemberFilter::*> flags = {
         {"--no-properties", &TMemberFilter::ShowProperties}, {"--no-methods", &TMemberFilter::ShowMethods},
         {"--no-fields", &TMemberFilter::ShowFields},         {"--no-private", &TMemberFilter::ShowPrivate},
         {"--no-protected", &TMemberFilter::ShowProtected},   {"--no-public", &TMemberFilter::ShowPublic},
-        {"--no-published", &TMemberFilter::ShowPublished},
+        {"--no-published", &TMemberFilter::ShowPublished},   {"--no-redeclared", &TMemberFilter::ShowRedeclared},
     };
     std::string cls;
     for (const std::string& arg : C.Args) {

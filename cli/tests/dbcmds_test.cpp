@@ -123,8 +123,9 @@ TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
     EXPECT_EQ(Run("add", {"--modern", "--recursive", tree}),
               "1|2\t0\t0\t0\t1\t2 units loaded, 1 did not load\n|" + tree + "/c.pas: Unable to locate ancestor class "
               "TMISSING. The Unit which defines this class must be loaded first.\n");
+    // Before any visibility section, without {$M+}: public.
     EXPECT_EQ(Run("members", {"TA", "--no-fields"}),
-              "0|Go\t2\tTBase\t2\tPublished\tMethod\nGo\t2\tTBase\t2\tPublished\tMethod\n"
+              "0|Go\t2\tTBase\t2\tPublic\tMethod\nGo\t2\tTBase\t2\tPublic\tMethod\n"
               "Create\t1\tTObject\t3\tPublished\tMethod\nFree\t1\tTObject\t3\tPublished\tMethod\n"
               "ClassName\t1\tTObject\t3\tPublished\tMethod\n|");
     EXPECT_EQ(Run("add", {"--include-tree", tree, (Dir / "tree" / "a.pas").string()}),

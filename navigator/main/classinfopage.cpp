@@ -12,7 +12,7 @@
 namespace qm {
 namespace {
 
-// The Filters menu's seven check items and the part of the filter each one sets.
+// The Filters menu's check items and the part of the filter each one sets.
 struct TFilterItem {
     const char* Name;
     bool TMemberFilter::*Show;
@@ -21,7 +21,7 @@ constexpr TFilterItem FilterItems[] = {
     {"PrivateItem", &TMemberFilter::ShowPrivate},   {"ProtectedItem", &TMemberFilter::ShowProtected},
     {"PublicItem", &TMemberFilter::ShowPublic},     {"PublishedItem", &TMemberFilter::ShowPublished},
     {"MethodItem", &TMemberFilter::ShowMethods},    {"PropertyItem", &TMemberFilter::ShowProperties},
-    {"FieldItem", &TMemberFilter::ShowFields},
+    {"FieldItem", &TMemberFilter::ShowFields},      {"RedeclaredItem", &TMemberFilter::ShowRedeclared},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "clsdlg1.h"
 #include "classlist.h"
 #include "main1.h"
+#include "memberlist.h"
 #include "sourcetext.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -58,8 +59,9 @@ void TClassNav::GoToOverload(int ClassID, const std::string& Member, bool Declar
     for (const TMemberRow& Row : Overloads) {
         const TPlace Place = Declarations ? TPlace{Row.UnitID, Row.IntLN, Row.IntFileID} : TargetPlace(Row);
         Places.push_back(Place);
-        Entries.push_back({Db.GetShortUnitName(Row.UnitID) + "." + Db.GetClassName(ClassID) + "." + Row.Name +
-                               Row.Params + ", line " + std::to_string(Place.Line),
+        Entries.push_back({MemberSignature(Db.GetShortUnitName(Row.UnitID) + "." + Db.GetClassName(ClassID) + "." + Row.Name,
+                                           Row.Params) +
+                               ", line " + std::to_string(Place.Line),
                            int(Places.size())});
     }
     const int K = Windows().ClassDlg->ChooseClass(

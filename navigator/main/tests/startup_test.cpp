@@ -252,6 +252,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         {"SearchSC", "Search", "Ctrl+S"}, {"BackSC", "Back", "Ctrl+B"}, {"PrivateItem", "&Private", ""},
         {"ProtectedItem", "P&rotected", ""}, {"PublicItem", "P&ublic", ""}, {"PublishedItem", "Pu&blished", ""},
         {"MethodItem", "&Method", ""}, {"PropertyItem", "Pr&operty", ""}, {"FieldItem", "&Field", ""},
+        {"RedeclaredItem", "Re&declared properties", ""},
         {"About1", "&About...", ""}, {"BackItem", "Back", ""}, {"DelphiHelpItem", "Delphi Help", ""},
         {"DelphiHelpIndexItem", "Delphi Help Index", ""}, {"InheritedItem", "Inherited Class", ""},
         {"ClassInfoItem", "Class Info", ""}, {"OverridesItem", "Overrides...", ""},
@@ -284,7 +285,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");
-    EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field");
+    EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field|-|Re&declared properties");
 }
 
 TEST_F(Startup, MenusEnableTheirItemsWhenTheyOpen) {
@@ -302,7 +303,7 @@ TEST_F(Startup, MenusEnableTheirItemsWhenTheyOpen) {
     EXPECT_TRUE(W.Item("CopyItem")->isEnabled());
     EXPECT_TRUE(W.UnitsCB()->isEnabled());
     for (const char* Name : {"PrivateItem", "ProtectedItem", "PublicItem", "PublishedItem", "MethodItem",
-                             "PropertyItem", "FieldItem"})
+                             "PropertyItem", "FieldItem", "RedeclaredItem"})
         EXPECT_FALSE(W.Item(Name)->isEnabled()) << Name;
 
     // The popup: Back with history, the help items with "Enable Delphi Help".
