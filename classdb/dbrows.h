@@ -33,6 +33,7 @@ enum : int {
     RelationImplements = 1,  // an interface of its heritage list (Position: its place there)
     RelationHelps = 2,       // the type a helper helps
     RelationNestedIn = 3,    // the type it is declared in (TargetName: that type's QualifiedName)
+    RelationInherits = 4,    // an ancestor not loaded when the type was (not for classes)
 };
 
 // The stamp of a file as read (see TFileStamp), the dialect it was read in (TDialect) and how

@@ -22,7 +22,7 @@ struct TLoadStatements {
                            "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
           InsertFile(Db, "insert into FILES(UnitID, Path) values(?, ?)"),
           InsertRelation(Db, "insert into RELATIONS(ClassID, Kind, Position, TargetID, TargetName) values(?, ?, ?, ?, ?)"),
-          ClassFlags(Db, "select Flags from CLASSES where ID = ?") {}
+          ClassTraits(Db, "select Flags, Kind from CLASSES where ID = ?") {}
 
     SQLite::Statement DuplicatePath;
     SQLite::Statement UnitsByName;
@@ -32,7 +32,7 @@ struct TLoadStatements {
     SQLite::Statement InsertMember;
     SQLite::Statement InsertFile;
     SQLite::Statement InsertRelation;
-    SQLite::Statement ClassFlags;
+    SQLite::Statement ClassTraits;
 };
 
 }  // namespace qm

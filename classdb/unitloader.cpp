@@ -97,7 +97,16 @@ const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows)
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
-    // A helper without a heritage list derives from nothing.
+    // An interface without a heritage list derives from IInterface (IUnknown in Free Pascal's
+    // sources) where one is known; records, objects and helpers without one from nothing.
+    if (Sender.TypeKind == TTypeKind::Interface && Sender.AncestorName.empty())
+        for (const char* implicit : {"IInterface", "IUnknown"}) {
+            if (SameText(Sender.TypeName, implicit)) break;
+            const int stored = StoredClass(implicit);
+            if (stored < 0 && !FClassesByUpperName.count(UpperCase(implicit))) continue;
+            Sender.AncestorName = implicit;
+            break;
+        }
     const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
     AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity));
 }
@@ -160,8 +169,13 @@ int TUnitLoader::StoredClass(const std::string& Name, int Arity) {
 void TUnitLoader::OnTypeAlias(TUnitParser& Sender) {
     if (FClassesByUpperName.count(UpperCase(Sender.TypeName))) return;
     const int stored = StoredClass(Sender.AncestorName);
-    if (stored < 0 && !FClassesByUpperName.count(UpperCase(Sender.AncestorName))) return;
+    auto local = FClassesByUpperName.find(UpperCase(Sender.AncestorName));
+    if (stored < 0 && local == FClassesByUpperName.end()) return;
     AddClass(Sender, stored);
+    // An alias is of the kind of the type it names: "IInterface = IUnknown;" is an interface.
+    if (CurrentClassIndex >= 0)
+        ClassDefs[size_t(CurrentClassIndex)].Kind =
+            stored >= 0 ? TTypeKind(StoredTraits(stored).second) : ClassDefs[size_t(local->second.front())].Kind;
     CurrentClassIndex = -1;  // members that follow belong to no class
 }
 
@@ -246,7 +260,7 @@ void TUnitLoader::PassOverLocalOrphans() {
         changed = false;
         for (size_t i = 0; i < ClassDefs.size(); ++i) {
             TClassDefObj& def = ClassDefs[i];
-            if (def.AncestorID >= 0 || def.Skipped || !def.Local) continue;
+            if (def.AncestorID >= 0 || def.Skipped || !def.Local || def.Kind != TTypeKind::Class) continue;
             const int ancestor = LocalAncestor(i);
             if (ancestor >= 0 && !ClassDefs[size_t(ancestor)].Skipped) continue;
             def.Skipped = changed = true;
@@ -263,9 +277,16 @@ bool TUnitLoader::ResolveLocalAncestors() {
         TClassDefObj& def = ClassDefs[i];
         if (def.AncestorID >= 0 || def.Skipped) continue;
         const int ancestor = LocalAncestor(i);
+        changed = true;
+        if (ancestor < 0 && def.Kind != TTypeKind::Class) {
+            // An interface, record or object whose ancestor is not loaded still loads, at the top
+            // of its own tree; the ancestor's name is kept (RelationInherits).
+            def.AncestorID = 0;
+            def.AncestorUnresolved = true;
+            continue;
+        }
         if (ancestor < 0) AncestorMissing(def);
         def.AncestorID = ClassDefs[size_t(ancestor)].ID;
-        changed = true;
     }
     return changed;
 }
@@ -344,9 +365,14 @@ int TUnitLoader::AncestorFlags(int AncestorID) {
     if (AncestorID <= 0) return 0;
     for (const TClassDefObj& def : ClassDefs)
         if (def.ID == AncestorID) return def.Flags;
-    FSql.ClassFlags.tryReset();
-    FSql.ClassFlags.bind(1, AncestorID);
-    return FSql.ClassFlags.executeStep() ? FSql.ClassFlags.getColumn(0).getInt() : 0;
+    return StoredTraits(AncestorID).first;
+}
+
+std::pair<int, int> TUnitLoader::StoredTraits(int ClassID) {
+    FSql.ClassTraits.tryReset();
+    FSql.ClassTraits.bind(1, ClassID);
+    if (!FSql.ClassTraits.executeStep()) return {0, 0};
+    return {FSql.ClassTraits.getColumn(0).getInt(), FSql.ClassTraits.getColumn(1).getInt()};
 }
 
 // The names a type's declaration gives besides its ancestor, each by id where this unit or the
@@ -370,6 +396,7 @@ void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
         RowWritten();
     };
     if (!Class.OuterName.empty()) relate(RelationNestedIn, 0, Class.OuterName);
+    if (Class.AncestorUnresolved) relate(RelationInherits, 0, Class.AncestorName);
     if (!Class.HelpedType.empty()) relate(RelationHelps, 0, Class.HelpedType);
     for (size_t i = 0; i < Class.Interfaces.size(); ++i) relate(RelationImplements, int(i), Class.Interfaces[i]);
 }

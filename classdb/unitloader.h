@@ -35,6 +35,7 @@ struct TClassDefObj {
     std::string HelpedType;
     std::vector<std::string> Interfaces;
     int Flags = 0;  // ClassFlag...: its own {$M+} at first, with its ancestor's once that is known
+    bool AncestorUnresolved = false;  // not a class, and its ancestor is not loaded: stored as a root
 };
 
 struct TMVDefObj {
@@ -66,6 +67,8 @@ private:
     int LocalAncestor(size_t ClassIndex) const;
     void InsertRelations(const TClassDefObj& Class);
     int AncestorFlags(int AncestorID);
+    // Flags and Kind of a stored class.
+    std::pair<int, int> StoredTraits(int ClassID);
     void OnMethod(TUnitParser& Sender) { AddMember(Sender.MethodName, Sender, KindMethod); }
     void OnProperty(TUnitParser& Sender) { AddMember(Sender.PropertyName, Sender, KindProperty); }
     void OnField(TUnitParser& Sender) { AddMember(Sender.FieldName, Sender, KindField); }

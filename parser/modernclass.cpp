@@ -45,9 +45,41 @@ bool TakesArgument(std::string_view Word) {
 
 }  // namespace
 
-// Entered after CLASS (or in front of HELPER after RECORD or TYPE, TypeKind telling which) with
-// the type named (NameType), ItemLine and ItemFile set. Announces the class and its members into
-// Sink, or at once when Sink is null.
+// The words that begin a structured type other than a class, and the kind each declares.
+bool TUnitParser::StructuredKind(std::string_view Word, TTypeKind& Kind) {
+    if (IsKeyword(Word, "RECORD")) Kind = TTypeKind::Record;
+    else if (IsKeyword(Word, "OBJECT")) Kind = TTypeKind::Object;
+    else if (IsKeyword(Word, "INTERFACE")) Kind = TTypeKind::Interface;
+    else if (IsKeyword(Word, "DISPINTERFACE")) Kind = TTypeKind::DispInterface;
+    else return false;
+    return true;
+}
+
+// After CASE in a record: the variant part, up to the END of the record (left to be read).
+void TUnitParser::SkipVariantPart() {
+    int records = 0;  // records nested in the variants
+    for (;;) {
+        const char c = PeekSym();
+        if (c != 0) {
+            ++FPos;
+            continue;
+        }
+        const std::string_view word = ReadName();
+        if (IsKeyword(word, "RECORD")) {
+            ++records;
+        } else if (IsKeyword(word, "END")) {
+            if (records == 0) {
+                Unread(word);
+                return;
+            }
+            --records;
+        }
+    }
+}
+
+// Entered after CLASS, RECORD, OBJECT, INTERFACE or DISPINTERFACE (or in front of HELPER after
+// RECORD or TYPE), TypeKind telling which, with the type named (NameType), ItemLine and ItemFile
+// set. Announces the type and its members into Sink, or at once when Sink is null.
 TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>* Sink) {
     ++FClassDepth;
     struct TDepth {
@@ -56,7 +88,8 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
     } depth{FClassDepth};
     const int classLine = ItemLine;
     const std::string classFile = ItemFile;
-    AncestorName = "TObject";
+    // Only a class derives from TObject without saying so.
+    AncestorName = TypeKind == TTypeKind::Class ? "TObject" : "";
     AncestorArity = 0;
     Interfaces.clear();
     bool heritage = false, helper = false, external = false, first = true;
@@ -89,6 +122,7 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
             if (IsKeyword(word, "HELPER")) {
                 helper = true;
                 if (TypeKind == TTypeKind::Class) TypeKind = TTypeKind::ClassHelper;
+                if (TypeKind == TTypeKind::Record) TypeKind = TTypeKind::RecordHelper;
                 continue;
             }
             if (external && IsKeyword(word, "NAME")) continue;
@@ -148,6 +182,10 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
                 continue;
             }
             if (IsKeyword(word, "GENERIC")) continue;  // a generic method follows
+            if (TypeKind == TTypeKind::Record && IsKeyword(word, "CASE")) {
+                SkipVariantPart();
+                continue;
+            }
             const bool classMember = std::exchange(classWord, false);
             if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
                 ParseModernMethod(word, classMember || IsKeyword(word, "OPERATOR"), Sink);
@@ -331,8 +369,9 @@ void TUnitParser::ParseModernField(std::string_view Name, std::vector<TDeferredE
     SkipDeclaration();
 }
 
-// A declaration of a nested type section from its name. A nested class is announced with its
-// members into Nested, after the class that holds it; other types are skipped.
+// A declaration of a nested type section from its name. A nested class, record, object or
+// interface is announced with its members into Nested, after the type that holds it; other types
+// are skipped.
 void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Nested) {
     std::string params;
     const int arity = Accept('<') ? SkipTypeArgs(&params) : 0;
@@ -341,7 +380,8 @@ void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEv
     MarkItem();
     std::string_view kind = ReadName();
     if (IsKeyword(kind, "PACKED")) kind = ReadName();
-    if (IsKeyword(kind, "CLASS")) {
+    TTypeKind structured = TTypeKind::Class;
+    if (IsKeyword(kind, "CLASS") || StructuredKind(kind, structured)) {
         // The holding class's state goes on after the nested class.
         struct TOuter {
             std::string TypeName, AncestorName, QualifiedName, OuterName, HelpedType;
@@ -352,6 +392,7 @@ void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEv
         } outer{std::move(TypeName), std::move(AncestorName), QualifiedName, std::move(OuterName), std::move(HelpedType),
                 std::move(Interfaces), Visibility, TypeArity, AncestorArity, Strict, DefaultVisibility, TypeInfo, TypeKind};
         NameType(Name, arity, params, outer.QualifiedName);
+        TypeKind = structured;
         const THeading heading = ParseModernClass(Nested);
         TypeName = std::move(outer.TypeName);
         AncestorName = std::move(outer.AncestorName);
@@ -367,9 +408,7 @@ void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEv
         TypeInfo = outer.TypeInfo;
         TypeKind = outer.TypeKind;
         if (heading != THeading::Done) SkipDeclaration();  // "of TFoo;", or what follows END
-    } else if (IsKeyword(kind, "RECORD") || IsKeyword(kind, "OBJECT") || IsKeyword(kind, "INTERFACE") ||
-               IsKeyword(kind, "DISPINTERFACE") || IsKeyword(kind, "OBJCCLASS") || IsKeyword(kind, "OBJCPROTOCOL") ||
-               IsKeyword(kind, "CPPCLASS")) {
+    } else if (IsKeyword(kind, "OBJCCLASS") || IsKeyword(kind, "OBJCPROTOCOL") || IsKeyword(kind, "CPPCLASS")) {
         if (!Accept(';')) SkipDeclaration(1);  // a forward declaration ends at once
     } else {
         SkipDeclaration();

@@ -48,15 +48,23 @@ void TUnitParser::ParseModernUnit() {
             MarkItem();
             std::string_view kind = ReadName();
             if (IsKeyword(kind, "PACKED")) kind = ReadName();
+            TTypeKind structured;
             if (IsKeyword(kind, "CLASS")) {
                 ParseModernClass(nullptr);
-            } else if ((IsKeyword(kind, "RECORD") || IsKeyword(kind, "TYPE"))) {
+            } else if (IsKeyword(kind, "RECORD") || IsKeyword(kind, "TYPE")) {
                 const std::string_view next = ReadName();  // any other word means nothing to this loop
                 if (IsKeyword(next, "HELPER")) {
                     TypeKind = IsKeyword(kind, "RECORD") ? TTypeKind::RecordHelper : TTypeKind::TypeHelper;
                     Unread(next);
                     ParseModernClass(nullptr);
+                } else if (IsKeyword(kind, "RECORD")) {
+                    if (!next.empty()) Unread(next);
+                    TypeKind = TTypeKind::Record;
+                    ParseModernClass(nullptr);
                 }
+            } else if (StructuredKind(kind, structured)) {
+                TypeKind = structured;
+                ParseModernClass(nullptr);
             } else if (!kind.empty() && typeSection) {
                 ParseTypeAlias(kind);
             }

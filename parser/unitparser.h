@@ -151,8 +151,8 @@ public:
     // OnClass: the class is declared in the implementation section, where only its own unit sees
     // it. Always false in the Delphi2 dialect.
     bool InImplementation = false;
-    // OnClass: what the type is; a helper's helped type (its last name part, as AncestorName),
-    // and a helper without a heritage list has no AncestorName.
+    // OnClass: what the type is; a helper's helped type (its last name part, as AncestorName).
+    // A type of any kind but a class has no AncestorName without a heritage list.
     TTypeKind TypeKind = TTypeKind::Class;
     std::string HelpedType;
     // OnClass: the type's generic parameters (TypeArity: how many) and the name the unit knows it
@@ -202,9 +202,10 @@ public:
     // the OnClass of their class; a nested class is announced with its members after the END of
     // the class that holds it, so a handler may still attach each member to the class announced
     // last). Every OnClass, member and OnImplementation event sets ItemFile beside ItemLine.
-    // Records, objects and interfaces are not announced (their methods' implementation headings
-    // are, like every Class.Method heading); nor are operators named by a symbol ("operator +")
-    // or interface method maps ("procedure IFoo.Bar = Baz;").
+    // Records, objects, interfaces and dispinterfaces are announced like classes, TypeKind telling
+    // which; of them only a class has TObject for ancestor when its heritage list names none. A
+    // record's variant part ("case ... of") is passed over. Operators named by a symbol
+    // ("operator +") and interface method maps ("procedure IFoo.Bar = Baz;") are not announced.
     // Include files: {$I+}, {$I-} and {$I %DATE%}-style directives are not includes. A missing
     // include file (IncludeNotFound) outside a class declaration is passed over with OnWarning;
     // one inside a class declaration and a file that includes itself, directly or through others
@@ -283,6 +284,8 @@ private:
     void ParseModernProperty(bool ClassMember, std::vector<TDeferredEvent>* Sink);
     void ParseModernField(std::string_view Name, std::vector<TDeferredEvent>* Sink);
     void ParseNestedType(std::string_view Name, std::vector<TDeferredEvent>* Sink);
+    static bool StructuredKind(std::string_view Word, TTypeKind& Kind);
+    void SkipVariantPart();
     void Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink);
     void Replay(std::vector<TDeferredEvent>& Events, std::vector<TDeferredEvent>* Sink);
     void MarkItem();

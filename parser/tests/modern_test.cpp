@@ -94,11 +94,13 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "      TProc = procedure(S: string; N: Integer) of object;\n"
                  "  private\n    Later: Integer;"),
          ClassTA + "field\tCount\t32\t5\t\t\tclass\nfield\tName\t32\t6\t\t\nfield\tLater\t128\t18\t\t\n"
-                   "class\tTInner\tTBase\t10\t\t\tqualified=TA.TInner\nfield\tX\t16\t11\t\t\n"},
+                   "class\tTInner\tTBase\t10\t\t\tqualified=TA.TInner\nfield\tX\t16\t11\t\t\n"
+                   "class\tTRec\t\t13\t\t\tqualified=TA.TRec\tkind=record\nfield\tA\t16\t13\t\t\nfield\tB\t16\t13\t\t\n"},
         {"directives after fields, names like keywords, a visibility right after a section keyword",
          InClass("  public\n    final class var\n      FIn: TStream; external name 'in';\n    const\n      required = 1;\n"
                  "      &FINAL = 16;\n  type public\n    TItem = record V: Integer; end;\n  public\n    X: Integer;"),
-         ClassTA + "field\tFIn\t32\t6\t\t\tclass\nfield\tX\t32\t13\t\t\n"},
+         ClassTA + "field\tFIn\t32\t6\t\t\tclass\nfield\tX\t32\t13\t\t\n"
+                   "class\tTItem\t\t11\t\t\tqualified=TA.TItem\tkind=record\nfield\tV\t16\t11\t\t\n"},
         {"a class nested two deep: each after the class that holds it",
          InClass("    type\n      TN1 = class\n        type TN2 = class(TX) Y: Integer; end;\n        var Z: Integer;\n"
                  "      end;\n    var W: Integer;"),
@@ -204,6 +206,17 @@ TEST(ModernDialect, ValidCodeIsRead) {
          "class\tTDict\tTObject\t11\t\t\tqualified=TDict<K,V>\nclass\tTKeys\tTObject\t13\t\t\tqualified=TDict<K,V>.TKeys\n"
          "class\tTSet\tTObject\t15\t\t\tqualified=TSet<T>\nclass\tTKeys\tTKeys\t17\t\t\tqualified=TSet<T>.TKeys\n"
          "implementation\tTA\tDestroy\t20\t\tclass ()\nimplementation\tTA\tAsList\t23\t\t<>()\n"},
+        {"interfaces, dispinterfaces, records with variant parts, old-style objects",
+         "unit U;\ntype\n  IFoo = interface;\n  IBar = interface(IFoo)\n    ['{00000000-0000-0000-0000-000000000001}']\n"
+         "    function Get: Integer; stdcall;\n    property Value: Integer read Get;\n  end;\n"
+         "  IDisp = dispinterface\n    property Count: Integer readonly dispid 1;\n  end;\n"
+         "  TRec = packed record\n    X: Integer;\n    class operator Add(A, B: TRec): TRec;\n"
+         "    case Kind: Byte of\n      0: (I: Integer);\n      1: (R: record A, B: Word; end);\n  end;\n"
+         "  TObj = object(TParent)\n    procedure Run; virtual;\n  end;\n",
+         "class\tIBar\tIFoo\t4\t\t\tkind=interface\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
+         "class\tIDisp\t\t9\t\t\tkind=dispinterface\nproperty\tCount\t16\t10\t\t\n"
+         "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC)\n"
+         "class\tTObj\tTParent\t19\t\t\tkind=object\nmethod\tRun\t16\t20\t\t\t()\n"},
         {"dotted unit names whole, in the heading and in uses clauses",
          "unit Lib.Alpha.Core;\ninterface\nuses System.Classes, Lib.Beta in 'src/Lib.Beta.pas', Gamma;\n",
          "uses\tSYSTEM.CLASSES\nuses\tLIB.BETA\nuses\tGAMMA\n"},
