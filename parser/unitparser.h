@@ -150,6 +150,11 @@ public:
     // OnClass: the class is declared in the implementation section, where only its own unit sees
     // it. Always false in the Delphi2 dialect.
     bool InImplementation = false;
+    // Delphi2 dialect, after a parse that failed: what stopped it is a construct of later Object
+    // Pascal that the modern dialect reads (a directive such as overload, a strict visibility, a
+    // section inside a class, an interface or a type argument in a heritage list or a type). It
+    // tells a modern unit from a broken one at no cost: the file is not read a second time.
+    bool StoppedAtModern = false;
 
     TParserEvent OnUses;
     TParserEvent OnClass;
