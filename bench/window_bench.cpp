@@ -139,7 +139,7 @@ void StartToFirstPaintedText(benchmark::State& State, const std::string* Databas
         auto Program = std::make_unique<qm::TNavigatorProgram>(*Database, false);
         TPaintedText Painted(*Program->Windows().ClassNav->Memo());
         Program->Windows().ClassNav->show();
-        while (!Painted.Painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (!Painted.Painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         State.PauseTiming();
         Program->Windows().ClassNav->close();
         Program.reset();

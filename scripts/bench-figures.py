@@ -18,8 +18,8 @@ PARTS = [
     ("== window", "window"),
 ]
 
-# A Google Benchmark result: name, real time and unit, CPU time, iterations, counters.
-RESULT = re.compile(r"^(\S+)\s+([0-9.e+-]+) (ns|us|ms|s)\s+[0-9.e+-]+ (?:ns|us|ms|s)\s+\d+(.*)$")
+# A Google Benchmark result: name, real time and unit, CPU time and unit, iterations, counters.
+RESULT = re.compile(r"^(\S+)\s+([0-9.e+-]+) (ns|us|ms|s)\s+([0-9.e+-]+) (ns|us|ms|s)\s+\d+(.*)$")
 COUNTER = re.compile(r"(\w+)=([0-9.e+-]+)([a-zA-Z/]*)")
 # Lines of plain text that carry a figure: pattern, figure name, unit.
 TEXT = [
@@ -33,7 +33,7 @@ TEXT = [
     (re.compile(r"median of \d+: tool (\d+) ms"), "tool", "ms"),
     (re.compile(r"window's Add Folder (\d+) ms"), "window", "ms"),
     (re.compile(r"^(\S+) MB/s ([0-9.]+)"), None, "MB/s"),
-    (re.compile(r"^(\S+) times ctags ([0-9.]+)"), None, "x"),
+    (re.compile(r"^(\S+ times ctags) ([0-9.]+)"), None, "x"),
 ]
 
 
@@ -48,8 +48,10 @@ def main():
                 break
         m = RESULT.match(line)
         if m:
-            name, value, unit, rest = m.groups()
+            name, value, unit, cpu, cpu_unit, rest = m.groups()
             emit(seen, f"{part}/{name}", value, unit)
+            # The processor time of the same runs: steadier than the clock on a shared machine.
+            emit(seen, f"{part}/{name}/cpu", cpu, cpu_unit)
             for c in COUNTER.finditer(rest):
                 emit(seen, f"{part}/{name}/{c.group(1)}", c.group(2), c.group(3) or "count")
             continue
@@ -57,7 +59,7 @@ def main():
             t = pattern.search(line)
             if t:
                 if name is None:
-                    emit(seen, f"{part}/{t.group(1)}", t.group(2), unit)
+                    emit(seen, f"{part}/{t.group(1).replace(' ', '-')}", t.group(2), unit)
                 else:
                     emit(seen, f"{part}/{name}", t.group(1), unit)
 
