@@ -24,7 +24,7 @@ COUNTER = re.compile(r"(\w+)=([0-9.e+-]+)([a-zA-Z/]*)")
 # Lines of plain text that carry a figure: pattern, figure name, unit.
 TEXT = [
     (re.compile(r"^first start to TApplication shown.*: ([0-9.]+) ms"), "first-start", "ms"),
-    (re.compile(r"^window peak memory (\d+) KB"), "peak-memory", "KB"),
+    (re.compile(r"^window peak memory (\d+) KB"), "program-peak-memory", "KB"),
     (re.compile(r"^peak memory (\d+) KB"), "peak-memory", "KB"),
     (re.compile(r"peak memory (\d+) MB$"), "peak-memory", "MB"),
     (re.compile(r"^milliseconds (\d+)"), "milliseconds", "ms"),
