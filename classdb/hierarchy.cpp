@@ -1,11 +1,11 @@
 // Looking down the class tree: every class derived from a class, and which of them declare a
-// member of a given name. One recursive query over the classes-by-ancestor index gathers the
-// whole subtree; the tree is ordered and counted in memory.
+// member of a given name. One pass over the classes gathers the tree; the subtree is walked,
+// ordered and counted in memory.
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 #include "asciitext.h"
 #include "vcldb1.h"
@@ -17,7 +17,6 @@ namespace {
 
 struct TNode {
     TDescendant Row;
-    std::string Key;  // the name in upper case, for sorting
     std::vector<size_t> Children;
 };
 
@@ -27,28 +26,25 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     TCall call(*this);
     Tree.clear();
     std::vector<TNode> nodes;
-    std::map<int, size_t> index;  // class id -> node
+    std::unordered_map<int, size_t> index;  // class id -> node
     std::vector<std::pair<int, int>> links;  // (ancestor, class)
+    std::unordered_map<int, std::string> units;  // unit id -> name
     Engine(Connection(), [&] {
-        // UNION, not UNION ALL: a cycle of ancestors in a damaged file ends the walk instead of
-        // running on.
-        SQLite::Statement q(Database(),
-                            "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
-                            "join Tree on C.AncestorID = Tree.ID) "
-                            "select C.ID, C.Name, C.UnitID, coalesce(U.Name, ''), C.AncestorID from Tree "
-                            "join CLASSES C on C.ID = Tree.ID left join UNITS U on U.ID = C.UnitID");
-        q.bind(1, ClassID);
+        // One pass over the table and the walk in memory: a recursive query costs a lookup and a
+        // sorted insert per class, which for the whole library of a root class is most of the
+        // page's time, while the pass costs little more for a small subtree than for a large one.
+        SQLite::Statement q(Database(), "select ID, Name, UnitID, AncestorID from CLASSES");
         while (q.executeStep()) {
             TNode node;
             node.Row.ClassID = q.getColumn(0).getInt();
             node.Row.Name = q.getColumn(1).getString();
             node.Row.UnitID = q.getColumn(2).getInt();
-            node.Row.UnitName = q.getColumn(3).getString();
-            node.Key = UpperCase(node.Row.Name);
-            index[node.Row.ClassID] = nodes.size();
-            links.emplace_back(q.getColumn(4).getInt(), node.Row.ClassID);
+            index.emplace(node.Row.ClassID, nodes.size());
+            links.emplace_back(q.getColumn(3).getInt(), node.Row.ClassID);
             nodes.push_back(std::move(node));
         }
+        SQLite::Statement u(Database(), "select ID, Name from UNITS");
+        while (u.executeStep()) units.emplace(u.getColumn(0).getInt(), u.getColumn(1).getString());
     });
     const auto root = index.find(ClassID);
     if (root == index.end()) return;
@@ -60,8 +56,8 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     }
     for (TNode& node : nodes)
         std::sort(node.Children.begin(), node.Children.end(), [&](size_t a, size_t b) {
-            return nodes[a].Key != nodes[b].Key ? nodes[a].Key < nodes[b].Key
-                                                : nodes[a].Row.ClassID < nodes[b].Row.ClassID;
+            const int order = CompareText(nodes[a].Row.Name, nodes[b].Row.Name);
+            return order != 0 ? order < 0 : nodes[a].Row.ClassID < nodes[b].Row.ClassID;
         });
     // Depth first without recursion: a deep tree needs no deep stack.
     std::vector<std::pair<size_t, int>> stack{{root->second, 0}};
@@ -81,6 +77,7 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     for (size_t at : order) {
         if (MaxDepth >= 0 && nodes[at].Row.Depth > MaxDepth) continue;
         nodes[at].Row.Descendants = below[at];
+        if (const auto unit = units.find(nodes[at].Row.UnitID); unit != units.end()) nodes[at].Row.UnitName = unit->second;
         Tree.push_back(std::move(nodes[at].Row));
     }
 }

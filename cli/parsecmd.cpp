@@ -47,8 +47,11 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
 
 // Parses one file into Log; returns the failure message, empty on success. Parser errors
 // are grouped by their description in the totals, so Grouped gets that. Modern is set when a
-// default-dialect parse failed on a unit that the modern dialect reads.
-std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes, std::string& Grouped, bool& Modern) {
+// default-dialect parse failed on a unit that the modern dialect reads: for a file parsed alone
+// the modern reading tells; among many, what stopped the failed parse does, so that thousands of
+// refused files are not each read twice.
+std::string ParseOne(const std::string& File, bool Alone, TUnitParser& Parser, size_t& Bytes, std::string& Grouped,
+                     bool& Modern) {
     try {
         std::string text = ReadSourceFile(File);
         Bytes = text.size();
@@ -56,7 +59,8 @@ std::string ParseOne(const std::string& File, TUnitParser& Parser, size_t& Bytes
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();
-        Modern = Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(File, ReadSourceFile(File));
+        Modern = Parser.Dialect == TDialect::Delphi2 &&
+                 (Alone ? ModernDialectReads(File, ReadSourceFile(File)) : Parser.StoppedAtModern);
         return e.Message();
     } catch (const Exception& e) {
         Grouped = e.Message();
@@ -142,7 +146,7 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
         size_t bytes = 0;
         std::string grouped;
         bool modern = false;
-        std::string error = ParseOne(file, parser, bytes, grouped, modern);
+        std::string error = ParseOne(file, single, parser, bytes, grouped, modern);
 
         ++totals.Files;
         totals.Bytes += bytes;

@@ -12,7 +12,8 @@ namespace qm {
 // and its events carry more fields (eventlog.h); --include-tree DIR lets include files be found
 // anywhere under DIR too. In the default dialect a file that fails but that the modern dialect
 // reads gets ModernDialectHint after its error (a "hint" record, or a "modern" count in the
-// summary).
+// summary); among several files, a failure counts as such when what stopped it is a construct of
+// later Object Pascal (TUnitParser::StoppedAtModern), without a second reading.
 int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err);
 
 }  // namespace qm

@@ -21,6 +21,31 @@ bool IsCallingDirective(std::string_view Word) {
            IsKeyword(Word, "PASCAL") || IsKeyword(Word, "CDECL") || IsKeyword(Word, "STDCALL") || IsKeyword(Word, "ABSTRACT");
 }
 
+// Words that stand where the default dialect expects a field name only in later Object Pascal:
+// method directives, strict visibility, sections and members of a class body, class modifiers,
+// generics and property specifiers.
+bool IsModernWord(std::string_view Word) {
+    return IsKeyword(Word, "OVERLOAD") || IsKeyword(Word, "REINTRODUCE") || IsKeyword(Word, "INLINE") ||
+           IsKeyword(Word, "STATIC") || IsKeyword(Word, "FINAL") || IsKeyword(Word, "DEPRECATED") ||
+           IsKeyword(Word, "PLATFORM") || IsKeyword(Word, "EXPERIMENTAL") || IsKeyword(Word, "UNIMPLEMENTED") ||
+           IsKeyword(Word, "SAFECALL") || IsKeyword(Word, "VARARGS") || IsKeyword(Word, "ASSEMBLER") ||
+           IsKeyword(Word, "NOINLINE") || IsKeyword(Word, "EXTERNAL") || IsKeyword(Word, "DISPID") ||
+           IsKeyword(Word, "ENUMERATOR") || IsKeyword(Word, "WINAPI") || IsKeyword(Word, "MWPASCAL") ||
+           IsKeyword(Word, "VECTORCALL") || IsKeyword(Word, "STRICT") || IsKeyword(Word, "VAR") ||
+           IsKeyword(Word, "CONST") || IsKeyword(Word, "TYPE") || IsKeyword(Word, "THREADVAR") ||
+           IsKeyword(Word, "GENERIC") || IsKeyword(Word, "SPECIALIZE") || IsKeyword(Word, "OPERATOR") ||
+           IsKeyword(Word, "ABSTRACT") || IsKeyword(Word, "SEALED") || IsKeyword(Word, "HELPER") ||
+           IsKeyword(Word, "IMPLEMENTS") || IsKeyword(Word, "READONLY") || IsKeyword(Word, "WRITEONLY") ||
+           IsKeyword(Word, "NORETURN") || IsKeyword(Word, "CPPDECL") || IsKeyword(Word, "NOSTACKFRAME") ||
+           IsKeyword(Word, "INTERRUPT") || IsKeyword(Word, "HARDFLOAT") || IsKeyword(Word, "COMPILERPROC");
+}
+
+// Symbols that follow a name in a heritage list or a type only in later Object Pascal: another
+// name of the list, a unit qualifier, type arguments, a method resolution.
+bool IsModernSymbol(std::string_view Symbols) {
+    return !Symbols.empty() && (Symbols[0] == ',' || Symbols[0] == '.' || Symbols[0] == '<' || Symbols[0] == '=');
+}
+
 }  // namespace
 
 void TUnitParser::SyntaxError(const char* Reason) const { SyntaxError(std::string(Reason)); }
@@ -54,6 +79,7 @@ void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, Rea
 void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     OpenStream(std::move(Text));
     FileName = AFileName;
+    StoppedAtModern = false;
     struct StreamCloser {
         TUnitParser& Parser;
         ~StreamCloser() { Parser.CloseStream(); }
@@ -143,7 +169,10 @@ void TUnitParser::ParseClass() {
                 } else if (Is(s, "(")) {
                     AncestorName.assign(ScanIdent());
                     s = ReadSymbols();
-                    if (s.empty() || (s.size() == 1 && s[0] != ')')) SyntaxError("Class heritage missing )");
+                    if (s.empty() || (s.size() == 1 && s[0] != ')')) {
+                        StoppedAtModern = IsModernSymbol(s) || IsKeyword(AncestorName, "SPECIALIZE");
+                        SyntaxError("Class heritage missing )");
+                    }
                     bool noBody = Is(s.substr(1), ";");  // runs of two or more are not examined further
                     OnClass(*this);
                     if (noBody) return;
@@ -176,15 +205,22 @@ void TUnitParser::ParseClass() {
                 OnMethod(*this);
                 std::string_view s = ReadSymbols();
                 if (s.empty()) SyntaxError("Unable to find ; in method definition heading");
+                // Type parameters, or an empty parameter list "()".
+                const bool generic = s[0] == '<' || (s[0] == '(' && s.size() > 1);
                 if (Is(s, "(")) {
                     SkipBalanced('(', ')');
                     s = ReadSymbols();
                 }
+                bool specialized = false;
                 if (Is(s, ":")) {
                     NextToken();  // the result type
+                    specialized = IsKeyword(FToken, "SPECIALIZE");
                     s = ReadSymbols();
                 }
-                if (!Is(s, ";")) SyntaxError("Unable to find ; following method definition heading");
+                if (!Is(s, ";")) {
+                    StoppedAtModern = generic || specialized || IsModernSymbol(s);
+                    SyntaxError("Unable to find ; following method definition heading");
+                }
                 state = TState::Directives;
                 break;
             }
@@ -207,7 +243,12 @@ void TUnitParser::ParseClass() {
                 OnField(*this);
                 std::string_view s = ReadSymbols();
                 if (Is(s, ",")) break;  // the next name of the same declaration
-                if (!Is(s, ":")) SyntaxError("Unable to find : in field definition");
+                if (!Is(s, ":")) {
+                    // A type that is not a name (a pointer, an enumeration, a variant part) follows
+                    // the colon at once.
+                    StoppedAtModern = IsModernWord(FieldName) || (!s.empty() && (s[0] == '<' || s[0] == ':'));
+                    SyntaxError("Unable to find : in field definition");
+                }
                 SkipBalanced(';', ';');
                 state = TState::Body;
                 break;

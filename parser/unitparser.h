@@ -177,6 +177,11 @@ public:
     // OnProperty: a property named again without a type ("property Caption;"), to change its
     // visibility or specifiers.
     bool Redeclared = false;
+    // Delphi2 dialect, after a parse that failed: what stopped it is a construct of later Object
+    // Pascal that the modern dialect reads (a directive such as overload, a strict visibility, a
+    // section inside a class, an interface or a type argument in a heritage list or a type). It
+    // tells a modern unit from a broken one at no cost: the file is not read a second time.
+    bool StoppedAtModern = false;
 
     TParserEvent OnUses;
     TParserEvent OnClass;

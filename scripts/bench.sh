@@ -16,6 +16,9 @@
 #  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
 #    Folder command offscreen against the tool's add --modern --recursive of the same tree.
 # Run one part with an argument: parser, modern, tree, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
+# What it prints is kept in build-release/bench.log and its figures, one per line (name, value,
+# unit, tab-separated), in build-release/bench-figures.tsv; scripts/bench-compare.sh OLD NEW
+# compares two such files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
@@ -25,6 +28,22 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench helpfile_bench window_bench quillmap2 >/dev/null
 out=build-release
 
+# Milliseconds of a command, its process start and end included.
+elapsed_ms() {
+  local start
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1 || true
+  echo $((($(date +%s%N) - start) / 1000000))
+}
+
+# The median of three runs of a command, in milliseconds.
+median_ms() {
+  local runs=()
+  for _ in 1 2 3; do runs+=("$(elapsed_ms "$@")"); done
+  printf '%s\n' "${runs[@]}" | sort -n | sed -n 2p
+}
+
+parts() {
 if [ "$part" = all ] || [ "$part" = parser ]; then
   [ -f "$out/genlib-50mb/Gen0000.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-50mb" --megabytes 50 --seed 1
   find /usr/share/fpcsrc /usr/lib/lazarus -type f \( -name '*.pas' -o -name '*.pp' \) 2>/dev/null | sort > "$out/corpus.txt"
@@ -32,6 +51,22 @@ if [ "$part" = all ] || [ "$part" = parser ]; then
   /usr/bin/time -f "peak memory %M KB" "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt" || true
   largest=$(xargs -d '\n' -a "$out/corpus.txt" stat -c %s | sort -n | tail -1)
   echo "largest file $((largest / 1024)) KB"
+  # The tool's summary over the corpus in each dialect against universal-ctags's Pascal tags of
+  # the same files, in one run: medians of three, megabytes per second.
+  bytes=$(xargs -d '\n' -a "$out/corpus.txt" cat | wc -c)
+  default_ms=$(median_ms "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt")
+  modern_ms=$(median_ms "$out/cli/quillmap2-cli" parse --modern --summary --list "$out/corpus.txt")
+  echo "parse-default MB/s $(awk -v b="$bytes" -v t="$default_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
+  echo "parse-modern MB/s $(awk -v b="$bytes" -v t="$modern_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
+  ctags=$(command -v ctags-universal || true)
+  if [ -n "$ctags" ]; then
+    ctags_ms=$(median_ms "$ctags" -f /dev/null --languages=Pascal --map-Pascal=+.pp -L "$out/corpus.txt")
+    echo "ctags MB/s $(awk -v b="$bytes" -v t="$ctags_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
+    echo "parse-default times ctags $(awk -v a="$default_ms" -v c="$ctags_ms" 'BEGIN { printf "%.2f", c / a }')"
+    echo "parse-modern times ctags $(awk -v a="$modern_ms" -v c="$ctags_ms" 'BEGIN { printf "%.2f", c / a }')"
+  else
+    echo "universal-ctags is not installed: no comparison"
+  fi
   "$out/bench/parser_bench" --corpus="$out/corpus.txt" --library="$out/genlib-50mb" --benchmark_min_time=2 "$@"
 fi
 
@@ -121,3 +156,8 @@ if [ "$part" = all ] || [ "$part" = window ] || [ "$part" = addfolder ]; then
   "$out/bench/window_bench" --sample=samples/delphi2 --add-folder="$out/genlib-10000" --cli="$out/cli/quillmap2-cli" 2>&1 |
     grep -v propagateSizeHints
 fi
+}
+
+parts "$@" 2>&1 | tee "$out/bench.log"
+scripts/bench-figures.py < "$out/bench.log" > "$out/bench-figures.tsv"
+echo "figures: $out/bench-figures.tsv"

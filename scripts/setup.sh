@@ -17,6 +17,8 @@ packages=(
   libsqlite3-dev libsqlitecpp-dev sqlite3
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the parser's benchmark compares its speed with universal-ctags's
+  universal-ctags
   # fonts metric-compatible with Arial and Courier New, screenshots, PDF text checks, peak memory
   fonts-liberation2 xvfb xauth poppler-utils time
   # the desktop entry's check, and the icon's PNG made from its SVG (scripts/make-icon.sh)

@@ -31,6 +31,8 @@ TClassInfoPage::TClassInfoPage(TClassListView& View, std::function<QAction*(cons
       FSorter(new TClassListSorter(this)) {
     FSorter->setSourceModel(FModel);
     FView.setModel(FSorter);
+    // Every row is one line: the view need not ask each row of a long list for its height.
+    FView.setUniformRowHeights(true);
     const int ColumnWidths[5] = {200, 200, 60, 80, 80};
     QHeaderView* Header = FView.header();
     for (int i = 0; i < 5; ++i) Header->resizeSection(i, ColumnWidths[i]);
@@ -51,7 +53,7 @@ void TClassInfoPage::Fill(int ClassID) {
     // A refilled list stands in listing order until the next column click.
     FSorter->Unsort();
     FView.header()->setSortIndicatorShown(false);
-    FModel->SetRows(Items);
+    FModel->SetRows(std::move(Items));
     FocusRow(0);
     FView.setUpdatesEnabled(true);
 }

@@ -1,6 +1,7 @@
 // The Class Info rows and their column sort.
 #include "classlist.h"
 
+#include <QHash>
 #include <cstdlib>
 
 #include "memberlist.h"
@@ -9,18 +10,45 @@
 namespace qm {
 namespace {
 const char* const ColumnNames[5] = {"Member", "Class", "Level", "Visibility", "Type"};
-}
 
-void TClassListModel::SetRows(const TMemberItems& Items) {
+// The texts a fill shows many times over, each made at its first use and then shared.
+class TSharedTexts {
+public:
+    const QString& ClassName(const TMemberItem& Item) {
+        auto Found = FClasses.find(Item.ClassID);
+        if (Found == FClasses.end()) Found = FClasses.insert(Item.ClassID, SourceText(Item.ClassName));
+        return *Found;
+    }
+    const QString& Level(int Level) {
+        auto Found = FLevels.find(Level);
+        if (Found == FLevels.end()) Found = FLevels.insert(Level, QString::number(Level));
+        return *Found;
+    }
+    // Visibility and kind names, by the name's own address: there are only eight.
+    const QString& Name(const char* Latin1) {
+        auto Found = FNames.find(Latin1);
+        if (Found == FNames.end()) Found = FNames.insert(Latin1, QString::fromLatin1(Latin1));
+        return *Found;
+    }
+
+private:
+    QHash<int, QString> FClasses, FLevels;
+    QHash<const char*, QString> FNames;
+};
+
+}  // namespace
+
+void TClassListModel::SetRows(TMemberItems Items) {
     beginResetModel();
     FRows.clear();
-    FRows.reserve(Items.size());
-    for (const TMemberItem& Item : Items) {
-        TClassInfoRow Row;
-        Row.Member = Item;
-        const auto Columns = MemberColumns(Item);
-        for (size_t i = 0; i < Columns.size(); ++i) Row.Texts[i] = SourceText(Columns[i]);
-        FRows.push_back(std::move(Row));
+    FRows.resize(Items.size());
+    TSharedTexts Shared;
+    for (size_t i = 0; i < Items.size(); ++i) {
+        TClassInfoRow& Row = FRows[i];
+        Row.Member = std::move(Items[i]);
+        const TMemberItem& M = Row.Member;
+        Row.Texts = {SourceText(M.Name), Shared.ClassName(M), Shared.Level(M.Level), Shared.Name(VisibilityName(M.Flags)),
+                     Shared.Name(KindName(M.Flags))};
     }
     endResetModel();
 }

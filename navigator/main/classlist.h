@@ -15,6 +15,8 @@ namespace qm {
 
 // One row: the member as the class database listed it, and the texts of its columns "Member",
 // "Class", "Level", "Visibility", "Type" as shown (made once, for display and the column sort).
+// Texts that repeat from row to row (a class's name, a level, a visibility, a kind) are one
+// shared string, decoded once per fill.
 struct TClassInfoRow {
     TMemberItem Member;
     std::array<QString, 5> Texts;
@@ -24,7 +26,7 @@ class TClassListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    void SetRows(const TMemberItems& Items);
+    void SetRows(TMemberItems Items);
     void Clear();
     const TClassInfoRow& Row(int Index) const { return FRows.at(static_cast<size_t>(Index)); }
 

@@ -21,7 +21,9 @@ TDescendantsPage::TDescendantsPage(QTreeView& View, QObject* Parent)
     // Enter and a double-click both activate (a single click does not, on every style we use).
     connect(&FView, &QTreeView::activated, this, &TDescendantsPage::Chosen);
     // An opened branch shows its names whole: deeper rows stand further right.
-    connect(&FView, &QTreeView::expanded, this, [this] { FView.resizeColumnToContents(0); });
+    connect(&FView, &QTreeView::expanded, this, [this] {
+        if (!FFilling) FView.resizeColumnToContents(0);
+    });
 }
 
 void TDescendantsPage::SetClass(int ClassID) {
@@ -48,13 +50,21 @@ void TDescendantsPage::Fill() {
     if (Tree.empty()) FClassID = 0;  // gone from the database
     FModel->SetTree(std::move(Tree));
     if (FClassID == 0) return;
-    // The class and its direct descendants in view; deeper branches open on request. The columns
-    // are sized to the rows shown, not to every class of the tree.
+    // The class and its direct descendants in view; deeper branches open on request.
     const QModelIndex Root = FModel->index(0, 0);
+    FFilling = true;  // both columns are sized once below
     FView.expand(Root);
+    FFilling = false;
     FView.setCurrentIndex(Root);
+    // A new tree's columns fit the names in sight: a class of a large library has a thousand
+    // direct descendants, each laid out to be measured. A branch the user opens widens the column
+    // to every name it shows.
+    QHeaderView& Header = *FView.header();
+    const int Precision = Header.resizeContentsPrecision();
+    Header.setResizeContentsPrecision(0);
     FView.resizeColumnToContents(0);
     FView.resizeColumnToContents(1);
+    Header.setResizeContentsPrecision(Precision);
 }
 
 int TDescendantsPage::CurrentClass() const {

@@ -52,6 +52,7 @@ private:
     int FClassID = 0;
     bool FInView = false;
     bool FStale = false;  // the tree does not show FClassID as the database has it now
+    bool FFilling = false;
 };
 
 }  // namespace qm

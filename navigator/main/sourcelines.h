@@ -39,6 +39,10 @@ private:
     // Text whose line ends are line feeds already, kept as it is.
     TSourceLines(QString Text, TDecoded);
     void Index();
+    // Text decoded from Bytes, one character per byte, indexed on the bytes.
+    TSourceLines(QString Text, TDecoded, std::string_view Bytes);
+    // The index from the bytes Text was decoded from.
+    void Index(std::string_view Bytes);
     // The columns of the characters From up to To, each tab reaching to its stop.
     int Columns(int From, int To) const;
 

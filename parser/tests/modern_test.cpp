@@ -405,6 +405,47 @@ TEST(ModernDialect, HintForTheDefaultDialect) {
               "This unit uses modern Object Pascal: turn on \"Read modern Object Pascal\" in Configuration, or use --modern");
 }
 
+// A failed default-dialect parse tells by itself whether what stopped it is later Object Pascal
+// (a construct the modern dialect reads) or plain damage: many files get their hint without a
+// second reading, and the hint agrees with the modern reading on each of these units.
+TEST(ModernDialect, DefaultDialectSeesWhereModernPascalStoppedIt) {
+    const struct {
+        std::string Unit;
+        bool Modern;
+    } cases[] = {
+        {InClass("    procedure A; overload;"), true},
+        {InClass("    constructor Create; reintroduce; virtual;"), true},
+        {InClass("  strict private\n    F: Integer;"), true},
+        {InClass("    class var Count: Integer;"), true},
+        {InClass("  type\n    TKind = (kA, kB);"), true},
+        {InClass("    function First<T>: T;"), true},
+        {InClass("    function Items: specialize TList<Integer>;"), true},
+        {InClass("    function Owner: Classes.TComponent;"), true},
+        {InClass("    procedure Clear(); virtual;"), true},
+        {InClass("    FItems: ^Integer;"), true},
+        {InClass("    FState: (sIdle, sBusy);"), true},
+        {"unit U;\ntype TL = class(specialize TFPGList<Byte>) end;\nimplementation\nend.\n", true},
+        {"unit U;\ntype TA = class(TB, IX) end;\nimplementation\nend.\n", true},
+        {"unit U;\ntype TA = class(Classes.TB) end;\nimplementation\nend.\n", true},
+        {"unit U;\ntype TA = class sealed(TB) end;\nimplementation\nend.\n", true},
+        {InClass("    procedure A B;"), false},
+        {InClass("    procedure A(X: Integer) B;"), false},
+        {InClass("    F G: Integer;"), false},
+        {InClass("    F = 3;"), false},
+        {"unit U;\ntype TA = class(TB; end;\nimplementation\nend.\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Unit);
+        TUnitParser p;
+        EXPECT_THROW(p.ParseText("u.pas", c.Unit), EUnitParserError);
+        EXPECT_EQ(p.StoppedAtModern, c.Modern);
+        EXPECT_EQ(ModernDialectReads("u.pas", c.Unit), c.Modern);
+        // A parse that goes on after a failure starts afresh.
+        p.ParseText("v.pas", "unit V;\ninterface\nimplementation\nend.\n");
+        EXPECT_FALSE(p.StoppedAtModern);
+    }
+}
+
 // The default dialect announces nothing of what the modern one adds.
 TEST(ModernDialect, DefaultDialectIgnoresIncludes) {
     TUnitParser p;

@@ -17,6 +17,7 @@ TEST(SourceEncoding, Utf8WhereTheFileSaysSoElseWindows1252) {
         {"a byte order mark", "\xEF\xBB\xBF" "caf\xC3\xA9\r\nx", QString::fromUtf8("caf\xC3\xA9\nx")},
         {"{$codepage utf8}", "{$CodePage UTF8}\rcaf\xC3\xA9", QString::fromUtf8("{$CodePage UTF8}\ncaf\xC3\xA9")},
         {"another code page", "{$codepage cp1252}caf\xE9", QString::fromUtf8("{$codepage cp1252}caf\xC3\xA9")},
+        {"every kind of line end", "a\rb\r\r\nc\n\nd\r", "a\nb\n\nc\n\nd\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(SourceTextWithLineFeeds(c.Bytes), c.Shown) << c.What;
 }

@@ -446,9 +446,14 @@ TEST(SourceText, LineEndsOfEveryKindGiveTheSameLines) {
 TEST(SourceText, BytesDecodedInOnePassAsTheDecoderDoes) {
     std::string Every;
     for (int C = 0; C < 256; ++C) Every += static_cast<char>(C);
-    for (const std::string& Bytes : {Every, std::string("\r\nx\r\r\ny\n\rz\r"), std::string(), std::string("\r")}) {
-        EXPECT_EQ(TSourceLines::FromBytes(Bytes)->Text(), WithLineFeeds(SourceText(Bytes)));
-        EXPECT_EQ(TSourceLines::FromBytes(Bytes)->LineCount(), TSourceLines(SourceText(Bytes)).LineCount());
+    for (const std::string& Bytes : {Every, std::string("\r\nx\r\r\ny\n\rz\r"), std::string(), std::string("\r"),
+                                     std::string("a\tb\r\n\t\tlong line\nwidest line of all\n\t")}) {
+        const auto Read = TSourceLines::FromBytes(Bytes);
+        const TSourceLines Decoded(SourceText(Bytes));
+        EXPECT_EQ(Read->Text(), WithLineFeeds(SourceText(Bytes)));
+        ASSERT_EQ(Read->LineCount(), Decoded.LineCount());
+        for (int Line = 0; Line < Decoded.LineCount(); ++Line) EXPECT_EQ(Read->LineStart(Line), Decoded.LineStart(Line));
+        EXPECT_EQ(Read->MaxColumns(), Decoded.MaxColumns());
     }
 }
 
