@@ -29,11 +29,19 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     std::unordered_map<int, size_t> index;  // class id -> node
     std::vector<std::pair<int, int>> links;  // (ancestor, class)
     std::unordered_map<int, std::string> units;  // unit id -> name
+    if (!ClassExists(ClassID)) return;
+    // A root's subtree is most of the library: one pass over the table and the walk in memory,
+    // where a recursive query would cost a lookup and a sorted insert per class. Below a root
+    // the recursive query over the classes-by-ancestor index reads only the subtree (UNION, not
+    // UNION ALL: a cycle of ancestors in a damaged file ends the walk instead of running on).
+    const bool whole = GetAncestorID(ClassID) == 0;
     Engine(Connection(), [&] {
-        // One pass over the table and the walk in memory: a recursive query costs a lookup and a
-        // sorted insert per class, which for the whole library of a root class is most of the
-        // page's time, while the pass costs little more for a small subtree than for a large one.
-        SQLite::Statement q(Database(), "select ID, Name, UnitID, AncestorID from CLASSES");
+        SQLite::Statement q(Database(), whole ? "select ID, Name, UnitID, AncestorID from CLASSES"
+                                              : "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
+                                                "join Tree on C.AncestorID = Tree.ID) "
+                                                "select C.ID, C.Name, C.UnitID, C.AncestorID from Tree "
+                                                "join CLASSES C on C.ID = Tree.ID");
+        if (!whole) q.bind(1, ClassID);
         while (q.executeStep()) {
             TNode node;
             node.Row.ClassID = q.getColumn(0).getInt();
