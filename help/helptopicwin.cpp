@@ -19,7 +19,7 @@ namespace {
 const QString JumpScheme = "topic";
 
 QString RunHtml(const THlpRun& Run) {
-    QString text = SourceText(Run.Text).toHtmlEscaped();
+    QString text = QString::fromStdString(Run.Text).toHtmlEscaped();
     text.replace('\n', "<br>");
     text.replace('\t', "&nbsp;&nbsp;&nbsp;&nbsp;");
     if (Run.Bold) text = "<b>" + text + "</b>";
@@ -31,7 +31,7 @@ QString RunHtml(const THlpRun& Run) {
 }  // namespace
 
 QString TopicHtml(const THlpTopic& Topic) {
-    QString html = "<html><body><h2>" + SourceText(Topic.Title).toHtmlEscaped() + "</h2>";
+    QString html = "<html><body><h2>" + QString::fromStdString(Topic.Title).toHtmlEscaped() + "</h2>";
     for (const THlpParagraph& p : Topic.Paragraphs) {
         html += "<p>";
         // Neighbouring runs of one jump make one link.
@@ -96,7 +96,7 @@ void THelpTopicWindow::Adopt(std::unique_ptr<THlpFile> File) {
     FCurrent = -1;
     FHistory.clear();
     const std::string& title = FFile->Title();
-    setWindowTitle(SourceText(title.empty() ? FileNamePart(FFile->FileName()) : title));
+    setWindowTitle(title.empty() ? SourceText(FileNamePart(FFile->FileName())) : QString::fromStdString(title));
 }
 
 bool THelpTopicWindow::ShowTopic(const std::string& FileName, const std::string& TopicId) {
@@ -126,7 +126,7 @@ bool THelpTopicWindow::Back() {
 }
 
 QString THelpTopicWindow::CurrentTitle() const {
-    return FFile && FCurrent >= 0 ? SourceText(FFile->TopicTitle(size_t(FCurrent))) : QString();
+    return FFile && FCurrent >= 0 ? QString::fromStdString(FFile->TopicTitle(size_t(FCurrent))) : QString();
 }
 
 void THelpTopicWindow::Show(int Topic, bool Record) {

@@ -168,7 +168,8 @@ public:
 };
 
 int Usage() {
-    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --hall] INDEX.HDX SOURCE-ROOT OUTPUT.HLP\n";
+    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --old-phrases] [--small-blocks] [--v3] INDEX.HDX "
+                 "SOURCE-ROOT OUTPUT.HLP\n";
     return 2;
 }
 
@@ -178,11 +179,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     THlpWriteOptions options;
     options.Title = "Delphi Help";
+    // As the help compiler of Delphi 2.0's time wrote its files.
+    options.Phrases = THlpPhrases::TScheme::Hall;
+    options.Minor = 33;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--no-compress") options.Compress = false;
         else if (a == "--no-phrases") options.Phrases = THlpPhrases::TScheme::None;
-        else if (a == "--hall") options.Phrases = THlpPhrases::TScheme::Hall;
+        else if (a == "--old-phrases") options.Phrases = THlpPhrases::TScheme::Phrases;
+        else if (a == "--small-blocks") options.SmallBlocks = true;
+        else if (a == "--v3") options.Minor = 21;
         else if (a.rfind("--", 0) == 0) return Usage();
         else files.push_back(a);
     }
@@ -209,7 +215,16 @@ int main(int argc, char** argv) {
             if (e.TopicID.find('_') == std::string::npos) topics[0].Topic.Paragraphs.push_back({{maker.ClassRef(e.TopicID)}});
             entryTopics.push_back(std::move(t));
         }
-        for (auto& t : entryTopics) topics.push_back(std::move(t));
+        // The help index's keywords are the file's own keyword index too.
+        std::map<std::string, size_t> byId;
+        for (auto& t : entryTopics) {
+            byId[t.ContextId] = topics.size();
+            topics.push_back(std::move(t));
+        }
+        for (const auto& e : entries) {
+            auto it = byId.find(e.TopicID);
+            if (it != byId.end()) topics[it->second].Keywords.push_back(e.Keyword);
+        }
         std::string image = BuildHlp(topics, options);
         std::ofstream out(ResolvePath(files[2]), std::ios::binary | std::ios::trunc);
         if (!out.write(image.data(), std::streamsize(image.size())) || !out.flush())

@@ -19,6 +19,7 @@ inline constexpr size_t HlpIndexHeaderSize = 6;   // free bytes, entries, first 
 // LZ77-compressed (8: blocks of 2 KB).
 inline constexpr uint16_t HlpMinorWithRecords = 17;
 inline constexpr uint16_t HlpSystemTitleRecord = 1;
+inline constexpr uint16_t HlpSystemCharsetRecord = 11;
 inline constexpr uint16_t HlpFlagsCompressed4K = 4;
 inline constexpr uint16_t HlpFlagsCompressed2K = 8;
 

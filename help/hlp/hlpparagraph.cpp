@@ -4,6 +4,7 @@
 #include "hlpparagraph.h"
 
 #include "hlpbytes.h"
+#include "hlpcharset.h"
 #include "hlpformat.h"
 
 namespace qm {
@@ -15,8 +16,10 @@ public:
     TParagraphBuilder(const std::vector<uint8_t>& Fonts, std::vector<THlpParagraph>& Out)
         : FFonts(Fonts), FOut(Out) {}
 
-    void Append(std::string_view Text) {
-        if (Text.empty()) return;
+    // Text in the file's character set.
+    void Append(std::string_view Bytes) {
+        if (Bytes.empty()) return;
+        const std::string Text = Cp1252ToUtf8(Bytes);
         if (!FCurrent.Runs.empty()) {
             THlpRun& last = FCurrent.Runs.back();
             if (last.Bold == FRun.Bold && last.Italic == FRun.Italic && last.Underline == FRun.Underline &&

@@ -9,7 +9,7 @@
 namespace qm {
 
 struct THlpRun {
-    // Text in the file's 8-bit character set; "\n" is a line break, "\t" a tab.
+    // Text in UTF-8; "\n" is a line break, "\t" a tab.
     std::string Text;
     bool Bold = false;
     bool Italic = false;

@@ -1,6 +1,7 @@
 // The file's parts: |SYSTEM with the title, |FONT with one descriptor per combination of bold,
 // italic and underline (the font number is the attribute bits), the phrase table, |TOPIC,
-// |CONTEXT (hash to topic offset) and |TTLBTREE (topic offset to title).
+// |CONTEXT (hash to topic offset), |TTLBTREE (topic offset to title), |CTXOMAP (context number to
+// topic offset), the keyword index and, when asked for, |TopicId.
 #include "hlpwriter.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "errors.h"
 #include "hlpbtree.h"
 #include "hlpbytes.h"
+#include "hlpcharset.h"
 #include "hlpcontainer.h"
 #include "hlpformat.h"
 #include "hlpphrasewriter.h"
@@ -19,18 +21,97 @@ namespace qm {
 
 namespace {
 
-std::string SystemFile(const THlpWriteOptions& Options) {
+std::string SystemFile(const std::string& Title, const THlpWriteOptions& Options) {
     std::string out;
     PutU16(out, HlpSystemMagic);
-    PutU16(out, 21);  // minor version: help compiler 3.1
+    PutU16(out, Options.Minor);
     PutU16(out, 1);
     PutU32(out, 0);   // no date: the same topics give the same bytes
-    PutU16(out, Options.Compress ? HlpFlagsCompressed4K : 0);
+    PutU16(out, !Options.Compress ? 0 : Options.SmallBlocks ? HlpFlagsCompressed2K : HlpFlagsCompressed4K);
     PutU16(out, HlpSystemTitleRecord);
-    PutU16(out, unsigned(Options.Title.size() + 1));
-    out += Options.Title;
+    PutU16(out, unsigned(Title.size() + 1));
+    out += Title;
     out += '\0';
+    if (Options.Minor >= 33) {
+        PutU16(out, HlpSystemCharsetRecord);
+        PutU16(out, 2);
+        PutU16(out, 0);  // ANSI
+    }
     return out;
+}
+
+std::string Encoded(const std::string& Text) {
+    std::string out;
+    if (!Utf8ToCp1252(Text, out)) throw Exception("A help topic's text holds a character Windows-1252 does not have");
+    return out;
+}
+
+// The topics with their texts in the file's character set.
+std::vector<THlpSourceTopic> EncodedTopics(const std::vector<THlpSourceTopic>& Topics) {
+    std::vector<THlpSourceTopic> out = Topics;
+    for (THlpSourceTopic& t : out) {
+        t.Topic.Title = Encoded(t.Topic.Title);
+        for (THlpParagraph& p : t.Topic.Paragraphs)
+            for (THlpRun& r : p.Runs) r.Text = Encoded(r.Text);
+        for (std::string& k : t.Keywords) k = Encoded(k);
+    }
+    return out;
+}
+
+std::string NumberFile(const std::vector<THlpSourceTopic>& Topics, const std::vector<uint32_t>& Offsets) {
+    std::string entries;
+    unsigned count = 0;
+    for (size_t i = 0; i < Topics.size(); ++i)
+        if (Topics[i].ContextNumber) {
+            PutU32(entries, uint32_t(*Topics[i].ContextNumber));
+            PutU32(entries, Offsets[i]);
+            ++count;
+        }
+    if (count > 0xFFFF) throw Exception("A help file holds at most 65535 context numbers");
+    std::string out;
+    PutU16(out, count);
+    return out + entries;
+}
+
+// The keyword index: the tree names each keyword once with its count and where its topic
+// offsets begin in |KWDATA; |KWMAP gives the number of the first keyword of each leaf page.
+void KeywordFiles(const std::vector<THlpSourceTopic>& Topics, const std::vector<uint32_t>& Offsets,
+                  std::vector<std::pair<std::string, std::string>>& Files) {
+    std::map<std::string, std::vector<uint32_t>> byKeyword;
+    for (size_t i = 0; i < Topics.size(); ++i)
+        for (const std::string& k : Topics[i].Keywords) byKeyword[k].push_back(Offsets[i]);
+    if (byKeyword.empty()) return;
+    std::string data;
+    std::vector<TBtreeEntry> entries;
+    for (const auto& [keyword, offsets] : byKeyword) {
+        if (offsets.size() > 0xFFFF) throw Exception("A help keyword names too many topics");
+        TBtreeEntry e;
+        e.Key = keyword + '\0';
+        e.Leaf = e.Key;
+        PutU16(e.Leaf, unsigned(offsets.size()));
+        PutU32(e.Leaf, uint32_t(data.size()));
+        for (uint32_t o : offsets) PutU32(data, o);
+        entries.push_back(std::move(e));
+    }
+    const TBtreeLayout layout{2048, 0x0002, "F24"};
+    std::string tree = BuildBtree(entries, layout);
+    std::string map;
+    size_t number = 0, room = layout.PageSize - HlpLeafHeaderSize, used = 0;
+    unsigned page = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        // The same fill as the tree's leaves.
+        if (i == 0 || used + entries[i].Leaf.size() > room) {
+            if (i > 0) ++page;
+            PutU32(map, uint32_t(number));
+            PutU16(map, page);
+            used = 0;
+        }
+        used += entries[i].Leaf.size();
+        ++number;
+    }
+    Files.emplace_back("|KWBTREE", std::move(tree));
+    Files.emplace_back("|KWDATA", std::move(data));
+    Files.emplace_back("|KWMAP", std::move(map));
 }
 
 std::string FontFile() {
@@ -82,12 +163,14 @@ std::string ContextFile(const std::vector<THlpSourceTopic>& Topics, const std::v
     return BuildBtree(entries, {2048, 0x0002, "L4"});
 }
 
-std::string TitleFile(const std::vector<THlpSourceTopic>& Topics, const std::vector<uint32_t>& Offsets) {
+// A tree of a string per topic offset: the titles, or the context strings.
+std::string OffsetTree(const std::vector<THlpSourceTopic>& Topics, const std::vector<uint32_t>& Offsets,
+                       std::string THlpSourceTopic::*Field) {
     std::vector<TBtreeEntry> entries;
     for (size_t i = 0; i < Topics.size(); ++i) {
         TBtreeEntry e;
         e.Key = KeyOf(Offsets[i]);
-        e.Leaf = e.Key + Topics[i].Topic.Title + '\0';
+        e.Leaf = e.Key + (Field ? Topics[i].*Field : Topics[i].Topic.Title) + '\0';
         entries.push_back(std::move(e));
     }
     return BuildBtree(entries, {2048, 0x0002, "Lz"});
@@ -95,7 +178,8 @@ std::string TitleFile(const std::vector<THlpSourceTopic>& Topics, const std::vec
 
 }  // namespace
 
-std::string BuildHlp(const std::vector<THlpSourceTopic>& Topics, const THlpWriteOptions& Options) {
+std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THlpWriteOptions& Options) {
+    const std::vector<THlpSourceTopic> Topics = EncodedTopics(SourceTopics);
     std::vector<std::pair<std::string, std::string>> files;
     std::unique_ptr<THlpPhraseWriter> phrases;
     if (Options.Phrases != THlpPhrases::TScheme::None) {
@@ -108,11 +192,15 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& Topics, const THlpWrite
         phrases = std::make_unique<THlpPhraseWriter>(Options.Phrases, texts);
         for (auto& f : phrases->Files(Options.Compress)) files.push_back(std::move(f));
     }
-    THlpTopicImage topic = BuildTopicFile(Topics, Options.Compress, phrases.get());
-    files.emplace_back("|SYSTEM", SystemFile(Options));
+    THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u};
+    THlpTopicImage topic = BuildTopicFile(Topics, layout, phrases.get());
+    files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title), Options));
     files.emplace_back("|FONT", FontFile());
     files.emplace_back("|CONTEXT", ContextFile(Topics, topic.TopicOffsets, Options.UnsignedHashOrder));
-    files.emplace_back("|TTLBTREE", TitleFile(Topics, topic.TopicOffsets));
+    files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
+    files.emplace_back("|CTXOMAP", NumberFile(Topics, topic.TopicOffsets));
+    if (Options.TopicIds) files.emplace_back("|TopicId", OffsetTree(Topics, topic.TopicOffsets, &THlpSourceTopic::ContextId));
+    KeywordFiles(Topics, topic.TopicOffsets, files);
     files.emplace_back("|TOPIC", std::move(topic.Bytes));
     return BuildHlpContainer(std::move(files));
 }

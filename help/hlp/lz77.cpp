@@ -40,7 +40,7 @@ std::string LzExpand(std::string_view Packed, size_t Limit) {
     return out;
 }
 
-size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out) {
+size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out, size_t Plain) {
     const size_t end = Start + std::min(MaxRaw, Data.size() - Start);
     std::vector<int> head(1 << 14, -1), prev(end - Start, -1);
     auto key = [&](size_t p) {
@@ -56,7 +56,7 @@ size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget,
     int itemCount = 8;  // items under the current flag byte; 8 means a new one is needed
     while (pos < end) {
         size_t bestLen = 0, bestDist = 0;
-        if (pos + MinMatch <= end) {
+        if (pos + MinMatch <= end && pos - Start >= Plain) {
             int tries = ChainLimit;
             for (int cand = head[key(pos)]; cand >= 0 && tries-- > 0; cand = prev[size_t(cand) - Start]) {
                 size_t dist = pos - size_t(cand);

@@ -2,6 +2,9 @@
 // what the entry names and shows a declaration, and every jump lands on its class's topic.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "asciitext.h"
 #include "delphihelp.h"
 #include "helptestutil.h"
@@ -18,13 +21,19 @@ TEST(SampleHelpFile, EveryIndexEntryOpensItsTopicWithItsDeclaration) {
     index.SetIndexFile(SampleRoot + "/BIN/DELPHI.HDX");
     THlpFile help(SampleRoot + "/BIN/DELPHI.HLP");
     EXPECT_TRUE(help.Compressed());
-    EXPECT_EQ(help.PhraseScheme(), THlpPhrases::TScheme::Phrases);
+    EXPECT_EQ(help.PhraseScheme(), THlpPhrases::TScheme::Hall);
+    EXPECT_EQ(help.Minor(), 33);
     EXPECT_EQ(help.TopicTitle(0), "Delphi Help");
     const auto entries = index.Entries();
     ASSERT_GT(entries.size(), 4000u);
+    // The file's own keyword index holds the help index's keywords.
+    std::map<std::string, std::vector<size_t>> keywords;
+    for (THlpKeyword& k : help.Keywords()) keywords[k.Keyword] = std::move(k.Topics);
     for (const THdxKeyword& e : entries) {
         int found = help.FindTopic(e.TopicID);
         ASSERT_GE(found, 0) << e.TopicID;
+        const auto& topics = keywords[e.Keyword];
+        EXPECT_NE(std::find(topics.begin(), topics.end(), size_t(found)), topics.end()) << e.Keyword;
         THlpTopic topic = help.Topic(size_t(found));
         // "TClass class" or "TClass.Member": the keyword is the class or the member.
         size_t dot = topic.Title.find('.');
