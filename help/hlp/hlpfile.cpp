@@ -5,6 +5,7 @@
 #include "hlpfile.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "errors.h"
 #include "filestream.h"
@@ -102,16 +103,41 @@ void THlpFile::ReadSystem(std::string_view System) {
     }
 }
 
+// Three layouts of font descriptors, told apart by where the face names begin: the first in
+// half points with attribute bits, the two later ones in twips with a weight and a byte for
+// each attribute, at different places.
 void THlpFile::ReadFonts(std::string_view Font) {
     THlpBytes in(Font);
-    unsigned faces = in.U16(), descriptors = in.U16(), facesAt = in.U16(), descriptorsAt = in.U16();
-    (void)faces;
-    // Later compilers' descriptors have other layouts: their text shows without formats.
-    if (facesAt >= 12) return;
+    in.U16();  // face names
+    unsigned descriptors = in.U16(), facesAt = in.U16(), descriptorsAt = in.U16();
     in.Seek(descriptorsAt);
+    auto rgb = [](std::string_view B) { return uint32_t(uint8_t(B[0])) << 16 | uint32_t(uint8_t(B[1])) << 8 | uint8_t(B[2]); };
     for (unsigned i = 0; i < descriptors; ++i) {
-        std::string_view d = in.Take(11);  // attributes, size, family, face, two colours
-        FFontAttributes.push_back(uint8_t(d[0]));
+        THlpFont font;
+        if (facesAt < HlpNewFontFacesAt) {
+            THlpBytes d(in.Take(HlpOldFontSize));  // attributes, size, family, face, two colours
+            uint8_t attributes = d.U8();
+            font.Bold = attributes & HlpFontBold;
+            font.Italic = attributes & HlpFontItalic;
+            font.Underline = attributes & HlpFontUnderline;
+            font.HalfPoints = d.U8();
+            d.Skip(3);
+            font.Colour = rgb(d.Take(3));
+        } else {
+            THlpBytes d(in.Take(HlpNewFontSize));
+            const bool newest = facesAt >= HlpNewestFontFacesAt;
+            d.Skip(newest ? 6 : 3);  // face (and style, two bytes) or a byte and the face
+            font.Colour = rgb(d.Take(3));
+            d.Skip(newest ? 3 : 8);   // background (and five bytes)
+            int32_t height = d.I32();  // twips, negative counting the leading
+            d.Skip(12);
+            font.Bold = d.I16() >= 700;
+            d.Skip(2);
+            font.Italic = d.U8() != 0;
+            font.Underline = d.U8() != 0;
+            font.HalfPoints = uint16_t(std::min<int64_t>(std::abs(int64_t(height)) / 10, 0xFFFF));
+        }
+        FFonts.push_back(font);
     }
 }
 
@@ -224,15 +250,22 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
-        uint32_t pos = ReadLink(entry.Pos, false).Next;
+        const TLink header = ReadLink(entry.Pos, false);
+        // The non-scrolling region runs from the first record to the one the header names.
+        THlpBytes fields(header.Data1);
+        fields.Skip(16);
+        const uint32_t nonScroll = fields.U32(), scroll = fields.U32();
+        uint32_t pos = header.Next;
         while (pos != NoPos) {
+            if (nonScroll != NoPos && pos == scroll) topic.NonScrolling = topic.Paragraphs.size();
             TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
-                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFontAttributes, topic.Paragraphs);
+                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, topic.Paragraphs);
             if (link.Next != NoPos && link.Next <= pos) Damaged();
             pos = link.Next;
         }
+        if (nonScroll != NoPos && scroll == NoPos) topic.NonScrolling = topic.Paragraphs.size();
     } catch (const THlpDamage&) {
         Invalid();
     } catch (const EReadError&) {

@@ -107,7 +107,7 @@ private:
     size_t FBlockSize = 4096;
     bool FCompressed = false;
     THlpPhrases FPhrases;
-    std::vector<uint8_t> FFontAttributes;  // per font number
+    std::vector<THlpFont> FFonts;  // per font number
     // Topics found from a context that the title list does not hold are added at the end.
     mutable std::vector<TTopicEntry> FTopics;
     mutable std::vector<std::pair<uint32_t, size_t>> FByOffset;  // topic offset, topic index; sorted

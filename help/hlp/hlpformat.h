@@ -41,12 +41,21 @@ enum : uint8_t {
     HlpCmdParagraphEnd = 0x82,
     HlpCmdTab = 0x83,
     HlpCmdHotspotEnd = 0x89,
+    HlpCmdPopup = 0xE2,
     HlpCmdJump = 0xE3,
+    HlpCmdPopupElsewhere = 0xEA,
+    HlpCmdJumpElsewhere = 0xEE,
     HlpCmdEnd = 0xFF,
 };
 
-// Font attribute bits of a font descriptor.
+// Font attribute bits of a font descriptor of the first layout.
 enum : uint8_t { HlpFontBold = 1, HlpFontItalic = 2, HlpFontUnderline = 4 };
+// |FONT: the face names begin at 8 with descriptors of the first layout (11 bytes), at 12 or 16
+// with the later ones (42 bytes).
+inline constexpr unsigned HlpNewFontFacesAt = 12;
+inline constexpr unsigned HlpNewestFontFacesAt = 16;
+inline constexpr size_t HlpOldFontSize = 11;
+inline constexpr size_t HlpNewFontSize = 42;
 
 // The number WinHelp files a context string under: letters ignore case.
 uint32_t ContextHash(std::string_view ContextId);

@@ -10,11 +10,11 @@
 
 namespace qm {
 
-// Appends the paragraphs of one display (0x20) or table (0x23) record to Out. FontAttributes
-// gives the bold, italic and underline bits of each font number. Raises THlpDamage on an
-// unknown command or a command beyond the record.
+// Appends the paragraphs of one display (0x20) or table (0x23) record to Out, a table's cells
+// numbered as the next table of the topic. Fonts gives each font number's font. Raises
+// THlpDamage on an unknown command or a command beyond the record.
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<uint8_t>& FontAttributes, std::vector<THlpParagraph>& Out);
+                         const std::vector<THlpFont>& Fonts, std::vector<THlpParagraph>& Out);
 
 // The characters a paragraph record counts in topic offsets: its text's length, as its first
 // data part states it.

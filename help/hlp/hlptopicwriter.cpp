@@ -24,6 +24,7 @@ constexpr size_t Spare = 48;  // packed bytes kept free while laying out
 struct TRecord {
     uint8_t Type = 0;
     size_t Topic = 0;
+    size_t Paragraph = 0;  // the first of its topic's paragraphs it holds
     std::string Data1;   // display records: final; topic headers: made per layout
     std::string Stored;  // the text as stored
     uint32_t Size2 = 0;  // the text's expanded size
@@ -51,42 +52,109 @@ std::string StoredText(const std::string& Text, const THlpPhraseWriter* Phrases)
     return Text;
 }
 
-// Attributes and commands of one paragraph, and its text's strings.
-TRecord ParagraphRecord(const THlpParagraph& Paragraph, const THlpPhraseWriter* Phrases) {
-    std::string commands, text, current;
-    auto command = [&](std::initializer_list<unsigned> Bytes) {
-        text += current;
-        text += '\0';
-        current.clear();
-        for (unsigned b : Bytes) PutU8(commands, b);
-    };
-    int font = -1;
-    bool inJump = false;
-    uint32_t jumpHash = 0;
-    for (const THlpRun& run : Paragraph.Runs) {
-        CheckText(run.Text, true);
-        if (inJump && (!run.Jump || run.JumpHash != jumpHash)) command({HlpCmdHotspotEnd}), inJump = false;
-        if (run.Jump && !inJump) {
-            uint32_t h = run.JumpHash;
-            command({HlpCmdJump, h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF, h >> 24});
-            inJump = true, jumpHash = h;
+// The commands and text strings of paragraphs of one record, each ended by a paragraph end.
+class TCommandWriter {
+public:
+    TCommandWriter(const std::vector<THlpFont>& Fonts) : FFonts(Fonts) {}
+
+    void Paragraph(const THlpParagraph& Paragraph) {
+        for (const THlpRun& run : Paragraph.Runs) {
+            CheckText(run.Text, true);
+            const bool same = FJump && run.Jump && run.JumpHash == FJumpRun.JumpHash && run.Popup == FJumpRun.Popup &&
+                              run.JumpFile == FJumpRun.JumpFile;
+            if (FJump && !same) Command({HlpCmdHotspotEnd}), FJump = false;
+            if (run.Jump && !FJump) StartJump(run);
+            unsigned font = unsigned(std::find(FFonts.begin(), FFonts.end(), run.Font()) - FFonts.begin());
+            if (int(font) != FFont) Command({HlpCmdFont, font & 0xFF, font >> 8}), FFont = int(font);
+            for (char c : run.Text) {
+                if (c == '\n') Command({HlpCmdLineBreak});
+                else if (c == '\t') Command({HlpCmdTab});
+                else FCurrent += c;
+            }
         }
-        int wanted = (run.Bold ? HlpFontBold : 0) | (run.Italic ? HlpFontItalic : 0) | (run.Underline ? HlpFontUnderline : 0);
-        if (wanted != font) command({HlpCmdFont, unsigned(wanted), 0}), font = wanted;
-        for (char c : run.Text) {
-            if (c == '\n') command({HlpCmdLineBreak});
-            else if (c == '\t') command({HlpCmdTab});
-            else current += c;
-        }
+        if (FJump) Command({HlpCmdHotspotEnd}), FJump = false;
+        Command({HlpCmdParagraphEnd});
     }
-    if (inJump) command({HlpCmdHotspotEnd});
-    command({HlpCmdParagraphEnd});
-    command({HlpCmdEnd});
-    if (text.size() > 0x7FFF) throw Exception("A help topic's paragraph is too long");
-    std::string rest = {'\0', '\x80', '\0', '\0', '\0', '\0'};  // no paragraph attributes
-    rest += commands;
+    void End() { Command({HlpCmdEnd}); }
+    void Raw(const std::string& Bytes) { FCommands += Bytes; }
+
+    std::string Commands() const { return FCommands; }
+    const std::string& Text() const { return FText; }
+
+private:
+    void Command(std::initializer_list<unsigned> Bytes) {
+        FText += FCurrent;
+        FText += '\0';
+        FCurrent.clear();
+        for (unsigned b : Bytes) PutU8(FCommands, b);
+    }
+    void StartJump(const THlpRun& Run) {
+        const uint32_t h = Run.JumpHash;
+        if (Run.JumpFile.empty()) {
+            Command({Run.Popup ? HlpCmdPopup : HlpCmdJump, h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF, h >> 24});
+        } else {
+            std::string target;
+            PutU8(target, 4);  // into another file
+            PutU32(target, h);
+            target += Run.JumpFile;
+            target += '\0';
+            Command({Run.Popup ? HlpCmdPopupElsewhere : HlpCmdJumpElsewhere});
+            PutU16(FCommands, unsigned(target.size()));
+            FCommands += target;
+        }
+        FJump = true;
+        FJumpRun = Run;
+    }
+
+    const std::vector<THlpFont>& FFonts;
+    std::string FCommands, FText, FCurrent;
+    int FFont = -1;
+    bool FJump = false;
+    THlpRun FJumpRun;
+};
+
+const std::string NoParagraphAttributes = {'\0', '\x80', '\0', '\0', '\0', '\0'};
+
+// A display record of one paragraph, or a table record of the cells of one table.
+TRecord ParagraphRecord(const std::vector<const THlpParagraph*>& Group, const std::vector<THlpFont>& Fonts,
+                        const THlpPhraseWriter* Phrases) {
+    TCommandWriter writer(Fonts);
     TRecord r;
-    r.Type = HlpDisplayRecord;
+    std::string head;
+    if (Group.front()->Table == 0) {
+        r.Type = HlpDisplayRecord;
+        writer.Raw(NoParagraphAttributes);
+        writer.Paragraph(*Group.front());
+        writer.End();
+    } else {
+        r.Type = HlpTableRecord;
+        const std::vector<int>& widths = Group.front()->ColumnWidths;
+        if (widths.empty() || widths.size() > 255) throw Exception("A help table needs from 1 to 255 columns");
+        PutU8(head, unsigned(widths.size()));
+        PutU8(head, 1);  // columns as wide as given
+        for (int w : widths) {
+            PutU16(head, 0);  // no gap
+            PutU16(head, unsigned(w));
+        }
+        for (size_t i = 0; i < Group.size();) {
+            const THlpParagraph& cell = *Group[i];
+            if (cell.Column < 0 || size_t(cell.Column) >= widths.size()) throw Exception("A help table's cell is outside its columns");
+            std::string place;
+            PutU16(place, unsigned(cell.Column));
+            PutU16(place, 0);
+            PutU8(place, 0);
+            writer.Raw(place + NoParagraphAttributes);
+            for (; i < Group.size() && Group[i]->Row == cell.Row && Group[i]->Column == cell.Column; ++i)
+                writer.Paragraph(*Group[i]);
+            writer.End();
+        }
+        std::string end;
+        PutU16(end, 0xFFFF);
+        writer.Raw(end);
+    }
+    const std::string& text = writer.Text();
+    if (text.size() > 0x7FFF) throw Exception("A help topic's paragraph is too long");
+    const std::string rest = head + writer.Commands();
     PutPackedI32(r.Data1, int32_t(rest.size()));
     PutPackedU16(r.Data1, unsigned(text.size()));
     r.Data1 += rest;
@@ -100,7 +168,7 @@ size_t RecordSize(const TRecord& R) { return HlpTopicLinkHeaderSize + R.Data1.si
 class TTopicLayouter {
 public:
     TTopicLayouter(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
-                   const THlpPhraseWriter* Phrases)
+                   const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases)
         : FLayout(Layout), FTopicCount(Topics.size()) {
         for (size_t t = 0; t <= Topics.size(); ++t) {
             TRecord header;
@@ -115,9 +183,20 @@ public:
             FHeaders.push_back(FRecords.size());
             FRecords.push_back(header);
             if (t == Topics.size()) break;  // the closing header that ends the chain
-            for (const THlpParagraph& p : Topics[t].Topic.Paragraphs) {
-                FRecords.push_back(ParagraphRecord(p, Phrases));
+            const THlpTopic& topic = Topics[t].Topic;
+            if (topic.NonScrolling > topic.Paragraphs.size()) throw Exception("A help topic's non-scrolling region is longer than the topic");
+            FNonScrolling.push_back(topic.NonScrolling);
+            // A table's cells make one record; the non-scrolling region ends between records.
+            for (size_t i = 0; i < topic.Paragraphs.size();) {
+                std::vector<const THlpParagraph*> group{&topic.Paragraphs[i]};
+                const size_t first = i++;
+                if (group.front()->Table > 0)
+                    while (i < topic.Paragraphs.size() && topic.Paragraphs[i].Table == group.front()->Table &&
+                           i != topic.NonScrolling)
+                        group.push_back(&topic.Paragraphs[i++]);
+                FRecords.push_back(ParagraphRecord(group, Fonts, Phrases));
                 FRecords.back().Topic = t;
+                FRecords.back().Paragraph = first;
             }
         }
         for (const TRecord& r : FRecords) {
@@ -217,8 +296,11 @@ private:
         PutU32(out, t == 0 || last ? NoPos : Offsets[t - 1]);
         PutU32(out, t + 1 >= FTopicCount ? NoPos : Offsets[t + 1]);
         PutU32(out, uint32_t(t));
-        PutU32(out, NoPos);  // no non-scrolling region
-        PutU32(out, end > I + 1 ? Pos(L, I + 1) : NoPos);
+        // The non-scrolling region: from the first record up to the first of the scrolling text.
+        size_t scroll = I + 1;
+        while (!last && scroll < end && FRecords[scroll].Paragraph < FNonScrolling[t]) ++scroll;
+        PutU32(out, !last && FNonScrolling[t] > 0 ? Pos(L, I + 1) : NoPos);
+        PutU32(out, scroll < end ? Pos(L, scroll) : NoPos);
         PutU32(out, last ? NoPos : Pos(L, FHeaders[t + 1]));
         return out + r.Stored;
     }
@@ -294,6 +376,7 @@ private:
     size_t FTopicCount;
     std::vector<TRecord> FRecords;
     std::vector<size_t> FHeaders;  // record index of each topic's header, the closing one last
+    std::vector<size_t> FNonScrolling;  // per topic
     std::vector<size_t> FStart;    // where each record begins in the stream of all records
     size_t FTotal = 0;
 };
@@ -301,8 +384,8 @@ private:
 }  // namespace
 
 THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
-                              const THlpPhraseWriter* Phrases) {
-    return TTopicLayouter(Topics, Layout, Phrases).Build();
+                              const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases) {
+    return TTopicLayouter(Topics, Layout, Fonts, Phrases).Build();
 }
 
 }  // namespace qm

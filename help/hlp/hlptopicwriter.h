@@ -23,8 +23,8 @@ struct THlpTopicLayout {
 };
 
 // Phrases, when given, encode every record's text that they shorten. Topic texts are in the
-// file's character set here.
+// file's character set here; Fonts holds every run's font, its place the font's number.
 THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
-                              const THlpPhraseWriter* Phrases);
+                              const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases);
 
 }  // namespace qm

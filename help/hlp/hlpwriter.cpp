@@ -52,7 +52,7 @@ std::vector<THlpSourceTopic> EncodedTopics(const std::vector<THlpSourceTopic>& T
     for (THlpSourceTopic& t : out) {
         t.Topic.Title = Encoded(t.Topic.Title);
         for (THlpParagraph& p : t.Topic.Paragraphs)
-            for (THlpRun& r : p.Runs) r.Text = Encoded(r.Text);
+            for (THlpRun& r : p.Runs) r.Text = Encoded(r.Text), r.JumpFile = Encoded(r.JumpFile);
         for (std::string& k : t.Keywords) k = Encoded(k);
     }
     return out;
@@ -114,24 +114,63 @@ void KeywordFiles(const std::vector<THlpSourceTopic>& Topics, const std::vector<
     Files.emplace_back("|KWMAP", std::move(map));
 }
 
-std::string FontFile() {
-    constexpr unsigned FaceSize = 20, Descriptors = 8;
+// The face names at 8 (first layout) or after the style and character map fields (later ones).
+std::string FontFile(const std::vector<THlpFont>& Fonts, int Layout) {
+    constexpr unsigned FaceSize = 20;
+    const unsigned facesAt = Layout == 0 ? 8 : Layout == 1 ? HlpNewFontFacesAt : HlpNewestFontFacesAt;
     std::string out;
     PutU16(out, 1);
-    PutU16(out, Descriptors);
-    PutU16(out, 8);
-    PutU16(out, 8 + FaceSize);
+    PutU16(out, unsigned(Fonts.size()));
+    PutU16(out, facesAt);
+    PutU16(out, facesAt + FaceSize);
+    const unsigned end = facesAt + FaceSize + unsigned(Fonts.size() * (Layout == 0 ? HlpOldFontSize : HlpNewFontSize));
+    while (out.size() < facesAt) PutU16(out, out.size() % 4 == 0 ? 0 : end);  // no styles, no character maps
     std::string face = "Arial";
     face.resize(FaceSize, '\0');
     out += face;
-    for (unsigned attributes = 0; attributes < Descriptors; ++attributes) {
-        PutU8(out, attributes);
-        PutU8(out, 20);  // half points
-        PutU8(out, 2);   // family
-        PutU16(out, 0);  // face
-        out.append(6, '\0');  // black on white's default
+    auto rgb = [&](uint32_t C) { PutU8(out, C >> 16), PutU8(out, C >> 8), PutU8(out, C); };
+    for (const THlpFont& f : Fonts) {
+        if (Layout == 0) {
+            PutU8(out, (f.Bold ? HlpFontBold : 0) | (f.Italic ? HlpFontItalic : 0) | (f.Underline ? HlpFontUnderline : 0));
+            PutU8(out, f.HalfPoints);
+            PutU8(out, 2);   // family
+            PutU16(out, 0);  // face
+            rgb(f.Colour);
+            rgb(0xFFFFFF);
+            continue;
+        }
+        const size_t at = out.size();
+        if (Layout == 1) {
+            PutU8(out, 0);
+            PutU16(out, 0);  // face
+        } else {
+            PutU16(out, 0);  // face
+            PutU16(out, 0);  // no style
+            PutU16(out, 0);
+        }
+        rgb(f.Colour);
+        rgb(0xFFFFFF);
+        if (Layout == 1) out.append(5, '\0');
+        PutU32(out, uint32_t(-int32_t(f.HalfPoints) * 10));
+        out.append(12, '\0');
+        PutU16(out, f.Bold ? 700 : 400);
+        PutU16(out, 0);
+        PutU8(out, f.Italic);
+        PutU8(out, f.Underline);
+        out.resize(at + HlpNewFontSize, '\0');
     }
     return out;
+}
+
+// Every run's font, the default first.
+std::vector<THlpFont> FontsOf(const std::vector<THlpSourceTopic>& Topics) {
+    std::vector<THlpFont> fonts{THlpFont{}};
+    for (const THlpSourceTopic& t : Topics)
+        for (const THlpParagraph& p : t.Topic.Paragraphs)
+            for (const THlpRun& r : p.Runs)
+                if (std::find(fonts.begin(), fonts.end(), r.Font()) == fonts.end()) fonts.push_back(r.Font());
+    if (fonts.size() > 0x7FFF) throw Exception("A help file holds too many fonts");
+    return fonts;
 }
 
 std::string KeyOf(uint32_t Value) {
@@ -193,9 +232,10 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THl
         for (auto& f : phrases->Files(Options.Compress)) files.push_back(std::move(f));
     }
     THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u};
-    THlpTopicImage topic = BuildTopicFile(Topics, layout, phrases.get());
+    const std::vector<THlpFont> fonts = FontsOf(Topics);
+    THlpTopicImage topic = BuildTopicFile(Topics, layout, fonts, phrases.get());
     files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title), Options));
-    files.emplace_back("|FONT", FontFile());
+    files.emplace_back("|FONT", FontFile(fonts, Options.FontLayout));
     files.emplace_back("|CONTEXT", ContextFile(Topics, topic.TopicOffsets, Options.UnsignedHashOrder));
     files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
     files.emplace_back("|CTXOMAP", NumberFile(Topics, topic.TopicOffsets));

@@ -33,6 +33,8 @@ struct THlpWriteOptions {
     bool SmallBlocks = false;
     // Keep each topic's context string by its topic offset (|TopicId).
     bool TopicIds = false;
+    // The layout of |FONT's descriptors: 0 the first (help compiler 3.1), 1 and 2 the later ones.
+    int FontLayout = 0;
 };
 
 // The whole file, topics in the order given (the first is the contents); texts in UTF-8, written

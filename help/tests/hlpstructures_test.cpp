@@ -102,6 +102,18 @@ TEST_F(HlpStructureTest, ContextNumbersKeywordsAndContextStringsReadBack) {
     EXPECT_EQ(bare.FindTopicByNumber(1), -1);
 }
 
+TEST_F(HlpStructureTest, TablesHeadingRegionsFontsAndJumpsReadBack) {
+    const auto topics = FormattedTopics();
+    for (int fonts : {0, 1, 2})
+        for (bool compress : {false, true}) {
+            THlpWriteOptions options{"", compress, TScheme::Hall};
+            options.FontLayout = fonts;
+            THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+            for (size_t i = 0; i < topics.size(); ++i)
+                EXPECT_EQ(help.Topic(i), topics[i].Topic) << "fonts " << fonts << " packed " << compress << " topic " << i;
+        }
+}
+
 // Opening reads no topic block; a topic costs the blocks it lies in, and a topic read again
 // comes from the cache.
 TEST_F(HlpStructureTest, TopicBlocksAreReadWhenATopicNeedsThem) {
@@ -139,6 +151,17 @@ TEST_F(HlpStructureTest, RealFilesOpenAndEveryTopicReads) {
             EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << i;
         }
         for (const THlpKeyword& k : help.Keywords()) EXPECT_FALSE(k.Topics.empty()) << k.Keyword;
+        if (f.filename() == "README.HLP") {
+            // Its topics hold tables and a heading region each.
+            size_t tables = 0, headed = 0;
+            for (size_t i = 0; i < help.TopicCount(); ++i) {
+                const THlpTopic topic = help.Topic(i);
+                headed += topic.NonScrolling > 0;
+                for (const THlpParagraph& p : topic.Paragraphs) tables += p.Table > 0 && p.Row == 0 && p.Column == 0;
+            }
+            EXPECT_GT(tables, 0u);
+            EXPECT_GT(headed, 0u);
+        }
     }
 }
 
