@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QTextDocument>
 #include <QScreen>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -27,6 +29,12 @@ namespace {
 
 const QString JumpScheme = "topic";
 const QString PopupScheme = "popup";
+const QString PictureScheme = "picture";
+
+// A picture that could not be decoded keeps its size; one without a size gets a small one.
+QSize PictureSize(const THlpPicture& P) {
+    return P.Width > 0 && P.Height > 0 ? QSize(std::min(P.Width, 4096), std::min(P.Height, 4096)) : QSize(32, 32);
+}
 const THlpFont DefaultFont;
 
 QString RunHtml(const THlpRun& Run) {
@@ -51,19 +59,42 @@ QString LinkOf(const THlpRun& Run) {
     return link;
 }
 
-QString ParagraphHtml(const THlpParagraph& Paragraph) {
+// A picture by its number in the topic, at its place; its hotspots' jumps follow it as links.
+QString PictureHtml(const THlpTopic& Topic, const THlpRun& Run) {
+    if (size_t(Run.Picture) >= Topic.Pictures.size()) return {};
+    const THlpPicture& p = Topic.Pictures[size_t(Run.Picture)];
+    const QSize size = PictureSize(p);
+    QString html = QString("<img src=\"%1:%2\" width=\"%3\" height=\"%4\"%5>")
+                       .arg(PictureScheme)
+                       .arg(Run.Picture)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(Run.PictureAlign == 1 ? " align=\"left\"" : Run.PictureAlign == 2 ? " align=\"right\"" : "");
+    QStringList spots;
+    for (const THlpHotspot& h : p.Hotspots)
+        if (h.JumpHash != 0)
+            spots << QString("<a href=\"%1:%2\">%3</a>")
+                         .arg(h.Popup ? PopupScheme : JumpScheme)
+                         .arg(h.JumpHash)
+                         .arg(QString::fromStdString(h.Name.empty() ? h.Context : h.Name).toHtmlEscaped());
+    if (!spots.isEmpty()) html += "<br>" + spots.join(" \u00b7 ");
+    return html;
+}
+
+QString ParagraphHtml(const THlpTopic& Topic, const THlpParagraph& Paragraph) {
     QString html;
     const auto& runs = Paragraph.Runs;
     // Neighbouring runs of one jump make one link.
     for (size_t i = 0; i < runs.size();) {
         const THlpRun& run = runs[i];
+        auto item = [&](const THlpRun& R) { return R.Picture >= 0 ? PictureHtml(Topic, R) : RunHtml(R); };
         if (!run.Jump) {
-            html += RunHtml(run);
+            html += item(run);
             ++i;
             continue;
         }
         html += "<a href=\"" + LinkOf(run) + "\">";
-        for (; i < runs.size() && runs[i].Jump && LinkOf(runs[i]) == LinkOf(run); ++i) html += RunHtml(runs[i]);
+        for (; i < runs.size() && runs[i].Jump && LinkOf(runs[i]) == LinkOf(run); ++i) html += item(runs[i]);
         html += "</a>";
     }
     return html;
@@ -76,7 +107,7 @@ QString ParagraphsHtml(const THlpTopic& Topic, size_t From, size_t To) {
     for (size_t i = From; i < To;) {
         const THlpParagraph& p = paragraphs[i];
         if (p.Table == 0) {
-            html += "<p>" + ParagraphHtml(p) + "</p>";
+            html += "<p>" + ParagraphHtml(Topic, p) + "</p>";
             ++i;
             continue;
         }
@@ -102,7 +133,7 @@ QString ParagraphsHtml(const THlpTopic& Topic, size_t From, size_t To) {
             for (bool first = true; i < To && paragraphs[i].Table == p.Table && paragraphs[i].Row == cell.Row &&
                                     paragraphs[i].Column == cell.Column;
                  ++i, first = false)
-                html += (first ? "" : "<br>") + ParagraphHtml(paragraphs[i]);
+                html += (first ? "" : "<br>") + ParagraphHtml(Topic, paragraphs[i]);
             html += "</td>";
             ++column;
         }
@@ -121,6 +152,30 @@ QString TopicHtml(const THlpTopic& Topic) {
     if (from == 0) html += "<h2>" + QString::fromStdString(Topic.Title).toHtmlEscaped() + "</h2>";
     html += ParagraphsHtml(Topic, from, Topic.Paragraphs.size());
     return html + "</body></html>";
+}
+
+QImage PictureImage(const THlpPicture& Picture) {
+    if (!Picture.Pixels.empty()) {
+        QImage image(Picture.Width, Picture.Height, QImage::Format_ARGB32);
+        for (int y = 0; y < Picture.Height; ++y)
+            std::copy_n(Picture.Pixels.data() + size_t(y) * size_t(Picture.Width), Picture.Width,
+                        reinterpret_cast<uint32_t*>(image.scanLine(y)));
+        return image;
+    }
+    // An empty frame of the picture's size.
+    const QSize size = PictureSize(Picture);
+    QImage frame(size, QImage::Format_ARGB32);
+    frame.fill(Qt::white);
+    QPainter painter(&frame);
+    painter.setPen(Qt::gray);
+    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    return frame;
+}
+
+void AddPictures(QTextDocument* Document, const THlpTopic& Topic) {
+    for (size_t i = 0; i < Topic.Pictures.size(); ++i)
+        Document->addResource(QTextDocument::ImageResource, QUrl(QString("%1:%2").arg(PictureScheme).arg(i)),
+                              PictureImage(Topic.Pictures[i]));
 }
 
 QString NonScrollingHtml(const THlpTopic& Topic) {
@@ -248,12 +303,14 @@ void THelpTopicWindow::Show(int Topic, bool Record) {
     FCurrent = Topic;
     const QString heading = NonScrollingHtml(topic);
     NonScrollingBrowser->setHtml(heading);
+    AddPictures(NonScrollingBrowser->document(), topic);
     NonScrollingBrowser->setVisible(!heading.isEmpty());
     if (!heading.isEmpty()) {
         NonScrollingBrowser->document()->setTextWidth(NonScrollingBrowser->viewport()->width());
         NonScrollingBrowser->setFixedHeight(int(NonScrollingBrowser->document()->size().height()) + 2 * NonScrollingBrowser->frameWidth());
     }
     TopicBrowser->setHtml(TopicHtml(topic));
+    AddPictures(TopicBrowser->document(), topic);
     BackButton->setEnabled(!FHistory.empty());
 }
 
@@ -261,6 +318,7 @@ void THelpTopicWindow::ShowPopup(int Topic) {
     THlpTopic topic = FFile->Topic(size_t(Topic));
     topic.NonScrolling = 0;
     PopupBrowser->setHtml(TopicHtml(topic));
+    AddPictures(PopupBrowser->document(), topic);
     QPoint at = QCursor::pos();
     if (!rect().contains(mapFromGlobal(at))) at = mapToGlobal(rect().center());
     PopupBrowser->move(at);

@@ -20,6 +20,7 @@
 // until asked for) and PopupBrowser.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -94,5 +95,8 @@ private:
 QString TopicHtml(const THlpTopic& Topic);
 // The HTML of the topic's non-scrolling region; empty when it has none.
 QString NonScrollingHtml(const THlpTopic& Topic);
+// A topic's picture as the window shows it: its pixels, or an empty frame of its size. The HTML
+// names picture N of the topic "picture:N".
+QImage PictureImage(const THlpPicture& Picture);
 
 }  // namespace qm

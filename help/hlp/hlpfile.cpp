@@ -17,6 +17,7 @@
 #include "hlpcontainer.h"
 #include "hlpformat.h"
 #include "hlpparagraph.h"
+#include "hlppicture.h"
 #include "hlptopicblocks.h"
 
 namespace qm {
@@ -250,6 +251,11 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
+        const THlpPictureSource pictures = [this](int Number) {
+            auto file = FContainer->File("|bm" + std::to_string(Number));
+            if (!file) file = FContainer->File("bm" + std::to_string(Number));
+            return file ? ReadPicture(*file) : THlpPicture{};
+        };
         const TLink header = ReadLink(entry.Pos, false);
         // The non-scrolling region runs from the first record to the one the header names.
         THlpBytes fields(header.Data1);
@@ -261,7 +267,7 @@ THlpTopic THlpFile::Topic(size_t Index) const {
             TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
-                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, topic.Paragraphs);
+                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, pictures, topic);
             if (link.Next != NoPos && link.Next <= pos) Damaged();
             pos = link.Next;
         }

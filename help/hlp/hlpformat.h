@@ -40,6 +40,9 @@ enum : uint8_t {
     HlpCmdLineBreak = 0x81,
     HlpCmdParagraphEnd = 0x82,
     HlpCmdTab = 0x83,
+    HlpCmdPictureInLine = 0x86,
+    HlpCmdPictureLeft = 0x87,
+    HlpCmdPictureRight = 0x88,
     HlpCmdHotspotEnd = 0x89,
     HlpCmdPopup = 0xE2,
     HlpCmdJump = 0xE3,
@@ -47,6 +50,9 @@ enum : uint8_t {
     HlpCmdJumpElsewhere = 0xEE,
     HlpCmdEnd = 0xFF,
 };
+
+// The kinds of a picture command's object.
+enum : uint8_t { HlpPicture = 3, HlpPictureWithHotspots = 0x22 };
 
 // Font attribute bits of a font descriptor of the first layout.
 enum : uint8_t { HlpFontBold = 1, HlpFontItalic = 2, HlpFontUnderline = 4 };

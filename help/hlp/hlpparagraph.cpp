@@ -3,6 +3,8 @@
 // hotspot end command closes.
 #include "hlpparagraph.h"
 
+#include <algorithm>
+
 #include "hlpbytes.h"
 #include "hlpcharset.h"
 #include "hlpformat.h"
@@ -13,8 +15,19 @@ namespace {
 
 class TParagraphBuilder {
 public:
-    TParagraphBuilder(const std::vector<THlpFont>& Fonts, std::vector<THlpParagraph>& Out)
-        : FFonts(Fonts), FOut(Out) {}
+    TParagraphBuilder(const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out)
+        : FFonts(Fonts), FSource(Pictures), FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
+
+    // A picture as a run of its own, inside the hotspot around it.
+    void Picture(THlpPicture Picture, uint8_t Align) {
+        THlpRun run;
+        run.Jump = FRun.Jump, run.JumpHash = FRun.JumpHash, run.Popup = FRun.Popup, run.JumpFile = FRun.JumpFile;
+        run.Picture = int(FPictures.size());
+        run.PictureAlign = Align;
+        FPictures.push_back(std::move(Picture));
+        FCurrent.Runs.push_back(std::move(run));
+    }
+    THlpPicture Stored(int Number) const { return FSource ? FSource(Number) : THlpPicture{}; }
 
     // Text in the file's character set.
     void Append(std::string_view Bytes) {
@@ -60,6 +73,8 @@ public:
 
 private:
     const std::vector<THlpFont>& FFonts;
+    const THlpPictureSource& FSource;
+    std::vector<THlpPicture>& FPictures;
     size_t FCellStart = 0;
     std::vector<THlpParagraph>& FOut;
     THlpParagraph FCurrent;
@@ -102,12 +117,20 @@ void ReadCommands(THlpBytes& In, std::string_view& Text, TParagraphBuilder& Buil
             case HlpCmdLineBreak: Builder.Append("\n"); break;
             case HlpCmdParagraphEnd: Builder.EndParagraph(); break;
             case HlpCmdTab: Builder.Append("\t"); break;
-            case 0x86: case 0x87: case 0x88: {  // a picture
+            case HlpCmdPictureInLine: case HlpCmdPictureLeft: case HlpCmdPictureRight: {
                 uint8_t kind = In.U8();
                 int32_t size = In.PackedI32();
-                if (kind == 0x22) In.PackedU16();
+                if (kind == HlpPictureWithHotspots) In.PackedU16();
                 if (size < 0) Damaged();
-                In.Skip(size_t(size));
+                THlpBytes data(In.Take(size_t(size)));
+                if (kind != HlpPicture && kind != HlpPictureWithHotspots) break;  // a window of a program
+                const bool embedded = data.I16() != 0;
+                // Inside the topic: the picture follows the flag, or the flag and a number.
+                std::string_view rest = data.Take(data.Remaining());
+                const std::string_view magic = rest.substr(0, 2);
+                if (embedded && magic != "\x6C\x50" && magic != "\x6C\x70") rest = rest.substr(std::min<size_t>(2, rest.size()));
+                THlpPicture picture = embedded ? ReadPicture(rest) : Builder.Stored(THlpBytes(rest).I16());
+                Builder.Picture(std::move(picture), uint8_t(command - HlpCmdPictureInLine));
                 break;
             }
             case HlpCmdHotspotEnd: Builder.StartJump(false, 0); break;
@@ -146,12 +169,13 @@ uint16_t ParagraphTextLength(std::string_view Data1) {
 }
 
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<THlpFont>& Fonts, std::vector<THlpParagraph>& Out) {
+                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Topic) {
     THlpBytes in(Data1);
     std::string_view text = Text;
     in.PackedI32();
     in.PackedU16();
-    TParagraphBuilder builder(Fonts, Out);
+    TParagraphBuilder builder(Fonts, Pictures, Topic);
+    std::vector<THlpParagraph>& Out = Topic.Paragraphs;
     if (Type != HlpTableRecord) {
         SkipParagraphAttributes(in);
         ReadCommands(in, text, builder);

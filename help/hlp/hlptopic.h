@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "hlppicture.h"
+
 namespace qm {
 
 // A font as the author set it: attributes, size in half points and colour (0xRRGGBB).
@@ -34,12 +36,16 @@ struct THlpRun {
     uint32_t Colour = 0;
     bool Popup = false;
     std::string JumpFile;
+    // A picture instead of text: its place in the topic's Pictures, and where it stands: 0 in
+    // the line, 1 at the left margin, 2 at the right one.
+    int Picture = -1;
+    uint8_t PictureAlign = 0;
 
     THlpFont Font() const { return {Bold, Italic, Underline, HalfPoints, Colour}; }
     // Everything but the text is the same.
     bool SameFormat(const THlpRun& Other) const {
         return Font() == Other.Font() && Jump == Other.Jump && JumpHash == Other.JumpHash && Popup == Other.Popup &&
-               JumpFile == Other.JumpFile;
+               JumpFile == Other.JumpFile && Picture < 0 && Other.Picture < 0;
     }
     bool operator==(const THlpRun&) const = default;
 };
@@ -61,6 +67,7 @@ struct THlpTopic {
     std::vector<THlpParagraph> Paragraphs;
     // How many of the first paragraphs stand in the non-scrolling region above the text.
     size_t NonScrolling = 0;
+    std::vector<THlpPicture> Pictures;
 
     bool operator==(const THlpTopic&) const = default;
 };

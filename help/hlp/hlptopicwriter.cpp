@@ -12,6 +12,7 @@
 #include "hlpbytes.h"
 #include "hlpformat.h"
 #include "hlpphrasewriter.h"
+#include "hlppicture.h"
 #include "lz77.h"
 
 namespace qm {
@@ -55,7 +56,10 @@ std::string StoredText(const std::string& Text, const THlpPhraseWriter* Phrases)
 // The commands and text strings of paragraphs of one record, each ended by a paragraph end.
 class TCommandWriter {
 public:
-    TCommandWriter(const std::vector<THlpFont>& Fonts) : FFonts(Fonts) {}
+    // Pictures of the topic are numbered from PictureBase among the file's; Embed puts them
+    // inside the topic instead of naming their |bmN file.
+    TCommandWriter(const std::vector<THlpFont>& Fonts, const THlpTopic& Topic, size_t PictureBase, bool Embed)
+        : FFonts(Fonts), FTopic(Topic), FPictureBase(PictureBase), FEmbed(Embed) {}
 
     void Paragraph(const THlpParagraph& Paragraph) {
         for (const THlpRun& run : Paragraph.Runs) {
@@ -64,6 +68,10 @@ public:
                               run.JumpFile == FJumpRun.JumpFile;
             if (FJump && !same) Command({HlpCmdHotspotEnd}), FJump = false;
             if (run.Jump && !FJump) StartJump(run);
+            if (run.Picture >= 0) {
+                Picture(run);
+                continue;
+            }
             unsigned font = unsigned(std::find(FFonts.begin(), FFonts.end(), run.Font()) - FFonts.begin());
             if (int(font) != FFont) Command({HlpCmdFont, font & 0xFF, font >> 8}), FFont = int(font);
             for (char c : run.Text) {
@@ -88,6 +96,21 @@ private:
         FCurrent.clear();
         for (unsigned b : Bytes) PutU8(FCommands, b);
     }
+    void Picture(const THlpRun& Run) {
+        if (size_t(Run.Picture) >= FTopic.Pictures.size() || Run.PictureAlign > 2)
+            throw Exception("A help topic names a picture it does not have");
+        const THlpPicture& picture = FTopic.Pictures[size_t(Run.Picture)];
+        std::string data;
+        PutU16(data, FEmbed ? 1 : 0);
+        PutU16(data, unsigned(FPictureBase + size_t(Run.Picture)));
+        if (FEmbed) data += BuildPicture(picture);
+        Command({unsigned(HlpCmdPictureInLine + Run.PictureAlign)});
+        const bool hotspots = !picture.Hotspots.empty();
+        PutU8(FCommands, hotspots ? HlpPictureWithHotspots : HlpPicture);
+        PutPackedI32(FCommands, int32_t(data.size()));
+        if (hotspots) PutPackedU16(FCommands, unsigned(picture.Hotspots.size()));
+        FCommands += data;
+    }
     void StartJump(const THlpRun& Run) {
         const uint32_t h = Run.JumpHash;
         if (Run.JumpFile.empty()) {
@@ -107,6 +130,9 @@ private:
     }
 
     const std::vector<THlpFont>& FFonts;
+    const THlpTopic& FTopic;
+    size_t FPictureBase;
+    bool FEmbed;
     std::string FCommands, FText, FCurrent;
     int FFont = -1;
     bool FJump = false;
@@ -116,9 +142,8 @@ private:
 const std::string NoParagraphAttributes = {'\0', '\x80', '\0', '\0', '\0', '\0'};
 
 // A display record of one paragraph, or a table record of the cells of one table.
-TRecord ParagraphRecord(const std::vector<const THlpParagraph*>& Group, const std::vector<THlpFont>& Fonts,
+TRecord ParagraphRecord(const std::vector<const THlpParagraph*>& Group, TCommandWriter& writer,
                         const THlpPhraseWriter* Phrases) {
-    TCommandWriter writer(Fonts);
     TRecord r;
     std::string head;
     if (Group.front()->Table == 0) {
@@ -170,6 +195,7 @@ public:
     TTopicLayouter(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
                    const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases)
         : FLayout(Layout), FTopicCount(Topics.size()) {
+        size_t pictureBase = 0;
         for (size_t t = 0; t <= Topics.size(); ++t) {
             TRecord header;
             header.Type = HlpTopicHeaderRecord;
@@ -184,6 +210,7 @@ public:
             FRecords.push_back(header);
             if (t == Topics.size()) break;  // the closing header that ends the chain
             const THlpTopic& topic = Topics[t].Topic;
+            if (t > 0) pictureBase += Topics[t - 1].Topic.Pictures.size();
             if (topic.NonScrolling > topic.Paragraphs.size()) throw Exception("A help topic's non-scrolling region is longer than the topic");
             FNonScrolling.push_back(topic.NonScrolling);
             // A table's cells make one record; the non-scrolling region ends between records.
@@ -194,7 +221,8 @@ public:
                     while (i < topic.Paragraphs.size() && topic.Paragraphs[i].Table == group.front()->Table &&
                            i != topic.NonScrolling)
                         group.push_back(&topic.Paragraphs[i++]);
-                FRecords.push_back(ParagraphRecord(group, Fonts, Phrases));
+                TCommandWriter writer(Fonts, topic, pictureBase, Layout.EmbedPictures);
+                FRecords.push_back(ParagraphRecord(group, writer, Phrases));
                 FRecords.back().Topic = t;
                 FRecords.back().Paragraph = first;
             }

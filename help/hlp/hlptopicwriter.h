@@ -20,6 +20,8 @@ struct THlpTopicImage {
 struct THlpTopicLayout {
     bool Compress = true;    // LZ77-packed blocks
     size_t BlockSize = 4096; // as stored: 4096, or 2048 for packed blocks
+    // Pictures inside the topics; else in |bmN files, numbered through the topics in order.
+    bool EmbedPictures = false;
 };
 
 // Phrases, when given, encode every record's text that they shorten. Topic texts are in the

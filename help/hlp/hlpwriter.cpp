@@ -15,6 +15,7 @@
 #include "hlpcontainer.h"
 #include "hlpformat.h"
 #include "hlpphrasewriter.h"
+#include "hlppicture.h"
 #include "hlptopicwriter.h"
 
 namespace qm {
@@ -231,7 +232,7 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THl
         phrases = std::make_unique<THlpPhraseWriter>(Options.Phrases, texts);
         for (auto& f : phrases->Files(Options.Compress)) files.push_back(std::move(f));
     }
-    THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u};
+    THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u, Options.EmbedPictures};
     const std::vector<THlpFont> fonts = FontsOf(Topics);
     THlpTopicImage topic = BuildTopicFile(Topics, layout, fonts, phrases.get());
     files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title), Options));
@@ -241,6 +242,11 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THl
     files.emplace_back("|CTXOMAP", NumberFile(Topics, topic.TopicOffsets));
     if (Options.TopicIds) files.emplace_back("|TopicId", OffsetTree(Topics, topic.TopicOffsets, &THlpSourceTopic::ContextId));
     KeywordFiles(Topics, topic.TopicOffsets, files);
+    if (!Options.EmbedPictures) {
+        size_t number = 0;
+        for (const THlpSourceTopic& t : Topics)
+            for (const THlpPicture& p : t.Topic.Pictures) files.emplace_back("|bm" + std::to_string(number++), BuildPicture(p));
+    }
     files.emplace_back("|TOPIC", std::move(topic.Bytes));
     return BuildHlpContainer(std::move(files));
 }

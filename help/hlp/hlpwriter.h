@@ -35,6 +35,8 @@ struct THlpWriteOptions {
     bool TopicIds = false;
     // The layout of |FONT's descriptors: 0 the first (help compiler 3.1), 1 and 2 the later ones.
     int FontLayout = 0;
+    // Pictures inside the topics' records instead of in |bmN files.
+    bool EmbedPictures = false;
 };
 
 // The whole file, topics in the order given (the first is the contents); texts in UTF-8, written

@@ -114,6 +114,67 @@ TEST_F(HlpStructureTest, TablesHeadingRegionsFontsAndJumpsReadBack) {
         }
 }
 
+THlpPicture TestPicture(THlpPicture::TKind Kind, uint8_t Packing, int Width, int Height) {
+    THlpPicture p;
+    p.Kind = Kind, p.Packing = Packing, p.Width = Width, p.Height = Height;
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x) {
+            const bool white = (x / 3 + y / 2) % 2 == 0 || x == y;
+            const uint32_t colour = 0xFF000000u | uint32_t(x * 255 / Width) << 16 | uint32_t(y * 255 / Height) << 8 | 0x40;
+            p.Pixels.push_back(Kind == THlpPicture::TKind::Ddb ? (white ? 0xFFFFFFFFu : 0xFF000000u) : colour);
+        }
+    return p;
+}
+
+// Bitmaps of both kinds and every packing, in |bmN files or inside the topic, at every place,
+// one of them with hotspots and one inside a jump.
+TEST_F(HlpStructureTest, PicturesReadBackPixelForPixel) {
+    using TKind = THlpPicture::TKind;
+    auto topics = SampleTopics(3);
+    THlpTopic& t = topics[1].Topic;
+    t.Paragraphs.clear();
+    int n = 0;
+    for (TKind kind : {TKind::Dib, TKind::Ddb})
+        for (uint8_t packing : {0, 1, 2, 3}) {
+            t.Pictures.push_back(TestPicture(kind, packing, 37 + n, 11 + 2 * n));
+            THlpRun picture;
+            picture.Picture = n;
+            picture.PictureAlign = uint8_t(n % 3);
+            t.Paragraphs.push_back({{Text("Picture " + std::to_string(n) + ": "), picture, Text(" after it")}});
+            ++n;
+        }
+    t.Pictures[2].Hotspots = {{"first", "T0_Topic", 1, 2, 10, 5, false, ContextHash("T0_Topic")},
+                              {"second", "T2_Topic", 12, 0, 8, 8, true, ContextHash("T2_Topic")}};
+    THlpRun linked = JumpTo("", "T2_Topic");
+    linked.Picture = 8;
+    t.Pictures.push_back(TestPicture(TKind::Ddb, 1, 16, 16));
+    t.Paragraphs.push_back({{Text("A picture that jumps: "), linked}});
+    for (bool embed : {false, true}) {
+        THlpWriteOptions options{"", true, TScheme::Hall};
+        options.EmbedPictures = embed;
+        THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+        const THlpTopic read = help.Topic(1);
+        EXPECT_EQ(read, t) << embed;
+        ASSERT_EQ(read.Pictures.size(), 9u);
+        EXPECT_EQ(read.Pictures[2].Hotspots, t.Pictures[2].Hotspots);
+    }
+}
+
+// A picture that cannot be decoded keeps its size and shows no pixels; it is no error.
+TEST_F(HlpStructureTest, APictureThatCannotBeDecodedKeepsItsSize) {
+    const std::string bytes = BuildPicture(TestPicture(THlpPicture::TKind::Dib, 0, 30, 20));
+    EXPECT_EQ(ReadPicture(bytes).Pixels.size(), 600u);
+    const THlpPicture cut = ReadPicture(bytes.substr(0, bytes.size() - 10));
+    EXPECT_EQ(cut.Width, 30);
+    EXPECT_EQ(cut.Height, 20);
+    EXPECT_TRUE(cut.Pixels.empty());
+    std::string metafile = bytes;
+    metafile[8] = 8;
+    EXPECT_TRUE(ReadPicture(metafile).Pixels.empty());
+    EXPECT_TRUE(ReadPicture("").Pixels.empty());
+    EXPECT_TRUE(ReadPicture(std::string(40, '\xFF')).Pixels.empty());
+}
+
 // Opening reads no topic block; a topic costs the blocks it lies in, and a topic read again
 // comes from the cache.
 TEST_F(HlpStructureTest, TopicBlocksAreReadWhenATopicNeedsThem) {
@@ -161,6 +222,13 @@ TEST_F(HlpStructureTest, RealFilesOpenAndEveryTopicReads) {
             }
             EXPECT_GT(tables, 0u);
             EXPECT_GT(headed, 0u);
+        }
+        if (f.filename() == "TPZIP31.HLP") {
+            // Four device-independent bitmaps, run-length packed, of 8 and 24 bits.
+            size_t decoded = 0;
+            for (size_t i = 0; i < help.TopicCount(); ++i)
+                for (const THlpPicture& p : help.Topic(i).Pictures) decoded += !p.Pixels.empty() && p.Kind == THlpPicture::TKind::Dib;
+            EXPECT_GE(decoded, 4u);
         }
     }
 }
