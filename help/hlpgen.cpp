@@ -15,6 +15,7 @@
 #include "asciitext.h"
 #include "delphihelp.h"
 #include "errors.h"
+#include "hierarchypicture.h"
 #include "hlpformat.h"
 #include "hlpwriter.h"
 #include "paths.h"
@@ -58,6 +59,14 @@ public:
     const TClass* Find(const std::string& Name) const {
         auto it = FClasses.find(UpperCase(Name));
         return it == FClasses.end() ? nullptr : &it->second;
+    }
+
+    // The classes that name Name as their ancestor, by name.
+    std::vector<const TClass*> Children(const std::string& Name) const {
+        std::vector<const TClass*> out;
+        for (const auto& [key, c] : FClasses)
+            if (SameText(c.Ancestor, Name) && !SameText(c.Name, Name)) out.push_back(&c);
+        return out;
     }
 
 private:
@@ -167,6 +176,23 @@ public:
     bool JumpToTopic(const std::string&, const std::string&) override { return false; }
 };
 
+// Root and its descendants two levels down, each a jump to its topic when the index has one.
+std::vector<THierarchyLine> HierarchyLines(const TDeclarations& Declarations, const std::set<std::string>& TopicIds,
+                                           const std::string& Root) {
+    std::vector<THierarchyLine> lines;
+    auto add = [&](const TClass& C, int Depth) {
+        lines.push_back({Depth, C.Name, TopicIds.count(C.Name) ? ContextHash(C.Name) : 0});
+    };
+    const TClass* root = Declarations.Find(Root);
+    if (!root) return lines;
+    add(*root, 0);
+    for (const TClass* child : Declarations.Children(root->Name)) {
+        add(*child, 1);
+        for (const TClass* grandchild : Declarations.Children(child->Name)) add(*grandchild, 2);
+    }
+    return lines;
+}
+
 int Usage() {
     std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --old-phrases] [--small-blocks] [--v3] INDEX.HDX "
                  "SOURCE-ROOT OUTPUT.HLP\n";
@@ -205,14 +231,39 @@ int main(int argc, char** argv) {
 
         std::vector<THlpSourceTopic> topics(1);
         topics[0].ContextId = "Contents";
-        topics[0].Topic.Title = "Delphi Help";
-        topics[0].Topic.Paragraphs.push_back({{Label("Classes of the library")}});
+        THlpTopic& contents = topics[0].Topic;
+        contents.Title = "Delphi Help";
+        // A heading region, the picture of TControl's descendants, and a table of the classes.
+        THlpRun heading = Label("Delphi Help");
+        heading.HalfPoints = 28, heading.Colour = 0x000080;
+        contents.Paragraphs.push_back({{heading}});
+        contents.NonScrolling = 1;
+        contents.Pictures.push_back(HierarchyPicture(HierarchyLines(declarations, ids, "TControl")));
+        THlpRun picture;
+        picture.Picture = 0;
+        contents.Paragraphs.push_back({{Label("The descendants of TControl")}});
+        contents.Paragraphs.push_back({{picture}});
+        contents.Paragraphs.push_back({{Label("Classes of the library")}});
         std::set<std::string> made;
         std::vector<THlpSourceTopic> entryTopics;
+        int row = 0;
         for (const auto& e : entries) {
             THlpSourceTopic t;
             if (!made.insert(e.TopicID).second || !maker.Make(e.TopicID, t)) continue;
-            if (e.TopicID.find('_') == std::string::npos) topics[0].Topic.Paragraphs.push_back({{maker.ClassRef(e.TopicID)}});
+            if (e.TopicID.find('_') == std::string::npos) {
+                // Tables of a hundred rows each: a table is one record, and records stay small.
+                const TClass* c = declarations.Find(e.TopicID);
+                const int table = 1 + row / 100;
+                auto cell = [&](int Column, THlpRun Run) {
+                    THlpParagraph p{{std::move(Run)}};
+                    p.Table = table, p.Row = row % 100, p.Column = Column, p.ColumnWidths = {3000, 2000, 3000};
+                    contents.Paragraphs.push_back(std::move(p));
+                };
+                cell(0, maker.ClassRef(e.TopicID));
+                cell(1, Plain(c->Unit));
+                cell(2, c->Ancestor.empty() ? Plain("") : maker.ClassRef(c->Ancestor));
+                ++row;
+            }
             entryTopics.push_back(std::move(t));
         }
         // The help index's keywords are the file's own keyword index too.
