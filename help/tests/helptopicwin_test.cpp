@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextTable>
 
 #include "helptestutil.h"
@@ -189,6 +190,43 @@ TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
     ClickLink("in another file");
     EXPECT_EQ(Window->CurrentTitle(), "The other file's topic");
     EXPECT_EQ(Window->File()->FileName(), (Dir / "OTHER.HLP").string());
+}
+
+// A picture shows at its size with its pixels, its hotspots as links after it; one that cannot
+// be decoded shows as an empty frame of its size.
+TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
+    auto topics = SampleTopics(3);
+    THlpPicture picture;
+    picture.Width = 5, picture.Height = 3;
+    for (int i = 0; i < 15; ++i) picture.Pixels.push_back(0xFF000000u | uint32_t(i * 0x111111));
+    picture.Hotspots = {{"to the third", "T2_Topic", 0, 0, 5, 3, false, ContextHash("T2_Topic")}};
+    topics[1].Topic.Pictures = {picture};
+    THlpRun run;
+    run.Picture = 0;
+    topics[1].Topic.Paragraphs.push_back({{Text("A picture: "), run}});
+    ASSERT_TRUE(Window->ShowTopic(Write("p.hlp", BuildHlp(topics, {})), "T1_Topic"));
+    int images = 0;
+    for (QTextBlock b = Browser->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
+                EXPECT_EQ(format.width(), 5);
+                EXPECT_EQ(format.height(), 3);
+                const QImage image = Browser->document()->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+                ASSERT_EQ(image.size(), QSize(5, 3));
+                EXPECT_EQ(image.pixel(4, 2), 0xFFEEEEEEu);
+                ++images;
+            }
+    EXPECT_EQ(images, 1);
+    ClickLink("to the third");
+    EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+
+    THlpPicture undecodable;
+    undecodable.Kind = THlpPicture::TKind::Metafile, undecodable.Width = 40, undecodable.Height = 30;
+    const QImage frame = PictureImage(undecodable);
+    EXPECT_EQ(frame.size(), QSize(40, 30));
+    EXPECT_EQ(frame.pixel(20, 15), 0xFFFFFFFFu);
+    EXPECT_NE(frame.pixel(0, 15), 0xFFFFFFFFu);
 }
 
 TEST(TopicHtml, FormatsLineBreaksAndJumps) {
