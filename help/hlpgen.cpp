@@ -244,6 +244,12 @@ int main(int argc, char** argv) {
         contents.Paragraphs.push_back({{Label("The descendants of TControl")}});
         contents.Paragraphs.push_back({{picture}});
         contents.Paragraphs.push_back({{Label("Classes of the library")}});
+        // The classes with their units and ancestors in tables, in a topic of their own: a
+        // table is one record, so a hundred rows each keep records small.
+        THlpSourceTopic table;
+        table.ContextId = "ClassTable";
+        table.Topic.Title = "Classes, units and ancestors";
+        table.Keywords = {"Classes, units and ancestors"};
         std::set<std::string> made;
         std::vector<THlpSourceTopic> entryTopics;
         int row = 0;
@@ -251,13 +257,12 @@ int main(int argc, char** argv) {
             THlpSourceTopic t;
             if (!made.insert(e.TopicID).second || !maker.Make(e.TopicID, t)) continue;
             if (e.TopicID.find('_') == std::string::npos) {
-                // Tables of a hundred rows each: a table is one record, and records stay small.
+                contents.Paragraphs.push_back({{maker.ClassRef(e.TopicID)}});
                 const TClass* c = declarations.Find(e.TopicID);
-                const int table = 1 + row / 100;
                 auto cell = [&](int Column, THlpRun Run) {
                     THlpParagraph p{{std::move(Run)}};
-                    p.Table = table, p.Row = row % 100, p.Column = Column, p.ColumnWidths = {3000, 2000, 3000};
-                    contents.Paragraphs.push_back(std::move(p));
+                    p.Table = 1 + row / 100, p.Row = row % 100, p.Column = Column, p.ColumnWidths = {3000, 2000, 3000};
+                    table.Topic.Paragraphs.push_back(std::move(p));
                 };
                 cell(0, maker.ClassRef(e.TopicID));
                 cell(1, Plain(c->Unit));
@@ -266,6 +271,7 @@ int main(int argc, char** argv) {
             }
             entryTopics.push_back(std::move(t));
         }
+        topics.push_back(std::move(table));
         // The help index's keywords are the file's own keyword index too.
         std::map<std::string, size_t> byId;
         for (auto& t : entryTopics) {

@@ -300,6 +300,14 @@ int THlpFile::FindTopicByNumber(int32_t Number) const {
 // The topic that holds the offset: the last one that starts at or before it. An offset inside a
 // topic the list does not name (a topic without a title) finds its own header.
 int THlpFile::TopicAtOffset(uint32_t Offset) const {
+    auto known = FAtOffset.find(Offset);
+    if (known != FAtOffset.end()) return known->second;
+    const int topic = FindTopicAtOffset(Offset);
+    FAtOffset.emplace(Offset, topic);
+    return topic;
+}
+
+int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
     auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), Offset,
                                   [](uint32_t O, const auto& E) { return O < E.first; });
     if (after != FByOffset.begin() && std::prev(after)->first == Offset) return int(std::prev(after)->second);

@@ -95,7 +95,9 @@ private:
     // The topic header at or before the topic offset Offset: its position and its offset.
     std::pair<uint32_t, uint32_t> LocateOffset(uint32_t Offset) const;
     uint32_t HeaderOffset(uint32_t HeaderPos) const;
+    // Each offset's topic is looked for once.
     int TopicAtOffset(uint32_t Offset) const;
+    int FindTopicAtOffset(uint32_t Offset) const;
     void ReadParagraphs(const TLink& Link, THlpTopic& Topic) const;
 
     std::string FFileName;
@@ -114,6 +116,7 @@ private:
     std::unordered_map<uint32_t, uint32_t> FContext;             // hash -> topic offset
     std::unordered_map<int32_t, uint32_t> FNumbers;              // context number -> topic offset
     std::map<uint32_t, std::string> FTopicIds;                   // topic offset -> context string
+    mutable std::unordered_map<uint32_t, int> FAtOffset;         // topic offset -> topic index
 };
 
 }  // namespace qm

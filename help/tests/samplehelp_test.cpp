@@ -46,6 +46,27 @@ TEST(SampleHelpFile, EveryIndexEntryOpensItsTopicWithItsDeclaration) {
     }
 }
 
+// The contents: a heading region, the picture of TControl's descendants with a hotspot per class;
+// the table topic: a row per class of the contents.
+TEST(SampleHelpFile, ContentsPictureAndClassTable) {
+    THlpFile help(SampleRoot + "/BIN/DELPHI.HLP");
+    const THlpTopic contents = help.Topic(0);
+    EXPECT_EQ(contents.NonScrolling, 1u);
+    ASSERT_EQ(contents.Pictures.size(), 1u);
+    const THlpPicture& picture = contents.Pictures[0];
+    EXPECT_FALSE(picture.Pixels.empty());
+    ASSERT_FALSE(picture.Hotspots.empty());
+    EXPECT_EQ(picture.Hotspots[0].Name, "TControl");
+    for (const THlpHotspot& h : picture.Hotspots) EXPECT_EQ(help.TopicTitle(size_t(help.FindTopicByHash(h.JumpHash))), h.Name + " class");
+    const int table = help.FindTopic("ClassTable");
+    ASSERT_GE(table, 0);
+    size_t rows = 0, classes = 0;
+    for (const THlpParagraph& p : help.Topic(size_t(table)).Paragraphs) rows += p.Table > 0 && p.Column == 0;
+    for (const THlpParagraph& p : contents.Paragraphs) classes += p.Runs.size() == 1 && p.Runs[0].Jump;
+    EXPECT_EQ(rows, classes);
+    EXPECT_GT(rows, 100u);
+}
+
 TEST(SampleHelpFile, EveryJumpLandsOnTheTopicOfTheClassItNames) {
     THlpFile help(SampleRoot + "/BIN/DELPHI.HLP");
     size_t jumps = 0;
