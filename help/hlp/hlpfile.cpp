@@ -145,6 +145,7 @@ void THlpFile::ReadFonts(std::string_view Font) {
 // The titles' tree lists every topic by its offset, in file order.
 void THlpFile::ListTopics() {
     if (auto titles = FContainer->File("|TTLBTREE")) {
+        FTopics.reserve(BtreeEntryCount(*titles));
         ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
             TTopicEntry entry;
             entry.Offset = Page.U32();
