@@ -252,11 +252,7 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
-        const THlpPictureSource pictures = [this](int Number) {
-            auto file = FContainer->File("|bm" + std::to_string(Number));
-            if (!file) file = FContainer->File("bm" + std::to_string(Number));
-            return file ? ReadPicture(*file) : THlpPicture{};
-        };
+        const THlpPictureSource pictures = [this](int Number) { return Bitmap(Number); };
         const TLink header = ReadLink(entry.Pos, false);
         // The non-scrolling region runs from the first record to the one the header names.
         THlpBytes fields(header.Data1);
@@ -279,6 +275,17 @@ THlpTopic THlpFile::Topic(size_t Index) const {
         Invalid();
     }
     return topic;
+}
+
+THlpPicture THlpFile::Bitmap(int Number) const {
+    auto known = FBitmaps.find(Number);
+    if (known != FBitmaps.end()) return known->second;
+    auto file = FContainer->File("|bm" + std::to_string(Number));
+    if (!file) file = FContainer->File("bm" + std::to_string(Number));
+    THlpPicture picture = file ? ReadPicture(*file) : THlpPicture{};
+    if (FBitmaps.size() >= 16) FBitmaps.clear();
+    FBitmaps.emplace(Number, picture);
+    return picture;
 }
 
 std::string THlpFile::ContextName(size_t Index) const {

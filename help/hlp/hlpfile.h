@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "hlpphrases.h"
+#include "hlppicture.h"
 #include "hlptopic.h"
 
 namespace qm {
@@ -98,7 +99,8 @@ private:
     // Each offset's topic is looked for once.
     int TopicAtOffset(uint32_t Offset) const;
     int FindTopicAtOffset(uint32_t Offset) const;
-    void ReadParagraphs(const TLink& Link, THlpTopic& Topic) const;
+    // The picture of |bmN, decoded once while it is among the last few asked for.
+    THlpPicture Bitmap(int Number) const;
 
     std::string FFileName;
     std::unique_ptr<TReadOnlyFileStream> FStream;
@@ -117,6 +119,7 @@ private:
     std::unordered_map<int32_t, uint32_t> FNumbers;              // context number -> topic offset
     std::map<uint32_t, std::string> FTopicIds;                   // topic offset -> context string
     mutable std::unordered_map<uint32_t, int> FAtOffset;         // topic offset -> topic index
+    mutable std::map<int, THlpPicture> FBitmaps;
 };
 
 }  // namespace qm

@@ -3,6 +3,8 @@
 // one; top-down, 2-byte aligned for a device-dependent one).
 #include "hlppicture.h"
 
+#include <algorithm>
+
 #include "errors.h"
 #include "hlpbytes.h"
 #include "lz77.h"
@@ -12,7 +14,8 @@ namespace qm {
 namespace {
 
 constexpr uint16_t PictureMagic = 0x706C;
-constexpr size_t MaxPixels = size_t(1) << 24;
+// Far beyond any picture of a help file; a larger one is not decoded.
+constexpr size_t MaxPixels = size_t(1) << 22;
 
 std::string RunLengthExpand(std::string_view Packed, size_t Limit) {
     std::string out;
@@ -90,6 +93,8 @@ void ReadHotspots(THlpPicture& P, std::string_view Data) {
     in.U8();
     const unsigned count = in.U16();
     const uint32_t macros = in.U32();
+    constexpr size_t HotspotSize = 15;
+    if (size_t(count) * HotspotSize > in.Remaining()) Damaged();
     std::vector<THlpHotspot> spots(count);
     for (THlpHotspot& h : spots) {
         const uint8_t kind = in.U8();
@@ -155,18 +160,21 @@ THlpPicture ReadPicture(std::string_view Bytes) {
         if (size_t(picture.Width) * size_t(picture.Height) > MaxPixels) return picture;
         in.Seek(start + packedAt);
         std::string_view packed = in.Take(packedSize);
-        const size_t limit = MaxPixels * 4;
+        // Unpacked no further than the rows need.
+        const size_t w = size_t(picture.Width), dib = picture.Kind == THlpPicture::TKind::Dib;
+        const size_t limit = (dib ? (w * std::min(bits, 32u) + 31) / 32 * 4 : (w + 15) / 16 * 2) * size_t(picture.Height);
         std::string data;
         switch (picture.Packing) {
             case 0: data = std::string(packed); break;
             case 1: data = RunLengthExpand(packed, limit); break;
             case 2: data = LzExpand(packed, limit); break;
-            case 3: data = RunLengthExpand(LzExpand(packed, limit), limit); break;
+            case 3: data = RunLengthExpand(LzExpand(packed, limit + limit / 64 + 2), limit); break;  // runs' codes take a little more
             default: return picture;
         }
         if (!Decode(picture, bits, palette, data)) picture.Pixels.clear();
     } catch (const THlpDamage&) {
         picture.Pixels.clear();
+        picture.Hotspots.clear();
     }
     return picture;
 }

@@ -172,6 +172,13 @@ TEST_F(HlpStructureTest, APictureThatCannotBeDecodedKeepsItsSize) {
     metafile[8] = 8;
     EXPECT_TRUE(ReadPicture(metafile).Pixels.empty());
     EXPECT_TRUE(ReadPicture("").Pixels.empty());
+    // Hotspots claimed beyond the bytes there are.
+    THlpPicture spotted = TestPicture(THlpPicture::TKind::Dib, 0, 30, 20);
+    spotted.Hotspots = {{"a", "b", 0, 0, 1, 1, false, 1}};
+    std::string many = BuildPicture(spotted);
+    const size_t spots = many.size() - (1 + 2 + 4 + 15 + 4);
+    many[spots + 1] = many[spots + 2] = '\xFF';
+    EXPECT_TRUE(ReadPicture(many).Hotspots.empty());
     EXPECT_TRUE(ReadPicture(std::string(40, '\xFF')).Pixels.empty());
 }
 
