@@ -1,10 +1,11 @@
 // Help file speed on the sample installation's DELPHI.HLP: a topic from a double-click to its
 // text shown (open the file, find the topic, read it, render it, lay it out in the window), a
-// member's topic and the contents with its picture, a topic read and rendered with the file
-// already open, and every topic of the file read.
+// member's topic and the contents with its picture, a search of the topics, a topic read and
+// rendered with the file already open, and every topic of the file read.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTextBrowser>
 
 #include <string>
@@ -29,6 +30,18 @@ void BM_ShowTopicInNewWindow(benchmark::State& State, const char* TopicId) {
 }
 BENCHMARK_CAPTURE(BM_ShowTopicInNewWindow, member, "TMenuItem_Click")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ShowTopicInNewWindow, contents_with_picture, "Contents")->Unit(benchmark::kMillisecond);
+
+// The first search of a file reads every topic's text; the ones after it only look.
+void BM_SearchTopics(benchmark::State& State) {
+    for (auto _ : State) {
+        qm::THelpTopicWindow window;
+        window.ShowTopic(SampleHelp, "TApplication");
+        window.Search("tmenuitem click");
+        if (State.range(0) == 1) window.Search("tcontrol caption");
+        benchmark::DoNotOptimize(window.findChild<QListWidget*>("TopicList")->count());
+    }
+}
+BENCHMARK(BM_SearchTopics)->Arg(0)->Arg(1)->ArgNames({"again"})->Unit(benchmark::kMillisecond);
 
 void BM_OpenFileAndRenderTopic(benchmark::State& State) {
     for (auto _ : State) {
