@@ -353,11 +353,14 @@ std::vector<THlpKeyword> THlpFile::Keywords() const {
             uint32_t at = Page.U32();
             THlpBytes offsets(*data);
             offsets.Seek(at);
+            // Keywords stand at their topics' starts: the listed topic at or before the offset,
+            // without walking records for each of them.
             for (unsigned i = 0; i < count; ++i) {
                 uint32_t offset = offsets.U32();
                 if (offset == NoPos) continue;  // a keyword that runs a macro
-                int topic = TopicAtOffset(offset);
-                if (topic >= 0) k.Topics.push_back(size_t(topic));
+                auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), offset,
+                                              [](uint32_t O, const auto& E) { return O < E.first; });
+                if (after != FByOffset.begin()) k.Topics.push_back(std::prev(after)->second);
             }
             keywords.push_back(std::move(k));
         });
