@@ -2,6 +2,7 @@
 // began with it (a hash chain), and takes the longest match among a bounded number of them.
 #include "lz77.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -19,24 +20,32 @@ constexpr int ChainLimit = 64;
 }  // namespace
 
 std::string LzExpand(std::string_view Packed, size_t Limit) {
-    std::string out;
-    out.reserve(Limit < 16384 ? Limit : 16384);
-    size_t pos = 0;
-    while (pos < Packed.size() && out.size() < Limit) {
+    // A flag byte and eight longest references give 144 bytes for 17: the output never needs
+    // more room than nine times the input.
+    std::string out(std::min(Limit, Packed.size() * 9 + 16), '\0');
+    char* o = out.data();
+    size_t n = 0, pos = 0;
+    const size_t limit = out.size();
+    while (pos < Packed.size() && n < limit) {
         unsigned flags = uint8_t(Packed[pos++]);
-        for (int bit = 0; bit < 8 && pos < Packed.size() && out.size() < Limit; ++bit, flags >>= 1) {
+        for (int bit = 0; bit < 8 && pos < Packed.size() && n < limit; ++bit, flags >>= 1) {
             if (!(flags & 1)) {
-                out += Packed[pos++];
+                o[n++] = Packed[pos++];
                 continue;
             }
-            if (pos + 2 > Packed.size()) return out;  // a half reference at the very end: padding
+            if (pos + 2 > Packed.size()) {  // a half reference at the very end: padding
+                pos = Packed.size();
+                break;
+            }
             unsigned code = uint8_t(Packed[pos]) | uint8_t(Packed[pos + 1]) << 8;
             pos += 2;
             size_t distance = (code & 0x0FFF) + 1, length = (code >> 12) + MinMatch;
-            if (distance > out.size()) Damaged();
-            for (size_t i = 0; i < length && out.size() < Limit; ++i) out += out[out.size() - distance];
+            if (distance > n) Damaged();
+            // Byte by byte: a reference may overlap what it writes.
+            for (size_t i = 0; i < length && n < limit; ++i, ++n) o[n] = o[n - distance];
         }
     }
+    out.resize(n);
     return out;
 }
 
