@@ -51,7 +51,8 @@ int Usage() {
                  "                                                id, name, unit, line\n"
                  "  hierarchy CLASS --svg FILE | --pdf FILE       a picture of CLASS's ancestors and descendants\n"
                  "  help-lookup WORD [--index FILE]               find WORD in Delphi's help keyword index\n"
-                 "  help-topic FILE TOPICID                       a help file's topic as plain text\n"
+                 "  help-topic FILE TOPICID|#N                    a help file's topic as plain text\n"
+                 "  help-topic FILE --list | --keywords           a help file's topics or keyword index\n"
                  "The database is PATH, or the user's class database.\n";
     return 2;
 }

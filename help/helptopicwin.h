@@ -9,12 +9,18 @@
 //       EDelphiHelpError "Invalid help file %s" for a damaged file and the runtime's file error
 //       (EFOpenError) for one that cannot be read. It does not show the window: call show().
 //   void ShowContents(const std::string& FileName)   the file's first topic, the same way.
-//   signal IndexRequested()   the "Index" button was pressed; connect it to ShowHelpIndex.
-// Inside the window a click on a jump shows its topic; a jump to a topic the file does not
-// have shows nothing new. Children: TopicBrowser (QTextBrowser), BackButton, ContentsButton,
-// IndexButton.
+//   signal IndexRequested()   the "Index" button was pressed on a file without a keyword index of
+//       its own; connect it to ShowHelpIndex. A file with one lists its keywords in the window.
+// Inside the window a click on a jump shows its topic, one into another help file opens that
+// file when it lies in the same folder, and a popup shows its topic in a small window; a jump to a
+// topic that is not there shows nothing new. Words typed in the search field list the topics
+// whose title or text holds them all; Enter opens the first. Children: TopicBrowser and
+// NonScrollingBrowser (the topic's heading region, hidden when it has none), BackButton,
+// ContentsButton, IndexButton, SearchEdit, TopicList (the keywords or the topics found, hidden
+// until asked for) and PopupBrowser.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -23,6 +29,9 @@
 
 #include "hlptopic.h"
 
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTextBrowser;
 class QUrl;
@@ -48,6 +57,11 @@ public:
     QString CurrentTitle() const;
     const THlpFile* File() const { return FFile.get(); }
 
+    // The keyword index of the file in TopicList; false (showing nothing) when it has none.
+    bool ShowKeywords();
+    // The topics whose title or text holds every word of Words, ignoring case, in TopicList.
+    void Search(const QString& Words);
+
 signals:
     void IndexRequested();
 
@@ -55,19 +69,34 @@ private:
     bool IsOpen(const std::string& FileName) const;
     void Adopt(std::unique_ptr<THlpFile> File);
     void Show(int Topic, bool Record);
+    void ShowPopup(int Topic);
     void AnchorClicked(const QUrl& Link);
+    void ListActivated(QListWidgetItem* Item);
+    void OpenFirstFound();
 
     std::unique_ptr<THlpFile> FFile;
     int FCurrent = -1;
     std::vector<int> FHistory;
+    std::vector<QString> FSearchText;  // per topic, lower case, read at the first search
+    QTextBrowser* NonScrollingBrowser;
     QTextBrowser* TopicBrowser;
+    QTextBrowser* PopupBrowser;
     QPushButton* ContentsButton;
     QPushButton* IndexButton;
     QPushButton* BackButton;
+    QLineEdit* SearchEdit;
+    QListWidget* TopicList;
 };
 
-// The HTML the window shows for a topic: the title as a heading, paragraphs with bold, italic
-// and underline, line breaks, and each jump a link "topic:HASH" (the hash in decimal).
+// The HTML the window shows for a topic's scrolling text: the title as a heading (unless the
+// topic has a heading region of its own), paragraphs with bold, italic, underline, size and
+// colour, line breaks, tables, and each jump a link "topic:HASH" (the hash in decimal), a popup
+// "popup:HASH", either with "@FILE" after it when it goes into another help file.
 QString TopicHtml(const THlpTopic& Topic);
+// The HTML of the topic's non-scrolling region; empty when it has none.
+QString NonScrollingHtml(const THlpTopic& Topic);
+// A topic's picture as the window shows it: its pixels, or an empty frame of its size. The HTML
+// names picture N of the topic "picture:N".
+QImage PictureImage(const THlpPicture& Picture);
 
 }  // namespace qm

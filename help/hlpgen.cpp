@@ -15,6 +15,7 @@
 #include "asciitext.h"
 #include "delphihelp.h"
 #include "errors.h"
+#include "hierarchypicture.h"
 #include "hlpformat.h"
 #include "hlpwriter.h"
 #include "paths.h"
@@ -58,6 +59,14 @@ public:
     const TClass* Find(const std::string& Name) const {
         auto it = FClasses.find(UpperCase(Name));
         return it == FClasses.end() ? nullptr : &it->second;
+    }
+
+    // The classes that name Name as their ancestor, by name.
+    std::vector<const TClass*> Children(const std::string& Name) const {
+        std::vector<const TClass*> out;
+        for (const auto& [key, c] : FClasses)
+            if (SameText(c.Ancestor, Name) && !SameText(c.Name, Name)) out.push_back(&c);
+        return out;
     }
 
 private:
@@ -167,8 +176,26 @@ public:
     bool JumpToTopic(const std::string&, const std::string&) override { return false; }
 };
 
+// Root and its descendants two levels down, each a jump to its topic when the index has one.
+std::vector<THierarchyLine> HierarchyLines(const TDeclarations& Declarations, const std::set<std::string>& TopicIds,
+                                           const std::string& Root) {
+    std::vector<THierarchyLine> lines;
+    auto add = [&](const TClass& C, int Depth) {
+        lines.push_back({Depth, C.Name, TopicIds.count(C.Name) ? ContextHash(C.Name) : 0});
+    };
+    const TClass* root = Declarations.Find(Root);
+    if (!root) return lines;
+    add(*root, 0);
+    for (const TClass* child : Declarations.Children(root->Name)) {
+        add(*child, 1);
+        for (const TClass* grandchild : Declarations.Children(child->Name)) add(*grandchild, 2);
+    }
+    return lines;
+}
+
 int Usage() {
-    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --hall] INDEX.HDX SOURCE-ROOT OUTPUT.HLP\n";
+    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --old-phrases] [--small-blocks] [--v3] INDEX.HDX "
+                 "SOURCE-ROOT OUTPUT.HLP\n";
     return 2;
 }
 
@@ -178,11 +205,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     THlpWriteOptions options;
     options.Title = "Delphi Help";
+    // As the help compiler of Delphi 2.0's time wrote its files.
+    options.Phrases = THlpPhrases::TScheme::Hall;
+    options.Minor = 33;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--no-compress") options.Compress = false;
         else if (a == "--no-phrases") options.Phrases = THlpPhrases::TScheme::None;
-        else if (a == "--hall") options.Phrases = THlpPhrases::TScheme::Hall;
+        else if (a == "--old-phrases") options.Phrases = THlpPhrases::TScheme::Phrases;
+        else if (a == "--small-blocks") options.SmallBlocks = true;
+        else if (a == "--v3") options.Minor = 21;
         else if (a.rfind("--", 0) == 0) return Usage();
         else files.push_back(a);
     }
@@ -199,17 +231,57 @@ int main(int argc, char** argv) {
 
         std::vector<THlpSourceTopic> topics(1);
         topics[0].ContextId = "Contents";
-        topics[0].Topic.Title = "Delphi Help";
-        topics[0].Topic.Paragraphs.push_back({{Label("Classes of the library")}});
+        THlpTopic& contents = topics[0].Topic;
+        contents.Title = "Delphi Help";
+        // A heading region, the picture of TControl's descendants, and a table of the classes.
+        THlpRun heading = Label("Delphi Help");
+        heading.HalfPoints = 28, heading.Colour = 0x000080;
+        contents.Paragraphs.push_back({{heading}});
+        contents.NonScrolling = 1;
+        contents.Pictures.push_back(HierarchyPicture(HierarchyLines(declarations, ids, "TControl")));
+        THlpRun picture;
+        picture.Picture = 0;
+        contents.Paragraphs.push_back({{Label("The descendants of TControl")}});
+        contents.Paragraphs.push_back({{picture}});
+        contents.Paragraphs.push_back({{Label("Classes of the library")}});
+        // The classes with their units and ancestors in tables, in a topic of their own: a
+        // table is one record, so a hundred rows each keep records small.
+        THlpSourceTopic table;
+        table.ContextId = "ClassTable";
+        table.Topic.Title = "Classes, units and ancestors";
+        table.Keywords = {"Classes, units and ancestors"};
         std::set<std::string> made;
         std::vector<THlpSourceTopic> entryTopics;
+        int row = 0;
         for (const auto& e : entries) {
             THlpSourceTopic t;
             if (!made.insert(e.TopicID).second || !maker.Make(e.TopicID, t)) continue;
-            if (e.TopicID.find('_') == std::string::npos) topics[0].Topic.Paragraphs.push_back({{maker.ClassRef(e.TopicID)}});
+            if (e.TopicID.find('_') == std::string::npos) {
+                contents.Paragraphs.push_back({{maker.ClassRef(e.TopicID)}});
+                const TClass* c = declarations.Find(e.TopicID);
+                auto cell = [&](int Column, THlpRun Run) {
+                    THlpParagraph p{{std::move(Run)}};
+                    p.Table = 1 + row / 100, p.Row = row % 100, p.Column = Column, p.ColumnWidths = {3000, 2000, 3000};
+                    table.Topic.Paragraphs.push_back(std::move(p));
+                };
+                cell(0, maker.ClassRef(e.TopicID));
+                cell(1, Plain(c->Unit));
+                cell(2, c->Ancestor.empty() ? Plain("") : maker.ClassRef(c->Ancestor));
+                ++row;
+            }
             entryTopics.push_back(std::move(t));
         }
-        for (auto& t : entryTopics) topics.push_back(std::move(t));
+        topics.push_back(std::move(table));
+        // The help index's keywords are the file's own keyword index too.
+        std::map<std::string, size_t> byId;
+        for (auto& t : entryTopics) {
+            byId[t.ContextId] = topics.size();
+            topics.push_back(std::move(t));
+        }
+        for (const auto& e : entries) {
+            auto it = byId.find(e.TopicID);
+            if (it != byId.end()) topics[it->second].Keywords.push_back(e.Keyword);
+        }
         std::string image = BuildHlp(topics, options);
         std::ofstream out(ResolvePath(files[2]), std::ios::binary | std::ios::trunc);
         if (!out.write(image.data(), std::streamsize(image.size())) || !out.flush())

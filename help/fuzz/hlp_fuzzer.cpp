@@ -33,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     try {
         qm::THlpFile help(path);
         help.FindTopic("Contents");
+        help.FindTopicByNumber(1);
+        for (const auto& k : help.Keywords())
+            for (size_t t : k.Topics)
+                if (t >= help.TopicCount()) std::abort();
         for (size_t i = 0; i < help.TopicCount(); ++i) {
             qm::THlpTopic topic = help.Topic(i);
             for (const auto& p : topic.Paragraphs)
@@ -41,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
                     if (target >= int(help.TopicCount())) std::abort();
                 }
             qm::PlainText(topic);
+            help.ContextName(i);
         }
     } catch (const qm::EDelphiHelpError& e) {
         if (e.Message() != expected) std::abort();

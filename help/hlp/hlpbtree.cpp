@@ -3,6 +3,7 @@
 // until one page holds the root.
 #include "hlpbtree.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -37,6 +38,13 @@ TBtreeHeader ReadHeader(THlpBytes& In) {
 }
 
 }  // namespace
+
+size_t BtreeEntryCount(std::string_view Tree) {
+    if (Tree.size() < HlpBtreeHeaderSize) return 0;
+    THlpBytes in(Tree);
+    in.Seek(HlpBtreeHeaderSize - 4);
+    return std::min<size_t>(in.U32(), Tree.size());
+}
 
 void ReadBtreeLeaves(std::string_view Tree, const std::function<void(THlpBytes&)>& ReadEntry) {
     THlpBytes in(Tree);

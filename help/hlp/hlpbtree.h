@@ -18,6 +18,9 @@ namespace qm {
 // page count or an entry beyond its page raises THlpDamage.
 void ReadBtreeLeaves(std::string_view Tree, const std::function<void(THlpBytes&)>& ReadEntry);
 
+// The entry count the tree's header states, at most one per byte of the tree (for reserving).
+size_t BtreeEntryCount(std::string_view Tree);
+
 struct TBtreeEntry {
     std::string Leaf;  // the whole leaf entry: key and value
     std::string Key;   // the key alone, as the index pages repeat it

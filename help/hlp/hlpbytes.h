@@ -91,6 +91,10 @@ inline void PutPackedU16(std::string& Out, unsigned Value) {
     if (Value < 0x80) PutU8(Out, Value << 1);
     else PutU16(Out, (Value << 1) | 1);
 }
+inline void PutPackedU32(std::string& Out, uint32_t Value) {
+    if (Value < 0x8000) PutU16(Out, Value << 1);
+    else PutU32(Out, (Value << 1) | 1);
+}
 inline void PutPackedI16(std::string& Out, int Value) {
     if (Value >= -0x40 && Value < 0x40) PutU8(Out, unsigned(Value + 0x40) << 1);
     else PutU16(Out, (unsigned(Value + 0x4000) << 1) | 1);

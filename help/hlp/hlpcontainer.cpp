@@ -53,6 +53,21 @@ std::optional<std::string> THlpContainer::File(std::string_view Name) const {
     return Read(it->second);
 }
 
+std::optional<THlpContainer::TPlace> THlpContainer::Find(std::string_view Name) const {
+    auto it = FFiles.find(Name);
+    if (it == FFiles.end()) return std::nullopt;
+    if (it->second.Used > MaxInternalFile) Damaged();
+    return it->second;
+}
+
+std::string THlpContainer::ReadPart(const TPlace& Place, uint64_t At, size_t Count) const {
+    if (At >= Place.Used) return {};
+    std::string bytes(size_t(std::min<uint64_t>(Count, Place.Used - At)), '\0');
+    FFile.Seek(Place.Offset + At);
+    FFile.ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
 std::string BuildHlpContainer(std::vector<std::pair<std::string, std::string>> Files) {
     std::sort(Files.begin(), Files.end());
     auto putFile = [](std::string& Out, const std::string& Bytes) {

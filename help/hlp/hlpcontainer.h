@@ -25,14 +25,19 @@ public:
     // THlpDamage when the file is larger than any help file's part can be.
     std::optional<std::string> File(std::string_view Name) const;
 
-    // No part of a real help file comes near this; a larger one is damage, not something to read.
-    static constexpr uint32_t MaxInternalFile = 256u << 20;
-
-private:
+    // Where an internal file's bytes are, for reading a part of it at a time.
     struct TPlace {
         uint64_t Offset;  // of its bytes, after the file header
         uint32_t Used;
     };
+    std::optional<TPlace> Find(std::string_view Name) const;
+    // Count bytes of the internal file at Place from its byte At on; fewer where it ends.
+    std::string ReadPart(const TPlace& Place, uint64_t At, size_t Count) const;
+
+    // No part of a real help file comes near this; a larger one is damage, not something to read.
+    static constexpr uint32_t MaxInternalFile = 256u << 20;
+
+private:
     TPlace Locate(uint64_t HeaderOffset) const;
     std::string Read(const TPlace& Place) const;
 

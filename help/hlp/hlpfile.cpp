@@ -1,9 +1,11 @@
-// Opening reads the container's directory, |SYSTEM, |FONT, the phrase table and every |TOPIC block, walks
-// the chain of topic records once to find the topics and their offsets, and reads |CONTEXT and
-// |TTLBTREE whole, so that a look-up by hash depends on no order of the tree's keys.
+// Opening reads the container's directory, |SYSTEM, |FONT, the phrase table, |CONTEXT, |CTXOMAP and
+// |TTLBTREE; the titles' list is the list of topics, and a topic's records are found when it is
+// first read, from its topic offset, in the one block that offset names. Only a file without a
+// title list is walked record by record at opening.
 #include "hlpfile.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "errors.h"
 #include "filestream.h"
@@ -11,18 +13,27 @@
 #include "helperror.h"
 #include "hlpbtree.h"
 #include "hlpbytes.h"
+#include "hlpcharset.h"
 #include "hlpcontainer.h"
 #include "hlpformat.h"
 #include "hlpparagraph.h"
-#include "lz77.h"
-#include "paths.h"
+#include "hlppicture.h"
+#include "hlptopicblocks.h"
 
 namespace qm {
 
+namespace {
+
+constexpr uint32_t NoPos = 0xFFFFFFFF;
+// No record of a real file comes near this; a larger one is damage.
+constexpr uint32_t MaxRecord = 1u << 22;
+
+}  // namespace
+
 THlpFile::THlpFile(const std::string& FileName) : FFileName(FileName) {
-    TReadOnlyFileStream file(FileName);
+    FStream = std::make_unique<TReadOnlyFileStream>(FileName);
     try {
-        Load(THlpContainer(file));
+        Load();
     } catch (const THlpDamage&) {
         Invalid();
     } catch (const EReadError&) {
@@ -35,36 +46,44 @@ THlpFile::~THlpFile() = default;
 
 void THlpFile::Invalid() const { throw EDelphiHelpError(Format("Invalid help file %s", {FFileName})); }
 
-void THlpFile::Load(const THlpContainer& Container) {
-    auto required = [&](std::string_view Name) {
-        auto file = Container.File(Name);
-        if (!file) Damaged();
-        return std::move(*file);
-    };
-    ReadSystem(required("|SYSTEM"));
-    if (auto font = Container.File("|FONT")) ReadFonts(*font);
-    auto index = Container.File("|PhrIndex"), image = Container.File("|PhrImage");
-    if (index && image) FPhrases.LoadHall(*index, *image);
-    else if (auto phrases = Container.File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
-    ReadTopicBlocks(required("|TOPIC"));
+size_t THlpFile::BlocksRead() const { return FBlocks->BlocksRead(); }
 
-    if (auto context = Container.File("|CONTEXT")) {
+void THlpFile::Load() {
+    FContainer = std::make_unique<THlpContainer>(*FStream);
+    const THlpContainer& container = *FContainer;
+    auto system = container.File("|SYSTEM");
+    auto topic = container.Find("|TOPIC");
+    if (!system || !topic) Damaged();
+    ReadSystem(*system);
+    if (auto font = container.File("|FONT")) ReadFonts(*font);
+    auto index = container.File("|PhrIndex"), image = container.File("|PhrImage");
+    if (index && image) FPhrases.LoadHall(*index, *image);
+    else if (auto phrases = container.File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
+    FBlocks = std::make_unique<THlpTopicBlocks>(container, *topic, FBlockSize, FCompressed);
+
+    if (auto context = container.File("|CONTEXT")) {
         ReadBtreeLeaves(*context, [&](THlpBytes& Page) {
             uint32_t hash = Page.U32();
             FContext.emplace(hash, Page.U32());
         });
     }
-    if (auto titles = Container.File("|TTLBTREE")) {
-        std::map<uint32_t, std::string> byOffset;
-        ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
-            uint32_t offset = Page.U32();
-            byOffset.emplace(offset, Page.CString());
-        });
-        for (TTopicEntry& t : FTopics) {
-            auto it = byOffset.find(t.Offset);
-            if (it != byOffset.end()) t.Title = it->second;
+    if (auto numbers = container.File("|CTXOMAP")) {
+        THlpBytes in(*numbers);
+        for (unsigned count = in.U16(); count > 0; --count) {
+            int32_t number = in.I32();
+            FNumbers.emplace(number, in.U32());
         }
     }
+    if (auto ids = container.File("|TopicId")) {
+        ReadBtreeLeaves(*ids, [&](THlpBytes& Page) {
+            uint32_t offset = Page.U32();
+            FTopicIds.emplace(offset, std::string(Page.CString()));
+        });
+    }
+    ListTopics();
+    for (size_t i = 0; i < FTopics.size(); ++i) FByOffset.emplace_back(FTopics[i].Offset, i);
+    std::stable_sort(FByOffset.begin(), FByOffset.end(),
+                     [](const auto& A, const auto& B) { return A.first < B.first; });
 }
 
 void THlpFile::ReadSystem(std::string_view System) {
@@ -81,131 +100,276 @@ void THlpFile::ReadSystem(std::string_view System) {
     while (!in.AtEnd()) {
         uint16_t type = in.U16();
         std::string_view data = in.Take(in.U16());
-        if (type == HlpSystemTitleRecord) FTitle = std::string(data.substr(0, data.find('\0')));
+        if (type == HlpSystemTitleRecord) FTitle = Cp1252ToUtf8(data.substr(0, data.find('\0')));
     }
 }
 
+// Three layouts of font descriptors, told apart by where the face names begin: the first in
+// half points with attribute bits, the two later ones in twips with a weight and a byte for
+// each attribute, at different places.
 void THlpFile::ReadFonts(std::string_view Font) {
     THlpBytes in(Font);
-    unsigned faces = in.U16(), descriptors = in.U16(), facesAt = in.U16(), descriptorsAt = in.U16();
-    (void)faces;
-    // Later compilers' descriptors have other layouts: their text shows without formats.
-    if (facesAt >= 12) return;
+    in.U16();  // face names
+    unsigned descriptors = in.U16(), facesAt = in.U16(), descriptorsAt = in.U16();
     in.Seek(descriptorsAt);
+    auto rgb = [](std::string_view B) { return uint32_t(uint8_t(B[0])) << 16 | uint32_t(uint8_t(B[1])) << 8 | uint8_t(B[2]); };
     for (unsigned i = 0; i < descriptors; ++i) {
-        std::string_view d = in.Take(11);  // attributes, size, family, face, two colours
-        FFontAttributes.push_back(uint8_t(d[0]));
+        THlpFont font;
+        if (facesAt < HlpNewFontFacesAt) {
+            THlpBytes d(in.Take(HlpOldFontSize));  // attributes, size, family, face, two colours
+            uint8_t attributes = d.U8();
+            font.Bold = attributes & HlpFontBold;
+            font.Italic = attributes & HlpFontItalic;
+            font.Underline = attributes & HlpFontUnderline;
+            font.HalfPoints = d.U8();
+            d.Skip(3);
+            font.Colour = rgb(d.Take(3));
+        } else {
+            THlpBytes d(in.Take(HlpNewFontSize));
+            const bool newest = facesAt >= HlpNewestFontFacesAt;
+            d.Skip(newest ? 6 : 3);  // face (and style, two bytes) or a byte and the face
+            font.Colour = rgb(d.Take(3));
+            d.Skip(newest ? 3 : 8);   // background (and five bytes)
+            int32_t height = d.I32();  // twips, negative counting the leading
+            d.Skip(12);
+            font.Bold = d.I16() >= 700;
+            d.Skip(2);
+            font.Italic = d.U8() != 0;
+            font.Underline = d.U8() != 0;
+            font.HalfPoints = uint16_t(std::min<int64_t>(std::abs(int64_t(height)) / 10, 0xFFFF));
+        }
+        FFonts.push_back(font);
     }
 }
 
-void THlpFile::ReadTopicBlocks(std::string_view Topic) {
-    uint32_t first = 0;
-    for (size_t at = 0; at < Topic.size(); at += FBlockSize) {
-        THlpBytes block(Topic.substr(at, FBlockSize));
-        block.U32();  // the last record of the block before
-        uint32_t firstLink = block.U32();
-        block.U32();  // the last topic header before
-        if (at == 0) first = firstLink;
-        std::string_view data = block.Take(block.Remaining());
-        FBlockStart.push_back(FTopicData.size());
-        if (FCompressed) FTopicData += LzExpand(data, HlpMaxBlockData);
-        else FTopicData.append(data.substr(0, HlpMaxBlockData));
+// The titles' tree lists every topic by its offset, in file order.
+void THlpFile::ListTopics() {
+    if (auto titles = FContainer->File("|TTLBTREE")) {
+        FTopics.reserve(BtreeEntryCount(*titles));
+        ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
+            TTopicEntry entry;
+            entry.Offset = Page.U32();
+            entry.Title = Cp1252ToUtf8(Page.CString());
+            FTopics.push_back(std::move(entry));
+        });
+        std::stable_sort(FTopics.begin(), FTopics.end(),
+                         [](const TTopicEntry& A, const TTopicEntry& B) { return A.Offset < B.Offset; });
     }
-    FBlockStart.push_back(FTopicData.size());
-    if (FBlockStart.size() < 2) Damaged();
-    IndexTopics(first);
-}
-
-size_t THlpFile::DataIndex(uint32_t TopicPos) const {
-    size_t block = TopicPos / HlpTopicPosBlock, offset = TopicPos % HlpTopicPosBlock;
-    if (block + 1 >= FBlockStart.size() || offset < HlpTopicBlockHeaderSize) Damaged();
-    size_t index = FBlockStart[block] + offset - HlpTopicBlockHeaderSize;
-    if (index >= FBlockStart[block + 1]) Damaged();
-    return index;
+    if (FTopics.empty()) WalkTopics();
 }
 
 THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
-    size_t at = DataIndex(TopicPos);
-    THlpBytes in(std::string_view(FTopicData).substr(at));
-    uint32_t size = in.U32();
-    uint32_t size2 = in.U32();  // the text's size once expanded
-    in.U32();                   // the record before
+    const std::string header = FBlocks->Bytes(TopicPos, HlpTopicLinkHeaderSize);
+    THlpBytes head(header);
+    uint32_t size = head.U32();
+    uint32_t size2 = head.U32();  // the text's size once expanded
+    head.U32();                   // the record before
     TLink link;
-    link.Next = in.U32();
-    uint32_t size1 = in.U32();
-    link.Type = in.U8();
-    if (size1 < HlpTopicLinkHeaderSize || size < size1) Damaged();
-    in.Seek(0);
-    std::string_view record = in.Take(size);
+    link.Next = head.U32();
+    uint32_t size1 = head.U32();
+    link.Type = head.U8();
+    if (size1 < HlpTopicLinkHeaderSize || size < size1 || size > MaxRecord) Damaged();
+    const std::string record = FBlocks->Bytes(TopicPos, size);
     link.Data1 = record.substr(HlpTopicLinkHeaderSize, size1 - HlpTopicLinkHeaderSize);
-    std::string_view stored = record.substr(size1);
-    // A record's text is at most what its 15-bit length can count, however its phrases expand.
-    if (stored.size() > size2 || (stored.size() < size2 && (size2 > 0xFFFF || FPhrases.Scheme() == THlpPhrases::TScheme::None)))
-        Damaged();
-    if (Text) link.Data2 = stored.size() == size2 ? std::string(stored) : FPhrases.Expand(stored, size2);
+    std::string_view stored = std::string_view(record).substr(size1);
+    if (Text) {
+        // Text the phrases would not shorten is stored as it is, sometimes with unused bytes after it.
+        if (size2 <= stored.size()) link.Data2 = std::string(stored.substr(0, size2));
+        else if (size2 > 0xFFFF || FPhrases.Scheme() == THlpPhrases::TScheme::None) Damaged();
+        else link.Data2 = FPhrases.Expand(stored, size2);
+    }
     if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord) link.TextLength = ParagraphTextLength(link.Data1);
     return link;
 }
 
-void THlpFile::IndexTopics(uint32_t First) {
-    // Characters counted so far in each block, for the topic offsets of the topics in it.
-    std::vector<uint32_t> counted(FBlockStart.size(), 0);
-    uint32_t pos = First;
-    while (pos != 0xFFFFFFFF) {
+// A file without titles: every record from the first, topic offsets counted per block.
+void THlpFile::WalkTopics() {
+    std::vector<uint32_t> counted(FBlocks->BlockCount(), 0);
+    uint32_t pos = FBlocks->Block(0).FirstLink;
+    while (pos != NoPos) {
         TLink link = ReadLink(pos, false);
         size_t block = pos / HlpTopicPosBlock;
+        if (block >= counted.size()) Damaged();
         if (link.Type == HlpTopicHeaderRecord) {
             TTopicEntry entry;
             entry.Pos = pos;
             entry.Offset = uint32_t(block) * HlpTopicOffsetBlock + counted[block];
             std::string text = ReadLink(pos, true).Data2;
-            entry.Title = text.substr(0, text.find('\0'));
+            entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
             FTopics.push_back(std::move(entry));
         } else {
             counted[block] += link.TextLength;
         }
         // Records follow one another forward: anything else is a loop or damage.
-        if (link.Next != 0xFFFFFFFF && link.Next <= pos) Damaged();
+        if (link.Next != NoPos && link.Next <= pos) Damaged();
         pos = link.Next;
     }
     // Compilers end the chain with an empty topic header that no context string names.
-    if (!FTopics.empty() && FTopics.back().Title.empty() && ReadLink(FTopics.back().Pos, false).Next == 0xFFFFFFFF)
+    if (!FTopics.empty() && FTopics.back().Title.empty() && ReadLink(FTopics.back().Pos, false).Next == NoPos)
         FTopics.pop_back();
-    for (size_t i = 0; i < FTopics.size(); ++i) FByOffset.emplace_back(FTopics[i].Offset, i);
-    std::stable_sort(FByOffset.begin(), FByOffset.end(),
-                     [](const auto& A, const auto& B) { return A.first < B.first; });
+}
+
+// Walks the records that begin in the offset's block, counting characters as topic offsets do.
+std::pair<uint32_t, uint32_t> THlpFile::LocateOffset(uint32_t Offset) const {
+    const size_t block = Offset / HlpTopicOffsetBlock;
+    const uint32_t chars = Offset % HlpTopicOffsetBlock;
+    const THlpTopicBlocks::TBlock& b = FBlocks->Block(block);
+    uint32_t pos = b.FirstLink, lastHeader = b.LastHeader, count = 0;
+    std::pair<uint32_t, uint32_t> found{NoPos, 0};
+    while (pos != NoPos && pos / HlpTopicPosBlock == block) {
+        TLink link = ReadLink(pos, false);
+        if (link.Type == HlpTopicHeaderRecord) {
+            if (count > chars) break;
+            found = {pos, uint32_t(block) * HlpTopicOffsetBlock + count};
+        } else {
+            count += link.TextLength;
+        }
+        if (link.Next != NoPos && link.Next <= pos) Damaged();
+        pos = link.Next;
+    }
+    if (found.first != NoPos) return found;
+    // The topic began in a block before: the block header names its header.
+    if (lastHeader == NoPos || lastHeader / HlpTopicPosBlock >= block) Damaged();
+    return {lastHeader, HeaderOffset(lastHeader)};
+}
+
+uint32_t THlpFile::HeaderOffset(uint32_t HeaderPos) const {
+    const size_t block = HeaderPos / HlpTopicPosBlock;
+    uint32_t pos = FBlocks->Block(block).FirstLink, count = 0;
+    while (pos != HeaderPos) {
+        if (pos == NoPos || pos / HlpTopicPosBlock != block || pos > HeaderPos) Damaged();
+        TLink link = ReadLink(pos, false);
+        count += link.TextLength;
+        if (link.Next != NoPos && link.Next <= pos) Damaged();
+        pos = link.Next;
+    }
+    return uint32_t(block) * HlpTopicOffsetBlock + count;
 }
 
 THlpTopic THlpFile::Topic(size_t Index) const {
-    const TTopicEntry& entry = FTopics.at(Index);
+    TTopicEntry& entry = FTopics.at(Index);
     THlpTopic topic;
     topic.Title = entry.Title;
     try {
-        uint32_t pos = ReadLink(entry.Pos, false).Next;
-        while (pos != 0xFFFFFFFF) {
+        if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
+        const THlpPictureSource pictures = [this](int Number) { return Bitmap(Number); };
+        const TLink header = ReadLink(entry.Pos, false);
+        // The non-scrolling region runs from the first record to the one the header names.
+        THlpBytes fields(header.Data1);
+        fields.Skip(16);
+        const uint32_t nonScroll = fields.U32(), scroll = fields.U32();
+        uint32_t pos = header.Next;
+        while (pos != NoPos) {
+            if (nonScroll != NoPos && pos == scroll) topic.NonScrolling = topic.Paragraphs.size();
             TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
-                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFontAttributes, topic.Paragraphs);
-            if (link.Next != 0xFFFFFFFF && link.Next <= pos) Damaged();
+                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, pictures, topic);
+            if (link.Next != NoPos && link.Next <= pos) Damaged();
             pos = link.Next;
         }
+        if (nonScroll != NoPos && scroll == NoPos) topic.NonScrolling = topic.Paragraphs.size();
     } catch (const THlpDamage&) {
+        Invalid();
+    } catch (const EReadError&) {
         Invalid();
     }
     return topic;
+}
+
+THlpPicture THlpFile::Bitmap(int Number) const {
+    auto known = FBitmaps.find(Number);
+    if (known != FBitmaps.end()) return known->second;
+    auto file = FContainer->File("|bm" + std::to_string(Number));
+    if (!file) file = FContainer->File("bm" + std::to_string(Number));
+    THlpPicture picture = file ? ReadPicture(*file) : THlpPicture{};
+    if (FBitmaps.size() >= 16) FBitmaps.clear();
+    FBitmaps.emplace(Number, picture);
+    return picture;
+}
+
+std::string THlpFile::ContextName(size_t Index) const {
+    auto it = FTopicIds.find(FTopics.at(Index).Offset);
+    return it == FTopicIds.end() ? std::string() : it->second;
 }
 
 int THlpFile::FindTopic(std::string_view ContextId) const { return FindTopicByHash(ContextHash(ContextId)); }
 
 int THlpFile::FindTopicByHash(uint32_t Hash) const {
     auto it = FContext.find(Hash);
-    if (it == FContext.end()) return -1;
-    // The topic that holds the offset: the last one that starts at or before it.
-    auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), it->second,
-                                  [](uint32_t Offset, const auto& E) { return Offset < E.first; });
-    if (after == FByOffset.begin()) return -1;
-    return int(std::prev(after)->second);
+    return it == FContext.end() ? -1 : TopicAtOffset(it->second);
+}
+
+int THlpFile::FindTopicByNumber(int32_t Number) const {
+    auto it = FNumbers.find(Number);
+    return it == FNumbers.end() ? -1 : TopicAtOffset(it->second);
+}
+
+// The topic that holds the offset: the last one that starts at or before it. An offset inside a
+// topic the list does not name (a topic without a title) finds its own header.
+int THlpFile::TopicAtOffset(uint32_t Offset) const {
+    auto known = FAtOffset.find(Offset);
+    if (known != FAtOffset.end()) return known->second;
+    const int topic = FindTopicAtOffset(Offset);
+    FAtOffset.emplace(Offset, topic);
+    return topic;
+}
+
+int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
+    auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), Offset,
+                                  [](uint32_t O, const auto& E) { return O < E.first; });
+    if (after != FByOffset.begin() && std::prev(after)->first == Offset) return int(std::prev(after)->second);
+    try {
+        auto [pos, offset] = LocateOffset(Offset);
+        auto same = std::lower_bound(FByOffset.begin(), FByOffset.end(), offset,
+                                     [](const auto& E, uint32_t O) { return E.first < O; });
+        if (same != FByOffset.end() && same->first == offset) return int(same->second);
+        TTopicEntry entry;
+        entry.Pos = pos;
+        entry.Offset = offset;
+        std::string text = ReadLink(pos, true).Data2;
+        entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
+        FTopics.push_back(std::move(entry));
+        FByOffset.insert(same, {offset, FTopics.size() - 1});
+        return int(FTopics.size() - 1);
+    } catch (const THlpDamage&) {
+        if (after == FByOffset.begin()) return -1;
+        return int(std::prev(after)->second);
+    } catch (const EReadError&) {
+        Invalid();
+    }
+}
+
+std::vector<THlpKeyword> THlpFile::Keywords() const {
+    std::vector<THlpKeyword> keywords;
+    try {
+        auto tree = FContainer->File("|KWBTREE");
+        auto data = FContainer->File("|KWDATA");
+        if (!tree || !data) return keywords;
+        ReadBtreeLeaves(*tree, [&](THlpBytes& Page) {
+            THlpKeyword k;
+            k.Keyword = Cp1252ToUtf8(Page.CString());
+            unsigned count = Page.U16();
+            uint32_t at = Page.U32();
+            THlpBytes offsets(*data);
+            offsets.Seek(at);
+            // Keywords stand at their topics' starts: the listed topic at or before the offset,
+            // without walking records for each of them.
+            for (unsigned i = 0; i < count; ++i) {
+                uint32_t offset = offsets.U32();
+                if (offset == NoPos) continue;  // a keyword that runs a macro
+                auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), offset,
+                                              [](uint32_t O, const auto& E) { return O < E.first; });
+                if (after != FByOffset.begin()) k.Topics.push_back(std::prev(after)->second);
+            }
+            keywords.push_back(std::move(k));
+        });
+    } catch (const THlpDamage&) {
+        Invalid();
+    } catch (const EReadError&) {
+        Invalid();
+    }
+    return keywords;
 }
 
 }  // namespace qm

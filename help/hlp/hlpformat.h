@@ -19,6 +19,7 @@ inline constexpr size_t HlpIndexHeaderSize = 6;   // free bytes, entries, first 
 // LZ77-compressed (8: blocks of 2 KB).
 inline constexpr uint16_t HlpMinorWithRecords = 17;
 inline constexpr uint16_t HlpSystemTitleRecord = 1;
+inline constexpr uint16_t HlpSystemCharsetRecord = 11;
 inline constexpr uint16_t HlpFlagsCompressed4K = 4;
 inline constexpr uint16_t HlpFlagsCompressed2K = 8;
 
@@ -39,13 +40,28 @@ enum : uint8_t {
     HlpCmdLineBreak = 0x81,
     HlpCmdParagraphEnd = 0x82,
     HlpCmdTab = 0x83,
+    HlpCmdPictureInLine = 0x86,
+    HlpCmdPictureLeft = 0x87,
+    HlpCmdPictureRight = 0x88,
     HlpCmdHotspotEnd = 0x89,
+    HlpCmdPopup = 0xE2,
     HlpCmdJump = 0xE3,
+    HlpCmdPopupElsewhere = 0xEA,
+    HlpCmdJumpElsewhere = 0xEE,
     HlpCmdEnd = 0xFF,
 };
 
-// Font attribute bits of a font descriptor.
+// The kinds of a picture command's object.
+enum : uint8_t { HlpPicture = 3, HlpPictureWithHotspots = 0x22 };
+
+// Font attribute bits of a font descriptor of the first layout.
 enum : uint8_t { HlpFontBold = 1, HlpFontItalic = 2, HlpFontUnderline = 4 };
+// |FONT: the face names begin at 8 with descriptors of the first layout (11 bytes), at 12 or 16
+// with the later ones (42 bytes).
+inline constexpr unsigned HlpNewFontFacesAt = 12;
+inline constexpr unsigned HlpNewestFontFacesAt = 16;
+inline constexpr size_t HlpOldFontSize = 11;
+inline constexpr size_t HlpNewFontSize = 42;
 
 // The number WinHelp files a context string under: letters ignore case.
 uint32_t ContextHash(std::string_view ContextId);

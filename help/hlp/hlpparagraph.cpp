@@ -3,7 +3,10 @@
 // hotspot end command closes.
 #include "hlpparagraph.h"
 
+#include <algorithm>
+
 #include "hlpbytes.h"
+#include "hlpcharset.h"
 #include "hlpformat.h"
 
 namespace qm {
@@ -12,42 +15,67 @@ namespace {
 
 class TParagraphBuilder {
 public:
-    TParagraphBuilder(const std::vector<uint8_t>& Fonts, std::vector<THlpParagraph>& Out)
-        : FFonts(Fonts), FOut(Out) {}
+    TParagraphBuilder(const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out)
+        : FFonts(Fonts), FSource(Pictures), FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
 
-    void Append(std::string_view Text) {
-        if (Text.empty()) return;
-        if (!FCurrent.Runs.empty()) {
-            THlpRun& last = FCurrent.Runs.back();
-            if (last.Bold == FRun.Bold && last.Italic == FRun.Italic && last.Underline == FRun.Underline &&
-                last.Jump == FRun.Jump && last.JumpHash == FRun.JumpHash) {
-                last.Text += Text;
-                return;
-            }
+    // A picture as a run of its own, inside the hotspot around it.
+    void Picture(THlpPicture Picture, uint8_t Align) {
+        THlpRun run;
+        run.Jump = FRun.Jump, run.JumpHash = FRun.JumpHash, run.Popup = FRun.Popup, run.JumpFile = FRun.JumpFile;
+        run.Picture = int(FPictures.size());
+        run.PictureAlign = Align;
+        FPictures.push_back(std::move(Picture));
+        FCurrent.Runs.push_back(std::move(run));
+    }
+    THlpPicture Stored(int Number) const { return FSource ? FSource(Number) : THlpPicture{}; }
+
+    // Text in the file's character set.
+    void Append(std::string_view Bytes) {
+        if (Bytes.empty()) return;
+        const std::string Text = Cp1252ToUtf8(Bytes);
+        if (!FCurrent.Runs.empty() && FCurrent.Runs.back().SameFormat(FRun)) {
+            FCurrent.Runs.back().Text += Text;
+            return;
         }
         FCurrent.Runs.push_back(FRun);
         FCurrent.Runs.back().Text = std::string(Text);
     }
     void Font(int Number) {
-        uint8_t attributes = Number >= 0 && size_t(Number) < FFonts.size() ? FFonts[size_t(Number)] : 0;
-        FRun.Bold = attributes & HlpFontBold;
-        FRun.Italic = attributes & HlpFontItalic;
-        FRun.Underline = attributes & HlpFontUnderline;
+        THlpFont font = Number >= 0 && size_t(Number) < FFonts.size() ? FFonts[size_t(Number)] : THlpFont{};
+        FRun.Bold = font.Bold;
+        FRun.Italic = font.Italic;
+        FRun.Underline = font.Underline;
+        FRun.HalfPoints = font.HalfPoints;
+        FRun.Colour = font.Colour;
     }
-    void StartJump(bool Jump, uint32_t Hash) {
+    void StartJump(bool Jump, uint32_t Hash, bool Popup = false, std::string File = {}) {
         FRun.Jump = Jump;
         FRun.JumpHash = Jump ? Hash : 0;
+        FRun.Popup = Jump && Popup;
+        FRun.JumpFile = Jump ? std::move(File) : std::string();
+    }
+    // The paragraphs that follow are the cells of a table.
+    void Cell(int Table, int Row, int Column, const std::vector<int>& Widths) {
+        FCurrent.Table = Table, FCurrent.Row = Row, FCurrent.Column = Column, FCurrent.ColumnWidths = Widths;
+        FCellStart = FOut.size();
     }
     void EndParagraph() {
+        THlpParagraph next;
+        next.Table = FCurrent.Table, next.Row = FCurrent.Row, next.Column = FCurrent.Column;
+        next.ColumnWidths = FCurrent.ColumnWidths;
         FOut.push_back(std::move(FCurrent));
-        FCurrent = {};
+        FCurrent = std::move(next);
     }
     void EndRecord() {
-        if (!FCurrent.Runs.empty()) EndParagraph();
+        // A table's cell stays, empty or not, so that the cells after it keep their places.
+        if (!FCurrent.Runs.empty() || (FCurrent.Table > 0 && FOut.size() == FCellStart)) EndParagraph();
     }
 
 private:
-    const std::vector<uint8_t>& FFonts;
+    const std::vector<THlpFont>& FFonts;
+    const THlpPictureSource& FSource;
+    std::vector<THlpPicture>& FPictures;
+    size_t FCellStart = 0;
     std::vector<THlpParagraph>& FOut;
     THlpParagraph FCurrent;
     THlpRun FRun;
@@ -89,12 +117,20 @@ void ReadCommands(THlpBytes& In, std::string_view& Text, TParagraphBuilder& Buil
             case HlpCmdLineBreak: Builder.Append("\n"); break;
             case HlpCmdParagraphEnd: Builder.EndParagraph(); break;
             case HlpCmdTab: Builder.Append("\t"); break;
-            case 0x86: case 0x87: case 0x88: {  // a picture
+            case HlpCmdPictureInLine: case HlpCmdPictureLeft: case HlpCmdPictureRight: {
                 uint8_t kind = In.U8();
                 int32_t size = In.PackedI32();
-                if (kind == 0x22) In.PackedU16();
+                if (kind == HlpPictureWithHotspots) In.PackedU16();
                 if (size < 0) Damaged();
-                In.Skip(size_t(size));
+                THlpBytes data(In.Take(size_t(size)));
+                if (kind != HlpPicture && kind != HlpPictureWithHotspots) break;  // a window of a program
+                const bool embedded = data.I16() != 0;
+                // Inside the topic: the picture follows the flag, or the flag and a number.
+                std::string_view rest = data.Take(data.Remaining());
+                const std::string_view magic = rest.substr(0, 2);
+                if (embedded && magic != "\x6C\x50" && magic != "\x6C\x70") rest = rest.substr(std::min<size_t>(2, rest.size()));
+                THlpPicture picture = embedded ? ReadPicture(rest) : Builder.Stored(THlpBytes(rest).I16());
+                Builder.Picture(std::move(picture), uint8_t(command - HlpCmdPictureInLine));
                 break;
             }
             case HlpCmdHotspotEnd: Builder.StartJump(false, 0); break;
@@ -106,13 +142,17 @@ void ReadCommands(THlpBytes& In, std::string_view& Text, TParagraphBuilder& Buil
                 break;
             }
             case 0xE0: case 0xE1: In.Skip(4); Builder.StartJump(false, 0); break;
-            case 0xE2: case HlpCmdJump: case 0xE6: case 0xE7: Builder.StartJump(true, In.U32()); break;
-            case 0xEA: case 0xEB: case 0xEE: case 0xEF: {
-                // A jump with a window or another file: only a jump inside this file is followed.
+            case HlpCmdPopup: case 0xE6: Builder.StartJump(true, In.U32(), true); break;
+            case HlpCmdJump: case 0xE7: Builder.StartJump(true, In.U32()); break;
+            case HlpCmdPopupElsewhere: case 0xEB: case HlpCmdJumpElsewhere: case 0xEF: {
+                // A jump into a window (which this viewer does not have) or into another file.
                 THlpBytes target(In.Take(In.U16()));
                 uint8_t kind = target.U8();
                 uint32_t hash = target.U32();
-                Builder.StartJump(kind != 6, hash);
+                std::string file;
+                if (kind == 1) target.U8();  // the window's number
+                else if (kind == 4 || kind == 6) file = target.CString();
+                Builder.StartJump(true, hash, command == HlpCmdPopupElsewhere || command == 0xEB, file);
                 break;
             }
             default: Damaged();
@@ -129,25 +169,43 @@ uint16_t ParagraphTextLength(std::string_view Data1) {
 }
 
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<uint8_t>& FontAttributes, std::vector<THlpParagraph>& Out) {
+                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Topic) {
     THlpBytes in(Data1);
     std::string_view text = Text;
     in.PackedI32();
     in.PackedU16();
-    TParagraphBuilder builder(FontAttributes, Out);
+    TParagraphBuilder builder(Fonts, Pictures, Topic);
+    std::vector<THlpParagraph>& Out = Topic.Paragraphs;
     if (Type != HlpTableRecord) {
         SkipParagraphAttributes(in);
         ReadCommands(in, text, builder);
         return;
     }
+    int table = 1;
+    for (auto p = Out.rbegin(); p != Out.rend(); ++p)
+        if (p->Table > 0) {
+            table = p->Table + 1;
+            break;
+        }
     unsigned columns = in.U8();
     unsigned kind = in.U8();
     if (kind == 0 || kind == 2) in.Skip(2);  // the table's least width
-    in.Skip(columns * 4);                    // gap and width of each column
-    // Each cell: its column, two bytes of unknown use and a zero byte, then a paragraph group.
+    std::vector<int> widths;
+    for (unsigned c = 0; c < columns; ++c) {
+        in.I16();  // the gap before it
+        widths.push_back(in.I16());
+    }
+    // Each cell: its column, two bytes of unknown use and a zero byte, then a paragraph group; a
+    // column that is not right of the one before begins a row.
+    int row = -1, last = 0;
     for (;;) {
-        if (in.I16() == -1) return;
+        int column = in.I16();
+        if (column == -1) return;
+        if (column < 0 || unsigned(column) >= columns) Damaged();
+        if (row < 0 || column <= last) ++row;
+        last = column;
         in.Skip(3);
+        builder.Cell(table, row, column, widths);
         SkipParagraphAttributes(in);
         ReadCommands(in, text, builder);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -10,11 +11,14 @@
 
 namespace qm {
 
-// Appends the paragraphs of one display (0x20) or table (0x23) record to Out. FontAttributes
-// gives the bold, italic and underline bits of each font number. Raises THlpDamage on an
-// unknown command or a command beyond the record.
+// The picture of a |bmN file by its number.
+using THlpPictureSource = std::function<THlpPicture(int Number)>;
+
+// Appends the paragraphs of one display (0x20) or table (0x23) record to Out's, a table's cells
+// numbered as the next table of the topic, and its pictures to Out's. Fonts gives each font
+// number's font. Raises THlpDamage on an unknown command or a command beyond the record.
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<uint8_t>& FontAttributes, std::vector<THlpParagraph>& Out);
+                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out);
 
 // The characters a paragraph record counts in topic offsets: its text's length, as its first
 // data part states it.

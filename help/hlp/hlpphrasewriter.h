@@ -18,6 +18,7 @@ public:
 
     // The internal files (name, bytes) of the table; Packed: the phrase text is LZ77-packed.
     std::vector<std::pair<std::string, std::string>> Files(bool Packed) const;
+    THlpPhrases::TScheme Scheme() const { return FScheme; }
     // Text with the table's codes; the reader's Expand gives Text back.
     std::string Encode(std::string_view Text) const;
 

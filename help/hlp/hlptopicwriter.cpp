@@ -1,8 +1,8 @@
-// Record sizes do not depend on where records land, but their links (topic positions of the
-// records before and after, of the next topic) and the topic offsets do; so the layout is
-// repeated with the positions of the round before until its own bytes fit. Packed blocks are
-// filled with as many whole records as pack into a block, with a little room to spare for
-// the links that change between rounds.
+// Records follow one another as one stream cut into blocks, a record running on from one block
+// into the next as the help compilers write them. Record sizes do not depend on where records
+// land, but their links (topic positions of the records before and after, of the next topic)
+// and the topic offsets do; packed blocks hold as much as packs into them, so their layout is
+// repeated with the positions of the round before until its own bytes fit.
 #include "hlptopicwriter.h"
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include "hlpbytes.h"
 #include "hlpformat.h"
 #include "hlpphrasewriter.h"
+#include "hlppicture.h"
 #include "lz77.h"
 
 namespace qm {
@@ -24,15 +25,15 @@ constexpr size_t Spare = 48;  // packed bytes kept free while laying out
 struct TRecord {
     uint8_t Type = 0;
     size_t Topic = 0;
+    size_t Paragraph = 0;  // the first of its topic's paragraphs it holds
     std::string Data1;   // display records: final; topic headers: made per layout
     std::string Stored;  // the text as stored
     uint32_t Size2 = 0;  // the text's expanded size
 };
 
+// Where each block's data begins in the stream of all records, one record after another.
 struct TLayout {
-    std::vector<uint32_t> Pos;       // per record
-    std::vector<size_t> BlockEnds;   // record index after each block's last
-    bool operator==(const TLayout&) const = default;
+    std::vector<size_t> BlockStart;
 };
 
 void CheckText(std::string_view Text, bool Breaks) {
@@ -41,50 +42,144 @@ void CheckText(std::string_view Text, bool Breaks) {
             throw Exception("A help topic's text holds a control character");
 }
 
+// Text the phrases do not shorten is stored as it is; the newer scheme's compilers keep the room
+// the codes took, unused, after it.
 std::string StoredText(const std::string& Text, const THlpPhraseWriter* Phrases) {
     if (Phrases) {
         std::string encoded = Phrases->Encode(Text);
         if (encoded.size() < Text.size()) return encoded;
+        if (Phrases->Scheme() == THlpPhrases::TScheme::Hall) return Text + std::string(encoded.size() - Text.size(), '\0');
     }
     return Text;
 }
 
-// Attributes and commands of one paragraph, and its text's strings.
-TRecord ParagraphRecord(const THlpParagraph& Paragraph, const THlpPhraseWriter* Phrases) {
-    std::string commands, text, current;
-    auto command = [&](std::initializer_list<unsigned> Bytes) {
-        text += current;
-        text += '\0';
-        current.clear();
-        for (unsigned b : Bytes) PutU8(commands, b);
-    };
-    int font = -1;
-    bool inJump = false;
-    uint32_t jumpHash = 0;
-    for (const THlpRun& run : Paragraph.Runs) {
-        CheckText(run.Text, true);
-        if (inJump && (!run.Jump || run.JumpHash != jumpHash)) command({HlpCmdHotspotEnd}), inJump = false;
-        if (run.Jump && !inJump) {
-            uint32_t h = run.JumpHash;
-            command({HlpCmdJump, h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF, h >> 24});
-            inJump = true, jumpHash = h;
+// The commands and text strings of paragraphs of one record, each ended by a paragraph end.
+class TCommandWriter {
+public:
+    // Pictures of the topic are numbered from PictureBase among the file's; Embed puts them
+    // inside the topic instead of naming their |bmN file.
+    TCommandWriter(const std::vector<THlpFont>& Fonts, const THlpTopic& Topic, size_t PictureBase, bool Embed)
+        : FFonts(Fonts), FTopic(Topic), FPictureBase(PictureBase), FEmbed(Embed) {}
+
+    void Paragraph(const THlpParagraph& Paragraph) {
+        for (const THlpRun& run : Paragraph.Runs) {
+            CheckText(run.Text, true);
+            const bool same = FJump && run.Jump && run.JumpHash == FJumpRun.JumpHash && run.Popup == FJumpRun.Popup &&
+                              run.JumpFile == FJumpRun.JumpFile;
+            if (FJump && !same) Command({HlpCmdHotspotEnd}), FJump = false;
+            if (run.Jump && !FJump) StartJump(run);
+            if (run.Picture >= 0) {
+                Picture(run);
+                continue;
+            }
+            unsigned font = unsigned(std::find(FFonts.begin(), FFonts.end(), run.Font()) - FFonts.begin());
+            if (int(font) != FFont) Command({HlpCmdFont, font & 0xFF, font >> 8}), FFont = int(font);
+            for (char c : run.Text) {
+                if (c == '\n') Command({HlpCmdLineBreak});
+                else if (c == '\t') Command({HlpCmdTab});
+                else FCurrent += c;
+            }
         }
-        int wanted = (run.Bold ? HlpFontBold : 0) | (run.Italic ? HlpFontItalic : 0) | (run.Underline ? HlpFontUnderline : 0);
-        if (wanted != font) command({HlpCmdFont, unsigned(wanted), 0}), font = wanted;
-        for (char c : run.Text) {
-            if (c == '\n') command({HlpCmdLineBreak});
-            else if (c == '\t') command({HlpCmdTab});
-            else current += c;
-        }
+        if (FJump) Command({HlpCmdHotspotEnd}), FJump = false;
+        Command({HlpCmdParagraphEnd});
     }
-    if (inJump) command({HlpCmdHotspotEnd});
-    command({HlpCmdParagraphEnd});
-    command({HlpCmdEnd});
-    if (text.size() > 0x7FFF) throw Exception("A help topic's paragraph is too long");
-    std::string rest = {'\0', '\x80', '\0', '\0', '\0', '\0'};  // no paragraph attributes
-    rest += commands;
+    void End() { Command({HlpCmdEnd}); }
+    void Raw(const std::string& Bytes) { FCommands += Bytes; }
+
+    std::string Commands() const { return FCommands; }
+    const std::string& Text() const { return FText; }
+
+private:
+    void Command(std::initializer_list<unsigned> Bytes) {
+        FText += FCurrent;
+        FText += '\0';
+        FCurrent.clear();
+        for (unsigned b : Bytes) PutU8(FCommands, b);
+    }
+    void Picture(const THlpRun& Run) {
+        if (size_t(Run.Picture) >= FTopic.Pictures.size() || Run.PictureAlign > 2)
+            throw Exception("A help topic names a picture it does not have");
+        const THlpPicture& picture = FTopic.Pictures[size_t(Run.Picture)];
+        std::string data;
+        PutU16(data, FEmbed ? 1 : 0);
+        PutU16(data, unsigned(FPictureBase + size_t(Run.Picture)));
+        if (FEmbed) data += BuildPicture(picture);
+        Command({unsigned(HlpCmdPictureInLine + Run.PictureAlign)});
+        const bool hotspots = !picture.Hotspots.empty();
+        PutU8(FCommands, hotspots ? HlpPictureWithHotspots : HlpPicture);
+        PutPackedI32(FCommands, int32_t(data.size()));
+        if (hotspots) PutPackedU16(FCommands, unsigned(picture.Hotspots.size()));
+        FCommands += data;
+    }
+    void StartJump(const THlpRun& Run) {
+        const uint32_t h = Run.JumpHash;
+        if (Run.JumpFile.empty()) {
+            Command({Run.Popup ? HlpCmdPopup : HlpCmdJump, h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF, h >> 24});
+        } else {
+            std::string target;
+            PutU8(target, 4);  // into another file
+            PutU32(target, h);
+            target += Run.JumpFile;
+            target += '\0';
+            Command({Run.Popup ? HlpCmdPopupElsewhere : HlpCmdJumpElsewhere});
+            PutU16(FCommands, unsigned(target.size()));
+            FCommands += target;
+        }
+        FJump = true;
+        FJumpRun = Run;
+    }
+
+    const std::vector<THlpFont>& FFonts;
+    const THlpTopic& FTopic;
+    size_t FPictureBase;
+    bool FEmbed;
+    std::string FCommands, FText, FCurrent;
+    int FFont = -1;
+    bool FJump = false;
+    THlpRun FJumpRun;
+};
+
+const std::string NoParagraphAttributes = {'\0', '\x80', '\0', '\0', '\0', '\0'};
+
+// A display record of one paragraph, or a table record of the cells of one table.
+TRecord ParagraphRecord(const std::vector<const THlpParagraph*>& Group, TCommandWriter& writer,
+                        const THlpPhraseWriter* Phrases) {
     TRecord r;
-    r.Type = HlpDisplayRecord;
+    std::string head;
+    if (Group.front()->Table == 0) {
+        r.Type = HlpDisplayRecord;
+        writer.Raw(NoParagraphAttributes);
+        writer.Paragraph(*Group.front());
+        writer.End();
+    } else {
+        r.Type = HlpTableRecord;
+        const std::vector<int>& widths = Group.front()->ColumnWidths;
+        if (widths.empty() || widths.size() > 255) throw Exception("A help table needs from 1 to 255 columns");
+        PutU8(head, unsigned(widths.size()));
+        PutU8(head, 1);  // columns as wide as given
+        for (int w : widths) {
+            PutU16(head, 0);  // no gap
+            PutU16(head, unsigned(w));
+        }
+        for (size_t i = 0; i < Group.size();) {
+            const THlpParagraph& cell = *Group[i];
+            if (cell.Column < 0 || size_t(cell.Column) >= widths.size()) throw Exception("A help table's cell is outside its columns");
+            std::string place;
+            PutU16(place, unsigned(cell.Column));
+            PutU16(place, 0);
+            PutU8(place, 0);
+            writer.Raw(place + NoParagraphAttributes);
+            for (; i < Group.size() && Group[i]->Row == cell.Row && Group[i]->Column == cell.Column; ++i)
+                writer.Paragraph(*Group[i]);
+            writer.End();
+        }
+        std::string end;
+        PutU16(end, 0xFFFF);
+        writer.Raw(end);
+    }
+    const std::string& text = writer.Text();
+    if (text.size() > 0x7FFF) throw Exception("A help topic's paragraph is too long");
+    const std::string rest = head + writer.Commands();
     PutPackedI32(r.Data1, int32_t(rest.size()));
     PutPackedU16(r.Data1, unsigned(text.size()));
     r.Data1 += rest;
@@ -97,8 +192,10 @@ size_t RecordSize(const TRecord& R) { return HlpTopicLinkHeaderSize + R.Data1.si
 
 class TTopicLayouter {
 public:
-    TTopicLayouter(const std::vector<THlpSourceTopic>& Topics, bool Compress, const THlpPhraseWriter* Phrases)
-        : FCompress(Compress), FTopicCount(Topics.size()) {
+    TTopicLayouter(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
+                   const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases)
+        : FLayout(Layout), FTopicCount(Topics.size()) {
+        size_t pictureBase = 0;
         for (size_t t = 0; t <= Topics.size(); ++t) {
             TRecord header;
             header.Type = HlpTopicHeaderRecord;
@@ -112,82 +209,96 @@ public:
             FHeaders.push_back(FRecords.size());
             FRecords.push_back(header);
             if (t == Topics.size()) break;  // the closing header that ends the chain
-            for (const THlpParagraph& p : Topics[t].Topic.Paragraphs) {
-                FRecords.push_back(ParagraphRecord(p, Phrases));
+            const THlpTopic& topic = Topics[t].Topic;
+            if (t > 0) pictureBase += Topics[t - 1].Topic.Pictures.size();
+            if (topic.NonScrolling > topic.Paragraphs.size()) throw Exception("A help topic's non-scrolling region is longer than the topic");
+            FNonScrolling.push_back(topic.NonScrolling);
+            // A table's cells make one record; the non-scrolling region ends between records.
+            for (size_t i = 0; i < topic.Paragraphs.size();) {
+                std::vector<const THlpParagraph*> group{&topic.Paragraphs[i]};
+                const size_t first = i++;
+                if (group.front()->Table > 0)
+                    while (i < topic.Paragraphs.size() && topic.Paragraphs[i].Table == group.front()->Table &&
+                           i != topic.NonScrolling)
+                        group.push_back(&topic.Paragraphs[i++]);
+                TCommandWriter writer(Fonts, topic, pictureBase, Layout.EmbedPictures);
+                FRecords.push_back(ParagraphRecord(group, writer, Phrases));
                 FRecords.back().Topic = t;
+                FRecords.back().Paragraph = first;
             }
+        }
+        for (const TRecord& r : FRecords) {
+            FStart.push_back(FTotal);
+            FTotal += RecordSize(r);
         }
     }
 
     THlpTopicImage Build() {
-        TLayout layout;
-        layout.Pos.assign(FRecords.size(), 0);
-        // Once the links come from a layout (the second round on), a layout whose own bytes
-        // pack into the blocks is taken; it need not be the same as the round before.
+        TLayout layout = Uniform();
+        if (!FLayout.Compress) return Emit(layout).value();
+        // Where packed blocks end depends on the bytes, which depend on where they end: blocks are
+        // laid out with room to spare and then packed to the brim, until a layout packs into
+        // itself. Should that not settle, blocks end before the record that would cross.
         for (int round = 0; round < 8; ++round) {
-            layout = Lay(layout);
-            if (round == 0) continue;
+            layout = Lay(layout, round >= 4);
             if (auto image = Emit(layout)) return std::move(*image);
         }
         throw Exception("The help topics could not be laid out in blocks");
     }
 
 private:
-    size_t MaxRaw() const { return FCompress ? HlpMaxBlockData : 4096 - HlpTopicBlockHeaderSize; }
+    size_t Room() const { return FLayout.BlockSize - HlpTopicBlockHeaderSize; }
 
-    bool Fits(const std::string& Raw, size_t Budget) const {
-        if (Raw.size() > MaxRaw()) return false;
-        if (!FCompress || Raw.size() + Raw.size() / 8 + 2 <= Budget) return true;
-        std::string packed;
-        return LzPack(Raw, 0, Raw.size(), Budget, packed) == Raw.size();
-    }
-
-    std::string Concat(const TLayout& L, const std::vector<uint32_t>& Offsets, size_t From, size_t To) const {
-        std::string raw;
-        for (size_t i = From; i < To; ++i) raw += Bytes(L, Offsets, i);
-        return raw;
-    }
-
-    TLayout Lay(const TLayout& Old) const {
-        const size_t budget = 4096 - HlpTopicBlockHeaderSize - Spare;
-        const std::vector<uint32_t> offsets = Old.BlockEnds.empty() ? std::vector<uint32_t>(FHeaders.size(), 0) : TopicOffsets(Old);
+    // Unpacked blocks hold the same number of bytes each.
+    TLayout Uniform() const {
         TLayout L;
-        L.Pos.resize(FRecords.size());
-        for (size_t start = 0; start < FRecords.size();) {
-            if (!Fits(Concat(Old, offsets, start, start + 1), budget))
-                throw Exception("A help topic's paragraph does not fit a topic block");
-            // Gallop, then halve: the most records from start on that fit.
-            size_t good = 1, step = 1;
-            while (start + good < FRecords.size()) {
-                size_t tryCount = std::min(good + step, FRecords.size() - start);
-                if (!Fits(Concat(Old, offsets, start, start + tryCount), budget)) break;
-                good = tryCount;
-                step *= 2;
-            }
-            size_t bad = std::min(good + step, FRecords.size() - start + 1);
-            while (bad - good > 1) {
-                size_t mid = (good + bad) / 2;
-                if (Fits(Concat(Old, offsets, start, start + mid), budget)) good = mid;
-                else bad = mid;
-            }
-            uint32_t block = uint32_t(L.BlockEnds.size()), offset = HlpTopicBlockHeaderSize;
-            for (size_t i = start; i < start + good; ++i) {
-                L.Pos[i] = block * HlpTopicPosBlock + offset;
-                offset += uint32_t(RecordSize(FRecords[i]));
-            }
-            start += good;
-            L.BlockEnds.push_back(start);
-        }
+        for (size_t at = 0; at < FTotal || L.BlockStart.empty(); at += Room()) L.BlockStart.push_back(at);
         return L;
     }
 
-    // Topic offsets: the block's number and the characters of the display records before.
+    size_t BlockOf(const TLayout& L, size_t Record) const {
+        return size_t(std::upper_bound(L.BlockStart.begin(), L.BlockStart.end(), FStart[Record]) - L.BlockStart.begin()) - 1;
+    }
+    uint32_t Pos(const TLayout& L, size_t Record) const {
+        size_t b = BlockOf(L, Record);
+        return uint32_t(b * HlpTopicPosBlock + HlpTopicBlockHeaderSize + (FStart[Record] - L.BlockStart[b]));
+    }
+
+    TLayout Lay(const TLayout& Old, bool Safe) const {
+        const std::string stream = Stream(Old);
+        TLayout L;
+        for (size_t start = 0; start < FTotal;) {
+            L.BlockStart.push_back(start);
+            std::string packed;
+            size_t taken = LzPack(stream, start, HlpMaxBlockData, Room() - Spare, packed);
+            if (Safe && start + taken < FTotal) {
+                // The last record that begins inside, unless it is the block's first.
+                size_t r = size_t(std::upper_bound(FStart.begin(), FStart.end(), start + taken) - FStart.begin()) - 1;
+                if (FStart[r] > start) taken = FStart[r] - start;
+            }
+            start += taken;
+        }
+        if (L.BlockStart.empty()) L.BlockStart.push_back(0);
+        return L;
+    }
+
+    std::string Stream(const TLayout& L) const {
+        const std::vector<uint32_t> offsets = TopicOffsets(L);
+        std::string out;
+        out.reserve(FTotal);
+        for (size_t i = 0; i < FRecords.size(); ++i) out += Bytes(L, offsets, i);
+        return out;
+    }
+
+    // Topic offsets: the block a record begins in, and the characters of the records before it
+    // that begin in that block.
     std::vector<uint32_t> TopicOffsets(const TLayout& L) const {
         std::vector<uint32_t> offsets;
         size_t block = 0;
         uint32_t counted = 0;
         for (size_t i = 0; i < FRecords.size(); ++i) {
-            while (block < L.BlockEnds.size() && i >= L.BlockEnds[block]) ++block, counted = 0;
+            size_t b = BlockOf(L, i);
+            if (b != block) block = b, counted = 0;
             if (FRecords[i].Type == HlpTopicHeaderRecord) offsets.push_back(uint32_t(block) * HlpTopicOffsetBlock + counted);
             else counted += FRecords[i].Size2;
         }
@@ -199,8 +310,8 @@ private:
         std::string out;
         PutU32(out, uint32_t(RecordSize(r)));
         PutU32(out, r.Size2);
-        PutU32(out, I == 0 ? NoPos : L.Pos[I - 1]);
-        PutU32(out, I + 1 == FRecords.size() ? NoPos : L.Pos[I + 1]);
+        PutU32(out, I == 0 ? NoPos : Pos(L, I - 1));
+        PutU32(out, I + 1 == FRecords.size() ? NoPos : Pos(L, I + 1));
         PutU32(out, uint32_t(HlpTopicLinkHeaderSize + r.Data1.size()));
         PutU8(out, r.Type);
         if (r.Type != HlpTopicHeaderRecord) return out + r.Data1 + r.Stored;
@@ -213,50 +324,96 @@ private:
         PutU32(out, t == 0 || last ? NoPos : Offsets[t - 1]);
         PutU32(out, t + 1 >= FTopicCount ? NoPos : Offsets[t + 1]);
         PutU32(out, uint32_t(t));
-        PutU32(out, NoPos);  // no non-scrolling region
-        PutU32(out, end > I + 1 ? L.Pos[I + 1] : NoPos);
-        PutU32(out, last ? NoPos : L.Pos[FHeaders[t + 1]]);
+        // The non-scrolling region: from the first record up to the first of the scrolling text.
+        size_t scroll = I + 1;
+        while (!last && scroll < end && FRecords[scroll].Paragraph < FNonScrolling[t]) ++scroll;
+        PutU32(out, !last && FNonScrolling[t] > 0 ? Pos(L, I + 1) : NoPos);
+        PutU32(out, scroll < end ? Pos(L, scroll) : NoPos);
+        PutU32(out, last ? NoPos : Pos(L, FHeaders[t + 1]));
         return out + r.Stored;
     }
 
+    // The block headers name the first record that begins in each block, the last one before it
+    // and the last topic header before it.
     std::optional<THlpTopicImage> Emit(const TLayout& L) const {
         THlpTopicImage image;
         const std::vector<uint32_t> offsets = TopicOffsets(L);
         image.TopicOffsets.assign(offsets.begin(), offsets.end() - 1);  // less the closing header's
+        const std::string stream = Stream(L);
+        size_t record = 0;
         uint32_t lastHeader = 0;
-        for (size_t b = 0, start = 0; b < L.BlockEnds.size(); start = L.BlockEnds[b++]) {
-            std::string raw = Concat(L, offsets, start, L.BlockEnds[b]);
+        for (size_t b = 0; b < L.BlockStart.size(); ++b) {
+            const size_t start = L.BlockStart[b], end = b + 1 < L.BlockStart.size() ? L.BlockStart[b + 1] : FTotal;
+            const size_t before = record;
+            while (record < FRecords.size() && FStart[record] < end) ++record;
             std::string& out = image.Bytes;
-            PutU32(out, b == 0 ? NoPos : L.Pos[start - 1]);
-            PutU32(out, L.Pos[start]);
+            PutU32(out, before == 0 ? NoPos : Pos(L, before - 1));
+            PutU32(out, before < record ? Pos(L, before) : NoPos);
             PutU32(out, lastHeader);
-            for (size_t i = start; i < L.BlockEnds[b]; ++i)
-                if (FRecords[i].Type == HlpTopicHeaderRecord) lastHeader = L.Pos[i];
-            const bool lastBlock = b + 1 == L.BlockEnds.size();
+            for (size_t i = before; i < record; ++i)
+                if (FRecords[i].Type == HlpTopicHeaderRecord) lastHeader = Pos(L, i);
             std::string data;
-            if (FCompress) {
-                if (LzPack(raw, 0, raw.size(), 4096 - HlpTopicBlockHeaderSize, data) != raw.size())
+            if (FLayout.Compress) {
+                // Padding expands to bytes of its own: a block whose last record goes on in the
+                // next one must expand to its part exactly, padding and all.
+                const bool crossing = record > 0 && end < FTotal && FStart[record - 1] + RecordSize(FRecords[record - 1]) > end;
+                if (!(crossing ? PackExactly(stream, start, end, data)
+                               : LzPack(stream, start, end - start, Room(), data) == end - start))
                     return std::nullopt;
             } else {
-                data = raw;
+                data = stream.substr(start, end - start);
             }
-            if (!lastBlock) data.resize(4096 - HlpTopicBlockHeaderSize, '\0');
+            if (b + 1 < L.BlockStart.size()) data.resize(Room(), '\0');
             out += data;
         }
         return image;
     }
 
-    bool FCompress;
+    bool ExpandsTo(const std::string& Packed, std::string_view Part) const {
+        std::string padded = Packed;
+        padded.resize(Room(), '\0');
+        return LzExpand(padded, HlpMaxBlockData) == Part;
+    }
+
+    // Packs the part so that the whole block expands to it: packed as well as it goes, then with
+    // as many leading literals as make it fill the block to the brim.
+    bool PackExactly(const std::string& Stream, size_t Start, size_t End, std::string& Out) const {
+        const std::string_view part = std::string_view(Stream).substr(Start, End - Start);
+        auto pack = [&](size_t Plain) {
+            std::string out;
+            return LzPack(Stream, Start, End - Start, Room() + 64, out, Plain) == End - Start ? out : std::string(Room() + 64, '\0');
+        };
+        Out = pack(0);
+        if (Out.size() > Room()) return false;
+        if (ExpandsTo(Out, part)) return true;
+        // The fewest leading literals that fill the block, then a few more for an exact fit.
+        size_t low = 0, high = part.size();
+        while (high - low > 1) {
+            size_t mid = (low + high) / 2;
+            if (pack(mid).size() >= Room() - 1) high = mid;
+            else low = mid;
+        }
+        for (size_t plain = high > 8 ? high - 8 : 0; plain <= std::min(part.size(), high + 24); ++plain) {
+            Out = pack(plain);
+            if (Out.size() <= Room() && ExpandsTo(Out, part)) return true;
+        }
+        return false;
+    }
+
+    THlpTopicLayout FLayout;
     size_t FTopicCount;
     std::vector<TRecord> FRecords;
     std::vector<size_t> FHeaders;  // record index of each topic's header, the closing one last
+    std::vector<size_t> FNonScrolling;  // per topic
+    std::vector<size_t> FStart;    // where each record begins in the stream of all records
+    size_t FTotal = 0;
 };
 
 }  // namespace
 
-THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, bool Compress,
-                              const THlpPhraseWriter* Phrases) {
-    return TTopicLayouter(Topics, Compress, Phrases).Build();
+THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
+                              const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases) {
+    return TTopicLayouter(Topics, Layout, Fonts, Phrases).Build();
 }
 
 }  // namespace qm

@@ -1,5 +1,5 @@
 // The writer's |TOPIC: one topic header record per topic and one display record per
-// paragraph, laid out in blocks so that no record crosses a block's end.
+// paragraph, laid out in blocks as the help compilers do.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,16 @@ struct THlpTopicImage {
     std::vector<uint32_t> TopicOffsets;   // per topic, what its context string names
 };
 
-// Phrases, when given, encode every record's text that they shorten.
-THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, bool Compress,
-                              const THlpPhraseWriter* Phrases);
+struct THlpTopicLayout {
+    bool Compress = true;    // LZ77-packed blocks
+    size_t BlockSize = 4096; // as stored: 4096, or 2048 for packed blocks
+    // Pictures inside the topics; else in |bmN files, numbered through the topics in order.
+    bool EmbedPictures = false;
+};
+
+// Phrases, when given, encode every record's text that they shorten. Topic texts are in the
+// file's character set here; Fonts holds every run's font, its place the font's number.
+THlpTopicImage BuildTopicFile(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
+                              const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases);
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 // began with it (a hash chain), and takes the longest match among a bounded number of them.
 #include "lz77.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -19,28 +20,36 @@ constexpr int ChainLimit = 64;
 }  // namespace
 
 std::string LzExpand(std::string_view Packed, size_t Limit) {
-    std::string out;
-    out.reserve(Limit < 16384 ? Limit : 16384);
-    size_t pos = 0;
-    while (pos < Packed.size() && out.size() < Limit) {
+    // A flag byte and eight longest references give 144 bytes for 17: the output never needs
+    // more room than nine times the input.
+    std::string out(std::min(Limit, Packed.size() * 9 + 16), '\0');
+    char* o = out.data();
+    size_t n = 0, pos = 0;
+    const size_t limit = out.size();
+    while (pos < Packed.size() && n < limit) {
         unsigned flags = uint8_t(Packed[pos++]);
-        for (int bit = 0; bit < 8 && pos < Packed.size() && out.size() < Limit; ++bit, flags >>= 1) {
+        for (int bit = 0; bit < 8 && pos < Packed.size() && n < limit; ++bit, flags >>= 1) {
             if (!(flags & 1)) {
-                out += Packed[pos++];
+                o[n++] = Packed[pos++];
                 continue;
             }
-            if (pos + 2 > Packed.size()) return out;  // a half reference at the very end: padding
+            if (pos + 2 > Packed.size()) {  // a half reference at the very end: padding
+                pos = Packed.size();
+                break;
+            }
             unsigned code = uint8_t(Packed[pos]) | uint8_t(Packed[pos + 1]) << 8;
             pos += 2;
             size_t distance = (code & 0x0FFF) + 1, length = (code >> 12) + MinMatch;
-            if (distance > out.size()) Damaged();
-            for (size_t i = 0; i < length && out.size() < Limit; ++i) out += out[out.size() - distance];
+            if (distance > n) Damaged();
+            // Byte by byte: a reference may overlap what it writes.
+            for (size_t i = 0; i < length && n < limit; ++i, ++n) o[n] = o[n - distance];
         }
     }
+    out.resize(n);
     return out;
 }
 
-size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out) {
+size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out, size_t Plain) {
     const size_t end = Start + std::min(MaxRaw, Data.size() - Start);
     std::vector<int> head(1 << 14, -1), prev(end - Start, -1);
     auto key = [&](size_t p) {
@@ -56,7 +65,7 @@ size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget,
     int itemCount = 8;  // items under the current flag byte; 8 means a new one is needed
     while (pos < end) {
         size_t bestLen = 0, bestDist = 0;
-        if (pos + MinMatch <= end) {
+        if (pos + MinMatch <= end && pos - Start >= Plain) {
             int tries = ChainLimit;
             for (int cand = head[key(pos)]; cand >= 0 && tries-- > 0; cand = prev[size_t(cand) - Start]) {
                 size_t dist = pos - size_t(cand);

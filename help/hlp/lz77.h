@@ -15,7 +15,8 @@ std::string LzExpand(std::string_view Packed, size_t Limit);
 
 // Packs the bytes of Data from Start on, reading at most MaxRaw of them, into at most Budget
 // bytes appended to Out; returns how many bytes of Data were taken. References stay inside
-// what this call packs, so the result expands on its own.
-size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out);
+// what this call packs, so the result expands on its own. The first Plain bytes are stored as
+// literals, which makes the result as much longer as a caller needs to fill a block exactly.
+size_t LzPack(std::string_view Data, size_t Start, size_t MaxRaw, size_t Budget, std::string& Out, size_t Plain = 0);
 
 }  // namespace qm

@@ -2,14 +2,19 @@
 // and declaration, a click on a jump, Back, Contents, Index, a missing topic and a damaged file.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextTable>
 
 #include "helptestutil.h"
 #include "helptopicwin.h"
+#include "hlpfile.h"
 #include "hlptestutil.h"
 
 namespace qm::test {
@@ -24,6 +29,8 @@ protected:
         TScratchTest::SetUp();
         Window = std::make_unique<THelpTopicWindow>();
         Window->show();
+        Window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
         Browser = Window->findChild<QTextBrowser*>("TopicBrowser");
     }
     void TearDown() override {
@@ -83,8 +90,25 @@ TEST_F(HelpTopicWindow, ShowsATopicAndFollowsAJumpAndBack) {
 TEST_F(HelpTopicWindow, ContentsAndIndexButtons) {
     ASSERT_TRUE(Window->ShowTopic(SampleHelp, "TApplication"));
     QSignalSpy index(Window.get(), &THelpTopicWindow::IndexRequested);
+    // The file's own keyword index: typing a keyword in the list and Enter opens its topic.
+    QTest::mouseClick(Button("IndexButton"), Qt::LeftButton);
+    EXPECT_EQ(index.count(), 0);
+    auto* list = Window->findChild<QListWidget*>("TopicList");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_GT(list->count(), 4000);
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    QTest::keyClicks(QApplication::focusWidget(), "TMenuItem");
+    ASSERT_TRUE(list->currentItem());
+    EXPECT_EQ(list->currentItem()->text(), "TMenuItem");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Window->CurrentTitle(), "TMenuItem class");
+    EXPECT_FALSE(list->isVisible());
+    // A file without one asks for the help index instead.
+    std::string bare = Write("bare.hlp", BuildHlp(SampleTopics(2), {}));
+    ASSERT_TRUE(Window->ShowTopic(bare, "T1_Topic"));
     QTest::mouseClick(Button("IndexButton"), Qt::LeftButton);
     EXPECT_EQ(index.count(), 1);
+    ASSERT_TRUE(Window->ShowTopic(SampleHelp, "TApplication"));
     QTest::mouseClick(Button("ContentsButton"), Qt::LeftButton);
     EXPECT_EQ(Window->CurrentTopic(), 0);
     EXPECT_EQ(Window->CurrentTitle(), "Delphi Help");
@@ -106,6 +130,103 @@ TEST_F(HelpTopicWindow, MissingTopicAndDamagedFileChangeNothing) {
     ASSERT_TRUE(Window->ShowTopic(other, "T1_Topic"));
     EXPECT_EQ(Window->CurrentTitle(), "Topic 1");
     EXPECT_FALSE(Button("BackButton")->isEnabled());
+}
+
+TEST_F(HelpTopicWindow, SearchFindsTopicsHoldingEveryWordAndEnterOpensTheFirst) {
+    ASSERT_TRUE(Window->ShowTopic(SampleHelp, "TApplication"));
+    auto* edit = Window->findChild<QLineEdit*>("SearchEdit");
+    auto* list = Window->findChild<QListWidget*>("TopicList");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(QApplication::focusWidget(), "tmenuitem CLICK");
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_GT(list->count(), 0);
+    bool click = false;
+    for (int i = 0; i < list->count(); ++i) click |= list->item(i)->text() == "TMenuItem.Click";
+    EXPECT_TRUE(click);
+    const QString first = list->item(0)->text();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Window->CurrentTitle(), first);
+    EXPECT_TRUE(Shown().toLower().contains("tmenuitem"));
+    EXPECT_TRUE(Shown().toLower().contains("click"));
+    // Words that no topic holds together find nothing.
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "tmenuitem zzzqqq");
+    EXPECT_EQ(list->count(), 0);
+}
+
+// A topic with a heading region, a table, a popup and a jump into a help file beside it.
+TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
+    const std::string file = Write("main.hlp", BuildHlp(FormattedTopics(), {}));
+    std::vector<THlpSourceTopic> others = SampleTopics(1);
+    others[0].ContextId = "Other_Topic";
+    others[0].Topic.Title = "The other file's topic";
+    Write("OTHER.HLP", BuildHlp(others, {}));
+    ASSERT_TRUE(Window->ShowTopic(file, "T1_Topic"));
+    auto* heading = Window->findChild<QTextBrowser*>("NonScrollingBrowser");
+    ASSERT_TRUE(heading->isVisible());
+    EXPECT_EQ(heading->toPlainText(), "Heading\nUnder the heading");
+    EXPECT_FALSE(Shown().contains("Heading"));
+    EXPECT_TRUE(Shown().startsWith("Some red text and small print"));
+    // The table's cells in the rows and columns of a table.
+    int tables = 0;
+    for (QTextBlock b = Browser->document()->begin(); b.isValid(); b = b.next())
+        if (auto* table = qobject_cast<QTextTable*>(QTextCursor(b).currentTable()); table && b.text() == "Caption") {
+            ++tables;
+            EXPECT_EQ(table->columns(), 3);
+            EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), "Meaning");
+            EXPECT_TRUE(table->cellAt(1, 1).lastCursorPosition().block().text().endsWith("a popup"));
+        }
+    EXPECT_EQ(tables, 1);
+
+    ClickLink("a popup");
+    auto* popup = Window->findChild<QTextBrowser*>("PopupBrowser");
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(popup->toPlainText().startsWith("Topic 2"));
+    EXPECT_EQ(Window->CurrentTitle(), "Topic 1");
+    popup->hide();
+
+    ClickLink("in another file");
+    EXPECT_EQ(Window->CurrentTitle(), "The other file's topic");
+    EXPECT_EQ(Window->File()->FileName(), (Dir / "OTHER.HLP").string());
+}
+
+// A picture shows at its size with its pixels, its hotspots as links after it; one that cannot
+// be decoded shows as an empty frame of its size.
+TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
+    auto topics = SampleTopics(3);
+    THlpPicture picture;
+    picture.Width = 5, picture.Height = 3;
+    for (int i = 0; i < 15; ++i) picture.Pixels.push_back(0xFF000000u | uint32_t(i * 0x111111));
+    picture.Hotspots = {{"to the third", "T2_Topic", 0, 0, 5, 3, false, ContextHash("T2_Topic")}};
+    topics[1].Topic.Pictures = {picture};
+    THlpRun run;
+    run.Picture = 0;
+    topics[1].Topic.Paragraphs.push_back({{Text("A picture: "), run}});
+    ASSERT_TRUE(Window->ShowTopic(Write("p.hlp", BuildHlp(topics, {})), "T1_Topic"));
+    int images = 0;
+    for (QTextBlock b = Browser->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) {
+                const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
+                EXPECT_EQ(format.width(), 5);
+                EXPECT_EQ(format.height(), 3);
+                const QImage image = Browser->document()->resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+                ASSERT_EQ(image.size(), QSize(5, 3));
+                EXPECT_EQ(image.pixel(4, 2), 0xFFEEEEEEu);
+                ++images;
+            }
+    EXPECT_EQ(images, 1);
+    ClickLink("to the third");
+    EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+
+    THlpPicture undecodable;
+    undecodable.Kind = THlpPicture::TKind::Metafile, undecodable.Width = 40, undecodable.Height = 30;
+    const QImage frame = PictureImage(undecodable);
+    EXPECT_EQ(frame.size(), QSize(40, 30));
+    EXPECT_EQ(frame.pixel(20, 15), 0xFFFFFFFFu);
+    EXPECT_NE(frame.pixel(0, 15), 0xFFFFFFFFu);
 }
 
 TEST(TopicHtml, FormatsLineBreaksAndJumps) {

@@ -21,6 +21,8 @@ struct TKind {
     bool Compress;
     TScheme Phrases;
     bool Unsigned;
+    uint16_t Minor = 21;
+    bool SmallBlocks = false;
 };
 
 void PrintTo(const TKind& Kind, std::ostream* Out) { *Out << Kind.Name; }
@@ -36,10 +38,15 @@ TEST_P(HlpKindTest, EveryTopicReadsBackAsWritten) {
     for (const auto& t : topics) negative += ContextHash(t.ContextId) >= 0x80000000u;
     EXPECT_GT(negative, 0u);
     EXPECT_LT(negative, topics.size());
-    std::string image = BuildHlp(topics, {"Sample Help", kind.Compress, kind.Phrases, kind.Unsigned});
+    THlpWriteOptions options{"Sample Help", kind.Compress, kind.Phrases, kind.Unsigned};
+    options.Minor = kind.Minor;
+    options.SmallBlocks = kind.SmallBlocks;
+    std::string image = BuildHlp(topics, options);
     THlpFile help(Write("x.hlp", image));
     EXPECT_EQ(help.Title(), "Sample Help");
+    EXPECT_EQ(help.Minor(), kind.Minor);
     EXPECT_EQ(help.Compressed(), kind.Compress);
+    EXPECT_EQ(help.TopicBlockSize(), kind.SmallBlocks ? 2048u : 4096u);
     EXPECT_EQ(help.PhraseScheme(), kind.Phrases);
     ASSERT_EQ(help.TopicCount(), topics.size());
     for (size_t i = 0; i < topics.size(); ++i) {
@@ -62,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HlpKindTest,
                                            TKind{"packed_phrases", true, TScheme::Phrases, false},
                                            TKind{"packed_hall", true, TScheme::Hall, false},
                                            TKind{"hall", false, TScheme::Hall, true},
-                                           TKind{"unsigned_hash_order", true, TScheme::Phrases, true}),
+                                           TKind{"unsigned_hash_order", true, TScheme::Phrases, true},
+                                           TKind{"packed_2k", true, TScheme::None, false, 21, true},
+                                           TKind{"v4_packed_hall_2k", true, TScheme::Hall, false, 33, true},
+                                           TKind{"v4_packed_hall", true, TScheme::Hall, false, 33},
+                                           TKind{"v4_plain", false, TScheme::None, false, 33}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(HlpFormatTest, PackingAndPhrasesShortenTheFile) {

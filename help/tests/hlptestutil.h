@@ -41,4 +41,37 @@ inline std::vector<THlpSourceTopic> SampleTopics(int Count) {
     return topics;
 }
 
+inline THlpParagraph Cell(int Table, int Row, int Column, std::vector<THlpRun> Runs) {
+    THlpParagraph p{std::move(Runs)};
+    p.Table = Table, p.Row = Row, p.Column = Column, p.ColumnWidths = {1200, 3000, 800};
+    return p;
+}
+
+// A topic with a heading region, fonts of every kind, tables (an empty cell and a cell of two
+// paragraphs among them), popups and a jump into another file.
+inline std::vector<THlpSourceTopic> FormattedTopics() {
+    auto topics = SampleTopics(3);
+    THlpRun big = Bold("Heading"), red = Text("red"), small = Italic("small print");
+    big.HalfPoints = 28, red.Colour = 0xC00000, small.HalfPoints = 14, small.Colour = 0x008000;
+    THlpRun popup = JumpTo("a popup", "T2_Topic"), elsewhere = JumpTo("in another file", "Other_Topic");
+    popup.Popup = true;
+    elsewhere.JumpFile = "OTHER.HLP";
+    THlpRun popupElsewhere = elsewhere;
+    popupElsewhere.Popup = true, popupElsewhere.Text = "a popup there";
+    THlpTopic& t = topics[1].Topic;
+    t.Paragraphs = {
+        {{big}},
+        {{Text("Under the heading")}},
+        {{Text("Some "), red, Text(" text and "), small}},
+        Cell(1, 0, 0, {Bold("Name")}), Cell(1, 0, 1, {Bold("Meaning")}), Cell(1, 0, 2, {}),
+        Cell(1, 1, 0, {Text("Caption")}), Cell(1, 1, 1, {Text("The text shown")}), Cell(1, 1, 1, {popup}),
+        Cell(1, 1, 2, {Underline("x")}),
+        {{Text("Between the tables, "), elsewhere, Text(" and "), popupElsewhere}},
+        Cell(2, 0, 1, {Text("second table, second column")}), Cell(2, 1, 0, {Text("next row")}),
+    };
+    t.NonScrolling = 2;
+    topics[2].Topic.NonScrolling = topics[2].Topic.Paragraphs.size();
+    return topics;
+}
+
 }  // namespace qm::test

@@ -8,11 +8,12 @@ gen=build/help/qm_hlpgen hdxgen=build/help/qm_hdxgen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/src" help/tests/hlpseeds
-printf 'unit Tiny;\ninterface\ntype\n  TBase = class(TObject)\n  public\n    procedure Run;\n    property Name: string read FName;\n  end;\n  TChild = class(TBase)\n  published\n    property Caption: string read FCaption write FCaption;\n  end;\nimplementation\nend.\n' > "$work/src/Tiny.pas"
-printf 'TBase\tTBase\nTChild\tTChild\nRun\tTBase_Run\nName\tTBase_Name\nCaption\tTChild_Caption\n' > "$work/list.txt"
+printf 'unit Tiny;\ninterface\ntype\n  TControl = class(TObject)\n  public\n    procedure Run;\n    property Name: string read FName;\n  end;\n  TChild = class(TControl)\n  published\n    property Caption: string read FCaption write FCaption;\n  end;\nimplementation\nend.\n' > "$work/src/Tiny.pas"
+printf 'TControl\tTControl\nTChild\tTChild\nRun\tTControl_Run\nName\tTControl_Name\nCaption\tTChild_Caption\n' > "$work/list.txt"
 "$hdxgen" "$work/list.txt" "$work/tiny.hdx"
-"$gen" "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-phrases.hlp
-"$gen" --no-compress "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/phrases.hlp
-"$gen" --no-compress --no-phrases "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/plain.hlp
-"$gen" --hall "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall.hlp
+"$gen" --old-phrases --v3 "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-phrases.hlp
+"$gen" --old-phrases --v3 --no-compress "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/phrases.hlp
+"$gen" --v3 --no-compress --no-phrases "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/plain.hlp
+"$gen" "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall.hlp
+"$gen" --small-blocks "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall-2k.hlp
 ls -l help/tests/hlpseeds

@@ -1,0 +1,70 @@
+// Windows-1252 is Latin-1 but for 0x80..0x9F, which hold typographic marks; a table gives those.
+#include "hlpcharset.h"
+
+#include <cstdint>
+
+namespace qm {
+
+namespace {
+
+constexpr char16_t High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t CharOf(uint8_t Byte) { return Byte >= 0x80 && Byte < 0xA0 ? High[Byte - 0x80] : Byte; }
+
+void PutUtf8(std::string& Out, char32_t C) {
+    if (C < 0x80) {
+        Out += char(C);
+    } else if (C < 0x800) {
+        Out += char(0xC0 | (C >> 6));
+        Out += char(0x80 | (C & 0x3F));
+    } else {
+        Out += char(0xE0 | (C >> 12));
+        Out += char(0x80 | ((C >> 6) & 0x3F));
+        Out += char(0x80 | (C & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Cp1252ToUtf8(std::string_view Text) {
+    std::string out;
+    out.reserve(Text.size() + Text.size() / 8);
+    for (char c : Text) {
+        if (uint8_t(c) < 0x80) out += c;
+        else PutUtf8(out, CharOf(uint8_t(c)));
+    }
+    return out;
+}
+
+bool Utf8ToCp1252(std::string_view Text, std::string& Out) {
+    Out.clear();
+    for (size_t i = 0; i < Text.size();) {
+        uint8_t b = uint8_t(Text[i]);
+        char32_t c;
+        size_t length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : 0;
+        if (length == 0 || i + length > Text.size()) return false;
+        c = length == 1 ? b : length == 2 ? b & 0x1F : b & 0x0F;
+        for (size_t k = 1; k < length; ++k) {
+            uint8_t n = uint8_t(Text[i + k]);
+            if ((n & 0xC0) != 0x80) return false;
+            c = c << 6 | (n & 0x3F);
+        }
+        i += length;
+        if ((length == 2 && c < 0x80) || (length == 3 && c < 0x800)) return false;  // a longer spelling
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            Out += char(c);
+            continue;
+        }
+        int found = -1;
+        for (int k = 0; k < 32; ++k)
+            if (High[k] == c) found = k;
+        if (found < 0) return false;
+        Out += char(0x80 + found);
+    }
+    return true;
+}
+
+}  // namespace qm

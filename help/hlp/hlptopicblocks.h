@@ -1,0 +1,49 @@
+// THlpTopicBlocks: the |TOPIC file of an open help file, read one block at a time as records are
+// asked for: a packed block is expanded the first time it is needed and kept in a small cache, so
+// a topic costs the blocks it lies in, not the file's size.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "hlpcontainer.h"
+
+namespace qm {
+
+class THlpTopicBlocks {
+public:
+    struct TBlock {
+        uint32_t LastLink = 0;    // the last record of the block before
+        uint32_t FirstLink = 0;   // the first record that begins in this block
+        uint32_t LastHeader = 0;  // the last topic header before this block
+        std::string Data;         // after the block header, expanded
+    };
+
+    // BlockSize: 4096 or 2048 bytes as stored; Packed: LZ77.
+    THlpTopicBlocks(const THlpContainer& Container, THlpContainer::TPlace Place, size_t BlockSize, bool Packed);
+
+    size_t BlockCount() const { return FBlockCount; }
+    // Block Index, read (and expanded) when not in the cache; THlpDamage beyond the last.
+    const TBlock& Block(size_t Index) const;
+    // Count bytes from the topic position Pos on, running into the blocks after it as records
+    // that cross a block's end do. THlpDamage when they are not there.
+    std::string Bytes(uint32_t Pos, size_t Count) const;
+
+    // Blocks read from the file since opening (for the measurements of the benchmarks).
+    size_t BlocksRead() const { return FBlocksRead; }
+
+private:
+    const THlpContainer& FContainer;
+    THlpContainer::TPlace FPlace;
+    size_t FBlockSize;
+    bool FPacked;
+    size_t FBlockCount;
+    static constexpr size_t CacheSize = 8;
+    mutable std::list<std::pair<size_t, std::unique_ptr<TBlock>>> FCache;  // most recent first
+    mutable size_t FBlocksRead = 0;
+};
+
+}  // namespace qm
