@@ -260,6 +260,7 @@ public:
 
 private:
     friend class TUnitLoader;
+    friend struct TDbAccess;  // dbaccess.h
 
     // Marks a top-level call: the outermost one checks the data version first.
     class TCall {

@@ -87,6 +87,7 @@ TUnitHeading ReadUnitHeading(std::string_view Text) {
             } else if (expectName && IdentStart(word.front())) {
                 heading.Uses.push_back(UpperCase(std::string(word)));
                 heading.UsesFiles.emplace_back();
+                heading.UsesAsWritten.emplace_back(word);
                 expectName = false;
             } else if (word.front() == '\'' && !heading.UsesFiles.empty()) {
                 heading.UsesFiles.back() = QuotedText(word);

@@ -17,6 +17,7 @@ struct TUnitHeading {
     std::vector<std::string> Uses;  // every unit of every uses clause, upper-cased, in order
     // Beside each of Uses: the file of "in 'file'" as written, else empty.
     std::vector<std::string> UsesFiles;
+    std::vector<std::string> UsesAsWritten;  // Uses in the source's letter case
 };
 
 // Comments, compiler directives and strings are passed over; "in 'file'" after a used unit is
