@@ -32,11 +32,74 @@ std::string UsersText(const std::vector<std::string>& Users, const std::string& 
     return text + (Users.size() == 1 ? " uses " : " use ") + Used + ": not found on the library path";
 }
 
+struct TUse {
+    std::string Name, Written, Given;  // upper case, as written, the file given with "in"
+};
+
+// Raised by the uses reading once the implementation's first method is reached.
+struct TUsesRead {};
+
+// What a unit uses as its compiler reads it: in the modern dialect the parser with the load's
+// symbols, stopped at the first method implemented, so that units of branches not taken
+// ({$IFDEF WINDOWS} on Linux) are not followed; the quick look at the head for programs (which
+// name files with "in"), in the Delphi 2.0 rules, and where the parser fails.
+std::vector<TUse> UsesOf(TVCLDB& Db, const std::string& File, const std::string& Text) {
+    const TUnitHeading heading = ReadUnitHeading(Text);
+    std::vector<TUse> uses;
+    if (Db.Dialect == TDialect::Modern && heading.Kind == "UNIT") {
+        TUnitParser parser;
+        parser.Dialect = TDialect::Modern;
+        parser.Defines = Db.ReadContext.Defines;
+        if (Db.IncludeReader) parser.IncludeReader = Db.IncludeReader;
+        struct TCollect {
+            std::vector<std::string> Names;
+            void Uses(TUnitParser& Sender) { Names.push_back(Sender.UsesUnit); }
+            void Stop(TUnitParser&) { throw TUsesRead(); }
+        } collect;
+        parser.OnUses = TUnitParser::TParserEvent::Of<&TCollect::Uses>(&collect);
+        parser.OnImplementation = TUnitParser::TParserEvent::Of<&TCollect::Stop>(&collect);
+        try {
+            parser.ParseText(File, Text);
+        } catch (const TUsesRead&) {
+        } catch (const Exception&) {
+            collect.Names.clear();
+            collect.Names.push_back({});  // failed: the head's list below
+        }
+        if (collect.Names.empty() || !collect.Names.front().empty()) {
+            for (const std::string& name : collect.Names) {
+                std::string written = name;
+                for (size_t u = 0; u < heading.Uses.size(); ++u)
+                    if (heading.Uses[u] == UpperCase(name)) written = heading.UsesAsWritten[u];
+                uses.push_back({UpperCase(name), written, ""});
+            }
+            return uses;
+        }
+    }
+    for (size_t u = 0; u < heading.Uses.size(); ++u) uses.push_back({heading.Uses[u], heading.UsesAsWritten[u], heading.UsesFiles[u]});
+    return uses;
+}
+
 }  // namespace
 
 TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files, const TUnitResolver& Resolver,
                                            const std::vector<std::string>& IncludeFolders) {
     FDb.CheckWritable();
+    // Include files beside the including file first, then along the include folders.
+    const TUnitResolver includes(TSearchPath{IncludeFolders});
+    const bool ownIncludes = !FDb.IncludeReader && !IncludeFolders.empty();
+    if (ownIncludes)
+        FDb.IncludeReader = [&includes](const std::string& Path, std::string& Found, std::string& Text) {
+            if (ReadIncludeFile(Path, Found, Text)) return true;
+            const std::string file = includes.FindInclude(FileNamePart(Path));
+            return !file.empty() && ReadIncludeFile(file, Found, Text);
+        };
+    struct TRestore {
+        TVCLDB& Db;
+        bool Own;
+        ~TRestore() {
+            if (Own) Db.IncludeReader = nullptr;
+        }
+    } restore{FDb, ownIncludes};
     std::vector<std::string> files;
     std::set<std::string> seen;  // upper-case names looked for, and files taken
     std::vector<std::string> missingOrder;
@@ -52,23 +115,20 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
     }
     for (size_t i = 0; i < files.size(); ++i) {
         const std::string file = files[i];
-        TUnitHeading heading;
+        std::string text;
         try {
-            heading = ReadUnitHeading(ReadSourceFile(file));
+            text = ReadSourceFile(file);
         } catch (const Exception&) {
             continue;  // the load names it
         }
-        const std::string user = heading.Name.empty() ? StemOf(file) : heading.Name;
+        const std::string name = ReadUnitHeading(text).Name;
+        const std::string user = name.empty() ? StemOf(file) : name;
         const std::string folder = FolderPart(file);
-        struct TUse {
-            std::string Name, Written, Given;  // upper case, as written, the file given with "in"
-        };
         std::vector<TUse> uses;
         for (const char* implicit : {"SYSTEM", "OBJPAS"})
             if (StemOf(file) != implicit) uses.push_back({implicit, implicit, ""});
         const size_t implicitCount = uses.size();
-        for (size_t u = 0; u < heading.Uses.size(); ++u)
-            uses.push_back({heading.Uses[u], heading.UsesAsWritten[u], heading.UsesFiles[u]});
+        for (TUse& use : UsesOf(FDb, file, text)) uses.push_back(std::move(use));
         for (size_t u = 0; u < uses.size(); ++u) {
             const std::string& name = uses[u].Name;
             const std::string& given = uses[u].Given;
@@ -93,22 +153,6 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
         }
     }
 
-    // Include files beside the including file first, then along the include folders.
-    const TUnitResolver includes(TSearchPath{IncludeFolders});
-    const bool ownIncludes = !FDb.IncludeReader && !IncludeFolders.empty();
-    if (ownIncludes)
-        FDb.IncludeReader = [&includes](const std::string& Path, std::string& Found, std::string& Text) {
-            if (ReadIncludeFile(Path, Found, Text)) return true;
-            const std::string file = includes.FindInclude(FileNamePart(Path));
-            return !file.empty() && ReadIncludeFile(file, Found, Text);
-        };
-    struct TRestore {
-        TVCLDB& Db;
-        bool Own;
-        ~TRestore() {
-            if (Own) Db.IncludeReader = nullptr;
-        }
-    } restore{FDb, ownIncludes};
     TTreeLoadReport report = Load(TUnitFiles{files, {}}, Resolver.Path().Folders);
     for (const std::string& name : missingOrder) report.NotFound.push_back(UsersText(missing[UpperCase(name)], name));
     report.Notes.insert(report.Notes.begin(), notes.begin(), notes.end());

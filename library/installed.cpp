@@ -44,9 +44,10 @@ constexpr TLayoutRow LayoutTable[] = {
     {TTree::Lazarus, "lcl/interfaces", 60, Both},
     {TTree::Lazarus, "lcl/interfaces/{ws}", 59, Both},
     {TTree::FreePascal, "packages/*/src", 50, Both},
-    {TTree::FreePascal, "packages/*/src/{os}", 49, Includes},
-    {TTree::FreePascal, "packages/*/src/{family}", 48, Includes},
-    {TTree::FreePascal, "packages/*/src/inc", 47, Includes},
+    {TTree::FreePascal, "packages/*/src/{os}", 49, Both},
+    {TTree::FreePascal, "packages/*/src/{family}", 48, Both},
+    {TTree::FreePascal, "packages/*/src/inc", 47, Both},
+    {TTree::FreePascal, "packages/*/src/common", 46, Both},
     {TTree::Delphi, "source/**", 40, Both},
 };
 

@@ -51,7 +51,7 @@ TEST_F(Installed, EachTargetReadsItsOwnPlatformFolders) {
                                         "laz/2.2.6/components/lazutils", "laz/2.2.6/lcl", "laz/2.2.6/lcl/widgetset",
                                         "laz/2.2.6/lcl/nonwin32", "laz/2.2.6/lcl/interfaces",
                                         "laz/2.2.6/lcl/interfaces/gtk2", "fpc/3.2.2/packages/fcl-image/src",
-                                        "fpc/3.2.2/packages/fcl-process/src"}));
+                                        "fpc/3.2.2/packages/fcl-process/src", "fpc/3.2.2/packages/fcl-process/src/unix"}));
     const std::vector<std::string> includes = Relative(linux.IncludeFolders);
     for (const char* folder : {"fpc/3.2.2/rtl/linux/x86_64", "laz/2.2.6/lcl/include", "fpc/3.2.2/packages/fcl-process/src/unix"})
         EXPECT_NE(std::find(includes.begin(), includes.end(), folder), includes.end()) << folder;
