@@ -140,21 +140,31 @@ std::vector<int> TLibraryStore::ProjectUnits(int ProjectID) {
     });
 }
 
+// The project's units go unless a unit that stays derives a class from one of them: a library
+// unit the project brought in and another unit also builds on stays, and so does what it needs.
 int TLibraryStore::RemoveProject(int ProjectID) {
-    std::set<int> going;
-    for (int unit : ProjectUnits(ProjectID)) {
-        if (going.count(unit)) continue;
-        TStringItems dependants;
-        FDb.CollectDependants(unit, dependants);
-        for (const TStringItem& item : dependants) going.insert(item.ID);
-    }
-    FDb.DropTempTables();
-    TVCLDB::TBatch batch(FDb);
+    const std::vector<int> own = ProjectUnits(ProjectID);
+    std::set<int> going(own.begin(), own.end());
     SQLite::Database& db = TDbAccess::Connection(FDb);
+    std::vector<std::pair<int, int>> edges;  // (deriving unit, ancestor's unit)
+    Engine(&db, [&] {
+        SQLite::Statement rows(db, "select distinct Derived.UnitID, Base.UnitID from CLASSES Derived "
+                                   "join CLASSES Base on Base.ID = Derived.AncestorID where Derived.UnitID <> Base.UnitID");
+        while (rows.executeStep()) edges.emplace_back(rows.getColumn(0).getInt(), rows.getColumn(1).getInt());
+    });
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const auto& [derived, base] : edges)
+            if (going.count(base) && !going.count(derived)) changed = going.erase(base) > 0;
+    }
+    TVCLDB::TBatch batch(FDb);
     Engine(&db, [&] {
         std::vector<std::pair<int, int>> ranges;
         for (int unit : going) ranges.emplace_back(unit, unit);
         TDbAccess::DeleteUnitRows(FDb, ranges);
+        SQLite::Statement kept(db, "update UNITS set ProjectID = 0 where ProjectID = ?");
+        kept.bind(1, ProjectID);
+        kept.exec();
         SQLite::Statement project(db, "delete from PROJECTS where ID = ?");
         project.bind(1, ProjectID);
         project.exec();

@@ -40,8 +40,9 @@ public:
     // The units loaded for the project are marked as its own.
     void SetUnitsProject(const std::vector<int>& UnitIDs, int ProjectID);
     std::vector<int> ProjectUnits(int ProjectID);
-    // Removes the project's units, every unit that derives a class from one of them, and the
-    // project with its search path, all or nothing; returns how many units went.
+    // Removes the project's units but those a unit that stays derives a class from (directly or
+    // through others), and the project with its search path, all or nothing; returns how many
+    // units went.
     int RemoveProject(int ProjectID);
 
 private:

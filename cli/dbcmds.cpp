@@ -347,7 +347,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"init", Init},     {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
-        {"path", PathCommand},
+        {"path", PathCommand}, {"projects", ProjectsCommand}, {"remove-project", RemoveProjectCommand},
     };
     return commands;
 }

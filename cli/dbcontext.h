@@ -37,6 +37,9 @@ inline std::string ForTerminal(std::string Message) {
 
 // path [--add DIR | --remove DIR | --clear]
 void PathCommand(TContext& C);
+// projects: id, name, file, units; remove-project PROJECT: its units and what derives from them.
+void ProjectsCommand(TContext& C);
+void RemoveProjectCommand(TContext& C);
 
 struct TDefineOptions;
 struct TTreeLoadReport;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "dbcmds.h"
+#include "installed.h"
 
 namespace fs = std::filesystem;
 
@@ -100,6 +101,38 @@ TEST_F(LibraryCommands, AProjectLoadsItsUnitsAndWhatTheyUseWithItsDefines) {
     const std::string more = Run("add", {"--follow", Path("proj/src/QmMore.pas")});
     EXPECT_NE(more.find("QmMore uses QmGone: not found on the library path\n"), std::string::npos) << more;
     EXPECT_NE(Run("classes", {"TQmMore"}).find("TQmMore"), std::string::npos);
+
+    // The project's units go with it, but the System it brought in, on which TQmMore (added
+    // on its own) builds, stays.
+    EXPECT_EQ(Run("projects", {}), "0|1\tdemo\t" + lpi + "\t4\n|");
+    EXPECT_EQ(Run("remove-project", {"demo"}), "0|1\tdemo\t3\n|");
+    const std::string left = Run("classes", {});
+    for (const char* gone : {"TQmMain", "TQmFast", "TQmBase"}) EXPECT_EQ(left.find(gone), std::string::npos) << gone;
+    for (const char* kept : {"TQmMore", "TObject"}) EXPECT_NE(left.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(Run("projects", {}), "0||");
+    EXPECT_EQ(Run("remove-project", {"demo"}), "1||no project demo\n");
+}
+
+}  // namespace qm
+
+namespace qm {
+
+// The installed LCL through a project file that names only lcl on its path: TForm's whole chain
+// up to TObject loads with no unit added by hand.
+TEST_F(LibraryCommands, TheInstalledLCLLoadsThroughAProjectFile) {
+    const std::string fpc = FindFreePascalSources(), lazarus = FindLazarusSources();
+    if (fpc.empty() || lazarus.empty())
+        GTEST_SKIP() << "needs Free Pascal's sources (fpc-source, /usr/share/fpcsrc) and Lazarus's (lcl, /usr/lib/lazarus)";
+    Write("app/one.lpr", "program One;\n{$mode objfpc}\nuses Forms;\nbegin\nend.\n");
+    const std::string lpi = Write("app/one.lpi", "<CONFIG><ProjectOptions><Units><Unit><Filename Value=\"one.lpr\"/>"
+                                                 "</Unit></Units></ProjectOptions><CompilerOptions><SearchPaths>"
+                                                 "<OtherUnitFiles Value=\"" + lazarus + "/lcl\"/></SearchPaths>"
+                                                 "</CompilerOptions></CONFIG>");
+    ASSERT_EQ(Run("path", {"--add", fpc}).substr(0, 2), "0|");
+    Run("add", {"--project", lpi});
+    const std::string members = Run("members", {"TForm"});
+    for (const char* level : {"\tTCustomForm\t", "\tTWinControl\t", "\tTComponent\t", "\tTObject\t"})
+        EXPECT_NE(members.find(level), std::string::npos) << level;
 }
 
 }  // namespace qm
