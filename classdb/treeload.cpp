@@ -225,7 +225,7 @@ void TTreeLoader::LoadInOrder(std::vector<std::string> Pending, TTreeLoadReport&
                 // Every failure of the unit itself is the unit's; the database's own and a stop
                 // pass through.
                 try {
-                    FDb.LoadUnit(file);
+                    Report.LoadedUnits.push_back(FDb.LoadUnit(file));
                     ++Report.Loaded;
                 } catch (const EAncestorMissing& e) {
                     --done;

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace qm {
 
 class TVCLDB;
+class TUnitResolver;
 
 struct TTreeLoadReport {
     struct TFailure {
@@ -31,6 +33,10 @@ struct TTreeLoadReport {
     // messages.
     std::vector<TFailure> Notes;
     bool Cancelled = false;  // EAbort stopped it; what loaded before stays
+    std::vector<int> LoadedUnits;  // the ids of the units loaded, in load order
+    // Following uses clauses: each unit used but found on no folder of the path, once, with the
+    // units that use it ("Graphics uses FPImage: not found on the library path").
+    std::vector<std::string> NotFound;
     // "%d units loaded", then the other counts that are not 0.
     std::string Summary() const;
 };
@@ -63,6 +69,14 @@ public:
     TTreeLoadReport Load(const std::vector<std::string>& Files, const std::vector<std::string>& Folders = {});
     // The same for what FindUnitFiles found: what it could not read is in the report too.
     TTreeLoadReport Load(const TUnitFiles& Found, const std::vector<std::string>& Folders = {});
+
+    // Loads the files and every unit they use, in the interface and the implementation, and the
+    // units those use, found through Resolver (the first folder of its path that has the name: the
+    // caller puts the folders of the files given in front where they count), units before the
+    // units that use them; a unit whose name the database holds already is not read again. Of
+    // several files of one name the first found is loaded and the others are named in Notes.
+    TTreeLoadReport LoadFollowing(const std::vector<std::string>& Files, const TUnitResolver& Resolver,
+                                  const std::vector<std::string>& IncludeFolders = {});
 
 private:
     std::vector<std::string> UsesOrder(const std::vector<std::string>& Files, TTreeLoadReport& Report);

@@ -13,8 +13,8 @@ namespace qm {
 std::vector<TImplementedInterface> TTypeQueries::Interfaces(int ClassID) {
     TDbAccess::TCall call(FDb);
     std::vector<TImplementedInterface> found;
-    Engine(TDbAccess::Connection(FDb), [&] {
-        SQLite::Statement q(TDbAccess::Database(FDb),
+    Engine(TDbAccess::OpenConnection(FDb), [&] {
+        SQLite::Statement q(TDbAccess::Connection(FDb),
                             "select R.TargetID, R.TargetName, coalesce(U.Name, '') from RELATIONS R "
                             "left join CLASSES C on C.ID = R.TargetID left join UNITS U on U.ID = C.UnitID "
                             "where R.ClassID = ? and R.Kind = ? order by R.Position");
@@ -36,8 +36,8 @@ TDescendants TTypeQueries::Implementers(int InterfaceID, bool Direct) {
     TDbAccess::TCall call(FDb);
     const std::string name = FDb.GetClassName(InterfaceID);
     std::vector<std::pair<std::string, int>> direct;  // upper-case name, id
-    Engine(TDbAccess::Connection(FDb), [&] {
-        SQLite::Statement q(TDbAccess::Database(FDb),
+    Engine(TDbAccess::OpenConnection(FDb), [&] {
+        SQLite::Statement q(TDbAccess::Connection(FDb),
                             "select distinct C.ID, C.Name from RELATIONS R join CLASSES C on C.ID = R.ClassID "
                             "where R.Kind = ?1 and (R.TargetID = ?2 or (R.TargetID = 0 and upper(R.TargetName) = ?3))");
         q.bind(1, RelationImplements);

@@ -260,7 +260,7 @@ public:
 
 private:
     friend class TUnitLoader;
-    friend class TDbAccess;
+    friend struct TDbAccess;  // dbaccess.h
 
     // Marks a top-level call: the outermost one checks the data version first.
     class TCall {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "asciitext.h"
+#include "dbcontext.h"
 #include "defineopts.h"
 #include "format.h"
 #include "includetree.h"
@@ -22,18 +23,6 @@
 namespace qm {
 
 namespace {
-
-class EUsage : public Exception {
-public:
-    using Exception::Exception;
-};
-
-struct TContext {
-    TVCLDB& Db;
-    std::vector<std::string> Args;
-    std::ostream& Out;
-    std::ostream& Err;
-};
 
 using TCommand = std::function<void(TContext&)>;
 
@@ -74,10 +63,6 @@ int ClassArg(TVCLDB& Db, const std::string& Text) {
     throw Exception(Format("no class %s", {Text}));
 }
 
-void Need(const TContext& C, size_t Min, size_t Max, const char* Usage) {
-    if (C.Args.size() < Min || C.Args.size() > Max) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + Usage);
-}
-
 using std::to_string;
 
 void PrintItems(std::ostream& Out, const TStringItems& Items) {
@@ -87,12 +72,6 @@ void PrintItems(std::ostream& Out, const TStringItems& Items) {
 void PrintLineInfo(std::ostream& Out, const TLineInfoRec& I) {
     Out << Record({to_string(int(I.Kind)), I.ClassName, I.MemberName, to_string(I.LineNumber), to_string(I.ClassID),
                    to_string(I.UnitID), to_string(int(I.Found)), to_string(int(I.Ambiguous))});
-}
-
-// Messages may hold CR line breaks meant for a message box; a terminal wants LF.
-std::string ForTerminal(std::string Message) {
-    std::replace(Message.begin(), Message.end(), '\r', '\n');
-    return Message;
 }
 
 // Rebuilds the database from the VCL of the installation ROOT, or of Delphi's entry read now, as
@@ -120,8 +99,10 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
 
 void Add(TContext& C) {
     const char* usage =
-        "add [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] [--recursive] FILE-OR-FOLDER...";
-    bool recursive = false;
+        "add [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] [--recursive | --follow] "
+        "FILE-OR-FOLDER... | add --project FILE [--config NAME] [--target TARGET] [--define NAME]...";
+    bool recursive = false, follow = false;
+    std::string project, configuration;
     std::vector<std::string> includeFolders, paths;
     TDefineOptions defines;
     for (size_t i = 0; i < C.Args.size(); ++i) {
@@ -135,12 +116,21 @@ void Add(TContext& C) {
             C.Db.Dialect = TDialect::Modern;
         } else if (arg == "--recursive") {
             recursive = true;
+        } else if (arg == "--follow") {
+            follow = true;
+        } else if (arg == "--project" || arg == "--config") {
+            if (++i == C.Args.size()) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
+            (arg == "--project" ? project : configuration) = C.Args[i];
         } else if (arg == "--include-tree") {
             if (++i == C.Args.size()) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
             includeFolders.push_back(AbsolutePath(C.Args[i]));
         } else {
             paths.push_back(arg);
         }
+    }
+    if (!project.empty()) {
+        if (!paths.empty() || recursive || follow) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
+        return AddProject(C, project, configuration, defines);
     }
     if (!includeFolders.empty() && C.Db.Dialect != TDialect::Modern)
         throw EUsage("quillmap2-cli: --include-tree needs --modern");
@@ -151,7 +141,9 @@ void Add(TContext& C) {
     Need(C, 1, SIZE_MAX, usage);
     // A file that can only be read is refused before any unit is read.
     C.Db.CheckWritable();
+    if (recursive && follow) throw EUsage("quillmap2-cli: --recursive and --follow exclude each other");
     if (recursive) return AddTree(C, paths, true, includeFolders);
+    if (follow) return AddFollowing(C, paths);
     TIncludeTree includes;
     for (const std::string& folder : includeFolders) includes.AddTree(folder);
     if (!includeFolders.empty())
@@ -192,13 +184,21 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
     std::vector<std::string> includeFolders = folders;
     includeFolders.insert(includeFolders.end(), IncludeFolders.begin(), IncludeFolders.end());
     TTreeLoader loader(C.Db);
-    const TTreeLoadReport report = loader.Load(FindUnitFiles(folders, Recursive), includeFolders);
-    for (const auto* list : {&report.Failures, &report.Notes})
-        for (const TTreeLoadReport::TFailure& f : *list) C.Err << f.Text() << '\n';
-    C.Out << Record({to_string(report.Loaded), to_string(report.AlreadyLoaded), to_string(report.WithoutClasses),
-                     to_string(report.Skipped), to_string(report.Failures.size()), report.Summary()});
-    if (!report.Failures.empty()) throw EAbort();
+    ReportTreeLoad(C, loader.Load(FindUnitFiles(folders, Recursive), includeFolders));
 }
+
+}  // namespace
+
+void ReportTreeLoad(TContext& C, const TTreeLoadReport& Report) {
+    for (const auto* list : {&Report.Failures, &Report.Notes})
+        for (const TTreeLoadReport::TFailure& f : *list) C.Err << ForTerminal(f.Text()) << '\n';
+    for (const std::string& line : Report.NotFound) C.Err << line << '\n';
+    C.Out << Record({to_string(Report.Loaded), to_string(Report.AlreadyLoaded), to_string(Report.WithoutClasses),
+                     to_string(Report.Skipped), to_string(Report.Failures.size()), Report.Summary()});
+    if (!Report.Failures.empty()) throw EAbort();
+}
+
+namespace {
 
 void Units(TContext& C) {
     Need(C, 0, 0, "units");
@@ -347,6 +347,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"init", Init},     {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
+        {"path", PathCommand}, {"projects", ProjectsCommand}, {"remove-project", RemoveProjectCommand},
     };
     return commands;
 }

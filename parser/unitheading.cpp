@@ -28,9 +28,10 @@ public:
             } else if (c == '/' && Peek(1) == '/') {
                 Skip("\n", 2);
             } else if (c == '\'') {
+                const size_t from = FAt;
                 do Skip("'", 1);  // '' inside a string starts the next part of it
                 while (FAt < FText.size() && FText[FAt] == '\'');
-                return "'";
+                return FText.substr(from, FAt - from);
             } else if (IdentStart(c)) {
                 const size_t from = FAt;
                 while (FAt < FText.size() && (IdentChar(FText[FAt]) || (FText[FAt] == '.' && IdentStart(Peek(1))))) ++FAt;
@@ -56,6 +57,16 @@ private:
     size_t FAt = 0;
 };
 
+// 'it''s' is it's.
+std::string QuotedText(std::string_view Quoted) {
+    std::string text;
+    for (size_t i = 1; i < Quoted.size(); ++i) {
+        if (Quoted[i] != '\'') text += Quoted[i];
+        else if (i + 1 < Quoted.size() && Quoted[i + 1] == '\'') text += Quoted[++i];
+    }
+    return text;
+}
+
 }  // namespace
 
 TUnitHeading ReadUnitHeading(std::string_view Text) {
@@ -75,7 +86,11 @@ TUnitHeading ReadUnitHeading(std::string_view Text) {
                 expectName = true;
             } else if (expectName && IdentStart(word.front())) {
                 heading.Uses.push_back(UpperCase(std::string(word)));
+                heading.UsesFiles.emplace_back();
+                heading.UsesAsWritten.emplace_back(word);
                 expectName = false;
+            } else if (word.front() == '\'' && !heading.UsesFiles.empty()) {
+                heading.UsesFiles.back() = QuotedText(word);
             }
         }
         if (word.empty()) break;

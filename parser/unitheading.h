@@ -15,9 +15,13 @@ struct TUnitHeading {
     std::string Kind;
     std::string Name;               // the word after it, as written (dotted names whole)
     std::vector<std::string> Uses;  // every unit of every uses clause, upper-cased, in order
+    // Beside each of Uses: the file of "in 'file'" as written, else empty.
+    std::vector<std::string> UsesFiles;
+    std::vector<std::string> UsesAsWritten;  // Uses in the source's letter case
 };
 
-// Comments, compiler directives and strings are passed over; "in 'file'" after a used unit too.
+// Comments, compiler directives and strings are passed over; "in 'file'" after a used unit is
+// kept in UsesFiles.
 TUnitHeading ReadUnitHeading(std::string_view Text);
 
 }  // namespace qm

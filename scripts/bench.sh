@@ -15,7 +15,9 @@
 #  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once;
 #  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
 #    Folder command offscreen against the tool's add --modern --recursive of the same tree.
-# Run one part with an argument: parser, modern, tree, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
+#  - a program using Forms (project): its uses followed along the installed sources, alone and
+#    through a Lazarus project file.
+# Run one part with an argument: parser, modern, tree, project, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
 # What it prints is kept in build-release/bench.log and its figures, one per line (name, value,
 # unit, tab-separated), in build-release/bench-figures.tsv; scripts/bench-compare.sh OLD NEW
 # compares two such files.
@@ -103,6 +105,27 @@ if [ "$part" = all ] || [ "$part" = tree ]; then
   grep -v 'is passed over\|Key Violation' "$out/bench-tree.err" || true
   echo "-- TForm's chain: levels and their members"
   "$out/cli/quillmap2-cli" --db "$db" members TForm | awk -F'\t' '{ n[$4] = $3; c[$4]++ } END { for (l in n) print l, n[l], c[l] }' | sort -n
+fi
+
+if [ "$part" = all ] || [ "$part" = project ]; then
+  # A one-unit program using Forms, with the installed Free Pascal and Lazarus sources found by
+  # themselves: its uses clauses followed, alone and through a Lazarus project; against the tree
+  # part, the same TForm chain from fewer units read.
+  cli="$out/cli/quillmap2-cli"
+  work=$(mktemp -d)
+  printf 'program One;\n{$mode objfpc}\nuses Forms;\nbegin\nend.\n' > "$work/one.lpr"
+  printf '<CONFIG><ProjectOptions><Units><Unit><Filename Value="one.lpr"/></Unit></Units></ProjectOptions></CONFIG>\n' > "$work/one.lpi"
+  for project in one.lpr one.lpi; do
+    db="$work/${project%.*}-${project##*.}.db"
+    echo "== a program using Forms, followed through $project"
+    /usr/bin/time -f "seconds %e, peak memory %M KB" "$cli" --db "$db" add --project "$work/$project" 2> "$work/err.txt" |
+      awk -F'\t' '{ print "loaded", $1, "- without classes", $3, "- skipped", $4, "- failed", $5 }' || true
+    grep -E '^seconds' "$work/err.txt" || true
+    echo "units, classes, members stored: $(sqlite3 "$db" "select (select count(*) from UNITS), (select count(*) from CLASSES), (select count(*) from MV)")"
+    echo "not found: $(grep -c 'not found on the library path' "$work/err.txt" || true)"
+    echo "TForm's chain: $("$cli" --db "$db" members TForm | awk -F'\t' '!seen[$3]++ { printf "%s ", $3 }')"
+  done
+  rm -rf "$work"
 fi
 
 if [ "$part" = all ] || [ "$part" = classdb ]; then

@@ -32,6 +32,8 @@ class ClassNav;
 
 namespace qm {
 
+struct TTreeLoadReport;
+
 class TXRichEdit;
 class TClassInfoPage;
 class TDescendantsPage;
@@ -128,6 +130,7 @@ public:
     // --- unit commands and printing ------------------------------------------------------------------
     void LoadUnit1Click();
     void AddFolderItemClick();
+    void OpenProjectItemClick();
     void LoadVCL1Click();
     // The Initialize command; Ask is false when the first run starts it.
     void InitializeCommand(bool Ask);
@@ -189,6 +192,10 @@ private:
     // The target and symbols Configuration gives the modern reading.
     std::shared_ptr<const TDefineSet> ModernDefines() const;
     void ShowLoadMessages();
+    // The report of a load of many units: what loaded, what did not, and what was not found.
+    void ShowTreeReport(const TTreeLoadReport& Report);
+    // Add Unit and Add Folder follow uses clauses when the library path holds a folder.
+    bool FollowUses();
     // Ends the program after a fatal error.
     void TerminateProgram();
     void ForgetRemovedUnits();

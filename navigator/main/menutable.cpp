@@ -34,6 +34,7 @@ std::vector<TMenuEntry> BuildTable() {
         {"FileItem", "&File", "", P::Bar, 0, Submenu},
         {"LoadUnit1", "&Add Unit...", "", P::File, 0, 0, Run<&TClassNav::LoadUnit1Click>},
         {"AddFolderItem", "Add &Folder...", "", P::File, 0, 0, Run<&TClassNav::AddFolderItemClick>},
+        {"OpenProjectItem", "Open &Project...", "", P::File, 0, 0, Run<&TClassNav::OpenProjectItemClick>},
         {"RemoveUnitItem", "&Remove Unit...", "", P::File, 0, 0, Run<&TClassNav::RemoveUnitItemClick>},
         {"PurgenonVCLItem", "Remove &Non-VCL Units...", "", P::File, 0, SeparatorAfter,
          Run<&TClassNav::PurgenonVCLItemClick>},

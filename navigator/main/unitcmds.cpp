@@ -1,5 +1,5 @@
-// The File menu's commands that change which units the class database holds: Add Unit,
-// Initialize, Remove Unit, Remove Non-VCL Units, with the load progress they show.
+// The File menu's commands that change which units the class database holds: Add Unit, Add
+// Folder and Open Project (following uses clauses along the library path), Initialize, Remove Unit, Remove Non-VCL Units, with the load progress they show.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +12,10 @@
 
 #include "application.h"
 #include "appwindows.h"
+#include "librarystore.h"
+#include "libraryload.h"
 #include "loadprogress.h"
+#include "projectfiles.h"
 #include "loadreport.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"
@@ -42,6 +45,15 @@ const char* const MenusOfInitialize[] = {"FileItem", "EditItem", "FiltersItem", 
 std::string SourceFolderOf(const std::string& UnitFile) {
     const std::string Dir = FolderPart(UnitFile);
     return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
+}
+
+// The symbols Configuration defines, separated by blanks, commas or semicolons.
+std::vector<std::string> ConfiguredSymbols(const TConfigDlg& Config) {
+    static const QRegularExpression Separators(QStringLiteral("[\\s,;]+"));
+    std::vector<std::string> Symbols;
+    for (const QString& Symbol : Config.ModernDefinesEdit->text().split(Separators, Qt::SkipEmptyParts))
+        Symbols.push_back(SourceBytes(Symbol));
+    return Symbols;
 }
 
 }  // namespace
@@ -90,9 +102,7 @@ std::shared_ptr<const TDefineSet> TClassNav::ModernDefines() const {
     const TConfigDlg& Config = *Windows().ConfigDlg;
     // The first entry names no target: each unit's own.
     auto Defines = std::make_shared<TDefineSet>(FindTarget(SourceBytes(Config.ModernTargetCB->currentText())));
-    static const QRegularExpression Separators(QStringLiteral("[\\s,;]+"));
-    for (const QString& Symbol : Config.ModernDefinesEdit->text().split(Separators, Qt::SkipEmptyParts))
-        Defines->Define(SourceBytes(Symbol));
+    for (const std::string& Symbol : ConfiguredSymbols(Config)) Defines->Define(Symbol);
     return Defines;
 }
 
@@ -103,8 +113,25 @@ void TClassNav::LoadUnit1Click() {
                                                            : QStringLiteral("Pascal Files|*.pas"));
     if (File.isEmpty()) return;
     ClearStatusBar();
-    int UnitID;
-    {
+    int UnitID = 0;
+    if (FollowUses()) {
+        // The unit with everything it uses; it is shown when it loaded, else the report says why.
+        TTreeLoadReport Report;
+        {
+            const TLoadScope Loading(*this, 0, true);
+            const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
+            TLibraryLoad Load(VCLDB());
+            Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
+            Report = Load.Follow({SourceBytes(File)});
+        }
+        if (FLoad->StopRequested()) return;
+        const std::string Path = ResolvePath(SourceBytes(File));
+        for (int Loaded : Report.LoadedUnits)
+            if (VCLDB().GetUnitPath(Loaded) == Path) UnitID = Loaded;
+        FSelectors->Refill();
+        if (UnitID == 0 || !Report.Failures.empty() || !Report.NotFound.empty()) ShowTreeReport(Report);
+        if (UnitID == 0) return;
+    } else {
         const TLoadScope Loading(*this, 0);
         const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
         UnitID = VCLDB().LoadUnit(SourceBytes(File));
@@ -127,20 +154,61 @@ void TClassNav::AddFolderItemClick() {
     {
         const TLoadScope Loading(*this, 0, true);
         const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
-        TTreeLoader Loader(VCLDB());
-        Loader.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
-        Report = Loader.Load(FindUnitFiles({Dir}, true), {Dir});
+        const TUnitFiles Found = FindUnitFiles({Dir}, true);
+        if (FollowUses()) {
+            TLibraryLoad Load(VCLDB());
+            Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
+            Report = Load.Follow(Found.Files);
+            Report.Failures.insert(Report.Failures.begin(), Found.NotRead.begin(), Found.NotRead.end());
+        } else {
+            TTreeLoader Loader(VCLDB());
+            Loader.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
+            Report = Loader.Load(Found, {Dir});
+        }
     }
     if (FLoad->StopRequested()) return;  // the window closes
     ClearStatusBar();
     FSelectors->Refill();  // the new classes and units in the lists, what they show kept
+    ShowTreeReport(Report);
+}
+
+bool TClassNav::FollowUses() {
+    return !TLibraryStore(VCLDB()).LibraryPath().Folders.empty();
+}
+
+// A project's units and everything they use, read for Configuration's target (else the
+// project's own kind) with its symbols and the project's.
+void TClassNav::OpenProjectItemClick() {
+    const QString File = Prompts().OpenFile(this, QStringLiteral("Select Project to Open"),
+                                            QStringLiteral("Project Files|*.dpr;*.lpr;*.lpi;*.lpk;*.dproj"));
+    if (File.isEmpty()) return;
+    const TProjectDescription Project = ReadProjectFile(SourceBytes(File));
+    ClearStatusBar();
+    TTreeLoadReport Report;
+    {
+        const TLoadScope Loading(*this, 0, true);
+        const TConfigDlg& Config = *Windows().ConfigDlg;
+        TLibraryLoad Load(VCLDB());
+        Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
+        Report = Load.Project(Project, FindTarget(SourceBytes(Config.ModernTargetCB->currentText())),
+                              ConfiguredSymbols(Config));
+    }
+    if (FLoad->StopRequested()) return;
+    ClearStatusBar();
+    FSelectors->Refill();
+    ShowTreeReport(Report);
+}
+
+void TClassNav::ShowTreeReport(const TTreeLoadReport& Report) {
     auto Lines = [](const std::vector<TTreeLoadReport::TFailure>& List) {
         QStringList Text;
         for (const TTreeLoadReport::TFailure& F : List) Text << SourceText(F.Text());
         return Text;
     };
+    QStringList Notes = Lines(Report.Notes);
+    for (const std::string& Line : Report.NotFound) Notes << SourceText(Line);
     TLoadReportDlg Dialog(this);
-    Dialog.SetReport(Report.Loaded, Lines(Report.Failures), Report.Cancelled, Lines(Report.Notes));
+    Dialog.SetReport(Report.Loaded, Lines(Report.Failures), Report.Cancelled, Notes);
     Prompts().RunModal(Dialog);
 }
 

@@ -17,6 +17,7 @@
 
 #include "cfgdlg1.h"
 #include "classinfopage.h"
+#include "librarystore.h"
 #include "loadreport.h"
 #include "main1.h"
 #include "posstore.h"
@@ -273,6 +274,45 @@ TEST_F(ModernWindow, EscapeCancelsAFolderLoad) {
     EXPECT_EQ(Db().ClassCountByName("TRing"), 0);
     EXPECT_TRUE(Prompts.Texts("error").empty());
     EXPECT_FALSE(Nav().findChild<QPushButton*>(QStringLiteral("CancelLoadButton"))->isVisible());
+}
+
+// With a library path set, Add Unit brings the units the new unit uses: Ring's ancestor TFigure
+// comes from Shapes on the path, and Ring is shown without a report (nothing failed).
+TEST_F(ModernWindow, AddUnitFollowsUsesClausesWhenALibraryPathIsSet) {
+    SetModern(true);
+    fs::create_directories(Tree + "/app");
+    Write("app/Gear.pas", "unit Gear;\ninterface\nuses Ring;\ntype\n  TGear = class(TRing)\n  end;\nimplementation\nend.\n");
+    TLibraryStore(Db()).SetLibraryPath(TSearchPath{{Tree, Tree + "/inc"}});
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/app/Gear.pas")};
+    Nav().Item("LoadUnit1")->trigger();
+    for (const char* Class : {"TGear", "TRing", "TFigure"}) EXPECT_EQ(Db().ClassCountByName(Class), 1) << Class;
+    EXPECT_EQ(Db().ClassCountByName("TBroken"), 0) << "a unit nobody uses is not read";
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+    EXPECT_EQ(Nav().Memo()->Lines().Line(0).toString(), "unit Gear;");
+}
+
+// File > Open Project reads a program's uses clause, loads what it names from the library path,
+// reports what it did not find and keeps the project; the units are the project's own.
+TEST_F(ModernWindow, OpenProjectLoadsAProgramsUnitsAndNamesTheMissingOnes) {
+    fs::create_directories(Tree + "/app");
+    Write("app/Demo.dpr", "program Demo;\nuses Ring, Nowhere;\nbegin\nend.\n");
+    TLibraryStore(Db()).SetLibraryPath(TSearchPath{{Tree, Tree + "/inc"}});
+    QString Report;
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/app/Demo.dpr")};
+    Prompts.Answers.push_back([&Report](QDialog& Dialog) {
+        Report = static_cast<TLoadReportDlg&>(Dialog).Text();
+        Dialog.accept();
+    });
+    Nav().Item("OpenProjectItem")->trigger();
+    EXPECT_EQ(Prompts.Texts("open"), std::vector<QString>{"Select Project to Open"});
+    EXPECT_TRUE(Report.contains("Demo uses Nowhere: not found on the library path")) << Report.toStdString();
+    EXPECT_EQ(Db().ClassCountByName("TRing"), 1);
+    EXPECT_EQ(Db().ClassCountByName("TFigure"), 1);
+    const std::vector<TProjectRow> Projects = TLibraryStore(Db()).Projects();
+    ASSERT_EQ(Projects.size(), 1u);
+    EXPECT_EQ(Projects[0].Name, "Demo");
+    EXPECT_GE(TLibraryStore(Db()).ProjectUnits(Projects[0].ID).size(), 2u);
+    EXPECT_GE(Nav().ClassesCB()->findText(QStringLiteral("TRing")), 0) << "the lists know the new classes";
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+// TLibraryStore: the library path and the projects opened, kept in the class database so that the
+// window and the command-line tool share them; which units each project brought in.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "projectdesc.h"
+#include "searchpath.h"
+
+namespace qm {
+
+class TVCLDB;
+
+struct TProjectRow {
+    int ID = 0;
+    std::string Name;
+    std::string Path;
+    std::string Target;                   // the target its units were read for; empty: each unit's own
+    std::vector<std::string> Defines;     // the project's own symbols
+    std::vector<std::string> Namespaces;  // unit scope names
+    std::vector<std::string> SearchPath;  // its unit folders, in front of the library path
+};
+
+class TLibraryStore {
+public:
+    explicit TLibraryStore(TVCLDB& Db) : FDb(Db) {}
+
+    // The library path: folders in search order.
+    TSearchPath LibraryPath();
+    // Replaces the library path, all at once.
+    void SetLibraryPath(const TSearchPath& Path);
+
+    // Records a project (a project of the same file is replaced, keeping its units) and returns
+    // its id.
+    int AddProject(const TProjectDescription& Project, const std::string& Target);
+    std::vector<TProjectRow> Projects();
+    // The project stored for that file, 0 when none.
+    int ProjectOfFile(const std::string& Path);
+    // The units loaded for the project are marked as its own.
+    void SetUnitsProject(const std::vector<int>& UnitIDs, int ProjectID);
+    std::vector<int> ProjectUnits(int ProjectID);
+    // Removes the project's units but those a unit that stays derives a class from (directly or
+    // through others), and the project with its search path, all or nothing; returns how many
+    // units went.
+    int RemoveProject(int ProjectID);
+
+private:
+    TVCLDB& FDb;
+};
+
+}  // namespace qm

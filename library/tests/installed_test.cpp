@@ -1,0 +1,69 @@
+// The installed sources' layout for a target, on small trees shaped like Free Pascal's and
+// Lazarus's.
+#include "installed.h"
+#include "libtree.h"
+#include "targets.h"
+
+namespace qm {
+
+namespace {
+
+class Installed : public LibraryTree {
+protected:
+    void SetUp() override {
+        LibraryTree::SetUp();
+        for (const char* file : {"fpc/3.2.2/rtl/linux/system.pp", "fpc/3.2.2/rtl/linux/x86_64/syscall.inc",
+                                 "fpc/3.2.2/rtl/win64/system.pp", "fpc/3.2.2/rtl/unix/sysutils.pp",
+                                 "fpc/3.2.2/rtl/win/sysutils.pp", "fpc/3.2.2/rtl/inc/heaph.inc",
+                                 "fpc/3.2.2/rtl/x86_64/math.inc", "fpc/3.2.2/rtl/objpas/objpas.pp",
+                                 "fpc/3.2.2/rtl/objpas/classes/classes.inc", "fpc/3.2.2/packages/fcl-image/src/fpimage.pp",
+                                 "fpc/3.2.2/packages/fcl-process/src/process.pp",
+                                 "fpc/3.2.2/packages/fcl-process/src/unix/process.inc",
+                                 "fpc/3.2.2/packages/fcl-process/src/win/process.inc", "fpc/3.10.0/rtl/inc/system.inc",
+                                 "fpc/3.9/README", "laz/2.2.6/components/lazutils/lazutf8.pas", "laz/2.2.6/lcl/forms.pp",
+                                 "laz/2.2.6/lcl/include/control.inc", "laz/2.2.6/lcl/widgetset/wsforms.pp",
+                                 "laz/2.2.6/lcl/nonwin32/messages.pp", "laz/2.2.6/lcl/interfaces/interfaces.pp",
+                                 "laz/2.2.6/lcl/interfaces/gtk2/gtk2int.pas", "laz/2.2.6/lcl/interfaces/qt5/qtint.pp"})
+            Write(file);
+    }
+    std::vector<std::string> Relative(const std::vector<std::string>& Folders) {
+        std::vector<std::string> relative;
+        for (const std::string& f : Folders) relative.push_back(std::filesystem::path(f).lexically_relative(Dir).string());
+        return relative;
+    }
+};
+
+}  // namespace
+
+TEST_F(Installed, TheNewestVersionWithSourcesIsFound) {
+    EXPECT_EQ(Relative({NewestVersionFolder(Path("fpc"), "rtl")}), std::vector<std::string>{"fpc/3.10.0"});
+    EXPECT_EQ(NewestVersionFolder(Path("nowhere"), "rtl"), "");
+    EXPECT_EQ(FindLazarusSources(Path("laz/2.2.6")), Path("laz/2.2.6"));
+}
+
+// Each target reads its own platform's folders, best first, and none of another platform's.
+TEST_F(Installed, EachTargetReadsItsOwnPlatformFolders) {
+    const TInstalledRoots roots{Path("fpc/3.2.2"), Path("laz/2.2.6"), "", "gtk2"};
+    const TLibraryLayout linux = LayoutFor(*FindTarget("fpc-linux64"), roots);
+    EXPECT_EQ(Relative(linux.UnitFolders),
+              (std::vector<std::string>{"fpc/3.2.2/rtl/linux", "fpc/3.2.2/rtl/unix", "fpc/3.2.2/rtl/x86_64",
+                                        "fpc/3.2.2/rtl/inc", "fpc/3.2.2/rtl/objpas", "fpc/3.2.2/rtl/objpas/classes",
+                                        "laz/2.2.6/components/lazutils", "laz/2.2.6/lcl", "laz/2.2.6/lcl/widgetset",
+                                        "laz/2.2.6/lcl/nonwin32", "laz/2.2.6/lcl/interfaces",
+                                        "laz/2.2.6/lcl/interfaces/gtk2", "fpc/3.2.2/packages/fcl-image/src",
+                                        "fpc/3.2.2/packages/fcl-process/src", "fpc/3.2.2/packages/fcl-process/src/unix"}));
+    const std::vector<std::string> includes = Relative(linux.IncludeFolders);
+    for (const char* folder : {"fpc/3.2.2/rtl/linux/x86_64", "laz/2.2.6/lcl/include", "fpc/3.2.2/packages/fcl-process/src/unix"})
+        EXPECT_NE(std::find(includes.begin(), includes.end(), folder), includes.end()) << folder;
+    EXPECT_EQ(std::find(includes.begin(), includes.end(), "fpc/3.2.2/packages/fcl-process/src/win"), includes.end());
+
+    const TLibraryLayout windows = LayoutFor(*FindTarget("fpc-win64"), {Path("fpc/3.2.2"), Path("laz/2.2.6"), "", "qt5"});
+    const std::vector<std::string> units = Relative(windows.UnitFolders);
+    EXPECT_EQ(units[0], "fpc/3.2.2/rtl/win64");
+    EXPECT_EQ(units[1], "fpc/3.2.2/rtl/win");
+    for (const char* absent : {"fpc/3.2.2/rtl/linux", "fpc/3.2.2/rtl/unix", "laz/2.2.6/lcl/nonwin32", "laz/2.2.6/lcl/interfaces/gtk2"})
+        EXPECT_EQ(std::find(units.begin(), units.end(), absent), units.end()) << absent;
+    EXPECT_NE(std::find(units.begin(), units.end(), "laz/2.2.6/lcl/interfaces/qt5"), units.end());
+}
+
+}  // namespace qm
