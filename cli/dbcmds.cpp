@@ -14,6 +14,7 @@
 #include "memberlist.h"
 #include "paths.h"
 #include "recordtext.h"
+#include "refreshcmd.h"
 #include "treeload.h"
 #include "unitparser.h"
 #include "vcldb1.h"
@@ -347,6 +348,11 @@ const std::map<std::string, TCommand>& Commands() {
         {"init", Init},     {"add", Add},       {"units", Units},       {"classes", Classes},       {"members", Members},
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
+        {"refresh", [](TContext& C) {
+             std::vector<int> units;
+             for (const std::string& unit : C.Args) units.push_back(UnitArg(C.Db, unit));
+             RefreshCommand(C.Db, units, C.Out);
+         }},
     };
     return commands;
 }
