@@ -255,6 +255,40 @@ TRefreshRecord TUnitRefresher::RefreshUnit(int UnitID) {
     return record;
 }
 
+std::vector<std::pair<int, std::string>> TUnitRefresher::FileFolders() {
+    TVCLDB::TCall call(FDb);
+    const TPathMatch match = FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact;
+    std::vector<std::pair<int, std::string>> folders;
+    Engine(FDb.Connection(), [&] {
+        SQLite::Statement s(FDb.Database(), "select ID, Path from UNITS union all select UnitID, Path from FILES");
+        while (s.executeStep()) folders.emplace_back(s.getColumn(0).getInt(), FolderPart(ResolvePath(s.getColumn(1).getString(), match)));
+    });
+    return folders;
+}
+
+std::vector<std::string> TUnitRefresher::Folders() {
+    std::vector<std::string> folders;
+    for (auto& [unit, folder] : FileFolders()) folders.push_back(std::move(folder));
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    return folders;
+}
+
+std::vector<int> TUnitRefresher::UnitsIn(const std::vector<std::string>& Folders) {
+    const std::unordered_set<std::string> wanted(Folders.begin(), Folders.end());
+    std::vector<int> units;
+    for (const auto& [unit, folder] : FileFolders())
+        if (wanted.count(folder)) units.push_back(unit);
+    std::sort(units.begin(), units.end());
+    units.erase(std::unique(units.begin(), units.end()), units.end());
+    return units;
+}
+
+long long TUnitRefresher::Rereads() {
+    TVCLDB::TCall call(FDb);
+    return Engine(FDb.Connection(), [&] { return FDb.Database().execAndGet("select total(Generation) from UNITS").getInt64(); });
+}
+
 TRefreshRecord TVCLDB::RefreshUnit(int UnitID) { return TUnitRefresher(*this).RefreshUnit(UnitID); }
 
 void TUnitRefresher::Reread(int UnitID) {

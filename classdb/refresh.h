@@ -45,6 +45,13 @@ public:
     TRefreshReport Refresh(const std::vector<int>& Units = {});
     // Re-reads one unit whatever its stamp; the record tells how it went.
     TRefreshRecord RefreshUnit(int UnitID);
+    // The folders (as found on disk, with their final separator) that hold the files of units
+    // and their include files: where edits to watch for happen.
+    std::vector<std::string> Folders();
+    // The units with their file or an include file in one of the folders (as Folders gives them).
+    std::vector<int> UnitsIn(const std::vector<std::string>& Folders);
+    // Grows with every re-reading of a unit, by whichever program.
+    long long Rereads();
 
 private:
     struct TCheck;
@@ -57,6 +64,8 @@ private:
     // Re-reads the unit; raises when it cannot.
     void Reread(int UnitID);
     void MoveOnto(int NewUnit, int OldUnit);
+    // Every unit and include file: unit id and the folder of its file on disk.
+    std::vector<std::pair<int, std::string>> FileFolders();
 
     TVCLDB& FDb;
 };

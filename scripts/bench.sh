@@ -15,7 +15,7 @@
 #  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once;
 #  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
 #    Folder command offscreen against the tool's add --modern --recursive of the same tree.
-# Run one part with an argument: parser, modern, tree, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
+# Run one part with an argument: parser, modern, tree, classdb, refresh, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 part=${1:-all}
@@ -77,6 +77,30 @@ if [ "$part" = all ] || [ "$part" = classdb ]; then
   echo "== class database"
   "$out/bench/classdb_bench" --library="$out/genlib-2000" --db="$out/bench-classdb.db" \
     --vcl-root=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = refresh ]; then
+  # refresh from the command line: the LCL tree's database (when the tree part has built it) with
+  # nothing changed; 2,000 generated units with nothing changed and with 10 of them edited.
+  echo "== refresh"
+  cli="$out/cli/quillmap2-cli"
+  timed() { local start; start=$(date +%s%N); "$@" | tail -1; echo "milliseconds $((($(date +%s%N) - start) / 1000000))"; }
+  if [ -f "$out/bench-tree.db" ]; then
+    echo "-- the LCL tree, nothing changed"
+    timed "$cli" --db "$out/bench-tree.db" refresh
+  fi
+  [ -f "$out/genlib-2000/Gen1999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-2000" --units 2000 --unit-kb 64 --seed 1
+  lib="$out/genlib-refresh"; db="$out/bench-refresh.db"
+  rm -rf "$lib" "$db" "$db-wal" "$db-shm"
+  cp -r "$out/genlib-2000" "$lib"
+  "$cli" --db "$db" add "$lib"/*.pas > /dev/null
+  sleep 2  # stamps of files written this moment are not trusted: let them age
+  "$cli" --db "$db" refresh > /dev/null
+  echo "-- 2,000 generated units, nothing changed"
+  timed "$cli" --db "$db" refresh
+  echo "-- 2,000 generated units, 10 edited (a line inserted at the top)"
+  for f in $(ls "$lib"/*.pas | sort | awk 'NR % 200 == 1'); do sed -i '1s/^/\n/' "$f"; done
+  timed "$cli" --db "$db" refresh
 fi
 
 if [ "$part" = all ] || [ "$part" = help ]; then

@@ -7,7 +7,9 @@
 // helpcmds, unitcmds (loads and removals), otherprograms and printcmd; main1.cpp builds the window.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
@@ -44,6 +46,8 @@ class TConfigDlg;
 class TDefineSet;
 class TWindowHelp;
 class TWindowPrinting;
+class TSourceWatcher;
+struct TRefreshReport;
 struct TNavigatorWindows;
 struct TMenuEntry;
 
@@ -137,6 +141,10 @@ public:
     // The current class's ancestors and descendants as a picture, SVG or PDF.
     void ExportHierarchyItemClick();
 
+    // --- following the disk (windowrefresh.cpp) -------------------------------------------------------
+    // Edit > Refresh: every unit whose file changed is read again.
+    void RefreshItemClick();
+
     // --- menu openings --------------------------------------------------------------------------------
     void ConfigurationItemClick();
     void Exit1Click();
@@ -196,6 +204,13 @@ private:
     // is let go of with one message.
     void FollowOtherPrograms();
     void AfterRemoval();
+    // The source watcher, started once the class database is open.
+    void StartWatching();
+    void KeepCaretForRefresh();
+    int CaretAnchor();
+    void SourcesRefreshed(const TRefreshReport& Report);
+    // After rows changed elsewhere: when units were re-read, the shown text and Class Info follow.
+    void FollowRereadUnits();
     void ClearStatusBar();
     void EditItemClick();
     void FiltersItemClick();
@@ -231,6 +246,17 @@ private:
     bool FFollowPosted = false;     // following is queued
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
     class TLoadScope;
+    TSourceWatcher* FWatcher = nullptr;
+    // The caret before a re-read, told by the class or member around it (lines 0-based, Anchor
+    // the class's or member's line from 1 as the rows gave it then).
+    struct TKeptCaret {
+        int UnitID = 0, FileID = 0, Line = 0, ClassID = 0;
+        std::string Member;
+        bool Implementation = false;
+        int Anchor = 0;
+    } FKeptCaret;
+    long long FRereads = 0;  // TUnitRefresher::Rereads as last followed
+    QHash<QString, QString> FToldFailures;  // file -> the reason it was not re-read, as said
 };
 
 }  // namespace qm
