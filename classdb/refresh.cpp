@@ -5,6 +5,7 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <deque>
@@ -283,6 +284,8 @@ std::vector<int> TUnitRefresher::UnitsIn(const std::vector<std::string>& Folders
     units.erase(std::unique(units.begin(), units.end()), units.end());
     return units;
 }
+
+bool TUnitRefresher::OthersWriting(const EDatabaseError& Error) { return (Error.HelpContext() & 0xff) == SQLITE_BUSY; }
 
 long long TUnitRefresher::Rereads() {
     TVCLDB::TCall call(FDb);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "vcldberror.h"
+
 namespace qm {
 
 class TVCLDB;
@@ -50,6 +52,8 @@ public:
     std::vector<std::string> Folders();
     // The units with their file or an include file in one of the folders (as Folders gives them).
     std::vector<int> UnitsIn(const std::vector<std::string>& Folders);
+    // The failure came from another program holding the write lock past the wait.
+    static bool OthersWriting(const EDatabaseError& Error);
     // Grows with every re-reading of a unit, by whichever program.
     long long Rereads();
 

@@ -2,6 +2,8 @@
 // system would not watch and at whether the units (and so the folders) changed meanwhile.
 #include "sourcewatcher.h"
 
+#include <utility>
+
 #include "refresh.h"
 #include "vcldb1.h"
 
@@ -82,9 +84,17 @@ void TSourceWatcher::Settle() {
     std::vector<std::string> folders;
     for (const QString& folder : std::as_const(FChanged))
         if (FFolders.contains(folder)) folders.push_back(FFolders.value(folder));
-    FChanged.clear();
+    const QSet<QString> changed = std::exchange(FChanged, {});
     const std::vector<int> units = TUnitRefresher(*FDb).UnitsIn(folders);
-    if (!units.empty()) Run(units, false);
+    if (units.empty()) return;
+    try {
+        Run(units, false);
+    } catch (const EDatabaseError& e) {
+        // Another program is writing (a long load): the edits wait for it, unseen by the user.
+        if (!TUnitRefresher::OthersWriting(e)) throw;
+        FChanged.unite(changed);
+        FStill.start();
+    }
 }
 
 void TSourceWatcher::RefreshAll() {

@@ -107,5 +107,20 @@ TEST_F(Follow, AnotherProgramsReReadIsFollowed) {
     EXPECT_EQ(Caret(), 5) << "the same line";
 }
 
+// An edit while another program holds the write lock waits for it without a word.
+TEST_F(Follow, AnEditWhileAnotherProgramWritesWaitsForIt) {
+    TVCLDB other;
+    other.OpenDatabase(File);
+    {
+        TVCLDB::TBatch writing(other);
+        EditorWrite(ShapesText(2));
+        RunFor(4500);  // longer than the watcher waits for the lock
+        EXPECT_TRUE(Boxes.Texts.isEmpty()) << Boxes.Texts.join(" | ").toStdString();
+        EXPECT_EQ(Db().UnitRecord(Unit).Generation, 0);
+    }
+    ASSERT_TRUE(RunUntil([&] { return Message() == "Shapes was re-read"; }));
+    EXPECT_TRUE(Boxes.Texts.isEmpty());
+}
+
 }  // namespace
 }  // namespace qm
