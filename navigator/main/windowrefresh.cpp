@@ -11,6 +11,7 @@
 #include "classinfopage.h"
 #include "loadprogress.h"
 #include "main1.h"
+#include "posstore.h"
 #include "refresh.h"
 #include "sourceplace.h"
 #include "sourcetext.h"
@@ -40,40 +41,60 @@ void TClassNav::StartWatching() {
     FWatcher->Start(FWindows->DatabaseFile);
 }
 
-// The line of the class or member the caret was told by, in the rows as they are now; 0 when it
-// is gone or lies in another file.
-int TClassNav::CaretAnchor() {
+// The line of the class or member a kept place was told by, in the rows as they are now; 0 when
+// it is gone or lies in another file.
+int TClassNav::AnchorOf(const TKeptPlace& Place) {
     TVCLDB& Db = VCLDB();
     try {
-        if (FKeptCaret.Member.empty()) {
-            const TClassRow Class = Db.ClassRecord(FKeptCaret.ClassID);
-            return Class.FileID == FKeptCaret.FileID ? Class.IntLN : 0;
+        if (Place.Member.empty()) {
+            const TClassRow Class = Db.ClassRecord(Place.ClassID);
+            return Class.FileID == Place.FileID ? Class.IntLN : 0;
         }
-        const TMemberRow Row = Db.MemberOverloads(FKeptCaret.ClassID, FKeptCaret.Member).front();
-        if (FKeptCaret.Implementation) return Row.ImpLN != NoImpLN && Row.ImpFileID == FKeptCaret.FileID ? Row.ImpLN : 0;
-        return Row.IntFileID == FKeptCaret.FileID ? Row.IntLN : 0;
+        const TMemberRow Row = Db.MemberOverloads(Place.ClassID, Place.Member).front();
+        if (Place.Implementation) return Row.ImpLN != NoImpLN && Row.ImpFileID == Place.FileID ? Row.ImpLN : 0;
+        return Row.IntFileID == Place.FileID ? Row.IntLN : 0;
     } catch (const EVCLDBError&) {
         return 0;
     }
 }
 
-void TClassNav::KeepCaretForRefresh() {
+// A 0-based line of the shown unit told by the class or member around it; none (Anchor 0) when
+// the line lies outside every class and method.
+TClassNav::TKeptPlace TClassNav::KeepPlace(int Line) {
     TVCLDB& Db = VCLDB();
-    FKeptCaret = {};
-    if (Db.CurrentUnitID == 0) return;
-    const int Line = Memo()->CursorLinePos();
     TLineInfoRec Info;
     try {
         Db.GetLineInfo(Line + 1, Info);
     } catch (const EVCLDBError&) {
-        return;  // a unit without classes: the caret keeps its line
+        return {};  // a unit without classes: lines stay as they are
     }
     using K = TLineInfoRec;
     const bool Implementation = Info.Kind == K::ImplementationHeading || Info.Kind == K::InsideImplementation;
     const bool Member = Implementation || Info.Kind == K::MemberDeclaration;
-    if (Info.ClassID == 0 || !(Member || Info.Kind == K::ClassHeading || Info.Kind == K::InsideClass)) return;
-    FKeptCaret = {Db.CurrentUnitID, Db.CurrentFileID, Line, Info.ClassID, Member ? Info.MemberName : std::string(), Implementation, 0};
-    FKeptCaret.Anchor = CaretAnchor();
+    if (Info.ClassID == 0 || !(Member || Info.Kind == K::ClassHeading || Info.Kind == K::InsideClass)) return {};
+    TKeptPlace Place{Db.CurrentUnitID, Db.CurrentFileID, Line, Info.ClassID, Member ? Info.MemberName : std::string(), Implementation, 0};
+    Place.Anchor = AnchorOf(Place);
+    return Place;
+}
+
+// The caret and the bookmarks of the shown unit, before units are re-read.
+void TClassNav::KeepCaretForRefresh() {
+    TVCLDB& Db = VCLDB();
+    FKeptPlaces.clear();
+    if (Db.CurrentUnitID == 0) return;
+    FKeptPlaces.emplace_back(-1, KeepPlace(Memo()->CursorLinePos()));
+    const TBookMark& Marks = FSource->BookMarks();
+    for (int N = 0; N < TBookMark::Count; ++N)
+        if (Marks.GetUnitID(N) == Db.CurrentUnitID && Marks.GetFileID(N) == Db.CurrentFileID)
+            FKeptPlaces.emplace_back(N, KeepPlace(Marks.GetLineNumber(N) - 1));
+}
+
+// How far the kept place's class or member moved; 0 when that cannot be told.
+int TClassNav::Moved(const TKeptPlace& Place) {
+    TVCLDB& Db = VCLDB();
+    if (Place.Anchor == 0 || Place.UnitID != Db.CurrentUnitID || Place.FileID != Db.CurrentFileID) return 0;
+    const int Anchor = AnchorOf(Place);
+    return Anchor > 0 ? Anchor - Place.Anchor : 0;
 }
 
 void TClassNav::SourcesRefreshed(const TRefreshReport& Report) {
@@ -105,16 +126,18 @@ void TClassNav::FollowRereadUnits() {
     FRereads = Rereads;
     if (Db.CurrentUnitID != 0) {
         int Line = Memo()->CursorLinePos(), Top = Memo()->FirstVisibleLine();
-        if (FKeptCaret.UnitID == Db.CurrentUnitID && FKeptCaret.FileID == Db.CurrentFileID && FKeptCaret.Line == Line &&
-            FKeptCaret.Anchor > 0) {
-            if (const int Anchor = CaretAnchor(); Anchor > 0) {
-                Line += Anchor - FKeptCaret.Anchor;
-                Top = std::max(0, Top + Anchor - FKeptCaret.Anchor);
+        TBookMark& Marks = FSource->BookMarks();
+        for (const auto& [N, Place] : FKeptPlaces) {
+            const int By = Moved(Place);
+            if (N >= 0 && By != 0) Marks.SetBookMark(N, Place.UnitID, Place.Line + 1 + By, Place.FileID);
+            if (N < 0 && Place.Line == Line) {
+                Line += By;
+                Top = std::max(0, Top + By);
             }
         }
         FSource->ReloadShownUnit(Line, Top);
     }
-    FKeptCaret = {};
+    FKeptPlaces.clear();
     if (FClassInfo->ClassID() != 0 && Db.ClassExists(FClassInfo->ClassID())) FillClassList(FClassInfo->ClassID());
 }
 

@@ -10,6 +10,7 @@
 
 #include "classinfopage.h"
 #include "main1.h"
+#include "posstore.h"
 #include "refresh.h"
 #include "sourceplace.h"
 #include "userprompts.h"
@@ -66,11 +67,18 @@ TEST_F(Follow, AnEditedUnitIsReReadAndTheCaretStaysOnItsMember) {
     // The caret inside Draw's body, one line below its heading (line 12).
     Nav().ShowUnit(Unit, 12, true);
     ASSERT_EQ(Caret(), 13);
+    // A bookmark there follows the method too; one on the unit's heading keeps its line.
+    Press(Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);
+    Nav().ShowUnit(Unit, 0, true);
+    Press(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+    Nav().ShowUnit(Unit, 12, true);
     Nav().FillClassList(shape);
     EditorWrite(ShapesText(3, "Erase"));
     ASSERT_TRUE(RunUntil([&] { return Message() == "Shapes was re-read"; })) << Message().toStdString();
     ASSERT_TRUE(RunUntil([&] { return Nav().Memo()->Text().contains("Erase"); }));
     EXPECT_EQ(Caret(), 13 + 4) << "three lines above the class, one more member above the method";
+    EXPECT_EQ(Nav().Source().BookMarks().GetLineNumber(2), 13 + 4);
+    EXPECT_EQ(Nav().Source().BookMarks().GetLineNumber(3), 1);
     EXPECT_EQ(Db().ClassesIDByNameIndex("TFigure", 0), shape);
     EXPECT_EQ(Db().CurrentUnitID, Unit);
     EXPECT_TRUE(Boxes.Texts.isEmpty()) << Boxes.Texts.join(" | ").toStdString();
