@@ -1,7 +1,7 @@
 // Class database figures on a generated library: whole-load throughput in members per second,
 // ListClassMembers for the deepest class, cached and uncached lookups, GetLineInfo on the unit
 // with the most members, the descendants of the top class and the overrides of the method most
-// often declared again.
+// often declared again; a refresh of every unit with none changed, and one unit read again.
 //   classdb_bench --library=DIR --db=FILE [--vcl-root=DIR]... [Google Benchmark flags]
 // The library is loaded once into FILE (a new file) in one batch (QM_NO_BATCH=1: a commit per
 // unit), then the query benchmarks run on it. Each --vcl-root is a Delphi installation whose 49
@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "refresh.h"
 #include "settingsstore.h"
 #include "vcldb1.h"
 
@@ -135,6 +136,21 @@ void OverridesOfTheMostOverridden(benchmark::State& State) {
     State.counters["found"] = double(found.size());
 }
 
+// Checking every unit of the library when none changed: one stat a file.
+void RefreshNothingChanged(benchmark::State& State) {
+    qm::TRefreshReport report;
+    for (auto _ : State) report = qm::TUnitRefresher(Db).Refresh();
+    State.counters["units"] = report.Checked;
+    State.counters["re-read"] = report.Count(qm::TRefreshRecord::Reread);
+}
+
+// One unit read again in place (the one with the most members), as after an edit.
+void RefreshLargestUnit(benchmark::State& State) {
+    for (auto _ : State)
+        if (Db.RefreshUnit(LargestUnit).Kind != qm::TRefreshRecord::Reread) State.SkipWithError("not re-read");
+    State.counters["lines"] = LargestUnitLines;
+}
+
 // Rebuilding a database from the VCL of an installation, as the Initialize command does.
 class TInstallationAt : public qm::TDelphiInstallation {
 public:
@@ -190,6 +206,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("GetLineInfo/largest-unit", LineInfoOnLargestUnit)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("ListDescendants/top-class", DescendantsOfTheRoot)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ListOverrides/most-overridden", OverridesOfTheMostOverridden)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Refresh/nothing-changed", RefreshNothingChanged)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("RefreshUnit/largest-unit", RefreshLargestUnit)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

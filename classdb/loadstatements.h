@@ -15,12 +15,12 @@ struct TLoadStatements {
                                             : "select 1 from UNITS where Path = ?"),
           UnitsByName(Db, "select * from UNITS where upper(Name) = ? order by ID"),
           ParsingQuery(Db, "select * from CLASSES where upper(Name) = ? order by ID"),
-          InsertUnit(Db, "insert into UNITS(Name, Path, Dialect) values(?, ?, ?)"),
+          InsertUnit(Db, "insert into UNITS(Name, Path, Dialect, Size, MTime, Hash) values(?, ?, ?, ?, ?, ?)"),
           InsertClass(Db, "insert into CLASSES(Name, UnitID, IntLN, AncestorID, FileID, Kind, Arity, QualifiedName, Flags) "
                           "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
           InsertMember(Db, "insert into MV(ClassID, Name, Flags, IntLN, ImpLN, UnitID, IntFileID, ImpFileID, Params) "
                            "values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          InsertFile(Db, "insert into FILES(UnitID, Path) values(?, ?)"),
+          InsertFile(Db, "insert into FILES(UnitID, Path, Size, MTime, Hash) values(?, ?, ?, ?, ?)"),
           InsertRelation(Db, "insert into RELATIONS(ClassID, Kind, Position, TargetID, TargetName) values(?, ?, ?, ?, ?)"),
           ClassTraits(Db, "select Flags, Kind from CLASSES where ID = ?") {}
 

@@ -38,6 +38,7 @@ TUnitLoader::TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::
     Parser.Dialect = Owner.Dialect;
     Parser.Defines = Owner.ReadContext.Defines;
     if (Owner.IncludeReader) Parser.IncludeReader = Owner.IncludeReader;
+    Parser.IncludeReader = StampingIncludeReader(std::move(Parser.IncludeReader), FIncludes);
     FModern = Owner.Dialect == TDialect::Modern;
 }
 
@@ -152,7 +153,10 @@ int TUnitLoader::StoredClass(const std::string& Name, int Arity) {
     FSql.ParsingQuery.tryReset();
     FSql.ParsingQuery.bind(1, UpperCase(Name));
     std::vector<TClassRow> rows;
-    while (FSql.ParsingQuery.executeStep()) rows.push_back(ReadClassRow(FSql.ParsingQuery));
+    while (FSql.ParsingQuery.executeStep()) {
+        TClassRow row = ReadClassRow(FSql.ParsingQuery);
+        if (Replaces == 0 || row.UnitID < Replaces) rows.push_back(std::move(row));
+    }
     // TEvent and TEvent<T> are two types: the arguments written choose.
     if (std::any_of(rows.begin(), rows.end(), [&](const TClassRow& Row) { return Row.Arity == Arity; }))
         std::erase_if(rows, [&](const TClassRow& Row) { return Row.Arity != Arity; });
@@ -318,19 +322,30 @@ int TUnitLoader::InsertUnit() {
     insert.bind(1, name);
     insert.bind(2, FDiskPath);
     insert.bind(3, int(FOwner.Dialect));
+    insert.bind(4, FStamp.Size);
+    insert.bind(5, FStamp.MTime);
+    insert.bind(6, FStamp.Hash);
     insert.exec();
     return int(FDb.getLastInsertRowid());
 }
 
 void TUnitLoader::InsertFiles(int UnitID) {
-    FFileIDs.assign(1, 0);
-    for (size_t i = 1; i < FFiles.size(); ++i) {
+    auto insert = [&](const std::string& Path) {
+        const TFileStamp stamp = IncludeStamp(FIncludes, Path);
         FSql.InsertFile.tryReset();
         FSql.InsertFile.bind(1, UnitID);
-        FSql.InsertFile.bind(2, FFiles[i]);
+        FSql.InsertFile.bind(2, Path);
+        FSql.InsertFile.bind(3, stamp.Size);
+        FSql.InsertFile.bind(4, stamp.MTime);
+        FSql.InsertFile.bind(5, stamp.Hash);
         FSql.InsertFile.exec();
-        FFileIDs.push_back(int(FDb.getLastInsertRowid()));
-    }
+        return int(FDb.getLastInsertRowid());
+    };
+    FFileIDs.assign(1, 0);
+    for (size_t i = 1; i < FFiles.size(); ++i) FFileIDs.push_back(insert(FFiles[i]));
+    // An include file that holds no class still changes the unit when it changes.
+    for (const TReadInclude& read : FIncludes)
+        if (!FFileIndex.count(read.Path)) insert(read.Path);
 }
 
 void TUnitLoader::InsertClasses(int UnitID) {
@@ -436,7 +451,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
 
 int TUnitLoader::Run() {
     try {
-        Parser.Parse(FDiskPath);
+        Parser.ParseText(FDiskPath, ReadStampedSource(FDiskPath, FStamp));
     } catch (const EUnitParserError& e) {
         // A unit of today's Object Pascal: say where the rules that read it are turned on.
         if (Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(FDiskPath, ReadSourceFile(FDiskPath)))

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dbrows.h"
+#include "sourcestamps.h"
 #include "unitparser.h"
 
 namespace qm {
@@ -57,6 +58,9 @@ public:
     // FileName as given to the load (for the unit's name and for messages); DiskPath as found.
     TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::string& DiskPath);
     int Run();
+    // A unit being re-read (its id): its stored classes, and those of units loaded after it, are
+    // no ancestors for the new text, as they were none when it was first loaded.
+    int Replaces = 0;
 
 private:
     void OnUses(TUnitParser& Sender);
@@ -120,6 +124,8 @@ private:
     std::unordered_map<std::string, int> FFileIndex;
     std::vector<int> FFileIDs;                        // their ids once written
     std::vector<std::string> FToTell;                 // told once the unit has loaded
+    TFileStamp FStamp;                                // of the unit's bytes as parsed
+    std::vector<TReadInclude> FIncludes;              // every include file read, stamped
     TLoadStatements& FSql;
 };
 

@@ -20,6 +20,8 @@ class Database;
 namespace qm {
 
 class TUnitLoader;
+class TUnitRefresher;
+struct TRefreshRecord;
 enum class TDialect;  // unitparser.h
 struct TLoadStatements;
 class TSettingsStore;
@@ -69,6 +71,8 @@ public:
     // unit's path is stored as the file was found. A file whose stored path is already there is
     // refused; on POSIX that comparison counts letter case, as the file system does.
     int LoadUnit(const std::string& FileName);
+    // Reads the unit again from its file, in place (TUnitRefresher, refresh.h).
+    TRefreshRecord RefreshUnit(int UnitID);
 
     // One write transaction around many loads (or removals): each unit still goes in whole or
     // not at all, but many units cost one commit. Nothing is stored until Commit: a batch that
@@ -261,6 +265,7 @@ public:
 private:
     friend class TUnitLoader;
     friend struct TDbAccess;  // dbaccess.h
+    friend class TUnitRefresher;
 
     // Marks a top-level call: the outermost one checks the data version first.
     class TCall {

@@ -15,6 +15,7 @@
 #include "memberlist.h"
 #include "paths.h"
 #include "recordtext.h"
+#include "refreshcmd.h"
 #include "treeload.h"
 #include "unitparser.h"
 #include "vcldb1.h"
@@ -348,6 +349,11 @@ const std::map<std::string, TCommand>& Commands() {
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
         {"path", PathCommand}, {"projects", ProjectsCommand}, {"remove-project", RemoveProjectCommand},
+        {"refresh", [](TContext& C) {
+             std::vector<int> units;
+             for (const std::string& unit : C.Args) units.push_back(UnitArg(C.Db, unit));
+             RefreshCommand(C.Db, units, C.Out);
+         }},
     };
     return commands;
 }

@@ -1,5 +1,5 @@
 // The class database commands of quillmap2-cli: init, add, units, classes, members, search,
-// lineinfo, resolve, dependants, remove, remove-non-vcl, descendants, overrides.
+// lineinfo, resolve, dependants, remove, remove-non-vcl, descendants, overrides, refresh.
 #pragma once
 
 #include <iosfwd>

@@ -17,7 +17,7 @@
 #    Folder command offscreen against the tool's add --modern --recursive of the same tree.
 #  - a program using Forms (project): its uses followed along the installed sources, alone and
 #    through a Lazarus project file.
-# Run one part with an argument: parser, modern, tree, project, classdb, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
+# Run one part with an argument: parser, modern, tree, project, classdb, refresh, help, helpfile, window or addfolder. Extra arguments go to Google Benchmark.
 # What it prints is kept in build-release/bench.log and its figures, one per line (name, value,
 # unit, tab-separated), in build-release/bench-figures.tsv; scripts/bench-compare.sh OLD NEW
 # compares two such files.
@@ -135,6 +135,30 @@ if [ "$part" = all ] || [ "$part" = classdb ]; then
   echo "== class database"
   "$out/bench/classdb_bench" --library="$out/genlib-2000" --db="$out/bench-classdb.db" \
     --vcl-root=samples/delphi2 --vcl-root="$out/genlib-vcl" --benchmark_min_time=1 "$@"
+fi
+
+if [ "$part" = all ] || [ "$part" = refresh ]; then
+  # refresh from the command line: the LCL tree's database (when the tree part has built it) with
+  # nothing changed; 2,000 generated units with nothing changed and with 10 of them edited.
+  echo "== refresh"
+  cli="$out/cli/quillmap2-cli"
+  timed() { local start; start=$(date +%s%N); "$@" | tail -1; echo "milliseconds $((($(date +%s%N) - start) / 1000000))"; }
+  if [ -f "$out/bench-tree.db" ]; then
+    echo "-- the LCL tree, nothing changed"
+    timed "$cli" --db "$out/bench-tree.db" refresh
+  fi
+  [ -f "$out/genlib-2000/Gen1999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-2000" --units 2000 --unit-kb 64 --seed 1
+  lib="$out/genlib-refresh"; db="$out/bench-refresh.db"
+  rm -rf "$lib" "$db" "$db-wal" "$db-shm"
+  cp -r "$out/genlib-2000" "$lib"
+  "$cli" --db "$db" add "$lib"/*.pas > /dev/null
+  sleep 2  # stamps of files written this moment are not trusted: let them age
+  "$cli" --db "$db" refresh > /dev/null
+  echo "-- 2,000 generated units, nothing changed"
+  timed "$cli" --db "$db" refresh
+  echo "-- 2,000 generated units, 10 edited (a line inserted at the top)"
+  for f in $(ls "$lib"/*.pas | sort | awk 'NR % 200 == 1'); do sed -i '1s/^/\n/' "$f"; done
+  timed "$cli" --db "$db" refresh
 fi
 
 if [ "$part" = all ] || [ "$part" = help ]; then

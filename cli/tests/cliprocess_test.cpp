@@ -534,3 +534,56 @@ TEST_F(CliProcess, AnOlderDatabaseThatCannotBeUpgradedIsRead) {
 }
 
 }  // namespace qm
+
+namespace qm {
+
+// A refresh beside an add: both go through whole. A refresh killed part-way leaves every unit
+// whole, old or new, and the next refresh finishes the work.
+TEST_F(CliProcess, ARefreshBesideAnAddOrKilledLeavesEveryUnitWhole) {
+    auto write = [&](int I, int Fields) {
+        std::string body;
+        for (int f = 0; f < Fields; ++f) body += "    F" + std::to_string(f) + ": Integer;\n";
+        std::ofstream(Dir / ("R" + std::to_string(I) + ".pas")) << "unit R" << I << ";\ntype\n  TR" << I
+                                                                 << " = class(TObject)\n" << body << "  end;\nend.\n";
+        return (Dir / ("R" + std::to_string(I) + ".pas")).string();
+    };
+    std::vector<std::string> add{"--db", Db, "add", Unit("System.pas")};
+    for (int i = 0; i < 40; ++i) add.push_back(write(i, 1));
+    ASSERT_EQ(Run(add).Status, 0);
+    // Per unit: its classes and members; a unit half re-read would show other counts.
+    auto shapes = [&] {
+        SQLite::Database db(Db, SQLite::OPEN_READONLY);
+        SQLite::Statement s(db, "select U.Name, count(distinct C.ID), count(M.Name) from UNITS U join CLASSES C on C.UnitID = U.ID "
+                                "left join MV M on M.ClassID = C.ID where U.Name like 'R%' group by U.ID order by U.ID");
+        std::map<std::string, int> members;
+        while (s.executeStep()) {
+            EXPECT_EQ(s.getColumn(1).getInt(), 1) << s.getColumn(0).getString();
+            members[s.getColumn(0).getString()] = s.getColumn(2).getInt();
+        }
+        return members;
+    };
+
+    for (int i = 0; i < 40; ++i) write(i, 2);
+    std::vector<std::string> more{"--db", Db, "add"};
+    for (int i = 0; i < 25; ++i) more.push_back(SmallUnit("M" + std::to_string(i)));
+    const pid_t refresh = Start({"--db", Db, "refresh"}), adding = Start(more);
+    const TResult r = Wait(refresh), a = Wait(adding);
+    EXPECT_EQ(a.Status, 0) << a.Err;
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_NE(r.Out.find("\t40\t0\t0\t"), std::string::npos) << r.Out;
+    for (const auto& [unit, count] : shapes()) EXPECT_EQ(count, 2) << unit;
+    SQLite::Database db(Db, SQLite::OPEN_READONLY);
+    EXPECT_EQ(db.execAndGet("select count(*) from UNITS").getInt(), 1 + 40 + 25);
+
+    for (int i = 0; i < 40; ++i) write(i, 3);
+    const pid_t killed = Start({"--db", Db, "refresh"});
+    usleep(20000);
+    kill(killed, SIGKILL);
+    Wait(killed);
+    for (const auto& [unit, count] : shapes()) EXPECT_TRUE(count == 2 || count == 3) << unit << " " << count;
+    EXPECT_EQ(Run({"--db", Db, "refresh"}).Status, 0);
+    for (const auto& [unit, count] : shapes()) EXPECT_EQ(count, 3) << unit;
+    EXPECT_EQ(db.execAndGet("select count(*) from UNITS").getInt(), 1 + 40 + 25);
+}
+
+}  // namespace qm

@@ -153,3 +153,37 @@ TEST_F(DbCommands, AddReadsConditionalsForTheTargetAndSymbolsGiven) {
 }
 
 }  // namespace qm
+
+namespace qm {
+
+// refresh: a record for each unit re-read, gone or failed, a summary, and status 1 on a failure.
+TEST_F(DbCommands, RefreshReReadsChangedUnitsAndNamesWhatWentWrong) {
+    const std::string sys = Unit("System.pas"), cls = Unit("Classes.pas");
+    auto unit = [&](const std::string& Name, const std::string& Body) {
+        const std::string path = (Dir / (Name + ".pas")).string();
+        std::ofstream(path, std::ios::binary) << "unit " << Name << ";\ninterface\nuses Classes;\ntype\n" << Body
+                                              << "implementation\nend.\n";
+        return path;
+    };
+    const std::string a = unit("A", "  TA = class(TComponent) end;\n"), b = unit("B", "  TB = class(TComponent) end;\n"),
+                      c = unit("C", "  TC = class(TComponent) end;\n");
+    ASSERT_EQ(Run("add", {sys, cls, a, b, c}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("refresh", {}), "0|5\t0\t0\t0\t5 units checked: 0 re-read\n|");
+
+    unit("A", "\n  TA = class(TComponent)\n    procedure Run;\n  end;\n");
+    fs::remove(b);
+    unit("C", "  TC = class(TComponent\n");
+    const std::string out = Run("refresh", {});
+    EXPECT_EQ(out.substr(0, out.find("\tInternal Error")),
+              "1|re-read\t3\tA\t" + a + "\ngone\t4\tB\t" + b + "\tThe file " + b + " does not exist\nfailed\t5\tC\t" + c);
+    EXPECT_NE(out.find("\n5\t1\t1\t1\t5 units checked: 1 re-read, 1 gone, 1 failed\n|"), std::string::npos) << out;
+    // TA keeps its id (4) and has its new member.
+    EXPECT_EQ(Run("members", {"TA"}).substr(0, 30), "0|Run\t4\tTA\t1\tPublished\tMethod\n");
+    // Named units only; an unknown one is refused before anything is read.
+    unit("A", "  TA = class(TComponent) end;\n");
+    EXPECT_EQ(Run("refresh", {"c", "1"}).rfind("1|failed\t5\tC\t", 0), 0u);
+    EXPECT_EQ(Run("refresh", {"A", "nosuch"}), "1||no unit nosuch\n");
+    EXPECT_EQ(Run("refresh", {"A"}), "0|re-read\t3\tA\t" + a + "\n1\t1\t0\t0\t1 units checked: 1 re-read\n|");
+}
+
+}  // namespace qm

@@ -7,10 +7,14 @@
 // helpcmds, unitcmds (loads and removals), otherprograms and printcmd; main1.cpp builds the window.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dbrows.h"
 #include "events.h"
@@ -46,6 +50,8 @@ class TConfigDlg;
 class TDefineSet;
 class TWindowHelp;
 class TWindowPrinting;
+class TSourceWatcher;
+struct TRefreshReport;
 struct TNavigatorWindows;
 struct TMenuEntry;
 
@@ -140,6 +146,10 @@ public:
     // The current class's ancestors and descendants as a picture, SVG or PDF.
     void ExportHierarchyItemClick();
 
+    // --- following the disk (windowrefresh.cpp) -------------------------------------------------------
+    // Edit > Refresh: every unit whose file changed is read again.
+    void RefreshItemClick();
+
     // --- menu openings --------------------------------------------------------------------------------
     void ConfigurationItemClick();
     void Exit1Click();
@@ -203,6 +213,12 @@ private:
     // is let go of with one message.
     void FollowOtherPrograms();
     void AfterRemoval();
+    // The source watcher, started once the class database is open.
+    void StartWatching();
+    void KeepCaretForRefresh();
+    void SourcesRefreshed(const TRefreshReport& Report);
+    // After rows changed elsewhere: when units were re-read, the shown text and Class Info follow.
+    void FollowRereadUnits();
     void ClearStatusBar();
     void EditItemClick();
     void FiltersItemClick();
@@ -238,6 +254,21 @@ private:
     bool FFollowPosted = false;     // following is queued
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
     class TLoadScope;
+    TSourceWatcher* FWatcher = nullptr;
+    // A place of the shown unit before a re-read, told by the class or member around it (Line
+    // 0-based; Anchor that class's or member's line from 1 as the rows gave it then, 0 for none).
+    struct TKeptPlace {
+        int UnitID = 0, FileID = 0, Line = 0, ClassID = 0;
+        std::string Member;
+        bool Implementation = false;
+        int Anchor = 0;
+    };
+    TKeptPlace KeepPlace(int Line);
+    int AnchorOf(const TKeptPlace& Place);
+    int Moved(const TKeptPlace& Place);
+    std::vector<std::pair<int, TKeptPlace>> FKeptPlaces;  // -1 the caret, else a bookmark's number
+    long long FRereads = 0;  // TUnitRefresher::Rereads as last followed
+    QHash<QString, QString> FToldFailures;  // file -> the reason it was not re-read, as said
 };
 
 }  // namespace qm

@@ -46,6 +46,7 @@ std::vector<TMenuEntry> BuildTable() {
         {"EditItem", "&Edit", "", P::Bar, 0, Submenu},
         {"CopyItem", "&Copy", "Ctrl+C", P::Edit, 0, 0, Run<&TClassNav::CopyItemClick>},
         {"PasteItem", "&Paste", "Ctrl+V", P::Edit, 0, 0, Run<&TClassNav::PasteItemClick>},
+        {"RefreshItem", "&Refresh", "F5", P::Edit, 0, 0, Run<&TClassNav::RefreshItemClick>},
         {"ConfigurationItem", "Con&figuration...", "", P::Edit, 0, 0, Run<&TClassNav::ConfigurationItemClick>},
     };
     for (int n = 0; n <= 9; ++n)

@@ -32,6 +32,7 @@ void TClassNav::FollowOtherPrograms() {
     FDescendants->Invalidate();
     ForgetRemovedUnits();
     FSelectors->Refill();
+    FollowRereadUnits();
     if (!Gone.isEmpty())
         Prompts().ShowMessage(
             QStringLiteral("Another program has removed %1 from the class database").arg(Gone.join(QStringLiteral(" and "))));

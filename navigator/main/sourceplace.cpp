@@ -79,15 +79,34 @@ void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID
             }
             // Anything else that keeps the file from being read (no permission, a folder) is an error.
             if (!std::filesystem::is_regular_file(OnDisk, Error)) throw EFOpenError(Path);
-            FView.ShowText(FTexts->Text(Path, OnDisk.string(), &FView.Lines()));
+            LoadShownText(Path, OnDisk.string());
             FShownUnitName = Db.GetUnitName(UnitID);
-            for (int n = 0; n < TBookMark::Count; ++n)
-                if (FBookMarks->GetUnitID(n) == UnitID && FBookMarks->GetFileID(n) == FileID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);
         }
         FView.SetFirstVisibleLine(Line);
         FView.SetCursorLinePos(Line);
     }
     FView.setFocus();
+}
+
+void TSourcePlace::LoadShownText(const std::string& Path, const std::string& DiskPath) {
+    const int UnitID = FDb->CurrentUnitID, FileID = FDb->CurrentFileID;
+    FView.ShowText(FTexts->Text(Path, DiskPath, &FView.Lines()));
+    for (int n = 0; n < TBookMark::Count; ++n)
+        if (FBookMarks->GetUnitID(n) == UnitID && FBookMarks->GetFileID(n) == FileID) FView.ColorLine(FBookMarks->GetLineNumber(n) - 1, BookmarkRed);
+}
+
+void TSourcePlace::ReloadShownUnit(int CaretLine, int TopLine) {
+    TVCLDB& Db = *FDb;
+    if (Db.CurrentUnitID == 0) return;
+    const TPlace File{Db.CurrentUnitID, 1, Db.CurrentFileID};
+    const std::string DiskPath = Db.PlaceDiskPath(File);
+    std::error_code Error;
+    // A file that cannot be read now keeps the text shown; the unit's rows say so elsewhere.
+    if (!std::filesystem::is_regular_file(DiskPath, Error)) return;
+    const TNoRepaint Quiet(&FView);
+    LoadShownText(Db.PlacePath(File), DiskPath);
+    FView.SetFirstVisibleLine(TopLine);
+    FView.SetCursorLinePos(CaretLine);
 }
 
 void TSourcePlace::GoTo(const TPlace& Place, bool RecordHistory) {

@@ -46,6 +46,9 @@ public:
     void ForgetRemovedUnits();
     // No unit is shown from now on; the text stays to be read unless Blank.
     void ForgetShownUnit(bool Blank);
+    // The shown unit's file read again as it is now (after the unit was re-read), with the 0-based
+    // CaretLine and TopLine; the page and the focus stay as they are.
+    void ReloadShownUnit(int CaretLine, int TopLine);
     // The name of the unit shown last.
     const std::string& ShownUnitName() const { return FShownUnitName; }
 
@@ -55,6 +58,8 @@ public:
 
 private:
     void SetBookmarkCaptions(int N, const QString& Caption);
+    // The shown unit's file read (again when it changed) into the view, bookmarked lines red.
+    void LoadShownText(const std::string& Path, const std::string& DiskPath);
 
     TXRichEdit& FView;
     std::function<QAction*(const QString&)> FItem;

@@ -101,6 +101,7 @@ void TClassNav::FirstIdleWork() {
     TVCLDB& Db = VCLDB();
     Db.OpenDatabase(FWindows->DatabaseFile);
     if (!Db.OpenNotice().empty()) Prompts().ShowMessage(SourceText(Db.OpenNotice()));
+    StartWatching();
     FStatus->SetLinesPerPage(FWindows->ConfigDlg->LinesPerPageValue());
     if (Db.VCLLoaded) {
         ShowClass("Forms", "TApplication");

@@ -466,3 +466,37 @@ TEST_F(BesideTheTool, ATreeOfModernUnitsFromTheToolByKeysAndDoubleClicks) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+// A unit whose method Draw sits below Blank empty lines.
+std::string FiguresText(int Blank) {
+    return "unit Figures;\ninterface\nuses Classes;\ntype\n" + std::string(size_t(Blank), '\n') +
+           "  TFigure = class(TComponent)\n  public\n    procedure Draw;\n  end;\n"
+           "implementation\nprocedure TFigure.Draw;\nbegin\n  Draw;\nend;\nend.\n";
+}
+
+// The caret put by a real click inside a method stays in it when an editor saves the unit with
+// lines inserted above (a new file renamed over the old one, as editors save).
+TEST_F(RealInput, AnEditorsSaveIsFollowedWithTheCaretInItsMethod) {
+    Start(SampleDatabaseCopy());
+    const std::string Path = TempDir() + "/Figures.pas";
+    std::ofstream(Path, std::ios::binary) << FiguresText(0);
+    const int Unit = Db().LoadUnit(Path);
+    Nav().ShowUnit(Unit, 0, false);
+    RunFor(50);
+    const int Line = LineOf("  Draw;");
+    ASSERT_GE(Line, 0);
+    X.MoveTo(SourcePoint(Line, "Draw", 2));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return CaretLine() == Line + 1; }));
+    std::ofstream(Path + ".new", std::ios::binary) << FiguresText(2);
+    std::filesystem::rename(Path + ".new", Path);
+    EXPECT_TRUE(WaitFor([&] { return Nav().Memo()->Lines().LineCount() > 0 && LineOf("  Draw;") == Line + 2; }, 6000));
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == Line + 3; }));
+    EXPECT_EQ(Db().CurrentUnitID, Unit);
+}
+
+}  // namespace
+}  // namespace qm
