@@ -50,7 +50,8 @@ int UnitArg(TVCLDB& Db, const std::string& Text) {
     throw Exception(Format("no unit %s", {Text}));
 }
 
-// A class given by id or by name (the first class of that name).
+}  // namespace
+
 int ClassArg(TVCLDB& Db, const std::string& Text) {
     try {
         if (IsNumber(Text)) {
@@ -63,6 +64,8 @@ int ClassArg(TVCLDB& Db, const std::string& Text) {
     }
     throw Exception(Format("no class %s", {Text}));
 }
+
+namespace {
 
 using std::to_string;
 
@@ -349,6 +352,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"search", Search}, {"lineinfo", LineInfo}, {"resolve", Resolve},       {"dependants", Dependants},
         {"remove", Remove}, {"remove-non-vcl", RemoveNonVCL}, {"descendants", Descendants}, {"overrides", Overrides},
         {"path", PathCommand}, {"projects", ProjectsCommand}, {"remove-project", RemoveProjectCommand},
+        {"implementers", ImplementersCommand}, {"interfaces", InterfacesCommand},
         {"refresh", [](TContext& C) {
              std::vector<int> units;
              for (const std::string& unit : C.Args) units.push_back(UnitArg(C.Db, unit));

@@ -35,6 +35,16 @@ inline std::string ForTerminal(std::string Message) {
     return Message;
 }
 
+// A class given by id or by name (the first class of that name).
+int ClassArg(TVCLDB& Db, const std::string& Text);
+
+// implementers INTERFACE [--direct]: the classes naming it, each followed (without --direct) by
+// its descendants: id, name indented two blanks a level, unit.
+void ImplementersCommand(TContext& C);
+// interfaces CLASS: the interfaces of the class and its ancestors: level, class, interface, the
+// interface's unit (empty when it is not loaded).
+void InterfacesCommand(TContext& C);
+
 // path [--add DIR | --remove DIR | --clear]
 void PathCommand(TContext& C);
 // projects: id, name, file, units; remove-project PROJECT: its units and what derives from them.

@@ -109,6 +109,24 @@ TEST_F(DbCommands, ErrorsGoToStandardErrorWithAStatus) {
 // error stream; include files are found anywhere in the tree.
 namespace qm {
 
+// Interfaces are types of their own: who implements one, and which interfaces a class has.
+TEST_F(DbCommands, ImplementersAndInterfaces) {
+    fs::create_directories(Dir / "kinds");
+    std::ofstream(Dir / "kinds" / "k.pas") << "unit K;\ninterface\ntype\n  IRead = interface end;\n"
+                                              "  TFile = class(TObject, IRead) end;\n  TLog = class(TFile) end;\n";
+    ASSERT_EQ(Run("add", {Unit("System.pas")}).substr(0, 2), "0|");
+    ASSERT_EQ(Run("add", {"--modern", (Dir / "kinds" / "k.pas").string()}).substr(0, 2), "0|");
+    auto id = [&](const char* Name) {
+        const std::string row = Run("classes", {Name});
+        return row.substr(2, row.find('\t') - 2);
+    };
+    const std::string file = id("TFile"), log = id("TLog");
+    EXPECT_EQ(Run("implementers", {"IRead"}), "0|" + file + "\tTFile\tK\n" + log + "\t  TLog\tK\n|");
+    EXPECT_EQ(Run("implementers", {"IRead", "--direct"}), "0|" + file + "\tTFile\tK\n|");
+    EXPECT_EQ(Run("interfaces", {"TLog"}), "0|2\tTFile\tIRead\tK\n|");
+    EXPECT_EQ(Run("implementers", {"IRead", "--all"}).substr(0, 2), "2|");
+}
+
 TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
     fs::create_directories(Dir / "tree" / "inc");
     auto write = [&](const std::string& Name, const std::string& Text) {
