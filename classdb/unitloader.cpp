@@ -11,6 +11,7 @@
 
 #include "format.h"
 #include "loadstatements.h"
+#include "memberlist.h"
 #include "unitloader.h"
 #include "paths.h"
 #include "unitparser.h"
@@ -103,13 +104,13 @@ void TUnitLoader::OnClass(TUnitParser& Sender) {
     if (Sender.TypeKind == TTypeKind::Interface && Sender.AncestorName.empty())
         for (const char* implicit : {"IInterface", "IUnknown"}) {
             if (SameText(Sender.TypeName, implicit)) break;
-            const int stored = StoredClass(implicit);
+            const int stored = StoredClass(implicit, 0, TTypeKind::Interface);
             if (stored < 0 && !FClassesByUpperName.count(UpperCase(implicit))) continue;
             Sender.AncestorName = implicit;
             break;
         }
     const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
-    AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity));
+    AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
 }
 
 // AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found
@@ -149,7 +150,7 @@ void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
     FOwner.OnProgress(FOwner);
 }
 
-int TUnitLoader::StoredClass(const std::string& Name, int Arity) {
+int TUnitLoader::StoredClass(const std::string& Name, int Arity, std::optional<TTypeKind> Kind) {
     FSql.ParsingQuery.tryReset();
     FSql.ParsingQuery.bind(1, UpperCase(Name));
     std::vector<TClassRow> rows;
@@ -157,9 +158,14 @@ int TUnitLoader::StoredClass(const std::string& Name, int Arity) {
         TClassRow row = ReadClassRow(FSql.ParsingQuery);
         if (Replaces == 0 || row.UnitID < Replaces) rows.push_back(std::move(row));
     }
-    // TEvent and TEvent<T> are two types: the arguments written choose.
-    if (std::any_of(rows.begin(), rows.end(), [&](const TClassRow& Row) { return Row.Arity == Arity; }))
-        std::erase_if(rows, [&](const TClassRow& Row) { return Row.Arity != Arity; });
+    // TEvent and TEvent<T> are two types: the arguments written choose. A type derives from one
+    // of its own kind: a class from System's class TObject, not from the object type of the unit
+    // Objects.
+    auto prefer = [&](auto&& Fits) {
+        if (std::any_of(rows.begin(), rows.end(), Fits)) std::erase_if(rows, [&](const TClassRow& Row) { return !Fits(Row); });
+    };
+    prefer([&](const TClassRow& Row) { return Row.Arity == Arity; });
+    if (Kind) prefer([&](const TClassRow& Row) { return Row.Kind == int(*Kind); });
     if (rows.size() == 1) return rows.front().ID;
     for (auto used = UsesList.rbegin(); used != UsesList.rend(); ++used)
         for (const TClassRow& row : rows)
@@ -400,7 +406,8 @@ void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
                 id = def.ID;
                 break;
             }
-        if (id == 0 && Kind != RelationNestedIn) id = std::max(StoredClass(Target), 0);
+        if (id == 0 && Kind != RelationNestedIn)
+            id = std::max(StoredClass(Target, 0, Kind == RelationImplements ? std::optional(TTypeKind::Interface) : std::nullopt), 0);
         FSql.InsertRelation.tryReset();
         FSql.InsertRelation.bind(1, Class.ID);
         FSql.InsertRelation.bind(2, Kind);
@@ -443,9 +450,9 @@ void TUnitLoader::InsertMembers(int UnitID) {
             FOwner.OnMessage(FOwner, Format("Internal Error: Key Violation on %d, %s", {owner.ID, member.Name}));
             continue;
         }
-        FOwner.OnMessage(FOwner, Format("%s: %s.%s is declared twice with the same parameters; the later declaration is "
+        FOwner.OnMessage(FOwner, Format("%s: %s is declared twice with the same parameters; the later declaration is "
                                         "passed over",
-                                        {FFileName, owner.QualifiedName, member.Name + member.Params}));
+                                        {FFileName, MemberSignature(owner.QualifiedName + "." + member.Name, member.Params)}));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <SQLiteCpp/Database.h>
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -82,7 +83,7 @@ private:
     void OnWarning(TUnitParser& Sender) { FToTell.push_back(Sender.Warning); }
     // The id of the class AncestorName names as OnClass resolves it; -1 when the database has
     // none (or none the uses lists choose).
-    int StoredClass(const std::string& Name, int Arity = 0);
+    int StoredClass(const std::string& Name, int Arity = 0, std::optional<TTypeKind> Kind = std::nullopt);
     void AddMember(const std::string& Name, const TUnitParser& Sender, int Kind);
     // The index of the file the parser's item comes from (0: the unit's own).
     int ItemFile(const TUnitParser& Sender);

@@ -160,6 +160,15 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
         const std::string_view word = ReadName();
         if (IsKeyword(word, "END")) break;
         MarkName();  // a field's line: where its name ends
+        // "class operator = (...)" and "class operator := (...)": symbols that would read as a
+        // constant or a field.
+        if (classWord && IsKeyword(word, "OPERATOR")) {
+            classWord = false;
+            ParseModernMethod(word, true, Sink);
+            section = TSection::Fields;
+            classVars = false;
+            continue;
+        }
         const char after = PeekSym();
         if (after != ':' && after != ',' && after != '=') {  // else a field, constant or type of that name
             if (int vis = VisibilityOf(word)) {
@@ -299,7 +308,11 @@ void TUnitParser::ParseModernMethod(std::string_view Keyword, bool ClassMember, 
     } else {
         MethodParams += "()";
     }
-    if (Accept(':')) {
+    if (IsKeyword(Keyword, "OPERATOR")) {
+        const std::string result = ResultSuffix();
+        MethodParams += result;
+        bare = bare && result.empty();
+    } else if (Accept(':')) {
         ReadQualifiedName();  // the result type
         bare = false;
     }

@@ -32,7 +32,8 @@ void TUnitParser::ParseModernUnit() {
         const std::string_view word = FToken;
         if (IsRoutineKeyword(word) || IsKeyword(word, "OPERATOR")) {
             typeSection = false;
-            ParseModernImplementation(std::exchange(classWord, false) || IsKeyword(word, "OPERATOR"));
+            const bool op = IsKeyword(word, "OPERATOR");
+            ParseModernImplementation(std::exchange(classWord, false) || op, op);
             continue;
         }
         int arity = 0;
@@ -132,6 +133,15 @@ void TUnitParser::NameType(std::string_view Name, int Arity, const std::string& 
     TypeInfo = TypeInfoOn();
 }
 
+// After an operator's parameters: its result type, which tells apart operators of the same
+// parameters ("Implicit(A: TRec): Integer" and "Implicit(A: TRec): string"): ":INTEGER".
+std::string TUnitParser::ResultSuffix() {
+    if (!Accept(':')) return {};
+    std::string result = ":";
+    AppendUpper(result, Bare(ReadQualifiedName()));
+    return result;
+}
+
 // What tells a generic method from one of the same name and parameters: "<>" for one generic
 // parameter, "<,>" for two...
 std::string TUnitParser::GenericPrefix(int Arity) const {
@@ -141,7 +151,7 @@ std::string TUnitParser::GenericPrefix(int Arity) const {
 // After PROCEDURE, FUNCTION, CONSTRUCTOR, DESTRUCTOR or OPERATOR outside a class declaration:
 // Class.Method, Outer.Inner.Method and Generic<T>.Method<U> are implementation headings of the
 // last class named.
-void TUnitParser::ParseModernImplementation(bool ClassMember) {
+void TUnitParser::ParseModernImplementation(bool ClassMember, bool Operator) {
     std::string_view qualifier, method = ReadName();
     if (method.empty()) return;
     int arity = 0;  // the method's own generic parameters
@@ -162,6 +172,7 @@ void TUnitParser::ParseModernImplementation(bool ClassMember) {
     MethodName.assign(Bare(method));
     this->ClassMember = ClassMember;
     MethodParams = (ClassMember ? "class " : "") + GenericPrefix(arity) + (Accept('(') ? ReadParams() : "()");
+    if (Operator) MethodParams += ResultSuffix();
     OnImplementation(*this);
 }
 

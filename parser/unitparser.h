@@ -168,7 +168,8 @@ public:
     // OnMethod, OnProperty, OnField, OnImplementation: a class (static) member: "class procedure",
     // "class var", "class property", a class constructor or destructor, a named operator.
     // MethodParams then begins with "class ", and with "<,>" (a comma fewer than the method's
-    // generic parameters) after that for a generic method: "class <>(INTEGER)".
+    // generic parameters) after that for a generic method: "class <>(INTEGER)". An operator's
+    // MethodParams end with its result type: "class (TREC):INTEGER".
     bool ClassMember = false;
     // OnMethod, OnProperty, OnField: the member stands before any visibility section of its class,
     // where the compiler makes it published or public by the {$M} state of the class (Visibility
@@ -277,7 +278,8 @@ private:
 
     // Modern dialect (modernparser.cpp, modernclass.cpp)
     void ParseModernUnit();
-    void ParseModernImplementation(bool ClassMember);
+    void ParseModernImplementation(bool ClassMember, bool Operator);
+    std::string ResultSuffix();
     void NameType(std::string_view Name, int Arity, const std::string& Params, const std::string& Outer);
     bool TypeInfoOn() const;
     void ParseTypeAlias(std::string_view Word);

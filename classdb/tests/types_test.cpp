@@ -61,6 +61,15 @@ TEST_F(Types, InterfacesRecordsAndObjectsAreStoredWithTheirKindsAndAncestors) {
     EXPECT_EQ(Db.GetMemberFlags(ClassID("TOld"), "Run") & KindMethod, KindMethod);
 }
 
+// A class derives from a class: System's TObject, not the object type TObject of another unit
+// that the class's unit does not use.
+TEST_F(Types, AClassDerivesFromAClassOfTheName) {
+    Db.LoadUnit(Write("Objects.pas", "unit Objects;\ninterface\ntype\n  TObject = object\n    procedure Init;\n  end;\n"));
+    Db.LoadUnit(Write("Controls.pas", "unit Controls;\ninterface\ntype\n  TControl = class(TObject) end;\n"));
+    EXPECT_EQ(Db.GetAncestorID(ClassID("TControl")), Db.ClassesIDByNameIndex("TObject", 0));
+    EXPECT_EQ(Db.ClassRecord(Db.GetAncestorID(ClassID("TControl"))).Kind, int(TTypeKind::Class));
+}
+
 // Who implements an interface: the classes naming it, each with the descendants that implement
 // it through it; and a class's interfaces, its own and its ancestors', level by level.
 TEST_F(Types, ImplementersAndInterfacesOfAClass) {

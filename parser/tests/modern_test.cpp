@@ -152,7 +152,7 @@ TEST(ModernDialect, EventsOfEachConstruct) {
                  "    procedure IX.Run = RunX;\n    [Weak] FRef: TA;\n    generic procedure G<T>;"),
          ClassTA + "method\tMake\t16\t4\t\t\tclass ()\nmethod\tReset\t16\t5\t\t\tclass ()\n"
                    "method\tInit\t16\t6\t\t\tclass ()\nmethod\tDestroy\t16\t7\t\t\t()\n"
-                   "method\tImplicit\t16\t8\t\t\tclass (STRING)\nfield\tFRef\t16\t11\t\t\nmethod\tG\t16\t12\t\t\t<>()\n"},
+                   "method\tImplicit\t16\t8\t\t\tclass (STRING):TA\nfield\tFRef\t16\t11\t\t\nmethod\tG\t16\t12\t\t\t<>()\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -215,8 +215,15 @@ TEST(ModernDialect, ValidCodeIsRead) {
          "  TObj = object(TParent)\n    procedure Run; virtual;\n  end;\n",
          "class\tIBar\tIFoo\t4\t\t\tkind=interface\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
          "class\tIDisp\t\t9\t\t\tkind=dispinterface\nproperty\tCount\t16\t10\t\t\n"
-         "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC)\n"
+         "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC):TREC\n"
          "class\tTObj\tTParent\t19\t\t\tkind=object\nmethod\tRun\t16\t20\t\t\t()\n"},
+        {"operators named by symbols that read like constants or fields, and operators told apart by their result",
+         "unit U;\ntype\n  TRec = record\n    class operator = (A, B: TRec): Boolean;\n    class operator := (A: Integer): TRec;\n"
+         "    class operator Implicit(A: TRec): Integer;\n    class operator Implicit(A: TRec): string;\n    X: Integer;\n  end;\n"
+         "implementation\nclass operator TRec.Implicit(A: TRec): string;\nbegin\nend;\nend.\n",
+         "class\tTRec\t\t3\t\t\tkind=record\nmethod\tImplicit\t16\t6\t\t\tclass (TREC):INTEGER\n"
+         "method\tImplicit\t16\t7\t\t\tclass (TREC):STRING\nfield\tX\t16\t8\t\t\n"
+         "implementation\tTRec\tImplicit\t11\t\tclass (TREC):STRING\n"},
         {"dotted unit names whole, in the heading and in uses clauses",
          "unit Lib.Alpha.Core;\ninterface\nuses System.Classes, Lib.Beta in 'src/Lib.Beta.pas', Gamma;\n",
          "uses\tSYSTEM.CLASSES\nuses\tLIB.BETA\nuses\tGAMMA\n"},
