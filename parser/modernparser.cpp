@@ -134,8 +134,16 @@ void TUnitParser::NameType(std::string_view Name, int Arity, const std::string& 
 }
 
 // After an operator's parameters: its result type, which tells apart operators of the same
-// parameters ("Implicit(A: TRec): Integer" and "Implicit(A: TRec): string"): ":INTEGER".
+// parameters ("Implicit(A: TRec): Integer" and "Implicit(A: TRec): string"): ":INTEGER". Free
+// Pascal may name the result: "operator =(A, B: TRec) R: Boolean".
 std::string TUnitParser::ResultSuffix() {
+    if (PeekSym() == 0) {
+        const std::string_view name = ReadName();
+        if (PeekSym() != ':') {
+            Unread(name);
+            return {};
+        }
+    }
     if (!Accept(':')) return {};
     std::string result = ":";
     AppendUpper(result, Bare(ReadQualifiedName()));

@@ -218,7 +218,7 @@ TEST(ModernDialect, ValidCodeIsRead) {
          "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC):TREC\n"
          "class\tTObj\tTParent\t19\t\t\tkind=object\nmethod\tRun\t16\t20\t\t\t()\n"},
         {"operators named by symbols that read like constants or fields, and operators told apart by their result",
-         "unit U;\ntype\n  TRec = record\n    class operator = (A, B: TRec): Boolean;\n    class operator := (A: Integer): TRec;\n"
+         "unit U;\ntype\n  TRec = record\n    class operator = (A, B: TRec) R: Boolean;\n    class operator := (A: Integer): TRec;\n"
          "    class operator Implicit(A: TRec): Integer;\n    class operator Implicit(A: TRec): string;\n    X: Integer;\n  end;\n"
          "implementation\nclass operator TRec.Implicit(A: TRec): string;\nbegin\nend;\nend.\n",
          "class\tTRec\t\t3\t\t\tkind=record\nmethod\tImplicit\t16\t6\t\t\tclass (TREC):INTEGER\n"
