@@ -215,16 +215,26 @@ void Units(TContext& C) {
         }
 }
 
+// With --kind each record ends with the type's kind ("class", "interface", "record"...); without
+// it the records stay as scripts have read them.
 void Classes(TContext& C) {
-    Need(C, 0, 1, "classes [NAME]");
+    const char* usage = "classes [NAME] [--kind]";
+    Need(C, 0, 2, usage);
+    const bool kind = std::find(C.Args.begin(), C.Args.end(), "--kind") != C.Args.end();
+    if (kind) C.Args.erase(std::find(C.Args.begin(), C.Args.end(), "--kind"));
+    if (C.Args.size() > 1 || (!C.Args.empty() && C.Args[0].rfind("--", 0) == 0)) Need(C, 0, 0, usage);
     std::vector<std::string> names;
     if (C.Args.empty()) C.Db.ListClassNames(names);
     else names.push_back(C.Args[0]);
     for (const std::string& name : names)
         for (int i = 0, n = C.Db.ClassCountByName(name); i < n; ++i) {
-            int id = C.Db.ClassesIDByNameIndex(name, i);
-            C.Out << Record({to_string(id), C.Db.GetClassName(id), to_string(C.Db.GetClassUnitID(id)),
-                             to_string(C.Db.GetClassLine(id)), to_string(C.Db.GetAncestorID(id))});
+            const TClassRow row = C.Db.ClassRecord(C.Db.ClassesIDByNameIndex(name, i));
+            if (kind)
+                C.Out << Record({to_string(row.ID), row.Name, to_string(row.UnitID), to_string(row.IntLN),
+                                 to_string(row.AncestorID), TypeKindName(TTypeKind(row.Kind))});
+            else
+                C.Out << Record({to_string(row.ID), row.Name, to_string(row.UnitID), to_string(row.IntLN),
+                                 to_string(row.AncestorID)});
         }
 }
 

@@ -42,7 +42,7 @@ int Usage() {
                  "  path [--add DIR | --remove DIR | --clear]     the library path, and the installed sources\n"
                  "  projects | remove-project PROJECT             the projects opened; remove one's units\n"
                  "  units                                         every unit: id, name, path\n"
-                 "  classes [NAME]                                classes: id, name, unit, line, ancestor\n"
+                 "  classes [NAME] [--kind]                       classes: id, name, unit, line, ancestor[, kind]\n"
                  "  members CLASS [--no-KIND|--no-VISIBILITY]...  a class's members with inherited ones\n"
                  "  search NAME                                   every class that declares a member NAME\n"
                  "  lineinfo UNIT LINE                            the class and member around a line\n"

@@ -125,6 +125,10 @@ TEST_F(DbCommands, ImplementersAndInterfaces) {
     EXPECT_EQ(Run("implementers", {"IRead", "--direct"}), "0|" + file + "\tTFile\tK\n|");
     EXPECT_EQ(Run("interfaces", {"TLog"}), "0|2\tTFile\tIRead\tK\n|");
     EXPECT_EQ(Run("implementers", {"IRead", "--all"}).substr(0, 2), "2|");
+    const std::string read = Run("classes", {"IRead", "--kind"});
+    EXPECT_EQ(read.substr(read.size() - 12), "\tinterface\n|") << read;
+    EXPECT_EQ(Run("classes", {"--kind", "TLog"}).find("\tclass\n|") != std::string::npos, true);
+    EXPECT_EQ(Run("classes", {"IRead"}).find("interface"), std::string::npos) << "the records stay as they were";
 }
 
 TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
