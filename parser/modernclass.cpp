@@ -396,30 +396,11 @@ void TUnitParser::ParseNestedType(std::string_view Name, std::vector<TDeferredEv
     TTypeKind structured = TTypeKind::Class;
     if (IsKeyword(kind, "CLASS") || StructuredKind(kind, structured)) {
         // The holding class's state goes on after the nested class.
-        struct TOuter {
-            std::string TypeName, AncestorName, QualifiedName, OuterName, HelpedType;
-            std::vector<std::string> Interfaces;
-            int Visibility, TypeArity, AncestorArity;
-            bool Strict, DefaultVisibility, TypeInfo;
-            TTypeKind TypeKind;
-        } outer{std::move(TypeName), std::move(AncestorName), QualifiedName, std::move(OuterName), std::move(HelpedType),
-                std::move(Interfaces), Visibility, TypeArity, AncestorArity, Strict, DefaultVisibility, TypeInfo, TypeKind};
+        TDeferredEvent outer = Capture(nullptr);
         NameType(Name, arity, params, outer.QualifiedName);
         TypeKind = structured;
         const THeading heading = ParseModernClass(Nested);
-        TypeName = std::move(outer.TypeName);
-        AncestorName = std::move(outer.AncestorName);
-        QualifiedName = std::move(outer.QualifiedName);
-        OuterName = std::move(outer.OuterName);
-        HelpedType = std::move(outer.HelpedType);
-        Interfaces = std::move(outer.Interfaces);
-        Visibility = outer.Visibility;
-        TypeArity = outer.TypeArity;
-        AncestorArity = outer.AncestorArity;
-        Strict = outer.Strict;
-        DefaultVisibility = outer.DefaultVisibility;
-        TypeInfo = outer.TypeInfo;
-        TypeKind = outer.TypeKind;
+        Restore(std::move(outer));
         if (heading != THeading::Done) SkipDeclaration();  // "of TFoo;", or what follows END
     } else if (IsKeyword(kind, "OBJCCLASS") || IsKeyword(kind, "OBJCPROTOCOL") || IsKeyword(kind, "CPPCLASS")) {
         if (!Accept(';')) SkipDeclaration(1);  // a forward declaration ends at once

@@ -420,14 +420,43 @@ std::string TUnitParser::ReadParams() {
     return out;
 }
 
+TUnitParser::TDeferredEvent TUnitParser::Capture(TParserEvent TUnitParser::*Event) const {
+    return {Event,         TypeName,      AncestorName, MethodName, PropertyName,  FieldName,  ItemFile,
+            MethodParams,  Interfaces,    Visibility,   ItemLine,   Strict,        TypeKind,   HelpedType,
+            QualifiedName, OuterName,     TypeArity,    AncestorArity, TypeInfo,   ClassMember, DefaultVisibility,
+            Redeclared};
+}
+
+void TUnitParser::Restore(TDeferredEvent&& State) {
+    TypeName = std::move(State.TypeName);
+    AncestorName = std::move(State.AncestorName);
+    MethodName = std::move(State.MethodName);
+    PropertyName = std::move(State.PropertyName);
+    FieldName = std::move(State.FieldName);
+    ItemFile = std::move(State.ItemFile);
+    MethodParams = std::move(State.MethodParams);
+    Interfaces = std::move(State.Interfaces);
+    Visibility = State.Visibility;
+    ItemLine = State.ItemLine;
+    Strict = State.Strict;
+    TypeKind = State.TypeKind;
+    HelpedType = std::move(State.HelpedType);
+    QualifiedName = std::move(State.QualifiedName);
+    OuterName = std::move(State.OuterName);
+    TypeArity = State.TypeArity;
+    AncestorArity = State.AncestorArity;
+    TypeInfo = State.TypeInfo;
+    ClassMember = State.ClassMember;
+    DefaultVisibility = State.DefaultVisibility;
+    Redeclared = State.Redeclared;
+}
+
 void TUnitParser::Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink) {
     if (!Sink) {
         (this->*Event)(*this);
         return;
     }
-    Sink->push_back({Event, TypeName, AncestorName, MethodName, PropertyName, FieldName, ItemFile, MethodParams,
-                     Interfaces, Visibility, ItemLine, Strict, TypeKind, HelpedType, QualifiedName, OuterName,
-                     TypeArity, AncestorArity, TypeInfo, ClassMember, DefaultVisibility, Redeclared});
+    Sink->push_back(Capture(Event));
 }
 
 // A class's held-back events: into the class around it, or announced now.
@@ -437,28 +466,9 @@ void TUnitParser::Replay(std::vector<TDeferredEvent>& Events, std::vector<TDefer
         return;
     }
     for (TDeferredEvent& e : Events) {
-        TypeName = std::move(e.TypeName);
-        AncestorName = std::move(e.AncestorName);
-        MethodName = std::move(e.MethodName);
-        PropertyName = std::move(e.PropertyName);
-        FieldName = std::move(e.FieldName);
-        ItemFile = std::move(e.ItemFile);
-        MethodParams = std::move(e.MethodParams);
-        Interfaces = std::move(e.Interfaces);
-        Visibility = e.Visibility;
-        ItemLine = e.ItemLine;
-        Strict = e.Strict;
-        TypeKind = e.TypeKind;
-        HelpedType = std::move(e.HelpedType);
-        QualifiedName = std::move(e.QualifiedName);
-        OuterName = std::move(e.OuterName);
-        TypeArity = e.TypeArity;
-        AncestorArity = e.AncestorArity;
-        TypeInfo = e.TypeInfo;
-        ClassMember = e.ClassMember;
-        DefaultVisibility = e.DefaultVisibility;
-        Redeclared = e.Redeclared;
-        (this->*e.Event)(*this);
+        const auto event = e.Event;
+        Restore(std::move(e));
+        (this->*event)(*this);
     }
 }
 

@@ -294,6 +294,10 @@ private:
     static bool StructuredKind(std::string_view Word, TTypeKind& Kind);
     void SkipVariantPart();
     void Announce(TParserEvent TUnitParser::*Event, std::vector<TDeferredEvent>* Sink);
+    // The item's fields as they stand, and back (a held-back event, or the state of a type
+    // around a nested one).
+    TDeferredEvent Capture(TParserEvent TUnitParser::*Event) const;
+    void Restore(TDeferredEvent&& State);
     void Replay(std::vector<TDeferredEvent>& Events, std::vector<TDeferredEvent>* Sink);
     void MarkItem();
     void MarkName();
