@@ -31,9 +31,16 @@ const TTarget& LayoutTarget(const TTarget* Named, const TInstalledRoots& Roots) 
     return DefaultTarget(!Roots.FreePascal.empty() || !Roots.Lazarus.empty());
 }
 
+// Delphi's sources are those of the installation the class database was initialized from: the
+// folder holding its SOURCE folder, as the Delphi entry's root (or the user, locating a unit) gave it.
 TLibraryLoad::TLibraryLoad(TVCLDB& Db) : FDb(Db) {
     Roots.FreePascal = FindFreePascalSources();
     Roots.Lazarus = FindLazarusSources();
+    std::string source = Db.VCLSourcePath;
+    while (!source.empty() && (source.back() == '/' || source.back() == '\\')) source.pop_back();
+    // Without an entry the path is a bare "/SOURCE/": no installation.
+    const std::string root = FolderPart(source);
+    if (root.find_first_not_of("/\\") != std::string::npos) Roots.Delphi = root;
 }
 
 TLibraryFolders TLibraryLoad::Folders(const TTarget& Target, const std::vector<std::string>& First) {

@@ -33,7 +33,7 @@ protected:
         std::istringstream lines(out.str());
         std::string kept;
         for (std::string line; std::getline(lines, line);)
-            if (line.rfind("fpc\t", 0) != 0 && line.rfind("lazarus\t", 0) != 0) kept += line + "\n";
+            if (line.rfind("fpc\t", 0) != 0 && line.rfind("lazarus\t", 0) != 0 && line.rfind("delphi\t", 0) != 0) kept += line + "\n";
         return std::to_string(status) + "|" + kept + "|" + err.str();
     }
     std::string Write(const std::string& File, const std::string& Text) {
