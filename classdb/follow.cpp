@@ -105,6 +105,7 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
     std::vector<std::string> missingOrder;
     std::unordered_map<std::string, std::vector<std::string>> missing;  // name -> users
     std::vector<TTreeLoadReport::TFailure> notes;
+    std::vector<std::string> usedLoaded;
     auto take = [&](const std::string& File) {
         if (seen.insert("\x01" + File).second) files.push_back(File);
     };
@@ -136,7 +137,11 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
                 seen.insert(name);
                 continue;
             }
-            if (!seen.insert(name).second || FDb.UnitCountByName(name) > 0) continue;
+            if (!seen.insert(name).second) continue;
+            if (FDb.UnitCountByName(name) > 0) {
+                usedLoaded.push_back(name);
+                continue;
+            }
             const TUnitFound found = Resolver.FindUnit(name);
             if (!found) {
                 if (u < implicitCount) continue;
@@ -154,6 +159,7 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
     TTreeLoadReport report = Load(TUnitFiles{files, {}}, Resolver.Path().Folders);
     for (const std::string& name : missingOrder) report.NotFound.push_back(UsersText(missing[UpperCase(name)], name));
     report.Notes.insert(report.Notes.begin(), notes.begin(), notes.end());
+    report.UsedLoaded = std::move(usedLoaded);
     return report;
 }
 

@@ -61,7 +61,9 @@ TTreeLoadReport TLibraryLoad::Follow(const std::vector<std::string>& Files) {
     const TLibraryFolders folders = Folders(LayoutTarget(named, Roots), own);
     TTreeLoader loader(FDb);
     loader.OnUnit = OnUnit;
-    return loader.LoadFollowing(Files, TUnitResolver(folders.Units), folders.Includes);
+    TTreeLoadReport report = loader.LoadFollowing(Files, TUnitResolver(folders.Units), folders.Includes);
+    TLibraryStore(FDb).ShareUnits(report.UsedLoaded, 0);
+    return report;
 }
 
 TTreeLoadReport TLibraryLoad::Project(const TProjectDescription& Project, const TTarget* Target,
@@ -90,6 +92,7 @@ TTreeLoadReport TLibraryLoad::Project(const TProjectDescription& Project, const 
     loader.OnUnit = OnUnit;
     TTreeLoadReport report = loader.LoadFollowing(files, TUnitResolver(folders.Units, Project.Namespaces), includes);
     TLibraryStore(FDb).SetUnitsProject(report.LoadedUnits, id);
+    TLibraryStore(FDb).ShareUnits(report.UsedLoaded, id);
     for (const std::string& note : Project.Notes) report.Notes.insert(report.Notes.begin(), {Project.Path, note});
     return report;
 }
