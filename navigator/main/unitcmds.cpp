@@ -8,16 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
-#include <QTimer>
 
 #include "application.h"
 #include "appwindows.h"
-#include "librarystore.h"
 #include "libraryload.h"
 #include "loadprogress.h"
 #include "loadscope.h"
-#include "projectfiles.h"
 #include "loadreport.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"

@@ -414,7 +414,10 @@ TEST_F(ModernWindow, OpenProjectAsksForADelphiProjectsConfiguration) {
     const QString Project = QString::fromStdString(Tree + "/app/App.dproj");
 
     Prompts.FileAnswers = {Project};
-    Prompts.Answers.push_back([](QDialog& Dialog) { Dialog.reject(); });
+    Prompts.Answers.push_back([](QDialog& Dialog) {
+        ActivateDialog(Dialog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
     Nav().Item("OpenProjectItem")->trigger();
     EXPECT_EQ(Db().ClassCountByName("TMain"), 0);
     EXPECT_TRUE(TLibraryStore(Db()).Projects().empty());
