@@ -34,8 +34,7 @@ const TTarget& LayoutTarget(const TTarget* Named, const TInstalledRoots& Roots) 
 // Delphi's sources are those of the installation the class database was initialized from: the
 // folder holding its SOURCE folder, as the Delphi entry's root (or the user, locating a unit) gave it.
 TLibraryLoad::TLibraryLoad(TVCLDB& Db) : FDb(Db) {
-    Roots.FreePascal = FindFreePascalSources();
-    Roots.Lazarus = FindLazarusSources();
+    Roots = FindInstalledRoots(Db.IsOpen() ? TLibraryStore(Db).LibraryPath().Folders : std::vector<std::string>{});
     std::string source = Db.VCLSourcePath;
     while (!source.empty() && (source.back() == '/' || source.back() == '\\')) source.pop_back();
     // Without an entry the path is a bare "/SOURCE/": no installation.
