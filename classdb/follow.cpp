@@ -104,8 +104,8 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
     std::set<std::string> seen;  // upper-case names looked for, and files taken
     std::vector<std::string> missingOrder;
     std::unordered_map<std::string, std::vector<std::string>> missing;  // name -> users
-    std::unordered_map<std::string, std::vector<std::string>> missingOf;  // file -> names it misses
     std::vector<TTreeLoadReport::TFailure> notes;
+    std::vector<std::string> usedLoaded;
     auto take = [&](const std::string& File) {
         if (seen.insert("\x01" + File).second) files.push_back(File);
     };
@@ -137,13 +137,16 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
                 seen.insert(name);
                 continue;
             }
-            if (!seen.insert(name).second || FDb.UnitCountByName(name) > 0) continue;
+            if (!seen.insert(name).second) continue;
+            if (FDb.UnitCountByName(name) > 0) {
+                usedLoaded.push_back(name);
+                continue;
+            }
             const TUnitFound found = Resolver.FindUnit(name);
             if (!found) {
                 if (u < implicitCount) continue;
                 if (missing[name].empty()) missingOrder.push_back(uses[u].Written);
                 missing[name].push_back(user);
-                missingOf[file].push_back(uses[u].Written);
                 seen.erase(name);  // another user is named too
                 continue;
             }
@@ -156,14 +159,7 @@ TTreeLoadReport TTreeLoader::LoadFollowing(const std::vector<std::string>& Files
     TTreeLoadReport report = Load(TUnitFiles{files, {}}, Resolver.Path().Folders);
     for (const std::string& name : missingOrder) report.NotFound.push_back(UsersText(missing[UpperCase(name)], name));
     report.Notes.insert(report.Notes.begin(), notes.begin(), notes.end());
-    // A unit that misses an ancestor names the units its uses clauses point to that were not found.
-    for (TTreeLoadReport::TFailure& failure : report.Failures) {
-        auto names = missingOf.find(failure.File);
-        if (names == missingOf.end() || failure.Reason.find("must be loaded first") == std::string::npos) continue;
-        std::string list;
-        for (const std::string& name : names->second) list += (list.empty() ? "" : ", ") + name;
-        failure.Reason += Format(" It uses %s, not found on the library path.", {list});
-    }
+    report.UsedLoaded = std::move(usedLoaded);
     return report;
 }
 

@@ -31,9 +31,15 @@ const TTarget& LayoutTarget(const TTarget* Named, const TInstalledRoots& Roots) 
     return DefaultTarget(!Roots.FreePascal.empty() || !Roots.Lazarus.empty());
 }
 
+// Delphi's sources are those of the installation the class database was initialized from: the
+// folder holding its SOURCE folder, as the Delphi entry's root (or the user, locating a unit) gave it.
 TLibraryLoad::TLibraryLoad(TVCLDB& Db) : FDb(Db) {
-    Roots.FreePascal = FindFreePascalSources();
-    Roots.Lazarus = FindLazarusSources();
+    Roots = FindInstalledRoots(Db.IsOpen() ? TLibraryStore(Db).LibraryPath().Folders : std::vector<std::string>{});
+    std::string source = Db.VCLSourcePath;
+    while (!source.empty() && (source.back() == '/' || source.back() == '\\')) source.pop_back();
+    // Without an entry the path is a bare "/SOURCE/": no installation.
+    const std::string root = FolderPart(source);
+    if (root.find_first_not_of("/\\") != std::string::npos) Roots.Delphi = root;
 }
 
 TLibraryFolders TLibraryLoad::Folders(const TTarget& Target, const std::vector<std::string>& First) {
@@ -54,7 +60,9 @@ TTreeLoadReport TLibraryLoad::Follow(const std::vector<std::string>& Files) {
     const TLibraryFolders folders = Folders(LayoutTarget(named, Roots), own);
     TTreeLoader loader(FDb);
     loader.OnUnit = OnUnit;
-    return loader.LoadFollowing(Files, TUnitResolver(folders.Units), folders.Includes);
+    TTreeLoadReport report = loader.LoadFollowing(Files, TUnitResolver(folders.Units), folders.Includes);
+    TLibraryStore(FDb).ShareUnits(report.UsedLoaded, 0);
+    return report;
 }
 
 TTreeLoadReport TLibraryLoad::Project(const TProjectDescription& Project, const TTarget* Target,
@@ -83,6 +91,7 @@ TTreeLoadReport TLibraryLoad::Project(const TProjectDescription& Project, const 
     loader.OnUnit = OnUnit;
     TTreeLoadReport report = loader.LoadFollowing(files, TUnitResolver(folders.Units, Project.Namespaces), includes);
     TLibraryStore(FDb).SetUnitsProject(report.LoadedUnits, id);
+    TLibraryStore(FDb).ShareUnits(report.UsedLoaded, id);
     for (const std::string& note : Project.Notes) report.Notes.insert(report.Notes.begin(), {Project.Path, note});
     return report;
 }

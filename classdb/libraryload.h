@@ -24,7 +24,7 @@ struct TLibraryFolders {
 
 class TLibraryLoad {
 public:
-    // Roots: the installed sources found by themselves (FindFreePascalSources...).
+    // Roots: the installed sources the library path names or that are found by themselves.
     explicit TLibraryLoad(TVCLDB& Db);
     TInstalledRoots Roots;
     std::function<void(int Done, int Total)> OnUnit;

@@ -129,6 +129,22 @@ void TLibraryStore::SetUnitsProject(const std::vector<int>& UnitIDs, int Project
     batch.Commit();
 }
 
+void TLibraryStore::ShareUnits(const std::vector<std::string>& Names, int ProjectID) {
+    if (Names.empty()) return;
+    TVCLDB::TBatch batch(FDb);
+    SQLite::Database& db = TDbAccess::Connection(FDb);
+    Engine(&db, [&] {
+        SQLite::Statement update(db, "update UNITS set ProjectID = 0 where upper(Name) = upper(?) and ProjectID <> 0 and ProjectID <> ?");
+        for (const std::string& name : Names) {
+            update.reset();
+            update.bind(1, name);
+            update.bind(2, ProjectID);
+            update.exec();
+        }
+    });
+    batch.Commit();
+}
+
 std::vector<int> TLibraryStore::ProjectUnits(int ProjectID) {
     SQLite::Database& db = TDbAccess::Connection(FDb);
     return Engine(&db, [&] {

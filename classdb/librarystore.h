@@ -40,9 +40,12 @@ public:
     // The units loaded for the project are marked as its own.
     void SetUnitsProject(const std::vector<int>& UnitIDs, int ProjectID);
     std::vector<int> ProjectUnits(int ProjectID);
-    // Removes the project's units but those a unit that stays derives a class from (directly or
-    // through others), and the project with its search path, all or nothing; returns how many
-    // units went.
+    // Units of the names that a load for ProjectID (0: none) used from another project become
+    // nobody's: a project's removal takes only what it alone uses.
+    void ShareUnits(const std::vector<std::string>& Names, int ProjectID);
+    // Removes the project's units (those it alone used: ShareUnits) but those a unit that stays
+    // derives a class from (directly or through others), and the project with its search path,
+    // all or nothing; returns how many units went.
     int RemoveProject(int ProjectID);
 
 private:

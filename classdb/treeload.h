@@ -37,6 +37,9 @@ struct TTreeLoadReport {
     // Following uses clauses: each unit used but found on no folder of the path, once, with the
     // units that use it ("Graphics uses FPImage: not found on the library path").
     std::vector<std::string> NotFound;
+    // Following uses clauses: the names of the units used that the database held already (upper
+    // case), which the load did not read again.
+    std::vector<std::string> UsedLoaded;
     // "%d units loaded", then the other counts that are not 0.
     std::string Summary() const;
 };

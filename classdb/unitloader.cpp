@@ -9,6 +9,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "asciitext.h"
 #include "format.h"
 #include "loadstatements.h"
 #include "memberlist.h"
@@ -61,7 +62,11 @@ void TUnitLoader::OnUses(TUnitParser& Sender) {
     FSql.UnitsByName.bind(1, Sender.UsesUnit);
     std::vector<TUnitRow> rows;
     while (FSql.UnitsByName.executeStep()) rows.push_back(ReadUnitRow(FSql.UnitsByName));
-    if (rows.empty()) return;
+    if (rows.empty()) {
+        const auto same = [&](const std::string& Name) { return SameText(Name, Sender.UsesUnit); };
+        if (std::none_of(FUnloadedUses.begin(), FUnloadedUses.end(), same)) FUnloadedUses.push_back(Sender.UsesUnit);
+        return;
+    }
     const TUnitRow& used = rows.size() == 1 ? rows.front() : UnitOnSearchPath(rows);
     for (const TStringItem& known : UsesList)
         if (known.ID == used.ID) return;  // named again (in the implementation's uses clause)
@@ -242,10 +247,19 @@ void TUnitLoader::OnImplementation(TUnitParser& Sender) {
     }
 }
 
+// The modern reading names the units of the uses clauses that are not loaded, where the ancestor
+// must come from; the Delphi 2.0 reading keeps its message as it always was.
 void TUnitLoader::AncestorMissing(const TClassDefObj& Class) {
-    throw EAncestorMissing(Format("Unable to locate ancestor class %s.\rThe Unit which defines this class "
-                                  "must be loaded first.",
-                                  {UpperCase(Class.AncestorName)}));
+    std::string message = Format("Unable to locate ancestor class %s.\rThe Unit which defines this class "
+                                 "must be loaded first.",
+                                 {UpperCase(Class.AncestorName)});
+    if (FModern && !FUnloadedUses.empty()) {
+        std::string names;
+        for (const std::string& name : FUnloadedUses) names += (names.empty() ? "" : ", ") + name;
+        message += Format(FUnloadedUses.size() == 1 ? " It uses %s, which is not loaded." : " It uses %s, which are not loaded.",
+                          {names});
+    }
+    throw EAncestorMissing(message);
 }
 
 // A class of the implementation section whose ancestor is nowhere to be found (it comes from a

@@ -110,6 +110,7 @@ private:
     std::string FDiskPath;
     TUnitParser Parser;
     std::vector<TStringItem> UsesList;
+    std::vector<std::string> FUnloadedUses;  // named in a uses clause, as written, but not loaded
     std::vector<TClassDefObj> ClassDefs;
     std::vector<TMVDefObj> MVDefs;
     int CurrentClassIndex = -1;

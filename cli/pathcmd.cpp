@@ -1,10 +1,11 @@
 // "path": the library path kept in the class database, shared with the window. Listed, each
-// folder a record with its place, then the installed sources found by themselves.
+// folder a record with its place, then the installed sources found by themselves
+// (Free Pascal's, Lazarus's, and the Delphi installation the database was built from).
 #include <filesystem>
 
 #include "dbcontext.h"
 #include "format.h"
-#include "installed.h"
+#include "libraryload.h"
 #include "librarystore.h"
 #include "paths.h"
 #include "recordtext.h"
@@ -37,8 +38,9 @@ void PathCommand(TContext& C) {
     }
     const TSearchPath path = store.LibraryPath();
     for (size_t i = 0; i < path.Folders.size(); ++i) C.Out << Record({std::to_string(i + 1), path.Folders[i]});
-    if (const std::string fpc = FindFreePascalSources(); !fpc.empty()) C.Out << Record({"fpc", fpc});
-    if (const std::string lazarus = FindLazarusSources(); !lazarus.empty()) C.Out << Record({"lazarus", lazarus});
+    const TInstalledRoots roots = TLibraryLoad(C.Db).Roots;
+    for (const auto& [name, root] : {std::pair{"fpc", roots.FreePascal}, {"lazarus", roots.Lazarus}, {"delphi", roots.Delphi}})
+        if (!root.empty()) C.Out << Record({name, root});
 }
 
 }  // namespace qm

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QtDebug>
@@ -17,6 +20,7 @@
 #include "registry.h"
 #include "settings.h"
 #include "settingsnotice.h"
+#include "sourcetext.h"
 #include "ui_cfgdlg1.h"
 
 namespace qm {
@@ -69,6 +73,9 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
     ModernPascalCB = FUi->ModernPascalCB;
     ModernTargetCB = FUi->ModernTargetCB;
     ModernDefinesEdit = FUi->ModernDefinesEdit;
+    LibraryPathList = FUi->LibraryPathList;
+    InstalledLabel = FUi->InstalledLabel;
+    LazarusWidgetsetCB = FUi->LazarusWidgetsetCB;
     // The target is kept by its name.
     if (!RegisteredConfigProperty(ComponentClassName(*ModernTargetCB)))
         RegisterConfigProperty(ComponentClassName(*ModernTargetCB), "currentText");
@@ -79,6 +86,13 @@ TConfigDlg::TConfigDlg(QWidget* Parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), LinesPerPageEdit));
     LinesPerPageEdit->installEventFilter(this);
     connect(FUi->Button1, &QPushButton::clicked, this, &TConfigDlg::Button1Click);
+    connect(FUi->AddPathBtn, &QPushButton::clicked, this, &TConfigDlg::AddPathClick);
+    connect(FUi->RemovePathBtn, &QPushButton::clicked, this, &TConfigDlg::RemovePathClick);
+    connect(FUi->UpPathBtn, &QPushButton::clicked, this, [this] { MovePath(-1); });
+    connect(FUi->DownPathBtn, &QPushButton::clicked, this, [this] { MovePath(1); });
+    connect(LibraryPathList, &QListWidget::currentRowChanged, this, &TConfigDlg::EnablePathButtons);
+    LibraryPathList->installEventFilter(this);
+    EnablePathButtons();
 
     LoadFormConfig(*this);
     // An empty or foreign value would fail the status bar's page display at every start.
@@ -103,7 +117,69 @@ int TConfigDlg::LinesPerPageValue() const {
     return StrToInt(LinesPerPageEdit->text().toStdString());
 }
 
+std::vector<std::string> TConfigDlg::ModernSymbols() const {
+    static const QRegularExpression Separators(QStringLiteral("[\\s,;]+"));
+    std::vector<std::string> symbols;
+    for (const QString& symbol : ModernDefinesEdit->text().split(Separators, Qt::SkipEmptyParts))
+        symbols.push_back(SourceBytes(symbol));
+    return symbols;
+}
+
+void TConfigDlg::SetLibraryPath(const std::vector<std::string>& Folders) {
+    LibraryPathList->clear();
+    for (const std::string& folder : Folders) LibraryPathList->addItem(QFile::decodeName(QByteArray::fromStdString(folder)));
+    if (!Folders.empty()) LibraryPathList->setCurrentRow(0);
+    EnablePathButtons();
+}
+
+// Folders are file names: the system's encoding, not the 8-bit text of Pascal sources.
+std::vector<std::string> TConfigDlg::LibraryPath() const {
+    std::vector<std::string> folders;
+    for (int row = 0; row < LibraryPathList->count(); ++row) folders.push_back(QFile::encodeName(LibraryPathList->item(row)->text()).toStdString());
+    return folders;
+}
+
+// A folder already listed is selected again rather than listed twice.
+void TConfigDlg::AddPathClick() {
+    const QString folder = ChooseFolder ? ChooseFolder() : QString();
+    if (folder.isEmpty()) return;
+    const QList<QListWidgetItem*> listed = LibraryPathList->findItems(folder, Qt::MatchExactly);
+    if (listed.isEmpty()) LibraryPathList->addItem(folder);
+    LibraryPathList->setCurrentItem(listed.isEmpty() ? LibraryPathList->item(LibraryPathList->count() - 1) : listed.front());
+    LibraryPathList->setFocus();
+}
+
+void TConfigDlg::RemovePathClick() {
+    const int row = LibraryPathList->currentRow();
+    if (row < 0) return;
+    delete LibraryPathList->takeItem(row);
+    LibraryPathList->setCurrentRow(std::min(row, LibraryPathList->count() - 1));
+    EnablePathButtons();
+}
+
+void TConfigDlg::MovePath(int Step) {
+    const int row = LibraryPathList->currentRow();
+    const int to = row + Step;
+    if (row < 0 || to < 0 || to >= LibraryPathList->count()) return;
+    LibraryPathList->insertItem(to, LibraryPathList->takeItem(row));
+    LibraryPathList->setCurrentRow(to);
+}
+
+// A button that would do nothing is disabled; the focus stays where it was, on the list.
+void TConfigDlg::EnablePathButtons() {
+    const int row = LibraryPathList->currentRow();
+    FUi->RemovePathBtn->setEnabled(row >= 0);
+    FUi->UpPathBtn->setEnabled(row > 0);
+    FUi->DownPathBtn->setEnabled(row >= 0 && row + 1 < LibraryPathList->count());
+}
+
 bool TConfigDlg::eventFilter(QObject* Watched, QEvent* Event) {
+    // Delete on the list removes the folder selected.
+    if (Watched == LibraryPathList && Event->type() == QEvent::KeyPress &&
+        static_cast<const QKeyEvent*>(Event)->key() == Qt::Key_Delete) {
+        RemovePathClick();
+        return true;
+    }
     if (Watched == LinesPerPageEdit && Event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*Event);
         if (IsTypedCharacter(key) && !IsDigit(key.text())) {

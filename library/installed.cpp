@@ -156,6 +156,18 @@ std::string FindFreePascalSources(const std::string& Configured) { return FindTr
 
 std::string FindLazarusSources(const std::string& Configured) { return FindTree(Configured, "/usr/lib/lazarus", "lcl"); }
 
+TInstalledRoots FindInstalledRoots(const std::vector<std::string>& LibraryFolders) {
+    auto named = [&](const char* Marker) {
+        for (const std::string& folder : LibraryFolders)
+            if (IsFolder(fs::path(ResolvePath(folder)) / Marker)) return folder;
+        return std::string();
+    };
+    TInstalledRoots roots;
+    roots.FreePascal = FindFreePascalSources(named("rtl/inc"));
+    roots.Lazarus = FindLazarusSources(named("lcl/widgetset"));
+    return roots;
+}
+
 TLibraryLayout LayoutFor(const TTarget& Target, const TInstalledRoots& Roots) {
     const TPlatformNames names = PlatformOf(Target);
     struct TScored {

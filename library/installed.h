@@ -25,6 +25,10 @@ struct TInstalledRoots {
     std::string Widgetset = "gtk2";
 };
 
+// Free Pascal's and Lazarus's sources where the library path names them (a folder of it that is
+// such a tree: it holds rtl/inc, or lcl/widgetset), else the newest found by themselves.
+TInstalledRoots FindInstalledRoots(const std::vector<std::string>& LibraryFolders);
+
 // The folders of the installed sources that Target's compiler reads units from, and those it
 // reads include files from, best first: for Free Pascal on Linux rtl/linux before rtl/unix
 // before rtl/inc, then rtl/objpas, Lazarus's lazutils and LCL with its widgetset, then every

@@ -57,11 +57,15 @@ bool TSearchPath::Remove(const std::string& Folder) {
 TUnitResolver::TUnitResolver(TSearchPath Path, std::vector<std::string> Namespaces)
     : FPath(std::move(Path)), FNamespaces(std::move(Namespaces)) {}
 
+// A folder is found on disk once (letter case may differ from the path given); after that one
+// look at its time per question tells whether it changed.
 const TUnitResolver::TListing& TUnitResolver::Listing(const std::string& Folder) const {
-    const std::string disk = ResolvePath(Folder);
+    auto [entry, first] = FListings.try_emplace(Folder);
+    TListing& listing = entry->second;
+    if (first) listing.Disk = ResolvePath(Folder);
+    const std::string& disk = listing.Disk;
     std::error_code ec;
     const int64_t stamp = int64_t(fs::last_write_time(disk, ec).time_since_epoch().count());
-    TListing& listing = FListings[disk];
     if (listing.Stamp == stamp && (stamp != 0 || ec)) return listing;
     listing.Stamp = ec ? 0 : stamp;
     listing.ByUpper.clear();
@@ -82,7 +86,7 @@ std::string TUnitResolver::InFolder(const std::string& Folder, std::string_view 
     const TListing& listing = Listing(Folder);
     for (const char* ext : Extensions) {
         auto found = listing.ByUpper.find(UpperCase(std::string(Name) + ext));
-        if (found != listing.ByUpper.end()) return Join(ResolvePath(Folder), found->second);
+        if (found != listing.ByUpper.end()) return Join(listing.Disk, found->second);
     }
     return {};
 }

@@ -47,6 +47,7 @@ public:
 
 private:
     struct TListing {
+        std::string Disk;                                       // the folder as found on disk
         int64_t Stamp = 0;                                      // the folder's modification time
         std::unordered_map<std::string, std::string> ByUpper;  // upper-case file name -> as on disk
     };
@@ -58,7 +59,7 @@ private:
 
     TSearchPath FPath;
     std::vector<std::string> FNamespaces;
-    mutable std::unordered_map<std::string, TListing> FListings;
+    mutable std::unordered_map<std::string, TListing> FListings;  // by the folder as given
 };
 
 }  // namespace qm

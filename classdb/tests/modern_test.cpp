@@ -135,6 +135,38 @@ TEST_F(Modern, AliasesOrphansAndTheDefaultRules) {
 
 // Units in an order that puts the derived first, ancestors in include files, programs, units
 // without classes and broken units: what can load loads, the rest is reported one line each.
+// A missing ancestor names the units of the uses clauses, both sections, that are not loaded
+// (once each, in upper case as the message names the class), since one of them must declare it;
+// with every used unit loaded the message stays plain, and so does the Delphi 2.0 reading's.
+TEST_F(Modern, AMissingAncestorNamesTheUsedUnitsNotLoaded) {
+    Db.LoadUnit(Write("Used.pas", "unit Used;\ninterface\ntype\n  TUsed = class(TObject)\n  end;\nimplementation\nend.\n"));
+    const std::string plain = "Unable to locate ancestor class TFONT.\rThe Unit which defines this class must be loaded first.";
+    const struct {
+        const char* InterfaceUses;
+        const char* ImplementationUses;
+        TDialect Dialect;
+        std::string Expected;
+    } cases[] = {
+        {"Used, Graphics", "graphics, FPImage", TDialect::Modern, plain + " It uses GRAPHICS, FPIMAGE, which are not loaded."},
+        {"Graphics, Used", "", TDialect::Modern, plain + " It uses GRAPHICS, which is not loaded."},
+        {"Used", "", TDialect::Modern, plain},
+        {"Graphics", "", TDialect::Delphi2, plain},
+    };
+    for (const auto& c : cases) {
+        Db.Dialect = c.Dialect;
+        const std::string implementationUses = *c.ImplementationUses ? std::string("uses ") + c.ImplementationUses + ";\n" : "";
+        const std::string file = Write("Pane.pas", std::string("unit Pane;\ninterface\nuses ") + c.InterfaceUses +
+                                                       ";\ntype\n  TPane = class(TFont)\n  end;\nimplementation\n" +
+                                                       implementationUses + "end.\n");
+        try {
+            Db.LoadUnit(file);
+            ADD_FAILURE() << c.InterfaceUses << ": loaded";
+        } catch (const EVCLDBError& e) {
+            EXPECT_EQ(e.Message(), c.Expected) << c.InterfaceUses;
+        }
+    }
+}
+
 TEST_F(Modern, ATreeLoadsAncestorsFirstAndReportsTheRest) {
     std::filesystem::create_directories(Dir / "tree" / "inc");
     std::filesystem::create_directories(Dir / "tree" / "sub");

@@ -33,7 +33,7 @@ protected:
         std::istringstream lines(out.str());
         std::string kept;
         for (std::string line; std::getline(lines, line);)
-            if (line.rfind("fpc\t", 0) != 0 && line.rfind("lazarus\t", 0) != 0) kept += line + "\n";
+            if (line.rfind("fpc\t", 0) != 0 && line.rfind("lazarus\t", 0) != 0 && line.rfind("delphi\t", 0) != 0) kept += line + "\n";
         return std::to_string(status) + "|" + kept + "|" + err.str();
     }
     std::string Write(const std::string& File, const std::string& Text) {
@@ -103,15 +103,33 @@ TEST_F(LibraryCommands, AProjectLoadsItsUnitsAndWhatTheyUseWithItsDefines) {
     EXPECT_NE(more.find("QmMore uses QmGone: not found on the library path\n"), std::string::npos) << more;
     EXPECT_NE(Run("classes", {"TQmMore"}).find("TQmMore"), std::string::npos);
 
-    // The project's units go with it, but the System it brought in, on which TQmMore (added
-    // on its own) builds, stays.
-    EXPECT_EQ(Run("projects", {}), "0|1\tdemo\t" + lpi + "\t" + std::to_string(loaded) + "\n|");
-    EXPECT_EQ(Run("remove-project", {"demo"}), "0|1\tdemo\t" + std::to_string(loaded - 1) + "\n|");
+    // The project's three units go with it, but the System (and ObjPas) it brought in, which
+    // TQmMore (added on its own) uses, are no longer its own, and stay.
+    EXPECT_EQ(Run("projects", {}), "0|1\tdemo\t" + lpi + "\t3\n|");
+    EXPECT_EQ(Run("remove-project", {"demo"}), "0|1\tdemo\t3\n|");
     const std::string left = Run("classes", {});
     for (const char* gone : {"TQmMain", "TQmFast", "TQmBase"}) EXPECT_EQ(left.find(gone), std::string::npos) << gone;
     for (const char* kept : {"TQmMore", "TObject"}) EXPECT_NE(left.find(kept), std::string::npos) << kept;
     EXPECT_EQ(Run("projects", {}), "0||");
     EXPECT_EQ(Run("remove-project", {"demo"}), "1||no project demo\n");
+}
+
+// A unit the project brought in that a later load uses stays when the project goes, though
+// nothing derives from it: the project takes only what it alone uses.
+TEST_F(LibraryCommands, AUnitAnotherLoadUsesStaysWhenTheProjectGoes) {
+    Write("lib/System.pas", UnitText("System", "", "  TObject = class\n  end;\n"));
+    Write("lib/QmBase.pas", UnitText("QmBase", "", "  TQmBase = class(TObject)\n  end;\n"));
+    Write("lib/QmTools.pas", UnitText("QmTools", "", "  TQmTools = class(TObject)\n  end;\n"));
+    Write("proj/src/QmMain.pas", UnitText("QmMain", "QmBase, QmTools", "  TQmMain = class(TQmBase)\n  end;\n"));
+    const std::string dpr = Write("proj/demo.dpr", "program Demo;\nuses QmMain in 'src\\QmMain.pas';\nbegin\nend.\n");
+    Write("other/QmUser.pas", UnitText("QmUser", "QmTools", "  TQmUser = class(TObject)\n    Tools: TQmTools;\n  end;\n"));
+    ASSERT_EQ(Run("path", {"--add", Path("lib")}).substr(0, 2), "0|");
+    ASSERT_EQ(Run("add", {"--project", dpr}).substr(0, 2), "0|");
+    ASSERT_EQ(Run("add", {"--follow", Path("other/QmUser.pas")}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("remove-project", {"Demo"}), "0|1\tDemo\t2\n|");
+    const std::string left = Run("classes", {});
+    for (const char* gone : {"TQmMain", "TQmBase"}) EXPECT_EQ(left.find(gone), std::string::npos) << gone;
+    for (const char* kept : {"TQmTools", "TQmUser", "TObject"}) EXPECT_NE(left.find(kept), std::string::npos) << kept;
 }
 
 }  // namespace qm

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <ostream>
 
@@ -42,12 +44,14 @@ protected:
 TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
     auto dlg = Open();
     EXPECT_EQ(dlg->windowTitle(), "Configuration");
-    EXPECT_EQ(dlg->size(), QSize(433, 399));
+    EXPECT_EQ(dlg->size(), QSize(433, 565));
     EXPECT_EQ(dlg->font().pixelSize(), 11);
     EXPECT_EQ(dlg->LinesPerPageEdit->text(), "72");
     EXPECT_EQ(dlg->LinesPerPageEdit->maxLength(), 3);
     EXPECT_EQ(dlg->DelphiHelpCB->checkState(), Qt::Checked);
     EXPECT_EQ(dlg->ModernPascalCB->checkState(), Qt::Unchecked);
+    EXPECT_EQ(dlg->LazarusWidgetsetCB->currentText(), "gtk2");
+    EXPECT_EQ(dlg->LibraryPathList->count(), 0);
     EXPECT_TRUE(Button(*dlg, "Button1")->isDefault());
     struct {
         const char* Name;
@@ -68,8 +72,17 @@ TEST_F(ConfigDialog, FormShowsTheDesignValuesWhereTheyBelong) {
         {"ModernTargetCB", {88, 50, 200, 21}, nullptr},
         {"Label5", {16, 84, 64, 13}, "&Defines:"},
         {"ModernDefinesEdit", {88, 80, 305, 21}, nullptr},
-        {"Button1", {119, 324, 75, 25}, "OK"},
-        {"Button2", {231, 324, 75, 25}, "Cancel"},
+        {"Panel4", {8, 320, 409, 190}, nullptr},
+        {"Label6", {16, 8, 300, 13}, "&Library path:"},
+        {"LibraryPathList", {16, 24, 300, 98}, nullptr},
+        {"AddPathBtn", {326, 24, 75, 23}, "&Add..."},
+        {"RemovePathBtn", {326, 49, 75, 23}, "&Remove"},
+        {"UpPathBtn", {326, 74, 75, 23}, "&Up"},
+        {"DownPathBtn", {326, 99, 75, 23}, "Do&wn"},
+        {"Label7", {16, 162, 64, 13}, "W&idgetset:"},
+        {"LazarusWidgetsetCB", {88, 158, 120, 21}, nullptr},
+        {"Button1", {119, 522, 75, 25}, "OK"},
+        {"Button2", {231, 522, 75, 25}, "Cancel"},
     };
     for (const auto& c : controls) {
         auto* control = dlg->findChild<QWidget*>(c.Name);
@@ -162,6 +175,57 @@ TEST_F(ConfigDialog, OKStoresButNotWithoutAValue) {
     // Read back by the next dialog.
     auto again = Open();
     EXPECT_EQ(again->ModernTargetCB->currentText(), "fpc-linux64");
+}
+
+// The library path edited by keys in the dialog's own modal loop: a folder added at the end, moved
+// up to the front (Up then disabled), another one removed with Delete on the list, the widgetset
+// chosen, and OK by Enter. The list is the caller's to store; the widgetset is stored with the rest.
+TEST_F(ConfigDialog, TheLibraryPathIsEditedWithTheKeysInItsModalLoop) {
+    auto dlg = std::make_unique<TConfigDlg>();
+    dlg->Beep = [this] { ++Beeps; };
+    int asked = 0;
+    dlg->ChooseFolder = [&asked] {
+        ++asked;
+        return QStringLiteral("/src/three");
+    };
+    dlg->SetLibraryPath({"/src/one", "/src/two"});
+    QStringList seen;
+    bool upDisabledAtTheTop = false;
+    QTimer::singleShot(0, dlg.get(), [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_EQ(modal, dlg.get());
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        // Alt+letter presses a button a moment later, as a person sees it pressed.
+        auto press = [&](Qt::Key Key, Qt::KeyboardModifiers Modifiers, std::function<bool()> Done) {
+            QTest::keyClick(QApplication::focusWidget(), Key, Modifiers);
+            EXPECT_TRUE(QTest::qWaitFor(Done)) << QKeySequence(Key | Modifiers).toString().toStdString();
+        };
+        auto path = [&] {
+            QString text;
+            for (const std::string& folder : dlg->LibraryPath()) text += QString::fromStdString(folder) + ";";
+            return text;
+        };
+        press(Qt::Key_A, Qt::AltModifier, [&] { return path() == "/src/one;/src/two;/src/three;"; });
+        press(Qt::Key_U, Qt::AltModifier, [&] { return path() == "/src/one;/src/three;/src/two;"; });
+        press(Qt::Key_U, Qt::AltModifier, [&] { return path() == "/src/three;/src/one;/src/two;"; });
+        upDisabledAtTheTop = !dlg->findChild<QPushButton*>("UpPathBtn")->isEnabled();
+        press(Qt::Key_L, Qt::AltModifier, [&] { return QApplication::focusWidget() == dlg->LibraryPathList; });
+        press(Qt::Key_End, Qt::NoModifier, [&] { return dlg->LibraryPathList->currentRow() == 2; });
+        press(Qt::Key_Delete, Qt::NoModifier, [&] { return path() == "/src/three;/src/one;"; });
+        seen << path();
+        press(Qt::Key_I, Qt::AltModifier, [&] { return QApplication::focusWidget() == dlg->LazarusWidgetsetCB; });
+        press(Qt::Key_Down, Qt::NoModifier, [&] { return dlg->LazarusWidgetsetCB->currentText() == "gtk3"; });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dlg->exec(), QDialog::Accepted);
+    EXPECT_EQ(seen, QStringList{"/src/three;/src/one;"});
+    EXPECT_TRUE(upDisabledAtTheTop);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(dlg->LibraryPath(), (std::vector<std::string>{"/src/three", "/src/one"}));
+    EXPECT_EQ(StoredValue("ConfigDlg/LazarusWidgetsetCB"), "gtk3");
+    EXPECT_FALSE(StoredValue("ConfigDlg/LibraryPathList").isValid()) << "the list is the class database's";
+    EXPECT_EQ(Beeps, 0);
 }
 
 TEST_F(ConfigDialog, CancelKeepsTheEntriesWhichAreStoredAtTheEnd) {

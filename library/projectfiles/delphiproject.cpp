@@ -50,28 +50,45 @@ bool Applies(const QString& Condition, const std::set<QString>& Keys, const QStr
     return false;
 }
 
+// The configurations a person chooses among, in the file's order, without the Base they share.
+// Files without BuildConfiguration items name their configurations only in conditions.
+QStringList ConfigurationNames(const TXmlElement& Root, const std::vector<TConfiguration>& Configurations) {
+    QStringList names;
+    for (const TConfiguration& c : Configurations)
+        if (c.Name != "Base" && !names.contains(c.Name)) names << c.Name;
+    if (!names.isEmpty()) return names;
+    static const QRegularExpression configTerm(R"('\$\(Config\)'\s*==\s*'([^']+)')");
+    for (const auto& group : Root.Children)
+        for (auto it = configTerm.globalMatch(group->Attribute("Condition")); it.hasNext();)
+            if (const QString name = it.next().captured(1); name != "Base" && !names.contains(name)) names << name;
+    return names;
+}
+
+std::unique_ptr<TXmlElement> ReadMSBuildProject(const std::string& Path) {
+    std::unique_ptr<TXmlElement> root = ReadXmlTree(Path);
+    if (root->Name != "Project") throw Exception(Path + " is not a project file: no MSBuild project");
+    return root;
+}
+
 }  // namespace
+
+std::vector<std::string> DelphiConfigurations(const std::string& File) {
+    const std::unique_ptr<TXmlElement> root = ReadMSBuildProject(AbsolutePath(File));
+    std::vector<std::string> names;
+    for (const QString& name : ConfigurationNames(*root, Configurations(*root))) names.push_back(name.toStdString());
+    return names;
+}
 
 TProjectDescription ReadDelphiProject(const std::string& File, const std::string& Configuration) {
     TProjectDescription project;
     project.Path = AbsolutePath(File);
-    const std::unique_ptr<TXmlElement> root = ReadXmlTree(project.Path);
-    if (root->Name != "Project") throw Exception(project.Path + " is not a project file: no MSBuild project");
+    const std::unique_ptr<TXmlElement> root = ReadMSBuildProject(project.Path);
 
     // The chosen configuration and the keys it stands on.
     const std::vector<TConfiguration> configurations = Configurations(*root);
     QString chosen = QString::fromStdString(Configuration);
     if (chosen.isEmpty())
-        for (const TConfiguration& c : configurations)
-            if (c.Name != "Base") {
-                chosen = c.Name;
-                break;
-            }
-    // Files without BuildConfiguration items name their configurations only in conditions.
-    static const QRegularExpression configTerm(R"('\$\(Config\)'\s*==\s*'([^']+)')");
-    for (const auto& group : root->Children)
-        for (auto it = configTerm.globalMatch(group->Attribute("Condition")); chosen.isEmpty() && it.hasNext();)
-            if (const QString name = it.next().captured(1); name != "Base") chosen = name;
+        if (const QStringList names = ConfigurationNames(*root, configurations); !names.isEmpty()) chosen = names.front();
     std::set<QString> keys{"base"};
     bool known = chosen.isEmpty();
     for (QString name = chosen; !name.isEmpty();) {
@@ -102,7 +119,13 @@ TProjectDescription ReadDelphiProject(const std::string& File, const std::string
                 }
         }
     }
-    if (!known) project.Notes.push_back(project.Path + " has no configuration " + Configuration);
+    // A configuration asked for by name that the file does not have would load Base's settings as
+    // if they were its own: refused before anything is read.
+    if (!known) {
+        const QStringList names = ConfigurationNames(*root, configurations);
+        throw Exception(project.Path + " has no configuration " + Configuration +
+                        (names.isEmpty() ? std::string() : " (it has " + names.join(", ").toStdString() + ")"));
+    }
 
     // Properties in document order; a property's earlier value stands for $(itself).
     std::map<QString, QString> properties;

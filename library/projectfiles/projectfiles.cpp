@@ -46,8 +46,21 @@ void AddFolderList(const QString& List, const TMacroValue& Macros, const char* S
     }
 }
 
+namespace {
+
+std::string ExtensionOf(const std::string& File) {
+    const std::string name = FileNamePart(File);
+    return UpperCase(name.substr(std::min(name.rfind('.'), name.size())));
+}
+
+}  // namespace
+
+std::vector<std::string> ProjectConfigurations(const std::string& File) {
+    return ExtensionOf(File) == ".DPROJ" ? DelphiConfigurations(File) : std::vector<std::string>{};
+}
+
 TProjectDescription ReadProjectFile(const std::string& File, const std::string& Configuration) {
-    const std::string ext = UpperCase(FileNamePart(File).substr(std::min(FileNamePart(File).rfind('.'), FileNamePart(File).size())));
+    const std::string ext = ExtensionOf(File);
     if (ext == ".LPI" || ext == ".LPK") return ReadLazarusFile(File);
     if (ext == ".DPROJ") return ReadDelphiProject(File, Configuration);
     if (ext == ".DPR" || ext == ".LPR" || ext == ".PAS" || ext == ".PP") {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "projectdesc.h"
 
@@ -12,5 +13,9 @@ namespace qm {
 // configurations ("Debug", "Release"); empty: the first one the file lists. Exception with a
 // message naming the file when it cannot be read or is no project file of its kind.
 TProjectDescription ReadProjectFile(const std::string& File, const std::string& Configuration = {});
+
+// The build configurations a project file offers to choose among, in its order (a Delphi
+// project's, without Base); none for the other kinds. Exception as for ReadProjectFile.
+std::vector<std::string> ProjectConfigurations(const std::string& File);
 
 }  // namespace qm

@@ -13,6 +13,7 @@ namespace qm {
 
 TProjectDescription ReadLazarusFile(const std::string& File);
 TProjectDescription ReadDelphiProject(const std::string& File, const std::string& Configuration);
+std::vector<std::string> DelphiConfigurations(const std::string& File);
 
 // The value of a macro; none when it cannot be resolved.
 using TMacroValue = std::function<std::optional<QString>(const QString& Name)>;

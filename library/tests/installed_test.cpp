@@ -66,4 +66,32 @@ TEST_F(Installed, EachTargetReadsItsOwnPlatformFolders) {
     EXPECT_NE(std::find(units.begin(), units.end(), "laz/2.2.6/lcl/interfaces/qt5"), units.end());
 }
 
+// A library path folder that is a Free Pascal or Lazarus tree is taken as that installation, before
+// the one found by itself; other folders are not.
+TEST_F(Installed, TheLibraryPathNamesTheInstalledSources) {
+    const TInstalledRoots named = FindInstalledRoots({Folder("mine"), Path("laz/2.2.6"), Path("fpc/3.2.2"), Path("fpc/3.10.0")});
+    EXPECT_EQ(named.FreePascal, Path("fpc/3.2.2"));
+    EXPECT_EQ(named.Lazarus, Path("laz/2.2.6"));
+    const TInstalledRoots found = FindInstalledRoots({Folder("mine"), Path("laz/2.2.6/lcl"), Path("fpc/3.2.2/rtl")});
+    EXPECT_EQ(found.FreePascal, FindFreePascalSources()) << "a folder inside a tree is no tree";
+    EXPECT_EQ(found.Lazarus, FindLazarusSources());
+}
+
+// A Delphi installation's units are in the folders under its SOURCE folder, as its root gives it
+// (letter case as a Windows tree has it); they serve Delphi's targets only, and Free Pascal's
+// trees serve none of Delphi's.
+TEST_F(Installed, DelphiTargetsReadTheInstallationsSourceFolders) {
+    for (const char* file : {"delphi/SOURCE/RTL/SYS/System.pas", "delphi/SOURCE/RTL/WIN/Windows.pas",
+                             "delphi/SOURCE/VCL/Forms.pas", "delphi/BIN/DELPHI.HDX", "delphi/LIB/Forms.dcu"})
+        Write(file);
+    const TInstalledRoots roots{Path("fpc/3.2.2"), Path("laz/2.2.6"), Path("delphi"), "gtk2"};
+    for (const char* target : {"delphi-win32", "delphi-win64"})
+        EXPECT_EQ(Relative(LayoutFor(*FindTarget(target), roots).UnitFolders),
+                  (std::vector<std::string>{"delphi/SOURCE", "delphi/SOURCE/RTL", "delphi/SOURCE/RTL/SYS",
+                                            "delphi/SOURCE/RTL/WIN", "delphi/SOURCE/VCL"}))
+            << target;
+    for (const std::string& folder : LayoutFor(*FindTarget("fpc-linux64"), roots).UnitFolders)
+        EXPECT_EQ(folder.find("delphi"), std::string::npos) << folder;
+}
+
 }  // namespace qm

@@ -114,6 +114,16 @@ TEST_F(ProjectFiles, ADelphiProjectGivesTheChosenConfigurationsSettings) {
     const TProjectDescription release = ReadProjectFile(file, "Release");
     EXPECT_EQ(release.Defines, (std::vector<std::string>{"RELEASE", "SHARED"}));
     EXPECT_EQ(release.SearchPath, Paths({"lib"}));
+    // The choice offered: the configurations in the file's order, without Base; none for a
+    // program source.
+    EXPECT_EQ(ProjectConfigurations(file), (std::vector<std::string>{"Debug", "Release"}));
+    try {
+        ReadProjectFile(file, "Profile");
+        ADD_FAILURE() << "a configuration the file does not have was taken";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), file + " has no configuration Profile (it has Debug, Release)");
+    }
+    EXPECT_EQ(ProjectConfigurations(Write("d/App.dpr", "program App;\nbegin\nend.\n")), std::vector<std::string>{});
 }
 
 TEST_F(ProjectFiles, AFileThatIsNoProjectIsNamedWithTheFault) {

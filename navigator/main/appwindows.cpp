@@ -81,6 +81,9 @@ TNavigatorProgram::TNavigatorProgram(std::string DatabaseFile, bool ShowSplash, 
     FWindows.ClassMemberDlg = FClassMemberDlg.get();
     FConfigDlg = std::make_unique<TConfigDlg>(FClassNav.get());
     FConfigDlg->Beep = [] { Prompts().Beep(); };
+    FConfigDlg->ChooseFolder = [Dlg = FConfigDlg.get()] {
+        return Prompts().ChooseFolder(Dlg, QStringLiteral("Select Folder for the Library Path"));
+    };
     FWindows.ConfigDlg = FConfigDlg.get();
     FUnitsDlg = std::make_unique<TUnitsDlg>(*FVCLDB, FClassNav.get());
     FWindows.UnitsDlg = FUnitsDlg.get();

@@ -110,6 +110,7 @@ void TClassNav::CreateMenus() {
     FClassInfoPopup = new QMenu(this);
     FClassInfoPopup->setObjectName(QStringLiteral("ClassInfoPopup"));
     for (const TMenuEntry& Entry : MenuTable()) AddMenuEntry(Entry);
+    connect(Menu(QStringLiteral("FileItem")), &QMenu::aboutToShow, this, Guarded([this] { FileItemClick(); }));
     connect(Menu(QStringLiteral("EditItem")), &QMenu::aboutToShow, this, Guarded([this] { EditItemClick(); }));
     connect(Menu(QStringLiteral("FiltersItem")), &QMenu::aboutToShow, this, Guarded([this] { FiltersItemClick(); }));
     connect(MemoPopup(), &QMenu::aboutToShow, this, Guarded([this] { MemoPopupPopup(); }));

@@ -41,6 +41,7 @@ struct TTreeLoadReport;
 class TXRichEdit;
 class TClassInfoPage;
 class TDescendantsPage;
+class TLibraryLoad;
 class TLoadProgress;
 class TSelectorPanel;
 class TSourcePlace;
@@ -137,6 +138,8 @@ public:
     void LoadUnit1Click();
     void AddFolderItemClick();
     void OpenProjectItemClick();
+    // The projects opened, one chosen, removed with the units only they brought in.
+    void RemoveProjectItemClick();
     void LoadVCL1Click();
     // The Initialize command; Ask is false when the first run starts it.
     void InitializeCommand(bool Ask);
@@ -206,6 +209,9 @@ private:
     void ShowTreeReport(const TTreeLoadReport& Report);
     // Add Unit and Add Folder follow uses clauses when the library path holds a folder.
     bool FollowUses();
+    // A load along the library path and the installed sources, for Configuration's widgetset,
+    // counting its units on the progress display.
+    TLibraryLoad LibraryLoad();
     // Ends the program after a fatal error.
     void TerminateProgram();
     void ForgetRemovedUnits();
@@ -220,6 +226,7 @@ private:
     // After rows changed elsewhere: when units were re-read, the shown text and Class Info follow.
     void FollowRereadUnits();
     void ClearStatusBar();
+    void FileItemClick();
     void EditItemClick();
     void FiltersItemClick();
     void MemoPopupPopup();

@@ -36,6 +36,7 @@ std::vector<TMenuEntry> BuildTable() {
         {"AddFolderItem", "Add &Folder...", "", P::File, 0, 0, Run<&TClassNav::AddFolderItemClick>},
         {"OpenProjectItem", "Open &Project...", "", P::File, 0, 0, Run<&TClassNav::OpenProjectItemClick>},
         {"RemoveUnitItem", "&Remove Unit...", "", P::File, 0, 0, Run<&TClassNav::RemoveUnitItemClick>},
+        {"RemoveProjectItem", "Remove Pro&ject...", "", P::File, 0, Disabled, Run<&TClassNav::RemoveProjectItemClick>},
         {"PurgenonVCLItem", "Remove &Non-VCL Units...", "", P::File, 0, SeparatorAfter,
          Run<&TClassNav::PurgenonVCLItemClick>},
         {"PrintItem", "&Print...", "", P::File, 0, 0, Run<&TClassNav::PrintItemClick>},

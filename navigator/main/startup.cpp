@@ -135,11 +135,6 @@ void TClassNav::About1Click() {
     FWindows->SplashScreen->ShowAbout();
 }
 
-void TClassNav::ConfigurationItemClick() {
-    if (Prompts().RunModal(*FWindows->ConfigDlg) == QDialog::Accepted)
-        FStatus->SetLinesPerPage(FWindows->ConfigDlg->LinesPerPageValue());
-}
-
 namespace {
 
 // Asks for a help file the help lookup could not find; the chosen path, or empty.

@@ -1,5 +1,6 @@
-// The File menu's commands that change which units the class database holds: Add Unit, Add
-// Folder and Open Project (following uses clauses along the library path), Initialize, Remove Unit, Remove Non-VCL Units, with the load progress they show.
+// The File menu's commands that change which units the class database holds: Add Unit and Add
+// Folder (following uses clauses along the library path), Initialize, Remove Unit, Remove Non-VCL
+// Units, with the load progress they show. Projects and the library path: projectcmds.cpp.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -7,15 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
-#include <QTimer>
 
 #include "application.h"
 #include "appwindows.h"
-#include "librarystore.h"
 #include "libraryload.h"
 #include "loadprogress.h"
-#include "projectfiles.h"
+#include "loadscope.h"
 #include "loadreport.h"
 #include "cfgdlg1.h"
 #include "classinfopage.h"
@@ -47,36 +45,7 @@ std::string SourceFolderOf(const std::string& UnitFile) {
     return Dir.size() <= 1 ? Dir : FolderPart(std::string_view(Dir).substr(0, Dir.size() - 1));
 }
 
-// The symbols Configuration defines, separated by blanks, commas or semicolons.
-std::vector<std::string> ConfiguredSymbols(const TConfigDlg& Config) {
-    static const QRegularExpression Separators(QStringLiteral("[\\s,;]+"));
-    std::vector<std::string> Symbols;
-    for (const QString& Symbol : Config.ModernDefinesEdit->text().split(Separators, Qt::SkipEmptyParts))
-        Symbols.push_back(SourceBytes(Symbol));
-    return Symbols;
-}
-
 }  // namespace
-
-// While a load runs the window repaints and takes a close request, but starts no other command.
-class TClassNav::TLoadScope {
-public:
-    TLoadScope(TClassNav& Window, int Units, bool Cancellable = false) : FWindow(Window) {
-        FWindow.FLoad->Begin(FWindow.VCLDB(), Units, Cancellable);
-    }
-    ~TLoadScope() {
-        FWindow.FLoad->End();
-        // New units may have brought new descendants.
-        FWindow.FDescendants->Invalidate();
-        // A close asked for during the load ends the program now that the load is over.
-        if (FWindow.FLoad->StopRequested()) QTimer::singleShot(0, &FWindow, [W = &FWindow] { W->close(); });
-    }
-    TLoadScope(const TLoadScope&) = delete;
-    TLoadScope& operator=(const TLoadScope&) = delete;
-
-private:
-    TClassNav& FWindow;
-};
 
 bool TClassNav::Loading() const {
     return FLoad->Loading();
@@ -102,7 +71,7 @@ std::shared_ptr<const TDefineSet> TClassNav::ModernDefines() const {
     const TConfigDlg& Config = *Windows().ConfigDlg;
     // The first entry names no target: each unit's own.
     auto Defines = std::make_shared<TDefineSet>(FindTarget(SourceBytes(Config.ModernTargetCB->currentText())));
-    for (const std::string& Symbol : ConfiguredSymbols(Config)) Defines->Define(Symbol);
+    for (const std::string& Symbol : Config.ModernSymbols()) Defines->Define(Symbol);
     return Defines;
 }
 
@@ -120,9 +89,7 @@ void TClassNav::LoadUnit1Click() {
         {
             const TLoadScope Loading(*this, 0, true);
             const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
-            TLibraryLoad Load(VCLDB());
-            Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
-            Report = Load.Follow({SourceBytes(File)});
+            Report = LibraryLoad().Follow({SourceBytes(File)});
         }
         if (FLoad->StopRequested()) return;
         const std::string Path = ResolvePath(SourceBytes(File));
@@ -156,9 +123,7 @@ void TClassNav::AddFolderItemClick() {
         const TVCLDB::TUseDialect Dialect(VCLDB(), ModernPascal() ? TDialect::Modern : TDialect::Delphi2, ModernDefines());
         const TUnitFiles Found = FindUnitFiles({Dir}, true);
         if (FollowUses()) {
-            TLibraryLoad Load(VCLDB());
-            Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
-            Report = Load.Follow(Found.Files);
+            Report = LibraryLoad().Follow(Found.Files);
             Report.Failures.insert(Report.Failures.begin(), Found.NotRead.begin(), Found.NotRead.end());
         } else {
             TTreeLoader Loader(VCLDB());
@@ -169,33 +134,6 @@ void TClassNav::AddFolderItemClick() {
     if (FLoad->StopRequested()) return;  // the window closes
     ClearStatusBar();
     FSelectors->Refill();  // the new classes and units in the lists, what they show kept
-    ShowTreeReport(Report);
-}
-
-bool TClassNav::FollowUses() {
-    return !TLibraryStore(VCLDB()).LibraryPath().Folders.empty();
-}
-
-// A project's units and everything they use, read for Configuration's target (else the
-// project's own kind) with its symbols and the project's.
-void TClassNav::OpenProjectItemClick() {
-    const QString File = Prompts().OpenFile(this, QStringLiteral("Select Project to Open"),
-                                            QStringLiteral("Project Files|*.dpr;*.lpr;*.lpi;*.lpk;*.dproj"));
-    if (File.isEmpty()) return;
-    const TProjectDescription Project = ReadProjectFile(SourceBytes(File));
-    ClearStatusBar();
-    TTreeLoadReport Report;
-    {
-        const TLoadScope Loading(*this, 0, true);
-        const TConfigDlg& Config = *Windows().ConfigDlg;
-        TLibraryLoad Load(VCLDB());
-        Load.OnUnit = [this](int Done, int Total) { FLoad->ShowCount(Done, Total); };
-        Report = Load.Project(Project, FindTarget(SourceBytes(Config.ModernTargetCB->currentText())),
-                              ConfiguredSymbols(Config));
-    }
-    if (FLoad->StopRequested()) return;
-    ClearStatusBar();
-    FSelectors->Refill();
     ShowTreeReport(Report);
 }
 

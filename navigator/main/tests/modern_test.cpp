@@ -315,5 +315,168 @@ TEST_F(ModernWindow, OpenProjectLoadsAProgramsUnitsAndNamesTheMissingOnes) {
     EXPECT_GE(Nav().ClassesCB()->findText(QStringLiteral("TRing")), 0) << "the lists know the new classes";
 }
 
+// A report of a load, accepted; its text kept in Text when given.
+TAnswer AcceptReport(QString* Text = nullptr) {
+    return [Text](QDialog& Dialog) {
+        if (Text) *Text = static_cast<TLoadReportDlg&>(Dialog).Text();
+        Dialog.accept();
+    };
+}
+
+// A window manager activates a new dialog; the offscreen platform may do so only after activations
+// still on their way, so wait for the dialog to be the active window itself.
+void ActivateDialog(QDialog& Dialog) {
+    Dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&Dialog] { return QApplication::activeWindow() == &Dialog; }));
+}
+
+// A choice made with the keys, as a person makes it: Down Rows times in the list that has the
+// focus, then Enter; the dialog's title and what it offered go to Seen.
+TAnswer ChooseWithKeys(int Rows, QStringList* Seen) {
+    return [Rows, Seen](QDialog& Dialog) {
+        auto* List = Dialog.findChild<QListWidget*>();
+        ActivateDialog(Dialog);
+        if (Seen) *Seen << Dialog.windowTitle();
+        for (int Row = 0; Seen && Row < List->count(); ++Row) *Seen << List->item(Row)->text();
+        EXPECT_EQ(QApplication::focusWidget(), List);
+        for (int Row = 0; Row < Rows; ++Row) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+}
+
+// Remove Project is enabled once a project is open; of two the user chooses one, and exactly its
+// units go (Ring and Shapes, which it brought in), the other's stay; the last one is confirmed.
+TEST_F(ModernWindow, RemoveProjectTakesOutTheChosenProjectsUnits) {
+    QMenu* File = Nav().Menu("FileItem");
+    QAction* Remove = Nav().Item("RemoveProjectItem");
+    emit File->aboutToShow();
+    EXPECT_FALSE(Remove->isEnabled()) << "no project open";
+
+    fs::create_directories(Tree + "/app");
+    Write("app/Demo.dpr", "program Demo;\nuses Ring;\nbegin\nend.\n");
+    Write("app/Solo.pas", "unit Solo;\ninterface\ntype\n  TSolo = class(TObject)\n  end;\nimplementation\nend.\n");
+    Write("app/Other.dpr", "program Other;\nuses Solo;\nbegin\nend.\n");
+    TLibraryStore(Db()).SetLibraryPath(TSearchPath{{Tree, Tree + "/inc"}});
+    for (const char* Project : {"app/Demo.dpr", "app/Other.dpr"}) {
+        Prompts.FileAnswers = {QString::fromStdString(Tree + "/" + Project)};
+        Prompts.Answers.push_back(AcceptReport());
+        Nav().Item("OpenProjectItem")->trigger();
+    }
+    for (const char* Class : {"TRing", "TFigure", "TSolo"}) ASSERT_EQ(Db().ClassCountByName(Class), 1) << Class;
+    const int Units = Db().UnitCount();
+
+    emit File->aboutToShow();
+    ASSERT_TRUE(Remove->isEnabled());
+    QStringList Offered;
+    Prompts.Answers.push_back(ChooseWithKeys(0, &Offered));
+    Remove->trigger();
+    EXPECT_EQ(Offered, (QStringList{"Select Project to Remove", "Demo  " + QString::fromStdString(Tree + "/app/Demo.dpr"),
+                                    "Other  " + QString::fromStdString(Tree + "/app/Other.dpr")}));
+    EXPECT_EQ(Db().ClassCountByName("TRing"), 0);
+    EXPECT_EQ(Db().ClassCountByName("TFigure"), 0);
+    EXPECT_EQ(Db().ClassCountByName("TSolo"), 1);
+    EXPECT_EQ(Db().UnitCount(), Units - 2);
+    EXPECT_EQ(Db().ClassCountByName("TApplication"), 1) << "the library loaded before stays";
+
+    // The one left: a question first, and No keeps it.
+    emit File->aboutToShow();
+    ASSERT_TRUE(Remove->isEnabled());
+    Prompts.ConfirmAnswers = {false};
+    Remove->trigger();
+    EXPECT_EQ(Prompts.Texts("confirm").back(), "Remove the project Other and the units it brought in?");
+    EXPECT_EQ(Db().ClassCountByName("TSolo"), 1);
+    Prompts.ConfirmAnswers = {true};
+    Remove->trigger();
+    EXPECT_EQ(Db().ClassCountByName("TSolo"), 0);
+    EXPECT_TRUE(TLibraryStore(Db()).Projects().empty());
+    emit File->aboutToShow();
+    EXPECT_FALSE(Remove->isEnabled());
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+// Open Project on a Delphi project of two configurations asks which one: Release's search path
+// gives its copy of the unit; Cancel opens nothing.
+TEST_F(ModernWindow, OpenProjectAsksForADelphiProjectsConfiguration) {
+    fs::create_directories(Tree + "/app/dbg");
+    fs::create_directories(Tree + "/app/rel");
+    Write("app/dbg/Flavour.pas", "unit Flavour;\ninterface\ntype\n  TDebugFlavour = class(TObject)\n  end;\nimplementation\nend.\n");
+    Write("app/rel/Flavour.pas", "unit Flavour;\ninterface\ntype\n  TReleaseFlavour = class(TObject)\n  end;\nimplementation\nend.\n");
+    Write("app/Main.pas", "unit Main;\ninterface\nuses Flavour;\ntype\n  TMain = class(TObject)\n  end;\nimplementation\nend.\n");
+    Write("app/App.dproj",
+          "<Project><PropertyGroup><MainSource>App.dpr</MainSource></PropertyGroup>"
+          "<PropertyGroup Condition=\"'$(Cfg_1)'!=''\"><DCC_UnitSearchPath>dbg</DCC_UnitSearchPath></PropertyGroup>"
+          "<PropertyGroup Condition=\"'$(Cfg_2)'!=''\"><DCC_UnitSearchPath>rel</DCC_UnitSearchPath></PropertyGroup>"
+          "<ItemGroup><DCCReference Include=\"Main.pas\"/>"
+          "<BuildConfiguration Include=\"Base\"><Key>Base</Key></BuildConfiguration>"
+          "<BuildConfiguration Include=\"Debug\"><Key>Cfg_1</Key><CfgParent>Base</CfgParent></BuildConfiguration>"
+          "<BuildConfiguration Include=\"Release\"><Key>Cfg_2</Key><CfgParent>Base</CfgParent></BuildConfiguration>"
+          "</ItemGroup></Project>");
+    const QString Project = QString::fromStdString(Tree + "/app/App.dproj");
+
+    Prompts.FileAnswers = {Project};
+    Prompts.Answers.push_back([](QDialog& Dialog) {
+        ActivateDialog(Dialog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    Nav().Item("OpenProjectItem")->trigger();
+    EXPECT_EQ(Db().ClassCountByName("TMain"), 0);
+    EXPECT_TRUE(TLibraryStore(Db()).Projects().empty());
+
+    QStringList Offered;
+    Prompts.FileAnswers = {Project};
+    Prompts.Answers.push_back(ChooseWithKeys(1, &Offered));
+    Prompts.Answers.push_back(AcceptReport());
+    Nav().Item("OpenProjectItem")->trigger();
+    EXPECT_EQ(Offered, (QStringList{"Select Configuration", "Debug", "Release"}));
+    EXPECT_EQ(Db().ClassCountByName("TMain"), 1);
+    EXPECT_EQ(Db().ClassCountByName("TReleaseFlavour"), 1);
+    EXPECT_EQ(Db().ClassCountByName("TDebugFlavour"), 0);
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
+// Configuration shows the library path kept in the class database and what is searched after it;
+// a folder added there is stored on OK, and a removal cancelled is not.
+TEST_F(ModernWindow, ConfigurationChangesTheLibraryPathKeptInTheDatabase) {
+    TLibraryStore(Db()).SetLibraryPath(TSearchPath{{Tree}});
+    QStringList Shown;
+    QString Note;
+    // Alt+letter on a button presses it a moment later: each such key waits for the list to change.
+    struct TPress {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        bool ChangesList;
+    };
+    auto Keys = [&Shown, &Note](std::vector<TPress> Presses, bool Ok) {
+        return [&Shown, &Note, Presses, Ok](QDialog& Dialog) {
+            auto& Config = static_cast<TConfigDlg&>(Dialog);
+            Shown.clear();
+            for (const std::string& Folder : Config.LibraryPath()) Shown << QString::fromStdString(Folder);
+            Note = Config.InstalledLabel->text();
+            ActivateDialog(Dialog);
+            for (const TPress& Press : Presses) {
+                const std::vector<std::string> Before = Config.LibraryPath();
+                QTest::keyClick(QApplication::focusWidget(), Press.Key, Press.Modifiers);
+                if (Press.ChangesList) EXPECT_TRUE(QTest::qWaitFor([&] { return Config.LibraryPath() != Before; }));
+            }
+            if (Ok) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        };
+    };
+    Prompts.FileAnswers = {QString::fromStdString(Tree + "/inc")};
+    Prompts.Answers.push_back(Keys({{Qt::Key_A, Qt::AltModifier, true}}, true));
+    Nav().Item("ConfigurationItem")->trigger();
+    EXPECT_EQ(Shown, QStringList{QString::fromStdString(Tree)});
+    EXPECT_FALSE(Note.isEmpty());
+    EXPECT_EQ(Prompts.Texts("folder"), std::vector<QString>{"Select Folder for the Library Path"});
+    EXPECT_EQ(TLibraryStore(Db()).LibraryPath().Folders, (std::vector<std::string>{Tree, Tree + "/inc"}));
+
+    Prompts.Answers.push_back(Keys({{Qt::Key_L, Qt::AltModifier, false}, {Qt::Key_Delete, Qt::NoModifier, true}}, false));
+    Nav().Item("ConfigurationItem")->trigger();
+    EXPECT_EQ(Shown, (QStringList{QString::fromStdString(Tree), QString::fromStdString(Tree + "/inc")}));
+    EXPECT_EQ(TLibraryStore(Db()).LibraryPath().Folders, (std::vector<std::string>{Tree, Tree + "/inc"}))
+        << "Cancel stores nothing";
+    EXPECT_TRUE(Prompts.Texts("error").empty());
+}
+
 }  // namespace
 }  // namespace qm

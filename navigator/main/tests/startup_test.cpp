@@ -243,7 +243,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     Start(SampleDatabase());
     const TExpectedItem Items[] = {
         {"LoadUnit1", "&Add Unit...", ""}, {"OpenProjectItem", "Open &Project...", ""},
-        {"RemoveUnitItem", "&Remove Unit...", ""},
+        {"RemoveUnitItem", "&Remove Unit...", ""}, {"RemoveProjectItem", "Remove Pro&ject...", ""},
         {"PurgenonVCLItem", "Remove &Non-VCL Units...", ""}, {"PrintItem", "&Print...", ""},
         {"ExportHierarchyItem", "Export &Hierarchy...", ""},
         {"LoadVCL1", "&Initialize...", ""}, {"Exit1", "E&xit", ""}, {"CopyItem", "&Copy", "Ctrl+C"},
@@ -282,7 +282,7 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         return Texts.join('|');
     };
     EXPECT_EQ(Layout(Nav().Menu("FileItem")),
-              "&Add Unit...|Add &Folder...|Open &Project...|&Remove Unit...|Remove &Non-VCL Units...|-|&Print...|Export &Hierarchy...|-|&Initialize...|-|E&xit");
+              "&Add Unit...|Add &Folder...|Open &Project...|&Remove Unit...|Remove Pro&ject...|Remove &Non-VCL Units...|-|&Print...|Export &Hierarchy...|-|&Initialize...|-|E&xit");
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");
