@@ -133,6 +133,7 @@ void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
         def.AncestorArity = Sender.AncestorArity;
         def.OuterName = Sender.OuterName;
         def.HelpedType = Sender.HelpedType;
+        def.Guid = Sender.InterfaceGuid;
         def.Interfaces = Sender.Interfaces;
         def.Flags = Sender.TypeInfo ? ClassFlagTypeInfo : 0;
     }
@@ -397,16 +398,18 @@ std::pair<int, int> TUnitLoader::StoredTraits(int ClassID) {
 }
 
 // The names a type's declaration gives besides its ancestor, each by id where this unit or the
-// database holds the type: its outer type, the type it helps, the interfaces it implements.
+// database holds the type: its outer type, the type it helps, the interfaces it implements; and an
+// interface's GUID, which names no type.
 void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
     auto relate = [&](int Kind, int Position, const std::string& Target) {
         int id = 0;
-        for (const TClassDefObj& def : ClassDefs)
-            if (def.ID >= 0 && SameText(Kind == RelationNestedIn ? def.QualifiedName : def.Name, Target)) {
-                id = def.ID;
-                break;
-            }
-        if (id == 0 && Kind != RelationNestedIn)
+        if (Kind != RelationGuid)
+            for (const TClassDefObj& def : ClassDefs)
+                if (def.ID >= 0 && SameText(Kind == RelationNestedIn ? def.QualifiedName : def.Name, Target)) {
+                    id = def.ID;
+                    break;
+                }
+        if (id == 0 && Kind != RelationNestedIn && Kind != RelationGuid)
             id = std::max(StoredClass(Target, 0, Kind == RelationImplements ? std::optional(TTypeKind::Interface) : std::nullopt), 0);
         FSql.InsertRelation.tryReset();
         FSql.InsertRelation.bind(1, Class.ID);
@@ -421,6 +424,7 @@ void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
     if (Class.AncestorUnresolved) relate(RelationInherits, 0, Class.AncestorName);
     if (!Class.HelpedType.empty()) relate(RelationHelps, 0, Class.HelpedType);
     for (size_t i = 0; i < Class.Interfaces.size(); ++i) relate(RelationImplements, int(i), Class.Interfaces[i]);
+    if (!Class.Guid.empty()) relate(RelationGuid, 0, Class.Guid);
 }
 
 void TUnitLoader::InsertMembers(int UnitID) {

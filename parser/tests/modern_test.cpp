@@ -117,6 +117,14 @@ TEST(ModernDialect, EventsOfEachConstruct) {
          "class\tTS\tTBaseHelper\t9\t\t\tkind=type helper\thelps=string\n"
          "class\tTAb\tTB\t10\t\t\nclass\tTSe\tTObject\t11\t\t\n"
          "class\tJObject\tJBase\t12\t\t\n"},
+        {"an interface's GUID, on its own line or beside the heading; a constant's name is none",
+         "unit U;\ntype\n  IA = interface\n    ['{00000000-0000-0000-C000-000000000046}']\n    procedure P;\n  end;\n"
+         "  IB = interface(IA) ['{12345678-9ABC-DEF0-1234-56789ABCDEF0}'] end;\n  IC = interface [SID_IC] end;\n"
+         "  ID = dispinterface\n    ['{11111111-2222-3333-4444-555555555555}']\n  end;\n",
+         "class\tIA\t\t3\t\t\tkind=interface\tguid={00000000-0000-0000-C000-000000000046}\nmethod\tP\t16\t5\t\t\t()\n"
+         "class\tIB\tIA\t7\t\t\tkind=interface\tguid={12345678-9ABC-DEF0-1234-56789ABCDEF0}\n"
+         "class\tIC\t\t8\t\t\tkind=interface\n"
+         "class\tID\t\t9\t\t\tkind=dispinterface\tguid={11111111-2222-3333-4444-555555555555}\n"},
         {"fields of anonymous types",
          InClass("    P: ^TNode;\n    K: (kOne, kTwo);\n    R: 0..255;\n    Inline: record A: Integer; case B: Byte of 0: (C: Word); end;\n"
                  "    Handler: procedure(A: Integer; B: string) of object;\n    Last: Integer"),
