@@ -378,6 +378,8 @@ void DescendantsPage(benchmark::State& State, const std::string* Database, const
     Program->Windows().ClassNav->close();
 }
 
+std::string SampleCopy(const std::string& Name);
+
 // The sample with a modern unit of interfaces: IInterface, 40 interfaces derived from it (half of
 // them two deep), and 200 classes derived from the sample's TComponent, each implementing IInterface
 // and one of the others, with two descendants each.

@@ -99,18 +99,29 @@ const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows)
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
-    // An interface without a heritage list derives from IInterface (IUnknown in Free Pascal's
-    // sources) where one is known; records, objects and helpers without one from nothing.
+    // An interface without a heritage list derives from the interface IInterface (IUnknown in
+    // Free Pascal's sources) where one is known, never from a class of that name (Delphi 2.0's
+    // OLE units declare IUnknown as a class); records, objects and helpers without one from nothing.
+    int implicitAncestor = 0;  // when one is chosen: its id, or -1 for the unit's own
     if (Sender.TypeKind == TTypeKind::Interface && Sender.AncestorName.empty())
         for (const char* implicit : {"IInterface", "IUnknown"}) {
             if (SameText(Sender.TypeName, implicit)) break;
-            const int stored = StoredClass(implicit, 0, TTypeKind::Interface);
-            if (stored < 0 && !FClassesByUpperName.count(UpperCase(implicit))) continue;
+            const int id = StoredClass(implicit, 0, TTypeKind::Interface);
+            const auto local = FClassesByUpperName.find(UpperCase(implicit));
+            const bool stored = id >= 0 && StoredTraits(id).second == int(TTypeKind::Interface);
+            const bool own = local != FClassesByUpperName.end() &&
+                             std::any_of(local->second.begin(), local->second.end(), [&](int i) {
+                                 return ClassDefs[size_t(i)].Kind == TTypeKind::Interface;
+                             });
+            if (!stored && !own) continue;
             Sender.AncestorName = implicit;
+            implicitAncestor = stored ? id : -1;
             break;
         }
     const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
-    AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
+    AddClass(Sender, root                    ? 0
+                     : implicitAncestor != 0 ? implicitAncestor
+                                             : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
 }
 
 // AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found

@@ -71,6 +71,23 @@ TEST_F(Types, AClassDerivesFromAClassOfTheName) {
     EXPECT_EQ(Db.ClassRecord(Db.GetAncestorID(ClassID("TControl"))).Kind, int(TTypeKind::Class));
 }
 
+// An interface that names no ancestor derives from the interface IUnknown, never from a class of
+// that name, as Delphi 2.0's OLE units declare one.
+TEST_F(Types, AnInterfaceDoesNotDeriveFromAClassOfTheImplicitName) {
+    {
+        TVCLDB::TUseDialect old(Db, TDialect::Delphi2);
+        Db.LoadUnit(Write("Ole2.pas", "unit Ole2;\ninterface\ntype\n  IUnknown = class\n    procedure AddRef; virtual; abstract;\n  end;\n"
+                                      "implementation\nend.\n"));
+    }
+    Db.LoadUnit(Write("Intf.pas", "unit Intf;\ninterface\ntype\n  IReader = interface\n    function Read: Integer;\n  end;\n"));
+    EXPECT_EQ(Db.GetAncestorID(ClassID("IReader")), 0);
+    Db.LoadUnit(Write("Base.pas", "unit Base;\ninterface\ntype\n  IUnknown = interface\n    function _AddRef: Integer;\n  end;\n"
+                                  "  IWriter = interface\n  end;\n"));
+    const int ancestor = Db.GetAncestorID(ClassID("IWriter"));
+    ASSERT_NE(ancestor, 0);
+    EXPECT_EQ(Db.ClassRecord(ancestor).Kind, int(TTypeKind::Interface)) << "the interface of the name, once there is one";
+}
+
 // Who implements an interface: the classes naming it, each with the descendants that implement
 // it through it; and a class's interfaces, its own and its ancestors', level by level.
 TEST_F(Types, ImplementersAndInterfacesOfAClass) {

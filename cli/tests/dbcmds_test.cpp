@@ -131,6 +131,24 @@ TEST_F(DbCommands, ImplementersAndInterfaces) {
     EXPECT_EQ(Run("classes", {"IRead"}).find("interface"), std::string::npos) << "the records stay as they were";
 }
 
+// An interface's GUID in the interfaces command, and the rows Class Info's filters add in members.
+TEST_F(DbCommands, GuidsAndTheRowsOfInterfacesAndHelpers) {
+    fs::create_directories(Dir / "kinds");
+    std::ofstream(Dir / "kinds" / "g.pas") << "unit G;\ninterface\ntype\n"
+                                              "  IRead = interface ['{01234567-89AB-CDEF-0123-456789ABCDEF}'] end;\n"
+                                              "  TFile = class(TObject, IRead) end;\n"
+                                              "  TFileHelper = class helper for TFile\n    procedure Rewind;\n  end;\n";
+    ASSERT_EQ(Run("add", {Unit("System.pas")}).substr(0, 2), "0|");
+    ASSERT_EQ(Run("add", {"--modern", (Dir / "kinds" / "g.pas").string()}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("interfaces", {"TFile"}), "0|1\tTFile\tIRead\tG\t{01234567-89AB-CDEF-0123-456789ABCDEF}\n|");
+    const std::string file = Run("classes", {"TFile"}).substr(2);
+    const std::string id = file.substr(0, file.find('\t')), helper = Run("classes", {"TFileHelper"}).substr(2);
+    EXPECT_EQ(Run("members", {"TFile", "--no-methods", "--interfaces", "--helpers"}),
+              "0|IRead\t" + id + "\tTFile\t1\t\tinterface\n|") << "the helper's method filtered out as a method";
+    EXPECT_EQ(Run("members", {"TFile", "--helpers", "--no-published"}),
+              "0|Rewind\t" + helper.substr(0, helper.find('\t')) + "\tTFileHelper\thelper\tPublic\tMethod\n|");
+}
+
 TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {
     fs::create_directories(Dir / "tree" / "inc");
     auto write = [&](const std::string& Name, const std::string& Text) {

@@ -221,7 +221,7 @@ TEST(ModernDialect, ValidCodeIsRead) {
          "  TRec = packed record\n    X: Integer;\n    class operator Add(A, B: TRec): TRec;\n"
          "    case Kind: Byte of\n      0: (I: Integer);\n      1: (R: record A, B: Word; end);\n  end;\n"
          "  TObj = object(TParent)\n    procedure Run; virtual;\n  end;\n",
-         "class\tIBar\tIFoo\t4\t\t\tkind=interface\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
+         "class\tIBar\tIFoo\t4\t\t\tkind=interface\tguid={00000000-0000-0000-0000-000000000001}\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
          "class\tIDisp\t\t9\t\t\tkind=dispinterface\nproperty\tCount\t16\t10\t\t\n"
          "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC):TREC\n"
          "class\tTObj\tTParent\t19\t\t\tkind=object\nmethod\tRun\t16\t20\t\t\t()\n"},

@@ -473,7 +473,7 @@ TEST_F(BesideTheTool, AnInterfaceByClassSearchAndItsImplementersByKeys) {
         QFile F(QString::fromStdString(Unit));
         F.open(QIODevice::WriteOnly);
         F.write("unit Readers;\ninterface\ntype\n  IReader = interface\n    function Read: Integer;\n  end;\n"
-                "  IStream = interface(IReader)\n  end;\n  TFile = class(TObject, IReader)\n    function Read: Integer;\n"
+                "  IChannel = interface(IReader)\n  end;\n  TFile = class(TObject, IReader)\n    function Read: Integer;\n"
                 "  end;\n  TLog = class(TFile)\n  end;\nimplementation\nfunction TFile.Read: Integer; begin end;\nend.\n");
     }
     Start(File);
@@ -496,7 +496,7 @@ TEST_F(BesideTheTool, AnInterfaceByClassSearchAndItsImplementersByKeys) {
     X.Click();
     ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == &Tree; }));
     X.Key("Down");
-    ASSERT_TRUE(WaitFor([&] { return Current() == "IStream"; }));
+    ASSERT_TRUE(WaitFor([&] { return Current() == "IChannel"; }));
     X.Key("Down");
     ASSERT_TRUE(WaitFor([&] { return Current() == "Implemented by"; }));
     Shot("xcb-implemented-by");
