@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "asciitext.h"
+#include "classforest.h"
 #include "dbaccess.h"
 #include "dbengine.h"
 #include "typekind.h"
@@ -25,63 +26,76 @@ std::string KindCaption(int Kind) {
 
 namespace {
 
-// Runs the statement once for the class and once for each of its ancestors, nearest first:
-// Bind gives it the class's parameters, Row takes each row with the level (1 for the class).
+// Runs the query once for the class and once for each of its ancestors, nearest first: Bind gives
+// it the parameters of a class, Row takes each row with the level (1 for the class) and the class.
 template <class TBind, class TRow>
-void UpTheChain(TVCLDB& Db, int ClassID, SQLite::Statement& Query, TBind Bind, TRow Row) {
-    for (int level = 1, at = ClassID; at != 0; ++level, at = Db.GetAncestorID(at)) {
-        TDbAccess::CheckAncestorLevel(Db, level, ClassID);
-        Query.reset();
-        Bind(at);
-        while (Query.executeStep()) Row(level, at);
-    }
+void UpTheChain(TVCLDB& Db, int ClassID, const char* Sql, TBind Bind, TRow Row) {
+    TDbAccess::TCall call(Db);
+    Engine(TDbAccess::OpenConnection(Db), [&] {
+        SQLite::Statement query(TDbAccess::Connection(Db), Sql);
+        for (int level = 1, at = ClassID; at != 0; ++level, at = Db.GetAncestorID(at)) {
+            TDbAccess::CheckAncestorLevel(Db, level, ClassID);
+            query.reset();
+            Bind(query, at);
+            while (query.executeStep()) Row(query, level, at);
+        }
+    });
 }
 
 }  // namespace
 
 std::vector<TImplementedInterface> TTypeQueries::Interfaces(int ClassID) {
-    TDbAccess::TCall call(FDb);
     std::vector<TImplementedInterface> found;
-    Engine(TDbAccess::OpenConnection(FDb), [&] {
-        SQLite::Statement q(TDbAccess::Connection(FDb),
-                            "select R.TargetID, R.TargetName, coalesce(U.Name, '') from RELATIONS R "
-                            "left join CLASSES C on C.ID = R.TargetID left join UNITS U on U.ID = C.UnitID "
-                            "where R.ClassID = ? and R.Kind = ? order by R.Position");
-        UpTheChain(
-            FDb, ClassID, q,
-            [&](int At) {
-                q.bind(1, At);
-                q.bind(2, RelationImplements);
-            },
-            [&](int Level, int At) {
-                found.push_back({Level, At, FDb.GetClassName(At), q.getColumn(0).getInt(), q.getColumn(1).getString(),
-                                 q.getColumn(2).getString()});
-            });
-    });
+    UpTheChain(
+        FDb, ClassID,
+        "select R.TargetID, R.TargetName, coalesce(U.Name, '') from RELATIONS R "
+        "left join CLASSES C on C.ID = R.TargetID left join UNITS U on U.ID = C.UnitID "
+        "where R.ClassID = ? and R.Kind = ? order by R.Position",
+        [](SQLite::Statement& Q, int At) {
+            Q.bind(1, At);
+            Q.bind(2, RelationImplements);
+        },
+        [&](SQLite::Statement& Q, int Level, int At) {
+            found.push_back({Level, At, FDb.GetClassName(At), Q.getColumn(0).getInt(), Q.getColumn(1).getString(),
+                             Q.getColumn(2).getString()});
+        });
     return found;
 }
 
 TDescendants TTypeQueries::Implementers(int InterfaceID, bool Direct) {
     TDbAccess::TCall call(FDb);
     const std::string name = FDb.GetClassName(InterfaceID);
-    std::vector<std::pair<std::string, int>> direct;  // upper-case name, id
+    // The classes naming the interface and every class below them, in one recursive query.
+    std::vector<int> direct;
+    TClassForest forest;
     Engine(TDbAccess::OpenConnection(FDb), [&] {
-        SQLite::Statement q(TDbAccess::Connection(FDb),
-                            "select distinct C.ID, C.Name from RELATIONS R join CLASSES C on C.ID = R.ClassID "
-                            "where R.Kind = ?1 and (R.TargetID = ?2 or (R.TargetID = 0 and upper(R.TargetName) = ?3))");
+        const char* named = "select distinct ClassID from RELATIONS where Kind = ?1 and (TargetID = ?2 or "
+                            "(TargetID = 0 and upper(TargetName) = ?3))";
+        SQLite::Statement q(TDbAccess::Connection(FDb), named);
         q.bind(1, RelationImplements);
         q.bind(2, InterfaceID);
         q.bind(3, UpperCase(name));
-        while (q.executeStep()) direct.emplace_back(UpperCase(q.getColumn(1).getString()), q.getColumn(0).getInt());
+        while (q.executeStep()) direct.push_back(q.getColumn(0).getInt());
+        SQLite::Statement tree(TDbAccess::Connection(FDb),
+                               std::string("with recursive Tree(ID) as (") + named +
+                                   " union select C.ID from CLASSES C join Tree on C.AncestorID = Tree.ID) "
+                                   "select C.ID, C.Name, C.UnitID, C.AncestorID from Tree join CLASSES C on C.ID = Tree.ID");
+        tree.bind(1, RelationImplements);
+        tree.bind(2, InterfaceID);
+        tree.bind(3, UpperCase(name));
+        forest.Read(tree, TDbAccess::Connection(FDb));
     });
-    std::sort(direct.begin(), direct.end());
+    TDescendants named;
+    forest.List(direct, 0, named);  // the direct implementers, for their names
+    std::vector<std::pair<std::string, int>> order;  // upper-case name, id
+    for (const TDescendant& d : named) order.emplace_back(UpperCase(d.Name), d.ClassID);
+    std::sort(order.begin(), order.end());
+    std::vector<int> roots;
+    for (const auto& [key, id] : order) roots.push_back(id);
     TDescendants tree;
-    for (const auto& [key, id] : direct) {
-        TDescendants below;
-        FDb.ListDescendants(id, below, Direct ? 0 : -1);
-        if (Direct && !below.empty()) below.front().Descendants = 0;
-        tree.insert(tree.end(), below.begin(), below.end());
-    }
+    forest.List(roots, Direct ? 0 : -1, tree);
+    if (Direct)
+        for (TDescendant& d : tree) d.Descendants = 0;
     return tree;
 }
 
@@ -115,22 +129,17 @@ TOverrides TTypeQueries::Implementations(int InterfaceID, const std::string& Nam
 }
 
 std::vector<int> TTypeQueries::Helpers(int ClassID) {
-    TDbAccess::TCall call(FDb);
     std::vector<int> found;
-    Engine(TDbAccess::OpenConnection(FDb), [&] {
-        SQLite::Statement q(TDbAccess::Connection(FDb),
-                            "select ClassID from RELATIONS where Kind = ?1 and TargetID = ?2 union "
-                            "select ClassID from RELATIONS where Kind = ?1 and TargetID = 0 and upper(TargetName) = ?3 "
-                            "order by ClassID");
-        UpTheChain(
-            FDb, ClassID, q,
-            [&](int At) {
-                q.bind(1, RelationHelps);
-                q.bind(2, At);
-                q.bind(3, UpperCase(FDb.GetClassName(At)));
-            },
-            [&](int, int) { found.push_back(q.getColumn(0).getInt()); });
-    });
+    UpTheChain(
+        FDb, ClassID,
+        "select ClassID from RELATIONS where Kind = ?1 and TargetID = ?2 union "
+        "select ClassID from RELATIONS where Kind = ?1 and TargetID = 0 and upper(TargetName) = ?3 order by ClassID",
+        [&](SQLite::Statement& Q, int At) {
+            Q.bind(1, RelationHelps);
+            Q.bind(2, At);
+            Q.bind(3, UpperCase(FDb.GetClassName(At)));
+        },
+        [&](SQLite::Statement& Q, int, int) { found.push_back(Q.getColumn(0).getInt()); });
     return found;
 }
 
