@@ -51,6 +51,7 @@
 #include "descendantsmodel.h"
 #include "descendantspage.h"
 #include "main1.h"
+#include "unitparser.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -361,19 +362,50 @@ void LibrarySession(int Rounds) {
 }
 
 // The Descendants page of TObject: every class of the sample, queried, ordered and put in the
-// tree, the top level open and painted.
-void DescendantsOfTObject(benchmark::State& State, const std::string* Database) {
+// tree, the top level open and painted. Of IInterface: the interfaces derived from it, and under
+// "Implemented by" the classes implementing it with their descendants.
+void DescendantsPage(benchmark::State& State, const std::string* Database, const char* Class) {
     auto Program = StartWindow(*Database);
     qm::TClassNav& W = *Program->Windows().ClassNav;
     qm::TVCLDB& Db = *Program->Windows().VCLDB;
     W.SelectPage(W.DescendantsTabSheet());
-    W.FillClassList(Db.ClassesIDByNameIndex("TObject", 0));
+    W.FillClassList(Db.ClassesIDByNameIndex(Class, 0));
     for (auto _ : State) {
         W.Descendants().Invalidate();
         W.Descendants().View().repaint();
     }
-    State.counters["classes"] = W.Descendants().Model().Tree().front().Descendants + 1;
+    State.counters["rows"] = double(W.Descendants().Model().Tree().size());
     Program->Windows().ClassNav->close();
+}
+
+std::string SampleCopy(const std::string& Name);
+
+// The sample with a modern unit of interfaces: IInterface, 40 interfaces derived from it (half of
+// them two deep), and 200 classes derived from the sample's TComponent, each implementing IInterface
+// and one of the others, with two descendants each.
+std::string SampleWithInterfaces() {
+    const std::string Db = SampleCopy("interfaces.db");
+    const std::string Unit = WorkDir + "/Intfs.pas";
+    {
+        std::ofstream Text(Unit, std::ios::binary);
+        Text << "unit Intfs;\ninterface\nuses Classes;\ntype\n  IInterface = interface\n"
+                "    ['{00000000-0000-0000-C000-000000000046}']\n    function _AddRef: Integer;\n"
+                "    function _Release: Integer;\n  end;\n";
+        for (int i = 0; i < 40; ++i)
+            Text << "  IPart" << i << " = interface(" << (i % 2 ? "IPart" + std::to_string(i - 1) : std::string("IInterface"))
+                 << ")\n    procedure Run" << i << ";\n  end;\n";
+        for (int i = 0; i < 200; ++i) {
+            Text << "  TImpl" << i << " = class(TComponent, IInterface, IPart" << i % 40 << ")\n    function _AddRef: Integer;\n"
+                 << "    function _Release: Integer;\n    procedure Run" << i % 40 << ";\n  end;\n";
+            for (int k = 0; k < 2; ++k) Text << "  TImpl" << i << "Sub" << k << " = class(TImpl" << i << ")\n  end;\n";
+        }
+        Text << "implementation\nend.\n";
+    }
+    qm::TVCLDB Sample;
+    Sample.OpenDatabase(Db);
+    qm::TVCLDB::TUseDialect Modern(Sample, qm::TDialect::Modern);
+    Sample.LoadUnit(Unit);
+    return Db;
 }
 
 void IdleStatusRefresh(benchmark::State& State) {
@@ -613,9 +645,15 @@ int main(int argc, char** argv) {
     if (!LibraryDb.empty())
         benchmark::RegisterBenchmark("ClassInfoOfTFormInTheLibrary", ClassInfoOfTFormInTheLibrary)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("IdleStatusRefresh", IdleStatusRefresh)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("DescendantsPageOfTObject", DescendantsOfTObject, &SampleDb)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("DescendantsPageOfTObject", DescendantsPage, &SampleDb, "TObject")->Unit(benchmark::kMillisecond);
     if (!LibraryDb.empty())
-        benchmark::RegisterBenchmark("DescendantsPageOfTObjectInTheLibrary", DescendantsOfTObject, &LibraryDb)
+        benchmark::RegisterBenchmark("DescendantsPageOfTObjectInTheLibrary", DescendantsPage, &LibraryDb, "TObject")
+            ->Unit(benchmark::kMillisecond);
+    static const std::string InterfacesDb = SampleWithInterfaces();
+    benchmark::RegisterBenchmark("DescendantsPageOfIInterface", DescendantsPage, &InterfacesDb, "IInterface")
+        ->Unit(benchmark::kMillisecond);
+    if (!LibraryDb.empty())
+        benchmark::RegisterBenchmark("DescendantsPageOfIInterfaceInTheLibrary", DescendantsPage, &LibraryDb, "IInterface")
             ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/FirstTime", DoubleClickUpTenLevels, true)
         ->Unit(benchmark::kMillisecond);

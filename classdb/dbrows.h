@@ -28,12 +28,19 @@ enum : int {
     MemberRedeclared = 1024,
 };
 
+// Rows of a member listing that are no member (never stored): an interface that the level's
+// class names (Flags ListedInterface, no visibility), and a member a helper adds (Level
+// HelperLevel, ClassName the helper's).
+enum : int { ListedInterface = 2048 };
+inline constexpr int HelperLevel = 0;
+
 // RELATIONS.Kind: what a type's declaration names besides its ancestor.
 enum : int {
     RelationImplements = 1,  // an interface of its heritage list (Position: its place there)
     RelationHelps = 2,       // the type a helper helps
     RelationNestedIn = 3,    // the type it is declared in (TargetName: that type's QualifiedName)
     RelationInherits = 4,    // an ancestor not loaded when the type was (not for classes)
+    RelationGuid = 5,        // an interface's GUID (TargetName), which names no type (TargetID 0)
 };
 
 // The stamp of a file as read (see TFileStamp), the dialect it was read in (TDialect) and how
@@ -132,6 +139,10 @@ struct TMemberFilter {
     bool ShowPublished = true;
     // Properties a class names again to change their visibility (see ListClassMembers).
     bool ShowRedeclared = true;
+    // Rows that are not the class's members, which TTypeQueries::ListClassMembers adds: the
+    // interfaces each level names, and the members its helpers add.
+    bool ShowInterfaces = false;
+    bool ShowHelpers = false;
 };
 
 // A place in the sources: a unit and a line of it, counted from 1 as everywhere the user sees
@@ -181,6 +192,9 @@ struct TOverride {
     std::string ClassName;
     std::string UnitName;
     TPlace Place;
+    // False for a class that implements an interface's method under another name (a method
+    // resolution clause, "procedure IFoo.Bar = Baz;"): Place is then the class's declaration.
+    bool Declares = true;
 };
 using TOverrides = std::vector<TOverride>;
 

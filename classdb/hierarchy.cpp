@@ -8,33 +8,22 @@
 #include <unordered_map>
 
 #include "asciitext.h"
+#include "classforest.h"
 #include "vcldb1.h"
 #include "vcldbstore.h"
 
 namespace qm {
 
-namespace {
-
-struct TNode {
-    TDescendant Row;
-    std::vector<size_t> Children;
-};
-
-}  // namespace
-
 void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
     TCall call(*this);
     Tree.clear();
-    std::vector<TNode> nodes;
-    std::unordered_map<int, size_t> index;  // class id -> node
-    std::vector<std::pair<int, int>> links;  // (ancestor, class)
-    std::unordered_map<int, std::string> units;  // unit id -> name
     if (!ClassExists(ClassID)) return;
     // A root's subtree is most of the library: one pass over the table and the walk in memory,
     // where a recursive query would cost a lookup and a sorted insert per class. Below a root
     // the recursive query over the classes-by-ancestor index reads only the subtree (UNION, not
     // UNION ALL: a cycle of ancestors in a damaged file ends the walk instead of running on).
     const bool whole = GetAncestorID(ClassID) == 0;
+    TClassForest forest;
     Engine(Connection(), [&] {
         SQLite::Statement q(Database(), whole ? "select ID, Name, UnitID, AncestorID from CLASSES"
                                               : "with recursive Tree(ID) as (select ?1 union select C.ID from CLASSES C "
@@ -42,52 +31,9 @@ void TVCLDB::ListDescendants(int ClassID, TDescendants& Tree, int MaxDepth) {
                                                 "select C.ID, C.Name, C.UnitID, C.AncestorID from Tree "
                                                 "join CLASSES C on C.ID = Tree.ID");
         if (!whole) q.bind(1, ClassID);
-        while (q.executeStep()) {
-            TNode node;
-            node.Row.ClassID = q.getColumn(0).getInt();
-            node.Row.Name = q.getColumn(1).getString();
-            node.Row.UnitID = q.getColumn(2).getInt();
-            index.emplace(node.Row.ClassID, nodes.size());
-            links.emplace_back(q.getColumn(3).getInt(), node.Row.ClassID);
-            nodes.push_back(std::move(node));
-        }
-        SQLite::Statement u(Database(), "select ID, Name from UNITS");
-        while (u.executeStep()) units.emplace(u.getColumn(0).getInt(), u.getColumn(1).getString());
+        forest.Read(q, Database());
     });
-    const auto root = index.find(ClassID);
-    if (root == index.end()) return;
-    // Every class but the one asked about hangs below its ancestor (that class's own ancestor may
-    // be among its descendants only in a damaged file: it stays the root).
-    for (const auto& [ancestor, cls] : links) {
-        const auto parent = index.find(ancestor);
-        if (cls != ClassID && parent != index.end()) nodes[parent->second].Children.push_back(index[cls]);
-    }
-    for (TNode& node : nodes)
-        std::sort(node.Children.begin(), node.Children.end(), [&](size_t a, size_t b) {
-            const int order = CompareText(nodes[a].Row.Name, nodes[b].Row.Name);
-            return order != 0 ? order < 0 : nodes[a].Row.ClassID < nodes[b].Row.ClassID;
-        });
-    // Depth first without recursion: a deep tree needs no deep stack.
-    std::vector<std::pair<size_t, int>> stack{{root->second, 0}};
-    std::vector<size_t> order;
-    while (!stack.empty()) {
-        const auto [at, depth] = stack.back();
-        stack.pop_back();
-        nodes[at].Row.Depth = depth;
-        order.push_back(at);
-        const auto& children = nodes[at].Children;
-        for (auto child = children.rbegin(); child != children.rend(); ++child) stack.emplace_back(*child, depth + 1);
-    }
-    // Counts from the end: a class's subtree follows it in depth-first order.
-    std::vector<int> below(nodes.size(), 0);
-    for (auto it = order.rbegin(); it != order.rend(); ++it)
-        for (size_t child : nodes[*it].Children) below[*it] += below[child] + 1;
-    for (size_t at : order) {
-        if (MaxDepth >= 0 && nodes[at].Row.Depth > MaxDepth) continue;
-        nodes[at].Row.Descendants = below[at];
-        if (const auto unit = units.find(nodes[at].Row.UnitID); unit != units.end()) nodes[at].Row.UnitName = unit->second;
-        Tree.push_back(std::move(nodes[at].Row));
-    }
+    forest.List({ClassID}, MaxDepth, Tree);
 }
 
 void TVCLDB::ListHierarchy(int ClassID, TDescendants& Tree) {

@@ -15,6 +15,7 @@
 namespace qm {
 
 const char* VisibilityName(int Flags) {
+    if (Flags & ListedInterface) return "";
     if (Flags & VisPublished) return "Published";
     if (Flags & VisPublic) return "Public";
     if (Flags & VisPrivate) return "Private";
@@ -23,6 +24,7 @@ const char* VisibilityName(int Flags) {
 }
 
 const char* KindName(int Flags) {
+    if (Flags & ListedInterface) return "interface";
     if (Flags & MemberClass) {
         if (Flags & KindMethod) return "class method";
         if (Flags & KindProperty) return "class property";
@@ -39,8 +41,12 @@ std::string MemberSignature(const std::string& Name, const std::string& Params) 
     return Name + Params;
 }
 
+std::string LevelText(int Level) {
+    return Level == HelperLevel ? "helper" : std::to_string(Level);
+}
+
 std::array<std::string, 5> MemberColumns(const TMemberItem& Item) {
-    return {Item.Name, Item.ClassName, std::to_string(Item.Level), VisibilityName(Item.Flags), KindName(Item.Flags)};
+    return {Item.Name, Item.ClassName, LevelText(Item.Level), VisibilityName(Item.Flags), KindName(Item.Flags)};
 }
 
 namespace {

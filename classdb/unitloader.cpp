@@ -104,18 +104,29 @@ const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows)
 // A class found in the database wins over one of the unit being loaded; among several, the
 // one of the unit named last in the uses lists.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
-    // An interface without a heritage list derives from IInterface (IUnknown in Free Pascal's
-    // sources) where one is known; records, objects and helpers without one from nothing.
+    // An interface without a heritage list derives from the interface IInterface (IUnknown in
+    // Free Pascal's sources) where one is known, never from a class of that name (Delphi 2.0's
+    // OLE units declare IUnknown as a class); records, objects and helpers without one from nothing.
+    int implicitAncestor = 0;  // when one is chosen: its id, or -1 for the unit's own
     if (Sender.TypeKind == TTypeKind::Interface && Sender.AncestorName.empty())
         for (const char* implicit : {"IInterface", "IUnknown"}) {
             if (SameText(Sender.TypeName, implicit)) break;
-            const int stored = StoredClass(implicit, 0, TTypeKind::Interface);
-            if (stored < 0 && !FClassesByUpperName.count(UpperCase(implicit))) continue;
+            const int id = StoredClass(implicit, 0, TTypeKind::Interface);
+            const auto local = FClassesByUpperName.find(UpperCase(implicit));
+            const bool stored = id >= 0 && StoredTraits(id).second == int(TTypeKind::Interface);
+            const bool own = local != FClassesByUpperName.end() &&
+                             std::any_of(local->second.begin(), local->second.end(), [&](int i) {
+                                 return ClassDefs[size_t(i)].Kind == TTypeKind::Interface;
+                             });
+            if (!stored && !own) continue;
             Sender.AncestorName = implicit;
+            implicitAncestor = stored ? id : -1;
             break;
         }
     const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
-    AddClass(Sender, root ? 0 : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
+    AddClass(Sender, root                    ? 0
+                     : implicitAncestor != 0 ? implicitAncestor
+                                             : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
 }
 
 // AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found
@@ -138,6 +149,7 @@ void TUnitLoader::AddClass(const TUnitParser& Sender, int AncestorID) {
         def.AncestorArity = Sender.AncestorArity;
         def.OuterName = Sender.OuterName;
         def.HelpedType = Sender.HelpedType;
+        def.Guid = Sender.InterfaceGuid;
         def.Interfaces = Sender.Interfaces;
         def.Flags = Sender.TypeInfo ? ClassFlagTypeInfo : 0;
     }
@@ -411,16 +423,18 @@ std::pair<int, int> TUnitLoader::StoredTraits(int ClassID) {
 }
 
 // The names a type's declaration gives besides its ancestor, each by id where this unit or the
-// database holds the type: its outer type, the type it helps, the interfaces it implements.
+// database holds the type: its outer type, the type it helps, the interfaces it implements; and an
+// interface's GUID, which names no type.
 void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
     auto relate = [&](int Kind, int Position, const std::string& Target) {
         int id = 0;
-        for (const TClassDefObj& def : ClassDefs)
-            if (def.ID >= 0 && SameText(Kind == RelationNestedIn ? def.QualifiedName : def.Name, Target)) {
-                id = def.ID;
-                break;
-            }
-        if (id == 0 && Kind != RelationNestedIn)
+        if (Kind != RelationGuid)
+            for (const TClassDefObj& def : ClassDefs)
+                if (def.ID >= 0 && SameText(Kind == RelationNestedIn ? def.QualifiedName : def.Name, Target)) {
+                    id = def.ID;
+                    break;
+                }
+        if (id == 0 && Kind != RelationNestedIn && Kind != RelationGuid)
             id = std::max(StoredClass(Target, 0, Kind == RelationImplements ? std::optional(TTypeKind::Interface) : std::nullopt), 0);
         FSql.InsertRelation.tryReset();
         FSql.InsertRelation.bind(1, Class.ID);
@@ -435,6 +449,7 @@ void TUnitLoader::InsertRelations(const TClassDefObj& Class) {
     if (Class.AncestorUnresolved) relate(RelationInherits, 0, Class.AncestorName);
     if (!Class.HelpedType.empty()) relate(RelationHelps, 0, Class.HelpedType);
     for (size_t i = 0; i < Class.Interfaces.size(); ++i) relate(RelationImplements, int(i), Class.Interfaces[i]);
+    if (!Class.Guid.empty()) relate(RelationGuid, 0, Class.Guid);
 }
 
 void TUnitLoader::InsertMembers(int UnitID) {

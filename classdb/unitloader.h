@@ -35,6 +35,7 @@ struct TClassDefObj {
     std::string QualifiedName;  // Name in the Delphi 2.0 rules
     std::string OuterName;
     std::string HelpedType;
+    std::string Guid;  // an interface's, as declared
     std::vector<std::string> Interfaces;
     int Flags = 0;  // ClassFlag...: its own {$M+} at first, with its ancestor's once that is known
     bool AncestorUnresolved = false;  // not a class, and its ancestor is not loaded: stored as a root

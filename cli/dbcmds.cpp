@@ -18,6 +18,7 @@
 #include "refreshcmd.h"
 #include "treeload.h"
 #include "unitparser.h"
+#include "typequeries.h"
 #include "vcldb1.h"
 #include "vclunits.h"
 
@@ -241,8 +242,8 @@ void Classes(TContext& C) {
 void Members(TContext& C) {
     const char* usage =
         "members CLASS [--no-properties] [--no-methods] [--no-fields] [--no-private] [--no-protected] "
-        "[--no-public] [--no-published] [--no-redeclared]";
-    Need(C, 1, 9, usage);
+        "[--no-public] [--no-published] [--no-redeclared] [--interfaces] [--helpers]";
+    Need(C, 1, 11, usage);
     TMemberFilter filter;
     const std::map<std::string, bool TMemberFilter::*> flags = {
         {"--no-properties", &TMemberFilter::ShowProperties}, {"--no-methods", &TMemberFilter::ShowMethods},
@@ -250,15 +251,19 @@ void Members(TContext& C) {
         {"--no-protected", &TMemberFilter::ShowProtected},   {"--no-public", &TMemberFilter::ShowPublic},
         {"--no-published", &TMemberFilter::ShowPublished},   {"--no-redeclared", &TMemberFilter::ShowRedeclared},
     };
+    // Rows that are no members, shown on request.
+    const std::map<std::string, bool TMemberFilter::*> extras = {
+        {"--interfaces", &TMemberFilter::ShowInterfaces}, {"--helpers", &TMemberFilter::ShowHelpers}};
     std::string cls;
     for (const std::string& arg : C.Args) {
         if (auto flag = flags.find(arg); flag != flags.end()) filter.*(flag->second) = false;
+        else if (auto extra = extras.find(arg); extra != extras.end()) filter.*(extra->second) = true;
         else if (cls.empty()) cls = arg;
         else Need(C, 0, 0, usage);
     }
     if (cls.empty()) Need(C, 0, 0, usage);
     TMemberItems items;
-    C.Db.ListClassMembers(ClassArg(C.Db, cls), items, filter);
+    TTypeQueries(C.Db).ListClassMembers(ClassArg(C.Db, cls), items, filter);
     for (const TMemberItem& i : items) {
         const auto columns = MemberColumns(i);
         C.Out << Record({columns[0], to_string(i.ClassID), columns[1], columns[2], columns[3], columns[4]});

@@ -1,4 +1,6 @@
-// "hierarchy CLASS --svg FILE | --pdf FILE": the picture of a class's ancestors and descendants.
+// "hierarchy CLASS --svg FILE | --pdf FILE [--implementers]": the picture of a class's ancestors and
+// descendants; with --implementers also the interfaces its classes implement (or, for an interface,
+// the classes implementing its interfaces) joined to them by dashed lines.
 // PDF pages are drawn with Qt: the caller provides a QGuiApplication.
 #pragma once
 

@@ -21,7 +21,8 @@ void InterfacesCommand(TContext& C) {
     Need(C, 1, 1, "interfaces CLASS");
     TTypeQueries types(C.Db);
     for (const TImplementedInterface& i : types.Interfaces(ClassArg(C.Db, C.Args[0])))
-        C.Out << Record({std::to_string(i.Level), i.ClassName, i.Name, i.UnitName});
+        C.Out << Record({std::to_string(i.Level), i.ClassName, i.Name, i.UnitName,
+                         i.InterfaceID != 0 ? types.Guid(i.InterfaceID) : std::string()});
 }
 
 }  // namespace qm

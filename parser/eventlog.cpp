@@ -62,6 +62,7 @@ void TEventLog::Class(TUnitParser& Sender) {
         {{Sender.QualifiedName != Sender.TypeName, qualified},
          {Sender.TypeKind != TTypeKind::Class, kind},
          {!Sender.HelpedType.empty(), helps},
+         {!Sender.InterfaceGuid.empty(), "guid=" + Sender.InterfaceGuid},
          {Sender.TypeInfo, "typeinfo"}});
 }
 

@@ -135,6 +135,15 @@ TUnitParser::THeading TUnitParser::ParseModernClass(std::vector<TDeferredEvent>*
         break;
     }
     if (helper && !heritage) AncestorName.clear();  // a helper derives from nothing
+    if ((TypeKind == TTypeKind::Interface || TypeKind == TTypeKind::DispInterface) && PeekSym() == '[') {
+        // ['{...}']: the GUID, taken from between the quotes; a constant's name gives none.
+        const char* open = FPos;
+        ++FPos;
+        SkipBalanced('[', ']');
+        const std::string_view text(open, size_t(FPos - open));
+        const size_t first = text.find('\''), last = first == text.npos ? first : text.find('\'', first + 1);
+        if (last != text.npos) InterfaceGuid.assign(text.substr(first + 1, last - first - 1));
+    }
     ItemLine = classLine;
     ItemFile = classFile;
     Announce(&TUnitParser::OnClass, Sink);

@@ -129,6 +129,7 @@ void TUnitParser::NameType(std::string_view Name, int Arity, const std::string& 
     if (Arity > 0) QualifiedName += "<" + Params + ">";
     TypeKind = TTypeKind::Class;
     HelpedType.clear();
+    InterfaceGuid.clear();
     AncestorArity = 0;
     TypeInfo = TypeInfoOn();
 }
@@ -423,7 +424,7 @@ std::string TUnitParser::ReadParams() {
 TUnitParser::TDeferredEvent TUnitParser::Capture(TParserEvent TUnitParser::*Event) const {
     return {Event,         TypeName,      AncestorName, MethodName, PropertyName,  FieldName,  ItemFile,
             MethodParams,  Interfaces,    Visibility,   ItemLine,   Strict,        TypeKind,   HelpedType,
-            QualifiedName, OuterName,     TypeArity,    AncestorArity, TypeInfo,   ClassMember, DefaultVisibility,
+            QualifiedName, OuterName,     InterfaceGuid, TypeArity,    AncestorArity, TypeInfo,   ClassMember, DefaultVisibility,
             Redeclared};
 }
 
@@ -443,6 +444,7 @@ void TUnitParser::Restore(TDeferredEvent&& State) {
     HelpedType = std::move(State.HelpedType);
     QualifiedName = std::move(State.QualifiedName);
     OuterName = std::move(State.OuterName);
+    InterfaceGuid = std::move(State.InterfaceGuid);
     TypeArity = State.TypeArity;
     AncestorArity = State.AncestorArity;
     TypeInfo = State.TypeInfo;

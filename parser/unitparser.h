@@ -155,6 +155,9 @@ public:
     // A type of any kind but a class has no AncestorName without a heritage list.
     TTypeKind TypeKind = TTypeKind::Class;
     std::string HelpedType;
+    // OnClass of an interface or dispinterface: the GUID its body opens with, as written between
+    // the quotes ("{00000000-0000-0000-C000-000000000046}"); empty when it declares none.
+    std::string InterfaceGuid;
     // OnClass: the type's generic parameters (TypeArity: how many) and the name the unit knows it
     // by: outer types first, generic parameters named ("TDict<K,V>.TKeys"); OuterName is the
     // outer type's, empty for a type of the unit. AncestorArity: type arguments the ancestor
@@ -250,7 +253,7 @@ private:
         int Visibility, ItemLine;
         bool Strict;
         TTypeKind TypeKind;
-        std::string HelpedType, QualifiedName, OuterName;
+        std::string HelpedType, QualifiedName, OuterName, InterfaceGuid;
         int TypeArity, AncestorArity;
         bool TypeInfo, ClassMember, DefaultVisibility, Redeclared;
     };

@@ -35,7 +35,20 @@ std::string Escaped(const std::string& Text) {
     return Result;
 }
 
+// Straight lines through the points, as an SVG path.
+std::string Path(const std::array<std::array<double, 2>, 4>& Points) {
+    std::string D;
+    for (const auto& [X, Y] : Points) D += (D.empty() ? "M" : " L") + Number(X) + " " + Number(Y);
+    return D;
+}
+
 }  // namespace
+
+std::array<std::array<double, 2>, 4> ImplementsLine(const THierarchyBox& Interface, const THierarchyBox& Class,
+                                                    double InterfaceTop, double ClassTop) {
+    const double From = ClassTop + Class.Height / 2, To = InterfaceTop + Interface.Height / 2;
+    return {{{Class.X + Class.Width, From}, {Interface.Lane, From}, {Interface.Lane, To}, {Interface.X + Interface.Width, To}}};
+}
 
 std::string HierarchyTitle(const std::string& ClassName) {
     return "Hierarchy of " + ClassName;
@@ -70,6 +83,14 @@ THierarchyLayout LayOutHierarchy(const std::vector<THierarchyNode>& Nodes, const
         Layout.Boxes.push_back(Box);
         Layout.Width = std::max(Layout.Width, Box.X + Box.Width + L::Margin);
     }
+    // Each interface with implementers has a lane of its own right of every box.
+    const double Right = Layout.Width;
+    int Lanes = 0;
+    for (size_t i = 0; i < Nodes.size(); ++i)
+        if (!Nodes[i].Implementers.empty()) {
+            Layout.Boxes[i].Lane = Right - L::Margin + double(++Lanes) * L::Indent / 2;
+            Layout.Width = Layout.Boxes[i].Lane + L::Margin;
+        }
     // A bold proportional title is narrower than this, whatever font stands in.
     Layout.Width = std::max(Layout.Width, 2 * L::Margin + double(Title.size()) * 0.6 * L::TitleSize);
     Layout.Height = (Nodes.empty() ? Layout.Top : Layout.Boxes.back().Y + L::BoxHeight) + L::Margin;
@@ -83,7 +104,8 @@ std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes, const std::st
                     Number(Layout.Height) + "pt\" viewBox=\"0 0 " + Number(Layout.Width) + " " +
                     Number(Layout.Height) + "\">\n<title>" + Escaped(Title) + "</title>\n"
                     "<style>rect{fill:#fffff0;stroke:#333;stroke-width:0.8} rect.exported{stroke:#000;stroke-width:2.4} "
-                    ".edge{fill:none;stroke:#666;stroke-width:0.8} "
+                    ".edge{fill:none;stroke:#666;stroke-width:0.8} .implements{fill:none;stroke:#666;stroke-width:0.8;"
+                    "stroke-dasharray:3 2} "
                     "text{font-family:'Liberation Mono','Courier New',monospace;font-size:" + Number(L::FontSize) +
                     "px} .exported+.name{font-weight:bold} .unit{fill:#555} "
                     "text.title{font-family:'Liberation Sans',Arial,sans-serif;font-weight:bold;font-size:" +
@@ -100,11 +122,18 @@ std::string HierarchySvg(const std::vector<THierarchyNode>& Nodes, const std::st
              std::to_string(i) + "\" d=\"M" + Number(Down) + " " + Number(P.Y + P.Height) + " V" +
              Number(B.Y + B.Height / 2) + " H" + Number(B.X) + "\"/>\n";
     }
+    for (size_t i = 0; i < Layout.Boxes.size(); ++i)
+        for (const size_t C : Nodes[i].Implementers)
+            S += "<path class=\"implements\" data-from=\"class-" + std::to_string(i) + "\" data-to=\"class-" +
+                 std::to_string(C) + "\" d=\"" + Path(ImplementsLine(Layout.Boxes[i], Layout.Boxes[C], Layout.Boxes[i].Y, Layout.Boxes[C].Y)) +
+                 "\"/>\n";
     for (size_t i = 0; i < Layout.Boxes.size(); ++i) {
         const THierarchyBox& B = Layout.Boxes[i];
         const double Baseline = L::Baseline(B.Y);
-        S += "<g id=\"class-" + std::to_string(i) + "\"><rect" + (Nodes[i].Exported ? " class=\"exported\"" : "") +
-             " x=\"" + Number(B.X) + "\" y=\"" + Number(B.Y) + "\" width=\"" + Number(B.Width) + "\" height=\"" +
+        const std::string Kinds = std::string(Nodes[i].Exported ? "exported" : "") +
+                                  (Nodes[i].Exported && Nodes[i].Interface ? " " : "") + (Nodes[i].Interface ? "interface" : "");
+        S += "<g id=\"class-" + std::to_string(i) + "\"><rect" + (Kinds.empty() ? "" : " class=\"" + Kinds + "\"") +
+             (Nodes[i].Interface ? " rx=\"" + Number(L::InterfaceRadius) + "\"" : "") + " x=\"" + Number(B.X) + "\" y=\"" + Number(B.Y) + "\" width=\"" + Number(B.Width) + "\" height=\"" +
              Number(B.Height) + "\"/><text class=\"name\" x=\"" + Number(B.X + L::Padding) + "\" y=\"" +
              Number(Baseline) + "\">" + Escaped(Nodes[i].Name) + "</text><text class=\"unit\" x=\"" +
              Number(B.X + L::UnitOffset(Nodes[i])) + "\" y=\"" + Number(Baseline) + "\">" + Escaped(Nodes[i].Unit) +

@@ -101,6 +101,17 @@ public:
             Edge.lineTo(B.X, Middle);
             FPainter.drawPath(Edge);
         }
+        // Dashed lines between an interface and its implementers where both stand on the page.
+        FPainter.setPen(QPen(QColor(0x66, 0x66, 0x66), 0.8, Qt::DashLine));
+        for (int i = Page.First; i < Page.Last; ++i)
+            for (const size_t C : FNodes[size_t(i)].Implementers) {
+                const int Slot = SlotOf(int(C));
+                if (Slot < 0) continue;
+                const auto Points = ImplementsLine(FLayout.Boxes[size_t(i)], FLayout.Boxes[C], Top(SlotOf(i)), Top(Slot));
+                QPainterPath Line(QPointF(Points[0][0], Points[0][1]));
+                for (size_t k = 1; k < Points.size(); ++k) Line.lineTo(Points[k][0], Points[k][1]);
+                FPainter.drawPath(Line);
+            }
         for (int i : Page.Ancestors) DrawBox(i, Top(SlotOf(i)), true);
         for (int i = Page.First; i < Page.Last; ++i) DrawBox(i, Top(SlotOf(i)), false);
         FPainter.restore();
@@ -114,7 +125,10 @@ private:
         if (Repeated) Outline.setStyle(Qt::DashLine);
         FPainter.setPen(Outline);
         FPainter.setBrush(QColor(0xff, 0xff, 0xf0));
-        FPainter.drawRect(QRectF(B.X, Y, B.Width, B.Height));
+        if (N.Interface)
+            FPainter.drawRoundedRect(QRectF(B.X, Y, B.Width, B.Height), L::InterfaceRadius, L::InterfaceRadius);
+        else
+            FPainter.drawRect(QRectF(B.X, Y, B.Width, B.Height));
         const double Baseline = L::Baseline(Y);
         QFont Name = FFont;
         Name.setBold(N.Exported);

@@ -409,6 +409,31 @@ TEST_F(CliProcess, AHierarchyPictureIsWrittenWholeOrReportedAndRecordedOnOneLine
     EXPECT_TRUE(r.Out.ends_with("\t1\t" + (Dir / "two\\nlines\\t.svg").string() + "\n")) << r.Out;
 }
 
+// With --implementers the picture holds the interfaces beside the classes, each joined to the
+// classes implementing it by dashed lines; without it, the tree alone, as before.
+TEST_F(CliProcess, AHierarchyPictureWithImplementers) {
+    const std::string unit = (Dir / "Kinds.pas").string();
+    std::ofstream(unit) << "unit Kinds;\ninterface\ntype\n  IRead = interface end;\n  IWrite = interface end;\n"
+                           "  TFile = class(TObject, IRead, IWrite) end;\n  TLog = class(TFile, IWrite) end;\n";
+    ASSERT_EQ(Run({"--db", Db, "add", Unit("System.pas")}).Status, 0);
+    ASSERT_EQ(Run({"--db", Db, "add", "--modern", unit}).Status, 0);
+    const std::string svg = (Dir / "file.svg").string();
+    TResult r = Run({"--db", Db, "hierarchy", "TFile", "--svg", svg, "--implementers"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "5\t1\t" + svg + "\n") << "TObject, TFile, TLog, IRead, IWrite";
+    const std::string picture = Slurp(svg);
+    auto count = [&](const std::string& What) {
+        size_t n = 0;
+        for (size_t at = picture.find(What); at != std::string::npos; at = picture.find(What, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("class=\"interface\""), 2u);
+    EXPECT_EQ(count("class=\"implements\""), 3u) << "TFile to both, TLog to IWrite";
+    ASSERT_EQ(Run({"--db", Db, "hierarchy", "TFile", "--svg", svg}).Out, "3\t1\t" + svg + "\n");
+    EXPECT_EQ(Slurp(svg).find("class=\"implements\""), std::string::npos);
+    EXPECT_EQ(Run({"--db", Db, "hierarchy", "TFile", "--implementers"}).Status, 2);
+}
+
 // A list file that is missing is a failed file, named, not a usage error.
 TEST_F(CliProcess, AMissingListFileIsNamed) {
     const std::string missing = (Dir / "nonexistent").string();

@@ -123,12 +123,30 @@ TEST_F(DbCommands, ImplementersAndInterfaces) {
     const std::string file = id("TFile"), log = id("TLog");
     EXPECT_EQ(Run("implementers", {"IRead"}), "0|" + file + "\tTFile\tK\n" + log + "\t  TLog\tK\n|");
     EXPECT_EQ(Run("implementers", {"IRead", "--direct"}), "0|" + file + "\tTFile\tK\n|");
-    EXPECT_EQ(Run("interfaces", {"TLog"}), "0|2\tTFile\tIRead\tK\n|");
+    EXPECT_EQ(Run("interfaces", {"TLog"}), "0|2\tTFile\tIRead\tK\t\n|") << "IRead declares no GUID";
     EXPECT_EQ(Run("implementers", {"IRead", "--all"}).substr(0, 2), "2|");
     const std::string read = Run("classes", {"IRead", "--kind"});
     EXPECT_EQ(read.substr(read.size() - 12), "\tinterface\n|") << read;
     EXPECT_EQ(Run("classes", {"--kind", "TLog"}).find("\tclass\n|") != std::string::npos, true);
     EXPECT_EQ(Run("classes", {"IRead"}).find("interface"), std::string::npos) << "the records stay as they were";
+}
+
+// An interface's GUID in the interfaces command, and the rows Class Info's filters add in members.
+TEST_F(DbCommands, GuidsAndTheRowsOfInterfacesAndHelpers) {
+    fs::create_directories(Dir / "kinds");
+    std::ofstream(Dir / "kinds" / "g.pas") << "unit G;\ninterface\ntype\n"
+                                              "  IRead = interface ['{01234567-89AB-CDEF-0123-456789ABCDEF}'] end;\n"
+                                              "  TFile = class(TObject, IRead) end;\n"
+                                              "  TFileHelper = class helper for TFile\n    procedure Rewind;\n  end;\n";
+    ASSERT_EQ(Run("add", {Unit("System.pas")}).substr(0, 2), "0|");
+    ASSERT_EQ(Run("add", {"--modern", (Dir / "kinds" / "g.pas").string()}).substr(0, 2), "0|");
+    EXPECT_EQ(Run("interfaces", {"TFile"}), "0|1\tTFile\tIRead\tG\t{01234567-89AB-CDEF-0123-456789ABCDEF}\n|");
+    const std::string file = Run("classes", {"TFile"}).substr(2);
+    const std::string id = file.substr(0, file.find('\t')), helper = Run("classes", {"TFileHelper"}).substr(2);
+    EXPECT_EQ(Run("members", {"TFile", "--no-methods", "--interfaces", "--helpers"}),
+              "0|IRead\t" + id + "\tTFile\t1\t\tinterface\n|") << "the helper's method filtered out as a method";
+    EXPECT_EQ(Run("members", {"TFile", "--helpers", "--no-published"}),
+              "0|Rewind\t" + helper.substr(0, helper.find('\t')) + "\tTFileHelper\thelper\tPublic\tMethod\n|");
 }
 
 TEST_F(DbCommands, AddReadsAWholeTreeOfModernUnits) {

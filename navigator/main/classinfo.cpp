@@ -4,6 +4,7 @@
 #include "classlist.h"
 #include "descendantspage.h"
 #include "main1.h"
+#include "userprompts.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -22,6 +23,8 @@ void TClassNav::ClassListViewColumnClick(int Column) {
 void TClassNav::ClassListViewDblClick() {
     const TClassInfoRow* Row = FClassInfo->FocusedRow();
     if (!Row) return;
+    // An interface that is not loaded has no source to open.
+    if (Row->Member.Place.UnitID == 0) return Prompts().Beep();
     GoTo(Row->Member.Place, false);  // each overload's own
 }
 

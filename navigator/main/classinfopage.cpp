@@ -7,6 +7,7 @@
 
 #include "classlist.h"
 #include "classlistview.h"
+#include "typequeries.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -22,6 +23,7 @@ constexpr TFilterItem FilterItems[] = {
     {"PublicItem", &TMemberFilter::ShowPublic},     {"PublishedItem", &TMemberFilter::ShowPublished},
     {"MethodItem", &TMemberFilter::ShowMethods},    {"PropertyItem", &TMemberFilter::ShowProperties},
     {"FieldItem", &TMemberFilter::ShowFields},      {"RedeclaredItem", &TMemberFilter::ShowRedeclared},
+    {"InterfacesItem", &TMemberFilter::ShowInterfaces}, {"HelpersItem", &TMemberFilter::ShowHelpers},
 };
 
 }  // namespace
@@ -48,7 +50,7 @@ void TClassInfoPage::Fill(int ClassID) {
     FClassID = ClassID;
     TMemberItems Items;
     Items.reserve(200);
-    FDb->ListClassMembers(ClassID, Items, Filter);
+    TTypeQueries(*FDb).ListClassMembers(ClassID, Items, Filter);
     FView.setUpdatesEnabled(false);
     // A refilled list stands in listing order until the next column click.
     FSorter->Unsort();

@@ -21,7 +21,7 @@ public:
     }
     const QString& Level(int Level) {
         auto Found = FLevels.find(Level);
-        if (Found == FLevels.end()) Found = FLevels.insert(Level, QString::number(Level));
+        if (Found == FLevels.end()) Found = FLevels.insert(Level, QString::fromStdString(LevelText(Level)));
         return *Found;
     }
     // Visibility and kind names, by the name's own address: there are only eight.

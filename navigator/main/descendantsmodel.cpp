@@ -1,5 +1,6 @@
 #include "descendantsmodel.h"
 
+#include <QFont>
 #include <string>
 
 #include "sourcetext.h"
@@ -68,6 +69,14 @@ QVariant TDescendantsModel::data(const QModelIndex& Index, int Role) const {
             return QString::number(d.Descendants);
         case ClassIDRole:
             return d.ClassID;
+        case Qt::FontRole:
+            // A heading ("Implemented by") names no class.
+            if (d.ClassID != 0) return {};
+            {
+                QFont Bold;
+                Bold.setBold(true);
+                return Bold;
+            }
         case Qt::TextAlignmentRole:
             if (Index.column() == CountColumn) return int(Qt::AlignRight | Qt::AlignVCenter);
             return {};

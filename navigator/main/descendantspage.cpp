@@ -4,7 +4,10 @@
 #include <QTreeView>
 #include <vector>
 
+#include "dbrows.h"
+
 #include "descendantsmodel.h"
+#include "typequeries.h"
 #include "vcldb1.h"
 
 namespace qm {
@@ -48,12 +51,16 @@ void TDescendantsPage::Fill() {
     TDescendants Tree;
     if (FClassID != 0 && FDb) FDb->ListDescendants(FClassID, Tree);
     if (Tree.empty()) FClassID = 0;  // gone from the database
+    const bool Implemented = FClassID != 0 && IsInterfaceKind(FDb->ClassRecord(FClassID).Kind);
+    if (Implemented) AddImplementers(Tree);
     FModel->SetTree(std::move(Tree));
     if (FClassID == 0) return;
-    // The class and its direct descendants in view; deeper branches open on request.
+    // The class and its direct descendants in view, and an interface's direct implementers;
+    // deeper branches open on request.
     const QModelIndex Root = FModel->index(0, 0);
     FFilling = true;  // both columns are sized once below
     FView.expand(Root);
+    if (Implemented) FView.expand(FModel->index(FModel->rowCount(Root) - 1, 0, Root));
     FFilling = false;
     FView.setCurrentIndex(Root);
     // A new tree's columns fit the names in sight: a class of a large library has a thousand
@@ -65,6 +72,17 @@ void TDescendantsPage::Fill() {
     FView.resizeColumnToContents(0);
     FView.resizeColumnToContents(1);
     Header.setResizeContentsPrecision(Precision);
+}
+
+// Under the interface's derived interfaces, a heading row and the classes that implement it
+// directly, each with its descendants (which implement it through it).
+void TDescendantsPage::AddImplementers(TDescendants& Tree) {
+    TDescendants Implementers = TTypeQueries(*FDb).Implementers(FClassID, false);
+    Tree.push_back({0, "Implemented by", 0, {}, 1, int(Implementers.size())});
+    for (TDescendant& D : Implementers) {
+        D.Depth += 2;
+        Tree.push_back(std::move(D));
+    }
 }
 
 int TDescendantsPage::CurrentClass() const {

@@ -1,11 +1,13 @@
 // The Descendants page: the tree of every class derived from the current class, directly or not,
-// sorted by name at each level, with each class's unit and count of descendants. It follows the
+// sorted by name at each level, with each class's unit and count of descendants; for an interface,
+// the interfaces derived from it and, under "Implemented by", its implementers. It follows the
 // class the Class Info page shows and fills itself when it is in view; a double-click or Enter on
 // a class asks the window to open that class's declaration.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class QTreeView;
 class QModelIndex;
@@ -13,6 +15,7 @@ class QModelIndex;
 namespace qm {
 
 class TDescendantsModel;
+struct TDescendant;
 class TVCLDB;
 
 class TDescendantsPage : public QObject {
@@ -44,6 +47,7 @@ signals:
 
 private:
     void Fill();
+    void AddImplementers(std::vector<TDescendant>& Tree);
     void Chosen(const QModelIndex& Index);
 
     QTreeView& FView;

@@ -150,9 +150,9 @@ void TClassNav::AddMenuEntry(const TMenuEntry& Entry) {
         Action->setShortcut(QKeySequence(QString::fromStdString(Entry.Shortcut), QKeySequence::PortableText));
         Action->setShortcutContext(Qt::WindowShortcut);
     }
-    if (Entry.Flags & Checked) {
+    if (Entry.Flags & (Checked | Unchecked)) {
         Action->setCheckable(true);
-        Action->setChecked(true);
+        Action->setChecked(Entry.Flags & Checked);
     }
     if (Entry.Flags & Disabled) Action->setEnabled(false);
     // Hidden items exist for their shortcuts only: they belong to the window, not to a menu,

@@ -178,6 +178,9 @@ private:
     // The Descendants page's class opened on the Source page.
     void DescendantChosen(int ClassID);
     void ShowOverrides(int ClassID, const std::string& Member);
+    // The implementing classes' methods of an interface's method, to choose one and go to it.
+    // False when no class implements it.
+    bool ShowImplementations(int InterfaceID, const std::string& Member);
     void GoToOverload(int ClassID, const std::string& Member, bool Declarations);
     void ClassInfoPopupPopup();
     // Asks for the keyword index and the help file where they are not known.
@@ -185,6 +188,8 @@ private:
     void LocateHelpIndex();
     void LocateHelpFile();
     void RefreshStatusBar();
+    // The status bar's name of a type: its kind, then its name.
+    QString TypeLead(int ClassID);
     void SetStatusText(int Panel, const QString& Text);
     // The one way to a place of the class database (lines from 1).
     void GoTo(const TPlace& Place, bool RecordHistory);

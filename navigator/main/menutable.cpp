@@ -69,7 +69,10 @@ std::vector<TMenuEntry> BuildTable() {
         {"MethodItem", "&Method", "", P::Filters, 0, Checked, FilterItem},
         {"PropertyItem", "Pr&operty", "", P::Filters, 0, Checked, FilterItem},
         {"FieldItem", "&Field", "", P::Filters, 0, Checked | SeparatorAfter, FilterItem},
-        {"RedeclaredItem", "Re&declared properties", "", P::Filters, 0, Checked, FilterItem},
+        {"RedeclaredItem", "Re&declared properties", "", P::Filters, 0, Checked | SeparatorAfter, FilterItem},
+        // Rows that are no members of the class: shown on request.
+        {"InterfacesItem", "&Interfaces", "", P::Filters, 0, Unchecked, FilterItem},
+        {"HelpersItem", "&Helpers", "", P::Filters, 0, Unchecked, FilterItem},
         {"HelpItem", "Help", "", P::Bar, 0, Submenu},
         {"About1", "&About...", "", P::Help, 0, 0, Run<&TClassNav::About1Click>},
         {"BackItem", "Back", "", P::Popup, 0, SeparatorAfter, Run<&TClassNav::BackItemClick>},

@@ -18,6 +18,7 @@ enum TMenuFlag : unsigned {
     Checked = 2,      // a check item, checked at start
     Disabled = 4,
     Submenu = 8,      // the item opens the submenu named after it
+    Unchecked = 16,   // a check item, not checked at start
 };
 
 struct TMenuEntry {

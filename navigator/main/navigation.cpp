@@ -8,6 +8,7 @@
 #include "main1.h"
 #include "memberlist.h"
 #include "sourcetext.h"
+#include "typequeries.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -25,6 +26,29 @@ std::string ClickedWord(const QString& Selection) {
     return Word.substr(Start);
 }
 
+// The name written right before the selection and a full stop ("IFoo" of "IFoo.Bar" with Bar
+// selected); empty when there is none.
+std::string Qualifier(const TXRichEdit& View) {
+    const QString& Text = View.Lines().Text();
+    int End = std::min(View.Anchor(), View.Caret());
+    if (End <= 0 || Text[End - 1] != QLatin1Char('.')) return {};
+    int Start = --End;
+    while (Start > 0 && TXRichEdit::IsWordChar(Text[Start - 1])) --Start;
+    return SourceBytes(Text.mid(Start, End - Start));
+}
+
+// The interface a name written as "IFoo.Bar" leads to: the nearest one up from an interface
+// named IFoo that declares Bar; 0 when IFoo names no interface with such a method.
+int QualifiedInterfaceMethod(TVCLDB& Db, const std::string& Interface, const std::string& Member) {
+    if (Interface.empty()) return 0;
+    for (int i = 0, n = Db.ClassCountByName(Interface); i < n; ++i) {
+        const int X = Db.ClassesIDByNameIndex(Interface, i);
+        if (!IsInterfaceKind(Db.ClassRecord(X).Kind)) continue;
+        if (const int K = Db.FindMemberClass(X, Member); K != 0 && (Db.GetMemberFlags(K, Member) & KindMethod)) return K;
+    }
+    return 0;
+}
+
 }  // namespace
 
 void TClassNav::MemoDblClick() {
@@ -33,8 +57,15 @@ void TClassNav::MemoDblClick() {
     const std::string W = ClickedWord(Memo()->SelectedText());
     // Blank indentation names nothing; text whose unit has gone has no context to resolve in.
     if (W.empty() || Db.CurrentUnitID == 0) return;
+    // An interface's method, written with the interface's name (a method resolution clause):
+    // where its implementations are.
+    if (const int I = QualifiedInterfaceMethod(Db, Qualifier(*Memo()), W); I != 0 && ShowImplementations(I, W)) return;
     TLineInfoRec Info;
     Db.ResolveIdentifier(W, L, Info);
+    // An interface's method is implemented by the classes that implement the interface.
+    if (Info.Found && !Info.MemberName.empty() && IsInterfaceKind(Db.ClassRecord(Info.ClassID).Kind) &&
+        (Db.GetMemberFlags(Info.ClassID, Info.MemberName) & KindMethod) && ShowImplementations(Info.ClassID, Info.MemberName))
+        return;
     if (Info.Ambiguous) {
         const int K = Windows().ClassDlg->SelectClass(W);
         if (K > 0) GoTo(Db.ClassPlace(K), true);
@@ -105,6 +136,12 @@ void TClassNav::MemberOverridesItemClick() {
 
 void TClassNav::ShowOverrides(int ClassID, const std::string& Member) {
     TVCLDB& Db = VCLDB();
+    if (IsInterfaceKind(Db.ClassRecord(ClassID).Kind)) {
+        if (!ShowImplementations(ClassID, Member))
+            Prompts().ShowInformation(QStringLiteral("No class implements %1.%2")
+                                          .arg(SourceText(Db.GetClassName(ClassID)), SourceText(Member)));
+        return;
+    }
     TOverrides Found;
     Db.ListOverrides(ClassID, Member, Found);
     if (Found.empty()) {
@@ -122,6 +159,26 @@ void TClassNav::ShowOverrides(int ClassID, const std::string& Member) {
         Entries, QStringLiteral("Overrides of %1.%2").arg(SourceText(Db.GetClassName(ClassID)), SourceText(Member)));
     for (const TOverride& O : Found)
         if (O.ClassID == K) GoTo(O.Place, true);
+}
+
+bool TClassNav::ShowImplementations(int InterfaceID, const std::string& Member) {
+    TVCLDB& Db = VCLDB();
+    const TOverrides Found = TTypeQueries(Db).Implementations(InterfaceID, Member);
+    if (Found.empty()) return false;
+    const std::string Name = Db.GetMemberName(InterfaceID, Member);
+    TStringItems Entries;
+    for (const TOverride& O : Found) {
+        // A class that maps the method to one of another name: its declaration shows which.
+        const std::string What = O.Declares ? O.ClassName + "." + Name
+                                            : O.ClassName + " (" + Db.GetClassName(InterfaceID) + "." + Name + " mapped)";
+        Entries.push_back({Db.GetShortUnitName(O.Place.UnitID) + "." + What + ", line " + std::to_string(O.Place.Line),
+                           O.ClassID});
+    }
+    const int K = Windows().ClassDlg->ChooseClass(
+        Entries, QStringLiteral("Implementations of %1.%2").arg(SourceText(Db.GetClassName(InterfaceID)), SourceText(Name)));
+    for (const TOverride& O : Found)
+        if (O.ClassID == K) GoTo(O.Place, true);
+    return true;
 }
 
 void TClassNav::ClassInfoPopupPopup() {

@@ -10,6 +10,7 @@
 #include "main1.h"
 #include "memberlist.h"
 #include "sourcetext.h"
+#include "typequeries.h"
 #include "vcldb1.h"
 #include "userprompts.h"
 #include "windowprint.h"
@@ -42,11 +43,11 @@ void TClassNav::ExportHierarchyItemClick() {
     QString File = Prompts().SaveFile(this, QStringLiteral("Export Hierarchy"),
                                       QStringLiteral("SVG Pictures|*.svg|PDF Files|*.pdf"), SourceText(Name) + ".svg");
     if (File.isEmpty()) return;
-    TDescendants Tree;
-    Db.ListHierarchy(K, Tree);
+    // The window's picture always shows the interfaces with their implementers.
+    const THierarchyRows Tree = TTypeQueries(Db).Hierarchy(K, true);
     const bool Pdf = File.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     // A file that cannot be written raises "Cannot write FILE: reason" for the error report.
-    WriteHierarchy(HierarchyNodes(Tree, K), QFile::encodeName(File).toStdString(),
+    WriteHierarchy(HierarchyNodesOf(Tree, K), QFile::encodeName(File).toStdString(),
                    Pdf ? THierarchyFormat::Pdf : THierarchyFormat::Svg, Name);
 }
 

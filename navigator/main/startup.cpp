@@ -28,6 +28,7 @@
 #include "sourcetext.h"
 #include "splash.h"
 #include "statuspanels.h"
+#include "typequeries.h"
 #include "userprompts.h"
 #include "vcldb1.h"
 #include "xre.h"
@@ -178,6 +179,12 @@ QString TClassNav::StatusText(int Panel) const {
     return FStatus->Text(Panel);
 }
 
+// "Class: TForm", "Interface: IFoo", "Record helper: TPointHelper"...
+QString TClassNav::TypeLead(int ClassID) {
+    const TClassRow& Row = VCLDB().ClassRecord(ClassID);
+    return QString::fromStdString(KindCaption(Row.Kind)) + QStringLiteral(": ") + SourceText(Row.Name);
+}
+
 void TClassNav::RefreshStatusBar() {
     QString Texts[4];
     TVCLDB& Db = VCLDB();
@@ -199,13 +206,14 @@ void TClassNav::RefreshStatusBar() {
     } else if (PageActive(ClassInfoTabSheet())) {
         if (const TClassInfoRow* Row = FClassInfo->SelectedRow()) {
             const TPlace& Target = Row->Member.Place;
-            ShowPlace(Target.UnitID, Target.Line, Target.FileID);
-            Texts[3] = QStringLiteral("Class: ") + SourceText(FClassInfo->ClassName());
+            // An interface that is not loaded has no place.
+            if (Target.UnitID != 0) ShowPlace(Target.UnitID, Target.Line, Target.FileID);
+            Texts[3] = TypeLead(FClassInfo->ClassID());
         }
     } else if (const int K = FDescendants->CurrentClass(); K != 0 && Db.ClassExists(K)) {
         const TPlace Target = Db.ClassPlace(K);
         ShowPlace(Target.UnitID, Target.Line, Target.FileID);
-        Texts[3] = QStringLiteral("Class: ") + SourceText(Db.GetClassName(K));
+        Texts[3] = TypeLead(K);
     }
     for (int i = 0; i < 4; ++i) SetStatusText(i, Texts[i]);
 }

@@ -117,6 +117,14 @@ TEST(ModernDialect, EventsOfEachConstruct) {
          "class\tTS\tTBaseHelper\t9\t\t\tkind=type helper\thelps=string\n"
          "class\tTAb\tTB\t10\t\t\nclass\tTSe\tTObject\t11\t\t\n"
          "class\tJObject\tJBase\t12\t\t\n"},
+        {"an interface's GUID, on its own line or beside the heading; a constant's name is none",
+         "unit U;\ntype\n  IA = interface\n    ['{00000000-0000-0000-C000-000000000046}']\n    procedure P;\n  end;\n"
+         "  IB = interface(IA) ['{12345678-9ABC-DEF0-1234-56789ABCDEF0}'] end;\n  IC = interface [SID_IC] end;\n"
+         "  ID = dispinterface\n    ['{11111111-2222-3333-4444-555555555555}']\n  end;\n",
+         "class\tIA\t\t3\t\t\tkind=interface\tguid={00000000-0000-0000-C000-000000000046}\nmethod\tP\t16\t5\t\t\t()\n"
+         "class\tIB\tIA\t7\t\t\tkind=interface\tguid={12345678-9ABC-DEF0-1234-56789ABCDEF0}\n"
+         "class\tIC\t\t8\t\t\tkind=interface\n"
+         "class\tID\t\t9\t\t\tkind=dispinterface\tguid={11111111-2222-3333-4444-555555555555}\n"},
         {"fields of anonymous types",
          InClass("    P: ^TNode;\n    K: (kOne, kTwo);\n    R: 0..255;\n    Inline: record A: Integer; case B: Byte of 0: (C: Word); end;\n"
                  "    Handler: procedure(A: Integer; B: string) of object;\n    Last: Integer"),
@@ -213,7 +221,7 @@ TEST(ModernDialect, ValidCodeIsRead) {
          "  TRec = packed record\n    X: Integer;\n    class operator Add(A, B: TRec): TRec;\n"
          "    case Kind: Byte of\n      0: (I: Integer);\n      1: (R: record A, B: Word; end);\n  end;\n"
          "  TObj = object(TParent)\n    procedure Run; virtual;\n  end;\n",
-         "class\tIBar\tIFoo\t4\t\t\tkind=interface\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
+         "class\tIBar\tIFoo\t4\t\t\tkind=interface\tguid={00000000-0000-0000-0000-000000000001}\nmethod\tGet\t16\t6\t\t\t()\nproperty\tValue\t16\t7\t\t\n"
          "class\tIDisp\t\t9\t\t\tkind=dispinterface\nproperty\tCount\t16\t10\t\t\n"
          "class\tTRec\t\t12\t\t\tkind=record\nfield\tX\t16\t13\t\t\nmethod\tAdd\t16\t14\t\t\tclass (TREC;TREC):TREC\n"
          "class\tTObj\tTParent\t19\t\t\tkind=object\nmethod\tRun\t16\t20\t\t\t()\n"},

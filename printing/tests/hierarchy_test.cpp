@@ -72,6 +72,40 @@ TEST(HierarchyPicture, TheSvgHoldsATitleABoxPerClassAndALinePerAncestor) {
     EXPECT_EQ(P.Left["class-2"], P.Left["class-6"]);
 }
 
+// An interface: a rounded box, and a dashed line to each implementer along a lane right of every
+// box, so that no line crosses a box.
+TEST(HierarchyPicture, InterfacesHaveRoundedBoxesAndDashedLinesToTheirImplementers) {
+    std::vector<THierarchyNode> Nodes = {{"TBase", "Files", 0}, {"TFile", "Files", 1, true}, {"TLog", "Files", 2},
+                                         {"IReader", "Intf", 0}};
+    Nodes[3].Interface = true;
+    Nodes[3].Implementers = {1, 2};
+    QXmlStreamReader Xml(QByteArray::fromStdString(HierarchySvg(Nodes, HierarchyTitle("TFile"))));
+    QString Group;
+    QMap<QString, QString> Shape;             // group -> its box's class and corner radius
+    double Right = 0;                         // the right edge of the widest box
+    QList<QPair<QString, QString>> Dashed;    // (interface, implementer)
+    QList<double> Lanes;
+    while (!Xml.atEnd()) {
+        Xml.readNext();
+        if (!Xml.isStartElement()) continue;
+        const auto A = Xml.attributes();
+        if (Xml.name() == u"g") Group = A.value("id").toString();
+        if (Xml.name() == u"rect") {
+            Shape[Group] = A.value("class").toString() + "/" + A.value("rx").toString();
+            Right = std::max(Right, A.value("x").toDouble() + A.value("width").toDouble());
+        }
+        if (Xml.name() == u"path" && A.value("class") == u"implements") {
+            Dashed << qMakePair(A.value("data-from").toString(), A.value("data-to").toString());
+            Lanes << A.value("d").toString().split(' ')[2].mid(1).toDouble();  // "M x y Lx y ..."
+        }
+    }
+    ASSERT_FALSE(Xml.hasError()) << Xml.errorString().toStdString();
+    EXPECT_EQ(Shape["class-3"], "interface/8.0");
+    EXPECT_EQ(Shape["class-1"], "exported/") << "a class keeps its square box";
+    EXPECT_EQ(Dashed, (QList<QPair<QString, QString>>{{"class-3", "class-1"}, {"class-3", "class-2"}}));
+    for (double Lane : Lanes) EXPECT_GT(Lane, Right);
+}
+
 TEST(HierarchyPicture, NodesThatAreNoTreeAreRefused) {
     EXPECT_THROW(LayOutHierarchy({{"A", "U", 0}, {"B", "U", 2}}, "T"), Exception);
     EXPECT_THROW(LayOutHierarchy({{"A", "U", 1}}, "T"), Exception);

@@ -253,7 +253,8 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
         {"SearchSC", "Search", "Ctrl+S"}, {"BackSC", "Back", "Ctrl+B"}, {"PrivateItem", "&Private", ""},
         {"ProtectedItem", "P&rotected", ""}, {"PublicItem", "P&ublic", ""}, {"PublishedItem", "Pu&blished", ""},
         {"MethodItem", "&Method", ""}, {"PropertyItem", "Pr&operty", ""}, {"FieldItem", "&Field", ""},
-        {"RedeclaredItem", "Re&declared properties", ""},
+        {"RedeclaredItem", "Re&declared properties", ""}, {"InterfacesItem", "&Interfaces", ""},
+        {"HelpersItem", "&Helpers", ""},
         {"About1", "&About...", ""}, {"BackItem", "Back", ""}, {"DelphiHelpItem", "Delphi Help", ""},
         {"DelphiHelpIndexItem", "Delphi Help Index", ""}, {"InheritedItem", "Inherited Class", ""},
         {"ClassInfoItem", "Class Info", ""}, {"OverridesItem", "Overrides...", ""},
@@ -286,7 +287,11 @@ TEST_F(Startup, MenuItemsCaptionsAndShortcuts) {
     EXPECT_EQ(Layout(Nav().MemoPopup()), "Back|-|Delphi Help|Delphi Help Index|Inherited Class|Class Info|"
                                        "Overrides...|Last Member Search|-|Add Bookmark|Move to Bookmark");
     EXPECT_EQ(Layout(Nav().ClassInfoPopup()), "Overrides...");
-    EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field|-|Re&declared properties");
+    EXPECT_EQ(Layout(Nav().Menu("FiltersItem")), "&Private|P&rotected|P&ublic|Pu&blished|-|&Method|Pr&operty|&Field|-|Re&declared properties|-|"
+                                                     "&Interfaces|&Helpers");
+    // Rows that are no members are shown on request only.
+    EXPECT_FALSE(Nav().Item("InterfacesItem")->isChecked());
+    EXPECT_FALSE(Nav().Item("HelpersItem")->isChecked());
 }
 
 TEST_F(Startup, MenusEnableTheirItemsWhenTheyOpen) {
@@ -304,7 +309,7 @@ TEST_F(Startup, MenusEnableTheirItemsWhenTheyOpen) {
     EXPECT_TRUE(W.Item("CopyItem")->isEnabled());
     EXPECT_TRUE(W.UnitsCB()->isEnabled());
     for (const char* Name : {"PrivateItem", "ProtectedItem", "PublicItem", "PublishedItem", "MethodItem",
-                             "PropertyItem", "FieldItem", "RedeclaredItem"})
+                             "PropertyItem", "FieldItem", "RedeclaredItem", "InterfacesItem", "HelpersItem"})
         EXPECT_FALSE(W.Item(Name)->isEnabled()) << Name;
 
     // The popup: Back with history, the help items with "Enable Delphi Help".

@@ -464,6 +464,49 @@ TEST_F(BesideTheTool, ATreeOfModernUnitsFromTheToolByKeysAndDoubleClicks) {
     EXPECT_TRUE(WaitFor([&] { return Db().CurrentUnitID == Before; }));
 }
 
+// Interfaces from the tool: Class Search goes to one by keys, its Descendants page lists who
+// implements it under "Implemented by", and Enter there opens the implementing class.
+TEST_F(BesideTheTool, AnInterfaceByClassSearchAndItsImplementersByKeys) {
+    File = SampleDatabaseCopy();
+    const std::string Unit = TempDir() + "/Readers.pas";
+    {
+        QFile F(QString::fromStdString(Unit));
+        F.open(QIODevice::WriteOnly);
+        F.write("unit Readers;\ninterface\ntype\n  IReader = interface\n    function Read: Integer;\n  end;\n"
+                "  IChannel = interface(IReader)\n  end;\n  TFile = class(TObject, IReader)\n    function Read: Integer;\n"
+                "  end;\n  TLog = class(TFile)\n  end;\nimplementation\nfunction TFile.Read: Integer; begin end;\nend.\n");
+    }
+    Start(File);
+    TQtPrompts Real;
+    SetPrompts(&Real);
+    ASSERT_EQ(Tool({"add", "--modern", QString::fromStdString(Unit)}), 0);
+    X.MoveTo(Global(Nav().Memo()->viewport(), QPoint(50, 50)));
+    ASSERT_TRUE(WaitFor([&] { return Nav().ClassesCB()->findText("IReader") >= 0; }));
+    SearchByKeys("ireader.read");
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == 5; })) << "the interface's method";
+    QTabBar* Tabs = Nav().PageControl()->tabBar();
+    X.MoveTo(Global(Tabs, Tabs->tabRect(2).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return Nav().PageControl()->currentWidget() == Nav().DescendantsTabSheet(); }));
+    SearchByKeys("IReader");
+    QTreeView& Tree = Nav().Descendants().View();
+    const auto Current = [&Tree] { return Tree.currentIndex().siblingAtColumn(0).data().toString(); };
+    ASSERT_TRUE(WaitFor([&] { return Current() == "IReader"; }));
+    X.MoveTo(Global(Tree.viewport(), Tree.visualRect(Tree.currentIndex()).center()));
+    X.Click();
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == &Tree; }));
+    X.Key("Down");
+    ASSERT_TRUE(WaitFor([&] { return Current() == "IChannel"; }));
+    X.Key("Down");
+    ASSERT_TRUE(WaitFor([&] { return Current() == "Implemented by"; }));
+    Shot("xcb-implemented-by");
+    X.Key("Down");
+    ASSERT_TRUE(WaitFor([&] { return Current() == "TFile"; }));
+    X.Key("Return");
+    EXPECT_TRUE(WaitFor([&] { return CaretLine() == 9; }));
+    EXPECT_EQ(Nav().PageControl()->currentWidget(), Nav().SourceTabSheet());
+}
+
 }  // namespace
 }  // namespace qm
 
