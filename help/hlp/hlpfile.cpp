@@ -97,12 +97,18 @@ void THlpFile::ReadSystem(std::string_view System) {
     if (FMinor < HlpMinorWithRecords) Damaged();
     FCompressed = FFlags == HlpFlagsCompressed4K || FFlags == HlpFlagsCompressed2K;
     FBlockSize = FFlags == HlpFlagsCompressed2K ? 2048 : 4096;
+    // The character set's record may come after the title's.
+    std::string_view title;
     while (!in.AtEnd()) {
         uint16_t type = in.U16();
         std::string_view data = in.Take(in.U16());
-        if (type == HlpSystemTitleRecord) FTitle = Cp1252ToUtf8(data.substr(0, data.find('\0')));
+        if (type == HlpSystemTitleRecord) title = data.substr(0, data.find('\0'));
+        if (type == HlpSystemCharsetRecord && !data.empty()) FCodePage = CodePageOfCharset(uint8_t(data[0]));
     }
+    FTitle = Text(title);
 }
+
+std::string THlpFile::Text(std::string_view Bytes) const { return HelpTextToUtf8(Bytes, FCodePage); }
 
 // Three layouts of font descriptors, told apart by where the face names begin: the first in
 // half points with attribute bits, the two later ones in twips with a weight and a byte for
@@ -136,6 +142,9 @@ void THlpFile::ReadFonts(std::string_view Font) {
             d.Skip(2);
             font.Italic = d.U8() != 0;
             font.Underline = d.U8() != 0;
+            d.U8();  // struck out
+            font.Charset = d.U8();
+            if (font.Charset == 1) font.Charset = 0;  // the default set: the file's
             font.HalfPoints = uint16_t(std::min<int64_t>(std::abs(int64_t(height)) / 10, 0xFFFF));
         }
         FFonts.push_back(font);
@@ -149,7 +158,7 @@ void THlpFile::ListTopics() {
         ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
             TTopicEntry entry;
             entry.Offset = Page.U32();
-            entry.Title = Cp1252ToUtf8(Page.CString());
+            entry.Title = Text(Page.CString());
             FTopics.push_back(std::move(entry));
         });
         std::stable_sort(FTopics.begin(), FTopics.end(),
@@ -195,7 +204,7 @@ void THlpFile::WalkTopics() {
             entry.Pos = pos;
             entry.Offset = uint32_t(block) * HlpTopicOffsetBlock + counted[block];
             std::string text = ReadLink(pos, true).Data2;
-            entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
+            entry.Title = Text(text.substr(0, text.find('\0')));
             FTopics.push_back(std::move(entry));
         } else {
             counted[block] += link.TextLength;
@@ -252,7 +261,7 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
-        const THlpPictureSource pictures = [this](int Number) { return Bitmap(Number); };
+        const THlpParagraphContext context{FFonts, FCodePage, [this](int Number) { return Bitmap(Number); }};
         const TLink header = ReadLink(entry.Pos, false);
         // The non-scrolling region runs from the first record to the one the header names.
         THlpBytes fields(header.Data1);
@@ -264,7 +273,7 @@ THlpTopic THlpFile::Topic(size_t Index) const {
             TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
-                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, pictures, topic);
+                ReadParagraphRecord(link.Type, link.Data1, link.Data2, context, topic);
             if (link.Next != NoPos && link.Next <= pos) Damaged();
             pos = link.Next;
         }
@@ -328,7 +337,7 @@ int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
         entry.Pos = pos;
         entry.Offset = offset;
         std::string text = ReadLink(pos, true).Data2;
-        entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
+        entry.Title = Text(text.substr(0, text.find('\0')));
         FTopics.push_back(std::move(entry));
         FByOffset.insert(same, {offset, FTopics.size() - 1});
         return int(FTopics.size() - 1);
@@ -348,7 +357,7 @@ std::vector<THlpKeyword> THlpFile::Keywords() const {
         if (!tree || !data) return keywords;
         ReadBtreeLeaves(*tree, [&](THlpBytes& Page) {
             THlpKeyword k;
-            k.Keyword = Cp1252ToUtf8(Page.CString());
+            k.Keyword = Text(Page.CString());
             unsigned count = Page.U16();
             uint32_t at = Page.U32();
             THlpBytes offsets(*data);

@@ -2,7 +2,8 @@
 // version, its topics in file order with their titles, context strings and numbers, its keyword
 // index, and each topic's text with formats and jumps, read when it is asked for. Files of help
 // compiler version 3.1 on are read (|SYSTEM minor version 17 and later). Text comes out as UTF-8,
-// decoded from the file's Windows-1252.
+// decoded from the file's character set (|SYSTEM's, or a font's own; Windows-1252 when neither
+// names one).
 #pragma once
 
 #include <cstdint>
@@ -46,6 +47,8 @@ public:
     uint16_t Flags() const { return FFlags; }
     size_t TopicBlockSize() const { return FBlockSize; }
     bool Compressed() const { return FCompressed; }
+    // The code page of the file's text (|SYSTEM's character set).
+    unsigned CodePage() const { return FCodePage; }
     THlpPhrases::TScheme PhraseScheme() const { return FPhrases.Scheme(); }
 
     // Topics in file order; the first is the file's contents.
@@ -86,6 +89,8 @@ private:
     };
 
     [[noreturn]] void Invalid() const;
+    // Bytes in the file's character set as UTF-8.
+    std::string Text(std::string_view Bytes) const;
     void Load();
     void ReadSystem(std::string_view System);
     void ReadFonts(std::string_view Font);
@@ -112,6 +117,7 @@ private:
     bool FCompressed = false;
     THlpPhrases FPhrases;
     std::vector<THlpFont> FFonts;  // per font number
+    unsigned FCodePage = 1252;
     // Topics found from a context that the title list does not hold are added at the end.
     mutable std::vector<TTopicEntry> FTopics;
     mutable std::vector<std::pair<uint32_t, size_t>> FByOffset;  // topic offset, topic index; sorted

@@ -15,8 +15,9 @@ namespace {
 
 class TParagraphBuilder {
 public:
-    TParagraphBuilder(const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out)
-        : FFonts(Fonts), FSource(Pictures), FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
+    TParagraphBuilder(const THlpParagraphContext& Context, THlpTopic& Out)
+        : FFonts(Context.Fonts), FCodePage(Context.CodePage), FSource(Context.Pictures), FOut(Out.Paragraphs),
+          FPictures(Out.Pictures) {}
 
     // A picture as a run of its own, inside the hotspot around it.
     void Picture(THlpPicture Picture, uint8_t Align) {
@@ -29,10 +30,10 @@ public:
     }
     THlpPicture Stored(int Number) const { return FSource ? FSource(Number) : THlpPicture{}; }
 
-    // Text in the file's character set.
+    // Text in its font's character set, or the file's.
     void Append(std::string_view Bytes) {
         if (Bytes.empty()) return;
-        const std::string Text = Cp1252ToUtf8(Bytes);
+        const std::string Text = HelpTextToUtf8(Bytes, FRun.Charset ? CodePageOfCharset(FRun.Charset) : FCodePage);
         if (!FCurrent.Runs.empty() && FCurrent.Runs.back().SameFormat(FRun)) {
             FCurrent.Runs.back().Text += Text;
             return;
@@ -47,6 +48,7 @@ public:
         FRun.Underline = font.Underline;
         FRun.HalfPoints = font.HalfPoints;
         FRun.Colour = font.Colour;
+        FRun.Charset = font.Charset;
     }
     void StartJump(bool Jump, uint32_t Hash, bool Popup = false, std::string File = {}) {
         FRun.Jump = Jump;
@@ -73,6 +75,7 @@ public:
 
 private:
     const std::vector<THlpFont>& FFonts;
+    unsigned FCodePage;
     const THlpPictureSource& FSource;
     std::vector<THlpPicture>& FPictures;
     size_t FCellStart = 0;
@@ -169,12 +172,12 @@ uint16_t ParagraphTextLength(std::string_view Data1) {
 }
 
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Topic) {
+                         const THlpParagraphContext& Context, THlpTopic& Topic) {
     THlpBytes in(Data1);
     std::string_view text = Text;
     in.PackedI32();
     in.PackedU16();
-    TParagraphBuilder builder(Fonts, Pictures, Topic);
+    TParagraphBuilder builder(Context, Topic);
     std::vector<THlpParagraph>& Out = Topic.Paragraphs;
     if (Type != HlpTableRecord) {
         SkipParagraphAttributes(in);

@@ -37,11 +37,14 @@ struct THlpWriteOptions {
     int FontLayout = 0;
     // Pictures inside the topics' records instead of in |bmN files.
     bool EmbedPictures = false;
+    // The Windows character set of the file's text (version 4.0 files): 0 is Windows-1252. A
+    // run's own Charset is its font's, written in the later font layouts.
+    uint8_t Charset = 0;
 };
 
 // The whole file, topics in the order given (the first is the contents); texts in UTF-8, written
-// in Windows-1252. Raises Exception with the reason when a text holds a control character other
-// than line break and tab or a character Windows-1252 does not have, when two context strings
+// in the file's character set. Raises Exception with the reason when a text holds a control character other
+// than line break and tab or a character its character set does not have, when two context strings
 // share a hash, or when one paragraph does not fit a topic block.
 std::string BuildHlp(const std::vector<THlpSourceTopic>& Topics, const THlpWriteOptions& Options);
 

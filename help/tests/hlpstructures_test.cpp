@@ -68,6 +68,38 @@ TEST_F(HlpStructureTest, TextIsWindows1252InTheFileAndUtf8Outside) {
     EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, {}); }).find("Windows-1252"), std::string::npos);
 }
 
+// A file of another character set (|SYSTEM's) and a font of a third one (the later font
+// layouts name it): each text is stored in its own code page and read back as the same Unicode.
+TEST_F(HlpStructureTest, TextIsInTheCharacterSetTheFileAndItsFontsName) {
+    std::vector<THlpSourceTopic> topics = SampleTopics(2);
+    THlpRun greek = Text("\u0391\u03b8\u03ae\u03bd\u03b1");
+    greek.Charset = 161;
+    topics[0].Topic.Title = "\u0421\u043f\u0440\u0430\u0432\u043a\u0430";
+    topics[0].Topic.Paragraphs = {{{Text("\u041f\u0440\u0438\u0432\u0435\u0442, "), greek}}};
+    THlpWriteOptions options{"\u0422\u0435\u043a\u0441\u0442", false, TScheme::None};
+    options.Minor = 33, options.Charset = 204, options.FontLayout = 2;
+    const std::string image = BuildHlp(topics, options);
+    EXPECT_NE(image.find("\xCF\xF0\xE8\xE2\xE5\xF2, "), std::string::npos);  // Cyrillic code page
+    EXPECT_NE(image.find("\xC1\xE8\xDE\xED\xE1"), std::string::npos);       // Greek code page
+    for (bool compress : {false, true}) {
+        options.Compress = compress, options.Phrases = compress ? TScheme::Hall : TScheme::None;
+        THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+        EXPECT_EQ(help.CodePage(), 1251u);
+        EXPECT_EQ(help.Title(), options.Title);
+        EXPECT_EQ(help.TopicTitle(0), topics[0].Topic.Title);
+        EXPECT_EQ(help.Topic(0), topics[0].Topic);
+    }
+    // What the character sets cannot spell, and a set the layout or version cannot name, are refused.
+    options.Compress = false;
+    topics[0].Topic.Paragraphs = {{{Text("\u00e9\u0416")}}};
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("code page 1251"), std::string::npos);
+    topics[0].Topic.Paragraphs = {{{greek}}};
+    options.FontLayout = 0;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("font layouts"), std::string::npos);
+    options.FontLayout = 2, options.Minor = 21;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 4.0"), std::string::npos);
+}
+
 TEST_F(HlpStructureTest, ContextNumbersKeywordsAndContextStringsReadBack) {
     std::vector<THlpSourceTopic> topics = SampleTopics(40);
     topics[0].ContextNumber = 1;
