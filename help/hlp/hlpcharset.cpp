@@ -34,9 +34,13 @@ void PutUtf8(std::string& Out, char32_t C) {
 std::string Cp1252ToUtf8(std::string_view Text) {
     std::string out;
     out.reserve(Text.size() + Text.size() / 8);
-    for (char c : Text) {
-        if (uint8_t(c) < 0x80) out += c;
-        else PutUtf8(out, CharOf(uint8_t(c)));
+    // Mostly plain ASCII: copied a stretch at a time.
+    for (size_t i = 0; i < Text.size();) {
+        size_t plain = i;
+        while (plain < Text.size() && uint8_t(Text[plain]) < 0x80) ++plain;
+        out.append(Text.substr(i, plain - i));
+        if (plain < Text.size()) PutUtf8(out, CharOf(uint8_t(Text[plain++])));
+        i = plain;
     }
     return out;
 }

@@ -168,8 +168,8 @@ void THlpFile::ListTopics() {
 }
 
 THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
-    const std::string header = FBlocks->Bytes(TopicPos, HlpTopicLinkHeaderSize);
-    THlpBytes head(header);
+    std::string scratch;
+    THlpBytes head(FBlocks->View(TopicPos, HlpTopicLinkHeaderSize, scratch));
     uint32_t size = head.U32();
     uint32_t size2 = head.U32();  // the text's size once expanded
     head.U32();                   // the record before
@@ -178,9 +178,9 @@ THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
     uint32_t size1 = head.U32();
     link.Type = head.U8();
     if (size1 < HlpTopicLinkHeaderSize || size < size1 || size > MaxRecord) Damaged();
-    const std::string record = FBlocks->Bytes(TopicPos, size);
+    const std::string_view record = FBlocks->View(TopicPos, size, scratch);
     link.Data1 = record.substr(HlpTopicLinkHeaderSize, size1 - HlpTopicLinkHeaderSize);
-    std::string_view stored = std::string_view(record).substr(size1);
+    std::string_view stored = record.substr(size1);
     if (Text) {
         // Text the phrases would not shorten is stored as it is, sometimes with unused bytes after it.
         if (size2 <= stored.size()) link.Data2 = std::string(stored.substr(0, size2));

@@ -231,6 +231,17 @@ TEST_F(HlpStructureTest, TopicBlocksAreReadWhenATopicNeedsThem) {
     EXPECT_EQ(help.BlocksRead(), first);
 }
 
+// Reading every topic in order, again and again, expands each block of a file of usual size once.
+TEST_F(HlpStructureTest, ReadingEveryTopicAgainExpandsNoBlockAgain) {
+    const auto topics = SampleTopics(3000);
+    THlpFile help(Write("x.hlp", BuildHlp(topics, {"", true, TScheme::Hall})));
+    for (size_t i = 0; i < help.TopicCount(); ++i) help.Topic(i);
+    const size_t blocks = help.BlocksRead();
+    EXPECT_GT(blocks, 20u);
+    for (size_t i = 0; i < help.TopicCount(); ++i) ASSERT_EQ(help.Topic(i), topics[i].Topic) << i;
+    EXPECT_EQ(help.BlocksRead(), blocks);
+}
+
 // Real help files of the time, not part of the project: read when they are at hand.
 TEST_F(HlpStructureTest, RealFilesOpenAndEveryTopicReads) {
     const char* env = std::getenv("QM_REAL_HELP_FILES");
