@@ -192,8 +192,9 @@ TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
     EXPECT_EQ(Window->File()->FileName(), (Dir / "OTHER.HLP").string());
 }
 
-// A picture shows at its size with its pixels, its hotspots as links after it; one that cannot
-// be decoded shows as an empty frame of its size.
+// A picture shows at its size with its pixels; a click on a hotspot's area of the picture, in the
+// line or at either margin, follows its jump, and a click on the picture beside it does nothing.
+// One that cannot be decoded shows as an empty frame of its size.
 TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
     auto topics = SampleTopics(3);
     THlpPicture picture;
@@ -218,8 +219,33 @@ TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
                 ++images;
             }
     EXPECT_EQ(images, 1);
-    ClickLink("to the third");
-    EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+    EXPECT_FALSE(Browser->toHtml().contains("to the third"));
+
+    // The left half of a picture of one colour jumps to the third topic.
+    for (uint8_t align : {0, 1, 2}) {
+        SCOPED_TRACE(int(align));
+        THlpPicture spots;
+        spots.Width = 40, spots.Height = 30;
+        spots.Pixels.assign(40 * 30, 0xFF2468ACu);
+        spots.Hotspots = {{"to the third", "T2_Topic", 0, 0, 20, 30, false, ContextHash("T2_Topic")}};
+        auto more = SampleTopics(3);
+        more[1].Topic.Pictures = {spots};
+        THlpRun at;
+        at.Picture = 0, at.PictureAlign = align;
+        more[1].Topic.Paragraphs.push_back({{Text("Before "), at, Text(" after")}});
+        ASSERT_TRUE(Window->ShowTopic(Write("h" + std::to_string(align) + ".hlp", BuildHlp(more, {})), "T1_Topic"));
+        // Where a person sees it.
+        const QImage shot = Browser->viewport()->grab().toImage();
+        QPoint corner(-1, -1);
+        for (int y = 0; y < shot.height() && corner.x() < 0; ++y)
+            for (int x = 0; x < shot.width() && corner.x() < 0; ++x)
+                if (shot.pixel(x, y) == 0xFF2468ACu) corner = QPoint(x, y);
+        ASSERT_GE(corner.x(), 0);
+        QTest::mouseClick(Browser->viewport(), Qt::LeftButton, {}, corner + QPoint(30, 15));
+        EXPECT_EQ(Window->CurrentTitle(), "Topic 1");
+        QTest::mouseClick(Browser->viewport(), Qt::LeftButton, {}, corner + QPoint(10, 15));
+        EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+    }
 
     THlpPicture undecodable;
     undecodable.Kind = THlpPicture::TKind::Metafile, undecodable.Width = 40, undecodable.Height = 30;
