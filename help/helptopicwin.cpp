@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "hlpfile.h"
+#include "metafilepainter.h"
 #include "paths.h"
 #include "topicpictures.h"
 #include "sourcetext.h"
@@ -154,6 +155,7 @@ QString TopicHtml(const THlpTopic& Topic) {
 }
 
 QImage PictureImage(const THlpPicture& Picture) {
+    if (!Picture.Metafile.empty()) return MetafileImage(Picture.Metafile, PictureSize(Picture));
     if (!Picture.Pixels.empty()) {
         QImage image(Picture.Width, Picture.Height, QImage::Format_ARGB32);
         for (int y = 0; y < Picture.Height; ++y)

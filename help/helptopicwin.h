@@ -100,8 +100,8 @@ private:
 QString TopicHtml(const THlpTopic& Topic);
 // The HTML of the topic's non-scrolling region; empty when it has none.
 QString NonScrollingHtml(const THlpTopic& Topic);
-// A topic's picture as the window shows it: its pixels, or an empty frame of its size. The HTML
-// names picture N of the topic "picture:N".
+// A topic's picture as the window shows it: its pixels, its metafile drawn at its size, or an
+// empty frame of its size. The HTML names picture N of the topic "picture:N".
 QImage PictureImage(const THlpPicture& Picture);
 
 }  // namespace qm

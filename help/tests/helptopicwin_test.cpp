@@ -255,6 +255,44 @@ TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
     EXPECT_NE(frame.pixel(0, 15), 0xFFFFFFFFu);
 }
 
+// A metafile is drawn through its records: its window fills the picture, brushes fill shapes, a
+// null pen leaves no outline, text is written in its font and colour; a record that claims more
+// than the metafile holds ends the drawing.
+TEST(TopicPictures, MetafilesAreDrawnThroughTheirRecords) {
+    THlpPicture drawing;
+    drawing.Kind = THlpPicture::TKind::Metafile, drawing.Width = 120, drawing.Height = 45;
+    const std::vector<std::vector<int>> records = {
+        {0x020B, 0, 0}, {0x020C, 90, 240},                                  // window 240 x 90
+        {0x02FC, 0, 0x00FF, 0, 0}, {0x012D, 0}, {0x02FA, 5, 0, 0, 0, 0}, {0x012D, 1},  // red, no pen
+        {0x041B, 90, 120, 0, 0},                                            // the left half
+        {0x02FC, 0, 0xFF00, 0, 0}, {0x012D, 2}, {0x0418, 86, 220, 50, 160}, // a green ellipse
+        {0x02FA, 0, 0, 0, 0, 0}, {0x012D, 3}, {0x0325, 3, 0, 0, 100, 40, 200, 0},  // a black line
+        {0x0209, 0, 0x00FF}, {0x0102, 1},                                   // blue text, no background
+        {0x02FB, -40, 0, 0, 0, 700, 0, 0, 0, 0, 'A' | 'r' << 8, 'i' | 'a' << 8, 'l'}, {0x012D, 4},
+        {0x0521, 2, 'H' | 'i' << 8, 20, 150},
+    };
+    drawing.Metafile = Metafile(records);
+    const QImage image = PictureImage(drawing);
+    ASSERT_EQ(image.size(), QSize(120, 45));
+    EXPECT_EQ(image.pixel(20, 30), 0xFFFF0000u);
+    EXPECT_EQ(image.pixel(95, 34), 0xFF00FF00u);
+    EXPECT_EQ(image.pixel(25, 10), 0xFF000000u);  // on the line from (0, 0) to (50, 20)
+    EXPECT_EQ(image.pixel(115, 40), 0xFFFFFFFFu);
+    int blue = 0;
+    for (int y = 10; y < 32; ++y)
+        for (int x = 74; x < 100; ++x) blue += qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 80;
+    EXPECT_GT(blue, 10);
+
+    // The ellipse's record claims the rest of the metafile and more: only the red half is drawn.
+    auto cut = records;
+    drawing.Metafile = Metafile(cut);
+    const size_t ellipse = drawing.Metafile.find(std::string("\x18\x04\x56\x00", 4)) - 4;
+    drawing.Metafile[ellipse] = '\xFF', drawing.Metafile[ellipse + 1] = '\xFF';
+    const QImage stopped = PictureImage(drawing);
+    EXPECT_EQ(stopped.pixel(20, 30), 0xFFFF0000u);
+    EXPECT_EQ(stopped.pixel(95, 34), 0xFFFFFFFFu);
+}
+
 TEST(TopicHtml, FormatsLineBreaksAndJumps) {
     THlpTopic topic = SampleTopics(3)[1].Topic;
     QString html = TopicHtml(topic);

@@ -193,6 +193,41 @@ TEST_F(HlpStructureTest, PicturesReadBackPixelForPixel) {
 }
 
 // A picture that cannot be decoded keeps its size and shows no pixels; it is no error.
+// Metafiles in every packing, in |bmN files or inside the topic, one with a hotspot: their records
+// read back byte for byte, their size in pixels; records cut short or not a metafile's are not kept.
+TEST_F(HlpStructureTest, MetafilesReadBackRecordForRecord) {
+    THlpPicture drawing;
+    drawing.Kind = THlpPicture::TKind::Metafile, drawing.Width = 120, drawing.Height = 45;
+    drawing.Metafile = Metafile({{0x020B, 0, 0}, {0x020C, 90, 240}, {0x02FC, 0, 0x00FF, 0, 0}, {0x012D, 0},
+                                 {0x041B, 90, 120, 0, 0}, {0x0325, 3, 0, 0, 100, 40, 200, 0}});
+    auto topics = SampleTopics(3);
+    THlpTopic& t = topics[1].Topic;
+    t.Paragraphs.clear();
+    for (uint8_t packing : {0, 1, 2, 3}) {
+        THlpPicture p = drawing;
+        p.Packing = packing;
+        if (packing == 1) p.Hotspots = {{"left", "T2_Topic", 0, 0, 60, 45, false, ContextHash("T2_Topic")}};
+        THlpRun at;
+        at.Picture = int(t.Pictures.size());
+        t.Pictures.push_back(p);
+        t.Paragraphs.push_back({{Text("Drawing: "), at}});
+    }
+    for (bool embed : {false, true}) {
+        THlpWriteOptions options{"", true, TScheme::Hall};
+        options.EmbedPictures = embed;
+        THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+        EXPECT_EQ(help.Topic(1), t) << embed;
+    }
+    const std::string bytes = BuildPicture(drawing);
+    EXPECT_EQ(ReadPicture(bytes), drawing);
+    const THlpPicture cut = ReadPicture(bytes.substr(0, bytes.size() - 6));
+    EXPECT_EQ(cut.Width, 120);
+    EXPECT_TRUE(cut.Metafile.empty());
+    THlpPicture notOne = drawing;
+    notOne.Metafile[2] = 7;  // a header of seven words
+    EXPECT_NE(ErrorMessage([&] { BuildPicture(notOne); }).find("metafile"), std::string::npos);
+}
+
 TEST_F(HlpStructureTest, APictureThatCannotBeDecodedKeepsItsSize) {
     const std::string bytes = BuildPicture(TestPicture(THlpPicture::TKind::Dib, 0, 30, 20));
     EXPECT_EQ(ReadPicture(bytes).Pixels.size(), 600u);
