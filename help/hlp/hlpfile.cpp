@@ -1,7 +1,9 @@
 // Opening reads the container's directory, |SYSTEM, |FONT, the phrase table, |CONTEXT, |CTXOMAP and
 // |TTLBTREE; the titles' list is the list of topics, and a topic's records are found when it is
 // first read, from its topic offset, in the one block that offset names. Only a file without a
-// title list is walked record by record at opening.
+// title list is walked record by record at opening. A version 3.0 file lists its topics in
+// |TOMAP by number, and its topic headers hold the titles; the number stands in for the topic
+// offset throughout.
 #include "hlpfile.h"
 
 #include <algorithm>
@@ -59,7 +61,8 @@ void THlpFile::Load() {
     auto index = container.File("|PhrIndex"), image = container.File("|PhrImage");
     if (index && image) FPhrases.LoadHall(*index, *image);
     else if (auto phrases = container.File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
-    FBlocks = std::make_unique<THlpTopicBlocks>(container, *topic, FBlockSize, FCompressed);
+    FBlocks = std::make_unique<THlpTopicBlocks>(container, *topic, FBlockSize, FCompressed,
+                                                Version30() ? uint32_t(HlpBlockSize30) : HlpTopicPosBlock);
 
     if (auto context = container.File("|CONTEXT")) {
         ReadBtreeLeaves(*context, [&](THlpBytes& Page) {
@@ -80,6 +83,8 @@ void THlpFile::Load() {
             FTopicIds.emplace(offset, std::string(Page.CString()));
         });
     }
+    if (Version30())
+        for (const auto& [hash, number] : FContext) FHashOfNumber.emplace(number, hash);
     ListTopics();
     for (size_t i = 0; i < FTopics.size(); ++i) FByOffset.emplace_back(FTopics[i].Offset, i);
     std::stable_sort(FByOffset.begin(), FByOffset.end(),
@@ -93,8 +98,11 @@ void THlpFile::ReadSystem(std::string_view System) {
     FMajor = in.U16();
     in.U32();  // when it was made
     FFlags = in.U16();
-    // Version 1.15 files (help compiler 3.0) count topic positions another way.
-    if (FMinor < HlpMinorWithRecords) Damaged();
+    if (Version30()) {
+        FBlockSize = HlpBlockSize30;
+        if (!in.AtEnd()) FTitle = Text(in.CString());
+        return;
+    }
     FCompressed = FFlags == HlpFlagsCompressed4K || FFlags == HlpFlagsCompressed2K;
     FBlockSize = FFlags == HlpFlagsCompressed2K ? 2048 : 4096;
     // The character set's record may come after the title's.
@@ -153,6 +161,7 @@ void THlpFile::ReadFonts(std::string_view Font) {
 
 // The titles' tree lists every topic by its offset, in file order.
 void THlpFile::ListTopics() {
+    if (Version30()) return ListTopicsByNumber();
     if (auto titles = FContainer->File("|TTLBTREE")) {
         FTopics.reserve(BtreeEntryCount(*titles));
         ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
@@ -167,6 +176,24 @@ void THlpFile::ListTopics() {
     if (FTopics.empty()) WalkTopics();
 }
 
+// |TOMAP: each topic number's position; the title is its header's text.
+void THlpFile::ListTopicsByNumber() {
+    auto map = FContainer->File("|TOMAP");
+    if (!map) Damaged();
+    THlpBytes in(*map);
+    FTopics.reserve(in.Size() / 4);
+    for (uint32_t number = 0; in.Remaining() >= 4; ++number) {
+        TTopicEntry entry;
+        entry.Pos = in.U32();
+        entry.Offset = number;
+        if (entry.Pos == NoPos) continue;  // a number no topic has
+        const TLink header = ReadLink(entry.Pos, true);
+        if (header.Type != HlpTopicHeaderRecord) Damaged();
+        entry.Title = Text(header.Data2.substr(0, header.Data2.find('\0')));
+        FTopics.push_back(std::move(entry));
+    }
+}
+
 THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
     std::string scratch;
     THlpBytes head(FBlocks->View(TopicPos, HlpTopicLinkHeaderSize, scratch));
@@ -175,6 +202,12 @@ THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
     head.U32();                   // the record before
     TLink link;
     link.Next = head.U32();
+    if (Version30()) {
+        // The distance to the next record.
+        if (link.Next == 0 || link.Next == NoPos) link.Next = NoPos;
+        else if (link.Next > NoPos - TopicPos) Damaged();
+        else link.Next += TopicPos;
+    }
     uint32_t size1 = head.U32();
     link.Type = head.U8();
     if (size1 < HlpTopicLinkHeaderSize || size < size1 || size > MaxRecord) Damaged();
@@ -261,12 +294,21 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
-        const THlpParagraphContext context{FFonts, FCodePage, [this](int Number) { return Bitmap(Number); }};
+        THlpParagraphContext context{FFonts, FCodePage, [this](int Number) { return Bitmap(Number); }};
+        if (Version30())
+            context.NumberHash = [this](uint32_t Number) {
+                auto it = FHashOfNumber.find(Number);
+                return it == FHashOfNumber.end() ? 0u : it->second;
+            };
         const TLink header = ReadLink(entry.Pos, false);
-        // The non-scrolling region runs from the first record to the one the header names.
-        THlpBytes fields(header.Data1);
-        fields.Skip(16);
-        const uint32_t nonScroll = fields.U32(), scroll = fields.U32();
+        // The non-scrolling region runs from the first record to the one the header names (from
+        // version 3.1 on).
+        uint32_t nonScroll = NoPos, scroll = NoPos;
+        if (!Version30()) {
+            THlpBytes fields(header.Data1);
+            fields.Skip(16);
+            nonScroll = fields.U32(), scroll = fields.U32();
+        }
         uint32_t pos = header.Next;
         while (pos != NoPos) {
             if (nonScroll != NoPos && pos == scroll) topic.NonScrolling = topic.Paragraphs.size();
@@ -328,6 +370,7 @@ int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
     auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), Offset,
                                   [](uint32_t O, const auto& E) { return O < E.first; });
     if (after != FByOffset.begin() && std::prev(after)->first == Offset) return int(std::prev(after)->second);
+    if (Version30()) return -1;  // a number |TOMAP does not list
     try {
         auto [pos, offset] = LocateOffset(Offset);
         auto same = std::lower_bound(FByOffset.begin(), FByOffset.end(), offset,

@@ -16,8 +16,8 @@ namespace {
 class TParagraphBuilder {
 public:
     TParagraphBuilder(const THlpParagraphContext& Context, THlpTopic& Out)
-        : FFonts(Context.Fonts), FCodePage(Context.CodePage), FSource(Context.Pictures), FOut(Out.Paragraphs),
-          FPictures(Out.Pictures) {}
+        : FFonts(Context.Fonts), FCodePage(Context.CodePage), FSource(Context.Pictures), FNumberHash(Context.NumberHash),
+          FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
 
     // A picture as a run of its own, inside the hotspot around it.
     void Picture(THlpPicture Picture, uint8_t Align) {
@@ -29,6 +29,12 @@ public:
         FCurrent.Runs.push_back(std::move(run));
     }
     THlpPicture Stored(int Number) const { return FSource ? FSource(Number) : THlpPicture{}; }
+    // A jump of a version 3.0 file to the topic of that number: through the topic's context
+    // string like any other; no jump when the topic has none.
+    void StartJumpToNumber(uint32_t Number, bool Popup) {
+        const uint32_t hash = FNumberHash ? FNumberHash(Number) : 0;
+        StartJump(hash != 0, hash, Popup);
+    }
 
     // Text in its font's character set, or the file's.
     void Append(std::string_view Bytes) {
@@ -77,6 +83,7 @@ private:
     const std::vector<THlpFont>& FFonts;
     unsigned FCodePage;
     const THlpPictureSource& FSource;
+    const THlpTopicNumberHash& FNumberHash;
     std::vector<THlpPicture>& FPictures;
     size_t FCellStart = 0;
     std::vector<THlpParagraph>& FOut;
@@ -144,7 +151,7 @@ void ReadCommands(THlpBytes& In, std::string_view& Text, TParagraphBuilder& Buil
                 Builder.StartJump(false, 0);
                 break;
             }
-            case 0xE0: case 0xE1: In.Skip(4); Builder.StartJump(false, 0); break;
+            case HlpCmdPopup30: case HlpCmdJump30: Builder.StartJumpToNumber(In.U32(), command == HlpCmdPopup30); break;
             case HlpCmdPopup: case 0xE6: Builder.StartJump(true, In.U32(), true); break;
             case HlpCmdJump: case 0xE7: Builder.StartJump(true, In.U32()); break;
             case HlpCmdPopupElsewhere: case 0xEB: case HlpCmdJumpElsewhere: case 0xEF: {

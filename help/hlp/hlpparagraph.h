@@ -14,12 +14,17 @@ namespace qm {
 // The picture of a |bmN file by its number.
 using THlpPictureSource = std::function<THlpPicture(int Number)>;
 
+// The hash of the context string of a topic a version 3.0 file names by number; 0 when it has none.
+using THlpTopicNumberHash = std::function<uint32_t(uint32_t Number)>;
+
 // What paragraph records are read with: each font number's font, the file's code page for text
-// whose font names no character set of its own, and the |bmN pictures.
+// whose font names no character set of its own, the |bmN pictures and, for a version 3.0 file,
+// the context string hashes of its topic numbers.
 struct THlpParagraphContext {
     const std::vector<THlpFont>& Fonts;
     unsigned CodePage;
     THlpPictureSource Pictures;
+    THlpTopicNumberHash NumberHash = {};
 };
 
 // Appends the paragraphs of one display (0x20) or table (0x23) record to Out's, a table's cells

@@ -9,8 +9,8 @@
 namespace qm {
 
 THlpTopicBlocks::THlpTopicBlocks(const THlpContainer& Container, THlpContainer::TPlace Place, size_t BlockSize,
-                                 bool Packed)
-    : FContainer(Container), FPlace(Place), FBlockSize(BlockSize), FPacked(Packed),
+                                 bool Packed, uint32_t PosBlock)
+    : FContainer(Container), FPlace(Place), FBlockSize(BlockSize), FPacked(Packed), FPosBlock(PosBlock),
       FBlockCount((Place.Used + BlockSize - 1) / BlockSize) {
     if (FBlockCount == 0) Damaged();
 }
@@ -41,9 +41,9 @@ const THlpTopicBlocks::TBlock& THlpTopicBlocks::Block(size_t Index) const {
 }
 
 std::string_view THlpTopicBlocks::View(uint32_t Pos, size_t Count, std::string& Scratch) const {
-    const size_t offset = Pos % HlpTopicPosBlock;
+    const size_t offset = Pos % FPosBlock;
     if (offset >= HlpTopicBlockHeaderSize) {
-        const std::string& data = Block(Pos / HlpTopicPosBlock).Data;
+        const std::string& data = Block(Pos / FPosBlock).Data;
         const size_t at = offset - HlpTopicBlockHeaderSize;
         if (at < data.size() && Count <= data.size() - at) return std::string_view(data).substr(at, Count);
     }
@@ -52,7 +52,7 @@ std::string_view THlpTopicBlocks::View(uint32_t Pos, size_t Count, std::string& 
 }
 
 std::string THlpTopicBlocks::Bytes(uint32_t Pos, size_t Count) const {
-    size_t index = Pos / HlpTopicPosBlock, offset = Pos % HlpTopicPosBlock;
+    size_t index = Pos / FPosBlock, offset = Pos % FPosBlock;
     if (offset < HlpTopicBlockHeaderSize) Damaged();
     offset -= HlpTopicBlockHeaderSize;
     std::string out;

@@ -24,8 +24,13 @@ public:
         std::string Data;         // after the block header, expanded
     };
 
-    // BlockSize: 4096 or 2048 bytes as stored; Packed: LZ77.
-    THlpTopicBlocks(const THlpContainer& Container, THlpContainer::TPlace Place, size_t BlockSize, bool Packed);
+    // BlockSize: 4096 or 2048 bytes as stored; Packed: LZ77. PosBlock: what a topic position
+    // counts per block (16 KB; a version 3.0 file's block size, its positions being places in
+    // |TOPIC).
+    THlpTopicBlocks(const THlpContainer& Container, THlpContainer::TPlace Place, size_t BlockSize, bool Packed,
+                    uint32_t PosBlock = 0x4000);
+
+    uint32_t PosBlock() const { return FPosBlock; }
 
     size_t BlockCount() const { return FBlockCount; }
     // Block Index, read (and expanded) when not in the cache; THlpDamage beyond the last.
@@ -45,6 +50,7 @@ private:
     THlpContainer::TPlace FPlace;
     size_t FBlockSize;
     bool FPacked;
+    uint32_t FPosBlock;
     size_t FBlockCount;
     // 8 MB of packed blocks expanded (2 MB of unpacked ones): the whole text of most help files
     // of the time, and still a fixed amount for a huge one.

@@ -29,6 +29,7 @@ std::string SystemFile(const std::string& Title, const THlpWriteOptions& Options
     PutU16(out, 1);
     PutU32(out, 0);   // no date: the same topics give the same bytes
     PutU16(out, !Options.Compress ? 0 : Options.SmallBlocks ? HlpFlagsCompressed2K : HlpFlagsCompressed4K);
+    if (Options.Minor < HlpMinorWithRecords) return out + Title + '\0';  // version 3.0: the title alone
     PutU16(out, HlpSystemTitleRecord);
     PutU16(out, unsigned(Title.size() + 1));
     out += Title;
@@ -230,7 +231,17 @@ std::string OffsetTree(const std::vector<THlpSourceTopic>& Topics, const std::ve
 
 }  // namespace
 
+// |TOMAP: the position of each topic's header by its number.
+std::string TopicMapFile(const std::vector<uint32_t>& Positions) {
+    std::string out;
+    for (uint32_t p : Positions) PutU32(out, p);
+    return out;
+}
+
 std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THlpWriteOptions& Options) {
+    const bool v30 = Options.Minor < HlpMinorWithRecords;
+    if (v30 && (Options.Compress || Options.Phrases == THlpPhrases::TScheme::Hall || Options.FontLayout != 0 || Options.TopicIds))
+        throw Exception("A help file of version 3.0 is not packed and has neither the newer phrases, the later fonts nor context strings by topic");
     const std::vector<THlpSourceTopic> Topics = EncodedTopics(SourceTopics, Options);
     std::vector<std::pair<std::string, std::string>> files;
     std::unique_ptr<THlpPhraseWriter> phrases;
@@ -245,12 +256,14 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THl
         for (auto& f : phrases->Files(Options.Compress)) files.push_back(std::move(f));
     }
     THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u, Options.EmbedPictures};
+    if (v30) layout.BlockSize = HlpBlockSize30, layout.Version30 = true;
     const std::vector<THlpFont> fonts = FontsOf(Topics);
     THlpTopicImage topic = BuildTopicFile(Topics, layout, fonts, phrases.get());
     files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title, Options.Charset), Options));
     files.emplace_back("|FONT", FontFile(fonts, Options.FontLayout));
     files.emplace_back("|CONTEXT", ContextFile(Topics, topic.TopicOffsets, Options.UnsignedHashOrder));
-    files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
+    if (v30) files.emplace_back("|TOMAP", TopicMapFile(topic.TopicPositions));
+    else files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
     files.emplace_back("|CTXOMAP", NumberFile(Topics, topic.TopicOffsets));
     if (Options.TopicIds) files.emplace_back("|TopicId", OffsetTree(Topics, topic.TopicOffsets, &THlpSourceTopic::ContextId));
     KeywordFiles(Topics, topic.TopicOffsets, files);

@@ -1,6 +1,6 @@
 // Writes WinHelp help files (.HLP) that THlpFile reads: for the sample installation's help
 // (through qm_hlpgen), for tests that need files of every kind, damaged ones included, and for
-// the benchmark, in the layouts of help compilers 3.1 and 4.0.
+// the benchmark, in the layouts of help compilers 3.0, 3.1 and 4.0.
 #pragma once
 
 #include <cstdint>
@@ -27,7 +27,8 @@ struct THlpWriteOptions {
     THlpPhrases::TScheme Phrases = THlpPhrases::TScheme::Phrases;
     // |CONTEXT sorted by hash as unsigned numbers instead of signed ones, as some writers do.
     bool UnsignedHashOrder = false;
-    // |SYSTEM minor version: 21 (help compiler 3.1) or 33 (4.0).
+    // |SYSTEM minor version: 15 (help compiler 3.0: unpacked, plain fonts, no tables, heading
+    // regions or jumps into other files), 21 (3.1) or 33 (4.0).
     uint16_t Minor = 21;
     // Packed topic blocks of 2 KB (|SYSTEM flags 8) instead of 4 KB.
     bool SmallBlocks = false;

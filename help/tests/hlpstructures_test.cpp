@@ -100,6 +100,44 @@ TEST_F(HlpStructureTest, TextIsInTheCharacterSetTheFileAndItsFontsName) {
     EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 4.0"), std::string::npos);
 }
 
+// A file of help compiler 3.0: the title in |SYSTEM's header, topics listed by number in |TOMAP
+// with their titles in their headers, jumps and popups by topic number (0xE1, 0xE0), context
+// strings, context numbers and keywords naming topics by number; what 3.0 cannot hold is refused.
+TEST_F(HlpStructureTest, Version30FilesReadBack) {
+    auto topics = SampleTopics(250);
+    THlpRun popup = JumpTo("a popup", "T7_Topic");
+    popup.Popup = true;
+    topics[3].Topic.Paragraphs.push_back({{Text("Also "), popup}});
+    topics[3].ContextNumber = 42;
+    topics[3].Keywords = {"third", "every"}, topics[9].Keywords = {"every"};
+    THlpWriteOptions options{"Old Help", false, TScheme::Phrases};
+    options.Minor = 15;
+    const std::string image = BuildHlp(topics, options);
+    EXPECT_NE(image.find("|TOMAP"), std::string::npos);
+    EXPECT_EQ(image.find("|TTLBTREE"), std::string::npos);
+    EXPECT_NE(image.find(std::string("\xE0\x07\0\0\0", 5)), std::string::npos);  // the popup to topic 7
+    THlpFile help(Write("x.hlp", image));
+    EXPECT_TRUE(help.Version30());
+    EXPECT_EQ(help.Title(), "Old Help");
+    ASSERT_EQ(help.TopicCount(), topics.size());
+    for (size_t i = 0; i < topics.size(); ++i) {
+        EXPECT_EQ(help.TopicTitle(i), topics[i].Topic.Title);
+        EXPECT_EQ(help.TopicOffset(i), i);
+        ASSERT_EQ(help.Topic(i), topics[i].Topic) << i;
+    }
+    EXPECT_EQ(help.FindTopicByHash(popup.JumpHash), 7);
+    EXPECT_EQ(help.FindTopicByNumber(42), 3);
+    std::map<std::string, std::vector<size_t>> byKeyword;
+    for (const THlpKeyword& k : help.Keywords()) byKeyword[k.Keyword] = k.Topics;
+    EXPECT_EQ(byKeyword["every"], (std::vector<size_t>{3, 9}));
+
+    options.Compress = true;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 3.0"), std::string::npos);
+    options.Compress = false;
+    topics[1].Topic = FormattedTopics()[1].Topic;  // tables and a heading region
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 3.0"), std::string::npos);
+}
+
 TEST_F(HlpStructureTest, ContextNumbersKeywordsAndContextStringsReadBack) {
     std::vector<THlpSourceTopic> topics = SampleTopics(40);
     topics[0].ContextNumber = 1;
