@@ -19,6 +19,7 @@
 
 #include <algorithm>
 
+#include "helperror.h"
 #include "hlpfile.h"
 #include "metafilepainter.h"
 #include "paths.h"
@@ -380,11 +381,16 @@ void THelpTopicWindow::Search(const QString& Words) {
         TopicList->hide();
         return;
     }
-    // Every topic's text is read once, at the first search of the file.
+    // Every topic's text is read once, at the first search of the file. A damaged topic is found
+    // by its title alone: the search goes on, and opening the topic names the damage.
     if (FSearchText.empty())
         for (size_t i = 0; i < FFile->TopicCount(); ++i) {
-            const THlpTopic topic = FFile->Topic(i);
-            FSearchText.push_back(QString::fromStdString(topic.Title + "\n" + PlainText(topic)).toLower());
+            std::string text = FFile->TopicTitle(i);
+            try {
+                text += "\n" + PlainText(FFile->Topic(i));
+            } catch (const EDelphiHelpError&) {
+            }
+            FSearchText.push_back(QString::fromStdString(text).toLower());
         }
     for (size_t i = 0; i < FSearchText.size(); ++i) {
         if (!std::all_of(words.begin(), words.end(), [&](const QString& W) { return FSearchText[i].contains(W); })) continue;

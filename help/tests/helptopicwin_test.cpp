@@ -157,6 +157,26 @@ TEST_F(HelpTopicWindow, SearchFindsTopicsHoldingEveryWordAndEnterOpensTheFirst) 
 }
 
 // A topic with a heading region, a table, a popup and a jump into a help file beside it.
+// A damaged topic does not end a search: the other topics are found, the damaged one by its title.
+TEST_F(HelpTopicWindow, SearchGoesOnPastADamagedTopic) {
+    std::string image = BuildHlp(SampleTopics(40), {"", false, THlpPhrases::TScheme::None});
+    const size_t text = image.find("property Caption20:");
+    ASSERT_NE(text, std::string::npos);
+    image.replace(text - 40, 30, 30, '\xEE');
+    ASSERT_TRUE(Window->ShowTopic(Write("d.hlp", image), "T0_Topic"));
+    auto* edit = Window->findChild<QLineEdit*>("SearchEdit");
+    auto* list = Window->findChild<QListWidget*>("TopicList");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "caption2");
+    QStringList found;
+    for (int i = 0; i < list->count(); ++i) found << list->item(i)->text();
+    EXPECT_TRUE(found.contains("Topic 2"));
+    EXPECT_TRUE(found.contains("Topic 29"));
+    edit->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "topic 20");
+    EXPECT_GT(list->count(), 0);
+}
+
 TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
     const std::string file = Write("main.hlp", BuildHlp(FormattedTopics(), {}));
     std::vector<THlpSourceTopic> others = SampleTopics(1);
