@@ -44,7 +44,7 @@ void TTopicPictures::SetPictures(const std::vector<THlpPicture>& Pictures) {
         FPictures.push_back(std::move(kept));
     }
     FDrawn.clear();
-    Register();  // a new document layout forgets its handlers
+    Register();  // again, should the document have been given a new layout
 }
 
 QSizeF TTopicPictures::intrinsicSize(QTextDocument* Document, int, const QTextFormat& Format) {

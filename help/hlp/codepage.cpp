@@ -1,5 +1,5 @@
-// One conversion routine per system; a converter is opened per call, which costs little beside
-// the text of a paragraph and keeps the functions free of shared state.
+// One conversion routine per system. Opening an iconv converter costs far more than converting a
+// title, so each thread keeps the converters it has opened, one per pair of character sets.
 #include "codepage.h"
 
 #ifdef _WIN32
@@ -7,6 +7,8 @@
 #else
 #include <cerrno>
 #include <iconv.h>
+#include <map>
+#include <utility>
 #endif
 
 namespace qm {
@@ -34,10 +36,26 @@ bool FromWide(unsigned CodePage, const std::wstring& Wide, std::string& Out) {
     return !lost;
 }
 #else
+// The converter between the two, opened at its first use; iconv_t(-1) where the system has none.
+iconv_t Converter(const std::string& To, const std::string& From) {
+    struct TConverters {
+        std::map<std::pair<std::string, std::string>, iconv_t> Open;
+        ~TConverters() {
+            for (auto& [names, cd] : Open)
+                if (cd != iconv_t(-1)) iconv_close(cd);
+        }
+    };
+    thread_local TConverters converters;
+    auto [it, added] = converters.Open.emplace(std::make_pair(To, From), iconv_t(-1));
+    if (added) it->second = iconv_open(To.c_str(), From.c_str());
+    return it->second;
+}
+
 bool Convert(const std::string& To, const std::string& From, std::string_view Text, std::string& Out) {
     Out.clear();
-    iconv_t cd = iconv_open(To.c_str(), From.c_str());
+    iconv_t cd = Converter(To, From);
     if (cd == iconv_t(-1)) return false;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // from the initial state
     std::string in(Text);
     char* inPtr = in.data();
     size_t inLeft = in.size();
@@ -53,7 +71,6 @@ bool Convert(const std::string& To, const std::string& From, std::string_view Te
             break;
         }
     }
-    iconv_close(cd);
     return ok;
 }
 
