@@ -19,8 +19,11 @@
 
 #include <algorithm>
 
+#include "helperror.h"
 #include "hlpfile.h"
+#include "metafilepainter.h"
 #include "paths.h"
+#include "topicpictures.h"
 #include "sourcetext.h"
 
 namespace qm {
@@ -59,7 +62,13 @@ QString LinkOf(const THlpRun& Run) {
     return link;
 }
 
-// A picture by its number in the topic, at its place; its hotspots' jumps follow it as links.
+// A hotspot's link, as a jump's in the text.
+QUrl HotspotLink(const THlpHotspot& Hotspot) {
+    return QUrl(QString("%1:%2").arg(Hotspot.Popup ? PopupScheme : JumpScheme).arg(Hotspot.JumpHash));
+}
+
+// A picture by its number in the topic, at its place; its hotspots are areas of it that the
+// window's picture drawer answers clicks on.
 QString PictureHtml(const THlpTopic& Topic, const THlpRun& Run) {
     if (size_t(Run.Picture) >= Topic.Pictures.size()) return {};
     const THlpPicture& p = Topic.Pictures[size_t(Run.Picture)];
@@ -70,14 +79,6 @@ QString PictureHtml(const THlpTopic& Topic, const THlpRun& Run) {
                        .arg(size.width())
                        .arg(size.height())
                        .arg(Run.PictureAlign == 1 ? " align=\"left\"" : Run.PictureAlign == 2 ? " align=\"right\"" : "");
-    QStringList spots;
-    for (const THlpHotspot& h : p.Hotspots)
-        if (h.JumpHash != 0)
-            spots << QString("<a href=\"%1:%2\">%3</a>")
-                         .arg(h.Popup ? PopupScheme : JumpScheme)
-                         .arg(h.JumpHash)
-                         .arg(QString::fromStdString(h.Name.empty() ? h.Context : h.Name).toHtmlEscaped());
-    if (!spots.isEmpty()) html += "<br>" + spots.join(" \u00b7 ");
     return html;
 }
 
@@ -155,6 +156,7 @@ QString TopicHtml(const THlpTopic& Topic) {
 }
 
 QImage PictureImage(const THlpPicture& Picture) {
+    if (!Picture.Metafile.empty()) return MetafileImage(Picture.Metafile, PictureSize(Picture));
     if (!Picture.Pixels.empty()) {
         QImage image(Picture.Width, Picture.Height, QImage::Format_ARGB32);
         for (int y = 0; y < Picture.Height; ++y)
@@ -172,10 +174,14 @@ QImage PictureImage(const THlpPicture& Picture) {
     return frame;
 }
 
-void AddPictures(QTextDocument* Document, const THlpTopic& Topic) {
+// Shows Html in Browser with the topic's pictures.
+void SetTopicHtml(QTextBrowser* Browser, TTopicPictures* Pictures, const QString& Html, const THlpTopic& Topic) {
+    Browser->setHtml(Html);
+    QTextDocument* document = Browser->document();
     for (size_t i = 0; i < Topic.Pictures.size(); ++i)
-        Document->addResource(QTextDocument::ImageResource, QUrl(QString("%1:%2").arg(PictureScheme).arg(i)),
+        document->addResource(QTextDocument::ImageResource, QUrl(QString("%1:%2").arg(PictureScheme).arg(i)),
                               PictureImage(Topic.Pictures[i]));
+    Pictures->SetPictures(Topic.Pictures);
 }
 
 QString NonScrollingHtml(const THlpTopic& Topic) {
@@ -218,6 +224,9 @@ THelpTopicWindow::THelpTopicWindow(QWidget* Parent) : QWidget(Parent) {
     PopupBrowser->setOpenLinks(false);
     PopupBrowser->setAccessibleName("Help popup");
     PopupBrowser->resize(360, 200);
+    FTopicPictures = new TTopicPictures(TopicBrowser, HotspotLink);
+    FHeadingPictures = new TTopicPictures(NonScrollingBrowser, HotspotLink);
+    FPopupPictures = new TTopicPictures(PopupBrowser, HotspotLink);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ContentsButton);
@@ -302,23 +311,20 @@ void THelpTopicWindow::Show(int Topic, bool Record) {
     if (Record && FCurrent >= 0 && FCurrent != Topic) FHistory.push_back(FCurrent);
     FCurrent = Topic;
     const QString heading = NonScrollingHtml(topic);
-    NonScrollingBrowser->setHtml(heading);
-    AddPictures(NonScrollingBrowser->document(), topic);
+    SetTopicHtml(NonScrollingBrowser, FHeadingPictures, heading, topic);
     NonScrollingBrowser->setVisible(!heading.isEmpty());
     if (!heading.isEmpty()) {
         NonScrollingBrowser->document()->setTextWidth(NonScrollingBrowser->viewport()->width());
         NonScrollingBrowser->setFixedHeight(int(NonScrollingBrowser->document()->size().height()) + 2 * NonScrollingBrowser->frameWidth());
     }
-    TopicBrowser->setHtml(TopicHtml(topic));
-    AddPictures(TopicBrowser->document(), topic);
+    SetTopicHtml(TopicBrowser, FTopicPictures, TopicHtml(topic), topic);
     BackButton->setEnabled(!FHistory.empty());
 }
 
 void THelpTopicWindow::ShowPopup(int Topic) {
     THlpTopic topic = FFile->Topic(size_t(Topic));
     topic.NonScrolling = 0;
-    PopupBrowser->setHtml(TopicHtml(topic));
-    AddPictures(PopupBrowser->document(), topic);
+    SetTopicHtml(PopupBrowser, FPopupPictures, TopicHtml(topic), topic);
     QPoint at = QCursor::pos();
     if (!rect().contains(mapFromGlobal(at))) at = mapToGlobal(rect().center());
     PopupBrowser->move(at);
@@ -375,11 +381,16 @@ void THelpTopicWindow::Search(const QString& Words) {
         TopicList->hide();
         return;
     }
-    // Every topic's text is read once, at the first search of the file.
+    // Every topic's text is read once, at the first search of the file. A damaged topic is found
+    // by its title alone: the search goes on, and opening the topic names the damage.
     if (FSearchText.empty())
         for (size_t i = 0; i < FFile->TopicCount(); ++i) {
-            const THlpTopic topic = FFile->Topic(i);
-            FSearchText.push_back(QString::fromStdString(topic.Title + "\n" + PlainText(topic)).toLower());
+            std::string text = FFile->TopicTitle(i);
+            try {
+                text += "\n" + PlainText(FFile->Topic(i));
+            } catch (const EDelphiHelpError&) {
+            }
+            FSearchText.push_back(QString::fromStdString(text).toLower());
         }
     for (size_t i = 0; i < FSearchText.size(); ++i) {
         if (!std::all_of(words.begin(), words.end(), [&](const QString& W) { return FSearchText[i].contains(W); })) continue;

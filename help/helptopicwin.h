@@ -11,7 +11,7 @@
 //   void ShowContents(const std::string& FileName)   the file's first topic, the same way.
 //   signal IndexRequested()   the "Index" button was pressed on a file without a keyword index of
 //       its own; connect it to ShowHelpIndex. A file with one lists its keywords in the window.
-// Inside the window a click on a jump shows its topic, one into another help file opens that
+// Inside the window a click on a jump, or on a hotspot of a picture, shows its topic, one into another help file opens that
 // file when it lies in the same folder, and a popup shows its topic in a small window; a jump to a
 // topic that is not there shows nothing new. Words typed in the search field list the topics
 // whose title or text holds them all; Enter opens the first. Children: TopicBrowser and
@@ -39,6 +39,7 @@ class QUrl;
 namespace qm {
 
 class THlpFile;
+class TTopicPictures;
 
 class THelpTopicWindow : public QWidget {
     Q_OBJECT
@@ -86,6 +87,10 @@ private:
     QPushButton* BackButton;
     QLineEdit* SearchEdit;
     QListWidget* TopicList;
+    // Draw each browser's pictures and answer clicks on their hotspots.
+    TTopicPictures* FTopicPictures;
+    TTopicPictures* FHeadingPictures;
+    TTopicPictures* FPopupPictures;
 };
 
 // The HTML the window shows for a topic's scrolling text: the title as a heading (unless the
@@ -95,8 +100,8 @@ private:
 QString TopicHtml(const THlpTopic& Topic);
 // The HTML of the topic's non-scrolling region; empty when it has none.
 QString NonScrollingHtml(const THlpTopic& Topic);
-// A topic's picture as the window shows it: its pixels, or an empty frame of its size. The HTML
-// names picture N of the topic "picture:N".
+// A topic's picture as the window shows it: its pixels, its metafile drawn at its size, or an
+// empty frame of its size. The HTML names picture N of the topic "picture:N".
 QImage PictureImage(const THlpPicture& Picture);
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 // from the units, the class, its ancestor chain and its unit, and jumps to the class and ancestor
 // topics; a contents topic listing the classes comes first.
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -194,8 +195,8 @@ std::vector<THierarchyLine> HierarchyLines(const TDeclarations& Declarations, co
 }
 
 int Usage() {
-    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --old-phrases] [--small-blocks] [--v3] INDEX.HDX "
-                 "SOURCE-ROOT OUTPUT.HLP\n";
+    std::cerr << "usage: qm_hlpgen [--no-compress] [--no-phrases | --old-phrases] [--small-blocks] [--v3 | --v30] "
+                 "[--charset N] INDEX.HDX SOURCE-ROOT OUTPUT.HLP\n";
     return 2;
 }
 
@@ -215,6 +216,9 @@ int main(int argc, char** argv) {
         else if (a == "--old-phrases") options.Phrases = THlpPhrases::TScheme::Phrases;
         else if (a == "--small-blocks") options.SmallBlocks = true;
         else if (a == "--v3") options.Minor = 21;
+        // Help compiler 3.0's file: unpacked, the older phrases, no heading region or tables.
+        else if (a == "--v30") options.Minor = 15, options.Compress = false, options.Phrases = THlpPhrases::TScheme::Phrases;
+        else if (a == "--charset" && i + 1 < argc) options.Charset = uint8_t(std::atoi(argv[++i]));
         else if (a.rfind("--", 0) == 0) return Usage();
         else files.push_back(a);
     }
@@ -236,8 +240,9 @@ int main(int argc, char** argv) {
         // A heading region, the picture of TControl's descendants, and a table of the classes.
         THlpRun heading = Label("Delphi Help");
         heading.HalfPoints = 28, heading.Colour = 0x000080;
+        const bool v30 = options.Minor < 17;
         contents.Paragraphs.push_back({{heading}});
-        contents.NonScrolling = 1;
+        contents.NonScrolling = v30 ? 0 : 1;
         contents.Pictures.push_back(HierarchyPicture(HierarchyLines(declarations, ids, "TControl")));
         THlpRun picture;
         picture.Picture = 0;
@@ -271,7 +276,7 @@ int main(int argc, char** argv) {
             }
             entryTopics.push_back(std::move(t));
         }
-        topics.push_back(std::move(table));
+        if (!v30) topics.push_back(std::move(table));
         // The help index's keywords are the file's own keyword index too.
         std::map<std::string, size_t> byId;
         for (auto& t : entryTopics) {

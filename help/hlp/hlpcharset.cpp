@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "codepage.h"
+
 namespace qm {
 
 namespace {
@@ -32,9 +34,13 @@ void PutUtf8(std::string& Out, char32_t C) {
 std::string Cp1252ToUtf8(std::string_view Text) {
     std::string out;
     out.reserve(Text.size() + Text.size() / 8);
-    for (char c : Text) {
-        if (uint8_t(c) < 0x80) out += c;
-        else PutUtf8(out, CharOf(uint8_t(c)));
+    // Mostly plain ASCII: copied a stretch at a time.
+    for (size_t i = 0; i < Text.size();) {
+        size_t plain = i;
+        while (plain < Text.size() && uint8_t(Text[plain]) < 0x80) ++plain;
+        out.append(Text.substr(i, plain - i));
+        if (plain < Text.size()) PutUtf8(out, CharOf(uint8_t(Text[plain++])));
+        i = plain;
     }
     return out;
 }
@@ -65,6 +71,38 @@ bool Utf8ToCp1252(std::string_view Text, std::string& Out) {
         Out += char(0x80 + found);
     }
     return true;
+}
+
+unsigned CodePageOfCharset(uint8_t Charset) {
+    switch (Charset) {
+        case 77: return 10000;  // Macintosh
+        case 128: return 932;   // Shift JIS
+        case 129: return 949;   // Hangul
+        case 130: return 1361;  // Johab
+        case 134: return 936;   // GB2312
+        case 136: return 950;   // Big5
+        case 161: return 1253;  // Greek
+        case 162: return 1254;  // Turkish
+        case 163: return 1258;  // Vietnamese
+        case 177: return 1255;  // Hebrew
+        case 178: return 1256;  // Arabic
+        case 186: return 1257;  // Baltic
+        case 204: return 1251;  // Cyrillic
+        case 222: return 874;   // Thai
+        case 238: return 1250;  // Central European
+        case 255: return 437;   // OEM
+        default: return Cp1252;
+    }
+}
+
+std::string HelpTextToUtf8(std::string_view Text, unsigned CodePage) {
+    std::string out;
+    if (CodePage == Cp1252 || !CodePageToUtf8(CodePage, Text, out)) return Cp1252ToUtf8(Text);
+    return out;
+}
+
+bool Utf8ToHelpText(std::string_view Text, unsigned CodePage, std::string& Out) {
+    return CodePage == Cp1252 ? Utf8ToCp1252(Text, Out) : Utf8ToCodePage(CodePage, Text, Out);
 }
 
 }  // namespace qm

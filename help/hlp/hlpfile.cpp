@@ -1,7 +1,9 @@
 // Opening reads the container's directory, |SYSTEM, |FONT, the phrase table, |CONTEXT, |CTXOMAP and
 // |TTLBTREE; the titles' list is the list of topics, and a topic's records are found when it is
 // first read, from its topic offset, in the one block that offset names. Only a file without a
-// title list is walked record by record at opening.
+// title list is walked record by record at opening. A version 3.0 file lists its topics in
+// |TOMAP by number, and its topic headers hold the titles; the number stands in for the topic
+// offset throughout.
 #include "hlpfile.h"
 
 #include <algorithm>
@@ -59,7 +61,8 @@ void THlpFile::Load() {
     auto index = container.File("|PhrIndex"), image = container.File("|PhrImage");
     if (index && image) FPhrases.LoadHall(*index, *image);
     else if (auto phrases = container.File("|Phrases")) FPhrases.LoadPhrases(*phrases, FCompressed);
-    FBlocks = std::make_unique<THlpTopicBlocks>(container, *topic, FBlockSize, FCompressed);
+    FBlocks = std::make_unique<THlpTopicBlocks>(container, *topic, FBlockSize, FCompressed,
+                                                Version30() ? uint32_t(HlpBlockSize30) : HlpTopicPosBlock);
 
     if (auto context = container.File("|CONTEXT")) {
         ReadBtreeLeaves(*context, [&](THlpBytes& Page) {
@@ -80,6 +83,8 @@ void THlpFile::Load() {
             FTopicIds.emplace(offset, std::string(Page.CString()));
         });
     }
+    if (Version30())
+        for (const auto& [hash, number] : FContext) FHashOfNumber.emplace(number, hash);
     ListTopics();
     for (size_t i = 0; i < FTopics.size(); ++i) FByOffset.emplace_back(FTopics[i].Offset, i);
     std::stable_sort(FByOffset.begin(), FByOffset.end(),
@@ -93,16 +98,25 @@ void THlpFile::ReadSystem(std::string_view System) {
     FMajor = in.U16();
     in.U32();  // when it was made
     FFlags = in.U16();
-    // Version 1.15 files (help compiler 3.0) count topic positions another way.
-    if (FMinor < HlpMinorWithRecords) Damaged();
+    if (Version30()) {
+        FBlockSize = HlpBlockSize30;
+        if (!in.AtEnd()) FTitle = Text(in.CString());
+        return;
+    }
     FCompressed = FFlags == HlpFlagsCompressed4K || FFlags == HlpFlagsCompressed2K;
     FBlockSize = FFlags == HlpFlagsCompressed2K ? 2048 : 4096;
+    // The character set's record may come after the title's.
+    std::string_view title;
     while (!in.AtEnd()) {
         uint16_t type = in.U16();
         std::string_view data = in.Take(in.U16());
-        if (type == HlpSystemTitleRecord) FTitle = Cp1252ToUtf8(data.substr(0, data.find('\0')));
+        if (type == HlpSystemTitleRecord) title = data.substr(0, data.find('\0'));
+        if (type == HlpSystemCharsetRecord && !data.empty()) FCodePage = CodePageOfCharset(uint8_t(data[0]));
     }
+    FTitle = Text(title);
 }
+
+std::string THlpFile::Text(std::string_view Bytes) const { return HelpTextToUtf8(Bytes, FCodePage); }
 
 // Three layouts of font descriptors, told apart by where the face names begin: the first in
 // half points with attribute bits, the two later ones in twips with a weight and a byte for
@@ -136,6 +150,9 @@ void THlpFile::ReadFonts(std::string_view Font) {
             d.Skip(2);
             font.Italic = d.U8() != 0;
             font.Underline = d.U8() != 0;
+            d.U8();  // struck out
+            font.Charset = d.U8();
+            if (font.Charset == 1) font.Charset = 0;  // the default set: the file's
             font.HalfPoints = uint16_t(std::min<int64_t>(std::abs(int64_t(height)) / 10, 0xFFFF));
         }
         FFonts.push_back(font);
@@ -144,12 +161,13 @@ void THlpFile::ReadFonts(std::string_view Font) {
 
 // The titles' tree lists every topic by its offset, in file order.
 void THlpFile::ListTopics() {
+    if (Version30()) return ListTopicsByNumber();
     if (auto titles = FContainer->File("|TTLBTREE")) {
         FTopics.reserve(BtreeEntryCount(*titles));
         ReadBtreeLeaves(*titles, [&](THlpBytes& Page) {
             TTopicEntry entry;
             entry.Offset = Page.U32();
-            entry.Title = Cp1252ToUtf8(Page.CString());
+            entry.Title = Text(Page.CString());
             FTopics.push_back(std::move(entry));
         });
         std::stable_sort(FTopics.begin(), FTopics.end(),
@@ -158,20 +176,44 @@ void THlpFile::ListTopics() {
     if (FTopics.empty()) WalkTopics();
 }
 
+// |TOMAP: each topic number's position; the title is its header's text.
+void THlpFile::ListTopicsByNumber() {
+    auto map = FContainer->File("|TOMAP");
+    if (!map) Damaged();
+    THlpBytes in(*map);
+    FTopics.reserve(in.Size() / 4);
+    for (uint32_t number = 0; in.Remaining() >= 4; ++number) {
+        TTopicEntry entry;
+        entry.Pos = in.U32();
+        entry.Offset = number;
+        if (entry.Pos == NoPos) continue;  // a number no topic has
+        const TLink header = ReadLink(entry.Pos, true);
+        if (header.Type != HlpTopicHeaderRecord) Damaged();
+        entry.Title = Text(header.Data2.substr(0, header.Data2.find('\0')));
+        FTopics.push_back(std::move(entry));
+    }
+}
+
 THlpFile::TLink THlpFile::ReadLink(uint32_t TopicPos, bool Text) const {
-    const std::string header = FBlocks->Bytes(TopicPos, HlpTopicLinkHeaderSize);
-    THlpBytes head(header);
+    std::string scratch;
+    THlpBytes head(FBlocks->View(TopicPos, HlpTopicLinkHeaderSize, scratch));
     uint32_t size = head.U32();
     uint32_t size2 = head.U32();  // the text's size once expanded
     head.U32();                   // the record before
     TLink link;
     link.Next = head.U32();
+    if (Version30()) {
+        // The distance to the next record.
+        if (link.Next == 0 || link.Next == NoPos) link.Next = NoPos;
+        else if (link.Next > NoPos - TopicPos) Damaged();
+        else link.Next += TopicPos;
+    }
     uint32_t size1 = head.U32();
     link.Type = head.U8();
     if (size1 < HlpTopicLinkHeaderSize || size < size1 || size > MaxRecord) Damaged();
-    const std::string record = FBlocks->Bytes(TopicPos, size);
+    const std::string_view record = FBlocks->View(TopicPos, size, scratch);
     link.Data1 = record.substr(HlpTopicLinkHeaderSize, size1 - HlpTopicLinkHeaderSize);
-    std::string_view stored = std::string_view(record).substr(size1);
+    std::string_view stored = record.substr(size1);
     if (Text) {
         // Text the phrases would not shorten is stored as it is, sometimes with unused bytes after it.
         if (size2 <= stored.size()) link.Data2 = std::string(stored.substr(0, size2));
@@ -195,7 +237,7 @@ void THlpFile::WalkTopics() {
             entry.Pos = pos;
             entry.Offset = uint32_t(block) * HlpTopicOffsetBlock + counted[block];
             std::string text = ReadLink(pos, true).Data2;
-            entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
+            entry.Title = Text(text.substr(0, text.find('\0')));
             FTopics.push_back(std::move(entry));
         } else {
             counted[block] += link.TextLength;
@@ -252,19 +294,28 @@ THlpTopic THlpFile::Topic(size_t Index) const {
     topic.Title = entry.Title;
     try {
         if (entry.Pos == 0) entry.Pos = LocateOffset(entry.Offset).first;
-        const THlpPictureSource pictures = [this](int Number) { return Bitmap(Number); };
+        THlpParagraphContext context{FFonts, FCodePage, [this](int Number) { return Bitmap(Number); }};
+        if (Version30())
+            context.NumberHash = [this](uint32_t Number) {
+                auto it = FHashOfNumber.find(Number);
+                return it == FHashOfNumber.end() ? 0u : it->second;
+            };
         const TLink header = ReadLink(entry.Pos, false);
-        // The non-scrolling region runs from the first record to the one the header names.
-        THlpBytes fields(header.Data1);
-        fields.Skip(16);
-        const uint32_t nonScroll = fields.U32(), scroll = fields.U32();
+        // The non-scrolling region runs from the first record to the one the header names (from
+        // version 3.1 on).
+        uint32_t nonScroll = NoPos, scroll = NoPos;
+        if (!Version30()) {
+            THlpBytes fields(header.Data1);
+            fields.Skip(16);
+            nonScroll = fields.U32(), scroll = fields.U32();
+        }
         uint32_t pos = header.Next;
         while (pos != NoPos) {
             if (nonScroll != NoPos && pos == scroll) topic.NonScrolling = topic.Paragraphs.size();
             TLink link = ReadLink(pos, true);
             if (link.Type == HlpTopicHeaderRecord) break;
             if (link.Type == HlpDisplayRecord || link.Type == HlpTableRecord)
-                ReadParagraphRecord(link.Type, link.Data1, link.Data2, FFonts, pictures, topic);
+                ReadParagraphRecord(link.Type, link.Data1, link.Data2, context, topic);
             if (link.Next != NoPos && link.Next <= pos) Damaged();
             pos = link.Next;
         }
@@ -319,6 +370,7 @@ int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
     auto after = std::upper_bound(FByOffset.begin(), FByOffset.end(), Offset,
                                   [](uint32_t O, const auto& E) { return O < E.first; });
     if (after != FByOffset.begin() && std::prev(after)->first == Offset) return int(std::prev(after)->second);
+    if (Version30()) return -1;  // a number |TOMAP does not list
     try {
         auto [pos, offset] = LocateOffset(Offset);
         auto same = std::lower_bound(FByOffset.begin(), FByOffset.end(), offset,
@@ -328,7 +380,7 @@ int THlpFile::FindTopicAtOffset(uint32_t Offset) const {
         entry.Pos = pos;
         entry.Offset = offset;
         std::string text = ReadLink(pos, true).Data2;
-        entry.Title = Cp1252ToUtf8(text.substr(0, text.find('\0')));
+        entry.Title = Text(text.substr(0, text.find('\0')));
         FTopics.push_back(std::move(entry));
         FByOffset.insert(same, {offset, FTopics.size() - 1});
         return int(FTopics.size() - 1);
@@ -348,7 +400,7 @@ std::vector<THlpKeyword> THlpFile::Keywords() const {
         if (!tree || !data) return keywords;
         ReadBtreeLeaves(*tree, [&](THlpBytes& Page) {
             THlpKeyword k;
-            k.Keyword = Cp1252ToUtf8(Page.CString());
+            k.Keyword = Text(Page.CString());
             unsigned count = Page.U16();
             uint32_t at = Page.U32();
             THlpBytes offsets(*data);

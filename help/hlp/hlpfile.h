@@ -1,8 +1,9 @@
 // THlpFile: a WinHelp help file (.HLP) kept open and read through its directory: its title and
 // version, its topics in file order with their titles, context strings and numbers, its keyword
 // index, and each topic's text with formats and jumps, read when it is asked for. Files of help
-// compiler version 3.1 on are read (|SYSTEM minor version 17 and later). Text comes out as UTF-8,
-// decoded from the file's Windows-1252.
+// compiler versions 3.0 (|SYSTEM minor version 15), 3.1 (21) and 4.0 (33) are read. Text comes out as UTF-8,
+// decoded from the file's character set (|SYSTEM's, or a font's own; Windows-1252 when neither
+// names one).
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "hlpformat.h"
 #include "hlpphrases.h"
 #include "hlppicture.h"
 #include "hlptopic.h"
@@ -46,12 +48,17 @@ public:
     uint16_t Flags() const { return FFlags; }
     size_t TopicBlockSize() const { return FBlockSize; }
     bool Compressed() const { return FCompressed; }
+    // The code page of the file's text (|SYSTEM's character set).
+    unsigned CodePage() const { return FCodePage; }
     THlpPhrases::TScheme PhraseScheme() const { return FPhrases.Scheme(); }
+
+    // Help compiler 3.0's layout (|SYSTEM minor version 16 or less).
+    bool Version30() const { return FMinor < HlpMinorWithRecords; }
 
     // Topics in file order; the first is the file's contents.
     size_t TopicCount() const { return FTopics.size(); }
     const std::string& TopicTitle(size_t Index) const { return FTopics.at(Index).Title; }
-    // The topic offset its context strings name.
+    // The topic offset its context strings name; in a version 3.0 file, its topic number.
     uint32_t TopicOffset(size_t Index) const { return FTopics.at(Index).Offset; }
     // The context string the file keeps for the topic (|TopicId); empty when it keeps none.
     std::string ContextName(size_t Index) const;
@@ -86,10 +93,13 @@ private:
     };
 
     [[noreturn]] void Invalid() const;
+    // Bytes in the file's character set as UTF-8.
+    std::string Text(std::string_view Bytes) const;
     void Load();
     void ReadSystem(std::string_view System);
     void ReadFonts(std::string_view Font);
     void ListTopics();
+    void ListTopicsByNumber();
     void WalkTopics();
     // Text: expand the record's text (Data2); without it only the header and Data1 are read.
     TLink ReadLink(uint32_t TopicPos, bool Text) const;
@@ -112,11 +122,13 @@ private:
     bool FCompressed = false;
     THlpPhrases FPhrases;
     std::vector<THlpFont> FFonts;  // per font number
+    unsigned FCodePage = 1252;
     // Topics found from a context that the title list does not hold are added at the end.
     mutable std::vector<TTopicEntry> FTopics;
     mutable std::vector<std::pair<uint32_t, size_t>> FByOffset;  // topic offset, topic index; sorted
     std::unordered_map<uint32_t, uint32_t> FContext;             // hash -> topic offset
     std::unordered_map<int32_t, uint32_t> FNumbers;              // context number -> topic offset
+    std::unordered_map<uint32_t, uint32_t> FHashOfNumber;        // version 3.0: topic number -> hash
     std::map<uint32_t, std::string> FTopicIds;                   // topic offset -> context string
     mutable std::unordered_map<uint32_t, int> FAtOffset;         // topic offset -> topic index
     mutable std::map<int, THlpPicture> FBitmaps;

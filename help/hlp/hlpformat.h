@@ -18,6 +18,13 @@ inline constexpr size_t HlpIndexHeaderSize = 6;   // free bytes, entries, first 
 // |SYSTEM: files after version 1.15 carry records; Flags 4 and 8 say the topic blocks are
 // LZ77-compressed (8: blocks of 2 KB).
 inline constexpr uint16_t HlpMinorWithRecords = 17;
+// Version 1.15 (help compiler 3.0): the title follows |SYSTEM's header; |TOPIC's blocks are of
+// 2 KB, never packed, a topic position is the byte's place in |TOPIC and a record names the next
+// by its distance; topics are named by number (|TOMAP gives each one's position), also in
+// |CONTEXT, the keyword index and the jump commands 0xE0 and 0xE1.
+inline constexpr uint16_t HlpMinor30 = 15;
+inline constexpr size_t HlpBlockSize30 = 2048;
+inline constexpr size_t HlpTopicHeaderSize30 = 12;
 inline constexpr uint16_t HlpSystemTitleRecord = 1;
 inline constexpr uint16_t HlpSystemCharsetRecord = 11;
 inline constexpr uint16_t HlpFlagsCompressed4K = 4;
@@ -44,6 +51,8 @@ enum : uint8_t {
     HlpCmdPictureLeft = 0x87,
     HlpCmdPictureRight = 0x88,
     HlpCmdHotspotEnd = 0x89,
+    HlpCmdPopup30 = 0xE0,
+    HlpCmdJump30 = 0xE1,
     HlpCmdPopup = 0xE2,
     HlpCmdJump = 0xE3,
     HlpCmdPopupElsewhere = 0xEA,

@@ -15,8 +15,9 @@ namespace {
 
 class TParagraphBuilder {
 public:
-    TParagraphBuilder(const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out)
-        : FFonts(Fonts), FSource(Pictures), FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
+    TParagraphBuilder(const THlpParagraphContext& Context, THlpTopic& Out)
+        : FFonts(Context.Fonts), FCodePage(Context.CodePage), FSource(Context.Pictures), FNumberHash(Context.NumberHash),
+          FOut(Out.Paragraphs), FPictures(Out.Pictures) {}
 
     // A picture as a run of its own, inside the hotspot around it.
     void Picture(THlpPicture Picture, uint8_t Align) {
@@ -28,11 +29,17 @@ public:
         FCurrent.Runs.push_back(std::move(run));
     }
     THlpPicture Stored(int Number) const { return FSource ? FSource(Number) : THlpPicture{}; }
+    // A jump of a version 3.0 file to the topic of that number: through the topic's context
+    // string like any other; no jump when the topic has none.
+    void StartJumpToNumber(uint32_t Number, bool Popup) {
+        const uint32_t hash = FNumberHash ? FNumberHash(Number) : 0;
+        StartJump(hash != 0, hash, Popup);
+    }
 
-    // Text in the file's character set.
+    // Text in its font's character set, or the file's.
     void Append(std::string_view Bytes) {
         if (Bytes.empty()) return;
-        const std::string Text = Cp1252ToUtf8(Bytes);
+        const std::string Text = HelpTextToUtf8(Bytes, FRun.Charset ? CodePageOfCharset(FRun.Charset) : FCodePage);
         if (!FCurrent.Runs.empty() && FCurrent.Runs.back().SameFormat(FRun)) {
             FCurrent.Runs.back().Text += Text;
             return;
@@ -47,6 +54,7 @@ public:
         FRun.Underline = font.Underline;
         FRun.HalfPoints = font.HalfPoints;
         FRun.Colour = font.Colour;
+        FRun.Charset = font.Charset;
     }
     void StartJump(bool Jump, uint32_t Hash, bool Popup = false, std::string File = {}) {
         FRun.Jump = Jump;
@@ -73,7 +81,9 @@ public:
 
 private:
     const std::vector<THlpFont>& FFonts;
+    unsigned FCodePage;
     const THlpPictureSource& FSource;
+    const THlpTopicNumberHash& FNumberHash;
     std::vector<THlpPicture>& FPictures;
     size_t FCellStart = 0;
     std::vector<THlpParagraph>& FOut;
@@ -141,7 +151,7 @@ void ReadCommands(THlpBytes& In, std::string_view& Text, TParagraphBuilder& Buil
                 Builder.StartJump(false, 0);
                 break;
             }
-            case 0xE0: case 0xE1: In.Skip(4); Builder.StartJump(false, 0); break;
+            case HlpCmdPopup30: case HlpCmdJump30: Builder.StartJumpToNumber(In.U32(), command == HlpCmdPopup30); break;
             case HlpCmdPopup: case 0xE6: Builder.StartJump(true, In.U32(), true); break;
             case HlpCmdJump: case 0xE7: Builder.StartJump(true, In.U32()); break;
             case HlpCmdPopupElsewhere: case 0xEB: case HlpCmdJumpElsewhere: case 0xEF: {
@@ -169,12 +179,12 @@ uint16_t ParagraphTextLength(std::string_view Data1) {
 }
 
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Topic) {
+                         const THlpParagraphContext& Context, THlpTopic& Topic) {
     THlpBytes in(Data1);
     std::string_view text = Text;
     in.PackedI32();
     in.PackedU16();
-    TParagraphBuilder builder(Fonts, Pictures, Topic);
+    TParagraphBuilder builder(Context, Topic);
     std::vector<THlpParagraph>& Out = Topic.Paragraphs;
     if (Type != HlpTableRecord) {
         SkipParagraphAttributes(in);

@@ -14,11 +14,24 @@ namespace qm {
 // The picture of a |bmN file by its number.
 using THlpPictureSource = std::function<THlpPicture(int Number)>;
 
+// The hash of the context string of a topic a version 3.0 file names by number; 0 when it has none.
+using THlpTopicNumberHash = std::function<uint32_t(uint32_t Number)>;
+
+// What paragraph records are read with: each font number's font, the file's code page for text
+// whose font names no character set of its own, the |bmN pictures and, for a version 3.0 file,
+// the context string hashes of its topic numbers.
+struct THlpParagraphContext {
+    const std::vector<THlpFont>& Fonts;
+    unsigned CodePage;
+    THlpPictureSource Pictures;
+    THlpTopicNumberHash NumberHash = {};
+};
+
 // Appends the paragraphs of one display (0x20) or table (0x23) record to Out's, a table's cells
-// numbered as the next table of the topic, and its pictures to Out's. Fonts gives each font
-// number's font. Raises THlpDamage on an unknown command or a command beyond the record.
+// numbered as the next table of the topic, and its pictures to Out's. Raises THlpDamage on an
+// unknown command or a command beyond the record.
 void ReadParagraphRecord(uint8_t Type, std::string_view Data1, std::string_view Text,
-                         const std::vector<THlpFont>& Fonts, const THlpPictureSource& Pictures, THlpTopic& Out);
+                         const THlpParagraphContext& Context, THlpTopic& Out);
 
 // The characters a paragraph record counts in topic offsets: its text's length, as its first
 // data part states it.

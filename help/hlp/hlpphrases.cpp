@@ -2,6 +2,8 @@
 // starts are stored (16-bit offsets, or lengths in a bit stream) and in the codes of the text.
 #include "hlpphrases.h"
 
+#include <algorithm>
+
 #include "hlpbytes.h"
 #include "lz77.h"
 
@@ -78,15 +80,22 @@ std::string_view THlpPhrases::Phrase(size_t Index) const {
 
 std::string THlpPhrases::Expand(std::string_view Stored, size_t Size) const {
     std::string out;
+    out.reserve(Size);
     THlpBytes in(Stored);
     auto append = [&](std::string_view Text) { out.append(Text.substr(0, Size - out.size())); };
+    auto repeat = [&](size_t Count, char C) { out.append(std::min(Count, Size - out.size()), C); };
     while (!in.AtEnd() && out.size() < Size) {
-        unsigned c = in.U8();
         if (FScheme == TScheme::Phrases) {
-            if (c == 0 || c >= 10) {
-                out += char(c);
+            // Plain bytes a stretch at a time, up to the next phrase code.
+            size_t plain = in.Pos();
+            while (plain < Stored.size() && (Stored[plain] == 0 || uint8_t(Stored[plain]) >= 10)) ++plain;
+            if (plain > in.Pos()) {
+                append(in.Take(plain - in.Pos()));
                 continue;
             }
+        }
+        unsigned c = in.U8();
+        if (FScheme == TScheme::Phrases) {
             unsigned code = (c - 1) * 256 + in.U8();
             append(Phrase(code / 2));
             if (code & 1) append(" ");
@@ -97,9 +106,9 @@ std::string THlpPhrases::Expand(std::string_view Stored, size_t Size) const {
         } else if ((c & 7) == 3) {
             append(in.Take(c / 8 + 1));
         } else if ((c & 15) == 7) {
-            append(std::string(c / 16 + 1, ' '));
+            repeat(c / 16 + 1, ' ');
         } else {
-            append(std::string(c / 16 + 1, '\0'));
+            repeat(c / 16 + 1, '\0');
         }
     }
     return out;

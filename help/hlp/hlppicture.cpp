@@ -16,6 +16,36 @@ namespace {
 constexpr uint16_t PictureMagic = 0x706C;
 // Far beyond any picture of a help file; a larger one is not decoded.
 constexpr size_t MaxPixels = size_t(1) << 22;
+constexpr size_t MaxMetafile = size_t(1) << 22;
+// A metafile's extents are in the units of its mapping mode; the pictures of help files use the
+// anisotropic one, in hundredths of a millimetre.
+constexpr unsigned AnisotropicMapping = 8;
+
+// Units of a mapping mode per inch (0: device pixels), as a metafile picture's extents count.
+double UnitsPerInch(unsigned Mapping) {
+    switch (Mapping) {
+        case 2: return 254;    // tenths of a millimetre
+        case 4: return 100;    // hundredths of an inch
+        case 5: return 1000;   // thousandths of an inch
+        case 6: return 1440;   // twips
+        case 3: case 7: case 8: return 2540;  // hundredths of a millimetre
+        default: return 0;
+    }
+}
+
+int ToPixels(unsigned Extent, unsigned Mapping) {
+    const double perInch = UnitsPerInch(Mapping);
+    return perInch == 0 ? int(Extent) : int(Extent * 96.0 / perInch + 0.5);
+}
+
+// The header of a Windows metafile: in memory or on disk, nine words long.
+bool IsMetafile(std::string_view Records) {
+    if (Records.size() < 18) return false;
+    const unsigned type = uint8_t(Records[0]) | uint8_t(Records[1]) << 8, words = uint8_t(Records[2]) | uint8_t(Records[3]) << 8;
+    return (type == 1 || type == 2) && words == 9;
+}
+
+std::string Unpack(std::string_view Packed, uint8_t Packing, size_t Limit);
 
 std::string RunLengthExpand(std::string_view Packed, size_t Limit) {
     std::string out;
@@ -112,6 +142,17 @@ void ReadHotspots(THlpPicture& P, std::string_view Data) {
     P.Hotspots = std::move(spots);
 }
 
+// Packed data up to Limit bytes; nothing for a packing not known here.
+std::string Unpack(std::string_view Packed, uint8_t Packing, size_t Limit) {
+    switch (Packing) {
+        case 0: return std::string(Packed.substr(0, Limit));
+        case 1: return RunLengthExpand(Packed, Limit);
+        case 2: return LzExpand(Packed, Limit);
+        case 3: return RunLengthExpand(LzExpand(Packed, Limit + Limit / 64 + 2), Limit);  // runs' codes take a little more
+        default: return {};
+    }
+}
+
 }  // namespace
 
 THlpPicture ReadPicture(std::string_view Bytes) {
@@ -127,11 +168,12 @@ THlpPicture ReadPicture(std::string_view Bytes) {
         if (kind != 5 && kind != 6 && kind != 8) return picture;
         picture.Kind = THlpPicture::TKind(kind);
         unsigned bits = 0, colours = 0;
+        size_t metafileSize = 0;
         if (picture.Kind == THlpPicture::TKind::Metafile) {
-            in.PackedU16();  // mapping mode
-            picture.Width = in.U16();
-            picture.Height = in.U16();
-            in.PackedU32();  // its size unpacked
+            const unsigned mapping = in.PackedU16();
+            picture.Width = ToPixels(in.U16(), mapping);
+            picture.Height = ToPixels(in.U16(), mapping);
+            metafileSize = in.PackedU32();
         } else {
             in.PackedU32(), in.PackedU32();  // resolution
             in.PackedU16();                  // planes
@@ -156,22 +198,19 @@ THlpPicture ReadPicture(std::string_view Bytes) {
             in.Seek(start + hotspotAt);
             ReadHotspots(picture, in.Take(hotspotSize));
         }
-        if (picture.Kind == THlpPicture::TKind::Metafile) return picture;
-        if (size_t(picture.Width) * size_t(picture.Height) > MaxPixels) return picture;
         in.Seek(start + packedAt);
         std::string_view packed = in.Take(packedSize);
+        if (picture.Kind == THlpPicture::TKind::Metafile) {
+            if (metafileSize > MaxMetafile) return picture;
+            std::string records = Unpack(packed, picture.Packing, metafileSize);
+            if (records.size() == metafileSize && IsMetafile(records)) picture.Metafile = std::move(records);
+            return picture;
+        }
+        if (size_t(picture.Width) * size_t(picture.Height) > MaxPixels) return picture;
         // Unpacked no further than the rows need.
         const size_t w = size_t(picture.Width), dib = picture.Kind == THlpPicture::TKind::Dib;
         const size_t limit = (dib ? (w * std::min(bits, 32u) + 31) / 32 * 4 : (w + 15) / 16 * 2) * size_t(picture.Height);
-        std::string data;
-        switch (picture.Packing) {
-            case 0: data = std::string(packed); break;
-            case 1: data = RunLengthExpand(packed, limit); break;
-            case 2: data = LzExpand(packed, limit); break;
-            case 3: data = RunLengthExpand(LzExpand(packed, limit + limit / 64 + 2), limit); break;  // runs' codes take a little more
-            default: return picture;
-        }
-        if (!Decode(picture, bits, palette, data)) picture.Pixels.clear();
+        if (!Decode(picture, bits, palette, Unpack(packed, picture.Packing, limit))) picture.Pixels.clear();
     } catch (const THlpDamage&) {
         picture.Pixels.clear();
         picture.Hotspots.clear();
@@ -179,8 +218,11 @@ THlpPicture ReadPicture(std::string_view Bytes) {
     return picture;
 }
 
-std::string BuildPicture(const THlpPicture& P) {
-    if (P.Kind == THlpPicture::TKind::Metafile || P.Pixels.size() != size_t(P.Width) * size_t(P.Height) || P.Pixels.empty())
+namespace {
+
+// The bits of a bitmap as they are stored, before packing.
+std::string BitmapBits(const THlpPicture& P) {
+    if (P.Pixels.size() != size_t(P.Width) * size_t(P.Height) || P.Pixels.empty())
         throw Exception("A help picture needs the pixels of a bitmap");
     const bool dib = P.Kind == THlpPicture::TKind::Dib;
     const size_t w = size_t(P.Width), h = size_t(P.Height);
@@ -197,6 +239,18 @@ std::string BuildPicture(const THlpPicture& P) {
             }
         }
     }
+    return bits;
+}
+
+}  // namespace
+
+std::string BuildPicture(const THlpPicture& P) {
+    const bool metafile = P.Kind == THlpPicture::TKind::Metafile, dib = P.Kind == THlpPicture::TKind::Dib;
+    if (metafile && !IsMetafile(P.Metafile)) throw Exception("A help picture needs the records of a metafile");
+    if (metafile && (P.Width <= 0 || P.Height <= 0 || P.Width > 2400 || P.Height > 2400))
+        throw Exception("A help metafile is from 1 to 2400 pixels wide and high");
+    const std::string bits = metafile ? P.Metafile : BitmapBits(P);
+    const size_t w = size_t(P.Width), h = size_t(P.Height);
     std::string packed;
     switch (P.Packing) {
         case 0: packed = bits; break;
@@ -224,13 +278,20 @@ std::string BuildPicture(const THlpPicture& P) {
     }
     // The header's length depends on the packed numbers in it: the offsets follow it.
     std::string head;
-    PutU8(head, dib ? 6 : 5);
+    PutU8(head, uint8_t(P.Kind));
     PutU8(head, P.Packing);
-    PutPackedU32(head, 96), PutPackedU32(head, 96);
-    PutPackedU16(head, 1);
-    PutPackedU16(head, dib ? 24 : 1);
-    PutPackedU32(head, uint32_t(w)), PutPackedU32(head, uint32_t(h));
-    PutPackedU32(head, 0), PutPackedU32(head, 0);  // colours: none in a palette
+    if (metafile) {
+        // Extents in hundredths of a millimetre, as the anisotropic mapping counts them.
+        PutPackedU16(head, AnisotropicMapping);
+        PutU16(head, unsigned(w * 2540 / 96.0 + 0.5)), PutU16(head, unsigned(h * 2540 / 96.0 + 0.5));
+        PutPackedU32(head, uint32_t(bits.size()));
+    } else {
+        PutPackedU32(head, 96), PutPackedU32(head, 96);
+        PutPackedU16(head, 1);
+        PutPackedU16(head, dib ? 24 : 1);
+        PutPackedU32(head, uint32_t(w)), PutPackedU32(head, uint32_t(h));
+        PutPackedU32(head, 0), PutPackedU32(head, 0);  // colours: none in a palette
+    }
     PutPackedU32(head, uint32_t(packed.size()));
     PutPackedU32(head, uint32_t(hotspots.size()));
     const uint32_t packedAt = uint32_t(head.size() + 8);

@@ -25,10 +25,14 @@ struct THlpPicture {
     TKind Kind = TKind::Dib;
     // 0 stored plain, 1 run-length, 2 LZ77, 3 LZ77 over run-length.
     uint8_t Packing = 0;
+    // In pixels (a metafile's extents converted at 96 dots per inch).
     int Width = 0, Height = 0;
     // 0xAARRGGBB, a row after another from the top; empty when the picture cannot be decoded
-    // (a metafile, a layout of bits not known here, damage): it then shows as an empty frame.
+    // (a layout of bits not known here, damage) or is a metafile: it then shows as an empty frame.
     std::vector<uint32_t> Pixels;
+    // A metafile's records, unpacked, from its header on (Windows metafile format); the window
+    // draws them. Empty for a bitmap, and for a metafile that cannot be read.
+    std::string Metafile;
     std::vector<THlpHotspot> Hotspots;
 
     bool operator==(const THlpPicture&) const = default;
@@ -39,8 +43,8 @@ struct THlpPicture {
 THlpPicture ReadPicture(std::string_view Bytes);
 
 // The file of one picture: a device-independent bitmap of 24 bits or, for TKind::Ddb, a
-// monochrome device-dependent one (white pixels white, every other black), packed as Packing
-// says. Raises Exception for a metafile or a picture without pixels.
+// monochrome device-dependent one (white pixels white, every other black), or a metafile of its
+// records, packed as Packing says. Raises Exception for a picture without pixels or records.
 std::string BuildPicture(const THlpPicture& Picture);
 
 }  // namespace qm

@@ -11,13 +11,15 @@
 
 namespace qm {
 
-// A font as the author set it: attributes, size in half points and colour (0xRRGGBB).
+// A font as the author set it: attributes, size in half points, colour (0xRRGGBB) and the
+// Windows character set its text is in (0: the file's own).
 struct THlpFont {
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
     uint16_t HalfPoints = 20;
     uint32_t Colour = 0;
+    uint8_t Charset = 0;
 
     bool operator==(const THlpFont&) const = default;
 };
@@ -40,8 +42,10 @@ struct THlpRun {
     // the line, 1 at the left margin, 2 at the right one.
     int Picture = -1;
     uint8_t PictureAlign = 0;
+    // The character set of its font, as THlpFont's.
+    uint8_t Charset = 0;
 
-    THlpFont Font() const { return {Bold, Italic, Underline, HalfPoints, Colour}; }
+    THlpFont Font() const { return {Bold, Italic, Underline, HalfPoints, Colour, Charset}; }
     // Everything but the text is the same.
     bool SameFormat(const THlpRun& Other) const {
         return Font() == Other.Font() && Jump == Other.Jump && JumpHash == Other.JumpHash && Popup == Other.Popup &&

@@ -9,19 +9,19 @@
 namespace qm {
 
 THlpTopicBlocks::THlpTopicBlocks(const THlpContainer& Container, THlpContainer::TPlace Place, size_t BlockSize,
-                                 bool Packed)
-    : FContainer(Container), FPlace(Place), FBlockSize(BlockSize), FPacked(Packed),
+                                 bool Packed, uint32_t PosBlock)
+    : FContainer(Container), FPlace(Place), FBlockSize(BlockSize), FPacked(Packed), FPosBlock(PosBlock),
       FBlockCount((Place.Used + BlockSize - 1) / BlockSize) {
     if (FBlockCount == 0) Damaged();
 }
 
 const THlpTopicBlocks::TBlock& THlpTopicBlocks::Block(size_t Index) const {
     if (Index >= FBlockCount) Damaged();
-    for (auto it = FCache.begin(); it != FCache.end(); ++it)
-        if (it->first == Index) {
-            FCache.splice(FCache.begin(), FCache, it);
-            return *FCache.front().second;
-        }
+    if (!FCache.empty() && FCache.front().first == Index) return *FCache.front().second;  // mostly the one before
+    if (auto known = FCached.find(Index); known != FCached.end()) {
+        if (known->second != FCache.begin()) FCache.splice(FCache.begin(), FCache, known->second);
+        return *FCache.front().second;
+    }
     const std::string raw = FContainer.ReadPart(FPlace, uint64_t(Index) * FBlockSize, FBlockSize);
     THlpBytes in(raw);
     auto block = std::make_unique<TBlock>();
@@ -32,12 +32,27 @@ const THlpTopicBlocks::TBlock& THlpTopicBlocks::Block(size_t Index) const {
     block->Data = FPacked ? LzExpand(data, HlpMaxBlockData) : std::string(data.substr(0, HlpMaxBlockData));
     ++FBlocksRead;
     FCache.emplace_front(Index, std::move(block));
-    if (FCache.size() > CacheSize) FCache.pop_back();
+    FCached.emplace(Index, FCache.begin());
+    if (FCache.size() > CacheSize) {
+        FCached.erase(FCache.back().first);
+        FCache.pop_back();
+    }
     return *FCache.front().second;
 }
 
+std::string_view THlpTopicBlocks::View(uint32_t Pos, size_t Count, std::string& Scratch) const {
+    const size_t offset = Pos % FPosBlock;
+    if (offset >= HlpTopicBlockHeaderSize) {
+        const std::string& data = Block(Pos / FPosBlock).Data;
+        const size_t at = offset - HlpTopicBlockHeaderSize;
+        if (at < data.size() && Count <= data.size() - at) return std::string_view(data).substr(at, Count);
+    }
+    Scratch = Bytes(Pos, Count);
+    return Scratch;
+}
+
 std::string THlpTopicBlocks::Bytes(uint32_t Pos, size_t Count) const {
-    size_t index = Pos / HlpTopicPosBlock, offset = Pos % HlpTopicPosBlock;
+    size_t index = Pos / FPosBlock, offset = Pos % FPosBlock;
     if (offset < HlpTopicBlockHeaderSize) Damaged();
     offset -= HlpTopicBlockHeaderSize;
     std::string out;

@@ -6,6 +6,7 @@
 #include "hlptopicwriter.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include "errors.h"
@@ -58,8 +59,10 @@ class TCommandWriter {
 public:
     // Pictures of the topic are numbered from PictureBase among the file's; Embed puts them
     // inside the topic instead of naming their |bmN file.
-    TCommandWriter(const std::vector<THlpFont>& Fonts, const THlpTopic& Topic, size_t PictureBase, bool Embed)
-        : FFonts(Fonts), FTopic(Topic), FPictureBase(PictureBase), FEmbed(Embed) {}
+    // Numbers, for a version 3.0 file: each topic's number by its context string's hash.
+    TCommandWriter(const std::vector<THlpFont>& Fonts, const THlpTopic& Topic, size_t PictureBase, bool Embed,
+                   const std::map<uint32_t, uint32_t>* Numbers = nullptr)
+        : FFonts(Fonts), FTopic(Topic), FPictureBase(PictureBase), FEmbed(Embed), FNumbers(Numbers) {}
 
     void Paragraph(const THlpParagraph& Paragraph) {
         for (const THlpRun& run : Paragraph.Runs) {
@@ -113,7 +116,13 @@ private:
     }
     void StartJump(const THlpRun& Run) {
         const uint32_t h = Run.JumpHash;
-        if (Run.JumpFile.empty()) {
+        if (FNumbers) {
+            auto number = FNumbers->find(h);
+            if (number == FNumbers->end() || !Run.JumpFile.empty())
+                throw Exception("A jump in a help file of version 3.0 goes to a topic of the same file");
+            const uint32_t n = number->second;
+            Command({Run.Popup ? HlpCmdPopup30 : HlpCmdJump30, n & 0xFF, (n >> 8) & 0xFF, (n >> 16) & 0xFF, n >> 24});
+        } else if (Run.JumpFile.empty()) {
             Command({Run.Popup ? HlpCmdPopup : HlpCmdJump, h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF, h >> 24});
         } else {
             std::string target;
@@ -133,6 +142,7 @@ private:
     const THlpTopic& FTopic;
     size_t FPictureBase;
     bool FEmbed;
+    const std::map<uint32_t, uint32_t>* FNumbers;
     std::string FCommands, FText, FCurrent;
     int FFont = -1;
     bool FJump = false;
@@ -195,12 +205,14 @@ public:
     TTopicLayouter(const std::vector<THlpSourceTopic>& Topics, const THlpTopicLayout& Layout,
                    const std::vector<THlpFont>& Fonts, const THlpPhraseWriter* Phrases)
         : FLayout(Layout), FTopicCount(Topics.size()) {
+        if (Layout.Version30)
+            for (size_t t = 0; t < Topics.size(); ++t) FNumbers.emplace(ContextHash(Topics[t].ContextId), uint32_t(t));
         size_t pictureBase = 0;
         for (size_t t = 0; t <= Topics.size(); ++t) {
             TRecord header;
             header.Type = HlpTopicHeaderRecord;
             header.Topic = t;
-            header.Data1.assign(28, '\0');
+            header.Data1.assign(Layout.Version30 ? HlpTopicHeaderSize30 : 28, '\0');
             if (t < Topics.size()) {
                 CheckText(Topics[t].Topic.Title, false);
                 header.Stored = StoredText(Topics[t].Topic.Title, Phrases);
@@ -212,6 +224,9 @@ public:
             const THlpTopic& topic = Topics[t].Topic;
             if (t > 0) pictureBase += Topics[t - 1].Topic.Pictures.size();
             if (topic.NonScrolling > topic.Paragraphs.size()) throw Exception("A help topic's non-scrolling region is longer than the topic");
+            if (Layout.Version30 && (topic.NonScrolling > 0 || std::any_of(topic.Paragraphs.begin(), topic.Paragraphs.end(),
+                                                                           [](const THlpParagraph& P) { return P.Table > 0; })))
+                throw Exception("A help file of version 3.0 has neither tables nor non-scrolling regions");
             FNonScrolling.push_back(topic.NonScrolling);
             // A table's cells make one record; the non-scrolling region ends between records.
             for (size_t i = 0; i < topic.Paragraphs.size();) {
@@ -221,7 +236,7 @@ public:
                     while (i < topic.Paragraphs.size() && topic.Paragraphs[i].Table == group.front()->Table &&
                            i != topic.NonScrolling)
                         group.push_back(&topic.Paragraphs[i++]);
-                TCommandWriter writer(Fonts, topic, pictureBase, Layout.EmbedPictures);
+                TCommandWriter writer(Fonts, topic, pictureBase, Layout.EmbedPictures, Layout.Version30 ? &FNumbers : nullptr);
                 FRecords.push_back(ParagraphRecord(group, writer, Phrases));
                 FRecords.back().Topic = t;
                 FRecords.back().Paragraph = first;
@@ -256,12 +271,15 @@ private:
         return L;
     }
 
+    // What a topic position counts per block: a version 3.0 file's positions are places in |TOPIC.
+    uint32_t PosBlock() const { return FLayout.Version30 ? uint32_t(FLayout.BlockSize) : HlpTopicPosBlock; }
+
     size_t BlockOf(const TLayout& L, size_t Record) const {
         return size_t(std::upper_bound(L.BlockStart.begin(), L.BlockStart.end(), FStart[Record]) - L.BlockStart.begin()) - 1;
     }
     uint32_t Pos(const TLayout& L, size_t Record) const {
         size_t b = BlockOf(L, Record);
-        return uint32_t(b * HlpTopicPosBlock + HlpTopicBlockHeaderSize + (FStart[Record] - L.BlockStart[b]));
+        return uint32_t(b * PosBlock() + HlpTopicBlockHeaderSize + (FStart[Record] - L.BlockStart[b]));
     }
 
     TLayout Lay(const TLayout& Old, bool Safe) const {
@@ -294,6 +312,10 @@ private:
     // that begin in that block.
     std::vector<uint32_t> TopicOffsets(const TLayout& L) const {
         std::vector<uint32_t> offsets;
+        if (FLayout.Version30) {  // numbers
+            for (size_t t = 0; t < FHeaders.size(); ++t) offsets.push_back(uint32_t(t));
+            return offsets;
+        }
         size_t block = 0;
         uint32_t counted = 0;
         for (size_t i = 0; i < FRecords.size(); ++i) {
@@ -308,10 +330,12 @@ private:
     std::string Bytes(const TLayout& L, const std::vector<uint32_t>& Offsets, size_t I) const {
         const TRecord& r = FRecords[I];
         std::string out;
+        const bool v30 = FLayout.Version30;
         PutU32(out, uint32_t(RecordSize(r)));
         PutU32(out, r.Size2);
-        PutU32(out, I == 0 ? NoPos : Pos(L, I - 1));
-        PutU32(out, I + 1 == FRecords.size() ? NoPos : Pos(L, I + 1));
+        // Version 3.0 names the records before and after by their distance.
+        PutU32(out, I == 0 ? NoPos : v30 ? Pos(L, I) - Pos(L, I - 1) : Pos(L, I - 1));
+        PutU32(out, I + 1 == FRecords.size() ? NoPos : v30 ? Pos(L, I + 1) - Pos(L, I) : Pos(L, I + 1));
         PutU32(out, uint32_t(HlpTopicLinkHeaderSize + r.Data1.size()));
         PutU8(out, r.Type);
         if (r.Type != HlpTopicHeaderRecord) return out + r.Data1 + r.Stored;
@@ -321,6 +345,11 @@ private:
         uint32_t contentSize = 0;
         for (size_t i = I + 1; i < end; ++i) contentSize += uint32_t(RecordSize(FRecords[i]));
         PutU32(out, contentSize);
+        if (v30) {  // the topics before and after by number
+            PutU16(out, t == 0 || last ? 0xFFFF : unsigned(t - 1)), PutU16(out, 0);
+            PutU16(out, t + 1 >= FTopicCount ? 0xFFFF : unsigned(t + 1)), PutU16(out, 0);
+            return out + r.Stored;
+        }
         PutU32(out, t == 0 || last ? NoPos : Offsets[t - 1]);
         PutU32(out, t + 1 >= FTopicCount ? NoPos : Offsets[t + 1]);
         PutU32(out, uint32_t(t));
@@ -339,6 +368,7 @@ private:
         THlpTopicImage image;
         const std::vector<uint32_t> offsets = TopicOffsets(L);
         image.TopicOffsets.assign(offsets.begin(), offsets.end() - 1);  // less the closing header's
+        for (size_t t = 0; t < FTopicCount; ++t) image.TopicPositions.push_back(Pos(L, FHeaders[t]));
         const std::string stream = Stream(L);
         size_t record = 0;
         uint32_t lastHeader = 0;
@@ -406,6 +436,7 @@ private:
     std::vector<size_t> FHeaders;  // record index of each topic's header, the closing one last
     std::vector<size_t> FNonScrolling;  // per topic
     std::vector<size_t> FStart;    // where each record begins in the stream of all records
+    std::map<uint32_t, uint32_t> FNumbers;  // version 3.0: topic number by context string hash
     size_t FTotal = 0;
 };
 

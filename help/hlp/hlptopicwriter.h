@@ -15,6 +15,7 @@ class THlpPhraseWriter;
 struct THlpTopicImage {
     std::string Bytes;                    // the internal file
     std::vector<uint32_t> TopicOffsets;   // per topic, what its context string names
+    std::vector<uint32_t> TopicPositions; // per topic, where its header record is
 };
 
 struct THlpTopicLayout {
@@ -22,6 +23,8 @@ struct THlpTopicLayout {
     size_t BlockSize = 4096; // as stored: 4096, or 2048 for packed blocks
     // Pictures inside the topics; else in |bmN files, numbered through the topics in order.
     bool EmbedPictures = false;
+    // Help compiler 3.0's layout: blocks of 2 KB, positions by place, topics and jumps by number.
+    bool Version30 = false;
 };
 
 // Phrases, when given, encode every record's text that they shorten. Topic texts are in the

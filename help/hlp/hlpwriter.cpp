@@ -29,6 +29,7 @@ std::string SystemFile(const std::string& Title, const THlpWriteOptions& Options
     PutU16(out, 1);
     PutU32(out, 0);   // no date: the same topics give the same bytes
     PutU16(out, !Options.Compress ? 0 : Options.SmallBlocks ? HlpFlagsCompressed2K : HlpFlagsCompressed4K);
+    if (Options.Minor < HlpMinorWithRecords) return out + Title + '\0';  // version 3.0: the title alone
     PutU16(out, HlpSystemTitleRecord);
     PutU16(out, unsigned(Title.size() + 1));
     out += Title;
@@ -36,25 +37,35 @@ std::string SystemFile(const std::string& Title, const THlpWriteOptions& Options
     if (Options.Minor >= 33) {
         PutU16(out, HlpSystemCharsetRecord);
         PutU16(out, 2);
-        PutU16(out, 0);  // ANSI
+        PutU16(out, Options.Charset);
     }
     return out;
 }
 
-std::string Encoded(const std::string& Text) {
+std::string Encoded(const std::string& Text, uint8_t Charset) {
     std::string out;
-    if (!Utf8ToCp1252(Text, out)) throw Exception("A help topic's text holds a character Windows-1252 does not have");
+    const unsigned codePage = CodePageOfCharset(Charset);
+    if (!Utf8ToHelpText(Text, codePage, out))
+        throw Exception("A help topic's text holds a character " +
+                        (codePage == Cp1252 ? std::string("Windows-1252") : "code page " + std::to_string(codePage)) +
+                        " does not have");
     return out;
 }
 
-// The topics with their texts in the file's character set.
-std::vector<THlpSourceTopic> EncodedTopics(const std::vector<THlpSourceTopic>& Topics) {
+// The topics with their texts in the file's character set, a run's in its font's.
+std::vector<THlpSourceTopic> EncodedTopics(const std::vector<THlpSourceTopic>& Topics, const THlpWriteOptions& Options) {
+    const uint8_t file = Options.Charset;
+    if (file != 0 && Options.Minor < 33) throw Exception("A help file names its character set from version 4.0 on");
     std::vector<THlpSourceTopic> out = Topics;
     for (THlpSourceTopic& t : out) {
-        t.Topic.Title = Encoded(t.Topic.Title);
+        t.Topic.Title = Encoded(t.Topic.Title, file);
         for (THlpParagraph& p : t.Topic.Paragraphs)
-            for (THlpRun& r : p.Runs) r.Text = Encoded(r.Text), r.JumpFile = Encoded(r.JumpFile);
-        for (std::string& k : t.Keywords) k = Encoded(k);
+            for (THlpRun& r : p.Runs) {
+                if (r.Charset != 0 && Options.FontLayout == 0)
+                    throw Exception("A help font names its character set only in the later font layouts");
+                r.Text = Encoded(r.Text, r.Charset ? r.Charset : file), r.JumpFile = Encoded(r.JumpFile, file);
+            }
+        for (std::string& k : t.Keywords) k = Encoded(k, file);
     }
     return out;
 }
@@ -158,6 +169,8 @@ std::string FontFile(const std::vector<THlpFont>& Fonts, int Layout) {
         PutU16(out, 0);
         PutU8(out, f.Italic);
         PutU8(out, f.Underline);
+        PutU8(out, 0);  // not struck out
+        PutU8(out, f.Charset);
         out.resize(at + HlpNewFontSize, '\0');
     }
     return out;
@@ -218,8 +231,18 @@ std::string OffsetTree(const std::vector<THlpSourceTopic>& Topics, const std::ve
 
 }  // namespace
 
+// |TOMAP: the position of each topic's header by its number.
+std::string TopicMapFile(const std::vector<uint32_t>& Positions) {
+    std::string out;
+    for (uint32_t p : Positions) PutU32(out, p);
+    return out;
+}
+
 std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THlpWriteOptions& Options) {
-    const std::vector<THlpSourceTopic> Topics = EncodedTopics(SourceTopics);
+    const bool v30 = Options.Minor < HlpMinorWithRecords;
+    if (v30 && (Options.Compress || Options.Phrases == THlpPhrases::TScheme::Hall || Options.FontLayout != 0 || Options.TopicIds))
+        throw Exception("A help file of version 3.0 is not packed and has neither the newer phrases, the later fonts nor context strings by topic");
+    const std::vector<THlpSourceTopic> Topics = EncodedTopics(SourceTopics, Options);
     std::vector<std::pair<std::string, std::string>> files;
     std::unique_ptr<THlpPhraseWriter> phrases;
     if (Options.Phrases != THlpPhrases::TScheme::None) {
@@ -233,12 +256,14 @@ std::string BuildHlp(const std::vector<THlpSourceTopic>& SourceTopics, const THl
         for (auto& f : phrases->Files(Options.Compress)) files.push_back(std::move(f));
     }
     THlpTopicLayout layout{Options.Compress, Options.Compress && Options.SmallBlocks ? 2048u : 4096u, Options.EmbedPictures};
+    if (v30) layout.BlockSize = HlpBlockSize30, layout.Version30 = true;
     const std::vector<THlpFont> fonts = FontsOf(Topics);
     THlpTopicImage topic = BuildTopicFile(Topics, layout, fonts, phrases.get());
-    files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title), Options));
+    files.emplace_back("|SYSTEM", SystemFile(Encoded(Options.Title, Options.Charset), Options));
     files.emplace_back("|FONT", FontFile(fonts, Options.FontLayout));
     files.emplace_back("|CONTEXT", ContextFile(Topics, topic.TopicOffsets, Options.UnsignedHashOrder));
-    files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
+    if (v30) files.emplace_back("|TOMAP", TopicMapFile(topic.TopicPositions));
+    else files.emplace_back("|TTLBTREE", OffsetTree(Topics, topic.TopicOffsets, nullptr));
     files.emplace_back("|CTXOMAP", NumberFile(Topics, topic.TopicOffsets));
     if (Options.TopicIds) files.emplace_back("|TopicId", OffsetTree(Topics, topic.TopicOffsets, &THlpSourceTopic::ContextId));
     KeywordFiles(Topics, topic.TopicOffsets, files);

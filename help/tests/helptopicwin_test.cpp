@@ -157,6 +157,26 @@ TEST_F(HelpTopicWindow, SearchFindsTopicsHoldingEveryWordAndEnterOpensTheFirst) 
 }
 
 // A topic with a heading region, a table, a popup and a jump into a help file beside it.
+// A damaged topic does not end a search: the other topics are found, the damaged one by its title.
+TEST_F(HelpTopicWindow, SearchGoesOnPastADamagedTopic) {
+    std::string image = BuildHlp(SampleTopics(40), {"", false, THlpPhrases::TScheme::None});
+    const size_t text = image.find("property Caption20:");
+    ASSERT_NE(text, std::string::npos);
+    image.replace(text - 40, 30, 30, '\xEE');
+    ASSERT_TRUE(Window->ShowTopic(Write("d.hlp", image), "T0_Topic"));
+    auto* edit = Window->findChild<QLineEdit*>("SearchEdit");
+    auto* list = Window->findChild<QListWidget*>("TopicList");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "caption2");
+    QStringList found;
+    for (int i = 0; i < list->count(); ++i) found << list->item(i)->text();
+    EXPECT_TRUE(found.contains("Topic 2"));
+    EXPECT_TRUE(found.contains("Topic 29"));
+    edit->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "topic 20");
+    EXPECT_GT(list->count(), 0);
+}
+
 TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
     const std::string file = Write("main.hlp", BuildHlp(FormattedTopics(), {}));
     std::vector<THlpSourceTopic> others = SampleTopics(1);
@@ -192,8 +212,9 @@ TEST_F(HelpTopicWindow, HeadingRegionTablePopupAndAnotherFile) {
     EXPECT_EQ(Window->File()->FileName(), (Dir / "OTHER.HLP").string());
 }
 
-// A picture shows at its size with its pixels, its hotspots as links after it; one that cannot
-// be decoded shows as an empty frame of its size.
+// A picture shows at its size with its pixels; a click on a hotspot's area of the picture, in the
+// line or at either margin, follows its jump, and a click on the picture beside it does nothing.
+// One that cannot be decoded shows as an empty frame of its size.
 TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
     auto topics = SampleTopics(3);
     THlpPicture picture;
@@ -218,8 +239,33 @@ TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
                 ++images;
             }
     EXPECT_EQ(images, 1);
-    ClickLink("to the third");
-    EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+    EXPECT_FALSE(Browser->toHtml().contains("to the third"));
+
+    // The left half of a picture of one colour jumps to the third topic.
+    for (uint8_t align : {0, 1, 2}) {
+        SCOPED_TRACE(int(align));
+        THlpPicture spots;
+        spots.Width = 40, spots.Height = 30;
+        spots.Pixels.assign(40 * 30, 0xFF2468ACu);
+        spots.Hotspots = {{"to the third", "T2_Topic", 0, 0, 20, 30, false, ContextHash("T2_Topic")}};
+        auto more = SampleTopics(3);
+        more[1].Topic.Pictures = {spots};
+        THlpRun at;
+        at.Picture = 0, at.PictureAlign = align;
+        more[1].Topic.Paragraphs.push_back({{Text("Before "), at, Text(" after")}});
+        ASSERT_TRUE(Window->ShowTopic(Write("h" + std::to_string(align) + ".hlp", BuildHlp(more, {})), "T1_Topic"));
+        // Where a person sees it.
+        const QImage shot = Browser->viewport()->grab().toImage();
+        QPoint corner(-1, -1);
+        for (int y = 0; y < shot.height() && corner.x() < 0; ++y)
+            for (int x = 0; x < shot.width() && corner.x() < 0; ++x)
+                if (shot.pixel(x, y) == 0xFF2468ACu) corner = QPoint(x, y);
+        ASSERT_GE(corner.x(), 0);
+        QTest::mouseClick(Browser->viewport(), Qt::LeftButton, {}, corner + QPoint(30, 15));
+        EXPECT_EQ(Window->CurrentTitle(), "Topic 1");
+        QTest::mouseClick(Browser->viewport(), Qt::LeftButton, {}, corner + QPoint(10, 15));
+        EXPECT_EQ(Window->CurrentTitle(), "Topic 2");
+    }
 
     THlpPicture undecodable;
     undecodable.Kind = THlpPicture::TKind::Metafile, undecodable.Width = 40, undecodable.Height = 30;
@@ -227,6 +273,44 @@ TEST_F(HelpTopicWindow, PicturesShowWithTheirPixelsAndHotspots) {
     EXPECT_EQ(frame.size(), QSize(40, 30));
     EXPECT_EQ(frame.pixel(20, 15), 0xFFFFFFFFu);
     EXPECT_NE(frame.pixel(0, 15), 0xFFFFFFFFu);
+}
+
+// A metafile is drawn through its records: its window fills the picture, brushes fill shapes, a
+// null pen leaves no outline, text is written in its font and colour; a record that claims more
+// than the metafile holds ends the drawing.
+TEST(TopicPictures, MetafilesAreDrawnThroughTheirRecords) {
+    THlpPicture drawing;
+    drawing.Kind = THlpPicture::TKind::Metafile, drawing.Width = 120, drawing.Height = 45;
+    const std::vector<std::vector<int>> records = {
+        {0x020B, 0, 0}, {0x020C, 90, 240},                                  // window 240 x 90
+        {0x02FC, 0, 0x00FF, 0, 0}, {0x012D, 0}, {0x02FA, 5, 0, 0, 0, 0}, {0x012D, 1},  // red, no pen
+        {0x041B, 90, 120, 0, 0},                                            // the left half
+        {0x02FC, 0, 0xFF00, 0, 0}, {0x012D, 2}, {0x0418, 86, 220, 50, 160}, // a green ellipse
+        {0x02FA, 0, 0, 0, 0, 0}, {0x012D, 3}, {0x0325, 3, 0, 0, 100, 40, 200, 0},  // a black line
+        {0x0209, 0, 0x00FF}, {0x0102, 1},                                   // blue text, no background
+        {0x02FB, -40, 0, 0, 0, 700, 0, 0, 0, 0, 'A' | 'r' << 8, 'i' | 'a' << 8, 'l'}, {0x012D, 4},
+        {0x0521, 2, 'H' | 'i' << 8, 20, 150},
+    };
+    drawing.Metafile = Metafile(records);
+    const QImage image = PictureImage(drawing);
+    ASSERT_EQ(image.size(), QSize(120, 45));
+    EXPECT_EQ(image.pixel(20, 30), 0xFFFF0000u);
+    EXPECT_EQ(image.pixel(95, 34), 0xFF00FF00u);
+    EXPECT_EQ(image.pixel(25, 10), 0xFF000000u);  // on the line from (0, 0) to (50, 20)
+    EXPECT_EQ(image.pixel(115, 40), 0xFFFFFFFFu);
+    int blue = 0;
+    for (int y = 10; y < 32; ++y)
+        for (int x = 74; x < 100; ++x) blue += qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 80;
+    EXPECT_GT(blue, 10);
+
+    // The ellipse's record claims the rest of the metafile and more: only the red half is drawn.
+    auto cut = records;
+    drawing.Metafile = Metafile(cut);
+    const size_t ellipse = drawing.Metafile.find(std::string("\x18\x04\x56\x00", 4)) - 4;
+    drawing.Metafile[ellipse] = '\xFF', drawing.Metafile[ellipse + 1] = '\xFF';
+    const QImage stopped = PictureImage(drawing);
+    EXPECT_EQ(stopped.pixel(20, 30), 0xFFFF0000u);
+    EXPECT_EQ(stopped.pixel(95, 34), 0xFFFFFFFFu);
 }
 
 TEST(TopicHtml, FormatsLineBreaksAndJumps) {

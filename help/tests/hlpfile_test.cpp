@@ -46,7 +46,7 @@ TEST_P(HlpKindTest, EveryTopicReadsBackAsWritten) {
     EXPECT_EQ(help.Title(), "Sample Help");
     EXPECT_EQ(help.Minor(), kind.Minor);
     EXPECT_EQ(help.Compressed(), kind.Compress);
-    EXPECT_EQ(help.TopicBlockSize(), kind.SmallBlocks ? 2048u : 4096u);
+    EXPECT_EQ(help.TopicBlockSize(), kind.SmallBlocks || kind.Minor < 17 ? 2048u : 4096u);
     EXPECT_EQ(help.PhraseScheme(), kind.Phrases);
     ASSERT_EQ(help.TopicCount(), topics.size());
     for (size_t i = 0; i < topics.size(); ++i) {
@@ -73,7 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, HlpKindTest,
                                            TKind{"packed_2k", true, TScheme::None, false, 21, true},
                                            TKind{"v4_packed_hall_2k", true, TScheme::Hall, false, 33, true},
                                            TKind{"v4_packed_hall", true, TScheme::Hall, false, 33},
-                                           TKind{"v4_plain", false, TScheme::None, false, 33}),
+                                           TKind{"v4_plain", false, TScheme::None, false, 33},
+                                           TKind{"v30_plain", false, TScheme::None, false, 15},
+                                           TKind{"v30_phrases", false, TScheme::Phrases, true, 15}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(HlpFormatTest, PackingAndPhrasesShortenTheFile) {

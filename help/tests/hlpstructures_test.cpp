@@ -68,6 +68,76 @@ TEST_F(HlpStructureTest, TextIsWindows1252InTheFileAndUtf8Outside) {
     EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, {}); }).find("Windows-1252"), std::string::npos);
 }
 
+// A file of another character set (|SYSTEM's) and a font of a third one (the later font
+// layouts name it): each text is stored in its own code page and read back as the same Unicode.
+TEST_F(HlpStructureTest, TextIsInTheCharacterSetTheFileAndItsFontsName) {
+    std::vector<THlpSourceTopic> topics = SampleTopics(2);
+    THlpRun greek = Text("\u0391\u03b8\u03ae\u03bd\u03b1");
+    greek.Charset = 161;
+    topics[0].Topic.Title = "\u0421\u043f\u0440\u0430\u0432\u043a\u0430";
+    topics[0].Topic.Paragraphs = {{{Text("\u041f\u0440\u0438\u0432\u0435\u0442, "), greek}}};
+    THlpWriteOptions options{"\u0422\u0435\u043a\u0441\u0442", false, TScheme::None};
+    options.Minor = 33, options.Charset = 204, options.FontLayout = 2;
+    const std::string image = BuildHlp(topics, options);
+    EXPECT_NE(image.find("\xCF\xF0\xE8\xE2\xE5\xF2, "), std::string::npos);  // Cyrillic code page
+    EXPECT_NE(image.find("\xC1\xE8\xDE\xED\xE1"), std::string::npos);       // Greek code page
+    for (bool compress : {false, true}) {
+        options.Compress = compress, options.Phrases = compress ? TScheme::Hall : TScheme::None;
+        THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+        EXPECT_EQ(help.CodePage(), 1251u);
+        EXPECT_EQ(help.Title(), options.Title);
+        EXPECT_EQ(help.TopicTitle(0), topics[0].Topic.Title);
+        EXPECT_EQ(help.Topic(0), topics[0].Topic);
+    }
+    // What the character sets cannot spell, and a set the layout or version cannot name, are refused.
+    options.Compress = false;
+    topics[0].Topic.Paragraphs = {{{Text("\u00e9\u0416")}}};
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("code page 1251"), std::string::npos);
+    topics[0].Topic.Paragraphs = {{{greek}}};
+    options.FontLayout = 0;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("font layouts"), std::string::npos);
+    options.FontLayout = 2, options.Minor = 21;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 4.0"), std::string::npos);
+}
+
+// A file of help compiler 3.0: the title in |SYSTEM's header, topics listed by number in |TOMAP
+// with their titles in their headers, jumps and popups by topic number (0xE1, 0xE0), context
+// strings, context numbers and keywords naming topics by number; what 3.0 cannot hold is refused.
+TEST_F(HlpStructureTest, Version30FilesReadBack) {
+    auto topics = SampleTopics(250);
+    THlpRun popup = JumpTo("a popup", "T7_Topic");
+    popup.Popup = true;
+    topics[3].Topic.Paragraphs.push_back({{Text("Also "), popup}});
+    topics[3].ContextNumber = 42;
+    topics[3].Keywords = {"third", "every"}, topics[9].Keywords = {"every"};
+    THlpWriteOptions options{"Old Help", false, TScheme::Phrases};
+    options.Minor = 15;
+    const std::string image = BuildHlp(topics, options);
+    EXPECT_NE(image.find("|TOMAP"), std::string::npos);
+    EXPECT_EQ(image.find("|TTLBTREE"), std::string::npos);
+    EXPECT_NE(image.find(std::string("\xE0\x07\0\0\0", 5)), std::string::npos);  // the popup to topic 7
+    THlpFile help(Write("x.hlp", image));
+    EXPECT_TRUE(help.Version30());
+    EXPECT_EQ(help.Title(), "Old Help");
+    ASSERT_EQ(help.TopicCount(), topics.size());
+    for (size_t i = 0; i < topics.size(); ++i) {
+        EXPECT_EQ(help.TopicTitle(i), topics[i].Topic.Title);
+        EXPECT_EQ(help.TopicOffset(i), i);
+        ASSERT_EQ(help.Topic(i), topics[i].Topic) << i;
+    }
+    EXPECT_EQ(help.FindTopicByHash(popup.JumpHash), 7);
+    EXPECT_EQ(help.FindTopicByNumber(42), 3);
+    std::map<std::string, std::vector<size_t>> byKeyword;
+    for (const THlpKeyword& k : help.Keywords()) byKeyword[k.Keyword] = k.Topics;
+    EXPECT_EQ(byKeyword["every"], (std::vector<size_t>{3, 9}));
+
+    options.Compress = true;
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 3.0"), std::string::npos);
+    options.Compress = false;
+    topics[1].Topic = FormattedTopics()[1].Topic;  // tables and a heading region
+    EXPECT_NE(ErrorMessage([&] { BuildHlp(topics, options); }).find("version 3.0"), std::string::npos);
+}
+
 TEST_F(HlpStructureTest, ContextNumbersKeywordsAndContextStringsReadBack) {
     std::vector<THlpSourceTopic> topics = SampleTopics(40);
     topics[0].ContextNumber = 1;
@@ -161,6 +231,41 @@ TEST_F(HlpStructureTest, PicturesReadBackPixelForPixel) {
 }
 
 // A picture that cannot be decoded keeps its size and shows no pixels; it is no error.
+// Metafiles in every packing, in |bmN files or inside the topic, one with a hotspot: their records
+// read back byte for byte, their size in pixels; records cut short or not a metafile's are not kept.
+TEST_F(HlpStructureTest, MetafilesReadBackRecordForRecord) {
+    THlpPicture drawing;
+    drawing.Kind = THlpPicture::TKind::Metafile, drawing.Width = 120, drawing.Height = 45;
+    drawing.Metafile = Metafile({{0x020B, 0, 0}, {0x020C, 90, 240}, {0x02FC, 0, 0x00FF, 0, 0}, {0x012D, 0},
+                                 {0x041B, 90, 120, 0, 0}, {0x0325, 3, 0, 0, 100, 40, 200, 0}});
+    auto topics = SampleTopics(3);
+    THlpTopic& t = topics[1].Topic;
+    t.Paragraphs.clear();
+    for (uint8_t packing : {0, 1, 2, 3}) {
+        THlpPicture p = drawing;
+        p.Packing = packing;
+        if (packing == 1) p.Hotspots = {{"left", "T2_Topic", 0, 0, 60, 45, false, ContextHash("T2_Topic")}};
+        THlpRun at;
+        at.Picture = int(t.Pictures.size());
+        t.Pictures.push_back(p);
+        t.Paragraphs.push_back({{Text("Drawing: "), at}});
+    }
+    for (bool embed : {false, true}) {
+        THlpWriteOptions options{"", true, TScheme::Hall};
+        options.EmbedPictures = embed;
+        THlpFile help(Write("x.hlp", BuildHlp(topics, options)));
+        EXPECT_EQ(help.Topic(1), t) << embed;
+    }
+    const std::string bytes = BuildPicture(drawing);
+    EXPECT_EQ(ReadPicture(bytes), drawing);
+    const THlpPicture cut = ReadPicture(bytes.substr(0, bytes.size() - 6));
+    EXPECT_EQ(cut.Width, 120);
+    EXPECT_TRUE(cut.Metafile.empty());
+    THlpPicture notOne = drawing;
+    notOne.Metafile[2] = 7;  // a header of seven words
+    EXPECT_NE(ErrorMessage([&] { BuildPicture(notOne); }).find("metafile"), std::string::npos);
+}
+
 TEST_F(HlpStructureTest, APictureThatCannotBeDecodedKeepsItsSize) {
     const std::string bytes = BuildPicture(TestPicture(THlpPicture::TKind::Dib, 0, 30, 20));
     EXPECT_EQ(ReadPicture(bytes).Pixels.size(), 600u);
@@ -197,6 +302,17 @@ TEST_F(HlpStructureTest, TopicBlocksAreReadWhenATopicNeedsThem) {
     EXPECT_LE(first, 3u);
     help.Topic(size_t(topic));
     EXPECT_EQ(help.BlocksRead(), first);
+}
+
+// Reading every topic in order, again and again, expands each block of a file of usual size once.
+TEST_F(HlpStructureTest, ReadingEveryTopicAgainExpandsNoBlockAgain) {
+    const auto topics = SampleTopics(3000);
+    THlpFile help(Write("x.hlp", BuildHlp(topics, {"", true, TScheme::Hall})));
+    for (size_t i = 0; i < help.TopicCount(); ++i) help.Topic(i);
+    const size_t blocks = help.BlocksRead();
+    EXPECT_GT(blocks, 20u);
+    for (size_t i = 0; i < help.TopicCount(); ++i) ASSERT_EQ(help.Topic(i), topics[i].Topic) << i;
+    EXPECT_EQ(help.BlocksRead(), blocks);
 }
 
 // Real help files of the time, not part of the project: read when they are at hand.

@@ -1,6 +1,7 @@
 // Shared by the help file tests: small topic sets to write, and runs made briefly.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,29 @@ inline std::vector<THlpSourceTopic> SampleTopics(int Count) {
         topics.push_back(std::move(t));
     }
     return topics;
+}
+
+// A Windows metafile of the records given as their function number and parameter words, with
+// its header and end record.
+inline std::string Metafile(const std::vector<std::vector<int>>& Records) {
+    std::string body;
+    auto word = [](std::string& Out, int W) { Out += char(W & 0xFF), Out += char((W >> 8) & 0xFF); };
+    size_t largest = 3;
+    for (std::vector<int> r : Records) {
+        const size_t words = r.size() + 2;
+        largest = std::max(largest, words);
+        word(body, int(words & 0xFFFF)), word(body, int(words >> 16));
+        for (int w : r) word(body, w);
+    }
+    word(body, 3), word(body, 0), word(body, 0);  // the end
+    std::string out;
+    const size_t total = 9 + body.size() / 2;
+    word(out, 1), word(out, 9), word(out, 0x0300);
+    word(out, int(total & 0xFFFF)), word(out, int(total >> 16));
+    word(out, 8);  // objects at most
+    word(out, int(largest & 0xFFFF)), word(out, int(largest >> 16));
+    word(out, 0);
+    return out + body;
 }
 
 inline THlpParagraph Cell(int Table, int Row, int Column, std::vector<THlpRun> Runs) {

@@ -16,4 +16,6 @@ printf 'TControl\tTControl\nTChild\tTChild\nRun\tTControl_Run\nName\tTControl_Na
 "$gen" --v3 --no-compress --no-phrases "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/plain.hlp
 "$gen" "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall.hlp
 "$gen" --small-blocks "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/packed-hall-2k.hlp
+"$gen" --v30 "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/v30-phrases.hlp
+"$gen" --charset 204 "$work/tiny.hdx" "$work/src" help/tests/hlpseeds/cyrillic.hlp
 ls -l help/tests/hlpseeds
