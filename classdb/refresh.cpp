@@ -301,17 +301,30 @@ void TUnitRefresher::Reread(int UnitID) {
     std::error_code error;
     if (!std::filesystem::exists(disk, error))
         throw EFileGone(Format("The file %s does not exist", {row.Path}));
-    TVCLDB::TBatch batch(FDb);
     TVCLDB::TUseDialect dialect(FDb, TDialect(row.Dialect), FDb.ReadContext.Defines);
     struct TLoading {
         std::string& File;
         ~TLoading() { File.clear(); }
     } loading{FDb.LoadingFile = row.Path};
-    Engine(FDb.Connection(), [&] {
-        TUnitLoader loader(FDb, row.Path, disk);
-        loader.Replaces = UnitID;
-        MoveOnto(loader.Run(), UnitID);
-    });
+    auto parse = [&] {
+        auto loader = std::make_unique<TUnitLoader>(FDb, row.Path, disk);
+        loader->Replaces = UnitID;
+        Engine(FDb.Connection(), [&] { loader->Parse(); });
+        return loader;
+    };
+    // The file is parsed before the write lock is taken: a long parse keeps no other program
+    // waiting. What the parse looked up (ancestors of other units) holds unless another program
+    // committed meanwhile; then the unit is looked at again and parsed again under the lock.
+    FDb.CheckDataVersion();
+    const int seen = FDb.FOtherCommits;
+    std::unique_ptr<TUnitLoader> loader = parse();
+    TVCLDB::TBatch batch(FDb);
+    if (FDb.FOtherCommits != seen) {
+        FDb.CloseLookups();
+        if (!FDb.UnitExists(UnitID)) throw EVCLDBError(Format("%s was removed meanwhile", {row.Path}), dbeUnitNotFound);
+        loader = parse();
+    }
+    Engine(FDb.Connection(), [&] { MoveOnto(loader->Write(), UnitID); });
     batch.Commit();
     FDb.CloseLookups();
 }

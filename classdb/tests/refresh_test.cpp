@@ -185,6 +185,55 @@ TEST_F(Refresh, TheSameBytesSavedAgainAreNotReRead) {
     EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "");
 }
 
+// The parse runs before the write lock is taken: another program may write meanwhile, and what it
+// wrote is taken into account before the new rows are stored.
+TEST_F(Refresh, AnotherProgramMayWriteWhileTheUnitIsParsed) {
+    struct Case {
+        const char* Meanwhile;
+        std::function<void(TVCLDB&)> Write;
+        std::string Kinds;
+        int Units;
+    } cases[] = {
+        {"a unit added", [&](TVCLDB& Other) { Other.LoadUnit(this->Write("Extra.pas", "unit Extra;\ninterface\ntype\n  TExtra = class(TObject)\n  end;\nimplementation\nend.\n")); },
+         "reread Shapes;", 5},
+        {"the unit itself removed", [&](TVCLDB& Other) {
+             TStringItems names;
+             Other.CollectDependants(Shapes, names);
+             Other.DeleteDependants();
+         }, "failed Shapes;", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Meanwhile);
+        if (&c != cases) {
+            TearDown();
+            SetUp();
+        }
+        Write("Shapes.pas", TShapes{2}.Text());
+        TVCLDB other;
+        other.OpenDatabase(DbPath);
+        struct TMeanwhile {
+            const Case& Step;
+            TVCLDB& Other;
+            bool Done = false;
+        } meanwhile{c, other};
+        // A class of the new text read: the parse is under way.
+        Db.OnProgress = {[](void* Data, TVCLDB&) {
+                             auto& m = *static_cast<TMeanwhile*>(Data);
+                             if (!std::exchange(m.Done, true)) m.Step.Write(m.Other);
+                         },
+                         &meanwhile};
+        EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), c.Kinds);
+        Db.OnProgress = {};
+        EXPECT_TRUE(meanwhile.Done);
+        EXPECT_EQ(Count("select count(*) from UNITS"), c.Units);
+        EXPECT_EQ(Count("select count(*) from CLASSES where UnitID not in (select ID from UNITS)"), 0);
+        EXPECT_EQ(Count("select count(*) from MV where ClassID not in (select ID from CLASSES)"), 0);
+        if (c.Units == 5) {
+            EXPECT_EQ(Db.GetClassLine(ClassID("TCircle")), 13);
+        }
+    }
+}
+
 // A changed include file changes the unit that includes it; places in the include file keep its id.
 TEST_F(Refresh, AChangedIncludeFileReReadsItsUnit) {
     Db.Dialect = TDialect::Modern;
