@@ -2,6 +2,7 @@
 // system would not watch and at whether the units (and so the folders) changed meanwhile.
 #include "sourcewatcher.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "refresh.h"
@@ -55,11 +56,18 @@ void TSourceWatcher::Watch() {
     for (const QString& folder : folders)
         if (!old.contains(folder)) added << folder;
     if (added.isEmpty()) return;
-    FUnwatched = FWatcher.addPaths(added);
+    // Folders beyond a limit made lower than the system's are as those the system refuses.
+    const qsizetype room = WatchLimit < 0 ? added.size() : std::max<qsizetype>(0, WatchLimit - FWatcher.directories().size());
+    FUnwatched = FWatcher.addPaths(added.mid(0, room)) + added.mid(room);
     // Files there may have changed before the watch began (while the program was closed, or
     // between a load and this look).
     for (const QString& folder : added) FChanged.insert(folder);
     FStill.start();
+}
+
+void TSourceWatcher::LookNow() {
+    // From the queue: a re-read may end in a box, which must not open inside the activation.
+    if (!FUnwatched.isEmpty()) QTimer::singleShot(0, this, [this] { Look(); });
 }
 
 void TSourceWatcher::FolderChanged(const QString& Folder) {
