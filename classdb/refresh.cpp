@@ -321,7 +321,7 @@ void TUnitRefresher::Reread(int UnitID) {
     TVCLDB::TBatch batch(FDb);
     if (FDb.FOtherCommits != seen) {
         FDb.CloseLookups();
-        if (!FDb.UnitExists(UnitID)) throw EVCLDBError(Format("%s was removed meanwhile", {row.Path}), dbeUnitNotFound);
+        if (!FDb.UnitExists(UnitID)) throw EVCLDBError("another program removed the unit meanwhile", dbeUnitNotFound);
         loader = parse();
     }
     Engine(FDb.Connection(), [&] { MoveOnto(loader->Write(), UnitID); });
@@ -369,8 +369,7 @@ void TUnitRefresher::MoveOnto(int NewUnit, int OldUnit) {
         needed += Format("%s%s, from which %s derive", {needed.empty() ? "" : "; ", name, users});
     }
     if (!needed.empty())
-        throw EClassesStillNeeded(Format("%s was not re-read: it no longer declares %s", {FDb.UnitRecord(OldUnit).Path, needed}),
-                                  neededBy);
+        throw EClassesStillNeeded(Format("it no longer declares %s", {needed}), neededBy);
 
     for (int id : vanished) {
         sql.Exec("delete from MV where ClassID = ?", {id});
