@@ -112,7 +112,12 @@ std::vector<int> TRefreshReport::Reread() const {
     return ids;
 }
 
-std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>& Units, TRefreshReport& Report) {
+std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>& Units, int StillMs, TRefreshReport& Report) {
+    // Written within StillMs (and not in times to come, as a clock set apart may give).
+    auto recent = [&](const TFileStamp& Stamp) {
+        const int64_t age = AgeOf(Stamp);
+        return StillMs > 0 && age >= 0 && age < int64_t(StillMs) * 1000000;
+    };
     const TPathMatch match = FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact;
     const std::unordered_set<int> wanted(Units.begin(), Units.end());
     std::vector<TCheck> checks;
@@ -147,6 +152,7 @@ std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>
             const TLook look = Look(stored, c.Now, disk);
             c.Stale = look == TLook::Changed;
             c.Touched = look == TLook::Touched;
+            bool unsettled = c.Stale && recent(c.Now);
             for (const TFile& file : files[c.ID]) {
                 if (c.Stale) break;
                 const std::string fileDisk = ResolvePath(file.Path, match);
@@ -156,8 +162,15 @@ std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>
                     break;
                 }
                 const TLook fileLook = Look(file.Stored, now, fileDisk);
-                if (fileLook == TLook::Changed) c.Stale = true;
+                if (fileLook == TLook::Changed) {
+                    c.Stale = true;
+                    unsettled = recent(now);
+                }
                 if (fileLook == TLook::Touched) c.TouchedFiles.push_back({file.ID, now});
+            }
+            if (unsettled) {
+                ++Report.Unsettled;
+                continue;
             }
             if (c.Stale || c.Touched || !c.TouchedFiles.empty()) checks.push_back(std::move(c));
             else ++Report.Unchanged;
@@ -183,10 +196,10 @@ void TUnitRefresher::StoreStamps(const std::vector<TCheck>& Checks) {
     batch.Commit();
 }
 
-TRefreshReport TUnitRefresher::Refresh(const std::vector<int>& Units) {
+TRefreshReport TUnitRefresher::Refresh(const std::vector<int>& Units, int StillMs) {
     TVCLDB::TCall call(FDb);
     TRefreshReport report;
-    const std::vector<TCheck> checks = Check(Units, report);
+    const std::vector<TCheck> checks = Check(Units, StillMs, report);
     StoreStamps(checks);
     std::vector<const TCheck*> pending;
     for (const TCheck& c : checks)

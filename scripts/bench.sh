@@ -7,10 +7,14 @@
 #  - the parser's modern dialect on the same sources (part "modern"): the files that parse, the
 #    reasons of the rest and each file that fails, with include files found beside each unit and
 #    anywhere in the two trees, beside the default dialect's count;
+#  - refresh from the command line: the LCL tree (after the tree part) unchanged and, on a copy
+#    of its files, with 10 units edited; 2,000 generated units unchanged and with 10 edited;
+#    10,000 small generated units unchanged;
 #  - help lookup on a 100,000-keyword index;
 #  - the help file (helpfile): a topic of the sample's DELPHI.HLP from a double-click to its text
 #    shown in the topic window, and every topic of the file read;
 #  - the window, offscreen: start-up, ShowUnit and its heap, the Class Info list, the idle refresh,
+#    an edit of a 3,000-line unit to its new text shown,
 #    peak memory of the program and of a 30-round session;
 #  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once;
 #  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
@@ -140,7 +144,7 @@ fi
 if [ "$part" = all ] || [ "$part" = refresh ]; then
   # refresh from the command line: the LCL tree's database (when the tree part has built it) with
   # nothing changed, and a copy of it and of its files with 10 units edited; 2,000 generated units
-  # with nothing changed and with 10 of them edited.
+  # with nothing changed and with 10 of them edited; 10,000 small ones with nothing changed.
   echo "== refresh"
   cli="$out/cli/quillmap2-cli"
   # The summary record of a refresh and its milliseconds, the process included, named Label.
@@ -176,6 +180,14 @@ if [ "$part" = all ] || [ "$part" = refresh ]; then
   echo "-- 2,000 generated units, 10 edited (a line inserted at the top)"
   for f in $(ls "$lib"/*.pas | sort | awk 'NR % 200 == 1'); do sed -i '1s/^/\n/' "$f"; done
   timed generated-10-edited "$cli" --db "$db" refresh
+  [ -f "$out/genlib-10000/Gen9999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-10000" --units 10000 --unit-kb 1 --seed 1
+  db="$out/bench-refresh-10000.db"
+  rm -f "$db" "$db-wal" "$db-shm"
+  "$cli" --db "$db" add --modern --recursive "$out/genlib-10000" > /dev/null
+  sleep 2
+  "$cli" --db "$db" refresh > /dev/null
+  echo "-- 10,000 generated small units, nothing changed"
+  timed generated-10000-unchanged "$cli" --db "$db" refresh
 fi
 
 if [ "$part" = all ] || [ "$part" = help ]; then

@@ -186,6 +186,18 @@ TEST_F(Refresh, TheSameBytesSavedAgainAreNotReRead) {
     EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "");
 }
 
+// A file written a moment ago may still be being written: asked to, the refresh leaves it for a
+// later look.
+TEST_F(Refresh, AFileWrittenAMomentAgoWaitsWhenAskedTo) {
+    Write("Shapes.pas", TShapes{1}.Text());
+    const TRefreshReport report = TUnitRefresher(Db).Refresh({}, 60000);
+    EXPECT_EQ(Kinds(report), "");
+    EXPECT_EQ(report.Unsettled, 1);
+    EXPECT_EQ(Generation(Shapes), 0);
+    std::filesystem::last_write_time(ShapesPath, std::filesystem::last_write_time(ShapesPath) - std::chrono::minutes(2));
+    EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh({}, 60000)), "reread Shapes;");
+}
+
 // The parse runs before the write lock is taken: another program may write meanwhile, and what it
 // wrote is taken into account before the new rows are stored.
 TEST_F(Refresh, AnotherProgramMayWriteWhileTheUnitIsParsed) {

@@ -96,7 +96,10 @@ void TSourceWatcher::Settle() {
     const std::vector<int> units = TUnitRefresher(*FDb).UnitsIn(folders);
     if (units.empty()) return;
     try {
-        Run(units, false);
+        if (Run(units, false)) return;
+        // A file still being written (found by a look, not told by the system): later.
+        FChanged.unite(changed);
+        FStill.start();
     } catch (const EDatabaseError& e) {
         // Another program is writing (a long load): the edits wait for it, unseen by the user.
         if (!TUnitRefresher::OthersWriting(e)) throw;
@@ -112,10 +115,12 @@ void TSourceWatcher::RefreshAll() {
     Run({}, true);
 }
 
-void TSourceWatcher::Run(const std::vector<int>& Units, bool All) {
+bool TSourceWatcher::Run(const std::vector<int>& Units, bool All) {
     if (BeforeRefresh) BeforeRefresh();
-    const TRefreshReport report = TUnitRefresher(*FDb).Refresh(All ? std::vector<int>() : Units);
+    // Edit > Refresh takes the files as they are; the watcher waits until they have been still.
+    const TRefreshReport report = TUnitRefresher(*FDb).Refresh(All ? std::vector<int>() : Units, All ? 0 : StillMs);
     if (AfterRefresh) AfterRefresh(report);
+    return report.Unsettled == 0;
 }
 
 }  // namespace qm

@@ -50,8 +50,9 @@ private:
     void Settle();
     void Look();
     void Watch();
-    // Re-reads what changed among the units (every unit when All).
-    void Run(const std::vector<int>& Units, bool All);
+    // Re-reads what changed among the units (every unit when All); false when a changed file was
+    // written too recently and waits for a later look.
+    bool Run(const std::vector<int>& Units, bool All);
 
     std::unique_ptr<TVCLDB> FDb;
     QFileSystemWatcher FWatcher;
