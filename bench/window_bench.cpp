@@ -570,10 +570,9 @@ void EditOf3000LineUnit(benchmark::State& State) {
     W.FillClassList(Db.ClassesIDByNameIndex("TEdited", 0));
     W.ShowUnit(Unit, Db.MemberPlace(Db.ClassesIDByNameIndex("TEdited", 0), "Step90").Line + 3, false);
     // The watcher takes up the new folder at its next look.
-    for (QElapsedTimer Wait; !Wait.isValid() || Wait.elapsed() < 2 * qm::TSourceWatcher::LookMs;) {
-        if (!Wait.isValid()) Wait.start();
-        Settle();
-    }
+    QElapsedTimer Wait;
+    Wait.start();
+    while (Wait.elapsed() < 2 * qm::TSourceWatcher::LookMs) Settle();
     int Blank = 0;
     double Total = 0;
     for (auto _ : State) {
