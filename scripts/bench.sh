@@ -158,7 +158,9 @@ if [ "$part" = all ] || [ "$part" = refresh ]; then
     rm -rf "$copy"
     mkdir -p "$copy/files"
     cp "$out/bench-tree.db" "$copy/tree.db"
-    sqlite3 "$copy/tree.db" "select Path from UNITS union select Path from FILES" | xargs -d '\n' cp -a --parents -t "$copy/files"
+    sqlite3 "$copy/tree.db" "select Path from UNITS union select Path from FILES" | while IFS= read -r f; do
+      mkdir -p "$copy/files$(dirname "$f")" && cp -p "$f" "$copy/files$f"
+    done
     sqlite3 "$copy/tree.db" "update UNITS set Path = '$copy/files' || Path; update FILES set Path = '$copy/files' || Path"
     "$cli" --db "$copy/tree.db" refresh > /dev/null
     echo "-- the LCL tree, 10 units of the LCL edited (a line inserted at the top)"

@@ -11,14 +11,12 @@
 #include "classinfopage.h"
 #include "loadprogress.h"
 #include "main1.h"
-#include "posstore.h"
 #include "refresh.h"
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "sourcewatcher.h"
 #include "userprompts.h"
 #include "vcldb1.h"
-#include "xre.h"
 
 namespace qm {
 namespace {
