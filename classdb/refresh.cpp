@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "asciitext.h"
 #include "dbengine.h"
 #include "format.h"
 #include "paths.h"
@@ -310,7 +311,8 @@ TRefreshRecord TVCLDB::RefreshUnit(int UnitID) { return TUnitRefresher(*this).Re
 void TUnitRefresher::Reread(int UnitID) {
     FDb.CloseLookups();
     const TUnitRow row = FDb.UnitRecord(UnitID);
-    const std::string disk = ResolvePath(row.Path, FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
+    const TPathMatch match = FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact;
+    const std::string disk = ResolvePath(row.Path, match);
     std::error_code error;
     if (!std::filesystem::exists(disk, error))
         throw EFileGone(Format("The file %s does not exist", {row.Path}));
@@ -319,6 +321,28 @@ void TUnitRefresher::Reread(int UnitID) {
         std::string& File;
         ~TLoading() { File.clear(); }
     } loading{FDb.LoadingFile = row.Path};
+    // Include files are found again where the unit found them when it was read (a load of a
+    // whole tree may have found them in another of its folders), after the places a load looks.
+    std::unordered_map<std::string, std::string> stored;  // upper-case file name -> file on disk
+    Engine(FDb.Connection(), [&] {
+        SQLite::Statement files(FDb.Database(), "select Path from FILES where UnitID = ? order by ID");
+        files.bind(1, UnitID);
+        while (files.executeStep()) {
+            const std::string path = ResolvePath(files.getColumn(0).getString(), match);
+            stored.try_emplace(UpperCase(FileNamePart(path)), path);
+        }
+    });
+    TIncludeReader before = FDb.IncludeReader ? FDb.IncludeReader : TIncludeReader(ReadIncludeFile);
+    struct TRestore {
+        TVCLDB& Db;
+        TIncludeReader Reader;
+        ~TRestore() { Db.IncludeReader = std::move(Reader); }
+    } restore{FDb, FDb.IncludeReader};
+    FDb.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        if (before(Path, Found, Text)) return true;
+        const auto at = stored.find(UpperCase(FileNamePart(Path)));
+        return at != stored.end() && ReadIncludeFile(at->second, Found, Text);
+    };
     auto parse = [&] {
         auto loader = std::make_unique<TUnitLoader>(FDb, row.Path, disk);
         loader->Replaces = UnitID;

@@ -5,6 +5,7 @@
 #include "dbfixture.h"
 #include "filestamp.h"
 #include "format.h"
+#include "paths.h"
 #include "refresh.h"
 #include "unitparser.h"
 
@@ -184,6 +185,29 @@ TEST_F(Refresh, TheSameBytesSavedAgainAreNotReRead) {
     ASSERT_TRUE(StatOf(ShapesPath, now));
     EXPECT_EQ(db.execAndGet("select MTime from UNITS where ID = " + std::to_string(Shapes)).getInt64(), now.MTime);
     EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "");
+}
+
+// An include file a load found in another folder (as a load of a whole tree finds them) is found
+// there again when the unit is re-read.
+TEST_F(Refresh, IncludeFilesAreFoundWhereTheLoadFoundThem) {
+    std::filesystem::create_directories(Dir / "inc");
+    const std::string body = (Dir / "inc" / "Body.inc").string();
+    std::ofstream(body) << "  TPart = class(TObject)\n    procedure Run;\n  end;\n";
+    const std::string text = "unit Parts;\ninterface\ntype\n{$I body.inc}\nimplementation\nend.\n";
+    Db.Dialect = TDialect::Modern;
+    Db.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        return ReadIncludeFile(Path, Found, Text) || (FileNamePart(Path) == "body.inc" && ReadIncludeFile(body, Found, Text));
+    };
+    const int unit = Db.LoadUnit(Write("Parts.pas", text));
+    Db.IncludeReader = nullptr;
+    Db.Dialect = TDialect::Delphi2;
+    const int part = ClassID("TPart");
+    Write("Parts.pas", "\n" + text);
+    EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "reread Parts;");
+    EXPECT_EQ(ClassID("TPart"), part);
+    EXPECT_EQ(Count("select count(*) from FILES where UnitID = " + std::to_string(unit)), 1);
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    EXPECT_FALSE(Db.IncludeReader) << "the database reads as before";
 }
 
 // A file written a moment ago may still be being written: asked to, the refresh leaves it for a
