@@ -23,6 +23,9 @@ QString FolderName(const std::string& Folder) {
 TSourceWatcher::TSourceWatcher(QObject* Parent) : QObject(Parent) {
     FStill.setSingleShot(true);
     FStill.setInterval(StillMs);
+    // A coarse timer may fire a little early, before the file has been still for StillMs, and the
+    // refresh would then leave it for another wait.
+    FStill.setTimerType(Qt::PreciseTimer);
     connect(&FStill, &QTimer::timeout, this, [this] { Settle(); });
     FLook.setInterval(LookMs);
     connect(&FLook, &QTimer::timeout, this, [this] { Look(); });
