@@ -2,8 +2,8 @@
 // ShowUnit of a 1 MB unit and the
 // heap its first show takes, filling and sorting a 500-row Class Info list, filling the largest
 // class of the sample, one idle status refresh, a double-click resolved up a 10-level chain into
-// a 1 MB unit, a class.member search filling a 20-entry dialog, and the Initialize command on
-// each installation given. With --session=ROUNDS it runs only a long session instead (every
+// a 1 MB unit, a class.member search filling a 20-entry dialog, an edit of a 3,000-line unit
+// saved by an editor to its new text shown, and the Initialize command on each installation given. With --session=ROUNDS it runs only a long session instead (every
 // unit of the sample shown, Class Info of the largest classes, Back, a 1 MB unit read again,
 // ROUNDS times) and prints the process's peak memory.
 // With --library-db=FILE (a large library's class database, e.g. the LCL that scripts/bench.sh
@@ -51,6 +51,7 @@
 #include "descendantsmodel.h"
 #include "descendantspage.h"
 #include "main1.h"
+#include "sourcewatcher.h"
 #include "unitparser.h"
 #include "userprompts.h"
 #include "vcldb1.h"
@@ -566,6 +567,67 @@ void InitializeCommand(benchmark::State& State, std::string Root) {
 
 }  // namespace
 
+// A unit of about 3,000 lines: one class of 100 methods, each with a body of 25 lines, below
+// Blank empty lines.
+std::string EditedUnitText(int Blank) {
+    std::string Text = "unit Edited;\ninterface\nuses Classes;\ntype\n" + std::string(size_t(Blank), '\n') +
+                       "  TEdited = class(TComponent)\n  public\n";
+    for (int i = 0; i < 100; ++i) Text += "    procedure Step" + std::to_string(i) + "(Value: Integer);\n";
+    Text += "  end;\nimplementation\n";
+    for (int i = 0; i < 100; ++i) {
+        Text += "procedure TEdited.Step" + std::to_string(i) + "(Value: Integer);\nbegin\n";
+        for (int j = 0; j < 25; ++j) Text += "  if Value > " + std::to_string(i * 25 + j) + " then Tag := Value - 1;\n";
+        Text += "end;\n\n";
+    }
+    return Text + "end.\n";
+}
+
+// The 3,000-line unit shown with the caret in a method near its end and its class in Class Info,
+// saved as an editor saves (a new file renamed over it) with three lines more or fewer above the
+// class, until the new text is painted with the caret on the method's line and Class Info
+// refilled: the time from the rename, less the 200 ms the watcher waits for the file to be still
+// (total_ms: the whole wait, that stillness included).
+void EditOf3000LineUnit(benchmark::State& State) {
+    auto Program = StartWindow();
+    qm::TClassNav& W = *Program->Windows().ClassNav;
+    qm::TVCLDB& Db = *Program->Windows().VCLDB;
+    const std::string Path = WorkDir + "/edit/Edited.pas";
+    std::filesystem::create_directories(WorkDir + "/edit");
+    auto Save = [&](int Blank) {
+        std::ofstream(Path + ".new", std::ios::binary) << EditedUnitText(Blank);
+        std::filesystem::rename(Path + ".new", Path);
+    };
+    Save(0);
+    const int Unit = Db.LoadUnit(Path);
+    W.FillClassList(Db.ClassesIDByNameIndex("TEdited", 0));
+    W.ShowUnit(Unit, Db.MemberPlace(Db.ClassesIDByNameIndex("TEdited", 0), "Step90").Line + 3, false);
+    // The watcher takes up the new folder at its next look.
+    QElapsedTimer Wait;
+    Wait.start();
+    while (Wait.elapsed() < 2 * qm::TSourceWatcher::LookMs) Settle();
+    int Blank = 0;
+    double Total = 0;
+    for (auto _ : State) {
+        Blank = 3 - Blank;
+        const int Expected = W.Memo()->CursorLinePos() + (Blank == 3 ? 3 : -3);
+        Save(Blank);
+        QElapsedTimer Clock;
+        Clock.start();
+        while (W.Memo()->CursorLinePos() != Expected && Clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        W.Memo()->repaint();
+        const double Ms = double(Clock.nsecsElapsed()) / 1e6;
+        if (W.Memo()->CursorLinePos() != Expected) {
+            State.SkipWithError("the caret did not follow its method");
+            break;
+        }
+        Total += Ms;
+        State.SetIterationTime((Ms - qm::TSourceWatcher::StillMs) / 1e3);
+    }
+    State.counters["total_ms"] = benchmark::Counter(Total, benchmark::Counter::kAvgIterations);
+    Program->Windows().ClassNav->close();
+}
+
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::vector<std::string> VclRoots;
@@ -660,6 +722,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("DoubleClickUpTenLevelsInto1MB/Again", DoubleClickUpTenLevels, false)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ClassSearchClassMember20Entries", ClassMemberSearch20)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("EditOf3000LineUnitToNewTextShown", EditOf3000LineUnit)
+        ->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
     VclRoots.insert(VclRoots.begin(), SampleRoot);
     for (const std::string& Root : VclRoots)
         benchmark::RegisterBenchmark(("InitializeCommand/" + Root).c_str(), InitializeCommand, Root)

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "asciitext.h"
 #include "dbengine.h"
 #include "format.h"
 #include "paths.h"
@@ -112,7 +113,12 @@ std::vector<int> TRefreshReport::Reread() const {
     return ids;
 }
 
-std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>& Units, TRefreshReport& Report) {
+std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>& Units, int StillMs, TRefreshReport& Report) {
+    // Written within StillMs (and not in times to come, as a clock set apart may give).
+    auto recent = [&](const TFileStamp& Stamp) {
+        const int64_t age = AgeOf(Stamp);
+        return StillMs > 0 && age >= 0 && age < int64_t(StillMs) * 1000000;
+    };
     const TPathMatch match = FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact;
     const std::unordered_set<int> wanted(Units.begin(), Units.end());
     std::vector<TCheck> checks;
@@ -147,6 +153,7 @@ std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>
             const TLook look = Look(stored, c.Now, disk);
             c.Stale = look == TLook::Changed;
             c.Touched = look == TLook::Touched;
+            bool unsettled = c.Stale && recent(c.Now);
             for (const TFile& file : files[c.ID]) {
                 if (c.Stale) break;
                 const std::string fileDisk = ResolvePath(file.Path, match);
@@ -156,8 +163,15 @@ std::vector<TUnitRefresher::TCheck> TUnitRefresher::Check(const std::vector<int>
                     break;
                 }
                 const TLook fileLook = Look(file.Stored, now, fileDisk);
-                if (fileLook == TLook::Changed) c.Stale = true;
+                if (fileLook == TLook::Changed) {
+                    c.Stale = true;
+                    unsettled = recent(now);
+                }
                 if (fileLook == TLook::Touched) c.TouchedFiles.push_back({file.ID, now});
+            }
+            if (unsettled) {
+                ++Report.Unsettled;
+                continue;
             }
             if (c.Stale || c.Touched || !c.TouchedFiles.empty()) checks.push_back(std::move(c));
             else ++Report.Unchanged;
@@ -183,10 +197,10 @@ void TUnitRefresher::StoreStamps(const std::vector<TCheck>& Checks) {
     batch.Commit();
 }
 
-TRefreshReport TUnitRefresher::Refresh(const std::vector<int>& Units) {
+TRefreshReport TUnitRefresher::Refresh(const std::vector<int>& Units, int StillMs) {
     TVCLDB::TCall call(FDb);
     TRefreshReport report;
-    const std::vector<TCheck> checks = Check(Units, report);
+    const std::vector<TCheck> checks = Check(Units, StillMs, report);
     StoreStamps(checks);
     std::vector<const TCheck*> pending;
     for (const TCheck& c : checks)
@@ -297,21 +311,57 @@ TRefreshRecord TVCLDB::RefreshUnit(int UnitID) { return TUnitRefresher(*this).Re
 void TUnitRefresher::Reread(int UnitID) {
     FDb.CloseLookups();
     const TUnitRow row = FDb.UnitRecord(UnitID);
-    const std::string disk = ResolvePath(row.Path, FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact);
+    const TPathMatch match = FDb.FPathsAsGiven ? TPathMatch::AnyCase : TPathMatch::Exact;
+    const std::string disk = ResolvePath(row.Path, match);
     std::error_code error;
     if (!std::filesystem::exists(disk, error))
         throw EFileGone(Format("The file %s does not exist", {row.Path}));
-    TVCLDB::TBatch batch(FDb);
     TVCLDB::TUseDialect dialect(FDb, TDialect(row.Dialect), FDb.ReadContext.Defines);
     struct TLoading {
         std::string& File;
         ~TLoading() { File.clear(); }
     } loading{FDb.LoadingFile = row.Path};
+    // Include files are found again where the unit found them when it was read (a load of a
+    // whole tree may have found them in another of its folders), after the places a load looks.
+    std::unordered_map<std::string, std::string> stored;  // upper-case file name -> file on disk
     Engine(FDb.Connection(), [&] {
-        TUnitLoader loader(FDb, row.Path, disk);
-        loader.Replaces = UnitID;
-        MoveOnto(loader.Run(), UnitID);
+        SQLite::Statement files(FDb.Database(), "select Path from FILES where UnitID = ? order by ID");
+        files.bind(1, UnitID);
+        while (files.executeStep()) {
+            const std::string path = ResolvePath(files.getColumn(0).getString(), match);
+            stored.try_emplace(UpperCase(FileNamePart(path)), path);
+        }
     });
+    TIncludeReader before = FDb.IncludeReader ? FDb.IncludeReader : TIncludeReader(ReadIncludeFile);
+    struct TRestore {
+        TVCLDB& Db;
+        TIncludeReader Reader;
+        ~TRestore() { Db.IncludeReader = std::move(Reader); }
+    } restore{FDb, FDb.IncludeReader};
+    FDb.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        if (before(Path, Found, Text)) return true;
+        const auto at = stored.find(UpperCase(FileNamePart(Path)));
+        return at != stored.end() && ReadIncludeFile(at->second, Found, Text);
+    };
+    auto parse = [&] {
+        auto loader = std::make_unique<TUnitLoader>(FDb, row.Path, disk);
+        loader->Replaces = UnitID;
+        Engine(FDb.Connection(), [&] { loader->Parse(); });
+        return loader;
+    };
+    // The file is parsed before the write lock is taken: a long parse keeps no other program
+    // waiting. What the parse looked up (ancestors of other units) holds unless another program
+    // committed meanwhile; then the unit is looked at again and parsed again under the lock.
+    FDb.CheckDataVersion();
+    const int seen = FDb.FOtherCommits;
+    std::unique_ptr<TUnitLoader> loader = parse();
+    TVCLDB::TBatch batch(FDb);
+    if (FDb.FOtherCommits != seen) {
+        FDb.CloseLookups();
+        if (!FDb.UnitExists(UnitID)) throw EVCLDBError("another program removed the unit meanwhile", dbeUnitNotFound);
+        loader = parse();
+    }
+    Engine(FDb.Connection(), [&] { MoveOnto(loader->Write(), UnitID); });
     batch.Commit();
     FDb.CloseLookups();
 }
@@ -356,8 +406,7 @@ void TUnitRefresher::MoveOnto(int NewUnit, int OldUnit) {
         needed += Format("%s%s, from which %s derive", {needed.empty() ? "" : "; ", name, users});
     }
     if (!needed.empty())
-        throw EClassesStillNeeded(Format("%s was not re-read: it no longer declares %s", {FDb.UnitRecord(OldUnit).Path, needed}),
-                                  neededBy);
+        throw EClassesStillNeeded(Format("it no longer declares %s", {needed}), neededBy);
 
     for (int id : vanished) {
         sql.Exec("delete from MV where ClassID = ?", {id});

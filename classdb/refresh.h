@@ -25,6 +25,7 @@ struct TRefreshRecord {
 struct TRefreshReport {
     int Checked = 0;
     int Unchanged = 0;
+    int Unsettled = 0;  // changed, but written too recently: left for a later look
     std::vector<TRefreshRecord> Records;  // in the order the units were settled
     int Count(TRefreshRecord::TKind Kind) const;
     bool Failed() const { return Count(TRefreshRecord::Failed) > 0; }
@@ -43,8 +44,10 @@ public:
     // file changes every unit that includes it. A unit whose file has gone, cannot be read, fails
     // to parse or would leave classes of other units without their ancestor stays as it was and is
     // reported; units that refuse for one another's sake are tried again once the others are
-    // re-read. EAbort from OnProgress ends the refresh with what was re-read before kept.
-    TRefreshReport Refresh(const std::vector<int>& Units = {});
+    // re-read. EAbort from OnProgress ends the refresh with what was re-read before kept. With
+    // StillMs, a unit whose changed file was written less than that long ago is left as it is
+    // (an editor may still be writing it) and counted as unsettled.
+    TRefreshReport Refresh(const std::vector<int>& Units = {}, int StillMs = 0);
     // Re-reads one unit whatever its stamp; the record tells how it went.
     TRefreshRecord RefreshUnit(int UnitID);
     // The folders (as found on disk, with their final separator) that hold the files of units
@@ -59,7 +62,7 @@ public:
 
 private:
     struct TCheck;
-    std::vector<TCheck> Check(const std::vector<int>& Units, TRefreshReport& Report);
+    std::vector<TCheck> Check(const std::vector<int>& Units, int StillMs, TRefreshReport& Report);
     void StoreStamps(const std::vector<TCheck>& Checks);
     // Re-reads the record's unit and says in the record how it went. False when it failed in a way
     // that re-reading other units may mend: a missing ancestor, or classes of other units (their ids

@@ -485,7 +485,7 @@ void TUnitLoader::InsertMembers(int UnitID) {
     }
 }
 
-int TUnitLoader::Run() {
+void TUnitLoader::Parse() {
     try {
         Parser.ParseText(FDiskPath, ReadStampedSource(FDiskPath, FStamp));
     } catch (const EUnitParserError& e) {
@@ -498,7 +498,9 @@ int TUnitLoader::Run() {
         throw EUnitWithoutClasses(Format("%s has no class definitions and will not be loaded", {FFileName}));
     if (FModern) PassOverLocalOrphans();
     ResolveLocalAncestors();
+}
 
+int TUnitLoader::Write() {
     // Inside a batch, a unit that fails while being written is taken out again (journaling every
     // page of every unit for a savepoint would cost a fifth of the load); should even that fail,
     // the batch refuses to commit.

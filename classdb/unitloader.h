@@ -59,7 +59,15 @@ class TUnitLoader {
 public:
     // FileName as given to the load (for the unit's name and for messages); DiskPath as found.
     TUnitLoader(TVCLDB& Owner, const std::string& FileName, const std::string& DiskPath);
-    int Run();
+    int Run() {
+        Parse();
+        return Write();
+    }
+    // Reads the file and collects what it declares; the database is only read, so that no write
+    // lock need be held while a long unit is parsed.
+    void Parse();
+    // Stores what Parse collected; the new unit's id.
+    int Write();
     // A unit being re-read (its id): its stored classes, and those of units loaded after it, are
     // no ancestors for the new text, as they were none when it was first loaded.
     int Replaces = 0;

@@ -58,10 +58,14 @@ bool StatOf(const std::string& Path, TFileStamp& Stamp) {
     return true;
 }
 
+int64_t AgeOf(const TFileStamp& Stamp) {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count() - Stamp.MTime;
+}
+
 void ForgetRecentTime(TFileStamp& Stamp) {
     using namespace std::chrono;
-    const int64_t now = duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
-    if (now - Stamp.MTime < duration_cast<nanoseconds>(seconds(2)).count()) Stamp.MTime = 0;
+    if (AgeOf(Stamp) < duration_cast<nanoseconds>(seconds(2)).count()) Stamp.MTime = 0;
 }
 
 bool StampOf(const std::string& Path, TFileStamp& Stamp) {

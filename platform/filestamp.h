@@ -25,6 +25,9 @@ int64_t ContentHash(std::string_view Bytes);
 // there is no such file or it cannot be looked at.
 bool StatOf(const std::string& Path, TFileStamp& Stamp);
 
+// Nanoseconds since the stamp's time, by the file system's clock (negative for a time to come).
+int64_t AgeOf(const TFileStamp& Stamp);
+
 // A time so recent that a second write in the same tick of the file system's clock could leave it
 // as it is, with the size unchanged, is not kept (0): the next look then compares the bytes.
 void ForgetRecentTime(TFileStamp& Stamp);

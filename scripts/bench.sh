@@ -7,10 +7,14 @@
 #  - the parser's modern dialect on the same sources (part "modern"): the files that parse, the
 #    reasons of the rest and each file that fails, with include files found beside each unit and
 #    anywhere in the two trees, beside the default dialect's count;
+#  - refresh from the command line: the LCL tree (after the tree part) unchanged and, on a copy
+#    of its files, with 10 units edited; 2,000 generated units unchanged and with 10 edited;
+#    10,000 small generated units unchanged;
 #  - help lookup on a 100,000-keyword index;
 #  - the help file (helpfile): a topic of the sample's DELPHI.HLP from a double-click to its text
 #    shown in the topic window, and every topic of the file read;
 #  - the window, offscreen: start-up, ShowUnit and its heap, the Class Info list, the idle refresh,
+#    an edit of a 3,000-line unit to its new text shown,
 #    peak memory of the program and of a 30-round session;
 #  - a whole source tree (tree): the Lazarus LCL with Free Pascal's RTL and FCL, added at once;
 #  - a folder of 10,000 generated small units (addfolder, also part of window): the window's Add
@@ -139,13 +143,32 @@ fi
 
 if [ "$part" = all ] || [ "$part" = refresh ]; then
   # refresh from the command line: the LCL tree's database (when the tree part has built it) with
-  # nothing changed; 2,000 generated units with nothing changed and with 10 of them edited.
+  # nothing changed, and a copy of it and of its files with 10 units edited; 2,000 generated units
+  # with nothing changed and with 10 of them edited; 10,000 small ones with nothing changed.
   echo "== refresh"
   cli="$out/cli/quillmap2-cli"
-  timed() { local start; start=$(date +%s%N); "$@" | tail -1; echo "milliseconds $((($(date +%s%N) - start) / 1000000))"; }
+  # The summary record of a refresh and its milliseconds, the process included, named Label.
+  timed() { local label=$1 start; shift; start=$(date +%s%N); "$@" | tail -1; echo "$label milliseconds $((($(date +%s%N) - start) / 1000000))"; }
   if [ -f "$out/bench-tree.db" ]; then
     echo "-- the LCL tree, nothing changed"
-    timed "$cli" --db "$out/bench-tree.db" refresh
+    timed lcl-unchanged "$cli" --db "$out/bench-tree.db" refresh
+    # The installed files stay as they are: the units and include files are copied with their
+    # times, and the copy of the database is pointed at them.
+    copy="$out/refresh-tree"
+    rm -rf "$copy"
+    mkdir -p "$copy/files"
+    cp "$out/bench-tree.db" "$copy/tree.db"
+    sqlite3 "$copy/tree.db" "select Path from UNITS union select Path from FILES" | while IFS= read -r f; do
+      mkdir -p "$copy/files$(dirname "$f")" && cp -p "$f" "$copy/files$f"
+    done
+    sqlite3 "$copy/tree.db" "update UNITS set Path = '$copy/files' || Path; update FILES set Path = '$copy/files' || Path"
+    "$cli" --db "$copy/tree.db" refresh > /dev/null
+    echo "-- the LCL tree, 10 units of the LCL edited (a line inserted at the top)"
+    for f in $(sqlite3 "$copy/tree.db" "select Path from UNITS where Path like '%/lcl/%' order by ID" | awk 'NR % 20 == 1' | head -10); do
+      sed -i '1s/^/\n/' "$f"
+    done
+    timed lcl-10-edited "$cli" --db "$copy/tree.db" refresh
+    rm -rf "$copy"
   fi
   [ -f "$out/genlib-2000/Gen1999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-2000" --units 2000 --unit-kb 64 --seed 1
   lib="$out/genlib-refresh"; db="$out/bench-refresh.db"
@@ -155,10 +178,18 @@ if [ "$part" = all ] || [ "$part" = refresh ]; then
   sleep 2  # stamps of files written this moment are not trusted: let them age
   "$cli" --db "$db" refresh > /dev/null
   echo "-- 2,000 generated units, nothing changed"
-  timed "$cli" --db "$db" refresh
+  timed generated-unchanged "$cli" --db "$db" refresh
   echo "-- 2,000 generated units, 10 edited (a line inserted at the top)"
   for f in $(ls "$lib"/*.pas | sort | awk 'NR % 200 == 1'); do sed -i '1s/^/\n/' "$f"; done
-  timed "$cli" --db "$db" refresh
+  timed generated-10-edited "$cli" --db "$db" refresh
+  [ -f "$out/genlib-10000/Gen9999.pas" ] || "$out/bench/quillmap2-genlib" "$out/genlib-10000" --units 10000 --unit-kb 1 --seed 1
+  db="$out/bench-refresh-10000.db"
+  rm -f "$db" "$db-wal" "$db-shm"
+  "$cli" --db "$db" add --modern --recursive "$out/genlib-10000" > /dev/null
+  sleep 2
+  "$cli" --db "$db" refresh > /dev/null
+  echo "-- 10,000 generated small units, nothing changed"
+  timed generated-10000-unchanged "$cli" --db "$db" refresh
 fi
 
 if [ "$part" = all ] || [ "$part" = help ]; then

@@ -5,6 +5,7 @@
 #include "dbfixture.h"
 #include "filestamp.h"
 #include "format.h"
+#include "paths.h"
 #include "refresh.h"
 #include "unitparser.h"
 
@@ -123,7 +124,7 @@ TEST_F(Refresh, AnEditThatCannotBeTakenLeavesTheUnitAsItWasAndSaysWhy) {
         std::string Reason;
     } cases[] = {
         {"a class other units derive from removed", [&] { Write("Shapes.pas", TShapes{0, "Draw", true, false}.Text()); },
-         "failed Shapes;", ShapesPath + " was not re-read: it no longer declares TCircle, from which TRound (Users) derive"},
+         "failed Shapes;", "it no longer declares TCircle, from which TRound (Users) derive"},
         {"broken syntax", [&] { Write("Shapes.pas", TShapes{0, "Draw", true, true, true}.Text()); }, "failed Shapes;",
          "Internal Error"},
         {"no class left", [&] { Write("Shapes.pas", "unit Shapes;\ninterface\nimplementation\nend.\n"); }, "failed Shapes;",
@@ -137,7 +138,8 @@ TEST_F(Refresh, AnEditThatCannotBeTakenLeavesTheUnitAsItWasAndSaysWhy) {
         const TRefreshReport report = TUnitRefresher(Db).Refresh();
         EXPECT_EQ(Kinds(report), c.Kinds);
         ASSERT_FALSE(report.Records.empty());
-        EXPECT_NE(report.Records[0].Reason.find(c.Reason), std::string::npos) << report.Records[0].Reason;
+        // The record names the file; the reason says why, beginning with what went wrong.
+        EXPECT_EQ(report.Records[0].Reason.rfind(c.Reason, 0), 0u) << report.Records[0].Reason;
         EXPECT_EQ(Rows(Shapes), before);
         EXPECT_EQ(Generation(Shapes), 0);
         EXPECT_EQ(report.Failed(), c.Kinds != "gone Shapes;");
@@ -183,6 +185,90 @@ TEST_F(Refresh, TheSameBytesSavedAgainAreNotReRead) {
     ASSERT_TRUE(StatOf(ShapesPath, now));
     EXPECT_EQ(db.execAndGet("select MTime from UNITS where ID = " + std::to_string(Shapes)).getInt64(), now.MTime);
     EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "");
+}
+
+// An include file a load found in another folder (as a load of a whole tree finds them) is found
+// there again when the unit is re-read.
+TEST_F(Refresh, IncludeFilesAreFoundWhereTheLoadFoundThem) {
+    std::filesystem::create_directories(Dir / "inc");
+    const std::string body = (Dir / "inc" / "Body.inc").string();
+    std::ofstream(body) << "  TPart = class(TObject)\n    procedure Run;\n  end;\n";
+    const std::string text = "unit Parts;\ninterface\ntype\n{$I body.inc}\nimplementation\nend.\n";
+    Db.Dialect = TDialect::Modern;
+    Db.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        return ReadIncludeFile(Path, Found, Text) || (FileNamePart(Path) == "body.inc" && ReadIncludeFile(body, Found, Text));
+    };
+    const int unit = Db.LoadUnit(Write("Parts.pas", text));
+    Db.IncludeReader = nullptr;
+    Db.Dialect = TDialect::Delphi2;
+    const int part = ClassID("TPart");
+    Write("Parts.pas", "\n" + text);
+    EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), "reread Parts;");
+    EXPECT_EQ(ClassID("TPart"), part);
+    EXPECT_EQ(Count("select count(*) from FILES where UnitID = " + std::to_string(unit)), 1);
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    EXPECT_FALSE(Db.IncludeReader) << "the database reads as before";
+}
+
+// A file written a moment ago may still be being written: asked to, the refresh leaves it for a
+// later look.
+TEST_F(Refresh, AFileWrittenAMomentAgoWaitsWhenAskedTo) {
+    Write("Shapes.pas", TShapes{1}.Text());
+    const TRefreshReport report = TUnitRefresher(Db).Refresh({}, 60000);
+    EXPECT_EQ(Kinds(report), "");
+    EXPECT_EQ(report.Unsettled, 1);
+    EXPECT_EQ(Generation(Shapes), 0);
+    std::filesystem::last_write_time(ShapesPath, std::filesystem::last_write_time(ShapesPath) - std::chrono::minutes(2));
+    EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh({}, 60000)), "reread Shapes;");
+}
+
+// The parse runs before the write lock is taken: another program may write meanwhile, and what it
+// wrote is taken into account before the new rows are stored.
+TEST_F(Refresh, AnotherProgramMayWriteWhileTheUnitIsParsed) {
+    struct Case {
+        const char* Meanwhile;
+        std::function<void(TVCLDB&)> Write;
+        std::string Kinds;
+        int Units;
+    } cases[] = {
+        {"a unit added", [&](TVCLDB& Other) { Other.LoadUnit(this->Write("Extra.pas", "unit Extra;\ninterface\ntype\n  TExtra = class(TObject)\n  end;\nimplementation\nend.\n")); },
+         "reread Shapes;", 5},
+        {"the unit itself removed", [&](TVCLDB& Other) {
+             TStringItems names;
+             Other.CollectDependants(Shapes, names);
+             Other.DeleteDependants();
+         }, "failed Shapes;", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Meanwhile);
+        if (&c != cases) {
+            TearDown();
+            SetUp();
+        }
+        Write("Shapes.pas", TShapes{2}.Text());
+        TVCLDB other;
+        other.OpenDatabase(DbPath);
+        struct TMeanwhile {
+            const Case& Step;
+            TVCLDB& Other;
+            bool Done = false;
+        } meanwhile{c, other};
+        // A class of the new text read: the parse is under way.
+        Db.OnProgress = {[](void* Data, TVCLDB&) {
+                             auto& m = *static_cast<TMeanwhile*>(Data);
+                             if (!std::exchange(m.Done, true)) m.Step.Write(m.Other);
+                         },
+                         &meanwhile};
+        EXPECT_EQ(Kinds(TUnitRefresher(Db).Refresh()), c.Kinds);
+        Db.OnProgress = {};
+        EXPECT_TRUE(meanwhile.Done);
+        EXPECT_EQ(Count("select count(*) from UNITS"), c.Units);
+        EXPECT_EQ(Count("select count(*) from CLASSES where UnitID not in (select ID from UNITS)"), 0);
+        EXPECT_EQ(Count("select count(*) from MV where ClassID not in (select ID from CLASSES)"), 0);
+        if (c.Units == 5) {
+            EXPECT_EQ(Db.GetClassLine(ClassID("TCircle")), 13);
+        }
+    }
 }
 
 // A changed include file changes the unit that includes it; places in the include file keep its id.

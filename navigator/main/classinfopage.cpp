@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 
 #include "classlist.h"
 #include "classlistview.h"
@@ -62,6 +63,46 @@ void TClassInfoPage::Fill(int ClassID) {
 
 void TClassInfoPage::Refill() {
     if (FClassID != 0) Fill(FClassID);
+}
+
+void TClassInfoPage::Reload() {
+    if (FClassID == 0) return;
+    // The focused member by its class, name and place among the rows of that name (overloads).
+    const TClassInfoRow* Focused = FocusedRow();
+    const int ClassID = Focused ? Focused->Member.ClassID : 0;
+    const std::string Name = Focused ? Focused->Member.Name : std::string();
+    auto SameMember = [&](const TClassInfoRow& Row) { return Row.Member.ClassID == ClassID && Row.Member.Name == Name; };
+    int Overload = 0;
+    const std::vector<const TClassInfoRow*> Before = RowsShown();
+    for (const TClassInfoRow* Row : Before) {
+        if (Row == Focused) break;
+        if (SameMember(*Row)) ++Overload;
+    }
+    const bool Sorted = FView.header()->isSortIndicatorShown();
+    const int Scroll = FView.verticalScrollBar()->value();
+    // A focused row in sight stays where it stands in the view.
+    const QModelIndex OldIndex = FView.currentIndex();
+    const bool InSight = OldIndex.isValid() && FView.viewport()->rect().intersects(FView.visualRect(OldIndex));
+    FView.setUpdatesEnabled(false);
+    Fill(FClassID);
+    if (Sorted) {
+        FSorter->SortBy(FSortColumn * FSortDirection);
+        FView.header()->setSortIndicator(FSortColumn - 1, FSortDirection > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+        FView.header()->setSortIndicatorShown(true);
+    }
+    const std::vector<const TClassInfoRow*> After = RowsShown();
+    int Row = 0;
+    if (Focused)
+        for (int At = 0, Seen = 0; At < int(After.size()); ++At)
+            if (SameMember(*After[size_t(At)]) && Seen++ <= Overload) Row = At;
+    const QModelIndex Index = FSorter->index(Row, 0);
+    if (Index.isValid()) {
+        const int RowStep = FView.verticalScrollMode() == QAbstractItemView::ScrollPerItem ? 1 : FView.sizeHintForRow(0);
+        FView.verticalScrollBar()->setValue(InSight ? Scroll + (Row - OldIndex.row()) * RowStep : Scroll);
+        FView.setCurrentIndex(Index);
+        FView.scrollTo(Index);  // only where the row is out of sight
+    }
+    FView.setUpdatesEnabled(true);
 }
 
 void TClassInfoPage::Clear() {

@@ -31,6 +31,9 @@ public:
     void Fill(int ClassID);
     // Shows the class again with the filter items as they are now; nothing while no class is shown.
     void Refill();
+    // Shows the class again after its rows changed: the order, the focused member and the scroll
+    // position stay where the rows allow.
+    void Reload();
     // Shows nothing, and no class.
     void Clear();
     // A click on the heading of the 0-based Column: the same column again reverses the direction,

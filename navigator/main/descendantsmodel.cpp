@@ -45,11 +45,15 @@ QModelIndex TDescendantsModel::index(int Row, int Column, const QModelIndex& Par
     return createIndex(Row, Column, quintptr(children[size_t(Row)]));
 }
 
+QModelIndex TDescendantsModel::IndexOf(size_t Node) const {
+    return Node < FTree.size() ? createIndex(FRow[Node], 0, quintptr(Node)) : QModelIndex();
+}
+
 QModelIndex TDescendantsModel::parent(const QModelIndex& Child) const {
     if (!Child.isValid()) return {};
     const size_t up = FParent[Node(Child)];
     if (up == None) return {};
-    return createIndex(FRow[up], 0, quintptr(up));
+    return IndexOf(up);
 }
 
 int TDescendantsModel::rowCount(const QModelIndex& Parent) const {

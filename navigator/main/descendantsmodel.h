@@ -20,6 +20,8 @@ public:
     // Tree comes depth first, as ListDescendants gives it; its first entry is the root.
     void SetTree(TDescendants Tree);
     const TDescendants& Tree() const { return FTree; }
+    // The index of the Tree's entry Node, column 0.
+    QModelIndex IndexOf(size_t Node) const;
 
     QModelIndex index(int Row, int Column, const QModelIndex& Parent = {}) const override;
     QModelIndex parent(const QModelIndex& Child) const override;

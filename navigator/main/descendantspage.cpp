@@ -1,6 +1,9 @@
+// The Descendants page: the tree filled when it comes into view, kept as it stood when the rows
+// of the class shown change, and a chosen class handed to the window.
 #include "descendantspage.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeView>
 #include <vector>
 
@@ -48,12 +51,19 @@ void TDescendantsPage::Invalidate() {
 
 void TDescendantsPage::Fill() {
     FStale = false;
+    // The same class shown again (its rows changed): the branches open, the current class and
+    // the scroll position stay where the new tree allows.
+    const bool Again = FClassID != 0 && FClassID == FShownClassID;
+    const int Current = Again ? CurrentClass() : 0;
+    const std::vector<int> Open = Again ? OpenClasses() : std::vector<int>();
+    const int Scroll = FView.verticalScrollBar()->value();
     TDescendants Tree;
     if (FClassID != 0 && FDb) FDb->ListDescendants(FClassID, Tree);
     if (Tree.empty()) FClassID = 0;  // gone from the database
     const bool Implemented = FClassID != 0 && IsInterfaceKind(FDb->ClassRecord(FClassID).Kind);
     if (Implemented) AddImplementers(Tree);
     FModel->SetTree(std::move(Tree));
+    FShownClassID = FClassID;
     if (FClassID == 0) return;
     // The class and its direct descendants in view, and an interface's direct implementers;
     // deeper branches open on request.
@@ -61,6 +71,8 @@ void TDescendantsPage::Fill() {
     FFilling = true;  // both columns are sized once below
     FView.expand(Root);
     if (Implemented) FView.expand(FModel->index(FModel->rowCount(Root) - 1, 0, Root));
+    for (int ClassID : Open)
+        if (const QModelIndex At = Find(ClassID); At.isValid()) FView.expand(At);
     FFilling = false;
     FView.setCurrentIndex(Root);
     // A new tree's columns fit the names in sight: a class of a large library has a thousand
@@ -72,6 +84,33 @@ void TDescendantsPage::Fill() {
     FView.resizeColumnToContents(0);
     FView.resizeColumnToContents(1);
     Header.setResizeContentsPrecision(Precision);
+    if (!Again) return;
+    FView.verticalScrollBar()->setValue(Scroll);
+    if (const QModelIndex At = Find(Current); At.isValid()) {
+        for (QModelIndex Up = At.parent(); Up.isValid(); Up = Up.parent()) FView.expand(Up);
+        FView.setCurrentIndex(At);
+        FView.scrollTo(At);  // only where it is out of sight
+    }
+}
+
+QModelIndex TDescendantsPage::Find(int ClassID) const {
+    const TDescendants& Tree = FModel->Tree();
+    for (size_t Node = 0; Node < Tree.size(); ++Node)
+        if (Tree[Node].ClassID == ClassID) return FModel->IndexOf(Node);
+    return {};
+}
+
+std::vector<int> TDescendantsPage::OpenClasses() const {
+    std::vector<int> Open;
+    std::vector<QModelIndex> Stack{FModel->index(0, 0)};
+    while (!Stack.empty()) {
+        const QModelIndex At = Stack.back();
+        Stack.pop_back();
+        if (!At.isValid() || !FView.isExpanded(At)) continue;
+        Open.push_back(At.data(TDescendantsModel::ClassIDRole).toInt());
+        for (int Row = 0; Row < FModel->rowCount(At); ++Row) Stack.push_back(FModel->index(Row, 0, At));
+    }
+    return Open;
 }
 
 // Under the interface's derived interfaces, a heading row and the classes that implement it

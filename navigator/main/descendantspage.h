@@ -49,11 +49,16 @@ private:
     void Fill();
     void AddImplementers(std::vector<TDescendant>& Tree);
     void Chosen(const QModelIndex& Index);
+    // The node of the class; invalid when the tree has none.
+    QModelIndex Find(int ClassID) const;
+    // The classes whose branches are open, as the tree shows them.
+    std::vector<int> OpenClasses() const;
 
     QTreeView& FView;
     TDescendantsModel* FModel;
     TVCLDB* FDb = nullptr;
     int FClassID = 0;
+    int FShownClassID = 0;  // the class the tree was last filled with
     bool FInView = false;
     bool FStale = false;  // the tree does not show FClassID as the database has it now
     bool FFilling = false;

@@ -160,6 +160,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -226,7 +227,6 @@ private:
     void AfterRemoval();
     // The source watcher, started once the class database is open.
     void StartWatching();
-    void KeepCaretForRefresh();
     void SourcesRefreshed(const TRefreshReport& Report);
     // After rows changed elsewhere: when units were re-read, the shown text and Class Info follow.
     void FollowRereadUnits();
@@ -267,18 +267,6 @@ private:
     bool FIdleFailed = false;       // the status refresh failed; it waits for the next command
     class TLoadScope;
     TSourceWatcher* FWatcher = nullptr;
-    // A place of the shown unit before a re-read, told by the class or member around it (Line
-    // 0-based; Anchor that class's or member's line from 1 as the rows gave it then, 0 for none).
-    struct TKeptPlace {
-        int UnitID = 0, FileID = 0, Line = 0, ClassID = 0;
-        std::string Member;
-        bool Implementation = false;
-        int Anchor = 0;
-    };
-    TKeptPlace KeepPlace(int Line);
-    int AnchorOf(const TKeptPlace& Place);
-    int Moved(const TKeptPlace& Place);
-    std::vector<std::pair<int, TKeptPlace>> FKeptPlaces;  // -1 the caret, else a bookmark's number
     long long FRereads = 0;  // TUnitRefresher::Rereads as last followed
     QHash<QString, QString> FToldFailures;  // file -> the reason it was not re-read, as said
 };

@@ -78,14 +78,25 @@ bool THistory::GoBack(int& UnitID, int& LineNumber, int& FileID) {
 }
 
 void THistory::Keep(const std::function<bool(int UnitID)>& Exists) {
+    Rewrite([&](int& U, int&, int&) { return Exists(U); });
+}
+
+void THistory::Move(const std::function<int(int UnitID, int LineNumber, int FileID)>& NewLine) {
+    Rewrite([&](int& U, int& L, int& F) {
+        L = NewLine(U, L, F);
+        return true;
+    });
+}
+
+void THistory::Rewrite(const std::function<bool(int& UnitID, int& LineNumber, int& FileID)>& Entry) {
     struct TEntry {
         int U, L, F;
     };
     std::vector<TEntry> Kept;
     int U = 0, L = 0, F = 0;
     while (GoBack(U, L, F))
-        if (Exists(U)) Kept.push_back({U, L, F});
-    for (auto Entry = Kept.rbegin(); Entry != Kept.rend(); ++Entry) Add(Entry->U, Entry->L, Entry->F);
+        if (Entry(U, L, F)) Kept.push_back({U, L, F});
+    for (auto At = Kept.rbegin(); At != Kept.rend(); ++At) Add(At->U, At->L, At->F);
 }
 
 void TBookMark::SetBookMark(int N, int UnitID, int LineNumber, int FileID) {

@@ -58,8 +58,13 @@ public:
     int Count() const { return FUnitID.Count(); }
     // Drops the positions whose unit Exists says is gone, keeping the others in their order.
     void Keep(const std::function<bool(int UnitID)>& Exists);
+    // Gives every position the line NewLine says, keeping their order.
+    void Move(const std::function<int(int UnitID, int LineNumber, int FileID)>& NewLine);
 
 private:
+    // Takes every position off, newest first, and puts back those Entry keeps, as it changed them.
+    void Rewrite(const std::function<bool(int& UnitID, int& LineNumber, int& FileID)>& Entry);
+
     TStack FUnitID;
     TStack FLineNumber;  // 0-based caret lines
     TStack FFileID;

@@ -3,8 +3,10 @@
 
 #include <QAction>
 #include <QColor>
+#include <algorithm>
 #include <filesystem>
 
+#include "placeanchors.h"
 #include "posstore.h"
 #include "sourcetext.h"
 #include "unittexts.h"
@@ -38,9 +40,14 @@ TSourcePlace::TSourcePlace(TXRichEdit& View, std::function<QAction*(const QStrin
                            std::function<void()> ShowPage, QObject* Parent)
     : QObject(Parent), FView(View), FItem(std::move(Item)), FShowPage(std::move(ShowPage)),
       FHistory(std::make_unique<THistory>()), FBookMarks(std::make_unique<TBookMark>()),
-      FTexts(new TUnitTexts(this)) {}
+      FAnchors(std::make_unique<TPlaceAnchors>()), FTexts(new TUnitTexts(this)) {}
 
 TSourcePlace::~TSourcePlace() = default;
+
+void TSourcePlace::Attach(TVCLDB& Db) {
+    FDb = &Db;
+    FAnchors->Attach(Db);
+}
 
 void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID) {
     TVCLDB& Db = *FDb;
@@ -53,7 +60,10 @@ void TSourcePlace::ShowUnit(int UnitID, int Line, bool RecordHistory, int FileID
         Prompts().ShowMessage(QStringLiteral("That unit is no longer in the class database"));
         return;
     }
-    if (RecordHistory) FHistory->Add(OldUnit, OldLine, OldFile);
+    if (RecordHistory) {
+        FAnchors->Remember(OldLine);
+        FHistory->Add(OldUnit, OldLine, OldFile);
+    }
     FShowPage();
     {
         const TNoRepaint Quiet(&FView);
@@ -109,6 +119,26 @@ void TSourcePlace::ReloadShownUnit(int CaretLine, int TopLine) {
     FView.SetCursorLinePos(CaretLine);
 }
 
+void TSourcePlace::RememberCaret() {
+    FAnchors->RememberCaret(FView.CursorLinePos());
+}
+
+void TSourcePlace::FollowRereads() {
+    TVCLDB& Db = *FDb;
+    const int Caret = FView.CursorLinePos(), Top = FView.FirstVisibleLine();
+    int NewCaret = Caret;
+    FAnchors->Follow([&](const TPlaceAnchors::TMove& Move) {
+        if (Db.CurrentUnitID != 0) NewCaret = Move(Db.CurrentUnitID, Db.CurrentFileID, Caret);
+        for (int N = 0; N < TBookMark::Count; ++N)
+            if (const int U = FBookMarks->GetUnitID(N); U != 0)
+                FBookMarks->SetBookMark(N, U, Move(U, FBookMarks->GetFileID(N), FBookMarks->GetLineNumber(N) - 1) + 1,
+                                        FBookMarks->GetFileID(N));
+        FHistory->Move([&](int UnitID, int Line, int FileID) { return Move(UnitID, FileID, Line); });
+    });
+    // The text keeps its place in the view around the caret.
+    ReloadShownUnit(NewCaret, std::max(0, Top + NewCaret - Caret));
+}
+
 void TSourcePlace::GoTo(const TPlace& Place, bool RecordHistory) {
     ShowUnit(Place.UnitID, Place.Line - 1, RecordHistory, Place.FileID);
 }
@@ -138,6 +168,7 @@ void TSourcePlace::AddBookmark(int N) {
     if (FBookMarks->GetUnitID(N) != 0 && FBookMarks->GetUnitID(N) == U && FBookMarks->GetFileID(N) == Db.CurrentFileID)
         FView.ColorLine(FBookMarks->GetLineNumber(N) - 1, Qt::black);
     FBookMarks->SetBookMark(N, U, L, Db.CurrentFileID);
+    FAnchors->Remember(L - 1);
     FView.ColorLine(L - 1, BookmarkRed);
     TLineInfoRec Info;
     Db.GetLineInfo(L, Info);

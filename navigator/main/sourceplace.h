@@ -15,6 +15,7 @@ class QAction;
 namespace qm {
 
 class TBookMark;
+class TPlaceAnchors;
 class THistory;
 class TUnitTexts;
 class TVCLDB;
@@ -28,7 +29,7 @@ public:
     TSourcePlace(TXRichEdit& View, std::function<QAction*(const QString&)> Item, std::function<void()> ShowPage,
                  QObject* Parent);
     ~TSourcePlace() override;
-    void Attach(TVCLDB& Db) { FDb = &Db; }
+    void Attach(TVCLDB& Db);
 
     // Shows the unit with the 0-based Line at the top and the caret on it, recording the place it
     // leaves in the history when RecordHistory. A unit whose file has gone is said so, and the
@@ -46,9 +47,12 @@ public:
     void ForgetRemovedUnits();
     // No unit is shown from now on; the text stays to be read unless Blank.
     void ForgetShownUnit(bool Blank);
-    // The shown unit's file read again as it is now (after the unit was re-read), with the 0-based
-    // CaretLine and TopLine; the page and the focus stay as they are.
-    void ReloadShownUnit(int CaretLine, int TopLine);
+    // Remembers what the caret's line lies in, so that the caret can follow it when units are re-read.
+    void RememberCaret();
+    // After units were re-read (by whichever program): the caret, the bookmarks and the history
+    // follow the class or member they lie in where it can be told, else keep their lines, and the
+    // shown unit's file is read again as it is now; the page and the focus stay as they are.
+    void FollowRereads();
     // The name of the unit shown last.
     const std::string& ShownUnitName() const { return FShownUnitName; }
 
@@ -60,6 +64,7 @@ private:
     void SetBookmarkCaptions(int N, const QString& Caption);
     // The shown unit's file read (again when it changed) into the view, bookmarked lines red.
     void LoadShownText(const std::string& Path, const std::string& DiskPath);
+    void ReloadShownUnit(int CaretLine, int TopLine);
 
     TXRichEdit& FView;
     std::function<QAction*(const QString&)> FItem;
@@ -67,6 +72,7 @@ private:
     TVCLDB* FDb = nullptr;
     std::unique_ptr<THistory> FHistory;
     std::unique_ptr<TBookMark> FBookMarks;
+    std::unique_ptr<TPlaceAnchors> FAnchors;
     TUnitTexts* FTexts;
     int FBackFailures = 0;        // Back with an empty history, one after another
     std::string FShownUnitName;  // for the message when another program removes the unit

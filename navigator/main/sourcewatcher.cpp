@@ -2,6 +2,7 @@
 // system would not watch and at whether the units (and so the folders) changed meanwhile.
 #include "sourcewatcher.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "refresh.h"
@@ -22,6 +23,9 @@ QString FolderName(const std::string& Folder) {
 TSourceWatcher::TSourceWatcher(QObject* Parent) : QObject(Parent) {
     FStill.setSingleShot(true);
     FStill.setInterval(StillMs);
+    // A coarse timer may fire a little early, before the file has been still for StillMs, and the
+    // refresh would then leave it for another wait.
+    FStill.setTimerType(Qt::PreciseTimer);
     connect(&FStill, &QTimer::timeout, this, [this] { Settle(); });
     FLook.setInterval(LookMs);
     connect(&FLook, &QTimer::timeout, this, [this] { Look(); });
@@ -55,11 +59,18 @@ void TSourceWatcher::Watch() {
     for (const QString& folder : folders)
         if (!old.contains(folder)) added << folder;
     if (added.isEmpty()) return;
-    FUnwatched = FWatcher.addPaths(added);
+    // Folders beyond a limit made lower than the system's are as those the system refuses.
+    const qsizetype room = WatchLimit < 0 ? added.size() : std::max<qsizetype>(0, WatchLimit - FWatcher.directories().size());
+    FUnwatched = FWatcher.addPaths(added.mid(0, room)) + added.mid(room);
     // Files there may have changed before the watch began (while the program was closed, or
     // between a load and this look).
     for (const QString& folder : added) FChanged.insert(folder);
     FStill.start();
+}
+
+void TSourceWatcher::LookNow() {
+    // From the queue: a re-read may end in a box, which must not open inside the activation.
+    if (!FUnwatched.isEmpty()) QTimer::singleShot(0, this, [this] { Look(); });
 }
 
 void TSourceWatcher::FolderChanged(const QString& Folder) {
@@ -88,7 +99,10 @@ void TSourceWatcher::Settle() {
     const std::vector<int> units = TUnitRefresher(*FDb).UnitsIn(folders);
     if (units.empty()) return;
     try {
-        Run(units, false);
+        if (Run(units, false)) return;
+        // A file still being written (found by a look, not told by the system): later.
+        FChanged.unite(changed);
+        FStill.start();
     } catch (const EDatabaseError& e) {
         // Another program is writing (a long load): the edits wait for it, unseen by the user.
         if (!TUnitRefresher::OthersWriting(e)) throw;
@@ -104,10 +118,12 @@ void TSourceWatcher::RefreshAll() {
     Run({}, true);
 }
 
-void TSourceWatcher::Run(const std::vector<int>& Units, bool All) {
+bool TSourceWatcher::Run(const std::vector<int>& Units, bool All) {
     if (BeforeRefresh) BeforeRefresh();
-    const TRefreshReport report = TUnitRefresher(*FDb).Refresh(All ? std::vector<int>() : Units);
+    // Edit > Refresh takes the files as they are; the watcher waits until they have been still.
+    const TRefreshReport report = TUnitRefresher(*FDb).Refresh(All ? std::vector<int>() : Units, All ? 0 : StillMs);
     if (AfterRefresh) AfterRefresh(report);
+    return report.Unsettled == 0;
 }
 
 }  // namespace qm

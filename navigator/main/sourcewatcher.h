@@ -28,6 +28,8 @@ public:
     void Start(const std::string& DatabaseFile);
     // Checks every unit now.
     void RefreshAll();
+    // The window was activated: the folders the system would not watch are looked at now.
+    void LookNow();
 
     // Whether a re-read may run now (no load, no box open); when not, it waits and tries again.
     std::function<bool()> MayRefresh;
@@ -39,14 +41,18 @@ public:
     static constexpr int StillMs = 200;
     // Folders the system would not watch (its limit reached) are looked at this often.
     static constexpr int LookMs = 1000;
+    // How many folders may be handed to the system: -1 as many as it takes. Tests make the
+    // system's limit smaller than any tree rather than exhausting it.
+    static inline int WatchLimit = -1;
 
 private:
     void FolderChanged(const QString& Folder);
     void Settle();
     void Look();
     void Watch();
-    // Re-reads what changed among the units (every unit when All).
-    void Run(const std::vector<int>& Units, bool All);
+    // Re-reads what changed among the units (every unit when All); false when a changed file was
+    // written too recently and waits for a later look.
+    bool Run(const std::vector<int>& Units, bool All);
 
     std::unique_ptr<TVCLDB> FDb;
     QFileSystemWatcher FWatcher;

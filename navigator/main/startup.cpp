@@ -25,6 +25,7 @@
 #include "paths.h"
 #include "placement.h"
 #include "settings.h"
+#include "sourceplace.h"
 #include "sourcetext.h"
 #include "splash.h"
 #include "statuspanels.h"
@@ -83,6 +84,8 @@ void TClassNav::AppIdle() {
         if (!Follow && !FFollowPosted && !FIdleFailed) {
             FIdleFailed = true;
             RefreshStatusBar();
+            // What the caret lies in, for it to follow when another program re-reads the unit.
+            FSource->RememberCaret();
             FIdleFailed = false;
         }
     }

@@ -1,8 +1,8 @@
 // The window following the disk: the source watcher re-reads edited units, the status bar says so
 // for a moment, a unit that could not be re-read is said once in a box, and when the new rows
-// arrive (as another program's commit does) the shown text is read again with the caret kept on
-// its line, or on its member's line when the member moved.
+// arrive (as another program's commit does) the source place and the pages follow them.
 #include <QApplication>
+#include <QEvent>
 #include <QStatusBar>
 #include <QStringList>
 
@@ -11,14 +11,12 @@
 #include "classinfopage.h"
 #include "loadprogress.h"
 #include "main1.h"
-#include "posstore.h"
 #include "refresh.h"
 #include "sourceplace.h"
 #include "sourcetext.h"
 #include "sourcewatcher.h"
 #include "userprompts.h"
 #include "vcldb1.h"
-#include "xre.h"
 
 namespace qm {
 namespace {
@@ -36,65 +34,15 @@ void TClassNav::StartWatching() {
     FRereads = TUnitRefresher(VCLDB()).Rereads();
     FWatcher = new TSourceWatcher(this);
     FWatcher->MayRefresh = [this] { return !FLoad->Loading() && !ErrorReportOpen() && !QApplication::activeModalWidget(); };
-    FWatcher->BeforeRefresh = [this] { KeepCaretForRefresh(); };
+    FWatcher->BeforeRefresh = [this] { FSource->RememberCaret(); };
     FWatcher->AfterRefresh = [this](const TRefreshReport& Report) { SourcesRefreshed(Report); };
     FWatcher->Start(FWindows->DatabaseFile);
 }
 
-// The line of the class or member a kept place was told by, in the rows as they are now; 0 when
-// it is gone or lies in another file.
-int TClassNav::AnchorOf(const TKeptPlace& Place) {
-    TVCLDB& Db = VCLDB();
-    try {
-        if (Place.Member.empty()) {
-            const TClassRow Class = Db.ClassRecord(Place.ClassID);
-            return Class.FileID == Place.FileID ? Class.IntLN : 0;
-        }
-        const TMemberRow Row = Db.MemberOverloads(Place.ClassID, Place.Member).front();
-        if (Place.Implementation) return Row.ImpLN != NoImpLN && Row.ImpFileID == Place.FileID ? Row.ImpLN : 0;
-        return Row.IntFileID == Place.FileID ? Row.IntLN : 0;
-    } catch (const EVCLDBError&) {
-        return 0;
-    }
-}
-
-// A 0-based line of the shown unit told by the class or member around it; none (Anchor 0) when
-// the line lies outside every class and method.
-TClassNav::TKeptPlace TClassNav::KeepPlace(int Line) {
-    TVCLDB& Db = VCLDB();
-    TLineInfoRec Info;
-    try {
-        Db.GetLineInfo(Line + 1, Info);
-    } catch (const EVCLDBError&) {
-        return {};  // a unit without classes: lines stay as they are
-    }
-    using K = TLineInfoRec;
-    const bool Implementation = Info.Kind == K::ImplementationHeading || Info.Kind == K::InsideImplementation;
-    const bool Member = Implementation || Info.Kind == K::MemberDeclaration;
-    if (Info.ClassID == 0 || !(Member || Info.Kind == K::ClassHeading || Info.Kind == K::InsideClass)) return {};
-    TKeptPlace Place{Db.CurrentUnitID, Db.CurrentFileID, Line, Info.ClassID, Member ? Info.MemberName : std::string(), Implementation, 0};
-    Place.Anchor = AnchorOf(Place);
-    return Place;
-}
-
-// The caret and the bookmarks of the shown unit, before units are re-read.
-void TClassNav::KeepCaretForRefresh() {
-    TVCLDB& Db = VCLDB();
-    FKeptPlaces.clear();
-    if (Db.CurrentUnitID == 0) return;
-    FKeptPlaces.emplace_back(-1, KeepPlace(Memo()->CursorLinePos()));
-    const TBookMark& Marks = FSource->BookMarks();
-    for (int N = 0; N < TBookMark::Count; ++N)
-        if (Marks.GetUnitID(N) == Db.CurrentUnitID && Marks.GetFileID(N) == Db.CurrentFileID)
-            FKeptPlaces.emplace_back(N, KeepPlace(Marks.GetLineNumber(N) - 1));
-}
-
-// How far the kept place's class or member moved; 0 when that cannot be told.
-int TClassNav::Moved(const TKeptPlace& Place) {
-    TVCLDB& Db = VCLDB();
-    if (Place.Anchor == 0 || Place.UnitID != Db.CurrentUnitID || Place.FileID != Db.CurrentFileID) return 0;
-    const int Anchor = AnchorOf(Place);
-    return Anchor > 0 ? Anchor - Place.Anchor : 0;
+// Edits made while another window was active, in folders the system would not watch.
+void TClassNav::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::ActivationChange && isActiveWindow() && FWatcher) FWatcher->LookNow();
+    QMainWindow::changeEvent(Event);
 }
 
 void TClassNav::SourcesRefreshed(const TRefreshReport& Report) {
@@ -124,21 +72,8 @@ void TClassNav::FollowRereadUnits() {
     const long long Rereads = TUnitRefresher(Db).Rereads();
     if (Rereads == FRereads) return;
     FRereads = Rereads;
-    if (Db.CurrentUnitID != 0) {
-        int Line = Memo()->CursorLinePos(), Top = Memo()->FirstVisibleLine();
-        TBookMark& Marks = FSource->BookMarks();
-        for (const auto& [N, Place] : FKeptPlaces) {
-            const int By = Moved(Place);
-            if (N >= 0 && By != 0) Marks.SetBookMark(N, Place.UnitID, Place.Line + 1 + By, Place.FileID);
-            if (N < 0 && Place.Line == Line) {
-                Line += By;
-                Top = std::max(0, Top + By);
-            }
-        }
-        FSource->ReloadShownUnit(Line, Top);
-    }
-    FKeptPlaces.clear();
-    if (FClassInfo->ClassID() != 0 && Db.ClassExists(FClassInfo->ClassID())) FillClassList(FClassInfo->ClassID());
+    FSource->FollowRereads();
+    if (FClassInfo->ClassID() != 0 && Db.ClassExists(FClassInfo->ClassID())) FClassInfo->Reload();
 }
 
 }  // namespace qm
