@@ -105,10 +105,10 @@ std::string TTreeLoadReport::Summary() const {
 std::vector<std::string> TTreeLoader::UsesOrder(const std::vector<std::string>& Files, TTreeLoadReport& Report) {
     std::vector<std::string> units;
     std::vector<std::vector<std::string>> uses;
+    std::string text;  // one file's bytes, its storage kept for the next
     for (const std::string& file : Files) {
-        std::string text;
         try {
-            text = ReadSourceFile(file);
+            ReadSourceFile(file, text);
         } catch (const EFOpenError& e) {
             Report.Failures.push_back(NotReadFailure(file, e.Reason().empty() ? e.Message() : e.Reason()));
             ++Report.NotRead;

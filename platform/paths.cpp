@@ -1,11 +1,14 @@
 #include "paths.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 #ifndef _WIN32
@@ -31,17 +34,54 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// The entry of Dir whose name equals Name ignoring case; empty when there is none.
+// A folder's entries by upper-case name, each the first in name order of those equal ignoring
+// case, with the folder's own stamp when they were listed.
+struct TListing {
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    timespec Modified{};
+    std::unordered_map<std::string, std::string> Entries;
+};
+
+bool SameStamp(const TListing& Listing, const struct stat& St) {
+    return Listing.Device == St.st_dev && Listing.Inode == St.st_ino && Listing.Modified.tv_sec == St.st_mtim.tv_sec &&
+           Listing.Modified.tv_nsec == St.st_mtim.tv_nsec;
+}
+
+// The entry of Dir whose name equals Name ignoring case; empty when there is none. A folder's
+// listing is kept while its modification time stays (any entry added, removed or renamed
+// changes it), but not while that time is under two seconds old, where a file system's coarse
+// clock could hide a change made in the same tick: looking up thousands of include names
+// missing as spelled then costs one stat each, not a listing.
 std::string FindEntryIgnoringCase(const std::string& Dir, std::string_view Name) {
-    std::error_code ec;
-    std::vector<std::string> matches;
-    for (fs::directory_iterator it(fs::path(Dir.empty() ? "." : Dir), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (SameText(entry, Name)) matches.push_back(std::move(entry));
+    static std::mutex guard;
+    static std::unordered_map<std::string, TListing> listings;
+    const std::string dir = Dir.empty() ? "." : Dir;
+    struct stat st;
+    if (::stat(dir.c_str(), &st) != 0) return {};
+    {
+        std::lock_guard lock(guard);
+        if (auto known = listings.find(dir); known != listings.end() && SameStamp(known->second, st)) {
+            auto entry = known->second.Entries.find(UpperCase(std::string(Name)));
+            return entry == known->second.Entries.end() ? std::string() : entry->second;
+        }
     }
-    if (matches.empty()) return {};
-    return *std::min_element(matches.begin(), matches.end());
+    TListing listing{st.st_dev, st.st_ino, st.st_mtim, {}};
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        auto [at, added] = listing.Entries.try_emplace(UpperCase(entry), entry);
+        if (!added && entry < at->second) at->second = std::move(entry);
+    }
+    auto entry = listing.Entries.find(UpperCase(std::string(Name)));
+    std::string found = entry == listing.Entries.end() ? std::string() : entry->second;
+    const auto age = std::chrono::system_clock::now().time_since_epoch() -
+                     (std::chrono::seconds(st.st_mtim.tv_sec) + std::chrono::nanoseconds(st.st_mtim.tv_nsec));
+    if (!ec && age > std::chrono::seconds(2)) {
+        std::lock_guard lock(guard);
+        listings.insert_or_assign(dir, std::move(listing));
+    }
+    return found;
 }
 
 void Append(std::string& Dir, std::string_view Name) {
