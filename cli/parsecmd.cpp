@@ -60,9 +60,9 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
 std::string ParseOne(const std::string& File, bool Alone, TUnitParser& Parser, std::string& Buffer, size_t& Bytes,
                      std::string& Grouped, bool& Modern) {
     try {
-        ReadSourceFile(File, Buffer);
-        Bytes = Buffer.size();
-        Parser.ParseBytes(File, Buffer);
+        const std::string_view bytes = ReadSourceFile(File, Buffer);
+        Bytes = bytes.size();
+        Parser.ParseBytes(File, bytes);
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();

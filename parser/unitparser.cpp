@@ -75,8 +75,9 @@ std::string ReadSourceFile(const std::string& Path, TPathMatch Match) {
     return ReadFileBytes(Path, Match, MaxSourceFileSize, SourceTooLarge);
 }
 
-void ReadSourceFile(const std::string& Path, std::string& Buffer) {
-    ReadFileBytes(Path, TPathMatch::AnyCase, MaxSourceFileSize, SourceTooLarge, Buffer);
+std::string_view ReadSourceFile(const std::string& Path, std::string& Buffer) {
+    const size_t size = ReadFileBytes(Path, TPathMatch::AnyCase, MaxSourceFileSize, SourceTooLarge, Buffer);
+    return {Buffer.data(), size};  // after the read: it may have moved the bytes
 }
 
 void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, ReadSourceFile(AFileName)); }

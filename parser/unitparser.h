@@ -87,8 +87,9 @@ inline constexpr const char* SourceTooLarge = "%s is too large (%d MB) to be a P
 // cannot be read; EStreamError SourceTooLarge, before a byte is read, when it holds more than
 // MaxSourceFileSize bytes.
 std::string ReadSourceFile(const std::string& Path, TPathMatch Match = TPathMatch::AnyCase);
-// The same into Buffer, kept from one file to the next (ReadFileBytes).
-void ReadSourceFile(const std::string& Path, std::string& Buffer);
+// The same into Buffer, kept from one file to the next: the file's bytes are the first ones of
+// Buffer, as many as returned (ReadFileBytes).
+std::string_view ReadSourceFile(const std::string& Path, std::string& Buffer);
 
 // Reads an include file for the modern dialect: true with the text and the path the file was
 // found under when a file exists at Path, false when none does. The parser asks for each name

@@ -211,12 +211,14 @@ std::string ReadFileBytes(std::string_view Path, TPathMatch Match) {
 // time in the calls that open and read each file.
 std::string ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge) {
     std::string data;
-    ReadFileBytes(Path, Match, MaxBytes, TooLarge, data);
+    data.resize(ReadFileBytes(Path, Match, MaxBytes, TooLarge, data));
     return data;
 }
 
-void ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge,
-                   std::string& Buffer) {
+// The buffer never shrinks: growing a string writes every new byte, so a file after a smaller one
+// would cost a fill of the difference before its read.
+size_t ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge,
+                     std::string& Buffer) {
     std::string name(Path), reason;
 #ifdef _WIN32
     std::FILE* f = OpenRegular(Path, Match, reason);
@@ -229,8 +231,8 @@ void ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, 
         TooLargeError(name, uintmax_t(size), TooLarge);
     }
     if (ok) {
-        Buffer.resize(size_t(size));
-        ok = std::fread(Buffer.data(), 1, Buffer.size(), f) == Buffer.size();
+        if (Buffer.size() < size_t(size)) Buffer.resize(size_t(size));
+        ok = std::fread(Buffer.data(), 1, size_t(size), f) == size_t(size);
     }
     if (!ok) reason = std::generic_category().message(errno);
     std::fclose(f);
@@ -242,19 +244,20 @@ void ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, 
         ::close(fd);
         TooLargeError(name, uintmax_t(size), TooLarge);
     }
-    Buffer.resize(size_t(size));
+    if (Buffer.size() < size_t(size)) Buffer.resize(size_t(size));
     size_t done = 0;
-    while (done < Buffer.size()) {
-        const ssize_t got = ::read(fd, Buffer.data() + done, Buffer.size() - done);
+    while (done < size_t(size)) {
+        const ssize_t got = ::read(fd, Buffer.data() + done, size_t(size) - done);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;
         done += size_t(got);
     }
-    const bool ok = done == Buffer.size();
+    const bool ok = done == size_t(size);
     if (!ok) reason = std::generic_category().message(errno);
     ::close(fd);
 #endif
     if (!ok) throw EFOpenError(name, reason);
+    return size_t(size);
 }
 
 std::string FolderPart(std::string_view Path) {
