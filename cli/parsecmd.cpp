@@ -103,6 +103,7 @@ void EachInOrder(const std::vector<std::string>& Files, const TIncludeReader& In
     std::atomic<size_t> next{0};
     std::mutex guard;
     std::condition_variable ready;
+    size_t wanted = 0;  // the file this thread waits for: only its end wakes it
     std::exception_ptr failure;
     auto work = [&] {
         for (size_t i; (i = next++) < Files.size();) {
@@ -116,7 +117,7 @@ void EachInOrder(const std::vector<std::string>& Files, const TIncludeReader& In
             }
             std::lock_guard lock(guard);
             done[i] = std::move(parsed);
-            ready.notify_all();
+            if (i == wanted || failure) ready.notify_one();
         }
     };
     std::vector<std::thread> threads;
@@ -134,6 +135,7 @@ void EachInOrder(const std::vector<std::string>& Files, const TIncludeReader& In
         TParsed parsed;
         {
             std::unique_lock lock(guard);
+            wanted = i;
             ready.wait(lock, [&] { return done[i].has_value() || failure; });
             if (!done[i]) std::rethrow_exception(failure);
             parsed = std::move(*done[i]);
