@@ -105,10 +105,11 @@ std::string TTreeLoadReport::Summary() const {
 std::vector<std::string> TTreeLoader::UsesOrder(const std::vector<std::string>& Files, TTreeLoadReport& Report) {
     std::vector<std::string> units;
     std::vector<std::vector<std::string>> uses;
+    std::string buffer;  // one file's bytes after another
     for (const std::string& file : Files) {
-        std::string text;
+        std::string_view text;
         try {
-            text = ReadSourceFile(file);
+            text = ReadSourceFile(file, buffer);
         } catch (const EFOpenError& e) {
             Report.Failures.push_back(NotReadFailure(file, e.Reason().empty() ? e.Message() : e.Reason()));
             ++Report.NotRead;

@@ -489,8 +489,9 @@ void TUnitLoader::Parse() {
     try {
         Parser.ParseText(FDiskPath, ReadStampedSource(FDiskPath, FStamp));
     } catch (const EUnitParserError& e) {
-        // A unit of today's Object Pascal: say where the rules that read it are turned on.
-        if (Parser.Dialect == TDialect::Delphi2 && ModernDialectReads(FDiskPath, ReadSourceFile(FDiskPath)))
+        // A unit of today's Object Pascal: say where the rules that read it are turned on. What
+        // stopped the parse tells, without reading the unit a second time.
+        if (Parser.Dialect == TDialect::Delphi2 && Parser.StoppedAtModern)
             throw EUnitParserError(e.Message() + "\r" + ModernDialectHint, e.HelpContext(), e.Reason());
         throw;
     }

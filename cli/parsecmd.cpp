@@ -1,6 +1,12 @@
 #include "parsecmd.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <chrono>
 #include <sstream>
 #include <map>
@@ -8,6 +14,7 @@
 
 #include "defineopts.h"
 #include "eventlog.h"
+#include "includecache.h"
 #include "includetree.h"
 #include "paths.h"
 #include "recordtext.h"
@@ -45,17 +52,17 @@ void ReadList(const std::string& ListFile, std::vector<std::string>& Files) {
     }
 }
 
-// Parses one file into Log; returns the failure message, empty on success. Parser errors
+// Parses one file (read into Buffer) into Log; returns the failure message, empty on success. Parser errors
 // are grouped by their description in the totals, so Grouped gets that. Modern is set when a
 // default-dialect parse failed on a unit that the modern dialect reads: for a file parsed alone
 // the modern reading tells; among many, what stopped the failed parse does, so that thousands of
 // refused files are not each read twice.
-std::string ParseOne(const std::string& File, bool Alone, TUnitParser& Parser, size_t& Bytes, std::string& Grouped,
-                     bool& Modern) {
+std::string ParseOne(const std::string& File, bool Alone, TUnitParser& Parser, std::string& Buffer, size_t& Bytes,
+                     std::string& Grouped, bool& Modern) {
     try {
-        std::string text = ReadSourceFile(File);
-        Bytes = text.size();
-        Parser.ParseText(File, std::move(text));
+        const std::string_view bytes = ReadSourceFile(File, Buffer);
+        Bytes = bytes.size();
+        Parser.ParseBytes(File, bytes);
         return {};
     } catch (const EUnitParserError& e) {
         Grouped = e.Reason();
@@ -68,6 +75,73 @@ std::string ParseOne(const std::string& File, bool Alone, TUnitParser& Parser, s
     } catch (const std::exception& e) {
         Grouped = e.what();
         return e.what();
+    }
+}
+
+// One file's outcome, made on a worker and told in the order of the files.
+struct TParsed {
+    std::string Text, Error, Grouped;
+    size_t Bytes = 0, Events = 0;
+    bool Modern = false;
+};
+
+// Parses every file (Parse: file, include reader -> TParsed) and hands each outcome to Tell in
+// the order of Files. Files are independent of each other: with more than one, each processor
+// parses files of its own, with one include cache for all, while this thread tells what is done.
+template <typename TParse, typename TTell>
+void EachInOrder(const std::vector<std::string>& Files, const TIncludeReader& Includes, TParse Parse, TTell Tell) {
+    const size_t workers = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), Files.size());
+    const TIncludeReader cached = CachingIncludeReader(Includes);
+    if (workers <= 1) {
+        for (const std::string& file : Files) {
+            TParsed parsed = Parse(file, cached);
+            Tell(file, parsed);
+        }
+        return;
+    }
+    std::vector<std::optional<TParsed>> done(Files.size());
+    std::atomic<size_t> next{0};
+    std::mutex guard;
+    std::condition_variable ready;
+    size_t wanted = 0;  // the file this thread waits for: only its end wakes it
+    std::exception_ptr failure;
+    auto work = [&] {
+        for (size_t i; (i = next++) < Files.size();) {
+            std::optional<TParsed> parsed;
+            try {
+                parsed = Parse(Files[i], cached);
+            } catch (...) {
+                std::lock_guard lock(guard);
+                if (!failure) failure = std::current_exception();
+                next = Files.size();
+            }
+            std::lock_guard lock(guard);
+            done[i] = std::move(parsed);
+            if (i == wanted || failure) ready.notify_one();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < workers; ++i) threads.emplace_back(work);
+    struct TJoin {
+        std::vector<std::thread>& Threads;
+        std::atomic<size_t>& Next;
+        size_t Size;
+        ~TJoin() {
+            Next = Size;
+            for (std::thread& t : Threads) t.join();
+        }
+    } join{threads, next, Files.size()};
+    for (size_t i = 0; i < Files.size(); ++i) {
+        TParsed parsed;
+        {
+            std::unique_lock lock(guard);
+            wanted = i;
+            ready.wait(lock, [&] { return done[i].has_value() || failure; });
+            if (!done[i]) std::rethrow_exception(failure);
+            parsed = std::move(*done[i]);
+            done[i].reset();
+        }
+        Tell(Files[i], parsed);
     }
 }
 
@@ -134,39 +208,44 @@ int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std
     TTotals totals;
     auto start = std::chrono::steady_clock::now();
     const std::shared_ptr<const TDefineSet> defines = opt.Defines.Set();
-    for (const std::string& file : opt.Files) {
+    TIncludeReader files = ReadIncludeFile;
+    if (opt.HasIncludeTrees)
+        files = [&](const std::string& Path, std::string& Found, std::string& Text) {
+            return opt.Includes.Read(Path, Found, Text);
+        };
+    auto parse = [&](const std::string& File, const TIncludeReader& Includes) {
+        TParsed result;
         TUnitParser parser;
         parser.Dialect = opt.Dialect;
         parser.Defines = defines;
-        if (opt.HasIncludeTrees)
-            parser.IncludeReader = [&](const std::string& Path, std::string& Found, std::string& Text) {
-                return opt.Includes.Read(Path, Found, Text);
-            };
+        parser.IncludeReader = Includes;
         TEventLog log(parser, !opt.Summary);
-        size_t bytes = 0;
-        std::string grouped;
-        bool modern = false;
-        std::string error = ParseOne(file, single, parser, bytes, grouped, modern);
-
+        thread_local std::string buffer;  // one file's bytes, its storage kept for the next
+        result.Error = ParseOne(File, single, parser, buffer, result.Bytes, result.Grouped, result.Modern);
+        result.Events = log.Count;
+        result.Text = std::move(log.Text);
+        return result;
+    };
+    EachInOrder(opt.Files, files, parse, [&](const std::string& file, TParsed& parsed) {
         ++totals.Files;
-        totals.Bytes += bytes;
-        totals.Events += log.Count;
-        if (error.empty()) ++totals.Parsed;
-        else ++totals.Failures[grouped];
-        totals.ModernReads += modern;
-        if (opt.Summary) continue;
+        totals.Bytes += parsed.Bytes;
+        totals.Events += parsed.Events;
+        if (parsed.Error.empty()) ++totals.Parsed;
+        else ++totals.Failures[parsed.Grouped];
+        totals.ModernReads += parsed.Modern;
+        if (opt.Summary) return;
 
         if (!single) Out << Record({"file", file});
-        Out << log.Text;
-        if (error.empty()) continue;
+        Out << parsed.Text;
+        if (parsed.Error.empty()) return;
         if (single) {
-            Err << error << '\n';
-            if (modern) Err << ModernDialectHint << '\n';
+            Err << parsed.Error << '\n';
+            if (parsed.Modern) Err << ModernDialectHint << '\n';
         } else {
-            Out << Record({"error", error});
-            if (modern) Out << Record({"hint", ModernDialectHint});
+            Out << Record({"error", parsed.Error});
+            if (parsed.Modern) Out << Record({"hint", ModernDialectHint});
         }
-    }
+    });
     if (opt.Summary) {
         std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
         PrintSummary(totals, seconds.count(), Out);

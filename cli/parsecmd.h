@@ -13,7 +13,8 @@ namespace qm {
 // anywhere under DIR too. In the default dialect a file that fails but that the modern dialect
 // reads gets ModernDialectHint after its error (a "hint" record, or a "modern" count in the
 // summary); among several files, a failure counts as such when what stopped it is a construct of
-// later Object Pascal (TUnitParser::StoppedAtModern), without a second reading.
+// later Object Pascal (TUnitParser::StoppedAtModern), without a second reading. Several files are
+// parsed on every processor at once and told in the order given.
 int RunParseCommand(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err);
 
 }  // namespace qm

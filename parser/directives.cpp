@@ -2,6 +2,7 @@
 // {$DEFINE} and {$UNDEF} with Free Pascal's macros, {$MODE} and single-letter switches. Every other
 // directive stays a comment.
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <functional>
 
@@ -57,9 +58,10 @@ bool SaysOn(std::string_view Setting) {
 }  // namespace
 
 bool ReadIncludeFile(const std::string& Path, std::string& FoundPath, std::string& Text) {
-    if (!FileExists(Path)) return false;
-    FoundPath = ResolvePath(Path);
-    Text = ReadSourceFile(FoundPath, TPathMatch::Exact);
+    std::string found = ResolvePath(Path);
+    if (!FileExists(found, TPathMatch::Exact)) return false;
+    Text = ReadSourceFile(found, TPathMatch::Exact);
+    FoundPath = std::move(found);
     return true;
 }
 
@@ -194,8 +196,16 @@ TTruth TUnitParser::Condition(const std::string& Name, std::string_view Argument
 // comments and string literals are passed over whole. At the end of the bytes it stops; the
 // caller's next read decides what follows.
 void TUnitParser::SkipToBranch() {
+    // Text never compiled is most of some units: the bytes that matter here are found by table.
+    static constexpr auto stops = [] {
+        std::array<bool, 256> t{};
+        for (unsigned char c : {'{', '(', '/', '\'', '\r', '\n'}) t[c] = true;
+        return t;
+    }();
     int depth = 1;
     while (FPos < FEnd) {
+        while (FPos < FEnd && !stops[static_cast<unsigned char>(*FPos)]) ++FPos;
+        if (FPos >= FEnd) break;
         const char c = *FPos;
         const char next = FEnd - FPos > 1 ? FPos[1] : 0;
         if (c == '{') {
@@ -232,8 +242,13 @@ void TUnitParser::SkipToBranch() {
             ++FPos;
             while (FPos < FEnd && *FPos != '\'' && *FPos != '\r' && *FPos != '\n') ++FPos;
             if (FPos < FEnd && *FPos == '\'') ++FPos;
-        } else if (c == '\r' || c == '\n') {
-            ReadChar();
+        } else if (c == '\r' || c == '\n') {  // as ReadChar reads a line end
+            ++Line;
+            if (++FPos >= FEnd) {
+                EndOfData();
+                return;
+            }
+            if (c == '\r' && *FPos == '\n') ++FPos;
         } else {
             ++FPos;
         }

@@ -16,10 +16,14 @@ TEventLog::TEventLog(TUnitParser& Parser, bool KeepText) : FKeepText(KeepText) {
     Parser.OnWarning = E::Of<&TEventLog::Warning>(this);
 }
 
-void TEventLog::Add(std::initializer_list<std::string_view> Fields) {
+// Counts the event; true when its text is to be made. A summary over thousands of units makes
+// none of the texts it would throw away.
+bool TEventLog::Counted() {
     ++Count;
-    if (FKeepText) AppendRecord(Text, Fields);
+    return FKeepText;
 }
+
+void TEventLog::Add(std::initializer_list<std::string_view> Fields) { AppendRecord(Text, Fields); }
 
 namespace {
 
@@ -34,14 +38,13 @@ std::string Joined(const std::vector<std::string>& Names) {
 }  // namespace
 
 void TEventLog::Add(std::vector<std::string_view> Fields, std::initializer_list<std::pair<bool, std::string_view>> Notes) {
-    ++Count;
-    if (!FKeepText) return;
     for (const auto& [applies, note] : Notes)
         if (applies) Fields.push_back(note);
     AppendRecord(Text, Fields);
 }
 
 void TEventLog::AddMember(const char* Kind, const std::string& Name, const TUnitParser& Sender) {
+    if (!Counted()) return;
     const std::string vis = std::to_string(Sender.Visibility), line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({Kind, Name, vis, line});
     const char* strict = Sender.Strict ? "strict" : "";
@@ -51,9 +54,12 @@ void TEventLog::AddMember(const char* Kind, const std::string& Name, const TUnit
     Add(std::move(fields), {{Sender.ClassMember && Kind[0] != 'm', "class"}, {Sender.Redeclared, "redeclared"}});
 }
 
-void TEventLog::Uses(TUnitParser& Sender) { Add({"uses", Sender.UsesUnit}); }
+void TEventLog::Uses(TUnitParser& Sender) {
+    if (Counted()) Add({"uses", Sender.UsesUnit});
+}
 
 void TEventLog::Class(TUnitParser& Sender) {
+    if (!Counted()) return;
     const std::string line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({"class", Sender.TypeName, Sender.AncestorName, line});
     const std::string interfaces = Joined(Sender.Interfaces), qualified = "qualified=" + Sender.QualifiedName,
@@ -71,14 +77,18 @@ void TEventLog::Property(TUnitParser& Sender) { AddMember("property", Sender.Pro
 void TEventLog::Field(TUnitParser& Sender) { AddMember("field", Sender.FieldName, Sender); }
 
 void TEventLog::Implementation(TUnitParser& Sender) {
+    if (!Counted()) return;
     const std::string line = std::to_string(Sender.ItemLine);
     if (!IsModern(Sender)) return Add({"implementation", Sender.TypeName, Sender.MethodName, line});
     Add({"implementation", Sender.TypeName, Sender.MethodName, line, Sender.ItemFile, Sender.MethodParams});
 }
 
-void TEventLog::Warning(TUnitParser& Sender) { Add({"warning", Sender.Warning}); }
+void TEventLog::Warning(TUnitParser& Sender) {
+    if (Counted()) Add({"warning", Sender.Warning});
+}
 
 void TEventLog::TypeAlias(TUnitParser& Sender) {
+    if (!Counted()) return;
     Add({"alias", Sender.TypeName, Sender.AncestorName, std::to_string(Sender.ItemLine), Sender.ItemFile});
 }
 

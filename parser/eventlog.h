@@ -41,6 +41,7 @@ private:
     void Implementation(TUnitParser& Sender);
     void TypeAlias(TUnitParser& Sender);  // modern dialect only
     void Warning(TUnitParser& Sender);    // modern dialect only
+    bool Counted();
     void Add(std::initializer_list<std::string_view> Fields);
     // The fields, then each note that applies.
     void Add(std::vector<std::string_view> Fields, std::initializer_list<std::pair<bool, std::string_view>> Notes);

@@ -2,14 +2,24 @@
 // comments, quoted strings (with '' inside), and identifiers with dots between their parts.
 #include "unitheading.h"
 
+#include <array>
+
 #include "asciitext.h"
 
 namespace qm {
 
 namespace {
 
-bool IdentStart(char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_' || C == '&'; }
-bool IdentChar(char C) { return IdentStart(C) || (C >= '0' && C <= '9'); }
+// Every word of a unit passes through here: byte classes by table.
+constexpr std::array<unsigned char, 256> WordClasses = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 'A'; c <= 'Z'; ++c) t[c] = t[c + 32] = 3;
+    t['_'] = t['&'] = 3;
+    for (int c = '0'; c <= '9'; ++c) t[c] = 2;
+    return t;
+}();
+bool IdentStart(char C) { return WordClasses[static_cast<unsigned char>(C)] & 1; }
+bool IdentChar(char C) { return WordClasses[static_cast<unsigned char>(C)] & 2; }
 
 class TWords {
 public:
@@ -34,7 +44,11 @@ public:
                 return FText.substr(from, FAt - from);
             } else if (IdentStart(c)) {
                 const size_t from = FAt;
-                while (FAt < FText.size() && (IdentChar(FText[FAt]) || (FText[FAt] == '.' && IdentStart(Peek(1))))) ++FAt;
+                for (;;) {
+                    while (FAt < FText.size() && IdentChar(FText[FAt])) ++FAt;
+                    if (FAt >= FText.size() || FText[FAt] != '.' || !IdentStart(Peek(1))) break;
+                    ++FAt;
+                }
                 return FText.substr(from, FAt - from);
             } else {
                 return FText.substr(FAt++, 1);
@@ -78,7 +92,7 @@ TUnitHeading ReadUnitHeading(std::string_view Text) {
     word = words.Next();
     if (!word.empty() && IdentStart(word.front())) heading.Name = std::string(word);
     for (; !word.empty(); word = words.Next()) {
-        if (!IdentStart(word.front()) || UpperCase(std::string(word)) != "USES") continue;
+        if (!SameText(word, "USES")) continue;  // every word of the unit passes here: no copies
         // Names up to the ";", each possibly followed by "in 'file'".
         bool expectName = true;
         for (word = words.Next(); !word.empty() && word != ";"; word = words.Next()) {

@@ -6,6 +6,7 @@
 
 #include "keywords.h"
 
+#include "asciitext.h"
 #include "format.h"
 #include "paths.h"
 #include "targets.h"
@@ -74,10 +75,27 @@ std::string ReadSourceFile(const std::string& Path, TPathMatch Match) {
     return ReadFileBytes(Path, Match, MaxSourceFileSize, SourceTooLarge);
 }
 
+std::string_view ReadSourceFile(const std::string& Path, std::string& Buffer) {
+    const size_t size = ReadFileBytes(Path, TPathMatch::AnyCase, MaxSourceFileSize, SourceTooLarge, Buffer);
+    return {Buffer.data(), size};  // after the read: it may have moved the bytes
+}
+
 void TUnitParser::Parse(const std::string& AFileName) { ParseText(AFileName, ReadSourceFile(AFileName)); }
 
 void TUnitParser::ParseText(const std::string& AFileName, std::string Text) {
     OpenStream(std::move(Text));
+    ParseOpened(AFileName);
+}
+
+void TUnitParser::ParseBytes(const std::string& AFileName, std::string_view Bytes) {
+    OpenStream({});
+    const std::string_view bytes = WithoutByteOrderMark(Bytes);
+    FPos = bytes.data();
+    FEnd = FPos + bytes.size();
+    ParseOpened(AFileName);
+}
+
+void TUnitParser::ParseOpened(const std::string& AFileName) {
     FileName = AFileName;
     StoppedAtModern = false;
     struct StreamCloser {

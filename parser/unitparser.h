@@ -87,6 +87,9 @@ inline constexpr const char* SourceTooLarge = "%s is too large (%d MB) to be a P
 // cannot be read; EStreamError SourceTooLarge, before a byte is read, when it holds more than
 // MaxSourceFileSize bytes.
 std::string ReadSourceFile(const std::string& Path, TPathMatch Match = TPathMatch::AnyCase);
+// The same into Buffer, kept from one file to the next: the file's bytes are the first ones of
+// Buffer, as many as returned (ReadFileBytes).
+std::string_view ReadSourceFile(const std::string& Path, std::string& Buffer);
 
 // Reads an include file for the modern dialect: true with the text and the path the file was
 // found under when a file exists at Path, false when none does. The parser asks for each name
@@ -121,7 +124,7 @@ public:
     // The file ItemLine counts in: empty for the unit's own file, else the include file's path as
     // the include reader found it. Always empty in the Delphi2 dialect.
     std::string ItemFile;
-    std::unique_ptr<std::string> Stream;  // the file's bytes while a parse runs
+    std::unique_ptr<std::string> Stream;  // the file's bytes (ParseText) while a parse runs
     int Visibility = 0;
     std::string FileName;
     std::string UnitName;
@@ -224,6 +227,9 @@ public:
     // (TooManyIncludes). A syntax error inside an include file names that file:
     // "Internal Error: %s - Line %d of %s, %s".
     void ParseText(const std::string& AFileName, std::string Text);
+    // ParseText on bytes the caller keeps, unchanged, until the parse ends (Stream is empty
+    // meanwhile): a run over many files reads each into one buffer.
+    void ParseBytes(const std::string& AFileName, std::string_view Bytes);
 
     // Scanner. Each operation raises EUnitParserError 21 when no stream is open.
     void OpenStream(std::string Text);
@@ -274,6 +280,7 @@ private:
     // after the ";" of a forward declaration or a class without body.
     enum class THeading { Body, Reference, Done };
 
+    void ParseOpened(const std::string& AFileName);
     void ParseUses();
     void ParseClass();
     [[noreturn]] void SyntaxError(const char* Reason) const;

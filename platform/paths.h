@@ -42,6 +42,11 @@ std::string ReadFileBytes(std::string_view Path, TPathMatch Match = TPathMatch::
 // The same for a reader that takes files up to MaxBytes: a larger file is refused before a byte of
 // it is read, with EStreamError Format(TooLarge, {path, size in MB rounded up}).
 std::string ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge);
+// The same into the beginning of Buffer, which serves file after file: returns the file's size;
+// Buffer grows to hold a larger file than any before and never shrinks (the bytes after the
+// file's are left from before). Buffer's contents are unspecified after an error.
+size_t ReadFileBytes(std::string_view Path, TPathMatch Match, uintmax_t MaxBytes, const char* TooLarge,
+                     std::string& Buffer);
 
 // The parts of a path before and after its last separator ("\", "/", or a drive's ":"):
 // FolderPart("C:\D\X.PAS") is "C:\D\" (empty when there is no separator), FileNamePart "X.PAS".

@@ -34,6 +34,9 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release --target quillmap2-cli quillmap2-genlib parser_bench classdb_bench help_bench helpfile_bench window_bench quillmap2 >/dev/null
 out=build-release
 
+# The middle one of three figures.
+middle() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
+
 # Milliseconds of a command, its process start and end included.
 elapsed_ms() {
   local start
@@ -42,12 +45,6 @@ elapsed_ms() {
   echo $((($(date +%s%N) - start) / 1000000))
 }
 
-# The median of three runs of a command, in milliseconds.
-median_ms() {
-  local runs=()
-  for _ in 1 2 3; do runs+=("$(elapsed_ms "$@")"); done
-  printf '%s\n' "${runs[@]}" | sort -n | sed -n 2p
-}
 
 parts() {
 if [ "$part" = all ] || [ "$part" = parser ]; then
@@ -58,15 +55,22 @@ if [ "$part" = all ] || [ "$part" = parser ]; then
   largest=$(xargs -d '\n' -a "$out/corpus.txt" stat -c %s | sort -n | tail -1)
   echo "largest file $((largest / 1024)) KB"
   # The tool's summary over the corpus in each dialect against universal-ctags's Pascal tags of
-  # the same files, in one run: medians of three, megabytes per second.
+  # the same files, in one run: medians of three rounds, each round running the three commands in
+  # turn so that a change in the machine's load falls on all of them; megabytes per second.
   bytes=$(xargs -d '\n' -a "$out/corpus.txt" cat | wc -c)
-  default_ms=$(median_ms "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt")
-  modern_ms=$(median_ms "$out/cli/quillmap2-cli" parse --modern --summary --list "$out/corpus.txt")
+  ctags=$(command -v ctags-universal || true)
+  defaults=(); moderns=(); ctagses=()
+  for _ in 1 2 3; do
+    defaults+=("$(elapsed_ms "$out/cli/quillmap2-cli" parse --summary --list "$out/corpus.txt")")
+    moderns+=("$(elapsed_ms "$out/cli/quillmap2-cli" parse --modern --summary --list "$out/corpus.txt")")
+    [ -n "$ctags" ] && ctagses+=("$(elapsed_ms "$ctags" -f /dev/null --languages=Pascal --map-Pascal=+.pp -L "$out/corpus.txt")")
+  done
+  default_ms=$(middle "${defaults[@]}"); modern_ms=$(middle "${moderns[@]}")
+  echo "runs (ms): default ${defaults[*]}; modern ${moderns[*]}; ctags ${ctagses[*]}; load $(cut -d' ' -f1-3 /proc/loadavg)"
   echo "parse-default MB/s $(awk -v b="$bytes" -v t="$default_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
   echo "parse-modern MB/s $(awk -v b="$bytes" -v t="$modern_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
-  ctags=$(command -v ctags-universal || true)
   if [ -n "$ctags" ]; then
-    ctags_ms=$(median_ms "$ctags" -f /dev/null --languages=Pascal --map-Pascal=+.pp -L "$out/corpus.txt")
+    ctags_ms=$(middle "${ctagses[@]}")
     echo "ctags MB/s $(awk -v b="$bytes" -v t="$ctags_ms" 'BEGIN { printf "%.0f", b / 1e3 / t }')"
     echo "parse-default times ctags $(awk -v a="$default_ms" -v c="$ctags_ms" 'BEGIN { printf "%.2f", c / a }')"
     echo "parse-modern times ctags $(awk -v a="$modern_ms" -v c="$ctags_ms" 'BEGIN { printf "%.2f", c / a }')"

@@ -2,6 +2,8 @@
 // load is refused without leaving a trace.
 #include <SQLiteCpp/Database.h>
 
+#include <cstdio>
+
 #include "dbfixture.h"
 #include "unitparser.h"
 
@@ -127,6 +129,23 @@ TEST_F(DbTest, AUnitOfModernObjectPascalSaysWhereToTurnItsRulesOn) {
         EXPECT_EQ(e.Message().find(ModernDialectHint), std::string::npos) << e.Message();
     }
     EXPECT_EQ(Count("select count(*) from UNITS where Name in ('Modern', 'Broken')"), 0);
+}
+
+// The hint comes from what stopped the parse: the unit is not read a second time, so a file gone
+// since it was read still gets the parser's message and the hint.
+TEST_F(DbTest, TheModernHintComesFromTheFailedParseAlone) {
+    LoadLibrary();
+    const std::string modern = Write("gone.pas", "unit Gone;\ntype\n  TA = class(TObject)\n"
+                                                 "    procedure P(X: Integer); overload;\n  end;\nimplementation\nend.\n");
+    Db.OnProgress = {[](void* path, TVCLDB&) { std::remove(static_cast<std::string*>(path)->c_str()); },
+                     const_cast<std::string*>(&modern)};
+    try {
+        Db.LoadUnit(modern);
+        ADD_FAILURE() << "loaded";
+    } catch (const EUnitParserError& e) {
+        EXPECT_TRUE(e.Message().ends_with(std::string("\r") + ModernDialectHint)) << e.Message();
+    }
+    Db.OnProgress = {};
 }
 
 TEST_F(DbTest, AnEngineErrorWhileWritingLeavesNoTrace) {

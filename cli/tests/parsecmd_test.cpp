@@ -81,6 +81,31 @@ TEST_F(ParseCommand, SeveralFilesAndListsMarkEachFile) {
     EXPECT_EQ(r.Out, "file\t" + Shapes + "\n" + ReadText(QM_TESTDATA_DIR "/parser/shapes.events"));
 }
 
+// Files are parsed side by side but told in the order of the list, each with its own events and
+// error, and with include files shared by many units read right for each.
+TEST_F(ParseCommand, ManyFilesComeOutInTheOrderGiven) {
+    std::ofstream(Dir / "common.inc", std::ios::binary) << "TCommon = class(TObject)\n  F: Integer;\nend;\n";
+    std::string list, expected;
+    for (int i = 0; i < 60; ++i) {
+        const std::string file = (Dir / ("u" + std::to_string(i) + ".pas")).string();
+        list += file + "\n";
+        expected += "file\t" + file + "\n";
+        if (i % 7 == 3) {  // missing
+            expected += "error\tCannot open file " + file + "\n";
+            continue;
+        }
+        std::ofstream(file, std::ios::binary) << "unit U" << i << ";\ntype\n  T" << i << " = class(TObject)\n  end;\n"
+                                              << "{$I common.inc}\nimplementation\nend.\n";
+        expected += "class\tT" + std::to_string(i) + "\tTObject\t3\t\t\nclass\tTCommon\tTObject\t1\t" +
+                    (Dir / "common.inc").string() + "\t\nfield\tF\t16\t2\t" + (Dir / "common.inc").string() +
+                    "\t\n";
+    }
+    std::ofstream(Dir / "list.txt", std::ios::binary) << list;
+    TRun r = RunParse({"--modern", "--list", (Dir / "list.txt").string()});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_EQ(r.Out, expected);
+}
+
 TEST_F(ParseCommand, SummaryCountsOutcomes) {
     TRun r = RunParse({"--summary", Shapes, Bad, Bad, (Dir / "missing.pas").string()});
     EXPECT_EQ(r.Status, 1);

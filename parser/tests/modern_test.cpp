@@ -8,6 +8,7 @@
 #include <map>
 
 #include "eventlog.h"
+#include "includecache.h"
 #include "includetree.h"
 #include "memoryfiles.h"
 #include "unitheading.h"
@@ -390,6 +391,30 @@ TEST(ModernDialect, IncludeFilesOnDisk) {
     EXPECT_EQ(log.Text, "class\tTDefs\tTObject\t1\t" + (root / "rtl" / "unix" / "Defs.INC").string() +
                             "\t\nclass\tTComponent\tTObject\t1\t" + (root / "rtl" / "inc" / "classesh.inc").string() + "\t\n");
     fs::remove_all(root);
+}
+
+// A run over many units asks the reader once for each path, found or not, and each parse still
+// reads what it would read without the cache.
+TEST(ModernDialect, AnIncludeCacheAsksOncePerPath) {
+    const TFiles files = {{"dir/a.inc", "type TA = class end;\n"}};
+    std::map<std::string, int> asked;
+    const TIncludeReader counted = [&](const std::string& Path, std::string& Found, std::string& Text) {
+        ++asked[Path];
+        return MemoryIncludes(files)(Path, Found, Text);
+    };
+    const std::string unit = "unit U;\n{$I a.inc}\n{$I a.inc}\n{$I gone}\nend.\n";
+    const TResult plain = ParseModern(unit, files);
+    const TIncludeReader cached = CachingIncludeReader(counted);
+    for (int run = 0; run < 2; ++run) {
+        TUnitParser p;
+        p.Dialect = TDialect::Modern;
+        p.IncludeReader = cached;
+        TEventLog log(p);
+        p.ParseText("dir/u.pas", unit);
+        EXPECT_EQ(log.Text, plain.Events);
+    }
+    EXPECT_EQ(asked, (std::map<std::string, int>{
+                         {"dir/a.inc", 1}, {"dir/gone", 1}, {"dir/gone.inc", 1}, {"dir/gone.pp", 1}, {"dir/gone.pas", 1}}));
 }
 
 TEST(ModernDialect, SyntaxErrorsStillRaised) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -64,6 +65,22 @@ TEST_F(PathsTest, ExactPathsTellLetterCaseApart) {
     }
 }
 #endif
+
+// A folder's listing, kept to match letter case, follows every entry added, removed or renamed:
+// the folder's time changes with each, also for a folder listed long after it last changed.
+TEST_F(PathsTest, LetterCaseFollowsFolderChanges) {
+    const fs::path vcl = Root / "Source" / "Vcl";
+    auto age = [&] { fs::last_write_time(vcl, fs::file_time_type::clock::now() - std::chrono::hours(1)); };
+    age();
+    EXPECT_FALSE(FileExists(At("/Source/Vcl/CONTROLS.PAS")));
+    std::ofstream(vcl / "Controls.pas", std::ios::binary) << "unit Controls;\r\n";
+    EXPECT_EQ(ResolvePath(At("/Source/Vcl/CONTROLS.PAS")), At("/Source/Vcl/Controls.pas"));
+    age();
+    EXPECT_TRUE(FileExists(At("/Source/Vcl/controls.pas")));
+    fs::rename(vcl / "Controls.pas", vcl / "Menus.pas");
+    EXPECT_FALSE(FileExists(At("/Source/Vcl/controls.pas")));
+    EXPECT_EQ(ResolvePath(At("/Source/Vcl/MENUS.PAS")), At("/Source/Vcl/Menus.pas"));
+}
 
 // However long a stored path is (a damaged setting, a generated file), resolving it takes time
 // in proportion to its length: ten megabytes of components are handed back as they are.
