@@ -2,11 +2,13 @@
 // that a folder may hold any character but a line end.
 #include "librarystore.h"
 
+#include <map>
 #include <set>
 
 #include "dbaccess.h"
 #include "dbengine.h"
 #include "paths.h"
+#include "unitheading.h"
 
 namespace qm {
 
@@ -145,6 +147,38 @@ void TLibraryStore::ShareUnits(const std::vector<std::string>& Names, int Projec
     batch.Commit();
 }
 
+// Which unit's uses clauses name which of Going, read from the units' files as they are now (a
+// unit added without following its uses has none stored). Conditional uses count whichever branch
+// names them, so a unit some build may use is kept; a file that cannot be read names nothing.
+std::vector<std::pair<int, int>> TLibraryStore::UsesEdges(const std::set<int>& Going) {
+    std::vector<std::pair<int, std::string>> units;  // (id, file)
+    std::map<std::string, std::vector<int>> goingByName;
+    SQLite::Database& db = TDbAccess::Connection(FDb);
+    Engine(&db, [&] {
+        SQLite::Statement rows(db, "select ID, upper(Name), Path from UNITS");
+        while (rows.executeStep()) {
+            const int id = rows.getColumn(0).getInt();
+            units.emplace_back(id, rows.getColumn(2).getString());
+            if (Going.count(id)) goingByName[rows.getColumn(1).getString()].push_back(id);
+        }
+    });
+    std::vector<std::pair<int, int>> edges;
+    if (goingByName.empty()) return edges;
+    for (const auto& [id, file] : units) {
+        std::string text;
+        try {
+            text = ReadFileBytes(file);
+        } catch (const std::exception&) {
+            continue;
+        }
+        for (const std::string& used : ReadUnitHeading(text).Uses)
+            if (const auto found = goingByName.find(used); found != goingByName.end())
+                for (const int target : found->second)
+                    if (target != id) edges.emplace_back(id, target);
+    }
+    return edges;
+}
+
 std::vector<int> TLibraryStore::ProjectUnits(int ProjectID) {
     SQLite::Database& db = TDbAccess::Connection(FDb);
     return Engine(&db, [&] {
@@ -156,18 +190,20 @@ std::vector<int> TLibraryStore::ProjectUnits(int ProjectID) {
     });
 }
 
-// The project's units go unless a unit that stays derives a class from one of them: a library
-// unit the project brought in and another unit also builds on stays, and so does what it needs.
+// The project's units go unless a unit that stays derives a class from one of them or names it in
+// a uses clause: a library unit the project brought in and another unit also builds on or uses
+// stays, and so does what it needs.
 int TLibraryStore::RemoveProject(int ProjectID) {
     const std::vector<int> own = ProjectUnits(ProjectID);
     std::set<int> going(own.begin(), own.end());
     SQLite::Database& db = TDbAccess::Connection(FDb);
-    std::vector<std::pair<int, int>> edges;  // (deriving unit, ancestor's unit)
+    std::vector<std::pair<int, int>> edges;  // (unit that needs, unit needed)
     Engine(&db, [&] {
         SQLite::Statement rows(db, "select distinct Derived.UnitID, Base.UnitID from CLASSES Derived "
                                    "join CLASSES Base on Base.ID = Derived.AncestorID where Derived.UnitID <> Base.UnitID");
         while (rows.executeStep()) edges.emplace_back(rows.getColumn(0).getInt(), rows.getColumn(1).getInt());
     });
+    for (const auto& edge : UsesEdges(going)) edges.push_back(edge);
     for (bool changed = true; changed;) {
         changed = false;
         for (const auto& [derived, base] : edges)

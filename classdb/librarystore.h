@@ -2,7 +2,9 @@
 // window and the command-line tool share them; which units each project brought in.
 #pragma once
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "projectdesc.h"
@@ -44,11 +46,13 @@ public:
     // nobody's: a project's removal takes only what it alone uses.
     void ShareUnits(const std::vector<std::string>& Names, int ProjectID);
     // Removes the project's units (those it alone used: ShareUnits) but those a unit that stays
-    // derives a class from (directly or through others), and the project with its search path,
-    // all or nothing; returns how many units went.
+    // derives a class from or names in its uses clauses (directly or through others), and the
+    // project with its search path, all or nothing; returns how many units went.
     int RemoveProject(int ProjectID);
 
 private:
+    std::vector<std::pair<int, int>> UsesEdges(const std::set<int>& Going);
+
     TVCLDB& FDb;
 };
 

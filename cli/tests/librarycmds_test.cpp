@@ -120,16 +120,21 @@ TEST_F(LibraryCommands, AUnitAnotherLoadUsesStaysWhenTheProjectGoes) {
     Write("lib/System.pas", UnitText("System", "", "  TObject = class\n  end;\n"));
     Write("lib/QmBase.pas", UnitText("QmBase", "", "  TQmBase = class(TObject)\n  end;\n"));
     Write("lib/QmTools.pas", UnitText("QmTools", "", "  TQmTools = class(TObject)\n  end;\n"));
-    Write("proj/src/QmMain.pas", UnitText("QmMain", "QmBase, QmTools", "  TQmMain = class(TQmBase)\n  end;\n"));
+    Write("lib/QmExtra.pas", UnitText("QmExtra", "", "  TQmExtra = class(TObject)\n  end;\n"));
+    Write("proj/src/QmMain.pas", UnitText("QmMain", "QmBase, QmTools, QmExtra", "  TQmMain = class(TQmBase)\n  end;\n"));
     const std::string dpr = Write("proj/demo.dpr", "program Demo;\nuses QmMain in 'src\\QmMain.pas';\nbegin\nend.\n");
     Write("other/QmUser.pas", UnitText("QmUser", "QmTools", "  TQmUser = class(TObject)\n    Tools: TQmTools;\n  end;\n"));
     ASSERT_EQ(Run("path", {"--add", Path("lib")}).substr(0, 2), "0|");
     ASSERT_EQ(Run("add", {"--project", dpr}).substr(0, 2), "0|");
     ASSERT_EQ(Run("add", {"--follow", Path("other/QmUser.pas")}).substr(0, 2), "0|");
+    // Added without following: only its file says that it uses QmExtra.
+    Write("other/QmPlain.pas", UnitText("QmPlain", "QmExtra", "  TQmPlain = class(TObject)\n    Extra: TQmExtra;\n  end;\n"));
+    ASSERT_EQ(Run("add", {"--modern", Path("other/QmPlain.pas")}).substr(0, 2), "0|");
     EXPECT_EQ(Run("remove-project", {"Demo"}), "0|1\tDemo\t2\n|");
     const std::string left = Run("classes", {});
     for (const char* gone : {"TQmMain", "TQmBase"}) EXPECT_EQ(left.find(gone), std::string::npos) << gone;
-    for (const char* kept : {"TQmTools", "TQmUser", "TObject"}) EXPECT_NE(left.find(kept), std::string::npos) << kept;
+    for (const char* kept : {"TQmTools", "TQmUser", "TObject", "TQmExtra", "TQmPlain"})
+        EXPECT_NE(left.find(kept), std::string::npos) << kept;
 }
 
 }  // namespace qm
