@@ -104,10 +104,10 @@ void AddTree(TContext& C, const std::vector<std::string>& Folders, bool Recursiv
 
 void Add(TContext& C) {
     const char* usage =
-        "add [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] [--recursive | --follow] "
-        "FILE-OR-FOLDER... | add --project FILE [--config NAME] [--target TARGET] [--define NAME]...";
+        "add [--modern [--include-tree DIR]... [--target TARGET] [--define NAME]...] [--recursive | --follow [--widgetset NAME]] "
+        "FILE-OR-FOLDER... | add --project FILE [--config NAME] [--target TARGET] [--define NAME]... [--widgetset NAME]";
     bool recursive = false, follow = false;
-    std::string project, configuration;
+    std::string project, configuration, widgetset;
     std::vector<std::string> includeFolders, paths;
     TDefineOptions defines;
     for (size_t i = 0; i < C.Args.size(); ++i) {
@@ -123,9 +123,9 @@ void Add(TContext& C) {
             recursive = true;
         } else if (arg == "--follow") {
             follow = true;
-        } else if (arg == "--project" || arg == "--config") {
+        } else if (arg == "--project" || arg == "--config" || arg == "--widgetset") {
             if (++i == C.Args.size()) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
-            (arg == "--project" ? project : configuration) = C.Args[i];
+            (arg == "--project" ? project : arg == "--config" ? configuration : widgetset) = C.Args[i];
         } else if (arg == "--include-tree") {
             if (++i == C.Args.size()) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
             includeFolders.push_back(AbsolutePath(C.Args[i]));
@@ -135,7 +135,7 @@ void Add(TContext& C) {
     }
     if (!project.empty()) {
         if (!paths.empty() || recursive || follow) throw EUsage(std::string("usage: quillmap2-cli [--db PATH] ") + usage);
-        return AddProject(C, project, configuration, defines);
+        return AddProject(C, project, configuration, defines, widgetset);
     }
     if (!includeFolders.empty() && C.Db.Dialect != TDialect::Modern)
         throw EUsage("quillmap2-cli: --include-tree needs --modern");
@@ -147,8 +147,9 @@ void Add(TContext& C) {
     // A file that can only be read is refused before any unit is read.
     C.Db.CheckWritable();
     if (recursive && follow) throw EUsage("quillmap2-cli: --recursive and --follow exclude each other");
+    if (!widgetset.empty() && !follow) throw EUsage("quillmap2-cli: --widgetset needs --follow or --project");
     if (recursive) return AddTree(C, paths, true, includeFolders);
-    if (follow) return AddFollowing(C, paths);
+    if (follow) return AddFollowing(C, paths, widgetset);
     TIncludeTree includes;
     for (const std::string& folder : includeFolders) includes.AddTree(folder);
     if (!includeFolders.empty())

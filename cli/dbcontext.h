@@ -54,9 +54,10 @@ void RemoveProjectCommand(TContext& C);
 struct TDefineOptions;
 struct TTreeLoadReport;
 // add --follow FILE...: the units and what they use along the library path.
-void AddFollowing(TContext& C, const std::vector<std::string>& Files);
+void AddFollowing(TContext& C, const std::vector<std::string>& Files, const std::string& Widgetset);
 // add --project FILE [--config NAME]: a project's units and what they use.
-void AddProject(TContext& C, const std::string& File, const std::string& Configuration, const TDefineOptions& Defines);
+void AddProject(TContext& C, const std::string& File, const std::string& Configuration, const TDefineOptions& Defines,
+                const std::string& Widgetset);
 // The summary record of a tree load, its failures and notes on the error stream; EAbort when
 // anything failed.
 void ReportTreeLoad(TContext& C, const TTreeLoadReport& Report);

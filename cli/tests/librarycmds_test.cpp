@@ -153,7 +153,9 @@ TEST_F(LibraryCommands, TheInstalledLCLLoadsThroughAProjectFile) {
                                                  "<OtherUnitFiles Value=\"" + lazarus + "/lcl\"/></SearchPaths>"
                                                  "</CompilerOptions></CONFIG>");
     ASSERT_EQ(Run("path", {"--add", fpc}).substr(0, 2), "0|");
-    Run("add", {"--project", lpi});
+    EXPECT_EQ(Run("add", {"--project", lpi, "--widgetset", "nosuch"}), "1||Lazarus at " + lazarus + " has no widgetset nosuch\n");
+    EXPECT_EQ(Run("projects", {}), "0||") << "nothing loaded";
+    Run("add", {"--project", lpi, "--widgetset", "gtk2"});
     const std::string members = Run("members", {"TForm"});
     for (const char* level : {"\tTCustomForm\t", "\tTWinControl\t", "\tTComponent\t", "\tTObject\t"})
         EXPECT_NE(members.find(level), std::string::npos) << level;
