@@ -102,7 +102,8 @@ const TUnitRow& TUnitLoader::UnitOnSearchPath(const std::vector<TUnitRow>& Rows)
 }
 
 // A class found in the database wins over one of the unit being loaded; among several, the
-// one of the unit named last in the uses lists.
+// one of the unit named last in the uses lists. In today's Object Pascal a unit's own declaration
+// hides a used unit's, as the compiler sees it: a type this unit declared before is the one named.
 void TUnitLoader::OnClass(TUnitParser& Sender) {
     // An interface without a heritage list derives from the interface IInterface (IUnknown in
     // Free Pascal's sources) where one is known, never from a class of that name (Delphi 2.0's
@@ -120,13 +121,21 @@ void TUnitLoader::OnClass(TUnitParser& Sender) {
                              });
             if (!stored && !own) continue;
             Sender.AncestorName = implicit;
-            implicitAncestor = stored ? id : -1;
+            implicitAncestor = stored && !(FModern && own) ? id : -1;
             break;
         }
     const bool root = Sender.TypeName == "TObject" || Sender.AncestorName.empty();
+    if (!root && implicitAncestor == 0 && FModern && DeclaredHere(Sender.AncestorName, Sender.AncestorArity)) implicitAncestor = -1;
     AddClass(Sender, root                    ? 0
                      : implicitAncestor != 0 ? implicitAncestor
                                              : StoredClass(Sender.AncestorName, Sender.AncestorArity, Sender.TypeKind));
+}
+
+bool TUnitLoader::DeclaredHere(const std::string& Name, int Arity) const {
+    const auto named = FClassesByUpperName.find(UpperCase(Name));
+    return named != FClassesByUpperName.end() && std::any_of(named->second.begin(), named->second.end(), [&](int i) {
+               return !ClassDefs[size_t(i)].Skipped && ClassDefs[size_t(i)].Arity == Arity;
+           });
 }
 
 // AncestorID: the ancestor's id in the database, 0 for none (TObject), -1 when it is to be found

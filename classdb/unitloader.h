@@ -79,6 +79,8 @@ private:
     // The class of this unit AncestorName names (of the ancestor's arity where several share the
     // name, never the class itself); -1 when none.
     int LocalAncestor(size_t ClassIndex) const;
+    // Whether this unit declared a type of the name and generic arity before (and kept it).
+    bool DeclaredHere(const std::string& Name, int Arity) const;
     void InsertRelations(const TClassDefObj& Class);
     int AncestorFlags(int AncestorID);
     // Flags and Kind of a stored class.

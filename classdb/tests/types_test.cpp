@@ -71,6 +71,19 @@ TEST_F(Types, AClassDerivesFromAClassOfTheName) {
     EXPECT_EQ(Db.ClassRecord(Db.GetAncestorID(ClassID("TControl"))).Kind, int(TTypeKind::Class));
 }
 
+// A unit's own type hides one of the same name in another unit, as the compiler sees it: the
+// heritage list and the implicit IInterface name this unit's, whichever was stored first.
+TEST_F(Types, AUnitsOwnTypeHidesAnotherUnitsOfTheName) {
+    Db.LoadUnit(Write("Lib.pas", "unit Lib;\ninterface\ntype\n  IInterface = interface\n  end;\n"
+                                 "  TShape = class(TObject)\n  end;\nimplementation\nend.\n"));
+    Db.LoadUnit(Write("Shapes.pas", "unit Shapes;\ninterface\ntype\n  IInterface = interface\n  end;\n"
+                                    "  IDrawable = interface\n  end;\n  TShape = class(TObject, IDrawable)\n  end;\n"
+                                    "  TCircle = class(TShape)\n  end;\nimplementation\nend.\n"));
+    const int shapes = Db.UnitsIDByNameIndex("Shapes", 0);
+    for (const char* Derived : {"TCircle", "IDrawable"})
+        EXPECT_EQ(Db.GetClassUnitID(Db.GetAncestorID(ClassID(Derived))), shapes) << Derived;
+}
+
 // An interface that names no ancestor derives from the interface IUnknown, never from a class of
 // that name, as Delphi 2.0's OLE units declare one.
 TEST_F(Types, AnInterfaceDoesNotDeriveFromAClassOfTheImplicitName) {
