@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "asciitext.h"
+#include "windows1252.h"
 
 namespace qm {
 
@@ -19,19 +20,6 @@ QString WithLineFeeds(QString Text) {
     Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return Text;
 }
-
-namespace {
-
-// Windows-1252's characters 0x80 to 0x9F; the five it leaves undefined stand for themselves,
-// as Qt's decoder has them.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t Windows1252(unsigned char C) { return C >= 0x80 && C < 0xA0 ? Windows1252High[C - 0x80] : char16_t(C); }
-
-}  // namespace
 
 // Qt's Latin-1 widening runs many bytes at a time; only the few bytes 0x80 to 0x9F, where
 // Windows-1252 differs from Latin-1, are put right afterwards. A name of a page of thousands, or a
@@ -49,13 +37,13 @@ QString SourceText(std::string_view Bytes) {
         for (size_t j = i; j < i + 8; ++j)
             if (In[j] >= 0x80 && In[j] < 0xA0) {
                 if (!Out) Out = reinterpret_cast<char16_t*>(Text.data());
-                Out[j] = Windows1252(In[j]);
+                Out[j] = Windows1252Char(In[j]);
             }
     }
     for (; i < Size; ++i)
         if (In[i] >= 0x80 && In[i] < 0xA0) {
             if (!Out) Out = reinterpret_cast<char16_t*>(Text.data());
-            Out[i] = Windows1252(In[i]);
+            Out[i] = Windows1252Char(In[i]);
         }
     return Text;
 }

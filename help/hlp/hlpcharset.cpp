@@ -1,20 +1,14 @@
-// Windows-1252 is Latin-1 but for 0x80..0x9F, which hold typographic marks; a table gives those.
+// Help text to UTF-8 and back: Windows-1252 by its table, any other code page through the system.
 #include "hlpcharset.h"
 
 #include <cstdint>
 
 #include "codepage.h"
+#include "windows1252.h"
 
 namespace qm {
 
 namespace {
-
-constexpr char16_t High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char32_t CharOf(uint8_t Byte) { return Byte >= 0x80 && Byte < 0xA0 ? High[Byte - 0x80] : Byte; }
 
 void PutUtf8(std::string& Out, char32_t C) {
     if (C < 0x80) {
@@ -39,7 +33,7 @@ std::string Cp1252ToUtf8(std::string_view Text) {
         size_t plain = i;
         while (plain < Text.size() && uint8_t(Text[plain]) < 0x80) ++plain;
         out.append(Text.substr(i, plain - i));
-        if (plain < Text.size()) PutUtf8(out, CharOf(uint8_t(Text[plain++])));
+        if (plain < Text.size()) PutUtf8(out, Windows1252Char(uint8_t(Text[plain++])));
         i = plain;
     }
     return out;
@@ -66,7 +60,7 @@ bool Utf8ToCp1252(std::string_view Text, std::string& Out) {
         }
         int found = -1;
         for (int k = 0; k < 32; ++k)
-            if (High[k] == c) found = k;
+            if (Windows1252Char(uint8_t(0x80 + k)) == c) found = k;
         if (found < 0) return false;
         Out += char(0x80 + found);
     }

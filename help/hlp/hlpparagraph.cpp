@@ -48,13 +48,7 @@ public:
         FCurrent.Runs.back().Text = std::string(Text);
     }
     void Font(int Number) {
-        THlpFont font = Number >= 0 && size_t(Number) < FFonts.size() ? FFonts[size_t(Number)] : THlpFont{};
-        FRun.Bold = font.Bold;
-        FRun.Italic = font.Italic;
-        FRun.Underline = font.Underline;
-        FRun.HalfPoints = font.HalfPoints;
-        FRun.Colour = font.Colour;
-        FRun.Charset = font.Charset;
+        FRun.SetFont(Number >= 0 && size_t(Number) < FFonts.size() ? FFonts[size_t(Number)] : THlpFont{});
     }
     void StartJump(bool Jump, uint32_t Hash, bool Popup = false, std::string File = {}) {
         FRun.Jump = Jump;

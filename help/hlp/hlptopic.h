@@ -46,6 +46,10 @@ struct THlpRun {
     uint8_t Charset = 0;
 
     THlpFont Font() const { return {Bold, Italic, Underline, HalfPoints, Colour, Charset}; }
+    void SetFont(const THlpFont& F) {
+        Bold = F.Bold, Italic = F.Italic, Underline = F.Underline;
+        HalfPoints = F.HalfPoints, Colour = F.Colour, Charset = F.Charset;
+    }
     // Everything but the text is the same.
     bool SameFormat(const THlpRun& Other) const {
         return Font() == Other.Font() && Jump == Other.Jump && JumpHash == Other.JumpHash && Popup == Other.Popup &&
