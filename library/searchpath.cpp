@@ -57,36 +57,18 @@ bool TSearchPath::Remove(const std::string& Folder) {
 TUnitResolver::TUnitResolver(TSearchPath Path, std::vector<std::string> Namespaces)
     : FPath(std::move(Path)), FNamespaces(std::move(Namespaces)) {}
 
-// A folder is found on disk once (letter case may differ from the path given); after that one
-// look at its time per question tells whether it changed.
-const TUnitResolver::TListing& TUnitResolver::Listing(const std::string& Folder) const {
-    auto [entry, first] = FListings.try_emplace(Folder);
-    TListing& listing = entry->second;
-    if (first) listing.Disk = ResolvePath(Folder);
-    const std::string& disk = listing.Disk;
-    std::error_code ec;
-    const int64_t stamp = int64_t(fs::last_write_time(disk, ec).time_since_epoch().count());
-    if (listing.Stamp == stamp && (stamp != 0 || ec)) return listing;
-    listing.Stamp = ec ? 0 : stamp;
-    listing.ByUpper.clear();
-    fs::directory_iterator it(disk, ec);
-    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        const std::string name = it->path().filename().string();
-        // Of names that differ only in letter case the first in name order stands, as elsewhere.
-        auto [at, added] = listing.ByUpper.emplace(UpperCase(name), name);
-        if (!added && name < at->second) at->second = name;
-    }
-    return listing;
-}
-
+// A folder is found on disk once (letter case may differ from the path given); its entries are
+// then looked up in the listing the file layer keeps while the folder's time stays.
 std::string TUnitResolver::InFolder(const std::string& Folder, std::string_view Name,
                                     std::initializer_list<const char*> Extensions) const {
-    const TListing& listing = Listing(Folder);
+    auto [disk, first] = FDisk.try_emplace(Folder);
+    if (first) disk->second = ResolvePath(Folder);
     for (const char* ext : Extensions) {
-        auto found = listing.ByUpper.find(UpperCase(std::string(Name) + ext));
-        if (found != listing.ByUpper.end()) return Join(listing.Disk, found->second);
+        const std::string entry = EntryIgnoringCase(disk->second, std::string(Name) + ext);
+        if (entry.empty()) continue;
+        std::string file = Join(disk->second, entry);
+        std::error_code ec;
+        if (fs::is_regular_file(file, ec)) return file;
     }
     return {};
 }

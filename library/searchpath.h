@@ -42,16 +42,8 @@ public:
     // An include file named as in {$I NAME}: the name as written, then with .inc, .pp and .pas,
     // in each folder of the path.
     std::string FindInclude(std::string_view Name) const;
-    // Forget the folder listings (they are also read again when a folder's time changes).
-    void Forget() const { FListings.clear(); }
 
 private:
-    struct TListing {
-        std::string Disk;                                       // the folder as found on disk
-        int64_t Stamp = 0;                                      // the folder's modification time
-        std::unordered_map<std::string, std::string> ByUpper;  // upper-case file name -> as on disk
-    };
-    const TListing& Listing(const std::string& Folder) const;
     // Names in Folder for one spelled name tried with Extensions; empty when none.
     std::string InFolder(const std::string& Folder, std::string_view Name,
                          std::initializer_list<const char*> Extensions) const;
@@ -59,7 +51,7 @@ private:
 
     TSearchPath FPath;
     std::vector<std::string> FNamespaces;
-    mutable std::unordered_map<std::string, TListing> FListings;  // by the folder as given
+    mutable std::unordered_map<std::string, std::string> FDisk;  // each folder as given -> as found on disk
 };
 
 }  // namespace qm

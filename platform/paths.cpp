@@ -92,6 +92,15 @@ void Append(std::string& Dir, std::string_view Name) {
 
 }  // namespace
 
+std::string EntryIgnoringCase(const std::string& Dir, std::string_view Name) {
+#ifdef _WIN32
+    std::error_code ec;
+    return fs::exists(fs::path(Dir) / fs::path(std::string(Name)), ec) ? std::string(Name) : std::string();
+#else
+    return FindEntryIgnoringCase(Dir, Name);
+#endif
+}
+
 std::string ResolvePath(std::string_view Path, TPathMatch Match) {
 #ifdef _WIN32
     (void)Match;

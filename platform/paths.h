@@ -33,6 +33,12 @@ std::string ResolvePath(std::string_view Path, TPathMatch Match = TPathMatch::An
 
 bool FileExists(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
 
+// The entry of the folder Dir (a path as the file system is asked for it) whose name equals Name
+// ignoring ASCII case, spelled as on disk (of several, the first in name order); empty when there
+// is none. On POSIX a folder's listing is kept while its time stays, so asking many names of one
+// folder costs a stat each. On Windows Name itself, when it exists.
+std::string EntryIgnoringCase(const std::string& Dir, std::string_view Name);
+
 // The file opened for reading in binary mode, or null when it cannot be opened or is not a
 // regular file (a folder, a FIFO, a device): such paths never block or read endlessly.
 std::FILE* OpenRegularFile(std::string_view Path, TPathMatch Match = TPathMatch::AnyCase);
